@@ -1,0 +1,36 @@
+#pragma once
+// Text files are exchanged with the earlier Windows program: they are written in
+// CP932 with CR LF line ends and read as UTF-8 when valid, otherwise as CP932.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wavory::textcodec {
+
+bool isValidUtf8(std::string_view bytes);
+
+// File bytes to UTF-8: valid UTF-8 is taken as it is (a leading byte order mark is
+// dropped), anything else is read as CP932; bytes CP932 cannot map become U+FFFD.
+std::string decodeFileText(std::string_view bytes);
+
+// UTF-8 to CP932, or nothing when a character has no CP932 form.
+std::optional<std::string> toCp932(std::string_view utf8);
+
+// The bytes to write for a text: CP932 when every character fits, else the UTF-8 text,
+// so that nothing is lost.
+std::string encodeFileText(std::string_view utf8);
+
+// Length of the text in CP932 bytes; a character without a CP932 form counts as two
+// bytes (what a full-width replacement would take).
+std::size_t cp932ByteLength(std::string_view utf8);
+
+// Splits a decoded text at CR LF or LF; a final line end does not start an empty line.
+std::vector<std::string> splitLines(std::string_view text);
+
+// Joins lines with CR LF after every line.
+std::string joinLinesCrLf(const std::vector<std::string>& lines);
+
+} // namespace wavory::textcodec
