@@ -25,8 +25,9 @@ const Canvas& pattern() {
         for (int y = 0; y < kSide; ++y) {
             for (int x = 0; x < kSide; ++x) {
                 const double r = std::hypot(x - kSide * 0.4, y - kSide * 0.6);
-                const double v = (std::cos(x / 230.0 + y / 410.0) + std::cos(r / 170.0) +
-                                  std::cos(y / 190.0)) / 3.0;
+                const double v =
+                    (std::cos(x / 230.0 + y / 410.0) + std::cos(r / 170.0) + std::cos(y / 190.0)) /
+                    3.0;
                 const double t = (v + 1) / 2 * 3;
                 const int i = std::min(2, static_cast<int>(t));
                 const double f = t - i;
@@ -62,7 +63,12 @@ void BM_SaveJpegQ100(benchmark::State& state) {
     }
     reportSize(state, file);
 }
-BENCHMARK(BM_SaveJpegQ100)->Arg(0)->Arg(1)->ArgName("progressive")->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveJpegQ100)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("progressive")
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_SavePng(benchmark::State& state) {
     const Canvas& picture = pattern();
@@ -74,7 +80,11 @@ void BM_SavePng(benchmark::State& state) {
     }
     reportSize(state, file);
 }
-BENCHMARK(BM_SavePng)->DenseRange(0, 2)->ArgName("mode")->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SavePng)
+    ->DenseRange(0, 2)
+    ->ArgName("mode")
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

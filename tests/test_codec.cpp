@@ -54,8 +54,8 @@ Canvas colorSetPattern(int width, int height) {
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const double r = std::hypot(x - width * 0.4, y - height * 0.6);
-            const double v = (std::cos(x / 23.0 + y / 41.0) + std::cos(r / 17.0) +
-                              std::cos(y / 19.0)) / 3.0;
+            const double v =
+                (std::cos(x / 23.0 + y / 41.0) + std::cos(r / 17.0) + std::cos(y / 19.0)) / 3.0;
             const double t = (v + 1) / 2 * 3;
             const int i = std::min(2, static_cast<int>(t));
             const double f = t - i;
@@ -150,7 +150,8 @@ DecodedPng decodePng(const fs::path& path) {
     DecodedPng out;
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) return out;
+    if (!png_image_begin_read_from_file(&image, path.c_str()))
+        return out;
     out.palette = (image.format & PNG_FORMAT_FLAG_COLORMAP) != 0;
     out.paletteSize = image.colormap_entries;
     image.format = PNG_FORMAT_RGB;
@@ -175,8 +176,8 @@ PngHeaderFacts pngHeaderFacts(const fs::path& path) {
     std::size_t at = 8;
     while (at + 12 <= bytes.size()) {
         auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); };
-        const std::uint32_t length = (byte(at) << 24) | (byte(at + 1) << 16) |
-                                     (byte(at + 2) << 8) | byte(at + 3);
+        const std::uint32_t length =
+            (byte(at) << 24) | (byte(at + 1) << 16) | (byte(at + 2) << 8) | byte(at + 3);
         const std::string type = bytes.substr(at + 4, 4);
         if (type == "IHDR") {
             facts.bitDepth = byte(at + 16);
@@ -209,7 +210,7 @@ ErrorStats channelError(const Canvas& a, const Canvas& b) {
 }
 
 class Codec : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "wavory-codec-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
@@ -322,7 +323,8 @@ TEST_F(Codec, LossyPngOfFewColorsKeepsThemWithTrimmedPaletteAndDepth) {
     Canvas picture(40, 30);
     const Rgb colors[] = {{255, 0, 0}, {0, 128, 255}, {20, 200, 20}};
     for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) picture.setPixel(x, y, colors[(x / 7 + y / 5) % 3]);
+        for (int x = 0; x < 40; ++x)
+            picture.setPixel(x, y, colors[(x / 7 + y / 5) % 3]);
     ASSERT_EQ(transG_.DCSavePNG(picture, dir_ / "three.png", 2), 0);
     const DecodedPng decoded = decodePng(dir_ / "three.png");
     ASSERT_TRUE(decoded.ok);
@@ -367,7 +369,8 @@ TEST_F(Codec, UnopenableTargetsAreCode1AndLeaveNothing) {
     for (const fs::path& target : targets) {
         SCOPED_TRACE(target.string());
         EXPECT_EQ(transG_.DCSaveJpeg(picture, target, 100, false, sink_), 1);
-        for (std::uint8_t mode : {0, 1, 2}) EXPECT_EQ(transG_.DCSavePNG(picture, target, mode, sink_), 1);
+        for (std::uint8_t mode : {0, 1, 2})
+            EXPECT_EQ(transG_.DCSavePNG(picture, target, mode, sink_), 1);
     }
     EXPECT_EQ(folderEntries(dir_), std::set<std::string>{"folder.png"});
     EXPECT_TRUE(fs::is_empty(dir_ / "folder.png"));
@@ -383,7 +386,8 @@ TEST_F(Codec, EmptyPictureAndEncoderFailuresAre255WithTheWrapperMessage) {
     EXPECT_EQ(transG_.DCSaveJpeg(tooWide, dir_ / "w.jpg", 100, false, sink_), 255);
     ASSERT_EQ(messages_.size(), 3u);
     EXPECT_EQ(messages_[0].text, "PNG保存時にエラーが発生しました。\r\n保存する画像がありません。");
-    EXPECT_EQ(messages_[1].text, "JPEG保存時にエラーが発生しました。\r\n保存する画像がありません。");
+    EXPECT_EQ(messages_[1].text,
+              "JPEG保存時にエラーが発生しました。\r\n保存する画像がありません。");
     EXPECT_EQ(messages_[2].text.rfind("JPEG保存時にエラーが発生しました。\r\n", 0), 0u);
     EXPECT_NE(messages_[2].text.find("65500"), std::string::npos);
     EXPECT_TRUE(folderEntries(dir_).empty());
@@ -391,7 +395,7 @@ TEST_F(Codec, EmptyPictureAndEncoderFailuresAre255WithTheWrapperMessage) {
 
 // Simulates a full disk for this process: writes beyond the limit fail with EFBIG.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         ::getrlimit(RLIMIT_FSIZE, &saved_);
         previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
@@ -404,7 +408,7 @@ public:
         ::signal(SIGXFSZ, previousHandler_);
     }
 
-private:
+  private:
     rlimit saved_{};
     sighandler_t previousHandler_{};
 };

@@ -12,7 +12,9 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::size_t kHeadersSize = kFileHeaderSize + kInfoHeaderSize;
 
-std::uint64_t paddedRowBytes(std::uint64_t width) { return (width * 3 + 3) / 4 * 4; }
+std::uint64_t paddedRowBytes(std::uint64_t width) {
+    return (width * 3 + 3) / 4 * 4;
+}
 
 void putU16(std::string& out, std::uint16_t v) {
     out.push_back(static_cast<char>(v & 0xff));
@@ -20,12 +22,14 @@ void putU16(std::string& out, std::uint16_t v) {
 }
 
 void putU32(std::string& out, std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((v >> shift) & 0xff));
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<char>((v >> shift) & 0xff));
 }
 
 std::uint32_t getU32(std::string_view bytes, std::size_t at) {
     std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<std::uint8_t>(bytes[at + i]);
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<std::uint8_t>(bytes[at + i]);
     return v;
 }
 
@@ -39,7 +43,8 @@ std::uint16_t getU16(std::string_view bytes, std::size_t at) {
 std::optional<std::string> encodeBmp24(const Canvas& canvas) {
     const std::uint64_t stride = paddedRowBytes(static_cast<std::uint64_t>(canvas.width()));
     const std::uint64_t imageBytes = stride * static_cast<std::uint64_t>(canvas.height());
-    if (imageBytes + kHeadersSize > std::numeric_limits<std::uint32_t>::max()) return std::nullopt;
+    if (imageBytes + kHeadersSize > std::numeric_limits<std::uint32_t>::max())
+        return std::nullopt;
 
     std::string out;
     out.reserve(static_cast<std::size_t>(imageBytes + kHeadersSize));
@@ -72,7 +77,8 @@ std::optional<std::string> encodeBmp24(const Canvas& canvas) {
 }
 
 std::optional<Canvas> decodeBmp24(std::string_view bytes) {
-    if (bytes.size() < kHeadersSize || bytes.substr(0, 2) != "BM") return std::nullopt;
+    if (bytes.size() < kHeadersSize || bytes.substr(0, 2) != "BM")
+        return std::nullopt;
     const std::uint32_t pixelOffset = getU32(bytes, 10);
     const std::uint32_t infoSize = getU32(bytes, 14);
     const auto width = static_cast<std::int32_t>(getU32(bytes, 18));

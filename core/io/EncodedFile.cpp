@@ -15,7 +15,8 @@ Result writeEncodedFile(const std::filesystem::path& target, const StreamEncoder
         if (target.empty() || !target.has_filename())
             return {kCannotOpen, systemErrorText({EISDIR, std::generic_category()})};
         AtomicFileWriter writer(target);
-        if (auto ec = writer.open()) return {kCannotOpen, systemErrorText(ec)};
+        if (auto ec = writer.open())
+            return {kCannotOpen, systemErrorText(ec)};
         EncodeOutcome outcome = encode(writer.stream());
         switch (outcome.status) {
         case EncodeOutcome::Status::WriteFailed:
@@ -25,7 +26,8 @@ Result writeEncodedFile(const std::filesystem::path& target, const StreamEncoder
         case EncodeOutcome::Status::Ok:
             break;
         }
-        if (auto ec = writer.commit()) return {kCannotWrite, systemErrorText(ec)};
+        if (auto ec = writer.commit())
+            return {kCannotWrite, systemErrorText(ec)};
         return {};
     } catch (const std::bad_alloc&) {
         return {kInternalError, kOutOfMemoryText};

@@ -61,7 +61,8 @@ RawStatus encodeRaw(std::FILE* out, const Canvas& canvas, int quality, bool prog
         cinfo.comp_info[c].h_samp_factor = 1;
         cinfo.comp_info[c].v_samp_factor = 1;
     }
-    if (progressive) jpeg_simple_progression(&cinfo);
+    if (progressive)
+        jpeg_simple_progression(&cinfo);
     jpeg_start_compress(&cinfo, TRUE);
     const std::uint8_t* pixels = canvas.data();
     const std::size_t rowBytes = canvas.rowBytes();
@@ -95,9 +96,8 @@ EncodeOutcome encodeJpeg(std::FILE* out, const Canvas& canvas, int quality, bool
 
 Result saveJpegFile(const Canvas& canvas, const std::filesystem::path& target, int quality,
                     bool progressive) {
-    return writeEncodedFile(target, [&](std::FILE* out) {
-        return encodeJpeg(out, canvas, quality, progressive);
-    });
+    return writeEncodedFile(
+        target, [&](std::FILE* out) { return encodeJpeg(out, canvas, quality, progressive); });
 }
 
 } // namespace wavory::codec

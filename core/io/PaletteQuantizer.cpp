@@ -31,7 +31,8 @@ struct ResultDeleter {
 extern "C" void canvasRowAsRgba(liq_color rowOut[], int row, int width, void* userInfo) {
     const auto* canvas = static_cast<const Canvas*>(userInfo);
     const std::uint8_t* p = canvas->data() + static_cast<std::size_t>(row) * canvas->rowBytes();
-    for (int x = 0; x < width; ++x, p += 3) rowOut[x] = liq_color{p[0], p[1], p[2], 255};
+    for (int x = 0; x < width; ++x, p += 3)
+        rowOut[x] = liq_color{p[0], p[1], p[2], 255};
 }
 
 std::string liqErrorText(liq_error error) {
@@ -68,22 +69,27 @@ QuantizeResult failure(std::string text) {
 
 void trimUnusedColors(IndexedImage& image) {
     std::array<bool, 256> used{};
-    for (std::uint8_t index : image.indices) used[index] = true;
+    for (std::uint8_t index : image.indices)
+        used[index] = true;
     std::array<std::uint8_t, 256> renumbered{};
     std::vector<Rgb> kept;
     for (std::size_t i = 0; i < image.palette.size(); ++i) {
-        if (!used[i]) continue;
+        if (!used[i])
+            continue;
         renumbered[i] = static_cast<std::uint8_t>(kept.size());
         kept.push_back(image.palette[i]);
     }
-    if (kept.size() == image.palette.size()) return;
-    for (std::uint8_t& index : image.indices) index = renumbered[index];
+    if (kept.size() == image.palette.size())
+        return;
+    for (std::uint8_t& index : image.indices)
+        index = renumbered[index];
     image.palette = std::move(kept);
 }
 
 QuantizeResult quantizeCanvas(const Canvas& canvas) {
     std::unique_ptr<liq_attr, AttrDeleter> attr(liq_attr_create());
-    if (!attr) return failure(kOutOfMemoryText);
+    if (!attr)
+        return failure(kOutOfMemoryText);
     liq_set_max_colors(attr.get(), 256);
     liq_set_quality(attr.get(), 0, 100);
     liq_set_speed(attr.get(), kQuantizeSpeed);
@@ -92,12 +98,14 @@ QuantizeResult quantizeCanvas(const Canvas& canvas) {
     std::unique_ptr<liq_image, ImageDeleter> image(
         liq_image_create_custom(attr.get(), canvasRowAsRgba, const_cast<Canvas*>(&canvas),
                                 canvas.width(), canvas.height(), 0.0));
-    if (!image) return failure("libimagequant: cannot take the picture");
+    if (!image)
+        return failure("libimagequant: cannot take the picture");
 
     liq_result* rawResult = nullptr;
     const liq_error quantized = liq_image_quantize(image.get(), attr.get(), &rawResult);
     std::unique_ptr<liq_result, ResultDeleter> result(rawResult);
-    if (quantized != LIQ_OK || !result) return failure(liqErrorText(quantized));
+    if (quantized != LIQ_OK || !result)
+        return failure(liqErrorText(quantized));
     liq_set_dithering_level(result.get(), kFullDithering);
 
     QuantizeResult out;
@@ -105,10 +113,10 @@ QuantizeResult quantizeCanvas(const Canvas& canvas) {
     indexed.width = canvas.width();
     indexed.height = canvas.height();
     indexed.indices.resize(static_cast<std::size_t>(canvas.width()) * canvas.height());
-    const liq_error remapped = liq_write_remapped_image(result.get(), image.get(),
-                                                        indexed.indices.data(),
-                                                        indexed.indices.size());
-    if (remapped != LIQ_OK) return failure(liqErrorText(remapped));
+    const liq_error remapped = liq_write_remapped_image(
+        result.get(), image.get(), indexed.indices.data(), indexed.indices.size());
+    if (remapped != LIQ_OK)
+        return failure(liqErrorText(remapped));
 
     // Read the palette after remapping: remapping may refine it.
     const liq_palette* palette = liq_get_palette(result.get());
@@ -119,7 +127,8 @@ QuantizeResult quantizeCanvas(const Canvas& canvas) {
         indexed.palette.push_back({c.r, c.g, c.b});
     }
     for (std::uint8_t index : indexed.indices) {
-        if (index >= indexed.palette.size()) return failure("libimagequant: index out of palette");
+        if (index >= indexed.palette.size())
+            return failure("libimagequant: index out of palette");
     }
     trimUnusedColors(indexed);
     out.ok = true;

@@ -14,8 +14,8 @@ namespace wavory::codec {
 struct IndexedImage {
     int width = 0;
     int height = 0;
-    std::vector<Rgb> palette;           // 1..256 entries, each used at least once
-    std::vector<std::uint8_t> indices;  // width x height, rows top to bottom
+    std::vector<Rgb> palette;          // 1..256 entries, each used at least once
+    std::vector<std::uint8_t> indices; // width x height, rows top to bottom
 };
 
 struct QuantizeResult {

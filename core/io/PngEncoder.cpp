@@ -60,9 +60,10 @@ struct PngLayout {
 // Only trivially destructible objects live in this frame: a longjmp out of libpng
 // lands here and must not skip any destructor.
 bool writeRaw(PngWriteContext& context, const PngLayout& layout) {
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &context, keepPngError,
-                                              ignorePngWarning);
-    if (!png) return false;
+    png_structp png =
+        png_create_write_struct(PNG_LIBPNG_VER_STRING, &context, keepPngError, ignorePngWarning);
+    if (!png)
+        return false;
     png_infop info = png_create_info_struct(png);
     if (!info) {
         png_destroy_write_struct(&png, nullptr);
@@ -82,7 +83,8 @@ bool writeRaw(PngWriteContext& context, const PngLayout& layout) {
         png_set_PLTE(png, info, layout.palette, layout.paletteSize);
     png_write_info(png, info);
     // Palette indices come one per byte; libpng packs them into the smaller depths.
-    if (layout.bitDepth < 8) png_set_packing(png);
+    if (layout.bitDepth < 8)
+        png_set_packing(png);
     png_write_image(png, layout.rows);
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
@@ -91,16 +93,21 @@ bool writeRaw(PngWriteContext& context, const PngLayout& layout) {
 
 EncodeOutcome runWriter(std::FILE* out, const PngLayout& layout) {
     PngWriteContext context{out, false, {}};
-    if (writeRaw(context, layout)) return {};
-    if (context.writeFailed) return {EncodeOutcome::Status::WriteFailed, context.message};
+    if (writeRaw(context, layout))
+        return {};
+    if (context.writeFailed)
+        return {EncodeOutcome::Status::WriteFailed, context.message};
     const char* text = context.message[0] ? context.message : kOutOfMemoryText;
     return {EncodeOutcome::Status::EncoderFailed, text};
 }
 
 int paletteBitDepth(std::size_t colors) {
-    if (colors <= 2) return 1;
-    if (colors <= 4) return 2;
-    if (colors <= 16) return 4;
+    if (colors <= 2)
+        return 1;
+    if (colors <= 4)
+        return 2;
+    if (colors <= 16)
+        return 4;
     return 8;
 }
 
@@ -110,7 +117,8 @@ EncodeOutcome encodePngRgb(std::FILE* out, const Canvas& canvas, int zlibLevel) 
     std::vector<png_bytep> rows(static_cast<std::size_t>(canvas.height()));
     // libpng takes rows as non-const but only reads them.
     auto* pixels = const_cast<std::uint8_t*>(canvas.data());
-    for (std::size_t y = 0; y < rows.size(); ++y) rows[y] = pixels + y * canvas.rowBytes();
+    for (std::size_t y = 0; y < rows.size(); ++y)
+        rows[y] = pixels + y * canvas.rowBytes();
     const PngLayout layout{static_cast<png_uint_32>(canvas.width()),
                            static_cast<png_uint_32>(canvas.height()),
                            8,
@@ -125,7 +133,8 @@ EncodeOutcome encodePngRgb(std::FILE* out, const Canvas& canvas, int zlibLevel) 
 EncodeOutcome encodePngPalette(std::FILE* out, const IndexedImage& image) {
     std::vector<png_color> palette;
     palette.reserve(image.palette.size());
-    for (const Rgb& c : image.palette) palette.push_back(png_color{c.r, c.g, c.b});
+    for (const Rgb& c : image.palette)
+        palette.push_back(png_color{c.r, c.g, c.b});
     std::vector<png_bytep> rows(static_cast<std::size_t>(image.height));
     auto* indices = const_cast<std::uint8_t*>(image.indices.data());
     for (std::size_t y = 0; y < rows.size(); ++y)
@@ -148,9 +157,8 @@ Result savePngFile(const Canvas& canvas, const std::filesystem::path& target, Pn
             return encodePngRgb(out, canvas, Z_DEFAULT_COMPRESSION);
         });
     case PngMode::Fastest:
-        return writeEncodedFile(target, [&](std::FILE* out) {
-            return encodePngRgb(out, canvas, Z_BEST_SPEED);
-        });
+        return writeEncodedFile(
+            target, [&](std::FILE* out) { return encodePngRgb(out, canvas, Z_BEST_SPEED); });
     case PngMode::Lossy:
         break;
     }
@@ -161,10 +169,10 @@ Result savePngFile(const Canvas& canvas, const std::filesystem::path& target, Pn
     } catch (const std::bad_alloc&) {
         return {kInternalError, kOutOfMemoryText};
     }
-    if (!quantized.ok) return {kInternalError, quantized.error};
-    return writeEncodedFile(target, [&](std::FILE* out) {
-        return encodePngPalette(out, quantized.image);
-    });
+    if (!quantized.ok)
+        return {kInternalError, quantized.error};
+    return writeEncodedFile(target,
+                            [&](std::FILE* out) { return encodePngPalette(out, quantized.image); });
 }
 
 } // namespace wavory::codec

@@ -18,10 +18,13 @@ namespace {
 
 constexpr const char* kEmptyPictureText = "保存する画像がありません。";
 
-bool qualityInRange(std::uint8_t quality) { return quality >= 1 && quality <= 100; }
+bool qualityInRange(std::uint8_t quality) {
+    return quality >= 1 && quality <= 100;
+}
 
 std::filesystem::path programFolder() {
-    if (const char* home = std::getenv("WAVORY_HOME"); home && *home) return home;
+    if (const char* home = std::getenv("WAVORY_HOME"); home && *home)
+        return home;
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
         return std::filesystem::path(config) / "wavory";
     if (const char* home = std::getenv("HOME"); home && *home)
@@ -43,7 +46,7 @@ std::int16_t reported(const codec::Result& result, const char* failureText,
 
 // Removes the temporary picture on every way out, once it has been written.
 class TempFileRemover {
-public:
+  public:
     explicit TempFileRemover(std::filesystem::path path) : path_(std::move(path)) {}
     ~TempFileRemover() {
         std::error_code ignored;
@@ -52,7 +55,7 @@ public:
     TempFileRemover(const TempFileRemover&) = delete;
     TempFileRemover& operator=(const TempFileRemover&) = delete;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -60,8 +63,10 @@ codec::Result jpegThroughBmpFile(const Canvas& picture, const std::filesystem::p
                                  int quality, bool progressive) {
     const std::filesystem::path temp = programFolder() / clsTransG::kTempBmpName;
     std::optional<std::string> bmp = codec::encodeBmp24(picture);
-    if (!bmp) return {codec::kInternalError, "picture too large for a BMP file"};
-    if (auto ec = writeFileAtomically(temp, *bmp)) return {codec::kInternalError, systemErrorText(ec)};
+    if (!bmp)
+        return {codec::kInternalError, "picture too large for a BMP file"};
+    if (auto ec = writeFileAtomically(temp, *bmp))
+        return {codec::kInternalError, systemErrorText(ec)};
     TempFileRemover remover(temp);
     bmp.reset();
     return codec::saveJpegFromBmpFile(temp, target, quality, progressive);
@@ -69,13 +74,17 @@ codec::Result jpegThroughBmpFile(const Canvas& picture, const std::filesystem::p
 
 } // namespace
 
-bool clsTransG::ChkDLL() const { return true; }
+bool clsTransG::ChkDLL() const {
+    return true;
+}
 
 std::int16_t clsTransG::SaveJpeg(const Canvas& rPicture, const std::filesystem::path& rFilename,
                                  std::uint8_t vQuality, bool blnProgressive,
                                  const MessageSink& sink) const {
-    if (!qualityInRange(vQuality)) return codec::kBadParameter;
-    if (rPicture.empty()) return reported({codec::kInternalError, kEmptyPictureText}, kJpegFailureText, sink);
+    if (!qualityInRange(vQuality))
+        return codec::kBadParameter;
+    if (rPicture.empty())
+        return reported({codec::kInternalError, kEmptyPictureText}, kJpegFailureText, sink);
     codec::Result result;
     try {
         result = jpegThroughBmpFile(rPicture, rFilename, vQuality, blnProgressive);
@@ -88,16 +97,20 @@ std::int16_t clsTransG::SaveJpeg(const Canvas& rPicture, const std::filesystem::
 std::int16_t clsTransG::DCSaveJpeg(const Canvas& rPicture, const std::filesystem::path& rFilename,
                                    std::uint8_t vQuality, bool blnProgressive,
                                    const MessageSink& sink) const {
-    if (!qualityInRange(vQuality)) return codec::kBadParameter;
-    if (rPicture.empty()) return reported({codec::kInternalError, kEmptyPictureText}, kJpegFailureText, sink);
+    if (!qualityInRange(vQuality))
+        return codec::kBadParameter;
+    if (rPicture.empty())
+        return reported({codec::kInternalError, kEmptyPictureText}, kJpegFailureText, sink);
     return reported(codec::saveJpegFile(rPicture, rFilename, vQuality, blnProgressive),
                     kJpegFailureText, sink);
 }
 
 std::int16_t clsTransG::DCSavePNG(const Canvas& rPicture, const std::filesystem::path& rFilename,
                                   std::uint8_t vMode, const MessageSink& sink) const {
-    if (vMode >= kPngModeCount) return codec::kBadParameter;
-    if (rPicture.empty()) return reported({codec::kInternalError, kEmptyPictureText}, kPngFailureText, sink);
+    if (vMode >= kPngModeCount)
+        return codec::kBadParameter;
+    if (rPicture.empty())
+        return reported({codec::kInternalError, kEmptyPictureText}, kPngFailureText, sink);
     return reported(codec::savePngFile(rPicture, rFilename, static_cast<PngMode>(vMode)),
                     kPngFailureText, sink);
 }

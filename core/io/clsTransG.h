@@ -24,7 +24,7 @@
 namespace wavory {
 
 class clsTransG {
-public:
+  public:
     // The file-based JPEG route's temporary picture, in the program folder.
     static constexpr const char* kTempBmpName = "sj_tmp.bmp";
     static constexpr const char* kJpegFailureText = "JPEG保存時にエラーが発生しました。";
