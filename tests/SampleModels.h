@@ -12,7 +12,7 @@ inline ParamFields rainbow() {
     ParamFields f;
     f.componentOn = {true, true, false, true, false, false, false, false};
     f.values = {"150", "500", "120", "400", "1", "0", "90", "450", "70",
-                "1",   "1",   "0",   "1",   "0", "1", "0", "1",   "0"};
+                "1",   "1",   "0",   "1",   "0", "1", "0",  "1",   "0"};
     f.width = 400;
     f.height = 300;
     return f;
@@ -25,10 +25,12 @@ inline ParamFields benchPower1() {
     const int periodSlots[] = {0, 2, 4, 6, 8, 10, 12, 14, 16};
     const char* amplitudes[] = {"300", "250", "200", "150", "120", "100", "80", "60"};
     const int amplitudeSlots[] = {1, 3, 5, 7, 11, 13, 15, 17};
-    for (int i = 0; i < 9; ++i) f.values[periodSlots[i]] = periods[i];
-    for (int i = 0; i < 8; ++i) f.values[amplitudeSlots[i]] = amplitudes[i];
-    f.values[kPowerSlot] = "1";
-    f.bleed = "0";
+    for (int i = 0; i < 9; ++i)
+        f.values[periodSlots[i]] = periods[i];
+    for (int i = 0; i < 8; ++i)
+        f.values[amplitudeSlots[i]] = amplitudes[i];
+    f.values[kPowerSlot] = std::string("1");
+    f.bleed = std::string("0");
     f.phase = 0;
     f.center = {"0", "0"};
     f.width = 3000;
@@ -39,7 +41,7 @@ inline ParamFields benchPower1() {
 
 inline ParamFields benchPower3() {
     ParamFields f = benchPower1();
-    f.values[kPowerSlot] = "3";
+    f.values[kPowerSlot] = std::string("3");
     f.bleed = "40";
     f.frame.enabled = true;
     f.frame.width = "40";

@@ -14,14 +14,15 @@ namespace {
 
 std::string le32(std::uint32_t v) {
     std::string s;
-    for (int i = 0; i < 4; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        s += static_cast<char>((v >> (8 * i)) & 0xFF);
     return s;
 }
 
 std::string expectedHeader(std::uint32_t w, std::uint32_t h, std::uint32_t imageBytes) {
     return "BM" + le32(54 + imageBytes) + le32(0) + le32(54) + le32(40) + le32(w) + le32(h) +
-           std::string("\x01\x00\x18\x00", 4) + le32(0) + le32(imageBytes) + le32(3780) + le32(3780) +
-           le32(0) + le32(0);
+           std::string("\x01\x00\x18\x00", 4) + le32(0) + le32(imageBytes) + le32(3780) +
+           le32(3780) + le32(0) + le32(0);
 }
 
 fs::path tempFolder() {
@@ -40,7 +41,7 @@ TEST(Bmp, TwoByTwoIsBottomUpBgrWithRowPadding) {
     c.setPixel(0, 1, {7, 8, 9});
     c.setPixel(1, 1, {10, 11, 12});
     const std::string pixels = std::string("\x09\x08\x07\x0C\x0B\x0A\x00\x00", 8) + // bottom row
-                               std::string("\x03\x02\x01\x06\x05\x04\x00\x00", 8);   // top row
+                               std::string("\x03\x02\x01\x06\x05\x04\x00\x00", 8);  // top row
     EXPECT_EQ(encodeBmp(c), expectedHeader(2, 2, 16) + pixels);
 }
 
@@ -65,7 +66,8 @@ TEST(Bmp, ReaderRestoresWhatTheWriterWrote) {
         Canvas c(w, h);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
-                c.setPixel(x, y, {std::uint8_t(x * 40 + y), std::uint8_t(y * 30), std::uint8_t(x ^ y)});
+                c.setPixel(x, y,
+                           {std::uint8_t(x * 40 + y), std::uint8_t(y * 30), std::uint8_t(x ^ y)});
         const auto back = decodeBmp(encodeBmp(c));
         ASSERT_TRUE(back);
         EXPECT_EQ(*back, c);

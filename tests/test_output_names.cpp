@@ -9,14 +9,15 @@ TEST(OutputNames, FormatFollowsTheEndOfTheName) {
         const char* name;
         ImageFileFormat format;
     };
-    for (const auto& c : {Case{"a.jpg", ImageFileFormat::Jpeg}, Case{"a.JPG", ImageFileFormat::Jpeg},
-                          Case{"a.Jpeg", ImageFileFormat::Jpeg}, Case{"ajpeg", ImageFileFormat::Jpeg},
-                          Case{"a.png", ImageFileFormat::Png}, Case{"/x/A.PNG", ImageFileFormat::Png},
-                          Case{"mypng", ImageFileFormat::Png}, Case{"png", ImageFileFormat::Png},
-                          Case{"a.jpe", ImageFileFormat::Bmp}, Case{"a.gif", ImageFileFormat::Bmp},
-                          Case{"a", ImageFileFormat::Bmp}, Case{"", ImageFileFormat::Bmp},
-                          Case{"pg", ImageFileFormat::Bmp}, Case{"a.png.bmp", ImageFileFormat::Bmp},
-                          Case{"写真.ｐｎｇ", ImageFileFormat::Bmp}, Case{"/p.jpg/a", ImageFileFormat::Bmp}}) {
+    for (const auto& c :
+         {Case{"a.jpg", ImageFileFormat::Jpeg}, Case{"a.JPG", ImageFileFormat::Jpeg},
+          Case{"a.Jpeg", ImageFileFormat::Jpeg}, Case{"ajpeg", ImageFileFormat::Jpeg},
+          Case{"a.png", ImageFileFormat::Png}, Case{"/x/A.PNG", ImageFileFormat::Png},
+          Case{"mypng", ImageFileFormat::Png}, Case{"png", ImageFileFormat::Png},
+          Case{"a.jpe", ImageFileFormat::Bmp}, Case{"a.gif", ImageFileFormat::Bmp},
+          Case{"a", ImageFileFormat::Bmp}, Case{"", ImageFileFormat::Bmp},
+          Case{"pg", ImageFileFormat::Bmp}, Case{"a.png.bmp", ImageFileFormat::Bmp},
+          Case{"写真.ｐｎｇ", ImageFileFormat::Bmp}, Case{"/p.jpg/a", ImageFileFormat::Bmp}}) {
         EXPECT_EQ(imageFormatForName(c.name), c.format) << c.name;
     }
 }

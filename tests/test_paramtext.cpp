@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class TempDir {
-public:
+  public:
     TempDir() {
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
         path_ = fs::temp_directory_path() / ("wavory-paramtext-" + std::to_string(stamp));
@@ -28,7 +28,7 @@ public:
     }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     fs::path path_;
 };
 
@@ -53,9 +53,10 @@ struct Messages {
 ParamFields sampleModel() {
     ParamFields f;
     f.componentOn = {true, false, true, false, true, false, true, false};
-    for (int i = 0; i < kValueSlotCount; ++i) f.values[i] = std::to_string(100 + i * 7);
-    f.values[0] = "12.5";      // kept as typed
-    f.values[1] = "3x";        // not a clean number: still written and read as typed
+    for (int i = 0; i < kValueSlotCount; ++i)
+        f.values[i] = std::to_string(100 + i * 7);
+    f.values[0] = "12.5"; // kept as typed
+    f.values[1] = "3x";   // not a clean number: still written and read as typed
     f.values[kPowerSlot] = "2";
     f.center = {"-15", "40"};
     f.bleed = "12";
@@ -95,7 +96,8 @@ void expectSameFields(const ParamFields& a, const ParamFields& b) {
 std::string textWith(const ParamFields& f, std::string_view colorSet,
                      std::vector<std::pair<int, std::string>> replacements) {
     auto lines = textcodec::splitLines(formatParamText(f, colorSet));
-    for (auto& [n, text] : replacements) lines.at(n) = text;
+    for (auto& [n, text] : replacements)
+        lines.at(n) = text;
     return textcodec::joinLinesCrLf(lines);
 }
 
@@ -118,8 +120,10 @@ const std::vector<std::string> kNames{"虹", "海", "夕焼け", "海"};
 TEST(FieldStream, SplitsAtCommasAndLineEnds) {
     FieldStream in("a,b\r\n  c , d\nOn \r\"x,y\"  ,\"q\"zz\n\n\"open,\r\nlast");
     std::vector<std::string> got;
-    while (auto f = in.next()) got.push_back(*f);
-    const std::vector<std::string> want{"a", "b", "c ", "d", "On ", "x,y", "q", "", "open,", "last"};
+    while (auto f = in.next())
+        got.push_back(*f);
+    const std::vector<std::string> want{"a",   "b", "c ", "d",     "On ",
+                                        "x,y", "q", "",   "open,", "last"};
     EXPECT_EQ(got, want);
     EXPECT_TRUE(in.atEnd());
     EXPECT_FALSE(in.next());
@@ -129,29 +133,28 @@ TEST(ParamText, FormatsEverySectionInOrder) {
     ParamFields f; // the start-up defaults
     f.values[7] = std::string("5");
     f.frame.color = 255;
-    const std::string want =
-        "[書き出しフォーマット番号]\r\n 4 \r\n"
-        "[垂直成分]\r\nOn \r\n1,0\r\n"
-        "[水平成分]\r\nOn \r\n1,0\r\n"
-        "[斜め成分]\r\nOn \r\n1,0\r\n"
-        "[円型成分]\r\nOn \r\n1,5,1\r\n"
-        "[矩形成分]\r\nOff\r\n1,0\r\n"
-        "[＋型成分]\r\nOff\r\n1,0\r\n"
-        "[リボン型成分]\r\nOff\r\n1,0\r\n"
-        "[波紋型成分]\r\nOff\r\n1,0\r\n"
-        "[べき乗]\r\n1\r\n"
-        "[画像の中心]\r\n0,0\r\n"
-        "[にじみ]\r\n0\r\n"
-        "[画像サイズ]\r\n200,200\r\n"
-        "[色セット]\r\n虹\r\n"
-        "[位相のずれ]\r\n0\r\n"
-        "[枠\\Enabled]\r\n0\r\n"
-        "[枠\\枠色]\r\n255\r\n"
-        "[枠\\全体の色の濃さ]\r\n25\r\n"
-        "[枠\\右下部分の色の濃さ]\r\n25\r\n"
-        "[枠\\境界の鮮明さ]\r\n25\r\n"
-        "[枠\\横幅]\r\n10\r\n"
-        "[枠\\縦幅]\r\n10\r\n";
+    const std::string want = "[書き出しフォーマット番号]\r\n 4 \r\n"
+                             "[垂直成分]\r\nOn \r\n1,0\r\n"
+                             "[水平成分]\r\nOn \r\n1,0\r\n"
+                             "[斜め成分]\r\nOn \r\n1,0\r\n"
+                             "[円型成分]\r\nOn \r\n1,5,1\r\n"
+                             "[矩形成分]\r\nOff\r\n1,0\r\n"
+                             "[＋型成分]\r\nOff\r\n1,0\r\n"
+                             "[リボン型成分]\r\nOff\r\n1,0\r\n"
+                             "[波紋型成分]\r\nOff\r\n1,0\r\n"
+                             "[べき乗]\r\n1\r\n"
+                             "[画像の中心]\r\n0,0\r\n"
+                             "[にじみ]\r\n0\r\n"
+                             "[画像サイズ]\r\n200,200\r\n"
+                             "[色セット]\r\n虹\r\n"
+                             "[位相のずれ]\r\n0\r\n"
+                             "[枠\\Enabled]\r\n0\r\n"
+                             "[枠\\枠色]\r\n255\r\n"
+                             "[枠\\全体の色の濃さ]\r\n25\r\n"
+                             "[枠\\右下部分の色の濃さ]\r\n25\r\n"
+                             "[枠\\境界の鮮明さ]\r\n25\r\n"
+                             "[枠\\横幅]\r\n10\r\n"
+                             "[枠\\縦幅]\r\n10\r\n";
     EXPECT_EQ(formatParamText(f, "虹"), want);
 }
 
@@ -165,7 +168,8 @@ TEST(ParamText, WritesCp932WithCrLf) {
                              "\x83\x62\x83\x67\x94\xD4\x8D\x86]\r\n 4 \r\n";
     EXPECT_EQ(bytes.substr(0, head.size()), head);
     EXPECT_NE(bytes.find("\r\n[\x98\x67\\Enabled]\r\n1\r\n"), std::string::npos);
-    EXPECT_NE(bytes.find("\r\n[\x90\x46\x83\x5A\x83\x62\x83\x67]\r\n\x93\xF8\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("\r\n[\x90\x46\x83\x5A\x83\x62\x83\x67]\r\n\x93\xF8\r\n"),
+              std::string::npos);
     EXPECT_NE(bytes.find("\r\n640,480\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("\r\nOff\r\n"), std::string::npos);
     for (std::size_t i = 0; i < bytes.size(); ++i)
@@ -213,9 +217,10 @@ TEST(ParamText, ReadsLfOnlyAndUtf8Files) {
     std::string text = formatParamText(sampleModel(), "夕焼け");
     std::string lfOnly;
     for (char c : text)
-        if (c != '\r') lfOnly += c;
-    for (const std::string& bytes : {lfOnly, text, textcodec::encodeFileText(lfOnly),
-                                     "\xEF\xBB\xBF" + text}) {
+        if (c != '\r')
+            lfOnly += c;
+    for (const std::string& bytes :
+         {lfOnly, text, textcodec::encodeFileText(lfOnly), "\xEF\xBB\xBF" + text}) {
         ParamFields back;
         EXPECT_TRUE(parseParamText(bytes, back, kNames, {}).ok());
         ParamFields want = sampleModel();
@@ -316,14 +321,16 @@ TEST(ParamText, UnsupportedFormatChangesNothing) {
         EXPECT_EQ(r.status, ParamReadStatus::UnsupportedFormat);
         expectSameFields(f, sampleModel());
         ASSERT_EQ(msgs.seen.size(), 1u);
-        EXPECT_EQ(msgs.seen[0], (UserMessage{MessageIcon::Critical, "このファイルは読み込めません。"}));
+        EXPECT_EQ(msgs.seen[0],
+                  (UserMessage{MessageIcon::Critical, "このファイルは読み込めません。"}));
     }
     // An ordinary text file: one line without a comma, then text.
     ParamFields f = sampleModel();
     EXPECT_EQ(parseParamText("hello there\r\nsecond line\r\n", f, kNames, {}).status,
               ParamReadStatus::UnsupportedFormat);
     // 4.4 rounds to 4 and is accepted.
-    EXPECT_TRUE(parseParamText(textWith(source, "海", {{kFormatLine, " 4.4 "}}), f, kNames, {}).ok());
+    EXPECT_TRUE(
+        parseParamText(textWith(source, "海", {{kFormatLine, " 4.4 "}}), f, kNames, {}).ok());
 }
 
 TEST(ParamText, QuotedColorSetNameMayHoldACommaButAPlainOneBreaksTheFile) {
@@ -350,7 +357,9 @@ TEST(ParamText, QuotedColorSetNameMayHoldACommaButAPlainOneBreaksTheFile) {
     EXPECT_EQ(back.phase, 0);
     ASSERT_EQ(msgs.seen.size(), 1u);
     EXPECT_EQ(msgs.seen[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(msgs.seen[0].text, "読み込み中にエラーが発生しました。\r\nこのファイルは読み込めません。\r\n\r\n" + path);
+    EXPECT_EQ(msgs.seen[0].text,
+              "読み込み中にエラーが発生しました。\r\nこのファイルは読み込めません。\r\n\r\n" +
+                  path);
 }
 
 TEST(ParamText, MissingColorSetWarnsAndReadingGoesOn) {
@@ -364,7 +373,8 @@ TEST(ParamText, MissingColorSetWarnsAndReadingGoesOn) {
     EXPECT_EQ(f.phase, 37);
     EXPECT_EQ(f.frame.height, "44");
     ASSERT_EQ(msgs.seen.size(), 1u);
-    EXPECT_EQ(msgs.seen[0], (UserMessage{MessageIcon::Exclamation, "色セット\"無い色\"が存在しません。"}));
+    EXPECT_EQ(msgs.seen[0],
+              (UserMessage{MessageIcon::Exclamation, "色セット\"無い色\"が存在しません。"}));
 }
 
 TEST(ParamText, StrictValuesFailTheReadButEarlierValuesStay) {
@@ -373,10 +383,17 @@ TEST(ParamText, StrictValuesFailTheReadButEarlierValuesStay) {
         std::string text;
     };
     const std::vector<Case> cases{
-        {kPhaseLine, "100"},      {kPhaseLine, "-1"},     {kPhaseLine, "abc"},
-        {kPhaseLine, ""},         {kFrameEnabledLine, "2"}, {kFrameEnabledLine, "1x"},
-        {kFrameColorLine, "3000000000"}, {kFrameColorLine, "red"}, {kSenmeiLine, "51"},
-        {kShadowLine, "-1"},      {kLineLine, "5 0"},
+        {kPhaseLine, "100"},
+        {kPhaseLine, "-1"},
+        {kPhaseLine, "abc"},
+        {kPhaseLine, ""},
+        {kFrameEnabledLine, "2"},
+        {kFrameEnabledLine, "1x"},
+        {kFrameColorLine, "3000000000"},
+        {kFrameColorLine, "red"},
+        {kSenmeiLine, "51"},
+        {kShadowLine, "-1"},
+        {kLineLine, "5 0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text + " on line " + std::to_string(c.line));
@@ -399,7 +416,9 @@ TEST(ParamText, StrictValuesFailTheReadButEarlierValuesStay) {
     // In range, with blanks and halves rounded to even, they pass.
     ParamFields f;
     EXPECT_TRUE(parseParamText(textWith(sampleModel(), "海",
-                                        {{kPhaseLine, " 99 "}, {kSenmeiLine, "0.5"}, {kShadowLine, "49.5"},
+                                        {{kPhaseLine, " 99 "},
+                                         {kSenmeiLine, "0.5"},
+                                         {kShadowLine, "49.5"},
                                          {kFrameColorLine, "-1"}}),
                                f, kNames, {})
                     .ok());
@@ -449,13 +468,14 @@ TEST(ParamText, ImageSizeIsReadTolerantlyAndFlaggedWhenOutOfRange) {
         bool outOfRange;
     };
     for (const auto& c : std::vector<Case>{{"400.5,301.5", 400, 302, false},
-                                          {"3000,4", 3000, 4, false},
-                                          {"3001,200", 3001, 200, true},
-                                          {"abc,3", 0, 3, true},
-                                          {"1e30,-1e30", INT32_MAX, INT32_MIN, true}}) {
+                                           {"3000,4", 3000, 4, false},
+                                           {"3001,200", 3001, 200, true},
+                                           {"abc,3", 0, 3, true},
+                                           {"1e30,-1e30", INT32_MAX, INT32_MIN, true}}) {
         SCOPED_TRACE(c.line);
         ParamFields f;
-        const auto r = parseParamText(textWith(sampleModel(), "海", {{kSizeLine, c.line}}), f, kNames, {});
+        const auto r =
+            parseParamText(textWith(sampleModel(), "海", {{kSizeLine, c.line}}), f, kNames, {});
         EXPECT_TRUE(r.ok());
         EXPECT_EQ(f.width, c.w);
         EXPECT_EQ(f.height, c.h);
@@ -465,15 +485,18 @@ TEST(ParamText, ImageSizeIsReadTolerantlyAndFlaggedWhenOutOfRange) {
 
 TEST(ParamText, HugeAndBinaryInputsStayBounded) {
     std::string binary(3 * kMaxParamTextBytes, '\0');
-    for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>((i * 131) ^ (i >> 7));
+    for (std::size_t i = 0; i < binary.size(); ++i)
+        binary[i] = static_cast<char>((i * 131) ^ (i >> 7));
     ParamFields f;
     EXPECT_FALSE(parseParamText(binary, f, kNames, {}).ok());
 
     // Trailing junk after a complete file does not matter ...
-    std::string valid = formatParamText(sampleModel(), "海") + std::string(2 * kMaxParamTextBytes, 'x');
+    std::string valid =
+        formatParamText(sampleModel(), "海") + std::string(2 * kMaxParamTextBytes, 'x');
     EXPECT_TRUE(parseParamText(valid, f, kNames, {}).ok());
     // ... but fields beyond the limit read as the file ending early.
-    std::string late = textWith(sampleModel(), "海", {{kCircleValuesLine, std::string(kMaxParamTextBytes, '7')}});
+    std::string late =
+        textWith(sampleModel(), "海", {{kCircleValuesLine, std::string(kMaxParamTextBytes, '7')}});
     EXPECT_EQ(parseParamText(late, f, kNames, {}).status, ParamReadStatus::ReadFailed);
 
     TempDir dir;

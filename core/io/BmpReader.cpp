@@ -10,7 +10,8 @@ namespace {
 
 std::uint32_t u32(std::string_view b, std::size_t at) {
     std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<std::uint8_t>(b[at + i]);
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<std::uint8_t>(b[at + i]);
     return v;
 }
 std::uint16_t u16(std::string_view b, std::size_t at) {
@@ -24,16 +25,20 @@ constexpr std::int64_t kMaxSide = 1 << 16;
 } // namespace
 
 std::optional<Canvas> decodeBmp(std::string_view b) {
-    if (b.size() < kBmpHeaderBytes || b.substr(0, 2) != "BM") return std::nullopt;
+    if (b.size() < kBmpHeaderBytes || b.substr(0, 2) != "BM")
+        return std::nullopt;
     const std::uint32_t offset = u32(b, 10);
     const std::uint32_t infoSize = u32(b, 14);
-    if (infoSize < 40 || 14 + static_cast<std::uint64_t>(infoSize) > b.size()) return std::nullopt;
+    if (infoSize < 40 || 14 + static_cast<std::uint64_t>(infoSize) > b.size())
+        return std::nullopt;
     const auto width = static_cast<std::int32_t>(u32(b, 18));
     const auto rawHeight = static_cast<std::int32_t>(u32(b, 22));
-    if (u16(b, 26) != 1 || u16(b, 28) != 24 || u32(b, 30) != 0) return std::nullopt;
+    if (u16(b, 26) != 1 || u16(b, 28) != 24 || u32(b, 30) != 0)
+        return std::nullopt;
     const bool topDown = rawHeight < 0;
     const std::int64_t height = topDown ? -static_cast<std::int64_t>(rawHeight) : rawHeight;
-    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return std::nullopt;
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
+        return std::nullopt;
 
     const std::size_t stride = bmpRowStride(width);
     if (offset > b.size() || (b.size() - offset) / stride < static_cast<std::uint64_t>(height))

@@ -17,15 +17,18 @@ void putU16(std::string& out, std::uint16_t v) {
     out += static_cast<char>(v >> 8);
 }
 void putU32(std::string& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        out += static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
 std::uint64_t imageBytes(const Canvas& c) {
-    return static_cast<std::uint64_t>(bmpRowStride(c.width())) * static_cast<std::uint64_t>(c.height());
+    return static_cast<std::uint64_t>(bmpRowStride(c.width())) *
+           static_cast<std::uint64_t>(c.height());
 }
 
 std::error_code checkSize(const Canvas& c) {
-    if (c.empty()) return std::make_error_code(std::errc::invalid_argument);
+    if (c.empty())
+        return std::make_error_code(std::errc::invalid_argument);
     if (imageBytes(c) + kBmpHeaderBytes > std::numeric_limits<std::uint32_t>::max())
         return std::make_error_code(std::errc::file_too_large);
     return {};
@@ -75,7 +78,8 @@ std::size_t bmpRowStride(int width) {
 }
 
 std::string encodeBmp(const Canvas& canvas) {
-    if (checkSize(canvas)) return {};
+    if (checkSize(canvas))
+        return {};
     std::string out = header(canvas);
     out.reserve(out.size() + imageBytes(canvas));
     std::string row;
@@ -87,14 +91,18 @@ std::string encodeBmp(const Canvas& canvas) {
 }
 
 std::error_code writeBmp(const std::string& path, const Canvas& canvas) {
-    if (auto ec = checkSize(canvas)) return ec;
+    if (auto ec = checkSize(canvas))
+        return ec;
     AtomicFileWriter writer(path);
-    if (auto ec = writer.open()) return ec;
-    if (auto ec = writer.write(header(canvas))) return ec;
+    if (auto ec = writer.open())
+        return ec;
+    if (auto ec = writer.write(header(canvas)))
+        return ec;
     std::string row;
     for (int y = canvas.height() - 1; y >= 0; --y) {
         encodeRow(canvas, y, row);
-        if (auto ec = writer.write(row)) return ec;
+        if (auto ec = writer.write(row))
+            return ec;
     }
     return writer.commit();
 }

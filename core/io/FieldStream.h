@@ -11,7 +11,7 @@
 namespace wavory {
 
 class FieldStream {
-public:
+  public:
     // The text must outlive the stream.
     explicit FieldStream(std::string_view text) : text_(text) {}
 
@@ -20,7 +20,7 @@ public:
 
     bool atEnd() const { return pos_ >= text_.size(); }
 
-private:
+  private:
     bool atLineEnd() const;
     void skipDelimiter(); // one comma or one line end (CR LF, LF or CR)
 

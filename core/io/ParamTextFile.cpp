@@ -16,7 +16,8 @@ constexpr std::string_view kCrLf = "\r\n";
 
 // The captions of the component switches, which are also the section headers.
 constexpr std::array<std::string_view, kComponentCount> kComponentCaptions{
-    "垂直成分", "水平成分", "斜め成分", "円型成分", "矩形成分", "＋型成分", "リボン型成分", "波紋型成分"};
+    "垂直成分", "水平成分", "斜め成分",     "円型成分",
+    "矩形成分", "＋型成分", "リボン型成分", "波紋型成分"};
 constexpr std::array<int, kComponentCount> kPeriodSlot{0, 2, 4, 6, 10, 12, 14, 16};
 constexpr std::array<int, kComponentCount> kAmplitudeSlot{1, 3, 5, 7, 11, 13, 15, 17};
 constexpr int kCircle = 3;
@@ -47,7 +48,7 @@ constexpr int kMaxPhase = 99;
 constexpr int kMaxFrameSlider = 50;
 
 class TextBuilder {
-public:
+  public:
     void line(std::string_view text) {
         out_ += text;
         out_ += kCrLf;
@@ -55,7 +56,8 @@ public:
     void line(std::initializer_list<std::string_view> values) {
         bool first = true;
         for (auto v : values) {
-            if (!first) out_ += ',';
+            if (!first)
+                out_ += ',';
             out_ += v;
             first = false;
         }
@@ -63,7 +65,7 @@ public:
     }
     std::string take() { return std::move(out_); }
 
-private:
+  private:
     std::string out_;
 };
 
@@ -75,31 +77,37 @@ std::string sectionHeader(std::string_view caption) {
 }
 
 // "On " or "Off": three characters of "OffOn " from position 3 x state.
-std::string_view onOffText(bool on) { return std::string_view("OffOn ").substr(on ? 3 : 0, 3); }
+std::string_view onOffText(bool on) {
+    return std::string_view("OffOn ").substr(on ? 3 : 0, 3);
+}
 
 std::string_view trimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
     return s;
 }
 
 std::optional<int> strictInRange(std::string_view text, int low, int high) {
     const auto v = strictInt32(text);
-    if (!v || *v < low || *v > high) return std::nullopt;
+    if (!v || *v < low || *v > high)
+        return std::nullopt;
     return *v;
 }
 
 // When the bytes had to be cut at the size limit, drop the partial last line, so that
 // the cut never splits a character (line ends are single ASCII bytes in both encodings).
 std::string_view limitBytes(std::string_view bytes) {
-    if (bytes.size() <= kMaxParamTextBytes) return bytes;
+    if (bytes.size() <= kMaxParamTextBytes)
+        return bytes;
     bytes = bytes.substr(0, kMaxParamTextBytes);
     const auto lastEnd = bytes.find_last_of("\r\n");
     return lastEnd == std::string_view::npos ? std::string_view{} : bytes.substr(0, lastEnd + 1);
 }
 
 class ParamTextReader {
-public:
+  public:
     ParamTextReader(std::string_view text, ParamFields& fields,
                     const std::vector<std::string>& colorSetNames, const MessageSink& sink)
         : in_(text), f_(fields), names_(colorSetNames), sink_(sink) {}
@@ -110,11 +118,12 @@ public:
         return result;
     }
 
-private:
+  private:
     // Every step returns false when the file ended early or a strict value failed.
     ParamReadStatus readAll(ParamReadResult& r) {
         std::string format;
-        if (!skip() || !field(format)) return ParamReadStatus::ReadFailed;
+        if (!skip() || !field(format))
+            return ParamReadStatus::ReadFailed;
         r.formatNumber = roundToInt64(leadingNumber(format));
         if (r.formatNumber == 0 || r.formatNumber > kParamTextFormat)
             return ParamReadStatus::UnsupportedFormat;
@@ -133,22 +142,29 @@ private:
     bool readComponents(std::int64_t format) {
         for (int i = 0; i < kComponentCount; ++i) {
             std::string onOff;
-            if (!skip() || !field(onOff)) return false;
+            if (!skip() || !field(onOff))
+                return false;
             f_.componentOn[i] = trimBlanks(onOff) == "On";
 
             std::string& period = f_.values[kPeriodSlot[i]];
-            if (!field(period)) return false;
+            if (!field(period))
+                return false;
             // Format 1 stored periods at two thirds of today's scale.
-            if (format == 1) period = plainDecimal(leadingNumber(period) * 1.5);
-            if (!field(f_.values[kAmplitudeSlot[i]])) return false;
-            if (i == kCircle && !field(f_.values[kCirclePeriodYSlot])) return false;
+            if (format == 1)
+                period = plainDecimal(leadingNumber(period) * 1.5);
+            if (!field(f_.values[kAmplitudeSlot[i]]))
+                return false;
+            if (i == kCircle && !field(f_.values[kCirclePeriodYSlot]))
+                return false;
         }
         return true;
     }
 
     bool readPowerCenterBleed(std::int64_t format) {
-        if (!skip() || !field(f_.values[kPowerSlot])) return false;
-        if (!skip() || !field(f_.center[0]) || !field(f_.center[1])) return false;
+        if (!skip() || !field(f_.values[kPowerSlot]))
+            return false;
+        if (!skip() || !field(f_.center[0]) || !field(f_.center[1]))
+            return false;
         if (format < 2) {
             f_.bleed.assign(1, '0');
             return true;
@@ -158,7 +174,8 @@ private:
 
     bool readSize(ParamReadResult& r) {
         std::string w, h;
-        if (!skip() || !field(w) || !field(h)) return false;
+        if (!skip() || !field(w) || !field(h))
+            return false;
         f_.width = roundToInt32(leadingNumber(w));
         f_.height = roundToInt32(leadingNumber(h));
         r.sizeApplied = true;
@@ -169,7 +186,8 @@ private:
 
     bool readColorSet(ParamReadResult& r) {
         std::string name;
-        if (!skip() || !field(name)) return false;
+        if (!skip() || !field(name))
+            return false;
         // Every match is selected in turn, so the last set of that name stays selected.
         for (std::size_t i = 0; i < names_.size(); ++i) {
             if (names_[i] == name) {
@@ -177,7 +195,8 @@ private:
                 r.colorSetSelected = true;
             }
         }
-        if (!r.colorSetSelected && sink_) sink_(missingColorSetMessage(name));
+        if (!r.colorSetSelected && sink_)
+            sink_(missingColorSetMessage(name));
         return true;
     }
 
@@ -186,11 +205,14 @@ private:
         std::optional<std::int32_t> color;
         std::string text;
 
-        if (!skip() || !field(text) || !(phase = strictInRange(text, 0, kMaxPhase))) return false;
+        if (!skip() || !field(text) || !(phase = strictInRange(text, 0, kMaxPhase)))
+            return false;
         f_.phase = *phase;
-        if (!skip() || !field(text) || !(enabled = strictInRange(text, 0, 1))) return false;
+        if (!skip() || !field(text) || !(enabled = strictInRange(text, 0, 1)))
+            return false;
         f_.frame.enabled = *enabled == 1;
-        if (!skip() || !field(text) || !(color = strictInt32(text))) return false;
+        if (!skip() || !field(text) || !(color = strictInt32(text)))
+            return false;
         f_.frame.color = *color;
         if (!skip() || !field(text) || !(senmei = strictInRange(text, 0, kMaxFrameSlider)))
             return false;
@@ -201,14 +223,16 @@ private:
         if (!skip() || !field(text) || !(line = strictInRange(text, 0, kMaxFrameSlider)))
             return false;
         f_.frame.line = *line;
-        if (!skip() || !field(f_.frame.width)) return false;
+        if (!skip() || !field(f_.frame.width))
+            return false;
         return skip() && field(f_.frame.height);
     }
 
     // Reads one field into target (left untouched when the file has ended).
     bool field(std::string& target) {
         auto next = in_.next();
-        if (!next) return false;
+        if (!next)
+            return false;
         target = std::move(*next);
         return true;
     }
@@ -224,12 +248,15 @@ private:
 // Reads at most one byte beyond the limit, so that limitBytes knows the file was cut.
 bool readFileHead(const std::string& path, std::string& bytes) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;
+    if (std::filesystem::is_directory(path, ec))
+        return false;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in)
+        return false;
     bytes.resize(kMaxParamTextBytes + 1);
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return false;
+    if (in.bad())
+        return false;
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return true;
 }
@@ -316,10 +343,12 @@ ParamReadResult InputText(std::string_view path, ParamFields& fields,
                           const std::vector<std::string>& colorSetNames, const MessageSink& sink) {
     std::string name;
     for (char c : path)
-        if (c != '"') name += c;
+        if (c != '"')
+            name += c;
 
     auto report = [&](const UserMessage& m) {
-        if (sink) sink(m);
+        if (sink)
+            sink(m);
     };
     std::string bytes;
     if (!readFileHead(name, bytes)) {
