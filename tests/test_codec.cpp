@@ -271,7 +271,9 @@ TEST_F(Codec, FileBasedJpegRouteMatchesDirectRouteAndRemovesItsTemporaryBmp) {
     EXPECT_TRUE(folderEntries(home_).empty());
 
     // The temporary picture cannot be written: a failure inside the layer, no file anywhere.
-    ::setenv("WAVORY_HOME", (root_ / "no-such-home").c_str(), 1);
+    // (A program folder below a plain file can be neither created nor written.)
+    std::ofstream(root_ / "blocker") << "x";
+    ::setenv("WAVORY_HOME", (root_ / "blocker" / "home").c_str(), 1);
     EXPECT_EQ(transG_.SaveJpeg(picture, dir_ / "late.jpg", 95, false, sink_), 255);
     EXPECT_FALSE(fs::exists(dir_ / "late.jpg"));
     ASSERT_EQ(messages_.size(), 1u);
