@@ -14,7 +14,7 @@ namespace {
 
 // Every test gets its own program folder.
 class IniTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/wavory-ini-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
@@ -72,7 +72,8 @@ TEST_F(IniTest, RelativeNamesResolveToTheProgramFolder) {
         ini.InitINI("a.ini");
         EXPECT_EQ(ini.Path(), std::string(user) + "/.config/wavory/a.ini");
     }
-    if (oldConfig) ::setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
+    if (oldConfig)
+        ::setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
 }
 
 TEST_F(IniTest, MissingKeysGiveZeroEmptyOrKeepTheBoolean) {
@@ -183,7 +184,8 @@ TEST_F(IniTest, WritingUsesPlainForms) {
 TEST_F(IniTest, LongValuesAreCutAt199Characters) {
     const std::string ascii(250, 'x');
     std::string japanese;
-    for (int i = 0; i < 250; ++i) japanese += "\u3042"; // あ, two bytes in CP932
+    for (int i = 0; i < 250; ++i)
+        japanese += "\u3042"; // あ, two bytes in CP932
     clsINI ini;
     ini.InitINI("long.ini");
     ASSERT_TRUE(ini.WriteText("S", "A", ascii));
@@ -283,8 +285,8 @@ TEST_F(IniTest, Cp932FileIsReadAndRewrittenByteExactly) {
 
 TEST_F(IniTest, EveryWriteIsAtomicAndProtectsWhatItCannotRead) {
     put("ro.ini", "[S]\r\nK=old\r\n");
-    fs::permissions(file("ro.ini"), fs::perms::owner_write | fs::perms::group_write |
-                                        fs::perms::others_write,
+    fs::permissions(file("ro.ini"),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     clsINI ini;
     ini.InitINI("ro.ini");

@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class SettingsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/wavory-settings-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
@@ -90,41 +90,40 @@ TEST_F(SettingsTest, WrittenFileHasEveryKeyInOrderAndForm) {
     const auto result = SaveSettings(s);
     EXPECT_FALSE(result.settingsFile);
     EXPECT_FALSE(result.tileViewFile);
-    // CP932 bytes of the Japanese values.
-    const std::string gazou = "\x89\xE6\x91\x9C";              // 画像
-    const std::string name = "\x94\x67\x81\x60\x90\xFC";       // 波～線
-    EXPECT_EQ(get("wavory.ini"), "[Form]\r\n"
-                                 "MainL= 1440\r\nMainT=-120\r\n"
-                                 "PictureL= 6000\r\nPictureT= 450\r\n"
-                                 "HelpL= 0\r\nHelpT= 7500\r\n"
-                                 "ButtonL= 18000\r\nButtonT= 0\r\n"
-                                 "[Picture]\r\n"
-                                 "Width= 640\r\nHeight= 480\r\n"
-                                 "JpegSaveQ=85\r\nJpegSavePrgrs=True\r\nPNGSaveQ=2\r\n"
-                                 "Path=/home/user/" + gazou + "/\r\n"
-                                 "TxtPath=/home/user/text/\r\nCSetPath=/cs/\r\n"
-                                 "[Button]\r\n"
-                                 "Enabled=1\r\nColor=1193046\r\nSenmei=0\r\nShadow=50\r\n"
-                                 "Line=7\r\nWidth=12\r\nHeight=30\r\nXYFix=1\r\n"
-                                 "[Anim]\r\n"
-                                 "IsoFrom=5\r\nIsoTo=95\r\nFrame=120\r\nDrive=\r\n"
-                                 "Path=/anim/\r\nName=" + name + "\r\nNumberFrom=0007\r\n"
-                                 "Number=3\r\nPreviewSpeed=250\r\n"
-                                 "[TileView]\r\n"
-                                 "FontBold=True\r\nFontItalic=False\r\n"
-                                 "FontName=Noto Sans CJK JP\r\nFontSize=18\r\nColor=65280\r\n"
-                                 "[Tool]\r\n"
-                                 "ButtonShow=True\r\nHelpShow=False\r\n"
-                                 "[Option]\r\n"
-                                 "Shell=/usr/bin/gimp\r\nHello=False\r\nQuitQ=True\r\n"
-                                 "DrewBeep=True\r\nDrawOnRnd=False\r\nTextOnGrp=True\r\n"
-                                 "ActiveAfterDrawing=False\r\nDrawOnChange=True\r\n"
-                                 "RndSetSW=-0.25\r\nRndSetBS=0.4\r\n"
-                                 "DoRndSet 0=False\r\nDoRndSet 1=True\r\nDoRndSet 2=False\r\n"
-                                 "DoRndSet 3=True\r\nDoRndSet 4=True\r\nDoRndSet 5=False\r\n"
-                                 "DoRndSet 6=True\r\n"
-                                 "[App]\r\n"
-                                 "Version=2.50\r\nExistINI=True\r\n");
+    // Japanese values are written in CP932.
+    const std::string form = "[Form]\r\n"
+                             "MainL= 1440\r\nMainT=-120\r\n"
+                             "PictureL= 6000\r\nPictureT= 450\r\n"
+                             "HelpL= 0\r\nHelpT= 7500\r\n"
+                             "ButtonL= 18000\r\nButtonT= 0\r\n";
+    const std::string picture = "[Picture]\r\n"
+                                "Width= 640\r\nHeight= 480\r\n"
+                                "JpegSaveQ=85\r\nJpegSavePrgrs=True\r\nPNGSaveQ=2\r\n"
+                                "Path=/home/user/\x89\xE6\x91\x9C/\r\n" // 画像
+                                "TxtPath=/home/user/text/\r\nCSetPath=/cs/\r\n";
+    const std::string button = "[Button]\r\n"
+                               "Enabled=1\r\nColor=1193046\r\nSenmei=0\r\nShadow=50\r\n"
+                               "Line=7\r\nWidth=12\r\nHeight=30\r\nXYFix=1\r\n";
+    const std::string anim = "[Anim]\r\n"
+                             "IsoFrom=5\r\nIsoTo=95\r\nFrame=120\r\nDrive=\r\nPath=/anim/\r\n"
+                             "Name=\x94\x67\x81\x60\x90\xFC\r\n" // 波～線
+                             "NumberFrom=0007\r\nNumber=3\r\nPreviewSpeed=250\r\n";
+    const std::string tileAndTool = "[TileView]\r\n"
+                                    "FontBold=True\r\nFontItalic=False\r\n"
+                                    "FontName=Noto Sans CJK JP\r\nFontSize=18\r\nColor=65280\r\n"
+                                    "[Tool]\r\n"
+                                    "ButtonShow=True\r\nHelpShow=False\r\n";
+    const std::string optionAndApp = "[Option]\r\n"
+                                     "Shell=/usr/bin/gimp\r\nHello=False\r\nQuitQ=True\r\n"
+                                     "DrewBeep=True\r\nDrawOnRnd=False\r\nTextOnGrp=True\r\n"
+                                     "ActiveAfterDrawing=False\r\nDrawOnChange=True\r\n"
+                                     "RndSetSW=-0.25\r\nRndSetBS=0.4\r\n"
+                                     "DoRndSet 0=False\r\nDoRndSet 1=True\r\nDoRndSet 2=False\r\n"
+                                     "DoRndSet 3=True\r\nDoRndSet 4=True\r\nDoRndSet 5=False\r\n"
+                                     "DoRndSet 6=True\r\n"
+                                     "[App]\r\n"
+                                     "Version=2.50\r\nExistINI=True\r\n";
+    EXPECT_EQ(get("wavory.ini"), form + picture + button + anim + tileAndTool + optionAndApp);
     EXPECT_EQ(get("Tileview.ini"), "\"\x8E\x8E\x82\xB5\x8F\x91\x82\xAB text\"\r\n");
 }
 
@@ -168,7 +167,8 @@ TEST_F(SettingsTest, FirstStartDecisionAndDefaults) {
     EXPECT_FALSE(s.Option.Hello || s.Option.QuitQ || s.Option.DrewBeep || s.Option.TextOnGrp ||
                  s.Option.DrawOnChange);
     EXPECT_TRUE(s.Option.DrawOnRnd && s.Option.ActiveAfterDrawing);
-    EXPECT_EQ(s.Option.DoRndSet, (std::array<bool, 7>{true, true, true, false, false, false, true}));
+    EXPECT_EQ(s.Option.DoRndSet,
+              (std::array<bool, 7>{true, true, true, false, false, false, true}));
     EXPECT_EQ(s.TileView.FontName, "Noto Sans CJK JP");
     EXPECT_EQ(s.TileView.FontSize, 12);
     EXPECT_TRUE(s.Tool.ButtonShow && s.Tool.HelpShow);
@@ -178,11 +178,11 @@ TEST_F(SettingsTest, FirstStartDecisionAndDefaults) {
 
 TEST_F(SettingsTest, FileHoldingOnlyTheMarker) {
     const AppSettings s = loadWith("");
-    AppSettings expected; // the values before reading ...
+    AppSettings expected;                        // the values before reading ...
     expected.Option.DoRndSet[RndPeriods] = true; // ... with a random setting that changes something
     expected.Option.DoRndSet[RndAmplitudes] = true;
-    expected.Tool = {true, true};                // and both tool windows shown
-    expected.Anim.Name = "";                     // a missing name empties the box
+    expected.Tool = {true, true}; // and both tool windows shown
+    expected.Anim.Name = "";      // a missing name empties the box
     EXPECT_EQ(s, expected);
     EXPECT_FALSE(s.Form.Main.has_value());
     EXPECT_EQ(s.Picture.Width, 200);
@@ -207,7 +207,7 @@ TEST_F(SettingsTest, EachUnreadableValueKeepsItsTarget) {
     EXPECT_FALSE(s.Form.Picture.has_value()); // one value not a number
     ASSERT_TRUE(s.Form.Help.has_value());
     EXPECT_EQ(*s.Form.Help, (WindowPosition{82, -8})); // 1234.5 twips = 82.3 pixels
-    EXPECT_EQ(s.Picture.Width, 200);                    // Height missing: 200 x 200
+    EXPECT_EQ(s.Picture.Width, 200);                   // Height missing: 200 x 200
     EXPECT_EQ(s.Picture.Height, 200);
     EXPECT_EQ(s.Picture.JpegSaveQ, before.Picture.JpegSaveQ);
     EXPECT_EQ(s.Picture.JpegSavePrgrs, before.Picture.JpegSavePrgrs);
@@ -239,7 +239,8 @@ TEST_F(SettingsTest, ImageSizeOutsideTheCanvasRangeKeeps200) {
 
 TEST_F(SettingsTest, RandomSettingFlags) {
     std::string allFalse = "[Option]\r\n";
-    for (int i = 0; i < 7; ++i) allFalse += doRndSetKey(i) + "=False\r\n";
+    for (int i = 0; i < 7; ++i)
+        allFalse += doRndSetKey(i) + "=False\r\n";
     EXPECT_EQ(loadWith(allFalse).Option.DoRndSet,
               (std::array<bool, 7>{true, true, false, false, false, false, false}));
 
@@ -261,9 +262,9 @@ TEST_F(SettingsTest, WelcomeDialogRunsWhenHelloIsTrue) {
     int calls = 0;
     LoadSettings(s, [&](AppSettings& shown) {
         ++calls;
-        EXPECT_TRUE(shown.Option.DrewBeep);       // the options are read before it
-        EXPECT_EQ(shown.TileView.FontSize, 0);    // the tile view after it
-        shown.Option.Hello = false;               // the user unticked the box
+        EXPECT_TRUE(shown.Option.DrewBeep);    // the options are read before it
+        EXPECT_EQ(shown.TileView.FontSize, 0); // the tile view after it
+        shown.Option.Hello = false;            // the user unticked the box
     });
     EXPECT_EQ(calls, 1);
     EXPECT_FALSE(s.Option.Hello);

@@ -40,7 +40,7 @@ constexpr std::array<WindowKeys, 4> kWindowKeys{{
 // One section of the file being written; numbers and Booleans go through the INI
 // object's own conversion.
 class SectionWriter {
-public:
+  public:
     SectionWriter(clsINI& ini, const char* section) : ini_(ini), section_(section) {}
 
     template <typename Value> void value(const char* key, Value value) {
@@ -51,7 +51,7 @@ public:
         ini_.WriteText(section_, key, signPositionForm(number));
     }
 
-private:
+  private:
     clsINI& ini_;
     const char* section_;
 };
@@ -61,7 +61,8 @@ void writeAll(clsINI& ini, const AppSettings& s) {
     for (const auto& keys : kWindowKeys) {
         // A window without a known position keeps what the file already says.
         const auto& position = s.Form.*keys.member;
-        if (!position) continue;
+        if (!position)
+            continue;
         form.signPosition(keys.left, pixelsToTwips(position->Left));
         form.signPosition(keys.top, pixelsToTwips(position->Top));
     }
@@ -137,10 +138,10 @@ std::optional<float> strictSingle(std::string_view text) {
     return static_cast<float>(*number);
 }
 
-template <typename Int>
-std::optional<Int> strictIntIn(std::string_view text, Int low, Int high) {
+template <typename Int> std::optional<Int> strictIntIn(std::string_view text, Int low, Int high) {
     const auto number = strictNumber(text);
-    if (!number) return std::nullopt;
+    if (!number)
+        return std::nullopt;
     const double rounded = roundHalfEven(*number);
     if (rounded < static_cast<double>(low) || rounded > static_cast<double>(high))
         return std::nullopt;
@@ -148,16 +149,16 @@ std::optional<Int> strictIntIn(std::string_view text, Int low, Int high) {
 }
 
 template <typename Int> std::optional<Int> strictInt(std::string_view text) {
-    return strictIntIn<Int>(text, std::numeric_limits<Int>::min(),
-                            std::numeric_limits<Int>::max());
+    return strictIntIn<Int>(text, std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max());
 }
 
 template <typename T> void assignIf(T& target, const std::optional<T>& value) {
-    if (value) target = *value;
+    if (value)
+        target = *value;
 }
 
 class SectionReader {
-public:
+  public:
     SectionReader(clsINI& ini, const char* section) : ini_(ini), section_(section) {}
 
     std::string text(const char* key, std::string_view fallback = {}) {
@@ -175,7 +176,7 @@ public:
         ini_.AccessINI(section_, key, target, false);
     }
 
-private:
+  private:
     clsINI& ini_;
     const char* section_;
 };
@@ -255,15 +256,16 @@ void loadAnim(clsINI& ini, AppSettings& s) {
     s.Anim.IsoFrom = anim.text("IsoFrom", "0");
     s.Anim.IsoTo = anim.text("IsoTo", "99");
     s.Anim.Frame = anim.text("Frame", "10");
-    if (auto drive = anim.text("Drive"); !drive.empty()) s.Anim.Drive = std::move(drive);
+    if (auto drive = anim.text("Drive"); !drive.empty())
+        s.Anim.Drive = std::move(drive);
     if (auto path = anim.text("Path"); !path.empty()) {
         std::error_code ec;
-        if (std::filesystem::is_directory(path, ec)) s.Anim.Path = std::move(path);
+        if (std::filesystem::is_directory(path, ec))
+            s.Anim.Path = std::move(path);
     }
     s.Anim.Name = anim.text("Name");
     s.Anim.NumberFrom = anim.text("NumberFrom", "1");
-    assignIf(s.Anim.Number,
-             anim.integerIn<std::int16_t>("Number", 0, kDigitCountEntries - 1));
+    assignIf(s.Anim.Number, anim.integerIn<std::int16_t>("Number", 0, kDigitCountEntries - 1));
     assignIf(s.Anim.PreviewSpeed,
              anim.integerIn<std::int16_t>("PreviewSpeed", kMinPreviewSpeed, kMaxPreviewSpeed));
 }
@@ -280,13 +282,17 @@ void loadTileView(clsINI& ini, AppSettings& s) {
 void loadTool(clsINI& ini, AppSettings& s) {
     SectionReader tool(ini, "Tool");
     // Only "False" (or 0) keeps a window off; a missing or unreadable value shows it.
-    if (tool.boolean("ButtonShow").value_or(true)) s.Tool.ButtonShow = true;
-    if (tool.boolean("HelpShow").value_or(true)) s.Tool.HelpShow = true;
+    if (tool.boolean("ButtonShow").value_or(true))
+        s.Tool.ButtonShow = true;
+    if (tool.boolean("HelpShow").value_or(true))
+        s.Tool.HelpShow = true;
 }
 
 } // namespace
 
-std::string doRndSetKey(int index) { return "DoRndSet" + signPositionForm(index); }
+std::string doRndSetKey(int index) {
+    return "DoRndSet" + signPositionForm(index);
+}
 
 bool SettingsExist() {
     clsINI ini;
@@ -351,7 +357,8 @@ void LoadSettings(AppSettings& settings, const std::function<void(AppSettings&)>
     loadPicture(ini, settings);
     loadButton(ini, settings);
     loadOptions(ini, settings);
-    if (settings.Option.Hello && showWelcome) showWelcome(settings);
+    if (settings.Option.Hello && showWelcome)
+        showWelcome(settings);
     loadRandomSetting(ini, settings);
     loadAnim(ini, settings);
     loadTileView(ini, settings);

@@ -32,13 +32,13 @@ struct WindowPosition {
 
 // The parameter groups a random setting may change, by flag number ("DoRndSet 0" ...).
 enum RandomGroup : int {
-    RndPeriods = 0,        // "周期"
-    RndAmplitudes = 1,     // "振幅"
-    RndComponents = 2,     // "成分のオン／オフ"
-    RndCenter = 3,         // "画像の中心"
-    RndBleed = 4,          // "にじみ"
-    RndPower = 5,          // "べき乗"
-    RndColorSet = 6,       // "使用色セット"
+    RndPeriods = 0,    // "周期"
+    RndAmplitudes = 1, // "振幅"
+    RndComponents = 2, // "成分のオン／オフ"
+    RndCenter = 3,     // "画像の中心"
+    RndBleed = 4,      // "にじみ"
+    RndPower = 5,      // "べき乗"
+    RndColorSet = 6,   // "使用色セット"
     RandomGroupCount = 7,
 };
 
@@ -72,27 +72,27 @@ struct AppSettings {
 
     // Section "Button": the frame settings window's controls.
     struct ButtonSection {
-        std::int16_t Enabled = 0;       // chkFrameEnabled, 0 or 1
-        std::int32_t Color = 0;         // picFrameColor, red in the low byte
-        std::int16_t Senmei = 25;       // sldFrameSenmei, 0 to 50
-        std::int16_t Shadow = 25;       // sldFrameShadow, 0 to 50
-        std::int16_t Line = 25;         // sldFrameLine, 0 to 50
-        std::string Width = "10";       // txtX
-        std::string Height = "10";      // txtY
-        std::int16_t XYFix = 0;         // chkXYFix, 0 or 1
+        std::int16_t Enabled = 0;  // chkFrameEnabled, 0 or 1
+        std::int32_t Color = 0;    // picFrameColor, red in the low byte
+        std::int16_t Senmei = 25;  // sldFrameSenmei, 0 to 50
+        std::int16_t Shadow = 25;  // sldFrameShadow, 0 to 50
+        std::int16_t Line = 25;    // sldFrameLine, 0 to 50
+        std::string Width = "10";  // txtX
+        std::string Height = "10"; // txtY
+        std::int16_t XYFix = 0;    // chkXYFix, 0 or 1
         friend bool operator==(const ButtonSection&, const ButtonSection&) = default;
     } Button;
 
     // Section "Anim": the animation window's controls and the preview speed.
     struct AnimSection {
-        std::string IsoFrom = "0";      // txtIsoFrom
-        std::string IsoTo = "99";       // txtIsoTo
-        std::string Frame = "10";       // txtFrame
-        std::string Drive;              // kept for files of the earlier program; no drives here
-        std::string Path;               // the frames' folder
-        std::string Name = "anim";      // txtName
-        std::string NumberFrom = "1";   // txtNumberFrom
-        std::int16_t Number = 1;        // cboNumber list index, 0 to 7 (1 to 8 digits)
+        std::string IsoFrom = "0";       // txtIsoFrom
+        std::string IsoTo = "99";        // txtIsoTo
+        std::string Frame = "10";        // txtFrame
+        std::string Drive;               // kept for files of the earlier program; no drives here
+        std::string Path;                // the frames' folder
+        std::string Name = "anim";       // txtName
+        std::string NumberFrom = "1";    // txtNumberFrom
+        std::int16_t Number = 1;         // cboNumber list index, 0 to 7 (1 to 8 digits)
         std::int16_t PreviewSpeed = 100; // hscSpeed of the preview, 5 to 500 ms
         friend bool operator==(const AnimSection&, const AnimSection&) = default;
     } Anim;
@@ -161,7 +161,6 @@ SaveSettingsResult SaveSettings(const AppSettings& settings);
 // its member as it was. `showWelcome` is called when "Hello" is true once the options are
 // read, before the rest is loaded (the welcome dialog may change Hello). Window positions
 // are loaded as stored; the caller brings each window onto the screen with ChkFormPos.
-void LoadSettings(AppSettings& settings,
-                  const std::function<void(AppSettings&)>& showWelcome = {});
+void LoadSettings(AppSettings& settings, const std::function<void(AppSettings&)>& showWelcome = {});
 
 } // namespace wavory

@@ -6,12 +6,17 @@ namespace wavory {
 
 namespace {
 
-bool isIniBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+bool isIniBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
 
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool validSectionName(std::string_view name) {
-    return !name.empty() && name.find_first_of(std::string_view("]\r\n\0", 4)) == std::string_view::npos;
+    return !name.empty() &&
+           name.find_first_of(std::string_view("]\r\n\0", 4)) == std::string_view::npos;
 }
 
 bool validKeyName(std::string_view name) {
@@ -22,15 +27,19 @@ bool validKeyName(std::string_view name) {
 } // namespace
 
 bool iniNamesEqual(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
+        if (asciiLower(a[i]) != asciiLower(b[i]))
+            return false;
     return true;
 }
 
 std::string_view trimIniBlanks(std::string_view text) {
-    while (!text.empty() && isIniBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isIniBlank(text.back())) text.remove_suffix(1);
+    while (!text.empty() && isIniBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isIniBlank(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -38,7 +47,8 @@ IniDocument::Line IniDocument::classify(std::string text) {
     Line line;
     line.text = std::move(text);
     const std::string_view body = trimIniBlanks(line.text);
-    if (body.empty() || body.front() == ';') return line; // blank line or comment
+    if (body.empty() || body.front() == ';')
+        return line; // blank line or comment
     if (body.front() == '[') {
         const auto close = body.find(']');
         if (close != std::string_view::npos) {
@@ -48,7 +58,8 @@ IniDocument::Line IniDocument::classify(std::string text) {
         return line;
     }
     const auto eq = body.find('=');
-    if (eq == std::string_view::npos) return line; // a line without "=" names nothing
+    if (eq == std::string_view::npos)
+        return line; // a line without "=" names nothing
     line.kind = Kind::Key;
     line.name = std::string(trimIniBlanks(body.substr(0, eq)));
     const std::string_view value = trimIniBlanks(body.substr(eq + 1));
@@ -60,7 +71,8 @@ IniDocument::Line IniDocument::classify(std::string text) {
 
 IniDocument IniDocument::parse(std::string_view text) {
     IniDocument doc;
-    for (auto& raw : textcodec::splitLines(text)) doc.lines_.push_back(classify(std::move(raw)));
+    for (auto& raw : textcodec::splitLines(text))
+        doc.lines_.push_back(classify(std::move(raw)));
     return doc;
 }
 
@@ -91,18 +103,20 @@ std::optional<std::string> IniDocument::value(std::string_view section,
                                               std::string_view key) const {
     section = trimIniBlanks(section);
     key = trimIniBlanks(key);
-    if (!validSectionName(section) || !validKeyName(key)) return std::nullopt;
+    if (!validSectionName(section) || !validKeyName(key))
+        return std::nullopt;
     const auto index = findKey(section, key);
-    if (!index) return std::nullopt;
+    if (!index)
+        return std::nullopt;
     const Line& line = lines_[*index];
     return line.text.substr(line.valueBegin, line.valueLength);
 }
 
-bool IniDocument::setValue(std::string_view section, std::string_view key,
-                           std::string_view value) {
+bool IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
     section = trimIniBlanks(section);
     key = trimIniBlanks(key);
-    if (!validSectionName(section) || !validKeyName(key)) return false;
+    if (!validSectionName(section) || !validKeyName(key))
+        return false;
     value = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
 
     if (const auto index = findKey(section, key)) {
@@ -125,7 +139,8 @@ bool IniDocument::setValue(std::string_view section, std::string_view key,
         if (lines_[i].kind == Kind::Section && iniNamesEqual(lines_[i].name, section)) {
             insertAfter = i;
             for (std::size_t j = i + 1; j < lines_.size() && lines_[j].kind != Kind::Section; ++j)
-                if (!trimIniBlanks(lines_[j].text).empty()) insertAfter = j;
+                if (!trimIniBlanks(lines_[j].text).empty())
+                    insertAfter = j;
             break;
         }
     }

@@ -19,7 +19,7 @@ bool iniNamesEqual(std::string_view a, std::string_view b);
 std::string_view trimIniBlanks(std::string_view text);
 
 class IniDocument {
-public:
+  public:
     // Decoded (UTF-8) text; CR LF and LF line ends are both accepted.
     static IniDocument parse(std::string_view text);
 
@@ -42,7 +42,7 @@ public:
     // where a reader would stop anyway.
     bool setValue(std::string_view section, std::string_view key, std::string_view value);
 
-private:
+  private:
     enum class Kind { Other, Section, Key };
     struct Line {
         std::string text;

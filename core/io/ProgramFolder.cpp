@@ -13,8 +13,10 @@ std::string environment(const char* name) {
 
 // The folder followed by exactly one "/" and then `child` (may be empty).
 std::string joinFolder(std::string folder, std::string_view child) {
-    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    if (folder.empty() || folder.back() != '/') folder += '/';
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
     folder += child;
     return folder;
 }
@@ -22,7 +24,8 @@ std::string joinFolder(std::string folder, std::string_view child) {
 } // namespace
 
 std::string programFolder() {
-    if (auto home = environment("WAVORY_HOME"); !home.empty()) return joinFolder(home, "");
+    if (auto home = environment("WAVORY_HOME"); !home.empty())
+        return joinFolder(home, "");
     // The XDG rules ignore a relative XDG_CONFIG_HOME.
     if (auto config = environment("XDG_CONFIG_HOME"); !config.empty() && config.front() == '/')
         return joinFolder(config, "wavory/");
@@ -31,7 +34,8 @@ std::string programFolder() {
 }
 
 std::string resolveInProgramFolder(std::string_view name) {
-    if (!name.empty() && name.front() == '/') return std::string(name);
+    if (!name.empty() && name.front() == '/')
+        return std::string(name);
     std::string path = programFolder();
     path += name;
     return path;

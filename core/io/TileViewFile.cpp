@@ -18,19 +18,22 @@ std::optional<std::string> parseTileViewFile(std::string_view content) {
     const auto open = content.find('"');
     if (open == std::string_view::npos) {
         const auto lines = textcodec::splitLines(content);
-        if (lines.empty()) return std::nullopt;
+        if (lines.empty())
+            return std::nullopt;
         const std::string_view first = trimIniBlanks(lines.front());
-        if (first.empty()) return std::nullopt;
+        if (first.empty())
+            return std::nullopt;
         return std::string(first);
     }
     const auto close = content.find('"', open + 1);
-    std::string_view text = content.substr(open + 1, close == std::string_view::npos
-                                                         ? std::string_view::npos
-                                                         : close - open - 1);
+    std::string_view text = content.substr(
+        open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1);
     if (close == std::string_view::npos) {
         // An unclosed quote runs to the end; the final line end is not part of the text.
-        if (text.ends_with("\r\n")) text.remove_suffix(2);
-        else if (text.ends_with('\n')) text.remove_suffix(1);
+        if (text.ends_with("\r\n"))
+            text.remove_suffix(2);
+        else if (text.ends_with('\n'))
+            text.remove_suffix(1);
     }
     return std::string(text);
 }
@@ -42,9 +45,11 @@ std::error_code WriteTileViewFile(std::string_view text) {
 
 bool ReadTileViewFile(std::string& text) {
     std::string bytes;
-    if (readWholeFile(detail::resolveInProgramFolder(kTileViewFileName), bytes)) return false;
+    if (readWholeFile(detail::resolveInProgramFolder(kTileViewFileName), bytes))
+        return false;
     auto parsed = parseTileViewFile(textcodec::decodeFileText(bytes));
-    if (!parsed) return false;
+    if (!parsed)
+        return false;
     text = std::move(*parsed);
     return true;
 }

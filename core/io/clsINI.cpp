@@ -40,7 +40,8 @@ std::string_view firstCodePoints(std::string_view text, std::size_t limit) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if ((byte & 0xC0) != 0x80) { // a lead byte starts a new character
-            if (count == limit) return text.substr(0, i);
+            if (count == limit)
+                return text.substr(0, i);
             ++count;
         }
     }
@@ -89,10 +90,14 @@ template <typename Number> bool storeNumber(double value, Number& target) {
 
 std::optional<bool> parseIniBoolean(std::string_view text) {
     text = trimIniBlanks(text);
-    if (text.empty()) return std::nullopt;
-    if (iniNamesEqual(text, "true")) return true;
-    if (iniNamesEqual(text, "false")) return false;
-    if (const auto number = strictNumber(text)) return *number != 0.0;
+    if (text.empty())
+        return std::nullopt;
+    if (iniNamesEqual(text, "true"))
+        return true;
+    if (iniNamesEqual(text, "false"))
+        return false;
+    if (const auto number = strictNumber(text))
+        return *number != 0.0;
     return std::nullopt;
 }
 
@@ -117,29 +122,34 @@ void clsINI::SetAttrINIArchive() {
 
 std::error_code clsINI::BeginBatch() {
     IniDocument doc;
-    if (const auto ec = loadDocument(IniPath, doc)) return ec;
+    if (const auto ec = loadDocument(IniPath, doc))
+        return ec;
     batch_ = std::move(doc);
     return {};
 }
 
 std::error_code clsINI::CommitBatch() {
-    if (!batch_) return {};
+    if (!batch_)
+        return {};
     const auto ec = storeDocument(IniPath, *batch_);
     batch_.reset();
     return ec;
 }
 
 std::optional<std::string> clsINI::rawValue(std::string_view AppName, std::string_view KeyName) {
-    if (batch_) return batch_->value(AppName, KeyName);
+    if (batch_)
+        return batch_->value(AppName, KeyName);
     IniDocument doc;
     // An unreadable file reads like a missing one: every key is missing.
-    if (loadDocument(IniPath, doc)) return std::nullopt;
+    if (loadDocument(IniPath, doc))
+        return std::nullopt;
     return doc.value(AppName, KeyName);
 }
 
 std::string clsINI::readValue(std::string_view AppName, std::string_view KeyName) {
     const auto raw = rawValue(AppName, KeyName);
-    if (!raw) return {};
+    if (!raw)
+        return {};
     std::string_view text = *raw;
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
         text = text.substr(1, text.size() - 2);
@@ -148,25 +158,30 @@ std::string clsINI::readValue(std::string_view AppName, std::string_view KeyName
 }
 
 bool clsINI::WriteText(std::string_view AppName, std::string_view KeyName, std::string_view text) {
-    if (batch_) return batch_->setValue(AppName, KeyName, text);
+    if (batch_)
+        return batch_->setValue(AppName, KeyName, text);
     IniDocument doc;
     // A file that exists but cannot be read is not replaced: its keys would be lost.
-    if (loadDocument(IniPath, doc)) return false;
-    if (!doc.setValue(AppName, KeyName, text)) return false;
+    if (loadDocument(IniPath, doc))
+        return false;
+    if (!doc.setValue(AppName, KeyName, text))
+        return false;
     return !storeDocument(IniPath, doc);
 }
 
 std::string clsINI::GetIni(std::string_view AppName, std::string_view KeyName,
                            std::string_view vDefault) {
     std::string text = readValue(AppName, KeyName);
-    if (text.empty()) return std::string(vDefault);
+    if (text.empty())
+        return std::string(vDefault);
     return text;
 }
 
 template <typename Number>
 bool clsINI::accessNumber(std::string_view AppName, std::string_view KeyName, Number& rValue,
                           bool vWriteMode) {
-    if (vWriteMode) return WriteText(AppName, KeyName, numberText(rValue));
+    if (vWriteMode)
+        return WriteText(AppName, KeyName, numberText(rValue));
     return storeNumber(leadingNumber(readValue(AppName, KeyName)), rValue);
 }
 
@@ -197,18 +212,22 @@ bool clsINI::AccessINI(std::string_view AppName, std::string_view KeyName, doubl
 
 bool clsINI::AccessINI(std::string_view AppName, std::string_view KeyName, bool& rValue,
                        bool vWriteMode) {
-    if (vWriteMode) return WriteText(AppName, KeyName, iniBooleanText(rValue));
+    if (vWriteMode)
+        return WriteText(AppName, KeyName, iniBooleanText(rValue));
     const std::string text = readValue(AppName, KeyName);
-    if (text.empty()) return true;
+    if (text.empty())
+        return true;
     const auto value = parseIniBoolean(text);
-    if (!value) return false;
+    if (!value)
+        return false;
     rValue = *value;
     return true;
 }
 
 bool clsINI::AccessINI(std::string_view AppName, std::string_view KeyName, std::string& rValue,
                        bool vWriteMode) {
-    if (vWriteMode) return WriteText(AppName, KeyName, rValue);
+    if (vWriteMode)
+        return WriteText(AppName, KeyName, rValue);
     rValue = readValue(AppName, KeyName);
     return true;
 }

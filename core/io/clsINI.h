@@ -24,10 +24,12 @@ inline constexpr std::size_t kIniReadLimit = 199;
 std::optional<bool> parseIniBoolean(std::string_view text);
 
 // The words a Boolean is written as.
-inline const char* iniBooleanText(bool value) { return value ? "True" : "False"; }
+inline const char* iniBooleanText(bool value) {
+    return value ? "True" : "False";
+}
 
 class clsINI {
-public:
+  public:
     // Binds the object to a file. A name not starting with "/" is taken relative to the
     // program folder. Nothing is opened here. A batch still open is dropped.
     void InitINI(std::string_view iniFileName);
@@ -81,7 +83,7 @@ public:
     // The full path of the bound file.
     const std::string& Path() const { return IniPath; }
 
-private:
+  private:
     // The raw value of a key, or nothing when the file, the section or the key is missing.
     std::optional<std::string> rawValue(std::string_view AppName, std::string_view KeyName);
     // The value as a read returns it: quotes removed, cut at NUL and at the read limit.
