@@ -171,10 +171,12 @@ TEST_F(IniTest, WritingUsesPlainForms) {
     EXPECT_TRUE(ini.AccessINI("S", "Neg", negative, true));
     EXPECT_TRUE(ini.AccessINI("S", "Byte", byte, true));
     EXPECT_TRUE(ini.AccessINI("S", "Single", single, true));
+    float twips = 1234.5f;
+    EXPECT_TRUE(ini.AccessINI("S", "Twips", twips, true));
     EXPECT_TRUE(ini.AccessINI("S", "Real", real, true));
     EXPECT_TRUE(ini.AccessINI("S", "MainL", text, true));
     EXPECT_EQ(get("w.ini"), "[S]\r\nYes=True\r\nNo=False\r\nNeg=-120\r\nByte=100\r\n"
-                            "Single=0.1\r\nReal=-0.25\r\nMainL= 1440\r\n");
+                            "Single=0.1\r\nTwips=1234.5\r\nReal=-0.25\r\nMainL= 1440\r\n");
     // The blank of the sign-position form is dropped again on reading.
     float position = 0;
     EXPECT_TRUE(ini.AccessINI("S", "MainL", position, false));

@@ -5,9 +5,8 @@
 #include "io/ProgramFolder.h"
 #include "io/TextCodec.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <limits>
 #include <type_traits>
@@ -49,11 +48,15 @@ std::string_view firstCodePoints(std::string_view text, std::size_t limit) {
 }
 
 // A single as the earlier program wrote it: at most 7 significant digits, so that 0.1f
-// is written as 0.1 and not as the double nearest to it.
+// is written as 0.1 and not as the double nearest to it. to_chars/from_chars do not
+// depend on the locale.
 std::string floatDecimal(float value) {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.7G", static_cast<double>(value));
-    return plainDecimal(std::strtod(buffer, nullptr));
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
+    double rounded = value;
+    std::from_chars(buffer, written.ptr, rounded);
+    return plainDecimal(rounded);
 }
 
 template <typename Number> std::string numberText(Number value) {
