@@ -1,7 +1,7 @@
 #include "io/AppSettings.h"
 
 #include "common/Numbers.h"
-#include "io/ProgramFolder.h"
+#include "common/ProgramFolder.h"
 #include "io/TileViewFile.h"
 #include "io/clsINI.h"
 
@@ -306,7 +306,7 @@ void ApplyFirstStartDefaults(AppSettings& s, std::string_view mainWindowFontName
     s.Picture.PNGSaveQ = 0;
     s.Picture.Path.clear();
     s.Picture.TxtPath.clear();
-    s.Picture.CSetPath = detail::programFolder() + "colorset/";
+    s.Picture.CSetPath = GetPath() + "colorset/";
 
     s.Option.Hello = false;
     s.Option.QuitQ = false;

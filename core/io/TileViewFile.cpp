@@ -2,7 +2,7 @@
 
 #include "io/AtomicFile.h"
 #include "io/IniDocument.h"
-#include "io/ProgramFolder.h"
+#include "common/ProgramFolder.h"
 #include "io/TextCodec.h"
 
 namespace wavory {
@@ -39,13 +39,13 @@ std::optional<std::string> parseTileViewFile(std::string_view content) {
 }
 
 std::error_code WriteTileViewFile(std::string_view text) {
-    return writeFileAtomically(detail::resolveInProgramFolder(kTileViewFileName),
+    return writeFileAtomically(resolveInProgramFolder(kTileViewFileName),
                                textcodec::encodeFileText(tileViewFileContent(text)));
 }
 
 bool ReadTileViewFile(std::string& text) {
     std::string bytes;
-    if (readWholeFile(detail::resolveInProgramFolder(kTileViewFileName), bytes))
+    if (readWholeFile(resolveInProgramFolder(kTileViewFileName), bytes))
         return false;
     auto parsed = parseTileViewFile(textcodec::decodeFileText(bytes));
     if (!parsed)

@@ -2,7 +2,7 @@
 
 #include "common/Numbers.h"
 #include "io/AtomicFile.h"
-#include "io/ProgramFolder.h"
+#include "common/ProgramFolder.h"
 #include "io/TextCodec.h"
 
 #include <charconv>
@@ -106,7 +106,7 @@ std::optional<bool> parseIniBoolean(std::string_view text) {
 
 void clsINI::InitINI(std::string_view iniFileName) {
     batch_.reset();
-    IniPath = detail::resolveInProgramFolder(iniFileName);
+    IniPath = resolveInProgramFolder(iniFileName);
 }
 
 std::error_code clsINI::ClearINI() {
