@@ -80,6 +80,7 @@ ColumnSynthesizer::ColumnSynthesizer(const DrawParams& params, const ColorTable&
     std::int64_t loX, hiX, loY, hiY;
     magnitudeRange(0, w_ - 1, cx_, loX, hiX);
     magnitudeRange(0, h_ - 1, cy_, loY, hiY);
+    magnitudeMax_ = hiX;
     rectMin_ = std::max(loX, loY);
     const std::int64_t rectMax = std::max(hiX, hiY);
     rectangle_.assign(static_cast<std::size_t>(rectMax - rectMin_ + 1), 0.0);
@@ -114,65 +115,91 @@ double ColumnSynthesizer::rippleTerm(std::int64_t dx, std::int64_t dy) const {
 }
 
 std::vector<ColumnSynthesizer::Unit> ColumnSynthesizer::units() const {
-    std::vector<Unit> list;
-    list.reserve(static_cast<std::size_t>(w_));
+    // Each column belongs to the unit of the odd part of its |dx|; a unit's place in the
+    // order is that of its leftmost column.
+    std::vector<std::pair<std::int64_t, int>> keyed; // (odd part, column)
+    keyed.reserve(static_cast<std::size_t>(w_));
     for (int x = 0; x < w_; ++x) {
-        const std::int64_t mirror = 2 * cx_ - x;
-        if (mirror == x || mirror < 0 || mirror >= w_) {
-            list.push_back({x, -1});
-        } else if (mirror > x) {
-            list.push_back({x, static_cast<int>(mirror)});
-        } // else: drawn together with its mirror, an earlier unit
+        std::uint64_t m = magnitude(x - cx_);
+        while (m != 0 && (m & 1) == 0) m >>= 1;
+        keyed.emplace_back(static_cast<std::int64_t>(m), x);
     }
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<Unit> list;
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        if (i == 0 || keyed[i].first != keyed[i - 1].first)
+            list.push_back({keyed[i].second, keyed[i].first});
+    std::sort(list.begin(), list.end(),
+              [](const Unit& a, const Unit& b) { return a.firstColumn < b.firstColumn; });
     return list;
 }
 
 ColumnSynthesizer::Scratch ColumnSynthesizer::makeScratch() const {
     const auto H = static_cast<std::size_t>(h_);
     Scratch s;
-    for (auto* v : {&s.plus, &s.ribbon, &s.ripple, &s.mirrorPlus, &s.mirrorRibbon, &s.mirrorRipple})
-        v->assign(H, 0.0);
+    for (Terms* t : {&s.current, &s.previous, &s.mirror}) {
+        t->plus.assign(H, 0.0);
+        t->ribbon.assign(H, 0.0);
+        t->ripple.assign(H, 0.0);
+    }
     return s;
 }
 
-void ColumnSynthesizer::fillColumnTerms(int x, Scratch& s) const {
+void ColumnSynthesizer::fillColumnTerms(int x, Terms& out, const Terms* half,
+                                        std::int64_t halfDx) const {
     const std::int64_t dx = x - cx_;
+    // dx = 2 sign halfDx; sign is -1 when the half column lies on the other side.
+    const std::int64_t sign = (dx < 0) == (halfDx < 0) ? 1 : -1;
     for (int y = 0; y < h_; ++y) {
         const std::int64_t dy = y - cy_;
         const auto i = static_cast<std::size_t>(y);
-        if (plusOn_) s.plus[i] = plusTerm(dx, dy);
-        if (ribbonOn_) s.ribbon[i] = ribbonTerm(dx, dy);
+        if (plusOn_) {
+            // dx dy = halfDx (2 sign dy)
+            const std::int64_t row = 2 * sign * dy + cy_;
+            out.plus[i] = (half && row >= 0 && row < h_) ? half->plus[static_cast<std::size_t>(row)]
+                                                          : plusTerm(dx, dy);
+        }
+        if (ribbonOn_) {
+            // dy / dx = (sign dy / 2) / halfDx
+            const std::int64_t row = sign * (dy / 2) + cy_;
+            out.ribbon[i] = (half && dy % 2 == 0 && row >= 0 && row < h_)
+                                ? half->ribbon[static_cast<std::size_t>(row)]
+                                : ribbonTerm(dx, dy);
+        }
         if (rippleOn_) {
             // Row -dy of the same column has the same dx^2 + dy^2 + 1.
             const std::int64_t partner = 2 * cy_ - y;
-            s.ripple[i] = (partner >= 0 && partner < y) ? s.ripple[static_cast<std::size_t>(partner)]
-                                                        : rippleTerm(dx, dy);
+            out.ripple[i] = (partner >= 0 && partner < y)
+                                ? out.ripple[static_cast<std::size_t>(partner)]
+                                : rippleTerm(dx, dy);
         }
     }
 }
 
-void ColumnSynthesizer::fillMirrorTerms(int mirror, Scratch& s) const {
-    // Pixel (mirror, y) sits at (-dx, -dy) of pixel (x, 2 cy - y) of the first column.
+void ColumnSynthesizer::fillMirrorTerms(int mirror, const Terms& source, Terms& out) const {
+    // Pixel (mirror, y) sits at (-dx, -dy) of pixel (x, 2 cy - y) of the source column.
     const std::int64_t dx = mirror - cx_;
     for (int y = 0; y < h_; ++y) {
         const auto i = static_cast<std::size_t>(y);
         const std::int64_t partner = 2 * cy_ - y;
         if (partner >= 0 && partner < h_) {
             const auto j = static_cast<std::size_t>(partner);
-            s.mirrorPlus[i] = s.plus[j];
-            s.mirrorRibbon[i] = s.ribbon[j];
-            s.mirrorRipple[i] = s.ripple[j];
+            if (plusOn_) out.plus[i] = source.plus[j];
+            if (ribbonOn_) out.ribbon[i] = source.ribbon[j];
+            if (rippleOn_) out.ripple[i] = source.ripple[j];
         } else {
             const std::int64_t dy = y - cy_;
-            if (plusOn_) s.mirrorPlus[i] = plusTerm(dx, dy);
-            if (ribbonOn_) s.mirrorRibbon[i] = ribbonTerm(dx, dy);
-            if (rippleOn_) s.mirrorRipple[i] = rippleTerm(dx, dy);
+            if (plusOn_) out.plus[i] = plusTerm(dx, dy);
+            if (ribbonOn_) out.ribbon[i] = ribbonTerm(dx, dy);
+            if (rippleOn_) out.ripple[i] = rippleTerm(dx, dy);
         }
     }
 }
 
-void ColumnSynthesizer::renderColumn(int x, const double* plus, const double* ribbon,
-                                     const double* ripple, std::uint32_t* out) const {
+void ColumnSynthesizer::renderColumn(int x, const Terms& terms, std::uint32_t* out) const {
+    const double* plus = terms.plus.data();
+    const double* ribbon = terms.ribbon.data();
+    const double* ripple = terms.ripple.data();
     const std::int64_t dx = x - cx_;
     const std::uint64_t adx = magnitude(dx);
     const auto xi = static_cast<std::size_t>(x);
@@ -222,14 +249,23 @@ void ColumnSynthesizer::renderColumn(int x, const double* plus, const double* ri
 
 void ColumnSynthesizer::compute(const Unit& unit, Scratch& s, std::uint32_t* staging) const {
     const auto H = static_cast<std::size_t>(h_);
-    fillColumnTerms(unit.column, s);
-    renderColumn(unit.column, s.plus.data(), s.ribbon.data(), s.ripple.data(),
-                 staging + static_cast<std::size_t>(unit.column) * H);
-    if (unit.mirror >= 0) {
-        fillMirrorTerms(unit.mirror, s);
-        renderColumn(unit.mirror, s.mirrorPlus.data(), s.mirrorRibbon.data(),
-                     s.mirrorRipple.data(), staging + static_cast<std::size_t>(unit.mirror) * H);
-    }
+    bool haveHalf = false;
+    std::int64_t halfDx = 0;
+    forEachStep(unit, [&](std::int64_t m, int first, int second) {
+        if (m < 0) { // a |dx| without a column: the next one has no half column to use
+            haveHalf = false;
+            return;
+        }
+        fillColumnTerms(first, s.current, haveHalf ? &s.previous : nullptr, halfDx);
+        renderColumn(first, s.current, staging + static_cast<std::size_t>(first) * H);
+        if (second >= 0) {
+            fillMirrorTerms(second, s.current, s.mirror);
+            renderColumn(second, s.mirror, staging + static_cast<std::size_t>(second) * H);
+        }
+        std::swap(s.current, s.previous);
+        haveHalf = m > 0;
+        halfDx = first - cx_;
+    });
 }
 
 } // namespace wavory

@@ -4,10 +4,14 @@
 //
 // Everything that depends only on the column, the row, the diagonal or the square ring
 // is computed once per drawing. Per pixel remain the plus, ribbon and ripple
-// components, and those are shared between a pixel and its mirror through the pattern
-// center (dx, dy) -> (-dx, -dy), where their integer arguments (dx dy, dy / dx and
-// dx^2 + dy^2 + 1) are exactly equal; the ripple is also shared between the rows dy and
-// -dy of a column. Nothing is rearranged that would change a single bit.
+// components, and their values are shared wherever their arguments are exactly equal:
+// - between a pixel and its mirror through the center, (dx, dy) -> (-dx, -dy), where
+//   dx dy, dy / dx and dx^2 + dy^2 + 1 are all unchanged;
+// - for the ripple, between the rows dy and -dy of one column;
+// - between the columns dx and 2 dx: the plus at (2 dx, dy) is the plus at (dx, 2 dy),
+//   and the ribbon at (2 dx, 2 dy) is the ribbon at (dx, dy) (equal quotients give the
+//   same correctly rounded double).
+// Nothing is rearranged that would change a single bit.
 
 #include "colorsets/ColorTable.h"
 #include "engine/ColorLookup.h"
@@ -21,21 +25,34 @@ namespace wavory {
 
 class ColumnSynthesizer {
 public:
+    // The per-pixel terms of one column, by row.
+    struct Terms {
+        std::vector<double> plus, ribbon, ripple;
+    };
     // One thread's working memory.
     struct Scratch {
-        std::vector<double> plus, ribbon, ripple;             // terms of the first column
-        std::vector<double> mirrorPlus, mirrorRibbon, mirrorRipple; // of its mirror
+        Terms current, previous, mirror;
+    };
+
+    // A unit of work: the columns whose |dx| is o, 2 o, 4 o, ... for one odd o (or the
+    // center column alone, o = 0), on both sides of the center.
+    struct Unit {
+        int firstColumn = 0;     // the leftmost of its columns
+        std::int64_t oddPart = 0;
     };
 
     ColumnSynthesizer(const DrawParams& params, const ColorTable& table, std::uint64_t noiseKey);
 
-    // A unit of work: a column, plus its mirror column when that lies in the image.
-    struct Unit {
-        int column = 0;
-        int mirror = -1;
-    };
     // The units covering every column once, in increasing order of their first column.
     std::vector<Unit> units() const;
+
+    // Calls f(x) for every column of the unit.
+    template <typename F> void forEachColumn(const Unit& unit, F f) const {
+        forEachStep(unit, [&](std::int64_t, int a, int b) {
+            if (a >= 0) f(a);
+            if (b >= 0) f(b);
+        });
+    }
 
     Scratch makeScratch() const;
 
@@ -44,19 +61,42 @@ public:
     void compute(const Unit& unit, Scratch& scratch, std::uint32_t* staging) const;
 
 private:
+    // Calls f(magnitude, first column, second column or -1) for each |dx| of the unit
+    // that has a column in the image; the first column is the one right of the center
+    // when both exist. Passes magnitude -1 before a gap in the chain.
+    template <typename F> void forEachStep(const Unit& unit, F f) const {
+        if (unit.oddPart == 0) {
+            f(0, static_cast<int>(cx_), -1);
+            return;
+        }
+        for (std::int64_t m = unit.oddPart; m <= magnitudeMax_; m *= 2) {
+            const std::int64_t right = cx_ + m;
+            const std::int64_t left = cx_ - m;
+            const bool hasRight = right >= 0 && right < w_;
+            const bool hasLeft = left >= 0 && left < w_;
+            if (hasRight)
+                f(m, static_cast<int>(right), hasLeft ? static_cast<int>(left) : -1);
+            else if (hasLeft)
+                f(m, static_cast<int>(left), -1);
+            else
+                f(-1, -1, -1);
+        }
+    }
+
     double term(float amplitude, double c) const;
     double plusTerm(std::int64_t dx, std::int64_t dy) const;
     double ribbonTerm(std::int64_t dx, std::int64_t dy) const;
     double rippleTerm(std::int64_t dx, std::int64_t dy) const;
 
-    void fillColumnTerms(int x, Scratch& s) const;
-    void fillMirrorTerms(int mirror, Scratch& s) const;
-    void renderColumn(int x, const double* plus, const double* ribbon, const double* ripple,
-                      std::uint32_t* out) const;
+    // Terms of column x; half-column (dx / 2) terms are reused when given.
+    void fillColumnTerms(int x, Terms& out, const Terms* half, std::int64_t halfDx) const;
+    void fillMirrorTerms(int mirror, const Terms& source, Terms& out) const;
+    void renderColumn(int x, const Terms& terms, std::uint32_t* out) const;
 
     const DrawParams& p_;
     int w_, h_;
     std::int64_t cx_, cy_;
+    std::int64_t magnitudeMax_ = 0; // the largest |dx| of the image
     bool powerIsOne_;
     double power_;
     std::uint64_t noiseKey_;

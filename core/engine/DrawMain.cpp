@@ -1,12 +1,13 @@
 #include "engine/DrawMain.h"
 
 #include "colorsets/ColorTable.h"
-#include "engine/ColorLookup.h"
 #include "engine/ColumnSynthesizer.h"
-#include "engine/DrawModes.h"
 #include "engine/DrawRefusal.h"
+#include "engine/ParallelWork.h"
 #include "engine/PixelRounding.h"
+#include "engine/StagingImage.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <condition_variable>
@@ -36,7 +37,7 @@ namespace {
 // thread when a column is finished.
 class UnitScheduler {
 public:
-    UnitScheduler(const ColumnSynthesizer& synth, std::uint32_t* staging, int width)
+    UnitScheduler(const ColumnSynthesizer& synth, StagingImage& staging, int width)
         : synth_(synth), staging_(staging), units_(synth.units()),
           done_(static_cast<std::size_t>(width), false) {}
 
@@ -49,15 +50,14 @@ public:
         if (u >= units_.size()) return false;
         const auto& unit = units_[u];
         try {
-            synth_.compute(unit, scratch, staging_);
+            synth_.compute(unit, scratch, staging_.data());
         } catch (...) {
             fail(std::current_exception());
             return false;
         }
         {
             std::lock_guard lock(mutex_);
-            done_[static_cast<std::size_t>(unit.column)] = true;
-            if (unit.mirror >= 0) done_[static_cast<std::size_t>(unit.mirror)] = true;
+            synth_.forEachColumn(unit, [&](int x) { done_[static_cast<std::size_t>(x)] = true; });
         }
         ready_.notify_all();
         return true;
@@ -103,7 +103,7 @@ private:
     }
 
     const ColumnSynthesizer& synth_;
-    std::uint32_t* staging_;
+    StagingImage& staging_;
     std::vector<ColumnSynthesizer::Unit> units_;
     std::atomic<std::size_t> next_{0};
     std::atomic<bool> cancelled_{false};
@@ -113,8 +113,8 @@ private:
     std::exception_ptr error_;
 };
 
-// The helper threads; they are cancelled and joined whenever the drawing ends,
-// normally or by an exception.
+// The helper threads of an observed drawing; they are cancelled and joined whenever the
+// drawing ends, normally or by an exception.
 class HelperThreads {
 public:
     HelperThreads(UnitScheduler& scheduler, unsigned count) : scheduler_(scheduler) {
@@ -138,25 +138,81 @@ private:
     std::vector<std::thread> threads_;
 };
 
-unsigned threadCount(const DrawOptions& options) {
-    if (options.threads > 0) return options.threads;
-    const unsigned cores = std::thread::hardware_concurrency();
-    return cores > 0 ? cores : 1;
+// The first column at or after x where the observer has to hear from the drawing.
+int nextEventColumn(int x, int G, int F) {
+    const int g = (x + G - 1) / G * G;
+    const int f = (x + F - 1) / F * F;
+    return std::min(g, f);
 }
 
-// Puts column x of the staging image onto the canvas with the draw mode.
-void commitColumn(const std::uint32_t* column, int x, DrawMode mode, bool combining,
-                  Canvas& canvas) {
-    const int H = canvas.height();
-    const std::size_t stride = canvas.rowBytes();
-    std::uint8_t* p = canvas.data() + static_cast<std::size_t>(x) * 3;
-    for (int y = 0; y < H; ++y, p += stride) {
-        Rgb c = unpackRgb(column[y]);
-        if (combining) c = combinePixel(mode, {p[0], p[1], p[2]}, c);
-        p[0] = c.r;
-        p[1] = c.g;
-        p[2] = c.b;
+struct Drawing {
+    const DrawParams& params;
+    const ColumnSynthesizer& synth;
+    StagingImage& staging;
+    Canvas& canvas;
+    unsigned threads;
+};
+
+// Column by column in the caller's order of events: the caller puts every finished
+// column onto the canvas and talks to the observer, the helpers compute ahead.
+DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
+    const int W = d.params.width;
+    const int H = d.params.height;
+    UnitScheduler scheduler(d.synth, d.staging, W);
+    const auto helpers =
+        static_cast<unsigned>(std::min<std::size_t>(d.threads - 1, scheduler.unitCount()));
+    auto scratch = d.synth.makeScratch();
+    const int G = progressStep(W);
+    const int F = refreshStep(W);
+    int handedOver = 0; // columns [0, handedOver) have been handed to the observer
+    int drawn = 0;      // columns [0, drawn) are on the canvas
+    bool stopped = false;
+    observer.started();
+    {
+        HelperThreads threads(scheduler, helpers);
+        while (drawn < W) {
+            // Everything up to the next column the observer hears about, inclusive.
+            const int last = std::min(nextEventColumn(drawn, G, F), W - 1);
+            for (int x = drawn; x <= last; ++x) scheduler.waitForColumn(x, scratch);
+            d.staging.commit(d.canvas, d.params.mode, drawn, last + 1, 0, H);
+            drawn = last + 1;
+            if (last % G == 0) {
+                observer.title(progressTitle(last, W));
+                if (observer.stopRequested()) {
+                    stopped = true;
+                    break;
+                }
+            }
+            if (last % F == 0) {
+                observer.columnsReady(handedOver, last + 1);
+                handedOver = last + 1;
+            }
+        }
     }
+    if (handedOver < drawn) observer.columnsReady(handedOver, drawn);
+    observer.title(finishTitle(stopped));
+    return {stopped ? DrawOutcome::Stopped : DrawOutcome::Completed, drawn, std::nullopt};
+}
+
+// Nobody looks while it draws: compute everything, then put it onto the canvas, both
+// on every thread.
+DrawResult drawUnobserved(const Drawing& d) {
+    const auto units = d.synth.units();
+    std::vector<ColumnSynthesizer::Scratch> scratch;
+    scratch.reserve(d.threads);
+    for (unsigned i = 0; i < d.threads; ++i) scratch.push_back(d.synth.makeScratch());
+    runParallel(units.size(), d.threads, [&](std::size_t i, unsigned worker) {
+        d.synth.compute(units[i], scratch[worker], d.staging.data());
+    });
+    constexpr int kBand = 64; // rows per commit task
+    const int W = d.params.width;
+    const int H = d.params.height;
+    const auto bands = static_cast<std::size_t>((H + kBand - 1) / kBand);
+    runParallel(bands, d.threads, [&](std::size_t band, unsigned) {
+        const int y0 = static_cast<int>(band) * kBand;
+        d.staging.commit(d.canvas, d.params.mode, 0, W, y0, std::min(y0 + kBand, H));
+    });
+    return {DrawOutcome::Completed, W, std::nullopt};
 }
 
 } // namespace
@@ -171,48 +227,16 @@ DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& ca
     const int H = params.height;
     const auto table = std::make_unique<ColorTable>(colorSet);
     const ColumnSynthesizer synth(params, *table, options.noiseKey);
-    std::vector<std::uint32_t> staging(static_cast<std::size_t>(W) * static_cast<std::size_t>(H));
+    StagingImage staging(W, H);
 
     const bool combining = params.mode == DrawMode::And || params.mode == DrawMode::Or ||
                            params.mode == DrawMode::Xor;
     if (canvas.width() != W || canvas.height() != H) canvas.resize(W, H);
-    if (!combining) canvas.clear();
-    if (observer) observer->started();
+    // Unobserved, every pixel is overwritten before anyone can look.
+    if (!combining && observer) canvas.clear();
 
-    UnitScheduler scheduler(synth, staging.data(), W);
-    const unsigned helpers =
-        static_cast<unsigned>(std::min<std::size_t>(threadCount(options) - 1, scheduler.unitCount()));
-    auto scratch = synth.makeScratch();
-    const int G = progressStep(W);
-    const int F = refreshStep(W);
-    int handedOver = 0; // columns [0, handedOver) have been handed to the observer
-    int drawn = 0;
-    bool stopped = false;
-    {
-        HelperThreads threads(scheduler, helpers);
-        for (int x = 0; x < W; ++x) {
-            scheduler.waitForColumn(x, scratch);
-            commitColumn(staging.data() + static_cast<std::size_t>(x) * H, x, params.mode,
-                         combining, canvas);
-            drawn = x + 1;
-            if (x % G == 0 && observer) {
-                observer->title(progressTitle(x, W));
-                if (observer->stopRequested()) {
-                    stopped = true;
-                    break;
-                }
-            }
-            if (x % F == 0 && observer) {
-                observer->columnsReady(handedOver, x + 1);
-                handedOver = x + 1;
-            }
-        }
-    }
-    if (observer) {
-        if (handedOver < drawn) observer->columnsReady(handedOver, drawn);
-        observer->title(finishTitle(stopped));
-    }
-    return {stopped ? DrawOutcome::Stopped : DrawOutcome::Completed, drawn, std::nullopt};
+    const Drawing drawing{params, synth, staging, canvas, resolveThreadCount(options.threads)};
+    return observer ? drawObserved(drawing, *observer) : drawUnobserved(drawing);
 }
 
 } // namespace wavory
