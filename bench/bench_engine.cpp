@@ -42,8 +42,8 @@ ParamFields allComponents(bool powerBleedFrame) {
     f.values[9] = powerBleedFrame ? "3" : "1";
     f.bleed = powerBleedFrame ? "40" : "0";
     f.frame.enabled = powerBleedFrame;
-    f.frame.width = "40";
-    f.frame.height = "40";
+    f.frame.width = std::string("40");
+    f.frame.height = std::string("40");
     f.frame.senmei = f.frame.shadow = f.frame.line = 25;
     f.frame.color = 0;
     return f;

@@ -61,7 +61,16 @@ private:
     const DrawParams& p_;
 };
 
+double verticalValue(const DrawParams& p, std::int64_t dx) {
+    return p.amplitude[0] > 0 ? std::cos(static_cast<double>(dx) / p.period[0]) : 0.0;
+}
+
 } // namespace
+
+std::int64_t ReferenceRenderer::patternValue(const DrawParams& params, int x, int y) {
+    const std::int64_t dx = x - params.cx;
+    return ReferencePixel(params).value(dx, y - params.cy, verticalValue(params, dx));
+}
 
 DrawResult ReferenceRenderer::render(const DrawParams& params, const GColor& colorSet,
                                      std::uint64_t noiseKey, Canvas& canvas) {
@@ -81,9 +90,7 @@ DrawResult ReferenceRenderer::render(const DrawParams& params, const GColor& col
     double previousQ = 0.0;
     for (int x = 0; x < W; ++x) {
         const std::int64_t dx = x - params.cx;
-        const double c0 = params.amplitude[0] > 0
-                              ? std::cos(static_cast<double>(dx) / params.period[0])
-                              : 0.0;
+        const double c0 = verticalValue(params, dx); // once per column
         for (int y = 0; y < H; ++y) {
             const std::int64_t dy = y - params.cy;
             std::int64_t v = pixel.value(dx, dy, c0);

@@ -18,6 +18,9 @@ public:
     // without an observer. noiseKey keys the bleed noise as in DrawOptions.
     static DrawResult render(const DrawParams& params, const GColor& colorSet,
                              std::uint64_t noiseKey, Canvas& canvas);
+
+    // The pattern value v = round(s) of pixel (x, y), before the bleed.
+    static std::int64_t patternValue(const DrawParams& params, int x, int y);
 };
 
 } // namespace wavory
