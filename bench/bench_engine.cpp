@@ -35,12 +35,14 @@ ParamFields allComponents(bool powerBleedFrame) {
     f.componentOn.fill(true);
     const char* periods[] = {"60", "80", "100", "50", "70", "90", "4000", "3000", "1"};
     const int periodSlots[] = {0, 2, 4, 6, 8, 10, 12, 14, 16};
-    for (int i = 0; i < 9; ++i) f.values[periodSlots[i]] = periods[i];
+    for (int i = 0; i < 9; ++i)
+        f.values[periodSlots[i]] = periods[i];
     const char* amplitudes[] = {"300", "250", "200", "150", "120", "100", "80", "60"};
     const int amplitudeSlots[] = {1, 3, 5, 7, 11, 13, 15, 17};
-    for (int i = 0; i < 8; ++i) f.values[amplitudeSlots[i]] = amplitudes[i];
-    f.values[9] = powerBleedFrame ? "3" : "1";
-    f.bleed = powerBleedFrame ? "40" : "0";
+    for (int i = 0; i < 8; ++i)
+        f.values[amplitudeSlots[i]] = amplitudes[i];
+    f.values[9] = std::string(powerBleedFrame ? "3" : "1");
+    f.bleed = std::string(powerBleedFrame ? "40" : "0");
     f.frame.enabled = powerBleedFrame;
     f.frame.width = std::string("40");
     f.frame.height = std::string("40");
@@ -61,6 +63,20 @@ void runFast(benchmark::State& state, bool powerBleedFrame) {
     }
 }
 
+// As the picture window draws: progress titles, stop questions and hand-overs.
+void runObserved(benchmark::State& state, bool powerBleedFrame) {
+    const DrawParams params = takeDrawSnapshot(allComponents(powerBleedFrame));
+    const GColor set = rainbow();
+    Canvas canvas(params.width, params.height);
+    DrawObserver observer;
+    DrawOptions options;
+    options.noiseKey = 12345;
+    for (auto _ : state) {
+        DrawMain(params, set, canvas, &observer, options);
+        benchmark::DoNotOptimize(canvas.data());
+    }
+}
+
 void runPlain(benchmark::State& state, bool powerBleedFrame) {
     const DrawParams params = takeDrawSnapshot(allComponents(powerBleedFrame));
     const GColor set = rainbow();
@@ -71,14 +87,26 @@ void runPlain(benchmark::State& state, bool powerBleedFrame) {
     }
 }
 
-void BM_Fast_Plain(benchmark::State& s) { runFast(s, false); }
-void BM_Reference_Plain(benchmark::State& s) { runPlain(s, false); }
-void BM_Fast_PowerBleedFrame(benchmark::State& s) { runFast(s, true); }
-void BM_Reference_PowerBleedFrame(benchmark::State& s) { runPlain(s, true); }
+void BM_Fast_Plain(benchmark::State& s) {
+    runFast(s, false);
+}
+void BM_FastObserved_Plain(benchmark::State& s) {
+    runObserved(s, false);
+}
+void BM_Reference_Plain(benchmark::State& s) {
+    runPlain(s, false);
+}
+void BM_Fast_PowerBleedFrame(benchmark::State& s) {
+    runFast(s, true);
+}
+void BM_Reference_PowerBleedFrame(benchmark::State& s) {
+    runPlain(s, true);
+}
 
 } // namespace
 
 BENCHMARK(BM_Fast_Plain)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FastObserved_Plain)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Reference_Plain)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Fast_PowerBleedFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Reference_PowerBleedFrame)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -30,12 +30,19 @@ inline GColor makeSet(std::initializer_list<Rgb> points, int level = 8) {
 
 // "虹": red, yellow, green, cyan, blue, magenta, red.
 inline GColor rainbowSet() {
-    return makeSet({{255, 0, 0}, {255, 255, 0}, {0, 255, 0}, {0, 255, 255}, {0, 0, 255},
-                    {255, 0, 255}, {255, 0, 0}});
+    return makeSet({{255, 0, 0},
+                    {255, 255, 0},
+                    {0, 255, 0},
+                    {0, 255, 255},
+                    {0, 0, 255},
+                    {255, 0, 255},
+                    {255, 0, 0}});
 }
 
 // Black, white, black: L = 512, entry 0 black, entry 256 white.
-inline GColor blackWhiteSet() { return makeSet({{0, 0, 0}, {255, 255, 255}, {0, 0, 0}}); }
+inline GColor blackWhiteSet() {
+    return makeSet({{0, 0, 0}, {255, 255, 255}, {0, 0, 0}});
+}
 
 // Only the listed components on, each with the given period and amplitude slots.
 inline ParamFields fieldsWith(int width, int height, std::initializer_list<int> components) {
@@ -43,13 +50,16 @@ inline ParamFields fieldsWith(int width, int height, std::initializer_list<int> 
     f.width = width;
     f.height = height;
     f.componentOn.fill(false);
-    for (int c : components) f.componentOn[static_cast<std::size_t>(c)] = true;
+    for (int c : components)
+        f.componentOn[static_cast<std::size_t>(c)] = true;
     const char* periods[] = {"60", "80", "100", "50", "70", "90", "4000", "3000", "1"};
     const int periodSlots[] = {0, 2, 4, 6, 8, 10, 12, 14, 16};
-    for (int i = 0; i < 9; ++i) f.values[static_cast<std::size_t>(periodSlots[i])] = periods[i];
+    for (int i = 0; i < 9; ++i)
+        f.values[static_cast<std::size_t>(periodSlots[i])] = periods[i];
     const char* amplitudes[] = {"300", "250", "200", "150", "120", "100", "80", "60"};
     const int amplitudeSlots[] = {1, 3, 5, 7, 11, 13, 15, 17};
-    for (int i = 0; i < 8; ++i) f.values[static_cast<std::size_t>(amplitudeSlots[i])] = amplitudes[i];
+    for (int i = 0; i < 8; ++i)
+        f.values[static_cast<std::size_t>(amplitudeSlots[i])] = amplitudes[i];
     f.values[9] = "1";
     return f;
 }
@@ -82,8 +92,9 @@ inline ::testing::AssertionResult sameCanvas(const Canvas& expected, const Canva
 inline void fillDistinct(Canvas& canvas) {
     for (int y = 0; y < canvas.height(); ++y)
         for (int x = 0; x < canvas.width(); ++x)
-            canvas.setPixel(x, y, {static_cast<std::uint8_t>(x * 7 + y), static_cast<std::uint8_t>(y * 13),
-                                   static_cast<std::uint8_t>(x ^ y)});
+            canvas.setPixel(x, y,
+                            {static_cast<std::uint8_t>(x * 7 + y),
+                             static_cast<std::uint8_t>(y * 13), static_cast<std::uint8_t>(x ^ y)});
 }
 
 } // namespace wavory::testing

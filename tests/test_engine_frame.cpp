@@ -42,7 +42,9 @@ Canvas draw(const ParamFields& f, unsigned threads = 2) {
     return canvas;
 }
 
-std::uint8_t halfOf(std::uint8_t c) { return static_cast<std::uint8_t>(roundHalfEven(c * 0.5)); }
+std::uint8_t halfOf(std::uint8_t c) {
+    return static_cast<std::uint8_t>(roundHalfEven(c * 0.5));
+}
 
 } // namespace
 
@@ -68,9 +70,12 @@ TEST(FrameEffect, WhiteLinesAtFullSharpness) {
     const ParamFields f = framed(40, 40, "8", "8", 25, 25, 50, 0xFFFFFF);
     const Canvas c = draw(f);
     const Rgb white{255, 255, 255};
-    for (int i = 1; i < 8; ++i) EXPECT_EQ(c.pixel(i, i), white) << "mitre " << i; // k = 1
-    for (int y = 9; y < 30; ++y) EXPECT_EQ(c.pixel(8, y), white) << "edge x " << y;
-    for (int x = 9; x < 30; ++x) EXPECT_EQ(c.pixel(x, 8), white) << "edge y " << x;
+    for (int i = 1; i < 8; ++i)
+        EXPECT_EQ(c.pixel(i, i), white) << "mitre " << i; // k = 1
+    for (int y = 9; y < 30; ++y)
+        EXPECT_EQ(c.pixel(8, y), white) << "edge x " << y;
+    for (int x = 9; x < 30; ++x)
+        EXPECT_EQ(c.pixel(x, 8), white) << "edge y " << x;
 }
 
 TEST(FrameEffect, FullStrengthBorderIsTheFrameColor) {
@@ -80,10 +85,14 @@ TEST(FrameEffect, FullStrengthBorderIsTheFrameColor) {
     const Rgb frameColor{200, 100, 50};
     const Rgb darkened{100, 50, 25}; // q = D = 0.5
     for (int y = 0; y < 5; ++y)
-        for (int x = 8; x < 40; ++x) EXPECT_EQ(c.pixel(x, y), frameColor) << x << "," << y;
-    for (int y = 8; y < 30; ++y) EXPECT_EQ(c.pixel(2, y), frameColor) << "left band " << y;
-    for (int y = 8; y < 30; ++y) EXPECT_EQ(c.pixel(47, y), darkened) << "right band " << y;
-    for (int x = 10; x < 40; ++x) EXPECT_EQ(c.pixel(x, 37), darkened) << "bottom band " << x;
+        for (int x = 8; x < 40; ++x)
+            EXPECT_EQ(c.pixel(x, y), frameColor) << x << "," << y;
+    for (int y = 8; y < 30; ++y)
+        EXPECT_EQ(c.pixel(2, y), frameColor) << "left band " << y;
+    for (int y = 8; y < 30; ++y)
+        EXPECT_EQ(c.pixel(47, y), darkened) << "right band " << y;
+    for (int x = 10; x < 40; ++x)
+        EXPECT_EQ(c.pixel(x, 37), darkened) << "bottom band " << x;
 }
 
 TEST(FrameEffect, FrameOffDrawsAsIfThereWereNone) {
@@ -121,7 +130,8 @@ TEST(FrameEffect, InheritedQFollowsTheDrawingOrder) {
         double q = 0.0;
         for (int x = 0; x < w; ++x) {
             EXPECT_EQ(carry[static_cast<std::size_t>(x)], q) << "column " << x;
-            for (int y = 0; y < h; ++y) q = shading.at(x, y, q).q;
+            for (int y = 0; y < h; ++y)
+                q = shading.at(x, y, q).q;
         }
     }
 }
@@ -180,7 +190,7 @@ TEST(FrameEffect, BlendRoundsAndCaps) {
     EXPECT_EQ(FrameShading::blend(100, 0, {0.5, 1.0, false}), 50);
     EXPECT_EQ(FrameShading::blend(101, 0, {0.5, 1.0, false}), 50); // 50.5 to even
     EXPECT_EQ(FrameShading::blend(103, 0, {0.5, 1.0, false}), 52); // 51.5 to even
-    EXPECT_EQ(FrameShading::blend(0, 255, {1.5, 1.0, false}), 0);   // below 0 held at 0
+    EXPECT_EQ(FrameShading::blend(0, 255, {1.5, 1.0, false}), 0);  // below 0 held at 0
 }
 
 TEST(FrameMatchesReference, ManyFramesSizesAndSliders) {
@@ -191,19 +201,20 @@ TEST(FrameMatchesReference, ManyFramesSizesAndSliders) {
         std::int32_t color;
     };
     const std::vector<F> frames = {
-        {60, 50, "10", "10", 0, 0, 0, 0x000000},   {60, 50, "10", "10", 25, 25, 25, 0xFFFFFF},
-        {61, 47, "1", "1", 50, 50, 50, 0x123456},  {61, 47, "30", "23", 10, 40, 5, 0xFF8000},
-        {40, 40, "20", "20", 33, 17, 49, 0x00FF00}, {40, 40, "19", "21", 0, 50, 1, 0x0000FF},
-        {9, 7, "3", "8", 12, 20, 30, 0x808080},    {1, 1, "1", "1", 25, 25, 25, 0xFFFFFF},
-        {2, 9, "5", "1", 5, 5, 45, 0x010203},      {13, 2, "2", "7", 45, 5, 20, 0xFEFDFC},
+        {60, 50, "10", "10", 0, 0, 0, 0x000000},      {60, 50, "10", "10", 25, 25, 25, 0xFFFFFF},
+        {61, 47, "1", "1", 50, 50, 50, 0x123456},     {61, 47, "30", "23", 10, 40, 5, 0xFF8000},
+        {40, 40, "20", "20", 33, 17, 49, 0x00FF00},   {40, 40, "19", "21", 0, 50, 1, 0x0000FF},
+        {9, 7, "3", "8", 12, 20, 30, 0x808080},       {1, 1, "1", "1", 25, 25, 25, 0xFFFFFF},
+        {2, 9, "5", "1", 5, 5, 45, 0x010203},         {13, 2, "2", "7", 45, 5, 20, 0xFEFDFC},
         {30, 20, "100", "100", 25, 25, 25, 0x404040}, {70, 30, "34", "2", 0, 25, 50, 0xFFFFFF},
         {64, 64, "3", "60", 20, 20, 20, 0x7F7F7F},
     };
     for (const F& fr : frames) {
-        SCOPED_TRACE(std::to_string(fr.w) + "x" + std::to_string(fr.h) + " frame " + fr.fx +
-                     "x" + fr.fy);
+        SCOPED_TRACE(std::to_string(fr.w) + "x" + std::to_string(fr.h) + " frame " + fr.fx + "x" +
+                     fr.fy);
         for (const char* bleed : {"0", "25"}) {
-            ParamFields f = framed(fr.w, fr.h, fr.fx, fr.fy, fr.senmei, fr.shadow, fr.line, fr.color);
+            ParamFields f =
+                framed(fr.w, fr.h, fr.fx, fr.fy, fr.senmei, fr.shadow, fr.line, fr.color);
             f.bleed = bleed;
             f.center = {"2", "-3"};
             const DrawParams p = takeDrawSnapshot(f);

@@ -23,7 +23,8 @@ namespace {
 Canvas solid(int w, int h, Rgb c) {
     Canvas canvas(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) canvas.setPixel(x, y, c);
+        for (int x = 0; x < w; ++x)
+            canvas.setPixel(x, y, c);
     return canvas;
 }
 
@@ -34,7 +35,7 @@ DrawParams withMode(ParamFields f, DrawMode mode) {
 
 // Records every call and asks to stop at the n-th stop question (never when n < 0).
 class Recorder : public DrawObserver {
-public:
+  public:
     explicit Recorder(int stopAt = -1, const Canvas* canvas = nullptr)
         : stopAt_(stopAt), canvas_(canvas) {}
 
@@ -42,7 +43,8 @@ public:
     void title(const std::string& text) override { events.push_back("title " + text); }
     bool stopRequested() override {
         ++questions;
-        if (canvas_) snapshots.push_back(*canvas_);
+        if (canvas_)
+            snapshots.push_back(*canvas_);
         return questions == stopAt_;
     }
     void columnsReady(int x0, int x1) override {
@@ -55,7 +57,7 @@ public:
     std::vector<Canvas> snapshots;
     int questions = 0;
 
-private:
+  private:
     int stopAt_;
     const Canvas* canvas_;
 };
@@ -148,7 +150,8 @@ TEST(DrawProgress, TitlesStopQuestionsAndHandOversInColumnOrder) {
         std::vector<std::string> expected{"started"};
         int handed = 0;
         for (int x = 0; x < 150; ++x) {
-            if (x % 4 == 0) expected.push_back("title " + progressTitle(x, 150));
+            if (x % 4 == 0)
+                expected.push_back("title " + progressTitle(x, 150));
             if (x % 20 == 0) {
                 expected.push_back("ready " + std::to_string(handed) + " " + std::to_string(x + 1));
                 handed = x + 1;

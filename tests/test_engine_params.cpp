@@ -49,10 +49,10 @@ TEST(DrawSnapshot, PeriodsAmplitudesAndPower) {
     // Slot 1 gives 1/3 + 0.5 in double, stored in single precision.
     EXPECT_EQ(p.period[0], static_cast<float>(1.0 / 3.0 + 0.5));
     EXPECT_NE(static_cast<double>(p.period[0]), 1.0 / 3.0 + 0.5);
-    EXPECT_EQ(p.period[3], static_cast<float>(50.0 / 3.0 + 0.5));   // slot 6, circle X
+    EXPECT_EQ(p.period[3], static_cast<float>(50.0 / 3.0 + 0.5));     // slot 6, circle X
     EXPECT_EQ(p.circlePeriodY, static_cast<float>(70.0 / 3.0 + 0.5)); // slot 8, circle Y
-    EXPECT_EQ(p.period[6], static_cast<float>(3000.0 / 3.0 + 0.5));  // slot 14, ribbon
-    EXPECT_EQ(p.period[7], 0.0f); // the ripple has no period
+    EXPECT_EQ(p.period[6], static_cast<float>(3000.0 / 3.0 + 0.5));   // slot 14, ribbon
+    EXPECT_EQ(p.period[7], 0.0f);                                     // the ripple has no period
     EXPECT_EQ(p.amplitude[0], 300.0f);
     EXPECT_EQ(p.amplitude[1], 0.0f); // switched off
     EXPECT_EQ(p.amplitude[3], 1.0f);
@@ -112,9 +112,9 @@ TEST(DrawSteps, ProgressAndRefreshSteps) {
     EXPECT_EQ(refreshStep(150), 20); // round(7.5) = 8, raised to 20
     EXPECT_EQ(progressStep(3000), 30);
     EXPECT_EQ(refreshStep(3000), 150);
-    EXPECT_EQ(progressStep(450), 4);  // round(4.5) = 4
-    EXPECT_EQ(progressStep(650), 6);  // round(6.5) = 6
-    EXPECT_EQ(refreshStep(450), 22);  // round(22.5) = 22
+    EXPECT_EQ(progressStep(450), 4); // round(4.5) = 4
+    EXPECT_EQ(progressStep(650), 6); // round(6.5) = 6
+    EXPECT_EQ(refreshStep(450), 22); // round(22.5) = 22
 }
 
 TEST(DrawSteps, Titles) {

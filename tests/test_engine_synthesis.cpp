@@ -57,7 +57,9 @@ void expectSameAsReference(const Case& c) {
     }
 }
 
-Case makeCase(std::string name, ParamFields f) { return Case{std::move(name), std::move(f)}; }
+Case makeCase(std::string name, ParamFields f) {
+    return Case{std::move(name), std::move(f)};
+}
 
 } // namespace
 
@@ -85,8 +87,10 @@ TEST(SynthesisMatchesReference, AllComponentsWithPowersAndPhases) {
 
 TEST(SynthesisMatchesReference, ShortPeriodsAndHugeAmplitudes) {
     ParamFields f = allComponents(41, 29);
-    for (int slot : {0, 2, 4, 6, 8, 10, 12, 14, 16}) f.values[static_cast<std::size_t>(slot)] = "1";
-    for (int slot : {1, 3, 5, 7, 11, 13, 15, 17}) f.values[static_cast<std::size_t>(slot)] = "999999";
+    for (int slot : {0, 2, 4, 6, 8, 10, 12, 14, 16})
+        f.values[static_cast<std::size_t>(slot)] = "1";
+    for (int slot : {1, 3, 5, 7, 11, 13, 15, 17})
+        f.values[static_cast<std::size_t>(slot)] = "999999";
     expectSameAsReference(makeCase("periods 1, amplitudes 999999", f));
     f.values[9] = "2";
     f.bleed = "999999";
@@ -107,8 +111,8 @@ TEST(SynthesisMatchesReference, BleedWithKeys) {
 
 TEST(SynthesisMatchesReference, CentersInsideOnTheEdgeAndOutside) {
     const std::vector<std::pair<const char*, const char*>> centers = {
-        {"0", "0"},       {"17", "-11"}, {"-16", "11"},  {"18", "12"},    {"-18", "-12"},
-        {"200", "0"},     {"0", "-300"}, {"99999", "-4000"}, {"-50", "50"}, {"7.5", "-6.5"}};
+        {"0", "0"},   {"17", "-11"}, {"-16", "11"},      {"18", "12"},  {"-18", "-12"},
+        {"200", "0"}, {"0", "-300"}, {"99999", "-4000"}, {"-50", "50"}, {"7.5", "-6.5"}};
     for (const auto& [x, y] : centers) {
         ParamFields f = allComponents(35, 24);
         f.center = {x, y};
@@ -140,8 +144,7 @@ TEST(SynthesisMatchesReference, TinyAndOddSizes) {
                         std::pair{3, 5}, std::pair{4, 4}, std::pair{101, 3}, std::pair{5, 77}}) {
         ParamFields f = allComponents(w, h);
         f.bleed = "30";
-        expectSameAsReference(
-            makeCase("size " + std::to_string(w) + "x" + std::to_string(h), f));
+        expectSameAsReference(makeCase("size " + std::to_string(w) + "x" + std::to_string(h), f));
     }
 }
 
@@ -165,7 +168,8 @@ TEST(SynthesisFormulas, VerticalOnlyColumnsOfAHundredWideImage) {
         Canvas canvas;
         DrawMain(takeDrawSnapshot(f), set, canvas);
         const Rgb zero = table.entry(static_cast<int>(roundHalfEven(phase / 100.0 * 512)) % 512);
-        const Rgb one = table.entry((1 + static_cast<int>(roundHalfEven(phase / 100.0 * 512))) % 512);
+        const Rgb one =
+            table.entry((1 + static_cast<int>(roundHalfEven(phase / 100.0 * 512))) % 512);
         int zeroColumns = 0;
         for (int x = 0; x < 100; ++x) {
             const double c = std::cos((x - 50) / static_cast<double>(static_cast<float>(10.5)));
@@ -205,7 +209,9 @@ TEST(SynthesisFormulas, EachComponentAtOnePixel) {
         int component;
         double value;
     };
-    const auto P = [](double slot) { return static_cast<double>(static_cast<float>(slot / 3 + 0.5)); };
+    const auto P = [](double slot) {
+        return static_cast<double>(static_cast<float>(slot / 3 + 0.5));
+    };
     const std::vector<Expect> expects = {
         {0, 300 * std::cos(dx / P(60))},
         {1, 250 * std::cos(dy / P(80))},
@@ -281,7 +287,8 @@ TEST(SynthesisBleed, NoiseIsKeyedByDrawingAndPixel) {
     EXPECT_NE(bleedNoise(1, 3, 4), bleedNoise(1, 4, 3));
     double sum = 0;
     for (int x = 0; x < 100; ++x)
-        for (int y = 0; y < 100; ++y) sum += bleedNoise(5, x, y);
+        for (int y = 0; y < 100; ++y)
+            sum += bleedNoise(5, x, y);
     EXPECT_NEAR(sum / 10000, 0.5, 0.02);
 }
 

@@ -14,13 +14,16 @@ std::uint64_t splitMix64(std::uint64_t& x) {
     return z ^ (z >> 31);
 }
 
-std::uint64_t rotateLeft(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+std::uint64_t rotateLeft(std::uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
 
 } // namespace
 
 void RandomSource::reseed(std::uint64_t seed) {
     // SplitMix64 spreads any seed, 0 included, over the whole xoshiro state.
-    for (auto& word : state_) word = splitMix64(seed);
+    for (auto& word : state_)
+        word = splitMix64(seed);
 }
 
 std::uint64_t RandomSource::nextBits() {

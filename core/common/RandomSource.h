@@ -9,7 +9,7 @@
 namespace wavory {
 
 class RandomSource {
-public:
+  public:
     explicit RandomSource(std::uint64_t seed = 0) { reseed(seed); }
 
     // The same seed always gives the same sequence.
@@ -21,7 +21,7 @@ public:
     // 64 random bits, for example the noise key of one drawing.
     std::uint64_t nextBits();
 
-private:
+  private:
     std::array<std::uint64_t, 4> state_{};
 };
 

@@ -13,7 +13,8 @@ ColorLookup::ColorLookup(const ColorTable& table, int phase, std::uint64_t magni
     : table_(table), offset_(static_cast<double>(phase) / 100.0 * table.length()) {
     const std::uint64_t count = std::min(magnitudeBound, kMaxCachedMagnitudes - 1) + 1;
     cache_.resize(static_cast<std::size_t>(count));
-    for (std::uint64_t v = 0; v < count; ++v) cache_[static_cast<std::size_t>(v)] = compute(v);
+    for (std::uint64_t v = 0; v < count; ++v)
+        cache_[static_cast<std::size_t>(v)] = compute(v);
 }
 
 } // namespace wavory

@@ -22,17 +22,18 @@ inline Rgb unpackRgb(std::uint32_t c) {
 }
 
 class ColorLookup {
-public:
+  public:
     // magnitudeBound: the largest |v| expected; values above it still work, only slower.
     ColorLookup(const ColorTable& table, int phase, std::uint64_t magnitudeBound);
 
     // The packed color of a pattern value of magnitude |v|.
     std::uint32_t packed(std::uint64_t magnitude) const {
-        if (magnitude < cache_.size()) return cache_[magnitude];
+        if (magnitude < cache_.size())
+            return cache_[magnitude];
         return compute(magnitude);
     }
 
-private:
+  private:
     std::uint32_t compute(std::uint64_t magnitude) const {
         // Same arithmetic as ColorTable::indexFor.
         const double x = static_cast<double>(magnitude) + offset_;

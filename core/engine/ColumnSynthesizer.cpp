@@ -26,7 +26,8 @@ void magnitudeRange(std::int64_t first, std::int64_t last, std::int64_t center, 
 // most N / 2 (plus rounding).
 std::uint64_t valueBound(const DrawParams& p) {
     double sum = 0.0;
-    for (float a : p.amplitude) sum += a;
+    for (float a : p.amplitude)
+        sum += a;
     const double bleed = p.bleed > 0 ? p.bleed / 2.0 + 1.0 : 0.0;
     return static_cast<std::uint64_t>(std::ceil(sum + bleed)) + 2;
 }
@@ -62,9 +63,9 @@ ColumnSynthesizer::ColumnSynthesizer(const DrawParams& params, const ColorTable&
     diagonal_.assign(W + H - 1, 0.0);
     if (A[2] > 0)
         for (std::size_t d = 0; d < diagonal_.size(); ++d)
-            diagonal_[d] = term(A[2], std::cos(static_cast<double>(static_cast<std::int64_t>(d) -
-                                                                   cx_ - cy_) /
-                                               P[2]));
+            diagonal_[d] =
+                term(A[2], std::cos(static_cast<double>(static_cast<std::int64_t>(d) - cx_ - cy_) /
+                                    P[2]));
 
     if (circleOn_) {
         circleRow_.resize(H);
@@ -89,12 +90,14 @@ ColumnSynthesizer::ColumnSynthesizer(const DrawParams& params, const ColorTable&
             rectangle_[static_cast<std::size_t>(j - rectMin_)] =
                 term(A[4], std::cos(static_cast<double>(2 * j) / P[4]));
 
-    if (p_.frame.enabled) frameCarry_ = frame_.carryIn();
+    if (p_.frame.enabled)
+        frameCarry_ = frame_.carryIn();
 }
 
 double ColumnSynthesizer::term(float amplitude, double c) const {
     const double a = amplitude;
-    if (powerIsOne_) return a * c;
+    if (powerIsOne_)
+        return a * c;
     return a * std::pow(c, power_);
 }
 
@@ -121,7 +124,8 @@ std::vector<ColumnSynthesizer::Unit> ColumnSynthesizer::units() const {
     keyed.reserve(static_cast<std::size_t>(w_));
     for (int x = 0; x < w_; ++x) {
         std::uint64_t m = magnitude(x - cx_);
-        while (m != 0 && (m & 1) == 0) m >>= 1;
+        while (m != 0 && (m & 1) == 0)
+            m >>= 1;
         keyed.emplace_back(static_cast<std::int64_t>(m), x);
     }
     std::sort(keyed.begin(), keyed.end());
@@ -157,7 +161,7 @@ void ColumnSynthesizer::fillColumnTerms(int x, Terms& out, const Terms* half,
             // dx dy = halfDx (2 sign dy)
             const std::int64_t row = 2 * sign * dy + cy_;
             out.plus[i] = (half && row >= 0 && row < h_) ? half->plus[static_cast<std::size_t>(row)]
-                                                          : plusTerm(dx, dy);
+                                                         : plusTerm(dx, dy);
         }
         if (ribbonOn_) {
             // dy / dx = (sign dy / 2) / halfDx
@@ -176,30 +180,35 @@ void ColumnSynthesizer::fillColumnTerms(int x, Terms& out, const Terms* half,
     }
 }
 
-void ColumnSynthesizer::fillMirrorTerms(int mirror, const Terms& source, Terms& out) const {
+void ColumnSynthesizer::mirroredRows(std::int64_t& y0, std::int64_t& y1) const {
     // Pixel (mirror, y) sits at (-dx, -dy) of pixel (x, 2 cy - y) of the source column.
+    y0 = std::max<std::int64_t>(0, 2 * cy_ - h_ + 1);
+    y1 = std::min<std::int64_t>(h_, 2 * cy_ + 1);
+    if (y1 < y0)
+        y1 = y0;
+}
+
+void ColumnSynthesizer::fillMirrorTerms(int mirror, Terms& out) const {
     const std::int64_t dx = mirror - cx_;
+    std::int64_t y0, y1;
+    mirroredRows(y0, y1);
     for (int y = 0; y < h_; ++y) {
+        if (y >= y0 && y < y1)
+            continue;
         const auto i = static_cast<std::size_t>(y);
-        const std::int64_t partner = 2 * cy_ - y;
-        if (partner >= 0 && partner < h_) {
-            const auto j = static_cast<std::size_t>(partner);
-            if (plusOn_) out.plus[i] = source.plus[j];
-            if (ribbonOn_) out.ribbon[i] = source.ribbon[j];
-            if (rippleOn_) out.ripple[i] = source.ripple[j];
-        } else {
-            const std::int64_t dy = y - cy_;
-            if (plusOn_) out.plus[i] = plusTerm(dx, dy);
-            if (ribbonOn_) out.ribbon[i] = ribbonTerm(dx, dy);
-            if (rippleOn_) out.ripple[i] = rippleTerm(dx, dy);
-        }
+        const std::int64_t dy = y - cy_;
+        if (plusOn_)
+            out.plus[i] = plusTerm(dx, dy);
+        if (ribbonOn_)
+            out.ribbon[i] = ribbonTerm(dx, dy);
+        if (rippleOn_)
+            out.ripple[i] = rippleTerm(dx, dy);
     }
 }
 
-void ColumnSynthesizer::renderColumn(int x, const Terms& terms, std::uint32_t* out) const {
-    const double* plus = terms.plus.data();
-    const double* ribbon = terms.ribbon.data();
-    const double* ripple = terms.ripple.data();
+void ColumnSynthesizer::renderColumn(int x, const Terms& terms, const Terms* mirrored,
+                                     std::int64_t mirrored0, std::int64_t mirrored1,
+                                     std::uint32_t* out) const {
     const std::int64_t dx = x - cx_;
     const std::uint64_t adx = magnitude(dx);
     const auto xi = static_cast<std::size_t>(x);
@@ -215,18 +224,26 @@ void ColumnSynthesizer::renderColumn(int x, const Terms& terms, std::uint32_t* o
     const bool frameOn = p_.frame.enabled;
     double q = frameOn ? frameCarry_[xi] : 0.0;
     std::int64_t interior0 = 0, interior1 = 0;
-    if (frameOn) frame_.interiorRows(x, interior0, interior1);
+    if (frameOn)
+        frame_.interiorRows(x, interior0, interior1);
 
     for (int y = 0; y < h_; ++y) {
         const auto i = static_cast<std::size_t>(y);
         const std::int64_t dy = y - cy_;
         double t3 = 0.0;
-        if (circleOn_) t3 = term(a3, circleRow_[i] * circleColumn);
+        if (circleOn_)
+            t3 = term(a3, circleRow_[i] * circleColumn);
         const std::uint64_t ring = std::max(adx, magnitude(dy));
         const double t4 = rectangle[ring - rectMin];
         // The order of the sum is fixed; switched-off components hold exactly 0.
-        const double s =
-            horizontal[i] + c0 + diagonal[i] + t3 + t4 + plus[i] + ribbon[i] + ripple[i];
+        const Terms* source = &terms;
+        std::size_t row = i;
+        if (y >= mirrored0 && y < mirrored1) {
+            source = mirrored;
+            row = static_cast<std::size_t>(2 * cy_ - y);
+        }
+        const double s = horizontal[i] + c0 + diagonal[i] + t3 + t4 + source->plus[row] +
+                         source->ribbon[row] + source->ripple[row];
         std::int64_t v = roundEvenToInt64(s);
         if (bleed) {
             const float r = bleedNoise(noiseKey_, x, y);
@@ -240,7 +257,8 @@ void ColumnSynthesizer::renderColumn(int x, const Terms& terms, std::uint32_t* o
             } else {
                 const FrameWeights fw = frame_.at(x, y, q);
                 q = fw.q;
-                if (fw.m != 1.0) color = packRgb(frame_.shade(unpackRgb(color), fw));
+                if (fw.m != 1.0)
+                    color = packRgb(frame_.shade(unpackRgb(color), fw));
             }
         }
         out[i] = color;
@@ -257,10 +275,14 @@ void ColumnSynthesizer::compute(const Unit& unit, Scratch& s, std::uint32_t* sta
             return;
         }
         fillColumnTerms(first, s.current, haveHalf ? &s.previous : nullptr, halfDx);
-        renderColumn(first, s.current, staging + static_cast<std::size_t>(first) * H);
+        renderColumn(first, s.current, nullptr, 0, 0,
+                     staging + static_cast<std::size_t>(first) * H);
         if (second >= 0) {
-            fillMirrorTerms(second, s.current, s.mirror);
-            renderColumn(second, s.mirror, staging + static_cast<std::size_t>(second) * H);
+            fillMirrorTerms(second, s.mirror);
+            std::int64_t y0, y1;
+            mirroredRows(y0, y1);
+            renderColumn(second, s.mirror, &s.current, y0, y1,
+                         staging + static_cast<std::size_t>(second) * H);
         }
         std::swap(s.current, s.previous);
         haveHalf = m > 0;

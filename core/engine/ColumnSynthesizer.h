@@ -24,7 +24,7 @@
 namespace wavory {
 
 class ColumnSynthesizer {
-public:
+  public:
     // The per-pixel terms of one column, by row.
     struct Terms {
         std::vector<double> plus, ribbon, ripple;
@@ -37,7 +37,7 @@ public:
     // A unit of work: the columns whose |dx| is o, 2 o, 4 o, ... for one odd o (or the
     // center column alone, o = 0), on both sides of the center.
     struct Unit {
-        int firstColumn = 0;     // the leftmost of its columns
+        int firstColumn = 0; // the leftmost of its columns
         std::int64_t oddPart = 0;
     };
 
@@ -49,8 +49,10 @@ public:
     // Calls f(x) for every column of the unit.
     template <typename F> void forEachColumn(const Unit& unit, F f) const {
         forEachStep(unit, [&](std::int64_t, int a, int b) {
-            if (a >= 0) f(a);
-            if (b >= 0) f(b);
+            if (a >= 0)
+                f(a);
+            if (b >= 0)
+                f(b);
         });
     }
 
@@ -60,7 +62,7 @@ public:
     // unit's columns into staging, column-major: column x occupies [x H, (x + 1) H).
     void compute(const Unit& unit, Scratch& scratch, std::uint32_t* staging) const;
 
-private:
+  private:
     // Calls f(magnitude, first column, second column or -1) for each |dx| of the unit
     // that has a column in the image; the first column is the one right of the center
     // when both exist. Passes magnitude -1 before a gap in the chain.
@@ -90,8 +92,14 @@ private:
 
     // Terms of column x; half-column (dx / 2) terms are reused when given.
     void fillColumnTerms(int x, Terms& out, const Terms* half, std::int64_t halfDx) const;
-    void fillMirrorTerms(int mirror, const Terms& source, Terms& out) const;
-    void renderColumn(int x, const Terms& terms, std::uint32_t* out) const;
+    // Rows [y0, y1) of the mirror column read the source column's terms at 2 cy - y.
+    void mirroredRows(std::int64_t& y0, std::int64_t& y1) const;
+    // Terms of the mirror column's other rows.
+    void fillMirrorTerms(int mirror, Terms& out) const;
+    // Draws column x from its terms; rows [mirrored0, mirrored1) take theirs from the
+    // mirrored column at row 2 cy - y instead.
+    void renderColumn(int x, const Terms& terms, const Terms* mirrored, std::int64_t mirrored0,
+                      std::int64_t mirrored1, std::uint32_t* out) const;
 
     const DrawParams& p_;
     int w_, h_;

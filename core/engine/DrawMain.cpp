@@ -27,7 +27,8 @@ std::string progressTitle(int x, int width) {
 
 std::string finishTitle(bool stopped) {
     std::string title(kPictureTitle);
-    if (stopped) title += kStoppedTitleSuffix;
+    if (stopped)
+        title += kStoppedTitleSuffix;
     return title;
 }
 
@@ -36,7 +37,7 @@ namespace {
 // Hands out the units in order to every computing thread and tells the committing
 // thread when a column is finished.
 class UnitScheduler {
-public:
+  public:
     UnitScheduler(const ColumnSynthesizer& synth, StagingImage& staging, int width)
         : synth_(synth), staging_(staging), units_(synth.units()),
           done_(static_cast<std::size_t>(width), false) {}
@@ -45,9 +46,11 @@ public:
 
     // Computes the next unit; false when none is left or the drawing was cancelled.
     bool runOne(ColumnSynthesizer::Scratch& scratch) {
-        if (cancelled_.load(std::memory_order_relaxed)) return false;
+        if (cancelled_.load(std::memory_order_relaxed))
+            return false;
         const std::size_t u = next_.fetch_add(1, std::memory_order_relaxed);
-        if (u >= units_.size()) return false;
+        if (u >= units_.size())
+            return false;
         const auto& unit = units_[u];
         try {
             synth_.compute(unit, scratch, staging_.data());
@@ -81,10 +84,13 @@ public:
         for (;;) {
             {
                 std::lock_guard lock(mutex_);
-                if (error_) std::rethrow_exception(error_);
-                if (done_[c]) return;
+                if (error_)
+                    std::rethrow_exception(error_);
+                if (done_[c])
+                    return;
             }
-            if (runOne(scratch)) continue;
+            if (runOne(scratch))
+                continue;
             std::unique_lock lock(mutex_);
             ready_.wait(lock, [&] { return done_[c] || error_ != nullptr; });
         }
@@ -92,12 +98,13 @@ public:
 
     void cancel() { cancelled_.store(true, std::memory_order_relaxed); }
 
-private:
+  private:
     void fail(std::exception_ptr e) {
         cancel();
         {
             std::lock_guard lock(mutex_);
-            if (!error_) error_ = e;
+            if (!error_)
+                error_ = e;
         }
         ready_.notify_all();
     }
@@ -116,7 +123,7 @@ private:
 // The helper threads of an observed drawing; they are cancelled and joined whenever the
 // drawing ends, normally or by an exception.
 class HelperThreads {
-public:
+  public:
     HelperThreads(UnitScheduler& scheduler, unsigned count) : scheduler_(scheduler) {
         for (unsigned i = 0; i < count; ++i) {
             try {
@@ -128,12 +135,13 @@ public:
     }
     ~HelperThreads() {
         scheduler_.cancel();
-        for (auto& t : threads_) t.join();
+        for (auto& t : threads_)
+            t.join();
     }
     HelperThreads(const HelperThreads&) = delete;
     HelperThreads& operator=(const HelperThreads&) = delete;
 
-private:
+  private:
     UnitScheduler& scheduler_;
     std::vector<std::thread> threads_;
 };
@@ -173,7 +181,8 @@ DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
         while (drawn < W) {
             // Everything up to the next column the observer hears about, inclusive.
             const int last = std::min(nextEventColumn(drawn, G, F), W - 1);
-            for (int x = drawn; x <= last; ++x) scheduler.waitForColumn(x, scratch);
+            for (int x = drawn; x <= last; ++x)
+                scheduler.waitForColumn(x, scratch);
             d.staging.commit(d.canvas, d.params.mode, drawn, last + 1, 0, H);
             drawn = last + 1;
             if (last % G == 0) {
@@ -189,7 +198,8 @@ DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
             }
         }
     }
-    if (handedOver < drawn) observer.columnsReady(handedOver, drawn);
+    if (handedOver < drawn)
+        observer.columnsReady(handedOver, drawn);
     observer.title(finishTitle(stopped));
     return {stopped ? DrawOutcome::Stopped : DrawOutcome::Completed, drawn, std::nullopt};
 }
@@ -200,7 +210,8 @@ DrawResult drawUnobserved(const Drawing& d) {
     const auto units = d.synth.units();
     std::vector<ColumnSynthesizer::Scratch> scratch;
     scratch.reserve(d.threads);
-    for (unsigned i = 0; i < d.threads; ++i) scratch.push_back(d.synth.makeScratch());
+    for (unsigned i = 0; i < d.threads; ++i)
+        scratch.push_back(d.synth.makeScratch());
     runParallel(units.size(), d.threads, [&](std::size_t i, unsigned worker) {
         d.synth.compute(units[i], scratch[worker], d.staging.data());
     });
@@ -229,11 +240,13 @@ DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& ca
     const ColumnSynthesizer synth(params, *table, options.noiseKey);
     StagingImage staging(W, H);
 
-    const bool combining = params.mode == DrawMode::And || params.mode == DrawMode::Or ||
-                           params.mode == DrawMode::Xor;
-    if (canvas.width() != W || canvas.height() != H) canvas.resize(W, H);
+    const bool combining =
+        params.mode == DrawMode::And || params.mode == DrawMode::Or || params.mode == DrawMode::Xor;
+    if (canvas.width() != W || canvas.height() != H)
+        canvas.resize(W, H);
     // Unobserved, every pixel is overwritten before anyone can look.
-    if (!combining && observer) canvas.clear();
+    if (!combining && observer)
+        canvas.clear();
 
     const Drawing drawing{params, synth, staging, canvas, resolveThreadCount(options.threads)};
     return observer ? drawObserved(drawing, *observer) : drawUnobserved(drawing);

@@ -28,7 +28,7 @@ std::string finishTitle(bool stopped);
 // What the picture window learns during a drawing. Every call comes on the thread that
 // called DrawMain, in column order.
 class DrawObserver {
-public:
+  public:
     virtual ~DrawObserver() = default;
     // The canvas is prepared for the mode (cleared to black in normal mode): show it.
     virtual void started() {}

@@ -16,13 +16,16 @@ inline constexpr std::array<std::string_view, 4> kDrawModeNames{"通常", "AND",
 inline Rgb combinePixel(DrawMode mode, Rgb old, Rgb drawn) {
     switch (mode) {
     case DrawMode::And:
-        return {static_cast<std::uint8_t>(old.r & drawn.r), static_cast<std::uint8_t>(old.g & drawn.g),
+        return {static_cast<std::uint8_t>(old.r & drawn.r),
+                static_cast<std::uint8_t>(old.g & drawn.g),
                 static_cast<std::uint8_t>(old.b & drawn.b)};
     case DrawMode::Or:
-        return {static_cast<std::uint8_t>(old.r | drawn.r), static_cast<std::uint8_t>(old.g | drawn.g),
+        return {static_cast<std::uint8_t>(old.r | drawn.r),
+                static_cast<std::uint8_t>(old.g | drawn.g),
                 static_cast<std::uint8_t>(old.b | drawn.b)};
     case DrawMode::Xor:
-        return {static_cast<std::uint8_t>(old.r ^ drawn.r), static_cast<std::uint8_t>(old.g ^ drawn.g),
+        return {static_cast<std::uint8_t>(old.r ^ drawn.r),
+                static_cast<std::uint8_t>(old.g ^ drawn.g),
                 static_cast<std::uint8_t>(old.b ^ drawn.b)};
     case DrawMode::Normal:
         break;

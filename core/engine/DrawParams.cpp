@@ -22,7 +22,8 @@ FrameParams takeFrameSnapshot(const FrameFields& fields, int width, int height) 
     frame.shadow = static_cast<float>(1.0 - shadow / 50.0);
     frame.line = static_cast<float>(line / 50.0);
     // A width of 0 is refused before drawing; keep the slope finite meanwhile.
-    frame.slope = frame.fx != 0 ? static_cast<float>(static_cast<double>(frame.fy) / frame.fx) : 0.0f;
+    frame.slope =
+        frame.fx != 0 ? static_cast<float>(static_cast<double>(frame.fy) / frame.fx) : 0.0f;
     frame.xr = static_cast<std::int64_t>(width) - frame.fx - 1;
     frame.yb = static_cast<std::int64_t>(height) - frame.fy - 1;
     const auto color = static_cast<std::uint32_t>(fields.color);
@@ -45,7 +46,8 @@ DrawParams takeDrawSnapshot(const ParamFields& fields) {
         p.switches[c] = fields.componentOn[c] ? 1 : 0;
         p.amplitude[c] = static_cast<float>(p.switches[c]) *
                          static_cast<float>(p.slots[static_cast<std::size_t>(kAmplitudeSlot[c])]);
-        if (i != 7) p.period[c] = periodFromSlot(p.slots[static_cast<std::size_t>(kPeriodSlot[c])]);
+        if (i != 7)
+            p.period[c] = periodFromSlot(p.slots[static_cast<std::size_t>(kPeriodSlot[c])]);
     }
     p.circlePeriodY = periodFromSlot(p.slots[kCircleYPeriodSlot]);
     p.power = static_cast<float>(p.slots[kPowerSlot]);

@@ -32,7 +32,7 @@ struct FrameParams {
 };
 
 struct DrawParams {
-    int width = 0; // W
+    int width = 0;  // W
     int height = 0; // H
     // The value array after raising every slot below 1 to 1.
     std::array<std::int32_t, kValueSlotCount> slots{};
@@ -40,13 +40,13 @@ struct DrawParams {
     // P0..P6 by component (P3 is the circle's period along X); index 7 stays 0 because
     // the ripple has no period.
     std::array<float, kComponentCount> period{};
-    float circlePeriodY = 1;                       // P3y
+    float circlePeriodY = 1;                        // P3y
     std::array<float, kComponentCount> amplitude{}; // A = switch x amplitude slot
-    float power = 1;                                 // E
-    std::int32_t bleed = 0;                          // N
-    std::int32_t centerX = 0, centerY = 0;           // the center offsets as typed
-    std::int64_t cx = 0, cy = 0;                     // pattern center in pixels
-    int phase = 0;                                   // 0..99 percent
+    float power = 1;                                // E
+    std::int32_t bleed = 0;                         // N
+    std::int32_t centerX = 0, centerY = 0;          // the center offsets as typed
+    std::int64_t cx = 0, cy = 0;                    // pattern center in pixels
+    int phase = 0;                                  // 0..99 percent
     DrawMode mode = DrawMode::Normal;
     int colorSetIndex = 0;
     FrameParams frame;

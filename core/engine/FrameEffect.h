@@ -26,11 +26,11 @@ struct FrameWeights {
 };
 
 class FrameShading {
-public:
+  public:
     FrameShading(const FrameParams& frame, int width, int height)
         : fx_(frame.fx), fy_(frame.fy), xr_(frame.xr), yb_(frame.yb), w_(width), h_(height),
-          strength_(frame.strength), shadow_(frame.shadow), line_(frame.line), slope_(frame.slope),
-          color_{frame.colorR, frame.colorG, frame.colorB} {}
+          strength_(frame.strength), shadow_(frame.shadow), line_(frame.line),
+          slope_(frame.slope), color_{frame.colorR, frame.colorG, frame.colorB} {}
 
     // Weights of pixel (x, y); previousQ is the q of the pixel processed just before in
     // the drawing order (columns left to right, rows top to bottom), 0 before the first.
@@ -68,7 +68,8 @@ public:
         if ((x == xr_ && fy_ < y && y < yb_) ||
             (y == yb_ && fx_ < x && x < xr_)) // bottom-right inner edge line
             return {b * (1.0 - line / 2.0), (1.0 - line) * shadow, false};
-        if (y < yb_ - 1) return {b * r, 1.0, false};
+        if (y < yb_ - 1)
+            return {b * r, 1.0, false};
         return {b * r, previousQ, true};
     }
 
@@ -92,18 +93,21 @@ public:
     static std::uint8_t blend(std::uint8_t c, std::uint8_t f, const FrameWeights& w) {
         const double qf = w.q * static_cast<double>(f);
         const double v = roundEvenFast((static_cast<double>(c) - qf) * w.m + qf);
-        if (!(v > 0.0)) return 0;
-        if (v > 255.0) return 255;
+        if (!(v > 0.0))
+            return 0;
+        if (v > 255.0)
+            return 255;
         return static_cast<std::uint8_t>(v);
     }
 
     // The pattern color after shading; unchanged when m is exactly 1.
     Rgb shade(Rgb c, const FrameWeights& w) const {
-        if (w.m == 1.0) return c;
+        if (w.m == 1.0)
+            return c;
         return {blend(c.r, color_.r, w), blend(c.g, color_.g, w), blend(c.b, color_.b, w)};
     }
 
-private:
+  private:
     std::int64_t fx_, fy_, xr_, yb_, w_, h_;
     float strength_, shadow_, line_, slope_;
     Rgb color_;

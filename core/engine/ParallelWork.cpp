@@ -13,7 +13,8 @@
 namespace wavory {
 
 unsigned resolveThreadCount(unsigned requested) {
-    if (requested > 0) return requested;
+    if (requested > 0)
+        return requested;
     const unsigned cores = std::thread::hardware_concurrency();
     return cores > 0 ? cores : 1;
 }
@@ -30,13 +31,15 @@ void runParallel(std::size_t count, unsigned threads,
         try {
             while (!failed.load(std::memory_order_relaxed)) {
                 const std::size_t i = next.fetch_add(1, std::memory_order_relaxed);
-                if (i >= count) break;
+                if (i >= count)
+                    break;
                 task(i, worker);
             }
         } catch (...) {
             failed.store(true, std::memory_order_relaxed);
             std::lock_guard lock(errorMutex);
-            if (!error) error = std::current_exception();
+            if (!error)
+                error = std::current_exception();
         }
     };
 
@@ -52,8 +55,10 @@ void runParallel(std::size_t count, unsigned threads,
         }
     }
     work(0);
-    for (auto& t : pool) t.join();
-    if (error) std::rethrow_exception(error);
+    for (auto& t : pool)
+        t.join();
+    if (error)
+        std::rethrow_exception(error);
 }
 
 } // namespace wavory

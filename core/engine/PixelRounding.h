@@ -13,7 +13,8 @@ inline double roundEvenFast(double value) {
     // Adding and subtracting 2^52 leaves no fraction bits, so the FPU rounds to even.
     constexpr double kShift = 4503599627370496.0; // 2^52
     const double magnitude = std::fabs(value);
-    if (!(magnitude < kShift)) return value; // already whole (or NaN)
+    if (!(magnitude < kShift))
+        return value; // already whole (or NaN)
     // Without -ffast-math the compiler keeps (m + 2^52) - 2^52 as written.
     const double shifted = magnitude + kShift;
     return std::copysign(shifted - kShift, value);
@@ -26,17 +27,19 @@ inline std::int64_t roundEvenToInt64(double value) {
 
 // Sets round-to-nearest for the lifetime of the object and restores the previous mode.
 class RoundToNearestScope {
-public:
+  public:
     RoundToNearestScope() : previous_(std::fegetround()) {
-        if (previous_ != FE_TONEAREST) std::fesetround(FE_TONEAREST);
+        if (previous_ != FE_TONEAREST)
+            std::fesetround(FE_TONEAREST);
     }
     ~RoundToNearestScope() {
-        if (previous_ != FE_TONEAREST) std::fesetround(previous_);
+        if (previous_ != FE_TONEAREST)
+            std::fesetround(previous_);
     }
     RoundToNearestScope(const RoundToNearestScope&) = delete;
     RoundToNearestScope& operator=(const RoundToNearestScope&) = delete;
 
-private:
+  private:
     int previous_;
 };
 

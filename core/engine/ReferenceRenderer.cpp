@@ -16,7 +16,7 @@ namespace wavory {
 namespace {
 
 class ReferencePixel {
-public:
+  public:
     explicit ReferencePixel(const DrawParams& p) : p_(p) {}
 
     // The pattern value v = round(s) of the pixel at offsets (dx, dy); c0 is the
@@ -25,9 +25,12 @@ public:
         const auto& A = p_.amplitude;
         const auto& P = p_.period;
         double s = 0.0;
-        if (A[1] > 0) s += term(1, std::cos(static_cast<double>(dy) / P[1]));
-        if (A[0] > 0) s += term(0, c0);
-        if (A[2] > 0) s += term(2, std::cos(static_cast<double>(dx + dy) / P[2]));
+        if (A[1] > 0)
+            s += term(1, std::cos(static_cast<double>(dy) / P[1]));
+        if (A[0] > 0)
+            s += term(0, c0);
+        if (A[2] > 0)
+            s += term(2, std::cos(static_cast<double>(dx + dy) / P[2]));
         if (A[3] > 0) {
             const double c3 = std::cos(static_cast<double>(dy) / p_.circlePeriodY) *
                               std::cos(static_cast<double>(dx) / P[3]);
@@ -37,7 +40,8 @@ public:
             const std::int64_t a = std::llabs(dx - dy) + std::llabs(dx + dy);
             s += term(4, std::cos(static_cast<double>(a) / P[4]));
         }
-        if (A[5] > 0) s += term(5, std::cos(static_cast<double>(dx * dy) / P[5]));
+        if (A[5] > 0)
+            s += term(5, std::cos(static_cast<double>(dx * dy) / P[5]));
         if (A[6] > 0) {
             const std::int64_t dxp = dx == 0 ? 1 : dx;
             const double angle = std::atan(static_cast<double>(dy) / static_cast<double>(dxp));
@@ -51,10 +55,11 @@ public:
         return roundToInt64(s);
     }
 
-private:
+  private:
     double term(int i, double c) const {
         const double a = p_.amplitude[static_cast<std::size_t>(i)];
-        if (p_.power == 1.0f) return a * c;
+        if (p_.power == 1.0f)
+            return a * c;
         return a * std::pow(c, static_cast<double>(p_.power));
     }
 
@@ -80,10 +85,12 @@ DrawResult ReferenceRenderer::render(const DrawParams& params, const GColor& col
     const int W = params.width;
     const int H = params.height;
     const auto table = std::make_unique<ColorTable>(colorSet);
-    const bool combining = params.mode == DrawMode::And || params.mode == DrawMode::Or ||
-                           params.mode == DrawMode::Xor;
-    if (canvas.width() != W || canvas.height() != H) canvas.resize(W, H);
-    if (!combining) canvas.clear();
+    const bool combining =
+        params.mode == DrawMode::And || params.mode == DrawMode::Or || params.mode == DrawMode::Xor;
+    if (canvas.width() != W || canvas.height() != H)
+        canvas.resize(W, H);
+    if (!combining)
+        canvas.clear();
 
     const ReferencePixel pixel(params);
     const FrameShading frame(params.frame, W, H);

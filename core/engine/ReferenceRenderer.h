@@ -13,7 +13,7 @@
 namespace wavory {
 
 class ReferenceRenderer {
-public:
+  public:
     // Draws the whole image onto the canvas with the snapshot's mode, like DrawMain
     // without an observer. noiseKey keys the bleed noise as in DrawOptions.
     static DrawResult render(const DrawParams& params, const GColor& colorSet,

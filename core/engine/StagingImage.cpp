@@ -16,7 +16,9 @@ namespace {
 constexpr std::size_t kLargePage = 2u << 20;
 } // namespace
 
-void StagingImage::Free::operator()(std::uint32_t* p) const { std::free(p); }
+void StagingImage::Free::operator()(std::uint32_t* p) const {
+    std::free(p);
+}
 
 StagingImage::StagingImage(int width, int height) : height_(height) {
     const std::size_t bytes =
@@ -24,9 +26,11 @@ StagingImage::StagingImage(int width, int height) : height_(height) {
     const std::size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
     void* p = rounded >= kLargePage ? std::aligned_alloc(kLargePage, rounded)
                                     : std::malloc(bytes > 0 ? bytes : 1);
-    if (!p) throw std::bad_alloc();
+    if (!p)
+        throw std::bad_alloc();
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
-    if (rounded >= kLargePage) madvise(p, rounded, MADV_HUGEPAGE); // only a hint
+    if (rounded >= kLargePage)
+        madvise(p, rounded, MADV_HUGEPAGE); // only a hint
 #endif
     data_.reset(static_cast<std::uint32_t*>(p));
 }
@@ -40,7 +44,8 @@ void StagingImage::commit(Canvas& canvas, DrawMode mode, int x0, int x1, int y0,
         const std::uint32_t* source = data_.get() + static_cast<std::size_t>(x0) * h + y;
         for (int x = x0; x < x1; ++x, p += 3, source += h) {
             Rgb c = unpackRgb(*source);
-            if (combining) c = combinePixel(mode, {p[0], p[1], p[2]}, c);
+            if (combining)
+                c = combinePixel(mode, {p[0], p[1], p[2]}, c);
             p[0] = c.r;
             p[1] = c.g;
             p[2] = c.b;

@@ -12,7 +12,7 @@
 namespace wavory {
 
 class StagingImage {
-public:
+  public:
     // The contents are left undefined: every element is written before it is read.
     StagingImage(int width, int height);
 
@@ -22,7 +22,7 @@ public:
     // Puts the rows [y0, y1) of the columns [x0, x1) onto the canvas with the draw mode.
     void commit(Canvas& canvas, DrawMode mode, int x0, int x1, int y0, int y1) const;
 
-private:
+  private:
     struct Free {
         void operator()(std::uint32_t* p) const;
     };

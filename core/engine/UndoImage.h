@@ -7,7 +7,7 @@
 namespace wavory {
 
 class UndoImage {
-public:
+  public:
     // Keeps a copy of the canvas. False when there is not enough memory for it; the
     // previous undo image then stays as it was and the caller should not draw.
     bool save(const Canvas& canvas) noexcept {
@@ -24,7 +24,8 @@ public:
     // Puts the saved picture back onto the canvas; afterwards there is nothing to undo
     // until the next save. False (canvas untouched) when nothing is saved.
     bool restore(Canvas& canvas) noexcept {
-        if (!available_) return false;
+        if (!available_)
+            return false;
         std::swap(canvas, image_);
         image_ = Canvas();
         available_ = false;
@@ -39,7 +40,7 @@ public:
         available_ = false;
     }
 
-private:
+  private:
     Canvas image_;
     bool available_ = false;
 };
