@@ -60,4 +60,7 @@ struct DrawOptions {
 DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& canvas,
                     DrawObserver* observer = nullptr, const DrawOptions& options = {});
 
+// DrawMain keeps its working image (4 bytes a pixel) for the next drawing; this frees it.
+void releaseDrawingMemory();
+
 } // namespace wavory
