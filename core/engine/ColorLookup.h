@@ -33,6 +33,23 @@ class ColorLookup {
         return compute(magnitude);
     }
 
+    // The same lookup with the table held in local variables, for the pixel loop.
+    class Reader {
+      public:
+        explicit Reader(const ColorLookup& lookup)
+            : lookup_(lookup), cache_(lookup.cache_.data()), size_(lookup.cache_.size()) {}
+        std::uint32_t packed(std::uint64_t magnitude) const {
+            if (magnitude < size_)
+                return cache_[magnitude];
+            return lookup_.compute(magnitude);
+        }
+
+      private:
+        const ColorLookup& lookup_;
+        const std::uint32_t* cache_;
+        std::size_t size_;
+    };
+
   private:
     std::uint32_t compute(std::uint64_t magnitude) const {
         // Same arithmetic as ColorTable::indexFor.

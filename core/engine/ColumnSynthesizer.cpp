@@ -152,30 +152,35 @@ ColumnSynthesizer::Scratch ColumnSynthesizer::makeScratch() const {
 void ColumnSynthesizer::fillColumnTerms(int x, Terms& out, const Terms* half,
                                         std::int64_t halfDx) const {
     const std::int64_t dx = x - cx_;
+    const std::int64_t cy = cy_;
+    const int H = h_;
     // dx = 2 sign halfDx; sign is -1 when the half column lies on the other side.
     const std::int64_t sign = (dx < 0) == (halfDx < 0) ? 1 : -1;
-    for (int y = 0; y < h_; ++y) {
-        const std::int64_t dy = y - cy_;
-        const auto i = static_cast<std::size_t>(y);
-        if (plusOn_) {
-            // dx dy = halfDx (2 sign dy)
-            const std::int64_t row = 2 * sign * dy + cy_;
-            out.plus[i] = (half && row >= 0 && row < h_) ? half->plus[static_cast<std::size_t>(row)]
-                                                         : plusTerm(dx, dy);
+    if (plusOn_) {
+        double* plus = out.plus.data();
+        for (int y = 0; y < H; ++y) {
+            const std::int64_t dy = y - cy;
+            const std::int64_t row = 2 * sign * dy + cy; // dx dy = halfDx (2 sign dy)
+            plus[y] = (half && row >= 0 && row < H) ? half->plus[static_cast<std::size_t>(row)]
+                                                    : plusTerm(dx, dy);
         }
-        if (ribbonOn_) {
-            // dy / dx = (sign dy / 2) / halfDx
-            const std::int64_t row = sign * (dy / 2) + cy_;
-            out.ribbon[i] = (half && dy % 2 == 0 && row >= 0 && row < h_)
-                                ? half->ribbon[static_cast<std::size_t>(row)]
-                                : ribbonTerm(dx, dy);
+    }
+    if (ribbonOn_) {
+        double* ribbon = out.ribbon.data();
+        for (int y = 0; y < H; ++y) {
+            const std::int64_t dy = y - cy;
+            const std::int64_t row = sign * (dy / 2) + cy; // dy / dx = (sign dy / 2) / halfDx
+            ribbon[y] = (half && dy % 2 == 0 && row >= 0 && row < H)
+                            ? half->ribbon[static_cast<std::size_t>(row)]
+                            : ribbonTerm(dx, dy);
         }
-        if (rippleOn_) {
+    }
+    if (rippleOn_) {
+        double* ripple = out.ripple.data();
+        for (int y = 0; y < H; ++y) {
             // Row -dy of the same column has the same dx^2 + dy^2 + 1.
-            const std::int64_t partner = 2 * cy_ - y;
-            out.ripple[i] = (partner >= 0 && partner < y)
-                                ? out.ripple[static_cast<std::size_t>(partner)]
-                                : rippleTerm(dx, dy);
+            const std::int64_t partner = 2 * cy - y;
+            ripple[y] = (partner >= 0 && partner < y) ? ripple[partner] : rippleTerm(dx, y - cy);
         }
     }
 }
@@ -206,52 +211,47 @@ void ColumnSynthesizer::fillMirrorTerms(int mirror, Terms& out) const {
     }
 }
 
-void ColumnSynthesizer::renderColumn(int x, const Terms& terms, const Terms* mirrored,
-                                     std::int64_t mirrored0, std::int64_t mirrored1,
-                                     std::uint32_t* out) const {
+template <bool Bleed, bool Frame>
+void ColumnSynthesizer::renderRows(int x, int y0, int y1, TermRun terms, double& q,
+                                   std::uint32_t* out) const {
     const std::int64_t dx = x - cx_;
     const std::uint64_t adx = magnitude(dx);
     const auto xi = static_cast<std::size_t>(x);
     const double c0 = vertical_[xi];
-    const double circleColumn = circleOn_ ? circleCol_[xi] : 0.0;
+    const bool circleOn = circleOn_;
+    const double circleColumn = circleOn ? circleCol_[xi] : 0.0;
+    const double* circleRow = circleOn ? circleRow_.data() : nullptr;
     const float a3 = p_.amplitude[3];
     const double* horizontal = horizontal_.data();
     const double* diagonal = diagonal_.data() + xi; // indexed by y: x + y
     const double* rectangle = rectangle_.data();
     const auto rectMin = static_cast<std::uint64_t>(rectMin_);
-    const bool bleed = p_.bleed > 0;
     const double bleedWidth = p_.bleed;
-    const bool frameOn = p_.frame.enabled;
-    double q = frameOn ? frameCarry_[xi] : 0.0;
+    const std::uint64_t key = noiseKey_;
+    const ColorLookup::Reader colors(colors_);
     std::int64_t interior0 = 0, interior1 = 0;
-    if (frameOn)
+    if (Frame)
         frame_.interiorRows(x, interior0, interior1);
 
-    for (int y = 0; y < h_; ++y) {
+    std::ptrdiff_t k = 0;
+    for (int y = y0; y < y1; ++y, k += terms.step) {
         const auto i = static_cast<std::size_t>(y);
-        const std::int64_t dy = y - cy_;
         double t3 = 0.0;
-        if (circleOn_)
-            t3 = term(a3, circleRow_[i] * circleColumn);
-        const std::uint64_t ring = std::max(adx, magnitude(dy));
+        if (circleOn)
+            t3 = term(a3, circleRow[i] * circleColumn);
+        const std::uint64_t ring = std::max(adx, magnitude(y - cy_));
         const double t4 = rectangle[ring - rectMin];
         // The order of the sum is fixed; switched-off components hold exactly 0.
-        const Terms* source = &terms;
-        std::size_t row = i;
-        if (y >= mirrored0 && y < mirrored1) {
-            source = mirrored;
-            row = static_cast<std::size_t>(2 * cy_ - y);
-        }
-        const double s = horizontal[i] + c0 + diagonal[i] + t3 + t4 + source->plus[row] +
-                         source->ribbon[row] + source->ripple[row];
+        const double s = horizontal[i] + c0 + diagonal[i] + t3 + t4 + terms.plus[k] +
+                         terms.ribbon[k] + terms.ripple[k];
         std::int64_t v = roundEvenToInt64(s);
-        if (bleed) {
-            const float r = bleedNoise(noiseKey_, x, y);
+        if (Bleed) {
+            const float r = bleedNoise(key, x, y);
             v = roundEvenToInt64((static_cast<double>(r) - 0.5) * bleedWidth +
                                  static_cast<double>(v));
         }
-        std::uint32_t color = colors_.packed(magnitude(v));
-        if (frameOn) {
+        std::uint32_t color = colors.packed(magnitude(v));
+        if (Frame) {
             if (y >= interior0 && y < interior1) {
                 q = 1.0; // m = 1: the pattern shows unchanged
             } else {
@@ -263,6 +263,42 @@ void ColumnSynthesizer::renderColumn(int x, const Terms& terms, const Terms* mir
         }
         out[i] = color;
     }
+}
+
+void ColumnSynthesizer::renderColumn(int x, const Terms& terms, const Terms* mirrored,
+                                     std::int64_t mirrored0, std::int64_t mirrored1,
+                                     std::uint32_t* out) const {
+    const bool bleed = p_.bleed > 0;
+    const bool frame = p_.frame.enabled;
+    double q = frame ? frameCarry_[static_cast<std::size_t>(x)] : 0.0;
+    auto rows = [&](int y0, int y1, TermRun run) {
+        if (y0 >= y1)
+            return;
+        if (bleed && frame)
+            renderRows<true, true>(x, y0, y1, run, q, out);
+        else if (bleed)
+            renderRows<true, false>(x, y0, y1, run, q, out);
+        else if (frame)
+            renderRows<false, true>(x, y0, y1, run, q, out);
+        else
+            renderRows<false, false>(x, y0, y1, run, q, out);
+    };
+    auto own = [&](int y) {
+        const auto i = static_cast<std::size_t>(y);
+        return TermRun{terms.plus.data() + i, terms.ribbon.data() + i, terms.ripple.data() + i, 1};
+    };
+    if (!mirrored || mirrored0 >= mirrored1) {
+        rows(0, h_, own(0));
+        return;
+    }
+    const auto m0 = static_cast<int>(mirrored0);
+    const auto m1 = static_cast<int>(mirrored1);
+    const auto j = static_cast<std::size_t>(2 * cy_ - mirrored0);
+    rows(0, m0, own(0));
+    rows(m0, m1,
+         TermRun{mirrored->plus.data() + j, mirrored->ribbon.data() + j,
+                 mirrored->ripple.data() + j, -1});
+    rows(m1, h_, own(m1));
 }
 
 void ColumnSynthesizer::compute(const Unit& unit, Scratch& s, std::uint32_t* staging) const {

@@ -101,6 +101,17 @@ class ColumnSynthesizer {
     void renderColumn(int x, const Terms& terms, const Terms* mirrored, std::int64_t mirrored0,
                       std::int64_t mirrored1, std::uint32_t* out) const;
 
+    // The per-pixel terms of a run of rows: element k belongs to the run's k-th row.
+    struct TermRun {
+        const double* plus;
+        const double* ribbon;
+        const double* ripple;
+        std::ptrdiff_t step; // +1 along the same column, -1 along the mirrored one
+    };
+    // Draws the rows [y0, y1) of column x; q is the frame weight carried along the column.
+    template <bool Bleed, bool Frame>
+    void renderRows(int x, int y0, int y1, TermRun terms, double& q, std::uint32_t* out) const;
+
     const DrawParams& p_;
     int w_, h_;
     std::int64_t cx_, cy_;

@@ -252,6 +252,8 @@ DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& ca
     return observer ? drawObserved(drawing, *observer) : drawUnobserved(drawing);
 }
 
-void releaseDrawingMemory() { StagingImage::releaseKeptMemory(); }
+void releaseDrawingMemory() {
+    StagingImage::releaseKeptMemory();
+}
 
 } // namespace wavory

@@ -30,10 +30,12 @@ KeptBlock& kept() {
 
 void* allocate(std::size_t bytes) {
     const std::size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
-    if (rounded < kLargePage) return std::malloc(bytes > 0 ? bytes : 1);
+    if (rounded < kLargePage)
+        return std::malloc(bytes > 0 ? bytes : 1);
     void* p = std::aligned_alloc(kLargePage, rounded);
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
-    if (p) madvise(p, rounded, MADV_HUGEPAGE); // only a hint
+    if (p)
+        madvise(p, rounded, MADV_HUGEPAGE); // only a hint
 #endif
     return p;
 }
@@ -56,7 +58,8 @@ StagingImage::StagingImage(int width, int height) : height_(height) {
     }
     if (!memory) {
         memory = allocate(bytes);
-        if (!memory) throw std::bad_alloc();
+        if (!memory)
+            throw std::bad_alloc();
         bytes_ = bytes;
     }
     data_ = static_cast<std::uint32_t*>(memory);
@@ -93,7 +96,8 @@ void StagingImage::commit(Canvas& canvas, DrawMode mode, int x0, int x1, int y0,
         const std::uint32_t* source = data_ + static_cast<std::size_t>(x0) * h + y;
         for (int x = x0; x < x1; ++x, p += 3, source += h) {
             Rgb c = unpackRgb(*source);
-            if (combining) c = combinePixel(mode, {p[0], p[1], p[2]}, c);
+            if (combining)
+                c = combinePixel(mode, {p[0], p[1], p[2]}, c);
             p[0] = c.r;
             p[1] = c.g;
             p[2] = c.b;
