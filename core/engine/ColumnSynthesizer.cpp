@@ -194,6 +194,8 @@ void ColumnSynthesizer::mirroredRows(std::int64_t& y0, std::int64_t& y1) const {
 }
 
 void ColumnSynthesizer::fillMirrorTerms(int mirror, Terms& out) const {
+    if (!plusOn_ && !ribbonOn_ && !rippleOn_)
+        return;
     const std::int64_t dx = mirror - cx_;
     std::int64_t y0, y1;
     mirroredRows(y0, y1);
