@@ -55,6 +55,8 @@ struct DrawOptions {
 // Draws the snapshot with the color set onto the canvas. A canvas of another size is
 // first resized (and so cleared). Normal mode clears the canvas to black and fills it
 // column by column; AND, OR and XOR combine each new pixel with the one on the canvas.
+// Without an observer nobody looks while it draws, so the finished image goes onto the
+// canvas at the end, on every thread; the pixels are the same either way.
 // A refused drawing (drawRefusal) changes nothing and calls no observer method.
 // Errors (out of memory) propagate as exceptions after every thread has finished.
 DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& canvas,
