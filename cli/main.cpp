@@ -4,6 +4,7 @@
 
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCollection.h"
+#include "colorsets/ColorSetFileCommands.h"
 #include "common/RandomSource.h"
 #include "engine/DrawMain.h"
 #include "engine/DrawParams.h"
@@ -12,10 +13,12 @@
 #include "io/BmpWriter.h"
 #include "io/OutputNames.h"
 #include "io/ParamTextFile.h"
+#include "io/clsINI.h"
 #include "io/clsTransG.h"
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -46,11 +49,27 @@ private:
     bool enabled_;
 };
 
+// The fourteen built-in sets, or the collection of a color set file read as the program
+// reads its own at start-up (duplicates kept).
 bool loadColorSets(const cli::RenderOptions& options, ColorSetCollection& sets) {
-    InitColors(sets);
-    if (!options.colorSetFile) return true;
-    std::fprintf(stderr, "--colorsets is not available in this build\n");
-    return false;
+    if (!options.colorSetFile) {
+        InitColors(sets);
+        return true;
+    }
+    const std::string& file = *options.colorSetFile;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) {
+        std::fprintf(stderr, "%s: no such color set file\n", file.c_str());
+        return false;
+    }
+    clsINI ini;
+    // An absolute path keeps the file where the user named it, not in the program folder.
+    ini.InitINI(std::filesystem::absolute(file).string());
+    const StartupColorSets outcome = ReadColorSetsAtStartup(ini, sets, printMessage);
+    if (outcome == StartupColorSets::Builtin)
+        std::fprintf(stderr, "%s: no \"Count\" in section [ColorSet]; the built-in color sets are used\n",
+                     file.c_str());
+    return true;
 }
 
 bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection& sets,

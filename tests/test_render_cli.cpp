@@ -1,6 +1,9 @@
 // The command-line renderer, run as a process the way a user runs it.
 
 #include "colorsets/BuiltinColorSets.h"
+#include "colorsets/ColorSetCollection.h"
+#include "colorsets/ColorSetFileCommands.h"
+#include "io/clsINI.h"
 #include "common/RandomSource.h"
 #include "engine/DrawParams.h"
 #include "engine/ReferenceRenderer.h"
@@ -224,4 +227,32 @@ TEST_F(RenderCli, ChoosesTheFormatByTheEndOfTheName) {
         else
             EXPECT_EQ(bytes.substr(0, 2), "BM") << name;
     }
+}
+
+TEST_F(RenderCli, LooksTheColorSetUpInAColorSetFile) {
+    ParamFields f = smallPicture();
+    f.bleed = "0";
+    const std::string good = writeParams("good.txt", f, "銅");
+    const std::string metals = std::string(WAVORY_SOURCE_DIR) + "/colorset/metals.cst";
+    const auto r = run(good + " --colorsets " + metals + " -o " + path("copper.bmp"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+
+    // The same picture drawn with that set directly.
+    ColorSetCollection sets;
+    clsINI ini;
+    ini.InitINI(metals);
+    ASSERT_EQ(ReadColorSetsAtStartup(ini, sets, {}), StartupColorSets::FromFile);
+    ASSERT_EQ(sets.selectByName("銅"), 1);
+    Canvas canvas(f.width, f.height);
+    ReferenceRenderer::render(takeDrawSnapshot(f), *sets.selectedSet(), RandomSource(0).nextBits(), canvas);
+    EXPECT_TRUE(readBmp("copper.bmp") == canvas);
+
+    // The built-in name is not in that file: warned, and the file's first set is used.
+    const auto missing = run(writeParams("b.txt", f, "虹") + " --colorsets " + metals + " -o " + path("b.bmp"));
+    EXPECT_EQ(missing.status, 0);
+    EXPECT_NE(missing.err.find("色セット\"虹\"が存在しません。"), std::string::npos) << missing.err;
+
+    EXPECT_EQ(run(good + " --colorsets " + path("none.cst") + " -o " + path("c.bmp")).status, 1);
+    EXPECT_FALSE(fs::exists(path("c.bmp")));
 }
