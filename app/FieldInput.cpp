@@ -1,0 +1,70 @@
+#include "FieldInput.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QValidator>
+
+namespace wavory {
+
+namespace {
+
+class KeyFilter : public QObject {
+public:
+    KeyFilter(QLineEdit* field, std::function<bool(QChar)> keep)
+        : QObject(field), keep_(std::move(keep)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress) {
+            const QChar c = typedCharacter(static_cast<QKeyEvent*>(e));
+            if (!c.isNull() && !keep_(c)) return true;
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    std::function<bool(QChar)> keep_;
+};
+
+// Refuses an edit that would make the text longer than the limit, unless it shortens
+// a text that is already longer.
+class LengthValidator : public QValidator {
+public:
+    LengthValidator(QLineEdit* field, int maxChars)
+        : QValidator(field), field_(field), max_(maxChars) {}
+    State validate(QString& input, int&) const override {
+        if (input.size() <= max_ || input.size() <= field_->text().size()) return Acceptable;
+        return Invalid;
+    }
+
+private:
+    QLineEdit* field_;
+    int max_;
+};
+
+} // namespace
+
+bool CheckNum(QChar c) {
+    return c.isDigit() || c == QLatin1Char('.') || c == QLatin1Char('-') || c == QChar(8);
+}
+
+bool CheckNumInt(QChar c) { return c.isDigit() || c == QChar(8); }
+
+QChar typedCharacter(const QKeyEvent* e) {
+    if (e->key() == Qt::Key_Backspace) return QChar(8);
+    const QString t = e->text();
+    if (t.size() != 1) return {};
+    const QChar c = t.front();
+    if (c.unicode() < 0x20 || c.unicode() == 0x7f) return {};
+    return c;
+}
+
+void installKeyFilter(QLineEdit* field, std::function<bool(QChar)> keep) {
+    field->installEventFilter(new KeyFilter(field, std::move(keep)));
+}
+
+void limitTyping(QLineEdit* field, int maxChars) {
+    field->setValidator(new LengthValidator(field, maxChars));
+}
+
+} // namespace wavory

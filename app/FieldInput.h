@@ -1,0 +1,31 @@
+#pragma once
+// Key handling shared by the numeric text fields: the key filters that keep only the
+// keys a number needs, and the typing limit of a field. Both act on typing only; a text
+// set by the program is never cut or filtered.
+
+#include <QObject>
+
+#include <functional>
+
+class QLineEdit;
+class QKeyEvent;
+
+namespace wavory {
+
+// CheckNum: digits, ".", "-" and backspace pass; other typed characters are discarded.
+bool CheckNum(QChar c);
+// CheckNumInt: digits and backspace only.
+bool CheckNumInt(QChar c);
+
+// The typed character of a key press, or a null QChar for keys that type nothing
+// (arrows, function keys) and for control characters such as Ctrl+V, which pass.
+QChar typedCharacter(const QKeyEvent* e);
+
+// Discards typed characters the predicate refuses.
+void installKeyFilter(QLineEdit* field, std::function<bool(QChar)> keep);
+
+// At most maxChars characters can be typed into the field; longer texts set by the
+// program stay whole.
+void limitTyping(QLineEdit* field, int maxChars);
+
+} // namespace wavory
