@@ -52,7 +52,11 @@ int ColorTable::indexFor(std::int64_t value, int phase) const {
     const double magnitude = std::fabs(static_cast<double>(value));
     const double x = magnitude + static_cast<double>(phase) / 100.0 * length_;
     const std::int64_t k = roundToInt64(x);
-    return static_cast<int>(k % length_);
+    // A set without a gradient, or a phase below 0 (never set by the program), must not
+    // index outside the table.
+    if (length_ <= 0) return 0;
+    const std::int64_t index = k % length_;
+    return static_cast<int>(index < 0 ? index + length_ : index);
 }
 
 } // namespace wavory

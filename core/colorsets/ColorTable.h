@@ -20,7 +20,7 @@ public:
     // L = (ColorCount - 1) x 256.
     int length() const { return length_; }
 
-    // round(|v| + phase / 100 x L) mod L, rounding half to even. Requires length() > 0.
+    // round(|v| + phase / 100 x L) mod L, rounding half to even; 0 when length() is 0.
     int indexFor(std::int64_t value, int phase) const;
 
     Rgb entry(int index) const { return {red_[index], green_[index], blue_[index]}; }

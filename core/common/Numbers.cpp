@@ -141,7 +141,10 @@ std::string plainDecimal(double value) {
 }
 
 std::string signPositionForm(std::int64_t value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    if (value < 0) return std::to_string(value);
+    std::string text = " ";
+    text += std::to_string(value);
+    return text;
 }
 
 } // namespace wavory

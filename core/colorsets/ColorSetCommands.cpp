@@ -1,0 +1,71 @@
+#include "colorsets/ColorSetCommands.h"
+
+#include <cstdio>
+
+namespace wavory {
+
+namespace {
+
+template <typename Candidate>
+std::string firstFreeName(const ColorSetCollection& collection, Candidate candidate) {
+    // At most 50 names are taken, so one of the first 51 candidates is free.
+    for (int k = 1;; ++k) {
+        std::string name = candidate(k);
+        if (collection.indexOfName(name) < 0)
+            return name;
+    }
+}
+
+} // namespace
+
+std::string freeNewSetName(const ColorSetCollection& collection) {
+    return firstFreeName(collection, [](int k) {
+        char digits[16];
+        std::snprintf(digits, sizeof digits, "%02d", k);
+        return "新規_" + std::string(digits);
+    });
+}
+
+std::string freeCopySetName(const ColorSetCollection& collection, const std::string& sourceName) {
+    return firstFreeName(collection, [&sourceName](int k) {
+        return sourceName + "のコピー" + " " + std::to_string(k);
+    });
+}
+
+int addNewColorSet(ColorSetCollection& collection) {
+    if (!collection.AddGColor(freeNewSetName(collection), 8))
+        return -1;
+    const int index = collection.getgColorCount() - 1;
+    collection.select(index);
+    collection.AddColorPoint(index, 0, 0, 0);
+    collection.AddColorPoint(index, 255, 255, 255);
+    collection.AddColorPoint(index, 255, 255, 255);
+    collection.AddColorPoint(index, 0, 0, 0);
+    return index;
+}
+
+int addColorSetCopy(ColorSetCollection& collection, int source) {
+    if (source < 0 || source >= collection.getgColorCount())
+        return -1;
+    // Copied before adding: the new set is appended behind the source, but keep no
+    // reference into the table across the change.
+    const GColor original = collection.at(source);
+    if (!collection.AddGColor(freeCopySetName(collection, original.name),
+                              original.colorLevelCount)) {
+        return -1;
+    }
+    const int index = collection.getgColorCount() - 1;
+    collection.select(index);
+    for (int i = 0; i < original.colorCount && i < kMaxColorPoints; ++i) {
+        collection.AddColorPoint(index, original.r[i], original.g[i], original.b[i]);
+    }
+    return index;
+}
+
+void undoAddedColorSet(ColorSetCollection& collection, int previousSelection) {
+    std::int16_t last = static_cast<std::int16_t>(collection.getgColorCount() - 1);
+    collection.RemoveGColor(last);
+    collection.select(previousSelection);
+}
+
+} // namespace wavory

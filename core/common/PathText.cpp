@@ -1,0 +1,97 @@
+#include "common/PathText.h"
+
+namespace wavory {
+
+namespace {
+
+constexpr char kSeparator = '/';
+constexpr std::string_view kFullWidthBlank = "\u3000";
+
+bool isBlankText(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// Position of the extension dot of the last path element, or npos. A dot at the very
+// start of the text is not an extension dot.
+std::size_t extensionDot(std::string_view path) {
+    const std::size_t last = path.find_last_of("./");
+    if (last == std::string_view::npos || last == 0 || path[last] != '.') {
+        return std::string_view::npos;
+    }
+    return last;
+}
+
+} // namespace
+
+std::string ChkPathBS(std::string_view vPath) {
+    if (isBlankText(vPath))
+        return {};
+    std::string path(vPath);
+    if (path.back() != kSeparator)
+        path += kSeparator;
+    return path;
+}
+
+std::string TrimDir(std::string_view vStr) {
+    if (isBlankText(vStr))
+        return {};
+    const std::size_t last = vStr.rfind(kSeparator);
+    if (last == std::string_view::npos)
+        return {};
+    return std::string(vStr.substr(0, last + 1));
+}
+
+std::string TrimFnameExt(std::string_view vStr) {
+    if (isBlankText(vStr))
+        return {};
+    const std::size_t last = vStr.rfind(kSeparator);
+    if (last == std::string_view::npos)
+        return std::string(vStr);
+    return std::string(vStr.substr(last + 1));
+}
+
+std::string TrimDirFname(std::string_view vStr) {
+    if (isBlankText(vStr))
+        return {};
+    const std::size_t dot = extensionDot(vStr);
+    return std::string(dot == std::string_view::npos ? vStr : vStr.substr(0, dot));
+}
+
+std::string TrimExt(std::string_view vStr) {
+    if (isBlankText(vStr))
+        return {};
+    const std::size_t dot = extensionDot(vStr);
+    return dot == std::string_view::npos ? std::string() : std::string(vStr.substr(dot + 1));
+}
+
+bool CheckPathBadSymbol(std::string_view vPath) {
+    if (isBlankText(vPath))
+        return false;
+    return vPath.find_first_of("*?") == std::string_view::npos;
+}
+
+std::string RemoveSpace(std::string_view rStr) {
+    std::string result;
+    result.reserve(rStr.size());
+    for (std::size_t i = 0; i < rStr.size();) {
+        if (rStr[i] == ' ') {
+            ++i;
+        } else if (rStr.substr(i, kFullWidthBlank.size()) == kFullWidthBlank) {
+            i += kFullWidthBlank.size();
+        } else {
+            result += rStr[i++];
+        }
+    }
+    return result;
+}
+
+std::string VBHTTrim(std::string_view Incoming) {
+    std::string_view text = Incoming.substr(0, Incoming.find('\0'));
+    const std::size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string_view::npos)
+        return {};
+    const std::size_t end = text.find_last_not_of(' ');
+    return std::string(text.substr(begin, end - begin + 1));
+}
+
+} // namespace wavory

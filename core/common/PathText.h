@@ -1,0 +1,36 @@
+#pragma once
+// Path splitting on texts, with "/" as the only separator. An argument that is empty or
+// only blanks gives an empty result (false for CheckPathBadSymbol).
+
+#include <string>
+#include <string_view>
+
+namespace wavory {
+
+// The folder with one "/" appended unless it already ends with one.
+std::string ChkPathBS(std::string_view vPath);
+
+// The directory part up to and including the last "/"; empty when there is none.
+std::string TrimDir(std::string_view vStr);
+
+// The text after the last "/"; a text without "/" is returned whole.
+std::string TrimFnameExt(std::string_view vStr);
+
+// The path without its extension ("/a/wave.jpg" -> "/a/wave"). Unchanged when the last
+// path element has no "." or that "." is the first character of the text.
+std::string TrimDirFname(std::string_view vStr);
+
+// The extension without its dot, letter case kept ("x.CST" -> "CST"); empty when the last
+// path element has no "." or that "." is the first character of the text.
+std::string TrimExt(std::string_view vStr);
+
+// True when the text contains neither "*" nor "?".
+bool CheckPathBadSymbol(std::string_view vPath);
+
+// The text without half-width " " and full-width "　" blanks (tabs stay).
+std::string RemoveSpace(std::string_view rStr);
+
+// The text up to its first NUL, without leading and trailing blanks.
+std::string VBHTTrim(std::string_view Incoming);
+
+} // namespace wavory

@@ -1,0 +1,138 @@
+#include "io/PaletteQuantizer.h"
+
+#include "io/EncodedFile.h"
+
+#include <array>
+#include <memory>
+
+#include <libimagequant.h>
+
+namespace wavory::codec {
+
+namespace {
+
+// libimagequant's speed setting: 1 is the slowest and best, 10 the fastest. 3 stays
+// close to the best on smooth gradients at a fraction of its time.
+constexpr int kQuantizeSpeed = 3;
+constexpr float kFullDithering = 1.0f;
+
+struct AttrDeleter {
+    void operator()(liq_attr* p) const { liq_attr_destroy(p); }
+};
+struct ImageDeleter {
+    void operator()(liq_image* p) const { liq_image_destroy(p); }
+};
+struct ResultDeleter {
+    void operator()(liq_result* p) const { liq_result_destroy(p); }
+};
+
+// Feeds the canvas row by row as opaque RGBA, so no second full-size copy is made.
+// It may be called more than once per row and from worker threads: it only reads.
+extern "C" void canvasRowAsRgba(liq_color rowOut[], int row, int width, void* userInfo) {
+    const auto* canvas = static_cast<const Canvas*>(userInfo);
+    const std::uint8_t* p = canvas->data() + static_cast<std::size_t>(row) * canvas->rowBytes();
+    for (int x = 0; x < width; ++x, p += 3)
+        rowOut[x] = liq_color{p[0], p[1], p[2], 255};
+}
+
+std::string liqErrorText(liq_error error) {
+    switch (error) {
+    case LIQ_OUT_OF_MEMORY:
+        return kOutOfMemoryText;
+    case LIQ_QUALITY_TOO_LOW:
+        return "libimagequant: quality too low";
+    case LIQ_VALUE_OUT_OF_RANGE:
+        return "libimagequant: value out of range";
+    case LIQ_ABORTED:
+        return "libimagequant: aborted";
+    case LIQ_BITMAP_NOT_AVAILABLE:
+        return "libimagequant: bitmap not available";
+    case LIQ_BUFFER_TOO_SMALL:
+        return "libimagequant: buffer too small";
+    case LIQ_INVALID_POINTER:
+        return "libimagequant: invalid pointer";
+    case LIQ_UNSUPPORTED:
+        return "libimagequant: unsupported";
+    case LIQ_OK:
+        break;
+    }
+    return "libimagequant: error " + std::to_string(static_cast<int>(error));
+}
+
+QuantizeResult failure(std::string text) {
+    QuantizeResult result;
+    result.error = std::move(text);
+    return result;
+}
+
+} // namespace
+
+void trimUnusedColors(IndexedImage& image) {
+    std::array<bool, 256> used{};
+    for (std::uint8_t index : image.indices)
+        used[index] = true;
+    std::array<std::uint8_t, 256> renumbered{};
+    std::vector<Rgb> kept;
+    for (std::size_t i = 0; i < image.palette.size(); ++i) {
+        if (!used[i])
+            continue;
+        renumbered[i] = static_cast<std::uint8_t>(kept.size());
+        kept.push_back(image.palette[i]);
+    }
+    if (kept.size() == image.palette.size())
+        return;
+    for (std::uint8_t& index : image.indices)
+        index = renumbered[index];
+    image.palette = std::move(kept);
+}
+
+QuantizeResult quantizeCanvas(const Canvas& canvas) {
+    std::unique_ptr<liq_attr, AttrDeleter> attr(liq_attr_create());
+    if (!attr)
+        return failure(kOutOfMemoryText);
+    liq_set_max_colors(attr.get(), 256);
+    liq_set_quality(attr.get(), 0, 100);
+    liq_set_speed(attr.get(), kQuantizeSpeed);
+
+    // libimagequant keeps the pointer; the canvas outlives the image object.
+    std::unique_ptr<liq_image, ImageDeleter> image(
+        liq_image_create_custom(attr.get(), canvasRowAsRgba, const_cast<Canvas*>(&canvas),
+                                canvas.width(), canvas.height(), 0.0));
+    if (!image)
+        return failure("libimagequant: cannot take the picture");
+
+    liq_result* rawResult = nullptr;
+    const liq_error quantized = liq_image_quantize(image.get(), attr.get(), &rawResult);
+    std::unique_ptr<liq_result, ResultDeleter> result(rawResult);
+    if (quantized != LIQ_OK || !result)
+        return failure(liqErrorText(quantized));
+    liq_set_dithering_level(result.get(), kFullDithering);
+
+    QuantizeResult out;
+    IndexedImage& indexed = out.image;
+    indexed.width = canvas.width();
+    indexed.height = canvas.height();
+    indexed.indices.resize(static_cast<std::size_t>(canvas.width()) * canvas.height());
+    const liq_error remapped = liq_write_remapped_image(
+        result.get(), image.get(), indexed.indices.data(), indexed.indices.size());
+    if (remapped != LIQ_OK)
+        return failure(liqErrorText(remapped));
+
+    // Read the palette after remapping: remapping may refine it.
+    const liq_palette* palette = liq_get_palette(result.get());
+    if (!palette || palette->count == 0 || palette->count > 256)
+        return failure("libimagequant: no palette");
+    for (unsigned i = 0; i < palette->count; ++i) {
+        const liq_color& c = palette->entries[i];
+        indexed.palette.push_back({c.r, c.g, c.b});
+    }
+    for (std::uint8_t index : indexed.indices) {
+        if (index >= indexed.palette.size())
+            return failure("libimagequant: index out of palette");
+    }
+    trimUnusedColors(indexed);
+    out.ok = true;
+    return out;
+}
+
+} // namespace wavory::codec

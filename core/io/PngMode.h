@@ -1,0 +1,26 @@
+#pragma once
+// The three PNG save modes, in the order the PNG option dialog lists them; the index
+// is the mode passed to the codec and stored as PNGSaveQ.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace wavory {
+
+enum class PngMode : std::uint8_t {
+    Standard = 0, // zlib's default level
+    Fastest = 1,  // zlib's fastest level
+    Lossy = 2,    // quantized to a palette of at most 256 colors, highest level
+};
+
+inline constexpr std::uint8_t kPngModeCount = 3;
+
+inline constexpr std::string_view kPngCaptionStandard = "標準";
+inline constexpr std::string_view kPngCaptionFastest = "圧縮速度優先（低圧縮率）";
+inline constexpr std::string_view kPngCaptionLossy = "圧縮率優先(不可逆圧縮、低速)";
+
+inline constexpr std::array<std::string_view, kPngModeCount> kPngModeCaptions = {
+    kPngCaptionStandard, kPngCaptionFastest, kPngCaptionLossy};
+
+} // namespace wavory

@@ -1,0 +1,56 @@
+#pragma once
+// The wrapper around the image codec layer: checks the save parameters, calls the
+// codec and turns its failures into result codes and the user's messages.
+//
+// Result codes (codec::k*): 0 written; 1 the file cannot be opened (folder missing or
+// unwritable, the name is a folder); 2 it cannot be written (write, flush, sync or
+// rename failed, e.g. a full disk); 252 quality 0 or above 100, or a PNG mode above 2,
+// found before anything touches the disk; 255 a failure inside the layer (an encoder
+// error, out of memory, an empty picture), which is also shown through the sink as
+// "JPEG保存時にエラーが発生しました。" / "PNG保存時にエラーが発生しました。" + CR LF + why.
+// An empty picture gives 255 rather than 252, whose text speaks of the quality.
+// Whatever fails, no partial or temporary file is left and an existing target keeps
+// its old content.
+
+#include "common/UserMessage.h"
+#include "engine/Canvas.h"
+#include "io/CodecResult.h"
+#include "io/PngMode.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace wavory {
+
+class clsTransG {
+  public:
+    // The file-based JPEG route's temporary picture, in the program folder.
+    static constexpr const char* kTempBmpName = "sj_tmp.bmp";
+    static constexpr const char* kJpegFailureText = "JPEG保存時にエラーが発生しました。";
+    static constexpr const char* kPngFailureText = "PNG保存時にエラーが発生しました。";
+
+    // The codec is linked into the program: nothing to install, always true.
+    bool ChkDLL() const;
+
+    // File-based route: writes the picture as kTempBmpName in the program folder
+    // (WAVORY_HOME, else $XDG_CONFIG_HOME/wavory, else ~/.config/wavory), converts that
+    // file and removes it again. vQuality 1..100.
+    std::int16_t SaveJpeg(const Canvas& rPicture, const std::filesystem::path& rFilename,
+                          std::uint8_t vQuality, bool blnProgressive,
+                          const MessageSink& sink = {}) const;
+
+    // Encodes the picture's pixels directly. vQuality 1..100.
+    std::int16_t DCSaveJpeg(const Canvas& rPicture, const std::filesystem::path& rFilename,
+                            std::uint8_t vQuality, bool blnProgressive,
+                            const MessageSink& sink = {}) const;
+
+    // vMode 0..2, see PngMode.
+    std::int16_t DCSavePNG(const Canvas& rPicture, const std::filesystem::path& rFilename,
+                           std::uint8_t vMode, const MessageSink& sink = {}) const;
+
+    // The user's text for a result code.
+    std::string ErrMes(std::int16_t vCode) const;
+};
+
+} // namespace wavory

@@ -1,0 +1,514 @@
+#include "io/AtomicFile.h"
+#include "io/Bmp24Codec.h"
+#include "io/JpegFromBmp.h"
+#include "io/PaletteQuantizer.h"
+#include "io/clsTransG.h"
+
+#include <gtest/gtest.h>
+
+#include <jpeglib.h>
+#include <png.h>
+
+#include <cerrno>
+#include <cmath>
+#include <csetjmp>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <set>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <vector>
+
+using namespace wavory;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The kind of picture the program draws: smooth, saturated cosine gradients.
+Canvas gradientPattern(int width, int height) {
+    Canvas canvas(width, height);
+    auto channel = [](double v) {
+        return static_cast<std::uint8_t>(std::lround(127.5 + 127.5 * std::cos(v)));
+    };
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const double r = std::hypot(x - width * 0.4, y - height * 0.6);
+            canvas.setPixel(x, y,
+                            {channel(x / 23.0 + y / 41.0), channel(r / 17.0),
+                             channel(x / 31.0 - y / 19.0 + std::cos(y / 29.0))});
+        }
+    }
+    return canvas;
+}
+
+// What a drawing looks like: the sum of a few cosine waves looked up in a gradient
+// through four color points, so the colors lie on one curve through the RGB cube.
+Canvas colorSetPattern(int width, int height) {
+    const Rgb points[] = {{10, 20, 120}, {0, 200, 220}, {250, 240, 80}, {220, 30, 40}};
+    Canvas canvas(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const double r = std::hypot(x - width * 0.4, y - height * 0.6);
+            const double v =
+                (std::cos(x / 23.0 + y / 41.0) + std::cos(r / 17.0) + std::cos(y / 19.0)) / 3.0;
+            const double t = (v + 1) / 2 * 3;
+            const int i = std::min(2, static_cast<int>(t));
+            const double f = t - i;
+            auto mix = [f](std::uint8_t a, std::uint8_t b) {
+                return static_cast<std::uint8_t>(std::lround(a + (b - a) * f));
+            };
+            const Rgb a = points[i], b = points[i + 1];
+            canvas.setPixel(x, y, {mix(a.r, b.r), mix(a.g, b.g), mix(a.b, b.b)});
+        }
+    }
+    return canvas;
+}
+
+Canvas noisePattern(int width, int height) {
+    Canvas canvas(width, height);
+    std::mt19937 random(7);
+    for (std::size_t i = 0; i < canvas.rowBytes() * height; ++i)
+        canvas.data()[i] = static_cast<std::uint8_t>(random());
+    return canvas;
+}
+
+std::string fileBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::set<std::string> folderEntries(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+struct DecodedJpeg {
+    bool ok = false;
+    Canvas canvas;
+    bool progressive = false;
+    int lumaHSampling = 0;
+    int lumaVSampling = 0;
+};
+
+struct TestJpegErrors {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+};
+
+extern "C" void testJpegErrorExit(j_common_ptr cinfo) {
+    std::longjmp(reinterpret_cast<TestJpegErrors*>(cinfo->err)->jump, 1);
+}
+
+bool decodeJpegInto(const std::string& bytes, DecodedJpeg& out) {
+    jpeg_decompress_struct cinfo{};
+    TestJpegErrors errors{};
+    cinfo.err = jpeg_std_error(&errors.pub);
+    errors.pub.error_exit = testJpegErrorExit;
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    jpeg_read_header(&cinfo, TRUE);
+    out.progressive = jpeg_has_multiple_scans(&cinfo);
+    out.lumaHSampling = cinfo.comp_info[0].h_samp_factor;
+    out.lumaVSampling = cinfo.comp_info[0].v_samp_factor;
+    cinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    out.canvas.resize(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height));
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW row = out.canvas.data() + cinfo.output_scanline * out.canvas.rowBytes();
+        jpeg_read_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return true;
+}
+
+DecodedJpeg decodeJpeg(const fs::path& path) {
+    DecodedJpeg out;
+    out.ok = decodeJpegInto(fileBytes(path), out);
+    return out;
+}
+
+struct DecodedPng {
+    bool ok = false;
+    Canvas canvas;
+    bool palette = false;
+    unsigned paletteSize = 0;
+};
+
+DecodedPng decodePng(const fs::path& path) {
+    DecodedPng out;
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str()))
+        return out;
+    out.palette = (image.format & PNG_FORMAT_FLAG_COLORMAP) != 0;
+    out.paletteSize = image.colormap_entries;
+    image.format = PNG_FORMAT_RGB;
+    out.canvas.resize(static_cast<int>(image.width), static_cast<int>(image.height));
+    out.ok = png_image_finish_read(&image, nullptr, out.canvas.data(),
+                                   static_cast<png_int_32>(out.canvas.rowBytes()), nullptr) != 0;
+    png_image_free(&image);
+    return out;
+}
+
+// Bit depth and color type from IHDR, and zlib's FLEVEL (0 fastest .. 3 best) from the
+// first IDAT's stream header.
+struct PngHeaderFacts {
+    int bitDepth = -1;
+    int colorType = -1;
+    int zlibLevelClass = -1;
+};
+
+PngHeaderFacts pngHeaderFacts(const fs::path& path) {
+    const std::string bytes = fileBytes(path);
+    PngHeaderFacts facts;
+    std::size_t at = 8;
+    while (at + 12 <= bytes.size()) {
+        auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); };
+        const std::uint32_t length =
+            (byte(at) << 24) | (byte(at + 1) << 16) | (byte(at + 2) << 8) | byte(at + 3);
+        const std::string type = bytes.substr(at + 4, 4);
+        if (type == "IHDR") {
+            facts.bitDepth = byte(at + 16);
+            facts.colorType = byte(at + 17);
+        } else if (type == "IDAT") {
+            facts.zlibLevelClass = byte(at + 9) >> 6;
+            break;
+        }
+        at += 12 + length;
+    }
+    return facts;
+}
+
+struct ErrorStats {
+    double mean = 0;
+    int max = 0;
+};
+
+ErrorStats channelError(const Canvas& a, const Canvas& b) {
+    ErrorStats stats;
+    const std::size_t n = a.rowBytes() * a.height();
+    double sum = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const int d = std::abs(int{a.data()[i]} - int{b.data()[i]});
+        sum += d;
+        stats.max = std::max(stats.max, d);
+    }
+    stats.mean = sum / static_cast<double>(n);
+    return stats;
+}
+
+class Codec : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "wavory-codec-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        root_ = pattern;
+        dir_ = root_ / "out";
+        home_ = root_ / "home";
+        fs::create_directories(dir_);
+        fs::create_directories(home_);
+        ::setenv("WAVORY_HOME", home_.c_str(), 1);
+        sink_ = [this](const UserMessage& m) { messages_.push_back(m); };
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(root_, ignored);
+    }
+
+    fs::path root_, dir_, home_;
+    clsTransG transG_;
+    std::vector<UserMessage> messages_;
+    MessageSink sink_;
+};
+
+TEST_F(Codec, JpegDecodesBackWithChromaByQualityAndProgressiveMarker) {
+    const Canvas picture = gradientPattern(173, 91);
+    struct Case {
+        std::uint8_t quality;
+        bool progressive;
+        int sampling;
+        double maxMeanError;
+    };
+    // Mean error bounds a little above what was measured (q100: 0.40, q90: 1.0, q89: 1.3).
+    for (const Case c : {Case{100, false, 1, 0.6}, Case{100, true, 1, 0.6}, Case{90, false, 1, 1.5},
+                         Case{89, true, 2, 2.0}, Case{1, false, 2, 60.0}}) {
+        SCOPED_TRACE(testing::Message() << "quality " << int{c.quality});
+        const fs::path target = dir_ / "wave.jpg";
+        ASSERT_EQ(transG_.DCSaveJpeg(picture, target, c.quality, c.progressive, sink_), 0);
+        const DecodedJpeg decoded = decodeJpeg(target);
+        ASSERT_TRUE(decoded.ok);
+        ASSERT_EQ(decoded.canvas.width(), 173);
+        ASSERT_EQ(decoded.canvas.height(), 91);
+        EXPECT_EQ(decoded.progressive, c.progressive);
+        EXPECT_EQ(decoded.lumaHSampling, c.sampling);
+        EXPECT_EQ(decoded.lumaVSampling, c.sampling);
+        EXPECT_LT(channelError(picture, decoded.canvas).mean, c.maxMeanError);
+        EXPECT_EQ(folderEntries(dir_), std::set<std::string>{"wave.jpg"});
+    }
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(Codec, FileBasedJpegRouteMatchesDirectRouteAndRemovesItsTemporaryBmp) {
+    const Canvas picture = gradientPattern(64, 48);
+    ASSERT_EQ(transG_.DCSaveJpeg(picture, dir_ / "direct.jpg", 95, true), 0);
+    ASSERT_EQ(transG_.SaveJpeg(picture, dir_ / "route.jpg", 95, true, sink_), 0);
+    EXPECT_EQ(fileBytes(dir_ / "route.jpg"), fileBytes(dir_ / "direct.jpg"));
+    EXPECT_TRUE(folderEntries(home_).empty());
+
+    // A failed conversion removes the temporary picture too.
+    EXPECT_EQ(transG_.SaveJpeg(picture, root_ / "missing" / "x.jpg", 95, false, sink_), 1);
+    EXPECT_TRUE(folderEntries(home_).empty());
+
+    // The temporary picture cannot be written: a failure inside the layer, no file anywhere.
+    ::setenv("WAVORY_HOME", (root_ / "no-such-home").c_str(), 1);
+    EXPECT_EQ(transG_.SaveJpeg(picture, dir_ / "late.jpg", 95, false, sink_), 255);
+    EXPECT_FALSE(fs::exists(dir_ / "late.jpg"));
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(messages_[0].text.rfind("JPEG保存時にエラーが発生しました。\r\n", 0), 0u);
+}
+
+TEST_F(Codec, LosslessPngModesKeepEveryPixelAtTheirZlibLevels) {
+    const Canvas picture = gradientPattern(150, 97);
+    const int expectedLevelClass[] = {2, 0}; // FLEVEL: 2 default (6), 0 fastest (1)
+    for (std::uint8_t mode : {0, 1}) {
+        SCOPED_TRACE(testing::Message() << "mode " << int{mode});
+        const fs::path target = dir_ / "wave.png";
+        ASSERT_EQ(transG_.DCSavePNG(picture, target, mode, sink_), 0);
+        const DecodedPng decoded = decodePng(target);
+        ASSERT_TRUE(decoded.ok);
+        EXPECT_FALSE(decoded.palette);
+        EXPECT_TRUE(decoded.canvas == picture);
+        const PngHeaderFacts facts = pngHeaderFacts(target);
+        EXPECT_EQ(facts.colorType, PNG_COLOR_TYPE_RGB);
+        EXPECT_EQ(facts.bitDepth, 8);
+        EXPECT_EQ(facts.zlibLevelClass, expectedLevelClass[mode]);
+    }
+    EXPECT_EQ(folderEntries(dir_), std::set<std::string>{"wave.png"});
+}
+
+TEST_F(Codec, LossyPngIsSmallerPaletteImageCloseToTheOriginal) {
+    const Canvas picture = colorSetPattern(320, 240);
+    ASSERT_EQ(transG_.DCSavePNG(picture, dir_ / "standard.png", 0), 0);
+    ASSERT_EQ(transG_.DCSavePNG(picture, dir_ / "lossy.png", 2, sink_), 0);
+    EXPECT_LT(fs::file_size(dir_ / "lossy.png"), fs::file_size(dir_ / "standard.png"));
+
+    const DecodedPng decoded = decodePng(dir_ / "lossy.png");
+    ASSERT_TRUE(decoded.ok);
+    ASSERT_EQ(decoded.canvas.width(), 320);
+    ASSERT_EQ(decoded.canvas.height(), 240);
+    EXPECT_TRUE(decoded.palette);
+    EXPECT_LE(decoded.paletteSize, 256u);
+    // Dithered: single channels stray further than the mean. Measured: max 6, mean 0.30.
+    const ErrorStats error = channelError(picture, decoded.canvas);
+    EXPECT_LE(error.max, 12);
+    EXPECT_LT(error.mean, 0.6);
+    EXPECT_EQ(pngHeaderFacts(dir_ / "lossy.png").zlibLevelClass, 3);
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(Codec, LossyPngOfFewColorsKeepsThemWithTrimmedPaletteAndDepth) {
+    Canvas picture(40, 30);
+    const Rgb colors[] = {{255, 0, 0}, {0, 128, 255}, {20, 200, 20}};
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            picture.setPixel(x, y, colors[(x / 7 + y / 5) % 3]);
+    ASSERT_EQ(transG_.DCSavePNG(picture, dir_ / "three.png", 2), 0);
+    const DecodedPng decoded = decodePng(dir_ / "three.png");
+    ASSERT_TRUE(decoded.ok);
+    EXPECT_TRUE(decoded.canvas == picture);
+    EXPECT_EQ(decoded.paletteSize, 3u);
+    EXPECT_EQ(pngHeaderFacts(dir_ / "three.png").bitDepth, 2);
+}
+
+TEST(PaletteQuantizer, TrimKeepsOrderOfUsedColorsAndRenumbersPixels) {
+    codec::IndexedImage image;
+    image.width = 4;
+    image.height = 1;
+    image.palette = {{1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}};
+    image.indices = {3, 1, 3, 1};
+    codec::trimUnusedColors(image);
+    EXPECT_EQ(image.palette, (std::vector<Rgb>{{2, 2, 2}, {4, 4, 4}}));
+    EXPECT_EQ(image.indices, (std::vector<std::uint8_t>{1, 0, 1, 0}));
+}
+
+TEST_F(Codec, OutOfRangeParametersAre252BeforeTheDiskIsTouched) {
+    const Canvas picture = gradientPattern(8, 8);
+    // Even a missing folder is not looked at: the parameter check comes first.
+    for (const fs::path& target : {dir_ / "a.jpg", root_ / "missing" / "a.jpg"}) {
+        EXPECT_EQ(transG_.DCSaveJpeg(picture, target, 0, false, sink_), 252);
+        EXPECT_EQ(transG_.DCSaveJpeg(picture, target, 101, true, sink_), 252);
+        EXPECT_EQ(transG_.SaveJpeg(picture, target, 0, false, sink_), 252);
+        EXPECT_EQ(transG_.SaveJpeg(picture, target, 255, false, sink_), 252);
+        EXPECT_EQ(transG_.DCSavePNG(picture, target, 3, sink_), 252);
+        EXPECT_EQ(transG_.DCSavePNG(picture, target, 255, sink_), 252);
+    }
+    EXPECT_TRUE(folderEntries(dir_).empty());
+    EXPECT_TRUE(folderEntries(home_).empty());
+    EXPECT_FALSE(fs::exists(root_ / "missing"));
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(Codec, UnopenableTargetsAreCode1AndLeaveNothing) {
+    const Canvas picture = gradientPattern(16, 16);
+    fs::create_directories(dir_ / "folder.png");
+    const fs::path targets[] = {root_ / "missing" / "a.png", dir_ / "folder.png",
+                                dir_ / "folder.png" / ""};
+    for (const fs::path& target : targets) {
+        SCOPED_TRACE(target.string());
+        EXPECT_EQ(transG_.DCSaveJpeg(picture, target, 100, false, sink_), 1);
+        for (std::uint8_t mode : {0, 1, 2})
+            EXPECT_EQ(transG_.DCSavePNG(picture, target, mode, sink_), 1);
+    }
+    EXPECT_EQ(folderEntries(dir_), std::set<std::string>{"folder.png"});
+    EXPECT_TRUE(fs::is_empty(dir_ / "folder.png"));
+    EXPECT_TRUE(messages_.empty()); // the caller shows code 1 itself
+}
+
+TEST_F(Codec, EmptyPictureAndEncoderFailuresAre255WithTheWrapperMessage) {
+    const Canvas empty;
+    EXPECT_EQ(transG_.DCSavePNG(empty, dir_ / "e.png", 0, sink_), 255);
+    EXPECT_EQ(transG_.DCSaveJpeg(empty, dir_ / "e.jpg", 100, false, sink_), 255);
+    // Wider than JPEG allows: libjpeg refuses, and must not end the process.
+    const Canvas tooWide(65501, 1);
+    EXPECT_EQ(transG_.DCSaveJpeg(tooWide, dir_ / "w.jpg", 100, false, sink_), 255);
+    ASSERT_EQ(messages_.size(), 3u);
+    EXPECT_EQ(messages_[0].text, "PNG保存時にエラーが発生しました。\r\n保存する画像がありません。");
+    EXPECT_EQ(messages_[1].text,
+              "JPEG保存時にエラーが発生しました。\r\n保存する画像がありません。");
+    EXPECT_EQ(messages_[2].text.rfind("JPEG保存時にエラーが発生しました。\r\n", 0), 0u);
+    EXPECT_NE(messages_[2].text.find("65500"), std::string::npos);
+    EXPECT_TRUE(folderEntries(dir_).empty());
+}
+
+// Simulates a full disk for this process: writes beyond the limit fail with EFBIG.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        ::signal(SIGXFSZ, previousHandler_);
+    }
+
+  private:
+    rlimit saved_{};
+    sighandler_t previousHandler_{};
+};
+
+TEST_F(Codec, FailedWriteIsCode2AndKeepsTheOldFileByteForByte) {
+    const Canvas picture = noisePattern(200, 200); // compresses to well over 16 KiB
+    const std::string old = "the previous picture";
+    for (std::uint8_t mode : {0, 1, 2}) {
+        SCOPED_TRACE(testing::Message() << "png mode " << int{mode});
+        ASSERT_FALSE(writeFileAtomically(dir_ / "keep.png", old));
+        {
+            FileSizeLimit limit(16 * 1024);
+            EXPECT_EQ(transG_.DCSavePNG(picture, dir_ / "keep.png", mode, sink_), 2);
+        }
+        EXPECT_EQ(fileBytes(dir_ / "keep.png"), old);
+        EXPECT_EQ(folderEntries(dir_), std::set<std::string>{"keep.png"});
+    }
+    {
+        FileSizeLimit limit(16 * 1024);
+        EXPECT_EQ(transG_.DCSaveJpeg(picture, dir_ / "new.jpg", 100, true, sink_), 2);
+        EXPECT_EQ(transG_.SaveJpeg(picture, dir_ / "keep.png", 100, false, sink_), 255);
+    }
+    EXPECT_EQ(fileBytes(dir_ / "keep.png"), old);
+    EXPECT_EQ(folderEntries(dir_), std::set<std::string>{"keep.png"});
+    EXPECT_TRUE(folderEntries(home_).empty());
+    // Only the file route's temporary picture failure is the layer's own.
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text.rfind("JPEG保存時にエラーが発生しました。\r\n", 0), 0u);
+}
+
+TEST_F(Codec, FullFileSystemIsCode2AndLeavesNoTemporaryFile) {
+    const fs::path small = root_ / "small";
+    fs::create_directories(small);
+    if (::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): " << std::strerror(errno);
+    struct Unmount {
+        fs::path path;
+        ~Unmount() { ::umount2(path.c_str(), MNT_DETACH); }
+    } unmount{small};
+
+    const std::string old = "old";
+    ASSERT_FALSE(writeFileAtomically(small / "keep.jpg", old));
+    const Canvas picture = noisePattern(200, 200);
+    EXPECT_EQ(transG_.DCSaveJpeg(picture, small / "keep.jpg", 100, false, sink_), 2);
+    EXPECT_EQ(transG_.DCSavePNG(picture, small / "keep.jpg", 0, sink_), 2);
+    EXPECT_EQ(fileBytes(small / "keep.jpg"), old);
+    EXPECT_EQ(folderEntries(small), std::set<std::string>{"keep.jpg"});
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(Codec, ReadOnlyTargetIsCode1AndUnchanged) {
+    const std::string old = "protected";
+    ASSERT_FALSE(writeFileAtomically(dir_ / "ro.png", old));
+    fs::permissions(dir_ / "ro.png", fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(transG_.DCSavePNG(gradientPattern(8, 8), dir_ / "ro.png", 0), 1);
+    EXPECT_EQ(fileBytes(dir_ / "ro.png"), old);
+    EXPECT_EQ(folderEntries(dir_), std::set<std::string>{"ro.png"});
+}
+
+TEST_F(Codec, FileRouteReportsUnreadableAndMalformedSources) {
+    EXPECT_EQ(codec::saveJpegFromBmpFile(dir_ / "none.bmp", dir_ / "a.jpg", 90, false).code, 1);
+    ASSERT_FALSE(writeFileAtomically(dir_ / "bad.bmp", "BM not really a bitmap"));
+    EXPECT_EQ(codec::saveJpegFromBmpFile(dir_ / "bad.bmp", dir_ / "a.jpg", 90, false).code, 3);
+    EXPECT_FALSE(fs::exists(dir_ / "a.jpg"));
+}
+
+TEST(Bmp24, RoundTripsWithRowPaddingAndRejectsOtherFiles) {
+    const Canvas picture = gradientPattern(5, 3); // 15 bytes a row, padded to 16
+    const auto bytes = codec::encodeBmp24(picture);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(bytes->size(), 54u + 16 * 3);
+    // Bottom-up, blue first: the file's first pixel is the picture's lower left.
+    const Rgb lowerLeft = picture.pixel(0, 2);
+    EXPECT_EQ(static_cast<std::uint8_t>((*bytes)[54]), lowerLeft.b);
+    EXPECT_EQ(static_cast<std::uint8_t>((*bytes)[56]), lowerLeft.r);
+    const auto back = codec::decodeBmp24(*bytes);
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(*back == picture);
+
+    EXPECT_FALSE(codec::decodeBmp24(bytes->substr(0, bytes->size() - 1)));
+    std::string eightBit = *bytes;
+    eightBit[28] = 8;
+    EXPECT_FALSE(codec::decodeBmp24(eightBit));
+}
+
+TEST(TransG, MessagesAndLibraryCheck) {
+    const clsTransG transG;
+    EXPECT_TRUE(transG.ChkDLL());
+    EXPECT_EQ(transG.ErrMes(0), "成功しました。");
+    EXPECT_EQ(transG.ErrMes(1), "ファイルがオープンできません。");
+    EXPECT_EQ(transG.ErrMes(2), "ファイルに書きこめません。");
+    EXPECT_EQ(transG.ErrMes(3), "ファイルのフォーマットエラーです。");
+    EXPECT_EQ(transG.ErrMes(4), "スタックオーバーフローです。");
+    EXPECT_EQ(transG.ErrMes(252), "保存品質の指定が間違っています。");
+    EXPECT_EQ(transG.ErrMes(255), "clsTransG内部エラー : 255");
+    EXPECT_EQ(transG.ErrMes(5), "clsTransG内部エラー : 5");
+    EXPECT_EQ(transG.ErrMes(-1), "clsTransG内部エラー : -1");
+    EXPECT_EQ(kPngModeCaptions[0], "標準");
+    EXPECT_EQ(kPngModeCaptions[1], "圧縮速度優先（低圧縮率）");
+    EXPECT_EQ(kPngModeCaptions[2], "圧縮率優先(不可逆圧縮、低速)");
+}
+
+} // namespace

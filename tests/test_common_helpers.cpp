@@ -1,0 +1,180 @@
+#include "common/Clamps.h"
+#include "common/ColorValue.h"
+#include "common/KeyFilters.h"
+#include "common/PathText.h"
+#include "common/ProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <unistd.h>
+
+using namespace wavory;
+
+TEST(PathText, SplitsOnSlash) {
+    EXPECT_EQ(TrimDir("/a/b.txt"), "/a/");
+    EXPECT_EQ(TrimDir("b.txt"), "");
+    EXPECT_EQ(TrimDir("/"), "/");
+
+    EXPECT_EQ(TrimExt("/a.b/c"), "") << "that dot belongs to a folder";
+    EXPECT_EQ(TrimExt("x.CST"), "CST");
+    EXPECT_EQ(TrimExt(".cst"), "");
+    EXPECT_EQ(TrimExt("/a/wave.tar.gz"), "gz");
+    EXPECT_EQ(TrimExt("/a/b."), "");
+
+    EXPECT_EQ(TrimDirFname("/a/wave.jpg"), "/a/wave");
+    EXPECT_EQ(TrimDirFname("/a.b/c"), "/a.b/c");
+    EXPECT_EQ(TrimDirFname(".cst"), ".cst");
+    EXPECT_EQ(TrimDirFname("x.CST"), "x");
+
+    EXPECT_EQ(TrimFnameExt("/a/b.txt"), "b.txt");
+    EXPECT_EQ(TrimFnameExt("b.txt"), "b.txt") << "a bare name keeps its first character";
+    EXPECT_EQ(TrimFnameExt("/a/"), "");
+
+    EXPECT_EQ(ChkPathBS("/"), "/");
+    EXPECT_EQ(ChkPathBS("/a"), "/a/");
+    EXPECT_EQ(ChkPathBS("/a/"), "/a/");
+}
+
+TEST(PathText, BlankArgumentsGiveEmptyResults) {
+    for (const char* blank : {"", " ", "   "}) {
+        EXPECT_EQ(ChkPathBS(blank), "");
+        EXPECT_EQ(TrimDir(blank), "");
+        EXPECT_EQ(TrimFnameExt(blank), "");
+        EXPECT_EQ(TrimDirFname(blank), "");
+        EXPECT_EQ(TrimExt(blank), "");
+        EXPECT_FALSE(CheckPathBadSymbol(blank));
+    }
+    EXPECT_EQ(TrimDir(" /a"), " /") << "only an all-blank text counts as empty";
+}
+
+TEST(PathText, SymbolsBlanksAndBuffers) {
+    EXPECT_TRUE(CheckPathBadSymbol("/home/u/色セット.cst"));
+    EXPECT_FALSE(CheckPathBadSymbol("/home/u/*.cst"));
+    EXPECT_FALSE(CheckPathBadSymbol("/home/u/a?.cst"));
+
+    EXPECT_EQ(RemoveSpace(" a b\u3000c\td\u3000 "), "abc\td");
+    EXPECT_EQ(RemoveSpace("\u3000\u3000"), "");
+    EXPECT_EQ(RemoveSpace("新規"), "新規") << "other characters sharing bytes stay";
+
+    EXPECT_EQ(VBHTTrim(std::string("  /usr/lib  \0garbage  ", 22)), "/usr/lib");
+    EXPECT_EQ(VBHTTrim(std::string("\0abc", 4)), "");
+    EXPECT_EQ(VBHTTrim("\tx "), "\tx") << "only blanks are trimmed";
+}
+
+TEST(KeyFilters, KeepOnlyNumericKeys) {
+    for (int c : {int{'0'}, int{'5'}, int{'9'}, 8}) {
+        EXPECT_EQ(CheckNum(c), c);
+        EXPECT_EQ(CheckNumInt(c), c);
+    }
+    EXPECT_EQ(CheckNum('-'), '-');
+    EXPECT_EQ(CheckNum('.'), '.');
+    EXPECT_EQ(CheckNumInt('-'), 0);
+    EXPECT_EQ(CheckNumInt('.'), 0);
+    for (int c :
+         {int{'a'}, int{'E'}, int{'+'}, int{' '}, int{','}, int{'/'}, int{':'}, 13, 0xFF11}) {
+        EXPECT_EQ(CheckNum(c), 0) << c;
+        EXPECT_EQ(CheckNumInt(c), 0) << c;
+    }
+}
+
+TEST(Clamps, NumbersAndFieldTexts) {
+    EXPECT_EQ(Check0(-5), 0);
+    EXPECT_EQ(Check0(7), 7);
+    EXPECT_EQ(Check0(-0.5), 0.0);
+    EXPECT_EQ(CheckRange(15, 1, 10), 10);
+    EXPECT_EQ(CheckRange(-3, 1, 10), 1);
+    EXPECT_EQ(CheckRange(4, 1, 10), 4);
+    EXPECT_EQ(ClampPositive(0), 1);
+    EXPECT_EQ(ClampPositive(-7), 1);
+    EXPECT_EQ(ClampPositive(1000000), 999999);
+    EXPECT_EQ(ClampNonNegative(-1), 0);
+    EXPECT_EQ(ClampNonNegative(0), 0);
+    EXPECT_EQ(ClampNonNegative(INT32_MAX), 999999);
+
+    EXPECT_EQ(CheckTextRange("1500", 999, 1), "999");
+    EXPECT_EQ(CheckTextRange("0", 999, 1), "1");
+    EXPECT_EQ(CheckTextRange("abc", 999, 1), "1");
+    EXPECT_EQ(CheckTextRange("abc", 999), "abc") << "without a lower bound";
+    EXPECT_EQ(CheckTextRange(" 12x", 999, 1), " 12x") << "a text in range is kept as typed";
+    EXPECT_EQ(CheckTextRange("1000000", 999999, 1), "999999");
+    EXPECT_EQ(CheckTextRange("999999", 999999, 1), "999999");
+    EXPECT_EQ(CheckTextRange("-3", 999999), "-3");
+}
+
+TEST(ColorValue, ChannelsOfA24BitValue) {
+    constexpr std::int32_t c = 0x123456;
+    EXPECT_EQ(RedOf(c), 0x56);
+    EXPECT_EQ(GreenOf(c), 0x34);
+    EXPECT_EQ(BlueOf(c), 0x12);
+    EXPECT_EQ(RgbValue(255, 0, 0), 255);
+    EXPECT_EQ(RgbValue(0, 0, 255), 16711680);
+    EXPECT_EQ(RgbValue(0x56, 0x34, 0x12), c);
+    EXPECT_EQ(RgbValue(300, -4, 255), 255 + 65536 * 255);
+    EXPECT_EQ(BlueOf(16777215), 255);
+}
+
+namespace {
+
+// Sets or removes an environment variable for one test and puts it back afterwards.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, std::optional<std::string> value) : name_(name) {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        if (value) {
+            ::setenv(name, value->c_str(), 1);
+        } else {
+            ::unsetenv(name);
+        }
+    }
+    ~ScopedEnv() {
+        if (old_) {
+            ::setenv(name_, old_->c_str(), 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+std::filesystem::path freshFolder(const std::string& name) {
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("wavory_getpath_" + std::to_string(::getpid()) + "_" + name);
+    std::filesystem::remove_all(dir);
+    return dir;
+}
+
+} // namespace
+
+TEST(ProgramFolder, ComesFromTheEnvironmentAndIsCreated) {
+    const auto root = freshFolder("root");
+    {
+        ScopedEnv home("WAVORY_HOME", (root / "prog").string() + "//");
+        const std::string path = GetPath();
+        EXPECT_EQ(path, (root / "prog").string() + "/");
+        EXPECT_TRUE(std::filesystem::is_directory(root / "prog"));
+    }
+    {
+        ScopedEnv home("WAVORY_HOME", std::nullopt);
+        ScopedEnv config("XDG_CONFIG_HOME", (root / "cfg").string());
+        EXPECT_EQ(GetPath(), (root / "cfg" / "wavory").string() + "/");
+        EXPECT_TRUE(std::filesystem::is_directory(root / "cfg" / "wavory"));
+    }
+    {
+        ScopedEnv home("WAVORY_HOME", "");
+        ScopedEnv config("XDG_CONFIG_HOME", "relative/ignored");
+        ScopedEnv user("HOME", (root / "user").string());
+        EXPECT_EQ(GetPath(), (root / "user" / ".config" / "wavory").string() + "/");
+        EXPECT_TRUE(std::filesystem::is_directory(root / "user" / ".config" / "wavory"));
+    }
+    std::filesystem::remove_all(root);
+}
