@@ -10,20 +10,19 @@ namespace {
 
 class KeyFilter : public QObject {
 public:
-    KeyFilter(QLineEdit* field, std::function<bool(QChar)> keep)
-        : QObject(field), keep_(std::move(keep)) {}
+    KeyFilter(QLineEdit* field, int (*filter)(int)) : QObject(field), filter_(filter) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() == QEvent::KeyPress) {
             const QChar c = typedCharacter(static_cast<QKeyEvent*>(e));
-            if (!c.isNull() && !keep_(c)) return true;
+            if (!c.isNull() && filter_(c.unicode()) == 0) return true;
         }
         return QObject::eventFilter(watched, e);
     }
 
 private:
-    std::function<bool(QChar)> keep_;
+    int (*filter_)(int);
 };
 
 // Refuses an edit that would make the text longer than the limit, unless it shortens
@@ -44,12 +43,6 @@ private:
 
 } // namespace
 
-bool CheckNum(QChar c) {
-    return c.isDigit() || c == QLatin1Char('.') || c == QLatin1Char('-') || c == QChar(8);
-}
-
-bool CheckNumInt(QChar c) { return c.isDigit() || c == QChar(8); }
-
 QChar typedCharacter(const QKeyEvent* e) {
     if (e->key() == Qt::Key_Backspace) return QChar(8);
     const QString t = e->text();
@@ -59,8 +52,8 @@ QChar typedCharacter(const QKeyEvent* e) {
     return c;
 }
 
-void installKeyFilter(QLineEdit* field, std::function<bool(QChar)> keep) {
-    field->installEventFilter(new KeyFilter(field, std::move(keep)));
+void installKeyFilter(QLineEdit* field, int (*filter)(int)) {
+    field->installEventFilter(new KeyFilter(field, filter));
 }
 
 void limitTyping(QLineEdit* field, int maxChars) {

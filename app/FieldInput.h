@@ -5,24 +5,18 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QLineEdit;
 class QKeyEvent;
 
 namespace wavory {
 
-// CheckNum: digits, ".", "-" and backspace pass; other typed characters are discarded.
-bool CheckNum(QChar c);
-// CheckNumInt: digits and backspace only.
-bool CheckNumInt(QChar c);
-
 // The typed character of a key press, or a null QChar for keys that type nothing
 // (arrows, function keys) and for control characters such as Ctrl+V, which pass.
 QChar typedCharacter(const QKeyEvent* e);
 
-// Discards typed characters the predicate refuses.
-void installKeyFilter(QLineEdit* field, std::function<bool(QChar)> keep);
+// Runs every typed character through a key filter (CheckNum, CheckNumInt): a result of
+// 0 discards the key.
+void installKeyFilter(QLineEdit* field, int (*filter)(int));
 
 // At most maxChars characters can be typed into the field; longer texts set by the
 // program stay whole.

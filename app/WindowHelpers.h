@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QObject;
 class QWidget;
 class QLabel;
 

@@ -3,6 +3,7 @@
 #include "FieldInput.h"
 #include "UpDown.h"
 #include "UserDialogs.h"
+#include "common/KeyFilters.h"
 #include "common/Numbers.h"
 
 #include <QCheckBox>

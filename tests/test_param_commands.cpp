@@ -78,18 +78,6 @@ TEST(ParamCommands, UpDownOfOneSlotOnly) {
     EXPECT_EQ(s[0], 0);
 }
 
-TEST(ParamCommands, ClampsWriteBack) {
-    std::int64_t n = -3;
-    EXPECT_EQ(params::ClampPositive(n), 1);
-    EXPECT_EQ(n, 1);
-    n = 1234567;
-    EXPECT_EQ(params::ClampNonNegative(n), 999999);
-    EXPECT_EQ(n, 999999);
-    EXPECT_EQ(params::ClampNonNegative(-1), 0);
-    EXPECT_EQ(params::ClampNonNegative(0), 0);
-    EXPECT_EQ(params::ClampPositive(0), 1);
-}
-
 TEST(ParamCommands, BleedUpDown) {
     EXPECT_EQ(params::bleedUpText("0"), "1");
     EXPECT_EQ(params::bleedUpText("1"), "2");
@@ -102,17 +90,6 @@ TEST(ParamCommands, BleedUpDown) {
     EXPECT_EQ(params::bleedDownText("7"), "3");
     EXPECT_EQ(params::bleedDownText("2.5"), "1"); // 2.5 -> 2, div 2 -> 1
     EXPECT_EQ(params::bleedDownText("-9"), "0");
-}
-
-TEST(ParamCommands, CheckTextRange) {
-    EXPECT_EQ(params::checkTextRange("1500", 999, 1), "999");
-    EXPECT_EQ(params::checkTextRange("0", 999, 1), "1");
-    EXPECT_EQ(params::checkTextRange("abc", 999999, 1), "1");
-    EXPECT_EQ(params::checkTextRange("-5", 999999, 1), "1");
-    EXPECT_EQ(params::checkTextRange("1234567", 999999, 1), "999999");
-    EXPECT_EQ(params::checkTextRange("12ab", 999999, 1), std::nullopt);
-    EXPECT_EQ(params::checkTextRange("0", 999999), std::nullopt); // no lower bound
-    EXPECT_EQ(params::checkTextRange("0.5", 999999, 1), "1");
 }
 
 TEST(ParamCommands, ComponentFieldsAndPhaseLabel) {

@@ -1,14 +1,23 @@
 #include "params/ParamCommands.h"
 
+#include "common/Clamps.h"
 #include "common/Numbers.h"
+
+#include <limits>
 
 namespace wavory::params {
 
 namespace {
 
-std::int64_t clampTo(std::int64_t n, std::int64_t low, std::int64_t high) {
-    return n < low ? low : (n > high ? high : n);
+// The clamps take 32-bit values; a product or a rounded text can be wider.
+std::int32_t narrow(std::int64_t n) {
+    constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(n < lo ? lo : (n > hi ? hi : n));
 }
+
+std::int32_t positive(std::int64_t n) { return ClampPositive(narrow(n)); }
+std::int32_t nonNegative(std::int64_t n) { return ClampNonNegative(narrow(n)); }
 
 // The half of a slot rounded half to even, as the commands halve.
 std::int64_t roundedHalf(std::int32_t value) {
@@ -16,26 +25,14 @@ std::int64_t roundedHalf(std::int32_t value) {
 }
 
 void doubleSlots(ValueSlots& slots, const auto& which) {
-    for (int s : which) slots[s] = ClampPositive(static_cast<std::int64_t>(slots[s]) * 2);
+    for (int s : which) slots[s] = positive(static_cast<std::int64_t>(slots[s]) * 2);
 }
 
 void halveSlots(ValueSlots& slots, const auto& which) {
-    for (int s : which) slots[s] = ClampPositive(roundedHalf(slots[s]));
+    for (int s : which) slots[s] = positive(roundedHalf(slots[s]));
 }
 
 } // namespace
-
-std::int32_t ClampPositive(std::int64_t& n) {
-    n = n <= 0 ? 1 : clampTo(n, 1, kValueMax);
-    return static_cast<std::int32_t>(n);
-}
-std::int32_t ClampPositive(std::int64_t&& n) { return ClampPositive(n); }
-
-std::int32_t ClampNonNegative(std::int64_t& n) {
-    n = clampTo(n, 0, kValueMax);
-    return static_cast<std::int32_t>(n);
-}
-std::int32_t ClampNonNegative(std::int64_t&& n) { return ClampNonNegative(n); }
 
 void doublePeriods(ValueSlots& slots) { doubleSlots(slots, kPeriodSlots); }
 void halvePeriods(ValueSlots& slots) { halveSlots(slots, kPeriodSlots); }
@@ -43,11 +40,11 @@ void doubleAmplitudes(ValueSlots& slots) { doubleSlots(slots, kAmplitudeSlots); 
 void halveAmplitudes(ValueSlots& slots) { halveSlots(slots, kAmplitudeSlots); }
 
 void slotUp(ValueSlots& slots, int slot) {
-    slots[slot] = ClampPositive(static_cast<std::int64_t>(slots[slot]) * 2);
+    slots[slot] = positive(static_cast<std::int64_t>(slots[slot]) * 2);
 }
 
 void slotDown(ValueSlots& slots, int slot) {
-    slots[slot] = ClampPositive(static_cast<std::int64_t>(slots[slot] / 2));
+    slots[slot] = positive(static_cast<std::int64_t>(slots[slot] / 2));
 }
 
 void raiseSlotsToOne(ValueSlots& slots) {
@@ -59,21 +56,12 @@ void raiseSlotsToOne(ValueSlots& slots) {
 std::string bleedUpText(std::string_view bleedText) {
     const double v = leadingNumber(bleedText);
     if (v == 0) return plainDecimal(std::int64_t{1});
-    return plainDecimal(std::int64_t{ClampNonNegative(roundToInt64(2.0 * v))});
+    return plainDecimal(std::int64_t{nonNegative(roundToInt64(2.0 * v))});
 }
 
 std::string bleedDownText(std::string_view bleedText) {
     const std::int64_t v = roundToInt64(leadingNumber(bleedText));
-    return plainDecimal(std::int64_t{ClampNonNegative(v / 2)});
-}
-
-std::optional<std::string> checkTextRange(std::string_view text, double upper,
-                                          std::optional<double> lower) {
-    std::string result(text);
-    if (leadingNumber(result) > upper) result = plainDecimal(upper);
-    if (lower && leadingNumber(result) < *lower) result = plainDecimal(*lower);
-    if (result == text) return std::nullopt;
-    return result;
+    return plainDecimal(std::int64_t{nonNegative(v / 2)});
 }
 
 std::string phaseLabelText(int phase) {

@@ -1,23 +1,15 @@
 #pragma once
 // The whole-set commands on the value array (periods and amplitudes doubled or halved),
-// the per-field up-down steps, the bleed up-down texts and the range check a value
-// field applies before each typed key.
+// the per-field up-down steps and the bleed up-down texts. Every result is held to
+// 1..999999 (bleed 0..999999) by the common clamps.
 
 #include "params/ValueSlots.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace wavory::params {
-
-// 1..999999: a value of 0 or less becomes 1. Also writes the result back.
-std::int32_t ClampPositive(std::int64_t& n);
-std::int32_t ClampPositive(std::int64_t&& n);
-// 0..999999: a negative value becomes 0. Also writes the result back.
-std::int32_t ClampNonNegative(std::int64_t& n);
-std::int32_t ClampNonNegative(std::int64_t&& n);
 
 // 周期２倍 / 周期半分 / 振幅２倍 / 振幅半分: every period (or amplitude) slot, whether its
 // component is on or not; doubling by the integer product, halving by real division
@@ -37,12 +29,6 @@ void raiseSlotsToOne(ValueSlots& slots);
 // The bleed up-down control: the new text of the bleed field for its current text.
 std::string bleedUpText(std::string_view bleedText);
 std::string bleedDownText(std::string_view bleedText);
-
-// The range check of a numeric field: a text whose leading number is above upper
-// becomes upper, then one below lower (when given) becomes lower. Nothing when the
-// text stays as it is.
-std::optional<std::string> checkTextRange(std::string_view text, double upper,
-                                          std::optional<double> lower = std::nullopt);
 
 // The phase label: "位相のずれ : 25 %".
 std::string phaseLabelText(int phase);

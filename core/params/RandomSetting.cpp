@@ -1,5 +1,6 @@
 #include "params/RandomSetting.h"
 
+#include "common/Clamps.h"
 #include "common/Numbers.h"
 
 #include <cmath>
@@ -10,7 +11,7 @@ namespace {
 
 std::int32_t clampValue(double value) {
     const std::int64_t v = roundToInt64(value);
-    return static_cast<std::int32_t>(v < 1 ? 1 : (v > kValueMax ? kValueMax : v));
+    return static_cast<std::int32_t>(v < 1 ? 1 : (v > kMaxFieldValue ? kMaxFieldValue : v));
 }
 
 std::int64_t floorToInt(double value) { return static_cast<std::int64_t>(std::floor(value)); }

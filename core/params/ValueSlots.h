@@ -14,8 +14,6 @@ namespace wavory {
 
 using ValueSlots = std::array<std::int32_t, kValueSlotCount>;
 
-inline constexpr std::int32_t kValueMax = 999999;
-
 // Period slots 0, 2, ..., 16 and amplitude slots 1, 3, 5, 7, 11, 13, 15, 17, in the
 // order the commands walk them. Slot 9 (the power) is in neither.
 inline constexpr std::array<int, 9> kPeriodSlots{0, 2, 4, 6, 8, 10, 12, 14, 16};
