@@ -1,6 +1,163 @@
-#include <cstdio>
+// wavory-render: draws parameter text files headlessly, exactly as the program does.
 
-int main() {
-    std::fputs("wavory-render: not built yet\n", stderr);
-    return 1;
+#include "RenderOptions.h"
+
+#include "colorsets/BuiltinColorSets.h"
+#include "colorsets/ColorSetCollection.h"
+#include "common/RandomSource.h"
+#include "engine/DrawMain.h"
+#include "engine/DrawParams.h"
+#include "engine/DrawRefusal.h"
+#include "io/AtomicFile.h"
+#include "io/BmpWriter.h"
+#include "io/OutputNames.h"
+#include "io/ParamTextFile.h"
+#include "io/clsTransG.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+using namespace wavory;
+
+namespace {
+
+// Messages keep the program's texts; a CR LF inside becomes a plain line end here.
+void printMessage(const UserMessage& message) {
+    std::string text;
+    for (char c : message.text)
+        if (c != '\r') text += c;
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+class ProgressPrinter : public DrawObserver {
+public:
+    explicit ProgressPrinter(bool enabled) : enabled_(enabled) {}
+    void title(const std::string& text) override {
+        if (enabled_) std::fprintf(stderr, "\r%s   ", text.c_str());
+    }
+    void finish() {
+        if (enabled_) std::fputs("\n", stderr);
+    }
+
+private:
+    bool enabled_;
+};
+
+bool loadColorSets(const cli::RenderOptions& options, ColorSetCollection& sets) {
+    InitColors(sets);
+    if (!options.colorSetFile) return true;
+    std::fprintf(stderr, "--colorsets is not available in this build\n");
+    return false;
+}
+
+bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection& sets,
+               Canvas& canvas, const cli::RenderOptions& options) {
+    const ParamReadResult read = InputText(layer.paramFile, fields, sets.names(), printMessage);
+    if (!read.ok()) return false;
+    if (read.sizeOutOfRange) {
+        std::fprintf(stderr, "%s: the image size %d x %d is outside 4..3000 pixels\n",
+                     layer.paramFile.c_str(), fields.width, fields.height);
+        return false;
+    }
+    fields.mode = layer.mode.value_or(DrawMode::Normal);
+    if (const auto refusal = DrawCheck(fields)) {
+        printMessage(*refusal);
+        return false;
+    }
+    const DrawParams params = takeDrawSnapshot(fields);
+    const GColor& set = sets.at(fields.colorSetIndex);
+    if (const auto refusal = drawRefusal(params, set)) {
+        printMessage(*refusal);
+        return false;
+    }
+    // A new size starts a new, cleared picture, as a size change does in the program.
+    if (canvas.width() != params.width || canvas.height() != params.height)
+        canvas.resize(params.width, params.height);
+
+    DrawOptions drawOptions;
+    drawOptions.threads = options.threads;
+    if (params.bleed > 0) drawOptions.noiseKey = programRandom().nextBits();
+    ProgressPrinter progress(isatty(STDERR_FILENO));
+    DrawMain(params, set, canvas, &progress, drawOptions);
+    progress.finish();
+    return true;
+}
+
+bool savePicture(const Canvas& canvas, const cli::RenderOptions& options) {
+    const clsTransG codec;
+    switch (imageFormatForName(options.output)) {
+    case ImageFileFormat::Bmp:
+        if (const auto ec = writeBmp(options.output, canvas)) {
+            printMessage({MessageIcon::Critical, systemErrorText(ec) + "\r\n保存に失敗しました。"});
+            return false;
+        }
+        return true;
+    case ImageFileFormat::Jpeg: {
+        const int quality = options.quality;
+        const std::uint8_t q = (quality < 0 || quality > 255) ? 0 : static_cast<std::uint8_t>(quality);
+        const auto code = codec.DCSaveJpeg(canvas, options.output, q, options.progressive, printMessage);
+        if (code != codec::kWritten) {
+            printMessage({MessageIcon::Critical, "Jpeg保存時のエラーです。\r\n" + codec.ErrMes(code)});
+            return false;
+        }
+        return true;
+    }
+    case ImageFileFormat::Png: {
+        const int mode = options.pngMode;
+        const std::uint8_t m = (mode < 0 || mode > 255) ? 255 : static_cast<std::uint8_t>(mode);
+        const auto code = codec.DCSavePNG(canvas, options.output, m, printMessage);
+        if (code != codec::kWritten) {
+            printMessage({MessageIcon::Critical, "PNG保存時のエラーです。\r\n" + codec.ErrMes(code)});
+            return false;
+        }
+        return true;
+    }
+    }
+    return false;
+}
+
+int run(const cli::RenderOptions& options) {
+    programRandom().reseed(options.seed.value_or(hundredthsOfSecondToday()));
+    ColorSetCollection sets(printMessage);
+    if (!loadColorSets(options, sets)) return 1;
+
+    ParamFields fields;
+    Canvas canvas(fields.width, fields.height);
+    for (const auto& layer : options.layers)
+        if (!drawLayer(layer, fields, sets, canvas, options)) return 1;
+
+    if (!savePicture(canvas, options)) return 1;
+    if (options.writeParams) {
+        const std::string name = sets.at(fields.colorSetIndex).name;
+        if (const auto failure = OutputText(*options.writeParams, fields, name)) {
+            printMessage(*failure);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::string error;
+    const auto options = cli::parseRenderOptions(args, error);
+    if (!options) {
+        std::fprintf(stderr, "wavory-render: %s\nTry 'wavory-render --help'.\n", error.c_str());
+        return 2;
+    }
+    if (options->help) {
+        std::fputs(cli::renderUsage(), stdout);
+        return 0;
+    }
+    try {
+        return run(*options);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "wavory-render: %s\n", e.what());
+        return 1;
+    }
 }

@@ -1,5 +1,4 @@
 #include "io/AtomicFile.h"
-#include "io/Bmp24Codec.h"
 #include "io/JpegFromBmp.h"
 #include "io/PaletteQuantizer.h"
 #include "io/clsTransG.h"
@@ -272,7 +271,9 @@ TEST_F(Codec, FileBasedJpegRouteMatchesDirectRouteAndRemovesItsTemporaryBmp) {
     EXPECT_TRUE(folderEntries(home_).empty());
 
     // The temporary picture cannot be written: a failure inside the layer, no file anywhere.
-    ::setenv("WAVORY_HOME", (root_ / "no-such-home").c_str(), 1);
+    // (A program folder below a plain file can be neither created nor written.)
+    std::ofstream(root_ / "blocker") << "x";
+    ::setenv("WAVORY_HOME", (root_ / "blocker" / "home").c_str(), 1);
     EXPECT_EQ(transG_.SaveJpeg(picture, dir_ / "late.jpg", 95, false, sink_), 255);
     EXPECT_FALSE(fs::exists(dir_ / "late.jpg"));
     ASSERT_EQ(messages_.size(), 1u);
@@ -475,24 +476,6 @@ TEST_F(Codec, FileRouteReportsUnreadableAndMalformedSources) {
     EXPECT_FALSE(fs::exists(dir_ / "a.jpg"));
 }
 
-TEST(Bmp24, RoundTripsWithRowPaddingAndRejectsOtherFiles) {
-    const Canvas picture = gradientPattern(5, 3); // 15 bytes a row, padded to 16
-    const auto bytes = codec::encodeBmp24(picture);
-    ASSERT_TRUE(bytes);
-    EXPECT_EQ(bytes->size(), 54u + 16 * 3);
-    // Bottom-up, blue first: the file's first pixel is the picture's lower left.
-    const Rgb lowerLeft = picture.pixel(0, 2);
-    EXPECT_EQ(static_cast<std::uint8_t>((*bytes)[54]), lowerLeft.b);
-    EXPECT_EQ(static_cast<std::uint8_t>((*bytes)[56]), lowerLeft.r);
-    const auto back = codec::decodeBmp24(*bytes);
-    ASSERT_TRUE(back);
-    EXPECT_TRUE(*back == picture);
-
-    EXPECT_FALSE(codec::decodeBmp24(bytes->substr(0, bytes->size() - 1)));
-    std::string eightBit = *bytes;
-    eightBit[28] = 8;
-    EXPECT_FALSE(codec::decodeBmp24(eightBit));
-}
 
 TEST(TransG, MessagesAndLibraryCheck) {
     const clsTransG transG;

@@ -161,20 +161,20 @@ TEST(ProgramFolder, ComesFromTheEnvironmentAndIsCreated) {
         ScopedEnv home("WAVORY_HOME", (root / "prog").string() + "//");
         const std::string path = GetPath();
         EXPECT_EQ(path, (root / "prog").string() + "/");
+        EXPECT_FALSE(std::filesystem::exists(root / "prog")) << "a look-up creates nothing";
+        EXPECT_FALSE(ensureProgramFolder());
         EXPECT_TRUE(std::filesystem::is_directory(root / "prog"));
     }
     {
         ScopedEnv home("WAVORY_HOME", std::nullopt);
         ScopedEnv config("XDG_CONFIG_HOME", (root / "cfg").string());
         EXPECT_EQ(GetPath(), (root / "cfg" / "wavory").string() + "/");
-        EXPECT_TRUE(std::filesystem::is_directory(root / "cfg" / "wavory"));
     }
     {
         ScopedEnv home("WAVORY_HOME", "");
         ScopedEnv config("XDG_CONFIG_HOME", "relative/ignored");
         ScopedEnv user("HOME", (root / "user").string());
         EXPECT_EQ(GetPath(), (root / "user" / ".config" / "wavory").string() + "/");
-        EXPECT_TRUE(std::filesystem::is_directory(root / "user" / ".config" / "wavory"));
     }
     std::filesystem::remove_all(root);
 }

@@ -3,7 +3,6 @@
 #include <cfenv>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace wavory {
@@ -126,9 +125,13 @@ std::string plainDecimal(double value) {
         return std::to_string(static_cast<std::int64_t>(value));
     }
     char buffer[64];
-    // Up to 15 significant digits, as the earlier program wrote its numbers.
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    std::string text = buffer;
+    // Up to 15 significant digits, as the earlier program wrote its numbers; to_chars
+    // ignores the locale, so the decimal separator is always ".".
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    for (char& c : text)
+        if (c == 'e') c = 'E';
     const auto e = text.find('E');
     if (e == std::string::npos) return text;
     // "1.5E+020" style exponents are written with at least two digits: "1.5E+20".

@@ -25,27 +25,40 @@ std::string homeFolder() {
     return ".";
 }
 
+std::string withoutTrailingSeparators(std::string folder) {
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
+}
+
 std::string programFolderWithoutSeparator() {
     if (std::string home = environment("WAVORY_HOME"); !home.empty())
         return home;
     const std::string config = environment("XDG_CONFIG_HOME");
     // Relative values are invalid for XDG and ignored.
     if (!config.empty() && config.front() == '/')
-        return config + "/wavory";
+        return withoutTrailingSeparators(config) + "/wavory";
     return homeFolder() + "/.config/wavory";
 }
 
 } // namespace
 
 std::string GetPath() {
-    std::string folder = programFolderWithoutSeparator();
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    while (folder.size() > 1 && folder.back() == '/')
-        folder.pop_back();
+    std::string folder = withoutTrailingSeparators(programFolderWithoutSeparator());
     if (folder.back() != '/')
         folder += '/';
     return folder;
+}
+
+std::error_code ensureProgramFolder() {
+    std::error_code error;
+    std::filesystem::create_directories(GetPath(), error);
+    return error;
+}
+
+std::string resolveInProgramFolder(std::string_view name) {
+    if (!name.empty() && name.front() == '/') return std::string(name);
+    return GetPath() + std::string(name);
 }
 
 } // namespace wavory

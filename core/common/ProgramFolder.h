@@ -3,13 +3,21 @@
 // "colorset" folder live.
 
 #include <string>
+#include <system_error>
+#include <string_view>
 
 namespace wavory {
 
 // $WAVORY_HOME when set and not empty, else $XDG_CONFIG_HOME/wavory (an absolute
-// XDG_CONFIG_HOME only), else ~/.config/wavory; with exactly one trailing "/". The folder
-// is created when missing; a failure to create it is left to the first file access to
-// report.
+// XDG_CONFIG_HOME only), else ~/.config/wavory; with exactly one trailing "/". Looking
+// the folder up never creates it: start-up does that once (ensureProgramFolder).
 std::string GetPath();
+
+// Creates the program folder when missing.
+std::error_code ensureProgramFolder();
+
+// A name starting with "/" is kept as it is; any other name is taken relative to the
+// program folder.
+std::string resolveInProgramFolder(std::string_view name);
 
 } // namespace wavory

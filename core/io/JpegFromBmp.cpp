@@ -1,7 +1,7 @@
 #include "io/JpegFromBmp.h"
 
 #include "io/AtomicFile.h"
-#include "io/Bmp24Codec.h"
+#include "io/BmpReader.h"
 #include "io/EncodedFile.h"
 #include "io/JpegEncoder.h"
 
@@ -16,7 +16,7 @@ Result saveJpegFromBmpFile(const std::filesystem::path& bmpFile,
         std::string bytes;
         if (auto ec = readWholeFile(bmpFile, bytes))
             return {kCannotOpen, systemErrorText(ec)};
-        const std::optional<Canvas> picture = decodeBmp24(bytes);
+        const std::optional<Canvas> picture = decodeBmp(bytes);
         if (!picture || picture->empty())
             return {kFormatError, "not a 24-bit BMP file"};
         bytes = std::string(); // the source bytes are no longer needed

@@ -1,5 +1,7 @@
 #include "io/OutputNames.h"
 
+#include "common/PathText.h"
+
 namespace wavory {
 
 namespace {
@@ -18,15 +20,6 @@ bool endsWithNoCase(std::string_view text, std::string_view lowerSuffix) {
     return true;
 }
 
-// The path without its extension: everything from the last "." of the last path element
-// is cut, unless that "." is the path's first character.
-std::string trimDirFname(std::string_view path) {
-    const auto cut = path.find_last_of("./");
-    if (cut == std::string_view::npos || cut == 0 || path[cut] != '.')
-        return std::string(path);
-    return std::string(path.substr(0, cut));
-}
-
 } // namespace
 
 ImageFileFormat imageFormatForName(std::string_view name) {
@@ -38,7 +31,7 @@ ImageFileFormat imageFormatForName(std::string_view name) {
 }
 
 std::string companionTextName(std::string_view imageName) {
-    return trimDirFname(imageName) + ".txt";
+    return TrimDirFname(imageName) + ".txt";
 }
 
 } // namespace wavory

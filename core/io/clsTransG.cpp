@@ -1,7 +1,8 @@
 #include "io/clsTransG.h"
 
+#include "common/ProgramFolder.h"
 #include "io/AtomicFile.h"
-#include "io/Bmp24Codec.h"
+#include "io/BmpWriter.h"
 #include "io/EncodedFile.h"
 #include "io/JpegEncoder.h"
 #include "io/JpegFromBmp.h"
@@ -20,16 +21,6 @@ constexpr const char* kEmptyPictureText = "保存する画像がありません�
 
 bool qualityInRange(std::uint8_t quality) {
     return quality >= 1 && quality <= 100;
-}
-
-std::filesystem::path programFolder() {
-    if (const char* home = std::getenv("WAVORY_HOME"); home && *home)
-        return home;
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
-        return std::filesystem::path(config) / "wavory";
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return std::filesystem::path(home) / ".config" / "wavory";
-    return ".";
 }
 
 // A 255 result is the only one the wrapper shows itself; the caller shows the others.
@@ -61,14 +52,10 @@ class TempFileRemover {
 
 codec::Result jpegThroughBmpFile(const Canvas& picture, const std::filesystem::path& target,
                                  int quality, bool progressive) {
-    const std::filesystem::path temp = programFolder() / clsTransG::kTempBmpName;
-    std::optional<std::string> bmp = codec::encodeBmp24(picture);
-    if (!bmp)
-        return {codec::kInternalError, "picture too large for a BMP file"};
-    if (auto ec = writeFileAtomically(temp, *bmp))
+    const std::filesystem::path temp = std::filesystem::path(GetPath()) / clsTransG::kTempBmpName;
+    if (auto ec = writeBmp(temp.string(), picture))
         return {codec::kInternalError, systemErrorText(ec)};
     TempFileRemover remover(temp);
-    bmp.reset();
     return codec::saveJpegFromBmpFile(temp, target, quality, progressive);
 }
 

@@ -1,0 +1,155 @@
+#include "RenderOptions.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+namespace wavory::cli {
+
+namespace {
+
+std::string lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+template <typename Int> bool parseInt(const std::string& text, Int& value) {
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && ptr == text.data() + text.size();
+}
+
+} // namespace
+
+std::optional<DrawMode> parseDrawMode(const std::string& text) {
+    const std::string l = lower(text);
+    if (l == "normal" || text == "通常") return DrawMode::Normal;
+    if (l == "and") return DrawMode::And;
+    if (l == "or") return DrawMode::Or;
+    if (l == "xor") return DrawMode::Xor;
+    return std::nullopt;
+}
+
+std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& args,
+                                                std::string& error) {
+    RenderOptions options;
+    std::optional<DrawMode> pendingMode;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                error = arg + " needs a value";
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        std::string v;
+        if (arg == "-h" || arg == "--help") {
+            options.help = true;
+            return options;
+        } else if (arg == "-o" || arg == "--output") {
+            if (!value(options.output)) return std::nullopt;
+        } else if (arg == "--mode") {
+            if (!value(v)) return std::nullopt;
+            pendingMode = parseDrawMode(v);
+            if (!pendingMode) {
+                error = "unknown draw mode '" + v + "' (通常/normal, AND, OR, XOR)";
+                return std::nullopt;
+            }
+        } else if (arg == "--colorsets") {
+            if (!value(v)) return std::nullopt;
+            options.colorSetFile = v;
+        } else if (arg == "--write-params") {
+            if (!value(v)) return std::nullopt;
+            options.writeParams = v;
+        } else if (arg == "--seed") {
+            std::uint64_t seed = 0;
+            if (!value(v)) return std::nullopt;
+            if (!parseInt(v, seed)) {
+                error = "--seed needs a whole number, not '" + v + "'";
+                return std::nullopt;
+            }
+            options.seed = seed;
+        } else if (arg == "--threads") {
+            if (!value(v)) return std::nullopt;
+            if (!parseInt(v, options.threads) || options.threads > 256) {
+                error = "--threads needs a whole number from 0 to 256, not '" + v + "'";
+                return std::nullopt;
+            }
+        } else if (arg == "--quality") {
+            if (!value(v)) return std::nullopt;
+            if (!parseInt(v, options.quality)) {
+                error = "--quality needs a whole number, not '" + v + "'";
+                return std::nullopt;
+            }
+        } else if (arg == "--progressive") {
+            options.progressive = true;
+        } else if (arg == "--png-mode") {
+            if (!value(v)) return std::nullopt;
+            if (!parseInt(v, options.pngMode)) {
+                error = "--png-mode needs 0, 1 or 2, not '" + v + "'";
+                return std::nullopt;
+            }
+        } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            error = "unknown option " + arg;
+            return std::nullopt;
+        } else {
+            options.layers.push_back({arg, pendingMode});
+            pendingMode.reset();
+        }
+    }
+    if (pendingMode) {
+        error = "--mode must be followed by a parameter file";
+        return std::nullopt;
+    }
+    if (options.layers.empty()) {
+        error = "no parameter file given";
+        return std::nullopt;
+    }
+    if (options.output.empty()) {
+        error = "no output file given (-o OUT.bmp)";
+        return std::nullopt;
+    }
+    return options;
+}
+
+const char* renderUsage() {
+    return R"(Usage: wavory-render PARAMFILE [[--mode MODE] PARAMFILE ...] -o OUT [options]
+
+Renders Wavory parameter text files exactly as the program draws them and saves the
+picture. Each PARAMFILE is read in turn, as the program reads a parameter text file,
+and drawn onto the same canvas; --mode before a file sets how that drawing combines
+with the picture already there. A file whose image size differs from the canvas
+starts a new, cleared (black) canvas. Values a file of an older format number does
+not set keep their earlier values (at first the program's start-up values: 200 x 200
+pixels, the first color set, phase 0, frame off).
+
+Options:
+  -o, --output OUT     the picture to write. The format follows the end of the name,
+                       as in the program: "...jpg"/"...jpeg" JPEG, "...png" PNG,
+                       anything else BMP (24 bits per pixel).
+  --mode MODE          draw mode of the next PARAMFILE: 通常 (or normal), AND, OR, XOR.
+                       Default: normal.
+  --colorsets FILE     read the color sets from this color set file (.cst), as the
+                       program reads its collection at start-up (duplicates kept),
+                       instead of the fourteen built-in sets. Each parameter file's
+                       color set is looked up by name in it; a name that is not found
+                       is warned about and the first set is used.
+  --quality N          JPEG quality 1..100 (default 100).
+  --progressive        write a progressive JPEG.
+  --png-mode M         PNG mode: 0 標準 (default), 1 圧縮速度優先（低圧縮率）,
+                       2 圧縮率優先(不可逆圧縮、低速) (quantized to 256 colors).
+  --write-params FILE  also write the parameter text file of the last drawing.
+  --seed N             seed the random source, so a bleed above 0 gives a repeatable
+                       picture (default: the time of day, as the program does).
+  --threads N          threads for the synthesis (default 0: one per processor).
+  -h, --help           show this text.
+
+Progress is shown in percent on stderr when stderr is a terminal. Messages go to
+stderr; the exit status is 0 on success and 1 on any failure, which leaves no file
+half-written.
+)";
+}
+
+} // namespace wavory::cli

@@ -1,0 +1,166 @@
+#pragma once
+// Everything that outlives one run, apart from the color sets and the last drawing: the
+// model behind "wavory.ini" and "Tileview.ini". The windows copy their controls into it
+// before SaveSettings and take their controls from it after LoadSettings; the members
+// are named after the keys they are stored under, grouped by section.
+//
+// A default-constructed AppSettings holds the values before anything is read: the
+// program's globals as they start and the controls' initial values.
+
+#include "io/FormPosition.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace wavory {
+
+inline constexpr const char* kSettingsFileName = "wavory.ini";
+// Written as "App"/"Version"; major "." minor.
+inline constexpr const char* kProgramVersion = "2.50";
+
+// Left and top of a window in pixels (stored in twips).
+struct WindowPosition {
+    std::int32_t Left = 0;
+    std::int32_t Top = 0;
+    friend bool operator==(const WindowPosition&, const WindowPosition&) = default;
+};
+
+// The parameter groups a random setting may change, by flag number ("DoRndSet 0" ...).
+enum RandomGroup : int {
+    RndPeriods = 0,    // "周期"
+    RndAmplitudes = 1, // "振幅"
+    RndComponents = 2, // "成分のオン／オフ"
+    RndCenter = 3,     // "画像の中心"
+    RndBleed = 4,      // "にじみ"
+    RndPower = 5,      // "べき乗"
+    RndColorSet = 6,   // "使用色セット"
+    RandomGroupCount = 7,
+};
+
+struct AppSettings {
+    // Section "Form": where the main, picture, easy help and frame settings windows stand.
+    // Nothing means "no stored position": the window keeps its initial place. The main
+    // window's entry is its normal (not minimized) position.
+    struct FormSection {
+        std::optional<WindowPosition> Main;
+        std::optional<WindowPosition> Picture;
+        std::optional<WindowPosition> Help;
+        std::optional<WindowPosition> Button;
+        friend bool operator==(const FormSection&, const FormSection&) = default;
+    } Form;
+
+    // Section "Picture": image size, save options and the folders of the file dialogs.
+    struct PictureSection {
+        std::int32_t Width = 200; // image size in pixels, 4 to 3000
+        std::int32_t Height = 200;
+        std::uint8_t JpegSaveQ = 0;
+        bool JpegSavePrgrs = false;
+        std::uint8_t PNGSaveQ = 0;
+        // Folders with a trailing "/" or empty: the image save dialog (also the folder for
+        // the linked-application file), the parameter text file dialog, the color set file
+        // dialog.
+        std::string Path;
+        std::string TxtPath;
+        std::string CSetPath;
+        friend bool operator==(const PictureSection&, const PictureSection&) = default;
+    } Picture;
+
+    // Section "Button": the frame settings window's controls.
+    struct ButtonSection {
+        std::int16_t Enabled = 0;  // chkFrameEnabled, 0 or 1
+        std::int32_t Color = 0;    // picFrameColor, red in the low byte
+        std::int16_t Senmei = 25;  // sldFrameSenmei, 0 to 50
+        std::int16_t Shadow = 25;  // sldFrameShadow, 0 to 50
+        std::int16_t Line = 25;    // sldFrameLine, 0 to 50
+        std::string Width = "10";  // txtX
+        std::string Height = "10"; // txtY
+        std::int16_t XYFix = 0;    // chkXYFix, 0 or 1
+        friend bool operator==(const ButtonSection&, const ButtonSection&) = default;
+    } Button;
+
+    // Section "Anim": the animation window's controls and the preview speed.
+    struct AnimSection {
+        std::string IsoFrom = "0";       // txtIsoFrom
+        std::string IsoTo = "99";        // txtIsoTo
+        std::string Frame = "10";        // txtFrame
+        std::string Drive;               // kept for files of the earlier program; no drives here
+        std::string Path;                // the frames' folder
+        std::string Name = "anim";       // txtName
+        std::string NumberFrom = "1";    // txtNumberFrom
+        std::int16_t Number = 1;         // cboNumber list index, 0 to 7 (1 to 8 digits)
+        std::int16_t PreviewSpeed = 100; // hscSpeed of the preview, 5 to 500 ms
+        friend bool operator==(const AnimSection&, const AnimSection&) = default;
+    } Anim;
+
+    // Section "TileView", and the tile view's text of "Tileview.ini".
+    struct TileViewSection {
+        bool FontBold = false;
+        bool FontItalic = false;
+        std::string FontName;
+        std::int16_t FontSize = 0; // points
+        std::int32_t Color = 0;    // red in the low byte
+        std::string Text;          // kept in "Tileview.ini"
+        friend bool operator==(const TileViewSection&, const TileViewSection&) = default;
+    } TileView;
+
+    // Section "Tool": whether the frame settings and easy help windows are shown.
+    struct ToolSection {
+        bool ButtonShow = false;
+        bool HelpShow = false;
+        friend bool operator==(const ToolSection&, const ToolSection&) = default;
+    } Tool;
+
+    // Section "Option": the options dialog's values.
+    struct OptionSection {
+        std::string Shell; // the linked application
+        bool Hello = false;
+        bool QuitQ = false;
+        bool DrewBeep = false;
+        bool DrawOnRnd = false;
+        bool TextOnGrp = false;
+        bool ActiveAfterDrawing = false;
+        bool DrawOnChange = false;
+        double RndSetSW = 0; // amplitude tendency, about -1 (large) .. 1 (small)
+        double RndSetBS = 0; // period tendency, about -1 (short) .. 1 (long)
+        std::array<bool, RandomGroupCount> DoRndSet{};
+        friend bool operator==(const OptionSection&, const OptionSection&) = default;
+    } Option;
+
+    friend bool operator==(const AppSettings&, const AppSettings&) = default;
+};
+
+// The key of random-setting flag i: "DoRndSet", a blank, the digit.
+std::string doRndSetKey(int index);
+
+// True when "wavory.ini" in the program folder has a non-empty "App"/"ExistINI": the
+// settings are then loaded; otherwise this is a first start.
+bool SettingsExist();
+
+// The first-start values: JPEG quality 100, draw after a random setting and activate
+// after drawing on, random groups periods, amplitudes, components and color set, tile
+// font `mainWindowFontName` at 12 points, the frame settings and easy help windows shown,
+// the color set dialog in the program's "colorset" folder. The rest stays as it is.
+void ApplyFirstStartDefaults(AppSettings& settings, std::string_view mainWindowFontName);
+
+struct SaveSettingsResult {
+    std::error_code settingsFile; // "wavory.ini"
+    std::error_code tileViewFile; // "Tileview.ini"
+};
+
+// Writes every key of "wavory.ini" in the program folder, in the program's order, as one
+// atomic rewrite that keeps keys it does not know; then "Tileview.ini". A read-only
+// "wavory.ini" is made writable first. Failures are only returned.
+SaveSettingsResult SaveSettings(const AppSettings& settings);
+
+// Reads "wavory.ini" into settings, step by step: a missing or unconvertible value leaves
+// its member as it was. `showWelcome` is called when "Hello" is true once the options are
+// read, before the rest is loaded (the welcome dialog may change Hello). Window positions
+// are loaded as stored; the caller brings each window onto the screen with ChkFormPos.
+void LoadSettings(AppSettings& settings, const std::function<void(AppSettings&)>& showWelcome = {});
+
+} // namespace wavory

@@ -1,0 +1,62 @@
+#pragma once
+// The lines of an INI file as the private-profile functions see them. Every line of the
+// file is kept as it was (comments, blank lines, keys nobody asks for), so rewriting the
+// file after changing one key changes only that key's line.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wavory {
+
+// Section and key names match without regard to ASCII letter case; bytes of multibyte
+// characters are compared as they are.
+bool iniNamesEqual(std::string_view a, std::string_view b);
+
+// Blanks the INI syntax ignores around names, "=" and values.
+std::string_view trimIniBlanks(std::string_view text);
+
+class IniDocument {
+  public:
+    // Decoded (UTF-8) text; CR LF and LF line ends are both accepted.
+    static IniDocument parse(std::string_view text);
+
+    // The lines joined with CR LF after every line.
+    std::string text() const;
+    std::size_t lineCount() const { return lines_.size(); }
+    bool empty() const { return lines_.empty(); }
+    void clear() { lines_.clear(); }
+
+    // The value of the first matching key, blanks around it removed (quotes are left to
+    // the reader). Nothing when the section or the key is missing.
+    std::optional<std::string> value(std::string_view section, std::string_view key) const;
+
+    // Replaces the value of the first matching key, or appends the key after the last
+    // non-blank line of the first matching section, or appends the section at the end.
+    // The value is written exactly as given. False (and nothing changed) when a name
+    // cannot be written without changing the file's structure: an empty name, a line
+    // break or NUL in a name, a "]" in a section name, a "=" in a key name, or a key name
+    // starting with ";" or "[". A value is cut at its first line break or NUL, which is
+    // where a reader would stop anyway.
+    bool setValue(std::string_view section, std::string_view key, std::string_view value);
+
+  private:
+    enum class Kind { Other, Section, Key };
+    struct Line {
+        std::string text;
+        Kind kind = Kind::Other;
+        std::string name;            // section or key name, blanks trimmed
+        std::size_t valueBegin = 0;  // key lines: where the trimmed value starts in text
+        std::size_t valueLength = 0; // and its length
+    };
+
+    static Line classify(std::string text);
+    // Index of the first key line matching `key` in any section named `section`.
+    std::optional<std::size_t> findKey(std::string_view section, std::string_view key) const;
+
+    std::vector<Line> lines_;
+};
+
+} // namespace wavory

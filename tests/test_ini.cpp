@@ -1,0 +1,358 @@
+#include "io/AtomicFile.h"
+#include "io/clsINI.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+using namespace wavory;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Every test gets its own program folder.
+class IniTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/wavory-ini-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        home_ = pattern;
+        ::setenv("WAVORY_HOME", home_.c_str(), 1);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(home_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(home_, ec);
+        ::unsetenv("WAVORY_HOME");
+    }
+
+    std::string file(const std::string& name) const { return home_ + "/" + name; }
+    void put(const std::string& name, const std::string& bytes) const {
+        ASSERT_FALSE(writeFileAtomically(file(name), bytes));
+    }
+    std::string get(const std::string& name) const {
+        std::string bytes;
+        EXPECT_FALSE(readWholeFile(file(name), bytes));
+        return bytes;
+    }
+
+    std::string home_;
+};
+
+} // namespace
+
+TEST_F(IniTest, RelativeNamesResolveToTheProgramFolder) {
+    clsINI ini;
+    ini.InitINI("/data/a.ini");
+    EXPECT_EQ(ini.Path(), "/data/a.ini");
+    ini.InitINI("a.ini");
+    EXPECT_EQ(ini.Path(), home_ + "/a.ini");
+    ini.InitINI("colorset/x.cst");
+    EXPECT_EQ(ini.Path(), home_ + "/colorset/x.cst");
+
+    // A folder given with trailing separators still gets exactly one.
+    ::setenv("WAVORY_HOME", (home_ + "//").c_str(), 1);
+    ini.InitINI("a.ini");
+    EXPECT_EQ(ini.Path(), home_ + "/a.ini");
+    ::setenv("WAVORY_HOME", "/", 1);
+    ini.InitINI("a.ini");
+    EXPECT_EQ(ini.Path(), "/a.ini");
+
+    ::unsetenv("WAVORY_HOME");
+    const char* oldConfig = std::getenv("XDG_CONFIG_HOME");
+    const std::string savedConfig = oldConfig ? oldConfig : "";
+    ::setenv("XDG_CONFIG_HOME", "/cfg/", 1);
+    ini.InitINI("a.ini");
+    EXPECT_EQ(ini.Path(), "/cfg/wavory/a.ini");
+    ::unsetenv("XDG_CONFIG_HOME");
+    const char* user = std::getenv("HOME");
+    if (user && *user && std::string(user) != "/") {
+        ini.InitINI("a.ini");
+        EXPECT_EQ(ini.Path(), std::string(user) + "/.config/wavory/a.ini");
+    }
+    if (oldConfig)
+        ::setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
+}
+
+TEST_F(IniTest, MissingKeysGiveZeroEmptyOrKeepTheBoolean) {
+    put("a.ini", "[S]\r\nEmpty=\r\nBlank=   \r\n");
+    clsINI ini;
+    ini.InitINI("a.ini");
+    std::int32_t number = 5;
+    EXPECT_TRUE(ini.AccessINI("S", "Missing", number, false));
+    EXPECT_EQ(number, 0);
+    double real = 2.5;
+    EXPECT_TRUE(ini.AccessINI("NoSection", "X", real, false));
+    EXPECT_EQ(real, 0.0);
+    bool flag = true;
+    EXPECT_TRUE(ini.AccessINI("S", "Missing", flag, false));
+    EXPECT_TRUE(flag);
+    EXPECT_TRUE(ini.AccessINI("S", "Blank", flag, false));
+    EXPECT_TRUE(flag);
+    std::string text = "old";
+    EXPECT_TRUE(ini.AccessINI("S", "Missing", text, false));
+    EXPECT_EQ(text, "");
+
+    EXPECT_EQ(ini.GetIni("S", "Missing", "def"), "def");
+    EXPECT_EQ(ini.GetIni("S", "Empty", "def"), "def");
+    EXPECT_EQ(ini.GetIni("S", "Blank", "def"), "def");
+
+    clsINI none;
+    none.InitINI("no-such-file.ini");
+    EXPECT_EQ(none.GetIni("S", "K", "d"), "d");
+    EXPECT_FALSE(fs::exists(file("no-such-file.ini"))); // reading creates nothing
+}
+
+TEST_F(IniTest, ReadingConvertsByTheReceivingType) {
+    put("a.ini", "[S]\r\nWord=abc\r\nT=tRuE\r\nF=FALSE\r\nZero=0\r\nNeg=-1\r\nHalf=2.5\r\n"
+                 "Big=300\r\nEven=254.5\r\nPrefix= 12abc\r\nHuge=1e999\r\nNumWord=1abc\r\n");
+    clsINI ini;
+    ini.InitINI("a.ini");
+
+    bool flag = true;
+    EXPECT_FALSE(ini.AccessINI("S", "Word", flag, false));
+    EXPECT_TRUE(flag);
+    EXPECT_FALSE(ini.AccessINI("S", "NumWord", flag, false));
+    EXPECT_TRUE(flag);
+    EXPECT_TRUE(ini.AccessINI("S", "F", flag, false));
+    EXPECT_FALSE(flag);
+    EXPECT_TRUE(ini.AccessINI("S", "T", flag, false));
+    EXPECT_TRUE(flag);
+    EXPECT_TRUE(ini.AccessINI("S", "Zero", flag, false));
+    EXPECT_FALSE(flag);
+    EXPECT_TRUE(ini.AccessINI("S", "Half", flag, false));
+    EXPECT_TRUE(flag);
+
+    std::int32_t number = 7;
+    EXPECT_TRUE(ini.AccessINI("S", "Word", number, false));
+    EXPECT_EQ(number, 0);
+    EXPECT_TRUE(ini.AccessINI("S", "Prefix", number, false));
+    EXPECT_EQ(number, 12);
+    EXPECT_TRUE(ini.AccessINI("S", "Half", number, false));
+    EXPECT_EQ(number, 2); // half to even
+
+    std::uint8_t byte = 9;
+    EXPECT_FALSE(ini.AccessINI("S", "Big", byte, false));
+    EXPECT_EQ(byte, 9);
+    EXPECT_FALSE(ini.AccessINI("S", "Neg", byte, false));
+    EXPECT_EQ(byte, 9);
+    EXPECT_TRUE(ini.AccessINI("S", "Even", byte, false));
+    EXPECT_EQ(byte, 254);
+
+    std::int16_t shortNumber = 3;
+    EXPECT_TRUE(ini.AccessINI("S", "Big", shortNumber, false));
+    EXPECT_EQ(shortNumber, 300);
+    EXPECT_FALSE(ini.AccessINI("S", "Huge", shortNumber, false));
+    EXPECT_EQ(shortNumber, 300);
+
+    float single = 1.0f;
+    EXPECT_FALSE(ini.AccessINI("S", "Huge", single, false));
+    EXPECT_EQ(single, 1.0f);
+    double real = 1.0;
+    EXPECT_FALSE(ini.AccessINI("S", "Huge", real, false));
+    EXPECT_EQ(real, 1.0);
+    EXPECT_TRUE(ini.AccessINI("S", "Half", real, false));
+    EXPECT_EQ(real, 2.5);
+}
+
+TEST_F(IniTest, WritingUsesPlainForms) {
+    clsINI ini;
+    ini.InitINI("w.ini");
+    bool yes = true, no = false;
+    std::int16_t negative = -120;
+    std::uint8_t byte = 100;
+    float single = 0.1f;
+    double real = -0.25;
+    std::string text = " 1440";
+    EXPECT_TRUE(ini.AccessINI("S", "Yes", yes, true));
+    EXPECT_TRUE(ini.AccessINI("S", "No", no, true));
+    EXPECT_TRUE(ini.AccessINI("S", "Neg", negative, true));
+    EXPECT_TRUE(ini.AccessINI("S", "Byte", byte, true));
+    EXPECT_TRUE(ini.AccessINI("S", "Single", single, true));
+    float twips = 1234.5f;
+    EXPECT_TRUE(ini.AccessINI("S", "Twips", twips, true));
+    EXPECT_TRUE(ini.AccessINI("S", "Real", real, true));
+    EXPECT_TRUE(ini.AccessINI("S", "MainL", text, true));
+    EXPECT_EQ(get("w.ini"), "[S]\r\nYes=True\r\nNo=False\r\nNeg=-120\r\nByte=100\r\n"
+                            "Single=0.1\r\nTwips=1234.5\r\nReal=-0.25\r\nMainL= 1440\r\n");
+    // The blank of the sign-position form is dropped again on reading.
+    float position = 0;
+    EXPECT_TRUE(ini.AccessINI("S", "MainL", position, false));
+    EXPECT_EQ(position, 1440.0f);
+}
+
+TEST_F(IniTest, LongValuesAreCutAt199Characters) {
+    const std::string ascii(250, 'x');
+    std::string japanese;
+    for (int i = 0; i < 250; ++i)
+        japanese += "\u3042"; // あ, two bytes in CP932
+    clsINI ini;
+    ini.InitINI("long.ini");
+    ASSERT_TRUE(ini.WriteText("S", "A", ascii));
+    ASSERT_TRUE(ini.WriteText("S", "J", japanese));
+    EXPECT_EQ(ini.GetIni("S", "A", ""), std::string(199, 'x'));
+    const std::string cut = ini.GetIni("S", "J", "");
+    EXPECT_EQ(cut, japanese.substr(0, 199 * 3)); // 199 characters, three UTF-8 bytes each
+    std::string text;
+    ini.AccessINI("S", "A", text, false);
+    EXPECT_EQ(text.size(), 199u);
+}
+
+TEST_F(IniTest, PrivateProfileSyntax) {
+    put("p.ini", "; settings\r\n"
+                 "[Form]\r\n"
+                 "  mainl   =   120  \r\n"
+                 "Quoted=\"  spaced  \"\r\n"
+                 "Twice=\"\"a\"\"\r\n"
+                 "Open=\"abc\r\n"
+                 "NoEquals\r\n"
+                 "[  ＦＯＲＭ  ]\r\n"
+                 "K=wide\r\n"
+                 "[picture]\r\n"
+                 "Width=640\r\n");
+    clsINI ini;
+    ini.InitINI("p.ini");
+    EXPECT_EQ(ini.GetIni("FORM", "MainL", ""), "120");
+    EXPECT_EQ(ini.GetIni("Form", "MAINL", ""), "120");
+    EXPECT_EQ(ini.GetIni("Picture", "width", ""), "640");
+    EXPECT_EQ(ini.GetIni("Form", "Quoted", ""), "  spaced  ");
+    EXPECT_EQ(ini.GetIni("Form", "Twice", ""), "\"a\"");
+    EXPECT_EQ(ini.GetIni("Form", "Open", ""), "\"abc");
+    EXPECT_EQ(ini.GetIni("Form", "NoEquals", "d"), "d");
+    // Full-width letters are not folded: they are a different section.
+    EXPECT_EQ(ini.GetIni("Form", "K", "none"), "none");
+    EXPECT_EQ(ini.GetIni("ＦＯＲＭ", "k", ""), "wide");
+    EXPECT_EQ(ini.GetIni("ｆｏｒｍ", "k", "none"), "none");
+    EXPECT_EQ(ini.GetIni("Form", "; settings", "none"), "none");
+}
+
+TEST_F(IniTest, RewritingKeepsEverythingElse) {
+    put("r.ini", "; comment kept\r\n"
+                 "[Form]\r\n"
+                 "MainL= 100\r\n"
+                 "Unknown=keep me\r\n"
+                 "\r\n"
+                 "[Picture]\r\n"
+                 "Width= 640\r\n");
+    clsINI ini;
+    ini.InitINI("r.ini");
+    ASSERT_TRUE(ini.WriteText("FORM", "mainl", " 200"));
+    ASSERT_TRUE(ini.WriteText("Form", "MainT", " 300"));   // new key, end of its section
+    ASSERT_TRUE(ini.WriteText("App", "ExistINI", "True")); // new section, end of file
+    EXPECT_EQ(get("r.ini"), "; comment kept\r\n"
+                            "[Form]\r\n"
+                            "MainL= 200\r\n"
+                            "Unknown=keep me\r\n"
+                            "MainT= 300\r\n"
+                            "\r\n"
+                            "[Picture]\r\n"
+                            "Width= 640\r\n"
+                            "[App]\r\n"
+                            "ExistINI=True\r\n");
+}
+
+TEST_F(IniTest, UnwritableNamesAndLineBreaksCannotBreakTheFile) {
+    clsINI ini;
+    ini.InitINI("n.ini");
+    EXPECT_FALSE(ini.WriteText("S", "a=b", "1"));
+    EXPECT_FALSE(ini.WriteText("S]", "a", "1"));
+    EXPECT_FALSE(ini.WriteText("S", ";a", "1"));
+    EXPECT_FALSE(ini.WriteText("", "a", "1"));
+    EXPECT_FALSE(fs::exists(file("n.ini")));
+    EXPECT_TRUE(ini.WriteText("S", "a", "one\r\n[Evil]\r\nb=2"));
+    EXPECT_EQ(get("n.ini"), "[S]\r\na=one\r\n");
+}
+
+TEST_F(IniTest, Cp932FileIsReadAndRewrittenByteExactly) {
+    // [色セット] / 名前=波～線―テスト / Count= 3, in CP932, with a comment and an unknown key.
+    const std::string original = "; \x83\x52\x83\x81\x83\x93\x83\x67\r\n"
+                                 "[\x90\x46\x83\x5A\x83\x62\x83\x67]\r\n"
+                                 "\x96\xBC\x91\x4F=\x94\x67\x81\x60\x90\xFC\x81\x5C\x83\x65\x83\x58"
+                                 "\x83\x67\r\n"
+                                 "Count= 3\r\n";
+    put("c.ini", original);
+    clsINI ini;
+    ini.InitINI("c.ini");
+    EXPECT_EQ(ini.GetIni("色セット", "名前", ""), "波\uFF5E線\u2015テスト");
+    EXPECT_EQ(ini.GetIni("色セット", "count", ""), "3");
+
+    ASSERT_TRUE(ini.WriteText("色セット", "Count", " 3"));
+    EXPECT_EQ(get("c.ini"), original);
+    // A name typed with the wave dash and the em dash is written as the same bytes.
+    ASSERT_TRUE(ini.WriteText("色セット", "名前", "波\u301C線\u2014テスト"));
+    EXPECT_EQ(get("c.ini"), original);
+}
+
+TEST_F(IniTest, EveryWriteIsAtomicAndProtectsWhatItCannotRead) {
+    put("ro.ini", "[S]\r\nK=old\r\n");
+    fs::permissions(file("ro.ini"),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    clsINI ini;
+    ini.InitINI("ro.ini");
+    EXPECT_FALSE(ini.WriteText("S", "K", "new"));
+    EXPECT_EQ(get("ro.ini"), "[S]\r\nK=old\r\n");
+    EXPECT_TRUE(ini.ClearINI()); // an error code: the protected file is not emptied
+    ini.SetAttrINIArchive();
+    EXPECT_TRUE(ini.WriteText("S", "K", "new"));
+    EXPECT_EQ(get("ro.ini"), "[S]\r\nK=new\r\n");
+    EXPECT_FALSE(ini.ClearINI());
+    EXPECT_EQ(get("ro.ini"), "");
+
+    clsINI missing;
+    missing.InitINI("gone.ini");
+    missing.SetAttrINIArchive(); // no file: silently nothing
+    EXPECT_FALSE(fs::exists(file("gone.ini")));
+
+    // A path that cannot be read as a file is never replaced.
+    fs::create_directory(file("dir.ini"));
+    clsINI folder;
+    folder.InitINI("dir.ini");
+    std::int32_t value = 1;
+    EXPECT_FALSE(folder.AccessINI("S", "K", value, true));
+    EXPECT_TRUE(fs::is_directory(file("dir.ini")));
+    EXPECT_TRUE(folder.BeginBatch()); // an error: nothing to batch on
+
+    clsINI noFolder;
+    noFolder.InitINI("no/such/folder/x.ini");
+    EXPECT_FALSE(noFolder.WriteText("S", "K", "v"));
+
+    // No temporary files are left behind.
+    for (const auto& entry : fs::directory_iterator(home_))
+        EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
+}
+
+TEST_F(IniTest, BatchWritesTheFileOnceAtTheEnd) {
+    put("b.ini", "[Old]\r\nKeep=1\r\n[S]\r\nA=0\r\n");
+    clsINI ini;
+    ini.InitINI("b.ini");
+    ASSERT_FALSE(ini.BeginBatch());
+    EXPECT_TRUE(ini.InBatch());
+    std::int32_t a = 5;
+    bool b = true;
+    EXPECT_TRUE(ini.AccessINI("S", "A", a, true));
+    EXPECT_TRUE(ini.AccessINI("S", "B", b, true));
+    EXPECT_EQ(get("b.ini"), "[Old]\r\nKeep=1\r\n[S]\r\nA=0\r\n"); // nothing written yet
+    std::int32_t readBack = 0;
+    EXPECT_TRUE(ini.AccessINI("s", "a", readBack, false));
+    EXPECT_EQ(readBack, 5); // reads see the pending content
+    ASSERT_FALSE(ini.CommitBatch());
+    EXPECT_FALSE(ini.InBatch());
+    EXPECT_EQ(get("b.ini"), "[Old]\r\nKeep=1\r\n[S]\r\nA=5\r\nB=True\r\n");
+
+    // Clearing inside a batch replaces the whole file only when committed.
+    ASSERT_FALSE(ini.BeginBatch());
+    EXPECT_FALSE(ini.ClearINI());
+    EXPECT_TRUE(ini.WriteText("New", "K", "v"));
+    EXPECT_EQ(get("b.ini"), "[Old]\r\nKeep=1\r\n[S]\r\nA=5\r\nB=True\r\n");
+    ASSERT_FALSE(ini.CommitBatch());
+    EXPECT_EQ(get("b.ini"), "[New]\r\nK=v\r\n");
+
+    // A discarded batch leaves the file alone.
+    ASSERT_FALSE(ini.BeginBatch());
+    EXPECT_TRUE(ini.WriteText("New", "K", "changed"));
+    ini.DiscardBatch();
+    EXPECT_EQ(ini.GetIni("New", "K", ""), "v");
+}

@@ -1,0 +1,348 @@
+#include "io/AppSettings.h"
+#include "io/AtomicFile.h"
+#include "io/FormPosition.h"
+#include "io/TileViewFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+using namespace wavory;
+namespace fs = std::filesystem;
+
+namespace {
+
+class SettingsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/wavory-settings-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        home_ = pattern;
+        ::setenv("WAVORY_HOME", home_.c_str(), 1);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(home_, ec);
+        ::unsetenv("WAVORY_HOME");
+    }
+
+    std::string file(const std::string& name) const { return home_ + "/" + name; }
+    void putIni(const std::string& bytes) const {
+        ASSERT_FALSE(writeFileAtomically(file("wavory.ini"), bytes));
+    }
+    std::string get(const std::string& name) const {
+        std::string bytes;
+        EXPECT_FALSE(readWholeFile(file(name), bytes));
+        return bytes;
+    }
+    // Loads a file holding ExistINI and the given lines into default settings.
+    AppSettings loadWith(const std::string& lines) const {
+        putIni(lines + "[App]\r\nExistINI=True\r\n");
+        AppSettings s;
+        LoadSettings(s);
+        return s;
+    }
+
+    // A model in which every value differs from its default.
+    AppSettings sample() const {
+        AppSettings s;
+        s.Form.Main = WindowPosition{96, -8};
+        s.Form.Picture = WindowPosition{400, 30};
+        s.Form.Help = WindowPosition{0, 500};
+        s.Form.Button = WindowPosition{1200, 0};
+        s.Picture.Width = 640;
+        s.Picture.Height = 480;
+        s.Picture.JpegSaveQ = 85;
+        s.Picture.JpegSavePrgrs = true;
+        s.Picture.PNGSaveQ = 2;
+        s.Picture.Path = "/home/user/画像/";
+        s.Picture.TxtPath = "/home/user/text/";
+        s.Picture.CSetPath = home_ + "/colorset/";
+        s.Button = {1, 0x123456, 0, 50, 7, "12", "30", 1};
+        s.Anim = {"5", "95", "120", "", home_, "波～線", "0007", 3, 250};
+        s.TileView = {true, false, "Noto Sans CJK JP", 18, 0x00FF00, "試し書き text"};
+        s.Tool = {true, false};
+        s.Option.Shell = "/usr/bin/gimp";
+        s.Option.Hello = false;
+        s.Option.QuitQ = true;
+        s.Option.DrewBeep = true;
+        s.Option.DrawOnRnd = false;
+        s.Option.TextOnGrp = true;
+        s.Option.ActiveAfterDrawing = false;
+        s.Option.DrawOnChange = true;
+        s.Option.RndSetSW = -0.25;
+        s.Option.RndSetBS = 0.4;
+        s.Option.DoRndSet = {false, true, false, true, true, false, true};
+        return s;
+    }
+
+    std::string home_;
+};
+
+} // namespace
+
+TEST_F(SettingsTest, WrittenFileHasEveryKeyInOrderAndForm) {
+    AppSettings s = sample();
+    s.Picture.CSetPath = "/cs/";
+    s.Anim.Path = "/anim/";
+    const auto result = SaveSettings(s);
+    EXPECT_FALSE(result.settingsFile);
+    EXPECT_FALSE(result.tileViewFile);
+    // Japanese values are written in CP932.
+    const std::string form = "[Form]\r\n"
+                             "MainL= 1440\r\nMainT=-120\r\n"
+                             "PictureL= 6000\r\nPictureT= 450\r\n"
+                             "HelpL= 0\r\nHelpT= 7500\r\n"
+                             "ButtonL= 18000\r\nButtonT= 0\r\n";
+    const std::string picture = "[Picture]\r\n"
+                                "Width= 640\r\nHeight= 480\r\n"
+                                "JpegSaveQ=85\r\nJpegSavePrgrs=True\r\nPNGSaveQ=2\r\n"
+                                "Path=/home/user/\x89\xE6\x91\x9C/\r\n" // 画像
+                                "TxtPath=/home/user/text/\r\nCSetPath=/cs/\r\n";
+    const std::string button = "[Button]\r\n"
+                               "Enabled=1\r\nColor=1193046\r\nSenmei=0\r\nShadow=50\r\n"
+                               "Line=7\r\nWidth=12\r\nHeight=30\r\nXYFix=1\r\n";
+    const std::string anim = "[Anim]\r\n"
+                             "IsoFrom=5\r\nIsoTo=95\r\nFrame=120\r\nDrive=\r\nPath=/anim/\r\n"
+                             "Name=\x94\x67\x81\x60\x90\xFC\r\n" // 波～線
+                             "NumberFrom=0007\r\nNumber=3\r\nPreviewSpeed=250\r\n";
+    const std::string tileAndTool = "[TileView]\r\n"
+                                    "FontBold=True\r\nFontItalic=False\r\n"
+                                    "FontName=Noto Sans CJK JP\r\nFontSize=18\r\nColor=65280\r\n"
+                                    "[Tool]\r\n"
+                                    "ButtonShow=True\r\nHelpShow=False\r\n";
+    const std::string optionAndApp = "[Option]\r\n"
+                                     "Shell=/usr/bin/gimp\r\nHello=False\r\nQuitQ=True\r\n"
+                                     "DrewBeep=True\r\nDrawOnRnd=False\r\nTextOnGrp=True\r\n"
+                                     "ActiveAfterDrawing=False\r\nDrawOnChange=True\r\n"
+                                     "RndSetSW=-0.25\r\nRndSetBS=0.4\r\n"
+                                     "DoRndSet 0=False\r\nDoRndSet 1=True\r\nDoRndSet 2=False\r\n"
+                                     "DoRndSet 3=True\r\nDoRndSet 4=True\r\nDoRndSet 5=False\r\n"
+                                     "DoRndSet 6=True\r\n"
+                                     "[App]\r\n"
+                                     "Version=2.50\r\nExistINI=True\r\n";
+    EXPECT_EQ(get("wavory.ini"), form + picture + button + anim + tileAndTool + optionAndApp);
+    EXPECT_EQ(get("Tileview.ini"), "\"\x8E\x8E\x82\xB5\x8F\x91\x82\xAB text\"\r\n");
+}
+
+TEST_F(SettingsTest, SettingsReadBackToTheSameModel) {
+    const AppSettings saved = sample();
+    EXPECT_FALSE(SettingsExist());
+    SaveSettings(saved);
+    EXPECT_TRUE(SettingsExist());
+
+    AppSettings loaded;
+    LoadSettings(loaded);
+    EXPECT_TRUE(ReadTileViewFile(loaded.TileView.Text));
+    EXPECT_EQ(loaded.Form, saved.Form);
+    EXPECT_EQ(loaded.Picture, saved.Picture);
+    EXPECT_EQ(loaded.Button, saved.Button);
+    EXPECT_EQ(loaded.Anim, saved.Anim);
+    EXPECT_EQ(loaded.TileView, saved.TileView);
+    EXPECT_EQ(loaded.Tool, saved.Tool);
+    EXPECT_EQ(loaded.Option, saved.Option);
+
+    // Saving what was loaded changes no byte.
+    const std::string first = get("wavory.ini");
+    SaveSettings(loaded);
+    EXPECT_EQ(get("wavory.ini"), first);
+}
+
+TEST_F(SettingsTest, FirstStartDecisionAndDefaults) {
+    EXPECT_FALSE(SettingsExist()); // no file
+    putIni("[Picture]\r\nWidth= 640\r\n[App]\r\nVersion=2.50\r\n");
+    EXPECT_FALSE(SettingsExist()); // a file without the marker
+    putIni("[App]\r\nExistINI=\r\n");
+    EXPECT_FALSE(SettingsExist()); // an empty marker
+    putIni("[app]\r\nexistini=1\r\n");
+    EXPECT_TRUE(SettingsExist()); // only tested for being non-empty
+
+    AppSettings s;
+    ApplyFirstStartDefaults(s, "Noto Sans CJK JP");
+    EXPECT_EQ(s.Picture.JpegSaveQ, 100);
+    EXPECT_FALSE(s.Picture.JpegSavePrgrs);
+    EXPECT_EQ(s.Picture.PNGSaveQ, 0);
+    EXPECT_FALSE(s.Option.Hello || s.Option.QuitQ || s.Option.DrewBeep || s.Option.TextOnGrp ||
+                 s.Option.DrawOnChange);
+    EXPECT_TRUE(s.Option.DrawOnRnd && s.Option.ActiveAfterDrawing);
+    EXPECT_EQ(s.Option.DoRndSet,
+              (std::array<bool, 7>{true, true, true, false, false, false, true}));
+    EXPECT_EQ(s.TileView.FontName, "Noto Sans CJK JP");
+    EXPECT_EQ(s.TileView.FontSize, 12);
+    EXPECT_TRUE(s.Tool.ButtonShow && s.Tool.HelpShow);
+    EXPECT_EQ(s.Picture.Path, "");
+    EXPECT_EQ(s.Picture.CSetPath, home_ + "/colorset/");
+}
+
+TEST_F(SettingsTest, FileHoldingOnlyTheMarker) {
+    const AppSettings s = loadWith("");
+    AppSettings expected;                        // the values before reading ...
+    expected.Option.DoRndSet[RndPeriods] = true; // ... with a random setting that changes something
+    expected.Option.DoRndSet[RndAmplitudes] = true;
+    expected.Tool = {true, true}; // and both tool windows shown
+    expected.Anim.Name = "";      // a missing name empties the box
+    EXPECT_EQ(s, expected);
+    EXPECT_FALSE(s.Form.Main.has_value());
+    EXPECT_EQ(s.Picture.Width, 200);
+    EXPECT_FALSE(s.Option.DrawOnRnd); // not the first-start value
+    EXPECT_EQ(s.TileView.FontName, "");
+    EXPECT_EQ(s.TileView.FontSize, 0);
+}
+
+TEST_F(SettingsTest, EachUnreadableValueKeepsItsTarget) {
+    const AppSettings s = loadWith("[Form]\r\nMainL= 1440\r\nPictureL=abc\r\nPictureT= 15\r\n"
+                                   "HelpL= 1234.5\r\nHelpT=-120\r\n"
+                                   "[Picture]\r\nWidth= 640\r\nJpegSaveQ=300\r\n"
+                                   "JpegSavePrgrs=maybe\r\nPNGSaveQ=1.5\r\n"
+                                   "[Button]\r\nEnabled=2\r\nColor=-1\r\nSenmei=51\r\n"
+                                   "Shadow=x\r\nLine= 40 \r\nWidth=12.5\r\nHeight=7px\r\n"
+                                   "[Anim]\r\nPath=/no/such/folder\r\nNumber=8\r\n"
+                                   "PreviewSpeed=4\r\n"
+                                   "[TileView]\r\nFontBold=yes\r\nFontSize=abc\r\nColor=12red\r\n"
+                                   "[Tool]\r\nButtonShow=False\r\nHelpShow=perhaps\r\n");
+    const AppSettings before;
+    EXPECT_FALSE(s.Form.Main.has_value());    // MainT missing: no move at all
+    EXPECT_FALSE(s.Form.Picture.has_value()); // one value not a number
+    ASSERT_TRUE(s.Form.Help.has_value());
+    EXPECT_EQ(*s.Form.Help, (WindowPosition{82, -8})); // 1234.5 twips = 82.3 pixels
+    EXPECT_EQ(s.Picture.Width, 200);                   // Height missing: 200 x 200
+    EXPECT_EQ(s.Picture.Height, 200);
+    EXPECT_EQ(s.Picture.JpegSaveQ, before.Picture.JpegSaveQ);
+    EXPECT_EQ(s.Picture.JpegSavePrgrs, before.Picture.JpegSavePrgrs);
+    EXPECT_EQ(s.Picture.PNGSaveQ, 2); // half to even
+    EXPECT_EQ(s.Button.Enabled, before.Button.Enabled);
+    EXPECT_EQ(s.Button.Color, before.Button.Color);
+    EXPECT_EQ(s.Button.Senmei, before.Button.Senmei);
+    EXPECT_EQ(s.Button.Shadow, before.Button.Shadow);
+    EXPECT_EQ(s.Button.Line, 40);
+    EXPECT_EQ(s.Button.Width, "12"); // converted and written back as decimal text
+    EXPECT_EQ(s.Button.Height, before.Button.Height);
+    EXPECT_EQ(s.Anim.Path, before.Anim.Path);
+    EXPECT_EQ(s.Anim.Number, before.Anim.Number);
+    EXPECT_EQ(s.Anim.PreviewSpeed, before.Anim.PreviewSpeed);
+    EXPECT_EQ(s.TileView.FontBold, before.TileView.FontBold);
+    EXPECT_EQ(s.TileView.FontSize, 0);
+    EXPECT_EQ(s.TileView.Color, 12); // numeric prefix
+    EXPECT_FALSE(s.Tool.ButtonShow);
+    EXPECT_TRUE(s.Tool.HelpShow);
+}
+
+TEST_F(SettingsTest, ImageSizeOutsideTheCanvasRangeKeeps200) {
+    EXPECT_EQ(loadWith("[Picture]\r\nWidth= 0\r\nHeight= 300\r\n").Picture.Width, 200);
+    EXPECT_EQ(loadWith("[Picture]\r\nWidth= 4\r\nHeight= 99999\r\n").Picture.Height, 200);
+    const AppSettings s = loadWith("[Picture]\r\nWidth= 4\r\nHeight= 3000\r\n");
+    EXPECT_EQ(s.Picture.Width, 4);
+    EXPECT_EQ(s.Picture.Height, 3000);
+}
+
+TEST_F(SettingsTest, RandomSettingFlags) {
+    std::string allFalse = "[Option]\r\n";
+    for (int i = 0; i < 7; ++i)
+        allFalse += doRndSetKey(i) + "=False\r\n";
+    EXPECT_EQ(loadWith(allFalse).Option.DoRndSet,
+              (std::array<bool, 7>{true, true, false, false, false, false, false}));
+
+    // Keys without the blank are not the program's keys.
+    EXPECT_EQ(loadWith("[Option]\r\nDoRndSet5=True\r\nDoRndSet 6=True\r\n").Option.DoRndSet,
+              (std::array<bool, 7>{false, false, false, false, false, false, true}));
+    EXPECT_EQ(loadWith("[Option]\r\nDoRndSet 4=-1\r\nDoRndSet 5=nonsense\r\n").Option.DoRndSet,
+              (std::array<bool, 7>{false, false, false, false, true, false, false}));
+
+    const AppSettings s = loadWith("[Option]\r\nRndSetSW= 0.5abc\r\nRndSetBS=\r\n");
+    EXPECT_EQ(s.Option.RndSetSW, 0.5);
+    EXPECT_EQ(s.Option.RndSetBS, 0.0);
+}
+
+TEST_F(SettingsTest, WelcomeDialogRunsWhenHelloIsTrue) {
+    putIni("[Option]\r\nHello=1\r\nDrewBeep=TRUE\r\n[TileView]\r\nFontSize=9\r\n"
+           "[App]\r\nExistINI=True\r\n");
+    AppSettings s;
+    int calls = 0;
+    LoadSettings(s, [&](AppSettings& shown) {
+        ++calls;
+        EXPECT_TRUE(shown.Option.DrewBeep);    // the options are read before it
+        EXPECT_EQ(shown.TileView.FontSize, 0); // the tile view after it
+        shown.Option.Hello = false;            // the user unticked the box
+    });
+    EXPECT_EQ(calls, 1);
+    EXPECT_FALSE(s.Option.Hello);
+    EXPECT_EQ(s.TileView.FontSize, 9);
+
+    putIni("[Option]\r\nHello=False\r\n[App]\r\nExistINI=True\r\n");
+    AppSettings quiet;
+    LoadSettings(quiet, [&](AppSettings&) { ++calls; });
+    EXPECT_EQ(calls, 1);
+}
+
+TEST_F(SettingsTest, SavingKeepsUnknownKeysAndRewritesReadOnlyFiles) {
+    putIni("; hand-written note\r\n[Form]\r\nMainL= 300\r\nMainT= 450\r\nOldKey=7\r\n"
+           "[Extra]\r\nA=1\r\n");
+    fs::permissions(file("wavory.ini"),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    AppSettings s; // main window position unknown: the stored one stays
+    s.Form.Picture = WindowPosition{10, 20};
+    EXPECT_FALSE(SaveSettings(s).settingsFile);
+    const std::string text = get("wavory.ini");
+    EXPECT_EQ(text.rfind("; hand-written note\r\n[Form]\r\nMainL= 300\r\nMainT= 450\r\n"
+                         "OldKey=7\r\nPictureL= 150\r\nPictureT= 300\r\n[Extra]\r\nA=1\r\n"
+                         "[Picture]\r\n",
+                         0),
+              0u);
+    EXPECT_NE(text.find("ExistINI=True\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsTest, UnwritableFolderLeavesNothingBehind) {
+    ::setenv("WAVORY_HOME", (home_ + "/missing").c_str(), 1);
+    const auto result = SaveSettings(sample());
+    EXPECT_TRUE(result.settingsFile);
+    EXPECT_TRUE(result.tileViewFile);
+    EXPECT_FALSE(fs::exists(home_ + "/missing"));
+}
+
+TEST(FormPosition, ChkFormPosBringsWindowsBackOnScreen) {
+    const ScreenSize screen{1920, 1080};
+    // Beyond the right edge: flush with it.
+    EXPECT_EQ(ChkFormPos({2500, 100, 400, 300}, screen), (WindowRect{1520, 100, 400, 300}));
+    // Exactly at the edge is off-screen too.
+    EXPECT_EQ(ChkFormPos({1920, 100, 400, 300}, screen).left, 1520);
+    // Below the bottom: to the top.
+    EXPECT_EQ(ChkFormPos({100, 1200, 400, 300}, screen), (WindowRect{100, 0, 400, 300}));
+    // Negative positions stay; visible ones too.
+    EXPECT_EQ(ChkFormPos({-120, -50, 400, 300}, screen), (WindowRect{-120, -50, 400, 300}));
+    EXPECT_EQ(ChkFormPos({1919, 1079, 400, 300}, screen), (WindowRect{1919, 1079, 400, 300}));
+    EXPECT_EQ(ChkFormPos({5000, 5000, 400, 300}, screen), (WindowRect{1520, 0, 400, 300}));
+
+    EXPECT_EQ(pixelsToTwips(96), 1440);
+    EXPECT_EQ(twipsToPixels(1440), 96);
+    EXPECT_EQ(twipsToPixels(22.5), 2); // 1.5 pixels, half to even
+    EXPECT_EQ(twipsToPixels(-120), -8);
+}
+
+TEST_F(SettingsTest, TileViewFileQuoting) {
+    ASSERT_FALSE(WriteTileViewFile("ab\"cd"));
+    EXPECT_EQ(get("Tileview.ini"), "\"ab\"cd\"\r\n");
+    std::string text = "before";
+    EXPECT_TRUE(ReadTileViewFile(text));
+    EXPECT_EQ(text, "ab");
+
+    ASSERT_FALSE(WriteTileViewFile(""));
+    text = "x";
+    EXPECT_TRUE(ReadTileViewFile(text));
+    EXPECT_EQ(text, "");
+
+    EXPECT_EQ(parseTileViewFile("  \"波～線\"  \r\n"), "波～線");
+    EXPECT_EQ(parseTileViewFile("\"unclosed\r\n"), "unclosed");
+    EXPECT_EQ(parseTileViewFile("  plain text  \r\nsecond\r\n"), "plain text");
+    EXPECT_EQ(parseTileViewFile(""), std::nullopt);
+
+    ASSERT_FALSE(writeFileAtomically(file("Tileview.ini"), ""));
+    text = "kept";
+    EXPECT_FALSE(ReadTileViewFile(text));
+    EXPECT_EQ(text, "kept");
+    fs::remove(file("Tileview.ini"));
+    EXPECT_FALSE(ReadTileViewFile(text));
+    EXPECT_EQ(text, "kept");
+}
