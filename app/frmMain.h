@@ -10,6 +10,7 @@
 
 #include "colorsets/ColorSetCollection.h"
 #include "common/RandomSource.h"
+#include "io/AppSettings.h"
 #include "params/ParamModel.h"
 #include "params/RandomSetting.h"
 
@@ -37,14 +38,6 @@ class GradientView;
 class UpDown;
 class UserDialogs;
 
-// The options the draw command and the random setting read (kept by the settings).
-struct MainOptions {
-    bool drewBeep = false;           // DrewBeep: beep when a drawing ends
-    bool activeAfterDrawing = true;  // ActiveAfterDrawing: focus back after drawing
-    bool drawOnRnd = true;           // DrawOnRnd: draw right after a random setting
-    RandomSettingOptions random;     // DoRndSet flags, RndSetBS, RndSetSW
-};
-
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -56,7 +49,9 @@ public:
     frmButton* frameWindow() const { return button_; }
     ColorSetCollection& colorSets() { return colorSets_; }
     const ParamModel& model() const { return model_; }
-    MainOptions& options() { return options_; }
+    // The persisted options; the draw command reads DrewBeep and ActiveAfterDrawing, the
+    // random setting DrawOnRnd, RndSetBS, RndSetSW and the DoRndSet flags.
+    AppSettings& settings() { return settings_; }
 
     // Every parameter as the windows show it (main window, frame window, image size).
     ParamFields currentFields() const;
@@ -124,7 +119,7 @@ private:
     RandomSource& random_;
     ParamModel model_;
     ColorSetCollection colorSets_;
-    MainOptions options_;
+    AppSettings settings_;
 
     frmPicture* picture_ = nullptr;
     frmButton* button_ = nullptr;

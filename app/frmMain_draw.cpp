@@ -109,12 +109,12 @@ void frmMain::cmdDraw_Click() {
 
     DrawMain();
 
-    if (options_.drewBeep) dialogs_.beep();
+    if (settings_.Option.DrewBeep) dialogs_.beep();
     drawing_ = false;
     unsetCursor();
     picture_->unsetCursor();
     EnableParamControls(true);
-    if (options_.activeAfterDrawing) {
+    if (settings_.Option.ActiveAfterDrawing) {
         activateWindow();
         if (byEnter && returnField) returnField->setFocus(Qt::OtherFocusReason);
     }
@@ -126,8 +126,8 @@ void frmMain::DrawMain() {
     const DrawParams params = takeDrawSnapshot(currentFields());
     const GColor set = *colorSets_.selectedSet();
     Canvas& canvas = picture_->canvas();
-    DrawOptions options;
-    options.noiseKey = random_.nextBits();
+    DrawOptions drawOptions;
+    drawOptions.noiseKey = random_.nextBits();
     PictureObserver observer(picture_, stop_);
 
     DrawResult result;
@@ -135,7 +135,7 @@ void frmMain::DrawMain() {
     QEventLoop loop;
     std::thread worker([&] {
         try {
-            result = wavory::DrawMain(params, set, canvas, &observer, options);
+            result = wavory::DrawMain(params, set, canvas, &observer, drawOptions);
         } catch (...) {
             error = std::current_exception();
         }

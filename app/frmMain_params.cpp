@@ -118,10 +118,14 @@ void frmMain::cmdRndSet_Click() {
     context.selectedSetPointCount = selected ? selected->colorCount : 0;
     context.imageWidth = picture_->imageWidth();
     context.imageHeight = picture_->imageHeight();
-    applyRandomSetting(model_, options_.random, context,
+    RandomSettingOptions options;
+    options.groups = settings_.Option.DoRndSet;
+    options.periodTendency = settings_.Option.RndSetBS;
+    options.amplitudeTendency = settings_.Option.RndSetSW;
+    applyRandomSetting(model_, options, context,
                        [this] { return static_cast<double>(random_.next()); });
     refreshFromModel();
-    if (options_.drawOnRnd) cmdDraw_Click();
+    if (settings_.Option.DrawOnRnd) cmdDraw_Click();
 }
 
 void frmMain::SetImageSize(int width, int height) {

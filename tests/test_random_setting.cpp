@@ -32,9 +32,9 @@ TEST(RandomSetting, DrawCountsFollowTheGroups) {
         int group;
         std::size_t draws;
     };
-    for (const Case c : {Case{kRndComponents, 9}, Case{kRndPeriods, 28}, Case{kRndAmplitudes, 17},
-                         Case{kRndCenter, 2}, Case{kRndBleed, 1}, Case{kRndPower, 1},
-                         Case{kRndColorSet, 1}}) {
+    for (const Case c : {Case{RndComponents, 9}, Case{RndPeriods, 28}, Case{RndAmplitudes, 17},
+                         Case{RndCenter, 2}, Case{RndBleed, 1}, Case{RndPower, 1},
+                         Case{RndColorSet, 1}}) {
         ParamModel m;
         ScriptedSource src;
         applyRandomSetting(m, only({c.group}), {}, src.source());
@@ -45,7 +45,7 @@ TEST(RandomSetting, DrawCountsFollowTheGroups) {
 TEST(RandomSetting, PeriodsAndAmplitudesAtMidValues) {
     ParamModel m; // four components on
     ScriptedSource src;
-    applyRandomSetting(m, only({kRndPeriods, kRndAmplitudes}), {}, src.source());
+    applyRandomSetting(m, only({RndPeriods, RndAmplitudes}), {}, src.source());
     for (int s : {0, 2, 4, 6, 8, 10}) EXPECT_EQ(m.slots()[s], 58) << s;
     for (int s : {12, 14, 16}) EXPECT_EQ(m.slots()[s], 345) << s;
     // Amplitude shift (0 + (4 - 2) / 20) / 2.5 with four components on.
@@ -61,7 +61,7 @@ TEST(RandomSetting, AmplitudeShiftCountsComponentsEvenWithoutTheirGroup) {
     ParamModel one;
     for (int k = 1; k < kComponentCount; ++k) one.setComponent(k, false);
     ScriptedSource a;
-    applyRandomSetting(one, only({kRndAmplitudes}), {}, a.source());
+    applyRandomSetting(one, only({RndAmplitudes}), {}, a.source());
     EXPECT_EQ(one.slots()[1], 320);
     EXPECT_EQ(one.slots()[13], 231);
     EXPECT_EQ(one.slots()[17], 169);
@@ -69,14 +69,14 @@ TEST(RandomSetting, AmplitudeShiftCountsComponentsEvenWithoutTheirGroup) {
     ParamModel all;
     for (int k = 0; k < kComponentCount; ++k) all.setComponent(k, true);
     ScriptedSource b;
-    applyRandomSetting(all, only({kRndAmplitudes}), {}, b.source());
+    applyRandomSetting(all, only({RndAmplitudes}), {}, b.source());
     EXPECT_EQ(all.slots()[1], 232);
     EXPECT_EQ(all.slots()[15], 122);
 }
 
 TEST(RandomSetting, TendencyAndShiftScalePeriods) {
     ParamModel m;
-    RandomSettingOptions o = only({kRndPeriods});
+    RandomSettingOptions o = only({RndPeriods});
     o.periodTendency = 1;
     ScriptedSource src;
     applyRandomSetting(m, o, {}, src.source());
@@ -84,11 +84,11 @@ TEST(RandomSetting, TendencyAndShiftScalePeriods) {
 
     ParamModel n;
     ScriptedSource shifted{{0.9}, 0.9}; // shift (0.9 - 0.5) / 2.5, every a, b, c 0.9
-    applyRandomSetting(n, only({kRndPeriods}), {}, shifted.source());
+    applyRandomSetting(n, only({RndPeriods}), {}, shifted.source());
     EXPECT_EQ(n.slots()[0], 268);
 
     ParamModel big;
-    RandomSettingOptions huge = only({kRndPeriods, kRndAmplitudes});
+    RandomSettingOptions huge = only({RndPeriods, RndAmplitudes});
     huge.periodTendency = 9;
     huge.amplitudeTendency = 9;
     ScriptedSource s3;
@@ -100,14 +100,14 @@ TEST(RandomSetting, TendencyAndShiftScalePeriods) {
 TEST(RandomSetting, ComponentsAlwaysKeepOneOn) {
     ParamModel m;
     ScriptedSource zeros{{}, 0.0};
-    applyRandomSetting(m, only({kRndComponents}), {}, zeros.source());
+    applyRandomSetting(m, only({RndComponents}), {}, zeros.source());
     EXPECT_EQ(m.fields().componentOn,
               (std::array<bool, 8>{true, false, false, false, false, false, false, false}));
 
     ParamModel n;
     // k = floor(0.99 * 8) = 7; then eight coin draws.
     ScriptedSource src{{0.99, 0.6, 0.1, 0.5, 0.49, 0.0, 0.7, 0.2, 0.3}};
-    applyRandomSetting(n, only({kRndComponents}), {}, src.source());
+    applyRandomSetting(n, only({RndComponents}), {}, src.source());
     EXPECT_EQ(n.fields().componentOn,
               (std::array<bool, 8>{true, false, true, false, false, true, false, true}));
 }
@@ -121,7 +121,7 @@ TEST(RandomSetting, CenterBleedPowerAndColorSetTexts) {
     ctx.colorSetCount = 14;
     ctx.selectedSetPointCount = 12;
     ScriptedSource src{{0.75, 0.25, 0.5, 0.5, 0.999}};
-    applyRandomSetting(m, only({kRndCenter, kRndBleed, kRndPower, kRndColorSet}), ctx,
+    applyRandomSetting(m, only({RndCenter, RndBleed, RndPower, RndColorSet}), ctx,
                        src.source());
     EXPECT_EQ(m.fields().center[0], " 100");
     EXPECT_EQ(m.fields().center[1], "-50");
@@ -139,7 +139,7 @@ TEST(RandomSetting, PowerOnlyChangesSlotNineButRewritesEveryField) {
     const ParamFields before = m.fields();
     const ValueSlots slotsBefore = m.slots();
     ScriptedSource src{{0.0}};
-    applyRandomSetting(m, only({kRndPower}), {}, src.source());
+    applyRandomSetting(m, only({RndPower}), {}, src.source());
     EXPECT_EQ(m.slots()[kPowerSlot], 1);
     for (int i = 0; i < kValueSlotCount; ++i) {
         if (i != kPowerSlot) {

@@ -88,15 +88,15 @@ void randomColorSet(ParamModel& model, int setCount, const UniformSource& random
 void applyRandomSetting(ParamModel& model, const RandomSettingOptions& options,
                         const RandomSettingContext& context, const UniformSource& random) {
     const auto& on = options.groups;
-    if (on[kRndComponents]) randomComponents(model, random);
+    if (on[RndComponents]) randomComponents(model, random);
     const int n = componentsOn(model);
-    if (on[kRndPeriods]) randomPeriods(model, options.periodTendency, random);
-    if (on[kRndAmplitudes]) randomAmplitudes(model, n, options.amplitudeTendency, random);
-    if (on[kRndCenter]) randomCenter(model, context, random);
+    if (on[RndPeriods]) randomPeriods(model, options.periodTendency, random);
+    if (on[RndAmplitudes]) randomAmplitudes(model, n, options.amplitudeTendency, random);
+    if (on[RndCenter]) randomCenter(model, context, random);
     // The bleed is scaled by the set chosen before the color set group may change it.
-    if (on[kRndBleed]) randomBleed(model, context.selectedSetPointCount, random);
-    if (on[kRndPower]) randomPower(model, random);
-    if (on[kRndColorSet]) randomColorSet(model, context.colorSetCount, random);
+    if (on[RndBleed]) randomBleed(model, context.selectedSetPointCount, random);
+    if (on[RndPower]) randomPower(model, random);
+    if (on[RndColorSet]) randomColorSet(model, context.colorSetCount, random);
     model.showValues();
 }
 

@@ -3,6 +3,7 @@
 // drawing every number from the program's one uniform generator in a fixed order, so
 // that the same sequence always gives the same parameters.
 
+#include "io/AppSettings.h"
 #include "params/ParamModel.h"
 
 #include <array>
@@ -10,21 +11,10 @@
 
 namespace wavory {
 
-// Parameter groups, by the number of their switch.
-enum RandomGroup {
-    kRndPeriods = 0,
-    kRndAmplitudes = 1,
-    kRndComponents = 2,
-    kRndCenter = 3,
-    kRndBleed = 4,
-    kRndPower = 5,
-    kRndColorSet = 6,
-};
-inline constexpr int kRandomGroupCount = 7;
-
+// The settings' random-setting choices; the parameter groups are indexed by RandomGroup.
 struct RandomSettingOptions {
     // Groups 0, 1, 2 and 6 on as on a first start.
-    std::array<bool, kRandomGroupCount> groups{true, true, true, false, false, false, true};
+    std::array<bool, RandomGroupCount> groups{true, true, true, false, false, false, true};
     double periodTendency = 0;    // RndSetBS: -1 short periods .. +1 long periods
     double amplitudeTendency = 0; // RndSetSW: -1 large amplitudes .. +1 small amplitudes
 };
