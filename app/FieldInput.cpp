@@ -25,19 +25,21 @@ private:
     int (*filter_)(int);
 };
 
-// Refuses an edit that would make the text longer than the limit, unless it shortens
-// a text that is already longer.
+// Refuses an edit that would make the text longer than the limit, unless it does not
+// lengthen a text that was already longer (set by the program).
 class LengthValidator : public QValidator {
 public:
     LengthValidator(QLineEdit* field, int maxChars)
-        : QValidator(field), field_(field), max_(maxChars) {}
+        : QValidator(field), previous_(field->text()), max_(maxChars) {
+        connect(field, &QLineEdit::textChanged, this, [this](const QString& t) { previous_ = t; });
+    }
     State validate(QString& input, int&) const override {
-        if (input.size() <= max_ || input.size() <= field_->text().size()) return Acceptable;
+        if (input.size() <= max_ || input.size() <= previous_.size()) return Acceptable;
         return Invalid;
     }
 
 private:
-    QLineEdit* field_;
+    QString previous_;
     int max_;
 };
 

@@ -35,6 +35,6 @@ void GradientView::paintEvent(QPaintEvent*) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void GradientView::resizeEvent(QResizeEvent*) { emit resized(); }
+void GradientView::resizeEvent(QResizeEvent*) { Q_EMIT resized(); }
 
 } // namespace wavory

@@ -22,7 +22,7 @@ public:
     int barWidth() const { return width() - 2; }
     QRgb columnColor(int x) const;
 
-signals:
+Q_SIGNALS:
     void resized();
 
 protected:

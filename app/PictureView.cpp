@@ -94,7 +94,7 @@ void PictureView::paintEvent(QPaintEvent* e) {
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::RightButton) emit rightButtonReleased(e->globalPosition().toPoint());
+    if (e->button() == Qt::RightButton) Q_EMIT rightButtonReleased(e->globalPosition().toPoint());
     QFrame::mouseReleaseEvent(e);
 }
 

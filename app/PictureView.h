@@ -39,7 +39,7 @@ public:
 
     CenterMarker* marker() const { return shpCenter_; }
 
-signals:
+Q_SIGNALS:
     void rightButtonReleased(const QPoint& globalPos);
 
 protected:

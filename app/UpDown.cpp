@@ -31,8 +31,8 @@ bool UpDown::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void UpDown::step() {
-    if (pressed_ == Part::Up) emit up();
-    if (pressed_ == Part::Down) emit down();
+    if (pressed_ == Part::Up) Q_EMIT up();
+    if (pressed_ == Part::Down) Q_EMIT down();
 }
 
 void UpDown::mousePressEvent(QMouseEvent* e) {

@@ -21,11 +21,11 @@ public:
 
     QSize sizeHint() const override { return {kWidth, 20}; }
 
-public slots:
-    void clickUp() { emit up(); }
-    void clickDown() { emit down(); }
+public Q_SLOTS:
+    void clickUp() { Q_EMIT up(); }
+    void clickDown() { Q_EMIT down(); }
 
-signals:
+Q_SIGNALS:
     void up();
     void down();
 

@@ -46,7 +46,7 @@ void ColorSwatch::paintEvent(QPaintEvent*) {
 }
 
 void ColorSwatch::mouseReleaseEvent(QMouseEvent* e) {
-    if (rect().contains(e->position().toPoint())) emit clicked();
+    if (rect().contains(e->position().toPoint())) Q_EMIT clicked();
 }
 
 namespace {
@@ -270,17 +270,17 @@ bool frmButton::eventFilter(QObject* watched, QEvent* e) {
 
 void frmButton::keyReleaseEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_F1) {
-        emit helpFileRequested(QStringLiteral("button.htm"));
+        Q_EMIT helpFileRequested(QStringLiteral("button.htm"));
         return;
     }
     QWidget::keyReleaseEvent(e);
 }
 
 void frmButton::closeEvent(QCloseEvent* e) {
-    if (e->spontaneous()) {
+    if (!closing_) {
         e->ignore();
         hide();
-        emit closedByUser();
+        Q_EMIT closedByUser();
         return;
     }
     QWidget::closeEvent(e);

@@ -41,7 +41,11 @@ public:
     int maxX() const { return maxX_; }
     int maxY() const { return maxY_; }
 
-signals:
+    // The program is ending: a close request then really closes the window; any other
+    // close request (the close box) only hides it.
+    void allowClose() { closing_ = true; }
+
+Q_SIGNALS:
     void closedByUser();
     // F1: the window's help page.
     void helpFileRequested(const QString& topic);
@@ -77,6 +81,7 @@ private:
     QLabel* lblFrameSenmei_;
     QLabel* lblFrameShadow_;
     QLabel* lblFrameLine_;
+    bool closing_ = false;
 };
 
 // picFrameColor: a clickable color swatch.
@@ -87,7 +92,7 @@ public:
     QColor color() const { return color_; }
     void setColor(const QColor& c);
 
-signals:
+Q_SIGNALS:
     void clicked();
 
 protected:

@@ -43,6 +43,7 @@ QPushButton* commandButton(const char* name, const QString& caption, QWidget* pa
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
+    b->setFixedHeight(24);
     if (helpTopic >= 0) b->setProperty("helpTopic", helpTopic);
     return b;
 }
@@ -58,7 +59,7 @@ QLabel* namedLabel(const QString& name, const QString& caption, QWidget* parent,
 QLineEdit* numberField(const QString& name, int width, QWidget* parent) {
     auto* t = new QLineEdit(parent);
     t->setObjectName(name);
-    t->setFixedWidth(width);
+    t->setFixedSize(width, 20);
     t->setAlignment(Qt::AlignRight);
     return t;
 }
@@ -73,6 +74,8 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     setWindowIcon(drawImages_[0]);
 
     picture_ = new frmPicture(this);
+    // The image has its start-up size before the frame window takes its limits from it.
+    picture_->setImageSize(200, 200);
     button_ = new frmButton(dialogs_, [this] {
         return QSize(picture_->imageWidth(), picture_->imageHeight());
     }, this);
@@ -136,8 +139,8 @@ void frmMain::buildValueFrame() {
     fraValue_->setObjectName(QStringLiteral("fraValue"));
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
-    const int fieldWidth = 70;
+    grid->setVerticalSpacing(1);
+    const int fieldWidth = 68;
 
     for (int i = 0; i < kValueSlotCount; ++i) {
         txtValue_[i] = numberField(QStringLiteral("txtValue_%1").arg(i), fieldWidth, fraValue_);
@@ -165,6 +168,7 @@ void frmMain::buildValueFrame() {
         chkValue_[k] = new QCheckBox(QString::fromUtf8(kComponentCaptions[k]), fraValue_);
         chkValue_[k]->setObjectName(QStringLiteral("chkValue_%1").arg(k));
         chkValue_[k]->setProperty("helpTopic", 10 + k);
+        chkValue_[k]->setFixedHeight(20);
         connect(chkValue_[k], &QCheckBox::toggled, this, [this, k] { chkValue_Click(k); });
         const std::vector<int> fields = componentFields(k);
         grid->addWidget(chkValue_[k], row, 0);
@@ -182,11 +186,12 @@ void frmMain::buildValueFrame() {
             ++row;
         }
     }
-    auto* power = new QHBoxLayout;
-    power->addWidget(namedLabel(QStringLiteral("labValue_9"), QStringLiteral("べき乗"), fraValue_, 21));
-    power->addWidget(txtValue_[kPowerSlot]);
-    power->addStretch();
-    grid->addLayout(power, row, 0, 1, 4);
+    grid->setRowMinimumHeight(row, 4);
+    ++row;
+    grid->addWidget(namedLabel(QStringLiteral("labValue_9"), QStringLiteral("べき乗"), fraValue_, 21),
+                    row, 0, Qt::AlignRight);
+    grid->addWidget(txtValue_[kPowerSlot], row, 2);
+    grid->setRowStretch(row + 1, 1); // spare height below, rows stay together
 
     // Center, bleed and the whole-set commands beside the components.
     auto* side = new QVBoxLayout;
@@ -201,7 +206,7 @@ void frmMain::buildValueFrame() {
         txtCenter_[j] = numberField(QStringLiteral("txtCenter_%1").arg(j), 64, fraValue_);
         limitTyping(txtCenter_[j], 5);
         txtCenter_[j]->installEventFilter(this);
-        connect(txtCenter_[j], &QLineEdit::textChanged, this, [this] { txtCenter_Change(); });
+        connect(txtCenter_[j], &QLineEdit::textChanged, this, [this, j] { txtCenter_Change(j); });
         center->addWidget(new QLabel(axis[j], fraValue_), j, 0);
         center->addWidget(txtCenter_[j], j, 1);
     }
@@ -243,7 +248,7 @@ void frmMain::buildValueFrame() {
     scale->addWidget(cmdWeak_, 1, 1);
     side->addLayout(scale);
     cmdRndSet_ = commandButton("cmdRndSet", QStringLiteral("ﾗﾝﾀﾞﾑ設定(&R)"), fraValue_, 20);
-    cmdRndSet_->setMinimumHeight(34);
+    cmdRndSet_->setFixedHeight(32);
     side->addWidget(cmdRndSet_);
 
     connect(cmdBig_, &QPushButton::clicked, this, [this] {
@@ -276,7 +281,7 @@ void frmMain::buildPictureFrame() {
     Frame1_->setObjectName(QStringLiteral("Frame1"));
     cmdDraw_ = commandButton("cmdDraw", QStringLiteral("描画(&D)"), Frame1_, 50);
     cmdDraw_->setIconSize(QSize(24, 24));
-    cmdDraw_->setMinimumHeight(38);
+    cmdDraw_->setFixedHeight(36);
     QFont bold = cmdDraw_->font();
     bold.setBold(true);
     cmdDraw_->setFont(bold);
@@ -285,6 +290,7 @@ void frmMain::buildPictureFrame() {
     labMode_ = namedLabel(QStringLiteral("labMode"), QStringLiteral("描画モード"), Frame1_, 53);
     cboMode_ = new QComboBox(Frame1_);
     cboMode_->setObjectName(QStringLiteral("cboMode"));
+    cboMode_->setFixedHeight(24);
     cboMode_->addItems({QStringLiteral("通常"), QStringLiteral("AND"), QStringLiteral("OR"),
                         QStringLiteral("XOR")});
     connect(cboMode_, &QComboBox::currentIndexChanged, this,
@@ -316,6 +322,7 @@ void frmMain::buildColorFrame() {
     cbogColor_ = new QComboBox(Frame2_);
     cbogColor_->setObjectName(QStringLiteral("cbogColor"));
     cbogColor_->setMaxVisibleItems(20);
+    cbogColor_->setFixedHeight(24);
     labGColor_->setBuddy(cbogColor_);
     connect(cbogColor_, &QComboBox::currentIndexChanged, this, &frmMain::cbogColor_Click);
     picGrad_ = new GradientView(Frame2_);
@@ -342,8 +349,12 @@ void frmMain::buildColorFrame() {
     layout->addWidget(labGColor_);
     layout->addWidget(cbogColor_);
     layout->addWidget(picGrad_);
-    layout->addWidget(labISO_);
-    layout->addWidget(hscIso_);
+    auto* phase = new QHBoxLayout;
+    phase->setSpacing(4);
+    labISO_->setMinimumWidth(labISO_->fontMetrics().horizontalAdvance(QStringLiteral("位相のずれ : 99 %")));
+    phase->addWidget(labISO_);
+    phase->addWidget(hscIso_, 1);
+    layout->addLayout(phase);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(3);
     buttons->addWidget(cmdGColorEdit_);
@@ -535,7 +546,9 @@ void frmMain::closeEvent(QCloseEvent* e) {
     if (drawing_) DrawStop();
     QMainWindow::closeEvent(e);
     if (e->isAccepted()) {
+        picture_->allowClose();
         picture_->close();
+        button_->allowClose();
         button_->close();
         QCoreApplication::quit();
     }

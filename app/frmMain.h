@@ -72,13 +72,18 @@ public:
     // ShowValues: every value field shows its slot.
     void ShowValues();
 
+    // The random setting (button and menu), the image size command, undo.
+    void cmdRndSet_Click();
+    void cmdSize_Click();
+    void mnuUndo_Click();
+
     // Reads a parameter text file into the windows and draws; false on failure.
     bool InputText(const QString& fileName);
 
     void ShowHidefrmButton();
     void togglePictureWindow();
 
-signals:
+Q_SIGNALS:
     // A drawing has finished (after the controls are unlocked again).
     void drawingFinished();
 
@@ -101,13 +106,10 @@ private:
     void refreshFromModel();
     void chkValue_Click(int k);
     void txtValue_Change(int i);
-    void txtCenter_Change();
+    void txtCenter_Change(int j);
     void hscIso_Change(bool committed);
     void DrawGradBar();
     void drawByEnter(QLineEdit* field);
-    void cmdRndSet_Click();
-    void cmdSize_Click();
-    void mnuUndo_Click();
     void cbogColor_Click(int index);
     void forwardKey(int key, Qt::KeyboardModifiers modifiers);
 

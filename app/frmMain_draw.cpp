@@ -119,7 +119,7 @@ void frmMain::cmdDraw_Click() {
         if (byEnter && returnField) returnField->setFocus(Qt::OtherFocusReason);
     }
     setDrawButtonState(false);
-    emit drawingFinished();
+    Q_EMIT drawingFinished();
 }
 
 void frmMain::DrawMain() {

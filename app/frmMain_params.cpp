@@ -77,8 +77,8 @@ void frmMain::chkValue_Click(int k) {
 
 void frmMain::txtValue_Change(int i) { model_.setValueText(i, txtValue_[i]->text().toStdString()); }
 
-void frmMain::txtCenter_Change() {
-    for (int j = 0; j < 2; ++j) model_.setCenterText(j, txtCenter_[j]->text().toStdString());
+void frmMain::txtCenter_Change(int j) {
+    model_.setCenterText(j, txtCenter_[j]->text().toStdString());
     picture_->MoveshpCenter(txtCenter_[0]->text(), txtCenter_[1]->text());
 }
 

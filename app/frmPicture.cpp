@@ -138,18 +138,18 @@ void frmPicture::keyReleaseEvent(QKeyEvent* e) {
     const int key = e->key();
     const bool ctrlC = key == Qt::Key_C && (e->modifiers() & Qt::ControlModifier);
     if (!e->isAutoRepeat() && (ctrlC || key == Qt::Key_F1 || key == Qt::Key_F3)) {
-        emit keyForwarded(key, e->modifiers());
+        Q_EMIT keyForwarded(key, e->modifiers());
         return;
     }
     QWidget::keyReleaseEvent(e);
 }
 
 void frmPicture::closeEvent(QCloseEvent* e) {
-    if (e->spontaneous()) {
+    if (!closing_) {
         // The close box only hides the window; it stays loaded with its picture.
         e->ignore();
         hide();
-        emit closedByUser();
+        Q_EMIT closedByUser();
         return;
     }
     QWidget::closeEvent(e);

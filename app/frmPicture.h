@@ -49,7 +49,11 @@ public:
     // The menu opened by a right click on the picture.
     void setPopupMenu(QMenu* menu) { popup_ = menu; }
 
-signals:
+    // The program is ending: a close request then really closes the window; any other
+    // close request (the close box) only hides it.
+    void allowClose() { closing_ = true; }
+
+Q_SIGNALS:
     // Ctrl+C, F1 and F3 belong to the main window's menu.
     void keyForwarded(int key, Qt::KeyboardModifiers modifiers);
     // The close box hid the window.
@@ -68,6 +72,7 @@ private:
     PictureView* picMain_;
     QTimer tmrFlashshpCenter_;
     QMenu* popup_ = nullptr;
+    bool closing_ = false;
 };
 
 } // namespace wavory

@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
     if (args.size() > 1) {
         main.InputText(args.at(1));
     } else {
-        main.randomSetting();
+        main.cmdRndSet_Click();
     }
     return app.exec();
 }

@@ -108,26 +108,26 @@ TEST(ParamModel, SlotsFollowChangedTextsOnly) {
     ParamModel m;
     // Untouched fields keep slot 0 although they show "1"; the power starts at 1.
     EXPECT_EQ(m.fields().values[0], "1");
-    EXPECT_EQ(m.slots()[0], 0);
-    EXPECT_EQ(m.slots()[kPowerSlot], 1);
+    EXPECT_EQ(m.valueSlots()[0], 0);
+    EXPECT_EQ(m.valueSlots()[kPowerSlot], 1);
     EXPECT_FALSE(m.setValueText(0, "1"));
-    EXPECT_EQ(m.slots()[0], 0);
+    EXPECT_EQ(m.valueSlots()[0], 0);
     EXPECT_TRUE(m.setValueText(0, "2.5"));
-    EXPECT_EQ(m.slots()[0], 2);
+    EXPECT_EQ(m.valueSlots()[0], 2);
     EXPECT_TRUE(m.setValueText(0, "abc"));
-    EXPECT_EQ(m.slots()[0], 0);
+    EXPECT_EQ(m.valueSlots()[0], 0);
     EXPECT_TRUE(m.setValueText(1, "-5x"));
-    EXPECT_EQ(m.slots()[1], -5);
+    EXPECT_EQ(m.valueSlots()[1], -5);
 }
 
 TEST(ParamModel, DoublingAnUneditedSlotGivesOne) {
     ParamModel m;
     m.doublePeriods();
-    EXPECT_EQ(m.slots()[0], 1);
+    EXPECT_EQ(m.valueSlots()[0], 1);
     EXPECT_EQ(m.fields().values[0], "1");
     m.setValueText(2, "5");
     m.doublePeriods();
-    EXPECT_EQ(m.slots()[0], 2);
+    EXPECT_EQ(m.valueSlots()[0], 2);
     EXPECT_EQ(m.fields().values[2], "10");
     // Amplitudes untouched by the period command but still written back.
     EXPECT_EQ(m.fields().values[1], "0");
@@ -139,8 +139,8 @@ TEST(ParamModel, RaiseKeepsTextsAndAssignMovesOnlyChangedSlots) {
     m.setValueText(3, "0");     // unchanged text: slot stays 0
     m.setValueText(5, "-2");
     m.raiseSlotsToOne();
-    EXPECT_EQ(m.slots()[3], 1);
-    EXPECT_EQ(m.slots()[5], 1);
+    EXPECT_EQ(m.valueSlots()[3], 1);
+    EXPECT_EQ(m.valueSlots()[5], 1);
     EXPECT_EQ(m.fields().values[5], "-2");
 
     ParamModel n;
@@ -150,8 +150,8 @@ TEST(ParamModel, RaiseKeepsTextsAndAssignMovesOnlyChangedSlots) {
     f.bleed = " 12";
     f.componentOn[7] = true;
     n.assignFields(f);
-    EXPECT_EQ(n.slots()[0], 0);
-    EXPECT_EQ(n.slots()[2], 40);
+    EXPECT_EQ(n.valueSlots()[0], 0);
+    EXPECT_EQ(n.valueSlots()[2], 40);
     EXPECT_EQ(n.fields().bleed, " 12");
     EXPECT_TRUE(n.fields().componentOn[7]);
 }

@@ -46,15 +46,15 @@ TEST(RandomSetting, PeriodsAndAmplitudesAtMidValues) {
     ParamModel m; // four components on
     ScriptedSource src;
     applyRandomSetting(m, only({RndPeriods, RndAmplitudes}), {}, src.source());
-    for (int s : {0, 2, 4, 6, 8, 10}) EXPECT_EQ(m.slots()[s], 58) << s;
-    for (int s : {12, 14, 16}) EXPECT_EQ(m.slots()[s], 345) << s;
+    for (int s : {0, 2, 4, 6, 8, 10}) EXPECT_EQ(m.valueSlots()[s], 58) << s;
+    for (int s : {12, 14, 16}) EXPECT_EQ(m.valueSlots()[s], 345) << s;
     // Amplitude shift (0 + (4 - 2) / 20) / 2.5 with four components on.
-    for (int s : {1, 3, 5, 7, 11}) EXPECT_EQ(m.slots()[s], 279) << s;
-    EXPECT_EQ(m.slots()[13], 202);
-    for (int s : {15, 17}) EXPECT_EQ(m.slots()[s], 147) << s;
+    for (int s : {1, 3, 5, 7, 11}) EXPECT_EQ(m.valueSlots()[s], 279) << s;
+    EXPECT_EQ(m.valueSlots()[13], 202);
+    for (int s : {15, 17}) EXPECT_EQ(m.valueSlots()[s], 147) << s;
     EXPECT_EQ(m.fields().values[0], "58");
     EXPECT_EQ(m.fields().values[17], "147");
-    EXPECT_EQ(m.slots()[kPowerSlot], 1);
+    EXPECT_EQ(m.valueSlots()[kPowerSlot], 1);
 }
 
 TEST(RandomSetting, AmplitudeShiftCountsComponentsEvenWithoutTheirGroup) {
@@ -62,16 +62,16 @@ TEST(RandomSetting, AmplitudeShiftCountsComponentsEvenWithoutTheirGroup) {
     for (int k = 1; k < kComponentCount; ++k) one.setComponent(k, false);
     ScriptedSource a;
     applyRandomSetting(one, only({RndAmplitudes}), {}, a.source());
-    EXPECT_EQ(one.slots()[1], 320);
-    EXPECT_EQ(one.slots()[13], 231);
-    EXPECT_EQ(one.slots()[17], 169);
+    EXPECT_EQ(one.valueSlots()[1], 320);
+    EXPECT_EQ(one.valueSlots()[13], 231);
+    EXPECT_EQ(one.valueSlots()[17], 169);
 
     ParamModel all;
     for (int k = 0; k < kComponentCount; ++k) all.setComponent(k, true);
     ScriptedSource b;
     applyRandomSetting(all, only({RndAmplitudes}), {}, b.source());
-    EXPECT_EQ(all.slots()[1], 232);
-    EXPECT_EQ(all.slots()[15], 122);
+    EXPECT_EQ(all.valueSlots()[1], 232);
+    EXPECT_EQ(all.valueSlots()[15], 122);
 }
 
 TEST(RandomSetting, TendencyAndShiftScalePeriods) {
@@ -80,12 +80,12 @@ TEST(RandomSetting, TendencyAndShiftScalePeriods) {
     o.periodTendency = 1;
     ScriptedSource src;
     applyRandomSetting(m, o, {}, src.source());
-    EXPECT_EQ(m.slots()[0], 571);
+    EXPECT_EQ(m.valueSlots()[0], 571);
 
     ParamModel n;
     ScriptedSource shifted{{0.9}, 0.9}; // shift (0.9 - 0.5) / 2.5, every a, b, c 0.9
     applyRandomSetting(n, only({RndPeriods}), {}, shifted.source());
-    EXPECT_EQ(n.slots()[0], 268);
+    EXPECT_EQ(n.valueSlots()[0], 268);
 
     ParamModel big;
     RandomSettingOptions huge = only({RndPeriods, RndAmplitudes});
@@ -93,8 +93,8 @@ TEST(RandomSetting, TendencyAndShiftScalePeriods) {
     huge.amplitudeTendency = 9;
     ScriptedSource s3;
     applyRandomSetting(big, huge, {}, s3.source());
-    EXPECT_EQ(big.slots()[0], 999999);
-    EXPECT_EQ(big.slots()[1], 1);
+    EXPECT_EQ(big.valueSlots()[0], 999999);
+    EXPECT_EQ(big.valueSlots()[1], 1);
 }
 
 TEST(RandomSetting, ComponentsAlwaysKeepOneOn) {
@@ -127,7 +127,7 @@ TEST(RandomSetting, CenterBleedPowerAndColorSetTexts) {
     EXPECT_EQ(m.fields().center[1], "-50");
     EXPECT_EQ(m.fields().bleed, " 1344"); // floor(0.5 x 10.5 x 256), from the set chosen before
     EXPECT_EQ(m.fields().values[kPowerSlot], "33");
-    EXPECT_EQ(m.slots()[kPowerSlot], 33);
+    EXPECT_EQ(m.valueSlots()[kPowerSlot], 33);
     EXPECT_EQ(m.fields().colorSetIndex, 13);
 }
 
@@ -137,13 +137,13 @@ TEST(RandomSetting, PowerOnlyChangesSlotNineButRewritesEveryField) {
     m.setCenterText(0, "5");
     m.setBleedText("3");
     const ParamFields before = m.fields();
-    const ValueSlots slotsBefore = m.slots();
+    const ValueSlots slotsBefore = m.valueSlots();
     ScriptedSource src{{0.0}};
     applyRandomSetting(m, only({RndPower}), {}, src.source());
-    EXPECT_EQ(m.slots()[kPowerSlot], 1);
+    EXPECT_EQ(m.valueSlots()[kPowerSlot], 1);
     for (int i = 0; i < kValueSlotCount; ++i) {
         if (i != kPowerSlot) {
-            EXPECT_EQ(m.slots()[i], slotsBefore[i]) << i;
+            EXPECT_EQ(m.valueSlots()[i], slotsBefore[i]) << i;
         }
     }
     EXPECT_EQ(m.fields().values[0], "0"); // written back from its untouched slot
@@ -165,7 +165,7 @@ TEST(RandomSetting, SameSequenceSameResult) {
             state = state * 1664525u + 1013904223u;
             return (state >> 8) / 16777216.0;
         });
-        return std::make_pair(m.fields(), m.slots());
+        return std::make_pair(m.fields(), m.valueSlots());
     };
     const auto a = run();
     const auto b = run();

@@ -16,7 +16,7 @@ public:
     ParamModel() = default;
 
     const ParamFields& fields() const { return fields_; }
-    const ValueSlots& slots() const { return slots_; }
+    const ValueSlots& valueSlots() const { return slots_; }
 
     // txtValue(i) text changed: slot i becomes the leading number of the new text.
     // Setting the text it already holds changes nothing. Returns whether it changed.

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace wavory::test {
@@ -44,6 +46,17 @@ protected:
     QPushButton* button(const char* name) { return find<QPushButton>(QLatin1String(name)); }
     QAction* action(const char* name) { return find<QAction>(QLatin1String(name)); }
     QString text(int i) { return value(i)->text(); }
+
+    // Window activation arrives through the event loop: wait for it a little.
+    static bool waitFor(const std::function<bool()>& condition, int ms = 2000) {
+        QElapsedTimer timer;
+        timer.start();
+        while (!condition()) {
+            if (timer.elapsed() > ms) return false;
+            QTest::qWait(10);
+        }
+        return true;
+    }
 
     // Shows a parameter set that draws quickly and visibly: vertical and circle only.
     void simpleParameters() {

@@ -33,6 +33,11 @@ TEST_F(Parameters, StartUpStateAndLabels) {
     EXPECT_FALSE(value(10)->isEnabled());
     EXPECT_FALSE(find<UpDown>("updValue_17")->isEnabled());
     EXPECT_TRUE(value(8)->isEnabled());
+    EXPECT_EQ(find<QLineEdit>("txtCenter_0")->text(), "0");
+    EXPECT_EQ(find<QLineEdit>("txtCenter_1")->text(), "0");
+    EXPECT_EQ(find<QLineEdit>("txtNizimi")->text(), "0");
+    EXPECT_EQ(main->frameWindow()->frameFields().width, "10");
+    EXPECT_EQ(main->frameWindow()->frameFields().height, "10");
 }
 
 TEST_F(Parameters, SwitchEnablesItsFieldsOnly) {
@@ -207,7 +212,7 @@ TEST_F(Parameters, RandomSettingGroupsChangeTheirControls) {
     EXPECT_GE(on, 1);
     for (int p : kPeriodSlots) {
         EXPECT_GE(text(p).toInt(), 1);
-        EXPECT_EQ(main->model().slots()[p], text(p).toInt());
+        EXPECT_EQ(main->model().valueSlots()[p], text(p).toInt());
     }
     const QString x = find<QLineEdit>("txtCenter_0")->text();
     EXPECT_TRUE(x.startsWith(' ') || x.startsWith('-')) << x.toStdString();
