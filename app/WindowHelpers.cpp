@@ -28,12 +28,10 @@ void SetCenter(QWidget* control, const QWidget* container, int mode) {
 void ChkFormPos(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QApplication::primaryScreen();
     if (!screen) return;
-    const QRect s = screen->geometry();
     const QRect f = window->frameGeometry();
-    QPoint pos = window->pos();
-    if (f.left() > s.width()) pos.setX(s.width() - f.width());
-    if (f.top() > s.height()) pos.setY(0);
-    window->move(pos);
+    const WindowRect placed = ChkFormPos(WindowRect{f.left(), f.top(), f.width(), f.height()},
+                                         ScreenSize{screen->geometry().width(), screen->geometry().height()});
+    window->move(placed.left, placed.top);
 }
 
 int TitleYSize() {

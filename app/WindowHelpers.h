@@ -3,6 +3,8 @@
 // window on the screen, title bar height, topmost windows, the cursor position,
 // enabling a window's or a container's controls, and the font fallback of a label.
 
+#include "io/FormPosition.h"
+
 #include <QString>
 
 class QObject;
@@ -13,14 +15,10 @@ namespace wavory {
 
 class UserDialogs;
 
-// Twips per logical pixel, as window positions are stored.
-inline constexpr int kTwipsPerPixel = 15;
-
 // Mode 1: centre horizontally, 2: vertically, 3: both; other modes do nothing.
 void SetCenter(QWidget* control, const QWidget* container, int mode);
 
-// A window whose left edge is beyond the screen's width is moved so that its right
-// edge meets the screen's; then one whose top is beyond the screen's height goes to 0.
+// Brings a window back onto its screen by the rule of ChkFormPos(WindowRect, ScreenSize).
 void ChkFormPos(QWidget* window);
 
 // Height of a window title bar, in twips.

@@ -248,6 +248,18 @@ TEST_F(Windows, CloseBoxHidesAndUnchecks) {
     EXPECT_FALSE(action("mnuButton")->isChecked());
 }
 
+TEST_F(Windows, PictureKeysGoToTheMainWindow) {
+    main->togglePictureWindow();
+    frmPicture* pic = main->picture();
+    pic->activateWindow();
+    ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == pic; }));
+    QTest::keyClick(pic, Qt::Key_F5); // not forwarded
+    EXPECT_FALSE(waitFor([&] { return QApplication::activeWindow() == main.get(); }, 200));
+    QTest::keyClick(pic, Qt::Key_F3);
+    EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == main.get(); }));
+    EXPECT_FALSE(main->isDrawing());
+}
+
 TEST_F(Windows, RightClickMenus) {
     auto* colorFrame = find<QGroupBox>("Frame2");
     auto* colorMenu = find<QMenu>("mnuColor");
