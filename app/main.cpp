@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -30,11 +31,15 @@ int main(int argc, char* argv[]) {
     main.picture()->move(frame.right() + 1,
                          frame.top() + main.frameWindow()->frameGeometry().height() + 4);
 
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1) {
-        main.InputText(args.at(1));
-    } else {
-        main.cmdRndSet_Click();
-    }
+    // The first drawing starts once the event loop runs, so that closing the program
+    // during it ends the loop cleanly.
+    QTimer::singleShot(0, &main, [&main] {
+        const QStringList args = QApplication::arguments();
+        if (args.size() > 1) {
+            main.InputText(args.at(1));
+        } else {
+            main.cmdRndSet_Click();
+        }
+    });
     return app.exec();
 }
