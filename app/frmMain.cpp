@@ -541,6 +541,17 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     return QMainWindow::eventFilter(watched, e);
 }
 
+void frmMain::changeEvent(QEvent* e) {
+    // Minimizing or restoring the main window takes the visible secondary windows along.
+    if (e->type() == QEvent::WindowStateChange) {
+        const Qt::WindowStates state = windowState() & ~Qt::WindowActive;
+        for (QWidget* w : {static_cast<QWidget*>(picture_), static_cast<QWidget*>(button_)}) {
+            if (w && w->isVisible()) w->setWindowState(state);
+        }
+    }
+    QMainWindow::changeEvent(e);
+}
+
 void frmMain::closeEvent(QCloseEvent* e) {
     // A running drawing ends at its next check; the windows close with the program.
     if (drawing_) DrawStop();

@@ -90,6 +90,7 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     // Layout.

@@ -260,6 +260,16 @@ TEST_F(Windows, PictureKeysGoToTheMainWindow) {
     EXPECT_FALSE(main->isDrawing());
 }
 
+TEST_F(Windows, MinimizingTakesTheVisibleWindowsAlong) {
+    main->togglePictureWindow();
+    ASSERT_FALSE(main->frameWindow()->isVisible());
+    main->setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(main->picture()->windowState() & Qt::WindowMinimized);
+    EXPECT_FALSE(main->frameWindow()->windowState() & Qt::WindowMinimized); // hidden: untouched
+    main->setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(main->picture()->windowState() & Qt::WindowMinimized);
+}
+
 TEST_F(Windows, RightClickMenus) {
     auto* colorFrame = find<QGroupBox>("Frame2");
     auto* colorMenu = find<QMenu>("mnuColor");
