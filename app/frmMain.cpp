@@ -125,6 +125,7 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
 
     SetImageSize(200, 200);
     button_->updXYMaxSet();
+    setAcceptDrops(true);
     refreshFromModel();
     for (int k = 0; k < kComponentCount; ++k) chkValue_Click(k);
     hscIso_Change(true);
@@ -382,9 +383,12 @@ void frmMain::setCommandEnabled(QObject* command, bool enabled) {
     if (auto* w = qobject_cast<QWidget*>(command)) w->setEnabled(on);
     if (auto* a = qobject_cast<QAction*>(command)) a->setEnabled(on);
     if (auto* m = qobject_cast<QMenu*>(command)) {
-        // Also greys the menu when it opens as a pop-up over its frame.
+        // The items too, so that their shortcut keys and the pop-up over the frame follow.
         m->menuAction()->setEnabled(on);
         m->setEnabled(on);
+        for (QAction* item : m->actions()) {
+            if (!item->isSeparator()) setCommandEnabled(item, enabled);
+        }
     }
 }
 

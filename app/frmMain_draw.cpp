@@ -123,8 +123,10 @@ void frmMain::cmdDraw_Click() {
 }
 
 void frmMain::DrawMain() {
+    const GColor* selected = colorSets_.selectedSet();
+    if (!selected) return;
     const DrawParams params = takeDrawSnapshot(currentFields());
-    const GColor set = *colorSets_.selectedSet();
+    const GColor set = *selected;
     Canvas& canvas = picture_->canvas();
     DrawOptions drawOptions;
     drawOptions.noiseKey = random_.nextBits();

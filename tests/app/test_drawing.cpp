@@ -94,7 +94,9 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
                               "labISO", "cbogColor", "cboMode", "labGColor"}) {
             EXPECT_FALSE(find<QWidget>(QLatin1String(w))->isEnabled()) << w;
         }
-        for (const char* a : {"mnuUndo", "mnuSize"}) EXPECT_FALSE(action(a)->isEnabled()) << a;
+        for (const char* a : {"mnuUndo", "mnuSize", "mnuRndSet", "mnuBig", "mnuWeak"}) {
+            EXPECT_FALSE(action(a)->isEnabled()) << a;
+        }
         EXPECT_FALSE(find<QMenu>("mnuValue")->isEnabled());
         EXPECT_FALSE(find<QMenu>("mnuColor")->isEnabled());
         EXPECT_FALSE(main->frameWindow()->isEnabled());
@@ -117,6 +119,8 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
     EXPECT_TRUE(button("cmdRndSet")->isEnabled());
     EXPECT_TRUE(main->frameWindow()->isEnabled());
     EXPECT_FALSE(button("cmdSave")->isEnabled()); // not available yet
+    EXPECT_TRUE(action("mnuRndSet")->isEnabled());
+    EXPECT_FALSE(action("mnuGColorLoad")->isEnabled());
 }
 
 TEST_F(Drawing, F5StopsAndAStoppedDrawingBeeps) {
