@@ -15,7 +15,8 @@ QIcon drawButtonImage() {
     const QColor stops[] = {QColor(255, 64, 64), QColor(255, 220, 0), QColor(64, 220, 64),
                             QColor(0, 200, 255), QColor(80, 80, 255), QColor(255, 64, 200),
                             QColor(255, 64, 64)};
-    for (int i = 0; i < 7; ++i) g.setColorAt(i / 6.0, stops[i]);
+    for (int i = 0; i < 7; ++i)
+        g.setColorAt(i / 6.0, stops[i]);
     p.setBrush(g);
     p.setPen(QPen(QColor(40, 40, 40), 1.5));
     p.drawEllipse(QRectF(3, 3, 26, 26));

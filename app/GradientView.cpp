@@ -35,6 +35,8 @@ void GradientView::paintEvent(QPaintEvent*) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void GradientView::resizeEvent(QResizeEvent*) { Q_EMIT resized(); }
+void GradientView::resizeEvent(QResizeEvent*) {
+    Q_EMIT resized();
+}
 
 } // namespace wavory

@@ -14,7 +14,7 @@ namespace wavory {
 
 class GradientView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit GradientView(QWidget* parent = nullptr);
 
     void setColumns(const std::vector<Rgb>& columns);
@@ -22,14 +22,14 @@ public:
     int barWidth() const { return width() - 2; }
     QRgb columnColor(int x) const;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void resized();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
 
-private:
+  private:
     QImage row_;
 };
 

@@ -15,7 +15,8 @@ void copyColumns(const Canvas& canvas, QImage& image, int x0, int x1) {
     for (int y = 0; y < canvas.height(); ++y) {
         const std::uint8_t* s = src + y * srcStride + static_cast<std::size_t>(x0) * 3;
         QRgb* d = reinterpret_cast<QRgb*>(image.scanLine(y)) + x0;
-        for (int i = 0; i < w; ++i, s += 3) d[i] = qRgb(s[0], s[1], s[2]);
+        for (int i = 0; i < w; ++i, s += 3)
+            d[i] = qRgb(s[0], s[1], s[2]);
     }
 }
 
@@ -49,32 +50,40 @@ void PictureView::setImageSize(int width, int height) {
 void PictureView::showCanvas(const Canvas& canvas) {
     {
         std::lock_guard lock(mutex_);
-        if (canvas.width() != image_.width() || canvas.height() != image_.height()) return;
-        if (!canvas.empty()) copyColumns(canvas, image_, 0, canvas.width() - 1);
+        if (canvas.width() != image_.width() || canvas.height() != image_.height())
+            return;
+        if (!canvas.empty())
+            copyColumns(canvas, image_, 0, canvas.width() - 1);
     }
     update();
 }
 
 void PictureView::transferColumns(const Canvas& canvas, int x0, int x1) {
-    if (x1 < x0) return;
+    if (x1 < x0)
+        return;
     {
         std::lock_guard lock(mutex_);
-        if (canvas.width() != image_.width() || canvas.height() != image_.height()) return;
+        if (canvas.width() != image_.width() || canvas.height() != image_.height())
+            return;
         copyColumns(canvas, image_, x0, x1);
         dirty_ |= QRect(x0, 0, x1 - x0 + 1, canvas.height());
     }
     // One queued repaint at a time; columns that arrive meanwhile join its rectangle.
     if (!repaintPending_.exchange(true)) {
-        QMetaObject::invokeMethod(this, [this] {
-            repaintPending_ = false;
-            QRect r;
-            {
-                std::lock_guard lock(mutex_);
-                r = dirty_;
-                dirty_ = {};
-            }
-            if (!r.isEmpty()) update(r.translated(kBorder, kBorder));
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                repaintPending_ = false;
+                QRect r;
+                {
+                    std::lock_guard lock(mutex_);
+                    r = dirty_;
+                    dirty_ = {};
+                }
+                if (!r.isEmpty())
+                    update(r.translated(kBorder, kBorder));
+            },
+            Qt::QueuedConnection);
     }
 }
 
@@ -88,13 +97,15 @@ void PictureView::paintEvent(QPaintEvent* e) {
     {
         std::lock_guard lock(mutex_);
         const QRect target = e->rect() & QRect(kBorder, kBorder, image_.width(), image_.height());
-        if (!target.isEmpty()) p.drawImage(target, image_, target.translated(-kBorder, -kBorder));
+        if (!target.isEmpty())
+            p.drawImage(target, image_, target.translated(-kBorder, -kBorder));
     }
     drawFrame(&p);
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::RightButton) Q_EMIT rightButtonReleased(e->globalPosition().toPoint());
+    if (e->button() == Qt::RightButton)
+        Q_EMIT rightButtonReleased(e->globalPosition().toPoint());
     QFrame::mouseReleaseEvent(e);
 }
 

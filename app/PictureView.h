@@ -18,7 +18,7 @@ class CenterMarker;
 
 class PictureView : public QFrame {
     Q_OBJECT
-public:
+  public:
     static constexpr int kBorder = 2;
 
     explicit PictureView(QWidget* parent = nullptr);
@@ -39,14 +39,14 @@ public:
 
     CenterMarker* marker() const { return shpCenter_; }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void rightButtonReleased(const QPoint& globalPos);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+  private:
     void scheduleRepaint(const QRect& imageRect);
 
     mutable std::mutex mutex_;
@@ -60,16 +60,16 @@ private:
 // being edited; it flashes between black-on-white and white-on-black.
 class CenterMarker : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kSize = 7;
     explicit CenterMarker(QWidget* parent);
     bool fillIsBlack() const { return black_; }
     void flash();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     bool black_ = false;
 };
 

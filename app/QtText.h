@@ -7,7 +7,11 @@
 
 namespace wavory {
 
-inline QString toQ(const std::string& s) { return QString::fromStdString(s); }
-inline std::string toStd(const QString& s) { return s.toStdString(); }
+inline QString toQ(const std::string& s) {
+    return QString::fromStdString(s);
+}
+inline std::string toStd(const QString& s) {
+    return s.toStdString();
+}
 
 } // namespace wavory

@@ -26,17 +26,21 @@ void UpDown::place() {
 }
 
 bool UpDown::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == field_ && e->type() == QEvent::Resize) place();
+    if (watched == field_ && e->type() == QEvent::Resize)
+        place();
     return QWidget::eventFilter(watched, e);
 }
 
 void UpDown::step() {
-    if (pressed_ == Part::Up) Q_EMIT up();
-    if (pressed_ == Part::Down) Q_EMIT down();
+    if (pressed_ == Part::Up)
+        Q_EMIT up();
+    if (pressed_ == Part::Down)
+        Q_EMIT down();
 }
 
 void UpDown::mousePressEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton) return;
+    if (e->button() != Qt::LeftButton)
+        return;
     pressed_ = e->position().y() < height() / 2.0 ? Part::Up : Part::Down;
     update();
     step();

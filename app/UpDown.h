@@ -12,7 +12,7 @@ namespace wavory {
 
 class UpDown : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 12;
 
     // Becomes a child of the field, covering its right end; the field's text keeps
@@ -21,21 +21,21 @@ public:
 
     QSize sizeHint() const override { return {kWidth, 20}; }
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void clickUp() { Q_EMIT up(); }
     void clickDown() { Q_EMIT down(); }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void up();
     void down();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
-private:
+  private:
     enum class Part { None, Up, Down };
     void step();
     void place();

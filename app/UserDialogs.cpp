@@ -13,19 +13,26 @@ namespace {
 
 QMessageBox::Icon qtIcon(MessageIcon icon) {
     switch (icon) {
-    case MessageIcon::Critical: return QMessageBox::Critical;
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Question: return QMessageBox::Question;
-    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons qtButtons(MessageButtons buttons) {
     switch (buttons) {
-    case MessageButtons::Ok: return QMessageBox::Ok;
-    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
@@ -40,12 +47,15 @@ MessageAnswer QtUserDialogs::message(QWidget* parent, const QString& text, Messa
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(qtIcon(icon), kProgramTitle, shown, qtButtons(buttons), parent);
     switch (box.exec()) {
-    case QMessageBox::Ok: return MessageAnswer::Ok;
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
     default:
         // Closing the box with Escape or its close box counts as its "no" answer.
-        return buttons == MessageButtons::Ok ? MessageAnswer::Ok
+        return buttons == MessageButtons::Ok      ? MessageAnswer::Ok
                : buttons == MessageButtons::YesNo ? MessageAnswer::No
                                                   : MessageAnswer::Cancel;
     }
@@ -74,17 +84,21 @@ QString QtUserDialogs::saveFileName(QWidget* parent, const QString& title, const
 
 std::optional<QColor> QtUserDialogs::chooseColor(QWidget* parent, const QColor& initial) {
     const QColor c = QColorDialog::getColor(initial, parent);
-    if (!c.isValid()) return std::nullopt;
+    if (!c.isValid())
+        return std::nullopt;
     return c;
 }
 
 std::optional<QFont> QtUserDialogs::chooseFont(QWidget* parent, const QFont& initial) {
     bool ok = false;
     const QFont f = QFontDialog::getFont(&ok, initial, parent);
-    if (!ok) return std::nullopt;
+    if (!ok)
+        return std::nullopt;
     return f;
 }
 
-void QtUserDialogs::beep() { QApplication::beep(); }
+void QtUserDialogs::beep() {
+    QApplication::beep();
+}
 
 } // namespace wavory

@@ -21,7 +21,7 @@ enum class MessageAnswer { Ok, Cancel, Yes, No };
 inline const QString kProgramTitle = QStringLiteral("Wavory");
 
 class UserDialogs {
-public:
+  public:
     virtual ~UserDialogs() = default;
 
     // A modal message box; text line breaks are CR LF as in the core messages.
@@ -47,7 +47,7 @@ public:
 
 // The dialogs of the running program.
 class QtUserDialogs : public UserDialogs {
-public:
+  public:
     MessageAnswer message(QWidget* parent, const QString& text, MessageIcon icon,
                           MessageButtons buttons) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filters,

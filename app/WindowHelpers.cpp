@@ -17,20 +17,26 @@
 namespace wavory {
 
 void SetCenter(QWidget* control, const QWidget* container, int mode) {
-    if (!control || !container) return;
+    if (!control || !container)
+        return;
     int left = control->x();
     int top = control->y();
-    if (mode == 1 || mode == 3) left = (container->width() - control->width()) / 2;
-    if (mode == 2 || mode == 3) top = (container->height() - control->height()) / 2;
-    if (mode >= 1 && mode <= 3) control->move(left, top);
+    if (mode == 1 || mode == 3)
+        left = (container->width() - control->width()) / 2;
+    if (mode == 2 || mode == 3)
+        top = (container->height() - control->height()) / 2;
+    if (mode >= 1 && mode <= 3)
+        control->move(left, top);
 }
 
 void ChkFormPos(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QApplication::primaryScreen();
-    if (!screen) return;
+    if (!screen)
+        return;
     const QRect f = window->frameGeometry();
-    const WindowRect placed = ChkFormPos(WindowRect{f.left(), f.top(), f.width(), f.height()},
-                                         ScreenSize{screen->geometry().width(), screen->geometry().height()});
+    const WindowRect placed =
+        ChkFormPos(WindowRect{f.left(), f.top(), f.width(), f.height()},
+                   ScreenSize{screen->geometry().width(), screen->geometry().height()});
     window->move(placed.left, placed.top);
 }
 
@@ -52,9 +58,12 @@ void GetCursorPosXY(int& x, int& y) {
 }
 
 bool SupportEnabled(const QObject* control) {
-    if (!control) return false;
-    if (qobject_cast<const QTimer*>(control)) return false;
-    if (qobject_cast<const QDialog*>(control)) return false;
+    if (!control)
+        return false;
+    if (qobject_cast<const QTimer*>(control))
+        return false;
+    if (qobject_cast<const QDialog*>(control))
+        return false;
     return control->isWidgetType();
 }
 
@@ -64,28 +73,33 @@ bool SupportContainer(const QObject* control) {
 
 void SetFromEnabled(QWidget* window, bool enabled) {
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (SupportEnabled(w) && !w->isWindow()) w->setEnabled(enabled);
+        if (SupportEnabled(w) && !w->isWindow())
+            w->setEnabled(enabled);
     }
 }
 
 void SetContainerEnabled(QWidget* container, bool enabled, bool selfToo) {
     for (QWidget* w : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (SupportEnabled(w) && !w->isWindow()) w->setEnabled(enabled);
+        if (SupportEnabled(w) && !w->isWindow())
+            w->setEnabled(enabled);
     }
-    if (selfToo) container->setEnabled(enabled);
+    if (selfToo)
+        container->setEnabled(enabled);
 }
 
 int SetFontExist(QLabel* label, QString& fontName, const QString& defaultFontName,
                  UserDialogs& dialogs) {
     const QStringList families = QFontDatabase::families();
     auto apply = [&](const QString& name) {
-        if (!families.contains(name, Qt::CaseInsensitive)) return false;
+        if (!families.contains(name, Qt::CaseInsensitive))
+            return false;
         QFont f = label->font();
         f.setFamily(name);
         label->setFont(f);
         return true;
     };
-    if (apply(fontName)) return 0;
+    if (apply(fontName))
+        return 0;
     if (apply(defaultFontName)) {
         fontName = defaultFontName;
         return 1;

@@ -22,7 +22,9 @@
 
 namespace wavory {
 
-std::int32_t colorValue(const QColor& c) { return c.red() + 256 * c.green() + 65536 * c.blue(); }
+std::int32_t colorValue(const QColor& c) {
+    return c.red() + 256 * c.green() + 65536 * c.blue();
+}
 
 QColor colorFromValue(std::int32_t value) {
     return QColor(value & 255, (value / 256) & 255, (value / 65536) & 255);
@@ -40,13 +42,15 @@ void ColorSwatch::setColor(const QColor& c) {
 
 void ColorSwatch::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), isEnabled() ? color_ : palette().color(QPalette::Disabled, QPalette::Window));
+    p.fillRect(rect(),
+               isEnabled() ? color_ : palette().color(QPalette::Disabled, QPalette::Window));
     p.setPen(palette().color(QPalette::Dark));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void ColorSwatch::mouseReleaseEvent(QMouseEvent* e) {
-    if (rect().contains(e->position().toPoint())) Q_EMIT clicked();
+    if (rect().contains(e->position().toPoint()))
+        Q_EMIT clicked();
 }
 
 namespace {
@@ -191,7 +195,8 @@ frmButton::frmButton(UserDialogs& dialogs, std::function<QSize()> imageSize, QWi
     connect(txtY_, &QLineEdit::textChanged, this, [this] { mirror(txtY_, txtX_); });
     connect(chkXYFix_, &QCheckBox::clicked, this, [this] {
         updXYMaxSet();
-        if (chkXYFix_->isChecked()) txtY_->setText(txtX_->text());
+        if (chkXYFix_->isChecked())
+            txtY_->setText(txtX_->text());
     });
 
     updXYMaxSet();
@@ -209,13 +214,16 @@ void frmButton::updXYMaxSet() {
         maxX_ = halfW;
         maxY_ = halfH;
     }
-    if (leadingNumber(txtX_->text().toStdString()) > maxX_) txtX_->setText(QString::number(maxX_));
-    if (leadingNumber(txtY_->text().toStdString()) > maxY_) txtY_->setText(QString::number(maxY_));
+    if (leadingNumber(txtX_->text().toStdString()) > maxX_)
+        txtX_->setText(QString::number(maxX_));
+    if (leadingNumber(txtY_->text().toStdString()) > maxY_)
+        txtY_->setText(QString::number(maxY_));
 }
 
 void frmButton::EnableFrameControls() {
     const bool on = chkFrameEnabled_->isChecked();
-    for (QWidget* w : findChildren<QWidget*>()) w->setEnabled(on);
+    for (QWidget* w : findChildren<QWidget*>())
+        w->setEnabled(on);
     chkFrameEnabled_->setEnabled(true);
 }
 
@@ -228,7 +236,8 @@ void frmButton::step(QLineEdit* field, int delta, int maximum) {
 }
 
 void frmButton::mirror(QLineEdit* from, QLineEdit* to) {
-    if (chkXYFix_->isChecked()) to->setText(from->text());
+    if (chkXYFix_->isChecked())
+        to->setText(from->text());
 }
 
 void frmButton::pickColor() {
@@ -260,11 +269,16 @@ void frmButton::setFrameFields(const FrameFields& f) {
     EnableFrameControls();
 }
 
-bool frmButton::xyFix() const { return chkXYFix_->isChecked(); }
-void frmButton::setXYFix(bool on) { chkXYFix_->setChecked(on); }
+bool frmButton::xyFix() const {
+    return chkXYFix_->isChecked();
+}
+void frmButton::setXYFix(bool on) {
+    chkXYFix_->setChecked(on);
+}
 
 bool frmButton::eventFilter(QObject* watched, QEvent* e) {
-    if ((watched == txtX_ || watched == txtY_) && e->type() == QEvent::FocusOut) updXYMaxSet();
+    if ((watched == txtX_ || watched == txtY_) && e->type() == QEvent::FocusOut)
+        updXYMaxSet();
     return QWidget::eventFilter(watched, e);
 }
 

@@ -24,7 +24,7 @@ class ColorSwatch;
 
 class frmButton : public QWidget {
     Q_OBJECT
-public:
+  public:
     // imageSize gives the drawing surface's inner size.
     frmButton(UserDialogs& dialogs, std::function<QSize()> imageSize, QWidget* parent = nullptr);
 
@@ -45,17 +45,17 @@ public:
     // close request (the close box) only hides it.
     void allowClose() { closing_ = true; }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void closedByUser();
     // F1: the window's help page.
     void helpFileRequested(const QString& topic);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
-private:
+  private:
     void step(QLineEdit* field, int delta, int maximum);
     void mirror(QLineEdit* from, QLineEdit* to);
     void pickColor();
@@ -87,19 +87,19 @@ private:
 // picFrameColor: a clickable color swatch.
 class ColorSwatch : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ColorSwatch(QWidget* parent = nullptr);
     QColor color() const { return color_; }
     void setColor(const QColor& c);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+  private:
     QColor color_ = Qt::black;
 };
 

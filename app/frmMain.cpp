@@ -35,7 +35,8 @@ namespace wavory {
 namespace {
 
 const char* const kComponentCaptions[kComponentCount] = {
-    "垂直成分", "水平成分", "斜め成分", "円型成分", "矩形成分", "＋型成分", "リボン型成分", "波紋型成分",
+    "垂直成分", "水平成分", "斜め成分",     "円型成分",
+    "矩形成分", "＋型成分", "リボン型成分", "波紋型成分",
 };
 
 QPushButton* commandButton(const char* name, const QString& caption, QWidget* parent,
@@ -44,7 +45,8 @@ QPushButton* commandButton(const char* name, const QString& caption, QWidget* pa
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
     b->setFixedHeight(24);
-    if (helpTopic >= 0) b->setProperty("helpTopic", helpTopic);
+    if (helpTopic >= 0)
+        b->setProperty("helpTopic", helpTopic);
     return b;
 }
 
@@ -52,7 +54,8 @@ QLabel* namedLabel(const QString& name, const QString& caption, QWidget* parent,
                    int helpTopic = -1) {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(name);
-    if (helpTopic >= 0) l->setProperty("helpTopic", helpTopic);
+    if (helpTopic >= 0)
+        l->setProperty("helpTopic", helpTopic);
     return l;
 }
 
@@ -76,9 +79,8 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     picture_ = new frmPicture(this);
     // The image has its start-up size before the frame window takes its limits from it.
     picture_->setImageSize(200, 200);
-    button_ = new frmButton(dialogs_, [this] {
-        return QSize(picture_->imageWidth(), picture_->imageHeight());
-    }, this);
+    button_ = new frmButton(
+        dialogs_, [this] { return QSize(picture_->imageWidth(), picture_->imageHeight()); }, this);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("frmMainClient"));
@@ -104,7 +106,8 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     }
 
     // Windows that stay loaded for the whole run.
-    connect(picture_, &frmPicture::closedByUser, this, [this] { mnuPictureWindow_->setChecked(false); });
+    connect(picture_, &frmPicture::closedByUser, this,
+            [this] { mnuPictureWindow_->setChecked(false); });
     connect(picture_, &frmPicture::keyForwarded, this, &frmMain::forwardKey);
     connect(button_, &frmButton::closedByUser, this, [this] { mnuButton_->setChecked(false); });
     picture_->setPopupMenu(mnuPicture_);
@@ -112,13 +115,15 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     // The color sets: built-in until the color set file is read at start-up.
     colorSets_.setMessageSink([this](const UserMessage& m) { dialogs_.show(this, m); });
     colorSets_.setSelectionListener([this](int index) {
-        if (cbogColor_->currentIndex() != index) cbogColor_->setCurrentIndex(index);
+        if (cbogColor_->currentIndex() != index)
+            cbogColor_->setCurrentIndex(index);
         model_.setColorSetIndex(index);
         DrawGradBar();
     });
     InitColors(colorSets_);
     cbogColor_->blockSignals(true);
-    for (const std::string& name : colorSets_.names()) cbogColor_->addItem(QString::fromStdString(name));
+    for (const std::string& name : colorSets_.names())
+        cbogColor_->addItem(QString::fromStdString(name));
     cbogColor_->setCurrentIndex(colorSets_.selectedIndex());
     cbogColor_->blockSignals(false);
     model_.setColorSetIndex(colorSets_.selectedIndex());
@@ -127,7 +132,8 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     button_->updXYMaxSet();
     setAcceptDrops(true);
     refreshFromModel();
-    for (int k = 0; k < kComponentCount; ++k) chkValue_Click(k);
+    for (int k = 0; k < kComponentCount; ++k)
+        chkValue_Click(k);
     hscIso_Change(true);
     mnuUndo_->setEnabled(false);
     setDrawButtonState(false);
@@ -174,30 +180,32 @@ void frmMain::buildValueFrame() {
         const std::vector<int> fields = componentFields(k);
         grid->addWidget(chkValue_[k], row, 0);
         if (k == 3) {
-            grid->addWidget(namedLabel(QStringLiteral("labValue_6"), QStringLiteral("Ｘ"), fraValue_),
-                            row, 1);
+            grid->addWidget(
+                namedLabel(QStringLiteral("labValue_6"), QStringLiteral("Ｘ"), fraValue_), row, 1);
         }
         grid->addWidget(txtValue_[fields[0]], row, 2);
         grid->addWidget(txtValue_[fields[1]], row, 3);
         ++row;
         if (k == 3) {
-            grid->addWidget(namedLabel(QStringLiteral("labValue_8"), QStringLiteral("Ｙ"), fraValue_),
-                            row, 1);
+            grid->addWidget(
+                namedLabel(QStringLiteral("labValue_8"), QStringLiteral("Ｙ"), fraValue_), row, 1);
             grid->addWidget(txtValue_[8], row, 2);
             ++row;
         }
     }
     grid->setRowMinimumHeight(row, 4);
     ++row;
-    grid->addWidget(namedLabel(QStringLiteral("labValue_9"), QStringLiteral("べき乗"), fraValue_, 21),
-                    row, 0, Qt::AlignRight);
+    grid->addWidget(
+        namedLabel(QStringLiteral("labValue_9"), QStringLiteral("べき乗"), fraValue_, 21), row, 0,
+        Qt::AlignRight);
     grid->addWidget(txtValue_[kPowerSlot], row, 2);
     grid->setRowStretch(row + 1, 1); // spare height below, rows stay together
 
     // Center, bleed and the whole-set commands beside the components.
     auto* side = new QVBoxLayout;
     side->setSpacing(3);
-    labCenter_ = namedLabel(QStringLiteral("labCenter"), QStringLiteral("画像の中心"), fraValue_, 25);
+    labCenter_ =
+        namedLabel(QStringLiteral("labCenter"), QStringLiteral("画像の中心"), fraValue_, 25);
     side->addWidget(labCenter_);
     auto* center = new QGridLayout;
     center->setHorizontalSpacing(4);
@@ -342,7 +350,8 @@ void frmMain::buildColorFrame() {
     cmdGColorEdit_ = commandButton("cmdGColorEdit", QStringLiteral("編集"), Frame2_, 41);
     cmdAddGColor_ = commandButton("cmdAddGColor", QStringLiteral("追加"), Frame2_, 42);
     cmdRemoveGColor_ = commandButton("cmdRemoveGColor", QStringLiteral("削除"), Frame2_, 43);
-    for (QPushButton* b : {cmdGColorEdit_, cmdAddGColor_, cmdRemoveGColor_}) markPending(b);
+    for (QPushButton* b : {cmdGColorEdit_, cmdAddGColor_, cmdRemoveGColor_})
+        markPending(b);
 
     auto* layout = new QVBoxLayout(Frame2_);
     layout->setContentsMargins(6, 4, 6, 6);
@@ -352,7 +361,8 @@ void frmMain::buildColorFrame() {
     layout->addWidget(picGrad_);
     auto* phase = new QHBoxLayout;
     phase->setSpacing(4);
-    labISO_->setMinimumWidth(labISO_->fontMetrics().horizontalAdvance(QStringLiteral("位相のずれ : 99 %")));
+    labISO_->setMinimumWidth(
+        labISO_->fontMetrics().horizontalAdvance(QStringLiteral("位相のずれ : 99 %")));
     phase->addWidget(labISO_);
     phase->addWidget(hscIso_, 1);
     layout->addLayout(phase);
@@ -368,7 +378,8 @@ QAction* frmMain::addItem(QMenu* menu, const char* name, const QString& caption,
                           const QKeySequence& key) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(QLatin1String(name));
-    if (!key.isEmpty()) a->setShortcut(key);
+    if (!key.isEmpty())
+        a->setShortcut(key);
     return a;
 }
 
@@ -380,14 +391,17 @@ void frmMain::markPending(QObject* command) {
 
 void frmMain::setCommandEnabled(QObject* command, bool enabled) {
     const bool on = enabled && !command->property("pending").toBool();
-    if (auto* w = qobject_cast<QWidget*>(command)) w->setEnabled(on);
-    if (auto* a = qobject_cast<QAction*>(command)) a->setEnabled(on);
+    if (auto* w = qobject_cast<QWidget*>(command))
+        w->setEnabled(on);
+    if (auto* a = qobject_cast<QAction*>(command))
+        a->setEnabled(on);
     if (auto* m = qobject_cast<QMenu*>(command)) {
         // The items too, so that their shortcut keys and the pop-up over the frame follow.
         m->menuAction()->setEnabled(on);
         m->setEnabled(on);
         for (QAction* item : m->actions()) {
-            if (!item->isSeparator()) setCommandEnabled(item, enabled);
+            if (!item->isSeparator())
+                setCommandEnabled(item, enabled);
         }
     }
 }
@@ -409,14 +423,17 @@ void frmMain::buildMenus() {
     markPending(addItem(mnuFile_, "mnuShell", QStringLiteral("連携ｱﾌﾟﾘｹｰｼｮﾝで編集(&E)"),
                         QKeySequence(Qt::Key_F6)));
     mnuFile_->addSeparator();
-    markPending(addItem(mnuFile_, "mnuOutputText", QStringLiteral("テキストファイルへ書き出し(&O)...")));
-    markPending(addItem(mnuFile_, "mnuInputText", QStringLiteral("テキストファイルから読み込み(&I)...")));
+    markPending(
+        addItem(mnuFile_, "mnuOutputText", QStringLiteral("テキストファイルへ書き出し(&O)...")));
+    markPending(
+        addItem(mnuFile_, "mnuInputText", QStringLiteral("テキストファイルから読み込み(&I)...")));
     mnuFile_->addSeparator();
     connect(addItem(mnuFile_, "mnuEnd", QStringLiteral("終了(&X)")), &QAction::triggered, this,
             &QWidget::close);
 
     mnuPicture_ = topMenu("mnuPicture", QStringLiteral("ピクチャ(&P)"));
-    mnuDraw_ = addItem(mnuPicture_, "mnuDraw", QStringLiteral("描画(&D)"), QKeySequence(Qt::Key_F5));
+    mnuDraw_ =
+        addItem(mnuPicture_, "mnuDraw", QStringLiteral("描画(&D)"), QKeySequence(Qt::Key_F5));
     connect(mnuDraw_, &QAction::triggered, this, &frmMain::cmdDraw_Click);
     mnuUndo_ = addItem(mnuPicture_, "mnuUndo", QStringLiteral("描画アンドゥ(&Z)"));
     connect(mnuUndo_, &QAction::triggered, this, &frmMain::mnuUndo_Click);
@@ -428,7 +445,8 @@ void frmMain::buildMenus() {
             &QAction::triggered, this, &frmMain::cmdSize_Click);
 
     mnuValue_ = topMenu("mnuValue", QStringLiteral("形(&W)"));
-    connect(addItem(mnuValue_, "mnuRndSet", QStringLiteral("ランダム設定(&R)"), QKeySequence(Qt::Key_F4)),
+    connect(addItem(mnuValue_, "mnuRndSet", QStringLiteral("ランダム設定(&R)"),
+                    QKeySequence(Qt::Key_F4)),
             &QAction::triggered, this, &frmMain::cmdRndSet_Click);
     mnuValue_->addSeparator();
     connect(addItem(mnuValue_, "mnuBig", QStringLiteral("周期２倍(&B)")), &QAction::triggered,
@@ -454,7 +472,8 @@ void frmMain::buildMenus() {
     markPending(addItem(mnuColor_, "mnuGcolorInit", QStringLiteral("色セットの初期化(&I)")));
 
     mnuTool_ = topMenu("mnuTool", QStringLiteral("ツール(&T)"));
-    mnuPictureWindow_ = addItem(mnuTool_, "mnuPictureWindow", QStringLiteral("ピクチャウィンドウの表示(&P)"));
+    mnuPictureWindow_ =
+        addItem(mnuTool_, "mnuPictureWindow", QStringLiteral("ピクチャウィンドウの表示(&P)"));
     mnuPictureWindow_->setCheckable(true);
     connect(mnuPictureWindow_, &QAction::triggered, this, [this] {
         // The check mark was already inverted by the menu.
@@ -477,7 +496,8 @@ void frmMain::buildMenus() {
     markPending(addItem(mnuTool_, "mnuOption", QStringLiteral("オプション(&O)...")));
 
     mnuHelp_ = topMenu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
-    markPending(addItem(mnuHelp_, "mnuPrintHelp", QStringLiteral("目次..."), QKeySequence(Qt::Key_F1)));
+    markPending(
+        addItem(mnuHelp_, "mnuPrintHelp", QStringLiteral("目次..."), QKeySequence(Qt::Key_F1)));
     mnuHelp_->addSeparator();
     markPending(addItem(mnuHelp_, "mnuVersion", QStringLiteral("バージョン情報(&A)...")));
 }
@@ -516,7 +536,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
         }
     }
     auto* field = qobject_cast<QLineEdit*>(watched);
-    if (!field) return QMainWindow::eventFilter(watched, e);
+    if (!field)
+        return QMainWindow::eventFilter(watched, e);
     const bool isValue = std::find(txtValue_.begin(), txtValue_.end(), field) != txtValue_.end();
     const bool isCenter = field == txtCenter_[0] || field == txtCenter_[1];
 
@@ -536,7 +557,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
             if (isValue) {
                 // Before the key takes effect the text is held to 1..999999.
                 const std::string checked = CheckTextRange(field->text().toStdString(), 999999, 1);
-                if (checked != field->text().toStdString()) field->setText(QString::fromStdString(checked));
+                if (checked != field->text().toStdString())
+                    field->setText(QString::fromStdString(checked));
             } else if (CheckNum(typed.unicode()) == 0) {
                 return true;
             }
@@ -550,7 +572,8 @@ void frmMain::changeEvent(QEvent* e) {
     if (e->type() == QEvent::WindowStateChange) {
         const Qt::WindowStates state = windowState() & ~Qt::WindowActive;
         for (QWidget* w : {static_cast<QWidget*>(picture_), static_cast<QWidget*>(button_)}) {
-            if (w && w->isVisible()) w->setWindowState(state);
+            if (w && w->isVisible())
+                w->setWindowState(state);
         }
     }
     QMainWindow::changeEvent(e);
@@ -558,7 +581,8 @@ void frmMain::changeEvent(QEvent* e) {
 
 void frmMain::closeEvent(QCloseEvent* e) {
     // A running drawing ends at its next check; the windows close with the program.
-    if (drawing_) DrawStop();
+    if (drawing_)
+        DrawStop();
     QMainWindow::closeEvent(e);
     if (e->isAccepted()) {
         picture_->allowClose();

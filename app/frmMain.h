@@ -40,7 +40,7 @@ class UserDialogs;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // random is the program's one generator (random setting and bleed noise).
     frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -83,16 +83,16 @@ public:
     void ShowHidefrmButton();
     void togglePictureWindow();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // A drawing has finished (after the controls are unlocked again).
     void drawingFinished();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
 
-private:
+  private:
     // Layout.
     void buildValueFrame();
     void buildPictureFrame();

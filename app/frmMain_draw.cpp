@@ -38,12 +38,13 @@ const QString kMemoryMessage =
 // Called on the drawing's thread: the title and the finished columns go to the picture
 // window, the stop question is answered from the main window's flag.
 class PictureObserver final : public DrawObserver {
-public:
+  public:
     PictureObserver(frmPicture* picture, const std::atomic<bool>& stop)
         : picture_(picture), canvas_(picture->canvas()), stop_(stop) {}
 
     void started() override {
-        if (canvas_.width() > 0) picture_->picMain()->transferColumns(canvas_, 0, canvas_.width() - 1);
+        if (canvas_.width() > 0)
+            picture_->picMain()->transferColumns(canvas_, 0, canvas_.width() - 1);
     }
     void title(const std::string& text) override {
         QMetaObject::invokeMethod(
@@ -55,7 +56,7 @@ public:
         picture_->picMain()->transferColumns(canvas_, x0, x1 - 1);
     }
 
-private:
+  private:
     frmPicture* picture_;
     const Canvas& canvas_;
     const std::atomic<bool>& stop_;
@@ -71,7 +72,9 @@ bool frmMain::DrawCheck() {
     return true;
 }
 
-void frmMain::DrawStop() { stop_ = true; }
+void frmMain::DrawStop() {
+    stop_ = true;
+}
 
 void frmMain::cmdDraw_Click() {
     // A press during a drawing is the stop request.
@@ -84,11 +87,13 @@ void frmMain::cmdDraw_Click() {
     startedByEnter_ = false;
     focusReturnField_ = nullptr;
 
-    if (!DrawCheck()) return;
+    if (!DrawCheck())
+        return;
     // A set that cannot be drawn or a frame without width is refused before anything
     // changes.
     const GColor* set = colorSets_.selectedSet();
-    if (const auto refusal = drawRefusal(takeDrawSnapshot(currentFields()), set ? *set : GColor{})) {
+    if (const auto refusal =
+            drawRefusal(takeDrawSnapshot(currentFields()), set ? *set : GColor{})) {
         dialogs_.show(this, *refusal);
         return;
     }
@@ -97,7 +102,8 @@ void frmMain::cmdDraw_Click() {
         dialogs_.message(this, kMemoryMessage, MessageIcon::Exclamation);
         return;
     }
-    if (!mnuPictureWindow_->isChecked()) togglePictureWindow();
+    if (!mnuPictureWindow_->isChecked())
+        togglePictureWindow();
     picture_->setCursor(Qt::BusyCursor);
     setCursor(Qt::BusyCursor);
     mnuUndo_->setEnabled(true);
@@ -109,14 +115,16 @@ void frmMain::cmdDraw_Click() {
 
     DrawMain();
 
-    if (settings_.Option.DrewBeep) dialogs_.beep();
+    if (settings_.Option.DrewBeep)
+        dialogs_.beep();
     drawing_ = false;
     unsetCursor();
     picture_->unsetCursor();
     EnableParamControls(true);
     if (settings_.Option.ActiveAfterDrawing) {
         activateWindow();
-        if (byEnter && returnField) returnField->setFocus(Qt::OtherFocusReason);
+        if (byEnter && returnField)
+            returnField->setFocus(Qt::OtherFocusReason);
     }
     setDrawButtonState(false);
     Q_EMIT drawingFinished();
@@ -124,7 +132,8 @@ void frmMain::cmdDraw_Click() {
 
 void frmMain::DrawMain() {
     const GColor* selected = colorSets_.selectedSet();
-    if (!selected) return;
+    if (!selected)
+        return;
     const DrawParams params = takeDrawSnapshot(currentFields());
     const GColor set = *selected;
     Canvas& canvas = picture_->canvas();
@@ -178,12 +187,13 @@ void frmMain::EnableParamControls(bool enabled) {
             updValue_[field]->setEnabled(on);
         }
     }
-    for (QWidget* w : std::initializer_list<QWidget*>{txtValue_[kPowerSlot], updValue_[kPowerSlot],
-                                                      txtCenter_[0], txtCenter_[1], txtNizimi_,
-                                                      updNizimi_}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{txtValue_[kPowerSlot], updValue_[kPowerSlot],
+                                         txtCenter_[0], txtCenter_[1], txtNizimi_, updNizimi_}) {
         w->setEnabled(enabled);
     }
-    for (QCheckBox* c : chkValue_) c->setEnabled(enabled);
+    for (QCheckBox* c : chkValue_)
+        c->setEnabled(enabled);
     for (QObject* o : std::initializer_list<QObject*>{
              cmdRndSet_, cmdBig_, cmdSmall_, cmdStrong_, cmdWeak_, cmdSize_, cmdSave_, labISO_,
              hscIso_, labGColor_, cbogColor_, cboMode_, cmdGColorEdit_, cmdAddGColor_,

@@ -31,9 +31,12 @@ namespace wavory {
 
 void frmMain::refreshFromModel() {
     const ParamFields& f = model_.fields();
-    for (int k = 0; k < kComponentCount; ++k) chkValue_[k]->setChecked(f.componentOn[k]);
-    for (int i = 0; i < kValueSlotCount; ++i) txtValue_[i]->setText(QString::fromStdString(f.values[i]));
-    for (int j = 0; j < 2; ++j) txtCenter_[j]->setText(QString::fromStdString(f.center[j]));
+    for (int k = 0; k < kComponentCount; ++k)
+        chkValue_[k]->setChecked(f.componentOn[k]);
+    for (int i = 0; i < kValueSlotCount; ++i)
+        txtValue_[i]->setText(QString::fromStdString(f.values[i]));
+    for (int j = 0; j < 2; ++j)
+        txtCenter_[j]->setText(QString::fromStdString(f.center[j]));
     txtNizimi_->setText(QString::fromStdString(f.bleed));
     hscIso_->setValue(f.phase);
     cboMode_->setCurrentIndex(static_cast<int>(f.mode));
@@ -75,7 +78,9 @@ void frmMain::chkValue_Click(int k) {
     }
 }
 
-void frmMain::txtValue_Change(int i) { model_.setValueText(i, txtValue_[i]->text().toStdString()); }
+void frmMain::txtValue_Change(int i) {
+    model_.setValueText(i, txtValue_[i]->text().toStdString());
+}
 
 void frmMain::txtCenter_Change(int j) {
     model_.setCenterText(j, txtCenter_[j]->text().toStdString());
@@ -85,7 +90,8 @@ void frmMain::txtCenter_Change(int j) {
 void frmMain::hscIso_Change(bool committed) {
     labISO_->setText(QString::fromStdString(params::phaseLabelText(hscIso_->value())));
     model_.setPhase(hscIso_->value());
-    if (committed) DrawGradBar();
+    if (committed)
+        DrawGradBar();
 }
 
 void frmMain::cbogColor_Click(int index) {
@@ -99,7 +105,8 @@ void frmMain::cbogColor_Click(int index) {
 
 void frmMain::DrawGradBar() {
     const GColor* set = colorSets_.selectedSet();
-    if (!set || set->colorCount < 2) return;
+    if (!set || set->colorCount < 2)
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     picGrad_->setColumns(gradBarColors(*set, picGrad_->barWidth(), hscIso_->value()));
     QApplication::restoreOverrideCursor();
@@ -125,7 +132,8 @@ void frmMain::cmdRndSet_Click() {
     applyRandomSetting(model_, options, context,
                        [this] { return static_cast<double>(random_.next()); });
     refreshFromModel();
-    if (settings_.Option.DrawOnRnd) cmdDraw_Click();
+    if (settings_.Option.DrawOnRnd)
+        cmdDraw_Click();
 }
 
 void frmMain::SetImageSize(int width, int height) {
@@ -136,11 +144,14 @@ void frmMain::SetImageSize(int width, int height) {
 }
 
 void frmMain::cmdSize_Click() {
-    frmSize dialog(dialogs_, [this](int width, int height) {
-        SetImageSize(width, height);
-        picture_->clearPicture();
-        mnuUndo_->setEnabled(false);
-    }, this);
+    frmSize dialog(
+        dialogs_,
+        [this](int width, int height) {
+            SetImageSize(width, height);
+            picture_->clearPicture();
+            mnuUndo_->setEnabled(false);
+        },
+        this);
     dialog.prepare(picture_->imageWidth(), picture_->imageHeight());
     setAcceptDrops(false);
     dialog.exec();
@@ -157,11 +168,12 @@ void frmMain::mnuUndo_Click() {
 void frmMain::forwardKey(int key, Qt::KeyboardModifiers modifiers) {
     activateWindow();
     raise();
-    const char* item = key == Qt::Key_F1 ? "mnuPrintHelp"
-                       : key == Qt::Key_F3 ? "mnuTile"
+    const char* item = key == Qt::Key_F1                                         ? "mnuPrintHelp"
+                       : key == Qt::Key_F3                                       ? "mnuTile"
                        : (key == Qt::Key_C && (modifiers & Qt::ControlModifier)) ? "mnuCopy"
                                                                                  : nullptr;
-    if (!item) return;
+    if (!item)
+        return;
     if (auto* action = findChild<QAction*>(QLatin1String(item)); action && action->isEnabled()) {
         action->trigger();
     }
@@ -172,7 +184,8 @@ bool frmMain::InputText(const QString& fileName) {
     const ParamReadResult result =
         wavory::InputText(fileName.toStdString(), fields, colorSets_.names(),
                           [this](const UserMessage& m) { dialogs_.show(this, m); });
-    if (result.status == ParamReadStatus::UnsupportedFormat) return false;
+    if (result.status == ParamReadStatus::UnsupportedFormat)
+        return false;
     if (result.sizeApplied && result.sizeOutOfRange) {
         // A hand-edited size beyond what the size dialog allows is held to its range.
         fields.width = std::clamp(fields.width, 4, 3000);
@@ -180,7 +193,8 @@ bool frmMain::InputText(const QString& fileName) {
     }
     // Values read before a failure stay applied.
     applyFields(fields);
-    if (!result.ok()) return false;
+    if (!result.ok())
+        return false;
     cmdDraw_Click();
     return true;
 }

@@ -36,7 +36,8 @@ frmPicture::frmPicture(QWidget* parent) : QWidget(parent, Qt::Window) {
     tmrFlashshpCenter_.setInterval(500);
     connect(&tmrFlashshpCenter_, &QTimer::timeout, picMain_->marker(), &CenterMarker::flash);
     connect(picMain_, &PictureView::rightButtonReleased, this, [this](const QPoint& at) {
-        if (popup_) popup_->popup(at);
+        if (popup_)
+            popup_->popup(at);
     });
 }
 
@@ -64,8 +65,10 @@ void frmPicture::fitToImage() {
     QSize size = want;
     const bool tooWide = want.width() > room.width();
     const bool tooHigh = want.height() > room.height();
-    if (tooWide) size.rheight() += bar;
-    if (tooHigh) size.rwidth() += bar;
+    if (tooWide)
+        size.rheight() += bar;
+    if (tooHigh)
+        size.rwidth() += bar;
     size = size.boundedTo(room);
     resize(size);
 }
@@ -102,18 +105,23 @@ void frmPicture::undo() {
     refreshAll();
 }
 
-void frmPicture::refreshAll() { picMain_->showCanvas(canvas_); }
+void frmPicture::refreshAll() {
+    picMain_->showCanvas(canvas_);
+}
 
 void frmPicture::MoveshpCenter(const QString& vStrX, const QString& vStrY) {
     const auto x = strictInt32(vStrX.toStdString());
     const auto y = strictInt32(vStrY.toStdString());
-    if (!x || !y) return;
+    if (!x || !y)
+        return;
     const int W = picMain_->imageWidth();
     const int H = picMain_->imageHeight();
     const int w = CenterMarker::kSize;
     const int h = CenterMarker::kSize;
-    if (std::abs(static_cast<long long>(*y)) >= H) return;
-    if (std::abs(static_cast<long long>(*x)) >= W / 2) return;
+    if (std::abs(static_cast<long long>(*y)) >= H)
+        return;
+    if (std::abs(static_cast<long long>(*x)) >= W / 2)
+        return;
     const int left = (W - w - 1) / 2 - *x + 1;
     const int top = (H - h - 1) / 2 - *y + 1;
     picMain_->marker()->move(left + PictureView::kBorder, top + PictureView::kBorder);
@@ -123,7 +131,9 @@ QPoint frmPicture::shpCenterPosition() const {
     return picMain_->marker()->pos() - QPoint(PictureView::kBorder, PictureView::kBorder);
 }
 
-bool frmPicture::shpCenterVisible() const { return !picMain_->marker()->isHidden(); }
+bool frmPicture::shpCenterVisible() const {
+    return !picMain_->marker()->isHidden();
+}
 
 void frmPicture::ShowshpCenter(bool vBool) {
     picMain_->marker()->setVisible(vBool);

@@ -17,7 +17,7 @@ class PictureView;
 
 class frmPicture : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmPicture(QWidget* parent = nullptr);
 
     // The picture every drawing renders into and everything else reads.
@@ -53,17 +53,17 @@ public:
     // close request (the close box) only hides it.
     void allowClose() { closing_ = true; }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // Ctrl+C, F1 and F3 belong to the main window's menu.
     void keyForwarded(int key, Qt::KeyboardModifiers modifiers);
     // The close box hid the window.
     void closedByUser();
 
-protected:
+  protected:
     void keyReleaseEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     void fitToImage();
 
     Canvas canvas_;

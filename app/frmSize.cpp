@@ -67,13 +67,16 @@ frmSize::frmSize(UserDialogs& dialogs, std::function<void(int, int)> apply, QWid
     connect(updHeight_, &UpDown::up, this, [this] { step(txtHeight_, +1); });
     connect(updHeight_, &UpDown::down, this, [this] { step(txtHeight_, -1); });
     connect(txtWidth_, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (chkXYFix_->isChecked()) txtHeight_->setText(t);
+        if (chkXYFix_->isChecked())
+            txtHeight_->setText(t);
     });
     connect(txtHeight_, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (chkXYFix_->isChecked()) txtWidth_->setText(t);
+        if (chkXYFix_->isChecked())
+            txtWidth_->setText(t);
     });
     connect(chkXYFix_, &QCheckBox::toggled, this, [this](bool on) {
-        if (on) txtHeight_->setText(txtWidth_->text());
+        if (on)
+            txtHeight_->setText(txtWidth_->text());
     });
     connect(cmdOK_, &QPushButton::clicked, this, &frmSize::ok);
     connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);

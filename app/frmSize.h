@@ -18,7 +18,7 @@ class UserDialogs;
 
 class frmSize : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kMin = 4;
     static constexpr int kMax = 3000;
 
@@ -28,7 +28,7 @@ public:
     // Fills the boxes with the current image size before the dialog opens.
     void prepare(int width, int height);
 
-private:
+  private:
     void ok();
     void step(QLineEdit* field, int delta);
 

@@ -10,7 +10,8 @@ namespace {
 ValueSlots slotsWithPeriods(std::initializer_list<std::int32_t> first) {
     ValueSlots s{};
     int i = 0;
-    for (auto v : first) s[kPeriodSlots[i++]] = v;
+    for (auto v : first)
+        s[kPeriodSlots[i++]] = v;
     return s;
 }
 
@@ -25,7 +26,8 @@ TEST(ParamCommands, HalvingByCommandRoundsHalfEvenAndByUpDownTruncates) {
     EXPECT_EQ(s[6], 4);
 
     ValueSlots d = slotsWithPeriods({1, 3, 5, 7});
-    for (int slot : {0, 2, 4, 6}) params::slotDown(d, slot);
+    for (int slot : {0, 2, 4, 6})
+        params::slotDown(d, slot);
     EXPECT_EQ(d[0], 1);
     EXPECT_EQ(d[2], 1);
     EXPECT_EQ(d[4], 2);
@@ -34,7 +36,8 @@ TEST(ParamCommands, HalvingByCommandRoundsHalfEvenAndByUpDownTruncates) {
 
 TEST(ParamCommands, DoublingClampsAndLeavesOtherGroupsAlone) {
     ValueSlots s{};
-    for (int i = 0; i < kValueSlotCount; ++i) s[i] = 10 + i;
+    for (int i = 0; i < kValueSlotCount; ++i)
+        s[i] = 10 + i;
     s[0] = 999999;
     s[2] = 0;
     s[4] = -7;
@@ -46,14 +49,17 @@ TEST(ParamCommands, DoublingClampsAndLeavesOtherGroupsAlone) {
     EXPECT_EQ(s[4], 1);
     EXPECT_EQ(s[6], 999999);
     EXPECT_EQ(s[16], 2 * before[16]);
-    for (int a : kAmplitudeSlots) EXPECT_EQ(s[a], before[a]);
+    for (int a : kAmplitudeSlots)
+        EXPECT_EQ(s[a], before[a]);
     EXPECT_EQ(s[kPowerSlot], before[kPowerSlot]);
 
     ValueSlots t = before;
     params::doubleAmplitudes(t);
-    for (int p : kPeriodSlots) EXPECT_EQ(t[p], before[p]);
+    for (int p : kPeriodSlots)
+        EXPECT_EQ(t[p], before[p]);
     EXPECT_EQ(t[kPowerSlot], before[kPowerSlot]);
-    for (int a : kAmplitudeSlots) EXPECT_EQ(t[a], 2 * before[a]);
+    for (int a : kAmplitudeSlots)
+        EXPECT_EQ(t[a], 2 * before[a]);
 
     ValueSlots h = before;
     h[1] = 1;
@@ -136,7 +142,7 @@ TEST(ParamModel, DoublingAnUneditedSlotGivesOne) {
 
 TEST(ParamModel, RaiseKeepsTextsAndAssignMovesOnlyChangedSlots) {
     ParamModel m;
-    m.setValueText(3, "0");     // unchanged text: slot stays 0
+    m.setValueText(3, "0"); // unchanged text: slot stays 0
     m.setValueText(5, "-2");
     m.raiseSlotsToOne();
     EXPECT_EQ(m.valueSlots()[3], 1);

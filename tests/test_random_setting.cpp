@@ -21,7 +21,8 @@ struct ScriptedSource {
 RandomSettingOptions only(std::initializer_list<int> groups) {
     RandomSettingOptions o;
     o.groups.fill(false);
-    for (int g : groups) o.groups[g] = true;
+    for (int g : groups)
+        o.groups[g] = true;
     return o;
 }
 
@@ -32,9 +33,9 @@ TEST(RandomSetting, DrawCountsFollowTheGroups) {
         int group;
         std::size_t draws;
     };
-    for (const Case c : {Case{RndComponents, 9}, Case{RndPeriods, 28}, Case{RndAmplitudes, 17},
-                         Case{RndCenter, 2}, Case{RndBleed, 1}, Case{RndPower, 1},
-                         Case{RndColorSet, 1}}) {
+    for (const Case c :
+         {Case{RndComponents, 9}, Case{RndPeriods, 28}, Case{RndAmplitudes, 17}, Case{RndCenter, 2},
+          Case{RndBleed, 1}, Case{RndPower, 1}, Case{RndColorSet, 1}}) {
         ParamModel m;
         ScriptedSource src;
         applyRandomSetting(m, only({c.group}), {}, src.source());
@@ -46,12 +47,16 @@ TEST(RandomSetting, PeriodsAndAmplitudesAtMidValues) {
     ParamModel m; // four components on
     ScriptedSource src;
     applyRandomSetting(m, only({RndPeriods, RndAmplitudes}), {}, src.source());
-    for (int s : {0, 2, 4, 6, 8, 10}) EXPECT_EQ(m.valueSlots()[s], 58) << s;
-    for (int s : {12, 14, 16}) EXPECT_EQ(m.valueSlots()[s], 345) << s;
+    for (int s : {0, 2, 4, 6, 8, 10})
+        EXPECT_EQ(m.valueSlots()[s], 58) << s;
+    for (int s : {12, 14, 16})
+        EXPECT_EQ(m.valueSlots()[s], 345) << s;
     // Amplitude shift (0 + (4 - 2) / 20) / 2.5 with four components on.
-    for (int s : {1, 3, 5, 7, 11}) EXPECT_EQ(m.valueSlots()[s], 279) << s;
+    for (int s : {1, 3, 5, 7, 11})
+        EXPECT_EQ(m.valueSlots()[s], 279) << s;
     EXPECT_EQ(m.valueSlots()[13], 202);
-    for (int s : {15, 17}) EXPECT_EQ(m.valueSlots()[s], 147) << s;
+    for (int s : {15, 17})
+        EXPECT_EQ(m.valueSlots()[s], 147) << s;
     EXPECT_EQ(m.fields().values[0], "58");
     EXPECT_EQ(m.fields().values[17], "147");
     EXPECT_EQ(m.valueSlots()[kPowerSlot], 1);
@@ -59,7 +64,8 @@ TEST(RandomSetting, PeriodsAndAmplitudesAtMidValues) {
 
 TEST(RandomSetting, AmplitudeShiftCountsComponentsEvenWithoutTheirGroup) {
     ParamModel one;
-    for (int k = 1; k < kComponentCount; ++k) one.setComponent(k, false);
+    for (int k = 1; k < kComponentCount; ++k)
+        one.setComponent(k, false);
     ScriptedSource a;
     applyRandomSetting(one, only({RndAmplitudes}), {}, a.source());
     EXPECT_EQ(one.valueSlots()[1], 320);
@@ -67,7 +73,8 @@ TEST(RandomSetting, AmplitudeShiftCountsComponentsEvenWithoutTheirGroup) {
     EXPECT_EQ(one.valueSlots()[17], 169);
 
     ParamModel all;
-    for (int k = 0; k < kComponentCount; ++k) all.setComponent(k, true);
+    for (int k = 0; k < kComponentCount; ++k)
+        all.setComponent(k, true);
     ScriptedSource b;
     applyRandomSetting(all, only({RndAmplitudes}), {}, b.source());
     EXPECT_EQ(all.valueSlots()[1], 232);
@@ -121,8 +128,7 @@ TEST(RandomSetting, CenterBleedPowerAndColorSetTexts) {
     ctx.colorSetCount = 14;
     ctx.selectedSetPointCount = 12;
     ScriptedSource src{{0.75, 0.25, 0.5, 0.5, 0.999}};
-    applyRandomSetting(m, only({RndCenter, RndBleed, RndPower, RndColorSet}), ctx,
-                       src.source());
+    applyRandomSetting(m, only({RndCenter, RndBleed, RndPower, RndColorSet}), ctx, src.source());
     EXPECT_EQ(m.fields().center[0], " 100");
     EXPECT_EQ(m.fields().center[1], "-50");
     EXPECT_EQ(m.fields().bleed, " 1344"); // floor(0.5 x 10.5 x 256), from the set chosen before
@@ -172,5 +178,6 @@ TEST(RandomSetting, SameSequenceSameResult) {
     EXPECT_EQ(a.second, b.second);
     EXPECT_EQ(a.first.values, b.first.values);
     EXPECT_EQ(a.first.center, b.first.center);
-    for (int s : kPeriodSlots) EXPECT_GE(a.second[s], 1);
+    for (int s : kPeriodSlots)
+        EXPECT_GE(a.second[s], 1);
 }

@@ -29,7 +29,7 @@ namespace {
 std::string g_paramFile = WAVORY_SOURCE_DIR "/samples/bench-power3.txt";
 
 class TitleOnly : public wavory::DrawObserver {
-public:
+  public:
     void title(const std::string& text) override { last = text; }
     std::string last;
 };
@@ -83,7 +83,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    if (argc > 1 && argv[1][0] != '-') g_paramFile = argv[1];
+    if (argc > 1 && argv[1][0] != '-')
+        g_paramFile = argv[1];
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -16,8 +16,12 @@ std::int32_t narrow(std::int64_t n) {
     return static_cast<std::int32_t>(n < lo ? lo : (n > hi ? hi : n));
 }
 
-std::int32_t positive(std::int64_t n) { return ClampPositive(narrow(n)); }
-std::int32_t nonNegative(std::int64_t n) { return ClampNonNegative(narrow(n)); }
+std::int32_t positive(std::int64_t n) {
+    return ClampPositive(narrow(n));
+}
+std::int32_t nonNegative(std::int64_t n) {
+    return ClampNonNegative(narrow(n));
+}
 
 // The half of a slot rounded half to even, as the commands halve.
 std::int64_t roundedHalf(std::int32_t value) {
@@ -25,19 +29,29 @@ std::int64_t roundedHalf(std::int32_t value) {
 }
 
 void doubleSlots(ValueSlots& slots, const auto& which) {
-    for (int s : which) slots[s] = positive(static_cast<std::int64_t>(slots[s]) * 2);
+    for (int s : which)
+        slots[s] = positive(static_cast<std::int64_t>(slots[s]) * 2);
 }
 
 void halveSlots(ValueSlots& slots, const auto& which) {
-    for (int s : which) slots[s] = positive(roundedHalf(slots[s]));
+    for (int s : which)
+        slots[s] = positive(roundedHalf(slots[s]));
 }
 
 } // namespace
 
-void doublePeriods(ValueSlots& slots) { doubleSlots(slots, kPeriodSlots); }
-void halvePeriods(ValueSlots& slots) { halveSlots(slots, kPeriodSlots); }
-void doubleAmplitudes(ValueSlots& slots) { doubleSlots(slots, kAmplitudeSlots); }
-void halveAmplitudes(ValueSlots& slots) { halveSlots(slots, kAmplitudeSlots); }
+void doublePeriods(ValueSlots& slots) {
+    doubleSlots(slots, kPeriodSlots);
+}
+void halvePeriods(ValueSlots& slots) {
+    halveSlots(slots, kPeriodSlots);
+}
+void doubleAmplitudes(ValueSlots& slots) {
+    doubleSlots(slots, kAmplitudeSlots);
+}
+void halveAmplitudes(ValueSlots& slots) {
+    halveSlots(slots, kAmplitudeSlots);
+}
 
 void slotUp(ValueSlots& slots, int slot) {
     slots[slot] = positive(static_cast<std::int64_t>(slots[slot]) * 2);
@@ -49,13 +63,15 @@ void slotDown(ValueSlots& slots, int slot) {
 
 void raiseSlotsToOne(ValueSlots& slots) {
     for (auto& s : slots) {
-        if (s < 1) s = 1;
+        if (s < 1)
+            s = 1;
     }
 }
 
 std::string bleedUpText(std::string_view bleedText) {
     const double v = leadingNumber(bleedText);
-    if (v == 0) return plainDecimal(std::int64_t{1});
+    if (v == 0)
+        return plainDecimal(std::int64_t{1});
     return plainDecimal(std::int64_t{nonNegative(roundToInt64(2.0 * v))});
 }
 

@@ -12,7 +12,7 @@
 namespace wavory {
 
 class ParamModel {
-public:
+  public:
     ParamModel() = default;
 
     const ParamFields& fields() const { return fields_; }
@@ -57,7 +57,7 @@ public:
     // Direct access for the random setting, which writes slots and then shows them.
     ValueSlots& mutableSlots() { return slots_; }
 
-private:
+  private:
     ParamFields fields_;
     ValueSlots slots_ = startupValueSlots();
 };

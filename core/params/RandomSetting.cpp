@@ -14,20 +14,24 @@ std::int32_t clampValue(double value) {
     return static_cast<std::int32_t>(v < 1 ? 1 : (v > kMaxFieldValue ? kMaxFieldValue : v));
 }
 
-std::int64_t floorToInt(double value) { return static_cast<std::int64_t>(std::floor(value)); }
+std::int64_t floorToInt(double value) {
+    return static_cast<std::int64_t>(std::floor(value));
+}
 
 void randomComponents(ParamModel& model, const UniformSource& random) {
     const auto sure = floorToInt(random() * kComponentCount);
     for (int i = 0; i < kComponentCount; ++i) {
         bool on = floorToInt(2 * random()) != 0;
-        if (i == sure) on = true;
+        if (i == sure)
+            on = true;
         model.setComponent(i, on);
     }
 }
 
 int componentsOn(const ParamModel& model) {
     int n = 0;
-    for (bool on : model.fields().componentOn) n += on ? 1 : 0;
+    for (bool on : model.fields().componentOn)
+        n += on ? 1 : 0;
     return n;
 }
 
@@ -88,15 +92,22 @@ void randomColorSet(ParamModel& model, int setCount, const UniformSource& random
 void applyRandomSetting(ParamModel& model, const RandomSettingOptions& options,
                         const RandomSettingContext& context, const UniformSource& random) {
     const auto& on = options.groups;
-    if (on[RndComponents]) randomComponents(model, random);
+    if (on[RndComponents])
+        randomComponents(model, random);
     const int n = componentsOn(model);
-    if (on[RndPeriods]) randomPeriods(model, options.periodTendency, random);
-    if (on[RndAmplitudes]) randomAmplitudes(model, n, options.amplitudeTendency, random);
-    if (on[RndCenter]) randomCenter(model, context, random);
+    if (on[RndPeriods])
+        randomPeriods(model, options.periodTendency, random);
+    if (on[RndAmplitudes])
+        randomAmplitudes(model, n, options.amplitudeTendency, random);
+    if (on[RndCenter])
+        randomCenter(model, context, random);
     // The bleed is scaled by the set chosen before the color set group may change it.
-    if (on[RndBleed]) randomBleed(model, context.selectedSetPointCount, random);
-    if (on[RndPower]) randomPower(model, random);
-    if (on[RndColorSet]) randomColorSet(model, context.colorSetCount, random);
+    if (on[RndBleed])
+        randomBleed(model, context.selectedSetPointCount, random);
+    if (on[RndPower])
+        randomPower(model, random);
+    if (on[RndColorSet])
+        randomColorSet(model, context.colorSetCount, random);
     model.showValues();
 }
 

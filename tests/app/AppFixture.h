@@ -28,7 +28,7 @@
 namespace wavory::test {
 
 class AppFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         main = std::make_unique<frmMain>(dialogs, random);
         main->show();
@@ -52,7 +52,8 @@ protected:
         QElapsedTimer timer;
         timer.start();
         while (!condition()) {
-            if (timer.elapsed() > ms) return false;
+            if (timer.elapsed() > ms)
+                return false;
             QTest::qWait(10);
         }
         return true;
@@ -60,10 +61,12 @@ protected:
 
     // Shows a parameter set that draws quickly and visibly: vertical and circle only.
     void simpleParameters() {
-        for (int k = 0; k < kComponentCount; ++k) component(k)->setChecked(k == 0 || k == 3);
+        for (int k = 0; k < kComponentCount; ++k)
+            component(k)->setChecked(k == 0 || k == 3);
         const char* texts[kValueSlotCount] = {"30", "100", "1", "0", "1", "0", "40", "80", "50",
-                                              "1", "1", "0", "1", "0", "1", "0", "1", "0"};
-        for (int i = 0; i < kValueSlotCount; ++i) value(i)->setText(QLatin1String(texts[i]));
+                                              "1",  "1",   "0", "1", "0", "1", "0",  "1",  "0"};
+        for (int i = 0; i < kValueSlotCount; ++i)
+            value(i)->setText(QLatin1String(texts[i]));
     }
 
     RandomSource random{12345};

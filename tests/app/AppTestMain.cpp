@@ -7,7 +7,8 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
     qputenv("WAVORY_HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);

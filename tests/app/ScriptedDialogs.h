@@ -16,7 +16,7 @@ struct ShownMessage {
 };
 
 class ScriptedDialogs : public UserDialogs {
-public:
+  public:
     std::vector<ShownMessage> shown;
     std::deque<MessageAnswer> answers; // empty: OK, or Yes for a Yes/No box
     std::deque<std::optional<QColor>> colors;
@@ -42,7 +42,8 @@ public:
         return nextFileName();
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override {
-        if (colors.empty()) return std::nullopt;
+        if (colors.empty())
+            return std::nullopt;
         const auto c = colors.front();
         colors.pop_front();
         return c;
@@ -50,9 +51,10 @@ public:
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
     void beep() override { ++beeps; }
 
-private:
+  private:
     QString nextFileName() {
-        if (fileNames.empty()) return {};
+        if (fileNames.empty())
+            return {};
         const QString f = fileNames.front();
         fileNames.pop_front();
         return f;

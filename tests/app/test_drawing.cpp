@@ -15,14 +15,15 @@ using namespace wavory::test;
 namespace {
 
 class Drawing : public AppFixture {
-protected:
+  protected:
     // Runs `during` once, at the first progress title of the next drawing.
     void onFirstProgress(std::function<void()> during) {
         auto fired = std::make_shared<bool>(false);
         auto conn = std::make_shared<QMetaObject::Connection>();
         *conn = QObject::connect(main->picture(), &QWidget::windowTitleChanged, main.get(),
                                  [fired, conn, during](const QString& title) {
-                                     if (*fired || !title.endsWith(" % -描画中-")) return;
+                                     if (*fired || !title.endsWith(" % -描画中-"))
+                                         return;
                                      *fired = true;
                                      QObject::disconnect(*conn);
                                      during();
@@ -33,18 +34,21 @@ protected:
     bool columnBlack(int x) {
         const Canvas& c = main->picture()->canvas();
         for (int y = 0; y < c.height(); ++y) {
-            if (!(c.pixel(x, y) == Rgb{})) return false;
+            if (!(c.pixel(x, y) == Rgb{}))
+                return false;
         }
         return true;
     }
     bool shownMatchesCanvas() {
         const QImage img = shown();
         const Canvas& c = main->picture()->canvas();
-        if (img.width() != c.width() || img.height() != c.height()) return false;
+        if (img.width() != c.width() || img.height() != c.height())
+            return false;
         for (int y = 0; y < c.height(); ++y) {
             for (int x = 0; x < c.width(); ++x) {
                 const Rgb p = c.pixel(x, y);
-                if (img.pixel(x, y) != qRgb(p.r, p.g, p.b)) return false;
+                if (img.pixel(x, y) != qRgb(p.r, p.g, p.b))
+                    return false;
             }
         }
         return true;
@@ -84,10 +88,13 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
         EXPECT_EQ(button("cmdDraw")->text(), "描画中止(&C)");
         EXPECT_EQ(action("mnuDraw")->text(), "描画中止(&C)");
         EXPECT_TRUE(button("cmdDraw")->isEnabled());
-        for (int i : {0, 1, 6, 9, 10}) EXPECT_FALSE(value(i)->isEnabled()) << i;
+        for (int i : {0, 1, 6, 9, 10})
+            EXPECT_FALSE(value(i)->isEnabled()) << i;
         EXPECT_FALSE(find<UpDown>("updValue_0")->isEnabled());
-        for (int k = 0; k < kComponentCount; ++k) EXPECT_FALSE(component(k)->isEnabled());
-        for (const char* b : {"cmdRndSet", "cmdBig", "cmdSmall", "cmdStrong", "cmdWeak", "cmdSize"}) {
+        for (int k = 0; k < kComponentCount; ++k)
+            EXPECT_FALSE(component(k)->isEnabled());
+        for (const char* b :
+             {"cmdRndSet", "cmdBig", "cmdSmall", "cmdStrong", "cmdWeak", "cmdSize"}) {
             EXPECT_FALSE(button(b)->isEnabled()) << b;
         }
         for (const char* w : {"txtCenter_0", "txtCenter_1", "txtNizimi", "updNizimi", "hscIso",
@@ -139,7 +146,8 @@ TEST_F(Drawing, F5StopsAndAStoppedDrawingBeeps) {
 }
 
 TEST_F(Drawing, NoComponentIsRefusedBeforeAnythingChanges) {
-    for (int k = 0; k < kComponentCount; ++k) component(k)->setChecked(false);
+    for (int k = 0; k < kComponentCount; ++k)
+        component(k)->setChecked(false);
     button("cmdDraw")->click();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "成分が一つも選択されていません。");
@@ -182,7 +190,8 @@ TEST_F(Drawing, XorTwiceGivesBlackAndBack) {
     const Canvas first = main->picture()->canvas();
     find<QComboBox>("cboMode")->setCurrentIndex(3);
     button("cmdDraw")->click();
-    for (int x : {0, 50, 199}) EXPECT_TRUE(columnBlack(x)) << x;
+    for (int x : {0, 50, 199})
+        EXPECT_TRUE(columnBlack(x)) << x;
     button("cmdDraw")->click();
     EXPECT_EQ(main->picture()->canvas(), first);
     EXPECT_TRUE(shownMatchesCanvas());

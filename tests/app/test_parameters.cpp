@@ -22,7 +22,8 @@ TEST_F(Parameters, StartUpStateAndLabels) {
     EXPECT_EQ(find<QLabel>("labISO")->text(), "位相のずれ : 0 %");
     EXPECT_EQ(button("cmdDraw")->text(), "描画(&D)");
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
-    for (int k = 0; k < kComponentCount; ++k) EXPECT_EQ(component(k)->isChecked(), k < 4) << k;
+    for (int k = 0; k < kComponentCount; ++k)
+        EXPECT_EQ(component(k)->isChecked(), k < 4) << k;
     EXPECT_EQ(component(5)->text(), "＋型成分");
     EXPECT_EQ(find<QComboBox>("cboMode")->currentText(), "通常");
     EXPECT_EQ(find<QComboBox>("cbogColor")->count(), 14);
@@ -49,7 +50,8 @@ TEST_F(Parameters, SwitchEnablesItsFieldsOnly) {
     EXPECT_TRUE(value(5)->isEnabled());
     EXPECT_TRUE(value(9)->isEnabled());
     component(3)->setChecked(true);
-    for (int f : {6, 7, 8}) EXPECT_TRUE(value(f)->isEnabled()) << f;
+    for (int f : {6, 7, 8})
+        EXPECT_TRUE(value(f)->isEnabled()) << f;
     component(6)->setChecked(true);
     EXPECT_TRUE(value(14)->isEnabled());
     EXPECT_TRUE(value(15)->isEnabled());
@@ -195,7 +197,8 @@ TEST_F(Parameters, RandomSettingPowerGroupOnly) {
     EXPECT_EQ(text(0), "0"); // rewritten from its never-edited slot
     EXPECT_EQ(find<QLineEdit>("txtCenter_0")->text(), center);
     EXPECT_EQ(find<QComboBox>("cbogColor")->currentIndex(), set);
-    for (int k = 0; k < kComponentCount; ++k) EXPECT_EQ(component(k)->isChecked(), k < 4);
+    for (int k = 0; k < kComponentCount; ++k)
+        EXPECT_EQ(component(k)->isChecked(), k < 4);
 }
 
 TEST_F(Parameters, RandomSettingGroupsChangeTheirControls) {

@@ -19,7 +19,7 @@ using namespace wavory::test;
 namespace {
 
 class Windows : public AppFixture {
-protected:
+  protected:
     // Answers the size dialog while it is open: fills the boxes and presses a button.
     void answerSizeDialog(const QString& width, const QString& height, const char* press,
                           std::function<void(frmSize*)> check = {}) {
@@ -27,10 +27,14 @@ protected:
             auto* dlg = main->findChild<frmSize*>(QStringLiteral("frmSize"));
             ASSERT_NE(dlg, nullptr);
             // Unequal entries are typed with the lock off.
-            if (!width.isNull()) dlg->findChild<QCheckBox*>("chkXYFix")->setChecked(false);
-            if (!width.isNull()) dlg->findChild<QLineEdit*>("txtWidth")->setText(width);
-            if (!height.isNull()) dlg->findChild<QLineEdit*>("txtHeight")->setText(height);
-            if (check) check(dlg);
+            if (!width.isNull())
+                dlg->findChild<QCheckBox*>("chkXYFix")->setChecked(false);
+            if (!width.isNull())
+                dlg->findChild<QLineEdit*>("txtWidth")->setText(width);
+            if (!height.isNull())
+                dlg->findChild<QLineEdit*>("txtHeight")->setText(height);
+            if (check)
+                check(dlg);
             dlg->findChild<QPushButton*>(QLatin1String(press))->click();
             if (dlg->isVisible()) {
                 // Refused: the dialog stays open with the entries; leave it by Cancel.
@@ -45,7 +49,8 @@ protected:
 } // namespace
 
 TEST_F(Windows, SizeDialogRefusesOutOfRange) {
-    for (const auto& [w, h] : {std::pair{"3", "100"}, {"100", "3001"}, {"abc", "100"}, {"-4", "4"}}) {
+    for (const auto& [w, h] :
+         {std::pair{"3", "100"}, {"100", "3001"}, {"abc", "100"}, {"-4", "4"}}) {
         dialogs.shown.clear();
         answerSizeDialog(w, h, "cmdOK");
         button("cmdSize")->click();
@@ -68,7 +73,8 @@ TEST_F(Windows, SizeDialogAcceptsAndClears) {
     EXPECT_EQ(main->picture()->imageWidth(), 4);
     EXPECT_EQ(main->picture()->imageHeight(), 3000);
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
-    for (int y : {0, 100, 2999}) EXPECT_EQ(main->picture()->canvas().pixel(3, y), Rgb{}) << y;
+    for (int y : {0, 100, 2999})
+        EXPECT_EQ(main->picture()->canvas().pixel(3, y), Rgb{}) << y;
 
     // 200.5 reads as 200 and 201.5 as 202 (half to even); a pasted "12ab" as 12.
     answerSizeDialog("200.5", "201.5", "cmdOK");
