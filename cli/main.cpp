@@ -79,7 +79,8 @@ bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection&
 
     DrawOptions drawOptions;
     drawOptions.threads = options.threads;
-    if (params.bleed > 0) drawOptions.noiseKey = programRandom().nextBits();
+    // Every drawing continues the program's random sequence, as in the windows.
+    drawOptions.noiseKey = programRandom().nextBits();
     ProgressPrinter progress(isatty(STDERR_FILENO));
     DrawMain(params, set, canvas, &progress, drawOptions);
     progress.finish();

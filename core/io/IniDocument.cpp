@@ -35,6 +35,15 @@ bool iniNamesEqual(std::string_view a, std::string_view b) {
     return true;
 }
 
+namespace {
+std::string lowerAscii(std::string_view name) {
+    std::string result(name);
+    for (char& c : result)
+        c = asciiLower(c);
+    return result;
+}
+} // namespace
+
 std::string_view trimIniBlanks(std::string_view text) {
     while (!text.empty() && isIniBlank(text.front()))
         text.remove_prefix(1);
@@ -73,7 +82,16 @@ IniDocument IniDocument::parse(std::string_view text) {
     IniDocument doc;
     for (auto& raw : textcodec::splitLines(text))
         doc.lines_.push_back(classify(std::move(raw)));
+    doc.indexSections();
     return doc;
+}
+
+void IniDocument::indexSections() {
+    sectionLines_.clear();
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (lines_[i].kind == Kind::Section)
+            sectionLines_[lowerAscii(lines_[i].name)].push_back(i);
+    }
 }
 
 std::string IniDocument::text() const {
@@ -87,13 +105,14 @@ std::string IniDocument::text() const {
 
 std::optional<std::size_t> IniDocument::findKey(std::string_view section,
                                                 std::string_view key) const {
-    bool inSection = false;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const Line& line = lines_[i];
-        if (line.kind == Kind::Section) {
-            inSection = iniNamesEqual(line.name, section);
-        } else if (inSection && line.kind == Kind::Key && iniNamesEqual(line.name, key)) {
-            return i;
+    const auto sections = sectionLines_.find(lowerAscii(section));
+    if (sections == sectionLines_.end())
+        return std::nullopt;
+    // The sections of that name in file order, each up to the next section line.
+    for (const std::size_t start : sections->second) {
+        for (std::size_t i = start + 1; i < lines_.size() && lines_[i].kind != Kind::Section; ++i) {
+            if (lines_[i].kind == Kind::Key && iniNamesEqual(lines_[i].name, key))
+                return i;
         }
     }
     return std::nullopt;
@@ -135,23 +154,28 @@ bool IniDocument::setValue(std::string_view section, std::string_view key, std::
 
     // The first section of that name, and the last non-blank line inside it.
     std::optional<std::size_t> insertAfter;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Section && iniNamesEqual(lines_[i].name, section)) {
-            insertAfter = i;
-            for (std::size_t j = i + 1; j < lines_.size() && lines_[j].kind != Kind::Section; ++j)
-                if (!trimIniBlanks(lines_[j].text).empty())
-                    insertAfter = j;
-            break;
-        }
+    if (const auto sections = sectionLines_.find(lowerAscii(section));
+        sections != sectionLines_.end() && !sections->second.empty()) {
+        const std::size_t i = sections->second.front();
+        insertAfter = i;
+        for (std::size_t j = i + 1; j < lines_.size() && lines_[j].kind != Kind::Section; ++j)
+            if (!trimIniBlanks(lines_[j].text).empty())
+                insertAfter = j;
     }
     if (insertAfter) {
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(*insertAfter + 1),
-                      std::move(keyLine));
+        const std::size_t at = *insertAfter + 1;
+        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(keyLine));
+        // The section lines after the new key moved down by one.
+        for (auto& entry : sectionLines_)
+            for (std::size_t& start : entry.second)
+                if (start >= at)
+                    ++start;
     } else {
         std::string header = "[";
         header += section;
         header += ']';
         lines_.push_back(classify(std::move(header)));
+        sectionLines_[lowerAscii(lines_.back().name)].push_back(lines_.size() - 1);
         lines_.push_back(std::move(keyLine));
     }
     return true;

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace wavory {
@@ -27,7 +28,10 @@ class IniDocument {
     std::string text() const;
     std::size_t lineCount() const { return lines_.size(); }
     bool empty() const { return lines_.empty(); }
-    void clear() { lines_.clear(); }
+    void clear() {
+        lines_.clear();
+        sectionLines_.clear();
+    }
 
     // The value of the first matching key, blanks around it removed (quotes are left to
     // the reader). Nothing when the section or the key is missing.
@@ -55,8 +59,14 @@ class IniDocument {
     static Line classify(std::string text);
     // Index of the first key line matching `key` in any section named `section`.
     std::optional<std::size_t> findKey(std::string_view section, std::string_view key) const;
+    // Rebuilds sectionLines_ after lines were added or removed.
+    void indexSections();
 
     std::vector<Line> lines_;
+    // Section name (ASCII letters lowered) -> its section lines in file order, so that a
+    // lookup reads only the sections of that name: reading a file key by key stays
+    // linear in its size instead of quadratic.
+    std::unordered_map<std::string, std::vector<std::size_t>> sectionLines_;
 };
 
 } // namespace wavory

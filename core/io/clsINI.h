@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace wavory {
 
@@ -76,6 +77,9 @@ class clsINI {
     // and CommitBatch writes the whole file once, atomically. Fails (and no batch starts)
     // when an existing file cannot be read; a missing file starts an empty batch.
     std::error_code BeginBatch();
+    // A batch on the given content instead of the file's (the file is not read): for a
+    // rewrite that replaces the whole file, and for reading bytes that are not in a file.
+    void BeginBatchWith(IniDocument content) { batch_ = std::move(content); }
     std::error_code CommitBatch();
     void DiscardBatch() { batch_.reset(); }
     bool InBatch() const { return batch_.has_value(); }

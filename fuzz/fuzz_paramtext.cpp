@@ -1,0 +1,24 @@
+// The parameter text reader on arbitrary bytes, with the built-in color set names.
+#include "colorsets/BuiltinColorSets.h"
+#include "engine/ParamFields.h"
+#include "io/ParamTextFile.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+using namespace wavory;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> result;
+        for (const auto& set : builtinColorSets())
+            result.push_back(set.name);
+        return result;
+    }();
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    ParamFields fields;
+    (void)parseParamText(bytes, fields, names, [](const UserMessage&) {});
+    return 0;
+}

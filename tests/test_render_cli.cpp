@@ -1,0 +1,227 @@
+// The command-line renderer, run as a process the way a user runs it.
+
+#include "colorsets/BuiltinColorSets.h"
+#include "common/RandomSource.h"
+#include "engine/DrawParams.h"
+#include "engine/ReferenceRenderer.h"
+#include "io/AtomicFile.h"
+#include "io/BmpReader.h"
+#include "io/ParamTextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+
+using namespace wavory;
+namespace fs = std::filesystem;
+
+namespace {
+
+class RenderCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("wavory_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        ::setenv("WAVORY_HOME", (dir_ / "home").c_str(), 1);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    struct Run {
+        int status = -1;
+        std::string err;
+    };
+    Run run(const std::string& args) {
+        const std::string errFile = (dir_ / "stderr.txt").string();
+        const std::string command = std::string(WAVORY_RENDER_EXE) + " " + args + " 2>" + errFile;
+        const int raw = std::system(command.c_str());
+        Run r;
+        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        readWholeFile(errFile, r.err);
+        return r;
+    }
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string writeParams(const std::string& name, const ParamFields& fields,
+                            const std::string& setName = "虹") {
+        const std::string p = path(name);
+        EXPECT_FALSE(OutputText(p, fields, setName));
+        return p;
+    }
+    Canvas readBmp(const std::string& name) {
+        std::string bytes;
+        EXPECT_FALSE(readWholeFile(path(name), bytes));
+        auto canvas = decodeBmp(bytes);
+        EXPECT_TRUE(canvas);
+        return canvas.value_or(Canvas{});
+    }
+    // What the program draws for these fields onto a canvas, one drawing after the other.
+    static Canvas expected(const std::vector<ParamFields>& drawings, std::uint64_t seed) {
+        RandomSource random(seed);
+        Canvas canvas;
+        for (const auto& f : drawings) {
+            const DrawParams p = takeDrawSnapshot(f);
+            if (canvas.width() != p.width || canvas.height() != p.height) canvas.resize(p.width, p.height);
+            ReferenceRenderer::render(p, builtinColorSets()[static_cast<std::size_t>(f.colorSetIndex)],
+                                      random.nextBits(), canvas);
+        }
+        return canvas;
+    }
+
+    fs::path dir_;
+};
+
+ParamFields smallPicture() {
+    ParamFields f;
+    f.componentOn = {true, false, true, true, false, true, true, true};
+    f.values = {"7", "90", "1", "0", "11", "60", "5", "80", "9",
+                "2", "1", "0", "300", "40", "2", "70", "1", "50"};
+    f.center = {"3", "-4"};
+    f.bleed = "30";
+    f.width = 37;
+    f.height = 23;
+    f.colorSetIndex = 2; // 虹
+    f.phase = 17;
+    f.frame.enabled = true;
+    f.frame.width = "5";
+    f.frame.height = "4";
+    f.frame.color = 0x3080C0;
+    return f;
+}
+
+} // namespace
+
+TEST_F(RenderCli, RendersAFileExactlyAsTheEngineDrawsIt) {
+    const ParamFields f = smallPicture();
+    const auto r = run(writeParams("a.txt", f) + " -o " + path("out.bmp") + " --seed 42 --threads 3");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(readBmp("out.bmp") == expected({f}, 42));
+    // The same seed gives the same noise; another seed other noise.
+    ASSERT_EQ(run(path("a.txt") + " -o " + path("again.bmp") + " --seed 42 --threads 1").status, 0);
+    EXPECT_TRUE(readBmp("again.bmp") == readBmp("out.bmp"));
+    ASSERT_EQ(run(path("a.txt") + " -o " + path("other.bmp") + " --seed 43").status, 0);
+    EXPECT_FALSE(readBmp("other.bmp") == readBmp("out.bmp"));
+}
+
+TEST_F(RenderCli, LayersDrawingsWithTheirModesAndStartsAfreshOnANewSize) {
+    ParamFields a = smallPicture();
+    a.bleed = "0";
+    ParamFields b = a;
+    b.mode = DrawMode::Xor;
+    const std::string fa = writeParams("a.txt", a);
+    // Normal then XOR with the same parameters: all black; a further XOR brings it back.
+    ASSERT_EQ(run(fa + " --mode XOR " + fa + " -o " + path("black.bmp")).status, 0);
+    const Canvas black = readBmp("black.bmp");
+    for (int x = 0; x < black.width(); ++x)
+        for (int y = 0; y < black.height(); ++y) ASSERT_EQ(black.pixel(x, y), (Rgb{0, 0, 0}));
+    ASSERT_EQ(run(fa + " --mode xor " + fa + " --mode 通常 " + fa + " --mode XOR " + fa + " --mode XOR " + fa +
+                  " -o " + path("back.bmp"))
+                  .status,
+              0);
+    EXPECT_TRUE(readBmp("back.bmp") == expected({a}, 1));
+
+    // A second file of another size draws on a new, cleared canvas.
+    ParamFields c = a;
+    c.width = 20;
+    c.height = 20;
+    c.mode = DrawMode::Or;
+    const std::string fc = writeParams("c.txt", c);
+    ASSERT_EQ(run(fa + " --mode OR " + fc + " -o " + path("c.bmp")).status, 0);
+    EXPECT_TRUE(readBmp("c.bmp") == expected({c}, 1));
+}
+
+TEST_F(RenderCli, OlderFormatsKeepTheStartUpValues) {
+    // Format 2: no size, color set, phase or frame in the file.
+    std::ofstream(path("old.txt"), std::ios::binary)
+        << "[v]\r\n 2 \r\n[a]\r\nOn \r\n30,100\r\n[b]\r\nOff\r\n1,0\r\n[c]\r\nOff\r\n1,0\r\n"
+           "[d]\r\nOff\r\n1,0,1\r\n[e]\r\nOff\r\n1,0\r\n[f]\r\nOff\r\n1,0\r\n[g]\r\nOff\r\n1,0\r\n"
+           "[h]\r\nOff\r\n1,0\r\n[p]\r\n1\r\n[c]\r\n0,0\r\n[n]\r\n0\r\n";
+    const auto r = run(path("old.txt") + " -o " + path("old.bmp") + " --write-params " + path("written.txt"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    ParamFields f;
+    f.componentOn = {true, false, false, false, false, false, false, false};
+    f.values[0] = "30";
+    f.values[1] = "100";
+    const Canvas picture = readBmp("old.bmp");
+    EXPECT_EQ(picture.width(), 200);
+    EXPECT_EQ(picture.height(), 200);
+    EXPECT_TRUE(picture == expected({f}, 0)) << "first color set, phase 0, frame off";
+
+    // The written parameter file is format 4 and draws the same picture again.
+    ParamFields back;
+    ASSERT_TRUE(InputText(path("written.txt"), back, {"紫水黄"}, {}).ok());
+    EXPECT_EQ(back.width, 200);
+    ASSERT_EQ(run(path("written.txt") + " -o " + path("again.bmp")).status, 0);
+    EXPECT_TRUE(readBmp("again.bmp") == picture);
+}
+
+TEST_F(RenderCli, WarnsAboutAMissingColorSetAndUsesTheFirst) {
+    ParamFields f = smallPicture();
+    f.bleed = "0";
+    const auto r = run(writeParams("a.txt", f, "どこにもない") + " -o " + path("out.bmp"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("色セット\"どこにもない\"が存在しません。"), std::string::npos) << r.err;
+    f.colorSetIndex = 0;
+    EXPECT_TRUE(readBmp("out.bmp") == expected({f}, 0));
+}
+
+TEST_F(RenderCli, FailuresGiveTheMessageAndLeaveNoFile) {
+    std::ofstream(path("notes.txt"), std::ios::binary) << "shopping list\r\nmilk\r\n";
+    auto r = run(path("notes.txt") + " -o " + path("out.bmp"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("このファイルは読み込めません。"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(path("out.bmp")));
+
+    r = run(path("missing.txt") + " -o " + path("out.bmp"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("読み込み中にエラーが発生しました。\nこのファイルは読み込めません。"), std::string::npos)
+        << r.err;
+
+    ParamFields off = smallPicture();
+    off.componentOn.fill(false);
+    r = run(writeParams("off.txt", off) + " -o " + path("out.bmp"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("成分が一つも選択されていません。"), std::string::npos) << r.err;
+
+    const std::string good = writeParams("good.txt", smallPicture());
+    r = run(good + " -o " + path("out.jpg") + " --quality 0");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Jpeg保存時のエラーです。\n保存品質の指定が間違っています。"), std::string::npos) << r.err;
+    r = run(good + " -o " + path("out.png") + " --png-mode 3");
+    EXPECT_NE(r.err.find("PNG保存時のエラーです。\n保存品質の指定が間違っています。"), std::string::npos) << r.err;
+    r = run(good + " -o " + path("no/such/folder/out.png"));
+    EXPECT_NE(r.err.find("ファイルがオープンできません。"), std::string::npos) << r.err;
+    r = run(good + " -o " + path("no/such/folder/out.bmp"));
+    EXPECT_NE(r.err.find("保存に失敗しました。"), std::string::npos) << r.err;
+
+    ParamFields huge = smallPicture();
+    huge.width = 5000;
+    r = run(writeParams("huge.txt", huge) + " -o " + path("out.bmp"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("4..3000"), std::string::npos) << r.err;
+
+    EXPECT_EQ(run("--bogus").status, 2);
+    EXPECT_EQ(run(good).status, 2) << "no output named";
+    for (const auto& entry : fs::directory_iterator(dir_))
+        EXPECT_EQ(entry.path().extension(), ".txt") << entry.path();
+}
+
+TEST_F(RenderCli, ChoosesTheFormatByTheEndOfTheName) {
+    const std::string good = writeParams("good.txt", smallPicture());
+    for (const char* name : {"a.JPG", "b.jpeg", "c.png", "dpng", "e.gif", "f"}) {
+        ASSERT_EQ(run(good + " -o " + path(name) + " --quality 80 --progressive --png-mode 2").status, 0) << name;
+        std::string bytes;
+        ASSERT_FALSE(readWholeFile(path(name), bytes));
+        const std::string n = name;
+        if (n == "a.JPG" || n == "b.jpeg")
+            EXPECT_EQ(bytes.substr(0, 2), "\xFF\xD8") << name;
+        else if (n == "c.png" || n == "dpng")
+            EXPECT_EQ(bytes.substr(1, 3), "PNG") << name;
+        else
+            EXPECT_EQ(bytes.substr(0, 2), "BM") << name;
+    }
+}
