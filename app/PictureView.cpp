@@ -1,0 +1,129 @@
+#include "PictureView.h"
+
+#include <QMetaObject>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace wavory {
+
+namespace {
+
+void copyColumns(const Canvas& canvas, QImage& image, int x0, int x1) {
+    const int w = x1 - x0 + 1;
+    const std::uint8_t* src = canvas.data();
+    const std::size_t srcStride = canvas.rowBytes();
+    for (int y = 0; y < canvas.height(); ++y) {
+        const std::uint8_t* s = src + y * srcStride + static_cast<std::size_t>(x0) * 3;
+        QRgb* d = reinterpret_cast<QRgb*>(image.scanLine(y)) + x0;
+        for (int i = 0; i < w; ++i, s += 3)
+            d[i] = qRgb(s[0], s[1], s[2]);
+    }
+}
+
+} // namespace
+
+PictureView::PictureView(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("picMain"));
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(kBorder);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    shpCenter_ = new CenterMarker(this);
+    shpCenter_->hide();
+}
+
+void PictureView::setImageSize(int width, int height) {
+    {
+        std::lock_guard lock(mutex_);
+        QImage next(width, height, QImage::Format_RGB32);
+        next.fill(Qt::black);
+        if (!image_.isNull()) {
+            QPainter p(&next);
+            p.drawImage(0, 0, image_);
+        }
+        image_ = std::move(next);
+        dirty_ = {};
+    }
+    setFixedSize(width + 2 * kBorder, height + 2 * kBorder);
+    update();
+}
+
+void PictureView::showCanvas(const Canvas& canvas) {
+    {
+        std::lock_guard lock(mutex_);
+        if (canvas.width() != image_.width() || canvas.height() != image_.height())
+            return;
+        if (!canvas.empty())
+            copyColumns(canvas, image_, 0, canvas.width() - 1);
+    }
+    update();
+}
+
+void PictureView::transferColumns(const Canvas& canvas, int x0, int x1) {
+    if (x1 < x0)
+        return;
+    {
+        std::lock_guard lock(mutex_);
+        if (canvas.width() != image_.width() || canvas.height() != image_.height())
+            return;
+        copyColumns(canvas, image_, x0, x1);
+        dirty_ |= QRect(x0, 0, x1 - x0 + 1, canvas.height());
+    }
+    // One queued repaint at a time; columns that arrive meanwhile join its rectangle.
+    if (!repaintPending_.exchange(true)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                repaintPending_ = false;
+                QRect r;
+                {
+                    std::lock_guard lock(mutex_);
+                    r = dirty_;
+                    dirty_ = {};
+                }
+                if (!r.isEmpty())
+                    update(r.translated(kBorder, kBorder));
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+QImage PictureView::shownImage() const {
+    std::lock_guard lock(mutex_);
+    return image_.copy();
+}
+
+void PictureView::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    {
+        std::lock_guard lock(mutex_);
+        const QRect target = e->rect() & QRect(kBorder, kBorder, image_.width(), image_.height());
+        if (!target.isEmpty())
+            p.drawImage(target, image_, target.translated(-kBorder, -kBorder));
+    }
+    drawFrame(&p);
+}
+
+void PictureView::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton)
+        Q_EMIT rightButtonReleased(e->globalPosition().toPoint());
+    QFrame::mouseReleaseEvent(e);
+}
+
+CenterMarker::CenterMarker(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("shpCenter"));
+    setFixedSize(kSize, kSize);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void CenterMarker::flash() {
+    black_ = !black_;
+    update();
+}
+
+void CenterMarker::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), black_ ? Qt::white : Qt::black); // border
+    p.fillRect(rect().adjusted(1, 1, -1, -1), black_ ? Qt::black : Qt::white);
+}
+
+} // namespace wavory

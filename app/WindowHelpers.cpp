@@ -1,0 +1,112 @@
+#include "WindowHelpers.h"
+
+#include "UserDialogs.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDialog>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QWidget>
+
+#include <cmath>
+
+namespace wavory {
+
+void SetCenter(QWidget* control, const QWidget* container, int mode) {
+    if (!control || !container)
+        return;
+    int left = control->x();
+    int top = control->y();
+    if (mode == 1 || mode == 3)
+        left = (container->width() - control->width()) / 2;
+    if (mode == 2 || mode == 3)
+        top = (container->height() - control->height()) / 2;
+    if (mode >= 1 && mode <= 3)
+        control->move(left, top);
+}
+
+void ChkFormPos(QWidget* window) {
+    const QScreen* screen = window->screen() ? window->screen() : QApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect f = window->frameGeometry();
+    const WindowRect placed =
+        ChkFormPos(WindowRect{f.left(), f.top(), f.width(), f.height()},
+                   ScreenSize{screen->geometry().width(), screen->geometry().height()});
+    window->move(placed.left, placed.top);
+}
+
+int TitleYSize() {
+    const int pixels = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return static_cast<int>(std::lround(pixels * static_cast<double>(kTwipsPerPixel)));
+}
+
+void WindowAlwaysFront(QWidget* window) {
+    window->setAttribute(Qt::WA_ShowWithoutActivating, true);
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    window->show();
+}
+
+void GetCursorPosXY(int& x, int& y) {
+    const QPoint p = QCursor::pos();
+    x = p.x();
+    y = p.y();
+}
+
+bool SupportEnabled(const QObject* control) {
+    if (!control)
+        return false;
+    if (qobject_cast<const QTimer*>(control))
+        return false;
+    if (qobject_cast<const QDialog*>(control))
+        return false;
+    return control->isWidgetType();
+}
+
+bool SupportContainer(const QObject* control) {
+    return control && !qobject_cast<const QTimer*>(control);
+}
+
+void SetFromEnabled(QWidget* window, bool enabled) {
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (SupportEnabled(w) && !w->isWindow())
+            w->setEnabled(enabled);
+    }
+}
+
+void SetContainerEnabled(QWidget* container, bool enabled, bool selfToo) {
+    for (QWidget* w : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (SupportEnabled(w) && !w->isWindow())
+            w->setEnabled(enabled);
+    }
+    if (selfToo)
+        container->setEnabled(enabled);
+}
+
+int SetFontExist(QLabel* label, QString& fontName, const QString& defaultFontName,
+                 UserDialogs& dialogs) {
+    const QStringList families = QFontDatabase::families();
+    auto apply = [&](const QString& name) {
+        if (!families.contains(name, Qt::CaseInsensitive))
+            return false;
+        QFont f = label->font();
+        f.setFamily(name);
+        label->setFont(f);
+        return true;
+    };
+    if (apply(fontName))
+        return 0;
+    if (apply(defaultFontName)) {
+        fontName = defaultFontName;
+        return 1;
+    }
+    dialogs.message(label->window(), QStringLiteral("標準フォントの設定に失敗しました。"),
+                    MessageIcon::Exclamation);
+    return 2;
+}
+
+} // namespace wavory

@@ -1,0 +1,48 @@
+#pragma once
+// The window and control helpers every window uses: centring a control, keeping a
+// window on the screen, title bar height, topmost windows, the cursor position,
+// enabling a window's or a container's controls, and the font fallback of a label.
+
+#include "io/FormPosition.h"
+
+#include <QString>
+
+class QObject;
+class QWidget;
+class QLabel;
+
+namespace wavory {
+
+class UserDialogs;
+
+// Mode 1: centre horizontally, 2: vertically, 3: both; other modes do nothing.
+void SetCenter(QWidget* control, const QWidget* container, int mode);
+
+// Brings a window back onto its screen by the rule of ChkFormPos(WindowRect, ScreenSize).
+void ChkFormPos(QWidget* window);
+
+// Height of a window title bar, in twips.
+int TitleYSize();
+
+// Puts the window in the topmost layer and shows it without activating it.
+void WindowAlwaysFront(QWidget* window);
+
+// The mouse position on the screen in pixels.
+void GetCursorPosXY(int& x, int& y);
+
+// Whether a control takes part in the enabling helpers (timers and dialogs do not).
+bool SupportEnabled(const QObject* control);
+bool SupportContainer(const QObject* control);
+
+// Every control of the window (all descendants that can be enabled).
+void SetFromEnabled(QWidget* window, bool enabled);
+
+// Every control placed directly in the container; the container too when selfToo.
+void SetContainerEnabled(QWidget* container, bool enabled, bool selfToo);
+
+// Tries fontName on the label (0); else the default font, which then replaces fontName
+// (1); if that fails too, shows "標準フォントの設定に失敗しました。" and gives 2.
+int SetFontExist(QLabel* label, QString& fontName, const QString& defaultFontName,
+                 UserDialogs& dialogs);
+
+} // namespace wavory

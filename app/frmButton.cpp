@@ -1,0 +1,303 @@
+#include "frmButton.h"
+
+#include "FieldInput.h"
+#include "UpDown.h"
+#include "UserDialogs.h"
+#include "common/KeyFilters.h"
+#include "common/Numbers.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace wavory {
+
+std::int32_t colorValue(const QColor& c) {
+    return c.red() + 256 * c.green() + 65536 * c.blue();
+}
+
+QColor colorFromValue(std::int32_t value) {
+    return QColor(value & 255, (value / 256) & 255, (value / 65536) & 255);
+}
+
+ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent) {
+    setFixedSize(48, 20);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ColorSwatch::setColor(const QColor& c) {
+    color_ = c;
+    update();
+}
+
+void ColorSwatch::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(),
+               isEnabled() ? color_ : palette().color(QPalette::Disabled, QPalette::Window));
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ColorSwatch::mouseReleaseEvent(QMouseEvent* e) {
+    if (rect().contains(e->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+namespace {
+
+QLabel* staticLabel(int index, const QString& caption, QWidget* parent) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(QStringLiteral("lblStatic_%1").arg(index));
+    return l;
+}
+
+QSlider* frameSlider(const char* name, int topic, QWidget* parent) {
+    auto* s = new QSlider(Qt::Horizontal, parent);
+    s->setObjectName(QLatin1String(name));
+    s->setRange(0, 50);
+    s->setValue(25);
+    s->setPageStep(5);
+    s->setMinimumWidth(120);
+    s->setProperty("helpTopic", topic);
+    return s;
+}
+
+QLabel* valueLabel(const char* name, QWidget* parent) {
+    auto* l = new QLabel(QStringLiteral("25"), parent);
+    l->setObjectName(QLatin1String(name));
+    l->setMinimumWidth(20);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+}
+
+} // namespace
+
+frmButton::frmButton(UserDialogs& dialogs, std::function<QSize()> imageSize, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
+      dialogs_(dialogs), imageSize_(std::move(imageSize)) {
+    setObjectName(QStringLiteral("frmButton"));
+    setWindowTitle(QStringLiteral("枠"));
+    setProperty("helpTopic", 0);
+
+    chkFrameEnabled_ = new QCheckBox(QStringLiteral("枠を描く"), this);
+    chkFrameEnabled_->setObjectName(QStringLiteral("chkFrameEnabled"));
+    chkFrameEnabled_->setProperty("helpTopic", 70);
+
+    // Colour and the three strengths.
+    fraFrameType_ = new QGroupBox(QStringLiteral("枠のパラメータ"), this);
+    fraFrameType_->setObjectName(QStringLiteral("fraFrameType"));
+    fraFrameType_->setProperty("helpTopic", 0);
+    auto* type = new QGridLayout(fraFrameType_);
+    type->setContentsMargins(8, 6, 8, 6);
+    type->setVerticalSpacing(4);
+
+    auto* lblColor = staticLabel(4, QStringLiteral("枠の色 :"), fraFrameType_);
+    lblColor->setProperty("helpTopic", 71);
+    fraFrameColor_ = new QFrame(fraFrameType_);
+    fraFrameColor_->setObjectName(QStringLiteral("fraFrameColor"));
+    auto* colorBox = new QHBoxLayout(fraFrameColor_);
+    colorBox->setContentsMargins(0, 0, 0, 0);
+    picFrameColor_ = new ColorSwatch(fraFrameColor_);
+    picFrameColor_->setObjectName(QStringLiteral("picFrameColor"));
+    picFrameColor_->setProperty("helpTopic", 71);
+    colorBox->addWidget(picFrameColor_);
+    colorBox->addStretch();
+    type->addWidget(lblColor, 0, 0);
+    type->addWidget(fraFrameColor_, 0, 1, 1, 2);
+
+    sldFrameSenmei_ = frameSlider("sldFrameSenmei", 72, fraFrameType_);
+    sldFrameShadow_ = frameSlider("sldFrameShadow", 73, fraFrameType_);
+    sldFrameLine_ = frameSlider("sldFrameLine", 74, fraFrameType_);
+    lblFrameSenmei_ = valueLabel("lblFrameSenmei", fraFrameType_);
+    lblFrameShadow_ = valueLabel("lblFrameShadow", fraFrameType_);
+    lblFrameLine_ = valueLabel("lblFrameLine", fraFrameType_);
+    struct Row {
+        int index;
+        const char* caption;
+        int topic;
+        QSlider* slider;
+        QLabel* value;
+    };
+    const Row rows[] = {
+        {5, "全体の　　色の濃さ :", 72, sldFrameSenmei_, lblFrameSenmei_},
+        {6, "右下部分の色の暗さ :", 73, sldFrameShadow_, lblFrameShadow_},
+        {7, "境界線の  鮮明さ :", 74, sldFrameLine_, lblFrameLine_},
+    };
+    int r = 1;
+    for (const Row& row : rows) {
+        auto* caption = staticLabel(row.index, QString::fromUtf8(row.caption), fraFrameType_);
+        caption->setProperty("helpTopic", row.topic);
+        type->addWidget(caption, r, 0);
+        type->addWidget(row.slider, r, 1);
+        type->addWidget(row.value, r, 2);
+        QLabel* value = row.value;
+        connect(row.slider, &QSlider::valueChanged, value,
+                [value](int v) { value->setText(QString::number(v)); });
+        ++r;
+    }
+
+    // Width and height.
+    fraFrameSize_ = new QGroupBox(QStringLiteral("枠のサイズ"), this);
+    fraFrameSize_->setObjectName(QStringLiteral("fraFrameSize"));
+    fraFrameSize_->setProperty("helpTopic", 77);
+    auto* size = new QGridLayout(fraFrameSize_);
+    size->setContentsMargins(8, 6, 8, 6);
+    size->setVerticalSpacing(4);
+    txtX_ = new QLineEdit(QStringLiteral("10"), fraFrameSize_);
+    txtX_->setObjectName(QStringLiteral("txtX"));
+    txtY_ = new QLineEdit(QStringLiteral("10"), fraFrameSize_);
+    txtY_->setObjectName(QStringLiteral("txtY"));
+    for (QLineEdit* t : {txtX_, txtY_}) {
+        t->setFixedWidth(64);
+        t->setAlignment(Qt::AlignRight);
+        installKeyFilter(t, CheckNum);
+        t->installEventFilter(this);
+    }
+    updX_ = new UpDown(txtX_);
+    updX_->setObjectName(QStringLiteral("updX"));
+    updY_ = new UpDown(txtY_);
+    updY_->setObjectName(QStringLiteral("updY"));
+    size->addWidget(staticLabel(2, QStringLiteral("横"), fraFrameSize_), 0, 0);
+    size->addWidget(txtX_, 0, 1);
+    size->addWidget(staticLabel(0, QStringLiteral("pixel"), fraFrameSize_), 0, 2);
+    size->addWidget(staticLabel(1, QStringLiteral("縦"), fraFrameSize_), 0, 3);
+    size->addWidget(txtY_, 0, 4);
+    size->addWidget(staticLabel(3, QStringLiteral("pixel"), fraFrameSize_), 0, 5);
+    chkXYFix_ = new QCheckBox(QStringLiteral("縦横比を固定"), fraFrameSize_);
+    chkXYFix_->setObjectName(QStringLiteral("chkXYFix"));
+    size->addWidget(chkXYFix_, 1, 0, 1, 6);
+    size->setColumnStretch(6, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 8);
+    layout->setSpacing(6);
+    layout->addWidget(chkFrameEnabled_);
+    layout->addWidget(fraFrameType_);
+    layout->addWidget(fraFrameSize_);
+
+    connect(chkFrameEnabled_, &QCheckBox::toggled, this, &frmButton::EnableFrameControls);
+    connect(picFrameColor_, &ColorSwatch::clicked, this, &frmButton::pickColor);
+    connect(updX_, &UpDown::up, this, [this] { step(txtX_, +1, maxX_); });
+    connect(updX_, &UpDown::down, this, [this] { step(txtX_, -1, maxX_); });
+    connect(updY_, &UpDown::up, this, [this] { step(txtY_, +1, maxY_); });
+    connect(updY_, &UpDown::down, this, [this] { step(txtY_, -1, maxY_); });
+    connect(txtX_, &QLineEdit::textChanged, this, [this] { mirror(txtX_, txtY_); });
+    connect(txtY_, &QLineEdit::textChanged, this, [this] { mirror(txtY_, txtX_); });
+    connect(chkXYFix_, &QCheckBox::clicked, this, [this] {
+        updXYMaxSet();
+        if (chkXYFix_->isChecked())
+            txtY_->setText(txtX_->text());
+    });
+
+    updXYMaxSet();
+    EnableFrameControls();
+    setFixedSize(sizeHint());
+}
+
+void frmButton::updXYMaxSet() {
+    const QSize image = imageSize_();
+    const int halfW = image.width() / 2;
+    const int halfH = image.height() / 2;
+    if (chkXYFix_->isChecked()) {
+        maxX_ = maxY_ = std::min(halfW, halfH);
+    } else {
+        maxX_ = halfW;
+        maxY_ = halfH;
+    }
+    if (leadingNumber(txtX_->text().toStdString()) > maxX_)
+        txtX_->setText(QString::number(maxX_));
+    if (leadingNumber(txtY_->text().toStdString()) > maxY_)
+        txtY_->setText(QString::number(maxY_));
+}
+
+void frmButton::EnableFrameControls() {
+    const bool on = chkFrameEnabled_->isChecked();
+    for (QWidget* w : findChildren<QWidget*>())
+        w->setEnabled(on);
+    chkFrameEnabled_->setEnabled(true);
+}
+
+void frmButton::step(QLineEdit* field, int delta, int maximum) {
+    const int low = 1;
+    const int high = std::max(low, maximum);
+    const std::int64_t v = leadingInt32(field->text().toStdString());
+    const std::int64_t next = std::clamp<std::int64_t>(v + delta, low, high);
+    field->setText(QString::number(next));
+}
+
+void frmButton::mirror(QLineEdit* from, QLineEdit* to) {
+    if (chkXYFix_->isChecked())
+        to->setText(from->text());
+}
+
+void frmButton::pickColor() {
+    if (const auto c = dialogs_.chooseColor(this, picFrameColor_->color())) {
+        picFrameColor_->setColor(*c);
+    }
+}
+
+FrameFields frmButton::frameFields() const {
+    FrameFields f;
+    f.enabled = chkFrameEnabled_->isChecked();
+    f.color = colorValue(picFrameColor_->color());
+    f.senmei = sldFrameSenmei_->value();
+    f.shadow = sldFrameShadow_->value();
+    f.line = sldFrameLine_->value();
+    f.width = txtX_->text().toStdString();
+    f.height = txtY_->text().toStdString();
+    return f;
+}
+
+void frmButton::setFrameFields(const FrameFields& f) {
+    chkFrameEnabled_->setChecked(f.enabled);
+    picFrameColor_->setColor(colorFromValue(f.color));
+    sldFrameSenmei_->setValue(f.senmei);
+    sldFrameShadow_->setValue(f.shadow);
+    sldFrameLine_->setValue(f.line);
+    txtX_->setText(QString::fromStdString(f.width));
+    txtY_->setText(QString::fromStdString(f.height));
+    EnableFrameControls();
+}
+
+bool frmButton::xyFix() const {
+    return chkXYFix_->isChecked();
+}
+void frmButton::setXYFix(bool on) {
+    chkXYFix_->setChecked(on);
+}
+
+bool frmButton::eventFilter(QObject* watched, QEvent* e) {
+    if ((watched == txtX_ || watched == txtY_) && e->type() == QEvent::FocusOut)
+        updXYMaxSet();
+    return QWidget::eventFilter(watched, e);
+}
+
+void frmButton::keyReleaseEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F1) {
+        Q_EMIT helpFileRequested(QStringLiteral("button.htm"));
+        return;
+    }
+    QWidget::keyReleaseEvent(e);
+}
+
+void frmButton::closeEvent(QCloseEvent* e) {
+    if (!closing_) {
+        e->ignore();
+        hide();
+        Q_EMIT closedByUser();
+        return;
+    }
+    QWidget::closeEvent(e);
+}
+
+} // namespace wavory

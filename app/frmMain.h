@@ -1,0 +1,183 @@
+#pragma once
+// frmMain: the main window. It holds the drawing parameters (mirroring a ParamModel),
+// the color set list, every command button and the menu bar, and runs the draw command.
+//
+// Qt object names are the control names of the program; control arrays carry their
+// index after an underscore: txtValue_0 … txtValue_17, updValue_0 … updValue_17,
+// chkValue_0 … chkValue_7, labValue_0 / _1 / _6 / _8 / _9, txtCenter_0 and txtCenter_1.
+// Menu actions carry the item names (mnuDraw, mnuUndo, …); top-level menus are QMenus
+// named mnuFile, mnuPicture, mnuValue, mnuColor, mnuTool and mnuHelp.
+
+#include "colorsets/ColorSetCollection.h"
+#include "common/RandomSource.h"
+#include "io/AppSettings.h"
+#include "params/ParamModel.h"
+#include "params/RandomSetting.h"
+
+#include <QIcon>
+#include <QMainWindow>
+
+#include <array>
+#include <atomic>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+
+namespace wavory {
+
+class frmButton;
+class frmPicture;
+class GradientView;
+class UpDown;
+class UserDialogs;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+  public:
+    // random is the program's one generator (random setting and bleed noise).
+    frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    frmPicture* picture() const { return picture_; }
+    frmButton* frameWindow() const { return button_; }
+    ColorSetCollection& colorSets() { return colorSets_; }
+    const ParamModel& model() const { return model_; }
+    // The persisted options; the draw command reads DrewBeep and ActiveAfterDrawing, the
+    // random setting DrawOnRnd, RndSetBS, RndSetSW and the DoRndSet flags.
+    AppSettings& settings() { return settings_; }
+
+    // Every parameter as the windows show it (main window, frame window, image size).
+    ParamFields currentFields() const;
+    // Shows a whole parameter set in the windows (the value slots follow changed texts).
+    void applyFields(const ParamFields& fields);
+
+    // The image size: the picture window, its drawing surface and the size label.
+    void SetImageSize(int width, int height);
+
+    // Component check; shows "成分が一つも選択されていません。" when all switches are off.
+    bool DrawCheck();
+    void DrawStop();
+    bool isDrawing() const { return drawing_; }
+    // The draw command (button, F5, Enter in a field, random setting).
+    void cmdDraw_Click();
+    // Locks (false) or unlocks (true) everything that feeds a drawing.
+    void EnableParamControls(bool enabled);
+    // ShowValues: every value field shows its slot.
+    void ShowValues();
+
+    // The random setting (button and menu), the image size command, undo.
+    void cmdRndSet_Click();
+    void cmdSize_Click();
+    void mnuUndo_Click();
+
+    // Reads a parameter text file into the windows and draws; false on failure.
+    bool InputText(const QString& fileName);
+
+    void ShowHidefrmButton();
+    void togglePictureWindow();
+
+  Q_SIGNALS:
+    // A drawing has finished (after the controls are unlocked again).
+    void drawingFinished();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+  private:
+    // Layout.
+    void buildValueFrame();
+    void buildPictureFrame();
+    void buildColorFrame();
+    void buildMenus();
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption,
+                     const QKeySequence& key = {});
+    void markPending(QObject* command);
+    void setCommandEnabled(QObject* command, bool enabled);
+
+    // Parameter handlers.
+    void refreshFromModel();
+    void chkValue_Click(int k);
+    void txtValue_Change(int i);
+    void txtCenter_Change(int j);
+    void hscIso_Change(bool committed);
+    void DrawGradBar();
+    void drawByEnter(QLineEdit* field);
+    void cbogColor_Click(int index);
+    void forwardKey(int key, Qt::KeyboardModifiers modifiers);
+
+    // The drawing itself, on a worker thread while the user interface keeps running.
+    void DrawMain();
+    void setDrawButtonState(bool drawing);
+
+    UserDialogs& dialogs_;
+    RandomSource& random_;
+    ParamModel model_;
+    ColorSetCollection colorSets_;
+    AppSettings settings_;
+
+    frmPicture* picture_ = nullptr;
+    frmButton* button_ = nullptr;
+
+    // Drawing state.
+    bool drawing_ = false;
+    std::atomic<bool> stop_{false};
+    QLineEdit* focusReturnField_ = nullptr;
+    bool startedByEnter_ = false;
+    std::array<QIcon, 2> drawImages_; // 0 draw, 1 stop
+    bool refreshing_ = false;
+
+    // Controls.
+    QGroupBox* fraValue_ = nullptr;
+    QGroupBox* Frame1_ = nullptr;
+    QGroupBox* Frame2_ = nullptr;
+    std::array<QCheckBox*, kComponentCount> chkValue_{};
+    std::array<QLineEdit*, kValueSlotCount> txtValue_{};
+    std::array<UpDown*, kValueSlotCount> updValue_{};
+    std::array<QLineEdit*, 2> txtCenter_{};
+    QLineEdit* txtNizimi_ = nullptr;
+    UpDown* updNizimi_ = nullptr;
+    QScrollBar* hscIso_ = nullptr;
+    QLabel* labISO_ = nullptr;
+    QComboBox* cboMode_ = nullptr;
+    QLabel* labSize_ = nullptr;
+    QComboBox* cbogColor_ = nullptr;
+    QLabel* labGColor_ = nullptr;
+    GradientView* picGrad_ = nullptr;
+    QPushButton* cmdDraw_ = nullptr;
+    QPushButton* cmdRndSet_ = nullptr;
+    QPushButton* cmdBig_ = nullptr;
+    QPushButton* cmdSmall_ = nullptr;
+    QPushButton* cmdStrong_ = nullptr;
+    QPushButton* cmdWeak_ = nullptr;
+    QPushButton* cmdSize_ = nullptr;
+    QPushButton* cmdSave_ = nullptr;
+    QPushButton* cmdGColorEdit_ = nullptr;
+    QPushButton* cmdAddGColor_ = nullptr;
+    QPushButton* cmdRemoveGColor_ = nullptr;
+    QLabel* labCenter_ = nullptr;
+    QLabel* labNizimi_ = nullptr;
+    QLabel* labMode_ = nullptr;
+
+    // Menus.
+    QMenu* mnuFile_ = nullptr;
+    QMenu* mnuPicture_ = nullptr;
+    QMenu* mnuValue_ = nullptr;
+    QMenu* mnuColor_ = nullptr;
+    QMenu* mnuTool_ = nullptr;
+    QMenu* mnuHelp_ = nullptr;
+    QAction* mnuDraw_ = nullptr;
+    QAction* mnuUndo_ = nullptr;
+    QAction* mnuPictureWindow_ = nullptr;
+    QAction* mnuButton_ = nullptr;
+};
+
+} // namespace wavory

@@ -1,0 +1,212 @@
+// frmMain: the draw command. The synthesis runs on a worker thread while the user
+// interface goes on serving events, so the stop button, F5 and the windows stay
+// responsive; the command itself keeps its order of steps, waiting for the drawing in a
+// local event loop where the original yielded.
+
+#include "frmMain.h"
+
+#include "PictureView.h"
+#include "UpDown.h"
+#include "UserDialogs.h"
+#include "frmButton.h"
+#include "frmPicture.h"
+
+#include "engine/DrawMain.h"
+#include "engine/DrawRefusal.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <exception>
+#include <new>
+#include <thread>
+
+namespace wavory {
+
+namespace {
+
+const QString kMemoryMessage =
+    QStringLiteral("メモリ不足のため描画できません。画像サイズを小さくして下さい。");
+
+// Called on the drawing's thread: the title and the finished columns go to the picture
+// window, the stop question is answered from the main window's flag.
+class PictureObserver final : public DrawObserver {
+  public:
+    PictureObserver(frmPicture* picture, const std::atomic<bool>& stop)
+        : picture_(picture), canvas_(picture->canvas()), stop_(stop) {}
+
+    void started() override {
+        if (canvas_.width() > 0)
+            picture_->picMain()->transferColumns(canvas_, 0, canvas_.width() - 1);
+    }
+    void title(const std::string& text) override {
+        QMetaObject::invokeMethod(
+            picture_, [p = picture_, t = QString::fromStdString(text)] { p->setWindowTitle(t); },
+            Qt::QueuedConnection);
+    }
+    bool stopRequested() override { return stop_.load(); }
+    void columnsReady(int x0, int x1) override {
+        picture_->picMain()->transferColumns(canvas_, x0, x1 - 1);
+    }
+
+  private:
+    frmPicture* picture_;
+    const Canvas& canvas_;
+    const std::atomic<bool>& stop_;
+};
+
+} // namespace
+
+bool frmMain::DrawCheck() {
+    if (const auto refusal = wavory::DrawCheck(currentFields())) {
+        dialogs_.show(this, *refusal);
+        return false;
+    }
+    return true;
+}
+
+void frmMain::DrawStop() {
+    stop_ = true;
+}
+
+void frmMain::cmdDraw_Click() {
+    // A press during a drawing is the stop request.
+    if (drawing_) {
+        DrawStop();
+        return;
+    }
+    const bool byEnter = startedByEnter_;
+    QLineEdit* returnField = focusReturnField_;
+    startedByEnter_ = false;
+    focusReturnField_ = nullptr;
+
+    if (!DrawCheck())
+        return;
+    // A set that cannot be drawn or a frame without width is refused before anything
+    // changes.
+    const GColor* set = colorSets_.selectedSet();
+    if (const auto refusal =
+            drawRefusal(takeDrawSnapshot(currentFields()), set ? *set : GColor{})) {
+        dialogs_.show(this, *refusal);
+        return;
+    }
+    model_.raiseSlotsToOne();
+    if (!picture_->saveUndo()) {
+        dialogs_.message(this, kMemoryMessage, MessageIcon::Exclamation);
+        return;
+    }
+    if (!mnuPictureWindow_->isChecked())
+        togglePictureWindow();
+    picture_->setCursor(Qt::BusyCursor);
+    setCursor(Qt::BusyCursor);
+    mnuUndo_->setEnabled(true);
+    drawing_ = true;
+    EnableParamControls(false);
+    setDrawButtonState(true);
+    picture_->raise();
+    picture_->activateWindow();
+
+    DrawMain();
+
+    if (settings_.Option.DrewBeep)
+        dialogs_.beep();
+    drawing_ = false;
+    unsetCursor();
+    picture_->unsetCursor();
+    EnableParamControls(true);
+    if (settings_.Option.ActiveAfterDrawing) {
+        activateWindow();
+        if (byEnter && returnField)
+            returnField->setFocus(Qt::OtherFocusReason);
+    }
+    setDrawButtonState(false);
+    Q_EMIT drawingFinished();
+}
+
+void frmMain::DrawMain() {
+    const GColor* selected = colorSets_.selectedSet();
+    if (!selected)
+        return;
+    const DrawParams params = takeDrawSnapshot(currentFields());
+    const GColor set = *selected;
+    Canvas& canvas = picture_->canvas();
+    DrawOptions drawOptions;
+    drawOptions.noiseKey = random_.nextBits();
+    PictureObserver observer(picture_, stop_);
+
+    DrawResult result;
+    std::exception_ptr error;
+    QEventLoop loop;
+    std::thread worker([&] {
+        try {
+            result = wavory::DrawMain(params, set, canvas, &observer, drawOptions);
+        } catch (...) {
+            error = std::current_exception();
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    // The loop also ends when the program quits: the drawing then stops at its next check.
+    stop_ = true;
+    worker.join();
+    stop_ = false;
+
+    const bool stopped = result.outcome == DrawOutcome::Stopped;
+    picture_->setWindowTitle(QString::fromStdString(finishTitle(stopped)));
+    if (error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::bad_alloc&) {
+            dialogs_.message(this, kMemoryMessage, MessageIcon::Exclamation);
+        } catch (const std::exception& e) {
+            dialogs_.message(this, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);
+        }
+        picture_->refreshAll();
+    }
+}
+
+void frmMain::setDrawButtonState(bool drawing) {
+    cmdDraw_->setText(drawing ? QStringLiteral("描画中止(&C)") : QStringLiteral("描画(&D)"));
+    cmdDraw_->setIcon(drawImages_[drawing ? 1 : 0]);
+    cmdDraw_->setProperty("helpTopic", drawing ? 54 : 50);
+    mnuDraw_->setText(cmdDraw_->text());
+}
+
+void frmMain::EnableParamControls(bool enabled) {
+    for (int k = 0; k < kComponentCount; ++k) {
+        const bool on = enabled && chkValue_[k]->isChecked();
+        for (int field : componentFields(k)) {
+            txtValue_[field]->setEnabled(on);
+            updValue_[field]->setEnabled(on);
+        }
+    }
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{txtValue_[kPowerSlot], updValue_[kPowerSlot],
+                                         txtCenter_[0], txtCenter_[1], txtNizimi_, updNizimi_}) {
+        w->setEnabled(enabled);
+    }
+    for (QCheckBox* c : chkValue_)
+        c->setEnabled(enabled);
+    for (QObject* o : std::initializer_list<QObject*>{
+             cmdRndSet_, cmdBig_, cmdSmall_, cmdStrong_, cmdWeak_, cmdSize_, cmdSave_, labISO_,
+             hscIso_, labGColor_, cbogColor_, cboMode_, cmdGColorEdit_, cmdAddGColor_,
+             cmdRemoveGColor_}) {
+        setCommandEnabled(o, enabled);
+    }
+    for (const char* item : {"mnuInputText", "mnuUndo", "mnuSize", "mnuSave", "mnuCopy", "mnuTile",
+                             "mnuShell", "mnuOption", "mnuAnim"}) {
+        setCommandEnabled(findChild<QAction*>(QLatin1String(item)), enabled);
+    }
+    setCommandEnabled(mnuValue_, enabled);
+    setCommandEnabled(mnuColor_, enabled);
+    button_->setEnabled(enabled);
+}
+
+} // namespace wavory

@@ -1,0 +1,168 @@
+#include "frmPicture.h"
+
+#include "PictureView.h"
+#include "common/Numbers.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+#include <new>
+
+namespace wavory {
+
+frmPicture::frmPicture(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frmPicture"));
+    setWindowTitle(QStringLiteral("Picture"));
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("scrPicture"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(false);
+    scroll_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picMain_ = new PictureView;
+    scroll_->setWidget(picMain_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll_);
+
+    tmrFlashshpCenter_.setObjectName(QStringLiteral("tmrFlashshpCenter"));
+    tmrFlashshpCenter_.setInterval(500);
+    connect(&tmrFlashshpCenter_, &QTimer::timeout, picMain_->marker(), &CenterMarker::flash);
+    connect(picMain_, &PictureView::rightButtonReleased, this, [this](const QPoint& at) {
+        if (popup_)
+            popup_->popup(at);
+    });
+}
+
+void frmPicture::setImageSize(int width, int height) {
+    Canvas next(width, height);
+    const int w = std::min(width, canvas_.width());
+    const int h = std::min(height, canvas_.height());
+    for (int y = 0; y < h; ++y) {
+        std::copy_n(canvas_.data() + y * canvas_.rowBytes(), static_cast<std::size_t>(w) * 3,
+                    next.data() + y * next.rowBytes());
+    }
+    canvas_ = std::move(next);
+    picMain_->setImageSize(width, height);
+    fitToImage();
+}
+
+void frmPicture::fitToImage() {
+    const QSize want = picMain_->size();
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    QSize room = screen ? screen->availableGeometry().size() : want;
+    // Leave space for the window frame and title bar around the client area.
+    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(8, 32);
+    room -= frame;
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize size = want;
+    const bool tooWide = want.width() > room.width();
+    const bool tooHigh = want.height() > room.height();
+    if (tooWide)
+        size.rheight() += bar;
+    if (tooHigh)
+        size.rwidth() += bar;
+    size = size.boundedTo(room);
+    resize(size);
+}
+
+void frmPicture::clearPicture() {
+    canvas_.clear();
+    refreshAll();
+}
+
+bool frmPicture::saveUndo() {
+    try {
+        undo_ = canvas_;
+    } catch (const std::bad_alloc&) {
+        undo_ = Canvas();
+        return false;
+    }
+    return true;
+}
+
+void frmPicture::undo() {
+    if (undo_.width() == canvas_.width() && undo_.height() == canvas_.height()) {
+        canvas_ = undo_;
+    } else {
+        // The image size changed since: the undo image is shown as far as it fits.
+        Canvas fitted(canvas_.width(), canvas_.height());
+        const int w = std::min(undo_.width(), canvas_.width());
+        const int h = std::min(undo_.height(), canvas_.height());
+        for (int y = 0; y < h; ++y) {
+            std::copy_n(undo_.data() + y * undo_.rowBytes(), static_cast<std::size_t>(w) * 3,
+                        fitted.data() + y * fitted.rowBytes());
+        }
+        canvas_ = std::move(fitted);
+    }
+    refreshAll();
+}
+
+void frmPicture::refreshAll() {
+    picMain_->showCanvas(canvas_);
+}
+
+void frmPicture::MoveshpCenter(const QString& vStrX, const QString& vStrY) {
+    const auto x = strictInt32(vStrX.toStdString());
+    const auto y = strictInt32(vStrY.toStdString());
+    if (!x || !y)
+        return;
+    const int W = picMain_->imageWidth();
+    const int H = picMain_->imageHeight();
+    const int w = CenterMarker::kSize;
+    const int h = CenterMarker::kSize;
+    if (std::abs(static_cast<long long>(*y)) >= H)
+        return;
+    if (std::abs(static_cast<long long>(*x)) >= W / 2)
+        return;
+    const int left = (W - w - 1) / 2 - *x + 1;
+    const int top = (H - h - 1) / 2 - *y + 1;
+    picMain_->marker()->move(left + PictureView::kBorder, top + PictureView::kBorder);
+}
+
+QPoint frmPicture::shpCenterPosition() const {
+    return picMain_->marker()->pos() - QPoint(PictureView::kBorder, PictureView::kBorder);
+}
+
+bool frmPicture::shpCenterVisible() const {
+    return !picMain_->marker()->isHidden();
+}
+
+void frmPicture::ShowshpCenter(bool vBool) {
+    picMain_->marker()->setVisible(vBool);
+    if (vBool) {
+        tmrFlashshpCenter_.start();
+    } else {
+        tmrFlashshpCenter_.stop();
+    }
+}
+
+void frmPicture::keyReleaseEvent(QKeyEvent* e) {
+    const int key = e->key();
+    const bool ctrlC = key == Qt::Key_C && (e->modifiers() & Qt::ControlModifier);
+    if (!e->isAutoRepeat() && (ctrlC || key == Qt::Key_F1 || key == Qt::Key_F3)) {
+        Q_EMIT keyForwarded(key, e->modifiers());
+        return;
+    }
+    QWidget::keyReleaseEvent(e);
+}
+
+void frmPicture::closeEvent(QCloseEvent* e) {
+    if (!closing_) {
+        // The close box only hides the window; it stays loaded with its picture.
+        e->ignore();
+        hide();
+        Q_EMIT closedByUser();
+        return;
+    }
+    QWidget::closeEvent(e);
+}
+
+} // namespace wavory

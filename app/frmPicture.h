@@ -1,0 +1,78 @@
+#pragma once
+// frmPicture: the picture window. It owns the canvas every drawing renders into, the
+// hidden undo image and the center marker. Its size follows the image while the image
+// fits on the screen; a larger image makes a screen-sized window that scrolls.
+
+#include "engine/Canvas.h"
+
+#include <QTimer>
+#include <QWidget>
+
+class QMenu;
+class QScrollArea;
+
+namespace wavory {
+
+class PictureView;
+
+class frmPicture : public QWidget {
+    Q_OBJECT
+  public:
+    explicit frmPicture(QWidget* parent = nullptr);
+
+    // The picture every drawing renders into and everything else reads.
+    Canvas& canvas() { return canvas_; }
+    const Canvas& canvas() const { return canvas_; }
+    PictureView* picMain() const { return picMain_; }
+
+    // Image size (the drawing surface's inner size); the canvas keeps what still fits.
+    void setImageSize(int width, int height);
+    int imageWidth() const { return canvas_.width(); }
+    int imageHeight() const { return canvas_.height(); }
+
+    // Clears the picture to black.
+    void clearPicture();
+    // Copies the canvas into the undo image; false when memory runs out.
+    bool saveUndo();
+    // Puts the undo image back.
+    void undo();
+    // Shows the whole canvas again (after a change made outside a drawing).
+    void refreshAll();
+
+    // Center marker: follows the center fields' texts; shown and flashing while a center
+    // field has the focus.
+    void MoveshpCenter(const QString& vStrX, const QString& vStrY);
+    void ShowshpCenter(bool vBool);
+    QPoint shpCenterPosition() const; // in the surface's inner pixel coordinates
+    bool shpCenterVisible() const;
+
+    // The menu opened by a right click on the picture.
+    void setPopupMenu(QMenu* menu) { popup_ = menu; }
+
+    // The program is ending: a close request then really closes the window; any other
+    // close request (the close box) only hides it.
+    void allowClose() { closing_ = true; }
+
+  Q_SIGNALS:
+    // Ctrl+C, F1 and F3 belong to the main window's menu.
+    void keyForwarded(int key, Qt::KeyboardModifiers modifiers);
+    // The close box hid the window.
+    void closedByUser();
+
+  protected:
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+  private:
+    void fitToImage();
+
+    Canvas canvas_;
+    Canvas undo_; // picUndo
+    QScrollArea* scroll_;
+    PictureView* picMain_;
+    QTimer tmrFlashshpCenter_;
+    QMenu* popup_ = nullptr;
+    bool closing_ = false;
+};
+
+} // namespace wavory

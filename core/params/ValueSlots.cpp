@@ -1,0 +1,36 @@
+#include "params/ValueSlots.h"
+
+#include "common/Numbers.h"
+
+namespace wavory {
+
+ValueSlots startupValueSlots() {
+    ValueSlots slots{};
+    slots[kPowerSlot] = 1;
+    return slots;
+}
+
+std::int32_t slotValueOfText(std::string_view text) {
+    return leadingInt32(text);
+}
+
+std::vector<int> componentFields(int component) {
+    if (component < 0 || component >= kComponentCount)
+        return {};
+    const int first = component >= 4 ? 2 * (component + 1) : 2 * component;
+    if (component == 3)
+        return {first, first + 1, 8};
+    return {first, first + 1};
+}
+
+int componentOfField(int field) {
+    for (int k = 0; k < kComponentCount; ++k) {
+        for (int f : componentFields(k)) {
+            if (f == field)
+                return k;
+        }
+    }
+    return -1;
+}
+
+} // namespace wavory

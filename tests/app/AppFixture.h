@@ -1,0 +1,77 @@
+#pragma once
+// A main window with scripted dialogs and a seeded generator, found control by control
+// through the program's object names.
+
+#include "ScriptedDialogs.h"
+#include "frmButton.h"
+#include "frmMain.h"
+#include "frmPicture.h"
+
+#include "common/RandomSource.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace wavory::test {
+
+class AppFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        main = std::make_unique<frmMain>(dialogs, random);
+        main->show();
+        QApplication::setActiveWindow(main.get());
+    }
+    void TearDown() override { main.reset(); }
+
+    template <typename T = QWidget> T* find(const QString& name) {
+        T* w = main->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    QLineEdit* value(int i) { return find<QLineEdit>(QStringLiteral("txtValue_%1").arg(i)); }
+    QCheckBox* component(int k) { return find<QCheckBox>(QStringLiteral("chkValue_%1").arg(k)); }
+    QPushButton* button(const char* name) { return find<QPushButton>(QLatin1String(name)); }
+    QAction* action(const char* name) { return find<QAction>(QLatin1String(name)); }
+    QString text(int i) { return value(i)->text(); }
+
+    // Window activation arrives through the event loop: wait for it a little.
+    static bool waitFor(const std::function<bool()>& condition, int ms = 2000) {
+        QElapsedTimer timer;
+        timer.start();
+        while (!condition()) {
+            if (timer.elapsed() > ms)
+                return false;
+            QTest::qWait(10);
+        }
+        return true;
+    }
+
+    // Shows a parameter set that draws quickly and visibly: vertical and circle only.
+    void simpleParameters() {
+        for (int k = 0; k < kComponentCount; ++k)
+            component(k)->setChecked(k == 0 || k == 3);
+        const char* texts[kValueSlotCount] = {"30", "100", "1", "0", "1", "0", "40", "80", "50",
+                                              "1",  "1",   "0", "1", "0", "1", "0",  "1",  "0"};
+        for (int i = 0; i < kValueSlotCount; ++i)
+            value(i)->setText(QLatin1String(texts[i]));
+    }
+
+    RandomSource random{12345};
+    ScriptedDialogs dialogs;
+    std::unique_ptr<frmMain> main;
+};
+
+} // namespace wavory::test

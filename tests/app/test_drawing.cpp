@@ -1,0 +1,249 @@
+// The draw command: drawing, the locked controls, stopping by a second press or F5,
+// the refusals, undo, Enter in a field with the focus return, the beep.
+
+#include "AppFixture.h"
+#include "PictureView.h"
+#include "UpDown.h"
+
+#include "engine/DrawMain.h"
+
+#include <QScrollBar>
+
+using namespace wavory;
+using namespace wavory::test;
+
+namespace {
+
+class Drawing : public AppFixture {
+  protected:
+    // Runs `during` once, at the first progress title of the next drawing.
+    void onFirstProgress(std::function<void()> during) {
+        auto fired = std::make_shared<bool>(false);
+        auto conn = std::make_shared<QMetaObject::Connection>();
+        *conn = QObject::connect(main->picture(), &QWidget::windowTitleChanged, main.get(),
+                                 [fired, conn, during](const QString& title) {
+                                     if (*fired || !title.endsWith(" % -描画中-"))
+                                         return;
+                                     *fired = true;
+                                     QObject::disconnect(*conn);
+                                     during();
+                                 });
+    }
+    QImage shown() { return main->picture()->picMain()->shownImage(); }
+    Rgb canvasPixel(int x, int y) { return main->picture()->canvas().pixel(x, y); }
+    bool columnBlack(int x) {
+        const Canvas& c = main->picture()->canvas();
+        for (int y = 0; y < c.height(); ++y) {
+            if (!(c.pixel(x, y) == Rgb{}))
+                return false;
+        }
+        return true;
+    }
+    bool shownMatchesCanvas() {
+        const QImage img = shown();
+        const Canvas& c = main->picture()->canvas();
+        if (img.width() != c.width() || img.height() != c.height())
+            return false;
+        for (int y = 0; y < c.height(); ++y) {
+            for (int x = 0; x < c.width(); ++x) {
+                const Rgb p = c.pixel(x, y);
+                if (img.pixel(x, y) != qRgb(p.r, p.g, p.b))
+                    return false;
+            }
+        }
+        return true;
+    }
+};
+
+} // namespace
+
+TEST_F(Drawing, DrawsAndShowsEveryColumn) {
+    simpleParameters();
+    button("cmdDraw")->click();
+    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
+    EXPECT_FALSE(main->isDrawing());
+    EXPECT_TRUE(main->picture()->isVisible());
+    EXPECT_TRUE(action("mnuPictureWindow")->isChecked());
+    EXPECT_TRUE(action("mnuUndo")->isEnabled());
+    EXPECT_EQ(button("cmdDraw")->text(), "描画(&D)");
+    EXPECT_EQ(action("mnuDraw")->text(), "描画(&D)");
+    EXPECT_FALSE(columnBlack(100));
+    EXPECT_TRUE(shownMatchesCanvas());
+    // The same parameters drawn by the engine directly.
+    Canvas expected(200, 200);
+    ParamFields fields = main->currentFields();
+    DrawMain(takeDrawSnapshot(fields), main->colorSets().at(0), expected);
+    EXPECT_EQ(main->picture()->canvas(), expected);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
+    simpleParameters();
+    main->SetImageSize(1600, 1600);
+    component(4)->setChecked(true);
+    bool checked = false;
+    onFirstProgress([&] {
+        checked = true;
+        EXPECT_TRUE(main->isDrawing());
+        EXPECT_EQ(button("cmdDraw")->text(), "描画中止(&C)");
+        EXPECT_EQ(action("mnuDraw")->text(), "描画中止(&C)");
+        EXPECT_TRUE(button("cmdDraw")->isEnabled());
+        for (int i : {0, 1, 6, 9, 10})
+            EXPECT_FALSE(value(i)->isEnabled()) << i;
+        EXPECT_FALSE(find<UpDown>("updValue_0")->isEnabled());
+        for (int k = 0; k < kComponentCount; ++k)
+            EXPECT_FALSE(component(k)->isEnabled());
+        for (const char* b :
+             {"cmdRndSet", "cmdBig", "cmdSmall", "cmdStrong", "cmdWeak", "cmdSize"}) {
+            EXPECT_FALSE(button(b)->isEnabled()) << b;
+        }
+        for (const char* w : {"txtCenter_0", "txtCenter_1", "txtNizimi", "updNizimi", "hscIso",
+                              "labISO", "cbogColor", "cboMode", "labGColor"}) {
+            EXPECT_FALSE(find<QWidget>(QLatin1String(w))->isEnabled()) << w;
+        }
+        for (const char* a : {"mnuUndo", "mnuSize", "mnuRndSet", "mnuBig", "mnuWeak"}) {
+            EXPECT_FALSE(action(a)->isEnabled()) << a;
+        }
+        EXPECT_FALSE(find<QMenu>("mnuValue")->isEnabled());
+        EXPECT_FALSE(find<QMenu>("mnuColor")->isEnabled());
+        EXPECT_FALSE(main->frameWindow()->isEnabled());
+        EXPECT_TRUE(action("mnuDraw")->isEnabled());
+        // The window keeps serving events: a second press stops the drawing.
+        button("cmdDraw")->click();
+    });
+    button("cmdDraw")->click();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ -描画中止-");
+    EXPECT_EQ(button("cmdDraw")->text(), "描画(&D)");
+    EXPECT_TRUE(action("mnuUndo")->isEnabled());
+    EXPECT_TRUE(columnBlack(1599)); // never computed
+    EXPECT_FALSE(columnBlack(0));
+    EXPECT_TRUE(shownMatchesCanvas());
+    // Unlocked again; only the switched-on components' fields.
+    EXPECT_TRUE(value(0)->isEnabled());
+    EXPECT_TRUE(value(10)->isEnabled());
+    EXPECT_FALSE(value(2)->isEnabled());
+    EXPECT_TRUE(button("cmdRndSet")->isEnabled());
+    EXPECT_TRUE(main->frameWindow()->isEnabled());
+    EXPECT_FALSE(button("cmdSave")->isEnabled()); // not available yet
+    EXPECT_TRUE(action("mnuRndSet")->isEnabled());
+    EXPECT_FALSE(action("mnuGColorLoad")->isEnabled());
+}
+
+TEST_F(Drawing, F5StopsAndAStoppedDrawingBeeps) {
+    simpleParameters();
+    main->settings().Option.DrewBeep = true;
+    main->SetImageSize(1600, 1600);
+    onFirstProgress([&] { action("mnuDraw")->trigger(); });
+    action("mnuDraw")->trigger();
+    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ -描画中止-");
+    EXPECT_EQ(dialogs.beeps, 1);
+    // The next drawing runs to its end: the stop request was used up.
+    main->SetImageSize(100, 100);
+    button("cmdDraw")->click();
+    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
+    EXPECT_EQ(dialogs.beeps, 2);
+}
+
+TEST_F(Drawing, NoComponentIsRefusedBeforeAnythingChanges) {
+    for (int k = 0; k < kComponentCount; ++k)
+        component(k)->setChecked(false);
+    button("cmdDraw")->click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "成分が一つも選択されていません。");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_FALSE(action("mnuUndo")->isEnabled());
+    EXPECT_EQ(main->picture()->windowTitle(), "Picture");
+    EXPECT_EQ(main->model().valueSlots()[1], 0); // not raised
+}
+
+TEST_F(Drawing, FrameWithoutWidthIsRefused) {
+    simpleParameters();
+    FrameFields frame = main->frameWindow()->frameFields();
+    frame.enabled = true;
+    frame.width = "0";
+    main->frameWindow()->setFrameFields(frame);
+    button("cmdDraw")->click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+    EXPECT_FALSE(action("mnuUndo")->isEnabled());
+    EXPECT_TRUE(columnBlack(100));
+}
+
+TEST_F(Drawing, UndoRestoresThePictureBeforeTheLastDrawing) {
+    simpleParameters();
+    button("cmdDraw")->click();
+    const Canvas first = main->picture()->canvas();
+    value(0)->setText("7");
+    button("cmdDraw")->click();
+    ASSERT_NE(main->picture()->canvas(), first);
+    action("mnuUndo")->trigger();
+    EXPECT_EQ(main->picture()->canvas(), first);
+    EXPECT_FALSE(action("mnuUndo")->isEnabled());
+    EXPECT_TRUE(shownMatchesCanvas());
+}
+
+TEST_F(Drawing, XorTwiceGivesBlackAndBack) {
+    simpleParameters();
+    button("cmdDraw")->click();
+    const Canvas first = main->picture()->canvas();
+    find<QComboBox>("cboMode")->setCurrentIndex(3);
+    button("cmdDraw")->click();
+    for (int x : {0, 50, 199})
+        EXPECT_TRUE(columnBlack(x)) << x;
+    button("cmdDraw")->click();
+    EXPECT_EQ(main->picture()->canvas(), first);
+    EXPECT_TRUE(shownMatchesCanvas());
+}
+
+TEST_F(Drawing, EnterInAFieldDrawsAndReturnsTheFocus) {
+    simpleParameters();
+    main->settings().Option.ActiveAfterDrawing = true;
+    int finished = 0;
+    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++finished; });
+    for (const char* name : {"txtValue_1", "txtCenter_1", "txtNizimi"}) {
+        auto* field = find<QLineEdit>(QLatin1String(name));
+        QApplication::setActiveWindow(main.get());
+        field->setFocus();
+        const QString before = field->text();
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_EQ(field->text(), before) << name; // the Enter key is not typed
+        EXPECT_TRUE(waitFor([&] { return QApplication::focusWidget() == field; })) << name;
+    }
+    EXPECT_EQ(finished, 3);
+    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
+}
+
+TEST_F(Drawing, WithoutActivateAfterDrawingTheFocusStaysOnThePicture) {
+    simpleParameters();
+    main->settings().Option.ActiveAfterDrawing = false;
+    auto* field = value(1);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Enter);
+    EXPECT_FALSE(waitFor([&] { return QApplication::focusWidget() == field; }, 300));
+    EXPECT_EQ(QApplication::activeWindow(), main->picture());
+}
+
+TEST_F(Drawing, RandomSettingDrawsOnceWhenAsked) {
+    main->settings().Option.DoRndSet = {true, true, true, false, false, false, true};
+    main->settings().Option.DrawOnRnd = true;
+    int finished = 0;
+    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++finished; });
+    button("cmdRndSet")->click();
+    EXPECT_EQ(finished, 1);
+    main->settings().Option.DrawOnRnd = false;
+    action("mnuRndSet")->trigger();
+    EXPECT_EQ(finished, 1);
+}
+
+TEST_F(Drawing, ShownZeroAmplitudeDrawsAsOne) {
+    simpleParameters();
+    value(1)->setText("0");
+    button("cmdDraw")->click();
+    const Canvas zero = main->picture()->canvas();
+    value(1)->setText("1");
+    button("cmdDraw")->click();
+    EXPECT_EQ(main->picture()->canvas(), zero);
+    EXPECT_EQ(text(1), "1");
+}

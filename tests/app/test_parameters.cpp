@@ -1,0 +1,225 @@
+// The parameter controls of the main window: switches, value fields with their up-down
+// controls, the whole-set commands and their menu twins, key handling, the phase label
+// and the random setting.
+
+#include "AppFixture.h"
+#include "UpDown.h"
+
+#include <QScrollBar>
+
+using namespace wavory;
+using namespace wavory::test;
+
+namespace {
+
+class Parameters : public AppFixture {};
+
+} // namespace
+
+TEST_F(Parameters, StartUpStateAndLabels) {
+    EXPECT_EQ(main->windowTitle(), "Wavory");
+    EXPECT_EQ(find<QLabel>("labSize")->text(), " 200 x 200 pixels");
+    EXPECT_EQ(find<QLabel>("labISO")->text(), "位相のずれ : 0 %");
+    EXPECT_EQ(button("cmdDraw")->text(), "描画(&D)");
+    EXPECT_FALSE(action("mnuUndo")->isEnabled());
+    for (int k = 0; k < kComponentCount; ++k)
+        EXPECT_EQ(component(k)->isChecked(), k < 4) << k;
+    EXPECT_EQ(component(5)->text(), "＋型成分");
+    EXPECT_EQ(find<QComboBox>("cboMode")->currentText(), "通常");
+    EXPECT_EQ(find<QComboBox>("cbogColor")->count(), 14);
+    EXPECT_EQ(text(0), "1");
+    EXPECT_EQ(text(1), "0");
+    EXPECT_EQ(text(9), "1");
+    // Rectangle to ripple start switched off, their fields with them.
+    EXPECT_FALSE(value(10)->isEnabled());
+    EXPECT_FALSE(find<UpDown>("updValue_17")->isEnabled());
+    EXPECT_TRUE(value(8)->isEnabled());
+    EXPECT_EQ(find<QLineEdit>("txtCenter_0")->text(), "0");
+    EXPECT_EQ(find<QLineEdit>("txtCenter_1")->text(), "0");
+    EXPECT_EQ(find<QLineEdit>("txtNizimi")->text(), "0");
+    EXPECT_EQ(main->frameWindow()->frameFields().width, "10");
+    EXPECT_EQ(main->frameWindow()->frameFields().height, "10");
+}
+
+TEST_F(Parameters, SwitchEnablesItsFieldsOnly) {
+    component(3)->setChecked(false);
+    for (int f : {6, 7, 8}) {
+        EXPECT_FALSE(value(f)->isEnabled()) << f;
+        EXPECT_FALSE(find<UpDown>(QStringLiteral("updValue_%1").arg(f))->isEnabled()) << f;
+    }
+    EXPECT_TRUE(value(5)->isEnabled());
+    EXPECT_TRUE(value(9)->isEnabled());
+    component(3)->setChecked(true);
+    for (int f : {6, 7, 8})
+        EXPECT_TRUE(value(f)->isEnabled()) << f;
+    component(6)->setChecked(true);
+    EXPECT_TRUE(value(14)->isEnabled());
+    EXPECT_TRUE(value(15)->isEnabled());
+    EXPECT_EQ(main->model().fields().componentOn[6], true);
+}
+
+TEST_F(Parameters, HalvingAndDoublingCommands) {
+    value(0)->setText("1");
+    value(2)->setText("3");
+    value(4)->setText("5");
+    value(6)->setText("7");
+    value(1)->setText("15");
+    button("cmdSmall")->click();
+    EXPECT_EQ(text(0), "1");
+    EXPECT_EQ(text(2), "2");
+    EXPECT_EQ(text(4), "2");
+    EXPECT_EQ(text(6), "4");
+    EXPECT_EQ(text(8), "1"); // never edited: slot 0 halves to 0, held at 1
+    EXPECT_EQ(text(1), "15");
+
+    action("mnuBig")->trigger();
+    EXPECT_EQ(text(2), "4");
+    EXPECT_EQ(text(9), "1");
+
+    button("cmdStrong")->click();
+    EXPECT_EQ(text(1), "30");
+    EXPECT_EQ(text(3), "1"); // "0" never edited: 0 x 2 held at 1
+    EXPECT_EQ(text(2), "4");
+    EXPECT_EQ(text(9), "1");
+    action("mnuWeak")->trigger();
+    EXPECT_EQ(text(1), "15");
+    action("mnySmall")->trigger();
+    EXPECT_EQ(text(2), "2");
+    action("mnuStrong")->trigger();
+    EXPECT_EQ(text(1), "30");
+
+    value(4)->setText("999999");
+    button("cmdBig")->click();
+    EXPECT_EQ(text(4), "999999");
+}
+
+TEST_F(Parameters, UpDownOfAValueField) {
+    for (const auto& [start, down] : {std::pair{"1", "1"}, {"3", "1"}, {"5", "2"}, {"7", "3"}}) {
+        value(2)->setText(start);
+        find<UpDown>("updValue_2")->clickDown();
+        EXPECT_EQ(text(2), down) << start;
+    }
+    value(11)->setText("600000");
+    component(4)->setChecked(true);
+    find<UpDown>("updValue_11")->clickUp();
+    EXPECT_EQ(text(11), "999999");
+    // Every field is written back: a never-edited period shows its slot's 0.
+    EXPECT_EQ(text(16), "0");
+}
+
+TEST_F(Parameters, UpDownByMouseOnTheArrows) {
+    value(9)->setText("3");
+    auto* upd = find<UpDown>("updValue_9");
+    QTest::mouseClick(upd, Qt::LeftButton, {}, QPoint(upd->width() / 2, 2));
+    EXPECT_EQ(text(9), "6");
+    QTest::mouseClick(upd, Qt::LeftButton, {}, QPoint(upd->width() / 2, upd->height() - 2));
+    EXPECT_EQ(text(9), "3");
+}
+
+TEST_F(Parameters, BleedUpDown) {
+    auto* bleed = find<QLineEdit>("txtNizimi");
+    auto* upd = find<UpDown>("updNizimi");
+    EXPECT_EQ(bleed->text(), "0");
+    upd->clickUp();
+    EXPECT_EQ(bleed->text(), "1");
+    upd->clickUp();
+    EXPECT_EQ(bleed->text(), "2");
+    bleed->setText("1.3");
+    upd->clickUp();
+    EXPECT_EQ(bleed->text(), "3");
+    bleed->setText("1");
+    upd->clickDown();
+    EXPECT_EQ(bleed->text(), "0");
+    upd->clickDown();
+    EXPECT_EQ(bleed->text(), "0");
+}
+
+TEST_F(Parameters, ValueFieldKeysClampBeforeTheKey) {
+    QLineEdit* f = value(1);
+    f->setFocus();
+    f->setText("abc");
+    QTest::keyClick(f, Qt::Key_End);
+    EXPECT_EQ(f->text(), "abc"); // keys that type nothing are not checked
+    QTest::keyClick(f, Qt::Key_X);
+    EXPECT_EQ(f->text(), "1x"); // "abc" read 0, replaced by 1, then the key
+    f->setText("-5");
+    QTest::keyClick(f, Qt::Key_Backspace);
+    EXPECT_EQ(f->text(), ""); // "-5" became "1", then backspace
+    f->setText("1234567");
+    QTest::keyClick(f, Qt::Key_1);
+    EXPECT_EQ(f->text(), "999999"); // clamped; the seventh character cannot be typed
+    // Letters may be typed into a value field.
+    f->setText("12");
+    QTest::keyClicks(f, "ab");
+    EXPECT_EQ(f->text(), "12ab");
+}
+
+TEST_F(Parameters, BleedAndCenterFieldsTakeNumberKeysOnly) {
+    for (const char* name : {"txtNizimi", "txtCenter_0", "txtCenter_1"}) {
+        auto* f = find<QLineEdit>(QLatin1String(name));
+        f->setFocus();
+        f->clear();
+        QTest::keyClicks(f, "a-1b.5x");
+        EXPECT_EQ(f->text(), "-1.5") << name;
+    }
+    auto* center = find<QLineEdit>("txtCenter_0");
+    center->clear();
+    QTest::keyClicks(center, "1234567");
+    EXPECT_EQ(center->text(), "12345");
+    auto* bleed = find<QLineEdit>("txtNizimi");
+    bleed->clear();
+    QTest::keyClicks(bleed, "1234567");
+    EXPECT_EQ(bleed->text(), "123456");
+}
+
+TEST_F(Parameters, PhaseLabelFollowsTheScrollBar) {
+    auto* bar = find<QScrollBar>("hscIso");
+    bar->setValue(25);
+    EXPECT_EQ(find<QLabel>("labISO")->text(), "位相のずれ : 25 %");
+    EXPECT_EQ(main->model().fields().phase, 25);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(bar->value(), 35);
+    EXPECT_EQ(bar->maximum(), 99);
+}
+
+TEST_F(Parameters, RandomSettingPowerGroupOnly) {
+    auto& option = main->settings().Option;
+    option.DoRndSet = {false, false, false, false, false, true, false};
+    option.DrawOnRnd = false;
+    value(4)->setText("77");
+    const QString center = find<QLineEdit>("txtCenter_0")->text();
+    const int set = find<QComboBox>("cbogColor")->currentIndex();
+    button("cmdRndSet")->click();
+    const int power = text(9).toInt();
+    EXPECT_GE(power, 1);
+    EXPECT_LE(power, 128);
+    EXPECT_EQ(text(4), "77");
+    EXPECT_EQ(text(0), "0"); // rewritten from its never-edited slot
+    EXPECT_EQ(find<QLineEdit>("txtCenter_0")->text(), center);
+    EXPECT_EQ(find<QComboBox>("cbogColor")->currentIndex(), set);
+    for (int k = 0; k < kComponentCount; ++k)
+        EXPECT_EQ(component(k)->isChecked(), k < 4);
+}
+
+TEST_F(Parameters, RandomSettingGroupsChangeTheirControls) {
+    auto& option = main->settings().Option;
+    option.DoRndSet.fill(true);
+    option.DrawOnRnd = false;
+    action("mnuRndSet")->trigger();
+    int on = 0;
+    for (int k = 0; k < kComponentCount; ++k) {
+        on += component(k)->isChecked() ? 1 : 0;
+        // The switch's click behaviour ran: fields follow it.
+        EXPECT_EQ(value(componentFields(k)[0])->isEnabled(), component(k)->isChecked()) << k;
+    }
+    EXPECT_GE(on, 1);
+    for (int p : kPeriodSlots) {
+        EXPECT_GE(text(p).toInt(), 1);
+        EXPECT_EQ(main->model().valueSlots()[p], text(p).toInt());
+    }
+    const QString x = find<QLineEdit>("txtCenter_0")->text();
+    EXPECT_TRUE(x.startsWith(' ') || x.startsWith('-')) << x.toStdString();
+    const QString bleed = find<QLineEdit>("txtNizimi")->text();
+    EXPECT_TRUE(bleed.startsWith(' ')) << bleed.toStdString();
+    EXPECT_TRUE(dialogs.shown.empty());
+}

@@ -1,0 +1,347 @@
+// The picture window (size, marker, keys, pop-up menu, close box), the frame settings
+// window, the image size dialog and the right-click menus of the parameter frames.
+
+#include "AppFixture.h"
+#include "PictureView.h"
+#include "UpDown.h"
+#include "frmSize.h"
+
+#include <QGroupBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTimer>
+
+using namespace wavory;
+using namespace wavory::test;
+
+namespace {
+
+class Windows : public AppFixture {
+  protected:
+    // Answers the size dialog while it is open: fills the boxes and presses a button.
+    void answerSizeDialog(const QString& width, const QString& height, const char* press,
+                          std::function<void(frmSize*)> check = {}) {
+        QTimer::singleShot(0, main.get(), [=, this] {
+            auto* dlg = main->findChild<frmSize*>(QStringLiteral("frmSize"));
+            ASSERT_NE(dlg, nullptr);
+            // Unequal entries are typed with the lock off.
+            if (!width.isNull())
+                dlg->findChild<QCheckBox*>("chkXYFix")->setChecked(false);
+            if (!width.isNull())
+                dlg->findChild<QLineEdit*>("txtWidth")->setText(width);
+            if (!height.isNull())
+                dlg->findChild<QLineEdit*>("txtHeight")->setText(height);
+            if (check)
+                check(dlg);
+            dlg->findChild<QPushButton*>(QLatin1String(press))->click();
+            if (dlg->isVisible()) {
+                // Refused: the dialog stays open with the entries; leave it by Cancel.
+                EXPECT_EQ(dlg->findChild<QLineEdit*>("txtWidth")->text(), width);
+                dlg->findChild<QPushButton*>("cmdCancel")->click();
+            }
+        });
+    }
+    void closeByCloseBox(QWidget* w) { w->close(); }
+};
+
+} // namespace
+
+TEST_F(Windows, SizeDialogRefusesOutOfRange) {
+    for (const auto& [w, h] :
+         {std::pair{"3", "100"}, {"100", "3001"}, {"abc", "100"}, {"-4", "4"}}) {
+        dialogs.shown.clear();
+        answerSizeDialog(w, h, "cmdOK");
+        button("cmdSize")->click();
+        ASSERT_EQ(dialogs.shown.size(), 1u) << w << "x" << h;
+        EXPECT_EQ(dialogs.shown[0].text, "4~3000 の整数で指定して下さい。");
+        EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(find<QLabel>("labSize")->text(), " 200 x 200 pixels");
+    }
+}
+
+TEST_F(Windows, SizeDialogAcceptsAndClears) {
+    simpleParameters();
+    button("cmdDraw")->click();
+    ASSERT_TRUE(action("mnuUndo")->isEnabled());
+    answerSizeDialog("4", "3000", "cmdOK",
+                     [](frmSize* dlg) { EXPECT_EQ(dlg->windowTitle(), "ｻｲｽﾞ指定"); });
+    action("mnuSize")->trigger();
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(find<QLabel>("labSize")->text(), " 4 x 3000 pixels");
+    EXPECT_EQ(main->picture()->imageWidth(), 4);
+    EXPECT_EQ(main->picture()->imageHeight(), 3000);
+    EXPECT_FALSE(action("mnuUndo")->isEnabled());
+    for (int y : {0, 100, 2999})
+        EXPECT_EQ(main->picture()->canvas().pixel(3, y), Rgb{}) << y;
+
+    // 200.5 reads as 200 and 201.5 as 202 (half to even); a pasted "12ab" as 12.
+    answerSizeDialog("200.5", "201.5", "cmdOK");
+    button("cmdSize")->click();
+    EXPECT_EQ(find<QLabel>("labSize")->text(), " 200 x 202 pixels");
+    answerSizeDialog("12ab", "12", "cmdOK");
+    button("cmdSize")->click();
+    EXPECT_EQ(find<QLabel>("labSize")->text(), " 12 x 12 pixels");
+}
+
+TEST_F(Windows, SizeDialogLockAndCancel) {
+    main->SetImageSize(300, 300);
+    answerSizeDialog({}, {}, "cmdOK", [](frmSize* dlg) {
+        auto* lock = dlg->findChild<QCheckBox*>("chkXYFix");
+        EXPECT_TRUE(lock->isChecked()); // equal sizes open locked
+        auto* width = dlg->findChild<QLineEdit*>("txtWidth");
+        width->setFocus();
+        width->selectAll();
+        QTest::keyClicks(width, "6x40");
+        EXPECT_EQ(width->text(), "640");
+        EXPECT_EQ(dlg->findChild<QLineEdit*>("txtHeight")->text(), "640");
+        dlg->findChild<UpDown*>("updHeight")->clickUp();
+        EXPECT_EQ(width->text(), "641");
+    });
+    button("cmdSize")->click();
+    EXPECT_EQ(find<QLabel>("labSize")->text(), " 641 x 641 pixels");
+
+    main->SetImageSize(300, 200);
+    simpleParameters();
+    button("cmdDraw")->click();
+    const Canvas before = main->picture()->canvas();
+    answerSizeDialog("500", "500", "cmdCancel", [](frmSize* dlg) {
+        EXPECT_FALSE(dlg->findChild<QCheckBox*>("chkXYFix")->isChecked());
+    });
+    button("cmdSize")->click();
+    EXPECT_EQ(main->picture()->canvas(), before);
+    EXPECT_TRUE(action("mnuUndo")->isEnabled());
+}
+
+TEST_F(Windows, FrameWindowLimits) {
+    frmButton* frame = main->frameWindow();
+    auto* enabled = frame->findChild<QCheckBox*>("chkFrameEnabled");
+    enabled->setChecked(true);
+    main->SetImageSize(200, 120);
+    frame->updXYMaxSet();
+    EXPECT_EQ(frame->maxX(), 100);
+    EXPECT_EQ(frame->maxY(), 60);
+    auto* x = frame->findChild<QLineEdit*>("txtX");
+    auto* y = frame->findChild<QLineEdit*>("txtY");
+    frame->show();
+    QApplication::setActiveWindow(frame);
+    x->setFocus();
+    x->setText("150");
+    y->setFocus(); // validation on leaving the box
+    EXPECT_EQ(x->text(), "100");
+    auto* updX = frame->findChild<UpDown*>("updX");
+    updX->clickUp();
+    EXPECT_EQ(x->text(), "100");
+    x->setText("1");
+    updX->clickDown();
+    EXPECT_EQ(x->text(), "1");
+
+    x->setText("90");
+    auto* lock = frame->findChild<QCheckBox*>("chkXYFix");
+    lock->click();
+    EXPECT_EQ(frame->maxX(), 60);
+    EXPECT_EQ(x->text(), "60");
+    EXPECT_EQ(y->text(), "60");
+    x->setText("25");
+    EXPECT_EQ(y->text(), "25");
+    y->setText("30");
+    EXPECT_EQ(x->text(), "30");
+    lock->click();
+    x->setText("40");
+    EXPECT_EQ(y->text(), "30");
+
+    // A new image size pulls the width in after the size dialog.
+    main->SetImageSize(400, 400);
+    x->setText("150");
+    answerSizeDialog("100", "100", "cmdOK");
+    button("cmdSize")->click();
+    EXPECT_EQ(x->text(), "50");
+}
+
+TEST_F(Windows, FrameWindowControlsFollowTheSwitch) {
+    frmButton* frame = main->frameWindow();
+    auto* enabled = frame->findChild<QCheckBox*>("chkFrameEnabled");
+    enabled->setChecked(false);
+    EXPECT_EQ(frame->windowTitle(), "枠");
+    for (const char* name : {"txtX", "txtY", "chkXYFix", "sldFrameSenmei", "sldFrameShadow",
+                             "sldFrameLine", "picFrameColor", "updX"}) {
+        EXPECT_FALSE(frame->findChild<QWidget*>(QLatin1String(name))->isEnabled()) << name;
+    }
+    EXPECT_TRUE(enabled->isEnabled());
+    enabled->setChecked(true);
+    EXPECT_TRUE(frame->findChild<QWidget*>("sldFrameLine")->isEnabled());
+    auto* slider = frame->findChild<QSlider*>("sldFrameShadow");
+    slider->setValue(37);
+    EXPECT_EQ(frame->findChild<QLabel*>("lblFrameShadow")->text(), "37");
+    EXPECT_EQ(frame->frameFields().shadow, 37);
+    EXPECT_EQ(slider->property("helpTopic").toInt(), 73);
+
+    dialogs.colors.push_back(QColor(10, 20, 30));
+    QTest::mouseClick(frame->findChild<QWidget*>("picFrameColor"), Qt::LeftButton);
+    EXPECT_EQ(frame->frameFields().color, 10 + 256 * 20 + 65536 * 30);
+    dialogs.colors.push_back(std::nullopt); // cancelled: the color stays
+    QTest::mouseClick(frame->findChild<QWidget*>("picFrameColor"), Qt::LeftButton);
+    EXPECT_EQ(frame->frameFields().color, 10 + 256 * 20 + 65536 * 30);
+}
+
+TEST_F(Windows, PictureWindowFollowsTheImageUpToTheScreen) {
+    main->togglePictureWindow();
+    frmPicture* pic = main->picture();
+    main->SetImageSize(300, 200);
+    EXPECT_EQ(pic->picMain()->size(), QSize(304, 204));
+    EXPECT_EQ(pic->size(), QSize(304, 204));
+    main->SetImageSize(3000, 3000);
+    const QSize screen = pic->screen()->availableGeometry().size();
+    EXPECT_LE(pic->frameGeometry().width(), screen.width());
+    EXPECT_LE(pic->frameGeometry().height(), screen.height());
+    // Never scaled: the surface keeps one pixel per pixel and the window scrolls.
+    EXPECT_EQ(pic->picMain()->size(), QSize(3004, 3004));
+    auto* scroll = pic->findChild<QScrollArea*>();
+    QApplication::processEvents();
+    EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+}
+
+TEST_F(Windows, CenterMarkerPlacementAndFlash) {
+    frmPicture* pic = main->picture();
+    const int m = CenterMarker::kSize;
+    pic->MoveshpCenter("0", "0");
+    EXPECT_EQ(pic->shpCenterPosition(), QPoint((200 - m - 1) / 2 + 1, (200 - m - 1) / 2 + 1));
+    pic->MoveshpCenter(" 10", "-20");
+    EXPECT_EQ(pic->shpCenterPosition(), QPoint((200 - m - 1) / 2 - 10 + 1, (200 - m - 1) / 2 + 21));
+    const QPoint kept = pic->shpCenterPosition();
+    pic->MoveshpCenter("100", "0"); // |x| must stay below W \ 2
+    EXPECT_EQ(pic->shpCenterPosition(), kept);
+    pic->MoveshpCenter("abc", "0");
+    EXPECT_EQ(pic->shpCenterPosition(), kept);
+    pic->MoveshpCenter("0", "150"); // beyond the visible area, still below H
+    EXPECT_EQ(pic->shpCenterPosition().y(), (200 - m - 1) / 2 - 150 + 1);
+
+    // The center fields drive it: typed offsets move it, the focus shows it.
+    auto* x = find<QLineEdit>("txtCenter_0");
+    auto* y = find<QLineEdit>("txtCenter_1");
+    y->setText("0");
+    x->setText("5");
+    EXPECT_EQ(pic->shpCenterPosition(), QPoint((200 - m - 1) / 2 - 5 + 1, (200 - m - 1) / 2 + 1));
+    EXPECT_FALSE(pic->shpCenterVisible());
+    x->setFocus();
+    EXPECT_TRUE(pic->shpCenterVisible());
+    auto* marker = pic->picMain()->marker();
+    const bool before = marker->fillIsBlack();
+    QTest::qWait(650);
+    EXPECT_NE(marker->fillIsBlack(), before);
+    value(0)->setFocus();
+    EXPECT_FALSE(pic->shpCenterVisible());
+}
+
+TEST_F(Windows, CloseBoxHidesAndUnchecks) {
+    main->togglePictureWindow();
+    frmPicture* pic = main->picture();
+    ASSERT_TRUE(pic->isVisible());
+    closeByCloseBox(pic);
+    EXPECT_FALSE(pic->isVisible());
+    EXPECT_FALSE(action("mnuPictureWindow")->isChecked());
+    action("mnuPictureWindow")->trigger();
+    EXPECT_TRUE(pic->isVisible());
+    EXPECT_TRUE(action("mnuPictureWindow")->isChecked());
+
+    main->ShowHidefrmButton();
+    ASSERT_TRUE(main->frameWindow()->isVisible());
+    EXPECT_TRUE(action("mnuButton")->isChecked());
+    closeByCloseBox(main->frameWindow());
+    EXPECT_FALSE(main->frameWindow()->isVisible());
+    EXPECT_FALSE(action("mnuButton")->isChecked());
+}
+
+TEST_F(Windows, PictureKeysGoToTheMainWindow) {
+    main->togglePictureWindow();
+    frmPicture* pic = main->picture();
+    pic->activateWindow();
+    ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == pic; }));
+    QTest::keyClick(pic, Qt::Key_F5); // not forwarded
+    EXPECT_FALSE(waitFor([&] { return QApplication::activeWindow() == main.get(); }, 200));
+    QTest::keyClick(pic, Qt::Key_F3);
+    EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == main.get(); }));
+    EXPECT_FALSE(main->isDrawing());
+}
+
+TEST_F(Windows, MinimizingTakesTheVisibleWindowsAlong) {
+    main->togglePictureWindow();
+    ASSERT_FALSE(main->frameWindow()->isVisible());
+    main->setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(main->picture()->windowState() & Qt::WindowMinimized);
+    EXPECT_FALSE(main->frameWindow()->windowState() & Qt::WindowMinimized); // hidden: untouched
+    main->setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(main->picture()->windowState() & Qt::WindowMinimized);
+}
+
+TEST_F(Windows, RightClickMenus) {
+    auto* colorFrame = find<QGroupBox>("Frame2");
+    auto* colorMenu = find<QMenu>("mnuColor");
+    QTest::mouseClick(colorFrame, Qt::LeftButton, {}, QPoint(3, colorFrame->height() - 3));
+    EXPECT_FALSE(colorMenu->isVisible());
+    QTest::mouseClick(colorFrame, Qt::RightButton, {}, QPoint(3, colorFrame->height() - 3));
+    EXPECT_TRUE(colorMenu->isVisible());
+    colorMenu->hide();
+    auto* valueFrame = find<QGroupBox>("fraValue");
+    QTest::mouseClick(valueFrame, Qt::RightButton, {}, QPoint(3, valueFrame->height() - 3));
+    EXPECT_TRUE(find<QMenu>("mnuValue")->isVisible());
+    find<QMenu>("mnuValue")->hide();
+    // The picture's own pop-up is the picture menu.
+    main->togglePictureWindow();
+    QTest::mouseClick(main->picture()->picMain(), Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(find<QMenu>("mnuPicture")->isVisible());
+    find<QMenu>("mnuPicture")->hide();
+}
+
+TEST_F(Windows, MenuTreeCaptionsAndKeys) {
+    struct Item {
+        const char* name;
+        const char* caption;
+        QKeySequence key;
+        bool available;
+    };
+    const Item items[] = {
+        {"mnuSave", "名前を付けて保存(&A)...", QKeySequence("Ctrl+S"), false},
+        {"mnuCopy", "クリップボードへコピー(&C)", QKeySequence("Ctrl+C"), false},
+        {"mnuShell", "連携ｱﾌﾟﾘｹｰｼｮﾝで編集(&E)", QKeySequence("F6"), false},
+        {"mnuOutputText", "テキストファイルへ書き出し(&O)...", {}, false},
+        {"mnuInputText", "テキストファイルから読み込み(&I)...", {}, false},
+        {"mnuEnd", "終了(&X)", {}, true},
+        {"mnuDraw", "描画(&D)", QKeySequence("F5"), true},
+        {"mnuUndo", "描画アンドゥ(&Z)", {}, false},
+        {"mnuTile", "タイル表示してみる(&T)", QKeySequence("F3"), false},
+        {"mnuSize", "サイズ指定(&U)...", {}, true},
+        {"mnuRndSet", "ランダム設定(&R)", QKeySequence("F4"), true},
+        {"mnuBig", "周期２倍(&B)", {}, true},
+        {"mnySmall", "周期半分(&E)", {}, true},
+        {"mnuStrong", "振幅２倍(&S)", {}, true},
+        {"mnuWeak", "振幅半分(&W)", {}, true},
+        {"mnuEditGColor", "色セットの編集(&E)...", {}, false},
+        {"mnuCopyGColor", "色セットのコピー(&C)...", {}, false},
+        {"mnuAddGColor", "色セットの追加(&A)...", {}, false},
+        {"mnuRemoveGColor", "色セットの削除(&R)", {}, false},
+        {"mnuGColorLoad", "色セットの読み込み(&L)...", {}, false},
+        {"mnuGColorSave", "色セットの保存(&S)...", {}, false},
+        {"mnuGColorAllSave", "全ての色セットを保存(&C)", {}, false},
+        {"mnuGcolorInit", "色セットの初期化(&I)", {}, false},
+        {"mnuPictureWindow", "ピクチャウィンドウの表示(&P)", {}, true},
+        {"mnuButton", "枠ウィンドウの表示(&B)", {}, true},
+        {"mnuEasyHelp", "ヘルプウィンドウの表示(&H)", {}, false},
+        {"mnuOrderForms", "ウィンドウの整列(&O)", {}, false},
+        {"mnuAnim", "簡易アニメーション作成(&A)...", {}, false},
+        {"mnuOption", "オプション(&O)...", {}, false},
+        {"mnuPrintHelp", "目次...", QKeySequence("F1"), false},
+        {"mnuVersion", "バージョン情報(&A)...", {}, false},
+    };
+    for (const Item& item : items) {
+        QAction* a = action(item.name);
+        ASSERT_NE(a, nullptr) << item.name;
+        EXPECT_EQ(a->text(), QString::fromUtf8(item.caption)) << item.name;
+        EXPECT_EQ(a->shortcut(), item.key) << item.name;
+        EXPECT_EQ(a->isEnabled(), item.available) << item.name;
+    }
+    EXPECT_EQ(find<QMenu>("mnuValue")->title(), "形(&W)");
+    EXPECT_EQ(find<QMenu>("mnuPicture")->actions().size(), 6); // with the two separators
+}
