@@ -1,0 +1,63 @@
+#pragma once
+// The pattern synthesis: renders one drawing from a parameter snapshot onto the canvas,
+// column by column, reporting progress, honouring a stop request and handing over the
+// finished columns as it goes. The pixels are computed on several threads; what the
+// caller sees (canvas content, callbacks, their order) is exactly that of drawing
+// column after column on one thread.
+
+#include "colorsets/GColor.h"
+#include "engine/Canvas.h"
+#include "engine/DrawParams.h"
+#include "engine/DrawResult.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace wavory {
+
+inline constexpr std::string_view kProgressTitleSuffix = " % -描画中-";
+inline constexpr std::string_view kPictureTitle = "ピクチャ";
+inline constexpr std::string_view kStoppedTitleSuffix = " -描画中止-";
+
+// "N % -描画中-" with N = floor(x / W x 100), after column x of a W-wide drawing.
+std::string progressTitle(int x, int width);
+// "ピクチャ", or "ピクチャ -描画中止-" after a stop.
+std::string finishTitle(bool stopped);
+
+// What the picture window learns during a drawing. Every call comes on the thread that
+// called DrawMain, in column order.
+class DrawObserver {
+public:
+    virtual ~DrawObserver() = default;
+    // The canvas is prepared for the mode (cleared to black in normal mode): show it.
+    virtual void started() {}
+    // After every G-th column and at the finish: the picture window's title.
+    virtual void title(const std::string& text) { (void)text; }
+    // Asked right after each progress title; true ends the drawing after that column.
+    // Here the window lets the user interface process its pending events.
+    virtual bool stopRequested() { return false; }
+    // Columns [x0, x1) of the canvas are final (every F-th column and at the finish).
+    virtual void columnsReady(int x0, int x1) {
+        (void)x0;
+        (void)x1;
+    }
+};
+
+struct DrawOptions {
+    // Threads computing pixels, the caller's included; 0 means one per processor core.
+    unsigned threads = 0;
+    // Keys the bleed noise of this drawing. The program takes a fresh one from
+    // programRandom().nextBits() for every drawing; equal keys give equal images.
+    std::uint64_t noiseKey = 0;
+};
+
+// Draws the snapshot with the color set onto the canvas. A canvas of another size is
+// first resized (and so cleared). Normal mode clears the canvas to black and fills it
+// column by column; AND, OR and XOR combine each new pixel with the one on the canvas.
+// A refused drawing (drawRefusal) changes nothing and calls no observer method.
+// Errors (out of memory) propagate as exceptions after every thread has finished.
+DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& canvas,
+                    DrawObserver* observer = nullptr, const DrawOptions& options = {});
+
+} // namespace wavory

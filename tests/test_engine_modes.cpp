@@ -1,0 +1,240 @@
+// Draw modes, the one-level undo, and what the picture window sees while a drawing runs:
+// titles, stop requests and the handing over of finished columns.
+
+#include "engine_test_support.h"
+
+#include "engine/DrawMain.h"
+#include "engine/DrawModes.h"
+#include "engine/ReferenceRenderer.h"
+#include "engine/UndoImage.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+using namespace wavory;
+using namespace wavory::testing;
+
+namespace {
+
+Canvas solid(int w, int h, Rgb c) {
+    Canvas canvas(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) canvas.setPixel(x, y, c);
+    return canvas;
+}
+
+DrawParams withMode(ParamFields f, DrawMode mode) {
+    f.mode = mode;
+    return takeDrawSnapshot(f);
+}
+
+// Records every call and asks to stop at the n-th stop question (never when n < 0).
+class Recorder : public DrawObserver {
+public:
+    explicit Recorder(int stopAt = -1, const Canvas* canvas = nullptr)
+        : stopAt_(stopAt), canvas_(canvas) {}
+
+    void started() override { events.push_back("started"); }
+    void title(const std::string& text) override { events.push_back("title " + text); }
+    bool stopRequested() override {
+        ++questions;
+        if (canvas_) snapshots.push_back(*canvas_);
+        return questions == stopAt_;
+    }
+    void columnsReady(int x0, int x1) override {
+        events.push_back("ready " + std::to_string(x0) + " " + std::to_string(x1));
+        ready.emplace_back(x0, x1);
+    }
+
+    std::vector<std::string> events;
+    std::vector<std::pair<int, int>> ready;
+    std::vector<Canvas> snapshots;
+    int questions = 0;
+
+private:
+    int stopAt_;
+    const Canvas* canvas_;
+};
+
+} // namespace
+
+TEST(DrawModes, CombineBitByBit) {
+    const Rgb old{0b1100, 0xF0, 0x0F};
+    const Rgb drawn{0b1010, 0xFF, 0x00};
+    EXPECT_EQ(combinePixel(DrawMode::Normal, old, drawn), drawn);
+    EXPECT_EQ(combinePixel(DrawMode::And, old, drawn), (Rgb{0b1000, 0xF0, 0x00}));
+    EXPECT_EQ(combinePixel(DrawMode::Or, old, drawn), (Rgb{0b1110, 0xFF, 0x0F}));
+    EXPECT_EQ(combinePixel(DrawMode::Xor, old, drawn), (Rgb{0b0110, 0x0F, 0x0F}));
+    EXPECT_EQ(kDrawModeNames[0], "通常");
+    EXPECT_EQ(kDrawModeNames[3], "XOR");
+}
+
+TEST(DrawModes, XorTwiceRestoresAndNormalThenXorIsBlack) {
+    const ParamFields f = allComponents(45, 33);
+    Canvas canvas(45, 33);
+    fillDistinct(canvas);
+    DrawMain(withMode(f, DrawMode::Normal), rainbowSet(), canvas);
+    const Canvas first = canvas;
+    DrawMain(withMode(f, DrawMode::Xor), rainbowSet(), canvas);
+    EXPECT_TRUE(sameCanvas(solid(45, 33, {0, 0, 0}), canvas));
+    DrawMain(withMode(f, DrawMode::Xor), rainbowSet(), canvas);
+    EXPECT_TRUE(sameCanvas(first, canvas));
+}
+
+TEST(DrawModes, OrOverWhiteAndAndOverBlackKeepThePicture) {
+    const ParamFields f = allComponents(20, 16);
+    const Canvas white = solid(20, 16, {255, 255, 255});
+    const Canvas black = solid(20, 16, {0, 0, 0});
+    Canvas canvas = white;
+    DrawMain(withMode(f, DrawMode::Or), rainbowSet(), canvas);
+    EXPECT_TRUE(sameCanvas(white, canvas));
+    canvas = black;
+    DrawMain(withMode(f, DrawMode::And), rainbowSet(), canvas);
+    EXPECT_TRUE(sameCanvas(black, canvas));
+}
+
+TEST(DrawModes, ANewSizeStartsAClearedCanvas) {
+    const ParamFields f = allComponents(12, 9);
+    Canvas canvas = solid(30, 30, {255, 255, 255});
+    DrawMain(withMode(f, DrawMode::Or), rainbowSet(), canvas);
+    Canvas expected;
+    DrawMain(withMode(f, DrawMode::Normal), rainbowSet(), expected);
+    EXPECT_TRUE(sameCanvas(expected, canvas)); // OR with a black canvas
+}
+
+TEST(Undo, RestoresThePictureBeforeTheLastDrawingOnce) {
+    const ParamFields f = allComponents(25, 20);
+    Canvas canvas(25, 20);
+    fillDistinct(canvas);
+    const Canvas original = canvas;
+    UndoImage undo;
+    EXPECT_FALSE(undo.available());
+    EXPECT_FALSE(undo.restore(canvas));
+
+    ASSERT_TRUE(undo.save(canvas));
+    DrawMain(withMode(f, DrawMode::Normal), rainbowSet(), canvas);
+    const Canvas firstDrawing = canvas;
+    ASSERT_TRUE(undo.save(canvas));
+    ParamFields second = f;
+    second.phase = 40;
+    DrawMain(withMode(second, DrawMode::Xor), rainbowSet(), canvas);
+
+    EXPECT_TRUE(undo.restore(canvas));
+    EXPECT_TRUE(sameCanvas(firstDrawing, canvas)); // draw twice, undo: the first drawing
+    EXPECT_FALSE(undo.available());
+    EXPECT_FALSE(undo.restore(canvas)); // one level only
+    EXPECT_TRUE(sameCanvas(firstDrawing, canvas));
+    EXPECT_FALSE(sameCanvas(original, canvas));
+
+    ASSERT_TRUE(undo.save(canvas));
+    undo.discard(); // after a change of the image size
+    EXPECT_FALSE(undo.restore(canvas));
+}
+
+TEST(DrawProgress, TitlesStopQuestionsAndHandOversInColumnOrder) {
+    // W = 150: G = 4, F = 20.
+    const ParamFields f = allComponents(150, 6);
+    for (unsigned threads : {1u, 2u, 3u}) {
+        Canvas canvas;
+        Recorder recorder;
+        DrawOptions o;
+        o.threads = threads;
+        const DrawResult r = DrawMain(takeDrawSnapshot(f), rainbowSet(), canvas, &recorder, o);
+        EXPECT_EQ(r.outcome, DrawOutcome::Completed);
+        std::vector<std::string> expected{"started"};
+        int handed = 0;
+        for (int x = 0; x < 150; ++x) {
+            if (x % 4 == 0) expected.push_back("title " + progressTitle(x, 150));
+            if (x % 20 == 0) {
+                expected.push_back("ready " + std::to_string(handed) + " " + std::to_string(x + 1));
+                handed = x + 1;
+            }
+        }
+        expected.push_back("ready 141 150");
+        expected.push_back("title ピクチャ");
+        EXPECT_EQ(recorder.events, expected);
+        EXPECT_EQ(recorder.questions, 38); // columns 0, 4, ..., 148
+        EXPECT_EQ(recorder.events[1], "title 0 % -描画中-");
+    }
+}
+
+TEST(DrawProgress, EveryStopQuestionSeesExactlyTheColumnsBeforeIt) {
+    const ParamFields f = allComponents(60, 10);
+    Canvas expected;
+    ReferenceRenderer::render(takeDrawSnapshot(f), rainbowSet(), 0, expected);
+    Canvas canvas(60, 10);
+    fillDistinct(canvas);
+    Recorder recorder(-1, &canvas);
+    DrawOptions o;
+    o.threads = 2;
+    DrawMain(takeDrawSnapshot(f), rainbowSet(), canvas, &recorder, o);
+    ASSERT_EQ(recorder.snapshots.size(), 15u); // G = 4
+    for (std::size_t i = 0; i < recorder.snapshots.size(); ++i) {
+        const int last = static_cast<int>(i) * 4;
+        const Canvas& seen = recorder.snapshots[i];
+        for (int x = 0; x < 60; ++x)
+            for (int y = 0; y < 10; ++y)
+                ASSERT_EQ(seen.pixel(x, y), (x <= last ? expected.pixel(x, y) : Rgb{0, 0, 0}))
+                    << "question " << i << " pixel " << x << "," << y;
+    }
+}
+
+TEST(DrawProgress, StopInNormalModeLeavesLaterColumnsBlack) {
+    const ParamFields f = allComponents(150, 8);
+    Canvas expected;
+    ReferenceRenderer::render(takeDrawSnapshot(f), rainbowSet(), 0, expected);
+    for (unsigned threads : {1u, 2u, 3u}) {
+        Canvas canvas(150, 8);
+        fillDistinct(canvas);
+        Recorder recorder(6); // the sixth question comes after column 20
+        DrawOptions o;
+        o.threads = threads;
+        const DrawResult r = DrawMain(takeDrawSnapshot(f), rainbowSet(), canvas, &recorder, o);
+        EXPECT_EQ(r.outcome, DrawOutcome::Stopped);
+        EXPECT_EQ(r.columnsDrawn, 21);
+        EXPECT_EQ(recorder.events.back(), "title ピクチャ -描画中止-");
+        // Column 20 was to be handed over after the question; the finish hands it over.
+        EXPECT_EQ(recorder.ready.back(), (std::pair{1, 21}));
+        for (int x = 0; x < 150; ++x)
+            for (int y = 0; y < 8; ++y)
+                ASSERT_EQ(canvas.pixel(x, y), (x <= 20 ? expected.pixel(x, y) : Rgb{0, 0, 0}))
+                    << x << "," << y;
+    }
+}
+
+TEST(DrawProgress, StopInXorModeLeavesTheOldPictureInLaterColumns) {
+    ParamFields f = allComponents(100, 7);
+    f.mode = DrawMode::Xor;
+    Canvas background(100, 7);
+    fillDistinct(background);
+    Canvas expected = background;
+    ReferenceRenderer::render(takeDrawSnapshot(f), rainbowSet(), 0, expected);
+    Canvas canvas = background;
+    Recorder recorder(1); // right after column 0
+    const DrawResult r = DrawMain(takeDrawSnapshot(f), rainbowSet(), canvas, &recorder);
+    EXPECT_EQ(r.outcome, DrawOutcome::Stopped);
+    EXPECT_EQ(r.columnsDrawn, 1);
+    EXPECT_EQ(recorder.ready, (std::vector<std::pair<int, int>>{{0, 1}}));
+    for (int x = 0; x < 100; ++x)
+        for (int y = 0; y < 7; ++y)
+            ASSERT_EQ(canvas.pixel(x, y), x == 0 ? expected.pixel(x, y) : background.pixel(x, y));
+}
+
+TEST(DrawProgress, AnObserverErrorEndsTheDrawingCleanly) {
+    struct Throwing : DrawObserver {
+        void title(const std::string&) override { throw std::runtime_error("window gone"); }
+    } observer;
+    const ParamFields f = allComponents(80, 30);
+    Canvas canvas;
+    DrawOptions o;
+    o.threads = 3;
+    EXPECT_THROW(DrawMain(takeDrawSnapshot(f), rainbowSet(), canvas, &observer, o),
+                 std::runtime_error);
+    // The threads are gone and the engine is usable again.
+    EXPECT_EQ(DrawMain(takeDrawSnapshot(f), rainbowSet(), canvas, nullptr, o).outcome,
+              DrawOutcome::Completed);
+}

@@ -1,0 +1,223 @@
+// The drawing snapshot, the refusals before drawing, the progress texts and steps, and
+// the program's random source.
+
+#include "engine_test_support.h"
+
+#include "common/RandomSource.h"
+#include "engine/DrawMain.h"
+#include "engine/DrawParams.h"
+#include "engine/DrawRefusal.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <set>
+
+using namespace wavory;
+using namespace wavory::testing;
+
+TEST(DrawSnapshot, SlotsAreLeadingNumbersRoundedToEvenAndRaisedToOne) {
+    ParamFields f;
+    f.values[0] = "12abc";
+    f.values[1] = "  7";
+    f.values[2] = "";
+    f.values[3] = "-5";
+    f.values[4] = "2.5";
+    f.values[5] = "3.5";
+    f.values[6] = "0.4";
+    f.values[7] = "1e12";
+    f.values[8] = "x9";
+    const DrawParams p = takeDrawSnapshot(f);
+    EXPECT_EQ(p.slots[0], 12);
+    EXPECT_EQ(p.slots[1], 7);
+    EXPECT_EQ(p.slots[2], 1); // no number: 0, raised to 1
+    EXPECT_EQ(p.slots[3], 1);
+    EXPECT_EQ(p.slots[4], 2); // ties to even
+    EXPECT_EQ(p.slots[5], 4);
+    EXPECT_EQ(p.slots[6], 1);
+    EXPECT_EQ(p.slots[7], std::numeric_limits<std::int32_t>::max()); // saturates
+    EXPECT_EQ(p.slots[8], 1);
+}
+
+TEST(DrawSnapshot, PeriodsAmplitudesAndPower) {
+    ParamFields f = fieldsWith(100, 100, {0, 3, 7});
+    f.values[0] = "1";
+    f.values[7] = "0"; // an amplitude of 0 with its switch on draws as 1
+    f.values[9] = "3";
+    const DrawParams p = takeDrawSnapshot(f);
+    // Slot 1 gives 1/3 + 0.5 in double, stored in single precision.
+    EXPECT_EQ(p.period[0], static_cast<float>(1.0 / 3.0 + 0.5));
+    EXPECT_NE(static_cast<double>(p.period[0]), 1.0 / 3.0 + 0.5);
+    EXPECT_EQ(p.period[3], static_cast<float>(50.0 / 3.0 + 0.5));   // slot 6, circle X
+    EXPECT_EQ(p.circlePeriodY, static_cast<float>(70.0 / 3.0 + 0.5)); // slot 8, circle Y
+    EXPECT_EQ(p.period[6], static_cast<float>(3000.0 / 3.0 + 0.5));  // slot 14, ribbon
+    EXPECT_EQ(p.period[7], 0.0f); // the ripple has no period
+    EXPECT_EQ(p.amplitude[0], 300.0f);
+    EXPECT_EQ(p.amplitude[1], 0.0f); // switched off
+    EXPECT_EQ(p.amplitude[3], 1.0f);
+    EXPECT_EQ(p.amplitude[7], 60.0f);
+    EXPECT_TRUE(p.componentActive(0));
+    EXPECT_FALSE(p.componentActive(1));
+    EXPECT_EQ(p.power, 3.0f);
+}
+
+TEST(DrawSnapshot, CenterBleedPhaseAndMode) {
+    ParamFields f = fieldsWith(100, 100, {0});
+    f.center = {"10", "0"};
+    f.bleed = "40.5";
+    f.phase = 150;
+    f.mode = DrawMode::Xor;
+    DrawParams p = takeDrawSnapshot(f);
+    EXPECT_EQ(p.cx, 40); // a positive X moves the pattern to the left
+    EXPECT_EQ(p.cy, 50);
+    EXPECT_EQ(p.bleed, 40);
+    EXPECT_EQ(p.phase, 99);
+    EXPECT_EQ(p.mode, DrawMode::Xor);
+
+    f.width = 101;
+    f.height = 7;
+    f.center = {"-2147483648", "2147483647"};
+    p = takeDrawSnapshot(f);
+    EXPECT_EQ(p.cx, 50 + 2147483648LL);
+    EXPECT_EQ(p.cy, 3 - 2147483647LL);
+}
+
+TEST(DrawSnapshot, FrameSettings) {
+    ParamFields f = fieldsWith(200, 100, {0});
+    f.frame.enabled = true;
+    f.frame.width = "20";
+    f.frame.height = "10.5"; // rounds to the even 10
+    f.frame.senmei = 10;
+    f.frame.shadow = 50;
+    f.frame.line = 60; // beyond the slider: held at 50
+    f.frame.color = 0x123456;
+    const FrameParams fr = takeDrawSnapshot(f).frame;
+    EXPECT_TRUE(fr.enabled);
+    EXPECT_EQ(fr.fx, 20);
+    EXPECT_EQ(fr.fy, 10);
+    EXPECT_EQ(fr.strength, static_cast<float>(1.0 - 10 / 50.0));
+    EXPECT_EQ(fr.shadow, 0.0f);
+    EXPECT_EQ(fr.line, 1.0f);
+    EXPECT_EQ(fr.slope, 0.5f);
+    EXPECT_EQ(fr.xr, 200 - 20 - 1);
+    EXPECT_EQ(fr.yb, 100 - 10 - 1);
+    EXPECT_EQ(fr.colorR, 0x56);
+    EXPECT_EQ(fr.colorG, 0x34);
+    EXPECT_EQ(fr.colorB, 0x12);
+}
+
+TEST(DrawSteps, ProgressAndRefreshSteps) {
+    EXPECT_EQ(progressStep(150), 4); // round(1.5) = 2, raised to 4
+    EXPECT_EQ(refreshStep(150), 20); // round(7.5) = 8, raised to 20
+    EXPECT_EQ(progressStep(3000), 30);
+    EXPECT_EQ(refreshStep(3000), 150);
+    EXPECT_EQ(progressStep(450), 4);  // round(4.5) = 4
+    EXPECT_EQ(progressStep(650), 6);  // round(6.5) = 6
+    EXPECT_EQ(refreshStep(450), 22);  // round(22.5) = 22
+}
+
+TEST(DrawSteps, Titles) {
+    EXPECT_EQ(progressTitle(0, 150), "0 % -描画中-");
+    EXPECT_EQ(progressTitle(75, 150), "50 % -描画中-");
+    EXPECT_EQ(progressTitle(149, 150), "99 % -描画中-");
+    // floor of x / W x 100 evaluated in that order: 29 / 100 x 100 is just below 29.
+    EXPECT_EQ(progressTitle(29, 100), "28 % -描画中-");
+    EXPECT_EQ(finishTitle(false), "ピクチャ");
+    EXPECT_EQ(finishTitle(true), "ピクチャ -描画中止-");
+}
+
+TEST(DrawRefusals, NoComponent) {
+    ParamFields f;
+    f.componentOn.fill(false);
+    const auto message = DrawCheck(f);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->text, "成分が一つも選択されていません。");
+    EXPECT_EQ(message->icon, MessageIcon::Critical);
+    f.componentOn[7] = true;
+    EXPECT_FALSE(DrawCheck(f).has_value());
+}
+
+TEST(DrawRefusals, UndrawableSetsFramesAndSizes) {
+    const GColor good = blackWhiteSet();
+    ParamFields f = fieldsWith(10, 10, {0});
+    EXPECT_FALSE(drawRefusal(takeDrawSnapshot(f), good).has_value());
+
+    GColor one = good;
+    one.colorCount = 1;
+    auto m = drawRefusal(takeDrawSnapshot(f), one);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->text, kColorSetTooSmallMessage);
+    GColor many = good;
+    many.colorCount = 13;
+    m = drawRefusal(takeDrawSnapshot(f), many);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->text, kColorSetTooLargeMessage);
+
+    f.frame.enabled = true;
+    f.frame.width = "0";
+    m = drawRefusal(takeDrawSnapshot(f), good);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->text, "枠の横幅と縦幅は1以上にして下さい。");
+    f.frame.width = "3";
+    f.frame.height = "-2";
+    EXPECT_TRUE(drawRefusal(takeDrawSnapshot(f), good));
+    f.frame.enabled = false; // a frame that is off is not looked at
+    EXPECT_FALSE(drawRefusal(takeDrawSnapshot(f), good));
+
+    f.width = 0;
+    m = drawRefusal(takeDrawSnapshot(f), good);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->text, kImageSizeMessage);
+    f.width = kMaxDrawSide + 1;
+    m = drawRefusal(takeDrawSnapshot(f), good);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->text, kImageTooLargeMessage);
+}
+
+TEST(DrawRefusals, RefusedDrawingChangesNothing) {
+    GColor one = blackWhiteSet();
+    one.colorCount = 1;
+    ParamFields f = fieldsWith(8, 6, {0});
+    Canvas canvas(5, 5);
+    fillDistinct(canvas);
+    const Canvas before = canvas;
+    struct Recorder : DrawObserver {
+        int calls = 0;
+        void started() override { ++calls; }
+        void title(const std::string&) override { ++calls; }
+        void columnsReady(int, int) override { ++calls; }
+    } recorder;
+    const DrawResult r = DrawMain(takeDrawSnapshot(f), one, canvas, &recorder);
+    EXPECT_EQ(r.outcome, DrawOutcome::Refused);
+    ASSERT_TRUE(r.refusal);
+    EXPECT_EQ(r.refusal->text, kColorSetTooSmallMessage);
+    EXPECT_EQ(recorder.calls, 0);
+    EXPECT_TRUE(sameCanvas(before, canvas));
+}
+
+TEST(RandomSourceTest, UniformInUnitIntervalAndRepeatable) {
+    RandomSource a(42), b(42), c(43);
+    double sum = 0;
+    std::set<float> distinct;
+    bool differs = false;
+    for (int i = 0; i < 10000; ++i) {
+        const float x = a.next();
+        ASSERT_GE(x, 0.0f);
+        ASSERT_LT(x, 1.0f);
+        EXPECT_EQ(x, b.next());
+        differs = differs || x != c.next();
+        sum += x;
+        distinct.insert(x);
+    }
+    EXPECT_TRUE(differs);
+    EXPECT_NEAR(sum / 10000, 0.5, 0.02);
+    EXPECT_GT(distinct.size(), 9900u);
+    a.reseed(42);
+    b.reseed(42);
+    EXPECT_EQ(a.nextBits(), b.nextBits());
+}
+
+TEST(RandomSourceTest, TimeOfDaySeedIsWithinADay) {
+    EXPECT_LT(hundredthsOfSecondToday(), 24ull * 3600 * 100);
+}
