@@ -178,7 +178,7 @@ void frmColor::buildControls() {
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(txtName_, &QLineEdit::textEdited, this, &frmColor::txtName_Edited);
+    connect(txtName_, &QLineEdit::textChanged, this, &frmColor::txtName_Change);
     connect(cboNum_, &QComboBox::currentIndexChanged, this, &frmColor::cboNum_Click);
     connect(cboLevel_, &QComboBox::currentIndexChanged, this, &frmColor::cboLevel_Click);
     connect(chkEdge_, &QCheckBox::toggled, this, [this] { ApplyEdgeMatch(); });
@@ -211,6 +211,7 @@ void frmColor::buildMenu() {
 // that has one, and F1 is caught wherever the focus is.
 void frmColor::watchChildren() {
     setMouseTracking(true);
+    installEventFilter(this);
     for (QWidget* w : findChildren<QWidget*>()) {
         w->setMouseTracking(true);
         w->installEventFilter(this);
@@ -256,14 +257,6 @@ void frmColor::reportTopic(QObject* watched) {
         if (o == this)
             break;
     }
-}
-
-void frmColor::keyReleaseEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_F1 && !e->isAutoRepeat()) {
-        cmdHelp_Click();
-        return;
-    }
-    QDialog::keyReleaseEvent(e);
 }
 
 void frmColor::showEvent(QShowEvent* e) {
@@ -415,7 +408,11 @@ void frmColor::picPoint_Click(int i) {
     pointsChanged();
 }
 
-void frmColor::txtName_Edited(const QString& text) {
+void frmColor::txtName_Change(const QString& text) {
+    // Whatever way the text changed (typing, input method, pasting, dropping, undo), what
+    // was inserted is cut to the 24 bytes a name holds.
+    if (toStd(text) == acceptedName_)
+        return;
     const LimitedEdit edit = limitEdit(acceptedName_, toStd(text));
     if (edit.cut) {
         const QSignalBlocker block(txtName_);

@@ -3,8 +3,9 @@
 // the collection (name, number of points, level exponent, the color of every point) with
 // a live preview; OK writes the copy into the set, Cancel throws it away.
 //
-// Use: construct, setEditGCnt (and setBlnCopyAddFlg), exec(); then cancelled() tells
-// whether the set was written. The set is loaded when the editor is first shown.
+// Use: construct one editor per opening, setEditGCnt (and setBlnCopyAddFlg), exec(); then
+// cancelled() tells whether the set was written. The set is loaded when the editor is
+// first shown.
 //
 // Object names follow the program's controls: txtName, cboNum, cboLevel, chkEdge,
 // cmdRnd, cmdOK, cmdCancel, cmdHelp, picGrad, picPoint_0 … picPoint_11, linPoint_0 …
@@ -90,7 +91,6 @@ class frmColor : public QDialog {
 
   protected:
     void showEvent(QShowEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
@@ -102,7 +102,7 @@ class frmColor : public QDialog {
     void cboNum_Click(int index);
     void cboLevel_Click(int index);
     void picPoint_Click(int i);
-    void txtName_Edited(const QString& text);
+    void txtName_Change(const QString& text);
     void cmdRnd_Click();
     void cmdOK_Click();
     void cmdHelp_Click();

@@ -455,10 +455,27 @@ TEST_F(ColorEditor, NameHoldsTwelveFullWidthCharacters) {
     imeType(name(), QStringLiteral("色"));
     EXPECT_EQ(name()->text(), QStringLiteral("abcdefghijklmnopqrstuvw"));
 
+    // Text dropped or set in one piece is cut the same way.
+    name()->setText(QStringLiteral("あいうえおかきくけこさしす"));
+    EXPECT_EQ(name()->text(), QStringLiteral("あいうえおかきくけこさし"));
+
     name()->clear();
     imeType(name(), QStringLiteral("色色色色色色色色色色色色"));
     button("cmdOK")->click();
     EXPECT_EQ(sets.at(kRgb).name, "色色色色色色色色色色色色");
+}
+
+TEST_F(ColorEditor, LongerStoredNameIsShownWhole) {
+    // A name from a color set file may be longer than what can be typed.
+    sets.at(kRgb).name = "あいうえおかきくけこさしすせ";
+    open(kRgb);
+    EXPECT_EQ(name()->text(), QStringLiteral("あいうえおかきくけこさしすせ"));
+    name()->setFocus();
+    name()->end(false);
+    QTest::keyClick(name(), Qt::Key_Backspace);
+    EXPECT_EQ(name()->text(), QStringLiteral("あいうえおかきくけこさしす")) << "shortening works";
+    imeType(name(), QStringLiteral("ん"));
+    EXPECT_EQ(name()->text(), QStringLiteral("あいうえおかきくけこさしす")) << "nothing is added";
 }
 
 TEST_F(ColorEditor, CancelLeavesTheCollectionAlone) {
@@ -523,4 +540,9 @@ TEST_F(ColorEditor, HelpPageAndEasyHelpTopics) {
         ASSERT_FALSE(topics.empty()) << widget->objectName().toStdString();
         EXPECT_EQ(topics.back(), topic) << widget->objectName().toStdString();
     }
+    // The editor's own background.
+    topics.clear();
+    QTest::mouseMove(editor.get(), QPoint(2, editor->height() - 2));
+    ASSERT_FALSE(topics.empty());
+    EXPECT_EQ(topics.back(), 0);
 }
