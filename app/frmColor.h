@@ -1,0 +1,163 @@
+#pragma once
+// frmColor: the modal color set editor ("色セットの編集"). It edits a copy of one set of
+// the collection (name, number of points, level exponent, the color of every point) with
+// a live preview; OK writes the copy into the set, Cancel throws it away.
+//
+// Use: construct one editor per opening, setEditGCnt (and setBlnCopyAddFlg), exec(); then
+// cancelled() tells whether the set was written. The set is loaded when the editor is
+// first shown.
+//
+// Object names follow the program's controls: txtName, cboNum, cboLevel, chkEdge,
+// cmdRnd, cmdOK, cmdCancel, cmdHelp, picGrad, picPoint_0 … picPoint_11, linPoint_0 …
+// linPoint_11, the frames fraName, fraNum, fraLevel, fraColorChange, and the menu
+// mnuColorTone with mnuBrightness, mnuNega, mnuRotate and mnuMono.
+
+#include "colorsets/GColor.h"
+
+#include <QColor>
+#include <QDialog>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace wavory {
+
+class ColorSetCollection;
+class ColorSwatch;
+class GradientView;
+class RandomSource;
+class UserDialogs;
+
+class frmColor : public QDialog {
+    Q_OBJECT
+  public:
+    using Points = std::array<std::int32_t, kMaxColorPoints>;
+
+    // random is the program's one generator (for "ランダム決定").
+    frmColor(UserDialogs& dialogs, ColorSetCollection& collection, RandomSource& random,
+             QWidget* parent = nullptr);
+
+    // Position of the set to edit; set before the editor opens.
+    int EditGCnt() const { return editGCnt_; }
+    void setEditGCnt(int index) { editGCnt_ = index; }
+    // True when the set was just made by the add or copy command (informational).
+    bool blnCopyAddFlg() const { return copyAddFlg_; }
+    void setBlnCopyAddFlg(bool on) { copyAddFlg_ = on; }
+
+    // After the editor has closed: false only when OK wrote the edits into the set. The
+    // close box and Esc cancel like the キャンセル button.
+    bool cancelled() const { return cancelled_; }
+
+    // "ヘルプ" and F1 ask for the help page "gcolor.htm".
+    void setHelpFileHandler(std::function<void(const QString& page)> handler) {
+        helpFile_ = std::move(handler);
+    }
+    // The easy-help topic of the part of the editor under the mouse (0 for its background).
+    void setEasyHelpHandler(std::function<void(int topic)> handler) {
+        easyHelp_ = std::move(handler);
+    }
+
+    // Number of points being edited (2..12) and the level exponent (0..8).
+    int CCnt() const { return cCnt_; }
+    int level() const { return level_; }
+    // The color of swatch i (0..11), R + 256·G + 65536·B; hidden swatches keep theirs.
+    std::int32_t pointColor(int i) const { return points_.at(static_cast<std::size_t>(i)); }
+    const Points& points() const { return points_; }
+
+    // Loads the set at EditGCnt into the editor.
+    void SetSelectedGColor();
+    // Paints the preview from the visible points.
+    void DrawGrad();
+    // Refreshes the tooltips of the visible swatches.
+    void SetToolTip();
+    // With edge matching on, the last point takes the color of point 0; then the preview
+    // and the tooltips are refreshed.
+    void ApplyEdgeMatch();
+
+  Q_SIGNALS:
+    // OK wrote the edits into the set at `index` (its name in the list may have changed).
+    void gColorWritten(int index);
+
+  protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+  private:
+    void buildControls();
+    void buildMenu();
+    void watchChildren();
+    void Form_Load();
+
+    void cboNum_Click(int index);
+    void cboLevel_Click(int index);
+    void picPoint_Click(int i);
+    void txtName_Change(const QString& text);
+    void cmdRnd_Click();
+    void cmdOK_Click();
+    void cmdHelp_Click();
+    void mnuBrightness_Click();
+    void mnuNega_Click();
+    void mnuRotate_Click();
+    void mnuMono_Click();
+
+    std::span<std::int32_t> visiblePoints();
+    // Lays the visible swatches and their lines out under the preview.
+    void placePoints();
+    // Swatches show the colors of points_.
+    void showPointColors();
+    void setPoints(const Points& points);
+    // The color operations end with this: swatches, preview, tooltips.
+    void pointsChanged();
+    void reportTopic(QObject* watched);
+
+    UserDialogs& dialogs_;
+    ColorSetCollection& collection_;
+    RandomSource& random_;
+    std::function<void(const QString&)> helpFile_;
+    std::function<void(int)> easyHelp_;
+
+    int editGCnt_ = 0;
+    bool copyAddFlg_ = false;
+    bool cancelled_ = true;
+    bool loaded_ = false;
+    int cCnt_ = 0;
+    int level_ = 8;
+    Points points_{};
+    // The name as last accepted, to cut what is typed or pasted beyond 24 bytes.
+    std::string acceptedName_;
+    QColor lastChosen_;
+
+    QGroupBox* fraName_ = nullptr;
+    QGroupBox* fraNum_ = nullptr;
+    QGroupBox* fraLevel_ = nullptr;
+    QGroupBox* fraColorChange_ = nullptr;
+    QWidget* pointArea_ = nullptr;
+    QLineEdit* txtName_ = nullptr;
+    QComboBox* cboNum_ = nullptr;
+    QComboBox* cboLevel_ = nullptr;
+    QCheckBox* chkEdge_ = nullptr;
+    QPushButton* cmdRnd_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
+    QPushButton* cmdHelp_ = nullptr;
+    GradientView* picGrad_ = nullptr;
+    std::array<ColorSwatch*, kMaxColorPoints> picPoint_{};
+    std::array<QFrame*, kMaxColorPoints> linPoint_{};
+    QAction* mnuBrightness_ = nullptr;
+    QAction* mnuNega_ = nullptr;
+    QAction* mnuRotate_ = nullptr;
+    QAction* mnuMono_ = nullptr;
+};
+
+} // namespace wavory
