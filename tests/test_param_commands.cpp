@@ -151,7 +151,7 @@ TEST(ParamModel, RaiseKeepsTextsAndAssignMovesOnlyChangedSlots) {
 
     ParamModel n;
     ParamFields f = n.fields();
-    f.values[0] = "1"; // same as shown: slot stays 0
+    f.values[0] = std::string("1"); // same as shown: slot stays 0
     f.values[2] = "40";
     f.bleed = " 12";
     f.componentOn[7] = true;
