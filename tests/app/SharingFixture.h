@@ -5,6 +5,8 @@
 
 #include "AppFixture.h"
 
+#include "io/TextCodec.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -45,6 +47,12 @@ class SharingFixture : public AppFixture {
     static QByteArray readFile(const QString& file) {
         QFile f(file);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // A text file the program wrote (CP932 or UTF-8), as UTF-8.
+    static QString readText(const QString& file) {
+        const QByteArray bytes = readFile(file);
+        return QString::fromStdString(
+            textcodec::decodeFileText(std::string_view(bytes.constData(), bytes.size())));
     }
 
     // Runs `answer` on the modal dialog of type T as soon as the next one is open.
