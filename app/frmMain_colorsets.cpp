@@ -27,7 +27,8 @@ const QString kInitQuestion =
     QStringLiteral("すべての色セットを初期化します。\r\n本当によろしいですか？");
 
 QString removeQuestion(const std::string& name) {
-    return QStringLiteral("色セット '") + toQ(name) + QStringLiteral("' を削除してよろしいですか？");
+    return QStringLiteral("色セット '") + toQ(name) +
+           QStringLiteral("' を削除してよろしいですか？");
 }
 
 } // namespace
@@ -165,8 +166,8 @@ void frmMain::mnuGColorSave_Click() {
     const int selected = colorSets_.selectedIndex();
     if (selected < 0)
         return;
-    const QString proposal = toQ(TrimDir(toStd(dialogFileName(FileDialog::ColorSet))) +
-                                 colorSets_.at(selected).name);
+    const QString proposal =
+        toQ(TrimDir(toStd(dialogFileName(FileDialog::ColorSet))) + colorSets_.at(selected).name);
     setDialogFileName(FileDialog::ColorSet, proposal);
     const QString chosen =
         dialogs_.saveFileName(this, kSaveDialogTitle, kColorSetFileFilter, proposal);

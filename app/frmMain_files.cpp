@@ -77,15 +77,14 @@ QString frmMain::dialogFileName(FileDialog which) {
         return *dlgTextFileName_;
     case FileDialog::ColorSet:
         if (!dlgGColorFileName_) {
-            if (settings_.Picture.CSetPath.empty()) {
-                // The "colorset" folder of the program folder, with the shipped sample
-                // sets in it when it is new.
-                const QString folder = toQ(GetPath()) + QStringLiteral("colorset");
-                provideColorSetFolder(folder, resourceFolder());
-                dlgGColorFileName_ = folder + QStringLiteral("/*");
-            } else {
-                dlgGColorFileName_ = toQ(settings_.Picture.CSetPath);
-            }
+            // Without a stored folder: the "colorset" folder of the program folder.
+            const QString programSets = toQ(GetPath()) + QStringLiteral("colorset/");
+            dlgGColorFileName_ = settings_.Picture.CSetPath.empty()
+                                     ? programSets + QLatin1Char('*')
+                                     : toQ(settings_.Picture.CSetPath);
+            // A new "colorset" folder there starts with the shipped sample sets.
+            if (toQ(TrimDir(toStd(*dlgGColorFileName_))) == programSets)
+                provideColorSetFolder(programSets, resourceFolder());
         }
         return *dlgGColorFileName_;
     }
@@ -216,8 +215,7 @@ void frmMain::ShowOptionsAt(int page) {
     // Until the options dialog exists, its place is held by a notice that names the page;
     // file drops are off while it is open, as around every modal dialog of this window.
     setAcceptDrops(false);
-    dialogs_.message(this,
-                     QStringLiteral("オプション画面（ページ %1）は準備中です。").arg(page),
+    dialogs_.message(this, QStringLiteral("オプション画面（ページ %1）は準備中です。").arg(page),
                      MessageIcon::Information);
     setAcceptDrops(true);
 }

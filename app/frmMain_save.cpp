@@ -35,7 +35,8 @@ void frmMain::SaveImage() {
     // The dialog proposes the previous name without its extension.
     const QString proposal = toQ(TrimDirFname(toStd(dialogFileName(FileDialog::Image))));
     setDialogFileName(FileDialog::Image, proposal);
-    const QString chosen = dialogs_.saveFileName(this, kSaveDialogTitle, kImageFileFilter, proposal);
+    const QString chosen =
+        dialogs_.saveFileName(this, kSaveDialogTitle, kImageFileFilter, proposal);
     if (chosen.isEmpty())
         return;
     setDialogFileName(FileDialog::Image, chosen);

@@ -298,16 +298,15 @@ TEST_F(ColorCommands, EditorHelpOpensItsPage) {
 
 TEST_F(ColorCommands, CommandsWaitWhileADrawingRuns) {
     bool checked = false;
-    QObject::connect(main->picture(), &QWidget::windowTitleChanged,
-                     main.get(), [&] {
-                         if (!main->isDrawing() || checked)
-                             return;
-                         checked = true;
-                         for (const char* name : {"cmdAddGColor", "cmdGColorEdit", "cmdRemoveGColor"})
-                             EXPECT_FALSE(button(name)->isEnabled()) << name;
-                         EXPECT_FALSE(action("mnuGColorLoad")->isEnabled());
-                         EXPECT_FALSE(action("mnuCopyGColor")->isEnabled());
-                     });
+    QObject::connect(main->picture(), &QWidget::windowTitleChanged, main.get(), [&] {
+        if (!main->isDrawing() || checked)
+            return;
+        checked = true;
+        for (const char* name : {"cmdAddGColor", "cmdGColorEdit", "cmdRemoveGColor"})
+            EXPECT_FALSE(button(name)->isEnabled()) << name;
+        EXPECT_FALSE(action("mnuGColorLoad")->isEnabled());
+        EXPECT_FALSE(action("mnuCopyGColor")->isEnabled());
+    });
     simpleParameters();
     main->SetImageSize(300, 300);
     button("cmdDraw")->click();

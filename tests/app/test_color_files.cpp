@@ -51,6 +51,26 @@ TEST_F(ColorFiles, FirstLoadStartsInTheColorSetFolderWithTheSamples) {
     EXPECT_EQ(setCount(), kBuiltinCount);
 }
 
+TEST_F(ColorFiles, TheFirstStartFolderGetsTheSamplesToo) {
+    QDir().mkpath(resources + QStringLiteral("colorset"));
+    writeFile(resources + QStringLiteral("colorset/other.cst"), "[ColorSet 0]\r\n");
+    const QString folder = QString::fromStdString(GetPath()) + QStringLiteral("colorset/");
+    QDir(folder).removeRecursively();
+    main->settings().Picture.CSetPath = folder.toStdString(); // as a first start leaves it
+    action("mnuGColorLoad")->trigger();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, folder + QLatin1Char('*'));
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("other.cst")));
+
+    // A folder that exists is left as it is.
+    QFile::remove(folder + QStringLiteral("other.cst"));
+    main->settings().Picture.CSetPath.clear();
+    frmMain again(dialogs, random);
+    again.setResourceFolder(resources);
+    again.mnuGColorLoad_Click();
+    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("other.cst")));
+}
+
 TEST_F(ColorFiles, TheStoredFolderIsWhereTheDialogOpens) {
     main->settings().Picture.CSetPath = "/somewhere/sets/";
     action("mnuGColorLoad")->trigger();
@@ -83,9 +103,11 @@ TEST_F(ColorFiles, LoadingAMissingFileIsAReadError) {
     dialogs.fileNames.push_back(path(QStringLiteral("gone.cst")));
     action("mnuGColorLoad")->trigger();
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("読み込み時にエラーが発生しました。\r\n")))
+    EXPECT_TRUE(
+        dialogs.shown[0].text.startsWith(QStringLiteral("読み込み時にエラーが発生しました。\r\n")))
         << dialogs.shown[0].text.toStdString();
-    EXPECT_GT(dialogs.shown[0].text.size(), QStringLiteral("読み込み時にエラーが発生しました。\r\n").size());
+    EXPECT_GT(dialogs.shown[0].text.size(),
+              QStringLiteral("読み込み時にエラーが発生しました。\r\n").size());
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
     EXPECT_EQ(setCount(), kBuiltinCount);
 }
@@ -121,7 +143,8 @@ TEST_F(ColorFiles, SaveAllAndLoadBackAddsNothing) {
               QString::fromStdString(GetPath()) + QStringLiteral("colorset/all"));
     EXPECT_TRUE(dialogs.fileRequests.back().save);
     const QByteArray text = readFile(path(QStringLiteral("all.cst")));
-    EXPECT_TRUE(text.startsWith("[ColorSet]\r\nCount=14\r\n[ColorSet 0]\r\n")) << text.toStdString();
+    EXPECT_TRUE(text.startsWith("[ColorSet]\r\nCount=14\r\n[ColorSet 0]\r\n"))
+        << text.toStdString();
     EXPECT_TRUE(text.contains("[ColorSet 13]"));
 
     dialogs.fileNames.push_back(path(QStringLiteral("all.cst")));
@@ -144,7 +167,8 @@ TEST_F(ColorFiles, WriteFailuresAreReported) {
         dialogs.fileNames.push_back(missing);
         action(item)->trigger();
         ASSERT_EQ(dialogs.shown.size(), 1u) << item;
-        EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("書き込み時にエラーが発生しました。\r\n")))
+        EXPECT_TRUE(dialogs.shown[0].text.startsWith(
+            QStringLiteral("書き込み時にエラーが発生しました。\r\n")))
             << item;
         EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
     }

@@ -93,9 +93,8 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
         EXPECT_FALSE(find<UpDown>("updValue_0")->isEnabled());
         for (int k = 0; k < kComponentCount; ++k)
             EXPECT_FALSE(component(k)->isEnabled());
-        for (const char* b :
-             {"cmdRndSet", "cmdBig", "cmdSmall", "cmdStrong", "cmdWeak", "cmdSize", "cmdSave",
-              "cmdGColorEdit", "cmdAddGColor", "cmdRemoveGColor"}) {
+        for (const char* b : {"cmdRndSet", "cmdBig", "cmdSmall", "cmdStrong", "cmdWeak", "cmdSize",
+                              "cmdSave", "cmdGColorEdit", "cmdAddGColor", "cmdRemoveGColor"}) {
             EXPECT_FALSE(button(b)->isEnabled()) << b;
         }
         for (const char* w : {"txtCenter_0", "txtCenter_1", "txtNizimi", "updNizimi", "hscIso",

@@ -18,8 +18,8 @@ using namespace wavory::test;
 
 namespace {
 
-const QString kFilter = QStringLiteral(
-    "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞ(*.bmp)|*.bmp|Jpegｲﾒｰｼﾞ(*.jpg)|*.jpg|PNGｲﾒｰｼﾞ(*.png)|*.png");
+const QString kFilter =
+    QStringLiteral("ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞ(*.bmp)|*.bmp|Jpegｲﾒｰｼﾞ(*.jpg)|*.jpg|PNGｲﾒｰｼﾞ(*.png)|*.png");
 
 // What a save option dialog looks like while its save runs.
 struct SavingState {
@@ -39,8 +39,9 @@ void recordSaving(SaveOptionsDialog* dialog, SavingState& state) {
     state.optionsEnabled = false;
     for (QWidget* w : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         state.optionsEnabled = state.optionsEnabled || w->isEnabled();
-    state.buttonsEnabled = dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->isEnabled() ||
-                           dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->isEnabled();
+    state.buttonsEnabled =
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdOK"))->isEnabled() ||
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->isEnabled();
 }
 
 class ImageSaving : public SharingFixture {
@@ -95,9 +96,9 @@ TEST_F(ImageSaving, TheEndOfTheNameDecidesTheFormat) {
         const char* dialog; // nullptr: no option dialog
     };
     const Case cases[] = {
-        {"x.JPG", "\xFF\xD8", "frmJpeg"},   {"y.Jpeg", "\xFF\xD8", "frmJpeg"},
-        {"z.PNG", "\x89PNG", "frmPNG"},     {"mypng", "\x89PNG", "frmPNG"},
-        {"w.jpe", "BM", nullptr},           {"v.gif", "BM", nullptr},
+        {"x.JPG", "\xFF\xD8", "frmJpeg"}, {"y.Jpeg", "\xFF\xD8", "frmJpeg"},
+        {"z.PNG", "\x89PNG", "frmPNG"},   {"mypng", "\x89PNG", "frmPNG"},
+        {"w.jpe", "BM", nullptr},         {"v.gif", "BM", nullptr},
         {"noext", "BM", nullptr},
     };
     for (const Case& c : cases) {
@@ -148,7 +149,8 @@ TEST_F(ImageSaving, CancelledOptionsSaveNoImageButTheParameters) {
     saveAs(path(QStringLiteral("c.jpg")));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("c.jpg"))));
     EXPECT_EQ(main->settings().Picture.JpegSaveQ, 90);
-    EXPECT_TRUE(readText(path(QStringLiteral("c.txt"))).startsWith("[書き出しフォーマット番号]\r\n 4 \r\n"));
+    EXPECT_TRUE(readText(path(QStringLiteral("c.txt")))
+                    .startsWith("[書き出しフォーマット番号]\r\n 4 \r\n"));
 
     // Without the option nothing at all is written.
     main->settings().Option.TextOnGrp = false;
@@ -163,7 +165,8 @@ TEST_F(ImageSaving, ThePngModeIsTakenAndStored) {
     main->settings().Picture.PNGSaveQ = 2;
     whenOpen<frmPNG>([&](frmPNG* d) {
         EXPECT_EQ(d->windowTitle(), " ");
-        const char* captions[] = {"標準", "圧縮速度優先（低圧縮率）", "圧縮率優先(不可逆圧縮、低速)"};
+        const char* captions[] = {"標準", "圧縮速度優先（低圧縮率）",
+                                  "圧縮率優先(不可逆圧縮、低速)"};
         for (int i = 0; i < 3; ++i) {
             auto* option = d->findChild<QRadioButton*>(QStringLiteral("optQuality_%1").arg(i));
             ASSERT_NE(option, nullptr);

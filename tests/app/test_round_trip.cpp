@@ -72,7 +72,8 @@ TEST_F(RoundTrip, EditSaveInitializeLoadDrawSaveAndReadBack) {
     });
     dialogs.fileNames.push_back(path(QStringLiteral("wave.png")));
     button("cmdSave")->click();
-    const QImage png = QImage(path(QStringLiteral("wave.png"))).convertToFormat(QImage::Format_RGB888);
+    const QImage png =
+        QImage(path(QStringLiteral("wave.png"))).convertToFormat(QImage::Format_RGB888);
     ASSERT_FALSE(png.isNull());
     EXPECT_EQ(png, canvasImage(drawn));
     EXPECT_TRUE(readText(path(QStringLiteral("wave.txt"))).contains("[色セット]\r\nRGB_02\r\n"));

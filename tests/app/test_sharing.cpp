@@ -174,8 +174,8 @@ TEST_F(Sharing, TheRealLaunchTakesAProgramPathWithBlanks) {
     const QString script = path(QStringLiteral("my tools/record args"));
     const QString out = path(QStringLiteral("args.txt"));
     writeFile(script, ("#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + out + "'\n").toUtf8());
-    QFile::setPermissions(script, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ExeOwner);
+    QFile::setPermissions(script,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     other.settings().Option.Shell = script.toStdString();
     other.mnuShell_Click();
     ASSERT_TRUE(waitFor([&] { return readFile(out).endsWith('\n'); }, 5000));
@@ -302,7 +302,8 @@ TEST_F(Sharing, TextFileFailuresAreReported) {
     dialogs.fileNames.push_back(path(QStringLiteral("gone/p.txt")));
     action("mnuOutputText")->trigger();
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("書き込み時にエラーが発生しました。\r\n")));
+    EXPECT_TRUE(
+        dialogs.shown[0].text.startsWith(QStringLiteral("書き込み時にエラーが発生しました。\r\n")));
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
 
     writeFile(path(QStringLiteral("other.txt")), "hello\r\nworld\r\n");
