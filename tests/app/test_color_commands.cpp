@@ -48,15 +48,6 @@ class ColorCommands : public SharingFixture {
     }
 };
 
-TEST_F(ColorCommands, ButtonsAndMenuItemsAreAvailable) {
-    for (const char* name : {"cmdAddGColor", "cmdGColorEdit", "cmdRemoveGColor"})
-        EXPECT_TRUE(button(name)->isEnabled()) << name;
-    for (const char* name : {"mnuEditGColor", "mnuCopyGColor", "mnuAddGColor", "mnuRemoveGColor",
-                             "mnuGColorLoad", "mnuGColorSave", "mnuGColorAllSave", "mnuGcolorInit"})
-        EXPECT_TRUE(action(name)->isEnabled()) << name;
-    expectListInStep();
-}
-
 TEST_F(ColorCommands, AddOpensTheEditorOnANewSetAndOkKeepsIt) {
     selectSet(3);
     bool checked = false;
@@ -294,25 +285,6 @@ TEST_F(ColorCommands, EditorHelpOpensItsPage) {
     ASSERT_EQ(openedUrls.size(), 1u);
     EXPECT_EQ(openedUrls[0], QUrl::fromLocalFile(resources + QStringLiteral("help/gcolor.htm")));
     EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(ColorCommands, CommandsWaitWhileADrawingRuns) {
-    bool checked = false;
-    QObject::connect(main->picture(), &QWidget::windowTitleChanged, main.get(), [&] {
-        if (!main->isDrawing() || checked)
-            return;
-        checked = true;
-        for (const char* name : {"cmdAddGColor", "cmdGColorEdit", "cmdRemoveGColor"})
-            EXPECT_FALSE(button(name)->isEnabled()) << name;
-        EXPECT_FALSE(action("mnuGColorLoad")->isEnabled());
-        EXPECT_FALSE(action("mnuCopyGColor")->isEnabled());
-    });
-    simpleParameters();
-    main->SetImageSize(300, 300);
-    button("cmdDraw")->click();
-    EXPECT_TRUE(checked);
-    EXPECT_TRUE(button("cmdAddGColor")->isEnabled());
-    EXPECT_TRUE(action("mnuGcolorInit")->isEnabled());
 }
 
 } // namespace
