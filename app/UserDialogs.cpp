@@ -72,14 +72,28 @@ QString qtFileFilter(const QString& pairs) {
     return filters.join(QStringLiteral(";;"));
 }
 
+namespace {
+
+// A remembered name such as "folder/*" only says where to start: the dialog gets the
+// folder, not a wildcard in its name field.
+QString startName(const QString& fileName) {
+    const qsizetype slash = fileName.lastIndexOf(QLatin1Char('/'));
+    const QString name = fileName.mid(slash + 1);
+    if (name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?')))
+        return fileName.left(slash + 1);
+    return fileName;
+}
+
+} // namespace
+
 QString QtUserDialogs::openFileName(QWidget* parent, const QString& title, const QString& filters,
                                     const QString& fileName) {
-    return QFileDialog::getOpenFileName(parent, title, fileName, qtFileFilter(filters));
+    return QFileDialog::getOpenFileName(parent, title, startName(fileName), qtFileFilter(filters));
 }
 
 QString QtUserDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filters,
                                     const QString& fileName) {
-    return QFileDialog::getSaveFileName(parent, title, fileName, qtFileFilter(filters));
+    return QFileDialog::getSaveFileName(parent, title, startName(fileName), qtFileFilter(filters));
 }
 
 std::optional<QColor> QtUserDialogs::chooseColor(QWidget* parent, const QColor& initial) {

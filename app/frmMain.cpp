@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -115,18 +116,15 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     // The color sets: built-in until the color set file is read at start-up.
     colorSets_.setMessageSink([this](const UserMessage& m) { dialogs_.show(this, m); });
     colorSets_.setSelectionListener([this](int index) {
-        if (cbogColor_->currentIndex() != index)
+        // While sets are added or removed the list may not show them yet; it catches up
+        // in ShowColorSetList.
+        if (cbogColor_->currentIndex() != index && index < cbogColor_->count())
             cbogColor_->setCurrentIndex(index);
         model_.setColorSetIndex(index);
         DrawGradBar();
     });
     InitColors(colorSets_);
-    cbogColor_->blockSignals(true);
-    for (const std::string& name : colorSets_.names())
-        cbogColor_->addItem(QString::fromStdString(name));
-    cbogColor_->setCurrentIndex(colorSets_.selectedIndex());
-    cbogColor_->blockSignals(false);
-    model_.setColorSetIndex(colorSets_.selectedIndex());
+    ShowColorSetList();
 
     SetImageSize(200, 200);
     button_->updXYMaxSet();
@@ -137,6 +135,8 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     hscIso_Change(true);
     mnuUndo_->setEnabled(false);
     setDrawButtonState(false);
+    connectColorSetCommands();
+    connectFileCommands();
 }
 
 frmMain::~frmMain() = default;
@@ -538,6 +538,17 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (!field)
         return QMainWindow::eventFilter(watched, e);
+    // Files dropped on a field are the window's drop, not text for the field.
+    if (e->type() == QEvent::DragEnter || e->type() == QEvent::DragMove ||
+        e->type() == QEvent::Drop) {
+        auto* de = static_cast<QDropEvent*>(e);
+        if (acceptsFileDrop(de->mimeData())) {
+            de->acceptProposedAction();
+            if (e->type() == QEvent::Drop)
+                dropFiles(de->mimeData());
+            return true;
+        }
+    }
     const bool isValue = std::find(txtValue_.begin(), txtValue_.end(), field) != txtValue_.end();
     const bool isCenter = field == txtCenter_[0] || field == txtCenter_[1];
 

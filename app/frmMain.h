@@ -8,6 +8,8 @@
 // Menu actions carry the item names (mnuDraw, mnuUndo, …); top-level menus are QMenus
 // named mnuFile, mnuPicture, mnuValue, mnuColor, mnuTool and mnuHelp.
 
+#include "LinkedFiles.h"
+
 #include "colorsets/ColorSetCollection.h"
 #include "common/RandomSource.h"
 #include "io/AppSettings.h"
@@ -16,19 +18,27 @@
 
 #include <QIcon>
 #include <QMainWindow>
+#include <QStringList>
 
 #include <array>
 #include <atomic>
+#include <functional>
+#include <optional>
 
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMimeData;
 class QPushButton;
 class QScrollBar;
+class QUrl;
 
 namespace wavory {
 
@@ -83,6 +93,62 @@ class frmMain : public QMainWindow {
     void ShowHidefrmButton();
     void togglePictureWindow();
 
+    // Color set commands (frmMain_colorsets.cpp). The add and copy commands undo their new
+    // set when the editor is cancelled.
+    void cmdAddGColor_Click();
+    void mnuCopyGColor_Click();
+    void cmdGColorEdit_Click();
+    void cmdRemoveGColor_Click();
+    void mnuGcolorInit_Click();
+    // Opens the color set editor on the set at vEditGCnt, modally, with file drops off;
+    // true when it was cancelled.
+    bool ShowColorEditor(int vEditGCnt, bool blnCopyAddFlg);
+    // Color set files: the menu commands with the dialog dlgGColor, and the reading used by
+    // them and by dropped ".cst" files.
+    void mnuGColorLoad_Click();
+    void mnuGColorSave_Click();
+    void mnuGColorAllSave_Click();
+    void LoadColorSetFile(const QString& path);
+
+    // Image saving, clipboard, linked application (frmMain_save.cpp).
+    void SaveImage();
+    void mnuCopy_Click();
+    void mnuShell_Click();
+    // The files written for the linked application, with their times after writing.
+    const std::vector<LinkedFile>& LinkedFiles() const { return linkedFiles_.files(); }
+    // At exit: deletes the recorded files the linked application did not save again.
+    void deleteUnchangedLinkedFiles();
+
+    // Parameter text files, dropped files, help, options (frmMain_files.cpp).
+    // Writes the parameters as the windows show them; false after the failure message.
+    bool OutputText(const QString& fileName);
+    void mnuOutputText_Click();
+    void mnuInputText_Click();
+    // Each file in order: ".cst" (exactly) to LoadColorSetFile, anything else to InputText.
+    void handleDroppedFiles(const QStringList& files);
+    // Opens resources + "help/" + topic with the default handler ("..\help.htm" is the
+    // contents page beside the help folder).
+    void ShowHelpFile(const QString& topic);
+    // The options dialog at a page (1 first, 2 the linked application's path).
+    void ShowOptionsAt(int page);
+
+    // The remembered file names of the three file dialogs: the image save dialog dlg1,
+    // the parameter text dialog dlgText and the color set dialog dlgGColor. Until first set
+    // they come from the folders in the settings (Path, TxtPath, CSetPath); setting one
+    // stores its folder there.
+    enum class FileDialog { Image, Text, ColorSet };
+    QString dialogFileName(FileDialog which);
+    void setDialogFileName(FileDialog which, const QString& fileName);
+
+    // Platform services, replaceable for tests: the default handler of a file, starting a
+    // program with arguments, the folder of the shipped resources.
+    void setUrlOpener(std::function<bool(const QUrl&)> open) { openUrl_ = std::move(open); }
+    void setProgramStarter(std::function<bool(const QString&, const QStringList&)> start) {
+        startProgram_ = std::move(start);
+    }
+    void setResourceFolder(const QString& folder) { resourceFolder_ = folder; }
+    QString resourceFolder() const;
+
   Q_SIGNALS:
     // A drawing has finished (after the controls are unlocked again).
     void drawingFinished();
@@ -91,6 +157,9 @@ class frmMain : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
   private:
     // Layout.
@@ -102,6 +171,15 @@ class frmMain : public QMainWindow {
                      const QKeySequence& key = {});
     void markPending(QObject* command);
     void setCommandEnabled(QObject* command, bool enabled);
+    // Connects a command whose work has arrived and takes it out of the pending ones.
+    void activateCommand(const char* name, const std::function<void()>& handler);
+    void connectColorSetCommands();
+    void connectFileCommands();
+    // The color set list shows the collection's names and selection.
+    void ShowColorSetList();
+    // Drops of files on the window, its frames and its fields.
+    bool acceptsFileDrop(const QMimeData* data) const;
+    void dropFiles(const QMimeData* data);
 
     // Parameter handlers.
     void refreshFromModel();
@@ -126,6 +204,15 @@ class frmMain : public QMainWindow {
 
     frmPicture* picture_ = nullptr;
     frmButton* button_ = nullptr;
+
+    // Sharing: dialog file names, linked files, platform services.
+    std::optional<QString> dlg1FileName_;
+    std::optional<QString> dlgTextFileName_;
+    std::optional<QString> dlgGColorFileName_;
+    LinkedFileList linkedFiles_;
+    std::function<bool(const QUrl&)> openUrl_;
+    std::function<bool(const QString&, const QStringList&)> startProgram_;
+    QString resourceFolder_;
 
     // Drawing state.
     bool drawing_ = false;

@@ -15,12 +15,22 @@ struct ShownMessage {
     MessageButtons buttons;
 };
 
+// One file dialog as it was asked for: which kind, its title, file types and the name
+// it proposed.
+struct FileRequest {
+    bool save;
+    QString title;
+    QString filters;
+    QString fileName;
+};
+
 class ScriptedDialogs : public UserDialogs {
   public:
     std::vector<ShownMessage> shown;
     std::deque<MessageAnswer> answers; // empty: OK, or Yes for a Yes/No box
     std::deque<std::optional<QColor>> colors;
-    std::deque<QString> fileNames;
+    std::deque<QString> fileNames; // empty: the dialog is cancelled
+    std::vector<FileRequest> fileRequests;
     int beeps = 0;
 
     MessageAnswer message(QWidget*, const QString& text, MessageIcon icon,
@@ -35,10 +45,14 @@ class ScriptedDialogs : public UserDialogs {
                    ? MessageAnswer::Ok
                    : MessageAnswer::Yes;
     }
-    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    QString openFileName(QWidget*, const QString& title, const QString& filters,
+                         const QString& fileName) override {
+        fileRequests.push_back({false, title, filters, fileName});
         return nextFileName();
     }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    QString saveFileName(QWidget*, const QString& title, const QString& filters,
+                         const QString& fileName) override {
+        fileRequests.push_back({true, title, filters, fileName});
         return nextFileName();
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override {

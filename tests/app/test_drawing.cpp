@@ -93,15 +93,16 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
         EXPECT_FALSE(find<UpDown>("updValue_0")->isEnabled());
         for (int k = 0; k < kComponentCount; ++k)
             EXPECT_FALSE(component(k)->isEnabled());
-        for (const char* b :
-             {"cmdRndSet", "cmdBig", "cmdSmall", "cmdStrong", "cmdWeak", "cmdSize"}) {
+        for (const char* b : {"cmdRndSet", "cmdBig", "cmdSmall", "cmdStrong", "cmdWeak", "cmdSize",
+                              "cmdSave", "cmdGColorEdit", "cmdAddGColor", "cmdRemoveGColor"}) {
             EXPECT_FALSE(button(b)->isEnabled()) << b;
         }
         for (const char* w : {"txtCenter_0", "txtCenter_1", "txtNizimi", "updNizimi", "hscIso",
                               "labISO", "cbogColor", "cboMode", "labGColor"}) {
             EXPECT_FALSE(find<QWidget>(QLatin1String(w))->isEnabled()) << w;
         }
-        for (const char* a : {"mnuUndo", "mnuSize", "mnuRndSet", "mnuBig", "mnuWeak"}) {
+        for (const char* a : {"mnuUndo", "mnuSize", "mnuRndSet", "mnuBig", "mnuWeak", "mnuSave",
+                              "mnuCopy", "mnuShell", "mnuInputText", "mnuGColorLoad"}) {
             EXPECT_FALSE(action(a)->isEnabled()) << a;
         }
         EXPECT_FALSE(find<QMenu>("mnuValue")->isEnabled());
@@ -125,9 +126,10 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
     EXPECT_FALSE(value(2)->isEnabled());
     EXPECT_TRUE(button("cmdRndSet")->isEnabled());
     EXPECT_TRUE(main->frameWindow()->isEnabled());
-    EXPECT_FALSE(button("cmdSave")->isEnabled()); // not available yet
+    EXPECT_TRUE(button("cmdSave")->isEnabled());
     EXPECT_TRUE(action("mnuRndSet")->isEnabled());
-    EXPECT_FALSE(action("mnuGColorLoad")->isEnabled());
+    EXPECT_TRUE(action("mnuGColorLoad")->isEnabled());
+    EXPECT_TRUE(action("mnuShell")->isEnabled());
 }
 
 TEST_F(Drawing, F5StopsAndAStoppedDrawingBeeps) {

@@ -1,0 +1,127 @@
+// frmMain: saving the picture (SaveImage with the dialog dlg1 and the option dialogs
+// frmJpeg and frmPNG), copying it to the clipboard, and handing it to the linked
+// application.
+
+#include "frmMain.h"
+
+#include "FileDialogs.h"
+#include "ImageSaving.h"
+#include "QtText.h"
+#include "UserDialogs.h"
+#include "frmJpeg.h"
+#include "frmPNG.h"
+#include "frmPicture.h"
+
+#include "common/PathText.h"
+#include "common/ProgramFolder.h"
+#include "io/AtomicFile.h"
+#include "io/BmpWriter.h"
+#include "io/OutputNames.h"
+#include "io/clsTransG.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace wavory {
+
+namespace {
+
+const QString kLinkedAppMessage =
+    QStringLiteral("連携するアプリケーションを正しく設定してください。");
+
+} // namespace
+
+void frmMain::SaveImage() {
+    // The dialog proposes the previous name without its extension.
+    const QString proposal = toQ(TrimDirFname(toStd(dialogFileName(FileDialog::Image))));
+    setDialogFileName(FileDialog::Image, proposal);
+    const QString chosen =
+        dialogs_.saveFileName(this, kSaveDialogTitle, kImageFileFilter, proposal);
+    if (chosen.isEmpty())
+        return;
+    setDialogFileName(FileDialog::Image, chosen);
+
+    // The name exactly as chosen: its end decides the format, no extension is added.
+    const std::string name = toStd(chosen);
+    const Canvas& picture = picture_->canvas();
+    const MessageSink sink = [this](const UserMessage& m) { dialogs_.show(this, m); };
+    const clsTransG codec;
+    AppSettings::PictureSection& options = settings_.Picture;
+
+    const ImageFileFormat format = imageFormatForName(name);
+    std::int16_t code = codec::kWritten;
+    bool cancelled = false;
+    switch (format) {
+    case ImageFileFormat::Bmp:
+        if (const std::error_code ec = writeBmp(name, picture)) {
+            dialogs_.show(this, imageSaveFailureMessage(systemErrorText(ec)));
+            return;
+        }
+        break;
+    case ImageFileFormat::Jpeg: {
+        frmJpeg dialog(options, this);
+        dialog.setSaveAction([&] {
+            code = codec.DCSaveJpeg(picture, name, options.JpegSaveQ, options.JpegSavePrgrs, sink);
+        });
+        setAcceptDrops(false);
+        dialog.exec();
+        setAcceptDrops(true);
+        cancelled = dialog.DialogCancelled();
+        break;
+    }
+    case ImageFileFormat::Png: {
+        frmPNG dialog(options, this);
+        dialog.setSaveAction(
+            [&] { code = codec.DCSavePNG(picture, name, options.PNGSaveQ, sink); });
+        setAcceptDrops(false);
+        dialog.exec();
+        setAcceptDrops(true);
+        cancelled = dialog.DialogCancelled();
+        break;
+    }
+    }
+    if (!cancelled && code != codec::kWritten)
+        dialogs_.show(this, codecSaveFailureMessage(format, code));
+
+    // The parameters beside the image, also when the image was not written.
+    if (settings_.Option.TextOnGrp)
+        OutputText(toQ(companionTextName(name)));
+}
+
+void frmMain::mnuCopy_Click() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(canvasImage(picture_->canvas()));
+}
+
+void frmMain::mnuShell_Click() {
+    const Canvas& picture = picture_->canvas();
+    LinkedFileWrite written = writeLinkedFile(settings_.Picture.Path, picture);
+    if (written.error) {
+        // A folder that is gone or not writable: the program folder, from now on.
+        settings_.Picture.Path = GetPath();
+        written = writeLinkedFile(settings_.Picture.Path, picture);
+        if (written.error) {
+            dialogs_.message(this, toQ(systemErrorText(written.error)), MessageIcon::Critical);
+            return;
+        }
+    }
+    // The full name, whatever folder the other program starts in.
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(written.path, ec);
+    const std::string path = ec ? written.path : full.string();
+    const QString program = toQ(settings_.Option.Shell);
+    const QString file = toQ(path);
+    const bool started = !program.isEmpty() && startProgram_ && startProgram_(program, {file});
+    if (!started) {
+        dialogs_.message(this, kLinkedAppMessage, MessageIcon::Critical);
+        ShowOptionsAt(2);
+    }
+    linkedFiles_.record(path);
+}
+
+void frmMain::deleteUnchangedLinkedFiles() {
+    linkedFiles_.deleteUnchanged();
+}
+
+} // namespace wavory

@@ -1,0 +1,290 @@
+// The color set commands of the main window: add, copy, edit, remove and initialize, the
+// editor they open (modal, drops off, cancel undoing an add or copy), their messages and
+// the color set list that follows the collection.
+
+#include "GradientView.h"
+#include "SharingFixture.h"
+#include "frmColor.h"
+
+#include "colorsets/BuiltinColorSets.h"
+#include "colorsets/ColorEditing.h"
+#include "colorsets/GradientBar.h"
+#include "common/ColorValue.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+
+using namespace wavory;
+using namespace wavory::test;
+
+namespace {
+
+constexpr int kBuiltinCount = 14;
+constexpr int kRgb = 1;
+
+class ColorCommands : public SharingFixture {
+  protected:
+    // The list shows exactly the collection, with its selection.
+    void expectListInStep() {
+        ASSERT_EQ(list()->count(), setCount());
+        for (int i = 0; i < setCount(); ++i)
+            EXPECT_EQ(list()->itemText(i), setName(i)) << i;
+        EXPECT_EQ(list()->currentIndex(), selected());
+    }
+    void fillTo(int count) {
+        ColorSetCollection& sets = main->colorSets();
+        while (sets.getgColorCount() < count) {
+            ASSERT_TRUE(sets.AddGColor("fill", 8));
+            const int i = sets.getgColorCount() - 1;
+            sets.AddColorPoint(i, i, 0, 0);
+            sets.AddColorPoint(i, 0, i, 0);
+        }
+    }
+    static QString editorName(frmColor* e) {
+        return e->findChild<QLineEdit*>(QStringLiteral("txtName"))->text();
+    }
+    static void press(frmColor* e, const char* name) {
+        e->findChild<QPushButton*>(QLatin1String(name))->click();
+    }
+};
+
+TEST_F(ColorCommands, AddOpensTheEditorOnANewSetAndOkKeepsIt) {
+    selectSet(3);
+    bool checked = false;
+    whenOpen<frmColor>([&](frmColor* e) {
+        EXPECT_EQ(e->EditGCnt(), kBuiltinCount);
+        EXPECT_TRUE(e->blnCopyAddFlg());
+        EXPECT_EQ(editorName(e), "新規_01");
+        EXPECT_EQ(e->CCnt(), 4);
+        EXPECT_EQ(e->level(), 8);
+        EXPECT_EQ(e->pointColor(0), 0);
+        EXPECT_EQ(e->pointColor(1), kWhiteColorValue);
+        EXPECT_EQ(e->pointColor(2), kWhiteColorValue);
+        EXPECT_EQ(e->pointColor(3), 0);
+        // The list already shows the new set; drops wait until the editor is closed.
+        EXPECT_EQ(list()->count(), kBuiltinCount + 1);
+        EXPECT_FALSE(main->acceptDrops());
+        checked = true;
+        press(e, "cmdOK");
+    });
+    button("cmdAddGColor")->click();
+    ASSERT_TRUE(checked);
+    EXPECT_EQ(setCount(), kBuiltinCount + 1);
+    EXPECT_EQ(selected(), kBuiltinCount);
+    EXPECT_EQ(list()->currentText(), "新規_01");
+    EXPECT_TRUE(main->acceptDrops());
+    EXPECT_TRUE(dialogs.shown.empty());
+    expectListInStep();
+}
+
+TEST_F(ColorCommands, AddCancelledTakesTheSetAwayAndSelectsTheFormerOne) {
+    selectSet(5);
+    whenOpen<frmColor>([&](frmColor* e) { press(e, "cmdCancel"); });
+    action("mnuAddGColor")->trigger(); // the menu item presses the button
+    EXPECT_EQ(setCount(), kBuiltinCount);
+    EXPECT_EQ(selected(), 5);
+    expectListInStep();
+}
+
+TEST_F(ColorCommands, AddTakesTheFirstFreeNewName) {
+    for (int k = 0; k < 2; ++k) {
+        whenOpen<frmColor>([&](frmColor* e) { press(e, "cmdOK"); });
+        button("cmdAddGColor")->click();
+    }
+    EXPECT_EQ(setName(kBuiltinCount), "新規_01");
+    EXPECT_EQ(setName(kBuiltinCount + 1), "新規_02");
+    QString proposed;
+    whenOpen<frmColor>([&](frmColor* e) {
+        proposed = editorName(e);
+        press(e, "cmdCancel");
+    });
+    button("cmdAddGColor")->click();
+    EXPECT_EQ(proposed, "新規_03");
+}
+
+TEST_F(ColorCommands, AddUpToFiftyThenTheCapacityMessage) {
+    fillTo(49);
+    whenOpen<frmColor>([&](frmColor* e) { press(e, "cmdOK"); });
+    button("cmdAddGColor")->click();
+    EXPECT_EQ(setCount(), 50);
+    EXPECT_TRUE(dialogs.shown.empty());
+    expectListInStep();
+
+    watchForModal();
+    button("cmdAddGColor")->click();
+    QTest::qWait(20);
+    EXPECT_FALSE(modalSeen) << "the editor must not open";
+    EXPECT_EQ(setCount(), 50);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              "作成できる色セットは 50個までです。\r\nこれ以上は追加できません。");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+
+    // The copy command is refused the same way.
+    watchForModal();
+    action("mnuCopyGColor")->trigger();
+    QTest::qWait(20);
+    EXPECT_FALSE(modalSeen);
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(setCount(), 50);
+}
+
+TEST_F(ColorCommands, CopyTwiceNumbersTheCopiesAndCancelRestores) {
+    selectSet(kRgb);
+    const GColor rgb = main->colorSets().at(kRgb);
+    whenOpen<frmColor>([&](frmColor* e) {
+        EXPECT_EQ(editorName(e), "RGBのコピー 1");
+        EXPECT_TRUE(e->blnCopyAddFlg());
+        EXPECT_EQ(e->CCnt(), rgb.colorCount);
+        EXPECT_EQ(e->level(), rgb.colorLevelCount);
+        for (int i = 0; i < rgb.colorCount; ++i)
+            EXPECT_EQ(e->pointColor(i), RgbValue(rgb.r[i], rgb.g[i], rgb.b[i])) << i;
+        press(e, "cmdOK");
+    });
+    action("mnuCopyGColor")->trigger();
+    ASSERT_EQ(setCount(), kBuiltinCount + 1);
+    EXPECT_EQ(setName(kBuiltinCount), "RGBのコピー 1");
+    EXPECT_EQ(main->colorSets().ExistSameGColor(kBuiltinCount), kRgb);
+
+    selectSet(kRgb);
+    QString second;
+    whenOpen<frmColor>([&](frmColor* e) {
+        second = editorName(e);
+        press(e, "cmdCancel");
+    });
+    action("mnuCopyGColor")->trigger();
+    EXPECT_EQ(second, "RGBのコピー 2");
+    EXPECT_EQ(setCount(), kBuiltinCount + 1);
+    EXPECT_EQ(selected(), kRgb);
+    expectListInStep();
+}
+
+TEST_F(ColorCommands, EditWritesTheSetItsNameAndTheGradientBar) {
+    selectSet(2);
+    dialogs.colors.push_back(QColor(10, 20, 30));
+    whenOpen<frmColor>([&](frmColor* e) {
+        EXPECT_EQ(e->EditGCnt(), 2);
+        EXPECT_FALSE(e->blnCopyAddFlg());
+        auto* name = e->findChild<QLineEdit*>(QStringLiteral("txtName"));
+        name->setText(QStringLiteral("虹の改"));
+        QTest::mouseClick(e->findChild<QWidget*>(QStringLiteral("picPoint_1")), Qt::LeftButton);
+        press(e, "cmdOK");
+    });
+    action("mnuEditGColor")->trigger();
+    EXPECT_EQ(setName(2), "虹の改");
+    EXPECT_EQ(list()->itemText(2), "虹の改");
+    const GColor& set = main->colorSets().at(2);
+    EXPECT_EQ(RgbValue(set.r[1], set.g[1], set.b[1]), RgbValue(10, 20, 30));
+    EXPECT_EQ(setCount(), kBuiltinCount);
+    // The bar shows the edited set.
+    auto* bar = find<GradientView>(QStringLiteral("picGrad"));
+    const std::vector<Rgb> expected = gradBarColors(set, bar->barWidth(), 0);
+    ASSERT_FALSE(expected.empty());
+    for (int x : {0, bar->barWidth() / 3, bar->barWidth() - 1}) {
+        const Rgb c = expected[static_cast<std::size_t>(x)];
+        EXPECT_EQ(bar->columnColor(x), qRgb(c.r, c.g, c.b)) << x;
+    }
+
+    // Cancel leaves the set as it is.
+    whenOpen<frmColor>([&](frmColor* e) {
+        e->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("別名"));
+        press(e, "cmdCancel");
+    });
+    button("cmdGColorEdit")->click();
+    EXPECT_EQ(setName(2), "虹の改");
+    expectListInStep();
+}
+
+TEST_F(ColorCommands, FileDropsWaitWhileTheEditorIsOpen) {
+    const QString file = path(QStringLiteral("drop.cst"));
+    writeFile(file, "[ColorSet 0]\r\nColorSetName=dropped\r\nColorCount=2\r\nColorLevelCount=8\r\n"
+                    "Color 0R=1\r\nColor 1R=2\r\n");
+    bool refused = false;
+    whenOpen<frmColor>([&](frmColor* e) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(main.get(), &drop);
+        refused = !drop.isAccepted();
+        press(e, "cmdCancel");
+    });
+    button("cmdGColorEdit")->click();
+    QTest::qWait(20);
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(setCount(), kBuiltinCount);
+}
+
+TEST_F(ColorCommands, RemoveAsksFirst) {
+    selectSet(0);
+    dialogs.answers.push_back(MessageAnswer::Cancel);
+    button("cmdRemoveGColor")->click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "色セット '紫水黄' を削除してよろしいですか？");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
+    EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(setCount(), kBuiltinCount);
+
+    // OK on the first set: the next one moves into its place and is selected.
+    const QString second = setName(1);
+    action("mnuRemoveGColor")->trigger();
+    EXPECT_EQ(setCount(), kBuiltinCount - 1);
+    EXPECT_EQ(selected(), 0);
+    EXPECT_EQ(setName(0), second);
+    expectListInStep();
+
+    // Removing the last set selects the new last one.
+    selectSet(setCount() - 1);
+    button("cmdRemoveGColor")->click();
+    EXPECT_EQ(selected(), setCount() - 1);
+    EXPECT_EQ(setCount(), kBuiltinCount - 2);
+    expectListInStep();
+}
+
+TEST_F(ColorCommands, TheLastSetCannotBeRemoved) {
+    while (setCount() > 1)
+        button("cmdRemoveGColor")->click(); // answered OK
+    dialogs.shown.clear();
+    button("cmdRemoveGColor")->click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "最後の１個は削除できません。");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(setCount(), 1);
+    expectListInStep();
+}
+
+TEST_F(ColorCommands, InitializeAsksYesOrNo) {
+    fillTo(20);
+    selectSet(17);
+    dialogs.answers.push_back(MessageAnswer::No);
+    action("mnuGcolorInit")->trigger();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "すべての色セットを初期化します。\r\n本当によろしいですか？");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
+    EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(setCount(), 20);
+
+    action("mnuGcolorInit")->trigger(); // Yes
+    ASSERT_EQ(setCount(), kBuiltinCount);
+    for (int i = 0; i < kBuiltinCount; ++i) {
+        const GColor& builtin = builtinColorSets()[static_cast<std::size_t>(i)];
+        EXPECT_EQ(main->colorSets().at(i).name, builtin.name) << i;
+        EXPECT_TRUE(sameColors(main->colorSets().at(i), builtin)) << i;
+    }
+    EXPECT_EQ(selected(), 0);
+    expectListInStep();
+}
+
+TEST_F(ColorCommands, EditorHelpOpensItsPage) {
+    writeFile(resources + QStringLiteral("help/gcolor.htm"), "<html></html>");
+    whenOpen<frmColor>([&](frmColor* e) {
+        press(e, "cmdHelp");
+        press(e, "cmdCancel");
+    });
+    button("cmdGColorEdit")->click();
+    ASSERT_EQ(openedUrls.size(), 1u);
+    EXPECT_EQ(openedUrls[0], QUrl::fromLocalFile(resources + QStringLiteral("help/gcolor.htm")));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+} // namespace

@@ -1,0 +1,186 @@
+// The color set file commands of the main window with their dialog dlgGColor: the
+// remembered folder and the names it proposes, reading with the duplicate report, writing
+// one set or all of them, and every message.
+
+#include "SharingFixture.h"
+
+#include "colorsets/ColorSetFile.h"
+#include "common/ProgramFolder.h"
+
+using namespace wavory;
+using namespace wavory::test;
+
+namespace {
+
+constexpr int kBuiltinCount = 14;
+constexpr int kRgb = 1;
+const QString kFilter = QStringLiteral("色セット(*.cst)|*.cst|すべてのﾌｧｲﾙ|*.*");
+
+class ColorFiles : public SharingFixture {
+  protected:
+    // A set file with the points of RGB under another name, and a set of its own.
+    QString twoSetFile() {
+        const QString file = path(QStringLiteral("two.cst"));
+        writeFile(file, "[ColorSet 0]\r\nColorSetName=赤緑青\r\nColorCount=4\r\n"
+                        "ColorLevelCount=8\r\n"
+                        "Color 0R=255\r\nColor 0G=0\r\nColor 0B=0\r\n"
+                        "Color 1R=0\r\nColor 1G=255\r\nColor 1B=0\r\n"
+                        "Color 2R=0\r\nColor 2G=0\r\nColor 2B=255\r\n"
+                        "Color 3R=255\r\nColor 3G=0\r\nColor 3B=0\r\n"
+                        "[ColorSet 1]\r\nColorSetName=二色\r\nColorCount=2\r\nColorLevelCount=3\r\n"
+                        "Color 0R=1\r\nColor 0G=2\r\nColor 0B=3\r\n"
+                        "Color 1R=4\r\nColor 1G=5\r\nColor 1B=6\r\n");
+        return file;
+    }
+};
+
+TEST_F(ColorFiles, FirstLoadStartsInTheColorSetFolderWithTheSamples) {
+    QDir().mkpath(resources + QStringLiteral("colorset"));
+    writeFile(resources + QStringLiteral("colorset/sample.cst"), "[ColorSet 0]\r\n");
+    const QString folder = QString::fromStdString(GetPath()) + QStringLiteral("colorset");
+    QDir(folder).removeRecursively();
+
+    action("mnuGColorLoad")->trigger(); // cancelled
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_FALSE(dialogs.fileRequests[0].save);
+    EXPECT_EQ(dialogs.fileRequests[0].filters, kFilter);
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, folder + QStringLiteral("/*"));
+    EXPECT_EQ(readFile(folder + QStringLiteral("/sample.cst")), "[ColorSet 0]\r\n");
+    // Cancel ends the command without a word.
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(setCount(), kBuiltinCount);
+}
+
+TEST_F(ColorFiles, TheFirstStartFolderGetsTheSamplesToo) {
+    QDir().mkpath(resources + QStringLiteral("colorset"));
+    writeFile(resources + QStringLiteral("colorset/other.cst"), "[ColorSet 0]\r\n");
+    const QString folder = QString::fromStdString(GetPath()) + QStringLiteral("colorset/");
+    QDir(folder).removeRecursively();
+    main->settings().Picture.CSetPath = folder.toStdString(); // as a first start leaves it
+    action("mnuGColorLoad")->trigger();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, folder + QLatin1Char('*'));
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("other.cst")));
+
+    // A folder that exists is left as it is.
+    QFile::remove(folder + QStringLiteral("other.cst"));
+    main->settings().Picture.CSetPath.clear();
+    frmMain again(dialogs, random);
+    again.setResourceFolder(resources);
+    again.mnuGColorLoad_Click();
+    EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("other.cst")));
+}
+
+TEST_F(ColorFiles, TheStoredFolderIsWhereTheDialogOpens) {
+    main->settings().Picture.CSetPath = "/somewhere/sets/";
+    action("mnuGColorLoad")->trigger();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, "/somewhere/sets/*");
+}
+
+TEST_F(ColorFiles, LoadAddsNewSetsAndReportsTheDuplicates) {
+    selectSet(3);
+    dialogs.fileNames.push_back(twoSetFile());
+    action("mnuGColorLoad")->trigger();
+    ASSERT_EQ(setCount(), kBuiltinCount + 1);
+    EXPECT_EQ(setName(kBuiltinCount), "二色");
+    EXPECT_EQ(main->colorSets().at(kBuiltinCount).colorLevelCount, 3);
+    EXPECT_EQ(selected(), kBuiltinCount);
+    EXPECT_EQ(list()->count(), kBuiltinCount + 1);
+    EXPECT_EQ(list()->currentText(), "二色");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "以下の色セットはすでに同じパラメータの物が存在しているため、"
+                                     "追加されませんでした。\r\n赤緑青");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+
+    // The folder is remembered: the next load opens there.
+    EXPECT_EQ(main->settings().Picture.CSetPath, (work.path() + QLatin1Char('/')).toStdString());
+    action("mnuGColorLoad")->trigger();
+    EXPECT_EQ(dialogs.fileRequests.back().fileName, path(QStringLiteral("*")));
+}
+
+TEST_F(ColorFiles, LoadingAMissingFileIsAReadError) {
+    dialogs.fileNames.push_back(path(QStringLiteral("gone.cst")));
+    action("mnuGColorLoad")->trigger();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(
+        dialogs.shown[0].text.startsWith(QStringLiteral("読み込み時にエラーが発生しました。\r\n")))
+        << dialogs.shown[0].text.toStdString();
+    EXPECT_GT(dialogs.shown[0].text.size(),
+              QStringLiteral("読み込み時にエラーが発生しました。\r\n").size());
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(setCount(), kBuiltinCount);
+}
+
+TEST_F(ColorFiles, SaveWritesTheSelectedSetAlone) {
+    dialogs.fileNames.push_back(path(QStringLiteral("first.cst")));
+    action("mnuGColorLoad")->trigger(); // only to remember the folder
+    dialogs.shown.clear();
+
+    selectSet(kRgb);
+    dialogs.fileNames.push_back(path(QStringLiteral("RGB.cst")));
+    action("mnuGColorSave")->trigger();
+    const FileRequest& request = dialogs.fileRequests.back();
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(request.filters, kFilter);
+    EXPECT_EQ(request.fileName, path(QStringLiteral("RGB")));
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    const QByteArray text = readFile(path(QStringLiteral("RGB.cst")));
+    EXPECT_TRUE(text.startsWith("[ColorSet 0]\r\nColorSetName=RGB\r\nColorCount=4\r\n"
+                                "ColorLevelCount=8\r\nColor 0R=255\r\n"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("Color 3B="));
+    EXPECT_FALSE(text.contains("[ColorSet]"));
+    EXPECT_FALSE(text.contains("[ColorSet 1]"));
+}
+
+TEST_F(ColorFiles, SaveAllAndLoadBackAddsNothing) {
+    dialogs.fileNames.push_back(path(QStringLiteral("all.cst")));
+    action("mnuGColorAllSave")->trigger();
+    // The first save dialog proposes "all" in the program's color set folder.
+    EXPECT_EQ(dialogs.fileRequests.back().fileName,
+              QString::fromStdString(GetPath()) + QStringLiteral("colorset/all"));
+    EXPECT_TRUE(dialogs.fileRequests.back().save);
+    const QByteArray text = readFile(path(QStringLiteral("all.cst")));
+    EXPECT_TRUE(text.startsWith("[ColorSet]\r\nCount=14\r\n[ColorSet 0]\r\n"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("[ColorSet 13]"));
+
+    dialogs.fileNames.push_back(path(QStringLiteral("all.cst")));
+    action("mnuGColorLoad")->trigger();
+    EXPECT_EQ(setCount(), kBuiltinCount);
+    EXPECT_EQ(selected(), kBuiltinCount - 1);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    QStringList names;
+    for (int i = 0; i < kBuiltinCount; ++i)
+        names << setName(i);
+    EXPECT_EQ(dialogs.shown[0].text, "以下の色セットはすでに同じパラメータの物が存在しているため、"
+                                     "追加されませんでした。\r\n" +
+                                         names.join(QStringLiteral(", ")));
+}
+
+TEST_F(ColorFiles, WriteFailuresAreReported) {
+    const QString missing = path(QStringLiteral("no/such/folder/x.cst"));
+    for (const char* item : {"mnuGColorSave", "mnuGColorAllSave"}) {
+        dialogs.shown.clear();
+        dialogs.fileNames.push_back(missing);
+        action(item)->trigger();
+        ASSERT_EQ(dialogs.shown.size(), 1u) << item;
+        EXPECT_TRUE(dialogs.shown[0].text.startsWith(
+            QStringLiteral("書き込み時にエラーが発生しました。\r\n")))
+            << item;
+        EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+    }
+    EXPECT_FALSE(QFileInfo::exists(missing));
+}
+
+TEST_F(ColorFiles, CancelledSavesWriteNothing) {
+    action("mnuGColorSave")->trigger();
+    action("mnuGColorAllSave")->trigger();
+    EXPECT_EQ(dialogs.fileRequests.size(), 2u);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(QDir(work.path()).entryList({QStringLiteral("*.cst")}, QDir::Files).isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,356 @@
+// Sharing the picture and the parameters: the clipboard, the linked application with the
+// files it was given, help pages, the parameter text file commands with dlgText, and
+// files dropped on the main window.
+
+#include "ImageSaving.h"
+#include "Resources.h"
+#include "SharingFixture.h"
+
+#include "common/ProgramFolder.h"
+#include "io/BmpReader.h"
+#include "io/ParamTextFile.h"
+
+#include <QClipboard>
+#include <QDropEvent>
+#include <QFileDevice>
+#include <QMimeData>
+
+#include <filesystem>
+
+using namespace wavory;
+using namespace wavory::test;
+
+namespace {
+
+const QString kTextFilter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|すべてのﾌｧｲﾙ|*.*");
+const QString kLinkMessage = QStringLiteral("連携するアプリケーションを正しく設定してください。");
+const QString kOptionsPlaceholder = QStringLiteral("オプション画面（ページ 2）は準備中です。");
+
+class Sharing : public SharingFixture {
+  protected:
+    void SetUp() override {
+        SharingFixture::SetUp();
+        simpleParameters();
+        find<QLineEdit>(QStringLiteral("txtNizimi"))->setText(QStringLiteral("0"));
+        main->SetImageSize(40, 30);
+        button("cmdDraw")->click();
+    }
+    void TearDown() override {
+        if (!previousDir.isEmpty())
+            QDir::setCurrent(previousDir);
+        SharingFixture::TearDown();
+    }
+    void workInTestFolder() {
+        previousDir = QDir::currentPath();
+        QDir::setCurrent(work.path());
+    }
+    Canvas readBmp(const QString& file) {
+        const QByteArray bytes = readFile(file);
+        return decodeBmp(std::string_view(bytes.constData(), bytes.size())).value_or(Canvas());
+    }
+    static void removeLinkedFiles(const QString& folder) {
+        QDir dir(folder);
+        for (const QString& f : dir.entryList({QStringLiteral("名称未設定*.bmp")}, QDir::Files))
+            dir.remove(f);
+    }
+    void drop(QObject* target, const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &dropped);
+        QTest::qWait(30); // the files are read once the drop has finished
+    }
+    // A parameter file that differs from the shown parameters in the first period.
+    QString parameterFile(const QString& name, const char* period) {
+        ParamFields fields = main->currentFields();
+        fields.values[0] = period;
+        const QString file = path(name);
+        EXPECT_FALSE(wavory::OutputText(file.toStdString(), fields, "RGB"));
+        return file;
+    }
+
+    QString previousDir;
+};
+
+TEST_F(Sharing, CopyPutsThePictureOnTheClipboard) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QImage expected = canvasImage(main->picture()->canvas());
+    ASSERT_FALSE(expected.isNull());
+    clipboard->setText(QStringLiteral("old"));
+    action("mnuCopy")->trigger();
+    EXPECT_EQ(clipboard->image().convertToFormat(QImage::Format_RGB888), expected);
+
+    // Ctrl+C in the picture window runs the same command.
+    clipboard->setText(QStringLiteral("old"));
+    main->picture()->show();
+    QApplication::setActiveWindow(main->picture());
+    ASSERT_TRUE(waitFor([&] { return main->picture()->isActiveWindow(); }));
+    QTest::keyClick(main->picture(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->image().convertToFormat(QImage::Format_RGB888), expected);
+}
+
+TEST_F(Sharing, LinkedApplicationGetsTheNextNumberedFile) {
+    workInTestFolder();
+    writeFile(path(QStringLiteral("名称未設定1.bmp")), "x");
+    writeFile(path(QStringLiteral("名称未設定2.bmp")), "x");
+    main->settings().Option.Shell = "/opt/paint program/paint";
+    action("mnuShell")->trigger();
+
+    const QString expected = path(QStringLiteral("名称未設定3.bmp"));
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].first, "/opt/paint program/paint");
+    EXPECT_EQ(started[0].second, QStringList{expected});
+    EXPECT_EQ(readBmp(expected), main->picture()->canvas());
+    EXPECT_TRUE(dialogs.shown.empty());
+    ASSERT_EQ(main->LinkedFiles().size(), 1u);
+    EXPECT_EQ(QString::fromStdString(main->LinkedFiles()[0].path.string()), expected);
+}
+
+TEST_F(Sharing, AFolderThatIsGoneFallsBackToTheProgramFolder) {
+    const QString home = QString::fromStdString(GetPath());
+    removeLinkedFiles(home);
+    main->settings().Picture.Path = (work.path() + QStringLiteral("/gone/")).toStdString();
+    main->settings().Option.Shell = "paint";
+    action("mnuShell")->trigger();
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(started[0].second, QStringList{home + QStringLiteral("名称未設定1.bmp")});
+    EXPECT_EQ(main->settings().Picture.Path, GetPath());
+
+    // Later launches in this run use the program folder as well.
+    action("mnuShell")->trigger();
+    ASSERT_EQ(started.size(), 2u);
+    EXPECT_EQ(started[1].second, QStringList{home + QStringLiteral("名称未設定2.bmp")});
+    EXPECT_TRUE(dialogs.shown.empty());
+    removeLinkedFiles(home);
+}
+
+TEST_F(Sharing, NoWritableFolderAtAllShowsTheFailure) {
+    // The program folder is replaced by a plain file, so nothing can be written there.
+    const QByteArray home = qgetenv("WAVORY_HOME");
+    const QString blocked = path(QStringLiteral("blocked"));
+    writeFile(blocked, "not a folder");
+    qputenv("WAVORY_HOME", blocked.toLocal8Bit());
+    main->settings().Picture.Path = (work.path() + QStringLiteral("/gone/")).toStdString();
+    main->settings().Option.Shell = "paint";
+    action("mnuShell")->trigger();
+    qputenv("WAVORY_HOME", home);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+    EXPECT_FALSE(dialogs.shown[0].text.isEmpty());
+    EXPECT_TRUE(started.empty());
+    EXPECT_TRUE(main->LinkedFiles().empty());
+}
+
+TEST_F(Sharing, AMissingOrFailingApplicationAsksForTheOptions) {
+    workInTestFolder();
+    main->settings().Option.Shell.clear();
+    action("mnuShell")->trigger();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].text, kLinkMessage);
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(dialogs.shown[1].text, kOptionsPlaceholder);
+    EXPECT_TRUE(started.empty());
+    // The file was written and is recorded all the same.
+    EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("名称未設定1.bmp"))));
+    EXPECT_EQ(main->LinkedFiles().size(), 1u);
+
+    main->settings().Option.Shell = "paint";
+    startResult = false;
+    action("mnuShell")->trigger();
+    ASSERT_EQ(dialogs.shown.size(), 4u);
+    EXPECT_EQ(dialogs.shown[2].text, kLinkMessage);
+    EXPECT_EQ(dialogs.shown[3].text, kOptionsPlaceholder);
+    EXPECT_EQ(started.size(), 1u); // not retried
+    EXPECT_EQ(main->LinkedFiles().size(), 2u);
+}
+
+TEST_F(Sharing, TheRealLaunchTakesAProgramPathWithBlanks) {
+    // A window with the platform's own starter.
+    frmMain other(dialogs, random);
+    workInTestFolder();
+    QDir().mkpath(path(QStringLiteral("my tools")));
+    const QString script = path(QStringLiteral("my tools/record args"));
+    const QString out = path(QStringLiteral("args.txt"));
+    writeFile(script, ("#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + out + "'\n").toUtf8());
+    QFile::setPermissions(script,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    other.settings().Option.Shell = script.toStdString();
+    other.mnuShell_Click();
+    ASSERT_TRUE(waitFor([&] { return readFile(out).endsWith('\n'); }, 5000));
+    EXPECT_EQ(QString::fromUtf8(readFile(out)), path(QStringLiteral("名称未設定1.bmp")) + '\n');
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    other.settings().Option.Shell = path(QStringLiteral("no such program")).toStdString();
+    other.mnuShell_Click();
+    ASSERT_GE(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, kLinkMessage);
+}
+
+TEST_F(Sharing, OnlyUnchangedLinkedFilesAreDeleted) {
+    workInTestFolder();
+    main->settings().Option.Shell = "paint";
+    for (int i = 0; i < 3; ++i)
+        action("mnuShell")->trigger();
+    ASSERT_EQ(main->LinkedFiles().size(), 3u);
+    const std::filesystem::path first = main->LinkedFiles()[0].path;
+    const std::filesystem::path second = main->LinkedFiles()[1].path;
+    const std::filesystem::path third = main->LinkedFiles()[2].path;
+    // The other program saved the second file again; the third is gone already.
+    writeFile(QString::fromStdString(second.string()), "edited");
+    std::filesystem::last_write_time(second, main->LinkedFiles()[1].time + std::chrono::seconds(2));
+    std::filesystem::remove(third);
+
+    main->deleteUnchangedLinkedFiles();
+    EXPECT_FALSE(std::filesystem::exists(first));
+    EXPECT_TRUE(std::filesystem::exists(second));
+    EXPECT_TRUE(main->LinkedFiles().empty());
+}
+
+TEST_F(Sharing, HelpPagesOpenWithTheDefaultHandler) {
+    writeFile(resources + QStringLiteral("help.htm"), "<html></html>");
+    writeFile(resources + QStringLiteral("help/button.htm"), "<html></html>");
+    action("mnuPrintHelp")->trigger();
+    ASSERT_EQ(openedUrls.size(), 1u);
+    EXPECT_EQ(openedUrls[0], QUrl::fromLocalFile(resources + QStringLiteral("help.htm")));
+
+    // F1 in the main window, forwarded from the picture window, and in the frame window.
+    QApplication::setActiveWindow(main.get());
+    ASSERT_TRUE(waitFor([&] { return main->isActiveWindow(); }));
+    QTest::keyClick(main.get(), Qt::Key_F1);
+    ASSERT_EQ(openedUrls.size(), 2u);
+    main->picture()->show();
+    QApplication::setActiveWindow(main->picture());
+    ASSERT_TRUE(waitFor([&] { return main->picture()->isActiveWindow(); }));
+    QTest::keyClick(main->picture(), Qt::Key_F1);
+    ASSERT_EQ(openedUrls.size(), 3u);
+    EXPECT_EQ(openedUrls[2], openedUrls[0]);
+    main->frameWindow()->show();
+    QApplication::setActiveWindow(main->frameWindow());
+    ASSERT_TRUE(waitFor([&] { return main->frameWindow()->isActiveWindow(); }));
+    QTest::keyClick(main->frameWindow(), Qt::Key_F1);
+    ASSERT_EQ(openedUrls.size(), 4u);
+    EXPECT_EQ(openedUrls[3], QUrl::fromLocalFile(resources + QStringLiteral("help/button.htm")));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Sharing, HelpFailuresShowTheirCode) {
+    main->ShowHelpFile(QStringLiteral("anim.htm")); // not there
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "ヘルプを表示できません。\r\nRet= 2");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(openedUrls.empty());
+
+    writeFile(resources + QStringLiteral("help/anim.htm"), "<html></html>");
+    openResult = false;
+    main->ShowHelpFile(QStringLiteral("anim.htm"));
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, "ヘルプを表示できません。\r\nRet= 31");
+}
+
+TEST(Resources, FoundBesideTheProgramOrInstalled) {
+    QTemporaryDir dir;
+    const QString bin = dir.path() + QStringLiteral("/bin");
+    QDir().mkpath(bin);
+    EXPECT_EQ(findResourceFolder(bin), bin + QStringLiteral("/resources/"));
+    QDir().mkpath(dir.path() + QStringLiteral("/share/wavory"));
+    EXPECT_EQ(findResourceFolder(bin), dir.path() + QStringLiteral("/share/wavory/"));
+    QDir().mkpath(bin + QStringLiteral("/resources"));
+    EXPECT_EQ(findResourceFolder(bin), bin + QStringLiteral("/resources/"));
+
+    EXPECT_EQ(helpFilePath(QStringLiteral("/r/"), QStringLiteral("..\\help.htm")), "/r/help.htm");
+    EXPECT_EQ(helpFilePath(QStringLiteral("/r/"), QStringLiteral("gcolor.htm")),
+              "/r/help/gcolor.htm");
+}
+
+TEST_F(Sharing, TextFileCommandsShareTheirDialog) {
+    action("mnuOutputText")->trigger(); // cancelled
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_TRUE(dialogs.fileRequests[0].save);
+    EXPECT_EQ(dialogs.fileRequests[0].filters, kTextFilter);
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, "名称未設定");
+
+    // No extension is added; the next proposal drops the one given.
+    dialogs.fileNames.push_back(path(QStringLiteral("plain")));
+    action("mnuOutputText")->trigger();
+    EXPECT_TRUE(readText(path(QStringLiteral("plain"))).startsWith("[書き出しフォーマット番号]"));
+    dialogs.fileNames.push_back(path(QStringLiteral("wave.txt")));
+    action("mnuOutputText")->trigger();
+    EXPECT_EQ(dialogs.fileRequests.back().fileName, path(QStringLiteral("plain")));
+    EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("wave.txt"))));
+    EXPECT_EQ(main->settings().Picture.TxtPath, (work.path() + QLatin1Char('/')).toStdString());
+
+    // Reading proposes the same name unchanged, reads it and draws.
+    value(0)->setText(QStringLiteral("77"));
+    int drawn = 0;
+    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++drawn; });
+    dialogs.fileNames.push_back(path(QStringLiteral("wave.txt")));
+    action("mnuInputText")->trigger();
+    EXPECT_FALSE(dialogs.fileRequests.back().save);
+    EXPECT_EQ(dialogs.fileRequests.back().filters, kTextFilter);
+    EXPECT_EQ(dialogs.fileRequests.back().fileName, path(QStringLiteral("wave.txt")));
+    EXPECT_EQ(text(0), "30");
+    EXPECT_EQ(drawn, 1);
+
+    action("mnuInputText")->trigger(); // cancelled: nothing
+    EXPECT_EQ(drawn, 1);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Sharing, TextFileFailuresAreReported) {
+    dialogs.fileNames.push_back(path(QStringLiteral("gone/p.txt")));
+    action("mnuOutputText")->trigger();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(
+        dialogs.shown[0].text.startsWith(QStringLiteral("書き込み時にエラーが発生しました。\r\n")));
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+
+    writeFile(path(QStringLiteral("other.txt")), "hello\r\nworld\r\n");
+    dialogs.fileNames.push_back(path(QStringLiteral("other.txt")));
+    action("mnuInputText")->trigger();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, "このファイルは読み込めません。");
+}
+
+TEST_F(Sharing, DroppedFilesAreRoutedByExtensionInOrder) {
+    const int sets = setCount();
+    const QString set = path(QStringLiteral("drop.cst"));
+    writeFile(set, "[ColorSet 0]\r\nColorSetName=落とした\r\nColorCount=2\r\nColorLevelCount=8\r\n"
+                   "Color 0R=9\r\nColor 1G=9\r\n");
+    const QString upper = path(QStringLiteral("upper.CST"));
+    writeFile(upper, readFile(set));
+    const QString first = parameterFile(QStringLiteral("first.txt"), "111");
+    const QString last = parameterFile(QStringLiteral("last.txt"), "222");
+    int drawn = 0;
+    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++drawn; });
+
+    drop(main.get(), {QUrl::fromLocalFile(set), QUrl::fromLocalFile(upper),
+                      QUrl::fromLocalFile(first), QUrl::fromLocalFile(last)});
+    ASSERT_TRUE(waitFor([&] { return drawn == 2; }));
+    EXPECT_EQ(setCount(), sets + 1);
+    EXPECT_EQ(setName(sets), "落とした");
+    // "CST" is not "cst": the parameter reader refuses it.
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "このファイルは読み込めません。");
+    // The last parameter file decides the drawing; its set name selected RGB again.
+    EXPECT_EQ(text(0), "222");
+    EXPECT_EQ(list()->currentText(), "RGB");
+}
+
+TEST_F(Sharing, DropsOnFieldsAndFramesAreTheWindowsDrops) {
+    const QString file = parameterFile(QStringLiteral("field.txt"), "333");
+    drop(value(1), {QUrl::fromLocalFile(file)});
+    EXPECT_EQ(text(0), "333");
+    EXPECT_EQ(text(1), "100"); // the field did not take the name as text
+
+    const QString again = parameterFile(QStringLiteral("frame.txt"), "444");
+    drop(find<QWidget>(QStringLiteral("Frame2")), {QUrl::fromLocalFile(again)});
+    EXPECT_EQ(text(0), "444");
+
+    // Anything but local files is ignored.
+    drop(main.get(), {QUrl(QStringLiteral("https://example.org/x.txt"))});
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+} // namespace
