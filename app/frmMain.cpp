@@ -3,9 +3,11 @@
 #include "DrawIcons.h"
 #include "FieldInput.h"
 #include "GradientView.h"
+#include "SingleInstance.h"
 #include "UpDown.h"
 #include "UserDialogs.h"
 #include "frmButton.h"
+#include "frmHelp.h"
 #include "frmPicture.h"
 
 #include "colorsets/BuiltinColorSets.h"
@@ -82,6 +84,7 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     picture_->setImageSize(200, 200);
     button_ = new frmButton(
         dialogs_, [this] { return QSize(picture_->imageWidth(), picture_->imageHeight()); }, this);
+    help_ = new frmHelp(this);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("frmMainClient"));
@@ -111,6 +114,7 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
             [this] { mnuPictureWindow_->setChecked(false); });
     connect(picture_, &frmPicture::keyForwarded, this, &frmMain::forwardKey);
     connect(button_, &frmButton::closedByUser, this, [this] { mnuButton_->setChecked(false); });
+    connect(help_, &frmHelp::closedByUser, this, [this] { mnuEasyHelp_->setChecked(false); });
     picture_->setPopupMenu(mnuPicture_);
 
     // The color sets: built-in until the color set file is read at start-up.
@@ -486,10 +490,14 @@ void frmMain::buildMenus() {
         mnuButton_->setChecked(!mnuButton_->isChecked());
         ShowHidefrmButton();
     });
-    QAction* help = addItem(mnuTool_, "mnuEasyHelp", QStringLiteral("ヘルプウィンドウの表示(&H)"));
-    help->setCheckable(true);
-    markPending(help);
-    markPending(addItem(mnuTool_, "mnuOrderForms", QStringLiteral("ウィンドウの整列(&O)")));
+    mnuEasyHelp_ = addItem(mnuTool_, "mnuEasyHelp", QStringLiteral("ヘルプウィンドウの表示(&H)"));
+    mnuEasyHelp_->setCheckable(true);
+    connect(mnuEasyHelp_, &QAction::triggered, this, [this] {
+        mnuEasyHelp_->setChecked(!mnuEasyHelp_->isChecked());
+        ShowHidefrmHelp();
+    });
+    connect(addItem(mnuTool_, "mnuOrderForms", QStringLiteral("ウィンドウの整列(&O)")),
+            &QAction::triggered, this, &frmMain::ArrangeWindows);
     mnuTool_->addSeparator();
     markPending(addItem(mnuTool_, "mnuAnim", QStringLiteral("簡易アニメーション作成(&A)...")));
     mnuTool_->addSeparator();
@@ -499,7 +507,8 @@ void frmMain::buildMenus() {
     markPending(
         addItem(mnuHelp_, "mnuPrintHelp", QStringLiteral("目次..."), QKeySequence(Qt::Key_F1)));
     mnuHelp_->addSeparator();
-    markPending(addItem(mnuHelp_, "mnuVersion", QStringLiteral("バージョン情報(&A)...")));
+    connect(addItem(mnuHelp_, "mnuVersion", QStringLiteral("バージョン情報(&A)...")),
+            &QAction::triggered, this, &frmMain::mnuVersion_Click);
 }
 
 void frmMain::togglePictureWindow() {
@@ -580,28 +589,19 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
 
 void frmMain::changeEvent(QEvent* e) {
     // Minimizing or restoring the main window takes the visible secondary windows along.
-    if (e->type() == QEvent::WindowStateChange) {
-        const Qt::WindowStates state = windowState() & ~Qt::WindowActive;
-        for (QWidget* w : {static_cast<QWidget*>(picture_), static_cast<QWidget*>(button_)}) {
-            if (w && w->isVisible())
-                w->setWindowState(state);
-        }
-    }
+    if (e->type() == QEvent::WindowStateChange)
+        followWindowState();
     QMainWindow::changeEvent(e);
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {
-    // A running drawing ends at its next check; the windows close with the program.
-    if (drawing_)
-        DrawStop();
-    QMainWindow::closeEvent(e);
-    if (e->isAccepted()) {
-        picture_->allowClose();
-        picture_->close();
-        button_->allowClose();
-        button_->close();
-        QCoreApplication::quit();
+    // Every way of closing the main window (close box, window manager, "終了(&X)", the
+    // session ending) is the exit procedure; a cancelled confirmation keeps the program.
+    if (QuitApp() == 1) {
+        e->ignore();
+        return;
     }
+    e->accept();
 }
 
 } // namespace wavory

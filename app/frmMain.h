@@ -9,6 +9,7 @@
 // named mnuFile, mnuPicture, mnuValue, mnuColor, mnuTool and mnuHelp.
 
 #include "LinkedFiles.h"
+#include "FileDialogNames.h"
 
 #include "colorsets/ColorSetCollection.h"
 #include "common/RandomSource.h"
@@ -18,12 +19,14 @@
 
 #include <QIcon>
 #include <QMainWindow>
+#include <QMargins>
 #include <QStringList>
 
 #include <array>
 #include <atomic>
 #include <functional>
 #include <optional>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -31,6 +34,7 @@ class QComboBox;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -43,8 +47,10 @@ class QUrl;
 namespace wavory {
 
 class frmButton;
+class frmHelp;
 class frmPicture;
 class GradientView;
+class SingleInstance;
 class UpDown;
 class UserDialogs;
 
@@ -57,6 +63,7 @@ class frmMain : public QMainWindow {
 
     frmPicture* picture() const { return picture_; }
     frmButton* frameWindow() const { return button_; }
+    frmHelp* helpWindow() const { return help_; }
     ColorSetCollection& colorSets() { return colorSets_; }
     const ParamModel& model() const { return model_; }
     // The persisted options; the draw command reads DrewBeep and ActiveAfterDrawing, the
@@ -148,10 +155,43 @@ class frmMain : public QMainWindow {
     }
     void setResourceFolder(const QString& folder) { resourceFolder_ = folder; }
     QString resourceFolder() const;
+    // ---- Start-up, exit and the windows as a whole (frmMain_startup.cpp,
+    // frmMain_windows.cpp).
+
+    // Start-up up to showing the main window; the first drawing (from the command line,
+    // "Graphic.ini" or a random setting) follows from the event loop and ends with
+    // startupFinished. False when another copy of the program runs: the refusal has been
+    // shown, no file was touched and the caller ends the process.
+    bool Form_Load(const QStringList& arguments);
+    // The exit procedure: 1 when the user cancelled (the main window stays open);
+    // otherwise everything is saved and the process is ended (0 is returned only when the
+    // process end was replaced, as in tests).
+    int QuitApp();
+    // What ends the process at the end of QuitApp; by default every window is hidden and
+    // the event loops are left.
+    void setProcessEnd(std::function<void()> end) { processEnd_ = std::move(end); }
+    bool isFirstStart() const { return firstStart_; }
+
+    // The file names the file dialogs remember.
+    FileDialogNames& fileDialogNames() { return dialogFileNames_; }
+
+    // The easy help window toggle; ArrangeWindows puts the help, frame and picture windows
+    // around the main window.
+    void ShowHidefrmHelp();
+    void ArrangeWindows();
+    // The frame of a window the window manager has framed already, for those not framed
+    // yet (zero without a window manager).
+    QMargins frameEstimate() const;
+    // Shows a dialog the main window opens modally, with dropped files refused meanwhile.
+    int showModal(QDialog& dialog);
+    // The version dialog.
+    void mnuVersion_Click();
 
   Q_SIGNALS:
     // A drawing has finished (after the controls are unlocked again).
     void drawingFinished();
+    // Start-up is complete: the first drawing has been made or refused.
+    void startupFinished();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -162,6 +202,17 @@ class frmMain : public QMainWindow {
     void dropEvent(QDropEvent* e) override;
 
   private:
+    // Start-up and exit.
+    void FirstDrawing(const QStringList& arguments);
+    void listColorSets();
+    void showWelcome(bool& hello);
+    // Minimizing or restoring the main window takes the visible other windows along.
+    void followWindowState();
+    // Gives the main window its outer height.
+    void fitMainWindowHeight();
+    // The main window's place on a first start: the group of windows centred on the screen.
+    void placeFirstStart();
+
     // Layout.
     void buildValueFrame();
     void buildPictureFrame();
@@ -204,11 +255,16 @@ class frmMain : public QMainWindow {
 
     frmPicture* picture_ = nullptr;
     frmButton* button_ = nullptr;
+    frmHelp* help_ = nullptr;
+
+    // Start-up and exit.
+    std::unique_ptr<SingleInstance> instance_;
+    std::function<void()> processEnd_;
+    FileDialogNames dialogFileNames_;
+    bool firstStart_ = false;
+    bool quitting_ = false;
 
     // Sharing: dialog file names, linked files, platform services.
-    std::optional<QString> dlg1FileName_;
-    std::optional<QString> dlgTextFileName_;
-    std::optional<QString> dlgGColorFileName_;
     LinkedFileList linkedFiles_;
     std::function<bool(const QUrl&)> openUrl_;
     std::function<bool(const QString&, const QStringList&)> startProgram_;
@@ -265,6 +321,7 @@ class frmMain : public QMainWindow {
     QAction* mnuUndo_ = nullptr;
     QAction* mnuPictureWindow_ = nullptr;
     QAction* mnuButton_ = nullptr;
+    QAction* mnuEasyHelp_ = nullptr;
 };
 
 } // namespace wavory

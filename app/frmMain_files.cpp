@@ -66,27 +66,29 @@ void frmMain::connectFileCommands() {
 }
 
 QString frmMain::dialogFileName(FileDialog which) {
+    // Start-up sets the names from the stored folders; a window that did not run start-up
+    // (tests) takes the same defaults on first use.
     switch (which) {
     case FileDialog::Image:
-        if (!dlg1FileName_)
-            dlg1FileName_ = toQ(settings_.Picture.Path) + kUntitledName;
-        return *dlg1FileName_;
+        if (dialogFileNames_.image.isEmpty())
+            dialogFileNames_.image = toQ(settings_.Picture.Path) + kUntitledName;
+        return dialogFileNames_.image;
     case FileDialog::Text:
-        if (!dlgTextFileName_)
-            dlgTextFileName_ = toQ(settings_.Picture.TxtPath) + kUntitledName;
-        return *dlgTextFileName_;
-    case FileDialog::ColorSet:
-        if (!dlgGColorFileName_) {
-            // Without a stored folder: the "colorset" folder of the program folder.
-            const QString programSets = toQ(GetPath()) + QStringLiteral("colorset/");
-            dlgGColorFileName_ = settings_.Picture.CSetPath.empty()
-                                     ? programSets + QLatin1Char('*')
-                                     : toQ(settings_.Picture.CSetPath);
-            // A new "colorset" folder there starts with the shipped sample sets.
-            if (toQ(TrimDir(toStd(*dlgGColorFileName_))) == programSets)
-                provideColorSetFolder(programSets, resourceFolder());
-        }
-        return *dlgGColorFileName_;
+        if (dialogFileNames_.text.isEmpty())
+            dialogFileNames_.text = toQ(settings_.Picture.TxtPath) + kUntitledName;
+        return dialogFileNames_.text;
+    case FileDialog::ColorSet: {
+        // Without a stored folder: the "colorset" folder of the program folder.
+        const QString programSets = toQ(GetPath()) + QStringLiteral("colorset/");
+        if (dialogFileNames_.colorSet.isEmpty())
+            dialogFileNames_.colorSet = settings_.Picture.CSetPath.empty()
+                                            ? programSets + QLatin1Char('*')
+                                            : toQ(settings_.Picture.CSetPath);
+        // A new "colorset" folder there starts with the shipped sample sets.
+        if (toQ(TrimDir(toStd(dialogFileNames_.colorSet))) == programSets)
+            provideColorSetFolder(programSets, resourceFolder());
+        return dialogFileNames_.colorSet;
+    }
     }
     return {};
 }
@@ -95,15 +97,15 @@ void frmMain::setDialogFileName(FileDialog which, const QString& fileName) {
     const std::string folder = TrimDir(toStd(fileName));
     switch (which) {
     case FileDialog::Image:
-        dlg1FileName_ = fileName;
+        dialogFileNames_.image = fileName;
         settings_.Picture.Path = folder;
         break;
     case FileDialog::Text:
-        dlgTextFileName_ = fileName;
+        dialogFileNames_.text = fileName;
         settings_.Picture.TxtPath = folder;
         break;
     case FileDialog::ColorSet:
-        dlgGColorFileName_ = fileName;
+        dialogFileNames_.colorSet = fileName;
         settings_.Picture.CSetPath = folder;
         break;
     }

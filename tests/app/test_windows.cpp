@@ -328,12 +328,12 @@ TEST_F(Windows, MenuTreeCaptionsAndKeys) {
         {"mnuGcolorInit", "色セットの初期化(&I)", {}, true},
         {"mnuPictureWindow", "ピクチャウィンドウの表示(&P)", {}, true},
         {"mnuButton", "枠ウィンドウの表示(&B)", {}, true},
-        {"mnuEasyHelp", "ヘルプウィンドウの表示(&H)", {}, false},
-        {"mnuOrderForms", "ウィンドウの整列(&O)", {}, false},
+        {"mnuEasyHelp", "ヘルプウィンドウの表示(&H)", {}, true},
+        {"mnuOrderForms", "ウィンドウの整列(&O)", {}, true},
         {"mnuAnim", "簡易アニメーション作成(&A)...", {}, false},
         {"mnuOption", "オプション(&O)...", {}, false},
         {"mnuPrintHelp", "目次...", QKeySequence("F1"), true},
-        {"mnuVersion", "バージョン情報(&A)...", {}, false},
+        {"mnuVersion", "バージョン情報(&A)...", {}, true},
     };
     for (const Item& item : items) {
         QAction* a = action(item.name);

@@ -1,0 +1,38 @@
+#pragma once
+// Placing top-level windows by their outer (frame) rectangle under a window manager that
+// frames them only after they are mapped: until then Qt knows no frame, and moving an
+// already created window would place its client area instead of its frame.
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+
+#include <functional>
+
+class QWidget;
+
+namespace wavory {
+
+// True once the window manager's frame around the window is known.
+bool hasWindowFrame(const QWidget* window);
+
+// The frame's widths around the client area (zero while unknown).
+QMargins windowFrameMargins(const QWidget* window);
+
+// The outer rectangle; for a window without a known frame the client size grown by
+// `estimate` (the frame of another window of the program).
+QRect outerRect(const QWidget* window, const QMargins& estimate);
+
+// Puts the window's frame (title bar included) at `topLeft`, whether or not the window
+// has been created, shown or framed yet.
+void moveFrameTo(QWidget* window, QPoint topLeft);
+
+// Brings a window back onto its screen by the rule of ChkFormPos(WindowRect, ScreenSize),
+// moving it only when the rule changes its place.
+void pullOntoScreen(QWidget* window, const QMargins& estimate);
+
+// Calls `action` once, as soon as the window has a frame (looked at for a few seconds
+// after the call; without a window manager nothing happens).
+void whenWindowFramed(QWidget* window, std::function<void()> action);
+
+} // namespace wavory

@@ -1,0 +1,26 @@
+#include "frmHelp.h"
+
+#include <QCloseEvent>
+
+namespace wavory {
+
+frmHelp::frmHelp(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint) {
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("簡易ヘルプ"));
+    setProperty("helpTopic", 0);
+    setAutoFillBackground(true);
+    resize(width(), kClientHeight);
+}
+
+void frmHelp::closeEvent(QCloseEvent* e) {
+    if (!closing_) {
+        e->ignore();
+        hide();
+        Q_EMIT closedByUser();
+        return;
+    }
+    QWidget::closeEvent(e);
+}
+
+} // namespace wavory

@@ -1,0 +1,459 @@
+// Start-up and exit as a user meets them: first start versus stored settings, everything
+// surviving a quit and a new start, the quit confirmation, a second copy, a damaged color
+// set file, a broken "Graphic.ini" and the command line.
+
+#include "StartupFixture.h"
+
+#include "QtText.h"
+#include "frmButton.h"
+#include "frmHelp.h"
+#include "frmPicture.h"
+
+#include "colorsets/ColorSetFileCommands.h"
+#include "io/ParamTextFile.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLockFile>
+#include <QScreen>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace wavory;
+using namespace wavory::test;
+
+namespace {
+
+const QString kFiles[] = {QStringLiteral("wavory.ini"), QStringLiteral("Tileview.ini"),
+                          QStringLiteral("default.cst"), QStringLiteral("Graphic.ini")};
+
+QAction* action(frmMain& main, const char* name) {
+    return main.findChild<QAction*>(QLatin1String(name));
+}
+
+std::string paramText(frmMain& main) {
+    const GColor* set = main.colorSets().selectedSet();
+    return formatParamText(main.currentFields(), set ? set->name : std::string());
+}
+
+// A parameter set that draws quickly and is easy to recognise.
+ParamFields knownFields() {
+    ParamFields f;
+    f.componentOn = {true, false, false, true, false, false, false, false};
+    f.values = {"37", "120", "1", "0", "1", "0", "45", "90", "60",
+                "2",  "1",   "0", "1", "0", "1", "0",  "1",  "0"};
+    f.center = {"3", "-4"};
+    f.width = 64;
+    f.height = 48;
+    f.phase = 17;
+    f.frame.enabled = true;
+    f.frame.color = 0x123456;
+    f.frame.senmei = 30;
+    f.frame.width = "6";
+    f.frame.height = "6";
+    return f;
+}
+
+class Startup : public StartupFixture {};
+
+} // namespace
+
+TEST_F(Startup, FirstStartGreetsShowsArrangesAndDraws) {
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    frmMain& main = *run.main;
+    EXPECT_TRUE(main.isFirstStart());
+    // The welcome dialog came first, its box unchecked (Hello is off before reading).
+    EXPECT_EQ(welcomeChecks, std::vector<bool>{false});
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    // First-start defaults.
+    const AppSettings& s = main.settings();
+    EXPECT_EQ(s.Picture.JpegSaveQ, 100);
+    EXPECT_TRUE(s.Option.DrawOnRnd);
+    EXPECT_TRUE(s.Option.ActiveAfterDrawing);
+    EXPECT_FALSE(s.Option.QuitQ);
+    EXPECT_EQ(s.Option.DoRndSet,
+              (std::array<bool, 7>{true, true, true, false, false, false, true}));
+    EXPECT_EQ(s.TileView.FontName, toStd(main.font().family()));
+    EXPECT_EQ(s.TileView.FontSize, 12);
+    EXPECT_EQ(main.fileDialogNames().image, "名称未設定");
+    EXPECT_EQ(main.fileDialogNames().text, "名称未設定");
+    EXPECT_EQ(main.fileDialogNames().colorSet, home() + "colorset/*");
+
+    // Frame and help windows switched on by their toggles and arranged around the main
+    // window (no window manager here, so outer and inner rectangles agree).
+    EXPECT_TRUE(main.frameWindow()->isVisible());
+    EXPECT_TRUE(main.helpWindow()->isVisible());
+    EXPECT_TRUE(action(main, "mnuButton")->isChecked());
+    EXPECT_TRUE(action(main, "mnuEasyHelp")->isChecked());
+    const QRect m = main.frameGeometry();
+    EXPECT_EQ(main.helpWindow()->pos(), QPoint(m.left(), m.top() + m.height()));
+    EXPECT_EQ(main.helpWindow()->width(), main.width());
+    EXPECT_EQ(main.helpWindow()->windowTitle(), "簡易ヘルプ");
+    EXPECT_EQ(main.frameWindow()->pos(), QPoint(m.left() + m.width(), m.top()));
+    EXPECT_EQ(main.picture()->x(),
+              main.frameWindow()->x() +
+                  std::max(0, (main.frameWindow()->width() - main.picture()->width()) / 2));
+    EXPECT_EQ(main.frameGeometry().height(), 378);
+
+    // A random drawing of 200 x 200 pixels, drawn by the random setting itself.
+    EXPECT_TRUE(main.picture()->isVisible());
+    EXPECT_EQ(main.picture()->imageWidth(), 200);
+    EXPECT_EQ(main.picture()->imageHeight(), 200);
+    EXPECT_TRUE(anyPixelSet(main.picture()->canvas()));
+    EXPECT_EQ(main.findChild<QLineEdit*>("txtValue_9")->text(), "1");
+    EXPECT_EQ(main.colorSets().getgColorCount(), 14);
+    EXPECT_TRUE(QFileInfo::exists(path("wavory.lock")));
+    // Nothing is written while the program runs.
+    for (const QString& name : kFiles)
+        EXPECT_FALSE(QFileInfo::exists(path(name))) << name.toStdString();
+}
+
+TEST_F(Startup, IniWithOnlyTheMarkerLoadsBeforeReadingValues) {
+    writeFile("wavory.ini", "[App]\r\nExistINI=True\r\n");
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    frmMain& main = *run.main;
+    EXPECT_FALSE(main.isFirstStart());
+    EXPECT_TRUE(welcomeChecks.empty());
+    const AppSettings& s = main.settings();
+    EXPECT_FALSE(s.Option.Hello || s.Option.QuitQ || s.Option.DrewBeep || s.Option.DrawOnRnd ||
+                 s.Option.TextOnGrp || s.Option.ActiveAfterDrawing || s.Option.DrawOnChange);
+    EXPECT_EQ(s.Option.RndSetSW, 0);
+    EXPECT_EQ(s.Option.RndSetBS, 0);
+    EXPECT_EQ(s.Option.DoRndSet,
+              (std::array<bool, 7>{true, true, false, false, false, false, false}));
+    EXPECT_EQ(s.TileView.FontName, "");
+    EXPECT_EQ(s.TileView.FontSize, 0);
+    EXPECT_EQ(main.picture()->imageWidth(), 200);
+    EXPECT_EQ(main.picture()->imageHeight(), 200);
+    EXPECT_TRUE(main.frameWindow()->isVisible());
+    EXPECT_TRUE(main.helpWindow()->isVisible());
+    // DrawOnRnd is off: the random setting is followed by the draw command.
+    EXPECT_TRUE(anyPixelSet(main.picture()->canvas()));
+}
+
+TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
+    Run& first = start();
+    ASSERT_TRUE(first.loaded);
+    frmMain& a = *first.main;
+
+    // Change everything the settings keep.
+    AppSettings& s = a.settings();
+    s.Picture.JpegSaveQ = 80;
+    s.Picture.JpegSavePrgrs = true;
+    s.Picture.PNGSaveQ = 2;
+    s.Anim = {"5", "60", "24", "", home().toStdString(), "wave", "7", 3, 250};
+    s.TileView = {true, true, "Serif", 20, 0x00FF00, "タイル 見本"};
+    s.Option.Shell = "/usr/bin/true";
+    s.Option.Hello = true;
+    s.Option.DrewBeep = true;
+    s.Option.DrawOnRnd = false;
+    s.Option.TextOnGrp = true;
+    s.Option.ActiveAfterDrawing = false;
+    s.Option.DrawOnChange = true;
+    s.Option.RndSetSW = 0.25;
+    s.Option.RndSetBS = -0.5;
+    s.Option.DoRndSet = {false, true, false, true, false, true, false};
+    a.fileDialogNames().image = "/pictures/名称未設定";
+    a.fileDialogNames().text = "/texts/wave.txt";
+    a.fileDialogNames().colorSet = "/sets/*";
+    ASSERT_TRUE(a.colorSets().AddGColor("自作", 5));
+    a.colorSets().AddColorPoint(14, 10, 20, 30);
+    a.colorSets().AddColorPoint(14, 200, 100, 0);
+    a.applyFields(knownFields());
+    a.frameWindow()->setXYFix(true);
+    a.ShowHidefrmHelp(); // hidden: stored as not shown
+    a.move(40, 30);
+    a.frameWindow()->move(500, 20);
+    a.picture()->move(520, 320);
+    a.helpWindow()->move(10, 420);
+    a.setWindowState(Qt::WindowMinimized); // the normal position is stored
+    const std::string parameters = paramText(a);
+    const std::vector<std::string> names = a.colorSets().names();
+
+    closeMain(first);
+    EXPECT_EQ(first.processEnds, 1);
+    for (const QString& name : kFiles)
+        EXPECT_TRUE(QFileInfo::exists(path(name))) << name.toStdString();
+    EXPECT_FALSE(a.isMinimized());
+    const AppSettings saved = a.settings();
+    EXPECT_EQ(saved.Tool.ButtonShow, true);
+    EXPECT_EQ(saved.Tool.HelpShow, false);
+    EXPECT_EQ(saved.Picture.Path, "/pictures/");
+    EXPECT_EQ(saved.Picture.TxtPath, "/texts/");
+    EXPECT_EQ(saved.Picture.CSetPath, "/sets/");
+    first.main.reset(); // the lock goes with the process
+
+    // The next start: the welcome dialog (Hello), then everything as it was.
+    Run& second = start();
+    ASSERT_TRUE(second.loaded);
+    frmMain& b = *second.main;
+    EXPECT_FALSE(b.isFirstStart());
+    EXPECT_EQ(welcomeChecks, (std::vector<bool>{false, true}));
+    EXPECT_EQ(b.settings(), saved);
+    EXPECT_EQ(b.pos(), QPoint(40, 30));
+    EXPECT_EQ(b.frameWindow()->pos(), QPoint(500, 20));
+    EXPECT_EQ(b.picture()->pos(), QPoint(520, 320));
+    EXPECT_EQ(b.helpWindow()->pos(), QPoint(10, 420));
+    EXPECT_TRUE(b.frameWindow()->isVisible());
+    EXPECT_FALSE(b.helpWindow()->isVisible());
+    EXPECT_FALSE(action(b, "mnuEasyHelp")->isChecked());
+    EXPECT_TRUE(b.frameWindow()->xyFix());
+    EXPECT_EQ(b.fileDialogNames().image, "/pictures/名称未設定");
+    EXPECT_EQ(b.fileDialogNames().text, "/texts/名称未設定");
+    EXPECT_EQ(b.fileDialogNames().colorSet, "/sets/");
+    EXPECT_EQ(b.colorSets().names(), names);
+    EXPECT_EQ(paramText(b), parameters);
+    EXPECT_EQ(b.picture()->imageWidth(), 64);
+    EXPECT_TRUE(anyPixelSet(b.picture()->canvas()));
+
+    // A second exit writes the same settings again.
+    const QByteArray ini = readFile("wavory.ini");
+    closeMain(second);
+    EXPECT_EQ(readFile("wavory.ini"), ini);
+}
+
+TEST_F(Startup, CancelAtTheConfirmationKeepsTheProgramAndWritesNothing) {
+    writeFile("wavory.ini", "[App]\r\nExistINI=True\r\n[Option]\r\nQuitQ=True\r\n");
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    const auto before = folderSnapshot();
+    dialogs.shown.clear();
+    dialogs.answers = {MessageAnswer::Cancel};
+    closeMain(run);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Wavoryを終了します。\r\nよろしいですか？");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
+    EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::OkCancel);
+    EXPECT_TRUE(run.main->isVisible());
+    EXPECT_EQ(run.processEnds, 0);
+    EXPECT_EQ(folderSnapshot(), before);
+
+    // "終了(&X)" takes the same way; OK writes the four files.
+    action(*run.main, "mnuEnd")->trigger();
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(run.processEnds, 1);
+    for (const QString& name : kFiles)
+        EXPECT_TRUE(QFileInfo::exists(path(name))) << name.toStdString();
+}
+
+TEST_F(Startup, ClosingOtherWindowsNeverEndsTheProgram) {
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    for (QWidget* w : {static_cast<QWidget*>(run.main->picture()),
+                       static_cast<QWidget*>(run.main->frameWindow()),
+                       static_cast<QWidget*>(run.main->helpWindow())}) {
+        w->close();
+        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
+    }
+    EXPECT_EQ(run.processEnds, 0);
+    EXPECT_TRUE(run.main->isVisible());
+    EXPECT_FALSE(action(*run.main, "mnuPictureWindow")->isChecked());
+    EXPECT_FALSE(action(*run.main, "mnuButton")->isChecked());
+    EXPECT_FALSE(action(*run.main, "mnuEasyHelp")->isChecked());
+    EXPECT_FALSE(QFileInfo::exists(path("wavory.ini")));
+}
+
+TEST_F(Startup, SecondCopyIsRefusedWithoutTouchingAnyFile) {
+    Run& first = start();
+    ASSERT_TRUE(first.loaded);
+    closeMain(first); // the files exist now, as they would for a running copy
+    first.main.reset();
+    Run& running = start();
+    ASSERT_TRUE(running.loaded);
+    const auto before = folderSnapshot();
+    dialogs.shown.clear();
+    welcomeChecks.clear();
+
+    Run& second = start();
+    EXPECT_FALSE(second.loaded);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "二重起動はできません。");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(welcomeChecks.empty());
+    EXPECT_FALSE(second.main->isVisible());
+    EXPECT_EQ(folderSnapshot(), before);
+    EXPECT_TRUE(running.main->isVisible());
+}
+
+TEST_F(Startup, LockOfACrashedCopyDoesNotBlock) {
+    // A lock file as Qt writes it, naming a process that has ended.
+    {
+        QLockFile probe(path("probe.lock"));
+        ASSERT_TRUE(probe.tryLock(0));
+        QByteArray content = readFile("probe.lock");
+        probe.unlock();
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(0);
+        ASSERT_GT(child, 0);
+        ::waitpid(child, nullptr, 0);
+        const qsizetype eol = content.indexOf('\n');
+        content.replace(0, eol, QByteArray::number(static_cast<qint64>(child)));
+        writeFile("wavory.lock", content);
+    }
+    Run& run = start();
+    EXPECT_TRUE(run.loaded);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Startup, ColorSetFileWithoutUsableSetsGivesTheBuiltInSets) {
+    writeFile("default.cst", "[ColorSet]\r\nCount=3\r\n[Other]\r\nx=1\r\n");
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown[0].text,
+              "色セットの読み出し中に致命的な異常が発生しました。\r\n色セットを初期化します。");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(run.main->colorSets().getgColorCount(), 14);
+    EXPECT_EQ(run.main->findChild<QComboBox*>("cbogColor")->count(), 14);
+    // The built-in sets replace the file at exit.
+    closeMain(run);
+    ColorSetCollection reread;
+    clsINI ini;
+    ini.InitINI(toStd(path("default.cst")));
+    EXPECT_EQ(ReadColorSetsAtStartup(ini, reread, {}), StartupColorSets::FromFile);
+    EXPECT_EQ(reread.getgColorCount(), 14);
+}
+
+TEST_F(Startup, UnreadableColorSetFileIsReported) {
+    ASSERT_TRUE(QDir(home()).mkdir("default.cst"));
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(run.main->colorSets().getgColorCount(), 14);
+}
+
+TEST_F(Startup, StoredColorSetsAreListedWithTheFirstSelected) {
+    {
+        ColorSetCollection sets;
+        ASSERT_TRUE(sets.AddGColor("赤", 8));
+        sets.AddColorPoint(0, 255, 0, 0);
+        sets.AddColorPoint(0, 0, 0, 0);
+        ASSERT_TRUE(sets.AddGColor("青", 8));
+        sets.AddColorPoint(1, 0, 0, 255);
+        sets.AddColorPoint(1, 0, 0, 0);
+        ASSERT_FALSE(SaveAllColorSetsFile(toStd(path("default.cst")), sets));
+    }
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    auto* list = run.main->findChild<QComboBox*>("cbogColor");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->itemText(0), "赤");
+    EXPECT_EQ(list->itemText(1), "青");
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Startup, GraphicIniThatIsNoParameterFileIsReportedThenDrawnAtRandom) {
+    writeFile("wavory.ini", "[App]\r\nExistINI=True\r\n");
+    writeFile("Graphic.ini", "this is not a parameter file\r\n");
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(toStd(dialogs.shown[0].text),
+              paramReadFailureMessage(toStd(path("Graphic.ini"))).text);
+    EXPECT_TRUE(anyPixelSet(run.main->picture()->canvas()));
+}
+
+TEST_F(Startup, GraphicIniGivesTheLastDrawing) {
+    ASSERT_FALSE(OutputText(toStd(path("Graphic.ini")), knownFields(), "虹"));
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    EXPECT_TRUE(dialogs.shown.empty());
+    const ParamFields f = run.main->currentFields();
+    EXPECT_EQ(f.values[0], "37");
+    EXPECT_EQ(f.width, 64);
+    EXPECT_EQ(run.main->colorSets().selectedSet()->name, "虹");
+    EXPECT_TRUE(anyPixelSet(run.main->picture()->canvas()));
+}
+
+TEST_F(Startup, CommandLineReadsTheQuotedPathAndIgnoresTheRest) {
+    ASSERT_TRUE(QDir(home()).mkdir("my drawings"));
+    const QString file = home() + "my drawings/wave one.txt";
+    ASSERT_FALSE(OutputText(toStd(file), knownFields(), "虹"));
+    ParamFields other = knownFields();
+    other.values[0] = "99";
+    ASSERT_FALSE(OutputText(toStd(path("Graphic.ini")), other, "虹"));
+
+    // As a shell hands it over (quotes removed, the rest as further arguments) ...
+    Run& split = start({file, "--more", "text"});
+    ASSERT_TRUE(split.loaded);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(split.main->currentFields().values[0], "37");
+    closeMain(split);
+    split.main.reset();
+
+    // ... and as one command-line text with the quotes in it.
+    ASSERT_FALSE(OutputText(toStd(path("Graphic.ini")), other, "虹"));
+    Run& whole = start({"\"" + file + "\" --more"});
+    ASSERT_TRUE(whole.loaded);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(whole.main->currentFields().values[0], "37");
+}
+
+TEST_F(Startup, CommandLineFileThatCannotBeReadGetsNoFallback) {
+    Run& run = start({home() + "missing.txt"});
+    ASSERT_TRUE(run.loaded);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(dialogs.shown[0].text.endsWith("missing.txt"));
+    EXPECT_FALSE(anyPixelSet(run.main->picture()->canvas()));
+
+    // A color set file named on the command line goes to the parameter reader too.
+    closeMain(run);
+    run.main.reset();
+    dialogs.shown.clear();
+    Run& cst = start({path("default.cst")});
+    ASSERT_TRUE(cst.loaded);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(toStd(dialogs.shown[0].text), unsupportedParamFormatMessage().text);
+}
+
+TEST_F(Startup, WelcomeDialogChoiceIsKept) {
+    welcomeAnswer = true;
+    Run& first = start();
+    ASSERT_TRUE(first.loaded);
+    EXPECT_TRUE(first.main->settings().Option.Hello);
+    closeMain(first);
+    first.main.reset();
+    EXPECT_TRUE(readFile("wavory.ini").contains("Hello=True"));
+
+    // Shown again, checked; unchecking it ends the greeting.
+    welcomeAnswer = false;
+    Run& second = start();
+    ASSERT_TRUE(second.loaded);
+    EXPECT_EQ(welcomeChecks, (std::vector<bool>{false, true}));
+    EXPECT_FALSE(second.main->settings().Option.Hello);
+    closeMain(second);
+    second.main.reset();
+
+    Run& third = start();
+    ASSERT_TRUE(third.loaded);
+    EXPECT_EQ(welcomeChecks.size(), 2u);
+}
+
+TEST_F(Startup, StoredPositionsBeyondTheScreenArePulledBack) {
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    const int farLeft = (screen.width() + 100) * 15;
+    writeFile("wavory.ini", QStringLiteral("[Form]\r\nMainL= %1\r\nMainT= 150\r\n"
+                                           "HelpL=-300\r\nHelpT= %2\r\nButtonL= 1500\r\n"
+                                           "[App]\r\nExistINI=True\r\n")
+                                .arg(farLeft)
+                                .arg((screen.height() + 5) * 15)
+                                .toUtf8());
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    frmMain& main = *run.main;
+    // Flush with the right edge at its width then (a drawing may widen it a little since).
+    EXPECT_EQ(main.x(), screen.width() - main.sizeHint().width());
+    EXPECT_EQ(main.y(), 10);
+    EXPECT_EQ(main.helpWindow()->pos(), QPoint(-20, 0));
+    // ButtonT is missing: the frame window keeps its place (ButtonL alone would be 100).
+    EXPECT_NE(main.frameWindow()->x(), 100);
+}
