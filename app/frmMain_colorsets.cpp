@@ -79,9 +79,7 @@ bool frmMain::ShowColorEditor(int vEditGCnt, bool blnCopyAddFlg) {
         if (index >= 0 && index < cbogColor_->count())
             cbogColor_->setItemText(index, toQ(colorSets_.at(index).name));
     });
-    setAcceptDrops(false);
-    editor.exec();
-    setAcceptDrops(true);
+    showModal(editor);
     return editor.cancelled();
 }
 

@@ -153,9 +153,7 @@ void frmMain::cmdSize_Click() {
         },
         this);
     dialog.prepare(picture_->imageWidth(), picture_->imageHeight());
-    setAcceptDrops(false);
-    dialog.exec();
-    setAcceptDrops(true);
+    showModal(dialog);
     button_->updXYMaxSet();
     picture_->MoveshpCenter(txtCenter_[0]->text(), txtCenter_[1]->text());
 }

@@ -63,9 +63,7 @@ void frmMain::SaveImage() {
         dialog.setSaveAction([&] {
             code = codec.DCSaveJpeg(picture, name, options.JpegSaveQ, options.JpegSavePrgrs, sink);
         });
-        setAcceptDrops(false);
-        dialog.exec();
-        setAcceptDrops(true);
+        showModal(dialog);
         cancelled = dialog.DialogCancelled();
         break;
     }
@@ -73,9 +71,7 @@ void frmMain::SaveImage() {
         frmPNG dialog(options, this);
         dialog.setSaveAction(
             [&] { code = codec.DCSavePNG(picture, name, options.PNGSaveQ, sink); });
-        setAcceptDrops(false);
-        dialog.exec();
-        setAcceptDrops(true);
+        showModal(dialog);
         cancelled = dialog.DialogCancelled();
         break;
     }
