@@ -24,7 +24,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <chrono>
+#include <condition_variable>
 #include <exception>
+#include <memory>
+#include <mutex>
 #include <new>
 #include <thread>
 
@@ -37,29 +41,63 @@ const QString kMemoryMessage =
 
 // Called on the drawing's thread: the title and the finished columns go to the picture
 // window, the stop question is answered from the main window's flag.
+//
+// After each progress title the drawing yields to the user interface, as the command
+// always has: the stop question waits until the window has shown that title and served
+// the events queued before it (a press of the stop button among them), so a stop takes
+// effect at the next check however busy the machine is. The wait is bounded, so a user
+// interface that no longer serves events (the program quitting) cannot hold the drawing.
 class PictureObserver final : public DrawObserver {
   public:
     PictureObserver(frmPicture* picture, const std::atomic<bool>& stop)
-        : picture_(picture), canvas_(picture->canvas()), stop_(stop) {}
+        : picture_(picture), canvas_(picture->canvas()), stop_(stop),
+          yield_(std::make_shared<YieldState>()) {}
 
     void started() override {
         if (canvas_.width() > 0)
             picture_->picMain()->transferColumns(canvas_, 0, canvas_.width() - 1);
     }
     void title(const std::string& text) override {
+        const int number = ++yield_->posted;
+        // The state outlives the observer: a title may still be queued when the drawing ends.
         QMetaObject::invokeMethod(
-            picture_, [p = picture_, t = QString::fromStdString(text)] { p->setWindowTitle(t); },
+            picture_,
+            [p = picture_, t = QString::fromStdString(text), state = yield_, number] {
+                p->setWindowTitle(t);
+                {
+                    const std::lock_guard<std::mutex> lock(state->mutex);
+                    state->served = number;
+                }
+                state->changed.notify_all();
+            },
             Qt::QueuedConnection);
     }
-    bool stopRequested() override { return stop_.load(); }
+    bool stopRequested() override {
+        if (stop_.load())
+            return true;
+        std::unique_lock<std::mutex> lock(yield_->mutex);
+        yield_->changed.wait_for(lock, kLongestYield, [this] {
+            return yield_->served >= yield_->posted.load() || stop_.load();
+        });
+        return stop_.load();
+    }
     void columnsReady(int x0, int x1) override {
         picture_->picMain()->transferColumns(canvas_, x0, x1 - 1);
     }
 
   private:
+    struct YieldState {
+        std::atomic<int> posted{0};
+        int served = 0; // guarded by mutex
+        std::mutex mutex;
+        std::condition_variable changed;
+    };
+    static constexpr std::chrono::seconds kLongestYield{2};
+
     frmPicture* picture_;
     const Canvas& canvas_;
     const std::atomic<bool>& stop_;
+    std::shared_ptr<YieldState> yield_;
 };
 
 } // namespace
