@@ -4,20 +4,23 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cstring>
+
 namespace wavory {
 
 namespace {
 
+// The shown image has the canvas's own pixel layout (R, G, B bytes), so a transfer is a
+// plain copy of each row's piece; the conversion for the screen happens only for what
+// is painted.
 void copyColumns(const Canvas& canvas, QImage& image, int x0, int x1) {
-    const int w = x1 - x0 + 1;
+    const std::size_t bytes = static_cast<std::size_t>(x1 - x0 + 1) * 3;
+    const std::size_t offset = static_cast<std::size_t>(x0) * 3;
     const std::uint8_t* src = canvas.data();
     const std::size_t srcStride = canvas.rowBytes();
-    for (int y = 0; y < canvas.height(); ++y) {
-        const std::uint8_t* s = src + y * srcStride + static_cast<std::size_t>(x0) * 3;
-        QRgb* d = reinterpret_cast<QRgb*>(image.scanLine(y)) + x0;
-        for (int i = 0; i < w; ++i, s += 3)
-            d[i] = qRgb(s[0], s[1], s[2]);
-    }
+    for (int y = 0; y < canvas.height(); ++y)
+        std::memcpy(image.scanLine(y) + offset, src + static_cast<std::size_t>(y) * srcStride + offset,
+                    bytes);
 }
 
 } // namespace
@@ -34,7 +37,7 @@ PictureView::PictureView(QWidget* parent) : QFrame(parent) {
 void PictureView::setImageSize(int width, int height) {
     {
         std::lock_guard lock(mutex_);
-        QImage next(width, height, QImage::Format_RGB32);
+        QImage next(width, height, QImage::Format_RGB888);
         next.fill(Qt::black);
         if (!image_.isNull()) {
             QPainter p(&next);
