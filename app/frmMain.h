@@ -202,6 +202,10 @@ class frmMain : public QMainWindow {
     void dropEvent(QDropEvent* e) override;
 
   private:
+    // Opens the editor on a set the add or copy command just appended (nothing when
+    // `added` is -1); cancelling removes it again and selects `previous`.
+    void editAddedColorSet(int added, int previous);
+
     // Start-up and exit.
     void FirstDrawing(const QStringList& arguments);
     void listColorSets();

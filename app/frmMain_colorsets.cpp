@@ -83,28 +83,23 @@ bool frmMain::ShowColorEditor(int vEditGCnt, bool blnCopyAddFlg) {
     return editor.cancelled();
 }
 
-void frmMain::cmdAddGColor_Click() {
-    const int previous = colorSets_.selectedIndex();
-    const int added = addNewColorSet(colorSets_); // a full collection has said so
-    if (added < 0)
+void frmMain::editAddedColorSet(int added, int previous) {
+    if (added < 0) // a full collection has said so
         return;
     ShowColorSetList();
-    const bool cancelled = ShowColorEditor(added, true);
-    if (cancelled)
+    if (ShowColorEditor(added, true))
         undoAddedColorSet(colorSets_, previous);
     ShowColorSetList();
 }
 
+void frmMain::cmdAddGColor_Click() {
+    const int previous = colorSets_.selectedIndex();
+    editAddedColorSet(addNewColorSet(colorSets_), previous);
+}
+
 void frmMain::mnuCopyGColor_Click() {
     const int source = colorSets_.selectedIndex();
-    const int added = addColorSetCopy(colorSets_, source);
-    if (added < 0)
-        return;
-    ShowColorSetList();
-    const bool cancelled = ShowColorEditor(added, true);
-    if (cancelled)
-        undoAddedColorSet(colorSets_, source);
-    ShowColorSetList();
+    editAddedColorSet(addColorSetCopy(colorSets_, source), source);
 }
 
 void frmMain::cmdGColorEdit_Click() {
