@@ -75,10 +75,14 @@ class PictureObserver final : public DrawObserver {
     bool stopRequested() override {
         if (stop_.load())
             return true;
+        // The stop flag is set without a notification (DrawStop, the program quitting), so
+        // it is looked at every few milliseconds while waiting.
+        const auto giveUp = std::chrono::steady_clock::now() + kLongestYield;
         std::unique_lock<std::mutex> lock(yield_->mutex);
-        yield_->changed.wait_for(lock, kLongestYield, [this] {
-            return yield_->served >= yield_->posted.load() || stop_.load();
-        });
+        while (yield_->served < yield_->posted.load() && !stop_.load() &&
+               std::chrono::steady_clock::now() < giveUp) {
+            yield_->changed.wait_for(lock, std::chrono::milliseconds(5));
+        }
         return stop_.load();
     }
     void columnsReady(int x0, int x1) override {
