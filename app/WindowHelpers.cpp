@@ -3,6 +3,7 @@
 #include "UserDialogs.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCursor>
 #include <QDialog>
 #include <QFontDatabase>
@@ -107,6 +108,14 @@ int SetFontExist(QLabel* label, QString& fontName, const QString& defaultFontNam
     dialogs.message(label->window(), QStringLiteral("標準フォントの設定に失敗しました。"),
                     MessageIcon::Exclamation);
     return 2;
+}
+
+bool hideOnCloseBox(QWidget& window, QCloseEvent& event, bool programEnding) {
+    if (programEnding)
+        return false;
+    event.ignore();
+    window.hide();
+    return true;
 }
 
 } // namespace wavory

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+class QCloseEvent;
 class QObject;
 class QWidget;
 class QLabel;
@@ -14,6 +15,11 @@ class QLabel;
 namespace wavory {
 
 class UserDialogs;
+
+// The close box of a window that stays loaded for the whole run: the close is refused
+// and the window hidden. True when that happened (the caller then clears its menu check
+// mark); false while the program is ending, when the close goes ahead.
+bool hideOnCloseBox(QWidget& window, QCloseEvent& event, bool programEnding);
 
 // Mode 1: centre horizontally, 2: vertically, 3: both; other modes do nothing.
 void SetCenter(QWidget* control, const QWidget* container, int mode);

@@ -1,5 +1,7 @@
 #include "frmButton.h"
 
+#include "WindowHelpers.h"
+
 #include "FieldInput.h"
 #include "UpDown.h"
 #include "UserDialogs.h"
@@ -291,9 +293,7 @@ void frmButton::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void frmButton::closeEvent(QCloseEvent* e) {
-    if (!closing_) {
-        e->ignore();
-        hide();
+    if (hideOnCloseBox(*this, *e, closing_)) {
         Q_EMIT closedByUser();
         return;
     }

@@ -1,5 +1,7 @@
 #include "frmHelp.h"
 
+#include "WindowHelpers.h"
+
 #include <QCloseEvent>
 
 namespace wavory {
@@ -14,9 +16,7 @@ frmHelp::frmHelp(QWidget* parent)
 }
 
 void frmHelp::closeEvent(QCloseEvent* e) {
-    if (!closing_) {
-        e->ignore();
-        hide();
+    if (hideOnCloseBox(*this, *e, closing_)) {
         Q_EMIT closedByUser();
         return;
     }

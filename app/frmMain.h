@@ -205,6 +205,9 @@ class frmMain : public QMainWindow {
     // Opens the editor on a set the add or copy command just appended (nothing when
     // `added` is -1); cancelling removes it again and selects `previous`.
     void editAddedColorSet(int added, int previous);
+    // The color set file dialog dlgGColor, proposing `nameInFolder` in the folder last
+    // used; the chosen name, empty when cancelled.
+    QString chooseColorSetFile(bool save, const QString& nameInFolder);
 
     // Start-up and exit.
     void FirstDrawing(const QStringList& arguments);

@@ -142,44 +142,40 @@ void frmMain::LoadColorSetFile(const QString& path) {
     ShowColorSetList();
 }
 
-void frmMain::mnuGColorLoad_Click() {
-    // Opens in the folder last used.
+QString frmMain::chooseColorSetFile(bool save, const QString& nameInFolder) {
+    // The dialog opens in the folder last used, with the proposed name.
     const QString proposal =
-        toQ(TrimDir(toStd(dialogFileName(FileDialog::ColorSet)))) + QLatin1Char('*');
+        toQ(TrimDir(toStd(dialogFileName(FileDialog::ColorSet)))) + nameInFolder;
     setDialogFileName(FileDialog::ColorSet, proposal);
     const QString chosen =
-        dialogs_.openFileName(this, kOpenDialogTitle, kColorSetFileFilter, proposal);
-    if (chosen.isEmpty())
-        return;
-    setDialogFileName(FileDialog::ColorSet, chosen);
-    LoadColorSetFile(chosen);
+        save ? dialogs_.saveFileName(this, kSaveDialogTitle, kColorSetFileFilter, proposal)
+             : dialogs_.openFileName(this, kOpenDialogTitle, kColorSetFileFilter, proposal);
+    if (!chosen.isEmpty())
+        setDialogFileName(FileDialog::ColorSet, chosen);
+    return chosen;
+}
+
+void frmMain::mnuGColorLoad_Click() {
+    const QString chosen = chooseColorSetFile(false, QStringLiteral("*"));
+    if (!chosen.isEmpty())
+        LoadColorSetFile(chosen);
 }
 
 void frmMain::mnuGColorSave_Click() {
     const int selected = colorSets_.selectedIndex();
     if (selected < 0)
         return;
-    const QString proposal =
-        toQ(TrimDir(toStd(dialogFileName(FileDialog::ColorSet))) + colorSets_.at(selected).name);
-    setDialogFileName(FileDialog::ColorSet, proposal);
-    const QString chosen =
-        dialogs_.saveFileName(this, kSaveDialogTitle, kColorSetFileFilter, proposal);
+    const QString chosen = chooseColorSetFile(true, toQ(colorSets_.at(selected).name));
     if (chosen.isEmpty())
         return;
-    setDialogFileName(FileDialog::ColorSet, chosen);
     if (const auto failure = SaveColorSetFile(toStd(chosen), colorSets_, selected))
         dialogs_.show(this, *failure);
 }
 
 void frmMain::mnuGColorAllSave_Click() {
-    const QString proposal =
-        toQ(TrimDir(toStd(dialogFileName(FileDialog::ColorSet)))) + QStringLiteral("all");
-    setDialogFileName(FileDialog::ColorSet, proposal);
-    const QString chosen =
-        dialogs_.saveFileName(this, kSaveDialogTitle, kColorSetFileFilter, proposal);
+    const QString chosen = chooseColorSetFile(true, QStringLiteral("all"));
     if (chosen.isEmpty())
         return;
-    setDialogFileName(FileDialog::ColorSet, chosen);
     if (const auto failure = SaveAllColorSetsFile(toStd(chosen), colorSets_))
         dialogs_.show(this, *failure);
 }

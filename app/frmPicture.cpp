@@ -1,5 +1,7 @@
 #include "frmPicture.h"
 
+#include "WindowHelpers.h"
+
 #include "PictureView.h"
 #include "common/Numbers.h"
 
@@ -155,10 +157,7 @@ void frmPicture::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void frmPicture::closeEvent(QCloseEvent* e) {
-    if (!closing_) {
-        // The close box only hides the window; it stays loaded with its picture.
-        e->ignore();
-        hide();
+    if (hideOnCloseBox(*this, *e, closing_)) {
         Q_EMIT closedByUser();
         return;
     }
