@@ -81,29 +81,11 @@ void frmPicture::clearPicture() {
 }
 
 bool frmPicture::saveUndo() {
-    try {
-        undo_ = canvas_;
-    } catch (const std::bad_alloc&) {
-        undo_ = Canvas();
-        return false;
-    }
-    return true;
+    return undo_.save(canvas_);
 }
 
 void frmPicture::undo() {
-    if (undo_.width() == canvas_.width() && undo_.height() == canvas_.height()) {
-        canvas_ = undo_;
-    } else {
-        // The image size changed since: the undo image is shown as far as it fits.
-        Canvas fitted(canvas_.width(), canvas_.height());
-        const int w = std::min(undo_.width(), canvas_.width());
-        const int h = std::min(undo_.height(), canvas_.height());
-        for (int y = 0; y < h; ++y) {
-            std::copy_n(undo_.data() + y * undo_.rowBytes(), static_cast<std::size_t>(w) * 3,
-                        fitted.data() + y * fitted.rowBytes());
-        }
-        canvas_ = std::move(fitted);
-    }
+    undo_.restore(canvas_);
     refreshAll();
 }
 

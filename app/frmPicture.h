@@ -4,6 +4,7 @@
 // fits on the screen; a larger image makes a screen-sized window that scrolls.
 
 #include "engine/Canvas.h"
+#include "engine/UndoImage.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -67,7 +68,7 @@ class frmPicture : public QWidget {
     void fitToImage();
 
     Canvas canvas_;
-    Canvas undo_; // picUndo
+    UndoImage undo_; // picUndo
     QScrollArea* scroll_;
     PictureView* picMain_;
     QTimer tmrFlashshpCenter_;

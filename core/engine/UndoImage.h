@@ -4,16 +4,19 @@
 
 #include "engine/Canvas.h"
 
+#include <algorithm>
+#include <cstddef>
+
 namespace wavory {
 
 class UndoImage {
   public:
-    // Keeps a copy of the canvas. False when there is not enough memory for it; the
-    // previous undo image then stays as it was and the caller should not draw.
+    // Keeps a copy of the canvas (in the memory of the previous copy when the size is the
+    // same). False when there is not enough memory for it; the previous undo image then
+    // stays as it was and the caller should not draw.
     bool save(const Canvas& canvas) noexcept {
         try {
-            Canvas copy = canvas;
-            image_ = std::move(copy);
+            image_ = canvas;
             available_ = true;
             return true;
         } catch (...) {
@@ -21,14 +24,24 @@ class UndoImage {
         }
     }
 
-    // Puts the saved picture back onto the canvas; afterwards there is nothing to undo
-    // until the next save. False (canvas untouched) when nothing is saved.
+    // Puts the saved picture back onto the canvas, as far as it fits when the canvas has
+    // another size by now; afterwards there is nothing to undo until the next save. False
+    // (canvas untouched) when nothing is saved.
     bool restore(Canvas& canvas) noexcept {
         if (!available_)
             return false;
-        std::swap(canvas, image_);
-        image_ = Canvas();
         available_ = false;
+        if (canvas.width() == image_.width() && canvas.height() == image_.height()) {
+            std::copy_n(image_.data(), image_.rowBytes() * image_.height(), canvas.data());
+            return true;
+        }
+        canvas.clear();
+        const int w = std::min(image_.width(), canvas.width());
+        const int h = std::min(image_.height(), canvas.height());
+        for (int y = 0; y < h; ++y) {
+            std::copy_n(image_.data() + y * image_.rowBytes(), static_cast<std::size_t>(w) * 3,
+                        canvas.data() + y * canvas.rowBytes());
+        }
         return true;
     }
 
