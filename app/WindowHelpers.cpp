@@ -17,6 +17,16 @@
 
 namespace wavory {
 
+int showModal(QWidget* owner, QDialog& dialog) {
+    const bool accepted = owner && owner->acceptDrops();
+    if (owner)
+        owner->setAcceptDrops(false);
+    const int result = dialog.exec();
+    if (owner)
+        owner->setAcceptDrops(accepted);
+    return result;
+}
+
 void SetCenter(QWidget* control, const QWidget* container, int mode) {
     if (!control || !container)
         return;

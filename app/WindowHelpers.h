@@ -8,6 +8,7 @@
 #include <QString>
 
 class QCloseEvent;
+class QDialog;
 class QObject;
 class QWidget;
 class QLabel;
@@ -20,6 +21,10 @@ class UserDialogs;
 // and the window hidden. True when that happened (the caller then clears its menu check
 // mark); false while the program is ending, when the close goes ahead.
 bool hideOnCloseBox(QWidget& window, QCloseEvent& event, bool programEnding);
+
+// Shows a dialog modally over `owner`, which refuses dropped files meanwhile; the
+// dialog's result.
+int showModal(QWidget* owner, QDialog& dialog);
 
 // Mode 1: centre horizontally, 2: vertically, 3: both; other modes do nothing.
 void SetCenter(QWidget* control, const QWidget* container, int mode);

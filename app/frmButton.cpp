@@ -3,6 +3,7 @@
 #include "WindowHelpers.h"
 
 #include "FieldInput.h"
+#include "ParamController.h"
 #include "UpDown.h"
 #include "UserDialogs.h"
 #include "common/KeyFilters.h"
@@ -84,9 +85,9 @@ QLabel* valueLabel(const char* name, QWidget* parent) {
 
 } // namespace
 
-frmButton::frmButton(UserDialogs& dialogs, std::function<QSize()> imageSize, QWidget* parent)
+frmButton::frmButton(UserDialogs& dialogs, ParamController& params, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
-      dialogs_(dialogs), imageSize_(std::move(imageSize)) {
+      dialogs_(dialogs), params_(params) {
     setObjectName(QStringLiteral("frmButton"));
     setWindowTitle(QStringLiteral("枠"));
     setProperty("helpTopic", 0);
@@ -201,15 +202,29 @@ frmButton::frmButton(UserDialogs& dialogs, std::function<QSize()> imageSize, QWi
             txtY_->setText(txtX_->text());
     });
 
+    for (QSlider* s : {sldFrameSenmei_, sldFrameShadow_, sldFrameLine_})
+        connect(s, &QSlider::valueChanged, this, &frmButton::storeInModel);
+    connect(chkFrameEnabled_, &QCheckBox::toggled, this, &frmButton::storeInModel);
+    connect(txtX_, &QLineEdit::textChanged, this, &frmButton::storeInModel);
+    connect(txtY_, &QLineEdit::textChanged, this, &frmButton::storeInModel);
+    // A parameter file or the stored settings change the frame: the controls follow.
+    connect(&params_, &ParamController::changed, this,
+            [this] { setFrameFields(params_.fields().frame); });
+
+    setFrameFields(params_.fields().frame);
     updXYMaxSet();
     EnableFrameControls();
     setFixedSize(sizeHint());
 }
 
+void frmButton::storeInModel() {
+    const FrameFields frame = frameFields();
+    params_.edit([&frame](ParamModel& m) { m.setFrame(frame); });
+}
+
 void frmButton::updXYMaxSet() {
-    const QSize image = imageSize_();
-    const int halfW = image.width() / 2;
-    const int halfH = image.height() / 2;
+    const int halfW = params_.fields().width / 2;
+    const int halfH = params_.fields().height / 2;
     if (chkXYFix_->isChecked()) {
         maxX_ = maxY_ = std::min(halfW, halfH);
     } else {
@@ -245,6 +260,7 @@ void frmButton::mirror(QLineEdit* from, QLineEdit* to) {
 void frmButton::pickColor() {
     if (const auto c = dialogs_.chooseColor(this, picFrameColor_->color())) {
         picFrameColor_->setColor(*c);
+        storeInModel();
     }
 }
 
@@ -260,7 +276,9 @@ FrameFields frmButton::frameFields() const {
     return f;
 }
 
-void frmButton::setFrameFields(const FrameFields& f) {
+void frmButton::setFrameFields(const FrameFields& frame) {
+    // A copy: each control's change rewrites the model's frame, which `frame` may be.
+    const FrameFields f = frame;
     chkFrameEnabled_->setChecked(f.enabled);
     picFrameColor_->setColor(colorFromValue(f.color));
     sldFrameSenmei_->setValue(f.senmei);
@@ -269,6 +287,8 @@ void frmButton::setFrameFields(const FrameFields& f) {
     txtX_->setText(QString::fromStdString(f.width));
     txtY_->setText(QString::fromStdString(f.height));
     EnableFrameControls();
+    // The color has no change signal of its own.
+    storeInModel();
 }
 
 bool frmButton::xyFix() const {

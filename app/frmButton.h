@@ -1,6 +1,6 @@
 #pragma once
-// frmButton: the frame settings window. Its controls hold the frame parameters read at
-// the start of every drawing; the frame size is kept within half the image size, width
+// frmButton: the frame settings window. It shows the parameter model's frame settings and
+// passes every edit to the model, which is what a drawing reads; the frame size is kept within half the image size, width
 // and height can be locked together, and everything but the on/off box greys out while
 // the frame is off.
 
@@ -18,6 +18,7 @@ class QSlider;
 
 namespace wavory {
 
+class ParamController;
 class UpDown;
 class UserDialogs;
 class ColorSwatch;
@@ -25,14 +26,14 @@ class ColorSwatch;
 class frmButton : public QWidget {
     Q_OBJECT
   public:
-    // imageSize gives the drawing surface's inner size.
-    frmButton(UserDialogs& dialogs, std::function<QSize()> imageSize, QWidget* parent = nullptr);
+    frmButton(UserDialogs& dialogs, ParamController& params, QWidget* parent = nullptr);
 
     // Maxima of the width and height from the image size; texts above them are cut.
     void updXYMaxSet();
     // Every control follows the on/off box, which itself stays enabled.
     void EnableFrameControls();
 
+    // What the controls show; setting it edits the model through the controls.
     FrameFields frameFields() const;
     void setFrameFields(const FrameFields& frame);
     bool xyFix() const;
@@ -60,8 +61,11 @@ class frmButton : public QWidget {
     void mirror(QLineEdit* from, QLineEdit* to);
     void pickColor();
 
+    // Every control's change goes into the model.
+    void storeInModel();
+
     UserDialogs& dialogs_;
-    std::function<QSize()> imageSize_;
+    ParamController& params_;
     int maxX_ = 1;
     int maxY_ = 1;
 

@@ -2,17 +2,22 @@
 
 #include "DrawIcons.h"
 #include "FieldInput.h"
+#include "FileDrops.h"
 #include "GradientView.h"
-#include "SingleInstance.h"
+#include "ParamFieldKeys.h"
+#include "QtText.h"
 #include "UpDown.h"
 #include "UserDialogs.h"
+#include "WindowHelpers.h"
+#include "frmAbout.h"
 #include "frmButton.h"
 #include "frmHelp.h"
 #include "frmPicture.h"
+#include "frmSize.h"
 
-#include "colorsets/BuiltinColorSets.h"
-#include "common/Clamps.h"
-#include "common/KeyFilters.h"
+#include "colorsets/GradientBar.h"
+#include "common/Numbers.h"
+#include "params/ParamCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,7 +28,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,16 +35,20 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace wavory {
 
 namespace {
 
-const char* const kComponentCaptions[kComponentCount] = {
+const char* const kComponentNames[kComponentCount] = {
     "垂直成分", "水平成分", "斜め成分",     "円型成分",
     "矩形成分", "＋型成分", "リボン型成分", "波紋型成分",
 };
+
+// The main window's outer height.
+constexpr int kMainWindowHeight = 378;
 
 QPushButton* commandButton(const char* name, const QString& caption, QWidget* parent,
                            int helpTopic = -1) {
@@ -73,18 +81,29 @@ QLineEdit* numberField(const QString& name, int width, QWidget* parent) {
 } // namespace
 
 frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), random_(random) {
+    : QMainWindow(parent), dialogs_(dialogs), random_(random),
+      fileNames_(settings_, [this] { return helpPages_->resourceFolder(); }) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kProgramTitle);
     drawImages_ = {drawButtonImage(), stopButtonImage()};
     setWindowIcon(drawImages_[0]);
 
+    params_ = new ParamController(this);
     picture_ = new frmPicture(this);
     // The image has its start-up size before the frame window takes its limits from it.
     picture_->setImageSize(200, 200);
-    button_ = new frmButton(
-        dialogs_, [this] { return QSize(picture_->imageWidth(), picture_->imageHeight()); }, this);
+    button_ = new frmButton(dialogs_, *params_, this);
     help_ = new frmHelp(this);
+    session_ = new DrawSession(*picture_, this);
+    helpPages_ = new HelpPages(dialogs_, this);
+    colorSets_ = new ColorSetController({*params_, dialogs_, random_, fileNames_, *helpPages_}, this);
+    draw_ = new DrawCommand(
+        {*session_, *params_, colorSets_->colorSets(), *picture_, settings_, dialogs_, random_},
+        this);
+    files_ = new FileController({*params_, *colorSets_, *draw_, fileNames_, dialogs_}, this);
+    save_ = new SaveController({*picture_, settings_, fileNames_, *files_, dialogs_}, this);
+    drops_ = new FileDrops(*this, *session_, *files_);
+    fieldKeys_ = new ParamFieldKeys(*draw_, *picture_, *drops_, this);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("frmMainClient"));
@@ -103,47 +122,59 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     layout->addWidget(fraValue_);
     layout->addLayout(right);
     buildMenus();
+    lockWhileDrawing(button_);
+    startup_ = new StartupController(*this);
 
     for (QGroupBox* frame : {fraValue_, Frame1_, Frame2_}) {
         frame->setProperty("helpTopic", 0);
         frame->installEventFilter(this);
     }
+    connectControllers();
 
-    // Windows that stay loaded for the whole run.
-    connect(picture_, &frmPicture::closedByUser, this,
-            [this] { mnuPictureWindow_->setChecked(false); });
-    connect(picture_, &frmPicture::keyForwarded, this, &frmMain::forwardKey);
-    connect(button_, &frmButton::closedByUser, this, [this] { mnuButton_->setChecked(false); });
-    connect(help_, &frmHelp::closedByUser, this, [this] { mnuEasyHelp_->setChecked(false); });
-    picture_->setPopupMenu(mnuPicture_);
-
-    // The color sets: built-in until the color set file is read at start-up.
-    colorSets_.setMessageSink([this](const UserMessage& m) { dialogs_.show(this, m); });
-    colorSets_.setSelectionListener([this](int index) {
-        // While sets are added or removed the list may not show them yet; it catches up
-        // in ShowColorSetList.
-        if (cbogColor_->currentIndex() != index && index < cbogColor_->count())
-            cbogColor_->setCurrentIndex(index);
-        model_.setColorSetIndex(index);
-        DrawGradBar();
-    });
-    InitColors(colorSets_);
     ShowColorSetList();
-
     SetImageSize(200, 200);
     button_->updXYMaxSet();
     setAcceptDrops(true);
     refreshFromModel();
-    for (int k = 0; k < kComponentCount; ++k)
-        chkValue_Click(k);
-    hscIso_Change(true);
+    showPhase(true);
     mnuUndo_->setEnabled(false);
     setDrawButtonState(false);
-    connectColorSetCommands();
-    connectFileCommands();
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::connectControllers() {
+    connect(params_, &ParamController::changed, this, &frmMain::refreshFromModel);
+    connect(params_, &ParamController::imageSizeChanged, this, &frmMain::showImageSize);
+    connect(colorSets_, &ColorSetController::listChanged, this, &frmMain::ShowColorSetList);
+    connect(colorSets_, &ColorSetController::selectionChanged, this,
+            &frmMain::showColorSetSelection);
+    connect(colorSets_, &ColorSetController::setWritten, this, [this](int index) {
+        if (index >= 0 && index < cbogColor_->count())
+            cbogColor_->setItemText(index, toQ(colorSets().at(index).name));
+    });
+    connect(session_, &DrawSession::drawingStateChanged, this, &frmMain::setDrawButtonState);
+    connect(draw_, &DrawCommand::finished, this, &frmMain::drawingFinished);
+    connect(startup_, &StartupController::startupFinished, this, &frmMain::startupFinished);
+    connect(save_, &SaveController::optionsRequested, this, &frmMain::ShowOptionsAt);
+    connect(button_, &frmButton::helpFileRequested, helpPages_, &HelpPages::show);
+
+    draw_->setUndoAction(mnuUndo_);
+    draw_->setShowPicture([this] { windows_->ensurePictureShown(); });
+
+    // Windows that stay loaded for the whole run.
+    connect(picture_, &frmPicture::closedByUser, this,
+            [this] { windows_->windowClosedByUser(picture_); });
+    connect(button_, &frmButton::closedByUser, this,
+            [this] { windows_->windowClosedByUser(button_); });
+    connect(help_, &frmHelp::closedByUser, this, [this] { windows_->windowClosedByUser(help_); });
+    connect(picture_, &frmPicture::keyForwarded, this, &frmMain::forwardKey);
+    picture_->setPopupMenu(mnuPicture_);
+}
+
+void frmMain::lockWhileDrawing(QObject* control, std::function<bool()> available) {
+    session_->registerLocked(control, std::move(available));
+}
 
 void frmMain::buildValueFrame() {
     fraValue_ = new QGroupBox(QStringLiteral("形"), centralWidget());
@@ -156,18 +187,16 @@ void frmMain::buildValueFrame() {
     for (int i = 0; i < kValueSlotCount; ++i) {
         txtValue_[i] = numberField(QStringLiteral("txtValue_%1").arg(i), fieldWidth, fraValue_);
         limitTyping(txtValue_[i], 6);
-        txtValue_[i]->installEventFilter(this);
+        fieldKeys_->addValueField(txtValue_[i]);
         updValue_[i] = new UpDown(txtValue_[i]);
         updValue_[i]->setObjectName(QStringLiteral("updValue_%1").arg(i));
-        connect(txtValue_[i], &QLineEdit::textChanged, this, [this, i] { txtValue_Change(i); });
-        connect(updValue_[i], &UpDown::up, this, [this, i] {
-            model_.valueUp(i);
-            refreshFromModel();
+        connect(txtValue_[i], &QLineEdit::textChanged, this, [this, i](const QString& t) {
+            params_->edit([i, &t](ParamModel& m) { m.setValueText(i, toStd(t)); });
         });
-        connect(updValue_[i], &UpDown::down, this, [this, i] {
-            model_.valueDown(i);
-            refreshFromModel();
-        });
+        connect(updValue_[i], &UpDown::up, this,
+                [this, i] { params_->command([i](ParamModel& m) { m.valueUp(i); }); });
+        connect(updValue_[i], &UpDown::down, this,
+                [this, i] { params_->command([i](ParamModel& m) { m.valueDown(i); }); });
     }
 
     grid->addWidget(namedLabel(QStringLiteral("labValue_0"), QStringLiteral("周期"), fraValue_, 22),
@@ -176,12 +205,24 @@ void frmMain::buildValueFrame() {
                     0, 3, Qt::AlignHCenter);
     int row = 1;
     for (int k = 0; k < kComponentCount; ++k) {
-        chkValue_[k] = new QCheckBox(QString::fromUtf8(kComponentCaptions[k]), fraValue_);
+        chkValue_[k] = new QCheckBox(QString::fromUtf8(kComponentNames[k]), fraValue_);
         chkValue_[k]->setObjectName(QStringLiteral("chkValue_%1").arg(k));
         chkValue_[k]->setProperty("helpTopic", 10 + k);
         chkValue_[k]->setFixedHeight(20);
-        connect(chkValue_[k], &QCheckBox::toggled, this, [this, k] { chkValue_Click(k); });
         const std::vector<int> fields = componentFields(k);
+        connect(chkValue_[k], &QCheckBox::toggled, this, [this, k, fields](bool on) {
+            params_->edit([k, on](ParamModel& m) { m.setComponent(k, on); });
+            for (int field : fields) {
+                session_->refreshControl(txtValue_[field]);
+                session_->refreshControl(updValue_[field]);
+            }
+        });
+        // A component's fields are locked while drawing, and otherwise only while it is off.
+        for (int field : fields) {
+            const auto componentOn = [this, k] { return params_->fields().componentOn[k]; };
+            lockWhileDrawing(txtValue_[field], componentOn);
+            lockWhileDrawing(updValue_[field], componentOn);
+        }
         grid->addWidget(chkValue_[k], row, 0);
         if (k == 3) {
             grid->addWidget(
@@ -204,13 +245,14 @@ void frmMain::buildValueFrame() {
         Qt::AlignRight);
     grid->addWidget(txtValue_[kPowerSlot], row, 2);
     grid->setRowStretch(row + 1, 1); // spare height below, rows stay together
+    lockWhileDrawing(txtValue_[kPowerSlot]);
+    lockWhileDrawing(updValue_[kPowerSlot]);
 
     // Center, bleed and the whole-set commands beside the components.
     auto* side = new QVBoxLayout;
     side->setSpacing(3);
-    labCenter_ =
-        namedLabel(QStringLiteral("labCenter"), QStringLiteral("画像の中心"), fraValue_, 25);
-    side->addWidget(labCenter_);
+    side->addWidget(
+        namedLabel(QStringLiteral("labCenter"), QStringLiteral("画像の中心"), fraValue_, 25));
     auto* center = new QGridLayout;
     center->setHorizontalSpacing(4);
     center->setVerticalSpacing(2);
@@ -218,41 +260,61 @@ void frmMain::buildValueFrame() {
     for (int j = 0; j < 2; ++j) {
         txtCenter_[j] = numberField(QStringLiteral("txtCenter_%1").arg(j), 64, fraValue_);
         limitTyping(txtCenter_[j], 5);
-        txtCenter_[j]->installEventFilter(this);
-        connect(txtCenter_[j], &QLineEdit::textChanged, this, [this, j] { txtCenter_Change(j); });
+        fieldKeys_->addCenterField(txtCenter_[j]);
+        lockWhileDrawing(txtCenter_[j]);
+        connect(txtCenter_[j], &QLineEdit::textChanged, this, [this, j](const QString& t) {
+            params_->edit([j, &t](ParamModel& m) { m.setCenterText(j, toStd(t)); });
+            picture_->MoveshpCenter(txtCenter_[0]->text(), txtCenter_[1]->text());
+        });
         center->addWidget(new QLabel(axis[j], fraValue_), j, 0);
         center->addWidget(txtCenter_[j], j, 1);
     }
     center->setColumnStretch(2, 1);
     side->addLayout(center);
     side->addSpacing(4);
-    labNizimi_ = namedLabel(QStringLiteral("labNizimi"), QStringLiteral("にじみ"), fraValue_, 26);
     txtNizimi_ = numberField(QStringLiteral("txtNizimi"), 70, fraValue_);
     limitTyping(txtNizimi_, 6);
-    txtNizimi_->installEventFilter(this);
+    fieldKeys_->addBleedField(txtNizimi_);
     updNizimi_ = new UpDown(txtNizimi_);
     updNizimi_->setObjectName(QStringLiteral("updNizimi"));
-    connect(txtNizimi_, &QLineEdit::textChanged, this,
-            [this](const QString& t) { model_.setBleedText(t.toStdString()); });
-    connect(updNizimi_, &UpDown::up, this, [this] {
-        model_.bleedUp();
-        txtNizimi_->setText(QString::fromStdString(model_.fields().bleed));
+    lockWhileDrawing(txtNizimi_);
+    lockWhileDrawing(updNizimi_);
+    connect(txtNizimi_, &QLineEdit::textChanged, this, [this](const QString& t) {
+        params_->edit([&t](ParamModel& m) { m.setBleedText(toStd(t)); });
     });
-    connect(updNizimi_, &UpDown::down, this, [this] {
-        model_.bleedDown();
-        txtNizimi_->setText(QString::fromStdString(model_.fields().bleed));
-    });
+    connect(updNizimi_, &UpDown::up, this,
+            [this] { params_->command([](ParamModel& m) { m.bleedUp(); }); });
+    connect(updNizimi_, &UpDown::down, this,
+            [this] { params_->command([](ParamModel& m) { m.bleedDown(); }); });
     auto* bleed = new QHBoxLayout;
-    bleed->addWidget(labNizimi_);
+    bleed->addWidget(
+        namedLabel(QStringLiteral("labNizimi"), QStringLiteral("にじみ"), fraValue_, 26));
     bleed->addWidget(txtNizimi_);
     bleed->addStretch();
     side->addLayout(bleed);
     side->addStretch();
+    for (QCheckBox* c : chkValue_)
+        lockWhileDrawing(c);
 
+    auto* cmdRndSet = commandButton("cmdRndSet", QStringLiteral("ﾗﾝﾀﾞﾑ設定(&R)"), fraValue_, 20);
+    cmdRndSet->setFixedHeight(32);
+    connect(cmdRndSet, &QPushButton::clicked, this, &frmMain::cmdRndSet_Click);
     cmdBig_ = commandButton("cmdBig", QStringLiteral("周期２倍"), fraValue_, 30);
     cmdSmall_ = commandButton("cmdSmall", QStringLiteral("周期半分"), fraValue_, 31);
     cmdStrong_ = commandButton("cmdStrong", QStringLiteral("振幅２倍"), fraValue_, 32);
     cmdWeak_ = commandButton("cmdWeak", QStringLiteral("振幅半分"), fraValue_, 33);
+    const std::pair<QPushButton*, void (ParamModel::*)()> scaleCommands[] = {
+        {cmdBig_, &ParamModel::doublePeriods},
+        {cmdSmall_, &ParamModel::halvePeriods},
+        {cmdStrong_, &ParamModel::doubleAmplitudes},
+        {cmdWeak_, &ParamModel::halveAmplitudes},
+    };
+    lockWhileDrawing(cmdRndSet);
+    for (const auto& [button, change] : scaleCommands) {
+        connect(button, &QPushButton::clicked, this,
+                [this, change] { params_->command([change](ParamModel& m) { (m.*change)(); }); });
+        lockWhileDrawing(button);
+    }
     auto* scale = new QGridLayout;
     scale->setSpacing(3);
     scale->addWidget(cmdBig_, 0, 0);
@@ -260,27 +322,7 @@ void frmMain::buildValueFrame() {
     scale->addWidget(cmdStrong_, 1, 0);
     scale->addWidget(cmdWeak_, 1, 1);
     side->addLayout(scale);
-    cmdRndSet_ = commandButton("cmdRndSet", QStringLiteral("ﾗﾝﾀﾞﾑ設定(&R)"), fraValue_, 20);
-    cmdRndSet_->setFixedHeight(32);
-    side->addWidget(cmdRndSet_);
-
-    connect(cmdBig_, &QPushButton::clicked, this, [this] {
-        model_.doublePeriods();
-        refreshFromModel();
-    });
-    connect(cmdSmall_, &QPushButton::clicked, this, [this] {
-        model_.halvePeriods();
-        refreshFromModel();
-    });
-    connect(cmdStrong_, &QPushButton::clicked, this, [this] {
-        model_.doubleAmplitudes();
-        refreshFromModel();
-    });
-    connect(cmdWeak_, &QPushButton::clicked, this, [this] {
-        model_.halveAmplitudes();
-        refreshFromModel();
-    });
-    connect(cmdRndSet_, &QPushButton::clicked, this, &frmMain::cmdRndSet_Click);
+    side->addWidget(cmdRndSet);
 
     auto* layout = new QHBoxLayout(fraValue_);
     layout->setContentsMargins(6, 4, 6, 6);
@@ -298,33 +340,36 @@ void frmMain::buildPictureFrame() {
     QFont bold = cmdDraw_->font();
     bold.setBold(true);
     cmdDraw_->setFont(bold);
-    connect(cmdDraw_, &QPushButton::clicked, this, &frmMain::cmdDraw_Click);
+    connect(cmdDraw_, &QPushButton::clicked, draw_, &DrawCommand::run);
 
-    labMode_ = namedLabel(QStringLiteral("labMode"), QStringLiteral("描画モード"), Frame1_, 53);
+    auto* labMode = namedLabel(QStringLiteral("labMode"), QStringLiteral("描画モード"), Frame1_, 53);
     cboMode_ = new QComboBox(Frame1_);
     cboMode_->setObjectName(QStringLiteral("cboMode"));
     cboMode_->setFixedHeight(24);
     cboMode_->addItems({QStringLiteral("通常"), QStringLiteral("AND"), QStringLiteral("OR"),
                         QStringLiteral("XOR")});
-    connect(cboMode_, &QComboBox::currentIndexChanged, this,
-            [this](int i) { model_.setMode(static_cast<DrawMode>(std::max(i, 0))); });
+    connect(cboMode_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        params_->edit([i](ParamModel& m) { m.setMode(static_cast<DrawMode>(std::max(i, 0))); });
+    });
 
-    cmdSize_ = commandButton("cmdSize", QStringLiteral("ｻｲｽﾞ指定(&U)..."), Frame1_, 52);
-    connect(cmdSize_, &QPushButton::clicked, this, &frmMain::cmdSize_Click);
+    auto* cmdSize = commandButton("cmdSize", QStringLiteral("ｻｲｽﾞ指定(&U)..."), Frame1_, 52);
+    connect(cmdSize, &QPushButton::clicked, this, &frmMain::cmdSize_Click);
     labSize_ = namedLabel(QStringLiteral("labSize"), QString(), Frame1_);
     labSize_->setAlignment(Qt::AlignCenter);
-    cmdSave_ = commandButton("cmdSave", QStringLiteral("保存(&S)"), Frame1_, 51);
-    markPending(cmdSave_);
+    auto* cmdSave = commandButton("cmdSave", QStringLiteral("保存(&S)"), Frame1_, 51);
+    connect(cmdSave, &QPushButton::clicked, save_, &SaveController::SaveImage);
+    lockWhileDrawing(cmdSize);
+    lockWhileDrawing(cmdSave);
 
     auto* grid = new QGridLayout(Frame1_);
     grid->setContentsMargins(6, 4, 6, 6);
     grid->setSpacing(3);
     grid->addWidget(cmdDraw_, 0, 0, 1, 2);
-    grid->addWidget(labMode_, 1, 0);
+    grid->addWidget(labMode, 1, 0);
     grid->addWidget(cboMode_, 1, 1);
-    grid->addWidget(cmdSize_, 2, 0);
+    grid->addWidget(cmdSize, 2, 0);
     grid->addWidget(labSize_, 2, 1);
-    grid->addWidget(cmdSave_, 3, 0, 1, 2);
+    grid->addWidget(cmdSave, 3, 0, 1, 2);
 }
 
 void frmMain::buildColorFrame() {
@@ -337,7 +382,14 @@ void frmMain::buildColorFrame() {
     cbogColor_->setMaxVisibleItems(20);
     cbogColor_->setFixedHeight(24);
     labGColor_->setBuddy(cbogColor_);
-    connect(cbogColor_, &QComboBox::currentIndexChanged, this, &frmMain::cbogColor_Click);
+    connect(cbogColor_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index != colorSets().selectedIndex()) {
+            colorSets().select(index); // the selection follows through showColorSetSelection
+        } else {
+            params_->edit([index](ParamModel& m) { m.setColorSetIndex(index); });
+            DrawGradBar();
+        }
+    });
     picGrad_ = new GradientView(Frame2_);
     connect(picGrad_, &GradientView::resized, this, &frmMain::DrawGradBar);
 
@@ -348,14 +400,20 @@ void frmMain::buildColorFrame() {
     hscIso_->setSingleStep(1);
     hscIso_->setPageStep(10);
     connect(hscIso_, &QScrollBar::valueChanged, this,
-            [this] { hscIso_Change(!hscIso_->isSliderDown()); });
-    connect(hscIso_, &QScrollBar::sliderReleased, this, [this] { hscIso_Change(true); });
+            [this] { showPhase(!hscIso_->isSliderDown()); });
+    connect(hscIso_, &QScrollBar::sliderReleased, this, [this] { showPhase(true); });
 
     cmdGColorEdit_ = commandButton("cmdGColorEdit", QStringLiteral("編集"), Frame2_, 41);
     cmdAddGColor_ = commandButton("cmdAddGColor", QStringLiteral("追加"), Frame2_, 42);
     cmdRemoveGColor_ = commandButton("cmdRemoveGColor", QStringLiteral("削除"), Frame2_, 43);
-    for (QPushButton* b : {cmdGColorEdit_, cmdAddGColor_, cmdRemoveGColor_})
-        markPending(b);
+    connect(cmdGColorEdit_, &QPushButton::clicked, colorSets_, &ColorSetController::edit);
+    connect(cmdAddGColor_, &QPushButton::clicked, colorSets_, &ColorSetController::add);
+    connect(cmdRemoveGColor_, &QPushButton::clicked, colorSets_, &ColorSetController::remove);
+    for (QObject* o : std::initializer_list<QObject*>{labISO_, hscIso_, labGColor_, cbogColor_,
+                                                      cboMode_, cmdGColorEdit_, cmdAddGColor_,
+                                                      cmdRemoveGColor_}) {
+        lockWhileDrawing(o);
+    }
 
     auto* layout = new QVBoxLayout(Frame2_);
     layout->setContentsMargins(6, 4, 6, 6);
@@ -387,29 +445,6 @@ QAction* frmMain::addItem(QMenu* menu, const char* name, const QString& caption,
     return a;
 }
 
-void frmMain::markPending(QObject* command) {
-    // Commands whose work arrives with a later part of the program: present, disabled.
-    command->setProperty("pending", true);
-    setCommandEnabled(command, false);
-}
-
-void frmMain::setCommandEnabled(QObject* command, bool enabled) {
-    const bool on = enabled && !command->property("pending").toBool();
-    if (auto* w = qobject_cast<QWidget*>(command))
-        w->setEnabled(on);
-    if (auto* a = qobject_cast<QAction*>(command))
-        a->setEnabled(on);
-    if (auto* m = qobject_cast<QMenu*>(command)) {
-        // The items too, so that their shortcut keys and the pop-up over the frame follow.
-        m->menuAction()->setEnabled(on);
-        m->setEnabled(on);
-        for (QAction* item : m->actions()) {
-            if (!item->isSeparator())
-                setCommandEnabled(item, enabled);
-        }
-    }
-}
-
 void frmMain::buildMenus() {
     QMenuBar* bar = menuBar();
     auto topMenu = [&](const char* name, const QString& caption) {
@@ -418,35 +453,40 @@ void frmMain::buildMenus() {
         m->menuAction()->setObjectName(QLatin1String(name));
         return m;
     };
+    const auto never = [] { return false; }; // commands still to be built
 
-    mnuFile_ = topMenu("mnuFile", QStringLiteral("ファイル(&F)"));
-    markPending(addItem(mnuFile_, "mnuSave", QStringLiteral("名前を付けて保存(&A)..."),
-                        QKeySequence(Qt::CTRL | Qt::Key_S)));
-    markPending(addItem(mnuFile_, "mnuCopy", QStringLiteral("クリップボードへコピー(&C)"),
-                        QKeySequence(Qt::CTRL | Qt::Key_C)));
-    markPending(addItem(mnuFile_, "mnuShell", QStringLiteral("連携ｱﾌﾟﾘｹｰｼｮﾝで編集(&E)"),
-                        QKeySequence(Qt::Key_F6)));
-    mnuFile_->addSeparator();
-    markPending(
-        addItem(mnuFile_, "mnuOutputText", QStringLiteral("テキストファイルへ書き出し(&O)...")));
-    markPending(
-        addItem(mnuFile_, "mnuInputText", QStringLiteral("テキストファイルから読み込み(&I)...")));
-    mnuFile_->addSeparator();
-    connect(addItem(mnuFile_, "mnuEnd", QStringLiteral("終了(&X)")), &QAction::triggered, this,
+    QMenu* file = topMenu("mnuFile", QStringLiteral("ファイル(&F)"));
+    QAction* mnuSave = addItem(file, "mnuSave", QStringLiteral("名前を付けて保存(&A)..."),
+                               QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(mnuSave, &QAction::triggered, save_, &SaveController::SaveImage);
+    mnuCopy_ = addItem(file, "mnuCopy", QStringLiteral("クリップボードへコピー(&C)"),
+                       QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(mnuCopy_, &QAction::triggered, save_, &SaveController::mnuCopy_Click);
+    QAction* mnuShell = addItem(file, "mnuShell", QStringLiteral("連携ｱﾌﾟﾘｹｰｼｮﾝで編集(&E)"),
+                                QKeySequence(Qt::Key_F6));
+    connect(mnuShell, &QAction::triggered, save_, &SaveController::mnuShell_Click);
+    file->addSeparator();
+    connect(addItem(file, "mnuOutputText", QStringLiteral("テキストファイルへ書き出し(&O)...")),
+            &QAction::triggered, files_, &FileController::mnuOutputText_Click);
+    QAction* mnuInputText =
+        addItem(file, "mnuInputText", QStringLiteral("テキストファイルから読み込み(&I)..."));
+    connect(mnuInputText, &QAction::triggered, files_, &FileController::mnuInputText_Click);
+    file->addSeparator();
+    connect(addItem(file, "mnuEnd", QStringLiteral("終了(&X)")), &QAction::triggered, this,
             &QWidget::close);
 
     mnuPicture_ = topMenu("mnuPicture", QStringLiteral("ピクチャ(&P)"));
     mnuDraw_ =
         addItem(mnuPicture_, "mnuDraw", QStringLiteral("描画(&D)"), QKeySequence(Qt::Key_F5));
-    connect(mnuDraw_, &QAction::triggered, this, &frmMain::cmdDraw_Click);
+    connect(mnuDraw_, &QAction::triggered, draw_, &DrawCommand::run);
     mnuUndo_ = addItem(mnuPicture_, "mnuUndo", QStringLiteral("描画アンドゥ(&Z)"));
-    connect(mnuUndo_, &QAction::triggered, this, &frmMain::mnuUndo_Click);
+    connect(mnuUndo_, &QAction::triggered, draw_, &DrawCommand::undo);
     mnuPicture_->addSeparator();
-    markPending(addItem(mnuPicture_, "mnuTile", QStringLiteral("タイル表示してみる(&T)"),
-                        QKeySequence(Qt::Key_F3)));
+    mnuTile_ = addItem(mnuPicture_, "mnuTile", QStringLiteral("タイル表示してみる(&T)"),
+                       QKeySequence(Qt::Key_F3));
     mnuPicture_->addSeparator();
-    connect(addItem(mnuPicture_, "mnuSize", QStringLiteral("サイズ指定(&U)...")),
-            &QAction::triggered, this, &frmMain::cmdSize_Click);
+    QAction* mnuSize = addItem(mnuPicture_, "mnuSize", QStringLiteral("サイズ指定(&U)..."));
+    connect(mnuSize, &QAction::triggered, this, &frmMain::cmdSize_Click);
 
     mnuValue_ = topMenu("mnuValue", QStringLiteral("形(&W)"));
     connect(addItem(mnuValue_, "mnuRndSet", QStringLiteral("ランダム設定(&R)"),
@@ -464,133 +504,218 @@ void frmMain::buildMenus() {
             cmdWeak_, &QPushButton::click);
 
     mnuColor_ = topMenu("mnuColor", QStringLiteral("色(&E)"));
-    markPending(addItem(mnuColor_, "mnuEditGColor", QStringLiteral("色セットの編集(&E)...")));
-    markPending(addItem(mnuColor_, "mnuCopyGColor", QStringLiteral("色セットのコピー(&C)...")));
-    markPending(addItem(mnuColor_, "mnuAddGColor", QStringLiteral("色セットの追加(&A)...")));
-    markPending(addItem(mnuColor_, "mnuRemoveGColor", QStringLiteral("色セットの削除(&R)")));
+    // Edit, add and remove press their buttons.
+    connect(addItem(mnuColor_, "mnuEditGColor", QStringLiteral("色セットの編集(&E)...")),
+            &QAction::triggered, cmdGColorEdit_, &QPushButton::click);
+    connect(addItem(mnuColor_, "mnuCopyGColor", QStringLiteral("色セットのコピー(&C)...")),
+            &QAction::triggered, colorSets_, &ColorSetController::copy);
+    connect(addItem(mnuColor_, "mnuAddGColor", QStringLiteral("色セットの追加(&A)...")),
+            &QAction::triggered, cmdAddGColor_, &QPushButton::click);
+    connect(addItem(mnuColor_, "mnuRemoveGColor", QStringLiteral("色セットの削除(&R)")),
+            &QAction::triggered, cmdRemoveGColor_, &QPushButton::click);
     mnuColor_->addSeparator();
-    markPending(addItem(mnuColor_, "mnuGColorLoad", QStringLiteral("色セットの読み込み(&L)...")));
-    markPending(addItem(mnuColor_, "mnuGColorSave", QStringLiteral("色セットの保存(&S)...")));
-    markPending(addItem(mnuColor_, "mnuGColorAllSave", QStringLiteral("全ての色セットを保存(&C)")));
+    connect(addItem(mnuColor_, "mnuGColorLoad", QStringLiteral("色セットの読み込み(&L)...")),
+            &QAction::triggered, colorSets_, &ColorSetController::load);
+    connect(addItem(mnuColor_, "mnuGColorSave", QStringLiteral("色セットの保存(&S)...")),
+            &QAction::triggered, colorSets_, &ColorSetController::save);
+    connect(addItem(mnuColor_, "mnuGColorAllSave", QStringLiteral("全ての色セットを保存(&C)")),
+            &QAction::triggered, colorSets_, &ColorSetController::saveAll);
     mnuColor_->addSeparator();
-    markPending(addItem(mnuColor_, "mnuGcolorInit", QStringLiteral("色セットの初期化(&I)")));
+    connect(addItem(mnuColor_, "mnuGcolorInit", QStringLiteral("色セットの初期化(&I)")),
+            &QAction::triggered, colorSets_, &ColorSetController::initialize);
 
-    mnuTool_ = topMenu("mnuTool", QStringLiteral("ツール(&T)"));
-    mnuPictureWindow_ =
-        addItem(mnuTool_, "mnuPictureWindow", QStringLiteral("ピクチャウィンドウの表示(&P)"));
-    mnuPictureWindow_->setCheckable(true);
-    connect(mnuPictureWindow_, &QAction::triggered, this, [this] {
-        // The check mark was already inverted by the menu.
-        mnuPictureWindow_->setChecked(!mnuPictureWindow_->isChecked());
-        togglePictureWindow();
-    });
-    mnuButton_ = addItem(mnuTool_, "mnuButton", QStringLiteral("枠ウィンドウの表示(&B)"));
-    mnuButton_->setCheckable(true);
-    connect(mnuButton_, &QAction::triggered, this, [this] {
-        mnuButton_->setChecked(!mnuButton_->isChecked());
-        ShowHidefrmButton();
-    });
-    mnuEasyHelp_ = addItem(mnuTool_, "mnuEasyHelp", QStringLiteral("ヘルプウィンドウの表示(&H)"));
-    mnuEasyHelp_->setCheckable(true);
-    connect(mnuEasyHelp_, &QAction::triggered, this, [this] {
-        mnuEasyHelp_->setChecked(!mnuEasyHelp_->isChecked());
-        ShowHidefrmHelp();
-    });
-    connect(addItem(mnuTool_, "mnuOrderForms", QStringLiteral("ウィンドウの整列(&O)")),
-            &QAction::triggered, this, &frmMain::ArrangeWindows);
-    mnuTool_->addSeparator();
-    markPending(addItem(mnuTool_, "mnuAnim", QStringLiteral("簡易アニメーション作成(&A)...")));
-    mnuTool_->addSeparator();
-    markPending(addItem(mnuTool_, "mnuOption", QStringLiteral("オプション(&O)...")));
+    QMenu* tool = topMenu("mnuTool", QStringLiteral("ツール(&T)"));
+    QAction* mnuPictureWindow =
+        addItem(tool, "mnuPictureWindow", QStringLiteral("ピクチャウィンドウの表示(&P)"));
+    QAction* mnuButton = addItem(tool, "mnuButton", QStringLiteral("枠ウィンドウの表示(&B)"));
+    QAction* mnuEasyHelp = addItem(tool, "mnuEasyHelp", QStringLiteral("ヘルプウィンドウの表示(&H)"));
+    windows_ = new WindowController({this, picture_, button_, help_},
+                                    {mnuPictureWindow, mnuButton, mnuEasyHelp});
+    connect(addItem(tool, "mnuOrderForms", QStringLiteral("ウィンドウの整列(&O)")),
+            &QAction::triggered, windows_, &WindowController::ArrangeWindows);
+    tool->addSeparator();
+    QAction* mnuAnim = addItem(tool, "mnuAnim", QStringLiteral("簡易アニメーション作成(&A)..."));
+    tool->addSeparator();
+    QAction* mnuOption = addItem(tool, "mnuOption", QStringLiteral("オプション(&O)..."));
 
-    mnuHelp_ = topMenu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
-    markPending(
-        addItem(mnuHelp_, "mnuPrintHelp", QStringLiteral("目次..."), QKeySequence(Qt::Key_F1)));
-    mnuHelp_->addSeparator();
-    connect(addItem(mnuHelp_, "mnuVersion", QStringLiteral("バージョン情報(&A)...")),
+    QMenu* help = topMenu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
+    mnuPrintHelp_ =
+        addItem(help, "mnuPrintHelp", QStringLiteral("目次..."), QKeySequence(Qt::Key_F1));
+    connect(mnuPrintHelp_, &QAction::triggered, helpPages_, &HelpPages::showContents);
+    help->addSeparator();
+    connect(addItem(help, "mnuVersion", QStringLiteral("バージョン情報(&A)...")),
             &QAction::triggered, this, &frmMain::mnuVersion_Click);
+
+    lockWhileDrawing(mnuInputText);
+    lockWhileDrawing(mnuValue_);
+    lockWhileDrawing(mnuUndo_);
+    lockWhileDrawing(mnuSize);
+    lockWhileDrawing(mnuSave);
+    lockWhileDrawing(mnuCopy_);
+    lockWhileDrawing(mnuTile_, never);
+    lockWhileDrawing(mnuShell);
+    lockWhileDrawing(mnuColor_);
+    lockWhileDrawing(mnuOption, never);
+    lockWhileDrawing(mnuAnim, never);
 }
 
-void frmMain::togglePictureWindow() {
-    mnuPictureWindow_->setChecked(!mnuPictureWindow_->isChecked());
-    if (mnuPictureWindow_->isChecked()) {
-        picture_->show();
-    } else {
-        picture_->hide();
-    }
+void frmMain::refreshFromModel() {
+    const ParamFields& f = params_->fields();
+    for (int k = 0; k < kComponentCount; ++k)
+        chkValue_[k]->setChecked(f.componentOn[k]);
+    for (int i = 0; i < kValueSlotCount; ++i)
+        txtValue_[i]->setText(toQ(f.values[i]));
+    for (int j = 0; j < 2; ++j)
+        txtCenter_[j]->setText(toQ(f.center[j]));
+    txtNizimi_->setText(toQ(f.bleed));
+    hscIso_->setValue(f.phase);
+    cboMode_->setCurrentIndex(static_cast<int>(f.mode));
+    if (f.colorSetIndex != cbogColor_->currentIndex() && f.colorSetIndex < cbogColor_->count())
+        cbogColor_->setCurrentIndex(f.colorSetIndex);
 }
 
-void frmMain::ShowHidefrmButton() {
-    mnuButton_->setChecked(!mnuButton_->isChecked());
-    if (mnuButton_->isChecked()) {
-        button_->show();
-    } else {
-        button_->hide();
+void frmMain::ShowValues() {
+    params_->command([](ParamModel& m) { m.showValues(); });
+}
+
+void frmMain::showImageSize(int width, int height) {
+    picture_->setImageSize(width, height);
+    labSize_->setText(QString::fromStdString(signPositionForm(width) + " x" +
+                                             signPositionForm(height) + " pixels"));
+}
+
+void frmMain::showPhase(bool committed) {
+    const int phase = hscIso_->value();
+    labISO_->setText(QString::fromStdString(params::phaseLabelText(phase)));
+    params_->edit([phase](ParamModel& m) { m.setPhase(phase); });
+    if (committed)
+        DrawGradBar();
+}
+
+void frmMain::ShowColorSetList() {
+    {
+        const QSignalBlocker block(cbogColor_);
+        const std::vector<std::string> names = colorSets().names();
+        // Rebuilt only where it differs, so an open list keeps its place.
+        while (cbogColor_->count() > static_cast<int>(names.size()))
+            cbogColor_->removeItem(cbogColor_->count() - 1);
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const int row = static_cast<int>(i);
+            if (row >= cbogColor_->count())
+                cbogColor_->addItem(toQ(names[i]));
+            else if (cbogColor_->itemText(row) != toQ(names[i]))
+                cbogColor_->setItemText(row, toQ(names[i]));
+        }
+        cbogColor_->setCurrentIndex(colorSets().selectedIndex());
     }
+    const int selected = colorSets().selectedIndex();
+    params_->edit([selected](ParamModel& m) { m.setColorSetIndex(selected); });
+    DrawGradBar();
+}
+
+void frmMain::showColorSetSelection(int index) {
+    // While sets are added or removed the list may not show them yet; it catches up in
+    // ShowColorSetList.
+    if (cbogColor_->currentIndex() != index && index < cbogColor_->count())
+        cbogColor_->setCurrentIndex(index);
+    DrawGradBar();
+}
+
+void frmMain::DrawGradBar() {
+    const GColor* set = colorSets().selectedSet();
+    if (!set || set->colorCount < 2)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    picGrad_->setColumns(gradBarColors(*set, picGrad_->barWidth(), hscIso_->value()));
+    QApplication::restoreOverrideCursor();
+}
+
+void frmMain::setDrawButtonState(bool drawing) {
+    cmdDraw_->setText(drawing ? QStringLiteral("描画中止(&C)") : QStringLiteral("描画(&D)"));
+    cmdDraw_->setIcon(drawImages_[drawing ? 1 : 0]);
+    cmdDraw_->setProperty("helpTopic", drawing ? 54 : 50);
+    mnuDraw_->setText(cmdDraw_->text());
+}
+
+void frmMain::cmdRndSet_Click() {
+    params_->randomSetting(settings_, colorSets(), random_);
+    if (settings_.Option.DrawOnRnd)
+        draw_->run();
+}
+
+void frmMain::cmdSize_Click() {
+    frmSize dialog(
+        dialogs_,
+        [this](int width, int height) {
+            SetImageSize(width, height);
+            picture_->clearPicture();
+            mnuUndo_->setEnabled(false);
+        },
+        this);
+    dialog.prepare(picture_->imageWidth(), picture_->imageHeight());
+    showModal(dialog);
+    button_->updXYMaxSet();
+    picture_->MoveshpCenter(txtCenter_[0]->text(), txtCenter_[1]->text());
+}
+
+void frmMain::ShowOptionsAt(int page) {
+    // Until the options dialog exists, its place is held by a notice that names the page;
+    // file drops are off while it is open, as around every modal dialog of this window.
+    setAcceptDrops(false);
+    dialogs_.message(this, QStringLiteral("オプション画面（ページ %1）は準備中です。").arg(page),
+                     MessageIcon::Information);
+    setAcceptDrops(true);
+}
+
+int frmMain::showModal(QDialog& dialog) {
+    return wavory::showModal(this, dialog);
+}
+
+void frmMain::mnuVersion_Click() {
+    frmAbout dialog(dialogs_, this);
+    showModal(dialog);
+}
+
+void frmMain::fitMainWindowSize() {
+    resize(sizeHint().width(), kMainWindowHeight);
+    help_->resize(width(), frmHelp::kClientHeight);
+}
+
+void frmMain::fitMainWindowHeight() {
+    const int frameHeight = frameGeometry().height() - height();
+    resize(width(), kMainWindowHeight - frameHeight);
+}
+
+void frmMain::forwardKey(int key, Qt::KeyboardModifiers modifiers) {
+    activateWindow();
+    raise();
+    QAction* item = key == Qt::Key_F1                                         ? mnuPrintHelp_
+                    : key == Qt::Key_F3                                       ? mnuTile_
+                    : (key == Qt::Key_C && (modifiers & Qt::ControlModifier)) ? mnuCopy_
+                                                                              : nullptr;
+    if (item && item->isEnabled())
+        item->trigger();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     // Right click on a parameter frame: its menu as a pop-up.
     if (e->type() == QEvent::MouseButtonRelease) {
         auto* me = static_cast<QMouseEvent*>(e);
-        if (me->button() == Qt::RightButton) {
-            QMenu* menu = watched == fraValue_ ? mnuValue_
-                          : watched == Frame1_ ? mnuPicture_
-                          : watched == Frame2_ ? mnuColor_
-                                               : nullptr;
-            if (menu) {
-                menu->popup(me->globalPosition().toPoint());
-                return true;
-            }
-        }
-    }
-    auto* field = qobject_cast<QLineEdit*>(watched);
-    if (!field)
-        return QMainWindow::eventFilter(watched, e);
-    // Files dropped on a field are the window's drop, not text for the field.
-    if (e->type() == QEvent::DragEnter || e->type() == QEvent::DragMove ||
-        e->type() == QEvent::Drop) {
-        auto* de = static_cast<QDropEvent*>(e);
-        if (acceptsFileDrop(de->mimeData())) {
-            de->acceptProposedAction();
-            if (e->type() == QEvent::Drop)
-                dropFiles(de->mimeData());
+        QMenu* menu = watched == fraValue_ ? mnuValue_
+                      : watched == Frame1_ ? mnuPicture_
+                      : watched == Frame2_ ? mnuColor_
+                                           : nullptr;
+        if (menu && me->button() == Qt::RightButton) {
+            menu->popup(me->globalPosition().toPoint());
             return true;
-        }
-    }
-    const bool isValue = std::find(txtValue_.begin(), txtValue_.end(), field) != txtValue_.end();
-    const bool isCenter = field == txtCenter_[0] || field == txtCenter_[1];
-
-    if (isCenter && e->type() == QEvent::FocusIn) {
-        picture_->MoveshpCenter(txtCenter_[0]->text(), txtCenter_[1]->text());
-        picture_->ShowshpCenter(true);
-    } else if (isCenter && e->type() == QEvent::FocusOut) {
-        picture_->ShowshpCenter(false);
-    } else if (e->type() == QEvent::KeyPress) {
-        auto* ke = static_cast<QKeyEvent*>(e);
-        if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
-            drawByEnter(field);
-            return true;
-        }
-        const QChar typed = typedCharacter(ke);
-        if (!typed.isNull()) {
-            if (isValue) {
-                // Before the key takes effect the text is held to 1..999999.
-                const std::string checked = CheckTextRange(field->text().toStdString(), 999999, 1);
-                if (checked != field->text().toStdString())
-                    field->setText(QString::fromStdString(checked));
-            } else if (CheckNum(typed.unicode()) == 0) {
-                return true;
-            }
         }
     }
     return QMainWindow::eventFilter(watched, e);
 }
 
 void frmMain::changeEvent(QEvent* e) {
-    // Minimizing or restoring the main window takes the visible secondary windows along.
     if (e->type() == QEvent::WindowStateChange)
-        followWindowState();
+        windows_->followWindowState();
     QMainWindow::changeEvent(e);
 }
 
@@ -602,6 +727,21 @@ void frmMain::closeEvent(QCloseEvent* e) {
         return;
     }
     e->accept();
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* e) {
+    if (!drops_->handle(e))
+        e->ignore();
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* e) {
+    if (!drops_->handle(e))
+        e->ignore();
+}
+
+void frmMain::dropEvent(QDropEvent* e) {
+    if (!drops_->handle(e))
+        e->ignore();
 }
 
 } // namespace wavory

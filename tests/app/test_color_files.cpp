@@ -67,7 +67,7 @@ TEST_F(ColorFiles, TheFirstStartFolderGetsTheSamplesToo) {
     main->settings().Picture.CSetPath.clear();
     frmMain again(dialogs, random);
     again.setResourceFolder(resources);
-    again.mnuGColorLoad_Click();
+    again.findChild<QAction*>(QStringLiteral("mnuGColorLoad"))->trigger();
     EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("other.cst")));
 }
 

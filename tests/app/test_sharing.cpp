@@ -177,13 +177,13 @@ TEST_F(Sharing, TheRealLaunchTakesAProgramPathWithBlanks) {
     QFile::setPermissions(script,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     other.settings().Option.Shell = script.toStdString();
-    other.mnuShell_Click();
+    other.findChild<QAction*>(QStringLiteral("mnuShell"))->trigger();
     ASSERT_TRUE(waitFor([&] { return readFile(out).endsWith('\n'); }, 5000));
     EXPECT_EQ(QString::fromUtf8(readFile(out)), path(QStringLiteral("名称未設定1.bmp")) + '\n');
     EXPECT_TRUE(dialogs.shown.empty());
 
     other.settings().Option.Shell = path(QStringLiteral("no such program")).toStdString();
-    other.mnuShell_Click();
+    other.findChild<QAction*>(QStringLiteral("mnuShell"))->trigger();
     ASSERT_GE(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, kLinkMessage);
 }

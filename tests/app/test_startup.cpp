@@ -165,7 +165,7 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     ASSERT_TRUE(a.colorSets().AddGColor("自作", 5));
     a.colorSets().AddColorPoint(14, 10, 20, 30);
     a.colorSets().AddColorPoint(14, 200, 100, 0);
-    a.applyFields(knownFields());
+    a.params().assign(knownFields());
     a.frameWindow()->setXYFix(true);
     a.ShowHidefrmHelp(); // hidden: stored as not shown
     a.move(40, 30);

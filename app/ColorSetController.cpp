@@ -1,0 +1,153 @@
+#include "ColorSetController.h"
+
+#include "FileDialogNames.h"
+#include "FileDialogs.h"
+#include "HelpPages.h"
+#include "ParamController.h"
+#include "QtText.h"
+#include "UserDialogs.h"
+#include "WindowHelpers.h"
+#include "frmColor.h"
+
+#include "colorsets/BuiltinColorSets.h"
+#include "colorsets/ColorSetCommands.h"
+#include "colorsets/ColorSetFileCommands.h"
+#include "common/PathText.h"
+
+namespace wavory {
+
+namespace {
+
+const QString kLastSetMessage = QStringLiteral("最後の１個は削除できません。");
+const QString kInitQuestion =
+    QStringLiteral("すべての色セットを初期化します。\r\n本当によろしいですか？");
+
+QString removeQuestion(const std::string& name) {
+    return QStringLiteral("色セット '") + toQ(name) +
+           QStringLiteral("' を削除してよろしいですか？");
+}
+
+} // namespace
+
+ColorSetController::ColorSetController(const Parts& parts, QWidget* window)
+    : QObject(window), parts_(parts), window_(window) {
+    colorSets_.setMessageSink([this](const UserMessage& m) { parts_.dialogs.show(window_, m); });
+    colorSets_.setSelectionListener([this](int index) {
+        parts_.params.edit([index](ParamModel& m) { m.setColorSetIndex(index); });
+        Q_EMIT selectionChanged(index);
+    });
+    // The built-in sets until the color set file is read at start-up.
+    InitColors(colorSets_);
+}
+
+bool ColorSetController::showEditor(int index, bool addedOrCopied) {
+    frmColor editor(parts_.dialogs, colorSets_, parts_.random, window_);
+    editor.setEditGCnt(index);
+    editor.setBlnCopyAddFlg(addedOrCopied);
+    editor.setHelpFileHandler([this](const QString& page) { parts_.help.show(page); });
+    connect(&editor, &frmColor::gColorWritten, this, &ColorSetController::setWritten);
+    showModal(window_, editor);
+    return editor.cancelled();
+}
+
+void ColorSetController::editAdded(int added, int previous) {
+    if (added < 0) // a full collection has said so
+        return;
+    Q_EMIT listChanged();
+    if (showEditor(added, true))
+        undoAddedColorSet(colorSets_, previous);
+    Q_EMIT listChanged();
+}
+
+void ColorSetController::add() {
+    const int previous = colorSets_.selectedIndex();
+    editAdded(addNewColorSet(colorSets_), previous);
+}
+
+void ColorSetController::copy() {
+    const int source = colorSets_.selectedIndex();
+    editAdded(addColorSetCopy(colorSets_, source), source);
+}
+
+void ColorSetController::edit() {
+    const int selected = colorSets_.selectedIndex();
+    if (selected < 0)
+        return;
+    showEditor(selected, false);
+    Q_EMIT listChanged();
+}
+
+void ColorSetController::remove() {
+    if (colorSets_.getgColorCount() <= 1) {
+        parts_.dialogs.message(window_, kLastSetMessage, MessageIcon::Exclamation);
+        return;
+    }
+    const int selected = colorSets_.selectedIndex();
+    if (selected < 0)
+        return;
+    if (parts_.dialogs.message(window_, removeQuestion(colorSets_.at(selected).name),
+                               MessageIcon::Question,
+                               MessageButtons::OkCancel) != MessageAnswer::Ok) {
+        return;
+    }
+    auto index = static_cast<std::int16_t>(selected);
+    colorSets_.RemoveGColor(index);
+    Q_EMIT listChanged();
+}
+
+void ColorSetController::initialize() {
+    if (parts_.dialogs.message(window_, kInitQuestion, MessageIcon::Question,
+                               MessageButtons::YesNo) != MessageAnswer::Yes) {
+        return;
+    }
+    InitColors(colorSets_);
+    Q_EMIT listChanged();
+}
+
+void ColorSetController::loadFile(const QString& path) {
+    LoadColorSetFile(toStd(path), colorSets_,
+                     [this](const UserMessage& m) { parts_.dialogs.show(window_, m); });
+    Q_EMIT listChanged();
+}
+
+QString ColorSetController::chooseFile(bool save, const QString& nameInFolder) {
+    using Dialog = RememberedFileNames::Dialog;
+    RememberedFileNames& names = parts_.fileNames;
+    // The dialog opens in the folder last used, with the proposed name.
+    const QString proposal = toQ(TrimDir(toStd(names.name(Dialog::ColorSet)))) + nameInFolder;
+    names.setName(Dialog::ColorSet, proposal);
+    UserDialogs& dialogs = parts_.dialogs;
+    const QString chosen =
+        save ? dialogs.saveFileName(window_, kSaveDialogTitle, kColorSetFileFilter, proposal)
+             : dialogs.openFileName(window_, kOpenDialogTitle, kColorSetFileFilter, proposal);
+    if (!chosen.isEmpty())
+        names.setName(Dialog::ColorSet, chosen);
+    return chosen;
+}
+
+void ColorSetController::load() {
+    const QString chosen = chooseFile(false, QStringLiteral("*"));
+    if (!chosen.isEmpty())
+        loadFile(chosen);
+}
+
+void ColorSetController::save() {
+    const int selected = colorSets_.selectedIndex();
+    if (selected < 0)
+        return;
+    const QString chosen = chooseFile(true, toQ(colorSets_.at(selected).name));
+    if (chosen.isEmpty())
+        return;
+    if (const auto failure = SaveColorSetFile(toStd(chosen), colorSets_, selected))
+        parts_.dialogs.show(window_, *failure);
+}
+
+void ColorSetController::saveAll() {
+    const QString chosen = chooseFile(true, QStringLiteral("all"));
+    if (chosen.isEmpty())
+        return;
+    if (const auto failure = SaveAllColorSetsFile(toStd(chosen), colorSets_))
+        parts_.dialogs.show(window_, *failure);
+}
+
+} // namespace wavory

@@ -1,0 +1,117 @@
+#include "DrawCommand.h"
+
+#include "DrawSession.h"
+#include "ParamController.h"
+#include "UserDialogs.h"
+#include "frmPicture.h"
+
+#include "colorsets/ColorSetCollection.h"
+#include "common/RandomSource.h"
+#include "engine/DrawRefusal.h"
+#include "io/AppSettings.h"
+
+#include <QWidget>
+#include <QAction>
+#include <QLineEdit>
+
+#include <exception>
+#include <new>
+
+namespace wavory {
+
+namespace {
+
+const QString kMemoryMessage =
+    QStringLiteral("メモリ不足のため描画できません。画像サイズを小さくして下さい。");
+
+} // namespace
+
+DrawCommand::DrawCommand(const Parts& parts, QWidget* window)
+    : QObject(window), parts_(parts), window_(window) {}
+
+bool DrawCommand::check() {
+    if (const auto refusal = DrawCheck(parts_.params.fields())) {
+        parts_.dialogs.show(window_, *refusal);
+        return false;
+    }
+    return true;
+}
+
+void DrawCommand::runFromField(QLineEdit* field) {
+    returnField_ = field;
+    run();
+}
+
+void DrawCommand::run() {
+    DrawSession& session = parts_.session;
+    // A press during a drawing is the stop request.
+    if (session.isDrawing()) {
+        session.requestStop();
+        return;
+    }
+    const QPointer<QLineEdit> returnField = returnField_;
+    returnField_ = nullptr;
+    if (session.isClosed() || !check())
+        return;
+    // A set that cannot be drawn or a frame without width is refused before anything
+    // changes.
+    const GColor* set = parts_.colorSets.selectedSet();
+    if (const auto refusal =
+            drawRefusal(takeDrawSnapshot(parts_.params.fields()), set ? *set : GColor{})) {
+        parts_.dialogs.show(window_, *refusal);
+        return;
+    }
+    parts_.params.edit([](ParamModel& m) { m.raiseSlotsToOne(); });
+    frmPicture& picture = parts_.picture;
+    if (!picture.saveUndo()) {
+        parts_.dialogs.message(window_, kMemoryMessage, MessageIcon::Exclamation);
+        return;
+    }
+    if (showPicture_)
+        showPicture_();
+    picture.setCursor(Qt::BusyCursor);
+    window_->setCursor(Qt::BusyCursor);
+    if (undo_)
+        undo_->setEnabled(true);
+    session.begin();
+    picture.raise();
+    picture.activateWindow();
+
+    drawPicture();
+
+    if (parts_.settings.Option.DrewBeep)
+        parts_.dialogs.beep();
+    window_->unsetCursor();
+    picture.unsetCursor();
+    session.end();
+    if (parts_.settings.Option.ActiveAfterDrawing) {
+        window_->activateWindow();
+        if (returnField)
+            returnField->setFocus(Qt::OtherFocusReason);
+    }
+    Q_EMIT finished();
+}
+
+void DrawCommand::drawPicture() {
+    const GColor* selected = parts_.colorSets.selectedSet();
+    if (!selected)
+        return;
+    // The snapshot and the set are copies: nothing the window does meanwhile reaches them.
+    const DrawParams params = takeDrawSnapshot(parts_.params.fields());
+    const GColor set = *selected;
+    try {
+        parts_.session.draw(params, set, parts_.random.nextBits());
+    } catch (const std::bad_alloc&) {
+        parts_.dialogs.message(window_, kMemoryMessage, MessageIcon::Exclamation);
+    } catch (const std::exception& e) {
+        parts_.dialogs.message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);
+    }
+}
+
+void DrawCommand::undo() {
+    parts_.picture.undo();
+    if (undo_)
+        undo_->setEnabled(false);
+}
+
+} // namespace wavory

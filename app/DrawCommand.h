@@ -1,0 +1,71 @@
+#pragma once
+// DrawCommand: the draw command (the draw button, F5, Enter in a parameter field, the
+// random setting and the first drawing). Before drawing it checks the parameters, raises
+// the value slots below 1, keeps the undo image and shows the picture window; it draws
+// through the draw session and afterwards carries out the after-drawing options (beep,
+// focus back to the main window or to the field where Enter was pressed).
+// A press while a drawing runs is the stop request.
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QAction;
+class QLineEdit;
+class QWidget;
+
+namespace wavory {
+
+class ColorSetCollection;
+class DrawSession;
+class ParamController;
+class RandomSource;
+class UserDialogs;
+class frmPicture;
+struct AppSettings;
+
+class DrawCommand : public QObject {
+    Q_OBJECT
+  public:
+    struct Parts {
+        DrawSession& session;
+        ParamController& params;
+        ColorSetCollection& colorSets;
+        frmPicture& picture;
+        AppSettings& settings;
+        UserDialogs& dialogs;
+        RandomSource& random;
+    };
+    // window: the main window (message boxes, the focus after drawing).
+    DrawCommand(const Parts& parts, QWidget* window);
+
+    // Shows the picture window when its menu item has no check mark.
+    void setShowPicture(std::function<void()> showPicture) { showPicture_ = std::move(showPicture); }
+    // The undo menu item, enabled by a drawing and disabled by undo or a new size.
+    void setUndoAction(QAction* undo) { undo_ = undo; }
+
+    // The draw command.
+    void run();
+    // Enter in a parameter field: draws and, if so configured, gives that field the focus back.
+    void runFromField(QLineEdit* field);
+    // Component check; shows the refusal when all switches are off.
+    bool check();
+    // Puts the undo image back.
+    void undo();
+
+  Q_SIGNALS:
+    // A drawing has finished (after the controls are unlocked again).
+    void finished();
+
+  private:
+    void drawPicture();
+
+    Parts parts_;
+    QWidget* window_;
+    std::function<void()> showPicture_;
+    QAction* undo_ = nullptr;
+    QPointer<QLineEdit> returnField_;
+};
+
+} // namespace wavory

@@ -1,0 +1,180 @@
+#include "DrawSession.h"
+
+#include "PictureView.h"
+#include "frmPicture.h"
+
+#include <QAction>
+#include <QEventLoop>
+#include <QMenu>
+#include <QWidget>
+
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace wavory {
+
+namespace {
+
+// Called on the worker: the title and the finished columns go to the picture window,
+// the stop question is answered from the session's flag.
+//
+// After each progress title the drawing yields to the user interface: the stop question
+// waits until the window has shown that title and served the events queued before it (a
+// press of the stop button among them), so a stop takes effect at the next check however
+// busy the machine is. The wait is bounded, so a user interface that no longer serves
+// events cannot hold the drawing.
+class PictureObserver final : public DrawObserver {
+  public:
+    PictureObserver(frmPicture& picture, const std::atomic<bool>& stop)
+        : picture_(picture), canvas_(picture.canvas()), stop_(stop),
+          yield_(std::make_shared<YieldState>()) {}
+
+    void started() override {
+        if (canvas_.width() > 0)
+            picture_.picMain()->transferColumns(canvas_, 0, canvas_.width() - 1);
+    }
+    void title(const std::string& text) override {
+        const int number = ++yield_->posted;
+        // The state outlives the observer: a title may still be queued when the drawing ends.
+        QMetaObject::invokeMethod(
+            &picture_,
+            [p = &picture_, t = QString::fromStdString(text), state = yield_, number] {
+                p->setWindowTitle(t);
+                {
+                    const std::lock_guard<std::mutex> lock(state->mutex);
+                    state->served = number;
+                }
+                state->changed.notify_all();
+            },
+            Qt::QueuedConnection);
+    }
+    bool stopRequested() override {
+        if (stop_.load())
+            return true;
+        // The stop flag is set without a notification, so it is looked at every few
+        // milliseconds while waiting.
+        const auto giveUp = std::chrono::steady_clock::now() + kLongestYield;
+        std::unique_lock<std::mutex> lock(yield_->mutex);
+        while (yield_->served < yield_->posted.load() && !stop_.load() &&
+               std::chrono::steady_clock::now() < giveUp) {
+            yield_->changed.wait_for(lock, std::chrono::milliseconds(5));
+        }
+        return stop_.load();
+    }
+    void columnsReady(int x0, int x1) override {
+        picture_.picMain()->transferColumns(canvas_, x0, x1 - 1);
+    }
+
+  private:
+    struct YieldState {
+        std::atomic<int> posted{0};
+        int served = 0; // guarded by mutex
+        std::mutex mutex;
+        std::condition_variable changed;
+    };
+    static constexpr std::chrono::seconds kLongestYield{2};
+
+    frmPicture& picture_;
+    const Canvas& canvas_;
+    const std::atomic<bool>& stop_;
+    std::shared_ptr<YieldState> yield_;
+};
+
+} // namespace
+
+DrawSession::DrawSession(frmPicture& picture, QObject* parent)
+    : QObject(parent), picture_(picture) {}
+
+void DrawSession::registerLocked(QObject* control, std::function<bool()> available) {
+    locked_.push_back({control, std::move(available)});
+    refreshControl(control);
+}
+
+void DrawSession::refreshControl(QObject* control) {
+    for (const Locked& l : locked_) {
+        if (l.control == control)
+            setEnabled(control, !drawing_ && (!l.available || l.available()));
+    }
+}
+
+void DrawSession::setControlsEnabled(bool enabled) {
+    for (const Locked& l : locked_) {
+        if (l.control)
+            setEnabled(l.control, enabled && (!l.available || l.available()));
+    }
+}
+
+void DrawSession::setEnabled(QObject* control, bool enabled) {
+    if (auto* w = qobject_cast<QWidget*>(control))
+        w->setEnabled(enabled);
+    if (auto* a = qobject_cast<QAction*>(control))
+        a->setEnabled(enabled);
+    if (auto* m = qobject_cast<QMenu*>(control)) {
+        // The items too, so that their shortcut keys and the pop-up over a frame follow.
+        m->menuAction()->setEnabled(enabled);
+        for (QAction* item : m->actions()) {
+            if (!item->isSeparator())
+                item->setEnabled(enabled);
+        }
+    }
+}
+
+bool DrawSession::begin() {
+    if (closed_ || drawing_)
+        return false;
+    drawing_ = true;
+    stop_ = false;
+    setControlsEnabled(false);
+    Q_EMIT drawingStateChanged(true);
+    return true;
+}
+
+DrawResult DrawSession::draw(const DrawParams& params, const GColor& colorSet,
+                             std::uint64_t noiseKey) {
+    Canvas& canvas = picture_.canvas();
+    DrawOptions options;
+    options.noiseKey = noiseKey;
+    PictureObserver observer(picture_, stop_);
+
+    DrawResult result;
+    std::exception_ptr error;
+    QEventLoop loop;
+    std::thread worker([&] {
+        try {
+            result = DrawMain(params, colorSet, canvas, &observer, options);
+        } catch (...) {
+            error = std::current_exception();
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    // The loop also ends when the application leaves its event loops: the drawing then
+    // stops at its next check.
+    stop_ = true;
+    worker.join();
+    stop_ = false;
+
+    const bool stopped = result.outcome == DrawOutcome::Stopped;
+    picture_.setWindowTitle(QString::fromStdString(finishTitle(stopped)));
+    if (error) {
+        picture_.refreshAll();
+        std::rethrow_exception(error);
+    }
+    return result;
+}
+
+void DrawSession::end() {
+    if (!drawing_)
+        return;
+    drawing_ = false;
+    stop_ = false;
+    setControlsEnabled(true);
+    Q_EMIT drawingStateChanged(false);
+    Q_EMIT idle();
+}
+
+} // namespace wavory

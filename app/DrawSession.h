@@ -1,0 +1,79 @@
+#pragma once
+// DrawSession: owns every drawing from its start to its end. It runs the synthesis on a
+// worker thread while the user interface goes on serving events, yields to the window
+// after each progress title, hands the finished columns to the picture window, takes
+// the stop request, and locks the controls registered with it for as long as it is in
+// its drawing state. The draw command, the first drawing at start-up and the random
+// setting's drawing all draw through it; a caller that draws many pictures in a row
+// (an animation) stays in the drawing state between them.
+//
+// While a drawing runs only the worker writes the canvas; the window sees it through the
+// columns handed over.
+
+#include "colorsets/GColor.h"
+#include "engine/DrawMain.h"
+#include "engine/DrawParams.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <atomic>
+#include <functional>
+#include <vector>
+
+namespace wavory {
+
+class frmPicture;
+
+class DrawSession : public QObject {
+    Q_OBJECT
+  public:
+    explicit DrawSession(frmPicture& picture, QObject* parent = nullptr);
+
+    // A control or command that must not change while a drawing runs. When the drawing
+    // ends it is enabled again if `available` says so (a value field only while its
+    // component is switched on, a command only once it can be used); without `available`
+    // it always is.
+    void registerLocked(QObject* control, std::function<bool()> available = {});
+    // Locks (false) or unlocks (true) every registered control, in registration order.
+    void setControlsEnabled(bool enabled);
+    // Enables or disables one registered control by its own rule, unless a drawing runs.
+    void refreshControl(QObject* control);
+
+    bool isDrawing() const { return drawing_; }
+    // The running drawing stops at its next check; nothing happens when none runs.
+    void requestStop() { stop_ = true; }
+    // The program is ending: no drawing starts from now on.
+    void close() { closed_ = true; }
+    bool isClosed() const { return closed_; }
+
+    // Enters the drawing state: the flag is set, the controls are locked and
+    // drawingStateChanged(true) is emitted. False (and nothing changes) after close().
+    bool begin();
+    // Draws one picture onto the picture window's canvas and returns when it has ended,
+    // completed or stopped. Rethrows what the synthesis threw (running out of memory).
+    DrawResult draw(const DrawParams& params, const GColor& colorSet, std::uint64_t noiseKey);
+    // Leaves the drawing state: the flag is cleared, the controls are unlocked,
+    // drawingStateChanged(false) and then idle() are emitted.
+    void end();
+
+  Q_SIGNALS:
+    void drawingStateChanged(bool drawing);
+    // A drawing state has just ended.
+    void idle();
+
+  private:
+    struct Locked {
+        QPointer<QObject> control;
+        std::function<bool()> available;
+    };
+    static void setEnabled(QObject* control, bool enabled);
+
+    frmPicture& picture_;
+    std::vector<Locked> locked_;
+    bool drawing_ = false;
+    bool closed_ = false;
+    std::atomic<bool> stop_{false};
+};
+
+} // namespace wavory

@@ -1,0 +1,90 @@
+#include "FileController.h"
+
+#include "ColorSetController.h"
+#include "DrawCommand.h"
+#include "FileDialogNames.h"
+#include "FileDialogs.h"
+#include "ParamController.h"
+#include "QtText.h"
+#include "UserDialogs.h"
+
+#include "common/Clamps.h"
+#include "common/PathText.h"
+#include "io/ParamTextFile.h"
+
+#include <QWidget>
+#include <algorithm>
+
+namespace wavory {
+
+FileController::FileController(const Parts& parts, QWidget* window)
+    : QObject(window), parts_(parts), window_(window) {}
+
+bool FileController::OutputText(const QString& fileName) {
+    const ColorSetCollection& sets = parts_.colorSets.colorSets();
+    const GColor* selected = sets.selectedSet();
+    const auto failure = wavory::OutputText(toStd(fileName), parts_.params.fields(),
+                                            selected ? selected->name : std::string());
+    if (failure) {
+        parts_.dialogs.show(window_, *failure);
+        return false;
+    }
+    return true;
+}
+
+bool FileController::InputText(const QString& fileName) {
+    ParamFields fields = parts_.params.fields();
+    const ParamReadResult result = wavory::InputText(
+        fileName.toStdString(), fields, parts_.colorSets.colorSets().names(),
+        [this](const UserMessage& m) { parts_.dialogs.show(window_, m); });
+    if (result.status == ParamReadStatus::UnsupportedFormat)
+        return false;
+    if (result.sizeApplied && result.sizeOutOfRange) {
+        // A hand-edited size beyond what the size dialog allows is held to its range.
+        fields.width = std::clamp(fields.width, 4, 3000);
+        fields.height = std::clamp(fields.height, 4, 3000);
+    }
+    // Values read before a failure stay applied.
+    parts_.params.assign(fields);
+    if (!result.ok())
+        return false;
+    parts_.draw.run();
+    return true;
+}
+
+void FileController::mnuOutputText_Click() {
+    using Dialog = RememberedFileNames::Dialog;
+    RememberedFileNames& names = parts_.fileNames;
+    const QString proposal = toQ(TrimDirFname(toStd(names.name(Dialog::Text))));
+    names.setName(Dialog::Text, proposal);
+    const QString chosen =
+        parts_.dialogs.saveFileName(window_, kSaveDialogTitle, kTextFileFilter, proposal);
+    if (chosen.isEmpty())
+        return;
+    names.setName(Dialog::Text, chosen);
+    OutputText(chosen);
+}
+
+void FileController::mnuInputText_Click() {
+    using Dialog = RememberedFileNames::Dialog;
+    RememberedFileNames& names = parts_.fileNames;
+    const QString chosen = parts_.dialogs.openFileName(window_, kOpenDialogTitle, kTextFileFilter,
+                                                       names.name(Dialog::Text));
+    if (chosen.isEmpty())
+        return;
+    names.setName(Dialog::Text, chosen);
+    InputText(chosen);
+}
+
+void FileController::handleDroppedFiles(const QStringList& files) {
+    for (const QString& file : files) {
+        // Exactly "cst", lower case: any other file is a parameter file to the reader.
+        if (TrimExt(toStd(file)) == "cst") {
+            parts_.colorSets.loadFile(file);
+        } else {
+            InputText(file);
+        }
+    }
+}
+
+} // namespace wavory

@@ -1,0 +1,47 @@
+#pragma once
+// FileController: the parameter text files — writing the parameters of the drawing on
+// screen, reading a file into the parameters and drawing it — with their dialog dlgText,
+// and the files dropped on the main window, routed by their extension.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace wavory {
+
+class ColorSetController;
+class DrawCommand;
+class ParamController;
+class RememberedFileNames;
+class UserDialogs;
+
+class FileController : public QObject {
+    Q_OBJECT
+  public:
+    struct Parts {
+        ParamController& params;
+        ColorSetController& colorSets;
+        DrawCommand& draw;
+        RememberedFileNames& fileNames;
+        UserDialogs& dialogs;
+    };
+    FileController(const Parts& parts, QWidget* window);
+
+    // Writes the parameters; false after the failure message.
+    bool OutputText(const QString& fileName);
+    // Reads a parameter text file into the parameters and draws; false on failure.
+    bool InputText(const QString& fileName);
+    void mnuOutputText_Click();
+    void mnuInputText_Click();
+    // Each file in order: ".cst" (exactly) is a color set file, anything else a parameter
+    // text file.
+    void handleDroppedFiles(const QStringList& files);
+
+  private:
+    Parts parts_;
+    QWidget* window_;
+};
+
+} // namespace wavory

@@ -1,0 +1,40 @@
+#include "ParamController.h"
+
+#include "colorsets/ColorSetCollection.h"
+#include "common/RandomSource.h"
+#include "io/AppSettings.h"
+
+namespace wavory {
+
+void ParamController::setImageSize(int width, int height) {
+    model_.setImageSize(width, height);
+    Q_EMIT imageSizeChanged(width, height);
+}
+
+void ParamController::assign(const ParamFields& fields) {
+    const bool resized = fields.width != model_.fields().width ||
+                         fields.height != model_.fields().height;
+    model_.assignFields(fields);
+    if (resized)
+        Q_EMIT imageSizeChanged(fields.width, fields.height);
+    Q_EMIT changed();
+}
+
+void ParamController::randomSetting(const AppSettings& settings,
+                                    const ColorSetCollection& colorSets, RandomSource& random) {
+    const GColor* selected = colorSets.selectedSet();
+    RandomSettingContext context;
+    context.colorSetCount = colorSets.getgColorCount();
+    context.selectedSetPointCount = selected ? selected->colorCount : 0;
+    context.imageWidth = model_.fields().width;
+    context.imageHeight = model_.fields().height;
+    RandomSettingOptions options;
+    options.groups = settings.Option.DoRndSet;
+    options.periodTendency = settings.Option.RndSetBS;
+    options.amplitudeTendency = settings.Option.RndSetSW;
+    applyRandomSetting(model_, options, context,
+                       [&random] { return static_cast<double>(random.next()); });
+    Q_EMIT changed();
+}
+
+} // namespace wavory

@@ -1,0 +1,57 @@
+#pragma once
+// ParamController: the one source of drawing values. It holds the parameter model
+// (fields, switches, center, bleed, phase, size, color set, mode, frame); the windows show
+// what it holds and pass every edit to it, and a drawing reads it and nothing else.
+//
+// An edit made in a control goes in without a signal (the control already shows it); a
+// command that changes values the controls did not type (×2, ½, the up-down buttons, the
+// random setting, a parameter file) emits changed() so that every window shows the model
+// again.
+
+#include "params/ParamModel.h"
+#include "params/RandomSetting.h"
+
+#include <QObject>
+
+#include <functional>
+
+namespace wavory {
+
+class ColorSetCollection;
+class RandomSource;
+struct AppSettings;
+
+class ParamController : public QObject {
+    Q_OBJECT
+  public:
+    explicit ParamController(QObject* parent = nullptr) : QObject(parent) {}
+
+    const ParamModel& model() const { return model_; }
+    const ParamFields& fields() const { return model_.fields(); }
+
+    // An edit typed or chosen in a control.
+    void edit(const std::function<void(ParamModel&)>& change) { change(model_); }
+    // A command: the model changes, then every window shows it again.
+    void command(const std::function<void(ParamModel&)>& change) {
+        change(model_);
+        Q_EMIT changed();
+    }
+
+    // The image size (the size dialog, a parameter file, the stored settings).
+    void setImageSize(int width, int height);
+    // A whole parameter set (a parameter file read).
+    void assign(const ParamFields& fields);
+    // The random setting on the model, with the options of the settings, drawing from the
+    // program's generator.
+    void randomSetting(const AppSettings& settings, const ColorSetCollection& colorSets,
+                       RandomSource& random);
+
+  Q_SIGNALS:
+    void changed();
+    void imageSizeChanged(int width, int height);
+
+  private:
+    ParamModel model_;
+};
+
+} // namespace wavory

@@ -1,0 +1,76 @@
+#include "ParamFieldKeys.h"
+
+#include "DrawCommand.h"
+#include "FieldInput.h"
+#include "FileDrops.h"
+#include "frmPicture.h"
+
+#include "common/Clamps.h"
+#include "common/KeyFilters.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace wavory {
+
+ParamFieldKeys::ParamFieldKeys(DrawCommand& draw, frmPicture& picture, FileDrops& drops,
+                               QObject* parent)
+    : QObject(parent), draw_(draw), picture_(picture), drops_(drops) {}
+
+void ParamFieldKeys::addValueField(QLineEdit* field) {
+    add(field, Kind::Value);
+}
+
+void ParamFieldKeys::addCenterField(QLineEdit* field) {
+    add(field, Kind::Center);
+    centers_.push_back(field);
+}
+
+void ParamFieldKeys::addBleedField(QLineEdit* field) {
+    add(field, Kind::Bleed);
+}
+
+void ParamFieldKeys::add(QLineEdit* field, Kind kind) {
+    fields_.emplace_back(field, kind);
+    field->installEventFilter(this);
+}
+
+bool ParamFieldKeys::eventFilter(QObject* watched, QEvent* e) {
+    const auto found = std::find_if(fields_.begin(), fields_.end(),
+                                    [watched](const auto& f) { return f.first == watched; });
+    if (found == fields_.end())
+        return false;
+    QLineEdit* field = found->first;
+    const Kind kind = found->second;
+    if (drops_.handle(e))
+        return true;
+
+    if (kind == Kind::Center && e->type() == QEvent::FocusIn && centers_.size() == 2) {
+        picture_.MoveshpCenter(centers_[0]->text(), centers_[1]->text());
+        picture_.ShowshpCenter(true);
+    } else if (kind == Kind::Center && e->type() == QEvent::FocusOut) {
+        picture_.ShowshpCenter(false);
+    } else if (e->type() == QEvent::KeyPress) {
+        auto* ke = static_cast<QKeyEvent*>(e);
+        if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
+            draw_.runFromField(field);
+            return true;
+        }
+        const QChar typed = typedCharacter(ke);
+        if (!typed.isNull()) {
+            if (kind == Kind::Value) {
+                // Before the key takes effect the text is held to 1..999999.
+                const std::string checked = CheckTextRange(field->text().toStdString(), 999999, 1);
+                if (checked != field->text().toStdString())
+                    field->setText(QString::fromStdString(checked));
+            } else if (CheckNum(typed.unicode()) == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace wavory

@@ -1,0 +1,134 @@
+#include "SaveController.h"
+
+#include "FileController.h"
+#include "FileDialogNames.h"
+#include "FileDialogs.h"
+#include "ImageSaving.h"
+#include "QtText.h"
+#include "UserDialogs.h"
+#include "WindowHelpers.h"
+#include "frmJpeg.h"
+#include "frmPNG.h"
+#include "frmPicture.h"
+
+#include "common/PathText.h"
+#include "common/ProgramFolder.h"
+#include "io/AppSettings.h"
+#include "io/AtomicFile.h"
+#include "io/BmpWriter.h"
+#include "io/OutputNames.h"
+#include "io/clsTransG.h"
+
+#include <QWidget>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QProcess>
+
+#include <filesystem>
+
+namespace wavory {
+
+namespace {
+
+const QString kLinkedAppMessage =
+    QStringLiteral("連携するアプリケーションを正しく設定してください。");
+
+} // namespace
+
+SaveController::SaveController(const Parts& parts, QWidget* window)
+    : QObject(window), parts_(parts), window_(window),
+      startProgram_([](const QString& program, const QStringList& arguments) {
+          return QProcess::startDetached(program, arguments);
+      }) {}
+
+void SaveController::SaveImage() {
+    using Dialog = RememberedFileNames::Dialog;
+    RememberedFileNames& names = parts_.fileNames;
+    UserDialogs& dialogs = parts_.dialogs;
+    // The dialog proposes the previous name without its extension.
+    const QString proposal = toQ(TrimDirFname(toStd(names.name(Dialog::Image))));
+    names.setName(Dialog::Image, proposal);
+    const QString chosen =
+        dialogs.saveFileName(window_, kSaveDialogTitle, kImageFileFilter, proposal);
+    if (chosen.isEmpty())
+        return;
+    names.setName(Dialog::Image, chosen);
+
+    // The name exactly as chosen: its end decides the format, no extension is added.
+    const std::string name = toStd(chosen);
+    const Canvas& picture = parts_.picture.canvas();
+    const MessageSink sink = [&](const UserMessage& m) { dialogs.show(window_, m); };
+    const clsTransG codec;
+    AppSettings::PictureSection& options = parts_.settings.Picture;
+
+    const ImageFileFormat format = imageFormatForName(name);
+    std::int16_t code = codec::kWritten;
+    bool cancelled = false;
+    switch (format) {
+    case ImageFileFormat::Bmp:
+        if (const std::error_code ec = writeBmp(name, picture)) {
+            dialogs.show(window_, imageSaveFailureMessage(systemErrorText(ec)));
+            return;
+        }
+        break;
+    case ImageFileFormat::Jpeg: {
+        frmJpeg dialog(options, window_);
+        dialog.setSaveAction([&] {
+            code = codec.DCSaveJpeg(picture, name, options.JpegSaveQ, options.JpegSavePrgrs, sink);
+        });
+        showModal(window_, dialog);
+        cancelled = dialog.DialogCancelled();
+        break;
+    }
+    case ImageFileFormat::Png: {
+        frmPNG dialog(options, window_);
+        dialog.setSaveAction(
+            [&] { code = codec.DCSavePNG(picture, name, options.PNGSaveQ, sink); });
+        showModal(window_, dialog);
+        cancelled = dialog.DialogCancelled();
+        break;
+    }
+    }
+    if (!cancelled && code != codec::kWritten)
+        dialogs.show(window_, codecSaveFailureMessage(format, code));
+
+    // The parameters beside the image, also when the image was not written.
+    if (parts_.settings.Option.TextOnGrp)
+        parts_.files.OutputText(toQ(companionTextName(name)));
+}
+
+void SaveController::mnuCopy_Click() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(canvasImage(parts_.picture.canvas()));
+}
+
+void SaveController::mnuShell_Click() {
+    const Canvas& picture = parts_.picture.canvas();
+    AppSettings& settings = parts_.settings;
+    LinkedFileWrite written = writeLinkedFile(settings.Picture.Path, picture);
+    if (written.error) {
+        // A folder that is gone or not writable: the program folder, from now on.
+        settings.Picture.Path = GetPath();
+        written = writeLinkedFile(settings.Picture.Path, picture);
+        if (written.error) {
+            parts_.dialogs.message(window_, toQ(systemErrorText(written.error)),
+                                   MessageIcon::Critical);
+            return;
+        }
+    }
+    // The full name, whatever folder the other program starts in.
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(written.path, ec);
+    const std::string path = ec ? written.path : full.string();
+    const QString program = toQ(settings.Option.Shell);
+    const bool started =
+        !program.isEmpty() && startProgram_ && startProgram_(program, {toQ(path)});
+    if (!started) {
+        parts_.dialogs.message(window_, kLinkedAppMessage, MessageIcon::Critical);
+        Q_EMIT optionsRequested(2);
+    }
+    linkedFiles_.record(path);
+}
+
+} // namespace wavory

@@ -1,0 +1,193 @@
+#include "StartupController.h"
+
+#include "ColorSetController.h"
+#include "CommandLine.h"
+#include "DrawCommand.h"
+#include "DrawSession.h"
+#include "FileController.h"
+#include "FileDialogNames.h"
+#include "FileDialogs.h"
+#include "ParamController.h"
+#include "QtText.h"
+#include "SaveController.h"
+#include "SettingsBinding.h"
+#include "SingleInstance.h"
+#include "UserDialogs.h"
+#include "WindowController.h"
+#include "WindowHelpers.h"
+#include "WindowPlacement.h"
+#include "frmButton.h"
+#include "frmHello.h"
+#include "frmHelp.h"
+#include "frmMain.h"
+
+#include "colorsets/ColorSetFileCommands.h"
+#include "common/ProgramFolder.h"
+#include "common/RandomSource.h"
+#include "io/ParamTextFile.h"
+#include "io/TileViewFile.h"
+#include "io/clsINI.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
+
+namespace wavory {
+
+namespace {
+
+// The parameters of the drawing on screen at exit, read again at the next start.
+constexpr const char* kLastDrawingFileName = "Graphic.ini";
+
+QString inProgramFolder(const char* name) {
+    return toQ(GetPath()) + QLatin1String(name);
+}
+
+} // namespace
+
+StartupController::StartupController(frmMain& main) : QObject(&main), main_(main) {}
+
+StartupController::~StartupController() = default;
+
+bool StartupController::Form_Load(const QStringList& arguments) {
+    // The program folder holds the settings, the color sets and the lock. When a copy
+    // already runs it exists, so creating it touches nothing then.
+    (void)ensureProgramFolder();
+    instance_ = std::make_unique<SingleInstance>(inProgramFolder(kLockFileName));
+    if (!instance_->acquire()) {
+        instance_.reset();
+        main_.dialogs().message(nullptr, QStringLiteral("二重起動はできません。"),
+                                MessageIcon::Critical);
+        return false;
+    }
+
+    main_.SetImageSize(200, 200);
+    main_.frameWindow()->updXYMaxSet();
+    main_.fitMainWindowSize();
+
+    clsINI collection;
+    collection.InitINI(std::string(kCollectionFileName));
+    ReadColorSetsAtStartup(collection, main_.colorSets(),
+                           [this](const UserMessage& m) { main_.dialogs().show(&main_, m); });
+    main_.ShowColorSetList();
+
+    AppSettings& settings = main_.settings();
+    WindowController& windows = main_.windowController();
+    firstStart_ = !SettingsExist();
+    if (firstStart_) {
+        showWelcome(settings.Option.Hello);
+        // The choice made in the welcome dialog is kept over the first-start default.
+        const bool hello = settings.Option.Hello;
+        ApplyFirstStartDefaults(settings, toStd(main_.font().family()));
+        settings.Option.Hello = hello;
+        windows.ShowHidefrmButton();
+        windows.ShowHidefrmHelp();
+        applyFirstStartDialogNames(main_, settings);
+        windows.placeFirstStart();
+        windows.ArrangeWindows();
+    } else {
+        LoadSettings(settings, [this](AppSettings& s) { showWelcome(s.Option.Hello); });
+        applyLoadedSettings(main_, settings);
+        (void)ReadTileViewFile(settings.TileView.Text);
+    }
+    main_.fitMainWindowHeight();
+
+    FileDialogNames& names = main_.fileDialogNames();
+    names.image += kUntitledName;
+    names.text += kUntitledName;
+
+    // Every run continues a different random sequence.
+    main_.random().reseed(hundredthsOfSecondToday());
+    main_.params().command([](ParamModel& m) {
+        m.setMode(DrawMode::Normal);
+        m.setValueText(kPowerSlot, "1");
+    });
+
+    main_.show();
+    // The outer size counts from the moment the window manager has framed the window.
+    whenWindowFramed(&main_, [this] {
+        main_.fitMainWindowHeight();
+        if (firstStart_)
+            main_.windowController().ArrangeWindows();
+    });
+    // The first drawing runs from the event loop, so that closing the program during it
+    // ends the loop cleanly.
+    QTimer::singleShot(0, this, [this, arguments] { FirstDrawing(arguments); });
+    return true;
+}
+
+void StartupController::FirstDrawing(const QStringList& arguments) {
+    const QString commandLine = commandLineText(arguments);
+    const QString lastDrawing = inProgramFolder(kLastDrawingFileName);
+    FileController& files = main_.fileController();
+    bool random = true;
+    if (!commandLine.isEmpty()) {
+        // A file that cannot be read has been reported; the command line gets no fallback.
+        files.InputText(firstArgument(commandLine));
+        random = false;
+    } else if (QFileInfo(lastDrawing).isFile()) {
+        random = !files.InputText(lastDrawing);
+    }
+    // Once the exit has begun, the parameters stay those it saves.
+    if (random && !main_.drawSession().isClosed()) {
+        main_.cmdRndSet_Click();
+        if (!main_.settings().Option.DrawOnRnd)
+            main_.drawCommand().run();
+    }
+    Q_EMIT startupFinished();
+}
+
+void StartupController::showWelcome(bool& hello) {
+    frmHello dialog(hello, &main_);
+    showModal(&main_, dialog);
+}
+
+int StartupController::QuitApp() {
+    if (quitting_)
+        return 0;
+    if (!exitConfirmed_ && main_.settings().Option.QuitQ &&
+        main_.dialogs().message(&main_, QStringLiteral("Wavoryを終了します。\r\nよろしいですか？"),
+                                MessageIcon::Question,
+                                MessageButtons::OkCancel) != MessageAnswer::Ok) {
+        return 1;
+    }
+    exitConfirmed_ = true;
+    DrawSession& session = main_.drawSession();
+    session.close();
+    if (session.isDrawing()) {
+        // The drawing stops at its next check; the exit goes on once it has ended.
+        session.requestStop();
+        connect(
+            &session, &DrawSession::idle, this,
+            [this] { QTimer::singleShot(0, &main_, [this] { main_.close(); }); },
+            Qt::SingleShotConnection);
+        return 1;
+    }
+    quitting_ = true;
+    saveAtExit();
+    if (processEnd_) {
+        processEnd_();
+    } else {
+        // No window handles anything further; main() returns.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            w->hide();
+        QCoreApplication::exit(0);
+    }
+    return 0;
+}
+
+void StartupController::saveAtExit() {
+    AppSettings& settings = main_.settings();
+    // Settings failures are not reported: a value that cannot be written is lost.
+    captureWindowSettings(main_, settings);
+    (void)SaveSettings(settings);
+    // Losing the color sets or the last drawing is worth a word; the exit goes on.
+    if (const auto m =
+            SaveAllColorSetsFile(GetPath() + std::string(kCollectionFileName), main_.colorSets())) {
+        main_.dialogs().show(&main_, *m);
+    }
+    main_.fileController().OutputText(toQ(GetPath() + kLastDrawingFileName));
+    main_.saveController().deleteUnchangedLinkedFiles();
+}
+
+} // namespace wavory

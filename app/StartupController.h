@@ -1,0 +1,54 @@
+#pragma once
+// StartupController: the program's start and end. Start-up refuses a second copy,
+// restores the color sets, the settings and the window layout (or greets a new user with
+// the first-start defaults) and makes a first drawing; the exit procedure asks when so
+// configured, saves the settings, the color sets and the last drawing, and ends the
+// process. Closing the program while a drawing runs stops the drawing and finishes the
+// exit once it has ended.
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace wavory {
+
+class SingleInstance;
+class frmMain;
+
+class StartupController : public QObject {
+    Q_OBJECT
+  public:
+    explicit StartupController(frmMain& main);
+    ~StartupController() override;
+
+    // Start-up up to showing the main window; the first drawing follows from the event
+    // loop and ends with startupFinished. False when another copy of the program runs: the
+    // refusal has been shown, no file was touched and the caller ends the process.
+    bool Form_Load(const QStringList& arguments);
+    // The exit procedure: 1 when the main window stays open (the user cancelled, or the
+    // exit waits for the running drawing to stop); otherwise everything is saved and the
+    // process is ended (0 is returned only when the process end was replaced, as in tests).
+    int QuitApp();
+    void setProcessEnd(std::function<void()> end) { processEnd_ = std::move(end); }
+    bool isFirstStart() const { return firstStart_; }
+
+  Q_SIGNALS:
+    // Start-up is complete: the first drawing has been made or refused.
+    void startupFinished();
+
+  private:
+    void FirstDrawing(const QStringList& arguments);
+    void showWelcome(bool& hello);
+    void saveAtExit();
+
+    frmMain& main_;
+    std::unique_ptr<SingleInstance> instance_;
+    std::function<void()> processEnd_;
+    bool firstStart_ = false;
+    bool exitConfirmed_ = false;
+    bool quitting_ = false;
+};
+
+} // namespace wavory
