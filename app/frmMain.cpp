@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "ControlFactory.h"
 #include "DrawIcons.h"
 #include "FieldInput.h"
 #include "FileDrops.h"
@@ -8,6 +9,7 @@
 #include "QtText.h"
 #include "UpDown.h"
 #include "UserDialogs.h"
+#include "ValueFrame.h"
 #include "WindowHelpers.h"
 #include "frmAbout.h"
 #include "frmButton.h"
@@ -42,41 +44,8 @@ namespace wavory {
 
 namespace {
 
-const char* const kComponentNames[kComponentCount] = {
-    "垂直成分", "水平成分", "斜め成分",     "円型成分",
-    "矩形成分", "＋型成分", "リボン型成分", "波紋型成分",
-};
-
 // The main window's outer height.
 constexpr int kMainWindowHeight = 378;
-
-QPushButton* commandButton(const char* name, const QString& caption, QWidget* parent,
-                           int helpTopic = -1) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    b->setFixedHeight(24);
-    if (helpTopic >= 0)
-        b->setProperty("helpTopic", helpTopic);
-    return b;
-}
-
-QLabel* namedLabel(const QString& name, const QString& caption, QWidget* parent,
-                   int helpTopic = -1) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    if (helpTopic >= 0)
-        l->setProperty("helpTopic", helpTopic);
-    return l;
-}
-
-QLineEdit* numberField(const QString& name, int width, QWidget* parent) {
-    auto* t = new QLineEdit(parent);
-    t->setObjectName(name);
-    t->setFixedSize(width, 20);
-    t->setAlignment(Qt::AlignRight);
-    return t;
-}
 
 } // namespace
 
@@ -108,7 +77,8 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("frmMainClient"));
     setCentralWidget(central);
-    buildValueFrame();
+    fraValue_ = new ValueFrame(*params_, *session_, *fieldKeys_, *picture_, central);
+    connect(fraValue_->cmdRndSet(), &QPushButton::clicked, this, &frmMain::cmdRndSet_Click);
     buildPictureFrame();
     buildColorFrame();
     auto* right = new QVBoxLayout;
@@ -125,7 +95,7 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     lockWhileDrawing(button_);
     startup_ = new StartupController(*this);
 
-    for (QGroupBox* frame : {fraValue_, Frame1_, Frame2_}) {
+    for (QGroupBox* frame : {static_cast<QGroupBox*>(fraValue_), Frame1_, Frame2_}) {
         frame->setProperty("helpTopic", 0);
         frame->installEventFilter(this);
     }
@@ -174,161 +144,6 @@ void frmMain::connectControllers() {
 
 void frmMain::lockWhileDrawing(QObject* control, std::function<bool()> available) {
     session_->registerLocked(control, std::move(available));
-}
-
-void frmMain::buildValueFrame() {
-    fraValue_ = new QGroupBox(QStringLiteral("形"), centralWidget());
-    fraValue_->setObjectName(QStringLiteral("fraValue"));
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(1);
-    const int fieldWidth = 68;
-
-    for (int i = 0; i < kValueSlotCount; ++i) {
-        txtValue_[i] = numberField(QStringLiteral("txtValue_%1").arg(i), fieldWidth, fraValue_);
-        limitTyping(txtValue_[i], 6);
-        fieldKeys_->addValueField(txtValue_[i]);
-        updValue_[i] = new UpDown(txtValue_[i]);
-        updValue_[i]->setObjectName(QStringLiteral("updValue_%1").arg(i));
-        connect(txtValue_[i], &QLineEdit::textChanged, this, [this, i](const QString& t) {
-            params_->edit([i, &t](ParamModel& m) { m.setValueText(i, toStd(t)); });
-        });
-        connect(updValue_[i], &UpDown::up, this,
-                [this, i] { params_->command([i](ParamModel& m) { m.valueUp(i); }); });
-        connect(updValue_[i], &UpDown::down, this,
-                [this, i] { params_->command([i](ParamModel& m) { m.valueDown(i); }); });
-    }
-
-    grid->addWidget(namedLabel(QStringLiteral("labValue_0"), QStringLiteral("周期"), fraValue_, 22),
-                    0, 2, Qt::AlignHCenter);
-    grid->addWidget(namedLabel(QStringLiteral("labValue_1"), QStringLiteral("振幅"), fraValue_, 23),
-                    0, 3, Qt::AlignHCenter);
-    int row = 1;
-    for (int k = 0; k < kComponentCount; ++k) {
-        chkValue_[k] = new QCheckBox(QString::fromUtf8(kComponentNames[k]), fraValue_);
-        chkValue_[k]->setObjectName(QStringLiteral("chkValue_%1").arg(k));
-        chkValue_[k]->setProperty("helpTopic", 10 + k);
-        chkValue_[k]->setFixedHeight(20);
-        const std::vector<int> fields = componentFields(k);
-        connect(chkValue_[k], &QCheckBox::toggled, this, [this, k, fields](bool on) {
-            params_->edit([k, on](ParamModel& m) { m.setComponent(k, on); });
-            for (int field : fields) {
-                session_->refreshControl(txtValue_[field]);
-                session_->refreshControl(updValue_[field]);
-            }
-        });
-        // A component's fields are locked while drawing, and otherwise only while it is off.
-        for (int field : fields) {
-            const auto componentOn = [this, k] { return params_->fields().componentOn[k]; };
-            lockWhileDrawing(txtValue_[field], componentOn);
-            lockWhileDrawing(updValue_[field], componentOn);
-        }
-        grid->addWidget(chkValue_[k], row, 0);
-        if (k == 3) {
-            grid->addWidget(
-                namedLabel(QStringLiteral("labValue_6"), QStringLiteral("Ｘ"), fraValue_), row, 1);
-        }
-        grid->addWidget(txtValue_[fields[0]], row, 2);
-        grid->addWidget(txtValue_[fields[1]], row, 3);
-        ++row;
-        if (k == 3) {
-            grid->addWidget(
-                namedLabel(QStringLiteral("labValue_8"), QStringLiteral("Ｙ"), fraValue_), row, 1);
-            grid->addWidget(txtValue_[8], row, 2);
-            ++row;
-        }
-    }
-    grid->setRowMinimumHeight(row, 4);
-    ++row;
-    grid->addWidget(
-        namedLabel(QStringLiteral("labValue_9"), QStringLiteral("べき乗"), fraValue_, 21), row, 0,
-        Qt::AlignRight);
-    grid->addWidget(txtValue_[kPowerSlot], row, 2);
-    grid->setRowStretch(row + 1, 1); // spare height below, rows stay together
-    lockWhileDrawing(txtValue_[kPowerSlot]);
-    lockWhileDrawing(updValue_[kPowerSlot]);
-
-    // Center, bleed and the whole-set commands beside the components.
-    auto* side = new QVBoxLayout;
-    side->setSpacing(3);
-    side->addWidget(
-        namedLabel(QStringLiteral("labCenter"), QStringLiteral("画像の中心"), fraValue_, 25));
-    auto* center = new QGridLayout;
-    center->setHorizontalSpacing(4);
-    center->setVerticalSpacing(2);
-    const QString axis[2] = {QStringLiteral("Ｘ"), QStringLiteral("Ｙ")};
-    for (int j = 0; j < 2; ++j) {
-        txtCenter_[j] = numberField(QStringLiteral("txtCenter_%1").arg(j), 64, fraValue_);
-        limitTyping(txtCenter_[j], 5);
-        fieldKeys_->addCenterField(txtCenter_[j]);
-        lockWhileDrawing(txtCenter_[j]);
-        connect(txtCenter_[j], &QLineEdit::textChanged, this, [this, j](const QString& t) {
-            params_->edit([j, &t](ParamModel& m) { m.setCenterText(j, toStd(t)); });
-            picture_->MoveshpCenter(txtCenter_[0]->text(), txtCenter_[1]->text());
-        });
-        center->addWidget(new QLabel(axis[j], fraValue_), j, 0);
-        center->addWidget(txtCenter_[j], j, 1);
-    }
-    center->setColumnStretch(2, 1);
-    side->addLayout(center);
-    side->addSpacing(4);
-    txtNizimi_ = numberField(QStringLiteral("txtNizimi"), 70, fraValue_);
-    limitTyping(txtNizimi_, 6);
-    fieldKeys_->addBleedField(txtNizimi_);
-    updNizimi_ = new UpDown(txtNizimi_);
-    updNizimi_->setObjectName(QStringLiteral("updNizimi"));
-    lockWhileDrawing(txtNizimi_);
-    lockWhileDrawing(updNizimi_);
-    connect(txtNizimi_, &QLineEdit::textChanged, this, [this](const QString& t) {
-        params_->edit([&t](ParamModel& m) { m.setBleedText(toStd(t)); });
-    });
-    connect(updNizimi_, &UpDown::up, this,
-            [this] { params_->command([](ParamModel& m) { m.bleedUp(); }); });
-    connect(updNizimi_, &UpDown::down, this,
-            [this] { params_->command([](ParamModel& m) { m.bleedDown(); }); });
-    auto* bleed = new QHBoxLayout;
-    bleed->addWidget(
-        namedLabel(QStringLiteral("labNizimi"), QStringLiteral("にじみ"), fraValue_, 26));
-    bleed->addWidget(txtNizimi_);
-    bleed->addStretch();
-    side->addLayout(bleed);
-    side->addStretch();
-    for (QCheckBox* c : chkValue_)
-        lockWhileDrawing(c);
-
-    auto* cmdRndSet = commandButton("cmdRndSet", QStringLiteral("ﾗﾝﾀﾞﾑ設定(&R)"), fraValue_, 20);
-    cmdRndSet->setFixedHeight(32);
-    connect(cmdRndSet, &QPushButton::clicked, this, &frmMain::cmdRndSet_Click);
-    cmdBig_ = commandButton("cmdBig", QStringLiteral("周期２倍"), fraValue_, 30);
-    cmdSmall_ = commandButton("cmdSmall", QStringLiteral("周期半分"), fraValue_, 31);
-    cmdStrong_ = commandButton("cmdStrong", QStringLiteral("振幅２倍"), fraValue_, 32);
-    cmdWeak_ = commandButton("cmdWeak", QStringLiteral("振幅半分"), fraValue_, 33);
-    const std::pair<QPushButton*, void (ParamModel::*)()> scaleCommands[] = {
-        {cmdBig_, &ParamModel::doublePeriods},
-        {cmdSmall_, &ParamModel::halvePeriods},
-        {cmdStrong_, &ParamModel::doubleAmplitudes},
-        {cmdWeak_, &ParamModel::halveAmplitudes},
-    };
-    lockWhileDrawing(cmdRndSet);
-    for (const auto& [button, change] : scaleCommands) {
-        connect(button, &QPushButton::clicked, this,
-                [this, change] { params_->command([change](ParamModel& m) { (m.*change)(); }); });
-        lockWhileDrawing(button);
-    }
-    auto* scale = new QGridLayout;
-    scale->setSpacing(3);
-    scale->addWidget(cmdBig_, 0, 0);
-    scale->addWidget(cmdSmall_, 0, 1);
-    scale->addWidget(cmdStrong_, 1, 0);
-    scale->addWidget(cmdWeak_, 1, 1);
-    side->addLayout(scale);
-    side->addWidget(cmdRndSet);
-
-    auto* layout = new QHBoxLayout(fraValue_);
-    layout->setContentsMargins(6, 4, 6, 6);
-    layout->setSpacing(10);
-    layout->addLayout(grid);
-    layout->addLayout(side);
 }
 
 void frmMain::buildPictureFrame() {
@@ -494,14 +309,14 @@ void frmMain::buildMenus() {
             &QAction::triggered, this, &frmMain::cmdRndSet_Click);
     mnuValue_->addSeparator();
     connect(addItem(mnuValue_, "mnuBig", QStringLiteral("周期２倍(&B)")), &QAction::triggered,
-            cmdBig_, &QPushButton::click);
+            fraValue_->cmdBig(), &QPushButton::click);
     connect(addItem(mnuValue_, "mnySmall", QStringLiteral("周期半分(&E)")), &QAction::triggered,
-            cmdSmall_, &QPushButton::click);
+            fraValue_->cmdSmall(), &QPushButton::click);
     mnuValue_->addSeparator();
     connect(addItem(mnuValue_, "mnuStrong", QStringLiteral("振幅２倍(&S)")), &QAction::triggered,
-            cmdStrong_, &QPushButton::click);
+            fraValue_->cmdStrong(), &QPushButton::click);
     connect(addItem(mnuValue_, "mnuWeak", QStringLiteral("振幅半分(&W)")), &QAction::triggered,
-            cmdWeak_, &QPushButton::click);
+            fraValue_->cmdWeak(), &QPushButton::click);
 
     mnuColor_ = topMenu("mnuColor", QStringLiteral("色(&E)"));
     // Edit, add and remove press their buttons.
@@ -561,13 +376,7 @@ void frmMain::buildMenus() {
 
 void frmMain::refreshFromModel() {
     const ParamFields& f = params_->fields();
-    for (int k = 0; k < kComponentCount; ++k)
-        chkValue_[k]->setChecked(f.componentOn[k]);
-    for (int i = 0; i < kValueSlotCount; ++i)
-        txtValue_[i]->setText(toQ(f.values[i]));
-    for (int j = 0; j < 2; ++j)
-        txtCenter_[j]->setText(toQ(f.center[j]));
-    txtNizimi_->setText(toQ(f.bleed));
+    fraValue_->showModel();
     hscIso_->setValue(f.phase);
     cboMode_->setCurrentIndex(static_cast<int>(f.mode));
     if (f.colorSetIndex != cbogColor_->currentIndex() && f.colorSetIndex < cbogColor_->count())
@@ -655,7 +464,7 @@ void frmMain::cmdSize_Click() {
     dialog.prepare(picture_->imageWidth(), picture_->imageHeight());
     showModal(dialog);
     button_->updXYMaxSet();
-    picture_->MoveshpCenter(txtCenter_[0]->text(), txtCenter_[1]->text());
+    fraValue_->moveCenterMarker();
 }
 
 void frmMain::ShowOptionsAt(int page) {

@@ -49,8 +49,8 @@ class FileDrops;
 class GradientView;
 class ParamFieldKeys;
 class RandomSource;
-class UpDown;
 class UserDialogs;
+class ValueFrame;
 class frmButton;
 class frmHelp;
 class frmPicture;
@@ -151,7 +151,6 @@ class frmMain : public QMainWindow {
     void dropEvent(QDropEvent* e) override;
 
   private:
-    void buildValueFrame();
     void buildPictureFrame();
     void buildColorFrame();
     void buildMenus();
@@ -192,15 +191,9 @@ class frmMain : public QMainWindow {
     std::array<QIcon, 2> drawImages_; // 0 draw, 1 stop
 
     // Controls.
-    QGroupBox* fraValue_ = nullptr;
+    ValueFrame* fraValue_ = nullptr;
     QGroupBox* Frame1_ = nullptr;
     QGroupBox* Frame2_ = nullptr;
-    std::array<QCheckBox*, kComponentCount> chkValue_{};
-    std::array<QLineEdit*, kValueSlotCount> txtValue_{};
-    std::array<UpDown*, kValueSlotCount> updValue_{};
-    std::array<QLineEdit*, 2> txtCenter_{};
-    QLineEdit* txtNizimi_ = nullptr;
-    UpDown* updNizimi_ = nullptr;
     QScrollBar* hscIso_ = nullptr;
     QLabel* labISO_ = nullptr;
     QComboBox* cboMode_ = nullptr;
@@ -209,10 +202,6 @@ class frmMain : public QMainWindow {
     QLabel* labGColor_ = nullptr;
     GradientView* picGrad_ = nullptr;
     QPushButton* cmdDraw_ = nullptr;
-    QPushButton* cmdBig_ = nullptr;
-    QPushButton* cmdSmall_ = nullptr;
-    QPushButton* cmdStrong_ = nullptr;
-    QPushButton* cmdWeak_ = nullptr;
     QPushButton* cmdGColorEdit_ = nullptr;
     QPushButton* cmdAddGColor_ = nullptr;
     QPushButton* cmdRemoveGColor_ = nullptr;

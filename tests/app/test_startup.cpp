@@ -242,6 +242,35 @@ TEST_F(Startup, CancelAtTheConfirmationKeepsTheProgramAndWritesNothing) {
         EXPECT_TRUE(QFileInfo::exists(path(name))) << name.toStdString();
 }
 
+TEST_F(Startup, ClosingDuringADrawingStopsItAndExitsOnceItHasEnded) {
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    run.main->SetImageSize(1600, 1600);
+    bool closed = false;
+    QObject::connect(run.main->picture(), &QWidget::windowTitleChanged, run.main.get(),
+                     [&](const QString& title) {
+                         if (closed || !title.endsWith(" % -描画中-"))
+                             return;
+                         closed = true;
+                         closeMain(run);
+                         // The exit waits for the drawing: nothing is saved yet.
+                         EXPECT_EQ(run.processEnds, 0);
+                         EXPECT_FALSE(QFileInfo::exists(path("Graphic.ini")));
+                     });
+    int drawings = 0;
+    QObject::connect(run.main.get(), &frmMain::drawingFinished, [&] { ++drawings; });
+    run.main->cmdDraw_Click();
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(run.main->picture()->windowTitle(), "ピクチャ -描画中止-");
+    EXPECT_TRUE(waitFor([&] { return run.processEnds == 1; }));
+    for (const QString& name : kFiles)
+        EXPECT_TRUE(QFileInfo::exists(path(name))) << name.toStdString();
+    // No drawing starts once the exit has begun.
+    run.main->cmdDraw_Click();
+    EXPECT_EQ(drawings, 1);
+    EXPECT_EQ(run.processEnds, 1);
+}
+
 TEST_F(Startup, ClosingOtherWindowsNeverEndsTheProgram) {
     Run& run = start();
     ASSERT_TRUE(run.loaded);
