@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "ColorFrame.h"
 #include "ControlFactory.h"
 #include "DrawIcons.h"
 #include "FieldInput.h"
@@ -80,7 +81,7 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     fraValue_ = new ValueFrame(*params_, *session_, *fieldKeys_, *picture_, central);
     connect(fraValue_->cmdRndSet(), &QPushButton::clicked, this, &frmMain::cmdRndSet_Click);
     buildPictureFrame();
-    buildColorFrame();
+    Frame2_ = new ColorFrame(*colorSets_, *params_, *session_, central);
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
     right->addWidget(Frame1_);
@@ -95,7 +96,7 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     lockWhileDrawing(button_);
     startup_ = new StartupController(*this);
 
-    for (QGroupBox* frame : {static_cast<QGroupBox*>(fraValue_), Frame1_, Frame2_}) {
+    for (QGroupBox* frame : std::initializer_list<QGroupBox*>{fraValue_, Frame1_, Frame2_}) {
         frame->setProperty("helpTopic", 0);
         frame->installEventFilter(this);
     }
@@ -106,7 +107,6 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     button_->updXYMaxSet();
     setAcceptDrops(true);
     refreshFromModel();
-    showPhase(true);
     mnuUndo_->setEnabled(false);
     setDrawButtonState(false);
 }
@@ -116,13 +116,6 @@ frmMain::~frmMain() = default;
 void frmMain::connectControllers() {
     connect(params_, &ParamController::changed, this, &frmMain::refreshFromModel);
     connect(params_, &ParamController::imageSizeChanged, this, &frmMain::showImageSize);
-    connect(colorSets_, &ColorSetController::listChanged, this, &frmMain::ShowColorSetList);
-    connect(colorSets_, &ColorSetController::selectionChanged, this,
-            &frmMain::showColorSetSelection);
-    connect(colorSets_, &ColorSetController::setWritten, this, [this](int index) {
-        if (index >= 0 && index < cbogColor_->count())
-            cbogColor_->setItemText(index, toQ(colorSets().at(index).name));
-    });
     connect(session_, &DrawSession::drawingStateChanged, this, &frmMain::setDrawButtonState);
     connect(draw_, &DrawCommand::finished, this, &frmMain::drawingFinished);
     connect(startup_, &StartupController::startupFinished, this, &frmMain::startupFinished);
@@ -173,6 +166,7 @@ void frmMain::buildPictureFrame() {
     labSize_->setAlignment(Qt::AlignCenter);
     auto* cmdSave = commandButton("cmdSave", QStringLiteral("保存(&S)"), Frame1_, 51);
     connect(cmdSave, &QPushButton::clicked, save_, &SaveController::SaveImage);
+    lockWhileDrawing(cboMode_);
     lockWhileDrawing(cmdSize);
     lockWhileDrawing(cmdSave);
 
@@ -185,70 +179,6 @@ void frmMain::buildPictureFrame() {
     grid->addWidget(cmdSize, 2, 0);
     grid->addWidget(labSize_, 2, 1);
     grid->addWidget(cmdSave, 3, 0, 1, 2);
-}
-
-void frmMain::buildColorFrame() {
-    Frame2_ = new QGroupBox(QStringLiteral("色"), centralWidget());
-    Frame2_->setObjectName(QStringLiteral("Frame2"));
-    labGColor_ = namedLabel(QStringLiteral("labGColor"), QStringLiteral("使用する色セット(&C) :"),
-                            Frame2_, 40);
-    cbogColor_ = new QComboBox(Frame2_);
-    cbogColor_->setObjectName(QStringLiteral("cbogColor"));
-    cbogColor_->setMaxVisibleItems(20);
-    cbogColor_->setFixedHeight(24);
-    labGColor_->setBuddy(cbogColor_);
-    connect(cbogColor_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index != colorSets().selectedIndex()) {
-            colorSets().select(index); // the selection follows through showColorSetSelection
-        } else {
-            params_->edit([index](ParamModel& m) { m.setColorSetIndex(index); });
-            DrawGradBar();
-        }
-    });
-    picGrad_ = new GradientView(Frame2_);
-    connect(picGrad_, &GradientView::resized, this, &frmMain::DrawGradBar);
-
-    labISO_ = namedLabel(QStringLiteral("labISO"), QString(), Frame2_, 47);
-    hscIso_ = new QScrollBar(Qt::Horizontal, Frame2_);
-    hscIso_->setObjectName(QStringLiteral("hscIso"));
-    hscIso_->setRange(0, 99);
-    hscIso_->setSingleStep(1);
-    hscIso_->setPageStep(10);
-    connect(hscIso_, &QScrollBar::valueChanged, this,
-            [this] { showPhase(!hscIso_->isSliderDown()); });
-    connect(hscIso_, &QScrollBar::sliderReleased, this, [this] { showPhase(true); });
-
-    cmdGColorEdit_ = commandButton("cmdGColorEdit", QStringLiteral("編集"), Frame2_, 41);
-    cmdAddGColor_ = commandButton("cmdAddGColor", QStringLiteral("追加"), Frame2_, 42);
-    cmdRemoveGColor_ = commandButton("cmdRemoveGColor", QStringLiteral("削除"), Frame2_, 43);
-    connect(cmdGColorEdit_, &QPushButton::clicked, colorSets_, &ColorSetController::edit);
-    connect(cmdAddGColor_, &QPushButton::clicked, colorSets_, &ColorSetController::add);
-    connect(cmdRemoveGColor_, &QPushButton::clicked, colorSets_, &ColorSetController::remove);
-    for (QObject* o : std::initializer_list<QObject*>{labISO_, hscIso_, labGColor_, cbogColor_,
-                                                      cboMode_, cmdGColorEdit_, cmdAddGColor_,
-                                                      cmdRemoveGColor_}) {
-        lockWhileDrawing(o);
-    }
-
-    auto* layout = new QVBoxLayout(Frame2_);
-    layout->setContentsMargins(6, 4, 6, 6);
-    layout->setSpacing(3);
-    layout->addWidget(labGColor_);
-    layout->addWidget(cbogColor_);
-    layout->addWidget(picGrad_);
-    auto* phase = new QHBoxLayout;
-    phase->setSpacing(4);
-    labISO_->setMinimumWidth(
-        labISO_->fontMetrics().horizontalAdvance(QStringLiteral("位相のずれ : 99 %")));
-    phase->addWidget(labISO_);
-    phase->addWidget(hscIso_, 1);
-    layout->addLayout(phase);
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(3);
-    buttons->addWidget(cmdGColorEdit_);
-    buttons->addWidget(cmdAddGColor_);
-    buttons->addWidget(cmdRemoveGColor_);
-    layout->addLayout(buttons);
 }
 
 QAction* frmMain::addItem(QMenu* menu, const char* name, const QString& caption,
@@ -321,13 +251,13 @@ void frmMain::buildMenus() {
     mnuColor_ = topMenu("mnuColor", QStringLiteral("色(&E)"));
     // Edit, add and remove press their buttons.
     connect(addItem(mnuColor_, "mnuEditGColor", QStringLiteral("色セットの編集(&E)...")),
-            &QAction::triggered, cmdGColorEdit_, &QPushButton::click);
+            &QAction::triggered, Frame2_->cmdGColorEdit(), &QPushButton::click);
     connect(addItem(mnuColor_, "mnuCopyGColor", QStringLiteral("色セットのコピー(&C)...")),
             &QAction::triggered, colorSets_, &ColorSetController::copy);
     connect(addItem(mnuColor_, "mnuAddGColor", QStringLiteral("色セットの追加(&A)...")),
-            &QAction::triggered, cmdAddGColor_, &QPushButton::click);
+            &QAction::triggered, Frame2_->cmdAddGColor(), &QPushButton::click);
     connect(addItem(mnuColor_, "mnuRemoveGColor", QStringLiteral("色セットの削除(&R)")),
-            &QAction::triggered, cmdRemoveGColor_, &QPushButton::click);
+            &QAction::triggered, Frame2_->cmdRemoveGColor(), &QPushButton::click);
     mnuColor_->addSeparator();
     connect(addItem(mnuColor_, "mnuGColorLoad", QStringLiteral("色セットの読み込み(&L)...")),
             &QAction::triggered, colorSets_, &ColorSetController::load);
@@ -377,10 +307,8 @@ void frmMain::buildMenus() {
 void frmMain::refreshFromModel() {
     const ParamFields& f = params_->fields();
     fraValue_->showModel();
-    hscIso_->setValue(f.phase);
     cboMode_->setCurrentIndex(static_cast<int>(f.mode));
-    if (f.colorSetIndex != cbogColor_->currentIndex() && f.colorSetIndex < cbogColor_->count())
-        cbogColor_->setCurrentIndex(f.colorSetIndex);
+    Frame2_->showModel();
 }
 
 void frmMain::ShowValues() {
@@ -393,50 +321,8 @@ void frmMain::showImageSize(int width, int height) {
                                              signPositionForm(height) + " pixels"));
 }
 
-void frmMain::showPhase(bool committed) {
-    const int phase = hscIso_->value();
-    labISO_->setText(QString::fromStdString(params::phaseLabelText(phase)));
-    params_->edit([phase](ParamModel& m) { m.setPhase(phase); });
-    if (committed)
-        DrawGradBar();
-}
-
 void frmMain::ShowColorSetList() {
-    {
-        const QSignalBlocker block(cbogColor_);
-        const std::vector<std::string> names = colorSets().names();
-        // Rebuilt only where it differs, so an open list keeps its place.
-        while (cbogColor_->count() > static_cast<int>(names.size()))
-            cbogColor_->removeItem(cbogColor_->count() - 1);
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            const int row = static_cast<int>(i);
-            if (row >= cbogColor_->count())
-                cbogColor_->addItem(toQ(names[i]));
-            else if (cbogColor_->itemText(row) != toQ(names[i]))
-                cbogColor_->setItemText(row, toQ(names[i]));
-        }
-        cbogColor_->setCurrentIndex(colorSets().selectedIndex());
-    }
-    const int selected = colorSets().selectedIndex();
-    params_->edit([selected](ParamModel& m) { m.setColorSetIndex(selected); });
-    DrawGradBar();
-}
-
-void frmMain::showColorSetSelection(int index) {
-    // While sets are added or removed the list may not show them yet; it catches up in
-    // ShowColorSetList.
-    if (cbogColor_->currentIndex() != index && index < cbogColor_->count())
-        cbogColor_->setCurrentIndex(index);
-    DrawGradBar();
-}
-
-void frmMain::DrawGradBar() {
-    const GColor* set = colorSets().selectedSet();
-    if (!set || set->colorCount < 2)
-        return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    picGrad_->setColumns(gradBarColors(*set, picGrad_->barWidth(), hscIso_->value()));
-    QApplication::restoreOverrideCursor();
+    Frame2_->showList();
 }
 
 void frmMain::setDrawButtonState(bool drawing) {

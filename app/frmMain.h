@@ -45,8 +45,8 @@ class QScrollBar;
 
 namespace wavory {
 
+class ColorFrame;
 class FileDrops;
-class GradientView;
 class ParamFieldKeys;
 class RandomSource;
 class UserDialogs;
@@ -152,7 +152,6 @@ class frmMain : public QMainWindow {
 
   private:
     void buildPictureFrame();
-    void buildColorFrame();
     void buildMenus();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& key = {});
@@ -163,9 +162,6 @@ class frmMain : public QMainWindow {
     // The controls show the model.
     void refreshFromModel();
     void showImageSize(int width, int height);
-    void showPhase(bool committed);
-    void showColorSetSelection(int index);
-    void DrawGradBar();
     void setDrawButtonState(bool drawing);
     void forwardKey(int key, Qt::KeyboardModifiers modifiers);
 
@@ -193,18 +189,10 @@ class frmMain : public QMainWindow {
     // Controls.
     ValueFrame* fraValue_ = nullptr;
     QGroupBox* Frame1_ = nullptr;
-    QGroupBox* Frame2_ = nullptr;
-    QScrollBar* hscIso_ = nullptr;
-    QLabel* labISO_ = nullptr;
+    ColorFrame* Frame2_ = nullptr;
     QComboBox* cboMode_ = nullptr;
     QLabel* labSize_ = nullptr;
-    QComboBox* cbogColor_ = nullptr;
-    QLabel* labGColor_ = nullptr;
-    GradientView* picGrad_ = nullptr;
     QPushButton* cmdDraw_ = nullptr;
-    QPushButton* cmdGColorEdit_ = nullptr;
-    QPushButton* cmdAddGColor_ = nullptr;
-    QPushButton* cmdRemoveGColor_ = nullptr;
 
     // Menus.
     QMenu* mnuValue_ = nullptr;
