@@ -21,8 +21,8 @@
 
 namespace wavory {
 
-ColorFrame::ColorFrame(ColorSetController& colorSets, ParamController& params,
-                       DrawSession& session, QWidget* parent)
+ColorFrame::ColorFrame(ColorSetController& colorSets, ParamController& params, DrawSession& session,
+                       QWidget* parent)
     : QGroupBox(QStringLiteral("色"), parent), colorSets_(colorSets), params_(params) {
     setObjectName(QStringLiteral("Frame2"));
     auto* labGColor =
@@ -59,9 +59,9 @@ ColorFrame::ColorFrame(ColorSetController& colorSets, ParamController& params,
     connect(cmdGColorEdit_, &QPushButton::clicked, &colorSets_, &ColorSetController::edit);
     connect(cmdAddGColor_, &QPushButton::clicked, &colorSets_, &ColorSetController::add);
     connect(cmdRemoveGColor_, &QPushButton::clicked, &colorSets_, &ColorSetController::remove);
-    for (QObject* o : std::initializer_list<QObject*>{labISO_, hscIso_, labGColor, cbogColor_,
-                                                      cmdGColorEdit_, cmdAddGColor_,
-                                                      cmdRemoveGColor_}) {
+    for (QObject* o :
+         std::initializer_list<QObject*>{labISO_, hscIso_, labGColor, cbogColor_, cmdGColorEdit_,
+                                         cmdAddGColor_, cmdRemoveGColor_}) {
         session.registerLocked(o);
     }
 

@@ -10,9 +10,9 @@
 #include "engine/DrawRefusal.h"
 #include "io/AppSettings.h"
 
-#include <QWidget>
 #include <QAction>
 #include <QLineEdit>
+#include <QWidget>
 
 #include <exception>
 #include <new>

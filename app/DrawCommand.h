@@ -41,7 +41,9 @@ class DrawCommand : public QObject {
     DrawCommand(const Parts& parts, QWidget* window);
 
     // Shows the picture window when its menu item has no check mark.
-    void setShowPicture(std::function<void()> showPicture) { showPicture_ = std::move(showPicture); }
+    void setShowPicture(std::function<void()> showPicture) {
+        showPicture_ = std::move(showPicture);
+    }
     // The undo menu item, enabled by a drawing and disabled by undo or a new size.
     void setUndoAction(QAction* undo) { undo_ = undo; }
 

@@ -34,9 +34,9 @@ bool FileController::OutputText(const QString& fileName) {
 
 bool FileController::InputText(const QString& fileName) {
     ParamFields fields = parts_.params.fields();
-    const ParamReadResult result = wavory::InputText(
-        fileName.toStdString(), fields, parts_.colorSets.colorSets().names(),
-        [this](const UserMessage& m) { parts_.dialogs.show(window_, m); });
+    const ParamReadResult result =
+        wavory::InputText(fileName.toStdString(), fields, parts_.colorSets.colorSets().names(),
+                          [this](const UserMessage& m) { parts_.dialogs.show(window_, m); });
     if (result.status == ParamReadStatus::UnsupportedFormat)
         return false;
     if (result.sizeApplied && result.sizeOutOfRange) {

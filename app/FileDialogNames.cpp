@@ -26,9 +26,8 @@ QString RememberedFileNames::name(Dialog which) {
         // Without a stored folder: the "colorset" folder of the program folder.
         const QString programSets = toQ(GetPath()) + QStringLiteral("colorset/");
         if (names_.colorSet.isEmpty())
-            names_.colorSet = settings_.Picture.CSetPath.empty()
-                                  ? programSets + QLatin1Char('*')
-                                  : toQ(settings_.Picture.CSetPath);
+            names_.colorSet = settings_.Picture.CSetPath.empty() ? programSets + QLatin1Char('*')
+                                                                 : toQ(settings_.Picture.CSetPath);
         // A new "colorset" folder there starts with the shipped sample sets.
         if (toQ(TrimDir(toStd(names_.colorSet))) == programSets)
             provideColorSetFolder(programSets, resourceFolder_());

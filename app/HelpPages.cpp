@@ -3,11 +3,11 @@
 #include "Resources.h"
 #include "UserDialogs.h"
 
-#include <QWidget>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
+#include <QWidget>
 
 namespace wavory {
 

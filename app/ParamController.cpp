@@ -12,8 +12,8 @@ void ParamController::setImageSize(int width, int height) {
 }
 
 void ParamController::assign(const ParamFields& fields) {
-    const bool resized = fields.width != model_.fields().width ||
-                         fields.height != model_.fields().height;
+    const bool resized =
+        fields.width != model_.fields().width || fields.height != model_.fields().height;
     model_.assignFields(fields);
     if (resized)
         Q_EMIT imageSizeChanged(fields.width, fields.height);

@@ -19,10 +19,10 @@
 #include "io/OutputNames.h"
 #include "io/clsTransG.h"
 
-#include <QWidget>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QWidget>
 
 #include <filesystem>
 
@@ -122,8 +122,7 @@ void SaveController::mnuShell_Click() {
     const std::filesystem::path full = std::filesystem::absolute(written.path, ec);
     const std::string path = ec ? written.path : full.string();
     const QString program = toQ(settings.Option.Shell);
-    const bool started =
-        !program.isEmpty() && startProgram_ && startProgram_(program, {toQ(path)});
+    const bool started = !program.isEmpty() && startProgram_ && startProgram_(program, {toQ(path)});
     if (!started) {
         parts_.dialogs.message(window_, kLinkedAppMessage, MessageIcon::Critical);
         Q_EMIT optionsRequested(2);

@@ -114,7 +114,8 @@ void ValueFrame::buildSide() {
     // Center, bleed and the whole-set commands beside the components.
     auto* side = new QVBoxLayout;
     side->setSpacing(3);
-    side->addWidget(namedLabel(QStringLiteral("labCenter"), QStringLiteral("画像の中心"), this, 25));
+    side->addWidget(
+        namedLabel(QStringLiteral("labCenter"), QStringLiteral("画像の中心"), this, 25));
     auto* center = new QGridLayout;
     center->setHorizontalSpacing(4);
     center->setVerticalSpacing(2);

@@ -1,8 +1,8 @@
 #pragma once
 // frmButton: the frame settings window. It shows the parameter model's frame settings and
-// passes every edit to the model, which is what a drawing reads; the frame size is kept within half the image size, width
-// and height can be locked together, and everything but the on/off box greys out while
-// the frame is off.
+// passes every edit to the model, which is what a drawing reads; the frame size is kept within half
+// the image size, width and height can be locked together, and everything but the on/off box greys
+// out while the frame is off.
 
 #include "engine/ParamFields.h"
 

@@ -3,12 +3,9 @@
 #include "ColorFrame.h"
 #include "ControlFactory.h"
 #include "DrawIcons.h"
-#include "FieldInput.h"
 #include "FileDrops.h"
-#include "GradientView.h"
 #include "ParamFieldKeys.h"
 #include "QtText.h"
-#include "UpDown.h"
 #include "UserDialogs.h"
 #include "ValueFrame.h"
 #include "WindowHelpers.h"
@@ -18,27 +15,20 @@
 #include "frmPicture.h"
 #include "frmSize.h"
 
-#include "colorsets/GradientBar.h"
 #include "common/Numbers.h"
-#include "params/ParamCommands.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace wavory {
@@ -66,7 +56,8 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     help_ = new frmHelp(this);
     session_ = new DrawSession(*picture_, this);
     helpPages_ = new HelpPages(dialogs_, this);
-    colorSets_ = new ColorSetController({*params_, dialogs_, random_, fileNames_, *helpPages_}, this);
+    colorSets_ =
+        new ColorSetController({*params_, dialogs_, random_, fileNames_, *helpPages_}, this);
     draw_ = new DrawCommand(
         {*session_, *params_, colorSets_->colorSets(), *picture_, settings_, dialogs_, random_},
         this);
@@ -150,7 +141,8 @@ void frmMain::buildPictureFrame() {
     cmdDraw_->setFont(bold);
     connect(cmdDraw_, &QPushButton::clicked, draw_, &DrawCommand::run);
 
-    auto* labMode = namedLabel(QStringLiteral("labMode"), QStringLiteral("描画モード"), Frame1_, 53);
+    auto* labMode =
+        namedLabel(QStringLiteral("labMode"), QStringLiteral("描画モード"), Frame1_, 53);
     cboMode_ = new QComboBox(Frame1_);
     cboMode_->setObjectName(QStringLiteral("cboMode"));
     cboMode_->setFixedHeight(24);
@@ -273,7 +265,8 @@ void frmMain::buildMenus() {
     QAction* mnuPictureWindow =
         addItem(tool, "mnuPictureWindow", QStringLiteral("ピクチャウィンドウの表示(&P)"));
     QAction* mnuButton = addItem(tool, "mnuButton", QStringLiteral("枠ウィンドウの表示(&B)"));
-    QAction* mnuEasyHelp = addItem(tool, "mnuEasyHelp", QStringLiteral("ヘルプウィンドウの表示(&H)"));
+    QAction* mnuEasyHelp =
+        addItem(tool, "mnuEasyHelp", QStringLiteral("ヘルプウィンドウの表示(&H)"));
     windows_ = new WindowController({this, picture_, button_, help_},
                                     {mnuPictureWindow, mnuButton, mnuEasyHelp});
     connect(addItem(tool, "mnuOrderForms", QStringLiteral("ウィンドウの整列(&O)")),
