@@ -37,11 +37,6 @@ namespace wavory {
 
 namespace {
 
-const char* const kComponentCaptions[kComponentCount] = {
-    "垂直成分", "水平成分", "斜め成分",     "円型成分",
-    "矩形成分", "＋型成分", "リボン型成分", "波紋型成分",
-};
-
 QPushButton* commandButton(const char* name, const QString& caption, QWidget* parent,
                            int helpTopic = -1) {
     auto* b = new QPushButton(caption, parent);
@@ -176,7 +171,10 @@ void frmMain::buildValueFrame() {
                     0, 3, Qt::AlignHCenter);
     int row = 1;
     for (int k = 0; k < kComponentCount; ++k) {
-        chkValue_[k] = new QCheckBox(QString::fromUtf8(kComponentCaptions[k]), fraValue_);
+        chkValue_[k] =
+            new QCheckBox(QString::fromUtf8(kComponentNames[k].data(),
+                                            static_cast<qsizetype>(kComponentNames[k].size())),
+                          fraValue_);
         chkValue_[k]->setObjectName(QStringLiteral("chkValue_%1").arg(k));
         chkValue_[k]->setProperty("helpTopic", 10 + k);
         chkValue_[k]->setFixedHeight(20);
