@@ -12,7 +12,7 @@
 
 #include "colorsets/GColor.h"
 #include "engine/DrawMain.h"
-#include "engine/DrawParams.h"
+#include "params/DrawParams.h"
 
 #include <QObject>
 #include <QPointer>

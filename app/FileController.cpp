@@ -41,8 +41,8 @@ bool FileController::InputText(const QString& fileName) {
         return false;
     if (result.sizeApplied && result.sizeOutOfRange) {
         // A hand-edited size beyond what the size dialog allows is held to its range.
-        fields.width = std::clamp(fields.width, 4, 3000);
-        fields.height = std::clamp(fields.height, 4, 3000);
+        fields.width = std::clamp(fields.width, kMinImageSide, kMaxImageSide);
+        fields.height = std::clamp(fields.height, kMinImageSide, kMaxImageSide);
     }
     // Values read before a failure stay applied.
     parts_.params.assign(fields);

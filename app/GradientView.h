@@ -3,7 +3,7 @@
 // (one per pixel column, stretched over the bar's height) and keeps them until the next
 // repaint of the bar is asked for.
 
-#include "engine/Canvas.h"
+#include "image/Canvas.h"
 
 #include <QImage>
 #include <QWidget>

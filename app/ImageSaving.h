@@ -3,7 +3,7 @@
 // QImage and the messages of a failed save.
 
 #include "common/UserMessage.h"
-#include "engine/Canvas.h"
+#include "image/Canvas.h"
 #include "io/OutputNames.h"
 
 #include <QImage>

@@ -3,7 +3,7 @@
 // folder, recorded with their modification time, and deleted at exit unless the other
 // application saved them again.
 
-#include "engine/Canvas.h"
+#include "image/Canvas.h"
 
 #include <filesystem>
 #include <string>

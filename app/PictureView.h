@@ -4,7 +4,7 @@
 // the picture in the screen's pixel format; a drawing hands over only the columns it
 // has just computed, from its worker thread, and the repaint follows on the UI thread.
 
-#include "engine/Canvas.h"
+#include "image/Canvas.h"
 
 #include <QFrame>
 #include <QImage>

@@ -4,11 +4,12 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace wavory {
 
-inline QString toQ(const std::string& s) {
-    return QString::fromStdString(s);
+inline QString toQ(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 inline std::string toStd(const QString& s) {
     return s.toStdString();

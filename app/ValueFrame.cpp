@@ -19,15 +19,6 @@
 
 namespace wavory {
 
-namespace {
-
-const char* const kComponentNames[kComponentCount] = {
-    "垂直成分", "水平成分", "斜め成分",     "円型成分",
-    "矩形成分", "＋型成分", "リボン型成分", "波紋型成分",
-};
-
-} // namespace
-
 ValueFrame::ValueFrame(ParamController& params, DrawSession& session, ParamFieldKeys& fieldKeys,
                        frmPicture& picture, QWidget* parent)
     : QGroupBox(QStringLiteral("形"), parent), params_(params), session_(session),
@@ -64,7 +55,7 @@ void ValueFrame::buildComponents() {
                     3, Qt::AlignHCenter);
     int row = 1;
     for (int k = 0; k < kComponentCount; ++k) {
-        chkValue_[k] = new QCheckBox(QString::fromUtf8(kComponentNames[k]), this);
+        chkValue_[k] = new QCheckBox(toQ(kComponentNames[k]), this);
         chkValue_[k]->setObjectName(QStringLiteral("chkValue_%1").arg(k));
         chkValue_[k]->setProperty("helpTopic", 10 + k);
         chkValue_[k]->setFixedHeight(20);

@@ -5,7 +5,7 @@
 // model and passes every edit to it; its controls are locked while a drawing runs, a
 // component's fields also while the component is off.
 
-#include "engine/ParamFields.h"
+#include "params/ParamFields.h"
 
 #include <QGroupBox>
 

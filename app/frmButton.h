@@ -4,7 +4,7 @@
 // the image size, width and height can be locked together, and everything but the on/off box greys
 // out while the frame is off.
 
-#include "engine/ParamFields.h"
+#include "params/ParamFields.h"
 
 #include <QWidget>
 

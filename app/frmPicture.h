@@ -3,8 +3,8 @@
 // hidden undo image and the center marker. Its size follows the image while the image
 // fits on the screen; a larger image makes a screen-sized window that scrolls.
 
-#include "engine/Canvas.h"
 #include "engine/UndoImage.h"
+#include "image/Canvas.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -5,6 +5,7 @@
 #include "UserDialogs.h"
 #include "common/KeyFilters.h"
 #include "common/Numbers.h"
+#include "params/ParamFields.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -94,13 +95,15 @@ void frmSize::prepare(int width, int height) {
 
 void frmSize::step(QLineEdit* field, int delta) {
     const std::int64_t v = leadingInt32(field->text().toStdString());
-    field->setText(QString::number(std::clamp<std::int64_t>(v + delta, kMin, kMax)));
+    field->setText(
+        QString::number(std::clamp<std::int64_t>(v + delta, kMinImageSide, kMaxImageSide)));
 }
 
 void frmSize::ok() {
     const std::int32_t width = leadingInt32(txtWidth_->text().toStdString());
     const std::int32_t height = leadingInt32(txtHeight_->text().toStdString());
-    if (width < kMin || width > kMax || height < kMin || height > kMax) {
+    if (width < kMinImageSide || width > kMaxImageSide || height < kMinImageSide ||
+        height > kMaxImageSide) {
         dialogs_.message(this, QStringLiteral("4~3000 の整数で指定して下さい。"),
                          MessageIcon::Critical);
         return;

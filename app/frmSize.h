@@ -19,9 +19,6 @@ class UserDialogs;
 class frmSize : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int kMin = 4;
-    static constexpr int kMax = 3000;
-
     // apply receives the accepted width and height.
     frmSize(UserDialogs& dialogs, std::function<void(int, int)> apply, QWidget* parent = nullptr);
 

@@ -1,7 +1,7 @@
 #pragma once
 // Command-line options of wavory-render.
 
-#include "engine/ParamFields.h"
+#include "params/ParamFields.h"
 
 #include <cstdint>
 #include <optional>

@@ -7,7 +7,6 @@
 #include "colorsets/ColorSetFileCommands.h"
 #include "common/RandomSource.h"
 #include "engine/DrawMain.h"
-#include "engine/DrawParams.h"
 #include "engine/DrawRefusal.h"
 #include "io/AtomicFile.h"
 #include "io/BmpWriter.h"
@@ -15,6 +14,7 @@
 #include "io/ParamTextFile.h"
 #include "io/clsINI.h"
 #include "io/clsTransG.h"
+#include "params/DrawParams.h"
 
 #include <cstdio>
 #include <exception>
@@ -77,8 +77,9 @@ bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection&
     const ParamReadResult read = InputText(layer.paramFile, fields, sets.names(), printMessage);
     if (!read.ok()) return false;
     if (read.sizeOutOfRange) {
-        std::fprintf(stderr, "%s: the image size %d x %d is outside 4..3000 pixels\n",
-                     layer.paramFile.c_str(), fields.width, fields.height);
+        std::fprintf(stderr, "%s: the image size %d x %d is outside %d..%d pixels\n",
+                     layer.paramFile.c_str(), fields.width, fields.height, kMinImageSide,
+                     kMaxImageSide);
         return false;
     }
     fields.mode = layer.mode.value_or(DrawMode::Normal);

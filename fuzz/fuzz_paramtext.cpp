@@ -1,7 +1,7 @@
 // The parameter text reader on arbitrary bytes, with the built-in color set names.
 #include "colorsets/BuiltinColorSets.h"
-#include "engine/ParamFields.h"
 #include "io/ParamTextFile.h"
+#include "params/ParamFields.h"
 
 #include <cstdint>
 #include <string>

@@ -2,7 +2,7 @@
 // The parameters behind the files in samples/: a pleasant picture and the two benchmark
 // workloads. All use the color set "虹".
 
-#include "engine/ParamFields.h"
+#include "params/ParamFields.h"
 
 #include <string>
 

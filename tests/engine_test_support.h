@@ -3,8 +3,8 @@
 // comparison that names the first differing pixel.
 
 #include "colorsets/GColor.h"
-#include "engine/Canvas.h"
-#include "engine/ParamFields.h"
+#include "image/Canvas.h"
+#include "params/ParamFields.h"
 
 #include <gtest/gtest.h>
 

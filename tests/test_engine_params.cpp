@@ -5,8 +5,8 @@
 
 #include "common/RandomSource.h"
 #include "engine/DrawMain.h"
-#include "engine/DrawParams.h"
 #include "engine/DrawRefusal.h"
+#include "params/DrawParams.h"
 
 #include <gtest/gtest.h>
 

@@ -3,13 +3,13 @@
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCollection.h"
 #include "colorsets/ColorSetFileCommands.h"
-#include "io/clsINI.h"
 #include "common/RandomSource.h"
-#include "engine/DrawParams.h"
 #include "engine/ReferenceRenderer.h"
 #include "io/AtomicFile.h"
 #include "io/BmpReader.h"
 #include "io/ParamTextFile.h"
+#include "io/clsINI.h"
+#include "params/DrawParams.h"
 
 #include <gtest/gtest.h>
 

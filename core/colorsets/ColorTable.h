@@ -3,7 +3,7 @@
 // expanded from a color set, looked up with the phase shift and a wrap-around.
 
 #include "colorsets/GColor.h"
-#include "engine/Canvas.h"
+#include "image/Canvas.h"
 
 #include <array>
 #include <cstdint>
@@ -11,7 +11,7 @@
 namespace wavory {
 
 class ColorTable {
-public:
+  public:
     static constexpr int kCapacity = kMaxColorPoints * 256 + 1; // 3073 entries
 
     // Expands the set; a set with fewer than 2 points gives length 0 (not drawable).
@@ -30,7 +30,7 @@ public:
     const std::uint8_t* green() const { return green_.data(); }
     const std::uint8_t* blue() const { return blue_.data(); }
 
-private:
+  private:
     int length_ = 0;
     std::array<std::uint8_t, kCapacity> red_{};
     std::array<std::uint8_t, kCapacity> green_{};

@@ -3,7 +3,7 @@
 // (turned by the phase scroll bar) and the editor's preview (never turned).
 
 #include "colorsets/GColor.h"
-#include "engine/Canvas.h"
+#include "image/Canvas.h"
 
 #include <vector>
 

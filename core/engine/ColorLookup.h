@@ -4,8 +4,8 @@
 // values a drawing can reach are computed once; larger values are computed on demand.
 
 #include "colorsets/ColorTable.h"
-#include "engine/Canvas.h"
 #include "engine/PixelRounding.h"
+#include "image/Canvas.h"
 
 #include <cstdint>
 #include <vector>

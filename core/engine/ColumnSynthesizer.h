@@ -15,8 +15,8 @@
 
 #include "colorsets/ColorTable.h"
 #include "engine/ColorLookup.h"
-#include "engine/DrawParams.h"
 #include "engine/FrameEffect.h"
+#include "params/DrawParams.h"
 
 #include <cstdint>
 #include <vector>

@@ -240,8 +240,7 @@ DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& ca
     const ColumnSynthesizer synth(params, *table, options.noiseKey);
     StagingImage staging(W, H);
 
-    const bool combining =
-        params.mode == DrawMode::And || params.mode == DrawMode::Or || params.mode == DrawMode::Xor;
+    const bool combining = isCombiningMode(params.mode);
     if (canvas.width() != W || canvas.height() != H)
         canvas.resize(W, H);
     // Unobserved, every pixel is overwritten before anyone can look.

@@ -6,9 +6,9 @@
 // column after column on one thread.
 
 #include "colorsets/GColor.h"
-#include "engine/Canvas.h"
-#include "engine/DrawParams.h"
 #include "engine/DrawResult.h"
+#include "image/Canvas.h"
+#include "params/DrawParams.h"
 
 #include <cstdint>
 #include <string>

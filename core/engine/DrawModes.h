@@ -1,8 +1,8 @@
 #pragma once
 // How a drawn pixel meets the pixel already on the canvas in each draw mode.
 
-#include "engine/Canvas.h"
-#include "engine/ParamFields.h"
+#include "image/Canvas.h"
+#include "params/ParamFields.h"
 
 #include <array>
 #include <string_view>

@@ -4,8 +4,8 @@
 
 #include "colorsets/GColor.h"
 #include "common/UserMessage.h"
-#include "engine/DrawParams.h"
-#include "engine/ParamFields.h"
+#include "params/DrawParams.h"
+#include "params/ParamFields.h"
 
 #include <optional>
 #include <string_view>

@@ -7,9 +7,9 @@
 // factor b, m, q and every product with them are double precision. Expressions are
 // evaluated left to right as written, so every build gives the same pixels.
 
-#include "engine/Canvas.h"
-#include "engine/DrawParams.h"
 #include "engine/PixelRounding.h"
+#include "image/Canvas.h"
+#include "params/DrawParams.h"
 
 #include <cmath>
 #include <cstdint>

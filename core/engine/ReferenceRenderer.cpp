@@ -85,8 +85,7 @@ DrawResult ReferenceRenderer::render(const DrawParams& params, const GColor& col
     const int W = params.width;
     const int H = params.height;
     const auto table = std::make_unique<ColorTable>(colorSet);
-    const bool combining =
-        params.mode == DrawMode::And || params.mode == DrawMode::Or || params.mode == DrawMode::Xor;
+    const bool combining = isCombiningMode(params.mode);
     if (canvas.width() != W || canvas.height() != H)
         canvas.resize(W, H);
     if (!combining)

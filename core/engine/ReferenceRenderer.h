@@ -4,9 +4,9 @@
 // oracle of its tests; both give the same pixels.
 
 #include "colorsets/GColor.h"
-#include "engine/Canvas.h"
-#include "engine/DrawParams.h"
 #include "engine/DrawResult.h"
+#include "image/Canvas.h"
+#include "params/DrawParams.h"
 
 #include <cstdint>
 

@@ -88,7 +88,7 @@ void StagingImage::releaseKeptMemory() {
 }
 
 void StagingImage::commit(Canvas& canvas, DrawMode mode, int x0, int x1, int y0, int y1) const {
-    const bool combining = mode == DrawMode::And || mode == DrawMode::Or || mode == DrawMode::Xor;
+    const bool combining = isCombiningMode(mode);
     const auto h = static_cast<std::size_t>(height_);
     for (int y = y0; y < y1; ++y) {
         std::uint8_t* p = canvas.data() + static_cast<std::size_t>(y) * canvas.rowBytes() +

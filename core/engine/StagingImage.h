@@ -7,8 +7,8 @@
 // by the system page by page, which costs as much as a good part of a drawing, and
 // drawings (the animation above all) usually follow each other at the same size.
 
-#include "engine/Canvas.h"
-#include "engine/ParamFields.h"
+#include "image/Canvas.h"
+#include "params/ParamFields.h"
 
 #include <cstddef>
 #include <cstdint>

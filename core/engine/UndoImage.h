@@ -2,7 +2,7 @@
 // The one-level undo of drawing: a hidden copy of the canvas taken just before a drawing
 // starts, put back on request. It restores pixels only, never parameters.
 
-#include "engine/Canvas.h"
+#include "image/Canvas.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -4,6 +4,7 @@
 #include "common/ProgramFolder.h"
 #include "io/TileViewFile.h"
 #include "io/clsINI.h"
+#include "params/ParamFields.h"
 
 #include <cmath>
 #include <filesystem>
@@ -14,8 +15,6 @@ namespace wavory {
 namespace {
 
 // Image sizes the canvas accepts; a hand-edited size outside them keeps 200 x 200.
-constexpr std::int32_t kMinImageSide = 4;
-constexpr std::int32_t kMaxImageSide = 3000;
 constexpr std::int16_t kMaxSlider = 50;
 constexpr std::int16_t kDigitCountEntries = 8;
 constexpr std::int16_t kMinPreviewSpeed = 5;

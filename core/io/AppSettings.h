@@ -8,6 +8,7 @@
 // program's globals as they start and the controls' initial values.
 
 #include "io/FormPosition.h"
+#include "params/RandomGroup.h"
 
 #include <array>
 #include <cstdint>
@@ -28,18 +29,6 @@ struct WindowPosition {
     std::int32_t Left = 0;
     std::int32_t Top = 0;
     friend bool operator==(const WindowPosition&, const WindowPosition&) = default;
-};
-
-// The parameter groups a random setting may change, by flag number ("DoRndSet 0" ...).
-enum RandomGroup : int {
-    RndPeriods = 0,    // "周期"
-    RndAmplitudes = 1, // "振幅"
-    RndComponents = 2, // "成分のオン／オフ"
-    RndCenter = 3,     // "画像の中心"
-    RndBleed = 4,      // "にじみ"
-    RndPower = 5,      // "べき乗"
-    RndColorSet = 6,   // "使用色セット"
-    RandomGroupCount = 7,
 };
 
 struct AppSettings {

@@ -2,7 +2,7 @@
 // Reads back the bitmaps this program writes: uncompressed 24 bits per pixel with a
 // BITMAPINFOHEADER (or a larger header), rows bottom-up or top-down.
 
-#include "engine/Canvas.h"
+#include "image/Canvas.h"
 
 #include <optional>
 #include <string_view>

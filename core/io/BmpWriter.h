@@ -2,7 +2,7 @@
 // The picture as a Windows bitmap file: 24 bits per pixel, BITMAPINFOHEADER, rows
 // bottom-up, each row padded to a multiple of 4 bytes.
 
-#include "engine/Canvas.h"
+#include "image/Canvas.h"
 
 #include <cstddef>
 #include <cstdint>

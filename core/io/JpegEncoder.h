@@ -3,7 +3,7 @@
 // and above keeps full-resolution chroma (4:4:4): subsampled chroma smears the
 // saturated gradients this program draws. Below 90 the chroma is 4:2:0.
 
-#include "engine/Canvas.h"
+#include "image/Canvas.h"
 #include "io/CodecResult.h"
 #include "io/EncodedFile.h"
 

@@ -3,7 +3,7 @@
 // reach, full dithering), for the lossy PNG mode. The palette holds only the colors
 // the image uses.
 
-#include "engine/Canvas.h"
+#include "image/Canvas.h"
 
 #include <cstdint>
 #include <string>

@@ -14,15 +14,6 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// The captions of the component switches, which are also the section headers.
-constexpr std::array<std::string_view, kComponentCount> kComponentCaptions{
-    "垂直成分", "水平成分", "斜め成分",     "円型成分",
-    "矩形成分", "＋型成分", "リボン型成分", "波紋型成分"};
-constexpr std::array<int, kComponentCount> kPeriodSlot{0, 2, 4, 6, 10, 12, 14, 16};
-constexpr std::array<int, kComponentCount> kAmplitudeSlot{1, 3, 5, 7, 11, 13, 15, 17};
-constexpr int kCircle = 3;
-constexpr int kCirclePeriodYSlot = 8;
-
 constexpr std::string_view kFormatHeader = "[書き出しフォーマット番号]";
 // The format number as the earlier program printed numbers: a sign position and a
 // trailing blank.
@@ -41,11 +32,6 @@ constexpr std::string_view kFrameShadowHeader = "[枠\\右下部分の色の濃�
 constexpr std::string_view kFrameLineHeader = "[枠\\境界の鮮明さ]";
 constexpr std::string_view kFrameWidthHeader = "[枠\\横幅]";
 constexpr std::string_view kFrameHeightHeader = "[枠\\縦幅]";
-
-constexpr int kMinImageSide = 4;
-constexpr int kMaxImageSide = 3000;
-constexpr int kMaxPhase = 99;
-constexpr int kMaxFrameSlider = 50;
 
 class TextBuilder {
   public:
@@ -154,7 +140,7 @@ class ParamTextReader {
                 period = plainDecimal(leadingNumber(period) * 1.5);
             if (!field(f_.values[kAmplitudeSlot[i]]))
                 return false;
-            if (i == kCircle && !field(f_.values[kCirclePeriodYSlot]))
+            if (i == kCircleComponent && !field(f_.values[kCircleYPeriodSlot]))
                 return false;
         }
         return true;
@@ -214,13 +200,13 @@ class ParamTextReader {
         if (!skip() || !field(text) || !(color = strictInt32(text)))
             return false;
         f_.frame.color = *color;
-        if (!skip() || !field(text) || !(senmei = strictInRange(text, 0, kMaxFrameSlider)))
+        if (!skip() || !field(text) || !(senmei = strictInRange(text, 0, kFrameSliderMax)))
             return false;
         f_.frame.senmei = *senmei;
-        if (!skip() || !field(text) || !(shadow = strictInRange(text, 0, kMaxFrameSlider)))
+        if (!skip() || !field(text) || !(shadow = strictInRange(text, 0, kFrameSliderMax)))
             return false;
         f_.frame.shadow = *shadow;
-        if (!skip() || !field(text) || !(line = strictInRange(text, 0, kMaxFrameSlider)))
+        if (!skip() || !field(text) || !(line = strictInRange(text, 0, kFrameSliderMax)))
             return false;
         f_.frame.line = *line;
         if (!skip() || !field(f_.frame.width))
@@ -286,11 +272,11 @@ std::string formatParamText(const ParamFields& f, std::string_view colorSetName)
     out.line(kFormatHeader);
     out.line(kFormatNumberLine);
     for (int i = 0; i < kComponentCount; ++i) {
-        out.line(sectionHeader(kComponentCaptions[i]));
+        out.line(sectionHeader(kComponentNames[i]));
         out.line(onOffText(f.componentOn[i]));
-        if (i == kCircle) {
+        if (i == kCircleComponent) {
             out.line({f.values[kPeriodSlot[i]], f.values[kAmplitudeSlot[i]],
-                      f.values[kCirclePeriodYSlot]});
+                      f.values[kCircleYPeriodSlot]});
         } else {
             out.line({f.values[kPeriodSlot[i]], f.values[kAmplitudeSlot[i]]});
         }

@@ -8,7 +8,7 @@
 // typed is written and read back as it stands.
 
 #include "common/UserMessage.h"
-#include "engine/ParamFields.h"
+#include "params/ParamFields.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // levels; mode 2 quantizes to a palette (PaletteQuantizer) and writes it at the
 // highest level, with the bit depth the palette size allows.
 
-#include "engine/Canvas.h"
+#include "image/Canvas.h"
 #include "io/CodecResult.h"
 #include "io/EncodedFile.h"
 #include "io/PaletteQuantizer.h"

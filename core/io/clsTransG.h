@@ -13,7 +13,7 @@
 // its old content.
 
 #include "common/UserMessage.h"
-#include "engine/Canvas.h"
+#include "image/Canvas.h"
 #include "io/CodecResult.h"
 #include "io/PngMode.h"
 

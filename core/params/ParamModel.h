@@ -4,7 +4,7 @@
 // this model; every handler of a parameter control goes through it, so the rules of the
 // value array (a slot follows its text only when the text changes) hold in one place.
 
-#include "engine/ParamFields.h"
+#include "params/ParamFields.h"
 #include "params/ValueSlots.h"
 
 #include <string>

@@ -3,8 +3,8 @@
 // drawing every number from the program's one uniform generator in a fixed order, so
 // that the same sequence always gives the same parameters.
 
-#include "io/AppSettings.h"
 #include "params/ParamModel.h"
+#include "params/RandomGroup.h"
 
 #include <array>
 #include <functional>

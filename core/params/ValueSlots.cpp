@@ -17,10 +17,10 @@ std::int32_t slotValueOfText(std::string_view text) {
 std::vector<int> componentFields(int component) {
     if (component < 0 || component >= kComponentCount)
         return {};
-    const int first = component >= 4 ? 2 * (component + 1) : 2 * component;
-    if (component == 3)
-        return {first, first + 1, 8};
-    return {first, first + 1};
+    const auto k = static_cast<std::size_t>(component);
+    if (component == kCircleComponent)
+        return {kPeriodSlot[k], kAmplitudeSlot[k], kCircleYPeriodSlot};
+    return {kPeriodSlot[k], kAmplitudeSlot[k]};
 }
 
 int componentOfField(int field) {

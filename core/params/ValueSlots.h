@@ -3,8 +3,9 @@
 // the power as the engine reads them. A slot follows its field's text when that text
 // changes; commands change slots directly and then write them all back.
 
-#include "engine/ParamFields.h"
+#include "params/ParamFields.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -14,10 +15,16 @@ namespace wavory {
 
 using ValueSlots = std::array<std::int32_t, kValueSlotCount>;
 
-// Period slots 0, 2, ..., 16 and amplitude slots 1, 3, 5, 7, 11, 13, 15, 17, in the
-// order the commands walk them. Slot 9 (the power) is in neither.
-inline constexpr std::array<int, 9> kPeriodSlots{0, 2, 4, 6, 8, 10, 12, 14, 16};
-inline constexpr std::array<int, 8> kAmplitudeSlots{1, 3, 5, 7, 11, 13, 15, 17};
+// Every period slot (the circle's second one included) and every amplitude slot, in
+// ascending order, the order the commands walk them. The power slot is in neither.
+inline constexpr std::array<int, kComponentCount + 1> kPeriodSlots = [] {
+    std::array<int, kComponentCount + 1> slots{};
+    std::copy(kPeriodSlot.begin(), kPeriodSlot.end(), slots.begin());
+    slots.back() = kCircleYPeriodSlot;
+    std::sort(slots.begin(), slots.end());
+    return slots;
+}();
+inline constexpr std::array<int, kComponentCount> kAmplitudeSlots = kAmplitudeSlot;
 
 // Slots as they are right after start-up: every slot 0 except the power, whose field
 // start-up sets to "1". A field whose text was never changed keeps its slot at 0.

@@ -8,7 +8,7 @@
 #include "frmMain.h"
 
 #include "common/RandomSource.h"
-#include "engine/Canvas.h"
+#include "image/Canvas.h"
 
 #include <QApplication>
 #include <QCheckBox>

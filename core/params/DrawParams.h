@@ -3,20 +3,12 @@
 // again: periods, amplitudes and power as the synthesis uses them, bleed, center, phase,
 // mode and the frame.
 
-#include "engine/ParamFields.h"
+#include "params/ParamFields.h"
 
 #include <array>
 #include <cstdint>
 
 namespace wavory {
-
-// Value slots of each component's period and amplitude. The circle has a second period
-// (along Y) in slot 8; the ripple's period slot 16 is shown and stored but draws nothing.
-inline constexpr std::array<int, kComponentCount> kPeriodSlot{0, 2, 4, 6, 10, 12, 14, 16};
-inline constexpr int kCircleYPeriodSlot = 8;
-inline constexpr std::array<int, kComponentCount> kAmplitudeSlot{1, 3, 5, 7, 11, 13, 15, 17};
-
-inline constexpr int kFrameSliderMax = 50;
 
 struct FrameParams {
     bool enabled = false;

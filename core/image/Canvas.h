@@ -13,7 +13,7 @@ struct Rgb {
 };
 
 class Canvas {
-public:
+  public:
     Canvas() = default;
     Canvas(int width, int height) { resize(width, height); }
 
@@ -47,8 +47,10 @@ public:
 
     friend bool operator==(const Canvas&, const Canvas&) = default;
 
-private:
-    std::uint8_t* at(int x, int y) { return pixels_.data() + (static_cast<std::size_t>(y) * width_ + x) * 3; }
+  private:
+    std::uint8_t* at(int x, int y) {
+        return pixels_.data() + (static_cast<std::size_t>(y) * width_ + x) * 3;
+    }
     const std::uint8_t* at(int x, int y) const {
         return pixels_.data() + (static_cast<std::size_t>(y) * width_ + x) * 3;
     }

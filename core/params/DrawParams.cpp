@@ -1,4 +1,4 @@
-#include "engine/DrawParams.h"
+#include "params/DrawParams.h"
 
 #include "common/Numbers.h"
 
@@ -57,7 +57,7 @@ DrawParams takeDrawSnapshot(const ParamFields& fields) {
     // Center offsets may be anything a field holds: keep them exact in 64 bits.
     p.cx = static_cast<std::int64_t>(p.width / 2) - p.centerX;
     p.cy = static_cast<std::int64_t>(p.height / 2) - p.centerY;
-    p.phase = std::clamp(fields.phase, 0, 99);
+    p.phase = std::clamp(fields.phase, 0, kMaxPhase);
     p.mode = fields.mode;
     p.colorSetIndex = fields.colorSetIndex;
     p.frame = takeFrameSnapshot(fields.frame, p.width, p.height);

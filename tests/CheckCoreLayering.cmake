@@ -1,0 +1,47 @@
+# Fails when a file in a core folder includes a folder above it. The folders, lowest
+# first; each may include itself and the folders before it.
+#   cmake -DCORE_DIR=<path to core> -P CheckCoreLayering.cmake
+set(layers common image params io colorsets engine)
+
+if(NOT CORE_DIR)
+  message(FATAL_ERROR "CORE_DIR is not set")
+endif()
+
+set(violations "")
+set(checked 0)
+foreach(layer IN LISTS layers)
+  list(FIND layers ${layer} level)
+  file(GLOB files ${CORE_DIR}/${layer}/*.h ${CORE_DIR}/${layer}/*.cpp)
+  foreach(file IN LISTS files)
+    math(EXPR checked "${checked} + 1")
+    file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^[^\"]*\"([a-z]+)/.*$" "\\1" target "${line}")
+      list(FIND layers ${target} targetLevel)
+      if(targetLevel EQUAL -1 OR targetLevel GREATER level)
+        file(RELATIVE_PATH name ${CORE_DIR} ${file})
+        string(APPEND violations "\n  ${name}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+# Every folder of core must be one of the layers, or its files would go unchecked.
+file(GLOB entries LIST_DIRECTORIES true ${CORE_DIR}/*)
+foreach(entry IN LISTS entries)
+  if(IS_DIRECTORY ${entry})
+    get_filename_component(folder ${entry} NAME)
+    list(FIND layers ${folder} found)
+    if(found EQUAL -1)
+      string(APPEND violations "\n  core/${folder} is not in the layer order")
+    endif()
+  endif()
+endforeach()
+
+if(checked EQUAL 0)
+  message(FATAL_ERROR "no core sources found under ${CORE_DIR}")
+endif()
+if(violations)
+  message(FATAL_ERROR "core includes against the order ${layers}:${violations}")
+endif()
+message(STATUS "${checked} core files keep the order ${layers}")
