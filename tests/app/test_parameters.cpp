@@ -7,6 +7,8 @@
 
 #include <QScrollBar>
 
+#include <functional>
+
 using namespace wavory;
 using namespace wavory::test;
 
@@ -58,53 +60,50 @@ TEST_F(Parameters, SwitchEnablesItsFieldsOnly) {
     EXPECT_EQ(main->model().fields().componentOn[6], true);
 }
 
-TEST_F(Parameters, HalvingAndDoublingCommands) {
-    value(0)->setText("1");
-    value(2)->setText("3");
-    value(4)->setText("5");
-    value(6)->setText("7");
-    value(1)->setText("15");
-    button("cmdSmall")->click();
-    EXPECT_EQ(text(0), "1");
-    EXPECT_EQ(text(2), "2");
-    EXPECT_EQ(text(4), "2");
-    EXPECT_EQ(text(6), "4");
-    EXPECT_EQ(text(8), "1"); // never edited: slot 0 halves to 0, held at 1
-    EXPECT_EQ(text(1), "15");
+// Each command's control runs that command on the model and the fields show the result;
+// the rules themselves are the core's (test_param_commands).
+TEST_F(Parameters, CommandControlsRunTheirModelCommands) {
+    struct Command {
+        const char* control; // a button, a menu item or an up-down ("updValue_N+", "-")
+        std::function<void(ParamModel&)> expected;
+    };
+    const Command commands[] = {
+        {"cmdBig", [](ParamModel& m) { m.doublePeriods(); }},
+        {"mnuBig", [](ParamModel& m) { m.doublePeriods(); }},
+        {"cmdSmall", [](ParamModel& m) { m.halvePeriods(); }},
+        {"mnySmall", [](ParamModel& m) { m.halvePeriods(); }},
+        {"cmdStrong", [](ParamModel& m) { m.doubleAmplitudes(); }},
+        {"mnuStrong", [](ParamModel& m) { m.doubleAmplitudes(); }},
+        {"cmdWeak", [](ParamModel& m) { m.halveAmplitudes(); }},
+        {"mnuWeak", [](ParamModel& m) { m.halveAmplitudes(); }},
+        {"updValue_2-", [](ParamModel& m) { m.valueDown(2); }},
+        {"updValue_7+", [](ParamModel& m) { m.valueUp(7); }},
+        {"updNizimi+", [](ParamModel& m) { m.bleedUp(); }},
+        {"updNizimi-", [](ParamModel& m) { m.bleedDown(); }},
+    };
+    const char* texts[] = {"1", "15", "3", "0", "5", "7", "7", "600000", "2"};
+    for (const Command& c : commands) {
+        for (int i = 0; i < 9; ++i)
+            value(i)->setText(QLatin1String(texts[i]));
+        find<QLineEdit>("txtNizimi")->setText("1.3");
+        ParamModel expected = main->model();
+        c.expected(expected);
 
-    action("mnuBig")->trigger();
-    EXPECT_EQ(text(2), "4");
-    EXPECT_EQ(text(9), "1");
-
-    button("cmdStrong")->click();
-    EXPECT_EQ(text(1), "30");
-    EXPECT_EQ(text(3), "1"); // "0" never edited: 0 x 2 held at 1
-    EXPECT_EQ(text(2), "4");
-    EXPECT_EQ(text(9), "1");
-    action("mnuWeak")->trigger();
-    EXPECT_EQ(text(1), "15");
-    action("mnySmall")->trigger();
-    EXPECT_EQ(text(2), "2");
-    action("mnuStrong")->trigger();
-    EXPECT_EQ(text(1), "30");
-
-    value(4)->setText("999999");
-    button("cmdBig")->click();
-    EXPECT_EQ(text(4), "999999");
-}
-
-TEST_F(Parameters, UpDownOfAValueField) {
-    for (const auto& [start, down] : {std::pair{"1", "1"}, {"3", "1"}, {"5", "2"}, {"7", "3"}}) {
-        value(2)->setText(start);
-        find<UpDown>("updValue_2")->clickDown();
-        EXPECT_EQ(text(2), down) << start;
+        const QString name = QLatin1String(c.control);
+        if (name.startsWith("upd")) {
+            auto* upd = find<UpDown>(name.chopped(1));
+            name.endsWith('+') ? upd->clickUp() : upd->clickDown();
+        } else if (name.startsWith("cmd")) {
+            button(c.control)->click();
+        } else {
+            action(c.control)->trigger();
+        }
+        for (int i = 0; i < kValueSlotCount; ++i)
+            EXPECT_EQ(text(i).toStdString(), expected.fields().values[i]) << c.control << " " << i;
+        EXPECT_EQ(find<QLineEdit>("txtNizimi")->text().toStdString(), expected.fields().bleed)
+            << c.control;
+        EXPECT_EQ(main->model().valueSlots(), expected.valueSlots()) << c.control;
     }
-    value(11)->setText("600000");
-    component(4)->setChecked(true);
-    find<UpDown>("updValue_11")->clickUp();
-    EXPECT_EQ(text(11), "999999");
-    // Every field is written back: a never-edited period shows its slot's 0.
-    EXPECT_EQ(text(16), "0");
 }
 
 TEST_F(Parameters, UpDownByMouseOnTheArrows) {
@@ -114,24 +113,6 @@ TEST_F(Parameters, UpDownByMouseOnTheArrows) {
     EXPECT_EQ(text(9), "6");
     QTest::mouseClick(upd, Qt::LeftButton, {}, QPoint(upd->width() / 2, upd->height() - 2));
     EXPECT_EQ(text(9), "3");
-}
-
-TEST_F(Parameters, BleedUpDown) {
-    auto* bleed = find<QLineEdit>("txtNizimi");
-    auto* upd = find<UpDown>("updNizimi");
-    EXPECT_EQ(bleed->text(), "0");
-    upd->clickUp();
-    EXPECT_EQ(bleed->text(), "1");
-    upd->clickUp();
-    EXPECT_EQ(bleed->text(), "2");
-    bleed->setText("1.3");
-    upd->clickUp();
-    EXPECT_EQ(bleed->text(), "3");
-    bleed->setText("1");
-    upd->clickDown();
-    EXPECT_EQ(bleed->text(), "0");
-    upd->clickDown();
-    EXPECT_EQ(bleed->text(), "0");
 }
 
 TEST_F(Parameters, ValueFieldKeysClampBeforeTheKey) {
