@@ -1,10 +1,11 @@
+#include "BmpReading.h"
+#include "TempFolder.h"
+
 #include "io/AtomicFile.h"
-#include "io/BmpReader.h"
 #include "io/BmpWriter.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 
 using namespace wavory;
@@ -25,11 +26,14 @@ std::string expectedHeader(std::uint32_t w, std::uint32_t h, std::uint32_t image
            le32(3780) + le32(0) + le32(0);
 }
 
-fs::path tempFolder() {
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    auto p = fs::temp_directory_path() / ("wavory-bmp-" + std::to_string(stamp));
-    fs::create_directories(p);
-    return p;
+// The file writeBmp writes for the canvas.
+std::string bmpBytes(const Canvas& c) {
+    const wavory::testing::TempFolder folder;
+    const auto path = (folder / "picture.bmp").string();
+    std::string bytes;
+    EXPECT_FALSE(writeBmp(path, c));
+    EXPECT_FALSE(readWholeFile(path, bytes));
+    return bytes;
 }
 
 } // namespace
@@ -42,7 +46,7 @@ TEST(Bmp, TwoByTwoIsBottomUpBgrWithRowPadding) {
     c.setPixel(1, 1, {10, 11, 12});
     const std::string pixels = std::string("\x09\x08\x07\x0C\x0B\x0A\x00\x00", 8) + // bottom row
                                std::string("\x03\x02\x01\x06\x05\x04\x00\x00", 8);  // top row
-    EXPECT_EQ(encodeBmp(c), expectedHeader(2, 2, 16) + pixels);
+    EXPECT_EQ(bmpBytes(c), expectedHeader(2, 2, 16) + pixels);
 }
 
 TEST(Bmp, ThreeByOneFileOnDisk) {
@@ -50,15 +54,8 @@ TEST(Bmp, ThreeByOneFileOnDisk) {
     c.setPixel(0, 0, {255, 0, 0});
     c.setPixel(1, 0, {0, 255, 0});
     c.setPixel(2, 0, {0, 0, 255});
-    const auto folder = tempFolder();
-    const auto path = (folder / "line.bmp").string();
-    ASSERT_FALSE(writeBmp(path, c));
-    std::string bytes;
-    ASSERT_FALSE(readWholeFile(path, bytes));
     const std::string pixels("\x00\x00\xFF\x00\xFF\x00\xFF\x00\x00\x00\x00\x00", 12);
-    EXPECT_EQ(bytes, expectedHeader(3, 1, 12) + pixels);
-    EXPECT_EQ(bytes, encodeBmp(c));
-    fs::remove_all(folder);
+    EXPECT_EQ(bmpBytes(c), expectedHeader(3, 1, 12) + pixels);
 }
 
 TEST(Bmp, ReaderRestoresWhatTheWriterWrote) {
@@ -68,7 +65,7 @@ TEST(Bmp, ReaderRestoresWhatTheWriterWrote) {
             for (int x = 0; x < w; ++x)
                 c.setPixel(x, y,
                            {std::uint8_t(x * 40 + y), std::uint8_t(y * 30), std::uint8_t(x ^ y)});
-        const auto back = decodeBmp(encodeBmp(c));
+        const auto back = decodeBmp(bmpBytes(c));
         ASSERT_TRUE(back);
         EXPECT_EQ(*back, c);
     }
@@ -76,7 +73,7 @@ TEST(Bmp, ReaderRestoresWhatTheWriterWrote) {
 
 TEST(Bmp, ReaderRejectsCutOrForeignData) {
     Canvas c(3, 2);
-    const std::string good = encodeBmp(c);
+    const std::string good = bmpBytes(c);
     EXPECT_FALSE(decodeBmp(good.substr(0, good.size() - 1)));
     EXPECT_FALSE(decodeBmp(good.substr(0, 30)));
     EXPECT_FALSE(decodeBmp(""));
@@ -89,11 +86,11 @@ TEST(Bmp, ReaderRejectsCutOrForeignData) {
 }
 
 TEST(Bmp, WriteFailuresReportAndLeaveNoFile) {
-    const auto folder = tempFolder();
+    const wavory::testing::TempFolder temp;
+    const fs::path& folder = temp.path();
     EXPECT_TRUE(writeBmp((folder / "missing" / "a.bmp").string(), Canvas(2, 2)));
     EXPECT_EQ(writeBmp((folder / "empty.bmp").string(), Canvas()),
               std::make_error_code(std::errc::invalid_argument));
     EXPECT_TRUE(writeBmp(folder.string(), Canvas(2, 2))); // a folder is not a file
     EXPECT_TRUE(fs::is_empty(folder));
-    fs::remove_all(folder);
 }

@@ -282,18 +282,11 @@ TEST(ColorSetCollection, ExistSameGColorComparesPointsAndLevel) {
     EXPECT_EQ(sets.ExistSameGColor(14), -1);
 }
 
-TEST(ColorSetCollection, SelectByNameKeepsTheLastMatch) {
-    Recorder rec;
-    ColorSetCollection sets = makeCollection(rec);
+TEST(ColorSetCollection, SelectionAndNameLookup) {
+    ColorSetCollection sets;
     InitColors(sets);
     sets.at(12).name = "RGB";
-    rec.selections.clear();
-    EXPECT_EQ(sets.selectByName("RGB"), 2);
-    EXPECT_EQ(sets.selectedIndex(), 12);
-    EXPECT_EQ(rec.selections, (std::vector<int>{1, 12}));
-
-    EXPECT_EQ(sets.selectByName("rgb"), 0) << "names compare case-sensitively";
-    EXPECT_EQ(sets.selectedIndex(), 12);
     EXPECT_FALSE(sets.select(14));
     EXPECT_EQ(sets.indexOfName("RGB", 1), 12);
+    EXPECT_EQ(sets.indexOfName("rgb"), -1) << "names compare case-sensitively";
 }

@@ -108,6 +108,15 @@ TEST(DrawModes, ANewSizeStartsAClearedCanvas) {
     EXPECT_TRUE(sameCanvas(expected, canvas)); // OR with a black canvas
 }
 
+TEST(DrawModes, WorkingMemoryFollowsTheLastPictureSize) {
+    Canvas canvas;
+    DrawMain(takeDrawSnapshot(allComponents(60, 50)), rainbowSet(), canvas);
+    EXPECT_EQ(keptDrawingMemory(), 60u * 50u * 4u);
+    // A smaller picture does not keep the larger one's memory alive.
+    DrawMain(takeDrawSnapshot(allComponents(12, 9)), rainbowSet(), canvas);
+    EXPECT_EQ(keptDrawingMemory(), 12u * 9u * 4u);
+}
+
 TEST(Undo, RestoresThePictureBeforeTheLastDrawingOnce) {
     const ParamFields f = allComponents(25, 20);
     Canvas canvas(25, 20);

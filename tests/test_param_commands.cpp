@@ -103,9 +103,6 @@ TEST(ParamCommands, ComponentFieldsAndPhaseLabel) {
     EXPECT_EQ(componentFields(3), (std::vector<int>{6, 7, 8}));
     EXPECT_EQ(componentFields(4), (std::vector<int>{10, 11}));
     EXPECT_EQ(componentFields(7), (std::vector<int>{16, 17}));
-    EXPECT_EQ(componentOfField(8), 3);
-    EXPECT_EQ(componentOfField(9), -1);
-    EXPECT_EQ(componentOfField(13), 5);
     EXPECT_EQ(params::phaseLabelText(25), "位相のずれ : 25 %");
     EXPECT_EQ(params::phaseLabelText(0), "位相のずれ : 0 %");
 }

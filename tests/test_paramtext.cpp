@@ -92,13 +92,20 @@ void expectSameFields(const ParamFields& a, const ParamFields& b) {
     EXPECT_EQ(a.frame.height, b.frame.height);
 }
 
+std::string joinLinesCrLf(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& line : lines)
+        out += line + "\r\n";
+    return out;
+}
+
 // A format 4 text with the given lines replaced (0-based line numbers).
 std::string textWith(const ParamFields& f, std::string_view colorSet,
                      std::vector<std::pair<int, std::string>> replacements) {
     auto lines = textcodec::splitLines(formatParamText(f, colorSet));
     for (auto& [n, text] : replacements)
         lines.at(n) = text;
-    return textcodec::joinLinesCrLf(lines);
+    return joinLinesCrLf(lines);
 }
 
 // Line numbers of the value lines in a format 4 file.
@@ -434,7 +441,7 @@ TEST(ParamText, FileEndingEarlyFails) {
         SCOPED_TRACE(keep);
         const std::vector<std::string> head(lines.begin(), lines.begin() + keep);
         ParamFields f;
-        EXPECT_EQ(parseParamText(textcodec::joinLinesCrLf(head), f, kNames, {}).status,
+        EXPECT_EQ(parseParamText(joinLinesCrLf(head), f, kNames, {}).status,
                   ParamReadStatus::ReadFailed);
     }
     for (std::string_view empty : {"", "[書き出しフォーマット番号]\r\n"}) {

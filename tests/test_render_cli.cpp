@@ -6,7 +6,7 @@
 #include "common/RandomSource.h"
 #include "engine/ReferenceRenderer.h"
 #include "io/AtomicFile.h"
-#include "io/BmpReader.h"
+#include "BmpReading.h"
 #include "io/ParamTextFile.h"
 #include "io/clsINI.h"
 #include "params/DrawParams.h"
@@ -243,9 +243,10 @@ TEST_F(RenderCli, LooksTheColorSetUpInAColorSetFile) {
     clsINI ini;
     ini.InitINI(metals);
     ASSERT_EQ(ReadColorSetsAtStartup(ini, sets, {}), StartupColorSets::FromFile);
-    ASSERT_EQ(sets.selectByName("銅"), 1);
+    const int copper = sets.indexOfName("銅");
+    ASSERT_GE(copper, 0);
     Canvas canvas(f.width, f.height);
-    ReferenceRenderer::render(takeDrawSnapshot(f), *sets.selectedSet(), RandomSource(0).nextBits(), canvas);
+    ReferenceRenderer::render(takeDrawSnapshot(f), sets.at(copper), RandomSource(0).nextBits(), canvas);
     EXPECT_TRUE(readBmp("copper.bmp") == canvas);
 
     // The built-in name is not in that file: warned, and the file's first set is used.

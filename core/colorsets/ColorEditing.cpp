@@ -106,10 +106,6 @@ void matchEdgesAfterChange(std::span<std::int32_t> points, std::size_t changed) 
         points.front() = points.back();
 }
 
-bool edgesMatch(std::span<const std::int32_t> points) {
-    return !points.empty() && points.front() == points.back();
-}
-
 std::string swatchToolTip(std::int32_t c) {
     std::string tip = " R=";
     tip += signPositionForm(RedOf(c));

@@ -59,9 +59,6 @@ void matchEdges(std::span<std::int32_t> points);
 // goes to the last point, a new last color to the first.
 void matchEdgesAfterChange(std::span<std::int32_t> points, std::size_t changed);
 
-// Whether the first and last points are equal (the editor opens with edge matching on).
-bool edgesMatch(std::span<const std::int32_t> points);
-
 // --- Texts --------------------------------------------------------------------------
 
 // The swatch tooltip: " R= 255 G= 0 B= 0" for pure red.

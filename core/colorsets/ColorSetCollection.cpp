@@ -79,17 +79,6 @@ bool ColorSetCollection::select(int index) {
     return true;
 }
 
-int ColorSetCollection::selectByName(std::string_view name) {
-    int matches = 0;
-    for (int i = 0; i < count_; ++i) {
-        if (slots_[i].name == name) {
-            setSelection(i);
-            ++matches;
-        }
-    }
-    return matches;
-}
-
 bool ColorSetCollection::ColorSetLimitOk() {
     if (count_ < kCapacity)
         return true;

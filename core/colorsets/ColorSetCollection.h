@@ -48,9 +48,6 @@ class ColorSetCollection {
     const GColor* selectedSet() const;
     // Selects position 0..N-1, or -1 for none; any other index is refused (false).
     bool select(int index);
-    // Selects every set named `name` exactly, in list order, so the last match stays
-    // selected. Returns the number of matches; with none the selection is unchanged.
-    int selectByName(std::string_view name);
 
     // True while fewer than 50 sets exist; otherwise sends the capacity message.
     bool ColorSetLimitOk();

@@ -77,7 +77,6 @@ double roundHalfEven(double value) {
 
 std::int64_t roundToInt64(double value) { return saturatingRound<std::int64_t>(value); }
 std::int32_t roundToInt32(double value) { return saturatingRound<std::int32_t>(value); }
-std::int16_t roundToInt16(double value) { return saturatingRound<std::int16_t>(value); }
 
 double leadingNumber(std::string_view text) {
     std::size_t pos = 0;
@@ -115,7 +114,6 @@ template <typename Int> std::optional<Int> strictInt(std::string_view text) {
 } // namespace
 
 std::optional<std::int32_t> strictInt32(std::string_view text) { return strictInt<std::int32_t>(text); }
-std::optional<std::int16_t> strictInt16(std::string_view text) { return strictInt<std::int16_t>(text); }
 
 std::string plainDecimal(std::int64_t value) { return std::to_string(value); }
 

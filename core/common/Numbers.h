@@ -17,7 +17,6 @@ double roundHalfEven(double value);
 // huge number never wraps around.
 std::int64_t roundToInt64(double value);
 std::int32_t roundToInt32(double value);
-std::int16_t roundToInt16(double value);
 
 // Tolerant reading: leading blanks are skipped, reading stops at the first character
 // that does not belong to a number, no digits gives 0. Accepts a sign, digits, one
@@ -31,7 +30,6 @@ std::int32_t leadingInt32(std::string_view text);
 // Nothing is returned for an empty text, a non-number or a value outside the range.
 std::optional<double> strictNumber(std::string_view text);
 std::optional<std::int32_t> strictInt32(std::string_view text);
-std::optional<std::int16_t> strictInt16(std::string_view text);
 
 // Plain decimal form: the shortest text that reads back as the value ("640", "4.5",
 // "-3", "1E+20"); no leading blank.

@@ -251,8 +251,8 @@ DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& ca
     return observer ? drawObserved(drawing, *observer) : drawUnobserved(drawing);
 }
 
-void releaseDrawingMemory() {
-    StagingImage::releaseKeptMemory();
+std::size_t keptDrawingMemory() {
+    return StagingImage::keptBytes();
 }
 
 } // namespace wavory

@@ -10,6 +10,7 @@
 #include "image/Canvas.h"
 #include "params/DrawParams.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -62,7 +63,8 @@ struct DrawOptions {
 DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& canvas,
                     DrawObserver* observer = nullptr, const DrawOptions& options = {});
 
-// DrawMain keeps its working image (4 bytes a pixel) for the next drawing; this frees it.
-void releaseDrawingMemory();
+// DrawMain keeps its working image (4 bytes a pixel) for the next drawing of the same
+// size; a drawing of another size frees it first. The bytes kept now.
+std::size_t keptDrawingMemory();
 
 } // namespace wavory

@@ -46,45 +46,45 @@ StagingImage::StagingImage(int width, int height) : height_(height) {
     const std::size_t bytes =
         static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * sizeof(std::uint32_t);
     void* memory = nullptr;
+    void* stale = nullptr;
     {
         KeptBlock& k = kept();
         std::lock_guard lock(k.mutex);
-        if (k.memory && k.bytes >= bytes) {
+        // Memory of another size goes: a smaller picture must not hold on to the memory of
+        // a big one (36 MB for 3000 x 3000).
+        if (k.bytes == bytes)
             memory = k.memory;
-            bytes_ = k.bytes;
-            k.memory = nullptr;
-            k.bytes = 0;
-        }
+        else
+            stale = k.memory;
+        k.memory = nullptr;
+        k.bytes = 0;
     }
+    std::free(stale);
     if (!memory) {
         memory = allocate(bytes);
         if (!memory)
             throw std::bad_alloc();
-        bytes_ = bytes;
     }
+    bytes_ = bytes;
     data_ = static_cast<std::uint32_t*>(memory);
 }
 
 StagingImage::~StagingImage() {
-    void* release = data_;
+    void* release = nullptr;
     {
         KeptBlock& k = kept();
         std::lock_guard lock(k.mutex);
-        if (k.bytes <= bytes_) {
-            release = k.memory;
-            k.memory = data_;
-            k.bytes = bytes_;
-        }
+        release = k.memory;
+        k.memory = data_;
+        k.bytes = bytes_;
     }
     std::free(release);
 }
 
-void StagingImage::releaseKeptMemory() {
+std::size_t StagingImage::keptBytes() {
     KeptBlock& k = kept();
     std::lock_guard lock(k.mutex);
-    std::free(k.memory);
-    k.memory = nullptr;
-    k.bytes = 0;
+    return k.memory ? k.bytes : 0;
 }
 
 void StagingImage::commit(Canvas& canvas, DrawMode mode, int x0, int x1, int y0, int y1) const {

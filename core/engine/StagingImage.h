@@ -5,7 +5,8 @@
 //
 // The memory of the last drawing is kept for the next one: fresh memory has to be cleared
 // by the system page by page, which costs as much as a good part of a drawing, and
-// drawings (the animation above all) usually follow each other at the same size.
+// drawings (the animation above all) usually follow each other at the same size. A
+// drawing of another size frees what was kept and takes memory of its own size.
 
 #include "image/Canvas.h"
 #include "params/ParamFields.h"
@@ -28,8 +29,8 @@ class StagingImage {
     // Puts the rows [y0, y1) of the columns [x0, x1) onto the canvas with the draw mode.
     void commit(Canvas& canvas, DrawMode mode, int x0, int x1, int y0, int y1) const;
 
-    // Frees the memory kept between drawings (for example after the image got smaller).
-    static void releaseKeptMemory();
+    // Bytes kept for the next drawing of the same size: those of the last drawing.
+    static std::size_t keptBytes();
 
   private:
     int height_;

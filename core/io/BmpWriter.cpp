@@ -77,19 +77,6 @@ std::size_t bmpRowStride(int width) {
     return (raw + 3) / 4 * 4;
 }
 
-std::string encodeBmp(const Canvas& canvas) {
-    if (checkSize(canvas))
-        return {};
-    std::string out = header(canvas);
-    out.reserve(out.size() + imageBytes(canvas));
-    std::string row;
-    for (int y = canvas.height() - 1; y >= 0; --y) {
-        encodeRow(canvas, y, row);
-        out += row;
-    }
-    return out;
-}
-
 std::error_code writeBmp(const std::string& path, const Canvas& canvas) {
     if (auto ec = checkSize(canvas))
         return ec;

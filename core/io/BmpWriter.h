@@ -16,9 +16,6 @@ inline constexpr std::size_t kBmpHeaderBytes = 14 + 40;
 // Bytes of one stored row (3 bytes a pixel, padded to 4).
 std::size_t bmpRowStride(int width);
 
-// The whole file in memory (for the clipboard and for tests).
-std::string encodeBmp(const Canvas& canvas);
-
 // Writes the file atomically. An empty canvas, or one too large for the format's 32-bit
 // sizes, gives std::errc::invalid_argument / std::errc::file_too_large; other errors are
 // the system's. The caller shows systemErrorText(ec).

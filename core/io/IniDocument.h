@@ -26,7 +26,6 @@ class IniDocument {
 
     // The lines joined with CR LF after every line.
     std::string text() const;
-    std::size_t lineCount() const { return lines_.size(); }
     bool empty() const { return lines_.empty(); }
     void clear() {
         lines_.clear();

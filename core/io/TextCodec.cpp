@@ -182,13 +182,4 @@ std::vector<std::string> splitLines(std::string_view text) {
     return lines;
 }
 
-std::string joinLinesCrLf(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const auto& line : lines) {
-        out += line;
-        out += "\r\n";
-    }
-    return out;
-}
-
 } // namespace wavory::textcodec

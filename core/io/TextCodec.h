@@ -30,7 +30,4 @@ std::size_t cp932ByteLength(std::string_view utf8);
 // Splits a decoded text at CR LF or LF; a final line end does not start an empty line.
 std::vector<std::string> splitLines(std::string_view text);
 
-// Joins lines with CR LF after every line.
-std::string joinLinesCrLf(const std::vector<std::string>& lines);
-
 } // namespace wavory::textcodec

@@ -1,11 +1,7 @@
 #include "io/clsTransG.h"
 
-#include "common/ProgramFolder.h"
-#include "io/AtomicFile.h"
-#include "io/BmpWriter.h"
 #include "io/EncodedFile.h"
 #include "io/JpegEncoder.h"
-#include "io/JpegFromBmp.h"
 #include "io/PngEncoder.h"
 
 #include <cstdlib>
@@ -35,51 +31,7 @@ std::int16_t reported(const codec::Result& result, const char* failureText,
     return result.code;
 }
 
-// Removes the temporary picture on every way out, once it has been written.
-class TempFileRemover {
-  public:
-    explicit TempFileRemover(std::filesystem::path path) : path_(std::move(path)) {}
-    ~TempFileRemover() {
-        std::error_code ignored;
-        std::filesystem::remove(path_, ignored);
-    }
-    TempFileRemover(const TempFileRemover&) = delete;
-    TempFileRemover& operator=(const TempFileRemover&) = delete;
-
-  private:
-    std::filesystem::path path_;
-};
-
-codec::Result jpegThroughBmpFile(const Canvas& picture, const std::filesystem::path& target,
-                                 int quality, bool progressive) {
-    const std::filesystem::path temp = std::filesystem::path(GetPath()) / clsTransG::kTempBmpName;
-    if (auto ec = writeBmp(temp.string(), picture))
-        return {codec::kInternalError, systemErrorText(ec)};
-    TempFileRemover remover(temp);
-    return codec::saveJpegFromBmpFile(temp, target, quality, progressive);
-}
-
 } // namespace
-
-bool clsTransG::ChkDLL() const {
-    return true;
-}
-
-std::int16_t clsTransG::SaveJpeg(const Canvas& rPicture, const std::filesystem::path& rFilename,
-                                 std::uint8_t vQuality, bool blnProgressive,
-                                 const MessageSink& sink) const {
-    if (!qualityInRange(vQuality))
-        return codec::kBadParameter;
-    if (rPicture.empty())
-        return reported({codec::kInternalError, kEmptyPictureText}, kJpegFailureText, sink);
-    codec::Result result;
-    try {
-        result = jpegThroughBmpFile(rPicture, rFilename, vQuality, blnProgressive);
-    } catch (const std::bad_alloc&) {
-        result = {codec::kInternalError, codec::kOutOfMemoryText};
-    }
-    return reported(result, kJpegFailureText, sink);
-}
 
 std::int16_t clsTransG::DCSaveJpeg(const Canvas& rPicture, const std::filesystem::path& rFilename,
                                    std::uint8_t vQuality, bool blnProgressive,

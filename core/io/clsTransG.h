@@ -25,20 +25,8 @@ namespace wavory {
 
 class clsTransG {
   public:
-    // The file-based JPEG route's temporary picture, in the program folder.
-    static constexpr const char* kTempBmpName = "sj_tmp.bmp";
     static constexpr const char* kJpegFailureText = "JPEG保存時にエラーが発生しました。";
     static constexpr const char* kPngFailureText = "PNG保存時にエラーが発生しました。";
-
-    // The codec is linked into the program: nothing to install, always true.
-    bool ChkDLL() const;
-
-    // File-based route: writes the picture as kTempBmpName in the program folder
-    // (WAVORY_HOME, else $XDG_CONFIG_HOME/wavory, else ~/.config/wavory), converts that
-    // file and removes it again. vQuality 1..100.
-    std::int16_t SaveJpeg(const Canvas& rPicture, const std::filesystem::path& rFilename,
-                          std::uint8_t vQuality, bool blnProgressive,
-                          const MessageSink& sink = {}) const;
 
     // Encodes the picture's pixels directly. vQuality 1..100.
     std::int16_t DCSaveJpeg(const Canvas& rPicture, const std::filesystem::path& rFilename,

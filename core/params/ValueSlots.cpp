@@ -23,14 +23,4 @@ std::vector<int> componentFields(int component) {
     return {kPeriodSlot[k], kAmplitudeSlot[k]};
 }
 
-int componentOfField(int field) {
-    for (int k = 0; k < kComponentCount; ++k) {
-        for (int f : componentFields(k)) {
-            if (f == field)
-                return k;
-        }
-    }
-    return -1;
-}
-
 } // namespace wavory

@@ -38,7 +38,4 @@ std::int32_t slotValueOfText(std::string_view text);
 // period and amplitude, and for the circle (3) the second period 8 as well.
 std::vector<int> componentFields(int component);
 
-// The component that owns value field i, or -1 for the power field (9).
-int componentOfField(int field);
-
 } // namespace wavory

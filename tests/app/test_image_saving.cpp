@@ -2,12 +2,11 @@
 // extension), the format by the end of the name, the JPEG and PNG option dialogs with
 // "保存中..." while writing, every message, and the parameter file beside the image.
 
+#include "../BmpReading.h"
 #include "ImageSaving.h"
 #include "SharingFixture.h"
 #include "frmJpeg.h"
 #include "frmPNG.h"
-
-#include "io/BmpReader.h"
 
 #include <QGroupBox>
 #include <QRadioButton>

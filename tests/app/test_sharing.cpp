@@ -2,12 +2,12 @@
 // files it was given, help pages, the parameter text file commands with dlgText, and
 // files dropped on the main window.
 
+#include "../BmpReading.h"
 #include "ImageSaving.h"
 #include "Resources.h"
 #include "SharingFixture.h"
 
 #include "common/ProgramFolder.h"
-#include "io/BmpReader.h"
 #include "io/ParamTextFile.h"
 
 #include <QClipboard>
