@@ -34,6 +34,7 @@ class ParamModel {
         fields_.width = width;
         fields_.height = height;
     }
+    void setFrame(const FrameFields& frame) { fields_.frame = frame; }
 
     // Takes over every field of a whole parameter set (a parameter file read): each
     // value text goes through setValueText, so only changed texts move their slots.
