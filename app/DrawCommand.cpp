@@ -73,7 +73,11 @@ void DrawCommand::run() {
     window_->setCursor(Qt::BusyCursor);
     if (undo_)
         undo_->setEnabled(true);
-    session.begin();
+    if (!session.begin()) { // the program is ending
+        window_->unsetCursor();
+        picture.unsetCursor();
+        return;
+    }
     picture.raise();
     picture.activateWindow();
 
