@@ -430,10 +430,8 @@ void frmColor::cmdRnd_Click() {
 
 void frmColor::cmdOK_Click() {
     const std::string name = toStd(txtName_->text());
-    if (const auto refusal = checkEditedName(collection_, editGCnt_, name)) {
-        dialogs_.show(this, *refusal);
+    if (!dialogs_.report(this, checkEditedName(collection_, editGCnt_, name)))
         return;
-    }
     if (!writeEditedSet(collection_, editGCnt_, name, level_, visiblePoints()))
         return;
     cancelled_ = false;

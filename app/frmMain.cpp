@@ -113,7 +113,6 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     picture_->setPopupMenu(mnuPicture_);
 
     // The color sets: built-in until the color set file is read at start-up.
-    colorSets_.setMessageSink([this](const UserMessage& m) { dialogs_.show(this, m); });
     colorSets_.setSelectionListener([this](int index) {
         // While sets are added or removed the list may not show them yet; it catches up
         // in ShowColorSetList.

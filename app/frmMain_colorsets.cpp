@@ -94,12 +94,16 @@ void frmMain::editAddedColorSet(int added, int previous) {
 
 void frmMain::cmdAddGColor_Click() {
     const int previous = colorSets_.selectedIndex();
-    editAddedColorSet(addNewColorSet(colorSets_), previous);
+    const AddedColorSet added = addNewColorSet(colorSets_);
+    dialogs_.report(this, added.outcome);
+    editAddedColorSet(added.index, previous);
 }
 
 void frmMain::mnuCopyGColor_Click() {
     const int source = colorSets_.selectedIndex();
-    editAddedColorSet(addColorSetCopy(colorSets_, source), source);
+    const AddedColorSet added = addColorSetCopy(colorSets_, source);
+    dialogs_.report(this, added.outcome);
+    editAddedColorSet(added.index, source);
 }
 
 void frmMain::cmdGColorEdit_Click() {
@@ -137,8 +141,7 @@ void frmMain::mnuGcolorInit_Click() {
 }
 
 void frmMain::LoadColorSetFile(const QString& path) {
-    wavory::LoadColorSetFile(toStd(path), colorSets_,
-                             [this](const UserMessage& m) { dialogs_.show(this, m); });
+    dialogs_.report(this, wavory::LoadColorSetFile(toStd(path), colorSets_).outcome);
     ShowColorSetList();
 }
 
@@ -168,16 +171,14 @@ void frmMain::mnuGColorSave_Click() {
     const QString chosen = chooseColorSetFile(true, toQ(colorSets_.at(selected).name));
     if (chosen.isEmpty())
         return;
-    if (const auto failure = SaveColorSetFile(toStd(chosen), colorSets_, selected))
-        dialogs_.show(this, *failure);
+    dialogs_.report(this, SaveColorSetFile(toStd(chosen), colorSets_, selected));
 }
 
 void frmMain::mnuGColorAllSave_Click() {
     const QString chosen = chooseColorSetFile(true, QStringLiteral("all"));
     if (chosen.isEmpty())
         return;
-    if (const auto failure = SaveAllColorSetsFile(toStd(chosen), colorSets_))
-        dialogs_.show(this, *failure);
+    dialogs_.report(this, SaveAllColorSetsFile(toStd(chosen), colorSets_));
 }
 
 } // namespace wavory

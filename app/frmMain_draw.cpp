@@ -107,11 +107,7 @@ class PictureObserver final : public DrawObserver {
 } // namespace
 
 bool frmMain::DrawCheck() {
-    if (const auto refusal = wavory::DrawCheck(currentFields())) {
-        dialogs_.show(this, *refusal);
-        return false;
-    }
-    return true;
+    return dialogs_.report(this, wavory::DrawCheck(currentFields()));
 }
 
 void frmMain::DrawStop() {
@@ -134,11 +130,9 @@ void frmMain::cmdDraw_Click() {
     // A set that cannot be drawn or a frame without width is refused before anything
     // changes.
     const GColor* set = colorSets_.selectedSet();
-    if (const auto refusal =
-            drawRefusal(takeDrawSnapshot(currentFields()), set ? *set : GColor{})) {
-        dialogs_.show(this, *refusal);
+    if (!dialogs_.report(this,
+                         drawRefusal(takeDrawSnapshot(currentFields()), set ? *set : GColor{})))
         return;
-    }
     model_.raiseSlotsToOne();
     if (!picture_->saveUndo()) {
         dialogs_.message(this, kMemoryMessage, MessageIcon::Exclamation);

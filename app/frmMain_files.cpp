@@ -112,10 +112,8 @@ void frmMain::setDialogFileName(FileDialog which, const QString& fileName) {
 }
 
 bool frmMain::OutputText(const QString& fileName) {
-    const auto failure =
-        wavory::OutputText(toStd(fileName), currentFields(), toStd(cbogColor_->currentText()));
-    if (failure) {
-        dialogs_.show(this, *failure);
+    if (!dialogs_.report(this, wavory::OutputText(toStd(fileName), currentFields(),
+                                                  toStd(cbogColor_->currentText())))) {
         return false;
     }
     return true;

@@ -180,8 +180,8 @@ void frmMain::forwardKey(int key, Qt::KeyboardModifiers modifiers) {
 bool frmMain::InputText(const QString& fileName) {
     ParamFields fields = currentFields();
     const ParamReadResult result =
-        wavory::InputText(fileName.toStdString(), fields, colorSets_.names(),
-                          [this](const UserMessage& m) { dialogs_.show(this, m); });
+        wavory::InputText(fileName.toStdString(), fields, colorSets_.names());
+    dialogs_.report(this, result.outcome);
     if (result.status == ParamReadStatus::UnsupportedFormat)
         return false;
     if (result.sizeApplied && result.sizeOutOfRange) {

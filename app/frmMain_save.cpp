@@ -17,7 +17,7 @@
 #include "io/AtomicFile.h"
 #include "io/BmpWriter.h"
 #include "io/OutputNames.h"
-#include "io/clsTransG.h"
+#include "io/PictureSaving.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -44,40 +44,31 @@ void frmMain::SaveImage() {
     // The name exactly as chosen: its end decides the format, no extension is added.
     const std::string name = toStd(chosen);
     const Canvas& picture = picture_->canvas();
-    const MessageSink sink = [this](const UserMessage& m) { dialogs_.show(this, m); };
-    const clsTransG codec;
     AppSettings::PictureSection& options = settings_.Picture;
 
-    const ImageFileFormat format = imageFormatForName(name);
-    std::int16_t code = codec::kWritten;
-    bool cancelled = false;
-    switch (format) {
+    // A cancelled option dialog saves nothing and leaves `saved` a silent success.
+    Result saved;
+    switch (imageFormatForName(name)) {
     case ImageFileFormat::Bmp:
-        if (const std::error_code ec = writeBmp(name, picture)) {
-            dialogs_.show(this, imageSaveFailureMessage(systemErrorText(ec)));
+        if (!dialogs_.report(this, saveBmpPicture(name, picture)))
             return;
-        }
         break;
     case ImageFileFormat::Jpeg: {
         frmJpeg dialog(options, this);
         dialog.setSaveAction([&] {
-            code = codec.DCSaveJpeg(picture, name, options.JpegSaveQ, options.JpegSavePrgrs, sink);
+            saved = saveJpegPicture(picture, name, options.JpegSaveQ, options.JpegSavePrgrs);
         });
         showModal(dialog);
-        cancelled = dialog.DialogCancelled();
         break;
     }
     case ImageFileFormat::Png: {
         frmPNG dialog(options, this);
-        dialog.setSaveAction(
-            [&] { code = codec.DCSavePNG(picture, name, options.PNGSaveQ, sink); });
+        dialog.setSaveAction([&] { saved = savePngPicture(picture, name, options.PNGSaveQ); });
         showModal(dialog);
-        cancelled = dialog.DialogCancelled();
         break;
     }
     }
-    if (!cancelled && code != codec::kWritten)
-        dialogs_.show(this, codecSaveFailureMessage(format, code));
+    dialogs_.report(this, saved);
 
     // The parameters beside the image, also when the image was not written.
     if (settings_.Option.TextOnGrp)

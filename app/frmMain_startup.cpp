@@ -64,8 +64,7 @@ bool frmMain::Form_Load(const QStringList& arguments) {
 
     clsINI collection;
     collection.InitINI(std::string(kCollectionFileName));
-    ReadColorSetsAtStartup(collection, colorSets_,
-                           [this](const UserMessage& m) { dialogs_.show(this, m); });
+    dialogs_.report(this, ReadColorSetsAtStartup(collection, colorSets_).outcome);
     listColorSets();
 
     firstStart_ = !SettingsExist();
@@ -166,10 +165,8 @@ int frmMain::QuitApp() {
     captureWindowSettings(*this, settings_);
     (void)SaveSettings(settings_);
     // Losing the color sets or the last drawing is worth a word; the exit goes on.
-    if (const auto m =
-            SaveAllColorSetsFile(GetPath() + std::string(kCollectionFileName), colorSets_)) {
-        dialogs_.show(this, *m);
-    }
+    dialogs_.report(this,
+                    SaveAllColorSetsFile(GetPath() + std::string(kCollectionFileName), colorSets_));
     OutputText(toQ(GetPath() + kLastDrawingFileName));
     deleteUnchangedLinkedFiles();
 

@@ -56,7 +56,7 @@ inline std::string setSection(int number, std::string_view name, int level,
 
 inline void addSet(ColorSetCollection& sets, std::string_view name, int level,
                    const std::vector<Point>& points) {
-    ASSERT_TRUE(sets.AddGColor(name, static_cast<std::int16_t>(level)));
+    ASSERT_TRUE(sets.AddGColor(name, static_cast<std::int16_t>(level)).ok());
     const int index = sets.getgColorCount() - 1;
     for (const Point& p : points)
         ASSERT_TRUE(sets.AddColorPoint(index, p.r, p.g, p.b));
@@ -97,12 +97,13 @@ class ColorSetFileTest : public ::testing::Test {
         return bytes;
     }
 
-    ColorSetCollection collection() {
-        ColorSetCollection sets([this](const UserMessage& m) { messages_.push_back(m); });
-        return sets;
-    }
-    MessageSink sink() {
-        return [this](const UserMessage& m) { messages_.push_back(m); };
+    ColorSetCollection collection() { return {}; }
+    // Keeps the messages of an operation's outcome, in order, for the test to check.
+    template <class Read>
+    Read record(Read read) {
+        const auto& shown = read.outcome.messages();
+        messages_.insert(messages_.end(), shown.begin(), shown.end());
+        return read;
     }
 
     std::string home_;

@@ -228,22 +228,30 @@ TEST(ColorEditing, LimitedEditCutsOnlyTheInsertion) {
     EXPECT_FALSE(e.cut);
 }
 
+// The message a check refuses with; nothing when it lets the name pass.
+std::optional<UserMessage> refusal(const Result& check) {
+    if (check.ok())
+        return std::nullopt;
+    EXPECT_EQ(check.messages().size(), 1u);
+    return *check.failureMessage();
+}
+
 TEST(ColorEditing, NameChecks) {
     ColorSetCollection sets = builtinCollection();
     const UserMessage empty{MessageIcon::Critical, "'名前' を入力してください。"};
-    EXPECT_EQ(checkEditedName(sets, 1, ""), empty);
-    EXPECT_EQ(checkEditedName(sets, 1, "   "), empty);
-    EXPECT_EQ(checkEditedName(sets, 1, " \xE3\x80\x80 "), empty) << "full-width blank";
-    EXPECT_EQ(checkEditedName(sets, 1, "\t"), std::nullopt) << "a tab is not a blank";
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, "")), empty);
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, "   ")), empty);
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, " \xE3\x80\x80 ")), empty) << "full-width blank";
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, "\t")), std::nullopt) << "a tab is not a blank";
 
-    EXPECT_EQ(checkEditedName(sets, 1, "RGB"), std::nullopt) << "its own name";
-    EXPECT_EQ(checkEditedName(sets, 1, "新しい名前"), std::nullopt);
-    const auto dup = checkEditedName(sets, 1, "虹");
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, "RGB")), std::nullopt) << "its own name";
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, "新しい名前")), std::nullopt);
+    const auto dup = refusal(checkEditedName(sets, 1, "虹"));
     ASSERT_TRUE(dup.has_value());
     EXPECT_EQ(dup->text, "この名前の色セットが他に存在しています。");
     EXPECT_EQ(dup->icon, MessageIcon::Critical);
-    EXPECT_EQ(checkEditedName(sets, 1, "rgb"), std::nullopt) << "names compare exactly";
-    EXPECT_EQ(checkEditedName(sets, 1, "虹 "), std::nullopt);
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, "rgb")), std::nullopt) << "names compare exactly";
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, "虹 ")), std::nullopt);
 }
 
 TEST(ColorEditing, WriteBackReplacesPointsLevelAndName) {

@@ -3,6 +3,7 @@
 #include "common/KeyFilters.h"
 #include "common/PathText.h"
 #include "common/ProgramFolder.h"
+#include "common/Result.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 using namespace wavory;
 
@@ -103,6 +105,25 @@ TEST(Clamps, NumbersAndFieldTexts) {
     EXPECT_EQ(CheckTextRange("1000000", 999999, 1), "999999");
     EXPECT_EQ(CheckTextRange("999999", 999999, 1), "999999");
     EXPECT_EQ(CheckTextRange("-3", 999999), "-3");
+}
+
+TEST(Result, WarningsComeBeforeTheFailureInOrder) {
+    const UserMessage first{MessageIcon::Exclamation, "first"};
+    const UserMessage second{MessageIcon::Exclamation, "second"};
+    const UserMessage fatal{MessageIcon::Critical, "fatal"};
+    Result outcome;
+    EXPECT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome.failureMessage(), nullptr);
+    outcome.warn(first);
+    Result inner;
+    inner.warn(second);
+    outcome.append(inner);
+    EXPECT_TRUE(outcome.ok()) << "warnings do not fail";
+    outcome.append(Result::failure(fatal));
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.messages(), (std::vector<UserMessage>{first, second, fatal}));
+    ASSERT_NE(outcome.failureMessage(), nullptr);
+    EXPECT_EQ(*outcome.failureMessage(), fatal);
 }
 
 TEST(ColorValue, ChannelsOfA24BitValue) {

@@ -106,13 +106,14 @@ std::error_code WriteAllColorSets(clsINI& ini, const ColorSetCollection& sets) {
     return ini.CommitBatch();
 }
 
-std::string ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDuplicates) {
+ColorSetsRead ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDuplicates) {
     const bool ownBatch = !ini.InBatch();
     // One read of the file serves every key; an unreadable file has no keys.
     if (ownBatch && ini.BeginBatch())
         return {};
 
-    std::string dropped;
+    ColorSetsRead read;
+    std::string& dropped = read.dropped;
     for (int n = 0;; ++n) {
         const std::string section = colorSetSection(n);
         std::string name;
@@ -126,8 +127,12 @@ std::string ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDupl
         std::int16_t level = 0;
         if (!ini.AccessINI(section, kLevelKey, level, false))
             continue;
-        if (!sets.AddGColor(name, level))
-            break; // full: the collection has said so
+        if (Result added = sets.AddGColor(name, level); !added.ok()) {
+            // Full: the user is told, the sets read so far stay.
+            for (const UserMessage& m : added.messages())
+                read.outcome.warn(m);
+            break;
+        }
 
         // The set just added is always the last one, whatever happened to the sets
         // before it, so its points cannot end up in another set.
@@ -145,11 +150,11 @@ std::string ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDupl
     }
     if (ownBatch)
         ini.DiscardBatch();
-    return dropped;
+    return read;
 }
 
-std::string readColorSetsFromBytes(std::string_view bytes, ColorSetCollection& sets,
-                                   bool removeDuplicates) {
+ColorSetsRead readColorSetsFromBytes(std::string_view bytes, ColorSetCollection& sets,
+                                     bool removeDuplicates) {
     clsINI ini;
     ini.BeginBatchWith(IniDocument::parse(textcodec::decodeFileText(bytes)));
     return ReadColorSets(ini, sets, removeDuplicates);

@@ -34,7 +34,7 @@ class ColorCommands : public SharingFixture {
     void fillTo(int count) {
         ColorSetCollection& sets = main->colorSets();
         while (sets.getgColorCount() < count) {
-            ASSERT_TRUE(sets.AddGColor("fill", 8));
+            ASSERT_TRUE(sets.AddGColor("fill", 8).ok());
             const int i = sets.getgColorCount() - 1;
             sets.AddColorPoint(i, i, 0, 0);
             sets.AddColorPoint(i, 0, i, 0);

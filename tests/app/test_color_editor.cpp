@@ -499,10 +499,10 @@ TEST_F(ColorEditor, CancelLeavesTheCollectionAlone) {
 }
 
 TEST_F(ColorEditor, SetWithFewerThanTwoPointsIsRaisedToTwo) {
-    ASSERT_TRUE(sets.AddGColor("一点", 8));
+    ASSERT_TRUE(sets.AddGColor("一点", 8).ok());
     const int one = sets.getgColorCount() - 1;
     ASSERT_TRUE(sets.AddColorPoint(one, 10, 20, 30));
-    ASSERT_TRUE(sets.AddGColor("空", 3));
+    ASSERT_TRUE(sets.AddGColor("空", 3).ok());
     const int none = sets.getgColorCount() - 1;
 
     open(one);

@@ -67,7 +67,7 @@ class Sharing : public SharingFixture {
         ParamFields fields = main->currentFields();
         fields.values[0] = period;
         const QString file = path(name);
-        EXPECT_FALSE(wavory::OutputText(file.toStdString(), fields, "RGB"));
+        EXPECT_TRUE(wavory::OutputText(file.toStdString(), fields, "RGB").ok());
         return file;
     }
 
