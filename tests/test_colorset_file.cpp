@@ -58,7 +58,7 @@ TEST_F(ColorSetFileTest, WriteColorSetOutsideABatchKeepsTheOtherSections) {
 }
 
 TEST_F(ColorSetFileTest, JapaneseNamesWithWaveDashAndBarAreWrittenAndReadByteExactly) {
-    // "～" is 0x81 0x60 and "―" is 0x81 0x5C in CP932, as the earlier program wrote them.
+    // "～" is 0x81 0x60 and "―" is 0x81 0x5C in CP932, as Japanese Windows writes them.
     const std::string name = "波～線―";
     const std::string nameBytes = "\x94\x67\x81\x60\x90\xFC\x81\x5C";
     ASSERT_EQ(cp932(name), nameBytes);
@@ -174,8 +174,8 @@ TEST_F(ColorSetFileTest, AValueTooLargeAbandonsOnlyItsOwnSet) {
     auto sets = collection();
     readColorSetsFromBytes(text, sets, true);
     ASSERT_EQ(sets.getgColorCount(), 2);
-    // The set stays with the points read before the bad value, as the earlier program
-    // left it; a level that cannot be held keeps the set out altogether.
+    // The set stays with the points read before the bad value; a level that cannot be
+    // held keeps the set out altogether.
     EXPECT_EQ(sets.at(0).name, "big");
     expectPoints(sets.at(0), {{1, 2, 3}});
     EXPECT_EQ(sets.at(1).name, "fine");

@@ -77,7 +77,7 @@ struct AppSettings {
         std::string IsoFrom = "0";       // txtIsoFrom
         std::string IsoTo = "99";        // txtIsoTo
         std::string Frame = "10";        // txtFrame
-        std::string Drive;               // kept for files of the earlier program; no drives here
+        std::string Drive;               // read and written back unchanged; no drives here
         std::string Path;                // the frames' folder
         std::string Name = "anim";       // txtName
         std::string NumberFrom = "1";    // txtNumberFrom

@@ -15,8 +15,7 @@ namespace {
 constexpr std::string_view kCrLf = "\r\n";
 
 constexpr std::string_view kFormatHeader = "[書き出しフォーマット番号]";
-// The format number as the earlier program printed numbers: a sign position and a
-// trailing blank.
+// The format number in the file's fixed form: a sign position and a trailing blank.
 constexpr std::string_view kFormatNumberLine = " 4 ";
 static_assert(kParamTextFormat == 4);
 constexpr std::string_view kPowerHeader = "[べき乗]";

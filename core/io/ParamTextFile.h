@@ -19,8 +19,8 @@
 
 namespace wavory {
 
-// The format number written; readers accept 1 to 4 (and, as the earlier program did,
-// negative numbers, which read like format 1 without its period scaling).
+// The format number written; readers accept 1 to 4 (and negative numbers, which read
+// like format 1 without its period scaling).
 inline constexpr int kParamTextFormat = 4;
 
 // A parameter file is a few hundred bytes. Only this much of a file is looked at, so a

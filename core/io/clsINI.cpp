@@ -47,7 +47,7 @@ std::string_view firstCodePoints(std::string_view text, std::size_t limit) {
     return text;
 }
 
-// A single as the earlier program wrote it: at most 7 significant digits, so that 0.1f
+// A single in its shortest form: at most 7 significant digits, so that 0.1f
 // is written as 0.1 and not as the double nearest to it. to_chars/from_chars do not
 // depend on the locale.
 std::string floatDecimal(float value) {
