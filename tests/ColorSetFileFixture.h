@@ -1,6 +1,8 @@
 #pragma once
 // Shared by the color set file tests: a fresh program folder per test, file helpers and
-// a collection that records its messages.
+// a record of the messages the operations return.
+
+#include "TempFolder.h"
 
 #include "colorsets/ColorSetCollection.h"
 #include "io/AtomicFile.h"
@@ -75,18 +77,6 @@ inline void expectPoints(const GColor& set, const std::vector<Point>& points) {
 
 class ColorSetFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/wavory-cst-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        home_ = pattern;
-        ::setenv("WAVORY_HOME", home_.c_str(), 1);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        std::filesystem::remove_all(home_, ec);
-        ::unsetenv("WAVORY_HOME");
-    }
-
     std::string file(const std::string& name) const { return home_ + "/" + name; }
     void put(const std::string& name, const std::string& bytes) const {
         ASSERT_FALSE(writeFileAtomically(file(name), bytes));
@@ -106,7 +96,8 @@ class ColorSetFileTest : public ::testing::Test {
         return read;
     }
 
-    std::string home_;
+    TempProgramFolder folder_;
+    std::string home_ = folder_.str();
     std::vector<UserMessage> messages_;
 };
 

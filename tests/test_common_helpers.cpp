@@ -1,3 +1,5 @@
+#include "TempFolder.h"
+
 #include "common/Clamps.h"
 #include "common/ColorValue.h"
 #include "common/KeyFilters.h"
@@ -167,17 +169,11 @@ class ScopedEnv {
     std::optional<std::string> old_;
 };
 
-std::filesystem::path freshFolder(const std::string& name) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("wavory_getpath_" + std::to_string(::getpid()) + "_" + name);
-    std::filesystem::remove_all(dir);
-    return dir;
-}
-
 } // namespace
 
 TEST(ProgramFolder, ComesFromTheEnvironmentAndIsCreated) {
-    const auto root = freshFolder("root");
+    const wavory::testing::TempFolder temp;
+    const std::filesystem::path& root = temp.path();
     {
         ScopedEnv home("WAVORY_HOME", (root / "prog").string() + "//");
         const std::string path = GetPath();
@@ -197,5 +193,4 @@ TEST(ProgramFolder, ComesFromTheEnvironmentAndIsCreated) {
         ScopedEnv user("HOME", (root / "user").string());
         EXPECT_EQ(GetPath(), (root / "user" / ".config" / "wavory").string() + "/");
     }
-    std::filesystem::remove_all(root);
 }

@@ -1,3 +1,5 @@
+#include "TempFolder.h"
+
 #include "io/AtomicFile.h"
 #include "io/clsINI.h"
 
@@ -8,6 +10,7 @@
 #include <string>
 
 using namespace wavory;
+using wavory::testing::TempProgramFolder;
 namespace fs = std::filesystem;
 
 namespace {
@@ -15,19 +18,6 @@ namespace {
 // Every test gets its own program folder.
 class IniTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/wavory-ini-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        home_ = pattern;
-        ::setenv("WAVORY_HOME", home_.c_str(), 1);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(home_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(home_, ec);
-        ::unsetenv("WAVORY_HOME");
-    }
-
     std::string file(const std::string& name) const { return home_ + "/" + name; }
     void put(const std::string& name, const std::string& bytes) const {
         ASSERT_FALSE(writeFileAtomically(file(name), bytes));
@@ -38,7 +28,8 @@ class IniTest : public ::testing::Test {
         return bytes;
     }
 
-    std::string home_;
+    TempProgramFolder folder_;
+    std::string home_ = folder_.str();
 };
 
 } // namespace

@@ -1,36 +1,20 @@
+#include "TempFolder.h"
+
 #include "io/FieldStream.h"
 #include "io/ParamTextFile.h"
 #include "io/TextCodec.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 
 using namespace wavory;
+using wavory::testing::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {
-
-class TempDir {
-  public:
-    TempDir() {
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        path_ = fs::temp_directory_path() / ("wavory-paramtext-" + std::to_string(stamp));
-        fs::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path_, ec);
-    }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-  private:
-    fs::path path_;
-};
 
 std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -159,7 +143,7 @@ TEST(ParamText, FormatsEverySectionInOrder) {
 }
 
 TEST(ParamText, WritesCp932WithCrLf) {
-    TempDir dir;
+    TempFolder dir;
     const auto path = dir.file("p.txt");
     ASSERT_TRUE(OutputText(path, sampleModel(), "虹").ok());
     const std::string bytes = readBytes(path);
@@ -181,7 +165,7 @@ TEST(ParamText, WritesCp932WithCrLf) {
 }
 
 TEST(ParamText, ColorSetNameOutsideCp932KeepsTheWholeFileUtf8) {
-    TempDir dir;
+    TempFolder dir;
     const auto path = dir.file("p.txt");
     ASSERT_TRUE(OutputText(path, ParamFields{}, "虹😀").ok());
     EXPECT_EQ(readBytes(path), formatParamText(ParamFields{}, "虹😀"));
@@ -192,7 +176,7 @@ TEST(ParamText, ColorSetNameOutsideCp932KeepsTheWholeFileUtf8) {
 }
 
 TEST(ParamText, RoundTripRestoresEveryField) {
-    TempDir dir;
+    TempFolder dir;
     const auto path = dir.file("round trip.txt");
     ParamFields original = sampleModel();
     original.colorSetIndex = 3; // the second "海": the last set of that name is selected
@@ -306,7 +290,7 @@ TEST(ParamText, FormatThreeAndNegativeFormatNumbers) {
 }
 
 TEST(ParamText, UnsupportedFormatChangesNothing) {
-    TempDir dir;
+    TempFolder dir;
     ParamFields source;
     source.componentOn.fill(false);
     source.values.fill("42");
@@ -340,7 +324,7 @@ TEST(ParamText, QuotedColorSetNameMayHoldACommaButAPlainOneBreaksTheFile) {
 
     // Written unquoted, the name splits: "虹" is selected, "改" is taken as the next header
     // and the phase header as the phase value, which fails the strict conversion.
-    TempDir dir;
+    TempFolder dir;
     const auto path = dir.file("comma.txt");
     ParamFields source = sampleModel();
     source.colorSetIndex = 1;
@@ -444,7 +428,7 @@ TEST(ParamText, FileEndingEarlyFails) {
 }
 
 TEST(ParamText, MissingFileReportsTheReadError) {
-    TempDir dir;
+    TempFolder dir;
     for (const auto& path : {dir.file("none.txt"), dir.file("")}) {
         ParamFields f;
         const auto r = InputText(path, f, kNames);
@@ -493,7 +477,7 @@ TEST(ParamText, HugeAndBinaryInputsStayBounded) {
         textWith(sampleModel(), "海", {{kCircleValuesLine, std::string(kMaxParamTextBytes, '7')}});
     EXPECT_EQ(parseParamText(late, f, kNames).status, ParamReadStatus::ReadFailed);
 
-    TempDir dir;
+    TempFolder dir;
     const auto path = dir.file("big.txt");
     writeBytes(path, valid);
     const auto r = InputText(path, f, kNames);
@@ -502,7 +486,7 @@ TEST(ParamText, HugeAndBinaryInputsStayBounded) {
 }
 
 TEST(ParamText, WriteFailureLeavesTheOldFileWhole) {
-    TempDir dir;
+    TempFolder dir;
     const auto missing = dir.file("no such folder/p.txt");
     const Result written = OutputText(missing, sampleModel(), "虹");
     ASSERT_FALSE(written.ok());

@@ -1,12 +1,14 @@
 // The command-line renderer, run as a process the way a user runs it.
 
+#include "BmpReading.h"
+#include "TempFolder.h"
+
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCollection.h"
 #include "colorsets/ColorSetFileCommands.h"
 #include "common/RandomSource.h"
 #include "engine/ReferenceRenderer.h"
 #include "io/AtomicFile.h"
-#include "BmpReading.h"
 #include "io/ParamTextFile.h"
 #include "io/clsINI.h"
 #include "params/DrawParams.h"
@@ -26,14 +28,7 @@ namespace {
 
 class RenderCli : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("wavory_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        ::setenv("WAVORY_HOME", (dir_ / "home").c_str(), 1);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { ::setenv("WAVORY_HOME", (dir_ / "home").c_str(), 1); }
 
     struct Run {
         int status = -1;
@@ -75,7 +70,8 @@ class RenderCli : public ::testing::Test {
         return canvas;
     }
 
-    fs::path dir_;
+    const wavory::testing::TempFolder temp_;
+    const fs::path dir_ = temp_.path();
 };
 
 ParamFields smallPicture() {

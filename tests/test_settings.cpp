@@ -1,3 +1,5 @@
+#include "TempFolder.h"
+
 #include "io/AppSettings.h"
 #include "io/AtomicFile.h"
 #include "io/FormPosition.h"
@@ -10,24 +12,13 @@
 #include <string>
 
 using namespace wavory;
+using wavory::testing::TempProgramFolder;
 namespace fs = std::filesystem;
 
 namespace {
 
 class SettingsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/wavory-settings-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        home_ = pattern;
-        ::setenv("WAVORY_HOME", home_.c_str(), 1);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(home_, ec);
-        ::unsetenv("WAVORY_HOME");
-    }
-
     std::string file(const std::string& name) const { return home_ + "/" + name; }
     void putIni(const std::string& bytes) const {
         ASSERT_FALSE(writeFileAtomically(file("wavory.ini"), bytes));
@@ -78,7 +69,8 @@ class SettingsTest : public ::testing::Test {
         return s;
     }
 
-    std::string home_;
+    TempProgramFolder folder_;
+    std::string home_ = folder_.str();
 };
 
 } // namespace
