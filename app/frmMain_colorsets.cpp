@@ -171,14 +171,14 @@ void frmMain::mnuGColorSave_Click() {
     const QString chosen = chooseColorSetFile(true, toQ(colorSets_.at(selected).name));
     if (chosen.isEmpty())
         return;
-    dialogs_.report(this, SaveColorSetFile(toStd(chosen), colorSets_, selected));
+    dialogs_.report(this, saveColorSetFile(toStd(chosen), colorSets_, selected));
 }
 
 void frmMain::mnuGColorAllSave_Click() {
     const QString chosen = chooseColorSetFile(true, QStringLiteral("all"));
     if (chosen.isEmpty())
         return;
-    dialogs_.report(this, SaveAllColorSetsFile(toStd(chosen), colorSets_));
+    dialogs_.report(this, saveAllColorSetsFile(toStd(chosen), colorSets_));
 }
 
 } // namespace wavory

@@ -64,15 +64,15 @@ bool frmMain::Form_Load(const QStringList& arguments) {
 
     clsINI collection;
     collection.InitINI(std::string(kCollectionFileName));
-    dialogs_.report(this, ReadColorSetsAtStartup(collection, colorSets_).outcome);
+    dialogs_.report(this, readColorSetsAtStartup(collection, colorSets_).outcome);
     listColorSets();
 
-    firstStart_ = !SettingsExist();
+    firstStart_ = !settingsExist();
     if (firstStart_) {
         showWelcome(settings_.Option.Hello);
         // The choice made in the welcome dialog is kept over the first-start default.
         const bool hello = settings_.Option.Hello;
-        ApplyFirstStartDefaults(settings_, toStd(font().family()));
+        applyFirstStartDefaults(settings_, toStd(font().family()));
         settings_.Option.Hello = hello;
         ShowHidefrmButton();
         ShowHidefrmHelp();
@@ -82,7 +82,7 @@ bool frmMain::Form_Load(const QStringList& arguments) {
     } else {
         LoadSettings(settings_, [this](AppSettings& s) { showWelcome(s.Option.Hello); });
         applyLoadedSettings(*this, settings_);
-        (void)ReadTileViewFile(settings_.TileView.Text);
+        (void)readTileViewFile(settings_.TileView.Text);
     }
 
     fitMainWindowHeight();
@@ -166,7 +166,7 @@ int frmMain::QuitApp() {
     (void)SaveSettings(settings_);
     // Losing the color sets or the last drawing is worth a word; the exit goes on.
     dialogs_.report(this,
-                    SaveAllColorSetsFile(GetPath() + std::string(kCollectionFileName), colorSets_));
+                    saveAllColorSetsFile(GetPath() + std::string(kCollectionFileName), colorSets_));
     OutputText(toQ(GetPath() + kLastDrawingFileName));
     deleteUnchangedLinkedFiles();
 

@@ -72,7 +72,7 @@ bool loadColorSets(const cli::RenderOptions& options, ColorSetCollection& sets) 
     clsINI ini;
     // An absolute path keeps the file where the user named it, not in the program folder.
     ini.InitINI(std::filesystem::absolute(file).string());
-    const StartupColorSetsRead read = ReadColorSetsAtStartup(ini, sets);
+    const StartupColorSetsRead read = readColorSetsAtStartup(ini, sets);
     report(read.outcome);
     if (read.source == StartupColorSets::Builtin)
         std::fprintf(stderr, "%s: no \"Count\" in section [ColorSet]; the built-in color sets are used\n",

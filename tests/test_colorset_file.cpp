@@ -29,7 +29,7 @@ TEST_F(ColorSetFileTest, SingleSetFileHoldsSetZeroWithoutCount) {
     ASSERT_EQ(sets.at(1).name, "RGB");
     // An earlier content must not survive: the file holds exactly one set.
     put("rgb.cst", crlf("[ColorSet]\nCount=9\n[Other]\nx=1\n"));
-    EXPECT_TRUE(SaveColorSetFile(file("rgb.cst"), sets, 1).ok());
+    EXPECT_TRUE(saveColorSetFile(file("rgb.cst"), sets, 1).ok());
     EXPECT_EQ(get("rgb.cst"), crlf(kRgbSection));
 }
 
@@ -37,7 +37,7 @@ TEST_F(ColorSetFileTest, SaveAllWritesCountThenEverySetInOrder) {
     auto sets = collection();
     addSet(sets, "A", 0, {{1, 2, 3}, {4, 5, 6}});
     addSet(sets, "B", 8, {{-1, 300, 7}, {0, 0, 0}, {9, 9, 9}});
-    EXPECT_TRUE(SaveAllColorSetsFile("all.cst", sets).ok()); // relative: the program folder
+    EXPECT_TRUE(saveAllColorSetsFile("all.cst", sets).ok()); // relative: the program folder
     EXPECT_EQ(get("all.cst"),
               crlf("[ColorSet]\nCount=2\n" + setSection(0, "A", 0, {{1, 2, 3}, {4, 5, 6}}) +
                    setSection(1, "B", 8, {{-1, 300, 7}, {0, 0, 0}, {9, 9, 9}})));
@@ -65,7 +65,7 @@ TEST_F(ColorSetFileTest, JapaneseNamesWithWaveDashAndBarAreWrittenAndReadByteExa
 
     auto sets = collection();
     addSet(sets, name, 8, {{0, 0, 0}, {255, 255, 255}});
-    ASSERT_TRUE(SaveAllColorSetsFile("wave.cst", sets).ok());
+    ASSERT_TRUE(saveAllColorSetsFile("wave.cst", sets).ok());
     const std::string written = get("wave.cst");
     EXPECT_NE(written.find("ColorSetName=" + nameBytes + "\r\n"), std::string::npos);
 
@@ -75,7 +75,7 @@ TEST_F(ColorSetFileTest, JapaneseNamesWithWaveDashAndBarAreWrittenAndReadByteExa
     EXPECT_EQ(back.at(0).name, name);
 
     // A CP932 file read and written again comes out the same, byte for byte.
-    ASSERT_TRUE(SaveAllColorSetsFile("again.cst", back).ok());
+    ASSERT_TRUE(saveAllColorSetsFile("again.cst", back).ok());
     EXPECT_EQ(get("again.cst"), written);
 
     // The same name in a UTF-8 file (edited by hand) reads the same.

@@ -44,7 +44,7 @@ std::vector<std::string> filesIn(const std::string& folder) {
 TEST_F(ColorSetFileTest, LoadingASavedCollectionAddsNothingAndNamesEverySet) {
     auto sets = collection();
     InitColors(sets);
-    ASSERT_TRUE(SaveAllColorSetsFile(file("all.cst"), sets).ok());
+    ASSERT_TRUE(saveAllColorSetsFile(file("all.cst"), sets).ok());
 
     const auto result = record(LoadColorSetFile(file("all.cst"), sets));
     EXPECT_FALSE(result.error);
@@ -110,7 +110,7 @@ TEST_F(ColorSetFileTest, StartUpReadsTheCollectionKeepingDuplicates) {
     auto sets = collection();
     addSet(sets, "left over", 8, {{0, 0, 0}, {1, 1, 1}});
 
-    EXPECT_EQ(record(ReadColorSetsAtStartup(ini, sets)).source, StartupColorSets::FromFile);
+    EXPECT_EQ(record(readColorSetsAtStartup(ini, sets)).source, StartupColorSets::FromFile);
     ASSERT_EQ(sets.getgColorCount(), 3);
     EXPECT_EQ(sets.at(0).name, "同じ");
     EXPECT_EQ(sets.at(1).name, "同じ_02");
@@ -121,7 +121,7 @@ TEST_F(ColorSetFileTest, StartUpReadsTheCollectionKeepingDuplicates) {
     // At exit the collection is written back, and the next start reads the same sets.
     ASSERT_FALSE(WriteAllColorSets(ini, sets));
     auto next = collection();
-    EXPECT_EQ(record(ReadColorSetsAtStartup(ini, next)).source, StartupColorSets::FromFile);
+    EXPECT_EQ(record(readColorSetsAtStartup(ini, next)).source, StartupColorSets::FromFile);
     ASSERT_EQ(next.getgColorCount(), 3);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(next.at(i).name, sets.at(i).name);
@@ -134,7 +134,7 @@ TEST_F(ColorSetFileTest, StartUpWithoutACollectionGivesTheBuiltinSetsQuietly) {
     ini.InitINI(kCollectionFileName);
     auto sets = collection();
     // No file at all (the first start).
-    EXPECT_EQ(record(ReadColorSetsAtStartup(ini, sets)).source, StartupColorSets::Builtin);
+    EXPECT_EQ(record(readColorSetsAtStartup(ini, sets)).source, StartupColorSets::Builtin);
     EXPECT_TRUE(sameAsBuiltins(sets));
     EXPECT_EQ(sets.selectedIndex(), 0);
     // A single-set file has no "Count"; neither has an empty "Count".
@@ -143,7 +143,7 @@ TEST_F(ColorSetFileTest, StartUpWithoutACollectionGivesTheBuiltinSetsQuietly) {
           "[ColorSet]\nCount=\n" + setSection(0, "solo", 8, {{1, 1, 1}, {2, 2, 2}})}) {
         put(std::string(kCollectionFileName), crlf(text));
         auto again = collection();
-        EXPECT_EQ(record(ReadColorSetsAtStartup(ini, again)).source, StartupColorSets::Builtin);
+        EXPECT_EQ(record(readColorSetsAtStartup(ini, again)).source, StartupColorSets::Builtin);
         EXPECT_TRUE(sameAsBuiltins(again));
     }
     EXPECT_TRUE(messages_.empty());
@@ -162,7 +162,7 @@ TEST_F(ColorSetFileTest, ADamagedCollectionFileGivesTheFatalMessageAndTheBuiltin
         messages_.clear();
         put(std::string(kCollectionFileName), crlf(text));
         auto sets = collection();
-        EXPECT_EQ(record(ReadColorSetsAtStartup(ini, sets)).source, StartupColorSets::BuiltinAfterFailure);
+        EXPECT_EQ(record(readColorSetsAtStartup(ini, sets)).source, StartupColorSets::BuiltinAfterFailure);
         EXPECT_TRUE(sameAsBuiltins(sets));
         EXPECT_EQ(sets.selectedIndex(), 0);
         ASSERT_EQ(messages_.size(), 1u);
@@ -174,7 +174,7 @@ TEST_F(ColorSetFileTest, ADamagedCollectionFileGivesTheFatalMessageAndTheBuiltin
     fs::create_directory(file(std::string(kCollectionFileName)));
     messages_.clear();
     auto sets = collection();
-    EXPECT_EQ(record(ReadColorSetsAtStartup(ini, sets)).source, StartupColorSets::BuiltinAfterFailure);
+    EXPECT_EQ(record(readColorSetsAtStartup(ini, sets)).source, StartupColorSets::BuiltinAfterFailure);
     EXPECT_TRUE(sameAsBuiltins(sets));
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0], fatalColorSetFileMessage());
@@ -185,13 +185,13 @@ TEST_F(ColorSetFileTest, SavingReplacesAReadOnlyFileAndReportsAFolderThatIsNotTh
     InitColors(sets);
     put("locked.cst", "old");
     fs::permissions(file("locked.cst"), fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_TRUE(SaveColorSetFile(file("locked.cst"), sets, 0).ok());
+    EXPECT_TRUE(saveColorSetFile(file("locked.cst"), sets, 0).ok());
     auto back = collection();
     readColorSetsFromBytes(get("locked.cst"), back, false);
     ASSERT_EQ(back.getgColorCount(), 1);
     EXPECT_EQ(back.at(0).name, "紫水黄");
 
-    const Result saved = SaveAllColorSetsFile(file("no such folder/all.cst"), sets);
+    const Result saved = saveAllColorSetsFile(file("no such folder/all.cst"), sets);
     ASSERT_FALSE(saved.ok());
     ASSERT_EQ(saved.messages().size(), 1u);
     const UserMessage* missing = saved.failureMessage();
@@ -201,10 +201,10 @@ TEST_F(ColorSetFileTest, SavingReplacesAReadOnlyFileAndReportsAFolderThatIsNotTh
     EXPECT_EQ(missing->icon, MessageIcon::Critical);
 
     fs::create_directory(file("folder.cst"));
-    EXPECT_FALSE(SaveColorSetFile(file("folder.cst"), sets, 0).ok());
+    EXPECT_FALSE(saveColorSetFile(file("folder.cst"), sets, 0).ok());
     EXPECT_TRUE(fs::is_directory(file("folder.cst")));
     // No selection: nothing to save.
-    EXPECT_FALSE(SaveColorSetFile(file("none.cst"), sets, -1).ok());
+    EXPECT_FALSE(saveColorSetFile(file("none.cst"), sets, -1).ok());
     EXPECT_FALSE(fs::exists(file("none.cst")));
 }
 
@@ -221,7 +221,7 @@ TEST_F(ColorSetFileTest, AFailedSaveAllLeavesTheOldFileWhole) {
     rlimit small = saved;
     small.rlim_cur = 300;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const Result written = SaveAllColorSetsFile(file("all.cst"), sets);
+    const Result written = saveAllColorSetsFile(file("all.cst"), sets);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
 

@@ -117,8 +117,8 @@ TEST_F(ColorSetFileTest, ShippedSamplesReadBackIntoTheirSets) {
         }
 
         // Byte for byte what the save commands write for these sets.
-        const Result saved = sample.wholeCollection ? SaveAllColorSetsFile("made.cst", made)
-                                                    : SaveColorSetFile("made.cst", made, 0);
+        const Result saved = sample.wholeCollection ? saveAllColorSetsFile("made.cst", made)
+                                                    : saveColorSetFile("made.cst", made, 0);
         ASSERT_TRUE(saved.ok());
         std::string shipped;
         ASSERT_FALSE(readWholeFile(samplePath(sample.file), shipped));

@@ -133,10 +133,10 @@ TEST(ColorValue, ChannelsOfA24BitValue) {
     EXPECT_EQ(RedOf(c), 0x56);
     EXPECT_EQ(GreenOf(c), 0x34);
     EXPECT_EQ(BlueOf(c), 0x12);
-    EXPECT_EQ(RgbValue(255, 0, 0), 255);
-    EXPECT_EQ(RgbValue(0, 0, 255), 16711680);
-    EXPECT_EQ(RgbValue(0x56, 0x34, 0x12), c);
-    EXPECT_EQ(RgbValue(300, -4, 255), 255 + 65536 * 255);
+    EXPECT_EQ(rgbValue(255, 0, 0), 255);
+    EXPECT_EQ(rgbValue(0, 0, 255), 16711680);
+    EXPECT_EQ(rgbValue(0x56, 0x34, 0x12), c);
+    EXPECT_EQ(rgbValue(300, -4, 255), 255 + 65536 * 255);
     EXPECT_EQ(BlueOf(16777215), 255);
 }
 

@@ -238,7 +238,7 @@ TEST_F(RenderCli, LooksTheColorSetUpInAColorSetFile) {
     ColorSetCollection sets;
     clsINI ini;
     ini.InitINI(metals);
-    ASSERT_EQ(ReadColorSetsAtStartup(ini, sets).source, StartupColorSets::FromFile);
+    ASSERT_EQ(readColorSetsAtStartup(ini, sets).source, StartupColorSets::FromFile);
     const int copper = sets.indexOfName("銅");
     ASSERT_GE(copper, 0);
     Canvas canvas(f.width, f.height);

@@ -75,13 +75,13 @@ void tintColors(std::span<std::int32_t> points, std::int32_t chosen) {
     const int bc = BlueOf(chosen);
     for (std::int32_t& c : points) {
         const int y = luminance(c);
-        c = RgbValue(roundedChannel(scale * rc * y), roundedChannel(scale * gc * y),
+        c = rgbValue(roundedChannel(scale * rc * y), roundedChannel(scale * gc * y),
                      roundedChannel(scale * bc * y));
     }
 }
 
 std::int32_t brightenedColor(std::int32_t kept, int offset) {
-    return RgbValue(RedOf(kept) + offset, GreenOf(kept) + offset, BlueOf(kept) + offset);
+    return rgbValue(RedOf(kept) + offset, GreenOf(kept) + offset, BlueOf(kept) + offset);
 }
 
 void applyBrightness(std::span<const std::int32_t> kept, std::span<std::int32_t> points,

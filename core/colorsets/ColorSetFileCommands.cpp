@@ -29,7 +29,7 @@ std::error_code openForReading(clsINI& ini, std::string_view path) {
     std::error_code ec;
     if (!std::filesystem::exists(ini.Path(), ec))
         return ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory);
-    return ini.BeginBatch();
+    return ini.beginBatch();
 }
 
 StartupColorSetsRead useBuiltinSets(ColorSetCollection& sets, bool afterFailure) {
@@ -58,7 +58,7 @@ ColorSetLoadResult LoadColorSetFile(std::string_view path, ColorSetCollection& s
         return result;
     }
     ColorSetsRead read = ReadColorSets(ini, sets, true);
-    ini.DiscardBatch();
+    ini.discardBatch();
     result.dropped = std::move(read.dropped);
     result.outcome = std::move(read.outcome);
     if (!result.dropped.empty())
@@ -67,46 +67,46 @@ ColorSetLoadResult LoadColorSetFile(std::string_view path, ColorSetCollection& s
     return result;
 }
 
-StartupColorSetsRead ReadColorSetsAtStartup(clsINI& ini, ColorSetCollection& sets) {
+StartupColorSetsRead readColorSetsAtStartup(clsINI& ini, ColorSetCollection& sets) {
     sets.clear();
     // A missing file starts an empty batch (no "Count"); an existing one that cannot be
     // read is an error.
-    if (ini.BeginBatch())
+    if (ini.beginBatch())
         return useBuiltinSets(sets, true);
     StartupColorSetsRead read{StartupColorSets::FromFile, {}};
     try {
         if (ini.GetIni(kColorSetCountSection, "Count", "").empty()) {
-            ini.DiscardBatch();
+            ini.discardBatch();
             return useBuiltinSets(sets, false);
         }
         read.outcome = ReadColorSets(ini, sets, false).outcome;
     } catch (const std::exception&) {
-        ini.DiscardBatch();
+        ini.discardBatch();
         return useBuiltinSets(sets, true);
     }
-    ini.DiscardBatch();
+    ini.discardBatch();
     if (sets.empty())
         return useBuiltinSets(sets, true);
     sets.select(0);
     return read;
 }
 
-Result SaveColorSetFile(std::string_view path, const ColorSetCollection& sets, int index) {
+Result saveColorSetFile(std::string_view path, const ColorSetCollection& sets, int index) {
     clsINI ini;
     ini.InitINI(path);
     ini.SetAttrINIArchive();
     // Emptied and refilled in memory, then written in one step.
-    ini.BeginBatchWith(IniDocument());
+    ini.beginBatchWith(IniDocument());
     if (const auto ec = ini.ClearINI())
         return writeOutcome(ec);
     if (const auto ec = WriteColorSet(ini, sets, index, 0)) {
-        ini.DiscardBatch();
+        ini.discardBatch();
         return writeOutcome(ec);
     }
-    return writeOutcome(ini.CommitBatch());
+    return writeOutcome(ini.commitBatch());
 }
 
-Result SaveAllColorSetsFile(std::string_view path, const ColorSetCollection& sets) {
+Result saveAllColorSetsFile(std::string_view path, const ColorSetCollection& sets) {
     clsINI ini;
     ini.InitINI(path);
     ini.SetAttrINIArchive();

@@ -46,13 +46,13 @@ struct StartupColorSetsRead {
 // the built-in sets. A file that cannot be read (an I/O error, a folder of that name) or
 // that yields no set at all is a failure: the fatal message is a warning and the
 // built-in sets take its place (and are written to the file at exit).
-StartupColorSetsRead ReadColorSetsAtStartup(clsINI& ini, ColorSetCollection& sets);
+StartupColorSetsRead readColorSetsAtStartup(clsINI& ini, ColorSetCollection& sets);
 
 // Save command: the file at `path` holds exactly the set at `index`, as set number 0,
 // without "Count". Save-all command: the file holds the whole collection. A read-only
 // flag on an existing file is cleared first. The file is replaced whole or not at all.
-Result SaveColorSetFile(std::string_view path, const ColorSetCollection& sets, int index);
-Result SaveAllColorSetsFile(std::string_view path, const ColorSetCollection& sets);
+Result saveColorSetFile(std::string_view path, const ColorSetCollection& sets, int index);
+Result saveAllColorSetsFile(std::string_view path, const ColorSetCollection& sets);
 
 // The messages, exactly as shown.
 UserMessage duplicateColorSetsMessage(std::string_view dropped);

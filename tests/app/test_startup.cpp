@@ -317,7 +317,7 @@ TEST_F(Startup, ColorSetFileWithoutUsableSetsGivesTheBuiltInSets) {
     ColorSetCollection reread;
     clsINI ini;
     ini.InitINI(toStd(path("default.cst")));
-    EXPECT_EQ(ReadColorSetsAtStartup(ini, reread).source, StartupColorSets::FromFile);
+    EXPECT_EQ(readColorSetsAtStartup(ini, reread).source, StartupColorSets::FromFile);
     EXPECT_EQ(reread.getgColorCount(), 14);
 }
 
@@ -339,7 +339,7 @@ TEST_F(Startup, StoredColorSetsAreListedWithTheFirstSelected) {
         ASSERT_TRUE(sets.AddGColor("青", 8).ok());
         sets.AddColorPoint(1, 0, 0, 255);
         sets.AddColorPoint(1, 0, 0, 0);
-        ASSERT_TRUE(SaveAllColorSetsFile(toStd(path("default.cst")), sets).ok());
+        ASSERT_TRUE(saveAllColorSetsFile(toStd(path("default.cst")), sets).ok());
     }
     Run& run = start();
     ASSERT_TRUE(run.loaded);
