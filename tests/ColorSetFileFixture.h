@@ -89,8 +89,7 @@ class ColorSetFileTest : public ::testing::Test {
 
     ColorSetCollection collection() { return {}; }
     // Keeps the messages of an operation's outcome, in order, for the test to check.
-    template <class Read>
-    Read record(Read read) {
+    template <class Read> Read record(Read read) {
         const auto& shown = read.outcome.messages();
         messages_.insert(messages_.end(), shown.begin(), shown.end());
         return read;

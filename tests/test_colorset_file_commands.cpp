@@ -162,7 +162,8 @@ TEST_F(ColorSetFileTest, ADamagedCollectionFileGivesTheFatalMessageAndTheBuiltin
         messages_.clear();
         put(std::string(kCollectionFileName), crlf(text));
         auto sets = collection();
-        EXPECT_EQ(record(readColorSetsAtStartup(ini, sets)).source, StartupColorSets::BuiltinAfterFailure);
+        EXPECT_EQ(record(readColorSetsAtStartup(ini, sets)).source,
+                  StartupColorSets::BuiltinAfterFailure);
         EXPECT_TRUE(sameAsBuiltins(sets));
         EXPECT_EQ(sets.selectedIndex(), 0);
         ASSERT_EQ(messages_.size(), 1u);
@@ -174,7 +175,8 @@ TEST_F(ColorSetFileTest, ADamagedCollectionFileGivesTheFatalMessageAndTheBuiltin
     fs::create_directory(file(std::string(kCollectionFileName)));
     messages_.clear();
     auto sets = collection();
-    EXPECT_EQ(record(readColorSetsAtStartup(ini, sets)).source, StartupColorSets::BuiltinAfterFailure);
+    EXPECT_EQ(record(readColorSetsAtStartup(ini, sets)).source,
+              StartupColorSets::BuiltinAfterFailure);
     EXPECT_TRUE(sameAsBuiltins(sets));
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0], fatalColorSetFileMessage());
@@ -226,7 +228,8 @@ TEST_F(ColorSetFileTest, AFailedSaveAllLeavesTheOldFileWhole) {
     std::signal(SIGXFSZ, previous);
 
     ASSERT_FALSE(written.ok());
-    EXPECT_TRUE(written.failureMessage()->text.starts_with("書き込み時にエラーが発生しました。\r\n"));
+    EXPECT_TRUE(
+        written.failureMessage()->text.starts_with("書き込み時にエラーが発生しました。\r\n"));
     EXPECT_EQ(get("all.cst"), before);
     EXPECT_EQ(filesIn(home_), std::vector<std::string>{"all.cst"}); // no temporary left
 }

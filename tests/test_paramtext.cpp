@@ -311,8 +311,7 @@ TEST(ParamText, UnsupportedFormatChangesNothing) {
     EXPECT_EQ(parseParamText("hello there\r\nsecond line\r\n", f, kNames).status,
               ParamReadStatus::UnsupportedFormat);
     // 4.4 rounds to 4 and is accepted.
-    EXPECT_TRUE(
-        parseParamText(textWith(source, "海", {{kFormatLine, " 4.4 "}}), f, kNames).ok());
+    EXPECT_TRUE(parseParamText(textWith(source, "海", {{kFormatLine, " 4.4 "}}), f, kNames).ok());
 }
 
 TEST(ParamText, QuotedColorSetNameMayHoldACommaButAPlainOneBreaksTheFile) {

@@ -40,8 +40,8 @@ std::int16_t clsTransG::DCSaveJpeg(const Canvas& picture, const std::filesystem:
         return codec::kBadParameter;
     if (picture.empty())
         return reported({codec::kInternalError, kEmptyPictureText}, kJpegFailureText, sink);
-    return reported(codec::saveJpegFile(picture, fileName, quality, progressive),
-                    kJpegFailureText, sink);
+    return reported(codec::saveJpegFile(picture, fileName, quality, progressive), kJpegFailureText,
+                    sink);
 }
 
 std::int16_t clsTransG::DCSavePNG(const Canvas& picture, const std::filesystem::path& fileName,
