@@ -31,7 +31,6 @@ QString removeQuestion(const std::string& name) {
 
 ColorSetController::ColorSetController(const Parts& parts, QWidget* window)
     : QObject(window), parts_(parts), window_(window) {
-    colorSets_.setMessageSink([this](const UserMessage& m) { parts_.dialogs.show(window_, m); });
     colorSets_.setSelectionListener([this](int index) {
         parts_.params.edit([index](ParamModel& m) { m.setColorSetIndex(index); });
         Q_EMIT selectionChanged(index);
@@ -61,12 +60,16 @@ void ColorSetController::editAdded(int added, int previous) {
 
 void ColorSetController::add() {
     const int previous = colorSets_.selectedIndex();
-    editAdded(addNewColorSet(colorSets_), previous);
+    const AddedColorSet added = addNewColorSet(colorSets_);
+    parts_.dialogs.report(window_, added.outcome);
+    editAdded(added.index, previous);
 }
 
 void ColorSetController::copy() {
     const int source = colorSets_.selectedIndex();
-    editAdded(addColorSetCopy(colorSets_, source), source);
+    const AddedColorSet added = addColorSetCopy(colorSets_, source);
+    parts_.dialogs.report(window_, added.outcome);
+    editAdded(added.index, source);
 }
 
 void ColorSetController::edit() {
@@ -105,8 +108,7 @@ void ColorSetController::initialize() {
 }
 
 void ColorSetController::loadFile(const QString& path) {
-    LoadColorSetFile(toStd(path), colorSets_,
-                     [this](const UserMessage& m) { parts_.dialogs.show(window_, m); });
+    parts_.dialogs.report(window_, LoadColorSetFile(toStd(path), colorSets_).outcome);
     Q_EMIT listChanged();
 }
 
@@ -138,16 +140,14 @@ void ColorSetController::save() {
     const QString chosen = chooseFile(true, toQ(colorSets_.at(selected).name));
     if (chosen.isEmpty())
         return;
-    if (const auto failure = SaveColorSetFile(toStd(chosen), colorSets_, selected))
-        parts_.dialogs.show(window_, *failure);
+    parts_.dialogs.report(window_, saveColorSetFile(toStd(chosen), colorSets_, selected));
 }
 
 void ColorSetController::saveAll() {
     const QString chosen = chooseFile(true, QStringLiteral("all"));
     if (chosen.isEmpty())
         return;
-    if (const auto failure = SaveAllColorSetsFile(toStd(chosen), colorSets_))
-        parts_.dialogs.show(window_, *failure);
+    parts_.dialogs.report(window_, saveAllColorSetsFile(toStd(chosen), colorSets_));
 }
 
 } // namespace wavory

@@ -30,11 +30,7 @@ DrawCommand::DrawCommand(const Parts& parts, QWidget* window)
     : QObject(window), parts_(parts), window_(window) {}
 
 bool DrawCommand::check() {
-    if (const auto refusal = DrawCheck(parts_.params.fields())) {
-        parts_.dialogs.show(window_, *refusal);
-        return false;
-    }
-    return true;
+    return parts_.dialogs.report(window_, DrawCheck(parts_.params.fields()));
 }
 
 void DrawCommand::runFromField(QLineEdit* field) {
@@ -56,11 +52,9 @@ void DrawCommand::run() {
     // A set that cannot be drawn or a frame without width is refused before anything
     // changes.
     const GColor* set = parts_.colorSets.selectedSet();
-    if (const auto refusal =
-            drawRefusal(takeDrawSnapshot(parts_.params.fields()), set ? *set : GColor{})) {
-        parts_.dialogs.show(window_, *refusal);
+    if (!parts_.dialogs.report(
+            window_, drawRefusal(takeDrawSnapshot(parts_.params.fields()), set ? *set : GColor{})))
         return;
-    }
     parts_.params.edit([](ParamModel& m) { m.raiseSlotsToOne(); });
     frmPicture& picture = parts_.picture;
     if (!picture.saveUndo()) {

@@ -23,20 +23,16 @@ FileController::FileController(const Parts& parts, QWidget* window)
 bool FileController::OutputText(const QString& fileName) {
     const ColorSetCollection& sets = parts_.colorSets.colorSets();
     const GColor* selected = sets.selectedSet();
-    const auto failure = wavory::OutputText(toStd(fileName), parts_.params.fields(),
-                                            selected ? selected->name : std::string());
-    if (failure) {
-        parts_.dialogs.show(window_, *failure);
-        return false;
-    }
-    return true;
+    return parts_.dialogs.report(window_,
+                                 wavory::OutputText(toStd(fileName), parts_.params.fields(),
+                                                    selected ? selected->name : std::string()));
 }
 
 bool FileController::InputText(const QString& fileName) {
     ParamFields fields = parts_.params.fields();
     const ParamReadResult result =
-        wavory::InputText(fileName.toStdString(), fields, parts_.colorSets.colorSets().names(),
-                          [this](const UserMessage& m) { parts_.dialogs.show(window_, m); });
+        wavory::InputText(toStd(fileName), fields, parts_.colorSets.colorSets().names());
+    parts_.dialogs.report(window_, result.outcome);
     if (result.status == ParamReadStatus::UnsupportedFormat)
         return false;
     if (result.sizeApplied && result.sizeOutOfRange) {

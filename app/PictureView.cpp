@@ -19,8 +19,8 @@ void copyColumns(const Canvas& canvas, QImage& image, int x0, int x1) {
     const std::uint8_t* src = canvas.data();
     const std::size_t srcStride = canvas.rowBytes();
     for (int y = 0; y < canvas.height(); ++y)
-        std::memcpy(image.scanLine(y) + offset, src + static_cast<std::size_t>(y) * srcStride + offset,
-                    bytes);
+        std::memcpy(image.scanLine(y) + offset,
+                    src + static_cast<std::size_t>(y) * srcStride + offset, bytes);
 }
 
 } // namespace

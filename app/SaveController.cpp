@@ -17,7 +17,7 @@
 #include "io/AtomicFile.h"
 #include "io/BmpWriter.h"
 #include "io/OutputNames.h"
-#include "io/clsTransG.h"
+#include "io/PictureSaving.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -57,40 +57,31 @@ void SaveController::SaveImage() {
     // The name exactly as chosen: its end decides the format, no extension is added.
     const std::string name = toStd(chosen);
     const Canvas& picture = parts_.picture.canvas();
-    const MessageSink sink = [&](const UserMessage& m) { dialogs.show(window_, m); };
-    const clsTransG codec;
     AppSettings::PictureSection& options = parts_.settings.Picture;
 
-    const ImageFileFormat format = imageFormatForName(name);
-    std::int16_t code = codec::kWritten;
-    bool cancelled = false;
-    switch (format) {
+    // A cancelled option dialog saves nothing and leaves `saved` a silent success.
+    Result saved;
+    switch (imageFormatForName(name)) {
     case ImageFileFormat::Bmp:
-        if (const std::error_code ec = writeBmp(name, picture)) {
-            dialogs.show(window_, imageSaveFailureMessage(systemErrorText(ec)));
+        if (!dialogs.report(window_, saveBmpPicture(name, picture)))
             return;
-        }
         break;
     case ImageFileFormat::Jpeg: {
         frmJpeg dialog(options, window_);
         dialog.setSaveAction([&] {
-            code = codec.DCSaveJpeg(picture, name, options.JpegSaveQ, options.JpegSavePrgrs, sink);
+            saved = saveJpegPicture(picture, name, options.JpegSaveQ, options.JpegSavePrgrs);
         });
         showModal(window_, dialog);
-        cancelled = dialog.DialogCancelled();
         break;
     }
     case ImageFileFormat::Png: {
         frmPNG dialog(options, window_);
-        dialog.setSaveAction(
-            [&] { code = codec.DCSavePNG(picture, name, options.PNGSaveQ, sink); });
+        dialog.setSaveAction([&] { saved = savePngPicture(picture, name, options.PNGSaveQ); });
         showModal(window_, dialog);
-        cancelled = dialog.DialogCancelled();
         break;
     }
     }
-    if (!cancelled && code != codec::kWritten)
-        dialogs.show(window_, codecSaveFailureMessage(format, code));
+    dialogs.report(window_, saved);
 
     // The parameters beside the image, also when the image was not written.
     if (parts_.settings.Option.TextOnGrp)

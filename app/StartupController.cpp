@@ -67,18 +67,17 @@ bool StartupController::Form_Load(const QStringList& arguments) {
 
     clsINI collection;
     collection.InitINI(std::string(kCollectionFileName));
-    ReadColorSetsAtStartup(collection, main_.colorSets(),
-                           [this](const UserMessage& m) { main_.dialogs().show(&main_, m); });
+    main_.dialogs().report(&main_, readColorSetsAtStartup(collection, main_.colorSets()).outcome);
     main_.ShowColorSetList();
 
     AppSettings& settings = main_.settings();
     WindowController& windows = main_.windowController();
-    firstStart_ = !SettingsExist();
+    firstStart_ = !settingsExist();
     if (firstStart_) {
         showWelcome(settings.Option.Hello);
         // The choice made in the welcome dialog is kept over the first-start default.
         const bool hello = settings.Option.Hello;
-        ApplyFirstStartDefaults(settings, toStd(main_.font().family()));
+        applyFirstStartDefaults(settings, toStd(main_.font().family()));
         settings.Option.Hello = hello;
         windows.ShowHidefrmButton();
         windows.ShowHidefrmHelp();
@@ -88,7 +87,7 @@ bool StartupController::Form_Load(const QStringList& arguments) {
     } else {
         LoadSettings(settings, [this](AppSettings& s) { showWelcome(s.Option.Hello); });
         applyLoadedSettings(main_, settings);
-        (void)ReadTileViewFile(settings.TileView.Text);
+        (void)readTileViewFile(settings.TileView.Text);
     }
     main_.fitMainWindowHeight();
 
@@ -182,10 +181,9 @@ void StartupController::saveAtExit() {
     captureWindowSettings(main_, settings);
     (void)SaveSettings(settings);
     // Losing the color sets or the last drawing is worth a word; the exit goes on.
-    if (const auto m =
-            SaveAllColorSetsFile(GetPath() + std::string(kCollectionFileName), main_.colorSets())) {
-        main_.dialogs().show(&main_, *m);
-    }
+    main_.dialogs().report(
+        &main_,
+        saveAllColorSetsFile(GetPath() + std::string(kCollectionFileName), main_.colorSets()));
     main_.fileController().OutputText(toQ(GetPath() + kLastDrawingFileName));
     main_.saveController().deleteUnchangedLinkedFiles();
 }

@@ -3,7 +3,7 @@
 // this one interface, so that tests can answer them and check exactly what was asked.
 // The platform implementation shows Qt dialogs; message boxes carry the title "Wavory".
 
-#include "common/UserMessage.h"
+#include "common/Result.h"
 
 #include <QColor>
 #include <QFont>
@@ -39,9 +39,12 @@ class UserDialogs {
     // The system beep.
     virtual void beep() = 0;
 
-    // A core operation's message, with OK only.
-    void show(QWidget* parent, const UserMessage& m) {
-        message(parent, QString::fromStdString(m.text), m.icon, MessageButtons::Ok);
+    // A core operation's outcome: every message in order, each with OK only. Returns
+    // whether the operation succeeded.
+    bool report(QWidget* parent, const Result& result) {
+        for (const UserMessage& m : result.messages())
+            message(parent, QString::fromStdString(m.text), m.icon, MessageButtons::Ok);
+        return result.ok();
     }
 };
 

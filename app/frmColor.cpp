@@ -295,7 +295,7 @@ void frmColor::SetSelectedGColor() {
     const int count = std::clamp<int>(set.colorCount, 0, kMaxColorPoints);
     for (int i = 0; i < count; ++i) {
         const auto p = static_cast<std::size_t>(i);
-        points_[p] = RgbValue(set.r[p], set.g[p], set.b[p]);
+        points_[p] = rgbValue(set.r[p], set.g[p], set.b[p]);
     }
     showPointColors();
     // A set the editor can show has at least two points.
@@ -430,10 +430,8 @@ void frmColor::cmdRnd_Click() {
 
 void frmColor::cmdOK_Click() {
     const std::string name = toStd(txtName_->text());
-    if (const auto refusal = checkEditedName(collection_, editGCnt_, name)) {
-        dialogs_.show(this, *refusal);
+    if (!dialogs_.report(this, checkEditedName(collection_, editGCnt_, name)))
         return;
-    }
     if (!writeEditedSet(collection_, editGCnt_, name, level_, visiblePoints()))
         return;
     cancelled_ = false;

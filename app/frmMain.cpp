@@ -23,8 +23,8 @@
 #include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>

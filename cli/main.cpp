@@ -12,8 +12,8 @@
 #include "io/BmpWriter.h"
 #include "io/OutputNames.h"
 #include "io/ParamTextFile.h"
+#include "io/PictureSaving.h"
 #include "io/clsINI.h"
-#include "io/clsTransG.h"
 #include "params/DrawParams.h"
 
 #include <cstdio>
@@ -33,6 +33,13 @@ void printMessage(const UserMessage& message) {
     for (char c : message.text)
         if (c != '\r') text += c;
     std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+// Prints every message of the outcome in order; true when it succeeded.
+bool report(const Result& result) {
+    for (const UserMessage& message : result.messages())
+        printMessage(message);
+    return result.ok();
 }
 
 class ProgressPrinter : public DrawObserver {
@@ -65,8 +72,9 @@ bool loadColorSets(const cli::RenderOptions& options, ColorSetCollection& sets) 
     clsINI ini;
     // An absolute path keeps the file where the user named it, not in the program folder.
     ini.InitINI(std::filesystem::absolute(file).string());
-    const StartupColorSets outcome = ReadColorSetsAtStartup(ini, sets, printMessage);
-    if (outcome == StartupColorSets::Builtin)
+    const StartupColorSetsRead read = readColorSetsAtStartup(ini, sets);
+    report(read.outcome);
+    if (read.source == StartupColorSets::Builtin)
         std::fprintf(stderr, "%s: no \"Count\" in section [ColorSet]; the built-in color sets are used\n",
                      file.c_str());
     return true;
@@ -74,7 +82,8 @@ bool loadColorSets(const cli::RenderOptions& options, ColorSetCollection& sets) 
 
 bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection& sets,
                Canvas& canvas, const cli::RenderOptions& options) {
-    const ParamReadResult read = InputText(layer.paramFile, fields, sets.names(), printMessage);
+    const ParamReadResult read = InputText(layer.paramFile, fields, sets.names());
+    report(read.outcome);
     if (!read.ok()) return false;
     if (read.sizeOutOfRange) {
         std::fprintf(stderr, "%s: the image size %d x %d is outside %d..%d pixels\n",
@@ -83,16 +92,10 @@ bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection&
         return false;
     }
     fields.mode = layer.mode.value_or(DrawMode::Normal);
-    if (const auto refusal = DrawCheck(fields)) {
-        printMessage(*refusal);
-        return false;
-    }
+    if (!report(DrawCheck(fields))) return false;
     const DrawParams params = takeDrawSnapshot(fields);
     const GColor& set = sets.at(fields.colorSetIndex);
-    if (const auto refusal = drawRefusal(params, set)) {
-        printMessage(*refusal);
-        return false;
-    }
+    if (!report(drawRefusal(params, set))) return false;
     // A new size starts a new, cleared picture, as a size change does in the program.
     if (canvas.width() != params.width || canvas.height() != params.height)
         canvas.resize(params.width, params.height);
@@ -108,33 +111,18 @@ bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection&
 }
 
 bool savePicture(const Canvas& canvas, const cli::RenderOptions& options) {
-    const clsTransG codec;
     switch (imageFormatForName(options.output)) {
     case ImageFileFormat::Bmp:
-        if (const auto ec = writeBmp(options.output, canvas)) {
-            printMessage({MessageIcon::Critical, systemErrorText(ec) + "\r\n保存に失敗しました。"});
-            return false;
-        }
-        return true;
+        return report(saveBmpPicture(options.output, canvas));
     case ImageFileFormat::Jpeg: {
         const int quality = options.quality;
         const std::uint8_t q = (quality < 0 || quality > 255) ? 0 : static_cast<std::uint8_t>(quality);
-        const auto code = codec.DCSaveJpeg(canvas, options.output, q, options.progressive, printMessage);
-        if (code != codec::kWritten) {
-            printMessage({MessageIcon::Critical, "Jpeg保存時のエラーです。\r\n" + codec.ErrMes(code)});
-            return false;
-        }
-        return true;
+        return report(saveJpegPicture(canvas, options.output, q, options.progressive));
     }
     case ImageFileFormat::Png: {
         const int mode = options.pngMode;
         const std::uint8_t m = (mode < 0 || mode > 255) ? 255 : static_cast<std::uint8_t>(mode);
-        const auto code = codec.DCSavePNG(canvas, options.output, m, printMessage);
-        if (code != codec::kWritten) {
-            printMessage({MessageIcon::Critical, "PNG保存時のエラーです。\r\n" + codec.ErrMes(code)});
-            return false;
-        }
-        return true;
+        return report(savePngPicture(canvas, options.output, m));
     }
     }
     return false;
@@ -142,7 +130,7 @@ bool savePicture(const Canvas& canvas, const cli::RenderOptions& options) {
 
 int run(const cli::RenderOptions& options) {
     programRandom().reseed(options.seed.value_or(hundredthsOfSecondToday()));
-    ColorSetCollection sets(printMessage);
+    ColorSetCollection sets;
     if (!loadColorSets(options, sets)) return 1;
 
     ParamFields fields;
@@ -153,10 +141,7 @@ int run(const cli::RenderOptions& options) {
     if (!savePicture(canvas, options)) return 1;
     if (options.writeParams) {
         const std::string name = sets.at(fields.colorSetIndex).name;
-        if (const auto failure = OutputText(*options.writeParams, fields, name)) {
-            printMessage(*failure);
-            return 1;
-        }
+        if (!report(OutputText(*options.writeParams, fields, name))) return 1;
     }
     return 0;
 }

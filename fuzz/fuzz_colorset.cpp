@@ -15,12 +15,12 @@ using namespace wavory;
 namespace {
 
 void readOnce(std::string_view bytes, bool startWithBuiltins, bool removeDuplicates) {
-    int limitMessages = 0;
-    ColorSetCollection sets([&](const UserMessage&) { ++limitMessages; });
+    ColorSetCollection sets;
     if (startWithBuiltins)
         InitColors(sets);
     const int before = sets.getgColorCount();
-    (void)readColorSetsFromBytes(bytes, sets, removeDuplicates);
+    const ColorSetsRead read = readColorSetsFromBytes(bytes, sets, removeDuplicates);
+    const auto limitMessages = read.outcome.messages().size();
 
     // Reading stops at the first refused set, so the limit is told at most once.
     if (limitMessages > 1 || sets.getgColorCount() > ColorSetCollection::kCapacity ||

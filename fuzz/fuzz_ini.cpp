@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto pairs = namesInText(text);
     clsINI ini;
-    ini.BeginBatchWith(doc);
+    ini.beginBatchWith(doc);
     const auto lines = textcodec::splitLines(text);
     for (const auto& [section, key] : pairs) {
         check(doc.value(section, key) == referenceValue(lines, section, key));

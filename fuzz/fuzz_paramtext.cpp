@@ -19,6 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     ParamFields fields;
-    (void)parseParamText(bytes, fields, names, [](const UserMessage&) {});
+    (void)parseParamText(bytes, fields, names);
     return 0;
 }

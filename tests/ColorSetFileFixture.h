@@ -1,6 +1,8 @@
 #pragma once
 // Shared by the color set file tests: a fresh program folder per test, file helpers and
-// a collection that records its messages.
+// a record of the messages the operations return.
+
+#include "TempFolder.h"
 
 #include "colorsets/ColorSetCollection.h"
 #include "io/AtomicFile.h"
@@ -56,7 +58,7 @@ inline std::string setSection(int number, std::string_view name, int level,
 
 inline void addSet(ColorSetCollection& sets, std::string_view name, int level,
                    const std::vector<Point>& points) {
-    ASSERT_TRUE(sets.AddGColor(name, static_cast<std::int16_t>(level)));
+    ASSERT_TRUE(sets.AddGColor(name, static_cast<std::int16_t>(level)).ok());
     const int index = sets.getgColorCount() - 1;
     for (const Point& p : points)
         ASSERT_TRUE(sets.AddColorPoint(index, p.r, p.g, p.b));
@@ -75,18 +77,6 @@ inline void expectPoints(const GColor& set, const std::vector<Point>& points) {
 
 class ColorSetFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/wavory-cst-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        home_ = pattern;
-        ::setenv("WAVORY_HOME", home_.c_str(), 1);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        std::filesystem::remove_all(home_, ec);
-        ::unsetenv("WAVORY_HOME");
-    }
-
     std::string file(const std::string& name) const { return home_ + "/" + name; }
     void put(const std::string& name, const std::string& bytes) const {
         ASSERT_FALSE(writeFileAtomically(file(name), bytes));
@@ -97,15 +87,16 @@ class ColorSetFileTest : public ::testing::Test {
         return bytes;
     }
 
-    ColorSetCollection collection() {
-        ColorSetCollection sets([this](const UserMessage& m) { messages_.push_back(m); });
-        return sets;
-    }
-    MessageSink sink() {
-        return [this](const UserMessage& m) { messages_.push_back(m); };
+    ColorSetCollection collection() { return {}; }
+    // Keeps the messages of an operation's outcome, in order, for the test to check.
+    template <class Read> Read record(Read read) {
+        const auto& shown = read.outcome.messages();
+        messages_.insert(messages_.end(), shown.begin(), shown.end());
+        return read;
     }
 
-    std::string home_;
+    TempProgramFolder folder_;
+    std::string home_ = folder_.str();
     std::vector<UserMessage> messages_;
 };
 

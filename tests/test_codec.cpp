@@ -1,3 +1,5 @@
+#include "TempFolder.h"
+
 #include "io/AtomicFile.h"
 #include "io/PaletteQuantizer.h"
 #include "io/clsTransG.h"
@@ -210,9 +212,6 @@ ErrorStats channelError(const Canvas& a, const Canvas& b) {
 class Codec : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "wavory-codec-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
         dir_ = root_ / "out";
         home_ = root_ / "home";
         fs::create_directories(dir_);
@@ -220,12 +219,9 @@ class Codec : public ::testing::Test {
         ::setenv("WAVORY_HOME", home_.c_str(), 1);
         sink_ = [this](const UserMessage& m) { messages_.push_back(m); };
     }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
-    }
-
-    fs::path root_, dir_, home_;
+    const wavory::testing::TempFolder temp_;
+    const fs::path root_ = temp_.path();
+    fs::path dir_, home_;
     clsTransG transG_;
     std::vector<UserMessage> messages_;
     MessageSink sink_;
@@ -242,7 +238,7 @@ TEST_F(Codec, JpegDecodesBackWithChromaByQualityAndProgressiveMarker) {
     // Mean error bounds a little above what was measured (q100: 0.40, q90: 1.0, q89: 1.3).
     for (const Case c : {Case{100, false, 1, 0.6}, Case{100, true, 1, 0.6}, Case{90, false, 1, 1.5},
                          Case{89, true, 2, 2.0}, Case{1, false, 2, 60.0}}) {
-        SCOPED_TRACE(testing::Message() << "quality " << int{c.quality});
+        SCOPED_TRACE(::testing::Message() << "quality " << int{c.quality});
         const fs::path target = dir_ / "wave.jpg";
         ASSERT_EQ(transG_.DCSaveJpeg(picture, target, c.quality, c.progressive, sink_), 0);
         const DecodedJpeg decoded = decodeJpeg(target);
@@ -262,7 +258,7 @@ TEST_F(Codec, LosslessPngModesKeepEveryPixelAtTheirZlibLevels) {
     const Canvas picture = gradientPattern(150, 97);
     const int expectedLevelClass[] = {2, 0}; // FLEVEL: 2 default (6), 0 fastest (1)
     for (std::uint8_t mode : {0, 1}) {
-        SCOPED_TRACE(testing::Message() << "mode " << int{mode});
+        SCOPED_TRACE(::testing::Message() << "mode " << int{mode});
         const fs::path target = dir_ / "wave.png";
         ASSERT_EQ(transG_.DCSavePNG(picture, target, mode, sink_), 0);
         const DecodedPng decoded = decodePng(target);
@@ -393,7 +389,7 @@ TEST_F(Codec, FailedWriteIsCode2AndKeepsTheOldFileByteForByte) {
     const Canvas picture = noisePattern(200, 200); // compresses to well over 16 KiB
     const std::string old = "the previous picture";
     for (std::uint8_t mode : {0, 1, 2}) {
-        SCOPED_TRACE(testing::Message() << "png mode " << int{mode});
+        SCOPED_TRACE(::testing::Message() << "png mode " << int{mode});
         ASSERT_FALSE(writeFileAtomically(dir_ / "keep.png", old));
         {
             FileSizeLimit limit(16 * 1024);

@@ -17,9 +17,9 @@ using namespace wavory;
 
 namespace {
 
-constexpr std::int32_t kRed = RgbValue(255, 0, 0);
-constexpr std::int32_t kGreen = RgbValue(0, 255, 0);
-constexpr std::int32_t kBlue = RgbValue(0, 0, 255);
+constexpr std::int32_t kRed = rgbValue(255, 0, 0);
+constexpr std::int32_t kGreen = rgbValue(0, 255, 0);
+constexpr std::int32_t kBlue = rgbValue(0, 0, 255);
 constexpr std::int32_t kBlack = 0;
 
 std::string repeat(std::string_view s, int n) {
@@ -67,16 +67,16 @@ TEST(ColorEditing, RandomColorRoundsToEvenAndStaysInRange) {
 }
 
 TEST(ColorEditing, NegativeAndHueRotationCycles) {
-    EXPECT_EQ(negativeColor(kRed), RgbValue(0, 255, 255));
-    EXPECT_EQ(negativeColor(RgbValue(10, 128, 255)), RgbValue(245, 127, 0));
+    EXPECT_EQ(negativeColor(kRed), rgbValue(0, 255, 255));
+    EXPECT_EQ(negativeColor(rgbValue(10, 128, 255)), rgbValue(245, 127, 0));
     // Red turns blue, green turns red, blue turns green.
     EXPECT_EQ(hueRotated120(kRed), kBlue);
     EXPECT_EQ(hueRotated120(kGreen), kRed);
     EXPECT_EQ(hueRotated120(kBlue), kGreen);
-    EXPECT_EQ(hueRotated120(RgbValue(1, 2, 3)), RgbValue(2, 3, 1));
+    EXPECT_EQ(hueRotated120(rgbValue(1, 2, 3)), rgbValue(2, 3, 1));
 
-    const std::vector<std::int32_t> original = {0, kWhiteColorValue, RgbValue(1, 2, 3),
-                                                RgbValue(200, 17, 99), RgbValue(255, 0, 128)};
+    const std::vector<std::int32_t> original = {0, kWhiteColorValue, rgbValue(1, 2, 3),
+                                                rgbValue(200, 17, 99), rgbValue(255, 0, 128)};
     std::vector<std::int32_t> points = original;
     negateColors(points);
     EXPECT_NE(points, original);
@@ -97,7 +97,7 @@ TEST(ColorEditing, LuminanceRoundsHalfToEven) {
     EXPECT_EQ(luminance(kRed), 76) << "76.5 rounds to the even 76";
     EXPECT_EQ(luminance(kGreen), 150);
     EXPECT_EQ(luminance(kBlue), 28);
-    EXPECT_EQ(luminance(RgbValue(128, 128, 128)), 128);
+    EXPECT_EQ(luminance(rgbValue(128, 128, 128)), 128);
 }
 
 TEST(ColorEditing, TintMakesShadesOfTheChosenColor) {
@@ -107,24 +107,24 @@ TEST(ColorEditing, TintMakesShadesOfTheChosenColor) {
     EXPECT_EQ(points, (std::vector<std::int32_t>{kBlack, kRed, kBlack}));
 
     // Shades in proportion to luminance: 128/255 of the chosen color, rounded.
-    points = {kWhiteColorValue, RgbValue(128, 128, 128)};
-    tintColors(points, RgbValue(200, 100, 50));
-    EXPECT_EQ(points[0], RgbValue(200, 100, 50));
-    EXPECT_EQ(points[1], RgbValue(100, 50, 25));
+    points = {kWhiteColorValue, rgbValue(128, 128, 128)};
+    tintColors(points, rgbValue(200, 100, 50));
+    EXPECT_EQ(points[0], rgbValue(200, 100, 50));
+    EXPECT_EQ(points[1], rgbValue(100, 50, 25));
 
     // The brightest point becomes the chosen color even when it is dark.
-    points = {RgbValue(20, 20, 20), RgbValue(10, 10, 10), kBlack};
-    tintColors(points, RgbValue(255, 255, 0));
-    EXPECT_EQ(points[0], RgbValue(255, 255, 0));
-    EXPECT_EQ(points[1], RgbValue(128, 128, 0));
+    points = {rgbValue(20, 20, 20), rgbValue(10, 10, 10), kBlack};
+    tintColors(points, rgbValue(255, 255, 0));
+    EXPECT_EQ(points[0], rgbValue(255, 255, 0));
+    EXPECT_EQ(points[1], rgbValue(128, 128, 0));
     EXPECT_EQ(points[2], kBlack);
 
     // k = 1/6 in single precision lies above 1/6, so 1 × 3 × k is just above one half
     // and rounds up; the exact half would round to the even 0.
-    points = {RgbValue(6, 6, 6), RgbValue(3, 3, 3)};
-    tintColors(points, RgbValue(1, 0, 0));
-    EXPECT_EQ(points[0], RgbValue(1, 0, 0));
-    EXPECT_EQ(points[1], RgbValue(1, 0, 0));
+    points = {rgbValue(6, 6, 6), rgbValue(3, 3, 3)};
+    tintColors(points, rgbValue(1, 0, 0));
+    EXPECT_EQ(points[0], rgbValue(1, 0, 0));
+    EXPECT_EQ(points[1], rgbValue(1, 0, 0));
 }
 
 TEST(ColorEditing, TintOfAllBlackStaysBlack) {
@@ -134,8 +134,8 @@ TEST(ColorEditing, TintOfAllBlackStaysBlack) {
 }
 
 TEST(ColorEditing, BrightnessAppliesToTheKeptColorsOfVisiblePoints) {
-    const std::array<std::int32_t, 4> kept = {RgbValue(10, 128, 250), kBlack, kWhiteColorValue,
-                                              RgbValue(1, 2, 3)};
+    const std::array<std::int32_t, 4> kept = {rgbValue(10, 128, 250), kBlack, kWhiteColorValue,
+                                              rgbValue(1, 2, 3)};
     std::array<std::int32_t, 4> points{};
     applyBrightness(kept, points, 3, 256);
     EXPECT_EQ(points[0], kWhiteColorValue);
@@ -148,9 +148,9 @@ TEST(ColorEditing, BrightnessAppliesToTheKeptColorsOfVisiblePoints) {
     EXPECT_EQ(points[2], kBlack);
 
     applyBrightness(kept, points, 3, 10);
-    EXPECT_EQ(points[0], RgbValue(20, 138, 255));
+    EXPECT_EQ(points[0], rgbValue(20, 138, 255));
     applyBrightness(kept, points, 3, -20);
-    EXPECT_EQ(points[0], RgbValue(0, 108, 230));
+    EXPECT_EQ(points[0], rgbValue(0, 108, 230));
     applyBrightness(kept, points, 3, 0);
     EXPECT_EQ(points, kept);
 }
@@ -173,7 +173,7 @@ TEST(ColorEditing, EdgeMatching) {
 
 TEST(ColorEditing, Texts) {
     EXPECT_EQ(swatchToolTip(kRed), " R= 255 G= 0 B= 0");
-    EXPECT_EQ(swatchToolTip(RgbValue(1, 22, 255)), " R= 1 G= 22 B= 255");
+    EXPECT_EQ(swatchToolTip(rgbValue(1, 22, 255)), " R= 1 G= 22 B= 255");
     EXPECT_EQ(brightnessLabel(0), "+0");
     EXPECT_EQ(brightnessLabel(25), "+25");
     EXPECT_EQ(brightnessLabel(-10), "-10");
@@ -228,28 +228,36 @@ TEST(ColorEditing, LimitedEditCutsOnlyTheInsertion) {
     EXPECT_FALSE(e.cut);
 }
 
+// The message a check refuses with; nothing when it lets the name pass.
+std::optional<UserMessage> refusal(const Result& check) {
+    if (check.ok())
+        return std::nullopt;
+    EXPECT_EQ(check.messages().size(), 1u);
+    return *check.failureMessage();
+}
+
 TEST(ColorEditing, NameChecks) {
     ColorSetCollection sets = builtinCollection();
     const UserMessage empty{MessageIcon::Critical, "'名前' を入力してください。"};
-    EXPECT_EQ(checkEditedName(sets, 1, ""), empty);
-    EXPECT_EQ(checkEditedName(sets, 1, "   "), empty);
-    EXPECT_EQ(checkEditedName(sets, 1, " \xE3\x80\x80 "), empty) << "full-width blank";
-    EXPECT_EQ(checkEditedName(sets, 1, "\t"), std::nullopt) << "a tab is not a blank";
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, "")), empty);
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, "   ")), empty);
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, " \xE3\x80\x80 ")), empty) << "full-width blank";
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, "\t")), std::nullopt) << "a tab is not a blank";
 
-    EXPECT_EQ(checkEditedName(sets, 1, "RGB"), std::nullopt) << "its own name";
-    EXPECT_EQ(checkEditedName(sets, 1, "新しい名前"), std::nullopt);
-    const auto dup = checkEditedName(sets, 1, "虹");
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, "RGB")), std::nullopt) << "its own name";
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, "新しい名前")), std::nullopt);
+    const auto dup = refusal(checkEditedName(sets, 1, "虹"));
     ASSERT_TRUE(dup.has_value());
     EXPECT_EQ(dup->text, "この名前の色セットが他に存在しています。");
     EXPECT_EQ(dup->icon, MessageIcon::Critical);
-    EXPECT_EQ(checkEditedName(sets, 1, "rgb"), std::nullopt) << "names compare exactly";
-    EXPECT_EQ(checkEditedName(sets, 1, "虹 "), std::nullopt);
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, "rgb")), std::nullopt) << "names compare exactly";
+    EXPECT_EQ(refusal(checkEditedName(sets, 1, "虹 ")), std::nullopt);
 }
 
 TEST(ColorEditing, WriteBackReplacesPointsLevelAndName) {
     ColorSetCollection sets = builtinCollection();
     const GColor before = sets.at(6); // 雷, 12 points
-    const std::vector<std::int32_t> points = {kRed, RgbValue(1, 2, 3), kRed};
+    const std::vector<std::int32_t> points = {kRed, rgbValue(1, 2, 3), kRed};
     ASSERT_TRUE(writeEditedSet(sets, 6, "赤", 3, points));
     const GColor& set = sets.at(6);
     EXPECT_EQ(set.name, "赤");

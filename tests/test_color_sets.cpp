@@ -16,18 +16,17 @@ const std::vector<std::string> kBuiltinNames = {
     "油膜",   "毒",  "紅と黒", "白黒",     "紫水黄(2値)", "迷彩(2値)", "白黒(2値)"};
 
 struct Recorder {
-    std::vector<UserMessage> messages;
     std::vector<int> selections;
 };
 
 ColorSetCollection makeCollection(Recorder& rec) {
-    ColorSetCollection sets([&rec](const UserMessage& m) { rec.messages.push_back(m); });
+    ColorSetCollection sets;
     sets.setSelectionListener([&rec](int index) { rec.selections.push_back(index); });
     return sets;
 }
 
 void addNamed(ColorSetCollection& sets, const std::string& name) {
-    ASSERT_TRUE(sets.AddGColor(name, 8));
+    ASSERT_TRUE(sets.AddGColor(name, 8).ok());
     const int index = sets.getgColorCount() - 1;
     ASSERT_TRUE(sets.AddColorPoint(index, index, 0, 0));
     ASSERT_TRUE(sets.AddColorPoint(index, 0, index, 0));
@@ -79,7 +78,7 @@ TEST(BuiltinColorSets, InitColorsReplacesTheCollection) {
     Recorder rec;
     ColorSetCollection sets = makeCollection(rec);
     for (int i = 0; i < 30; ++i)
-        addNewColorSet(sets);
+        (void)addNewColorSet(sets);
     ASSERT_EQ(sets.getgColorCount(), 30);
 
     InitColors(sets);
@@ -91,7 +90,6 @@ TEST(BuiltinColorSets, InitColorsReplacesTheCollection) {
 
     InitColors(sets);
     EXPECT_EQ(sets.names(), kBuiltinNames) << "no suffix on a second run";
-    EXPECT_TRUE(rec.messages.empty());
 }
 
 TEST(ColorSetCollection, AddColorPointRefusesWithoutSideEffects) {
@@ -116,36 +114,35 @@ TEST(ColorSetCollection, AddGColorRenamesTakenNames) {
     ColorSetCollection sets = makeCollection(rec);
     addNamed(sets, "RGB");
     sets.select(0);
-    ASSERT_TRUE(sets.AddGColor("RGB", 3));
+    ASSERT_TRUE(sets.AddGColor("RGB", 3).ok());
     EXPECT_EQ(sets.at(1).name, "RGB_02");
     EXPECT_EQ(sets.at(1).colorLevelCount, 3);
     EXPECT_EQ(sets.at(1).colorCount, 0);
     EXPECT_EQ(sets.selectedIndex(), 0) << "adding does not change the selection";
 
-    ASSERT_TRUE(sets.AddGColor("RGB_02", 8));
+    ASSERT_TRUE(sets.AddGColor("RGB_02", 8).ok());
     EXPECT_EQ(sets.at(2).name, "RGB_03");
     // RGB clashes with position 0 -> RGB_02, which clashes later -> RGB_03 (restart),
     // which clashes too -> RGB_04.
-    ASSERT_TRUE(sets.AddGColor("RGB", 8));
+    ASSERT_TRUE(sets.AddGColor("RGB", 8).ok());
     EXPECT_EQ(sets.at(3).name, "RGB_04");
 
     addNamed(sets, "新規_09");
-    ASSERT_TRUE(sets.AddGColor("新規_09", 8));
+    ASSERT_TRUE(sets.AddGColor("新規_09", 8).ok());
     EXPECT_EQ(sets.names().back(), "新規_10");
 
     addNamed(sets, "新規_99");
-    ASSERT_TRUE(sets.AddGColor("新規_99", 8));
+    ASSERT_TRUE(sets.AddGColor("新規_99", 8).ok());
     EXPECT_EQ(sets.names().back(), "新規_100");
-    ASSERT_TRUE(sets.AddGColor("新規_100", 8));
+    ASSERT_TRUE(sets.AddGColor("新規_100", 8).ok());
     EXPECT_EQ(sets.names().back(), "新規_100_02") << "the last two characters read 0";
 
     addNamed(sets, "7");
-    ASSERT_TRUE(sets.AddGColor("7", 8));
+    ASSERT_TRUE(sets.AddGColor("7", 8).ok());
     EXPECT_EQ(sets.names().back(), "08") << "a one-character number is replaced whole";
     addNamed(sets, "x.5");
-    ASSERT_TRUE(sets.AddGColor("x.5", 8));
+    ASSERT_TRUE(sets.AddGColor("x.5", 8).ok());
     EXPECT_EQ(sets.names().back(), "x02") << "0.5 + 1 rounds half to even";
-    EXPECT_TRUE(rec.messages.empty());
 }
 
 TEST(ColorSetCollection, AddGColorContinuesTheScanAfterAppendingSuffix) {
@@ -153,7 +150,7 @@ TEST(ColorSetCollection, AddGColorContinuesTheScanAfterAppendingSuffix) {
     addNamed(sets, "RGB_02");
     addNamed(sets, "RGB");
     // "_02" is appended at position 1 and the scan goes on from position 2 only.
-    ASSERT_TRUE(sets.AddGColor("RGB", 8));
+    ASSERT_TRUE(sets.AddGColor("RGB", 8).ok());
     EXPECT_EQ(sets.names().back(), "RGB_02");
 }
 
@@ -161,22 +158,24 @@ TEST(ColorSetCollection, CapacityIsFiftySets) {
     Recorder rec;
     ColorSetCollection sets = makeCollection(rec);
     for (int i = 0; i < 49; ++i)
-        ASSERT_GE(addNewColorSet(sets), 0);
-    EXPECT_TRUE(sets.ColorSetLimitOk());
-    EXPECT_EQ(addNewColorSet(sets), 49);
+        ASSERT_GE(addNewColorSet(sets).index, 0);
+    EXPECT_TRUE(sets.ColorSetLimitOk().ok());
+    EXPECT_EQ(addNewColorSet(sets).index, 49);
     EXPECT_EQ(sets.names().back(), "新規_50");
     ASSERT_EQ(sets.getgColorCount(), 50);
     sets.select(3);
 
     const ColorSetCollection before = sets;
-    EXPECT_EQ(addNewColorSet(sets), -1);
-    EXPECT_EQ(addColorSetCopy(sets, 0), -1);
-    EXPECT_FALSE(sets.AddGColor("x", 8));
+    const AddedColorSet added = addNewColorSet(sets);
+    const AddedColorSet copied = addColorSetCopy(sets, 0);
+    EXPECT_EQ(added.index, -1);
+    EXPECT_EQ(copied.index, -1);
     const UserMessage expected{MessageIcon::Exclamation,
                                "作成できる色セットは 50個までです。\r\nこれ以上は追加できません。"};
-    ASSERT_EQ(rec.messages.size(), 3u) << "one message per refused add";
-    for (const UserMessage& m : rec.messages)
-        EXPECT_EQ(m, expected);
+    for (const Result& refused : {added.outcome, copied.outcome, sets.AddGColor("x", 8)}) {
+        EXPECT_FALSE(refused.ok());
+        EXPECT_EQ(refused.messages(), std::vector<UserMessage>{expected}) << "one message";
+    }
     EXPECT_TRUE(sameSlots(sets, before));
     EXPECT_EQ(sets.selectedIndex(), 3);
 }
@@ -187,7 +186,7 @@ TEST(ColorSetCommands, AddTakesTheFirstFreeNewName) {
     addNamed(sets, "新規_01");
     addNamed(sets, "新規_02");
     EXPECT_EQ(freeNewSetName(sets), "新規_03");
-    const int index = addNewColorSet(sets);
+    const int index = addNewColorSet(sets).index;
     ASSERT_EQ(index, 16);
     const GColor& added = sets.at(index);
     EXPECT_EQ(added.name, "新規_03");
@@ -211,7 +210,7 @@ TEST(ColorSetCommands, CopyAndCancel) {
     sets.select(1);
     const ColorSetCollection before = sets;
 
-    const int first = addColorSetCopy(sets, 1);
+    const int first = addColorSetCopy(sets, 1).index;
     ASSERT_EQ(first, 14);
     EXPECT_EQ(sets.at(first).name, "RGBのコピー 1");
     EXPECT_TRUE(sameColors(sets.at(first), sets.at(1)));
@@ -219,7 +218,7 @@ TEST(ColorSetCommands, CopyAndCancel) {
     EXPECT_EQ(sets.selectedIndex(), first);
 
     sets.select(1);
-    const int second = addColorSetCopy(sets, 1);
+    const int second = addColorSetCopy(sets, 1).index;
     EXPECT_EQ(sets.at(second).name, "RGBのコピー 2");
 
     // Cancelling the editor after the second copy.
@@ -230,7 +229,7 @@ TEST(ColorSetCommands, CopyAndCancel) {
     undoAddedColorSet(sets, 1);
     EXPECT_TRUE(sameSlots(sets, before));
 
-    EXPECT_EQ(addColorSetCopy(sets, 14), -1) << "only a listed set can be copied";
+    EXPECT_EQ(addColorSetCopy(sets, 14).index, -1) << "only a listed set can be copied";
     EXPECT_EQ(sets.getgColorCount(), 14);
 }
 
@@ -272,7 +271,7 @@ TEST(ColorSetCollection, ExistSameGColorComparesPointsAndLevel) {
     EXPECT_EQ(sets.ExistSameGColor(0), -1) << "紫水黄 and 紫水黄(2値) differ in level";
     EXPECT_EQ(sets.ExistSameGColor(13), -1);
 
-    ASSERT_TRUE(sets.AddGColor("other name", 0));
+    ASSERT_TRUE(sets.AddGColor("other name", 0).ok());
     for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(sets.AddColorPoint(14, sets.at(13).r[i], sets.at(13).g[i], sets.at(13).b[i]));
     }

@@ -29,7 +29,7 @@ TEST_F(ColorSetFileTest, SingleSetFileHoldsSetZeroWithoutCount) {
     ASSERT_EQ(sets.at(1).name, "RGB");
     // An earlier content must not survive: the file holds exactly one set.
     put("rgb.cst", crlf("[ColorSet]\nCount=9\n[Other]\nx=1\n"));
-    EXPECT_FALSE(SaveColorSetFile(file("rgb.cst"), sets, 1));
+    EXPECT_TRUE(saveColorSetFile(file("rgb.cst"), sets, 1).ok());
     EXPECT_EQ(get("rgb.cst"), crlf(kRgbSection));
 }
 
@@ -37,7 +37,7 @@ TEST_F(ColorSetFileTest, SaveAllWritesCountThenEverySetInOrder) {
     auto sets = collection();
     addSet(sets, "A", 0, {{1, 2, 3}, {4, 5, 6}});
     addSet(sets, "B", 8, {{-1, 300, 7}, {0, 0, 0}, {9, 9, 9}});
-    EXPECT_FALSE(SaveAllColorSetsFile("all.cst", sets)); // relative: the program folder
+    EXPECT_TRUE(saveAllColorSetsFile("all.cst", sets).ok()); // relative: the program folder
     EXPECT_EQ(get("all.cst"),
               crlf("[ColorSet]\nCount=2\n" + setSection(0, "A", 0, {{1, 2, 3}, {4, 5, 6}}) +
                    setSection(1, "B", 8, {{-1, 300, 7}, {0, 0, 0}, {9, 9, 9}})));
@@ -58,24 +58,24 @@ TEST_F(ColorSetFileTest, WriteColorSetOutsideABatchKeepsTheOtherSections) {
 }
 
 TEST_F(ColorSetFileTest, JapaneseNamesWithWaveDashAndBarAreWrittenAndReadByteExactly) {
-    // "～" is 0x81 0x60 and "―" is 0x81 0x5C in CP932, as the earlier program wrote them.
+    // "～" is 0x81 0x60 and "―" is 0x81 0x5C in CP932, as Japanese Windows writes them.
     const std::string name = "波～線―";
     const std::string nameBytes = "\x94\x67\x81\x60\x90\xFC\x81\x5C";
     ASSERT_EQ(cp932(name), nameBytes);
 
     auto sets = collection();
     addSet(sets, name, 8, {{0, 0, 0}, {255, 255, 255}});
-    ASSERT_FALSE(SaveAllColorSetsFile("wave.cst", sets));
+    ASSERT_TRUE(saveAllColorSetsFile("wave.cst", sets).ok());
     const std::string written = get("wave.cst");
     EXPECT_NE(written.find("ColorSetName=" + nameBytes + "\r\n"), std::string::npos);
 
     auto back = collection();
-    EXPECT_EQ(readColorSetsFromBytes(written, back, false), "");
+    EXPECT_EQ(readColorSetsFromBytes(written, back, false).dropped, "");
     ASSERT_EQ(back.getgColorCount(), 1);
     EXPECT_EQ(back.at(0).name, name);
 
     // A CP932 file read and written again comes out the same, byte for byte.
-    ASSERT_FALSE(SaveAllColorSetsFile("again.cst", back));
+    ASSERT_TRUE(saveAllColorSetsFile("again.cst", back).ok());
     EXPECT_EQ(get("again.cst"), written);
 
     // The same name in a UTF-8 file (edited by hand) reads the same.
@@ -111,11 +111,12 @@ TEST_F(ColorSetFileTest, SetsWithoutAUsablePointCountAreSkippedSilently) {
                              "[ColorSet 4]\nColorSetName=huge\nColorCount=99999\n" +
                              setSection(5, "kept", 3, {{1, 2, 3}, {4, 5, 6}});
     auto sets = collection();
-    EXPECT_EQ(readColorSetsFromBytes(text, sets, true), "");
+    const ColorSetsRead read = readColorSetsFromBytes(text, sets, true);
+    EXPECT_EQ(read.dropped, "");
     ASSERT_EQ(sets.getgColorCount(), 1);
     EXPECT_EQ(sets.at(0).name, "kept");
     EXPECT_EQ(sets.at(0).colorLevelCount, 3);
-    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(read.outcome.messages().empty());
 }
 
 TEST_F(ColorSetFileTest, MissingPointKeysReadAsZeroAndValuesAreStoredAsRead) {
@@ -173,8 +174,8 @@ TEST_F(ColorSetFileTest, AValueTooLargeAbandonsOnlyItsOwnSet) {
     auto sets = collection();
     readColorSetsFromBytes(text, sets, true);
     ASSERT_EQ(sets.getgColorCount(), 2);
-    // The set stays with the points read before the bad value, as the earlier program
-    // left it; a level that cannot be held keeps the set out altogether.
+    // The set stays with the points read before the bad value; a level that cannot be
+    // held keeps the set out altogether.
     EXPECT_EQ(sets.at(0).name, "big");
     expectPoints(sets.at(0), {{1, 2, 3}});
     EXPECT_EQ(sets.at(1).name, "fine");
@@ -193,7 +194,7 @@ TEST_F(ColorSetFileTest, DuplicatesAreDroppedAndReportedByTheirNamesInTheFile) {
         setSection(1, "白", 8, {{0, 0, 0}, {255, 255, 255}, {0, 0, 0}}) +
         setSection(2, "虹", 8, {{1, 2, 3}, {4, 5, 6}}) +
         setSection(3, "白黒(2値)", 8, {{0, 0, 0}, {255, 255, 255}, {0, 0, 0}});
-    EXPECT_EQ(readColorSetsFromBytes(text, sets, true), "RGB, 白, 白黒(2値)");
+    EXPECT_EQ(readColorSetsFromBytes(text, sets, true).dropped, "RGB, 白, 白黒(2値)");
     ASSERT_EQ(sets.getgColorCount(), before + 1);
     EXPECT_EQ(sets.at(before).name, "虹_02");
     expectPoints(sets.at(before), {{1, 2, 3}, {4, 5, 6}});
@@ -201,7 +202,7 @@ TEST_F(ColorSetFileTest, DuplicatesAreDroppedAndReportedByTheirNamesInTheFile) {
     // Without removal the same file adds all four.
     auto keep = collection();
     InitColors(keep);
-    EXPECT_EQ(readColorSetsFromBytes(text, keep, false), "");
+    EXPECT_EQ(readColorSetsFromBytes(text, keep, false).dropped, "");
     ASSERT_EQ(keep.getgColorCount(), before + 4);
     EXPECT_EQ(keep.at(before).name, "RGB_02");
     EXPECT_EQ(keep.at(before + 3).name, "白黒(2値)_02");
@@ -218,10 +219,11 @@ TEST_F(ColorSetFileTest, AFullCollectionEndsReadingAfterOneMessage) {
                              setSection(2, "b", 8, {{3, 3, 3}, {4, 4, 4}}) +
                              setSection(3, "c", 8, {{5, 5, 5}, {6, 6, 6}}) +
                              setSection(4, "d", 8, {{7, 7, 7}, {8, 8, 8}});
-    EXPECT_EQ(readColorSetsFromBytes(text, sets, true), "dup");
+    const ColorSetsRead read = readColorSetsFromBytes(text, sets, true);
+    EXPECT_EQ(read.dropped, "dup");
     ASSERT_EQ(sets.getgColorCount(), 50);
     EXPECT_EQ(sets.at(48).name, "a");
     EXPECT_EQ(sets.at(49).name, "b");
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0], colorSetLimitMessage());
+    EXPECT_TRUE(read.outcome.ok()) << "the sets read so far stay";
+    EXPECT_EQ(read.outcome.messages(), std::vector<UserMessage>{colorSetLimitMessage()});
 }

@@ -44,9 +44,9 @@ std::vector<std::string> filesIn(const std::string& folder) {
 TEST_F(ColorSetFileTest, LoadingASavedCollectionAddsNothingAndNamesEverySet) {
     auto sets = collection();
     InitColors(sets);
-    ASSERT_FALSE(SaveAllColorSetsFile(file("all.cst"), sets));
+    ASSERT_TRUE(saveAllColorSetsFile(file("all.cst"), sets).ok());
 
-    const auto result = LoadColorSetFile(file("all.cst"), sets, sink());
+    const auto result = record(LoadColorSetFile(file("all.cst"), sets));
     EXPECT_FALSE(result.error);
     EXPECT_TRUE(sameAsBuiltins(sets));
     std::string names;
@@ -64,7 +64,7 @@ TEST_F(ColorSetFileTest, LoadingTakesAQuotedPathAndSelectsTheLastSet) {
     auto sets = collection();
     InitColors(sets);
 
-    const auto result = LoadColorSetFile("\"" + file("with blank/one.cst") + "\"", sets, sink());
+    const auto result = record(LoadColorSetFile("\"" + file("with blank/one.cst") + "\"", sets));
     EXPECT_FALSE(result.error);
     EXPECT_EQ(result.dropped, "");
     EXPECT_TRUE(messages_.empty());
@@ -75,7 +75,7 @@ TEST_F(ColorSetFileTest, LoadingTakesAQuotedPathAndSelectsTheLastSet) {
     // A file with no set in it changes nothing but the selection.
     put("empty.cst", "");
     sets.select(0);
-    EXPECT_FALSE(LoadColorSetFile("empty.cst", sets, sink()).error); // program folder
+    EXPECT_FALSE(record(LoadColorSetFile("empty.cst", sets)).error); // program folder
     EXPECT_EQ(sets.getgColorCount(), 15);
     EXPECT_EQ(sets.selectedIndex(), 14);
     EXPECT_TRUE(messages_.empty());
@@ -89,7 +89,7 @@ TEST_F(ColorSetFileTest, LoadingAFileThatCannotBeReadSaysSoAndChangesNothing) {
         auto sets = collection();
         InitColors(sets);
         sets.select(3);
-        const auto result = LoadColorSetFile(file(name), sets, sink());
+        const auto result = record(LoadColorSetFile(file(name), sets));
         ASSERT_TRUE(result.error);
         EXPECT_TRUE(sameAsBuiltins(sets));
         EXPECT_EQ(sets.selectedIndex(), 3);
@@ -110,7 +110,7 @@ TEST_F(ColorSetFileTest, StartUpReadsTheCollectionKeepingDuplicates) {
     auto sets = collection();
     addSet(sets, "left over", 8, {{0, 0, 0}, {1, 1, 1}});
 
-    EXPECT_EQ(ReadColorSetsAtStartup(ini, sets, sink()), StartupColorSets::FromFile);
+    EXPECT_EQ(record(readColorSetsAtStartup(ini, sets)).source, StartupColorSets::FromFile);
     ASSERT_EQ(sets.getgColorCount(), 3);
     EXPECT_EQ(sets.at(0).name, "同じ");
     EXPECT_EQ(sets.at(1).name, "同じ_02");
@@ -121,7 +121,7 @@ TEST_F(ColorSetFileTest, StartUpReadsTheCollectionKeepingDuplicates) {
     // At exit the collection is written back, and the next start reads the same sets.
     ASSERT_FALSE(WriteAllColorSets(ini, sets));
     auto next = collection();
-    EXPECT_EQ(ReadColorSetsAtStartup(ini, next, sink()), StartupColorSets::FromFile);
+    EXPECT_EQ(record(readColorSetsAtStartup(ini, next)).source, StartupColorSets::FromFile);
     ASSERT_EQ(next.getgColorCount(), 3);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(next.at(i).name, sets.at(i).name);
@@ -134,7 +134,7 @@ TEST_F(ColorSetFileTest, StartUpWithoutACollectionGivesTheBuiltinSetsQuietly) {
     ini.InitINI(kCollectionFileName);
     auto sets = collection();
     // No file at all (the first start).
-    EXPECT_EQ(ReadColorSetsAtStartup(ini, sets, sink()), StartupColorSets::Builtin);
+    EXPECT_EQ(record(readColorSetsAtStartup(ini, sets)).source, StartupColorSets::Builtin);
     EXPECT_TRUE(sameAsBuiltins(sets));
     EXPECT_EQ(sets.selectedIndex(), 0);
     // A single-set file has no "Count"; neither has an empty "Count".
@@ -143,7 +143,7 @@ TEST_F(ColorSetFileTest, StartUpWithoutACollectionGivesTheBuiltinSetsQuietly) {
           "[ColorSet]\nCount=\n" + setSection(0, "solo", 8, {{1, 1, 1}, {2, 2, 2}})}) {
         put(std::string(kCollectionFileName), crlf(text));
         auto again = collection();
-        EXPECT_EQ(ReadColorSetsAtStartup(ini, again, sink()), StartupColorSets::Builtin);
+        EXPECT_EQ(record(readColorSetsAtStartup(ini, again)).source, StartupColorSets::Builtin);
         EXPECT_TRUE(sameAsBuiltins(again));
     }
     EXPECT_TRUE(messages_.empty());
@@ -162,7 +162,8 @@ TEST_F(ColorSetFileTest, ADamagedCollectionFileGivesTheFatalMessageAndTheBuiltin
         messages_.clear();
         put(std::string(kCollectionFileName), crlf(text));
         auto sets = collection();
-        EXPECT_EQ(ReadColorSetsAtStartup(ini, sets, sink()), StartupColorSets::BuiltinAfterFailure);
+        EXPECT_EQ(record(readColorSetsAtStartup(ini, sets)).source,
+                  StartupColorSets::BuiltinAfterFailure);
         EXPECT_TRUE(sameAsBuiltins(sets));
         EXPECT_EQ(sets.selectedIndex(), 0);
         ASSERT_EQ(messages_.size(), 1u);
@@ -174,7 +175,8 @@ TEST_F(ColorSetFileTest, ADamagedCollectionFileGivesTheFatalMessageAndTheBuiltin
     fs::create_directory(file(std::string(kCollectionFileName)));
     messages_.clear();
     auto sets = collection();
-    EXPECT_EQ(ReadColorSetsAtStartup(ini, sets, sink()), StartupColorSets::BuiltinAfterFailure);
+    EXPECT_EQ(record(readColorSetsAtStartup(ini, sets)).source,
+              StartupColorSets::BuiltinAfterFailure);
     EXPECT_TRUE(sameAsBuiltins(sets));
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0], fatalColorSetFileMessage());
@@ -185,24 +187,26 @@ TEST_F(ColorSetFileTest, SavingReplacesAReadOnlyFileAndReportsAFolderThatIsNotTh
     InitColors(sets);
     put("locked.cst", "old");
     fs::permissions(file("locked.cst"), fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_FALSE(SaveColorSetFile(file("locked.cst"), sets, 0));
+    EXPECT_TRUE(saveColorSetFile(file("locked.cst"), sets, 0).ok());
     auto back = collection();
     readColorSetsFromBytes(get("locked.cst"), back, false);
     ASSERT_EQ(back.getgColorCount(), 1);
     EXPECT_EQ(back.at(0).name, "紫水黄");
 
-    const auto missing = SaveAllColorSetsFile(file("no such folder/all.cst"), sets);
-    ASSERT_TRUE(missing);
+    const Result saved = saveAllColorSetsFile(file("no such folder/all.cst"), sets);
+    ASSERT_FALSE(saved.ok());
+    ASSERT_EQ(saved.messages().size(), 1u);
+    const UserMessage* missing = saved.failureMessage();
     EXPECT_EQ(*missing, colorSetWriteFailureMessage(systemErrorText(
                             std::make_error_code(std::errc::no_such_file_or_directory))));
     EXPECT_TRUE(missing->text.starts_with("書き込み時にエラーが発生しました。\r\n"));
     EXPECT_EQ(missing->icon, MessageIcon::Critical);
 
     fs::create_directory(file("folder.cst"));
-    EXPECT_TRUE(SaveColorSetFile(file("folder.cst"), sets, 0));
+    EXPECT_FALSE(saveColorSetFile(file("folder.cst"), sets, 0).ok());
     EXPECT_TRUE(fs::is_directory(file("folder.cst")));
     // No selection: nothing to save.
-    EXPECT_TRUE(SaveColorSetFile(file("none.cst"), sets, -1));
+    EXPECT_FALSE(saveColorSetFile(file("none.cst"), sets, -1).ok());
     EXPECT_FALSE(fs::exists(file("none.cst")));
 }
 
@@ -219,12 +223,13 @@ TEST_F(ColorSetFileTest, AFailedSaveAllLeavesTheOldFileWhole) {
     rlimit small = saved;
     small.rlim_cur = 300;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const auto failure = SaveAllColorSetsFile(file("all.cst"), sets);
+    const Result written = saveAllColorSetsFile(file("all.cst"), sets);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
 
-    ASSERT_TRUE(failure);
-    EXPECT_TRUE(failure->text.starts_with("書き込み時にエラーが発生しました。\r\n"));
+    ASSERT_FALSE(written.ok());
+    EXPECT_TRUE(
+        written.failureMessage()->text.starts_with("書き込み時にエラーが発生しました。\r\n"));
     EXPECT_EQ(get("all.cst"), before);
     EXPECT_EQ(filesIn(home_), std::vector<std::string>{"all.cst"}); // no temporary left
 }

@@ -101,7 +101,7 @@ TEST_F(ColorSetFileTest, ShippedSamplesReadBackIntoTheirSets) {
         SCOPED_TRACE(sample.file);
         messages_.clear();
         auto sets = collection();
-        const auto result = LoadColorSetFile(samplePath(sample.file), sets, sink());
+        const auto result = record(LoadColorSetFile(samplePath(sample.file), sets));
         ASSERT_FALSE(result.error);
         EXPECT_TRUE(messages_.empty());
         ASSERT_EQ(sets.getgColorCount(), static_cast<int>(sample.sets.size()));
@@ -117,9 +117,9 @@ TEST_F(ColorSetFileTest, ShippedSamplesReadBackIntoTheirSets) {
         }
 
         // Byte for byte what the save commands write for these sets.
-        const auto failure = sample.wholeCollection ? SaveAllColorSetsFile("made.cst", made)
-                                                    : SaveColorSetFile("made.cst", made, 0);
-        ASSERT_FALSE(failure);
+        const Result saved = sample.wholeCollection ? saveAllColorSetsFile("made.cst", made)
+                                                    : saveColorSetFile("made.cst", made, 0);
+        ASSERT_TRUE(saved.ok());
         std::string shipped;
         ASSERT_FALSE(readWholeFile(samplePath(sample.file), shipped));
         EXPECT_EQ(shipped, get("made.cst"));

@@ -1,8 +1,11 @@
+#include "TempFolder.h"
+
 #include "common/Clamps.h"
 #include "common/ColorValue.h"
 #include "common/KeyFilters.h"
 #include "common/PathText.h"
 #include "common/ProgramFolder.h"
+#include "common/Result.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 using namespace wavory;
 
@@ -105,15 +109,34 @@ TEST(Clamps, NumbersAndFieldTexts) {
     EXPECT_EQ(CheckTextRange("-3", 999999), "-3");
 }
 
+TEST(Result, WarningsComeBeforeTheFailureInOrder) {
+    const UserMessage first{MessageIcon::Exclamation, "first"};
+    const UserMessage second{MessageIcon::Exclamation, "second"};
+    const UserMessage fatal{MessageIcon::Critical, "fatal"};
+    Result outcome;
+    EXPECT_TRUE(outcome.ok());
+    EXPECT_EQ(outcome.failureMessage(), nullptr);
+    outcome.warn(first);
+    Result inner;
+    inner.warn(second);
+    outcome.append(inner);
+    EXPECT_TRUE(outcome.ok()) << "warnings do not fail";
+    outcome.append(Result::failure(fatal));
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.messages(), (std::vector<UserMessage>{first, second, fatal}));
+    ASSERT_NE(outcome.failureMessage(), nullptr);
+    EXPECT_EQ(*outcome.failureMessage(), fatal);
+}
+
 TEST(ColorValue, ChannelsOfA24BitValue) {
     constexpr std::int32_t c = 0x123456;
     EXPECT_EQ(RedOf(c), 0x56);
     EXPECT_EQ(GreenOf(c), 0x34);
     EXPECT_EQ(BlueOf(c), 0x12);
-    EXPECT_EQ(RgbValue(255, 0, 0), 255);
-    EXPECT_EQ(RgbValue(0, 0, 255), 16711680);
-    EXPECT_EQ(RgbValue(0x56, 0x34, 0x12), c);
-    EXPECT_EQ(RgbValue(300, -4, 255), 255 + 65536 * 255);
+    EXPECT_EQ(rgbValue(255, 0, 0), 255);
+    EXPECT_EQ(rgbValue(0, 0, 255), 16711680);
+    EXPECT_EQ(rgbValue(0x56, 0x34, 0x12), c);
+    EXPECT_EQ(rgbValue(300, -4, 255), 255 + 65536 * 255);
     EXPECT_EQ(BlueOf(16777215), 255);
 }
 
@@ -146,17 +169,11 @@ class ScopedEnv {
     std::optional<std::string> old_;
 };
 
-std::filesystem::path freshFolder(const std::string& name) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("wavory_getpath_" + std::to_string(::getpid()) + "_" + name);
-    std::filesystem::remove_all(dir);
-    return dir;
-}
-
 } // namespace
 
 TEST(ProgramFolder, ComesFromTheEnvironmentAndIsCreated) {
-    const auto root = freshFolder("root");
+    const wavory::testing::TempFolder temp;
+    const std::filesystem::path& root = temp.path();
     {
         ScopedEnv home("WAVORY_HOME", (root / "prog").string() + "//");
         const std::string path = GetPath();
@@ -176,5 +193,4 @@ TEST(ProgramFolder, ComesFromTheEnvironmentAndIsCreated) {
         ScopedEnv user("HOME", (root / "user").string());
         EXPECT_EQ(GetPath(), (root / "user" / ".config" / "wavory").string() + "/");
     }
-    std::filesystem::remove_all(root);
 }

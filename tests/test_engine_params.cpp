@@ -130,49 +130,50 @@ TEST(DrawSteps, Titles) {
 TEST(DrawRefusals, NoComponent) {
     ParamFields f;
     f.componentOn.fill(false);
-    const auto message = DrawCheck(f);
-    ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->text, "成分が一つも選択されていません。");
-    EXPECT_EQ(message->icon, MessageIcon::Critical);
+    const Result message = DrawCheck(f);
+    ASSERT_FALSE(message.ok());
+    ASSERT_EQ(message.messages().size(), 1u);
+    EXPECT_EQ(message.failureMessage()->text, "成分が一つも選択されていません。");
+    EXPECT_EQ(message.failureMessage()->icon, MessageIcon::Critical);
     f.componentOn[7] = true;
-    EXPECT_FALSE(DrawCheck(f).has_value());
+    EXPECT_TRUE(DrawCheck(f).ok());
 }
 
 TEST(DrawRefusals, UndrawableSetsFramesAndSizes) {
     const GColor good = blackWhiteSet();
     ParamFields f = fieldsWith(10, 10, {0});
-    EXPECT_FALSE(drawRefusal(takeDrawSnapshot(f), good).has_value());
+    EXPECT_TRUE(drawRefusal(takeDrawSnapshot(f), good).ok());
 
     GColor one = good;
     one.colorCount = 1;
-    auto m = drawRefusal(takeDrawSnapshot(f), one);
-    ASSERT_TRUE(m);
-    EXPECT_EQ(m->text, kColorSetTooSmallMessage);
+    Result m = drawRefusal(takeDrawSnapshot(f), one);
+    ASSERT_FALSE(m.ok());
+    EXPECT_EQ(m.failureMessage()->text, kColorSetTooSmallMessage);
     GColor many = good;
     many.colorCount = 13;
     m = drawRefusal(takeDrawSnapshot(f), many);
-    ASSERT_TRUE(m);
-    EXPECT_EQ(m->text, kColorSetTooLargeMessage);
+    ASSERT_FALSE(m.ok());
+    EXPECT_EQ(m.failureMessage()->text, kColorSetTooLargeMessage);
 
     f.frame.enabled = true;
     f.frame.width = "0";
     m = drawRefusal(takeDrawSnapshot(f), good);
-    ASSERT_TRUE(m);
-    EXPECT_EQ(m->text, "枠の横幅と縦幅は1以上にして下さい。");
+    ASSERT_FALSE(m.ok());
+    EXPECT_EQ(m.failureMessage()->text, "枠の横幅と縦幅は1以上にして下さい。");
     f.frame.width = "3";
     f.frame.height = "-2";
-    EXPECT_TRUE(drawRefusal(takeDrawSnapshot(f), good));
+    EXPECT_FALSE(drawRefusal(takeDrawSnapshot(f), good).ok());
     f.frame.enabled = false; // a frame that is off is not looked at
-    EXPECT_FALSE(drawRefusal(takeDrawSnapshot(f), good));
+    EXPECT_TRUE(drawRefusal(takeDrawSnapshot(f), good).ok());
 
     f.width = 0;
     m = drawRefusal(takeDrawSnapshot(f), good);
-    ASSERT_TRUE(m);
-    EXPECT_EQ(m->text, kImageSizeMessage);
+    ASSERT_FALSE(m.ok());
+    EXPECT_EQ(m.failureMessage()->text, kImageSizeMessage);
     f.width = kMaxDrawSide + 1;
     m = drawRefusal(takeDrawSnapshot(f), good);
-    ASSERT_TRUE(m);
-    EXPECT_EQ(m->text, kImageTooLargeMessage);
+    ASSERT_FALSE(m.ok());
+    EXPECT_EQ(m.failureMessage()->text, kImageTooLargeMessage);
 }
 
 TEST(DrawRefusals, RefusedDrawingChangesNothing) {
@@ -190,8 +191,8 @@ TEST(DrawRefusals, RefusedDrawingChangesNothing) {
     } recorder;
     const DrawResult r = DrawMain(takeDrawSnapshot(f), one, canvas, &recorder);
     EXPECT_EQ(r.outcome, DrawOutcome::Refused);
-    ASSERT_TRUE(r.refusal);
-    EXPECT_EQ(r.refusal->text, kColorSetTooSmallMessage);
+    ASSERT_FALSE(r.refusal.ok());
+    EXPECT_EQ(r.refusal.failureMessage()->text, kColorSetTooSmallMessage);
     EXPECT_EQ(recorder.calls, 0);
     EXPECT_TRUE(sameCanvas(before, canvas));
 }

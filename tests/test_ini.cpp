@@ -1,3 +1,5 @@
+#include "TempFolder.h"
+
 #include "io/AtomicFile.h"
 #include "io/clsINI.h"
 
@@ -8,6 +10,7 @@
 #include <string>
 
 using namespace wavory;
+using wavory::testing::TempProgramFolder;
 namespace fs = std::filesystem;
 
 namespace {
@@ -15,19 +18,6 @@ namespace {
 // Every test gets its own program folder.
 class IniTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/wavory-ini-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        home_ = pattern;
-        ::setenv("WAVORY_HOME", home_.c_str(), 1);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(home_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(home_, ec);
-        ::unsetenv("WAVORY_HOME");
-    }
-
     std::string file(const std::string& name) const { return home_ + "/" + name; }
     void put(const std::string& name, const std::string& bytes) const {
         ASSERT_FALSE(writeFileAtomically(file(name), bytes));
@@ -38,7 +28,8 @@ class IniTest : public ::testing::Test {
         return bytes;
     }
 
-    std::string home_;
+    TempProgramFolder folder_;
+    std::string home_ = folder_.str();
 };
 
 } // namespace
@@ -190,8 +181,8 @@ TEST_F(IniTest, LongValuesAreCutAt199Characters) {
         japanese += "\u3042"; // あ, two bytes in CP932
     clsINI ini;
     ini.InitINI("long.ini");
-    ASSERT_TRUE(ini.WriteText("S", "A", ascii));
-    ASSERT_TRUE(ini.WriteText("S", "J", japanese));
+    ASSERT_TRUE(ini.writeText("S", "A", ascii));
+    ASSERT_TRUE(ini.writeText("S", "J", japanese));
     EXPECT_EQ(ini.GetIni("S", "A", ""), std::string(199, 'x'));
     const std::string cut = ini.GetIni("S", "J", "");
     EXPECT_EQ(cut, japanese.substr(0, 199 * 3)); // 199 characters, three UTF-8 bytes each
@@ -238,9 +229,9 @@ TEST_F(IniTest, RewritingKeepsEverythingElse) {
                  "Width= 640\r\n");
     clsINI ini;
     ini.InitINI("r.ini");
-    ASSERT_TRUE(ini.WriteText("FORM", "mainl", " 200"));
-    ASSERT_TRUE(ini.WriteText("Form", "MainT", " 300"));   // new key, end of its section
-    ASSERT_TRUE(ini.WriteText("App", "ExistINI", "True")); // new section, end of file
+    ASSERT_TRUE(ini.writeText("FORM", "mainl", " 200"));
+    ASSERT_TRUE(ini.writeText("Form", "MainT", " 300"));   // new key, end of its section
+    ASSERT_TRUE(ini.writeText("App", "ExistINI", "True")); // new section, end of file
     EXPECT_EQ(get("r.ini"), "; comment kept\r\n"
                             "[Form]\r\n"
                             "MainL= 200\r\n"
@@ -256,12 +247,12 @@ TEST_F(IniTest, RewritingKeepsEverythingElse) {
 TEST_F(IniTest, UnwritableNamesAndLineBreaksCannotBreakTheFile) {
     clsINI ini;
     ini.InitINI("n.ini");
-    EXPECT_FALSE(ini.WriteText("S", "a=b", "1"));
-    EXPECT_FALSE(ini.WriteText("S]", "a", "1"));
-    EXPECT_FALSE(ini.WriteText("S", ";a", "1"));
-    EXPECT_FALSE(ini.WriteText("", "a", "1"));
+    EXPECT_FALSE(ini.writeText("S", "a=b", "1"));
+    EXPECT_FALSE(ini.writeText("S]", "a", "1"));
+    EXPECT_FALSE(ini.writeText("S", ";a", "1"));
+    EXPECT_FALSE(ini.writeText("", "a", "1"));
     EXPECT_FALSE(fs::exists(file("n.ini")));
-    EXPECT_TRUE(ini.WriteText("S", "a", "one\r\n[Evil]\r\nb=2"));
+    EXPECT_TRUE(ini.writeText("S", "a", "one\r\n[Evil]\r\nb=2"));
     EXPECT_EQ(get("n.ini"), "[S]\r\na=one\r\n");
 }
 
@@ -278,10 +269,10 @@ TEST_F(IniTest, Cp932FileIsReadAndRewrittenByteExactly) {
     EXPECT_EQ(ini.GetIni("色セット", "名前", ""), "波\uFF5E線\u2015テスト");
     EXPECT_EQ(ini.GetIni("色セット", "count", ""), "3");
 
-    ASSERT_TRUE(ini.WriteText("色セット", "Count", " 3"));
+    ASSERT_TRUE(ini.writeText("色セット", "Count", " 3"));
     EXPECT_EQ(get("c.ini"), original);
     // A name typed with the wave dash and the em dash is written as the same bytes.
-    ASSERT_TRUE(ini.WriteText("色セット", "名前", "波\u301C線\u2014テスト"));
+    ASSERT_TRUE(ini.writeText("色セット", "名前", "波\u301C線\u2014テスト"));
     EXPECT_EQ(get("c.ini"), original);
 }
 
@@ -292,11 +283,11 @@ TEST_F(IniTest, EveryWriteIsAtomicAndProtectsWhatItCannotRead) {
                     fs::perm_options::remove);
     clsINI ini;
     ini.InitINI("ro.ini");
-    EXPECT_FALSE(ini.WriteText("S", "K", "new"));
+    EXPECT_FALSE(ini.writeText("S", "K", "new"));
     EXPECT_EQ(get("ro.ini"), "[S]\r\nK=old\r\n");
     EXPECT_TRUE(ini.ClearINI()); // an error code: the protected file is not emptied
     ini.SetAttrINIArchive();
-    EXPECT_TRUE(ini.WriteText("S", "K", "new"));
+    EXPECT_TRUE(ini.writeText("S", "K", "new"));
     EXPECT_EQ(get("ro.ini"), "[S]\r\nK=new\r\n");
     EXPECT_FALSE(ini.ClearINI());
     EXPECT_EQ(get("ro.ini"), "");
@@ -313,11 +304,11 @@ TEST_F(IniTest, EveryWriteIsAtomicAndProtectsWhatItCannotRead) {
     std::int32_t value = 1;
     EXPECT_FALSE(folder.AccessINI("S", "K", value, true));
     EXPECT_TRUE(fs::is_directory(file("dir.ini")));
-    EXPECT_TRUE(folder.BeginBatch()); // an error: nothing to batch on
+    EXPECT_TRUE(folder.beginBatch()); // an error: nothing to batch on
 
     clsINI noFolder;
     noFolder.InitINI("no/such/folder/x.ini");
-    EXPECT_FALSE(noFolder.WriteText("S", "K", "v"));
+    EXPECT_FALSE(noFolder.writeText("S", "K", "v"));
 
     // No temporary files are left behind.
     for (const auto& entry : fs::directory_iterator(home_))
@@ -328,8 +319,8 @@ TEST_F(IniTest, BatchWritesTheFileOnceAtTheEnd) {
     put("b.ini", "[Old]\r\nKeep=1\r\n[S]\r\nA=0\r\n");
     clsINI ini;
     ini.InitINI("b.ini");
-    ASSERT_FALSE(ini.BeginBatch());
-    EXPECT_TRUE(ini.InBatch());
+    ASSERT_FALSE(ini.beginBatch());
+    EXPECT_TRUE(ini.inBatch());
     std::int32_t a = 5;
     bool b = true;
     EXPECT_TRUE(ini.AccessINI("S", "A", a, true));
@@ -338,21 +329,21 @@ TEST_F(IniTest, BatchWritesTheFileOnceAtTheEnd) {
     std::int32_t readBack = 0;
     EXPECT_TRUE(ini.AccessINI("s", "a", readBack, false));
     EXPECT_EQ(readBack, 5); // reads see the pending content
-    ASSERT_FALSE(ini.CommitBatch());
-    EXPECT_FALSE(ini.InBatch());
+    ASSERT_FALSE(ini.commitBatch());
+    EXPECT_FALSE(ini.inBatch());
     EXPECT_EQ(get("b.ini"), "[Old]\r\nKeep=1\r\n[S]\r\nA=5\r\nB=True\r\n");
 
     // Clearing inside a batch replaces the whole file only when committed.
-    ASSERT_FALSE(ini.BeginBatch());
+    ASSERT_FALSE(ini.beginBatch());
     EXPECT_FALSE(ini.ClearINI());
-    EXPECT_TRUE(ini.WriteText("New", "K", "v"));
+    EXPECT_TRUE(ini.writeText("New", "K", "v"));
     EXPECT_EQ(get("b.ini"), "[Old]\r\nKeep=1\r\n[S]\r\nA=5\r\nB=True\r\n");
-    ASSERT_FALSE(ini.CommitBatch());
+    ASSERT_FALSE(ini.commitBatch());
     EXPECT_EQ(get("b.ini"), "[New]\r\nK=v\r\n");
 
     // A discarded batch leaves the file alone.
-    ASSERT_FALSE(ini.BeginBatch());
-    EXPECT_TRUE(ini.WriteText("New", "K", "changed"));
-    ini.DiscardBatch();
+    ASSERT_FALSE(ini.beginBatch());
+    EXPECT_TRUE(ini.writeText("New", "K", "changed"));
+    ini.discardBatch();
     EXPECT_EQ(ini.GetIni("New", "K", ""), "v");
 }

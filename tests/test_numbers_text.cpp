@@ -1,3 +1,5 @@
+#include "TempFolder.h"
+
 #include "common/Numbers.h"
 #include "io/AtomicFile.h"
 #include "io/TextCodec.h"
@@ -86,9 +88,8 @@ TEST(TextCodec, SplitsLines) {
 }
 
 TEST(AtomicFile, ReplacesWholeOrNothing) {
-    const auto dir = std::filesystem::temp_directory_path() / "wavory_atomic_test";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+    const wavory::testing::TempFolder temp;
+    const std::filesystem::path& dir = temp.path();
     const auto target = dir / "a.txt";
     ASSERT_FALSE(writeFileAtomically(target, "old"));
     {
@@ -107,5 +108,4 @@ TEST(AtomicFile, ReplacesWholeOrNothing) {
     EXPECT_TRUE(writeFileAtomically(target, "x")) << "a read-only file stays protected";
     ASSERT_FALSE(readWholeFile(target, content));
     EXPECT_EQ(content, "old");
-    std::filesystem::remove_all(dir);
 }

@@ -1,12 +1,14 @@
 // The command-line renderer, run as a process the way a user runs it.
 
+#include "BmpReading.h"
+#include "TempFolder.h"
+
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCollection.h"
 #include "colorsets/ColorSetFileCommands.h"
 #include "common/RandomSource.h"
 #include "engine/ReferenceRenderer.h"
 #include "io/AtomicFile.h"
-#include "BmpReading.h"
 #include "io/ParamTextFile.h"
 #include "io/clsINI.h"
 #include "params/DrawParams.h"
@@ -26,14 +28,7 @@ namespace {
 
 class RenderCli : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("wavory_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        ::setenv("WAVORY_HOME", (dir_ / "home").c_str(), 1);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { ::setenv("WAVORY_HOME", (dir_ / "home").c_str(), 1); }
 
     struct Run {
         int status = -1;
@@ -52,7 +47,7 @@ class RenderCli : public ::testing::Test {
     std::string writeParams(const std::string& name, const ParamFields& fields,
                             const std::string& setName = "虹") {
         const std::string p = path(name);
-        EXPECT_FALSE(OutputText(p, fields, setName));
+        EXPECT_TRUE(OutputText(p, fields, setName).ok());
         return p;
     }
     Canvas readBmp(const std::string& name) {
@@ -75,7 +70,8 @@ class RenderCli : public ::testing::Test {
         return canvas;
     }
 
-    fs::path dir_;
+    const wavory::testing::TempFolder temp_;
+    const fs::path dir_ = temp_.path();
 };
 
 ParamFields smallPicture() {
@@ -156,7 +152,7 @@ TEST_F(RenderCli, OlderFormatsKeepTheStartUpValues) {
 
     // The written parameter file is format 4 and draws the same picture again.
     ParamFields back;
-    ASSERT_TRUE(InputText(path("written.txt"), back, {"紫水黄"}, {}).ok());
+    ASSERT_TRUE(InputText(path("written.txt"), back, {"紫水黄"}).ok());
     EXPECT_EQ(back.width, 200);
     ASSERT_EQ(run(path("written.txt") + " -o " + path("again.bmp")).status, 0);
     EXPECT_TRUE(readBmp("again.bmp") == picture);
@@ -242,7 +238,7 @@ TEST_F(RenderCli, LooksTheColorSetUpInAColorSetFile) {
     ColorSetCollection sets;
     clsINI ini;
     ini.InitINI(metals);
-    ASSERT_EQ(ReadColorSetsAtStartup(ini, sets, {}), StartupColorSets::FromFile);
+    ASSERT_EQ(readColorSetsAtStartup(ini, sets).source, StartupColorSets::FromFile);
     const int copper = sets.indexOfName("銅");
     ASSERT_GE(copper, 0);
     Canvas canvas(f.width, f.height);

@@ -1,3 +1,5 @@
+#include "TempFolder.h"
+
 #include "io/AppSettings.h"
 #include "io/AtomicFile.h"
 #include "io/FormPosition.h"
@@ -10,24 +12,13 @@
 #include <string>
 
 using namespace wavory;
+using wavory::testing::TempProgramFolder;
 namespace fs = std::filesystem;
 
 namespace {
 
 class SettingsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/wavory-settings-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        home_ = pattern;
-        ::setenv("WAVORY_HOME", home_.c_str(), 1);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(home_, ec);
-        ::unsetenv("WAVORY_HOME");
-    }
-
     std::string file(const std::string& name) const { return home_ + "/" + name; }
     void putIni(const std::string& bytes) const {
         ASSERT_FALSE(writeFileAtomically(file("wavory.ini"), bytes));
@@ -78,7 +69,8 @@ class SettingsTest : public ::testing::Test {
         return s;
     }
 
-    std::string home_;
+    TempProgramFolder folder_;
+    std::string home_ = folder_.str();
 };
 
 } // namespace
@@ -129,13 +121,13 @@ TEST_F(SettingsTest, WrittenFileHasEveryKeyInOrderAndForm) {
 
 TEST_F(SettingsTest, SettingsReadBackToTheSameModel) {
     const AppSettings saved = sample();
-    EXPECT_FALSE(SettingsExist());
+    EXPECT_FALSE(settingsExist());
     SaveSettings(saved);
-    EXPECT_TRUE(SettingsExist());
+    EXPECT_TRUE(settingsExist());
 
     AppSettings loaded;
     LoadSettings(loaded);
-    EXPECT_TRUE(ReadTileViewFile(loaded.TileView.Text));
+    EXPECT_TRUE(readTileViewFile(loaded.TileView.Text));
     EXPECT_EQ(loaded.Form, saved.Form);
     EXPECT_EQ(loaded.Picture, saved.Picture);
     EXPECT_EQ(loaded.Button, saved.Button);
@@ -151,16 +143,16 @@ TEST_F(SettingsTest, SettingsReadBackToTheSameModel) {
 }
 
 TEST_F(SettingsTest, FirstStartDecisionAndDefaults) {
-    EXPECT_FALSE(SettingsExist()); // no file
+    EXPECT_FALSE(settingsExist()); // no file
     putIni("[Picture]\r\nWidth= 640\r\n[App]\r\nVersion=2.50\r\n");
-    EXPECT_FALSE(SettingsExist()); // a file without the marker
+    EXPECT_FALSE(settingsExist()); // a file without the marker
     putIni("[App]\r\nExistINI=\r\n");
-    EXPECT_FALSE(SettingsExist()); // an empty marker
+    EXPECT_FALSE(settingsExist()); // an empty marker
     putIni("[app]\r\nexistini=1\r\n");
-    EXPECT_TRUE(SettingsExist()); // only tested for being non-empty
+    EXPECT_TRUE(settingsExist()); // only tested for being non-empty
 
     AppSettings s;
-    ApplyFirstStartDefaults(s, "Noto Sans CJK JP");
+    applyFirstStartDefaults(s, "Noto Sans CJK JP");
     EXPECT_EQ(s.Picture.JpegSaveQ, 100);
     EXPECT_FALSE(s.Picture.JpegSavePrgrs);
     EXPECT_EQ(s.Picture.PNGSaveQ, 0);
@@ -322,15 +314,15 @@ TEST(FormPosition, ChkFormPosBringsWindowsBackOnScreen) {
 }
 
 TEST_F(SettingsTest, TileViewFileQuoting) {
-    ASSERT_FALSE(WriteTileViewFile("ab\"cd"));
+    ASSERT_FALSE(writeTileViewFile("ab\"cd"));
     EXPECT_EQ(get("Tileview.ini"), "\"ab\"cd\"\r\n");
     std::string text = "before";
-    EXPECT_TRUE(ReadTileViewFile(text));
+    EXPECT_TRUE(readTileViewFile(text));
     EXPECT_EQ(text, "ab");
 
-    ASSERT_FALSE(WriteTileViewFile(""));
+    ASSERT_FALSE(writeTileViewFile(""));
     text = "x";
-    EXPECT_TRUE(ReadTileViewFile(text));
+    EXPECT_TRUE(readTileViewFile(text));
     EXPECT_EQ(text, "");
 
     EXPECT_EQ(parseTileViewFile("  \"波～線\"  \r\n"), "波～線");
@@ -340,9 +332,9 @@ TEST_F(SettingsTest, TileViewFileQuoting) {
 
     ASSERT_FALSE(writeFileAtomically(file("Tileview.ini"), ""));
     text = "kept";
-    EXPECT_FALSE(ReadTileViewFile(text));
+    EXPECT_FALSE(readTileViewFile(text));
     EXPECT_EQ(text, "kept");
     fs::remove(file("Tileview.ini"));
-    EXPECT_FALSE(ReadTileViewFile(text));
+    EXPECT_FALSE(readTileViewFile(text));
     EXPECT_EQ(text, "kept");
 }

@@ -82,7 +82,7 @@ void InitColors(ColorSetCollection& collection) {
     collection.clear();
     for (const GColor& set : builtinColorSets()) {
         // The collection is empty, so the names stay as they are and nothing is refused.
-        collection.AddGColor(set.name, set.colorLevelCount);
+        (void)collection.AddGColor(set.name, set.colorLevelCount);
         const int index = collection.getgColorCount() - 1;
         for (int i = 0; i < set.colorCount; ++i) {
             collection.AddColorPoint(index, set.r[i], set.g[i], set.b[i]);

@@ -75,13 +75,13 @@ void tintColors(std::span<std::int32_t> points, std::int32_t chosen) {
     const int bc = BlueOf(chosen);
     for (std::int32_t& c : points) {
         const int y = luminance(c);
-        c = RgbValue(roundedChannel(scale * rc * y), roundedChannel(scale * gc * y),
+        c = rgbValue(roundedChannel(scale * rc * y), roundedChannel(scale * gc * y),
                      roundedChannel(scale * bc * y));
     }
 }
 
 std::int32_t brightenedColor(std::int32_t kept, int offset) {
-    return RgbValue(RedOf(kept) + offset, GreenOf(kept) + offset, BlueOf(kept) + offset);
+    return rgbValue(RedOf(kept) + offset, GreenOf(kept) + offset, BlueOf(kept) + offset);
 }
 
 void applyBrightness(std::span<const std::int32_t> kept, std::span<std::int32_t> points,
@@ -168,7 +168,7 @@ LimitedEdit limitEdit(std::string_view before, std::string_view after, std::size
     return result;
 }
 
-std::optional<UserMessage> checkFieldNotEmpty(std::string_view text, std::string_view itemName) {
+Result checkFieldNotEmpty(std::string_view text, std::string_view itemName) {
     static constexpr std::string_view kFullWidthBlank = "\xE3\x80\x80";
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -177,22 +177,21 @@ std::optional<UserMessage> checkFieldNotEmpty(std::string_view text, std::string
         } else if (text.substr(pos, kFullWidthBlank.size()) == kFullWidthBlank) {
             pos += kFullWidthBlank.size();
         } else {
-            return std::nullopt;
+            return {};
         }
     }
     std::string message = "'";
     message += itemName;
     message += "' を入力してください。";
-    return UserMessage{MessageIcon::Critical, std::move(message)};
+    return Result::failure(MessageIcon::Critical, std::move(message));
 }
 
-std::optional<UserMessage> checkEditedName(const ColorSetCollection& collection, int editIndex,
-                                           std::string_view name) {
-    if (auto empty = checkFieldNotEmpty(name, "名前"))
+Result checkEditedName(const ColorSetCollection& collection, int editIndex, std::string_view name) {
+    if (Result empty = checkFieldNotEmpty(name, "名前"); !empty.ok())
         return empty;
     if (collection.indexOfName(name, editIndex) >= 0)
-        return duplicateSetNameMessage();
-    return std::nullopt;
+        return Result::failure(duplicateSetNameMessage());
+    return {};
 }
 
 UserMessage duplicateSetNameMessage() {

@@ -4,7 +4,7 @@
 // window only shows what these compute.
 
 #include "colorsets/GColor.h"
-#include "common/UserMessage.h"
+#include "common/Result.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -86,14 +86,13 @@ struct LimitedEdit {
 LimitedEdit limitEdit(std::string_view before, std::string_view after,
                       std::size_t maxBytes = kMaxSetNameBytes);
 
-// The common empty-field check: nothing when `text` holds more than blanks (half- or
+// The common empty-field check: success when `text` holds more than blanks (half- or
 // full-width), else "'" + itemName + "' を入力してください。" with the critical icon.
-std::optional<UserMessage> checkFieldNotEmpty(std::string_view text, std::string_view itemName);
+Result checkFieldNotEmpty(std::string_view text, std::string_view itemName);
 
 // The OK checks of the editor on the name typed for the set at `editIndex`: not empty,
-// and no other set of the collection bears it. Nothing when the name is acceptable.
-std::optional<UserMessage> checkEditedName(const ColorSetCollection& collection, int editIndex,
-                                           std::string_view name);
+// and no other set of the collection bears it. Success when the name is acceptable.
+Result checkEditedName(const ColorSetCollection& collection, int editIndex, std::string_view name);
 
 // "この名前の色セットが他に存在しています。"
 UserMessage duplicateSetNameMessage();

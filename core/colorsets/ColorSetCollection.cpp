@@ -79,17 +79,15 @@ bool ColorSetCollection::select(int index) {
     return true;
 }
 
-bool ColorSetCollection::ColorSetLimitOk() {
+Result ColorSetCollection::ColorSetLimitOk() const {
     if (count_ < kCapacity)
-        return true;
-    if (messages_)
-        messages_(colorSetLimitMessage());
-    return false;
+        return {};
+    return Result::failure(colorSetLimitMessage());
 }
 
-bool ColorSetCollection::AddGColor(std::string_view vGradName, std::int16_t vGradLevelCnt) {
-    if (!ColorSetLimitOk())
-        return false;
+Result ColorSetCollection::AddGColor(std::string_view vGradName, std::int16_t vGradLevelCnt) {
+    if (Result room = ColorSetLimitOk(); !room.ok())
+        return room;
     std::string name(vGradName);
     for (int i = 0; i < count_;) {
         if (slots_[i].name != name) {
@@ -106,7 +104,7 @@ bool ColorSetCollection::AddGColor(std::string_view vGradName, std::int16_t vGra
     slot.colorCount = 0;
     slot.colorLevelCount = vGradLevelCnt;
     ++count_;
-    return true;
+    return {};
 }
 
 bool ColorSetCollection::AddColorPoint(int index, int r, int g, int b) {

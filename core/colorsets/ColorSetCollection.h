@@ -4,7 +4,7 @@
 // shows slot i at position i; the windows bind to this model.
 
 #include "colorsets/GColor.h"
-#include "common/UserMessage.h"
+#include "common/Result.h"
 
 #include <array>
 #include <cstdint>
@@ -24,9 +24,6 @@ class ColorSetCollection {
     // gradient bar); -1 means nothing is selected.
     using SelectionListener = std::function<void(int)>;
 
-    explicit ColorSetCollection(MessageSink messages = {}) : messages_(std::move(messages)) {}
-
-    void setMessageSink(MessageSink messages) { messages_ = std::move(messages); }
     void setSelectionListener(SelectionListener listener) { listener_ = std::move(listener); }
 
     // Number of sets N.
@@ -49,14 +46,14 @@ class ColorSetCollection {
     // Selects position 0..N-1, or -1 for none; any other index is refused (false).
     bool select(int index);
 
-    // True while fewer than 50 sets exist; otherwise sends the capacity message.
-    bool ColorSetLimitOk();
+    // Success while fewer than 50 sets exist; otherwise fails with the capacity message.
+    Result ColorSetLimitOk() const;
 
     // Appends a set without points. A name already in use is changed: a name ending in a
     // positive number takes the next number ("RGB_02" -> "RGB_03") and the scan restarts;
-    // any other name gets "_02" and the scan goes on. Returns false (nothing added) when
-    // the collection is full. The selection does not change.
-    bool AddGColor(std::string_view vGradName, std::int16_t vGradLevelCnt);
+    // any other name gets "_02" and the scan goes on. Fails with the capacity message
+    // (nothing added) when the collection is full. The selection does not change.
+    Result AddGColor(std::string_view vGradName, std::int16_t vGradLevelCnt);
 
     // Appends one point to slot `index` (0..50). Refused (false, nothing changed) when the
     // index is outside 0..50, the set already holds 12 points, or a value does not fit
@@ -82,7 +79,6 @@ class ColorSetCollection {
     std::array<GColor, kSlotCount> slots_{};
     std::int16_t count_ = 0;
     int selected_ = -1;
-    MessageSink messages_;
     SelectionListener listener_;
 };
 

@@ -32,34 +32,37 @@ std::string freeCopySetName(const ColorSetCollection& collection, const std::str
     });
 }
 
-int addNewColorSet(ColorSetCollection& collection) {
-    if (!collection.AddGColor(freeNewSetName(collection), 8))
-        return -1;
+AddedColorSet addNewColorSet(ColorSetCollection& collection) {
+    AddedColorSet added{-1, collection.AddGColor(freeNewSetName(collection), 8)};
+    if (!added.outcome.ok())
+        return added;
     const int index = collection.getgColorCount() - 1;
     collection.select(index);
     collection.AddColorPoint(index, 0, 0, 0);
     collection.AddColorPoint(index, 255, 255, 255);
     collection.AddColorPoint(index, 255, 255, 255);
     collection.AddColorPoint(index, 0, 0, 0);
-    return index;
+    added.index = index;
+    return added;
 }
 
-int addColorSetCopy(ColorSetCollection& collection, int source) {
+AddedColorSet addColorSetCopy(ColorSetCollection& collection, int source) {
     if (source < 0 || source >= collection.getgColorCount())
-        return -1;
+        return {};
     // Copied before adding: the new set is appended behind the source, but keep no
     // reference into the table across the change.
     const GColor original = collection.at(source);
-    if (!collection.AddGColor(freeCopySetName(collection, original.name),
-                              original.colorLevelCount)) {
-        return -1;
-    }
+    AddedColorSet added{-1, collection.AddGColor(freeCopySetName(collection, original.name),
+                                                 original.colorLevelCount)};
+    if (!added.outcome.ok())
+        return added;
     const int index = collection.getgColorCount() - 1;
     collection.select(index);
     for (int i = 0; i < original.colorCount && i < kMaxColorPoints; ++i) {
         collection.AddColorPoint(index, original.r[i], original.g[i], original.b[i]);
     }
-    return index;
+    added.index = index;
+    return added;
 }
 
 void undoAddedColorSet(ColorSetCollection& collection, int previousSelection) {

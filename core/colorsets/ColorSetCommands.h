@@ -16,15 +16,22 @@ std::string freeNewSetName(const ColorSetCollection& collection);
 // the set being copied.
 std::string freeCopySetName(const ColorSetCollection& collection, const std::string& sourceName);
 
+// The set an add or copy command appended: its position, or -1 when nothing was added
+// (then the outcome holds the capacity message if the collection was full).
+struct AddedColorSet {
+    int index = -1;
+    Result outcome;
+};
+
 // Add command: appends a set under a free name with level exponent 8 and the points
-// black, white, white, black, and selects it. Returns its position, or -1 when the
-// collection is full (the capacity message has been sent and nothing changed).
-int addNewColorSet(ColorSetCollection& collection);
+// black, white, white, black, and selects it. Nothing changes when the collection is
+// full.
+AddedColorSet addNewColorSet(ColorSetCollection& collection);
 
 // Copy command: appends a copy of the set at `source` (its level exponent and all its
-// points) under a free name and selects it. Returns its position, or -1 when the
-// collection is full or `source` is not a set of the collection.
-int addColorSetCopy(ColorSetCollection& collection, int source);
+// points) under a free name and selects it. Nothing is added when the collection is full
+// or `source` is not a set of the collection.
+AddedColorSet addColorSetCopy(ColorSetCollection& collection, int source);
 
 // After the editor was cancelled on a set just added: removes the last set and selects
 // `previousSelection` again.

@@ -72,47 +72,48 @@ std::error_code WriteColorSet(clsINI& ini, const ColorSetCollection& sets, int s
                               int setNumber) {
     if (setIndex < 0 || setIndex >= sets.getgColorCount())
         return std::make_error_code(std::errc::invalid_argument);
-    const bool ownBatch = !ini.InBatch();
+    const bool ownBatch = !ini.inBatch();
     if (ownBatch) {
-        if (const auto ec = ini.BeginBatch())
+        if (const auto ec = ini.beginBatch())
             return ec;
     }
     if (!writeSetKeys(ini, sets.at(setIndex), colorSetSection(setNumber))) {
         if (ownBatch)
-            ini.DiscardBatch();
+            ini.discardBatch();
         return std::make_error_code(std::errc::invalid_argument);
     }
-    return ownBatch ? ini.CommitBatch() : std::error_code{};
+    return ownBatch ? ini.commitBatch() : std::error_code{};
 }
 
 std::error_code WriteAllColorSets(clsINI& ini, const ColorSetCollection& sets) {
     // The new content is put together in memory and replaces the file in one step.
-    ini.BeginBatchWith(IniDocument());
+    ini.beginBatchWith(IniDocument());
     if (const auto ec = ini.ClearINI()) {
-        ini.DiscardBatch();
+        ini.discardBatch();
         return ec;
     }
     std::int16_t count = sets.getgColorCount();
     if (!ini.AccessINI(kColorSetCountSection, kCountKey, count, true)) {
-        ini.DiscardBatch();
+        ini.discardBatch();
         return std::make_error_code(std::errc::invalid_argument);
     }
     for (int i = 0; i < count; ++i) {
         if (const auto ec = WriteColorSet(ini, sets, i, i)) {
-            ini.DiscardBatch();
+            ini.discardBatch();
             return ec;
         }
     }
-    return ini.CommitBatch();
+    return ini.commitBatch();
 }
 
-std::string ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDuplicates) {
-    const bool ownBatch = !ini.InBatch();
+ColorSetsRead ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDuplicates) {
+    const bool ownBatch = !ini.inBatch();
     // One read of the file serves every key; an unreadable file has no keys.
-    if (ownBatch && ini.BeginBatch())
+    if (ownBatch && ini.beginBatch())
         return {};
 
-    std::string dropped;
+    ColorSetsRead read;
+    std::string& dropped = read.dropped;
     for (int n = 0;; ++n) {
         const std::string section = colorSetSection(n);
         std::string name;
@@ -126,8 +127,12 @@ std::string ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDupl
         std::int16_t level = 0;
         if (!ini.AccessINI(section, kLevelKey, level, false))
             continue;
-        if (!sets.AddGColor(name, level))
-            break; // full: the collection has said so
+        if (Result added = sets.AddGColor(name, level); !added.ok()) {
+            // Full: the user is told, the sets read so far stay.
+            for (const UserMessage& m : added.messages())
+                read.outcome.warn(m);
+            break;
+        }
 
         // The set just added is always the last one, whatever happened to the sets
         // before it, so its points cannot end up in another set.
@@ -144,14 +149,14 @@ std::string ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDupl
         }
     }
     if (ownBatch)
-        ini.DiscardBatch();
-    return dropped;
+        ini.discardBatch();
+    return read;
 }
 
-std::string readColorSetsFromBytes(std::string_view bytes, ColorSetCollection& sets,
-                                   bool removeDuplicates) {
+ColorSetsRead readColorSetsFromBytes(std::string_view bytes, ColorSetCollection& sets,
+                                     bool removeDuplicates) {
     clsINI ini;
-    ini.BeginBatchWith(IniDocument::parse(textcodec::decodeFileText(bytes)));
+    ini.beginBatchWith(IniDocument::parse(textcodec::decodeFileText(bytes)));
     return ReadColorSets(ini, sets, removeDuplicates);
 }
 

@@ -47,20 +47,26 @@ std::error_code WriteAllColorSets(clsINI& ini, const ColorSetCollection& sets);
 // or empty name, and appends them to the collection:
 //  - a set with fewer than 2 points (or no number as its point count) is skipped;
 //  - a name already in use is changed by the collection's add rule;
-//  - a full collection ends reading (the collection has sent its capacity message);
+//  - a full collection ends reading (with the collection's capacity message);
 //  - point keys that are missing read as 0; values are stored as read;
 //  - a set with more than 12 points keeps its first 12; a set whose values cannot be
 //    held (a number too large for its field) keeps the points read before it. Either way
 //    the next set starts afresh with its own points;
 //  - with `removeDuplicates`, a set with the same points and level exponent as another
 //    set of the collection is taken out again.
-// Returns the names of the sets taken out, as the file spells them, joined by ", ".
 // Reads from the open batch when there is one; otherwise reads the file once (a file
 // that cannot be read reads as empty).
-std::string ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDuplicates);
+struct ColorSetsRead {
+    // The names of the sets taken out, as the file spells them, joined by ", ".
+    std::string dropped;
+    // The capacity message when a full collection ended reading (a warning: the sets
+    // read so far stay).
+    Result outcome;
+};
+ColorSetsRead ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDuplicates);
 
 // ReadColorSets on the bytes of a color set file (UTF-8 or CP932) held in memory.
-std::string readColorSetsFromBytes(std::string_view bytes, ColorSetCollection& sets,
-                                   bool removeDuplicates);
+ColorSetsRead readColorSetsFromBytes(std::string_view bytes, ColorSetCollection& sets,
+                                     bool removeDuplicates);
 
 } // namespace wavory

@@ -22,11 +22,6 @@ std::string withoutQuotes(std::string_view path) {
     return result;
 }
 
-void send(const MessageSink& sink, const UserMessage& message) {
-    if (sink)
-        sink(message);
-}
-
 // Binds `ini` to the file and opens a batch on its content. A missing file is an error
 // here: loading it would silently add nothing.
 std::error_code openForReading(clsINI& ini, std::string_view path) {
@@ -34,87 +29,88 @@ std::error_code openForReading(clsINI& ini, std::string_view path) {
     std::error_code ec;
     if (!std::filesystem::exists(ini.Path(), ec))
         return ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory);
-    return ini.BeginBatch();
+    return ini.beginBatch();
 }
 
-StartupColorSets useBuiltinSets(ColorSetCollection& sets, const MessageSink& sink,
-                                bool afterFailure) {
-    if (afterFailure)
-        send(sink, fatalColorSetFileMessage());
+StartupColorSetsRead useBuiltinSets(ColorSetCollection& sets, bool afterFailure) {
+    StartupColorSetsRead read;
+    if (afterFailure) {
+        read.outcome.warn(fatalColorSetFileMessage());
+        read.source = StartupColorSets::BuiltinAfterFailure;
+    }
     InitColors(sets);
-    return afterFailure ? StartupColorSets::BuiltinAfterFailure : StartupColorSets::Builtin;
+    return read;
 }
 
-std::optional<UserMessage> failureMessage(const std::error_code& ec) {
+Result writeOutcome(const std::error_code& ec) {
     if (!ec)
-        return std::nullopt;
-    return colorSetWriteFailureMessage(systemErrorText(ec));
+        return {};
+    return Result::failure(colorSetWriteFailureMessage(systemErrorText(ec)));
 }
 
 } // namespace
 
-ColorSetLoadResult LoadColorSetFile(std::string_view path, ColorSetCollection& sets,
-                                    const MessageSink& sink) {
+ColorSetLoadResult LoadColorSetFile(std::string_view path, ColorSetCollection& sets) {
     ColorSetLoadResult result;
     clsINI ini;
     if ((result.error = openForReading(ini, withoutQuotes(path)))) {
-        send(sink, colorSetReadFailureMessage(systemErrorText(result.error)));
+        result.outcome.fail(colorSetReadFailureMessage(systemErrorText(result.error)));
         return result;
     }
-    result.dropped = ReadColorSets(ini, sets, true);
-    ini.DiscardBatch();
+    ColorSetsRead read = ReadColorSets(ini, sets, true);
+    ini.discardBatch();
+    result.dropped = std::move(read.dropped);
+    result.outcome = std::move(read.outcome);
     if (!result.dropped.empty())
-        send(sink, duplicateColorSetsMessage(result.dropped));
+        result.outcome.warn(duplicateColorSetsMessage(result.dropped));
     sets.select(sets.getgColorCount() - 1);
     return result;
 }
 
-StartupColorSets ReadColorSetsAtStartup(clsINI& ini, ColorSetCollection& sets,
-                                        const MessageSink& sink) {
+StartupColorSetsRead readColorSetsAtStartup(clsINI& ini, ColorSetCollection& sets) {
     sets.clear();
     // A missing file starts an empty batch (no "Count"); an existing one that cannot be
     // read is an error.
-    if (ini.BeginBatch())
-        return useBuiltinSets(sets, sink, true);
+    if (ini.beginBatch())
+        return useBuiltinSets(sets, true);
+    StartupColorSetsRead read{StartupColorSets::FromFile, {}};
     try {
         if (ini.GetIni(kColorSetCountSection, "Count", "").empty()) {
-            ini.DiscardBatch();
-            return useBuiltinSets(sets, sink, false);
+            ini.discardBatch();
+            return useBuiltinSets(sets, false);
         }
-        ReadColorSets(ini, sets, false);
+        read.outcome = ReadColorSets(ini, sets, false).outcome;
     } catch (const std::exception&) {
-        ini.DiscardBatch();
-        return useBuiltinSets(sets, sink, true);
+        ini.discardBatch();
+        return useBuiltinSets(sets, true);
     }
-    ini.DiscardBatch();
+    ini.discardBatch();
     if (sets.empty())
-        return useBuiltinSets(sets, sink, true);
+        return useBuiltinSets(sets, true);
     sets.select(0);
-    return StartupColorSets::FromFile;
+    return read;
 }
 
-std::optional<UserMessage> SaveColorSetFile(std::string_view path, const ColorSetCollection& sets,
-                                            int index) {
+Result saveColorSetFile(std::string_view path, const ColorSetCollection& sets, int index) {
     clsINI ini;
     ini.InitINI(path);
     ini.SetAttrINIArchive();
     // Emptied and refilled in memory, then written in one step.
-    ini.BeginBatchWith(IniDocument());
+    ini.beginBatchWith(IniDocument());
     if (const auto ec = ini.ClearINI())
-        return failureMessage(ec);
+        return writeOutcome(ec);
     if (const auto ec = WriteColorSet(ini, sets, index, 0)) {
-        ini.DiscardBatch();
-        return failureMessage(ec);
+        ini.discardBatch();
+        return writeOutcome(ec);
     }
-    return failureMessage(ini.CommitBatch());
+    return writeOutcome(ini.commitBatch());
 }
 
-std::optional<UserMessage> SaveAllColorSetsFile(std::string_view path,
-                                                const ColorSetCollection& sets) {
+Result saveAllColorSetsFile(std::string_view path, const ColorSetCollection& sets) {
     clsINI ini;
     ini.InitINI(path);
     ini.SetAttrINIArchive();
-    return failureMessage(WriteAllColorSets(ini, sets));
+    return writeOutcome(WriteAllColorSets(ini, sets));
 }
 
 UserMessage duplicateColorSetsMessage(std::string_view dropped) {

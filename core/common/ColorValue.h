@@ -17,7 +17,7 @@ constexpr int BlueOf(std::int32_t c) {
 }
 
 // The color value of three channels, each held to 0..255.
-constexpr std::int32_t RgbValue(int r, int g, int b) {
+constexpr std::int32_t rgbValue(int r, int g, int b) {
     return std::clamp(r, 0, 255) + 256 * std::clamp(g, 0, 255) + 65536 * std::clamp(b, 0, 255);
 }
 

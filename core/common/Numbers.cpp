@@ -123,7 +123,7 @@ std::string plainDecimal(double value) {
         return std::to_string(static_cast<std::int64_t>(value));
     }
     char buffer[64];
-    // Up to 15 significant digits, as the earlier program wrote its numbers; to_chars
+    // Up to 15 significant digits, the precision the files have always held; to_chars
     // ignores the locale, so the decimal separator is always ".".
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
                                       std::chars_format::general, 15);

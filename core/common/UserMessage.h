@@ -1,5 +1,5 @@
 #pragma once
-// A message an operation shows to the user. Core operations report through a sink;
+// A message an operation shows to the user. Core operations return them in a Result;
 // the windows turn each message into a message box titled "Wavory", the command-line
 // renderer prints it.
 

@@ -201,7 +201,7 @@ DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
     if (handedOver < drawn)
         observer.columnsReady(handedOver, drawn);
     observer.title(finishTitle(stopped));
-    return {stopped ? DrawOutcome::Stopped : DrawOutcome::Completed, drawn, std::nullopt};
+    return {stopped ? DrawOutcome::Stopped : DrawOutcome::Completed, drawn, {}};
 }
 
 // Nobody looks while it draws: compute everything, then put it onto the canvas, both
@@ -223,14 +223,14 @@ DrawResult drawUnobserved(const Drawing& d) {
         const int y0 = static_cast<int>(band) * kBand;
         d.staging.commit(d.canvas, d.params.mode, 0, W, y0, std::min(y0 + kBand, H));
     });
-    return {DrawOutcome::Completed, W, std::nullopt};
+    return {DrawOutcome::Completed, W, {}};
 }
 
 } // namespace
 
 DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& canvas,
                     DrawObserver* observer, const DrawOptions& options) {
-    if (auto refusal = drawRefusal(params, colorSet))
+    if (Result refusal = drawRefusal(params, colorSet); !refusal.ok())
         return {DrawOutcome::Refused, 0, std::move(refusal)};
 
     RoundToNearestScope rounding;

@@ -6,31 +6,31 @@
 namespace wavory {
 
 namespace {
-UserMessage critical(std::string_view text) {
-    return UserMessage{MessageIcon::Critical, std::string(text)};
+Result refused(std::string_view text) {
+    return Result::failure(MessageIcon::Critical, std::string(text));
 }
 } // namespace
 
-std::optional<UserMessage> DrawCheck(const ParamFields& fields) {
+Result DrawCheck(const ParamFields& fields) {
     const bool anyOn = std::any_of(fields.componentOn.begin(), fields.componentOn.end(),
                                    [](bool on) { return on; });
     if (anyOn)
-        return std::nullopt;
-    return critical(kNoComponentMessage);
+        return {};
+    return refused(kNoComponentMessage);
 }
 
-std::optional<UserMessage> drawRefusal(const DrawParams& params, const GColor& colorSet) {
+Result drawRefusal(const DrawParams& params, const GColor& colorSet) {
     if (params.width < 1 || params.height < 1)
-        return critical(kImageSizeMessage);
+        return refused(kImageSizeMessage);
     if (params.width > kMaxDrawSide || params.height > kMaxDrawSide)
-        return critical(kImageTooLargeMessage);
+        return refused(kImageTooLargeMessage);
     if (colorSet.colorCount < 2)
-        return critical(kColorSetTooSmallMessage);
+        return refused(kColorSetTooSmallMessage);
     if (colorSet.colorCount > kMaxColorPoints)
-        return critical(kColorSetTooLargeMessage);
+        return refused(kColorSetTooLargeMessage);
     if (params.frame.enabled && (params.frame.fx < 1 || params.frame.fy < 1))
-        return critical(kFrameSizeMessage);
-    return std::nullopt;
+        return refused(kFrameSizeMessage);
+    return {};
 }
 
 } // namespace wavory

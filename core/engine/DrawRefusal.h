@@ -3,11 +3,10 @@
 // the snapshot can be drawn soundly. A refused drawing changes nothing.
 
 #include "colorsets/GColor.h"
-#include "common/UserMessage.h"
+#include "common/Result.h"
 #include "params/DrawParams.h"
 #include "params/ParamFields.h"
 
-#include <optional>
 #include <string_view>
 
 namespace wavory {
@@ -26,13 +25,14 @@ inline constexpr std::string_view kImageTooLargeMessage =
 // expression of the components stays exact in 64 bits whatever the center offsets.
 inline constexpr int kMaxDrawSide = 1 << 20;
 
-// The draw command's first test: nothing when at least one component switch is on,
-// otherwise the message to show (critical icon); the command then does nothing more.
-std::optional<UserMessage> DrawCheck(const ParamFields& fields);
+// The draw command's first test: success when at least one component switch is on,
+// otherwise a failure with the message to show (critical icon); the command then does
+// nothing more.
+Result DrawCheck(const ParamFields& fields);
 
-// Nothing when the snapshot can be drawn with this color set; otherwise why not
+// Success when the snapshot can be drawn with this color set; otherwise why not
 // (a set with fewer than 2 or more than 12 points, a frame narrower or lower than one
 // pixel, an empty image or one larger than kMaxDrawSide).
-std::optional<UserMessage> drawRefusal(const DrawParams& params, const GColor& colorSet);
+Result drawRefusal(const DrawParams& params, const GColor& colorSet);
 
 } // namespace wavory

@@ -1,9 +1,7 @@
 #pragma once
 // What a drawing call reports back.
 
-#include "common/UserMessage.h"
-
-#include <optional>
+#include "common/Result.h"
 
 namespace wavory {
 
@@ -16,7 +14,7 @@ enum class DrawOutcome {
 struct DrawResult {
     DrawOutcome outcome = DrawOutcome::Completed;
     int columnsDrawn = 0;
-    std::optional<UserMessage> refusal;
+    Result refusal; // failed exactly when the outcome is Refused
 };
 
 } // namespace wavory

@@ -79,7 +79,7 @@ std::int64_t ReferenceRenderer::patternValue(const DrawParams& params, int x, in
 
 DrawResult ReferenceRenderer::render(const DrawParams& params, const GColor& colorSet,
                                      std::uint64_t noiseKey, Canvas& canvas) {
-    if (auto refusal = drawRefusal(params, colorSet))
+    if (Result refusal = drawRefusal(params, colorSet); !refusal.ok())
         return {DrawOutcome::Refused, 0, std::move(refusal)};
 
     const int W = params.width;
@@ -114,7 +114,7 @@ DrawResult ReferenceRenderer::render(const DrawParams& params, const GColor& col
             canvas.setPixel(x, y, combinePixel(params.mode, canvas.pixel(x, y), color));
         }
     }
-    return {DrawOutcome::Completed, W, std::nullopt};
+    return {DrawOutcome::Completed, W, {}};
 }
 
 } // namespace wavory

@@ -45,9 +45,9 @@ class SectionWriter {
     template <typename Value> void value(const char* key, Value value) {
         ini_.AccessINI(section_, key, value, true);
     }
-    void text(const char* key, std::string_view text) { ini_.WriteText(section_, key, text); }
+    void text(const char* key, std::string_view text) { ini_.writeText(section_, key, text); }
     void signPosition(const char* key, std::int64_t number) {
-        ini_.WriteText(section_, key, signPositionForm(number));
+        ini_.writeText(section_, key, signPositionForm(number));
     }
 
   private:
@@ -293,13 +293,13 @@ std::string doRndSetKey(int index) {
     return "DoRndSet" + signPositionForm(index);
 }
 
-bool SettingsExist() {
+bool settingsExist() {
     clsINI ini;
     ini.InitINI(kSettingsFileName);
     return !ini.GetIni("App", "ExistINI", "").empty();
 }
 
-void ApplyFirstStartDefaults(AppSettings& s, std::string_view mainWindowFontName) {
+void applyFirstStartDefaults(AppSettings& s, std::string_view mainWindowFontName) {
     s.Picture.JpegSaveQ = 100;
     s.Picture.JpegSavePrgrs = false;
     s.Picture.PNGSaveQ = 0;
@@ -338,12 +338,12 @@ SaveSettingsResult SaveSettings(const AppSettings& settings) {
     ini.InitINI(kSettingsFileName);
     ini.SetAttrINIArchive();
     // One rewrite of the whole file: a crash in between never leaves it half written.
-    result.settingsFile = ini.BeginBatch();
+    result.settingsFile = ini.beginBatch();
     if (!result.settingsFile) {
         writeAll(ini, settings);
-        result.settingsFile = ini.CommitBatch();
+        result.settingsFile = ini.commitBatch();
     }
-    result.tileViewFile = WriteTileViewFile(settings.TileView.Text);
+    result.tileViewFile = writeTileViewFile(settings.TileView.Text);
     return result;
 }
 
@@ -351,7 +351,7 @@ void LoadSettings(AppSettings& settings, const std::function<void(AppSettings&)>
     clsINI ini;
     ini.InitINI(kSettingsFileName);
     // Read the file once; when it cannot be read every key counts as missing anyway.
-    (void)ini.BeginBatch();
+    (void)ini.beginBatch();
     loadPositions(ini, settings);
     loadPicture(ini, settings);
     loadButton(ini, settings);

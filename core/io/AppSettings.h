@@ -77,7 +77,7 @@ struct AppSettings {
         std::string IsoFrom = "0";       // txtIsoFrom
         std::string IsoTo = "99";        // txtIsoTo
         std::string Frame = "10";        // txtFrame
-        std::string Drive;               // kept for files of the earlier program; no drives here
+        std::string Drive;               // read and written back unchanged; no drives here
         std::string Path;                // the frames' folder
         std::string Name = "anim";       // txtName
         std::string NumberFrom = "1";    // txtNumberFrom
@@ -128,13 +128,13 @@ std::string doRndSetKey(int index);
 
 // True when "wavory.ini" in the program folder has a non-empty "App"/"ExistINI": the
 // settings are then loaded; otherwise this is a first start.
-bool SettingsExist();
+bool settingsExist();
 
 // The first-start values: JPEG quality 100, draw after a random setting and activate
 // after drawing on, random groups periods, amplitudes, components and color set, tile
 // font `mainWindowFontName` at 12 points, the frame settings and easy help windows shown,
 // the color set dialog in the program's "colorset" folder. The rest stays as it is.
-void ApplyFirstStartDefaults(AppSettings& settings, std::string_view mainWindowFontName);
+void applyFirstStartDefaults(AppSettings& settings, std::string_view mainWindowFontName);
 
 struct SaveSettingsResult {
     std::error_code settingsFile; // "wavory.ini"

@@ -6,7 +6,7 @@
 
 namespace wavory {
 
-// Twips per logical pixel at 96 dots per inch; the earlier program's files use it too.
+// Twips per logical pixel at 96 dots per inch, the scale the settings files are stored in.
 inline constexpr int kTwipsPerPixel = 15;
 
 std::int64_t pixelsToTwips(std::int32_t pixels);

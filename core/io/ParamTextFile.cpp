@@ -15,8 +15,7 @@ namespace {
 constexpr std::string_view kCrLf = "\r\n";
 
 constexpr std::string_view kFormatHeader = "[書き出しフォーマット番号]";
-// The format number as the earlier program printed numbers: a sign position and a
-// trailing blank.
+// The format number in the file's fixed form: a sign position and a trailing blank.
 constexpr std::string_view kFormatNumberLine = " 4 ";
 static_assert(kParamTextFormat == 4);
 constexpr std::string_view kPowerHeader = "[べき乗]";
@@ -95,8 +94,8 @@ std::string_view limitBytes(std::string_view bytes) {
 class ParamTextReader {
   public:
     ParamTextReader(std::string_view text, ParamFields& fields,
-                    const std::vector<std::string>& colorSetNames, const MessageSink& sink)
-        : in_(text), f_(fields), names_(colorSetNames), sink_(sink) {}
+                    const std::vector<std::string>& colorSetNames)
+        : in_(text), f_(fields), names_(colorSetNames) {}
 
     ParamReadResult read() {
         ParamReadResult result;
@@ -181,8 +180,8 @@ class ParamTextReader {
                 r.colorSetSelected = true;
             }
         }
-        if (!r.colorSetSelected && sink_)
-            sink_(missingColorSetMessage(name));
+        if (!r.colorSetSelected)
+            r.outcome.warn(missingColorSetMessage(name));
         return true;
     }
 
@@ -228,7 +227,6 @@ class ParamTextReader {
     FieldStream in_;
     ParamFields& f_;
     const std::vector<std::string>& names_;
-    const MessageSink& sink_;
 };
 
 // Reads at most one byte beyond the limit, so that limitBytes knows the file was cut.
@@ -310,42 +308,38 @@ std::string formatParamText(const ParamFields& f, std::string_view colorSetName)
     return out.take();
 }
 
-std::optional<UserMessage> OutputText(const std::string& path, const ParamFields& fields,
-                                      std::string_view colorSetName) {
+Result OutputText(const std::string& path, const ParamFields& fields,
+                  std::string_view colorSetName) {
     const std::string bytes = textcodec::encodeFileText(formatParamText(fields, colorSetName));
     if (const auto ec = writeFileAtomically(path, bytes))
-        return paramWriteFailureMessage(systemErrorText(ec));
-    return std::nullopt;
+        return Result::failure(paramWriteFailureMessage(systemErrorText(ec)));
+    return {};
 }
 
 ParamReadResult parseParamText(std::string_view bytes, ParamFields& fields,
-                               const std::vector<std::string>& colorSetNames,
-                               const MessageSink& sink) {
+                               const std::vector<std::string>& colorSetNames) {
     const std::string text = textcodec::decodeFileText(limitBytes(bytes));
-    return ParamTextReader(text, fields, colorSetNames, sink).read();
+    return ParamTextReader(text, fields, colorSetNames).read();
 }
 
 ParamReadResult InputText(std::string_view path, ParamFields& fields,
-                          const std::vector<std::string>& colorSetNames, const MessageSink& sink) {
+                          const std::vector<std::string>& colorSetNames) {
     std::string name;
     for (char c : path)
         if (c != '"')
             name += c;
 
-    auto report = [&](const UserMessage& m) {
-        if (sink)
-            sink(m);
-    };
     std::string bytes;
     if (!readFileHead(name, bytes)) {
-        report(paramReadFailureMessage(name));
-        return {};
+        ParamReadResult unread;
+        unread.outcome.fail(paramReadFailureMessage(name));
+        return unread;
     }
-    const ParamReadResult result = parseParamText(bytes, fields, colorSetNames, sink);
+    ParamReadResult result = parseParamText(bytes, fields, colorSetNames);
     if (result.status == ParamReadStatus::UnsupportedFormat)
-        report(unsupportedParamFormatMessage());
+        result.outcome.fail(unsupportedParamFormatMessage());
     else if (result.status == ParamReadStatus::ReadFailed)
-        report(paramReadFailureMessage(name));
+        result.outcome.fail(paramReadFailureMessage(name));
     return result;
 }
 

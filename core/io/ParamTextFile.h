@@ -7,7 +7,7 @@
 // The file binds the texts the windows show (ParamFields), unformatted: what the user
 // typed is written and read back as it stands.
 
-#include "common/UserMessage.h"
+#include "common/Result.h"
 #include "params/ParamFields.h"
 
 #include <cstddef>
@@ -19,8 +19,8 @@
 
 namespace wavory {
 
-// The format number written; readers accept 1 to 4 (and, as the earlier program did,
-// negative numbers, which read like format 1 without its period scaling).
+// The format number written; readers accept 1 to 4 (and negative numbers, which read
+// like format 1 without its period scaling).
 inline constexpr int kParamTextFormat = 4;
 
 // A parameter file is a few hundred bytes. Only this much of a file is looked at, so a
@@ -32,9 +32,9 @@ inline constexpr std::size_t kMaxParamTextBytes = 1024 * 1024;
 std::string formatParamText(const ParamFields& fields, std::string_view colorSetName);
 
 // Writes the file atomically (CP932, UTF-8 when a character does not fit; CR LF).
-// On failure returns the message to show; the old file, if any, stays whole.
-std::optional<UserMessage> OutputText(const std::string& path, const ParamFields& fields,
-                                      std::string_view colorSetName);
+// On failure the old file, if any, stays whole.
+Result OutputText(const std::string& path, const ParamFields& fields,
+                  std::string_view colorSetName);
 
 enum class ParamReadStatus {
     Ok,                // read completely: the caller starts a draw
@@ -52,21 +52,23 @@ struct ParamReadResult {
     // The color set name matched a set and colorSetIndex now selects it (the list's
     // selection handling should run).
     bool colorSetSelected = false;
+    // The messages to show: the warning about a missing color set, then the failure, if
+    // any (InputText's; parseParamText fails nothing).
+    Result outcome;
 
     bool ok() const { return status == ParamReadStatus::Ok; }
 };
 
-// Reads the file's bytes into the fields, applying each value as it is read. Sends only
-// the warning about a missing color set; the failure messages are InputText's. A pure
-// function of its arguments, safe on any bytes.
+// Reads the file's bytes into the fields, applying each value as it is read. Its outcome
+// holds only the warning about a missing color set; the failure messages are InputText's.
+// A pure function of its arguments, safe on any bytes.
 ParamReadResult parseParamText(std::string_view bytes, ParamFields& fields,
-                               const std::vector<std::string>& colorSetNames,
-                               const MessageSink& sink);
+                               const std::vector<std::string>& colorSetNames);
 
-// Reads the named file (double quotes in the name are dropped first) and reports every
-// failure through the sink.
+// Reads the named file (double quotes in the name are dropped first); the outcome holds
+// every message to show.
 ParamReadResult InputText(std::string_view path, ParamFields& fields,
-                          const std::vector<std::string>& colorSetNames, const MessageSink& sink);
+                          const std::vector<std::string>& colorSetNames);
 
 // The messages, exactly as shown.
 UserMessage paramWriteFailureMessage(const std::string& errorText);

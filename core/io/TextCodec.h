@@ -1,6 +1,7 @@
 #pragma once
-// Text files are exchanged with the earlier Windows program: they are written in
-// CP932 with CR LF line ends and read as UTF-8 when valid, otherwise as CP932.
+// Text files stay exchangeable with Windows programs that read only Japanese ANSI text:
+// they are written in CP932 with CR LF line ends and read as UTF-8 when valid, otherwise
+// as CP932.
 
 #include <cstddef>
 #include <optional>

@@ -38,12 +38,12 @@ std::optional<std::string> parseTileViewFile(std::string_view content) {
     return std::string(text);
 }
 
-std::error_code WriteTileViewFile(std::string_view text) {
+std::error_code writeTileViewFile(std::string_view text) {
     return writeFileAtomically(resolveInProgramFolder(kTileViewFileName),
                                textcodec::encodeFileText(tileViewFileContent(text)));
 }
 
-bool ReadTileViewFile(std::string& text) {
+bool readTileViewFile(std::string& text) {
     std::string bytes;
     if (readWholeFile(resolveInProgramFolder(kTileViewFileName), bytes))
         return false;

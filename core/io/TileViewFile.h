@@ -20,10 +20,10 @@ std::string tileViewFileContent(std::string_view text);
 std::optional<std::string> parseTileViewFile(std::string_view content);
 
 // Writes "Tileview.ini" in the program folder, atomically.
-std::error_code WriteTileViewFile(std::string_view text);
+std::error_code writeTileViewFile(std::string_view text);
 
 // Reads "Tileview.ini" from the program folder into text. A missing, unreadable or empty
 // file leaves text as it was and gives false.
-bool ReadTileViewFile(std::string& text);
+bool readTileViewFile(std::string& text);
 
 } // namespace wavory

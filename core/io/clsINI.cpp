@@ -47,7 +47,7 @@ std::string_view firstCodePoints(std::string_view text, std::size_t limit) {
     return text;
 }
 
-// A single as the earlier program wrote it: at most 7 significant digits, so that 0.1f
+// A single in its shortest form: at most 7 significant digits, so that 0.1f
 // is written as 0.1 and not as the double nearest to it. to_chars/from_chars do not
 // depend on the locale.
 std::string floatDecimal(float value) {
@@ -123,7 +123,7 @@ void clsINI::SetAttrINIArchive() {
                                  std::filesystem::perm_options::add, ignored);
 }
 
-std::error_code clsINI::BeginBatch() {
+std::error_code clsINI::beginBatch() {
     IniDocument doc;
     if (const auto ec = loadDocument(IniPath, doc))
         return ec;
@@ -131,7 +131,7 @@ std::error_code clsINI::BeginBatch() {
     return {};
 }
 
-std::error_code clsINI::CommitBatch() {
+std::error_code clsINI::commitBatch() {
     if (!batch_)
         return {};
     const auto ec = storeDocument(IniPath, *batch_);
@@ -160,7 +160,7 @@ std::string clsINI::readValue(std::string_view AppName, std::string_view KeyName
     return std::string(firstCodePoints(text, kIniReadLimit));
 }
 
-bool clsINI::WriteText(std::string_view AppName, std::string_view KeyName, std::string_view text) {
+bool clsINI::writeText(std::string_view AppName, std::string_view KeyName, std::string_view text) {
     if (batch_)
         return batch_->setValue(AppName, KeyName, text);
     IniDocument doc;
@@ -184,7 +184,7 @@ template <typename Number>
 bool clsINI::accessNumber(std::string_view AppName, std::string_view KeyName, Number& rValue,
                           bool vWriteMode) {
     if (vWriteMode)
-        return WriteText(AppName, KeyName, numberText(rValue));
+        return writeText(AppName, KeyName, numberText(rValue));
     return storeNumber(leadingNumber(readValue(AppName, KeyName)), rValue);
 }
 
@@ -216,7 +216,7 @@ bool clsINI::AccessINI(std::string_view AppName, std::string_view KeyName, doubl
 bool clsINI::AccessINI(std::string_view AppName, std::string_view KeyName, bool& rValue,
                        bool vWriteMode) {
     if (vWriteMode)
-        return WriteText(AppName, KeyName, iniBooleanText(rValue));
+        return writeText(AppName, KeyName, iniBooleanText(rValue));
     const std::string text = readValue(AppName, KeyName);
     if (text.empty())
         return true;
@@ -230,7 +230,7 @@ bool clsINI::AccessINI(std::string_view AppName, std::string_view KeyName, bool&
 bool clsINI::AccessINI(std::string_view AppName, std::string_view KeyName, std::string& rValue,
                        bool vWriteMode) {
     if (vWriteMode)
-        return WriteText(AppName, KeyName, rValue);
+        return writeText(AppName, KeyName, rValue);
     rValue = readValue(AppName, KeyName);
     return true;
 }

@@ -63,7 +63,7 @@ class clsINI {
                    bool vWriteMode);
 
     // Writes a text value as it is (for callers holding a text that is not a variable).
-    bool WriteText(std::string_view AppName, std::string_view KeyName, std::string_view text);
+    bool writeText(std::string_view AppName, std::string_view KeyName, std::string_view text);
 
     // The value of the key, or vDefault when the key is missing or its value is empty.
     std::string GetIni(std::string_view AppName, std::string_view KeyName,
@@ -74,15 +74,15 @@ class clsINI {
     void SetAttrINIArchive();
 
     // Batch: the file is read once, reads and writes then work on the content in memory,
-    // and CommitBatch writes the whole file once, atomically. Fails (and no batch starts)
+    // and commitBatch writes the whole file once, atomically. Fails (and no batch starts)
     // when an existing file cannot be read; a missing file starts an empty batch.
-    std::error_code BeginBatch();
+    std::error_code beginBatch();
     // A batch on the given content instead of the file's (the file is not read): for a
     // rewrite that replaces the whole file, and for reading bytes that are not in a file.
-    void BeginBatchWith(IniDocument content) { batch_ = std::move(content); }
-    std::error_code CommitBatch();
-    void DiscardBatch() { batch_.reset(); }
-    bool InBatch() const { return batch_.has_value(); }
+    void beginBatchWith(IniDocument content) { batch_ = std::move(content); }
+    std::error_code commitBatch();
+    void discardBatch() { batch_.reset(); }
+    bool inBatch() const { return batch_.has_value(); }
 
     // The full path of the bound file.
     const std::string& Path() const { return IniPath; }

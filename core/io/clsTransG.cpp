@@ -33,29 +33,29 @@ std::int16_t reported(const codec::Result& result, const char* failureText,
 
 } // namespace
 
-std::int16_t clsTransG::DCSaveJpeg(const Canvas& rPicture, const std::filesystem::path& rFilename,
-                                   std::uint8_t vQuality, bool blnProgressive,
+std::int16_t clsTransG::DCSaveJpeg(const Canvas& picture, const std::filesystem::path& fileName,
+                                   std::uint8_t quality, bool progressive,
                                    const MessageSink& sink) const {
-    if (!qualityInRange(vQuality))
+    if (!qualityInRange(quality))
         return codec::kBadParameter;
-    if (rPicture.empty())
+    if (picture.empty())
         return reported({codec::kInternalError, kEmptyPictureText}, kJpegFailureText, sink);
-    return reported(codec::saveJpegFile(rPicture, rFilename, vQuality, blnProgressive),
-                    kJpegFailureText, sink);
+    return reported(codec::saveJpegFile(picture, fileName, quality, progressive), kJpegFailureText,
+                    sink);
 }
 
-std::int16_t clsTransG::DCSavePNG(const Canvas& rPicture, const std::filesystem::path& rFilename,
-                                  std::uint8_t vMode, const MessageSink& sink) const {
-    if (vMode >= kPngModeCount)
+std::int16_t clsTransG::DCSavePNG(const Canvas& picture, const std::filesystem::path& fileName,
+                                  std::uint8_t mode, const MessageSink& sink) const {
+    if (mode >= kPngModeCount)
         return codec::kBadParameter;
-    if (rPicture.empty())
+    if (picture.empty())
         return reported({codec::kInternalError, kEmptyPictureText}, kPngFailureText, sink);
-    return reported(codec::savePngFile(rPicture, rFilename, static_cast<PngMode>(vMode)),
+    return reported(codec::savePngFile(picture, fileName, static_cast<PngMode>(mode)),
                     kPngFailureText, sink);
 }
 
-std::string clsTransG::ErrMes(std::int16_t vCode) const {
-    switch (vCode) {
+std::string clsTransG::ErrMes(std::int16_t code) const {
+    switch (code) {
     case codec::kWritten:
         return "成功しました。";
     case codec::kCannotOpen:
@@ -69,7 +69,7 @@ std::string clsTransG::ErrMes(std::int16_t vCode) const {
     case codec::kBadParameter:
         return "保存品質の指定が間違っています。";
     default:
-        return "clsTransG内部エラー : " + std::to_string(vCode);
+        return "clsTransG内部エラー : " + std::to_string(code);
     }
 }
 

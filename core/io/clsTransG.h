@@ -28,17 +28,17 @@ class clsTransG {
     static constexpr const char* kJpegFailureText = "JPEG保存時にエラーが発生しました。";
     static constexpr const char* kPngFailureText = "PNG保存時にエラーが発生しました。";
 
-    // Encodes the picture's pixels directly. vQuality 1..100.
-    std::int16_t DCSaveJpeg(const Canvas& rPicture, const std::filesystem::path& rFilename,
-                            std::uint8_t vQuality, bool blnProgressive,
+    // Encodes the picture's pixels directly. quality 1..100.
+    std::int16_t DCSaveJpeg(const Canvas& picture, const std::filesystem::path& fileName,
+                            std::uint8_t quality, bool progressive,
                             const MessageSink& sink = {}) const;
 
-    // vMode 0..2, see PngMode.
-    std::int16_t DCSavePNG(const Canvas& rPicture, const std::filesystem::path& rFilename,
-                           std::uint8_t vMode, const MessageSink& sink = {}) const;
+    // mode 0..2, see PngMode.
+    std::int16_t DCSavePNG(const Canvas& picture, const std::filesystem::path& fileName,
+                           std::uint8_t mode, const MessageSink& sink = {}) const;
 
     // The user's text for a result code.
-    std::string ErrMes(std::int16_t vCode) const;
+    std::string ErrMes(std::int16_t code) const;
 };
 
 } // namespace wavory

@@ -3,13 +3,13 @@
 // and programs started are recorded, resources come from a temporary folder, and modal
 // dialogs are answered while they are open.
 
+#include "../TempFolder.h"
 #include "AppFixture.h"
 
 #include "io/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
@@ -23,8 +23,7 @@ class SharingFixture : public AppFixture {
   protected:
     void SetUp() override {
         AppFixture::SetUp();
-        ASSERT_TRUE(work.isValid());
-        resources = work.path() + QStringLiteral("/resources/");
+        resources = workPath() + QStringLiteral("/resources/");
         QDir().mkpath(resources + QStringLiteral("help"));
         main->setResourceFolder(resources);
         main->setUrlOpener([this](const QUrl& url) {
@@ -38,7 +37,8 @@ class SharingFixture : public AppFixture {
     }
 
     // A file in the test's own folder.
-    QString path(const QString& name) const { return work.path() + QLatin1Char('/') + name; }
+    QString workPath() const { return QString::fromStdString(work.str()); }
+    QString path(const QString& name) const { return workPath() + QLatin1Char('/') + name; }
     static void writeFile(const QString& file, const QByteArray& bytes) {
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -84,7 +84,7 @@ class SharingFixture : public AppFixture {
         return dialogs.shown.empty() ? ShownMessage{} : dialogs.shown.back();
     }
 
-    QTemporaryDir work;
+    const wavory::testing::TempFolder work;
     QString resources;
     std::vector<QUrl> openedUrls;
     bool openResult = true;

@@ -3,6 +3,7 @@
 // modal dialogs shown on the way (the welcome dialog) are answered, the end of the process
 // is recorded instead of leaving the test's event loop.
 
+#include "../TempFolder.h"
 #include "ScriptedDialogs.h"
 #include "frmHello.h"
 #include "frmMain.h"
@@ -18,7 +19,6 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -43,9 +43,8 @@ class StartupFixture : public ::testing::Test {
     };
 
     void SetUp() override {
-        ASSERT_TRUE(home_.isValid());
         previousHome_ = qgetenv("WAVORY_HOME");
-        qputenv("WAVORY_HOME", home_.path().toLocal8Bit());
+        qputenv("WAVORY_HOME", home_.str().c_str());
         // Answers every modal dialog as soon as it is on screen.
         modalTimer_ = std::make_unique<QTimer>();
         modalTimer_->setInterval(5);
@@ -59,7 +58,7 @@ class StartupFixture : public ::testing::Test {
         qputenv("WAVORY_HOME", previousHome_);
     }
 
-    QString home() const { return home_.path() + QLatin1Char('/'); }
+    QString home() const { return QString::fromStdString(home_.str()) + QLatin1Char('/'); }
     QString path(const QString& name) const { return home() + name; }
 
     void writeFile(const QString& name, const QByteArray& bytes) {
@@ -111,7 +110,7 @@ class StartupFixture : public ::testing::Test {
     std::map<QString, std::pair<QByteArray, qint64>> folderSnapshot() const {
         std::map<QString, std::pair<QByteArray, qint64>> snapshot;
         for (const QFileInfo& fi :
-             QDir(home_.path())
+             QDir(QString::fromStdString(home_.str()))
                  .entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
             QFile f(fi.filePath());
             const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -151,7 +150,7 @@ class StartupFixture : public ::testing::Test {
         }
     }
 
-    QTemporaryDir home_;
+    const wavory::testing::TempFolder home_;
     QByteArray previousHome_;
     std::unique_ptr<QTimer> modalTimer_;
     QPointer<QWidget> handled_;

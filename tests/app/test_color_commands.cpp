@@ -34,7 +34,7 @@ class ColorCommands : public SharingFixture {
     void fillTo(int count) {
         ColorSetCollection& sets = main->colorSets();
         while (sets.getgColorCount() < count) {
-            ASSERT_TRUE(sets.AddGColor("fill", 8));
+            ASSERT_TRUE(sets.AddGColor("fill", 8).ok());
             const int i = sets.getgColorCount() - 1;
             sets.AddColorPoint(i, i, 0, 0);
             sets.AddColorPoint(i, 0, i, 0);
@@ -138,7 +138,7 @@ TEST_F(ColorCommands, CopyTwiceNumbersTheCopiesAndCancelRestores) {
         EXPECT_EQ(e->CCnt(), rgb.colorCount);
         EXPECT_EQ(e->level(), rgb.colorLevelCount);
         for (int i = 0; i < rgb.colorCount; ++i)
-            EXPECT_EQ(e->pointColor(i), RgbValue(rgb.r[i], rgb.g[i], rgb.b[i])) << i;
+            EXPECT_EQ(e->pointColor(i), rgbValue(rgb.r[i], rgb.g[i], rgb.b[i])) << i;
         press(e, "cmdOK");
     });
     action("mnuCopyGColor")->trigger();
@@ -174,7 +174,7 @@ TEST_F(ColorCommands, EditWritesTheSetItsNameAndTheGradientBar) {
     EXPECT_EQ(setName(2), "虹の改");
     EXPECT_EQ(list()->itemText(2), "虹の改");
     const GColor& set = main->colorSets().at(2);
-    EXPECT_EQ(RgbValue(set.r[1], set.g[1], set.b[1]), RgbValue(10, 20, 30));
+    EXPECT_EQ(rgbValue(set.r[1], set.g[1], set.b[1]), rgbValue(10, 20, 30));
     EXPECT_EQ(setCount(), kBuiltinCount);
     // The bar shows the edited set.
     auto* bar = find<GradientView>(QStringLiteral("picGrad"));

@@ -44,7 +44,7 @@ constexpr int kRainbow = 2; // 虹, 7 points
 constexpr int kThunder = 6; // 雷, 12 points, first and last differ
 constexpr int kWhiteBlack = 10;
 
-constexpr std::int32_t kRed = RgbValue(255, 0, 0);
+constexpr std::int32_t kRed = rgbValue(255, 0, 0);
 
 class ColorEditor : public ::testing::Test {
   protected:
@@ -96,7 +96,7 @@ class ColorEditor : public ::testing::Test {
         const GColor& s = sets.at(index);
         std::vector<std::int32_t> out;
         for (int i = 0; i < n; ++i)
-            out.push_back(RgbValue(s.r[i], s.g[i], s.b[i]));
+            out.push_back(rgbValue(s.r[i], s.g[i], s.b[i]));
         return out;
     }
     std::vector<std::int32_t> shown(int from, int to) const {
@@ -224,7 +224,7 @@ TEST_F(ColorEditor, EdgeMatchingOnTheFirstAndLastSwatch) {
     dialogs.colors.push_back(c);
     clickSwatch(1);
     EXPECT_EQ(shown(0, 4), (std::vector<std::int32_t>{colorValue(b), colorValue(c),
-                                                      RgbValue(0, 0, 255), colorValue(b)}));
+                                                      rgbValue(0, 0, 255), colorValue(b)}));
 
     // A cancelled chooser changes nothing.
     const auto before = editor->points();
@@ -275,7 +275,7 @@ TEST_F(ColorEditor, NegativeTwiceAndRotationThriceRestore) {
     const auto before = editor->points();
 
     action("mnuNega")->trigger();
-    EXPECT_EQ(editor->pointColor(0), RgbValue(255 - 48, 255 - 48, 255));
+    EXPECT_EQ(editor->pointColor(0), rgbValue(255 - 48, 255 - 48, 255));
     EXPECT_EQ(previewColumn(0), qRgb(207, 207, 255));
     EXPECT_EQ(swatch(0)->toolTip(), " R= 207 G= 207 B= 255");
     for (std::size_t i = 5; i < 12; ++i)
@@ -284,7 +284,7 @@ TEST_F(ColorEditor, NegativeTwiceAndRotationThriceRestore) {
     EXPECT_EQ(editor->points(), before);
 
     action("mnuRotate")->trigger();
-    EXPECT_EQ(editor->pointColor(4), RgbValue(255, 224, 255)) << "255,255,224 -> G, B, R";
+    EXPECT_EQ(editor->pointColor(4), rgbValue(255, 224, 255)) << "255,255,224 -> G, B, R";
     action("mnuRotate")->trigger();
     EXPECT_NE(editor->points(), before);
     action("mnuRotate")->trigger();
@@ -347,7 +347,7 @@ TEST_F(ColorEditor, BrightnessLiveAndCancelRestoresExactly) {
 
         slider->setValue(-10);
         EXPECT_EQ(label->text(), "-10");
-        EXPECT_EQ(editor->pointColor(0), RgbValue(38, 38, 0));
+        EXPECT_EQ(editor->pointColor(0), rgbValue(38, 38, 0));
         dlg->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
         checked = true;
     });
@@ -367,8 +367,8 @@ TEST_F(ColorEditor, BrightnessOkKeepsTheColors) {
         dlg->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     });
     action("mnuBrightness")->trigger();
-    EXPECT_EQ(editor->pointColor(0), RgbValue(255, 25, 25));
-    EXPECT_EQ(editor->pointColor(2), RgbValue(25, 25, 255));
+    EXPECT_EQ(editor->pointColor(0), rgbValue(255, 25, 25));
+    EXPECT_EQ(editor->pointColor(2), rgbValue(25, 25, 255));
     EXPECT_EQ(swatch(0)->toolTip(), " R= 255 G= 25 B= 25") << "tooltips follow the dialog";
     EXPECT_EQ(editor->pointColor(5), kWhiteColorValue);
 }
@@ -395,7 +395,7 @@ TEST_F(ColorEditor, OkWritesTheEdits) {
     EXPECT_EQ(set.colorCount, 3);
     EXPECT_EQ(set.colorLevelCount, 4);
     EXPECT_EQ(setColors(kRgb, 3),
-              (std::vector<std::int32_t>{kRed, RgbValue(0, 255, 0), RgbValue(1, 2, 3)}));
+              (std::vector<std::int32_t>{kRed, rgbValue(0, 255, 0), rgbValue(1, 2, 3)}));
     EXPECT_EQ(sets.at(kRainbow).name, "虹");
 }
 
@@ -420,7 +420,7 @@ TEST_F(ColorEditor, NameRefusalsKeepTheEditorOpen) {
     EXPECT_TRUE(editor->isVisible());
     EXPECT_TRUE(editor->cancelled());
     EXPECT_TRUE(collectionUnchanged());
-    EXPECT_EQ(editor->pointColor(1), RgbValue(9, 9, 9)) << "edits kept";
+    EXPECT_EQ(editor->pointColor(1), rgbValue(9, 9, 9)) << "edits kept";
 
     // Its own unchanged name is no clash.
     name()->setText(QStringLiteral("RGB"));
@@ -499,17 +499,17 @@ TEST_F(ColorEditor, CancelLeavesTheCollectionAlone) {
 }
 
 TEST_F(ColorEditor, SetWithFewerThanTwoPointsIsRaisedToTwo) {
-    ASSERT_TRUE(sets.AddGColor("一点", 8));
+    ASSERT_TRUE(sets.AddGColor("一点", 8).ok());
     const int one = sets.getgColorCount() - 1;
     ASSERT_TRUE(sets.AddColorPoint(one, 10, 20, 30));
-    ASSERT_TRUE(sets.AddGColor("空", 3));
+    ASSERT_TRUE(sets.AddGColor("空", 3).ok());
     const int none = sets.getgColorCount() - 1;
 
     open(one);
     EXPECT_EQ(sets.at(one).colorCount, 2) << "raised at once";
     EXPECT_EQ(editor->CCnt(), 2);
     EXPECT_EQ(count()->currentText(), " 2");
-    EXPECT_EQ(editor->pointColor(0), RgbValue(10, 20, 30));
+    EXPECT_EQ(editor->pointColor(0), rgbValue(10, 20, 30));
     button("cmdCancel")->click();
     EXPECT_EQ(sets.at(one).colorCount, 2) << "the raise stays after Cancel";
 

@@ -94,7 +94,7 @@ TEST_F(ColorFiles, LoadAddsNewSetsAndReportsTheDuplicates) {
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
 
     // The folder is remembered: the next load opens there.
-    EXPECT_EQ(main->settings().Picture.CSetPath, (work.path() + QLatin1Char('/')).toStdString());
+    EXPECT_EQ(main->settings().Picture.CSetPath, (workPath() + QLatin1Char('/')).toStdString());
     action("mnuGColorLoad")->trigger();
     EXPECT_EQ(dialogs.fileRequests.back().fileName, path(QStringLiteral("*")));
 }
@@ -180,7 +180,7 @@ TEST_F(ColorFiles, CancelledSavesWriteNothing) {
     action("mnuGColorAllSave")->trigger();
     EXPECT_EQ(dialogs.fileRequests.size(), 2u);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_TRUE(QDir(work.path()).entryList({QStringLiteral("*.cst")}, QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(workPath()).entryList({QStringLiteral("*.cst")}, QDir::Files).isEmpty());
 }
 
 } // namespace

@@ -73,7 +73,7 @@ TEST_F(ImageSaving, BmpUnderTheChosenNameAndTheNameRemembered) {
     const auto read = decodeBmp(std::string_view(bytes.constData(), bytes.size()));
     ASSERT_TRUE(read);
     EXPECT_EQ(*read, main->picture()->canvas());
-    EXPECT_EQ(main->settings().Picture.Path, (work.path() + QLatin1Char('/')).toStdString());
+    EXPECT_EQ(main->settings().Picture.Path, (workPath() + QLatin1Char('/')).toStdString());
 
     // The next save proposes the same name without its extension; the button saves too.
     button("cmdSave")->click();
@@ -214,7 +214,7 @@ TEST_F(ImageSaving, ACancelledDialogSavesNothing) {
     action("mnuSave")->trigger();
     EXPECT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_TRUE(QDir(work.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(workPath()).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(ImageSaving, WhileSavingTheDialogSaysSoAndTakesNoInput) {

@@ -42,7 +42,7 @@ class Sharing : public SharingFixture {
     }
     void workInTestFolder() {
         previousDir = QDir::currentPath();
-        QDir::setCurrent(work.path());
+        QDir::setCurrent(workPath());
     }
     Canvas readBmp(const QString& file) {
         const QByteArray bytes = readFile(file);
@@ -67,7 +67,7 @@ class Sharing : public SharingFixture {
         ParamFields fields = main->currentFields();
         fields.values[0] = period;
         const QString file = path(name);
-        EXPECT_FALSE(wavory::OutputText(file.toStdString(), fields, "RGB"));
+        EXPECT_TRUE(wavory::OutputText(file.toStdString(), fields, "RGB").ok());
         return file;
     }
 
@@ -111,7 +111,7 @@ TEST_F(Sharing, LinkedApplicationGetsTheNextNumberedFile) {
 TEST_F(Sharing, AFolderThatIsGoneFallsBackToTheProgramFolder) {
     const QString home = QString::fromStdString(GetPath());
     removeLinkedFiles(home);
-    main->settings().Picture.Path = (work.path() + QStringLiteral("/gone/")).toStdString();
+    main->settings().Picture.Path = (workPath() + QStringLiteral("/gone/")).toStdString();
     main->settings().Option.Shell = "paint";
     action("mnuShell")->trigger();
     ASSERT_EQ(started.size(), 1u);
@@ -132,7 +132,7 @@ TEST_F(Sharing, NoWritableFolderAtAllShowsTheFailure) {
     const QString blocked = path(QStringLiteral("blocked"));
     writeFile(blocked, "not a folder");
     qputenv("WAVORY_HOME", blocked.toLocal8Bit());
-    main->settings().Picture.Path = (work.path() + QStringLiteral("/gone/")).toStdString();
+    main->settings().Picture.Path = (workPath() + QStringLiteral("/gone/")).toStdString();
     main->settings().Option.Shell = "paint";
     action("mnuShell")->trigger();
     qputenv("WAVORY_HOME", home);
@@ -250,12 +250,13 @@ TEST_F(Sharing, HelpFailuresShowTheirCode) {
 }
 
 TEST(Resources, FoundBesideTheProgramOrInstalled) {
-    QTemporaryDir dir;
-    const QString bin = dir.path() + QStringLiteral("/bin");
+    const wavory::testing::TempFolder temp;
+    const QString dir = QString::fromStdString(temp.str());
+    const QString bin = dir + QStringLiteral("/bin");
     QDir().mkpath(bin);
     EXPECT_EQ(findResourceFolder(bin), bin + QStringLiteral("/resources/"));
-    QDir().mkpath(dir.path() + QStringLiteral("/share/wavory"));
-    EXPECT_EQ(findResourceFolder(bin), dir.path() + QStringLiteral("/share/wavory/"));
+    QDir().mkpath(dir + QStringLiteral("/share/wavory"));
+    EXPECT_EQ(findResourceFolder(bin), dir + QStringLiteral("/share/wavory/"));
     QDir().mkpath(bin + QStringLiteral("/resources"));
     EXPECT_EQ(findResourceFolder(bin), bin + QStringLiteral("/resources/"));
 
@@ -279,7 +280,7 @@ TEST_F(Sharing, TextFileCommandsShareTheirDialog) {
     action("mnuOutputText")->trigger();
     EXPECT_EQ(dialogs.fileRequests.back().fileName, path(QStringLiteral("plain")));
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("wave.txt"))));
-    EXPECT_EQ(main->settings().Picture.TxtPath, (work.path() + QLatin1Char('/')).toStdString());
+    EXPECT_EQ(main->settings().Picture.TxtPath, (workPath() + QLatin1Char('/')).toStdString());
 
     // Reading proposes the same name unchanged, reads it and draws.
     value(0)->setText(QStringLiteral("77"));

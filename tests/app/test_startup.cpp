@@ -162,7 +162,7 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     a.fileDialogNames().image = "/pictures/名称未設定";
     a.fileDialogNames().text = "/texts/wave.txt";
     a.fileDialogNames().colorSet = "/sets/*";
-    ASSERT_TRUE(a.colorSets().AddGColor("自作", 5));
+    ASSERT_TRUE(a.colorSets().AddGColor("自作", 5).ok());
     a.colorSets().AddColorPoint(14, 10, 20, 30);
     a.colorSets().AddColorPoint(14, 200, 100, 0);
     a.params().assign(knownFields());
@@ -346,7 +346,7 @@ TEST_F(Startup, ColorSetFileWithoutUsableSetsGivesTheBuiltInSets) {
     ColorSetCollection reread;
     clsINI ini;
     ini.InitINI(toStd(path("default.cst")));
-    EXPECT_EQ(ReadColorSetsAtStartup(ini, reread, {}), StartupColorSets::FromFile);
+    EXPECT_EQ(readColorSetsAtStartup(ini, reread).source, StartupColorSets::FromFile);
     EXPECT_EQ(reread.getgColorCount(), 14);
 }
 
@@ -362,13 +362,13 @@ TEST_F(Startup, UnreadableColorSetFileIsReported) {
 TEST_F(Startup, StoredColorSetsAreListedWithTheFirstSelected) {
     {
         ColorSetCollection sets;
-        ASSERT_TRUE(sets.AddGColor("赤", 8));
+        ASSERT_TRUE(sets.AddGColor("赤", 8).ok());
         sets.AddColorPoint(0, 255, 0, 0);
         sets.AddColorPoint(0, 0, 0, 0);
-        ASSERT_TRUE(sets.AddGColor("青", 8));
+        ASSERT_TRUE(sets.AddGColor("青", 8).ok());
         sets.AddColorPoint(1, 0, 0, 255);
         sets.AddColorPoint(1, 0, 0, 0);
-        ASSERT_FALSE(SaveAllColorSetsFile(toStd(path("default.cst")), sets));
+        ASSERT_TRUE(saveAllColorSetsFile(toStd(path("default.cst")), sets).ok());
     }
     Run& run = start();
     ASSERT_TRUE(run.loaded);
@@ -391,7 +391,7 @@ TEST_F(Startup, GraphicIniThatIsNoParameterFileIsReportedThenDrawnAtRandom) {
 }
 
 TEST_F(Startup, GraphicIniGivesTheLastDrawing) {
-    ASSERT_FALSE(OutputText(toStd(path("Graphic.ini")), knownFields(), "虹"));
+    ASSERT_TRUE(OutputText(toStd(path("Graphic.ini")), knownFields(), "虹").ok());
     Run& run = start();
     ASSERT_TRUE(run.loaded);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -405,10 +405,10 @@ TEST_F(Startup, GraphicIniGivesTheLastDrawing) {
 TEST_F(Startup, CommandLineReadsTheQuotedPathAndIgnoresTheRest) {
     ASSERT_TRUE(QDir(home()).mkdir("my drawings"));
     const QString file = home() + "my drawings/wave one.txt";
-    ASSERT_FALSE(OutputText(toStd(file), knownFields(), "虹"));
+    ASSERT_TRUE(OutputText(toStd(file), knownFields(), "虹").ok());
     ParamFields other = knownFields();
     other.values[0] = "99";
-    ASSERT_FALSE(OutputText(toStd(path("Graphic.ini")), other, "虹"));
+    ASSERT_TRUE(OutputText(toStd(path("Graphic.ini")), other, "虹").ok());
 
     // As a shell hands it over (quotes removed, the rest as further arguments) ...
     Run& split = start({file, "--more", "text"});
@@ -419,7 +419,7 @@ TEST_F(Startup, CommandLineReadsTheQuotedPathAndIgnoresTheRest) {
     split.main.reset();
 
     // ... and as one command-line text with the quotes in it.
-    ASSERT_FALSE(OutputText(toStd(path("Graphic.ini")), other, "虹"));
+    ASSERT_TRUE(OutputText(toStd(path("Graphic.ini")), other, "虹").ok());
     Run& whole = start({"\"" + file + "\" --more"});
     ASSERT_TRUE(whole.loaded);
     EXPECT_TRUE(dialogs.shown.empty());

@@ -1,0 +1,52 @@
+#include "io/PictureSaving.h"
+
+#include "io/AtomicFile.h"
+#include "io/BmpWriter.h"
+#include "io/CodecResult.h"
+#include "io/clsTransG.h"
+
+namespace wavory {
+
+namespace {
+
+Result codecOutcome(ImageFileFormat format,
+                    const std::function<std::int16_t(const MessageSink&)>& save) {
+    Result outcome;
+    const std::int16_t code = save([&outcome](const UserMessage& m) { outcome.warn(m); });
+    if (code != codec::kWritten)
+        outcome.fail(codecSaveFailureMessage(format, code));
+    return outcome;
+}
+
+} // namespace
+
+Result saveBmpPicture(const std::string& path, const Canvas& picture) {
+    if (const std::error_code ec = writeBmp(path, picture))
+        return Result::failure(imageSaveFailureMessage(systemErrorText(ec)));
+    return {};
+}
+
+Result saveJpegPicture(const Canvas& picture, const std::filesystem::path& path,
+                       std::uint8_t quality, bool progressive) {
+    return codecOutcome(ImageFileFormat::Jpeg, [&](const MessageSink& sink) {
+        return clsTransG().DCSaveJpeg(picture, path, quality, progressive, sink);
+    });
+}
+
+Result savePngPicture(const Canvas& picture, const std::filesystem::path& path, std::uint8_t mode) {
+    return codecOutcome(ImageFileFormat::Png, [&](const MessageSink& sink) {
+        return clsTransG().DCSavePNG(picture, path, mode, sink);
+    });
+}
+
+UserMessage imageSaveFailureMessage(const std::string& errorText) {
+    return {MessageIcon::Critical, errorText + "\r\n保存に失敗しました。"};
+}
+
+UserMessage codecSaveFailureMessage(ImageFileFormat format, std::int16_t code) {
+    const char* sentence =
+        format == ImageFileFormat::Png ? "PNG保存時のエラーです。" : "Jpeg保存時のエラーです。";
+    return {MessageIcon::Critical, std::string(sentence) + "\r\n" + clsTransG().ErrMes(code)};
+}
+
+} // namespace wavory

@@ -1,0 +1,32 @@
+#pragma once
+// Saving the picture under the name the user chose, as one outcome to show: BMP is
+// written here, JPEG and PNG through the codec layer, whose result codes become the
+// messages the user sees. The windows and the command-line renderer both save this way.
+
+#include "common/Result.h"
+#include "image/Canvas.h"
+#include "io/OutputNames.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace wavory {
+
+// Fails with imageSaveFailureMessage when the file cannot be written.
+Result saveBmpPicture(const std::string& path, const Canvas& picture);
+
+// quality 1..100, mode 0..2 (PngMode). A failure inside the codec layer is shown first
+// (a warning), then the failure for the result code.
+Result saveJpegPicture(const Canvas& picture, const std::filesystem::path& path,
+                       std::uint8_t quality, bool progressive);
+Result savePngPicture(const Canvas& picture, const std::filesystem::path& path, std::uint8_t mode);
+
+// The system's error text + CR LF + "保存に失敗しました。".
+UserMessage imageSaveFailureMessage(const std::string& errorText);
+
+// "Jpeg保存時のエラーです。" or "PNG保存時のエラーです。" + CR LF + the codec's text for the
+// code.
+UserMessage codecSaveFailureMessage(ImageFileFormat format, std::int16_t code);
+
+} // namespace wavory
