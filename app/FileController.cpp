@@ -24,14 +24,14 @@ bool FileController::OutputText(const QString& fileName) {
     const ColorSetCollection& sets = parts_.colorSets.colorSets();
     const GColor* selected = sets.selectedSet();
     return parts_.dialogs.report(window_,
-                                 wavory::OutputText(toStd(fileName), parts_.params.fields(),
+                                 writeParamTextFile(toStd(fileName), parts_.params.fields(),
                                                     selected ? selected->name : std::string()));
 }
 
 bool FileController::InputText(const QString& fileName) {
     ParamFields fields = parts_.params.fields();
     const ParamReadResult result =
-        wavory::InputText(toStd(fileName), fields, parts_.colorSets.colorSets().names());
+        readParamTextFile(toStd(fileName), fields, parts_.colorSets.colorSets().names());
     parts_.dialogs.report(window_, result.outcome);
     if (result.status == ParamReadStatus::UnsupportedFormat)
         return false;

@@ -31,7 +31,8 @@ namespace {
 void printMessage(const UserMessage& message) {
     std::string text;
     for (char c : message.text)
-        if (c != '\r') text += c;
+        if (c != '\r')
+            text += c;
     std::fprintf(stderr, "%s\n", text.c_str());
 }
 
@@ -43,16 +44,18 @@ bool report(const Result& result) {
 }
 
 class ProgressPrinter : public DrawObserver {
-public:
+  public:
     explicit ProgressPrinter(bool enabled) : enabled_(enabled) {}
     void title(const std::string& text) override {
-        if (enabled_) std::fprintf(stderr, "\r%s   ", text.c_str());
+        if (enabled_)
+            std::fprintf(stderr, "\r%s   ", text.c_str());
     }
     void finish() {
-        if (enabled_) std::fputs("\n", stderr);
+        if (enabled_)
+            std::fputs("\n", stderr);
     }
 
-private:
+  private:
     bool enabled_;
 };
 
@@ -75,16 +78,18 @@ bool loadColorSets(const cli::RenderOptions& options, ColorSetCollection& sets) 
     const StartupColorSetsRead read = readColorSetsAtStartup(ini, sets);
     report(read.outcome);
     if (read.source == StartupColorSets::Builtin)
-        std::fprintf(stderr, "%s: no \"Count\" in section [ColorSet]; the built-in color sets are used\n",
+        std::fprintf(stderr,
+                     "%s: no \"Count\" in section [ColorSet]; the built-in color sets are used\n",
                      file.c_str());
     return true;
 }
 
 bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection& sets,
                Canvas& canvas, const cli::RenderOptions& options) {
-    const ParamReadResult read = InputText(layer.paramFile, fields, sets.names());
+    const ParamReadResult read = readParamTextFile(layer.paramFile, fields, sets.names());
     report(read.outcome);
-    if (!read.ok()) return false;
+    if (!read.ok())
+        return false;
     if (read.sizeOutOfRange) {
         std::fprintf(stderr, "%s: the image size %d x %d is outside %d..%d pixels\n",
                      layer.paramFile.c_str(), fields.width, fields.height, kMinImageSide,
@@ -92,10 +97,12 @@ bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection&
         return false;
     }
     fields.mode = layer.mode.value_or(DrawMode::Normal);
-    if (!report(DrawCheck(fields))) return false;
+    if (!report(DrawCheck(fields)))
+        return false;
     const DrawParams params = takeDrawSnapshot(fields);
     const GColor& set = sets.at(fields.colorSetIndex);
-    if (!report(drawRefusal(params, set))) return false;
+    if (!report(drawRefusal(params, set)))
+        return false;
     // A new size starts a new, cleared picture, as a size change does in the program.
     if (canvas.width() != params.width || canvas.height() != params.height)
         canvas.resize(params.width, params.height);
@@ -116,7 +123,8 @@ bool savePicture(const Canvas& canvas, const cli::RenderOptions& options) {
         return report(saveBmpPicture(options.output, canvas));
     case ImageFileFormat::Jpeg: {
         const int quality = options.quality;
-        const std::uint8_t q = (quality < 0 || quality > 255) ? 0 : static_cast<std::uint8_t>(quality);
+        const std::uint8_t q =
+            (quality < 0 || quality > 255) ? 0 : static_cast<std::uint8_t>(quality);
         return report(saveJpegPicture(canvas, options.output, q, options.progressive));
     }
     case ImageFileFormat::Png: {
@@ -131,17 +139,21 @@ bool savePicture(const Canvas& canvas, const cli::RenderOptions& options) {
 int run(const cli::RenderOptions& options) {
     programRandom().reseed(options.seed.value_or(hundredthsOfSecondToday()));
     ColorSetCollection sets;
-    if (!loadColorSets(options, sets)) return 1;
+    if (!loadColorSets(options, sets))
+        return 1;
 
     ParamFields fields;
     Canvas canvas(fields.width, fields.height);
     for (const auto& layer : options.layers)
-        if (!drawLayer(layer, fields, sets, canvas, options)) return 1;
+        if (!drawLayer(layer, fields, sets, canvas, options))
+            return 1;
 
-    if (!savePicture(canvas, options)) return 1;
+    if (!savePicture(canvas, options))
+        return 1;
     if (options.writeParams) {
         const std::string name = sets.at(fields.colorSetIndex).name;
-        if (!report(OutputText(*options.writeParams, fields, name))) return 1;
+        if (!report(writeParamTextFile(*options.writeParams, fields, name)))
+            return 1;
     }
     return 0;
 }

@@ -145,7 +145,7 @@ TEST(ParamText, FormatsEverySectionInOrder) {
 TEST(ParamText, WritesCp932WithCrLf) {
     TempFolder dir;
     const auto path = dir.file("p.txt");
-    ASSERT_TRUE(OutputText(path, sampleModel(), "虹").ok());
+    ASSERT_TRUE(writeParamTextFile(path, sampleModel(), "虹").ok());
     const std::string bytes = readBytes(path);
     // "[書き出しフォーマット番号]" in CP932, then " 4 ".
     const std::string head = "[\x8F\x91\x82\xAB\x8F\x6F\x82\xB5\x83\x74\x83\x48\x81\x5B\x83\x7D"
@@ -167,10 +167,10 @@ TEST(ParamText, WritesCp932WithCrLf) {
 TEST(ParamText, ColorSetNameOutsideCp932KeepsTheWholeFileUtf8) {
     TempFolder dir;
     const auto path = dir.file("p.txt");
-    ASSERT_TRUE(OutputText(path, ParamFields{}, "虹😀").ok());
+    ASSERT_TRUE(writeParamTextFile(path, ParamFields{}, "虹😀").ok());
     EXPECT_EQ(readBytes(path), formatParamText(ParamFields{}, "虹😀"));
     ParamFields back;
-    const auto r = InputText(path, back, {"a", "虹😀"});
+    const auto r = readParamTextFile(path, back, {"a", "虹😀"});
     EXPECT_TRUE(r.ok());
     EXPECT_EQ(back.colorSetIndex, 1);
 }
@@ -180,12 +180,12 @@ TEST(ParamText, RoundTripRestoresEveryField) {
     const auto path = dir.file("round trip.txt");
     ParamFields original = sampleModel();
     original.colorSetIndex = 3; // the second "海": the last set of that name is selected
-    ASSERT_TRUE(OutputText(path, original, "海").ok());
+    ASSERT_TRUE(writeParamTextFile(path, original, "海").ok());
 
     ParamFields back;
     back.componentOn.fill(true);
     back.mode = DrawMode::Xor;
-    const auto r = InputText("\"" + path + "\"", back, kNames);
+    const auto r = readParamTextFile("\"" + path + "\"", back, kNames);
     EXPECT_TRUE(r.ok());
     EXPECT_EQ(r.formatNumber, 4);
     EXPECT_TRUE(r.sizeApplied);
@@ -299,7 +299,7 @@ TEST(ParamText, UnsupportedFormatChangesNothing) {
         const auto path = dir.file("f.txt");
         writeBytes(path, textWith(source, "海", {{kFormatLine, format}}));
         ParamFields f = sampleModel();
-        const auto r = InputText(path, f, kNames);
+        const auto r = readParamTextFile(path, f, kNames);
         EXPECT_EQ(r.status, ParamReadStatus::UnsupportedFormat);
         expectSameFields(f, sampleModel());
         ASSERT_EQ(r.outcome.messages().size(), 1u);
@@ -327,10 +327,10 @@ TEST(ParamText, QuotedColorSetNameMayHoldACommaButAPlainOneBreaksTheFile) {
     const auto path = dir.file("comma.txt");
     ParamFields source = sampleModel();
     source.colorSetIndex = 1;
-    ASSERT_TRUE(OutputText(path, source, "虹,改").ok());
+    ASSERT_TRUE(writeParamTextFile(path, source, "虹,改").ok());
     ParamFields back;
     back.colorSetIndex = 1;
-    const auto r = InputText(path, back, names);
+    const auto r = readParamTextFile(path, back, names);
     EXPECT_EQ(r.status, ParamReadStatus::ReadFailed);
     EXPECT_EQ(back.colorSetIndex, 0);
     EXPECT_EQ(back.width, 640); // applied before the failure, stays applied
@@ -379,7 +379,7 @@ TEST(ParamText, StrictValuesFailTheReadButEarlierValuesStay) {
         ParamFields f;
         const auto r = parseParamText(textWith(sampleModel(), "海", {{c.line, c.text}}), f, kNames);
         EXPECT_EQ(r.status, ParamReadStatus::ReadFailed);
-        EXPECT_TRUE(r.outcome.messages().empty()); // the failure message is InputText's
+        EXPECT_TRUE(r.outcome.messages().empty()); // the failure message is readParamTextFile's
         EXPECT_EQ(f.width, 640);
         EXPECT_EQ(f.colorSetIndex, 3);
         EXPECT_EQ(f.frame.width, "10"); // never reached
@@ -430,7 +430,7 @@ TEST(ParamText, MissingFileReportsTheReadError) {
     TempFolder dir;
     for (const auto& path : {dir.file("none.txt"), dir.file("")}) {
         ParamFields f;
-        const auto r = InputText(path, f, kNames);
+        const auto r = readParamTextFile(path, f, kNames);
         EXPECT_EQ(r.status, ParamReadStatus::ReadFailed);
         ASSERT_EQ(r.outcome.messages().size(), 1u);
         EXPECT_EQ(*r.outcome.failureMessage(), paramReadFailureMessage(path));
@@ -479,7 +479,7 @@ TEST(ParamText, HugeAndBinaryInputsStayBounded) {
     TempFolder dir;
     const auto path = dir.file("big.txt");
     writeBytes(path, valid);
-    const auto r = InputText(path, f, kNames);
+    const auto r = readParamTextFile(path, f, kNames);
     EXPECT_TRUE(r.ok());
     EXPECT_TRUE(r.outcome.messages().empty());
 }
@@ -487,7 +487,7 @@ TEST(ParamText, HugeAndBinaryInputsStayBounded) {
 TEST(ParamText, WriteFailureLeavesTheOldFileWhole) {
     TempFolder dir;
     const auto missing = dir.file("no such folder/p.txt");
-    const Result written = OutputText(missing, sampleModel(), "虹");
+    const Result written = writeParamTextFile(missing, sampleModel(), "虹");
     ASSERT_FALSE(written.ok());
     ASSERT_EQ(written.messages().size(), 1u);
     const UserMessage* failure = written.failureMessage();
@@ -498,7 +498,7 @@ TEST(ParamText, WriteFailureLeavesTheOldFileWhole) {
     const auto readOnly = dir.file("ro.txt");
     writeBytes(readOnly, "old");
     ::chmod(readOnly.c_str(), 0444);
-    EXPECT_FALSE(OutputText(readOnly, sampleModel(), "虹").ok());
+    EXPECT_FALSE(writeParamTextFile(readOnly, sampleModel(), "虹").ok());
     EXPECT_EQ(readBytes(readOnly), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(readOnly).parent_path()), {}), 1);
 }

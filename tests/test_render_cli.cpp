@@ -47,7 +47,7 @@ class RenderCli : public ::testing::Test {
     std::string writeParams(const std::string& name, const ParamFields& fields,
                             const std::string& setName = "虹") {
         const std::string p = path(name);
-        EXPECT_TRUE(OutputText(p, fields, setName).ok());
+        EXPECT_TRUE(writeParamTextFile(p, fields, setName).ok());
         return p;
     }
     Canvas readBmp(const std::string& name) {
@@ -152,7 +152,7 @@ TEST_F(RenderCli, OlderFormatsKeepTheStartUpValues) {
 
     // The written parameter file is format 4 and draws the same picture again.
     ParamFields back;
-    ASSERT_TRUE(InputText(path("written.txt"), back, {"紫水黄"}).ok());
+    ASSERT_TRUE(readParamTextFile(path("written.txt"), back, {"紫水黄"}).ok());
     EXPECT_EQ(back.width, 200);
     ASSERT_EQ(run(path("written.txt") + " -o " + path("again.bmp")).status, 0);
     EXPECT_TRUE(readBmp("again.bmp") == picture);

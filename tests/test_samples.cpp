@@ -32,7 +32,7 @@ TEST(Samples, AreWhatOutputTextWritesAndReadBack) {
         EXPECT_FALSE(textcodec::isValidUtf8(bytes)); // CP932: "虹" and the headers
 
         ParamFields back;
-        const auto r = InputText(path, back, names);
+        const auto r = readParamTextFile(path, back, names);
         ASSERT_TRUE(r.ok());
         EXPECT_FALSE(r.sizeOutOfRange);
         EXPECT_EQ(back.colorSetIndex, 2);

@@ -39,7 +39,7 @@ void BM_RendererDraw(benchmark::State& state) {
     ColorSetCollection sets;
     InitColors(sets);
     ParamFields fields;
-    if (!InputText(g_paramFile, fields, sets.names()).ok()) {
+    if (!readParamTextFile(g_paramFile, fields, sets.names()).ok()) {
         state.SkipWithError("parameter file not readable");
         return;
     }

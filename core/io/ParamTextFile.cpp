@@ -308,8 +308,8 @@ std::string formatParamText(const ParamFields& f, std::string_view colorSetName)
     return out.take();
 }
 
-Result OutputText(const std::string& path, const ParamFields& fields,
-                  std::string_view colorSetName) {
+Result writeParamTextFile(const std::string& path, const ParamFields& fields,
+                          std::string_view colorSetName) {
     const std::string bytes = textcodec::encodeFileText(formatParamText(fields, colorSetName));
     if (const auto ec = writeFileAtomically(path, bytes))
         return Result::failure(paramWriteFailureMessage(systemErrorText(ec)));
@@ -322,8 +322,8 @@ ParamReadResult parseParamText(std::string_view bytes, ParamFields& fields,
     return ParamTextReader(text, fields, colorSetNames).read();
 }
 
-ParamReadResult InputText(std::string_view path, ParamFields& fields,
-                          const std::vector<std::string>& colorSetNames) {
+ParamReadResult readParamTextFile(std::string_view path, ParamFields& fields,
+                                  const std::vector<std::string>& colorSetNames) {
     std::string name;
     for (char c : path)
         if (c != '"')

@@ -33,8 +33,8 @@ std::string formatParamText(const ParamFields& fields, std::string_view colorSet
 
 // Writes the file atomically (CP932, UTF-8 when a character does not fit; CR LF).
 // On failure the old file, if any, stays whole.
-Result OutputText(const std::string& path, const ParamFields& fields,
-                  std::string_view colorSetName);
+Result writeParamTextFile(const std::string& path, const ParamFields& fields,
+                          std::string_view colorSetName);
 
 enum class ParamReadStatus {
     Ok,                // read completely: the caller starts a draw
@@ -53,22 +53,22 @@ struct ParamReadResult {
     // selection handling should run).
     bool colorSetSelected = false;
     // The messages to show: the warning about a missing color set, then the failure, if
-    // any (InputText's; parseParamText fails nothing).
+    // any (readParamTextFile's; parseParamText fails nothing).
     Result outcome;
 
     bool ok() const { return status == ParamReadStatus::Ok; }
 };
 
 // Reads the file's bytes into the fields, applying each value as it is read. Its outcome
-// holds only the warning about a missing color set; the failure messages are InputText's.
+// holds only the warning about a missing color set; the failure messages are readParamTextFile's.
 // A pure function of its arguments, safe on any bytes.
 ParamReadResult parseParamText(std::string_view bytes, ParamFields& fields,
                                const std::vector<std::string>& colorSetNames);
 
 // Reads the named file (double quotes in the name are dropped first); the outcome holds
 // every message to show.
-ParamReadResult InputText(std::string_view path, ParamFields& fields,
-                          const std::vector<std::string>& colorSetNames);
+ParamReadResult readParamTextFile(std::string_view path, ParamFields& fields,
+                                  const std::vector<std::string>& colorSetNames);
 
 // The messages, exactly as shown.
 UserMessage paramWriteFailureMessage(const std::string& errorText);

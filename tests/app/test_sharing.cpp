@@ -67,7 +67,7 @@ class Sharing : public SharingFixture {
         ParamFields fields = main->currentFields();
         fields.values[0] = period;
         const QString file = path(name);
-        EXPECT_TRUE(wavory::OutputText(file.toStdString(), fields, "RGB").ok());
+        EXPECT_TRUE(writeParamTextFile(file.toStdString(), fields, "RGB").ok());
         return file;
     }
 

@@ -391,7 +391,7 @@ TEST_F(Startup, GraphicIniThatIsNoParameterFileIsReportedThenDrawnAtRandom) {
 }
 
 TEST_F(Startup, GraphicIniGivesTheLastDrawing) {
-    ASSERT_TRUE(OutputText(toStd(path("Graphic.ini")), knownFields(), "虹").ok());
+    ASSERT_TRUE(writeParamTextFile(toStd(path("Graphic.ini")), knownFields(), "虹").ok());
     Run& run = start();
     ASSERT_TRUE(run.loaded);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -405,10 +405,10 @@ TEST_F(Startup, GraphicIniGivesTheLastDrawing) {
 TEST_F(Startup, CommandLineReadsTheQuotedPathAndIgnoresTheRest) {
     ASSERT_TRUE(QDir(home()).mkdir("my drawings"));
     const QString file = home() + "my drawings/wave one.txt";
-    ASSERT_TRUE(OutputText(toStd(file), knownFields(), "虹").ok());
+    ASSERT_TRUE(writeParamTextFile(toStd(file), knownFields(), "虹").ok());
     ParamFields other = knownFields();
     other.values[0] = "99";
-    ASSERT_TRUE(OutputText(toStd(path("Graphic.ini")), other, "虹").ok());
+    ASSERT_TRUE(writeParamTextFile(toStd(path("Graphic.ini")), other, "虹").ok());
 
     // As a shell hands it over (quotes removed, the rest as further arguments) ...
     Run& split = start({file, "--more", "text"});
@@ -419,7 +419,7 @@ TEST_F(Startup, CommandLineReadsTheQuotedPathAndIgnoresTheRest) {
     split.main.reset();
 
     // ... and as one command-line text with the quotes in it.
-    ASSERT_TRUE(OutputText(toStd(path("Graphic.ini")), other, "虹").ok());
+    ASSERT_TRUE(writeParamTextFile(toStd(path("Graphic.ini")), other, "虹").ok());
     Run& whole = start({"\"" + file + "\" --more"});
     ASSERT_TRUE(whole.loaded);
     EXPECT_TRUE(dialogs.shown.empty());
