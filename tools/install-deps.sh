@@ -8,6 +8,7 @@ packages=(
   libpng-dev libjpeg62-turbo-dev libimagequant-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth
+  libxkbcommon-dev
 )
 
 missing=()
@@ -17,6 +18,15 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo_cmd=()
-[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    # Nothing here can install packages: say which and how, instead of failing on sudo.
+    echo "These Debian packages are missing: ${missing[*]}" >&2
+    echo "Neither root nor sudo is available here. Run this once as root, then try again:" >&2
+    echo "  apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    exit 1
+  fi
+  sudo_cmd=(sudo)
+fi
 "${sudo_cmd[@]}" apt-get update -qq
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
