@@ -1,9 +1,17 @@
 #pragma once
 // frmHelp: the easy help window. A modeless window below the main window and as wide as
 // it, loaded for the whole run; its close box only hides it. It explains the control the
-// mouse rests on (the topics arrive with the window's content).
+// mouse rests on: title, explanation, an optional red note, a level badge, and for some
+// topics two illustrations drawn by the engine with an arrow and range labels between.
 
+#include "help/HelpTopics.h"
+
+#include <QImage>
 #include <QWidget>
+
+#include <array>
+
+class QLabel;
 
 namespace wavory {
 
@@ -14,6 +22,11 @@ class frmHelp : public QWidget {
     static constexpr int kClientHeight = 150;
 
     explicit frmHelp(QWidget* parent = nullptr);
+
+    // Shows topic vNum; the topic already shown is left alone, and a number no control
+    // uses shows the empty topic (like 0, which clears the window).
+    void HelpManager(int vNum);
+    int currentTopic() const { return currentTopic_; }
 
     // The program is ending: a close request then really closes the window; any other
     // close request (the close box) only hides it.
@@ -27,6 +40,22 @@ class frmHelp : public QWidget {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    void ShowTopic(const HelpTopic& topic);
+    void showPicture(QLabel* target, int index);
+    // Illustration 1..32, drawn on first use and kept for the run.
+    const QImage& illustration(int index);
+
+    QLabel* labHelpTitle_ = nullptr;
+    QLabel* labHelp_ = nullptr;
+    QLabel* labHelpRed_ = nullptr;
+    QLabel* labHelpLevel_ = nullptr;
+    std::array<QLabel*, 2> imgHelp_{};
+    QLabel* picArrow_ = nullptr;
+    QLabel* lblLeft_ = nullptr;
+    QLabel* lblRight_ = nullptr;
+    QWidget* pictures_ = nullptr;
+    std::array<QImage, kIllustrationCount + 1> iLstHelp_; // index 0 unused
+    int currentTopic_ = 0;
     bool closing_ = false;
 };
 

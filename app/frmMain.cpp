@@ -3,6 +3,7 @@
 #include "ColorFrame.h"
 #include "ControlFactory.h"
 #include "DrawIcons.h"
+#include "EasyHelpTracker.h"
 #include "FileDrops.h"
 #include "ParamFieldKeys.h"
 #include "QtText.h"
@@ -54,6 +55,8 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     picture_->setImageSize(200, 200);
     button_ = new frmButton(dialogs_, *params_, this);
     help_ = new frmHelp(this);
+    // Every window's controls report their topics through this one filter.
+    new EasyHelpTracker([this](int topic) { help_->HelpManager(topic); }, this);
     session_ = new DrawSession(*picture_, this);
     helpPages_ = new HelpPages(dialogs_, this);
     colorSets_ =

@@ -1,0 +1,263 @@
+// The easy help window on the running program: every control of the main window, the
+// frame settings window and the color set editor reports its topic when the pointer
+// moves over it; what the window shows for a topic and when it does not redraw.
+
+#include "AppFixture.h"
+#include "DrawSession.h"
+#include "frmColor.h"
+#include "frmHelp.h"
+
+#include "colorsets/BuiltinColorSets.h"
+#include "colorsets/ColorSetCollection.h"
+#include "help/HelpIllustrations.h"
+#include "help/HelpTopics.h"
+
+#include <QCursor>
+#include <QGroupBox>
+#include <QSlider>
+
+using namespace wavory;
+using namespace wavory::test;
+
+namespace {
+
+struct ControlTopic {
+    std::string control;
+    int topic;
+};
+
+class EasyHelp : public AppFixture {
+  protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        // The pointer goes where it is put on the screen: keep the windows apart.
+        main->move(0, 0);
+        help()->show();
+        help()->move(0, main->frameGeometry().bottom() + 40);
+        // A move to where the last test left the pointer would not be a move.
+        QCursor::setPos(3000, 3000);
+        QApplication::processEvents();
+    }
+    // A second window to the right of the main window.
+    void showBeside(QWidget* window) {
+        window->show();
+        window->move(main->frameGeometry().right() + 40, 0);
+    }
+
+    frmHelp* help() { return main->helpWindow(); }
+    QLabel* label(const char* name) {
+        auto* l = help()->findChild<QLabel*>(QLatin1String(name));
+        EXPECT_NE(l, nullptr) << name;
+        return l;
+    }
+    QString title() { return label("labHelpTitle")->text(); }
+    bool hasPicture(int i) { return !label(i == 0 ? "imgHelp_0" : "imgHelp_1")->pixmap().isNull(); }
+
+    // Moves the pointer onto a spot of the widget that no child covers (its background
+    // for a frame or a window).
+    static void pointAt(QWidget* w) {
+        ASSERT_NE(w, nullptr);
+        for (int y = 2; y < w->height(); y += 3)
+            for (int x = 2; x < w->width(); x += 3)
+                if (!w->childAt(x, y)) {
+                    QTest::mouseMove(w, QPoint(x, y));
+                    return;
+                }
+        FAIL() << w->objectName().toStdString() << " has no free spot";
+    }
+    void pointAt(const char* name) { pointAt(find<QWidget>(QLatin1String(name))); }
+
+    // Each control shows its topic, coming from another one.
+    void expectTopics(QWidget* window, const std::vector<ControlTopic>& table) {
+        for (const ControlTopic& row : table) {
+            SCOPED_TRACE(row.control);
+            help()->HelpManager(row.topic == 20 ? 21 : 20);
+            const QString name = QString::fromStdString(row.control);
+            QWidget* w = window->objectName() == name ? window : window->findChild<QWidget*>(name);
+            pointAt(w);
+            EXPECT_EQ(help()->currentTopic(), row.topic);
+            EXPECT_EQ(title().toStdString(), helpTopic(row.topic).title);
+        }
+    }
+};
+
+TEST_F(EasyHelp, EveryMainWindowControlReportsItsTopic) {
+    std::vector<ControlTopic> table{
+        {"cmdRndSet", 20},
+        {"labValue_9", 21},
+        {"labValue_0", 22},
+        {"labValue_1", 23},
+        {"labCenter", 25},
+        {"labNizimi", 26},
+        {"cmdBig", 30},
+        {"cmdSmall", 31},
+        {"cmdStrong", 32},
+        {"cmdWeak", 33},
+        {"labGColor", 40},
+        {"cmdGColorEdit", 41},
+        {"cmdAddGColor", 42},
+        {"cmdRemoveGColor", 43},
+        {"labISO", 47},
+        {"cmdDraw", 50},
+        {"cmdSave", 51},
+        {"cmdSize", 52},
+        {"labMode", 53},
+        // The three parameter frames' backgrounds clear the window.
+        {"fraValue", 0},
+        {"Frame1", 0},
+        {"Frame2", 0},
+    };
+    for (int k = 0; k < kComponentCount; ++k)
+        table.push_back({"chkValue_" + std::to_string(k), 10 + k});
+    expectTopics(main.get(), table);
+}
+
+TEST_F(EasyHelp, EveryFrameWindowControlReportsItsTopic) {
+    frmButton* frame = main->frameWindow();
+    showBeside(frame);
+    expectTopics(frame, {{"chkFrameEnabled", 70},
+                         {"picFrameColor", 71},
+                         {"lblStatic_4", 71},
+                         {"sldFrameSenmei", 72},
+                         {"lblStatic_5", 72},
+                         {"sldFrameShadow", 73},
+                         {"lblStatic_6", 73},
+                         {"sldFrameLine", 74},
+                         {"lblStatic_7", 74},
+                         {"fraFrameSize", 77},
+                         {"fraFrameType", 0},
+                         {"frmButton", 0}});
+}
+
+TEST_F(EasyHelp, EveryColorEditorPartReportsItsTopic) {
+    ColorSetCollection sets;
+    InitColors(sets);
+    frmColor editor(dialogs, sets, random, main.get());
+    editor.setEditGCnt(0);
+    showBeside(&editor);
+    expectTopics(&editor, {{"fraName", 60},
+                           {"fraNum", 61},
+                           {"fraLevel", 62},
+                           {"fraColorChange", 63},
+                           {"picPoint_1", 64},
+                           {"chkEdge", 65},
+                           {"cmdRnd", 66},
+                           {"frmColor", 0}});
+}
+
+TEST_F(EasyHelp, ControlsWithoutATopicLeaveTheTopicShown) {
+    for (const char* control : {"txtValue_0", "labValue_6", "labValue_8"}) {
+        help()->HelpManager(22);
+        QTest::mouseMove(find<QWidget>(QLatin1String(control)), QPoint(3, 3));
+        EXPECT_EQ(help()->currentTopic(), 22) << control;
+    }
+}
+
+TEST_F(EasyHelp, TheSameTopicAgainDoesNotRedraw) {
+    QWidget* power = find<QWidget>("labValue_9");
+    QTest::mouseMove(power, QPoint(3, 3));
+    ASSERT_EQ(help()->currentTopic(), 21);
+    label("labHelpTitle")->setText(QStringLiteral("marker"));
+    QTest::mouseMove(power, QPoint(5, 4));
+    help()->HelpManager(21);
+    EXPECT_EQ(title(), QStringLiteral("marker"));
+    // Hidden, the window keeps its topic: showing it again and pointing at the same
+    // control changes nothing either.
+    help()->hide();
+    help()->show();
+    QTest::mouseMove(power, QPoint(3, 3));
+    EXPECT_EQ(title(), QStringLiteral("marker"));
+}
+
+TEST_F(EasyHelp, PowerThenPeriodSwitchesTheBadgeAndRemovesThePictures) {
+    QTest::mouseMove(find<QWidget>("labValue_9"), QPoint(3, 3));
+    QLabel* badge = label("labHelpLevel");
+    EXPECT_TRUE(badge->isVisible());
+    EXPECT_EQ(badge->text(), QStringLiteral("中・上級者向け機能"));
+    EXPECT_EQ(badge->palette().color(QPalette::Window), QColor(255, 192, 0));
+    EXPECT_TRUE(hasPicture(0) && hasPicture(1));
+    EXPECT_TRUE(label("picArrow")->isVisible());
+    EXPECT_EQ(label("lblLeft")->text(), QStringLiteral("べき乗 1"));
+    EXPECT_EQ(label("lblRight")->text(), QStringLiteral("べき乗 32"));
+    EXPECT_TRUE(label("lblLeft")->isVisible());
+    // The picture is the engine's drawing, kept at its size.
+    EXPECT_EQ(label("imgHelp_0")->pixmap().size(), QSize(kIllustrationSide, kIllustrationSide));
+
+    QTest::mouseMove(find<QWidget>("labValue_0"), QPoint(3, 3));
+    EXPECT_TRUE(badge->isVisible());
+    EXPECT_EQ(badge->text(), QStringLiteral("基本"));
+    EXPECT_EQ(badge->palette().color(QPalette::Window), QColor(0, 255, 255));
+    EXPECT_FALSE(hasPicture(0) || hasPicture(1));
+    EXPECT_FALSE(label("picArrow")->isVisible());
+    EXPECT_FALSE(label("lblLeft")->isVisible() || label("lblRight")->isVisible());
+}
+
+TEST_F(EasyHelp, ComponentPicturesStandAloneAndOnlyTheDiagonalHasTheRedNote) {
+    QLabel* note = label("labHelpRed");
+    QTest::mouseMove(component(2), QPoint(3, 3));
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(),
+              QStringLiteral("上下左右つながった画像にしたい時はこの成分をオフにしてください。"));
+    EXPECT_EQ(note->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_TRUE(hasPicture(0));
+    EXPECT_FALSE(hasPicture(1));
+    EXPECT_FALSE(label("picArrow")->isVisible());
+    EXPECT_FALSE(label("lblLeft")->isVisible());
+
+    QTest::mouseMove(component(3), QPoint(3, 3));
+    EXPECT_EQ(help()->currentTopic(), 13);
+    EXPECT_FALSE(note->isVisible());
+    EXPECT_TRUE(hasPicture(0));
+}
+
+TEST_F(EasyHelp, AFrameBackgroundOrAnUnknownTopicClearsEverything) {
+    const auto expectCleared = [this] {
+        EXPECT_TRUE(title().isEmpty());
+        EXPECT_TRUE(label("labHelp")->text().isEmpty());
+        EXPECT_FALSE(label("labHelpLevel")->isVisible());
+        EXPECT_FALSE(label("labHelpRed")->isVisible());
+        EXPECT_FALSE(hasPicture(0) || hasPicture(1));
+        EXPECT_FALSE(label("lblLeft")->isVisible());
+    };
+    QTest::mouseMove(find<QWidget>("labCenter"), QPoint(3, 3));
+    ASSERT_TRUE(label("labHelpRed")->isVisible());
+    pointAt("fraValue");
+    EXPECT_EQ(help()->currentTopic(), 0);
+    expectCleared();
+
+    help()->HelpManager(25);
+    help()->HelpManager(1234);
+    EXPECT_EQ(help()->currentTopic(), 1234);
+    expectCleared();
+}
+
+TEST_F(EasyHelp, TheDrawButtonTopicFollowsTheDrawingState) {
+    auto* session = main->findChild<DrawSession*>();
+    ASSERT_NE(session, nullptr);
+    QTest::mouseMove(button("cmdDraw"), QPoint(5, 5));
+    EXPECT_EQ(help()->currentTopic(), 50);
+    Q_EMIT session->drawingStateChanged(true);
+    EXPECT_EQ(help()->currentTopic(), 54);
+    EXPECT_EQ(title(), QStringLiteral("描画中止"));
+    Q_EMIT session->drawingStateChanged(false);
+    EXPECT_EQ(help()->currentTopic(), 50);
+    // Away from the button, its change does not take the window back.
+    QTest::mouseMove(find<QWidget>("labNizimi"), QPoint(3, 3));
+    Q_EMIT session->drawingStateChanged(true);
+    EXPECT_EQ(help()->currentTopic(), 26);
+    Q_EMIT session->drawingStateChanged(false);
+}
+
+TEST_F(EasyHelp, LongTextsWrapWithinTheWindow) {
+    help()->HelpManager(53);
+    QApplication::processEvents();
+    QLabel* text = label("labHelp");
+    EXPECT_TRUE(text->wordWrap());
+    EXPECT_LE(text->geometry().right(), help()->width());
+    const int oneLine = text->fontMetrics().height();
+    // Two lines of text, the second longer than the label is wide.
+    EXPECT_GT(text->fontMetrics().horizontalAdvance(text->text().section('\n', 1)), text->width());
+    EXPECT_GE(text->height(), 3 * oneLine);
+}
+
+} // namespace
