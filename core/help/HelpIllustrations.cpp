@@ -60,7 +60,7 @@ ParamFields blankFields() {
     f.height = kIllustrationSide;
     f.componentOn.fill(false);
     for (std::string& v : f.values)
-        v = "1";
+        v.assign(1, '1');
     return f;
 }
 
