@@ -19,7 +19,7 @@ namespace wavory {
 
 namespace {
 
-constexpr int kBannerWidth = 132;
+constexpr int kBannerWidth = 150;
 constexpr int kArrowWidth = 22;
 const QColor kBannerBackground(0, 72, 144);
 const QColor kBasicBadge(0, 255, 255);

@@ -85,10 +85,10 @@ ParamFields baseFields() {
     ParamFields f = blankFields();
     f.componentOn[0] = true;
     f.componentOn[kCircleComponent] = true;
-    setSlot(f, kPeriodSlot[0], 90);
+    setSlot(f, kPeriodSlot[0], 45);
     setSlot(f, kAmplitudeSlot[0], 300);
-    setSlot(f, kPeriodSlot[kCircleComponent], 60);
-    setSlot(f, kCircleYPeriodSlot, 60);
+    setSlot(f, kPeriodSlot[kCircleComponent], 36);
+    setSlot(f, kCircleYPeriodSlot, 36);
     setSlot(f, kAmplitudeSlot[kCircleComponent], 400);
     return f;
 }
