@@ -15,6 +15,8 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace wavory {
 
 namespace {
@@ -50,7 +52,9 @@ class HelpBanner : public QWidget {
         p.setFont(font);
         p.setPen(QColor(bannerCaptionChannel(c.red()), bannerCaptionChannel(c.green()),
                         bannerCaptionChannel(c.blue())));
-        p.drawText(20, 51, QStringLiteral("Wavory EasyHelp"));
+        // (20, 51) is the caption's top left corner.
+        p.drawText(QRect(20, 51, width() - 20, height() - 51), Qt::AlignLeft | Qt::AlignTop,
+                   QStringLiteral("Wavory EasyHelp"));
     }
 };
 
@@ -214,6 +218,11 @@ const QImage& frmHelp::illustration(int index) {
                     .copy();
     }
     return image;
+}
+
+int frmHelp::keptIllustrations() const {
+    return static_cast<int>(std::count_if(iLstHelp_.begin(), iLstHelp_.end(),
+                                          [](const QImage& image) { return !image.isNull(); }));
 }
 
 void frmHelp::closeEvent(QCloseEvent* e) {

@@ -27,6 +27,8 @@ class frmHelp : public QWidget {
     // uses shows the empty topic (like 0, which clears the window).
     void HelpManager(int vNum);
     int currentTopic() const { return currentTopic_; }
+    // Illustrations drawn so far; none before a topic first shows one.
+    int keptIllustrations() const;
 
     // The program is ending: a close request then really closes the window; any other
     // close request (the close box) only hides it.

@@ -169,6 +169,19 @@ TEST_F(EasyHelp, TheSameTopicAgainDoesNotRedraw) {
     EXPECT_EQ(title(), QStringLiteral("marker"));
 }
 
+TEST_F(EasyHelp, IllustrationsAreDrawnOnFirstUseAndKept) {
+    // Start-up draws none of them.
+    EXPECT_EQ(help()->keptIllustrations(), 0);
+    help()->HelpManager(21);
+    EXPECT_EQ(help()->keptIllustrations(), 2);
+    help()->HelpManager(22);
+    help()->HelpManager(12);
+    EXPECT_EQ(help()->keptIllustrations(), 3);
+    help()->HelpManager(21);
+    EXPECT_EQ(help()->keptIllustrations(), 3);
+    EXPECT_FALSE(label("imgHelp_0")->pixmap().isNull());
+}
+
 TEST_F(EasyHelp, PowerThenPeriodSwitchesTheBadgeAndRemovesThePictures) {
     QTest::mouseMove(find<QWidget>("labValue_9"), QPoint(3, 3));
     QLabel* badge = label("labHelpLevel");
