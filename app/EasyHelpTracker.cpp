@@ -46,6 +46,8 @@ bool EasyHelpTracker::eventFilter(QObject* watched, QEvent* e) {
             if (const std::optional<int> topic = topicOf(widget))
                 report_(*topic);
         }
+    } else if (e->type() == QEvent::Leave && watched == under_.data()) {
+        under_.clear(); // the pointer has left the program's windows
     } else if (e->type() == QEvent::DynamicPropertyChange && watched == under_.data() &&
                static_cast<QDynamicPropertyChangeEvent*>(e)->propertyName() == kTopicProperty) {
         if (const std::optional<int> topic = topicOf(under_))

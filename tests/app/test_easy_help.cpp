@@ -254,10 +254,17 @@ TEST_F(EasyHelp, TheDrawButtonTopicFollowsTheDrawingState) {
     EXPECT_EQ(title(), QStringLiteral("描画中止"));
     Q_EMIT session->drawingStateChanged(false);
     EXPECT_EQ(help()->currentTopic(), 50);
-    // Away from the button, its change does not take the window back.
+    // Away from the button, its change does not take the window back: neither on another
+    // control nor outside every window.
     QTest::mouseMove(find<QWidget>("labNizimi"), QPoint(3, 3));
     Q_EMIT session->drawingStateChanged(true);
     EXPECT_EQ(help()->currentTopic(), 26);
+    Q_EMIT session->drawingStateChanged(false);
+    QTest::mouseMove(button("cmdDraw"), QPoint(5, 5));
+    QCursor::setPos(3000, 3000);
+    QApplication::processEvents();
+    Q_EMIT session->drawingStateChanged(true);
+    EXPECT_EQ(help()->currentTopic(), 50);
     Q_EMIT session->drawingStateChanged(false);
 }
 
