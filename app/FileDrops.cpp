@@ -29,15 +29,20 @@ bool FileDrops::handle(QEvent* e) {
         return false;
     }
     auto* de = static_cast<QDropEvent*>(e);
-    if (!accepts(de->mimeData()))
+    // Only ever a copy: a source told "move" would delete the user's file afterwards. A
+    // source that offers no copy is refused.
+    if (!accepts(de->mimeData()) || !(de->possibleActions() & Qt::CopyAction))
         return false;
-    de->acceptProposedAction();
+    de->setDropAction(Qt::CopyAction);
+    de->accept();
     if (e->type() == QEvent::Drop)
         drop(de->mimeData());
     return true;
 }
 
 void FileDrops::drop(const QMimeData* data) {
+    // The names are taken now: the data belongs to the drop, and a source that quits right
+    // after it leaves nothing to read later.
     QStringList files;
     for (const QUrl& url : data->urls()) {
         if (url.isLocalFile())

@@ -1,7 +1,8 @@
 #pragma once
 // FileDrops: files dropped on the main window, its frames and its fields. A drop is
 // taken while the window accepts drops (not while one of its modal dialogs is open) and
-// no drawing runs; the files are handled once the drop itself has finished.
+// no drawing runs, always as a copy; the dropped names are taken at once and the files
+// handled once the drop itself has finished.
 
 #include <QObject>
 
