@@ -379,6 +379,7 @@ void frmMain::forwardKey(int key, Qt::KeyboardModifiers modifiers) {
     raise();
     QAction* item = key == Qt::Key_F1                                         ? mnuPrintHelp_
                     : key == Qt::Key_F3                                       ? mnuTile_
+                    : key == Qt::Key_F5                                       ? mnuDraw_
                     : (key == Qt::Key_C && (modifiers & Qt::ControlModifier)) ? mnuCopy_
                                                                               : nullptr;
     if (item && item->isEnabled())
