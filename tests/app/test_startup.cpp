@@ -500,8 +500,9 @@ TEST_F(Startup, StoredPositionsBeyondTheScreenArePulledBack) {
     Run& run = start();
     ASSERT_TRUE(run.loaded);
     frmMain& main = *run.main;
-    // Flush with the right edge at its width then (a drawing may widen it a little since).
-    EXPECT_EQ(main.x(), screen.width() - main.sizeHint().width());
+    // Flush with the right edge, frame included once the frame is known.
+    EXPECT_TRUE(waitFor([&] { return main.frameGeometry().right() + 1 == screen.width(); }))
+        << main.frameGeometry().right();
     EXPECT_EQ(main.y(), 10);
     EXPECT_EQ(main.helpWindow()->pos(), QPoint(0, 0)); // wholly on the screen where it fits
     // ButtonT is missing: the frame window keeps its place (ButtonL alone would be 100).
