@@ -17,7 +17,7 @@ SingleInstance::Outcome SingleInstance::acquire() {
     if (lock_->tryLock(0))
         return Outcome::Acquired;
     return lock_->error() == QLockFile::LockFailedError ? Outcome::HeldByOther
-                                                         : Outcome::Unavailable;
+                                                        : Outcome::Unavailable;
 }
 
 } // namespace wavory

@@ -39,9 +39,9 @@ namespace {
 // The parameters of the drawing on screen at exit, read again at the next start.
 constexpr const char* kLastDrawingFileName = "Graphic.ini";
 
-const QString kNoLockMessage =
-    QStringLiteral("プログラムフォルダにロックファイルを作成できないため、二重起動を確認できません。"
-                   "\r\n終了時に設定・色セット・描画のパラメータを保存しません。");
+const QString kNoLockMessage = QStringLiteral(
+    "プログラムフォルダにロックファイルを作成できないため、二重起動を確認できません。"
+    "\r\n終了時に設定・色セット・描画のパラメータを保存しません。");
 
 QString inProgramFolder(const char* name) {
     return toQ(GetPath()) + QLatin1String(name);

@@ -47,8 +47,8 @@ QMessageBox::StandardButtons qtButtons(MessageButtons buttons) {
 // fits the screen's width (the fixed words around a name stay), and the lines to what fits
 // its height, so that the box and its buttons stay on the screen.
 QString fitToScreen(const QString& text, const QWidget* parent) {
-    const QScreen* screen = parent && parent->screen() ? parent->screen()
-                                                       : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->availableGeometry().size() : QSize(800, 600);
     const QFontMetrics metrics(QApplication::font("QMessageBox"));
     const int width = room.width() * 2 / 3;

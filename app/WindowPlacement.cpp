@@ -50,7 +50,8 @@ void moveFrameTo(QWidget* window, QPoint topLeft) {
 QPoint placeInside(const QRect& outer, const QRect& area) {
     // Right and bottom first, then left and top: a window larger than the area keeps its
     // top left corner, and with it the title bar, inside.
-    const int left = std::max(std::min(outer.left(), area.right() + 1 - outer.width()), area.left());
+    const int left =
+        std::max(std::min(outer.left(), area.right() + 1 - outer.width()), area.left());
     const int top = std::max(std::min(outer.top(), area.bottom() + 1 - outer.height()), area.top());
     return {left, top};
 }
@@ -65,8 +66,8 @@ void pullOntoScreen(QWidget* window, const QMargins& estimate) {
     const WindowRect back =
         ChkFormPos(WindowRect{f.left(), f.top(), f.width(), f.height()},
                    ScreenSize{screen->geometry().width(), screen->geometry().height()});
-    const QPoint placed = placeInside(QRect(back.left, back.top, f.width(), f.height()),
-                                      screen->availableGeometry());
+    const QPoint placed =
+        placeInside(QRect(back.left, back.top, f.width(), f.height()), screen->availableGeometry());
     if (placed != f.topLeft())
         moveFrameTo(window, placed);
 }

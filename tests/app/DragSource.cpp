@@ -30,8 +30,7 @@ class Source : public QLabel {
         auto* data = new QMimeData;
         data->setUrls(urls_);
         drag->setMimeData(data);
-        const Qt::DropAction taken =
-            drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+        const Qt::DropAction taken = drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
         const char* name = taken == Qt::CopyAction   ? "copy"
                            : taken == Qt::MoveAction ? "move"
                                                      : "ignore";

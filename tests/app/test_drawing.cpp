@@ -84,20 +84,21 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
     // Everything that feeds a drawing, as the draw command locks it: every value field and
     // up-down (switched on or not), centers, bleed, switches, buttons, phase and color set
     // controls, the menu items, the frame window.
-    QStringList controls = {"txtCenter_0", "txtCenter_1", "txtNizimi", "updNizimi", "cmdRndSet",
-                            "cmdBig", "cmdSmall", "cmdStrong", "cmdWeak", "cmdSize", "cmdSave",
-                            "labISO", "hscIso", "labGColor", "cbogColor", "cboMode",
+    QStringList controls = {"txtCenter_0",   "txtCenter_1",  "txtNizimi",      "updNizimi",
+                            "cmdRndSet",     "cmdBig",       "cmdSmall",       "cmdStrong",
+                            "cmdWeak",       "cmdSize",      "cmdSave",        "labISO",
+                            "hscIso",        "labGColor",    "cbogColor",      "cboMode",
                             "cmdGColorEdit", "cmdAddGColor", "cmdRemoveGColor"};
     for (int i = 0; i < kValueSlotCount; ++i)
         controls << QStringLiteral("txtValue_%1").arg(i) << QStringLiteral("updValue_%1").arg(i);
     for (int k = 0; k < kComponentCount; ++k)
         controls << QStringLiteral("chkValue_%1").arg(k);
-    const QStringList items = {"mnuInputText", "mnuUndo", "mnuSize", "mnuSave", "mnuCopy",
-                               "mnuTile", "mnuShell", "mnuOption", "mnuAnim", "mnuRndSet",
-                               "mnuBig", "mnySmall", "mnuStrong", "mnuWeak", "mnuEditGColor",
-                               "mnuCopyGColor", "mnuAddGColor", "mnuRemoveGColor",
-                               "mnuGColorLoad", "mnuGColorSave", "mnuGColorAllSave",
-                               "mnuGcolorInit"};
+    const QStringList items = {
+        "mnuInputText",     "mnuUndo",      "mnuSize",         "mnuSave",       "mnuCopy",
+        "mnuTile",          "mnuShell",     "mnuOption",       "mnuAnim",       "mnuRndSet",
+        "mnuBig",           "mnySmall",     "mnuStrong",       "mnuWeak",       "mnuEditGColor",
+        "mnuCopyGColor",    "mnuAddGColor", "mnuRemoveGColor", "mnuGColorLoad", "mnuGColorSave",
+        "mnuGColorAllSave", "mnuGcolorInit"};
     bool checked = false;
     onFirstProgress([&] {
         checked = true;
@@ -126,12 +127,11 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
     EXPECT_TRUE(shownMatchesCanvas());
     // Unlocked again, except the fields of the components switched off and the commands
     // not available yet.
-    const QStringList staysOff = {"txtValue_2", "updValue_2",  "txtValue_3", "updValue_3",
-                                  "txtValue_4", "updValue_4",  "txtValue_5", "updValue_5",
-                                  "txtValue_12", "updValue_12", "txtValue_13", "updValue_13",
-                                  "txtValue_14", "updValue_14", "txtValue_15", "updValue_15",
-                                  "txtValue_16", "updValue_16", "txtValue_17", "updValue_17",
-                                  "mnuTile",    "mnuOption",   "mnuAnim"};
+    const QStringList staysOff = {
+        "txtValue_2",  "updValue_2",  "txtValue_3",  "updValue_3",  "txtValue_4",  "updValue_4",
+        "txtValue_5",  "updValue_5",  "txtValue_12", "updValue_12", "txtValue_13", "updValue_13",
+        "txtValue_14", "updValue_14", "txtValue_15", "updValue_15", "txtValue_16", "updValue_16",
+        "txtValue_17", "updValue_17", "mnuTile",     "mnuOption",   "mnuAnim"};
     for (const QString& c : controls)
         EXPECT_EQ(find<QWidget>(c)->isEnabled(), !staysOff.contains(c)) << c.toStdString();
     for (const QString& a : items)

@@ -69,8 +69,7 @@ class Sharing : public SharingFixture {
         QDropEvent dropped(local, offered, &data, Qt::LeftButton, keys);
         QApplication::sendEvent(target, &dropped);
         QTest::qWait(30); // the files are read once the drop has finished
-        return enter.isAccepted() && dropped.isAccepted() ? dropped.dropAction()
-                                                          : Qt::IgnoreAction;
+        return enter.isAccepted() && dropped.isAccepted() ? dropped.dropAction() : Qt::IgnoreAction;
     }
     // A parameter file that differs from the shown parameters in the first period.
     QString parameterFile(const QString& name, const char* period) {

@@ -136,7 +136,8 @@ TEST(RealDialogs, FileFiltersShowTheirTextOnce) {
         const QString filters = QStringLiteral("色セット(*.cst)|*.cst|すべてのﾌｧｲﾙ|*.*");
         EXPECT_TRUE(save ? real.saveFileName(nullptr, QStringLiteral("t"), filters, {}).isEmpty()
                          : real.openFileName(nullptr, QStringLiteral("t"), filters, {}).isEmpty());
-        EXPECT_EQ(shown, QStringList({QStringLiteral("色セット(*.cst)"), QStringLiteral("すべてのﾌｧｲﾙ")}))
+        EXPECT_EQ(shown,
+                  QStringList({QStringLiteral("色セット(*.cst)"), QStringLiteral("すべてのﾌｧｲﾙ")}))
             << save;
     }
 }
@@ -177,10 +178,10 @@ TEST(RealDialogs, QtsOwnTextsAreJapanese) {
     const struct {
         const char* context;
         const char* english;
-    } texts[] = {{"QFileDialog", "Look in:"},  {"QFileDialog", "File &name:"},
-                 {"QPlatformTheme", "Cancel"}, {"QPlatformTheme", "Save"},
+    } texts[] = {{"QFileDialog", "Look in:"},      {"QFileDialog", "File &name:"},
+                 {"QPlatformTheme", "Cancel"},     {"QPlatformTheme", "Save"},
                  {"QColorDialog", "Select Color"}, {"QColorDialog", "&Basic colors"},
-                 {"QLineEdit", "&Undo"},       {"QLineEdit", "&Paste"}};
+                 {"QLineEdit", "&Undo"},           {"QLineEdit", "&Paste"}};
     for (const auto& t : texts) {
         const QString shown = QCoreApplication::translate(t.context, t.english);
         EXPECT_NE(shown, QLatin1String(t.english)) << t.english;
