@@ -9,19 +9,25 @@
 #include <QUrl>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace wavory {
+
+namespace {
+
+QStringList localFiles(const QMimeData* data) {
+    QStringList files;
+    if (data && data->hasUrls()) {
+        for (const QUrl& url : data->urls()) {
+            if (url.isLocalFile())
+                files << url.toLocalFile();
+        }
+    }
+    return files;
+}
+
+} // namespace
 
 FileDrops::FileDrops(QWidget& window, DrawSession& session, FileController& files)
     : QObject(&window), window_(window), session_(session), files_(files) {}
-
-bool FileDrops::accepts(const QMimeData* data) const {
-    if (!window_.acceptDrops() || session_.isDrawing() || !data || !data->hasUrls())
-        return false;
-    const QList<QUrl> urls = data->urls();
-    return std::any_of(urls.begin(), urls.end(), [](const QUrl& u) { return u.isLocalFile(); });
-}
 
 bool FileDrops::handle(QEvent* e) {
     if (e->type() != QEvent::DragEnter && e->type() != QEvent::DragMove &&
@@ -29,20 +35,29 @@ bool FileDrops::handle(QEvent* e) {
         return false;
     }
     auto* de = static_cast<QDropEvent*>(e);
-    if (!accepts(de->mimeData()))
+    // The names are read while the drag passes over the window: a source may end right
+    // after sending the drop, and its data can no longer be read then.
+    QStringList files = localFiles(de->mimeData());
+    if (e->type() == QEvent::DragEnter || !files.isEmpty())
+        offered_ = files;
+    else if (e->type() == QEvent::Drop)
+        files = offered_;
+    // Only ever a copy: a source told "move" would delete the user's file afterwards. A
+    // source that offers no copy is refused.
+    if (files.isEmpty() || !window_.acceptDrops() || session_.isDrawing() ||
+        !(de->possibleActions() & Qt::CopyAction)) {
         return false;
-    de->acceptProposedAction();
-    if (e->type() == QEvent::Drop)
-        drop(de->mimeData());
+    }
+    de->setDropAction(Qt::CopyAction);
+    de->accept();
+    if (e->type() == QEvent::Drop) {
+        offered_.clear();
+        drop(files);
+    }
     return true;
 }
 
-void FileDrops::drop(const QMimeData* data) {
-    QStringList files;
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile())
-            files << url.toLocalFile();
-    }
+void FileDrops::drop(const QStringList& files) {
     window_.activateWindow();
     // Handled once the drop itself has finished: reading a file may draw for a while.
     QTimer::singleShot(0, &files_, [this, files] { files_.handleDroppedFiles(files); });

@@ -1,12 +1,14 @@
 #pragma once
 // FileDrops: files dropped on the main window, its frames and its fields. A drop is
 // taken while the window accepts drops (not while one of its modal dialogs is open) and
-// no drawing runs; the files are handled once the drop itself has finished.
+// no drawing runs, always as a copy. The names are taken while the drag passes over the
+// window (a source may end right after the drop), the files handled once the drop itself
+// has finished.
 
 #include <QObject>
+#include <QStringList>
 
 class QEvent;
-class QMimeData;
 class QWidget;
 
 namespace wavory {
@@ -19,17 +21,17 @@ class FileDrops : public QObject {
   public:
     FileDrops(QWidget& window, DrawSession& session, FileController& files);
 
-    bool accepts(const QMimeData* data) const;
     // A drag enter, drag move or drop event on the window or one of its controls: true
     // when it was taken as a file drop (otherwise the event is left as it was).
     bool handle(QEvent* e);
 
   private:
-    void drop(const QMimeData* data);
+    void drop(const QStringList& files);
 
     QWidget& window_;
     DrawSession& session_;
     FileController& files_;
+    QStringList offered_; // the local files of the drag over the window
 };
 
 } // namespace wavory

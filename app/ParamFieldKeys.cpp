@@ -15,6 +15,23 @@
 
 namespace wavory {
 
+namespace {
+
+// Nothing typed yet but perhaps a sign: the number is still being typed, so the hold to
+// 1..999999 waits until the field is left or the value is drawn.
+bool numberNotStarted(const QString& text) {
+    const QString t = text.trimmed();
+    return t.isEmpty() || t == QLatin1String("-") || t == QLatin1String("+");
+}
+
+void holdToRange(QLineEdit* field) {
+    const std::string checked = CheckTextRange(field->text().toStdString(), 999999, 1);
+    if (checked != field->text().toStdString())
+        field->setText(QString::fromStdString(checked));
+}
+
+} // namespace
+
 ParamFieldKeys::ParamFieldKeys(DrawCommand& draw, frmPicture& picture, FileDrops& drops,
                                QObject* parent)
     : QObject(parent), draw_(draw), picture_(picture), drops_(drops) {}
@@ -52,6 +69,9 @@ bool ParamFieldKeys::eventFilter(QObject* watched, QEvent* e) {
         picture_.ShowshpCenter(true);
     } else if (kind == Kind::Center && e->type() == QEvent::FocusOut) {
         picture_.ShowshpCenter(false);
+    } else if (kind == Kind::Value && e->type() == QEvent::FocusOut) {
+        if (numberNotStarted(field->text()))
+            holdToRange(field);
     } else if (e->type() == QEvent::KeyPress) {
         auto* ke = static_cast<QKeyEvent*>(e);
         if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
@@ -62,9 +82,8 @@ bool ParamFieldKeys::eventFilter(QObject* watched, QEvent* e) {
         if (!typed.isNull()) {
             if (kind == Kind::Value) {
                 // Before the key takes effect the text is held to 1..999999.
-                const std::string checked = CheckTextRange(field->text().toStdString(), 999999, 1);
-                if (checked != field->text().toStdString())
-                    field->setText(QString::fromStdString(checked));
+                if (!numberNotStarted(field->text()))
+                    holdToRange(field);
             } else if (CheckNum(typed.unicode()) == 0) {
                 return true;
             }

@@ -1,7 +1,8 @@
 #pragma once
 // ParamFieldKeys: what the main window's parameter fields do beyond editing text. Enter
 // draws (and the focus may come back to the field afterwards); a value field holds its
-// text to 1..999999 before a typed key takes effect; the center and bleed fields take
+// text to 1..999999 before a typed key takes effect (a field still empty or holding only a
+// sign when it is left); the center and bleed fields take
 // only the keys a number needs; a center field shows the center marker on the picture
 // while it has the focus; files dropped on a field are the window's drop.
 

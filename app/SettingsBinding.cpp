@@ -64,16 +64,22 @@ void captureWindowSettings(frmMain& main, AppSettings& s) {
 }
 
 void applyLoadedSettings(frmMain& main, const AppSettings& s) {
+    // The picture window takes the image's size before the windows are placed, so that
+    // a large image is brought onto the screen with the size it has.
+    main.SetImageSize(s.Picture.Width, s.Picture.Height);
+    main.frameWindow()->updXYMaxSet();
     const QMargins estimate = main.frameEstimate();
     for (const PlacedWindow& p : placedWindows(main)) {
         if (const auto& position = s.Form.*p.position) {
             moveFrameTo(p.window, QPoint(position->Left, position->Top));
             pullOntoScreen(p.window, estimate);
+            // Once shown, its own frame may reach further than the estimate.
+            QWidget* window = p.window;
+            whenWindowFramed(window,
+                             [window] { pullOntoScreen(window, windowFrameMargins(window)); });
         }
     }
 
-    main.SetImageSize(s.Picture.Width, s.Picture.Height);
-    main.frameWindow()->updXYMaxSet();
     FileDialogNames& names = main.fileDialogNames();
     names.image = toQ(s.Picture.Path);
     names.text = toQ(s.Picture.TxtPath);

@@ -13,10 +13,11 @@ SingleInstance::SingleInstance(const QString& lockPath)
 
 SingleInstance::~SingleInstance() = default; // unlocks
 
-bool SingleInstance::acquire() {
+SingleInstance::Outcome SingleInstance::acquire() {
     if (lock_->tryLock(0))
-        return true;
-    return lock_->error() != QLockFile::LockFailedError;
+        return Outcome::Acquired;
+    return lock_->error() == QLockFile::LockFailedError ? Outcome::HeldByOther
+                                                        : Outcome::Unavailable;
 }
 
 } // namespace wavory

@@ -21,10 +21,15 @@ class SingleInstance {
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // False only when another running copy holds the lock. A folder where no lock can be
-    // made at all (read-only, missing) does not stop the program: there is no evidence of
-    // another copy then.
-    bool acquire();
+    enum class Outcome {
+        Acquired,
+        // Another running copy holds the lock.
+        HeldByOther,
+        // No lock can be made (the folder is read-only, full or missing): whether another
+        // copy runs is unknown.
+        Unavailable,
+    };
+    Outcome acquire();
 
   private:
     std::unique_ptr<QLockFile> lock_;

@@ -39,6 +39,10 @@ namespace {
 // The parameters of the drawing on screen at exit, read again at the next start.
 constexpr const char* kLastDrawingFileName = "Graphic.ini";
 
+const QString kNoLockMessage = QStringLiteral(
+    "プログラムフォルダにロックファイルを作成できないため、二重起動を確認できません。"
+    "\r\n終了時に設定・色セット・描画のパラメータを保存しません。");
+
 QString inProgramFolder(const char* name) {
     return toQ(GetPath()) + QLatin1String(name);
 }
@@ -53,12 +57,22 @@ bool StartupController::Form_Load(const QStringList& arguments) {
     // The program folder holds the settings, the color sets and the lock. When a copy
     // already runs it exists, so creating it touches nothing then.
     (void)ensureProgramFolder();
-    instance_ = std::make_unique<SingleInstance>(inProgramFolder(kLockFileName));
-    if (!instance_->acquire()) {
+    instance_ = std::make_unique<SingleInstance>(
+        lockFile_.isEmpty() ? inProgramFolder(kLockFileName) : lockFile_);
+    switch (instance_->acquire()) {
+    case SingleInstance::Outcome::Acquired:
+        break;
+    case SingleInstance::Outcome::HeldByOther:
         instance_.reset();
         main_.dialogs().message(nullptr, QStringLiteral("二重起動はできません。"),
                                 MessageIcon::Critical);
         return false;
+    case SingleInstance::Outcome::Unavailable:
+        // Another copy may be running: this one writes nothing at exit, so that neither
+        // overwrites the other's files.
+        saveAtExit_ = false;
+        main_.dialogs().message(nullptr, kNoLockMessage, MessageIcon::Exclamation);
+        break;
     }
 
     main_.SetImageSize(200, 200);
@@ -163,7 +177,10 @@ int StartupController::QuitApp() {
         return 1;
     }
     quitting_ = true;
-    saveAtExit();
+    if (saveAtExit_)
+        saveAtExit();
+    else
+        main_.saveController().deleteUnchangedLinkedFiles();
     if (processEnd_) {
         processEnd_();
     } else {

@@ -2,11 +2,12 @@
 // StartupController: the program's start and end. Start-up refuses a second copy,
 // restores the color sets, the settings and the window layout (or greets a new user with
 // the first-start defaults) and makes a first drawing; the exit procedure asks when so
-// configured, saves the settings, the color sets and the last drawing, and ends the
-// process. Closing the program while a drawing runs stops the drawing and finishes the
-// exit once it has ended.
+// configured, saves the settings, the color sets and the last drawing (unless no lock
+// against a second copy could be made), and ends the process. Closing the program while
+// a drawing runs stops the drawing and finishes the exit once it has ended.
 
 #include <QObject>
+#include <QString>
 #include <QStringList>
 
 #include <functional>
@@ -32,6 +33,8 @@ class StartupController : public QObject {
     // process is ended (0 is returned only when the process end was replaced, as in tests).
     int QuitApp();
     void setProcessEnd(std::function<void()> end) { processEnd_ = std::move(end); }
+    // The lock against a second copy, when not the program folder's "wavory.lock".
+    void setLockFile(const QString& path) { lockFile_ = path; }
     bool isFirstStart() const { return firstStart_; }
 
   Q_SIGNALS:
@@ -46,6 +49,8 @@ class StartupController : public QObject {
     frmMain& main_;
     std::unique_ptr<SingleInstance> instance_;
     std::function<void()> processEnd_;
+    QString lockFile_;
+    bool saveAtExit_ = true; // false when no lock could be made
     bool firstStart_ = false;
     bool exitConfirmed_ = false;
     bool quitting_ = false;

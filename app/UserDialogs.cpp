@@ -4,8 +4,12 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontMetrics>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace wavory {
 
@@ -39,12 +43,38 @@ QMessageBox::StandardButtons qtButtons(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
+// A quoted name or path can be any length: each line is shortened in its middle to what
+// fits the screen's width (the fixed words around a name stay), and the lines to what fits
+// its height, so that the box and its buttons stay on the screen.
+QString fitToScreen(const QString& text, const QWidget* parent) {
+    const QScreen* screen =
+        parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() : QSize(800, 600);
+    const QFontMetrics metrics(QApplication::font("QMessageBox"));
+    const int width = room.width() * 2 / 3;
+    const int lineCount = std::max(1, room.height() / 2 / std::max(1, metrics.lineSpacing()));
+    // Measuring a very long line is slow; its middle goes first, by characters.
+    const qsizetype measured = 4 * width / std::max(1, metrics.averageCharWidth()) + 2;
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() > lineCount) {
+        lines = lines.mid(0, lineCount - 1);
+        lines << QStringLiteral("…");
+    }
+    for (QString& line : lines) {
+        if (line.size() > measured)
+            line = line.left(measured / 2) + QStringLiteral("…") + line.right(measured / 2);
+        line = metrics.elidedText(line, Qt::ElideMiddle, width);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 MessageAnswer QtUserDialogs::message(QWidget* parent, const QString& text, MessageIcon icon,
                                      MessageButtons buttons) {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown = fitToScreen(shown, parent);
     QMessageBox box(qtIcon(icon), kProgramTitle, shown, qtButtons(buttons), parent);
     switch (box.exec()) {
     case QMessageBox::Ok:
@@ -86,14 +116,19 @@ QString startName(const QString& fileName) {
 
 } // namespace
 
+// The filter list shows each description as given; most already name their pattern.
+constexpr QFileDialog::Options kFileDialogOptions = QFileDialog::HideNameFilterDetails;
+
 QString QtUserDialogs::openFileName(QWidget* parent, const QString& title, const QString& filters,
                                     const QString& fileName) {
-    return QFileDialog::getOpenFileName(parent, title, startName(fileName), qtFileFilter(filters));
+    return QFileDialog::getOpenFileName(parent, title, startName(fileName), qtFileFilter(filters),
+                                        nullptr, kFileDialogOptions);
 }
 
 QString QtUserDialogs::saveFileName(QWidget* parent, const QString& title, const QString& filters,
                                     const QString& fileName) {
-    return QFileDialog::getSaveFileName(parent, title, startName(fileName), qtFileFilter(filters));
+    return QFileDialog::getSaveFileName(parent, title, startName(fileName), qtFileFilter(filters),
+                                        nullptr, kFileDialogOptions);
 }
 
 std::optional<QColor> QtUserDialogs::chooseColor(QWidget* parent, const QColor& initial) {

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace wavory {
 
 namespace {
@@ -45,16 +47,29 @@ void moveFrameTo(QWidget* window, QPoint topLeft) {
     window->move(topLeft);
 }
 
+QPoint placeInside(const QRect& outer, const QRect& area) {
+    // Right and bottom first, then left and top: a window larger than the area keeps its
+    // top left corner, and with it the title bar, inside.
+    const int left =
+        std::max(std::min(outer.left(), area.right() + 1 - outer.width()), area.left());
+    const int top = std::max(std::min(outer.top(), area.bottom() + 1 - outer.height()), area.top());
+    return {left, top};
+}
+
 void pullOntoScreen(QWidget* window, const QMargins& estimate) {
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QRect f = outerRect(window, estimate);
+    const QScreen* screen = QGuiApplication::screenAt(f.center());
+    if (!screen)
+        screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect f = outerRect(window, estimate);
-    const WindowRect placed =
+    const WindowRect back =
         ChkFormPos(WindowRect{f.left(), f.top(), f.width(), f.height()},
                    ScreenSize{screen->geometry().width(), screen->geometry().height()});
-    if (placed.left != f.left() || placed.top != f.top())
-        moveFrameTo(window, QPoint(placed.left, placed.top));
+    const QPoint placed =
+        placeInside(QRect(back.left, back.top, f.width(), f.height()), screen->availableGeometry());
+    if (placed != f.topLeft())
+        moveFrameTo(window, placed);
 }
 
 void whenWindowFramed(QWidget* window, std::function<void()> action) {

@@ -27,8 +27,13 @@ QRect outerRect(const QWidget* window, const QMargins& estimate);
 // has been created, shown or framed yet.
 void moveFrameTo(QWidget* window, QPoint topLeft);
 
-// Brings a window back onto its screen by the rule of ChkFormPos(WindowRect, ScreenSize),
-// moving it only when the rule changes its place.
+// Where `outer` goes to lie wholly inside `area`, moved as little as possible; when it is
+// larger than the area, its top left corner (the title bar's start) is inside.
+QPoint placeInside(const QRect& outer, const QRect& area);
+
+// Brings a window back onto the screen it is on (or nearest to): first by the rule of
+// ChkFormPos(WindowRect, ScreenSize), then wholly into the screen's available area where it
+// fits, its title bar at least where it does not. Moves it only when its place changes.
 void pullOntoScreen(QWidget* window, const QMargins& estimate);
 
 // Calls `action` once, as soon as the window has a frame (looked at for a few seconds

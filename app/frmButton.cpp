@@ -299,8 +299,13 @@ void frmButton::setXYFix(bool on) {
 }
 
 bool frmButton::eventFilter(QObject* watched, QEvent* e) {
-    if ((watched == txtX_ || watched == txtY_) && e->type() == QEvent::FocusOut)
+    if ((watched == txtX_ || watched == txtY_) && e->type() == QEvent::FocusOut) {
+        // A frame is at least 1 pixel wide and high.
+        auto* field = static_cast<QLineEdit*>(watched);
+        if (leadingNumber(field->text().toStdString()) < 1)
+            field->setText(QStringLiteral("1"));
         updXYMaxSet();
+    }
     return QWidget::eventFilter(watched, e);
 }
 

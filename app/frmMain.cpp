@@ -378,10 +378,14 @@ void frmMain::fitMainWindowHeight() {
 }
 
 void frmMain::forwardKey(int key, Qt::KeyboardModifiers modifiers) {
-    activateWindow();
-    raise();
+    // F5 draws or stops where the picture is watched; the others bring this window forward.
+    if (key != Qt::Key_F5) {
+        activateWindow();
+        raise();
+    }
     QAction* item = key == Qt::Key_F1                                         ? mnuPrintHelp_
                     : key == Qt::Key_F3                                       ? mnuTile_
+                    : key == Qt::Key_F5                                       ? mnuDraw_
                     : (key == Qt::Key_C && (modifiers & Qt::ControlModifier)) ? mnuCopy_
                                                                               : nullptr;
     if (item && item->isEnabled())

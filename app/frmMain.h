@@ -118,6 +118,7 @@ class frmMain : public QMainWindow {
     bool Form_Load(const QStringList& arguments) { return startup_->Form_Load(arguments); }
     int QuitApp() { return startup_->QuitApp(); }
     void setProcessEnd(std::function<void()> end) { startup_->setProcessEnd(std::move(end)); }
+    void setLockFile(const QString& path) { startup_->setLockFile(path); }
     bool isFirstStart() const { return startup_->isFirstStart(); }
 
     // The other windows.

@@ -1,6 +1,7 @@
 #include "frmPicture.h"
 
 #include "WindowHelpers.h"
+#include "WindowPlacement.h"
 
 #include "PictureView.h"
 #include "common/Numbers.h"
@@ -73,6 +74,8 @@ void frmPicture::fitToImage() {
         size.rwidth() += bar;
     size = size.boundedTo(room);
     resize(size);
+    // Grown where it stands, it may reach past the screen's edge: its close box with it.
+    pullOntoScreen(this, windowFrameMargins(this));
 }
 
 void frmPicture::clearPicture() {
@@ -81,6 +84,13 @@ void frmPicture::clearPicture() {
 }
 
 bool frmPicture::saveUndo() {
+    if (undoReserve_) {
+        try {
+            undoReserve_(static_cast<std::size_t>(canvas_.rowBytes()) * canvas_.height());
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+    }
     return undo_.save(canvas_);
 }
 
@@ -128,10 +138,20 @@ void frmPicture::ShowshpCenter(bool vBool) {
     }
 }
 
+void frmPicture::keyPressEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat())
+        pressedKey_ = e->key();
+    QWidget::keyPressEvent(e);
+}
+
 void frmPicture::keyReleaseEvent(QKeyEvent* e) {
     const int key = e->key();
     const bool ctrlC = key == Qt::Key_C && (e->modifiers() & Qt::ControlModifier);
-    if (!e->isAutoRepeat() && (ctrlC || key == Qt::Key_F1 || key == Qt::Key_F3)) {
+    const bool forwarded = ctrlC || key == Qt::Key_F1 || key == Qt::Key_F3 || key == Qt::Key_F5;
+    // Only a key pressed here too: F5 pressed in the main window starts a drawing that
+    // brings this window to the front, where the release must not stop it again.
+    if (!e->isAutoRepeat() && forwarded && pressedKey_ == key) {
+        pressedKey_ = 0;
         Q_EMIT keyForwarded(key, e->modifiers());
         return;
     }

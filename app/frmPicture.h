@@ -9,6 +9,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstddef>
+#include <functional>
+
 class QMenu;
 class QScrollArea;
 
@@ -35,6 +38,11 @@ class frmPicture : public QWidget {
     void clearPicture();
     // Copies the canvas into the undo image; false when memory runs out.
     bool saveUndo();
+    // Called with the undo image's size in bytes before it is copied; throwing
+    // std::bad_alloc there is running out of memory (tests).
+    void setUndoReserve(std::function<void(std::size_t)> reserve) {
+        undoReserve_ = std::move(reserve);
+    }
     // Puts the undo image back.
     void undo();
     // Shows the whole canvas again (after a change made outside a drawing).
@@ -55,12 +63,14 @@ class frmPicture : public QWidget {
     void allowClose() { closing_ = true; }
 
   Q_SIGNALS:
-    // Ctrl+C, F1 and F3 belong to the main window's menu.
+    // Ctrl+C, F1, F3 and F5 belong to the main window's menu (F5 draws and stops, so the
+    // stop is at hand when a large picture covers the main window).
     void keyForwarded(int key, Qt::KeyboardModifiers modifiers);
     // The close box hid the window.
     void closedByUser();
 
   protected:
+    void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
@@ -73,6 +83,8 @@ class frmPicture : public QWidget {
     PictureView* picMain_;
     QTimer tmrFlashshpCenter_;
     QMenu* popup_ = nullptr;
+    std::function<void(std::size_t)> undoReserve_;
+    int pressedKey_ = 0; // the last key pressed in this window
     bool closing_ = false;
 };
 

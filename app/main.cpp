@@ -1,5 +1,6 @@
 // wavory [PARAMFILE]: the desktop program.
 
+#include "QtJapanese.h"
 #include "UserDialogs.h"
 #include "frmMain.h"
 
@@ -13,6 +14,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Wavory"));
     // Only the main window's exit procedure ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Without the translation Qt's texts stay English; the program runs all the same.
+    (void)wavory::installQtJapanese(app);
 
     wavory::QtUserDialogs dialogs;
     wavory::frmMain main(dialogs, wavory::programRandom());

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools
   libpng-dev libjpeg62-turbo-dev libimagequant-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk xvfb xauth
+  fonts-noto-cjk qt6-translations-l10n xvfb xauth
   libxkbcommon-dev
 )
 

@@ -77,6 +77,8 @@ class StartupFixture : public ::testing::Test {
         run->main = std::make_unique<frmMain>(dialogs, random);
         Run* r = run.get();
         r->main->setProcessEnd([r] { ++r->processEnds; });
+        if (!lockFile.isEmpty())
+            r->main->setLockFile(lockFile);
         QObject::connect(r->main.get(), &frmMain::startupFinished, [r] { r->finished = true; });
         runs_.push_back(std::move(run));
         r->loaded = r->main->Form_Load(arguments);
@@ -123,6 +125,8 @@ class StartupFixture : public ::testing::Test {
     std::vector<bool> welcomeChecks;
     // When set, the welcome dialog's check box is put to this before OK.
     std::optional<bool> welcomeAnswer;
+    // When set, the lock against a second copy instead of the program folder's.
+    QString lockFile;
     // Any other modal dialog: handed to this (it must close the dialog).
     std::function<void(QWidget*)> otherModal;
 

@@ -13,6 +13,7 @@
 
 #include <QDropEvent>
 #include <QMimeData>
+#include <QWindow>
 
 using namespace wavory;
 using namespace wavory::test;
@@ -212,6 +213,45 @@ TEST_F(ColorCommands, FileDropsWaitWhileTheEditorIsOpen) {
     QTest::qWait(20);
     EXPECT_TRUE(refused);
     EXPECT_EQ(setCount(), kBuiltinCount);
+}
+
+TEST_F(ColorCommands, NoMainWindowCommandActsWhileItsModalDialogIsOpen) {
+    simpleParameters();
+    int drawings = 0;
+    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++drawings; });
+    const ParamFields before = main->currentFields();
+    // The main window's shortcuts and menu keys, sent as the window system does to the main
+    // window, to the dialog and to the picture window (which passes F5 on), while the main
+    // window is still taken as the active one (as before the dialog's activation arrives).
+    main->togglePictureWindow();
+    const auto pressCommandKeys = [this](QDialog* dialog) {
+        for (QWindow* w :
+             {main->windowHandle(), dialog->windowHandle(), main->picture()->windowHandle()}) {
+            QApplication::setActiveWindow(main.get());
+            QTest::keyClick(w, Qt::Key_F4);
+            QTest::keyClick(w, Qt::Key_F5);
+            QTest::keyClick(w, Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(w, Qt::Key_W, Qt::AltModifier); // 形(&W), then 周期半分(&E)
+            if (QWidget* menu = QApplication::activePopupWidget())
+                QTest::keyClick(menu, Qt::Key_E);
+            EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        }
+        dialog->reject();
+    };
+    whenOpen<frmColor>(pressCommandKeys);
+    button("cmdGColorEdit")->click();
+    whenOpen<QDialog>(pressCommandKeys); // the image size dialog
+    button("cmdSize")->click();
+    QTest::qWait(20);
+    EXPECT_EQ(drawings, 0);
+    EXPECT_EQ(main->currentFields().values, before.values);
+    EXPECT_EQ(main->currentFields().componentOn, before.componentOn);
+    EXPECT_TRUE(dialogs.fileRequests.empty());
+    EXPECT_TRUE(dialogs.shown.empty());
+    // Closed again, the commands are back.
+    ASSERT_TRUE(waitFor([&] { return main->isActiveWindow(); }));
+    QTest::keyClick(main->windowHandle(), Qt::Key_F5);
+    EXPECT_EQ(drawings, 1);
 }
 
 TEST_F(ColorCommands, RemoveAsksFirst) {

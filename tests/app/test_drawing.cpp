@@ -81,6 +81,24 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
     simpleParameters();
     main->SetImageSize(1600, 1600);
     component(4)->setChecked(true);
+    // Everything that feeds a drawing, as the draw command locks it: every value field and
+    // up-down (switched on or not), centers, bleed, switches, buttons, phase and color set
+    // controls, the menu items, the frame window.
+    QStringList controls = {"txtCenter_0",   "txtCenter_1",  "txtNizimi",      "updNizimi",
+                            "cmdRndSet",     "cmdBig",       "cmdSmall",       "cmdStrong",
+                            "cmdWeak",       "cmdSize",      "cmdSave",        "labISO",
+                            "hscIso",        "labGColor",    "cbogColor",      "cboMode",
+                            "cmdGColorEdit", "cmdAddGColor", "cmdRemoveGColor"};
+    for (int i = 0; i < kValueSlotCount; ++i)
+        controls << QStringLiteral("txtValue_%1").arg(i) << QStringLiteral("updValue_%1").arg(i);
+    for (int k = 0; k < kComponentCount; ++k)
+        controls << QStringLiteral("chkValue_%1").arg(k);
+    const QStringList items = {
+        "mnuInputText",     "mnuUndo",      "mnuSize",         "mnuSave",       "mnuCopy",
+        "mnuTile",          "mnuShell",     "mnuOption",       "mnuAnim",       "mnuRndSet",
+        "mnuBig",           "mnySmall",     "mnuStrong",       "mnuWeak",       "mnuEditGColor",
+        "mnuCopyGColor",    "mnuAddGColor", "mnuRemoveGColor", "mnuGColorLoad", "mnuGColorSave",
+        "mnuGColorAllSave", "mnuGcolorInit"};
     bool checked = false;
     onFirstProgress([&] {
         checked = true;
@@ -88,23 +106,10 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
         EXPECT_EQ(button("cmdDraw")->text(), "描画中止(&C)");
         EXPECT_EQ(action("mnuDraw")->text(), "描画中止(&C)");
         EXPECT_TRUE(button("cmdDraw")->isEnabled());
-        for (int i : {0, 1, 6, 9, 10})
-            EXPECT_FALSE(value(i)->isEnabled()) << i;
-        EXPECT_FALSE(find<UpDown>("updValue_0")->isEnabled());
-        for (int k = 0; k < kComponentCount; ++k)
-            EXPECT_FALSE(component(k)->isEnabled());
-        for (const char* b : {"cmdRndSet", "cmdBig", "cmdSmall", "cmdStrong", "cmdWeak", "cmdSize",
-                              "cmdSave", "cmdGColorEdit", "cmdAddGColor", "cmdRemoveGColor"}) {
-            EXPECT_FALSE(button(b)->isEnabled()) << b;
-        }
-        for (const char* w : {"txtCenter_0", "txtCenter_1", "txtNizimi", "updNizimi", "hscIso",
-                              "labISO", "cbogColor", "cboMode", "labGColor"}) {
-            EXPECT_FALSE(find<QWidget>(QLatin1String(w))->isEnabled()) << w;
-        }
-        for (const char* a : {"mnuUndo", "mnuSize", "mnuRndSet", "mnuBig", "mnuWeak", "mnuSave",
-                              "mnuCopy", "mnuShell", "mnuInputText", "mnuGColorLoad"}) {
-            EXPECT_FALSE(action(a)->isEnabled()) << a;
-        }
+        for (const QString& c : controls)
+            EXPECT_FALSE(find<QWidget>(c)->isEnabled()) << c.toStdString();
+        for (const QString& a : items)
+            EXPECT_FALSE(find<QAction>(a)->isEnabled()) << a.toStdString();
         EXPECT_FALSE(find<QMenu>("mnuValue")->isEnabled());
         EXPECT_FALSE(find<QMenu>("mnuColor")->isEnabled());
         EXPECT_FALSE(main->frameWindow()->isEnabled());
@@ -120,17 +125,19 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
     EXPECT_TRUE(columnBlack(1599)); // never computed
     EXPECT_FALSE(columnBlack(0));
     EXPECT_TRUE(shownMatchesCanvas());
-    // Unlocked again; only the switched-on components' fields.
-    EXPECT_TRUE(value(0)->isEnabled());
-    EXPECT_TRUE(value(10)->isEnabled());
-    EXPECT_FALSE(value(2)->isEnabled());
-    EXPECT_TRUE(button("cmdRndSet")->isEnabled());
+    // Unlocked again, except the fields of the components switched off and the commands
+    // not available yet.
+    const QStringList staysOff = {
+        "txtValue_2",  "updValue_2",  "txtValue_3",  "updValue_3",  "txtValue_4",  "updValue_4",
+        "txtValue_5",  "updValue_5",  "txtValue_12", "updValue_12", "txtValue_13", "updValue_13",
+        "txtValue_14", "updValue_14", "txtValue_15", "updValue_15", "txtValue_16", "updValue_16",
+        "txtValue_17", "updValue_17", "mnuTile",     "mnuOption",   "mnuAnim"};
+    for (const QString& c : controls)
+        EXPECT_EQ(find<QWidget>(c)->isEnabled(), !staysOff.contains(c)) << c.toStdString();
+    for (const QString& a : items)
+        EXPECT_EQ(find<QAction>(a)->isEnabled(), !staysOff.contains(a)) << a.toStdString();
+    EXPECT_TRUE(find<QMenu>("mnuValue")->isEnabled());
     EXPECT_TRUE(main->frameWindow()->isEnabled());
-    EXPECT_TRUE(button("cmdSave")->isEnabled());
-    EXPECT_TRUE(action("mnuRndSet")->isEnabled());
-    EXPECT_TRUE(action("mnuGColorLoad")->isEnabled());
-    EXPECT_TRUE(action("mnuShell")->isEnabled());
-    EXPECT_FALSE(action("mnuTile")->isEnabled()); // not available yet: stays off
 }
 
 TEST_F(Drawing, F5StopsAndAStoppedDrawingBeeps) {
@@ -146,6 +153,26 @@ TEST_F(Drawing, F5StopsAndAStoppedDrawingBeeps) {
     button("cmdDraw")->click();
     EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
     EXPECT_EQ(dialogs.beeps, 2);
+    // F5 in the picture window, which covers the main window at large sizes, stops it too.
+    main->SetImageSize(1600, 1600);
+    onFirstProgress([&] { QTest::keyClick(main->picture(), Qt::Key_F5); });
+    button("cmdDraw")->click();
+    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ -描画中止-");
+}
+
+TEST_F(Drawing, NoMemoryForTheUndoImageRefusesTheDrawing) {
+    simpleParameters();
+    main->picture()->setUndoReserve([](std::size_t) { throw std::bad_alloc(); });
+    int drawings = 0;
+    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++drawings; });
+    button("cmdDraw")->click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              "メモリ不足のため描画できません。画像サイズを小さくして下さい。");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(drawings, 0);
+    EXPECT_TRUE(columnBlack(100));
+    EXPECT_FALSE(action("mnuUndo")->isEnabled());
 }
 
 TEST_F(Drawing, NoComponentIsRefusedBeforeAnythingChanges) {

@@ -133,6 +133,20 @@ TEST_F(Parameters, ValueFieldKeysClampBeforeTheKey) {
     f->setText("12");
     QTest::keyClicks(f, "ab");
     EXPECT_EQ(f->text(), "12ab");
+    // A cleared field, or one holding only a sign, is not a number yet: the typed digits
+    // are what the field holds. Left like that, the field becomes 1.
+    for (const char* start : {"", "-", "+"}) {
+        f->setText(QLatin1String(start));
+        QTest::keyClicks(f, "5");
+        EXPECT_EQ(f->text(), QLatin1String(start) + "5") << start;
+        f->setText(QLatin1String(start));
+        value(3)->setFocus();
+        EXPECT_EQ(f->text(), "1") << start;
+        f->setFocus();
+    }
+    f->setText("0");
+    value(3)->setFocus(); // other texts are held at the next key, as before
+    EXPECT_EQ(f->text(), "0");
 }
 
 TEST_F(Parameters, BleedAndCenterFieldsTakeNumberKeysOnly) {

@@ -53,14 +53,23 @@ class Sharing : public SharingFixture {
         for (const QString& f : dir.entryList({QStringLiteral("名称未設定*.bmp")}, QDir::Files))
             dir.remove(f);
     }
-    void drop(QObject* target, const QList<QUrl>& urls) {
+    // Drops as the platform delivers a drag: to the child under the pointer, from where it
+    // travels up to the first control that takes it. The action the source is told, or
+    // IgnoreAction when the drop was refused.
+    Qt::DropAction drop(QWidget* over, const QList<QUrl>& urls,
+                        Qt::DropActions offered = Qt::CopyAction,
+                        Qt::KeyboardModifiers keys = Qt::NoModifier) {
+        const QPoint at = over->mapTo(main.get(), over->rect().center());
+        QWidget* target = main->childAt(at) ? main->childAt(at) : main.get();
+        const QPoint local = target->mapFrom(main.get(), at);
         QMimeData data;
         data.setUrls(urls);
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(local, offered, &data, Qt::LeftButton, keys);
         QApplication::sendEvent(target, &enter);
-        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent dropped(local, offered, &data, Qt::LeftButton, keys);
         QApplication::sendEvent(target, &dropped);
         QTest::qWait(30); // the files are read once the drop has finished
+        return enter.isAccepted() && dropped.isAccepted() ? dropped.dropAction() : Qt::IgnoreAction;
     }
     // A parameter file that differs from the shown parameters in the first period.
     QString parameterFile(const QString& name, const char* period) {
@@ -339,18 +348,31 @@ TEST_F(Sharing, DroppedFilesAreRoutedByExtensionInOrder) {
     EXPECT_EQ(list()->currentText(), "RGB");
 }
 
-TEST_F(Sharing, DropsOnFieldsAndFramesAreTheWindowsDrops) {
-    const QString file = parameterFile(QStringLiteral("field.txt"), "333");
-    drop(value(1), {QUrl::fromLocalFile(file)});
-    EXPECT_EQ(text(0), "333");
+TEST_F(Sharing, DropsAnywhereOnTheWindowAreCopies) {
+    // A source that proposes a move (Shift held) is told "copy" all the same: told "move",
+    // a file manager deletes the user's file after the drop.
+    const struct {
+        const char* over;
+        const char* period;
+    } places[] = {{"txtValue_1", "333"}, {"Frame1", "444"}, {"labSize", "555"},
+                  {"cmdRndSet", "666"},  {"labISO", "777"}, {"fraValue", "888"}};
+    for (const auto& place : places) {
+        const QString file = parameterFile(QStringLiteral("%1.txt").arg(place.over), place.period);
+        EXPECT_EQ(drop(find<QWidget>(QLatin1String(place.over)), {QUrl::fromLocalFile(file)},
+                       Qt::CopyAction | Qt::MoveAction, Qt::ShiftModifier),
+                  Qt::CopyAction)
+            << place.over;
+        EXPECT_EQ(text(0), place.period) << place.over;
+    }
     EXPECT_EQ(text(1), "100"); // the field did not take the name as text
 
-    const QString again = parameterFile(QStringLiteral("frame.txt"), "444");
-    drop(find<QWidget>(QStringLiteral("Frame2")), {QUrl::fromLocalFile(again)});
-    EXPECT_EQ(text(0), "444");
-
+    // A source that offers nothing but a move is refused.
+    const QString moved = parameterFile(QStringLiteral("moved.txt"), "999");
+    EXPECT_EQ(drop(main.get(), {QUrl::fromLocalFile(moved)}, Qt::MoveAction), Qt::IgnoreAction);
+    EXPECT_EQ(text(0), "888");
     // Anything but local files is ignored.
-    drop(main.get(), {QUrl(QStringLiteral("https://example.org/x.txt"))});
+    EXPECT_EQ(drop(main.get(), {QUrl(QStringLiteral("https://example.org/x.txt"))}),
+              Qt::IgnoreAction);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 

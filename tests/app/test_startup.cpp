@@ -169,7 +169,7 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     a.frameWindow()->setXYFix(true);
     a.ShowHidefrmHelp(); // hidden: stored as not shown
     a.move(40, 30);
-    a.frameWindow()->move(500, 20);
+    a.frameWindow()->move(400, 20);
     a.picture()->move(520, 320);
     a.helpWindow()->move(10, 420);
     a.setWindowState(Qt::WindowMinimized); // the normal position is stored
@@ -197,7 +197,7 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     EXPECT_EQ(welcomeChecks, (std::vector<bool>{false, true}));
     EXPECT_EQ(b.settings(), saved);
     EXPECT_EQ(b.pos(), QPoint(40, 30));
-    EXPECT_EQ(b.frameWindow()->pos(), QPoint(500, 20));
+    EXPECT_EQ(b.frameWindow()->pos(), QPoint(400, 20));
     EXPECT_EQ(b.picture()->pos(), QPoint(520, 320));
     EXPECT_EQ(b.helpWindow()->pos(), QPoint(10, 420));
     EXPECT_TRUE(b.frameWindow()->isVisible());
@@ -308,6 +308,27 @@ TEST_F(Startup, SecondCopyIsRefusedWithoutTouchingAnyFile) {
     EXPECT_FALSE(second.main->isVisible());
     EXPECT_EQ(folderSnapshot(), before);
     EXPECT_TRUE(running.main->isVisible());
+}
+
+TEST_F(Startup, WithoutALockTheCopyStartsButWritesNothingAtExit) {
+    Run& first = start();
+    ASSERT_TRUE(first.loaded);
+    closeMain(first);
+    first.main.reset();
+    const auto before = folderSnapshot();
+    dialogs.shown.clear();
+    // No lock can be made (as in a read-only or full folder): another copy may be running.
+    lockFile = path("missing/wavory.lock");
+    Run& run = start();
+    EXPECT_TRUE(run.loaded);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              "プログラムフォルダにロックファイルを作成できないため、二重起動を確認できません。"
+              "\r\n終了時に設定・色セット・描画のパラメータを保存しません。");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+    closeMain(run);
+    EXPECT_EQ(run.processEnds, 1);
+    EXPECT_EQ(folderSnapshot(), before);
 }
 
 TEST_F(Startup, LockOfACrashedCopyDoesNotBlock) {
@@ -479,10 +500,30 @@ TEST_F(Startup, StoredPositionsBeyondTheScreenArePulledBack) {
     Run& run = start();
     ASSERT_TRUE(run.loaded);
     frmMain& main = *run.main;
-    // Flush with the right edge at its width then (a drawing may widen it a little since).
-    EXPECT_EQ(main.x(), screen.width() - main.sizeHint().width());
+    // Flush with the right edge, frame included once the frame is known.
+    EXPECT_TRUE(waitFor([&] { return main.frameGeometry().right() + 1 == screen.width(); }))
+        << main.frameGeometry().right();
     EXPECT_EQ(main.y(), 10);
-    EXPECT_EQ(main.helpWindow()->pos(), QPoint(-20, 0));
+    EXPECT_EQ(main.helpWindow()->pos(), QPoint(0, 0)); // wholly on the screen where it fits
     // ButtonT is missing: the frame window keeps its place (ButtonL alone would be 100).
     EXPECT_NE(main.frameWindow()->x(), 100);
+}
+
+TEST_F(Startup, AWideImageBringsThePictureWindowWhollyOnScreen) {
+    // Placed where a small picture fitted, the window grows with the stored image size.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    writeFile("wavory.ini", QStringLiteral("[Form]\r\nPictureL= %1\r\nPictureT= %2\r\n"
+                                           "[Picture]\r\nWidth= 3000\r\nHeight= 200\r\n"
+                                           "[App]\r\nExistINI=True\r\n")
+                                .arg(screen.width() / 2 * 15)
+                                .arg(screen.height() / 2 * 15)
+                                .toUtf8());
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    frmPicture* picture = run.main->picture();
+    ASSERT_EQ(picture->imageWidth(), 3000);
+    // Its frame is known once it is shown.
+    EXPECT_TRUE(waitFor([&] { return screen.contains(picture->frameGeometry()); }))
+        << picture->frameGeometry().x() << "," << picture->frameGeometry().y() << " "
+        << picture->frameGeometry().width() << "x" << picture->frameGeometry().height();
 }

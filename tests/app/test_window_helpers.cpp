@@ -1,13 +1,19 @@
 // The window and control helpers shared by the windows.
 
+#include "QtJapanese.h"
 #include "ScriptedDialogs.h"
+#include "UserDialogs.h"
 #include "WindowHelpers.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -111,4 +117,74 @@ TEST(WindowHelpers, SetFontExistFallsBack) {
 TEST(WindowHelpers, TitleBarHeightInTwips) {
     EXPECT_EQ(TitleYSize() % kTwipsPerPixel, 0);
     EXPECT_GT(TitleYSize(), 0);
+}
+
+// The program's own dialogs (not the scripted ones), answered as soon as they are open.
+TEST(RealDialogs, FileFiltersShowTheirTextOnce) {
+    QtUserDialogs real;
+    for (const bool save : {false, true}) {
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            const auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            ASSERT_NE(types, nullptr);
+            for (int i = 0; i < types->count(); ++i)
+                shown << types->itemText(i);
+            dialog->reject();
+        });
+        const QString filters = QStringLiteral("色セット(*.cst)|*.cst|すべてのﾌｧｲﾙ|*.*");
+        EXPECT_TRUE(save ? real.saveFileName(nullptr, QStringLiteral("t"), filters, {}).isEmpty()
+                         : real.openFileName(nullptr, QStringLiteral("t"), filters, {}).isEmpty());
+        EXPECT_EQ(shown,
+                  QStringList({QStringLiteral("色セット(*.cst)"), QStringLiteral("すべてのﾌｧｲﾙ")}))
+            << save;
+    }
+}
+
+TEST(RealDialogs, OverlongNamesInMessagesAreElidedToFitTheScreen) {
+    QtUserDialogs real;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // A set name that wraps into thousands of lines, and a path with no place to wrap.
+    const QString names[] = {QString(200000, QChar(0x8272)),
+                             QStringLiteral("/home/") + QString(5000, QLatin1Char('a'))};
+    for (const QString& name : names) {
+        const QString text = QStringLiteral("色セット '") + name +
+                             QStringLiteral("' を削除してよろしいですか？\r\n次の行");
+        bool checked = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            checked = true;
+            EXPECT_LE(box->frameGeometry().width(), screen.width());
+            EXPECT_LE(box->frameGeometry().height(), screen.height());
+            QAbstractButton* ok = box->button(QMessageBox::Ok);
+            EXPECT_TRUE(screen.contains(QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size())));
+            // The fixed words around the name stay whole.
+            EXPECT_TRUE(box->text().startsWith(QStringLiteral("色セット '") + name.left(3)));
+            EXPECT_TRUE(box->text().endsWith(
+                name.right(3) + QStringLiteral("' を削除してよろしいですか？\n次の行")));
+            EXPECT_LT(box->text().size(), 1000);
+            ok->click();
+        });
+        EXPECT_EQ(real.message(nullptr, text, MessageIcon::Exclamation, MessageButtons::Ok),
+                  MessageAnswer::Ok);
+        EXPECT_TRUE(checked);
+    }
+}
+
+TEST(RealDialogs, QtsOwnTextsAreJapanese) {
+    ASSERT_TRUE(installQtJapanese(*QCoreApplication::instance()));
+    const struct {
+        const char* context;
+        const char* english;
+    } texts[] = {{"QFileDialog", "Look in:"},      {"QFileDialog", "File &name:"},
+                 {"QPlatformTheme", "Cancel"},     {"QPlatformTheme", "Save"},
+                 {"QColorDialog", "Select Color"}, {"QColorDialog", "&Basic colors"},
+                 {"QLineEdit", "&Undo"},           {"QLineEdit", "&Paste"}};
+    for (const auto& t : texts) {
+        const QString shown = QCoreApplication::translate(t.context, t.english);
+        EXPECT_NE(shown, QLatin1String(t.english)) << t.english;
+        EXPECT_FALSE(shown.isEmpty()) << t.english;
+    }
 }

@@ -136,6 +136,16 @@ TEST_F(Windows, FrameWindowLimits) {
     x->setText("1");
     updX->clickDown();
     EXPECT_EQ(x->text(), "1");
+    // Leaving a box below 1 (or empty) makes it 1.
+    for (QLineEdit* box : {x, y}) {
+        QLineEdit* other = box == x ? y : x;
+        for (const char* low : {"0", "-7", ""}) {
+            box->setFocus();
+            box->setText(QLatin1String(low));
+            other->setFocus();
+            EXPECT_EQ(box->text(), "1") << low;
+        }
+    }
 
     x->setText("90");
     auto* lock = frame->findChild<QCheckBox*>("chkXYFix");
@@ -255,12 +265,24 @@ TEST_F(Windows, CloseBoxHidesAndUnchecks) {
 }
 
 TEST_F(Windows, PictureKeysGoToTheMainWindow) {
+    simpleParameters();
+    int drawings = 0;
+    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++drawings; });
     main->togglePictureWindow();
     frmPicture* pic = main->picture();
     pic->activateWindow();
     ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == pic; }));
-    QTest::keyClick(pic, Qt::Key_F5); // not forwarded
+    // A release without its press (F5 pressed in the main window) is not a key here.
+    QTest::keyRelease(pic, Qt::Key_F5);
     EXPECT_FALSE(waitFor([&] { return QApplication::activeWindow() == main.get(); }, 200));
+    QTest::keyClick(pic, Qt::Key_X); // not forwarded
+    EXPECT_FALSE(waitFor([&] { return QApplication::activeWindow() == main.get(); }, 200));
+    EXPECT_EQ(drawings, 0);
+    // F5 draws (and stops a drawing) from here too: a large picture covers the main window.
+    QTest::keyClick(pic, Qt::Key_F5);
+    EXPECT_EQ(drawings, 1);
+    pic->activateWindow();
+    ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == pic; }));
     QTest::keyClick(pic, Qt::Key_F3);
     EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == main.get(); }));
     EXPECT_FALSE(main->isDrawing());
