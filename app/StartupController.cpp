@@ -24,6 +24,7 @@
 #include "colorsets/ColorSetFileCommands.h"
 #include "common/ProgramFolder.h"
 #include "common/RandomSource.h"
+#include "io/AtomicFile.h"
 #include "io/ParamTextFile.h"
 #include "io/TileViewFile.h"
 #include "io/clsINI.h"
@@ -60,6 +61,7 @@ bool StartupController::Form_Load(const QStringList& arguments) {
                                 MessageIcon::Critical);
         return false;
     }
+    removeStaleTemporaryFiles(GetPath()); // left by saves that were killed
 
     main_.SetImageSize(200, 200);
     main_.frameWindow()->updXYMaxSet();
