@@ -24,6 +24,7 @@
 #include "colorsets/ColorSetFileCommands.h"
 #include "common/ProgramFolder.h"
 #include "common/RandomSource.h"
+#include "io/AtomicFile.h"
 #include "io/ParamTextFile.h"
 #include "io/TileViewFile.h"
 #include "io/clsINI.h"
@@ -74,6 +75,7 @@ bool StartupController::Form_Load(const QStringList& arguments) {
         main_.dialogs().message(nullptr, kNoLockMessage, MessageIcon::Exclamation);
         break;
     }
+    removeStaleTemporaryFiles(GetPath()); // left by saves that were killed
 
     main_.SetImageSize(200, 200);
     main_.frameWindow()->updXYMaxSet();

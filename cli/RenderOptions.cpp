@@ -31,7 +31,13 @@ std::optional<DrawMode> parseDrawMode(const std::string& text) {
 }
 
 std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& args,
-                                                std::string& error) {
+                                                OptionError& failure) {
+    std::string& error = failure.text;
+    auto badValue = [&](std::string text) {
+        error = std::move(text);
+        failure.exitStatus = 1;
+        return std::nullopt;
+    };
     RenderOptions options;
     std::optional<DrawMode> pendingMode;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -66,31 +72,23 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
         } else if (arg == "--seed") {
             std::uint64_t seed = 0;
             if (!value(v)) return std::nullopt;
-            if (!parseInt(v, seed)) {
-                error = "--seed needs a whole number, not '" + v + "'";
-                return std::nullopt;
-            }
+            if (!parseInt(v, seed))
+                return badValue("--seed needs a whole number, not '" + v + "'");
             options.seed = seed;
         } else if (arg == "--threads") {
             if (!value(v)) return std::nullopt;
-            if (!parseInt(v, options.threads) || options.threads > 256) {
-                error = "--threads needs a whole number from 0 to 256, not '" + v + "'";
-                return std::nullopt;
-            }
+            if (!parseInt(v, options.threads) || options.threads > 256)
+                return badValue("--threads needs a whole number from 0 to 256, not '" + v + "'");
         } else if (arg == "--quality") {
             if (!value(v)) return std::nullopt;
-            if (!parseInt(v, options.quality)) {
-                error = "--quality needs a whole number, not '" + v + "'";
-                return std::nullopt;
-            }
+            if (!parseInt(v, options.quality) || options.quality < 1 || options.quality > 100)
+                return badValue("--quality needs a whole number from 1 to 100, not '" + v + "'");
         } else if (arg == "--progressive") {
             options.progressive = true;
         } else if (arg == "--png-mode") {
             if (!value(v)) return std::nullopt;
-            if (!parseInt(v, options.pngMode)) {
-                error = "--png-mode needs 0, 1 or 2, not '" + v + "'";
-                return std::nullopt;
-            }
+            if (!parseInt(v, options.pngMode) || options.pngMode < 0 || options.pngMode > 2)
+                return badValue("--png-mode needs 0, 1 or 2, not '" + v + "'");
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             error = "unknown option " + arg;
             return std::nullopt;
@@ -146,9 +144,13 @@ Options:
   --threads N          threads for the synthesis (default 0: one per processor).
   -h, --help           show this text.
 
+A file whose image size lies outside 4..3000 pixels is drawn at the size held to that
+range, as the program opens it, with a warning.
+
 Progress is shown in percent on stderr when stderr is a terminal. Messages go to
-stderr; the exit status is 0 on success and 1 on any failure, which leaves no file
-half-written.
+stderr; the exit status is 0 on success, 1 on any failure (an option value out of its
+range included, found before anything is drawn), which leaves no file half-written,
+and 2 for a command line that cannot be understood.
 )";
 }
 

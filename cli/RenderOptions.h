@@ -28,9 +28,17 @@ struct RenderOptions {
     bool help = false;
 };
 
-// Parses the arguments; on a mistake returns nothing and sets `error`.
+struct OptionError {
+    std::string text;
+    // 2 for a command line that cannot be understood, 1 for a value out of its range:
+    // that is a failure like any other, found before anything is drawn.
+    int exitStatus = 2;
+};
+
+// Parses the arguments and checks every option value; on a mistake returns nothing and
+// sets `error`.
 std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& args,
-                                                std::string& error);
+                                                OptionError& error);
 
 // "通常"/"normal", "AND", "OR", "XOR" in any letter case.
 std::optional<DrawMode> parseDrawMode(const std::string& text);

@@ -16,6 +16,7 @@
 #include "io/clsINI.h"
 #include "params/DrawParams.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -90,11 +91,15 @@ bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection&
     report(read.outcome);
     if (!read.ok())
         return false;
-    if (read.sizeOutOfRange) {
-        std::fprintf(stderr, "%s: the image size %d x %d is outside %d..%d pixels\n",
+    if (read.sizeApplied && read.sizeOutOfRange) {
+        // Held to the range, as the program holds a hand-edited size it opens.
+        const int width = std::clamp(fields.width, kMinImageSide, kMaxImageSide);
+        const int height = std::clamp(fields.height, kMinImageSide, kMaxImageSide);
+        std::fprintf(stderr, "%s: the image size %d x %d is outside %d..%d pixels; drawn at %d x %d\n",
                      layer.paramFile.c_str(), fields.width, fields.height, kMinImageSide,
-                     kMaxImageSide);
-        return false;
+                     kMaxImageSide, width, height);
+        fields.width = width;
+        fields.height = height;
     }
     fields.mode = layer.mode.value_or(DrawMode::Normal);
     if (!report(DrawCheck(fields)))
@@ -121,17 +126,14 @@ bool savePicture(const Canvas& canvas, const cli::RenderOptions& options) {
     switch (imageFormatForName(options.output)) {
     case ImageFileFormat::Bmp:
         return report(saveBmpPicture(options.output, canvas));
-    case ImageFileFormat::Jpeg: {
-        const int quality = options.quality;
-        const std::uint8_t q =
-            (quality < 0 || quality > 255) ? 0 : static_cast<std::uint8_t>(quality);
-        return report(saveJpegPicture(canvas, options.output, q, options.progressive));
-    }
-    case ImageFileFormat::Png: {
-        const int mode = options.pngMode;
-        const std::uint8_t m = (mode < 0 || mode > 255) ? 255 : static_cast<std::uint8_t>(mode);
-        return report(savePngPicture(canvas, options.output, m));
-    }
+    // Both values were checked with the options.
+    case ImageFileFormat::Jpeg:
+        return report(saveJpegPicture(canvas, options.output,
+                                      static_cast<std::uint8_t>(options.quality),
+                                      options.progressive));
+    case ImageFileFormat::Png:
+        return report(savePngPicture(canvas, options.output,
+                                     static_cast<std::uint8_t>(options.pngMode)));
     }
     return false;
 }
@@ -162,11 +164,11 @@ int run(const cli::RenderOptions& options) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    std::string error;
+    cli::OptionError error;
     const auto options = cli::parseRenderOptions(args, error);
     if (!options) {
-        std::fprintf(stderr, "wavory-render: %s\nTry 'wavory-render --help'.\n", error.c_str());
-        return 2;
+        std::fprintf(stderr, "wavory-render: %s\nTry 'wavory-render --help'.\n", error.text.c_str());
+        return error.exitStatus;
     }
     if (options->help) {
         std::fputs(cli::renderUsage(), stdout);

@@ -307,6 +307,16 @@ TEST_F(Codec, LossyPngOfFewColorsKeepsThemWithTrimmedPaletteAndDepth) {
     EXPECT_EQ(pngHeaderFacts(dir_ / "three.png").bitDepth, 2);
 }
 
+TEST(PaletteQuantizer, PicturesAboveFourMegapixelsAreQuantizedToo) {
+    // Above 4 Mi pixels libimagequant keeps working rows of its own; the sanitizer run
+    // (and valgrind) report any of them not released.
+    const Canvas picture = gradientPattern(2049, 2048);
+    const codec::QuantizeResult result = codec::quantizeCanvas(picture);
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_LE(result.image.palette.size(), 256u);
+    EXPECT_GT(result.image.palette.size(), 64u) << "a smooth gradient needs many colors";
+}
+
 TEST(PaletteQuantizer, TrimKeepsOrderOfUsedColorsAndRenumbersPixels) {
     codec::IndexedImage image;
     image.width = 4;

@@ -79,6 +79,34 @@ TEST(ColorTable, WhiteBlackSmoothAndTwoValued) {
     }
 }
 
+TEST(ColorTable, EntriesBetweenPointsWorkedOutByHand) {
+    // Each channel blends only with the same channel of the next point; every channel of
+    // these points differs, so a channel taken from the wrong place shows.
+    GColor distinct;
+    distinct.colorCount = 2;
+    distinct.r = {10, 200};
+    distinct.g = {20, 100};
+    distinct.b = {30, 50};
+    struct Case {
+        GColor set;
+        int index;
+        Rgb expected;
+    };
+    const Case cases[] = {
+        // RGB: (255,0,0) (0,255,0) (0,0,255) (255,0,0); t = (index mod 256) / 256.
+        {builtin("RGB"), 64, {191, 64, 0}},    // 0.75 x 255 = 191.25, 63.75
+        {builtin("RGB"), 384, {0, 128, 128}},  // halfway green to blue: 127.5 to even 128
+        {builtin("RGB"), 600, {88, 0, 167}},   // t = 88/256: 87.66, 167.34
+        {builtin("RGB"), 700, {187, 0, 68}},   // t = 188/256: 187.27, 67.73
+        // Level exponent 3: steps of 32, so 300 is taken at 256 + 32.
+        {withLevel(builtin("RGB"), 3), 300, {0, 223, 32}}, // 223.125, 31.875
+        {distinct, 64, {58, 40, 35}},   // 57.5 to even 58, 15 + 25, 22.5 + 12.5
+        {distinct, 128, {105, 60, 40}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ColorTable(c.set).entry(c.index), c.expected) << c.set.name << " " << c.index;
+}
+
 TEST(ColorTable, LevelExponentOneGivesTwoColorsPerSegment) {
     const ColorTable table(withLevel(builtin("白黒"), 1));
     for (int i = 0; i < 512; ++i) {

@@ -43,6 +43,17 @@ TEST_F(ColorSetFileTest, SaveAllWritesCountThenEverySetInOrder) {
                    setSection(1, "B", 8, {{-1, 300, 7}, {0, 0, 0}, {9, 9, 9}})));
     EXPECT_EQ(colorSetSection(10), "ColorSet 10");
     EXPECT_EQ(colorPointKey(11, 'B'), "Color 11B");
+
+    // A set of the most points a set holds comes back whole.
+    std::vector<Point> twelve;
+    for (int i = 0; i < 12; ++i)
+        twelve.push_back({i * 20, 255 - i * 20, i * 7 + 1});
+    addSet(sets, "C", 5, twelve);
+    EXPECT_TRUE(saveAllColorSetsFile("all.cst", sets).ok());
+    auto back = collection();
+    readColorSetsFromBytes(get("all.cst"), back, false);
+    ASSERT_EQ(back.getgColorCount(), 3);
+    expectPoints(back.at(2), twelve);
 }
 
 TEST_F(ColorSetFileTest, WriteColorSetOutsideABatchKeepsTheOtherSections) {
@@ -77,6 +88,16 @@ TEST_F(ColorSetFileTest, JapaneseNamesWithWaveDashAndBarAreWrittenAndReadByteExa
     // A CP932 file read and written again comes out the same, byte for byte.
     ASSERT_TRUE(saveAllColorSetsFile("again.cst", back).ok());
     EXPECT_EQ(get("again.cst"), written);
+
+    // The wave dash that Linux input methods type would read back as the fullwidth
+    // tilde from CP932, so that file is written in UTF-8 and keeps the name.
+    auto dash = collection();
+    addSet(dash, "波\u301C", 8, {{0, 0, 0}, {255, 255, 255}});
+    ASSERT_TRUE(saveAllColorSetsFile("dash.cst", dash).ok());
+    auto dashBack = collection();
+    readColorSetsFromBytes(get("dash.cst"), dashBack, false);
+    ASSERT_EQ(dashBack.getgColorCount(), 1);
+    EXPECT_EQ(dashBack.at(0).name, "波\u301C");
 
     // The same name in a UTF-8 file (edited by hand) reads the same.
     auto utf8 = collection();

@@ -271,9 +271,11 @@ TEST_F(IniTest, Cp932FileIsReadAndRewrittenByteExactly) {
 
     ASSERT_TRUE(ini.writeText("色セット", "Count", " 3"));
     EXPECT_EQ(get("c.ini"), original);
-    // A name typed with the wave dash and the em dash is written as the same bytes.
+    // The wave dash and the em dash share those bytes with the characters above and would
+    // read back as them: the file turns to UTF-8 and keeps the name as typed.
     ASSERT_TRUE(ini.writeText("色セット", "名前", "波\u301C線\u2014テスト"));
-    EXPECT_EQ(get("c.ini"), original);
+    EXPECT_EQ(get("c.ini"), "; コメント\r\n[色セット]\r\n名前=波\u301C線\u2014テスト\r\nCount= 3\r\n");
+    EXPECT_EQ(ini.GetIni("色セット", "名前", ""), "波\u301C線\u2014テスト");
 }
 
 TEST_F(IniTest, EveryWriteIsAtomicAndProtectsWhatItCannotRead) {

@@ -1,13 +1,25 @@
 #include "TempFolder.h"
 
+#include "colorsets/ColorSetCollection.h"
+#include "colorsets/ColorSetFileCommands.h"
 #include "common/Numbers.h"
 #include "io/AtomicFile.h"
+#include "io/ParamTextFile.h"
 #include "io/TextCodec.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
 #include <filesystem>
+#include <fstream>
+#include <vector>
+#include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace wavory;
 
@@ -67,15 +79,20 @@ TEST(TextCodec, ReadsUtf8AndCp932) {
     EXPECT_EQ(textcodec::decodeFileText("a\xFF" "b"), "a\uFFFD" "b");
 }
 
-TEST(TextCodec, WritesCp932ByteExactlyAndFallsBackToUtf8) {
-    // The wave dash / fullwidth tilde and the horizontal bar round-trip byte-exactly.
+TEST(TextCodec, WritesCp932OnlyWhenTheTextReadsBackUnchanged) {
+    // What CP932 text decodes to is written back byte-exactly.
     const std::string cp932 = "\x81\x60\x81\x5C\x93\xF8";
     const std::string text = textcodec::decodeFileText(cp932);
     EXPECT_EQ(textcodec::encodeFileText(text), cp932);
-    EXPECT_EQ(textcodec::encodeFileText("\u301C"), "\x81\x60");
-    EXPECT_EQ(textcodec::encodeFileText("\uFF5E"), "\x81\x60");
-    // A character CP932 cannot hold keeps the whole text in UTF-8.
-    EXPECT_EQ(textcodec::encodeFileText("虹😀"), "虹😀");
+    EXPECT_EQ(textcodec::encodeFileText("波\uFF5E"), "\x94\x67\x81\x60");
+    // A character that shares its CP932 code with another one (and would read back as
+    // that one), or has none, keeps the whole text in UTF-8.
+    for (const char* text : {"波\u301C", "\u2016", "\u2212", "\u00A2", "\u00A3", "\u00AC",
+                             "\u2014", "\u00A5", "虹😀"}) {
+        const std::string line = std::string("名前=") + text + "\r\n";
+        EXPECT_EQ(textcodec::encodeFileText(line), line) << text;
+        EXPECT_EQ(textcodec::decodeFileText(textcodec::encodeFileText(line)), line) << text;
+    }
     EXPECT_EQ(textcodec::cp932ByteLength("ab虹"), 4u);
     EXPECT_EQ(textcodec::cp932ByteLength("ｱ"), 1u);
     EXPECT_EQ(textcodec::cp932ByteLength("😀"), 2u);
@@ -108,4 +125,157 @@ TEST(AtomicFile, ReplacesWholeOrNothing) {
     EXPECT_TRUE(writeFileAtomically(target, "x")) << "a read-only file stays protected";
     ASSERT_FALSE(readWholeFile(target, content));
     EXPECT_EQ(content, "old");
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string fileType(const fs::path& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) return "missing";
+    if (S_ISLNK(st.st_mode)) return "link";
+    if (S_ISFIFO(st.st_mode)) return "fifo";
+    if (S_ISSOCK(st.st_mode)) return "socket";
+    if (S_ISREG(st.st_mode)) return "file";
+    return "other";
+}
+
+std::vector<std::string> folderNames(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void makeOld(const fs::path& file) {
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 3600, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << file;
+}
+
+} // namespace
+
+TEST(AtomicFile, RefusesAndNeverWaitsOnWhatIsNotARegularFile) {
+    const wavory::testing::TempFolder temp;
+    const fs::path fifo = temp / "pipe.txt", socketPath = temp / "sock.ini", device = temp / "null.cst";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    fs::create_symlink("/dev/null", device); // followed to the device
+    const auto notRegular = make_error_code(FileError::NotRegularFile);
+
+    for (const auto& [path, type] : {std::pair{fifo, "fifo"}, {socketPath, "socket"}, {device, "link"}}) {
+        SCOPED_TRACE(path.filename().string());
+        EXPECT_EQ(writeFileAtomically(path, "x"), notRegular);
+        EXPECT_EQ(fileType(path), type) << "left as it was";
+        std::string bytes;
+        EXPECT_EQ(readWholeFile(path, bytes), notRegular);
+        EXPECT_EQ(readFileHead(path, bytes, 10), notRegular);
+        // The readers give the message they give for any unreadable file.
+        ParamFields fields;
+        const ParamReadResult param = readParamTextFile(path.string(), fields, {});
+        ASSERT_EQ(param.outcome.messages().size(), 1u);
+        EXPECT_EQ(param.outcome.messages()[0].text, paramReadFailureMessage(path.string()).text);
+        ColorSetCollection sets;
+        const ColorSetLoadResult load = LoadColorSetFile(path.string(), sets);
+        ASSERT_EQ(load.outcome.messages().size(), 1u);
+        EXPECT_EQ(load.outcome.messages()[0].text,
+                  colorSetReadFailureMessage("通常のファイルではありません。").text);
+    }
+    ::close(sock);
+    EXPECT_EQ(folderNames(temp.path()), (std::vector<std::string>{"null.cst", "pipe.txt", "sock.ini"}));
+}
+
+TEST(AtomicFile, ReplacesTheFileALinkPointsToWithItsPermissions) {
+    const wavory::testing::TempFolder temp;
+    fs::create_directory(temp / "real");
+    const fs::path real = temp / "real" / "wavory.ini";
+    ASSERT_FALSE(writeFileAtomically(real, "old"));
+    fs::create_symlink("real/wavory.ini", temp / "wavory.ini");
+    fs::create_symlink("wavory.ini", temp / "again.ini"); // a chain of links
+    struct Case {
+        const char* through;
+        mode_t before, after;
+    };
+    for (const Case& c : {Case{"wavory.ini", 0640, 0640}, {"again.ini", 04755, 0755},
+                          {"real/wavory.ini", 02775, 0775}, {"wavory.ini", 01600, 0600}}) {
+        SCOPED_TRACE(c.through);
+        ASSERT_EQ(::chmod(real.c_str(), c.before), 0);
+        ASSERT_FALSE(writeFileAtomically(temp / c.through, c.through));
+        EXPECT_EQ(fileType(temp / "wavory.ini"), "link");
+        EXPECT_EQ(fileType(temp / "again.ini"), "link");
+        std::string content;
+        ASSERT_FALSE(readWholeFile(temp / "wavory.ini", content));
+        EXPECT_EQ(content, c.through);
+        struct stat st {};
+        ASSERT_EQ(::stat(real.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.after);
+    }
+    EXPECT_EQ(folderNames(temp / "real"), std::vector<std::string>{"wavory.ini"});
+    // A link to a file not there yet creates it where the link points.
+    fs::create_symlink("real/new.cst", temp / "new.cst");
+    ASSERT_FALSE(writeFileAtomically(temp / "new.cst", "n"));
+    EXPECT_EQ(fileType(temp / "real" / "new.cst"), "file");
+    EXPECT_EQ(fileType(temp / "new.cst"), "link");
+}
+
+TEST(AtomicFile, RemovesOnlyItsOwnStaleTemporaryFiles) {
+    const wavory::testing::TempFolder temp;
+    AtomicFileWriter running(temp / "b.txt"); // a save in progress holds its file
+    ASSERT_FALSE(running.open());
+    const std::string runningName = folderNames(temp.path()).front();
+    ASSERT_TRUE(runningName.starts_with(".b.txt.")) << runningName;
+    makeOld(temp / runningName);
+    struct Case {
+        std::string name;
+        bool old;
+        bool keptBySavingA, keptAtStartUp;
+    };
+    const std::vector<Case> cases = {
+        {".a.txt.wavory-tmp-k1Lm2N", true, false, false}, // killed while saving a.txt
+        {".a.txt.wavory-tmp-Zz9yx8", false, true, true},  // a save of a.txt just begun
+        {".c.ini.wavory-tmp-Ab3dE4", true, true, false},  // another file's, killed
+        {runningName, true, true, true},
+        {"a.txt.wavory-tmp-k1Lm2N", true, true, true},    // not a hidden name: the user's
+        {".a.txt.bak", true, true, true},
+        {".a.txt.wavory-tmp-", true, true, true},
+    };
+    for (const Case& c : cases) {
+        if (c.name != runningName) {
+            ASSERT_FALSE(writeFileAtomically(temp / c.name, "t"));
+        }
+        if (c.old) makeOld(temp / c.name);
+    }
+    ASSERT_FALSE(writeFileAtomically(temp / "a.txt", "a"));
+    for (const Case& c : cases) EXPECT_EQ(fs::exists(temp / c.name), c.keptBySavingA) << c.name;
+    removeStaleTemporaryFiles(temp.path());
+    for (const Case& c : cases) EXPECT_EQ(fs::exists(temp / c.name), c.keptAtStartUp) << c.name;
+    ASSERT_FALSE(running.write("b"));
+    ASSERT_FALSE(running.commit());
+    std::string content;
+    ASSERT_FALSE(readWholeFile(temp / "b.txt", content));
+    EXPECT_EQ(content, "b");
+}
+
+TEST(AtomicFile, RefusesTextFilesBeyondTheSizeLimit) {
+    const wavory::testing::TempFolder temp;
+    const fs::path atLimit = temp / "limit.cst", beyond = temp / "big.cst";
+    // Sparse files: the size without the disk space.
+    for (const auto& [file, size] : {std::pair{atLimit, kMaxTextFileBytes}, {beyond, kMaxTextFileBytes + 1}}) {
+        std::ofstream{file};
+        fs::resize_file(file, size);
+    }
+    std::string bytes;
+    EXPECT_FALSE(readWholeFile(atLimit, bytes));
+    EXPECT_EQ(bytes.size(), kMaxTextFileBytes);
+    EXPECT_EQ(readWholeFile(beyond, bytes), make_error_code(FileError::TooLarge));
+    EXPECT_TRUE(bytes.empty());
+    ColorSetCollection sets;
+    const ColorSetLoadResult load = LoadColorSetFile(beyond.string(), sets);
+    ASSERT_EQ(load.outcome.messages().size(), 1u);
+    EXPECT_EQ(load.outcome.messages()[0].text,
+              colorSetReadFailureMessage("ファイルが大きすぎます。").text);
 }

@@ -187,21 +187,34 @@ TEST_F(RenderCli, FailuresGiveTheMessageAndLeaveNoFile) {
     EXPECT_NE(r.err.find("成分が一つも選択されていません。"), std::string::npos) << r.err;
 
     const std::string good = writeParams("good.txt", smallPicture());
-    r = run(good + " -o " + path("out.jpg") + " --quality 0");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("Jpeg保存時のエラーです。\n保存品質の指定が間違っています。"), std::string::npos) << r.err;
-    r = run(good + " -o " + path("out.png") + " --png-mode 3");
-    EXPECT_NE(r.err.find("PNG保存時のエラーです。\n保存品質の指定が間違っています。"), std::string::npos) << r.err;
+    // Option values out of range fail before any file is read or drawn: the missing
+    // parameter file is never reported.
+    for (const std::string option : {"--quality 0", "--quality 101", "--quality x", "--png-mode 3",
+                                     "--png-mode -1", "--threads 257", "--threads x", "--seed -1",
+                                     "--seed 1.5"}) {
+        r = run(path("missing.txt") + " -o " + path("out.png") + " " + option + " --write-params " +
+                path("w.txt"));
+        EXPECT_EQ(r.status, 1) << option;
+        EXPECT_NE(r.err.find(option.substr(0, option.find(' ')) + " needs "), std::string::npos)
+            << option << ": " << r.err;
+        EXPECT_EQ(r.err.find("読み込み中"), std::string::npos) << option << ": " << r.err;
+    }
     r = run(good + " -o " + path("no/such/folder/out.png"));
     EXPECT_NE(r.err.find("ファイルがオープンできません。"), std::string::npos) << r.err;
     r = run(good + " -o " + path("no/such/folder/out.bmp"));
     EXPECT_NE(r.err.find("保存に失敗しました。"), std::string::npos) << r.err;
 
+    // A size the program holds to its range is drawn at that size, with a warning.
     ParamFields huge = smallPicture();
     huge.width = 5000;
-    r = run(writeParams("huge.txt", huge) + " -o " + path("out.bmp"));
-    EXPECT_EQ(r.status, 1);
+    huge.height = 2;
+    r = run(writeParams("huge.txt", huge) + " -o " + path("big.bmp"));
+    EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.err.find("4..3000"), std::string::npos) << r.err;
+    const Canvas big = readBmp("big.bmp");
+    EXPECT_EQ(big.width(), 3000);
+    EXPECT_EQ(big.height(), 4);
+    fs::remove(path("big.bmp"));
 
     EXPECT_EQ(run("--bogus").status, 2);
     EXPECT_EQ(run(good).status, 2) << "no output named";
@@ -252,4 +265,25 @@ TEST_F(RenderCli, LooksTheColorSetUpInAColorSetFile) {
 
     EXPECT_EQ(run(good + " --colorsets " + path("none.cst") + " -o " + path("c.bmp")).status, 1);
     EXPECT_FALSE(fs::exists(path("c.bmp")));
+}
+
+TEST_F(RenderCli, AColorSetNameSurvivesTheParameterFileItWrites) {
+    // Names as Linux input methods type them; from CP932 each would read back as another
+    // character.
+    for (const std::string name : {"波\u301C", "線\u2016\u2212\u2014", "値\u00A2\u00A3\u00AC", "虹😀"}) {
+        SCOPED_TRACE(name);
+        std::ofstream(path("sets.cst"), std::ios::binary)
+            << "[ColorSet]\r\nCount=1\r\n[ColorSet 0]\r\nColorSetName=" << name
+            << "\r\nColorCount=2\r\nColorLevelCount=8\r\nColor 0R=0\r\nColor 0G=0\r\nColor 0B=0\r\n"
+               "Color 1R=255\r\nColor 1G=128\r\nColor 1B=0\r\n";
+        const std::string sets = " --colorsets " + path("sets.cst");
+        auto r = run(writeParams("in.txt", smallPicture(), name) + sets + " --seed 1 -o " +
+                     path("a.bmp") + " --write-params " + path("out.txt"));
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(r.err.empty()) << r.err;
+        r = run(path("out.txt") + sets + " --seed 1 -o " + path("b.bmp"));
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(r.err.empty()) << r.err;
+        EXPECT_TRUE(readBmp("a.bmp") == readBmp("b.bmp"));
+    }
 }

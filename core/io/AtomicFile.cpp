@@ -1,8 +1,13 @@
 #include "io/AtomicFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -10,8 +15,156 @@
 namespace wavory {
 
 namespace {
+
 std::error_code lastError() { return {errno ? errno : EIO, std::generic_category()}; }
+
+class FileErrorCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "wavory file"; }
+    std::string message(int code) const override {
+        switch (static_cast<FileError>(code)) {
+        case FileError::NotRegularFile:
+            return "通常のファイルではありません。";
+        case FileError::TooLarge:
+            return "ファイルが大きすぎます。";
+        }
+        return "?";
+    }
+};
+
+// Temporary files are named "." + target name + kTempMarker + six random characters,
+// so that a clean-up recognises them and never touches anything else.
+constexpr std::string_view kTempMarker = ".wavory-tmp-";
+constexpr std::size_t kTempRandomLength = 6;
+// Room for the dot, the marker and the random part within a file name's 255 bytes.
+constexpr std::size_t kTempNameRoom = 255 - 1 - kTempMarker.size() - kTempRandomLength;
+
+// The start of the temporary file names for a target's file name ("" for every target).
+std::string temporaryPrefix(std::string_view targetName) {
+    std::string prefix = ".";
+    prefix.append(targetName.substr(0, kTempNameRoom));
+    prefix.append(kTempMarker);
+    return prefix;
+}
+
+bool isOwnTemporaryName(std::string_view name, std::string_view prefix) {
+    // "." + a name of at least one character + the marker + the random part.
+    constexpr std::size_t shortest = 2 + kTempMarker.size() + kTempRandomLength;
+    if (name.size() < shortest || name.size() < prefix.size() + kTempRandomLength ||
+        name.front() != '.' || !name.starts_with(prefix))
+        return false;
+    const std::string_view tail = name.substr(name.size() - kTempRandomLength - kTempMarker.size());
+    return tail.starts_with(kTempMarker) &&
+           std::all_of(tail.begin() + static_cast<std::ptrdiff_t>(kTempMarker.size()), tail.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+// Stale: no writer holds it (a writer keeps it locked until it is renamed or removed) and
+// it has not been written to for a while.
+bool isStale(const std::filesystem::path& file) {
+    struct stat st {};
+    if (::lstat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    const auto age = std::chrono::system_clock::now() -
+                     std::chrono::system_clock::from_time_t(st.st_mtime);
+    if (age < kStaleTemporaryAge)
+        return false;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return !held;
+}
+
+void removeStaleTemporaries(const std::filesystem::path& folder, std::string_view prefix) {
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (isOwnTemporaryName(name, prefix) && isStale(it->path()))
+            ::unlink(it->path().c_str());
+    }
+}
+
+// Follows symbolic links to the file they finally name (which may not exist yet).
+std::error_code followLinks(std::filesystem::path path, std::filesystem::path& resolved) {
+    for (int hop = 0;; ++hop) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0) {
+            if (errno != ENOENT)
+                return lastError();
+            break;
+        }
+        if (!S_ISLNK(st.st_mode))
+            break;
+        if (hop == 40)
+            return {ELOOP, std::generic_category()};
+        std::vector<char> link(PATH_MAX + 1);
+        const ssize_t n = ::readlink(path.c_str(), link.data(), link.size() - 1);
+        if (n < 0)
+            return lastError();
+        const std::filesystem::path next(std::string(link.data(), static_cast<std::size_t>(n)));
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    resolved = std::move(path);
+    return {};
+}
+
+std::filesystem::path folderOf(const std::filesystem::path& file) {
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+void syncFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd); // best effort: the file is already in place
+    ::close(fd);
+}
+
+// Opens a file for reading only when it is a regular file: a FIFO or a device is refused
+// before anything could wait on it, and checked again on the open file.
+std::error_code openRegularFile(const std::filesystem::path& path, int& fd, struct stat& st) {
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        return S_ISDIR(st.st_mode) ? std::error_code{EISDIR, std::generic_category()}
+                                   : make_error_code(FileError::NotRegularFile);
+    fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return lastError();
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const auto err = S_ISDIR(st.st_mode) ? std::error_code{EISDIR, std::generic_category()}
+                                              : make_error_code(FileError::NotRegularFile);
+        ::close(fd);
+        return err;
+    }
+    return {};
+}
+
+// Appends up to `count` bytes; stops early at the end of the file.
+std::error_code readUpTo(int fd, std::string& bytes, std::size_t count) {
+    char buffer[65536];
+    while (count > 0) {
+        const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, count));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return lastError();
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+        count -= static_cast<std::size_t>(n);
+    }
+    return {};
+}
+
 } // namespace
+
+std::error_code make_error_code(FileError e) {
+    static const FileErrorCategory category;
+    return {static_cast<int>(e), category};
+}
 
 AtomicFileWriter::AtomicFileWriter(std::filesystem::path target) : target_(std::move(target)) {}
 
@@ -19,28 +172,36 @@ AtomicFileWriter::~AtomicFileWriter() { discard(); }
 
 std::error_code AtomicFileWriter::open() {
     discard();
-    std::error_code ec;
-    if (std::filesystem::is_directory(target_, ec)) return {EISDIR, std::generic_category()};
+    if (auto ec = followLinks(target_, replaced_))
+        return ec;
+    // What stands there must be a regular file (or nothing): a rename would turn a device
+    // or a FIFO into a file.
+    struct stat existing {};
+    const bool exists = ::stat(replaced_.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
+        return {EISDIR, std::generic_category()};
+    if (exists && !S_ISREG(existing.st_mode))
+        return make_error_code(FileError::NotRegularFile);
     // A file marked read-only stays protected, as it would against a direct write
     // (a rename alone would replace it, and root ignores the permission check).
-    struct stat existing {};
-    if (::stat(target_.c_str(), &existing) == 0 && (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+    if (exists && (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         return {EACCES, std::generic_category()};
-    const auto folder = target_.has_parent_path() ? target_.parent_path() : std::filesystem::path(".");
-    std::string hidden = ".";
-    hidden += target_.filename().string();
-    hidden += ".XXXXXX";
-    const std::string pattern = (folder / hidden).string();
+    const auto folder = folderOf(replaced_);
+    const std::string prefix = temporaryPrefix(replaced_.filename().string());
+    removeStaleTemporaries(folder, prefix);
+    const std::string pattern = (folder / (prefix + std::string(kTempRandomLength, 'X'))).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
     if (fd < 0) return lastError();
     temp_ = name.data();
-    // Keep the permissions an ordinary new file would get (mkstemp makes it 0600),
-    // or those of the file being replaced.
-    struct stat st {};
-    if (::stat(target_.c_str(), &st) == 0) {
-        ::fchmod(fd, st.st_mode & 07777);
+    // Held until the file is closed, so that a clean-up never takes a save in progress
+    // for a stale one.
+    ::flock(fd, LOCK_EX | LOCK_NB);
+    // The permissions of the file being replaced, or those an ordinary new file would
+    // get (mkstemp makes it 0600). Never set-user-ID, set-group-ID or sticky.
+    if (exists) {
+        ::fchmod(fd, existing.st_mode & 0777);
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -81,7 +242,7 @@ std::error_code AtomicFileWriter::commit() {
         err = lastError();
     }
     file_ = nullptr;
-    if (ok && ::rename(temp_.c_str(), target_.c_str()) != 0) {
+    if (ok && ::rename(temp_.c_str(), replaced_.c_str()) != 0) {
         ok = false;
         err = lastError();
     }
@@ -90,6 +251,7 @@ std::error_code AtomicFileWriter::commit() {
         return err;
     }
     temp_.clear();
+    syncFolder(folderOf(replaced_));
     return {};
 }
 
@@ -111,19 +273,43 @@ std::error_code writeFileAtomically(const std::filesystem::path& target, std::st
     return writer.commit();
 }
 
-std::error_code readWholeFile(const std::filesystem::path& path, std::string& bytes) {
+void removeStaleTemporaryFiles(const std::filesystem::path& folder) {
+    removeStaleTemporaries(folder, ".");
+}
+
+std::error_code readWholeFile(const std::filesystem::path& path, std::string& bytes,
+                              std::size_t limit) {
     bytes.clear();
+    int fd = -1;
+    struct stat st {};
+    if (auto ec = openRegularFile(path, fd, st))
+        return ec;
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return {EISDIR, std::generic_category()};
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return lastError();
-    char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-    const bool bad = std::ferror(f);
-    std::fclose(f);
-    if (bad) return {EIO, std::generic_category()};
-    return {};
+    if (static_cast<std::uintmax_t>(st.st_size) > limit) {
+        ec = make_error_code(FileError::TooLarge);
+    } else {
+        // One allocation of the file's size; one byte more tells a file that grew.
+        bytes.reserve(static_cast<std::size_t>(st.st_size) + 1);
+        ec = readUpTo(fd, bytes, limit + 1);
+        if (!ec && bytes.size() > limit)
+            ec = make_error_code(FileError::TooLarge);
+    }
+    ::close(fd);
+    if (ec)
+        bytes.clear();
+    return ec;
+}
+
+std::error_code readFileHead(const std::filesystem::path& path, std::string& bytes,
+                             std::size_t count) {
+    bytes.clear();
+    int fd = -1;
+    struct stat st {};
+    if (auto ec = openRegularFile(path, fd, st))
+        return ec;
+    const auto ec = readUpTo(fd, bytes, count);
+    ::close(fd);
+    return ec;
 }
 
 std::string systemErrorText(const std::error_code& ec) { return ec.message(); }

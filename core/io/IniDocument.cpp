@@ -1,6 +1,6 @@
 #include "io/IniDocument.h"
 
-#include "io/TextCodec.h"
+#include <algorithm>
 
 namespace wavory {
 
@@ -52,6 +52,13 @@ std::string_view trimIniBlanks(std::string_view text) {
     return text;
 }
 
+namespace {
+template <typename Line> void setName(Line& line, std::string_view name) {
+    line.nameBegin = static_cast<std::uint32_t>(name.data() - line.text.data());
+    line.nameLength = static_cast<std::uint32_t>(name.size());
+}
+} // namespace
+
 IniDocument::Line IniDocument::classify(std::string text) {
     Line line;
     line.text = std::move(text);
@@ -62,7 +69,7 @@ IniDocument::Line IniDocument::classify(std::string text) {
         const auto close = body.find(']');
         if (close != std::string_view::npos) {
             line.kind = Kind::Section;
-            line.name = std::string(trimIniBlanks(body.substr(1, close - 1)));
+            setName(line, trimIniBlanks(body.substr(1, close - 1)));
         }
         return line;
     }
@@ -70,18 +77,28 @@ IniDocument::Line IniDocument::classify(std::string text) {
     if (eq == std::string_view::npos)
         return line; // a line without "=" names nothing
     line.kind = Kind::Key;
-    line.name = std::string(trimIniBlanks(body.substr(0, eq)));
+    setName(line, trimIniBlanks(body.substr(0, eq)));
     const std::string_view value = trimIniBlanks(body.substr(eq + 1));
-    line.valueBegin = value.empty() ? line.text.size()
-                                    : static_cast<std::size_t>(value.data() - line.text.data());
-    line.valueLength = value.size();
+    line.valueBegin = static_cast<std::uint32_t>(
+        value.empty() ? line.text.size() : static_cast<std::size_t>(value.data() - line.text.data()));
+    line.valueLength = static_cast<std::uint32_t>(value.size());
     return line;
 }
 
 IniDocument IniDocument::parse(std::string_view text) {
     IniDocument doc;
-    for (auto& raw : textcodec::splitLines(text))
-        doc.lines_.push_back(classify(std::move(raw)));
+    // One record per line, each made straight from the text: no second list of lines.
+    doc.lines_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t nl = text.find('\n', start);
+        const std::size_t end = (nl == std::string_view::npos) ? text.size() : nl;
+        std::size_t lineEnd = end;
+        if (lineEnd > start && text[lineEnd - 1] == '\r')
+            --lineEnd;
+        doc.lines_.push_back(classify(std::string(text.substr(start, lineEnd - start))));
+        start = end + 1;
+    }
     doc.indexSections();
     return doc;
 }
@@ -90,7 +107,7 @@ void IniDocument::indexSections() {
     sectionLines_.clear();
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         if (lines_[i].kind == Kind::Section)
-            sectionLines_[lowerAscii(lines_[i].name)].push_back(i);
+            sectionLines_[lowerAscii(lines_[i].name())].push_back(i);
     }
 }
 
@@ -111,7 +128,7 @@ std::optional<std::size_t> IniDocument::findKey(std::string_view section,
     // The sections of that name in file order, each up to the next section line.
     for (const std::size_t start : sections->second) {
         for (std::size_t i = start + 1; i < lines_.size() && lines_[i].kind != Kind::Section; ++i) {
-            if (lines_[i].kind == Kind::Key && iniNamesEqual(lines_[i].name, key))
+            if (lines_[i].kind == Kind::Key && iniNamesEqual(lines_[i].name(), key))
                 return i;
         }
     }
@@ -175,7 +192,7 @@ bool IniDocument::setValue(std::string_view section, std::string_view key, std::
         header += section;
         header += ']';
         lines_.push_back(classify(std::move(header)));
-        sectionLines_[lowerAscii(lines_.back().name)].push_back(lines_.size() - 1);
+        sectionLines_[lowerAscii(lines_.back().name())].push_back(lines_.size() - 1);
         lines_.push_back(std::move(keyLine));
     }
     return true;

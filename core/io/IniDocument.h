@@ -4,6 +4,7 @@
 // file after changing one key changes only that key's line.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,13 +47,20 @@ class IniDocument {
     bool setValue(std::string_view section, std::string_view key, std::string_view value);
 
   private:
-    enum class Kind { Other, Section, Key };
+    enum class Kind : std::uint8_t { Other, Section, Key };
+    // Positions inside the line's own text, not copies: a file of many short lines then
+    // takes a few times its size in memory, not ten times.
     struct Line {
         std::string text;
+        std::uint32_t nameBegin = 0; // section or key name, blanks trimmed
+        std::uint32_t nameLength = 0;
+        std::uint32_t valueBegin = 0; // key lines: the trimmed value
+        std::uint32_t valueLength = 0;
         Kind kind = Kind::Other;
-        std::string name;            // section or key name, blanks trimmed
-        std::size_t valueBegin = 0;  // key lines: where the trimmed value starts in text
-        std::size_t valueLength = 0; // and its length
+
+        std::string_view name() const {
+            return std::string_view(text).substr(nameBegin, nameLength);
+        }
     };
 
     static Line classify(std::string text);

@@ -3,7 +3,11 @@
 #include "io/EncodedFile.h"
 
 #include <array>
+#include <cstdlib>
 #include <memory>
+#include <mutex>
+#include <new>
+#include <unordered_set>
 
 #include <libimagequant.h>
 
@@ -15,6 +19,61 @@ namespace {
 // close to the best on smooth gradients at a fraction of its time.
 constexpr int kQuantizeSpeed = 3;
 constexpr float kFullDithering = 1.0f;
+
+// libimagequant (2.17) keeps two working rows of a picture above 4 Mi pixels after every
+// object was destroyed. All its memory comes from these two functions, so whatever is
+// still held when a quantization has ended is released here. One quantization runs at a
+// time, so what is held then is that one's.
+class QuantizerHeap {
+  public:
+    static void* allocate(std::size_t size) {
+        void* p = std::malloc(size);
+        if (!p)
+            return nullptr;
+        try {
+            const std::lock_guard lock(mutex_);
+            held_.insert(p);
+        } catch (...) {
+            std::free(p);
+            return nullptr;
+        }
+        return p;
+    }
+    static void release(void* p) {
+        if (!p)
+            return;
+        {
+            const std::lock_guard lock(mutex_);
+            held_.erase(p);
+        }
+        std::free(p);
+    }
+
+    // Held for a whole quantization; releases what is left when it ends.
+    class Session {
+      public:
+        Session() : lock_(sessionMutex_) {}
+        ~Session() {
+            const std::lock_guard lock(mutex_);
+            for (void* p : held_)
+                std::free(p);
+            held_.clear();
+        }
+        Session(const Session&) = delete;
+        Session& operator=(const Session&) = delete;
+
+      private:
+        std::lock_guard<std::mutex> lock_;
+    };
+
+  private:
+    static inline std::mutex sessionMutex_;
+    static inline std::mutex mutex_; // guards held_ against the library's worker threads
+    static inline std::unordered_set<void*> held_;
+};
+
+extern "C" void* quantizerAllocate(std::size_t size) { return QuantizerHeap::allocate(size); }
+extern "C" void quantizerRelease(void* p) { QuantizerHeap::release(p); }
 
 struct AttrDeleter {
     void operator()(liq_attr* p) const { liq_attr_destroy(p); }
@@ -87,7 +146,10 @@ void trimUnusedColors(IndexedImage& image) {
 }
 
 QuantizeResult quantizeCanvas(const Canvas& canvas) {
-    std::unique_ptr<liq_attr, AttrDeleter> attr(liq_attr_create());
+    // Declared first, so that it ends after every libimagequant object below.
+    const QuantizerHeap::Session session;
+    std::unique_ptr<liq_attr, AttrDeleter> attr(
+        liq_attr_create_with_allocator(quantizerAllocate, quantizerRelease));
     if (!attr)
         return failure(kOutOfMemoryText);
     liq_set_max_colors(attr.get(), 256);

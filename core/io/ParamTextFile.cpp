@@ -6,7 +6,6 @@
 #include "io/TextCodec.h"
 
 #include <array>
-#include <fstream>
 
 namespace wavory {
 
@@ -230,19 +229,8 @@ class ParamTextReader {
 };
 
 // Reads at most one byte beyond the limit, so that limitBytes knows the file was cut.
-bool readFileHead(const std::string& path, std::string& bytes) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.resize(kMaxParamTextBytes + 1);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad())
-        return false;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return true;
+bool readParamFileHead(const std::string& path, std::string& bytes) {
+    return !readFileHead(path, bytes, kMaxParamTextBytes + 1);
 }
 
 } // namespace
@@ -330,7 +318,7 @@ ParamReadResult readParamTextFile(std::string_view path, ParamFields& fields,
             name += c;
 
     std::string bytes;
-    if (!readFileHead(name, bytes)) {
+    if (!readParamFileHead(name, bytes)) {
         ParamReadResult unread;
         unread.outcome.fail(paramReadFailureMessage(name));
         return unread;

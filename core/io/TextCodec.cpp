@@ -9,43 +9,6 @@ namespace wavory::textcodec {
 
 namespace {
 
-// Unicode has two code points for several CP932 characters; glibc's converter knows
-// only one of each pair. Fold the other one before encoding, so text typed or pasted
-// with either form (the wave dash U+301C and the fullwidth tilde U+FF5E, for example)
-// writes the same CP932 byte pair.
-struct Fold {
-    std::string_view from;
-    std::string_view to;
-};
-constexpr std::array<Fold, 7> kFolds{{
-    {"\u301C", "\uFF5E"}, // wave dash -> fullwidth tilde (0x8160)
-    {"\u2014", "\u2015"}, // em dash -> horizontal bar (0x815C)
-    {"\u2016", "\u2225"}, // double vertical line -> parallel to (0x8161)
-    {"\u2212", "\uFF0D"}, // minus sign -> fullwidth hyphen-minus (0x817C)
-    {"\u00A2", "\uFFE0"}, // cent sign -> fullwidth cent (0x8191)
-    {"\u00A3", "\uFFE1"}, // pound sign -> fullwidth pound (0x8192)
-    {"\u00AC", "\uFFE2"}, // not sign -> fullwidth not (0x81CA)
-}};
-
-std::string foldAlternatives(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        bool folded = false;
-        for (const auto& f : kFolds) {
-            if (utf8.substr(i, f.from.size()) == f.from) {
-                out += f.to;
-                i += f.from.size();
-                folded = true;
-                break;
-            }
-        }
-        if (!folded) out += utf8[i++];
-    }
-    return out;
-}
-
 class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
@@ -141,28 +104,30 @@ std::string decodeFileText(std::string_view bytes) {
 
 std::optional<std::string> toCp932(std::string_view utf8) {
     if (!isValidUtf8(utf8)) return std::nullopt;
-    const std::string folded = foldAlternatives(utf8);
     std::string out;
     Converter cv("CP932", "UTF-8");
     if (!cv.valid()) return std::nullopt;
-    if (!cv.convert(folded, out, [](std::size_t, std::string&) -> std::size_t { return 0; }))
+    if (!cv.convert(utf8, out, [](std::size_t, std::string&) -> std::size_t { return 0; }))
         return std::nullopt;
     return out;
 }
 
 std::string encodeFileText(std::string_view utf8) {
-    if (auto cp932 = toCp932(utf8)) return *cp932;
+    // Several characters share a CP932 code with another one (the wave dash and the
+    // fullwidth tilde are both 0x8160, the yen sign becomes a backslash): such a text
+    // would come back changed, so it is written in UTF-8. Reading the bytes back the way
+    // every reader does is the one test that catches every such pair.
+    if (auto cp932 = toCp932(utf8); cp932 && decodeFileText(*cp932) == utf8) return *cp932;
     return std::string(utf8);
 }
 
 std::size_t cp932ByteLength(std::string_view utf8) {
-    const std::string folded = foldAlternatives(utf8);
     std::size_t total = 0;
     Converter cv("CP932", "UTF-8");
     std::string out;
-    cv.convert(folded, out, [&](std::size_t pos, std::string&) -> std::size_t {
+    cv.convert(utf8, out, [&](std::size_t pos, std::string&) -> std::size_t {
         total += 2;
-        return utf8SequenceLength(static_cast<unsigned char>(folded[pos]));
+        return utf8SequenceLength(static_cast<unsigned char>(utf8[pos]));
     });
     return total + out.size();
 }

@@ -20,8 +20,8 @@ std::string decodeFileText(std::string_view bytes);
 // UTF-8 to CP932, or nothing when a character has no CP932 form.
 std::optional<std::string> toCp932(std::string_view utf8);
 
-// The bytes to write for a text: CP932 when every character fits, else the UTF-8 text,
-// so that nothing is lost.
+// The bytes to write for a text: CP932 when the file reads back as exactly this text,
+// else the UTF-8 text, so that nothing is lost or changed.
 std::string encodeFileText(std::string_view utf8);
 
 // Length of the text in CP932 bytes; a character without a CP932 form counts as two

@@ -25,7 +25,9 @@ std::error_code loadDocument(const std::string& path, IniDocument& doc) {
         }
         return ec;
     }
-    doc = IniDocument::parse(textcodec::decodeFileText(bytes));
+    const std::string text = textcodec::decodeFileText(bytes);
+    std::string().swap(bytes); // the file's bytes are not needed while the lines are built
+    doc = IniDocument::parse(text);
     return {};
 }
 
