@@ -23,7 +23,7 @@ if [ "$(id -u)" -ne 0 ]; then
     # Nothing here can install packages: say which and how, instead of failing on sudo.
     echo "These Debian packages are missing: ${missing[*]}" >&2
     echo "Neither root nor sudo is available here. Run this once as root, then try again:" >&2
-    echo "  apt-get install -y --no-install-recommends ${missing[*]}" >&2
+    echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
     exit 1
   fi
   sudo_cmd=(sudo)
