@@ -49,11 +49,13 @@ void DrawCommand::run() {
     returnField_ = nullptr;
     if (session.isClosed() || !check())
         return;
-    // A set that cannot be drawn or a frame without width is refused before anything
-    // changes.
-    const GColor* set = parts_.colorSets.selectedSet();
-    if (!parts_.dialogs.report(
-            window_, drawRefusal(takeDrawSnapshot(parts_.params.fields()), set ? *set : GColor{})))
+    // The snapshot and the set are copies: nothing the window does while the drawing runs
+    // reaches them. A set that cannot be drawn or a frame without width is refused before
+    // anything changes (without a selected set the empty set is refused too).
+    const DrawParams params = takeDrawSnapshot(parts_.params.fields());
+    const GColor* selected = parts_.colorSets.selectedSet();
+    const GColor set = selected ? *selected : GColor{};
+    if (!parts_.dialogs.report(window_, drawRefusal(params, set)))
         return;
     parts_.params.edit([](ParamModel& m) { m.raiseSlotsToOne(); });
     frmPicture& picture = parts_.picture;
@@ -75,7 +77,7 @@ void DrawCommand::run() {
     picture.raise();
     picture.activateWindow();
 
-    drawPicture();
+    drawPicture(params, set);
 
     if (parts_.settings.Option.DrewBeep)
         parts_.dialogs.beep();
@@ -90,13 +92,7 @@ void DrawCommand::run() {
     Q_EMIT finished();
 }
 
-void DrawCommand::drawPicture() {
-    const GColor* selected = parts_.colorSets.selectedSet();
-    if (!selected)
-        return;
-    // The snapshot and the set are copies: nothing the window does meanwhile reaches them.
-    const DrawParams params = takeDrawSnapshot(parts_.params.fields());
-    const GColor set = *selected;
+void DrawCommand::drawPicture(const DrawParams& params, const GColor& set) {
     try {
         parts_.session.draw(params, set, parts_.random.nextBits());
     } catch (const std::bad_alloc&) {

@@ -18,6 +18,8 @@ class QWidget;
 namespace wavory {
 
 class ColorSetCollection;
+struct DrawParams;
+struct GColor;
 class DrawSession;
 class ParamController;
 class RandomSource;
@@ -61,7 +63,7 @@ class DrawCommand : public QObject {
     void finished();
 
   private:
-    void drawPicture();
+    void drawPicture(const DrawParams& params, const GColor& set);
 
     Parts parts_;
     QWidget* window_;

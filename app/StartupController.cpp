@@ -147,7 +147,7 @@ void StartupController::FirstDrawing(const QStringList& arguments) {
     if (random && !main_.drawSession().isClosed()) {
         main_.cmdRndSet_Click();
         if (!main_.settings().Option.DrawOnRnd)
-            main_.drawCommand().run();
+            main_.cmdDraw_Click();
     }
     Q_EMIT startupFinished();
 }

@@ -87,7 +87,7 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     layout->addWidget(fraValue_);
     layout->addLayout(right);
     buildMenus();
-    lockWhileDrawing(button_);
+    session_->registerLocked(button_);
     startup_ = new StartupController(*this);
 
     for (QGroupBox* frame : std::initializer_list<QGroupBox*>{fraValue_, Frame1_, Frame2_}) {
@@ -129,10 +129,6 @@ void frmMain::connectControllers() {
     picture_->setPopupMenu(mnuPicture_);
 }
 
-void frmMain::lockWhileDrawing(QObject* control, std::function<bool()> available) {
-    session_->registerLocked(control, std::move(available));
-}
-
 void frmMain::buildPictureFrame() {
     Frame1_ = new QGroupBox(QStringLiteral("ﾋﾟｸﾁｬ"), centralWidget());
     Frame1_->setObjectName(QStringLiteral("Frame1"));
@@ -161,9 +157,9 @@ void frmMain::buildPictureFrame() {
     labSize_->setAlignment(Qt::AlignCenter);
     auto* cmdSave = commandButton("cmdSave", QStringLiteral("保存(&S)"), Frame1_, 51);
     connect(cmdSave, &QPushButton::clicked, save_, &SaveController::SaveImage);
-    lockWhileDrawing(cboMode_);
-    lockWhileDrawing(cmdSize);
-    lockWhileDrawing(cmdSave);
+    session_->registerLocked(cboMode_);
+    session_->registerLocked(cmdSize);
+    session_->registerLocked(cmdSave);
 
     auto* grid = new QGridLayout(Frame1_);
     grid->setContentsMargins(6, 4, 6, 6);
@@ -287,17 +283,17 @@ void frmMain::buildMenus() {
     connect(addItem(help, "mnuVersion", QStringLiteral("バージョン情報(&A)...")),
             &QAction::triggered, this, &frmMain::mnuVersion_Click);
 
-    lockWhileDrawing(mnuInputText);
-    lockWhileDrawing(mnuValue_);
-    lockWhileDrawing(mnuUndo_);
-    lockWhileDrawing(mnuSize);
-    lockWhileDrawing(mnuSave);
-    lockWhileDrawing(mnuCopy_);
-    lockWhileDrawing(mnuTile_, never);
-    lockWhileDrawing(mnuShell);
-    lockWhileDrawing(mnuColor_);
-    lockWhileDrawing(mnuOption, never);
-    lockWhileDrawing(mnuAnim, never);
+    session_->registerLocked(mnuInputText);
+    session_->registerLocked(mnuValue_);
+    session_->registerLocked(mnuUndo_);
+    session_->registerLocked(mnuSize);
+    session_->registerLocked(mnuSave);
+    session_->registerLocked(mnuCopy_);
+    session_->registerLocked(mnuTile_, never);
+    session_->registerLocked(mnuShell);
+    session_->registerLocked(mnuColor_);
+    session_->registerLocked(mnuOption, never);
+    session_->registerLocked(mnuAnim, never);
 }
 
 void frmMain::refreshFromModel() {

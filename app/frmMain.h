@@ -74,12 +74,10 @@ class frmMain : public QMainWindow {
     const ParamModel& model() const { return params_->model(); }
     ParamFields currentFields() const { return params_->fields(); }
     DrawSession& drawSession() { return *session_; }
-    DrawCommand& drawCommand() { return *draw_; }
     ColorSetCollection& colorSets() { return colorSets_->colorSets(); }
     FileController& fileController() { return *files_; }
     SaveController& saveController() { return *save_; }
     WindowController& windowController() { return *windows_; }
-    HelpPages& helpPages() { return *helpPages_; }
     FileDialogNames& fileDialogNames() { return fileNames_.names(); }
 
     // The image size: the picture window, its drawing surface and the size label.
@@ -156,8 +154,6 @@ class frmMain : public QMainWindow {
     void buildMenus();
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& key = {});
-    // Locked while a drawing runs; enabled afterwards when `available` says so.
-    void lockWhileDrawing(QObject* control, std::function<bool()> available = {});
     void connectControllers();
 
     // The controls show the model.
