@@ -52,7 +52,7 @@ class SettingsTest : public ::testing::Test {
         s.Picture.TxtPath = "/home/user/text/";
         s.Picture.CSetPath = home_ + "/colorset/";
         s.Button = {1, 0x123456, 0, 50, 7, "12", "30", 1};
-        s.Anim = {"5", "95", "120", "", home_, "波～線", "0007", 3, 2, 250};
+        s.Anim = {"5", "95", "120", "", home_, "波～線", "0007", 3, 250, 2};
         s.TileView = {true, false, "Noto Sans CJK JP", 18, 0x00FF00, "試し書き text"};
         s.Tool = {true, false};
         s.Option.Shell = "/usr/bin/gimp";
