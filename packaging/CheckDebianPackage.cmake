@@ -138,7 +138,7 @@ if(appstreamcli_EXE)
 else()
   message("appstreamcli is missing: the AppStream data is not validated")
 endif()
-# The color set type as the file type database reads it, and the launcher offering it.
+# The two file types as the file type database reads them, and the launcher offering them.
 find_program(update_mime_database_EXE update-mime-database)
 if(update_mime_database_EXE)
   set(mime "${WORK_DIR}/mime")
@@ -148,16 +148,18 @@ if(update_mime_database_EXE)
                           "${update_mime_database_EXE}" "${mime}"
                   RESULT_VARIABLE failed OUTPUT_VARIABLE out ERROR_VARIABLE out)
   file(READ "${mime}/globs2" globs)
-  if(failed OR out OR NOT globs MATCHES ":application/x-wavory-colorset:\\*\\.cst")
-    problem("the color set file type is not read as application/x-wavory-colorset for *.cst: ${out}")
+  file(READ "${mime}/types" types)
+  if(failed OR out OR NOT globs MATCHES ":application/x-wavory-colorset:\\*\\.cst"
+     OR NOT types MATCHES "application/x-wavory-parameters")
+    problem("the file types are not read as application/x-wavory-colorset (*.cst) and application/x-wavory-parameters: ${out}")
   endif()
 else()
-  message("update-mime-database is missing: the file type is not checked")
+  message("update-mime-database is missing: the file types are not checked")
 endif()
 file(STRINGS "${share}/applications/${APP_ID}.desktop" entry)
-if(NOT "MimeType=application/x-wavory-colorset;" IN_LIST entry OR
+if(NOT "MimeType=application/x-wavory-colorset;application/x-wavory-parameters;" IN_LIST entry OR
    NOT "Exec=wavory --open %f" IN_LIST entry)
-  problem("the desktop entry does not open color set files with --open %f")
+  problem("the desktop entry does not open color set and parameter files with --open %f")
 endif()
 
 if(problems)
