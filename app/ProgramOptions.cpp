@@ -64,7 +64,8 @@ in Japanese).
 The first drawing is made from PARAMFILE, a parameter text file, when one is given;
 otherwise from the drawing on screen at the last exit, or from a random setting. Only
 the first argument after the options names a file; the rest of the command line is
-ignored.
+ignored. The exit status is 0 after a normal exit, 1 when another copy is already
+running, 2 for a command line that cannot be understood.
 
 Options:
       --open FILE    open FILE as a file dropped on the main window is opened: a color
@@ -79,9 +80,6 @@ Files:
   drawing ("Graphic.ini") and the "colorset" folder are kept in the folder named by the
   environment variable WAVORY_HOME, else in $XDG_CONFIG_HOME/wavory (~/.config/wavory).
   Only one copy of the program runs at a time for that folder.
-
-Exit status: 0 after a normal exit, 1 when another copy is already running, 2 for a
-command line that cannot be understood.
 
 The command-line renderer wavory-render draws parameter files without a window.
 )");

@@ -1,7 +1,7 @@
 # Writes PROGRAM's manual page from its --help with help2man, compressed as Debian wants.
-# wavory-render has no --version, so the version is given.
+# wavory-render has no --version, so the version is given; the texts are read as UTF-8.
 execute_process(
-  COMMAND ${HELP2MAN} --no-info --section=1 --name=${NAME} --version-string=${VERSION}
+  COMMAND ${HELP2MAN} --no-info --section=1 --locale=C.UTF-8 --name=${NAME} --version-string=${VERSION}
           --output=${OUTPUT}.tmp ${PROGRAM}
   RESULT_VARIABLE failed)
 if(failed)
