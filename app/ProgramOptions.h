@@ -21,8 +21,11 @@ struct ProgramOptions {
 // `arguments` without the program name.
 ProgramOptions parseProgramOptions(const QStringList& arguments);
 
-// The texts printed for --help and --version, each ending with a line end.
-QString programUsage();
-QString programVersionText();
+// main's arguments after the program name, decoded as the terminal passed them.
+QStringList argumentsAfterProgram(int argc, char* argv[]);
+
+// Help and version printed on stdout (status 0), a command line that cannot be understood
+// reported on stderr (status 2); -1 when the program is to run.
+int answerOnTerminal(const ProgramOptions& options);
 
 } // namespace wavory
