@@ -20,7 +20,7 @@ trap 'rm -rf "$work"' EXIT
 {
   cat <<SVG
 <?xml version="1.0" encoding="UTF-8"?>
-<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">
+<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="256" height="256" viewBox="0 0 256 256">
   <title>Wavory</title>
   <defs>
     <clipPath id="tile"><rect x="16" y="16" width="224" height="224" rx="40"/></clipPath>
@@ -32,7 +32,7 @@ trap 'rm -rf "$work"' EXIT
   </defs>
   <g clip-path="url(#tile)">
     <image x="16" y="16" width="224" height="224" preserveAspectRatio="none"
-           href="data:image/png;base64,$(base64 -w0 "$work/pattern.png")"/>
+           xlink:href="data:image/png;base64,$(base64 -w0 "$work/pattern.png")"/>
     <rect x="16" y="16" width="224" height="224" fill="url(#light)"/>
   </g>
   <rect x="17.5" y="17.5" width="221" height="221" rx="38.5" fill="none"
