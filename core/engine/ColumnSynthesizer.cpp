@@ -1,13 +1,20 @@
 #include "engine/ColumnSynthesizer.h"
 
 #include "engine/BleedNoise.h"
+#include "engine/DrawModes.h"
+#include "engine/ParallelWork.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace wavory {
 
 namespace {
+
+// Columns of |dx| in [m0, m0 + kBandWidth) make one unit: neighbouring columns share the
+// cache lines of the canvas rows they write.
+constexpr std::int64_t kBandWidth = 8;
 
 std::uint64_t magnitude(std::int64_t v) {
     return v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
@@ -20,6 +27,23 @@ void magnitudeRange(std::int64_t first, std::int64_t last, std::int64_t center, 
     const std::int64_t b = last - center;
     hi = std::max(std::llabs(a), std::llabs(b));
     lo = (a <= 0 && b >= 0) ? 0 : std::min(std::llabs(a), std::llabs(b));
+}
+
+// out[i] = the sum of row i of a run whose b moves by Dir per row; the terms indexed by
+// b are read at [Dir i], the row terms at [i]. The ring (rectangle) term is `ringValue`
+// throughout when RingFixed, else ring[Dir i]. Written so that the compiler can use
+// vector instructions; every lane adds in the same order as the plain evaluation.
+template <int Dir, bool RingFixed>
+void sumRun(int n, const double* __restrict horizontal, double c0,
+            const double* __restrict diagonal, const double* __restrict circle,
+            const double* __restrict ring, double ringValue, const double* __restrict plus,
+            const double* __restrict ribbon, const double* __restrict ripple,
+            double* __restrict out) {
+    for (int i = 0; i < n; ++i) {
+        const double t4 = RingFixed ? ringValue : ring[Dir * i];
+        out[i] = horizontal[i] + c0 + diagonal[i] + circle[Dir * i] + t4 + plus[Dir * i] +
+                 ribbon[Dir * i] + ripple[Dir * i];
+    }
 }
 
 } // namespace
@@ -37,15 +61,18 @@ ColumnSynthesizer::ColumnSynthesizer(const DrawParams& params, const ColorTable&
                                      std::uint64_t noiseKey, std::uint32_t* magnitudes)
     : p_(params), w_(params.width), h_(params.height), cx_(params.cx), cy_(params.cy),
       powerIsOne_(params.power == 1.0f), power_(params.power), noiseKey_(noiseKey),
-      magnitudes_(magnitudes),
-      plusOn_(params.componentActive(5)), ribbonOn_(params.componentActive(6)),
-      rippleOn_(params.componentActive(7)), circleOn_(params.componentActive(3)),
+      magnitudes_(magnitudes), plusOn_(params.componentActive(5)),
+      ribbonOn_(params.componentActive(6)), rippleOn_(params.componentActive(7)),
+      circleOn_(params.componentActive(3)),
       colors_(table, params.phase, patternValueBound(params)),
       frame_(params.frame, params.width, params.height) {
     const auto W = static_cast<std::size_t>(w_);
     const auto H = static_cast<std::size_t>(h_);
     const auto& A = p_.amplitude;
     const auto& P = p_.period;
+
+    magnitudeRange(0, w_ - 1, cx_, loX_, hiX_);
+    magnitudeRange(0, h_ - 1, cy_, loY_, hiY_);
 
     vertical_.assign(W, 0.0);
     if (A[0] > 0)
@@ -68,22 +95,15 @@ ColumnSynthesizer::ColumnSynthesizer(const DrawParams& params, const ColorTable&
                                     P[2]));
 
     if (circleOn_) {
-        circleRow_.resize(H);
-        circleCol_.resize(W);
-        for (int y = 0; y < h_; ++y)
-            circleRow_[static_cast<std::size_t>(y)] =
-                std::cos(static_cast<double>(y - cy_) / p_.circlePeriodY);
-        for (int x = 0; x < w_; ++x)
-            circleCol_[static_cast<std::size_t>(x)] = std::cos(static_cast<double>(x - cx_) / P[3]);
+        circleRow_.resize(static_cast<std::size_t>(hiY_ - loY_ + 1));
+        for (std::int64_t b = loY_; b <= hiY_; ++b)
+            circleRow_[static_cast<std::size_t>(b - loY_)] =
+                std::cos(static_cast<double>(b) / p_.circlePeriodY);
     }
 
     // |dx - dy| + |dx + dy| = 2 max(|dx|, |dy|): one value per square ring.
-    std::int64_t loX, hiX, loY, hiY;
-    magnitudeRange(0, w_ - 1, cx_, loX, hiX);
-    magnitudeRange(0, h_ - 1, cy_, loY, hiY);
-    magnitudeMax_ = hiX;
-    rectMin_ = std::max(loX, loY);
-    const std::int64_t rectMax = std::max(hiX, hiY);
+    rectMin_ = std::max(loX_, loY_);
+    const std::int64_t rectMax = std::max(hiX_, hiY_);
     rectangle_.assign(static_cast<std::size_t>(rectMax - rectMin_ + 1), 0.0);
     if (A[4] > 0)
         for (std::int64_t j = rectMin_; j <= rectMax; ++j)
@@ -101,38 +121,65 @@ double ColumnSynthesizer::term(float amplitude, double c) const {
     return a * std::pow(c, power_);
 }
 
-double ColumnSynthesizer::plusTerm(std::int64_t dx, std::int64_t dy) const {
-    return term(p_.amplitude[5], std::cos(static_cast<double>(dx * dy) / p_.period[5]));
+double ColumnSynthesizer::plusTerm(std::int64_t m, std::int64_t b) const {
+    return term(p_.amplitude[5], std::cos(static_cast<double>(m * b) / p_.period[5]));
 }
 
-double ColumnSynthesizer::ribbonTerm(std::int64_t dx, std::int64_t dy) const {
-    const std::int64_t dxp = dx == 0 ? 1 : dx;
-    const double angle = std::atan(static_cast<double>(dy) / static_cast<double>(dxp));
+double ColumnSynthesizer::ribbonTerm(std::int64_t m, std::int64_t b) const {
+    const std::int64_t mp = m == 0 ? 1 : m;
+    const double angle = std::atan(static_cast<double>(b) / static_cast<double>(mp));
     return term(p_.amplitude[6], std::cos(angle / p_.period[6] * 400.0));
 }
 
-double ColumnSynthesizer::rippleTerm(std::int64_t dx, std::int64_t dy) const {
-    const std::uint64_t ux = magnitude(dx);
-    const std::uint64_t uy = magnitude(dy);
-    return term(p_.amplitude[7], std::cos(static_cast<double>(ux * ux + uy * uy + 1)));
+double ColumnSynthesizer::rippleTerm(std::int64_t m, std::int64_t b) const {
+    const auto um = static_cast<std::uint64_t>(m);
+    const auto ub = static_cast<std::uint64_t>(b);
+    return term(p_.amplitude[7], std::cos(static_cast<double>(um * um + ub * ub + 1)));
+}
+
+void ColumnSynthesizer::prepare(unsigned threads) {
+    const int count = (plusOn_ ? 1 : 0) + (rippleOn_ ? 1 : 0);
+    // The pairs whose m and b can both be either |dx| or |dy| of a pixel.
+    const std::int64_t first = std::max(loX_, loY_);
+    std::int64_t n = std::min(hiX_, hiY_) - first + 1;
+    if (count == 0 || n < 2)
+        return;
+    // At most 4 bytes a pixel; beyond the tables' range the terms are computed directly.
+    const double budget = 4.0 * w_ * h_;
+    while (n > 1 && static_cast<double>(PairTable::entries(n)) * 8.0 * count > budget)
+        n = n * 9 / 10;
+    const std::size_t entries = PairTable::entries(n);
+    tableMemory_ = std::make_unique<KeptMemory>(KeptMemory::Slot::PairTables,
+                                                entries * sizeof(double) * count);
+    double* values = static_cast<double*>(tableMemory_->data());
+    if (plusOn_) {
+        plusTable_ = PairTable(first, n, values);
+        values += entries;
+    }
+    if (rippleOn_)
+        rippleTable_ = PairTable(first, n, values);
+    runParallel(static_cast<std::size_t>(n), threads, [&](std::size_t i, unsigned) {
+        const std::int64_t m = first + static_cast<std::int64_t>(i);
+        if (plusOn_) {
+            double* row = plusTable_.row(m);
+            for (std::int64_t b = m; b < first + n; ++b)
+                row[b - m] = plusTerm(m, b);
+        }
+        if (rippleOn_) {
+            double* row = rippleTable_.row(m);
+            for (std::int64_t b = m; b < first + n; ++b)
+                row[b - m] = rippleTerm(m, b);
+        }
+    });
 }
 
 std::vector<ColumnSynthesizer::Unit> ColumnSynthesizer::units() const {
-    // Each column belongs to the unit of the odd part of its |dx|; a unit's place in the
-    // order is that of its leftmost column.
-    std::vector<std::pair<std::int64_t, int>> keyed; // (odd part, column)
-    keyed.reserve(static_cast<std::size_t>(w_));
-    for (int x = 0; x < w_; ++x) {
-        std::uint64_t m = magnitude(x - cx_);
-        while (m != 0 && (m & 1) == 0)
-            m >>= 1;
-        keyed.emplace_back(static_cast<std::int64_t>(m), x);
-    }
-    std::sort(keyed.begin(), keyed.end());
     std::vector<Unit> list;
-    for (std::size_t i = 0; i < keyed.size(); ++i)
-        if (i == 0 || keyed[i].first != keyed[i - 1].first)
-            list.push_back({keyed[i].second, keyed[i].first});
+    for (std::int64_t m0 = loX_; m0 <= hiX_; m0 += kBandWidth) {
+        Unit unit{w_, m0, std::min(m0 + kBandWidth, hiX_ + 1)};
+        forEachColumn(unit, [&](int x) { unit.firstColumn = std::min(unit.firstColumn, x); });
+        list.push_back(unit);
+    }
     std::sort(list.begin(), list.end(),
               [](const Unit& a, const Unit& b) { return a.firstColumn < b.firstColumn; });
     return list;
@@ -140,114 +187,113 @@ std::vector<ColumnSynthesizer::Unit> ColumnSynthesizer::units() const {
 
 ColumnSynthesizer::Scratch ColumnSynthesizer::makeScratch() const {
     const auto H = static_cast<std::size_t>(h_);
+    const auto B = static_cast<std::size_t>(hiY_ - loY_ + 1);
     Scratch s;
-    for (Terms* t : {&s.current, &s.previous, &s.mirror}) {
-        t->plus.assign(H, 0.0);
-        t->ribbon.assign(H, 0.0);
-        t->ripple.assign(H, 0.0);
-    }
+    // Switched-off components keep exactly 0.
+    for (auto* v : {&s.circle, &s.plus, &s.ribbon, &s.ripple})
+        v->assign(B, 0.0);
+    s.sum.resize(H);
+    s.block.resize(H * 2 * static_cast<std::size_t>(kBandWidth));
     return s;
 }
 
-void ColumnSynthesizer::fillColumnTerms(int x, Terms& out, const Terms* half,
-                                        std::int64_t halfDx) const {
-    const std::int64_t dx = x - cx_;
+void ColumnSynthesizer::fillTerms(std::int64_t m, Scratch& s) const {
+    const std::int64_t count = hiY_ - loY_ + 1;
+    if (circleOn_) {
+        const double column = std::cos(static_cast<double>(m) / p_.period[3]);
+        const float a3 = p_.amplitude[3];
+        for (std::int64_t k = 0; k < count; ++k)
+            s.circle[static_cast<std::size_t>(k)] =
+                term(a3, circleRow_[static_cast<std::size_t>(k)] * column);
+    }
+    // Symmetric terms: from the table where it covers both m and b, f(b, m) = f(m, b).
+    auto symmetric = [&](const PairTable& table, std::vector<double>& values, auto compute) {
+        double* out = values.data(); // by b - loY
+        const std::int64_t end = hiY_ + 1;
+        std::int64_t b = loY_;
+        if (table.covers(m)) {
+            const std::int64_t tableEnd = table.first() + table.size();
+            for (; b < table.first(); ++b)
+                out[b - loY_] = compute(m, b);
+            for (; b < std::min(m, end); ++b)
+                out[b - loY_] = table.row(b)[m - b];
+            const std::int64_t stop = std::min(tableEnd, end);
+            if (b < stop) {
+                std::memcpy(out + (b - loY_), table.row(m) + (b - m),
+                            static_cast<std::size_t>(stop - b) * sizeof(double));
+                b = stop;
+            }
+        }
+        for (; b < end; ++b)
+            out[b - loY_] = compute(m, b);
+    };
+    if (plusOn_)
+        symmetric(plusTable_, s.plus,
+                  [this](std::int64_t a, std::int64_t b) { return plusTerm(a, b); });
+    if (rippleOn_)
+        symmetric(rippleTable_, s.ripple,
+                  [this](std::int64_t a, std::int64_t b) { return rippleTerm(a, b); });
+    if (ribbonOn_)
+        for (std::int64_t k = 0; k < count; ++k)
+            s.ribbon[static_cast<std::size_t>(k)] = ribbonTerm(m, loY_ + k);
+}
+
+void ColumnSynthesizer::sumColumn(int x, std::int64_t m, Scratch& s) const {
+    const auto xi = static_cast<std::size_t>(x);
+    const double c0 = vertical_[xi];
+    const double* horizontal = horizontal_.data();
+    const double* diagonal = diagonal_.data() + xi; // by y: x + y
+    double* out = s.sum.data();
+    const std::int64_t H = h_;
     const std::int64_t cy = cy_;
-    const int H = h_;
-    // dx = 2 sign halfDx; sign is -1 when the half column lies on the other side.
-    const std::int64_t sign = (dx < 0) == (halfDx < 0) ? 1 : -1;
-    if (plusOn_) {
-        double* plus = out.plus.data();
-        for (int y = 0; y < H; ++y) {
-            const std::int64_t dy = y - cy;
-            const std::int64_t row = 2 * sign * dy + cy; // dx dy = halfDx (2 sign dy)
-            plus[y] = (half && row >= 0 && row < H) ? half->plus[static_cast<std::size_t>(row)]
-                                                    : plusTerm(dx, dy);
-        }
-    }
-    if (ribbonOn_) {
-        double* ribbon = out.ribbon.data();
-        for (int y = 0; y < H; ++y) {
-            const std::int64_t dy = y - cy;
-            const std::int64_t row = sign * (dy / 2) + cy; // dy / dx = (sign dy / 2) / halfDx
-            ribbon[y] = (half && dy % 2 == 0 && row >= 0 && row < H)
-                            ? half->ribbon[static_cast<std::size_t>(row)]
-                            : ribbonTerm(dx, dy);
-        }
-    }
-    if (rippleOn_) {
-        double* ripple = out.ripple.data();
-        for (int y = 0; y < H; ++y) {
-            // Row -dy of the same column has the same dx^2 + dy^2 + 1.
-            const std::int64_t partner = 2 * cy - y;
-            ripple[y] = (partner >= 0 && partner < y) ? ripple[partner] : rippleTerm(dx, y - cy);
-        }
-    }
-}
-
-void ColumnSynthesizer::mirroredRows(std::int64_t& y0, std::int64_t& y1) const {
-    // Pixel (mirror, y) sits at (-dx, -dy) of pixel (x, 2 cy - y) of the source column.
-    y0 = std::max<std::int64_t>(0, 2 * cy_ - h_ + 1);
-    y1 = std::min<std::int64_t>(h_, 2 * cy_ + 1);
-    if (y1 < y0)
-        y1 = y0;
-}
-
-void ColumnSynthesizer::fillMirrorTerms(int mirror, Terms& out) const {
-    if (!plusOn_ && !ribbonOn_ && !rippleOn_)
-        return;
-    const std::int64_t dx = mirror - cx_;
-    std::int64_t y0, y1;
-    mirroredRows(y0, y1);
-    for (int y = 0; y < h_; ++y) {
-        if (y >= y0 && y < y1)
-            continue;
-        const auto i = static_cast<std::size_t>(y);
-        const std::int64_t dy = y - cy_;
-        if (plusOn_)
-            out.plus[i] = plusTerm(dx, dy);
-        if (ribbonOn_)
-            out.ribbon[i] = ribbonTerm(dx, dy);
-        if (rippleOn_)
-            out.ripple[i] = rippleTerm(dx, dy);
-    }
+    // A run of rows [y0, y1): terms by b start at b = |y0 - cy| and move by Dir.
+    auto run = [&](auto dir, auto ringFixed, std::int64_t y0, std::int64_t y1) {
+        if (y0 >= y1)
+            return;
+        constexpr int Dir = decltype(dir)::value;
+        constexpr bool RingFixed = decltype(ringFixed)::value;
+        const std::int64_t b0 = Dir < 0 ? cy - y0 : y0 - cy;
+        const auto k = static_cast<std::size_t>(b0 - loY_);
+        const std::size_t ringIndex =
+            static_cast<std::size_t>((RingFixed ? m : b0) - rectMin_);
+        const auto y = static_cast<std::size_t>(y0);
+        sumRun<Dir, RingFixed>(static_cast<int>(y1 - y0), horizontal + y, c0, diagonal + y,
+                               s.circle.data() + k, rectangle_.data() + ringIndex,
+                               rectangle_[ringIndex], s.plus.data() + k, s.ribbon.data() + k,
+                               s.ripple.data() + k, out + y);
+    };
+    using Up = std::integral_constant<int, -1>;
+    using Down = std::integral_constant<int, 1>;
+    using Fixed = std::true_type;
+    using Varying = std::false_type;
+    // Rows above the center (b = cy - y): b > m up to row cy - m.
+    const std::int64_t middle = std::clamp<std::int64_t>(cy, 0, H);
+    const std::int64_t upperSplit = std::clamp<std::int64_t>(cy - m, 0, middle);
+    run(Up{}, Varying{}, 0, upperSplit);
+    run(Up{}, Fixed{}, upperSplit, middle);
+    // Rows from the center down (b = y - cy): b <= m up to row cy + m.
+    const std::int64_t lowerSplit = std::clamp<std::int64_t>(cy + m + 1, middle, H);
+    run(Down{}, Fixed{}, middle, lowerSplit);
+    run(Down{}, Varying{}, lowerSplit, H);
 }
 
 template <bool Bleed, bool Frame, bool Capture>
-void ColumnSynthesizer::renderRows(int x, int y0, int y1, TermRun terms, double& q,
-                                   std::uint32_t* out) const {
-    const std::int64_t dx = x - cx_;
-    const std::uint64_t adx = magnitude(dx);
+void ColumnSynthesizer::colorColumn(int x, const Scratch& s, std::uint32_t* out) const {
     const auto xi = static_cast<std::size_t>(x);
-    const double c0 = vertical_[xi];
-    const bool circleOn = circleOn_;
-    const double circleColumn = circleOn ? circleCol_[xi] : 0.0;
-    const double* circleRow = circleOn ? circleRow_.data() : nullptr;
-    const float a3 = p_.amplitude[3];
-    const double* horizontal = horizontal_.data();
-    const double* diagonal = diagonal_.data() + xi; // indexed by y: x + y
-    const double* rectangle = rectangle_.data();
-    const auto rectMin = static_cast<std::uint64_t>(rectMin_);
+    const double* sum = s.sum.data();
     const double bleedWidth = p_.bleed;
     const std::uint64_t key = noiseKey_;
     const ColorLookup::Reader colors(colors_);
     std::uint32_t* captured = Capture ? magnitudes_ + xi * static_cast<std::size_t>(h_) : nullptr;
     std::int64_t interior0 = 0, interior1 = 0;
-    if (Frame)
+    double q = 0.0;
+    if (Frame) {
         frame_.interiorRows(x, interior0, interior1);
-
-    std::ptrdiff_t k = 0;
-    for (int y = y0; y < y1; ++y, k += terms.step) {
+        q = frameCarry_[xi];
+    }
+    for (int y = 0; y < h_; ++y) {
         const auto i = static_cast<std::size_t>(y);
-        double t3 = 0.0;
-        if (circleOn)
-            t3 = term(a3, circleRow[i] * circleColumn);
-        const std::uint64_t ring = std::max(adx, magnitude(y - cy_));
-        const double t4 = rectangle[ring - rectMin];
-        // The order of the sum is fixed; switched-off components hold exactly 0.
-        const double s = horizontal[i] + c0 + diagonal[i] + t3 + t4 + terms.plus[k] +
-                         terms.ribbon[k] + terms.ripple[k];
-        std::int64_t v = roundEvenToInt64(s);
+        std::int64_t v = roundEvenToInt64(sum[i]);
         if (Bleed) {
             const float r = bleedNoise(key, x, y);
             v = roundEvenToInt64((static_cast<double>(r) - 0.5) * bleedWidth +
@@ -271,74 +317,72 @@ void ColumnSynthesizer::renderRows(int x, int y0, int y1, TermRun terms, double&
     }
 }
 
-template <bool Capture>
-void ColumnSynthesizer::rowsOf(bool bleed, bool frame, int x, int y0, int y1, TermRun run,
-                               double& q, std::uint32_t* out) const {
-    if (bleed && frame)
-        renderRows<true, true, Capture>(x, y0, y1, run, q, out);
-    else if (bleed)
-        renderRows<true, false, Capture>(x, y0, y1, run, q, out);
-    else if (frame)
-        renderRows<false, true, Capture>(x, y0, y1, run, q, out);
-    else
-        renderRows<false, false, Capture>(x, y0, y1, run, q, out);
-}
-
-void ColumnSynthesizer::renderColumn(int x, const Terms& terms, const Terms* mirrored,
-                                     std::int64_t mirrored0, std::int64_t mirrored1,
-                                     std::uint32_t* out) const {
-    const bool bleed = p_.bleed > 0;
-    const bool frame = p_.frame.enabled;
-    double q = frame ? frameCarry_[static_cast<std::size_t>(x)] : 0.0;
-    auto rows = [&](int y0, int y1, TermRun run) {
-        if (y0 >= y1)
-            return;
-        if (magnitudes_)
-            rowsOf<true>(bleed, frame, x, y0, y1, run, q, out);
-        else
-            rowsOf<false>(bleed, frame, x, y0, y1, run, q, out);
-    };
-    auto own = [&](int y) {
-        const auto i = static_cast<std::size_t>(y);
-        return TermRun{terms.plus.data() + i, terms.ribbon.data() + i, terms.ripple.data() + i, 1};
-    };
-    if (!mirrored || mirrored0 >= mirrored1) {
-        rows(0, h_, own(0));
+void ColumnSynthesizer::storeBlock(const int* columns, int count, const Scratch& s,
+                                   const ColumnOutput& output) const {
+    const auto H = static_cast<std::size_t>(h_);
+    const std::uint32_t* block = s.block.data();
+    if (output.staging) {
+        for (int j = 0; j < count; ++j)
+            std::memcpy(output.staging + static_cast<std::size_t>(columns[j]) * H,
+                        block + static_cast<std::size_t>(j) * H, H * sizeof(std::uint32_t));
         return;
     }
-    const auto m0 = static_cast<int>(mirrored0);
-    const auto m1 = static_cast<int>(mirrored1);
-    const auto j = static_cast<std::size_t>(2 * cy_ - mirrored0);
-    rows(0, m0, own(0));
-    rows(m0, m1,
-         TermRun{mirrored->plus.data() + j, mirrored->ribbon.data() + j,
-                 mirrored->ripple.data() + j, -1});
-    rows(m1, h_, own(m1));
+    // Row by row: the band's pixels of a row share a few cache lines of the canvas.
+    Canvas& canvas = *output.canvas;
+    const bool normal = output.mode == DrawMode::Normal;
+    for (std::size_t y = 0; y < H; ++y) {
+        std::uint8_t* row = canvas.data() + y * canvas.rowBytes();
+        for (int j = 0; j < count; ++j) {
+            std::uint8_t* p = row + static_cast<std::size_t>(columns[j]) * 3;
+            Rgb c = unpackRgb(block[static_cast<std::size_t>(j) * H + y]);
+            if (!normal)
+                c = combinePixel(output.mode, {p[0], p[1], p[2]}, c);
+            p[0] = c.r;
+            p[1] = c.g;
+            p[2] = c.b;
+        }
+    }
 }
 
-void ColumnSynthesizer::compute(const Unit& unit, Scratch& s, std::uint32_t* staging) const {
-    const auto H = static_cast<std::size_t>(h_);
-    bool haveHalf = false;
-    std::int64_t halfDx = 0;
-    forEachStep(unit, [&](std::int64_t m, int first, int second) {
-        if (m < 0) { // a |dx| without a column: the next one has no half column to use
-            haveHalf = false;
-            return;
+void ColumnSynthesizer::compute(const Unit& unit, Scratch& s, const ColumnOutput& output) const {
+    const bool bleed = p_.bleed > 0;
+    const bool frame = p_.frame.enabled;
+    int columns[2 * kBandWidth];
+    int count = 0;
+    auto draw = [&](int x, std::int64_t m) {
+        sumColumn(x, m, s);
+        std::uint32_t* out = s.block.data() + static_cast<std::size_t>(count) * h_;
+        columns[count++] = x;
+        if (magnitudes_) {
+            if (bleed && frame)
+                colorColumn<true, true, true>(x, s, out);
+            else if (bleed)
+                colorColumn<true, false, true>(x, s, out);
+            else if (frame)
+                colorColumn<false, true, true>(x, s, out);
+            else
+                colorColumn<false, false, true>(x, s, out);
+        } else {
+            if (bleed && frame)
+                colorColumn<true, true, false>(x, s, out);
+            else if (bleed)
+                colorColumn<true, false, false>(x, s, out);
+            else if (frame)
+                colorColumn<false, true, false>(x, s, out);
+            else
+                colorColumn<false, false, false>(x, s, out);
         }
-        fillColumnTerms(first, s.current, haveHalf ? &s.previous : nullptr, halfDx);
-        renderColumn(first, s.current, nullptr, 0, 0,
-                     staging + static_cast<std::size_t>(first) * H);
-        if (second >= 0) {
-            fillMirrorTerms(second, s.mirror);
-            std::int64_t y0, y1;
-            mirroredRows(y0, y1);
-            renderColumn(second, s.mirror, &s.current, y0, y1,
-                         staging + static_cast<std::size_t>(second) * H);
-        }
-        std::swap(s.current, s.previous);
-        haveHalf = m > 0;
-        halfDx = first - cx_;
-    });
+    };
+    for (std::int64_t m = unit.m0; m < unit.m1; ++m) {
+        fillTerms(m, s);
+        const std::int64_t right = cx_ + m;
+        const std::int64_t left = cx_ - m;
+        if (right >= 0 && right < w_)
+            draw(static_cast<int>(right), m);
+        if (m > 0 && left >= 0 && left < w_)
+            draw(static_cast<int>(left), m);
+    }
+    storeBlock(columns, count, s, output);
 }
 
 } // namespace wavory

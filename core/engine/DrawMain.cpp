@@ -38,8 +38,8 @@ namespace {
 // thread when a column is finished.
 class UnitScheduler {
   public:
-    UnitScheduler(const ColumnSynthesizer& synth, StagingImage& staging, int width)
-        : synth_(synth), staging_(staging), units_(synth.units()),
+    UnitScheduler(const ColumnSynthesizer& synth, const ColumnOutput& output, int width)
+        : synth_(synth), output_(output), units_(synth.units()),
           done_(static_cast<std::size_t>(width), false) {}
 
     std::size_t unitCount() const { return units_.size(); }
@@ -53,7 +53,7 @@ class UnitScheduler {
             return false;
         const auto& unit = units_[u];
         try {
-            synth_.compute(unit, scratch, staging_.data());
+            synth_.compute(unit, scratch, output_);
         } catch (...) {
             fail(std::current_exception());
             return false;
@@ -110,7 +110,7 @@ class UnitScheduler {
     }
 
     const ColumnSynthesizer& synth_;
-    StagingImage& staging_;
+    const ColumnOutput& output_;
     std::vector<ColumnSynthesizer::Unit> units_;
     std::atomic<std::size_t> next_{0};
     std::atomic<bool> cancelled_{false};
@@ -153,20 +153,38 @@ int nextEventColumn(int x, int G, int F) {
     return std::min(g, f);
 }
 
+// Blackens the columns [x0, W) of every row.
+void blackenFrom(Canvas& canvas, int x0) {
+    const std::size_t from = static_cast<std::size_t>(x0) * 3;
+    for (int y = 0; y < canvas.height(); ++y) {
+        std::uint8_t* row = canvas.data() + static_cast<std::size_t>(y) * canvas.rowBytes();
+        std::fill(row + from, row + canvas.rowBytes(), std::uint8_t{0});
+    }
+}
+
 struct Drawing {
     const DrawParams& params;
-    const ColumnSynthesizer& synth;
-    StagingImage& staging;
+    ColumnSynthesizer& synth;
     Canvas& canvas;
     unsigned threads;
 };
 
-// Column by column in the caller's order of events: the caller puts every finished
-// column onto the canvas and talks to the observer, the helpers compute ahead.
+// Column by column in the caller's order of events: the caller talks to the observer,
+// the helpers compute ahead. In normal mode every thread writes its columns straight
+// onto the canvas (columns beyond those handed over may already show; a stop blackens
+// them again). AND, OR and XOR read the old picture, so there the columns wait in a
+// staging image and reach the canvas in order.
 DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
     const int W = d.params.width;
     const int H = d.params.height;
-    UnitScheduler scheduler(d.synth, d.staging, W);
+    const bool combining = isCombiningMode(d.params.mode);
+    std::unique_ptr<StagingImage> staging;
+    ColumnOutput output{&d.canvas, d.params.mode, nullptr};
+    if (combining) {
+        staging = std::make_unique<StagingImage>(W, H);
+        output.staging = staging->data();
+    }
+    UnitScheduler scheduler(d.synth, output, W);
     const auto helpers =
         static_cast<unsigned>(std::min<std::size_t>(d.threads - 1, scheduler.unitCount()));
     auto scratch = d.synth.makeScratch();
@@ -176,6 +194,7 @@ DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
     int drawn = 0;      // columns [0, drawn) are on the canvas
     bool stopped = false;
     observer.started();
+    d.synth.prepare(d.threads);
     {
         HelperThreads threads(scheduler, helpers);
         while (drawn < W) {
@@ -183,7 +202,8 @@ DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
             const int last = std::min(nextEventColumn(drawn, G, F), W - 1);
             for (int x = drawn; x <= last; ++x)
                 scheduler.waitForColumn(x, scratch);
-            d.staging.commit(d.canvas, d.params.mode, drawn, last + 1, 0, H);
+            if (staging)
+                staging->commit(d.canvas, d.params.mode, drawn, last + 1, 0, H);
             drawn = last + 1;
             if (last % G == 0) {
                 observer.title(progressTitle(last, W));
@@ -198,32 +218,27 @@ DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
             }
         }
     }
+    if (stopped && !combining)
+        blackenFrom(d.canvas, drawn); // the helpers may have drawn beyond the stop
     if (handedOver < drawn)
         observer.columnsReady(handedOver, drawn);
     observer.title(finishTitle(stopped));
     return {stopped ? DrawOutcome::Stopped : DrawOutcome::Completed, drawn, {}};
 }
 
-// Nobody looks while it draws: compute everything, then put it onto the canvas, both
-// on every thread.
+// Nobody looks while it draws: every thread puts its columns straight onto the canvas.
 DrawResult drawUnobserved(const Drawing& d) {
+    d.synth.prepare(d.threads);
     const auto units = d.synth.units();
     std::vector<ColumnSynthesizer::Scratch> scratch;
     scratch.reserve(d.threads);
     for (unsigned i = 0; i < d.threads; ++i)
         scratch.push_back(d.synth.makeScratch());
+    const ColumnOutput output{&d.canvas, d.params.mode, nullptr};
     runParallel(units.size(), d.threads, [&](std::size_t i, unsigned worker) {
-        d.synth.compute(units[i], scratch[worker], d.staging.data());
+        d.synth.compute(units[i], scratch[worker], output);
     });
-    constexpr int kBand = 64; // rows per commit task
-    const int W = d.params.width;
-    const int H = d.params.height;
-    const auto bands = static_cast<std::size_t>((H + kBand - 1) / kBand);
-    runParallel(bands, d.threads, [&](std::size_t band, unsigned) {
-        const int y0 = static_cast<int>(band) * kBand;
-        d.staging.commit(d.canvas, d.params.mode, 0, W, y0, std::min(y0 + kBand, H));
-    });
-    return {DrawOutcome::Completed, W, {}};
+    return {DrawOutcome::Completed, d.params.width, {}};
 }
 
 } // namespace
@@ -237,22 +252,26 @@ DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& ca
     const int W = params.width;
     const int H = params.height;
     const auto table = std::make_unique<ColorTable>(colorSet);
-    const ColumnSynthesizer synth(params, *table, options.noiseKey, options.patternMagnitudes);
-    StagingImage staging(W, H);
+    ColumnSynthesizer synth(params, *table, options.noiseKey, options.patternMagnitudes);
 
     const bool combining = isCombiningMode(params.mode);
-    if (canvas.width() != W || canvas.height() != H)
-        canvas.resize(W, H);
-    // Unobserved, every pixel is overwritten before anyone can look.
+    if (canvas.width() != W || canvas.height() != H) {
+        // AND, OR and XOR combine with a new, black picture; normal mode overwrites it all.
+        if (combining)
+            canvas.resize(W, H);
+        else
+            canvas.resizeForOverwrite(W, H);
+    }
+    // The observer is shown a black canvas that fills column by column.
     if (!combining && observer)
         canvas.clear();
 
-    const Drawing drawing{params, synth, staging, canvas, resolveThreadCount(options.threads)};
+    const Drawing drawing{params, synth, canvas, resolveThreadCount(options.threads)};
     return observer ? drawObserved(drawing, *observer) : drawUnobserved(drawing);
 }
 
 std::size_t keptDrawingMemory() {
-    return StagingImage::keptBytes();
+    return KeptMemory::keptBytes();
 }
 
 } // namespace wavory

@@ -39,6 +39,9 @@ class DrawObserver {
     // Here the window lets the user interface process its pending events.
     virtual bool stopRequested() { return false; }
     // Columns [x0, x1) of the canvas are final (every F-th column and at the finish).
+    // Show only the columns handed over: in normal mode the computing threads write
+    // straight onto the canvas, so later columns may already hold parts of the drawing
+    // (a stop blackens them again before the finish).
     virtual void columnsReady(int x0, int x1) {
         (void)x0;
         (void)x1;
@@ -58,17 +61,20 @@ struct DrawOptions {
 };
 
 // Draws the snapshot with the color set onto the canvas. A canvas of another size is
-// first resized (and so cleared). Normal mode clears the canvas to black and fills it
-// column by column; AND, OR and XOR combine each new pixel with the one on the canvas.
-// Without an observer nobody looks while it draws, so the finished image goes onto the
-// canvas at the end, on every thread; the pixels are the same either way.
+// first resized (cleared to black where AND, OR and XOR will read it). With an observer,
+// normal mode clears the canvas to black and fills it column by column; AND, OR and XOR
+// combine each new pixel with the one on the canvas. Without an observer nobody looks
+// while it draws, so the columns go onto the canvas in any order, on every thread; the
+// pixels are the same either way.
 // A refused drawing (drawRefusal) changes nothing and calls no observer method.
 // Errors (out of memory) propagate as exceptions after every thread has finished.
 DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& canvas,
                     DrawObserver* observer = nullptr, const DrawOptions& options = {});
 
-// DrawMain keeps its working image (4 bytes a pixel) for the next drawing of the same
-// size; a drawing of another size frees it first. The bytes kept now.
+// DrawMain keeps its working memory (the tables of the symmetric terms, at most 4 bytes a
+// pixel, and the staging image of a watched AND, OR or XOR drawing) for the next drawing
+// that needs the same amount; one that needs another amount frees it first. The bytes
+// kept now.
 std::size_t keptDrawingMemory();
 
 } // namespace wavory

@@ -1,6 +1,8 @@
 #pragma once
 // The picture: W x H pixels, 8-bit red, green and blue, (0,0) at the top left.
 
+#include "image/PixelMemory.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -22,6 +24,14 @@ class Canvas {
         width_ = width > 0 ? width : 0;
         height_ = height > 0 ? height : 0;
         pixels_.assign(static_cast<std::size_t>(width_) * height_ * 3, 0);
+    }
+    // A new size for a drawing that writes every pixel before anyone looks: the pixels
+    // are left as they happen to be, which spares clearing memory about to be overwritten.
+    // The same size keeps the picture.
+    void resizeForOverwrite(int width, int height) {
+        width_ = width > 0 ? width : 0;
+        height_ = height > 0 ? height : 0;
+        pixels_.resize(static_cast<std::size_t>(width_) * height_ * 3);
     }
     void clear() { std::fill(pixels_.begin(), pixels_.end(), std::uint8_t{0}); }
 
@@ -57,7 +67,7 @@ class Canvas {
 
     int width_ = 0;
     int height_ = 0;
-    std::vector<std::uint8_t> pixels_;
+    std::vector<std::uint8_t, PixelAllocator<std::uint8_t>> pixels_;
 };
 
 } // namespace wavory

@@ -1,0 +1,66 @@
+#include "engine/KeptMemory.h"
+
+#include "image/PixelMemory.h"
+
+#include <array>
+#include <mutex>
+
+namespace wavory {
+
+namespace {
+
+struct Kept {
+    std::mutex mutex;
+    std::array<void*, 2> memory{};
+    std::array<std::size_t, 2> bytes{};
+};
+
+Kept& kept() {
+    static Kept k;
+    return k;
+}
+
+} // namespace
+
+KeptMemory::KeptMemory(Slot slot, std::size_t bytes) : slot_(slot), bytes_(bytes) {
+    const auto s = static_cast<std::size_t>(slot);
+    void* stale = nullptr;
+    {
+        Kept& k = kept();
+        std::lock_guard lock(k.mutex);
+        if (k.bytes[s] == bytes)
+            memory_ = k.memory[s];
+        else
+            stale = k.memory[s];
+        k.memory[s] = nullptr;
+        k.bytes[s] = 0;
+    }
+    freePixelMemory(stale);
+    if (!memory_)
+        memory_ = allocatePixelMemory(bytes);
+}
+
+KeptMemory::~KeptMemory() {
+    const auto s = static_cast<std::size_t>(slot_);
+    void* release = nullptr;
+    {
+        Kept& k = kept();
+        std::lock_guard lock(k.mutex);
+        release = k.memory[s];
+        k.memory[s] = memory_;
+        k.bytes[s] = bytes_;
+    }
+    freePixelMemory(release);
+}
+
+std::size_t KeptMemory::keptBytes() {
+    Kept& k = kept();
+    std::lock_guard lock(k.mutex);
+    std::size_t total = 0;
+    for (std::size_t s = 0; s < k.memory.size(); ++s)
+        if (k.memory[s])
+            total += k.bytes[s];
+    return total;
+}
+
+} // namespace wavory
