@@ -51,6 +51,7 @@ bool report(const Result& result) {
 class ProgressPrinter : public DrawObserver {
   public:
     explicit ProgressPrinter(bool enabled) : enabled_(enabled) {}
+    bool enabled() const { return enabled_; }
     void title(const std::string& text) override {
         if (enabled_)
             std::fprintf(stderr, "\r%s   ", text.c_str());
@@ -118,16 +119,17 @@ bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection&
         return false;
     const DrawParams params = takeDrawSnapshot(fields);
     const GColor& set = sets.at(fields.colorSetIndex);
-    // A new size starts a new, cleared picture, as a size change does in the program.
-    if (canvas.width() != params.width || canvas.height() != params.height)
-        canvas.resize(params.width, params.height);
+    // A new size starts a new, black picture, as a size change does in the program:
+    // DrawMain resizes the canvas itself (and clears only what AND, OR and XOR read).
 
     DrawOptions drawOptions;
     drawOptions.threads = options.threads;
     // Every drawing continues the program's random sequence, as in the windows.
     drawOptions.noiseKey = programRandom().nextBits();
+    // The progress goes to a terminal only; without one nobody watches, and the drawing
+    // may put its columns onto the canvas in any order (the same pixels).
     ProgressPrinter progress(isatty(STDERR_FILENO));
-    DrawMain(params, set, canvas, &progress, drawOptions);
+    DrawMain(params, set, canvas, progress.enabled() ? &progress : nullptr, drawOptions);
     progress.finish();
     return true;
 }

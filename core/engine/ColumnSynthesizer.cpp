@@ -330,8 +330,16 @@ void ColumnSynthesizer::storeBlock(const int* columns, int count, const Scratch&
     // Row by row: the band's pixels of a row share a few cache lines of the canvas.
     Canvas& canvas = *output.canvas;
     const bool normal = output.mode == DrawMode::Normal;
+    const std::size_t stride = canvas.rowBytes();
+    // The canvas lines a few rows down are fetched while this row is written.
+    constexpr std::size_t kAhead = 12;
     for (std::size_t y = 0; y < H; ++y) {
-        std::uint8_t* row = canvas.data() + y * canvas.rowBytes();
+        std::uint8_t* row = canvas.data() + y * stride;
+        if (y + kAhead < H) {
+            std::uint8_t* ahead = row + kAhead * stride;
+            for (int j = 0; j < count; ++j)
+                __builtin_prefetch(ahead + static_cast<std::size_t>(columns[j]) * 3, 1);
+        }
         for (int j = 0; j < count; ++j) {
             std::uint8_t* p = row + static_cast<std::size_t>(columns[j]) * 3;
             Rgb c = unpackRgb(block[static_cast<std::size_t>(j) * H + y]);
