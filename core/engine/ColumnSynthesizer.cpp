@@ -138,14 +138,32 @@ double ColumnSynthesizer::rippleTerm(std::int64_t m, std::int64_t b) const {
 }
 
 void ColumnSynthesizer::prepare(unsigned threads) {
+    if (ribbonOn_ && loX_ == 0 && loY_ == 0 && hiX_ >= 2 && hiY_ >= 2) {
+        ribbonColumns_ = hiX_ / 2 + 1;
+        ribbonRows_ = hiY_ / 2 + 1;
+        const auto rows = static_cast<std::size_t>(ribbonRows_);
+        ribbonMemory_ = std::make_unique<KeptMemory>(
+            KeptMemory::Slot::RibbonTable,
+            static_cast<std::size_t>(ribbonColumns_) * rows * sizeof(double));
+        auto* table = static_cast<double*>(ribbonMemory_->data());
+        ribbonTable_ = table;
+        runParallel(static_cast<std::size_t>(ribbonColumns_), threads,
+                    [&](std::size_t m, unsigned) {
+                        double* row = table + m * rows;
+                        for (std::size_t b = 0; b < rows; ++b)
+                            row[b] = ribbonTerm(static_cast<std::int64_t>(m),
+                                                static_cast<std::int64_t>(b));
+                    });
+    }
     const int count = (plusOn_ ? 1 : 0) + (rippleOn_ ? 1 : 0);
     // The pairs whose m and b can both be either |dx| or |dy| of a pixel.
     const std::int64_t first = std::max(loX_, loY_);
     std::int64_t n = std::min(hiX_, hiY_) - first + 1;
     if (count == 0 || n < 2)
         return;
-    // At most 4 bytes a pixel; beyond the tables' range the terms are computed directly.
-    const double budget = 4.0 * w_ * h_;
+    // With the ribbon's table (half a byte a pixel) at most 4 bytes a pixel; beyond the
+    // tables' range the terms are computed directly.
+    const double budget = 3.5 * w_ * h_;
     while (n > 1 && static_cast<double>(PairTable::entries(n)) * 8.0 * count > budget)
         n = n * 9 / 10;
     const std::size_t entries = PairTable::entries(n);
@@ -192,6 +210,7 @@ ColumnSynthesizer::Scratch ColumnSynthesizer::makeScratch() const {
     // Switched-off components keep exactly 0.
     for (auto* v : {&s.circle, &s.plus, &s.ribbon, &s.ripple})
         v->assign(B, 0.0);
+    s.shared.assign(B, 0);
     s.sum.resize(H);
     s.block.resize(H * 2 * static_cast<std::size_t>(kBandWidth));
     return s;
@@ -234,8 +253,49 @@ void ColumnSynthesizer::fillTerms(std::int64_t m, Scratch& s) const {
         symmetric(rippleTable_, s.ripple,
                   [this](std::int64_t a, std::int64_t b) { return rippleTerm(a, b); });
     if (ribbonOn_)
-        for (std::int64_t k = 0; k < count; ++k)
-            s.ribbon[static_cast<std::size_t>(k)] = ribbonTerm(m, loY_ + k);
+        fillRibbon(m, s);
+}
+
+void ColumnSynthesizer::fillRibbon(std::int64_t m, Scratch& s) const {
+    double* out = s.ribbon.data(); // by b - loY
+    if (!ribbonTable_) {
+        for (std::int64_t b = loY_; b <= hiY_; ++b)
+            out[b - loY_] = ribbonTerm(m, b);
+        return;
+    }
+    // Here loY = 0: out is by b.
+    std::int64_t start = 0;
+    if (m < ribbonColumns_) {
+        std::memcpy(out, ribbonTable_ + m * ribbonRows_,
+                    static_cast<std::size_t>(ribbonRows_) * sizeof(double));
+        start = ribbonRows_;
+    }
+    if (start > hiY_)
+        return;
+    char* shared = s.shared.data();
+    std::fill(shared + start, shared + hiY_ + 1, char{0});
+    // (m, b) with a common prime p: the term of (m / p, b / p), which the table holds as
+    // m / p <= hiX / 2 and b / p <= hiY / 2.
+    auto share = [&](std::int64_t p) {
+        const double* row = ribbonTable_ + (m / p) * ribbonRows_;
+        for (std::int64_t b = (start + p - 1) / p * p; b <= hiY_; b += p) {
+            out[b] = row[b / p];
+            shared[b] = 1;
+        }
+    };
+    std::int64_t rest = m;
+    for (std::int64_t p = 2; p * p <= rest; ++p) {
+        if (rest % p != 0)
+            continue;
+        while (rest % p == 0)
+            rest /= p;
+        share(p);
+    }
+    if (rest > 1)
+        share(rest);
+    for (std::int64_t b = start; b <= hiY_; ++b)
+        if (!shared[b])
+            out[b] = ribbonTerm(m, b);
 }
 
 void ColumnSynthesizer::sumColumn(int x, std::int64_t m, Scratch& s) const {

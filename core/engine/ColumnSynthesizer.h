@@ -10,7 +10,11 @@
 //   dx dy and dy / dx, and the C library's cos is even and its atan odd to the bit (both
 //   work on the magnitude and restore the sign), so every sign gives the same double;
 // - the plus and ripple terms are symmetric in m and b as well: where both orders lie in
-//   the image they come from triangle tables filled once per drawing (prepare()).
+//   the image they come from triangle tables filled once per drawing (prepare());
+// - the ribbon's dy / dx is the same double for (m, b) and (m / p, b / p), both being the
+//   correctly rounded value of one fraction: with the center in the image, every pair
+//   with a common prime factor p takes its term from a table of the pairs up to half
+//   of the largest m and b.
 // The terms are added in the fixed order, so nothing changes a single bit.
 
 #include "colorsets/ColorTable.h"
@@ -45,6 +49,7 @@ class ColumnSynthesizer {
     struct Scratch {
         // Circle, plus, ribbon and ripple terms of one m, by b - (smallest |dy|).
         std::vector<double> circle, plus, ribbon, ripple;
+        std::vector<char> shared;          // by b - loY: the ribbon term came from the table
         std::vector<double> sum;           // by row
         std::vector<std::uint32_t> block;  // the colors of a unit's columns, one after another
     };
@@ -120,6 +125,11 @@ class ColumnSynthesizer {
 
     std::unique_ptr<KeptMemory> tableMemory_;
     PairTable plusTable_, rippleTable_;
+    // Ribbon terms of m < ribbonColumns_, b < ribbonRows_ (row by m); empty when unused.
+    std::unique_ptr<KeptMemory> ribbonMemory_;
+    const double* ribbonTable_ = nullptr;
+    std::int64_t ribbonColumns_ = 0, ribbonRows_ = 0;
+    void fillRibbon(std::int64_t m, Scratch& s) const;
 
     ColorLookup colors_;
     FrameShading frame_;

@@ -11,8 +11,8 @@ namespace {
 
 struct Kept {
     std::mutex mutex;
-    std::array<void*, 2> memory{};
-    std::array<std::size_t, 2> bytes{};
+    std::array<void*, 3> memory{};
+    std::array<std::size_t, 3> bytes{};
 };
 
 Kept& kept() {

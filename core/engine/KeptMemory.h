@@ -11,7 +11,7 @@ namespace wavory {
 
 class KeptMemory {
   public:
-    enum class Slot { Staging, PairTables };
+    enum class Slot { Staging, PairTables, RibbonTable };
 
     // Takes the kept block of the slot when it has `bytes` bytes, otherwise allocates one
     // (std::bad_alloc when that fails). The contents are undefined.
