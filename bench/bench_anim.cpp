@@ -170,8 +170,12 @@ void storeFrames(benchmark::State& state, int bleed) {
     }
 }
 
-void BM_Store300(benchmark::State& state) { storeFrames(state, 0); }
-void BM_Store300Bleed(benchmark::State& state) { storeFrames(state, 40); }
+void BM_Store300(benchmark::State& state) {
+    storeFrames(state, 0);
+}
+void BM_Store300Bleed(benchmark::State& state) {
+    storeFrames(state, 40);
+}
 
 } // namespace
 
@@ -188,6 +192,11 @@ BENCHMARK(BM_Series_SeparateDrawings)
     ->UseRealTime()
     ->Iterations(2);
 BENCHMARK(BM_Store300)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
-BENCHMARK(BM_Store300Bleed)->Arg(0)->Arg(512)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_Store300Bleed)
+    ->Arg(0)
+    ->Arg(512)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 BENCHMARK_MAIN();

@@ -111,8 +111,7 @@ DrawResult AnimFrameMaker::draw(int phase, Canvas& canvas, DrawObserver* observe
 
 Result AnimFrameMaker::reserve(FrameStore& store, int frames) const {
     // Recoloured frames share one pattern; only the first frame is drawn in full.
-    return store.reserve(impl_->recolours ? 1 : frames, impl_->params.width,
-                         impl_->params.height);
+    return store.reserve(impl_->recolours ? 1 : frames, impl_->params.width, impl_->params.height);
 }
 
 Result AnimFrameMaker::store(FrameStore& store, int index, const Canvas& canvas) {
@@ -121,6 +120,8 @@ Result AnimFrameMaker::store(FrameStore& store, int index, const Canvas& canvas)
     return store.put(index, canvas);
 }
 
-bool AnimFrameMaker::recolours() const { return impl_->recolours; }
+bool AnimFrameMaker::recolours() const {
+    return impl_->recolours;
+}
 
 } // namespace wavory

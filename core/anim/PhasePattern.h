@@ -46,8 +46,8 @@ class PhasePattern {
         // Rows [y0, y1) of every column; only without the frame, whose weights run down
         // each column from its top.
         void paintRows(Canvas& canvas, int y0, int y1) const;
-        template <typename T> void paintBlock(const T* values, Canvas& canvas, int x0, int x1,
-                                              int y0, int y1) const;
+        template <typename T>
+        void paintBlock(const T* values, Canvas& canvas, int x0, int x1, int y0, int y1) const;
         const PhasePattern& pattern_;
         ColorLookup colors_;
     };
