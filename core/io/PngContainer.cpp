@@ -44,8 +44,11 @@ class ChunkWriter {
         putBigEndian32(static_cast<std::uint32_t>(data.size()), head);
         std::memcpy(head + 4, type, 4);
         std::uint8_t crc[4];
-        const std::uint32_t typeCrc = libdeflate_crc32(0, head + 4, 4);
-        putBigEndian32(libdeflate_crc32(typeCrc, data.data(), data.size()), crc);
+        std::uint32_t sum = libdeflate_crc32(0, head + 4, 4);
+        // A null buffer would restart the sum: an empty chunk adds nothing.
+        if (!data.empty())
+            sum = libdeflate_crc32(sum, data.data(), data.size());
+        putBigEndian32(sum, crc);
         return raw(head, sizeof head) && raw(data.data(), data.size()) && raw(crc, sizeof crc);
     }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <new>
+#include <stdexcept>
 #include <vector>
 
 namespace wavory::codec {
@@ -125,6 +126,8 @@ Result savePngFile(const Canvas& canvas, const std::filesystem::path& target, Pn
         return savePalette(canvas, target);
     } catch (const std::bad_alloc&) {
         return {kInternalError, kOutOfMemoryText};
+    } catch (const std::runtime_error& e) {
+        return {kInternalError, e.what()};
     }
 }
 
