@@ -85,8 +85,8 @@ Canvas noisyGradientPattern(int width, int height) {
     Canvas canvas = gradientPattern(width, height);
     std::mt19937 random(11);
     for (std::size_t i = 0; i < canvas.rowBytes() * height; ++i)
-        canvas.data()[i] = static_cast<std::uint8_t>(std::clamp(
-            int{canvas.data()[i]} + static_cast<int>(random() % 9) - 4, 0, 255));
+        canvas.data()[i] = static_cast<std::uint8_t>(
+            std::clamp(int{canvas.data()[i]} + static_cast<int>(random() % 9) - 4, 0, 255));
     return canvas;
 }
 
@@ -223,8 +223,8 @@ PngHeaderFacts pngHeaderFacts(const fs::path& path) {
 
 // The pixels ImageMagick decodes from a file, as 8-bit RGB rows.
 bool decodeWithImageMagick(const fs::path& file, const fs::path& rawOut, Canvas& out) {
-    const std::string command = "convert '" + file.string() + "' -depth 8 'rgb:" +
-                                rawOut.string() + "' 2>/dev/null";
+    const std::string command =
+        "convert '" + file.string() + "' -depth 8 'rgb:" + rawOut.string() + "' 2>/dev/null";
     if (std::system(command.c_str()) != 0)
         return false;
     const std::string raw = fileBytes(rawOut);

@@ -62,11 +62,10 @@ void filterPaeth(const std::uint8_t* x, const std::uint8_t* up, std::size_t n, s
     }
 }
 
-using FilterFunction = void (*)(const std::uint8_t*, const std::uint8_t*, std::size_t,
-                                std::size_t, std::uint8_t*);
+using FilterFunction = void (*)(const std::uint8_t*, const std::uint8_t*, std::size_t, std::size_t,
+                                std::uint8_t*);
 
-constexpr FilterFunction kFilters[] = {filterNone, filterSub, filterUp, filterAverage,
-                                       filterPaeth};
+constexpr FilterFunction kFilters[] = {filterNone, filterSub, filterUp, filterAverage, filterPaeth};
 
 } // namespace
 

@@ -158,6 +158,10 @@ void appendParts(std::span<const std::uint8_t> data, std::size_t partBytes, cons
         const std::size_t size = std::min(partBytes, data.size() - begin);
         coded[i] = code(data.subspan(begin, size), i + 1 == parts);
     });
+    std::size_t total = out.size();
+    for (const std::vector<std::uint8_t>& part : coded)
+        total += part.size();
+    out.reserve(total + 4); // and the checksum after the parts
     for (std::vector<std::uint8_t>& part : coded) {
         out.insert(out.end(), part.begin(), part.end());
         std::vector<std::uint8_t>().swap(part);
@@ -175,7 +179,8 @@ bool huffmanIsSmaller(std::span<const std::uint8_t> data, int level) {
     }
     std::vector<std::size_t> matched(windows), huffman(windows);
     forEachPart(windows, [&](std::size_t i) {
-        const std::size_t begin = (data.size() - windowBytes) / std::max<std::size_t>(1, windows - 1) * i;
+        const std::size_t begin =
+            (data.size() - windowBytes) / std::max<std::size_t>(1, windows - 1) * i;
         const auto window = data.subspan(begin, windowBytes);
         matched[i] = matchedPart(window, level).size();
         huffman[i] = huffmanPart(window, true).size();
