@@ -1,6 +1,7 @@
 #include "TempFolder.h"
 
 #include "io/AtomicFile.h"
+#include "io/HuffmanDeflate.h"
 #include "io/PaletteQuantizer.h"
 #include "io/clsTransG.h"
 
@@ -18,12 +19,14 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <set>
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 using namespace wavory;
@@ -381,6 +384,58 @@ TEST_F(Codec, LossyPngOfFewColorsKeepsThemWithTrimmedPaletteAndDepth) {
     Canvas magick(39, 30);
     ASSERT_TRUE(decodeWithImageMagick(dir_ / "three.png", root_ / "three.rgb", magick));
     EXPECT_TRUE(magick == picture);
+}
+
+// zlib's inflate of a raw deflate stream, or nullopt when it refuses it.
+std::optional<std::string> inflateRaw(const std::vector<std::uint8_t>& stream, std::size_t size) {
+    std::string out(size + 1, '\0'); // one spare byte shows output beyond the expected
+    z_stream z{};
+    if (inflateInit2(&z, -15) != Z_OK)
+        return std::nullopt;
+    z.next_in = const_cast<Bytef*>(stream.data());
+    z.avail_in = static_cast<uInt>(stream.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = static_cast<uInt>(out.size());
+    const int status = inflate(&z, Z_FINISH);
+    const bool whole = status == Z_STREAM_END && z.avail_in == 0;
+    out.resize(z.total_out);
+    inflateEnd(&z);
+    return whole ? std::optional<std::string>(out) : std::nullopt;
+}
+
+TEST(HuffmanDeflate, EveryKindOfBlockInflatesBackAndPartsJoin) {
+    auto bytes = [](std::size_t n, auto value) {
+        std::vector<std::uint8_t> v(n);
+        for (std::size_t i = 0; i < n; ++i)
+            v[i] = static_cast<std::uint8_t>(value(i));
+        return v;
+    };
+    // Byte k 2^k times (k = 0..15) in one block: each merge takes the next byte, so the
+    // Huffman code would be 16 bits deep, one more than deflate allows.
+    std::vector<std::uint8_t> skewed;
+    for (int k = 0; k < 16; ++k)
+        skewed.insert(skewed.end(), std::size_t{1} << k, static_cast<std::uint8_t>(k));
+    std::mt19937 random(5);
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> data;
+    } cases[] = {
+        {"empty", {}},
+        {"one byte", {42}},
+        {"one value, several blocks", bytes(150000, [](std::size_t) { return 7; })},
+        {"deep code", skewed},
+        {"every value", bytes(70000, [&](std::size_t) { return random(); })},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string expected(c.data.begin(), c.data.end());
+        EXPECT_EQ(inflateRaw(codec::huffmanDeflate(c.data, true), c.data.size()), expected);
+        // A part that does not end the stream, then another one that does.
+        std::vector<std::uint8_t> joined = codec::huffmanDeflate(c.data, false);
+        const std::vector<std::uint8_t> tail = codec::huffmanDeflate(c.data, true);
+        joined.insert(joined.end(), tail.begin(), tail.end());
+        EXPECT_EQ(inflateRaw(joined, 2 * c.data.size()), expected + expected);
+    }
 }
 
 TEST(PaletteQuantizer, PicturesAboveFourMegapixelsAreQuantizedToo) {

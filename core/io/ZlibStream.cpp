@@ -1,5 +1,6 @@
 #include "io/ZlibStream.h"
 
+#include "io/HuffmanDeflate.h"
 #include "io/ParallelParts.h"
 
 #include <algorithm>
@@ -14,8 +15,7 @@ namespace wavory::codec {
 
 namespace {
 
-// Huffman coding restarts its statistics every part: a part must be large enough that
-// its code tables cost nothing, and small enough to spread over the cores.
+// Parts of Huffman coding share nothing; they only need to spread over the cores.
 constexpr std::size_t kHuffmanPartBytes = std::size_t{1} << 20;
 // Matching loses only its 32 KiB of history at a part's start; fewer, larger parts keep
 // that loss and the joining small.
@@ -118,35 +118,6 @@ void makeJoinable(std::vector<std::uint8_t>& part) {
     part.insert(part.end(), {0x00, 0x00, 0xFF, 0xFF});
 }
 
-struct DeflateStreamEnd {
-    void operator()(z_stream* z) const { deflateEnd(z); }
-};
-
-// One part of a Huffman-coded raw deflate stream: the last part ends the stream, every
-// other ends on a byte boundary with an empty stored block so the next can follow it.
-std::vector<std::uint8_t> huffmanPart(std::span<const std::uint8_t> data, bool last) {
-    z_stream z{};
-    if (deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -15, 9, Z_HUFFMAN_ONLY) != Z_OK)
-        throw std::bad_alloc();
-    const std::unique_ptr<z_stream, DeflateStreamEnd> end(&z);
-    std::vector<std::uint8_t> out(deflateBound(&z, static_cast<uLong>(data.size())) + 16);
-    z.next_in = const_cast<Bytef*>(data.data()); // zlib only reads it
-    z.avail_in = static_cast<uInt>(data.size());
-    const int flush = last ? Z_FINISH : Z_SYNC_FLUSH;
-    for (;;) {
-        z.next_out = out.data() + z.total_out;
-        z.avail_out = static_cast<uInt>(out.size() - z.total_out);
-        const int status = deflate(&z, flush);
-        if (status == Z_STREAM_END || (!last && status == Z_OK && z.avail_out > 0))
-            break;
-        if (status != Z_OK && status != Z_BUF_ERROR)
-            throw std::runtime_error("zlib: deflate failed");
-        out.resize(out.size() * 2);
-    }
-    out.resize(z.total_out);
-    return out;
-}
-
 // Codes the buffer in parts of `partBytes` on every core and joins them in order.
 template <class CodePart>
 void appendParts(std::span<const std::uint8_t> data, std::size_t partBytes, const CodePart& code,
@@ -183,7 +154,7 @@ bool huffmanIsSmaller(std::span<const std::uint8_t> data, int level) {
             (data.size() - windowBytes) / std::max<std::size_t>(1, windows - 1) * i;
         const auto window = data.subspan(begin, windowBytes);
         matched[i] = matchedPart(window, level).size();
-        huffman[i] = huffmanPart(window, true).size();
+        huffman[i] = huffmanDeflate(window, true).size();
     });
     std::size_t matchedTotal = 0, huffmanTotal = 0;
     for (std::size_t i = 0; i < windows; ++i) {
@@ -213,7 +184,7 @@ std::vector<std::uint8_t> compressZlib(std::span<const std::uint8_t> data, Defla
     out.push_back(static_cast<std::uint8_t>(cmf));
     out.push_back(static_cast<std::uint8_t>(flg));
     if (huffmanIsSmaller(data, settings.libdeflateLevel)) {
-        appendParts(data, kHuffmanPartBytes, huffmanPart, out);
+        appendParts(data, kHuffmanPartBytes, huffmanDeflate, out);
     } else {
         const int level = settings.libdeflateLevel;
         appendParts(

@@ -3,7 +3,8 @@
 //
 // Two codings compete. Matching (libdeflate, which is faster and smaller than zlib's
 // levels) wins on smooth pictures; on noisy ones, where short matches cost more than
-// they save, plain Huffman coding of the bytes is smaller and many times faster. A few
+// they save, plain Huffman coding of the bytes (HuffmanDeflate) is smaller and many
+// times faster. A few
 // samples spread over the buffer decide which one the whole buffer gets. Either runs on
 // every core: the buffer is cut into fixed parts (the same on every machine, so the same
 // picture gives the same file) that each end on a byte boundary without ending the
