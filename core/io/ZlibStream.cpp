@@ -4,6 +4,7 @@
 #include "io/ParallelParts.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <new>
 #include <stdexcept>
@@ -28,18 +29,23 @@ constexpr std::size_t kSampleBytes = std::size_t{128} << 10;
 struct EffortSettings {
     int libdeflateLevel;
     int flevel; // the zlib header's compression level field
+    std::size_t matchedPartBytes;
 };
+
+// The fastest matching takes about as long as walking its blocks to join parts: it
+// runs as one part.
+constexpr std::size_t kWholeBuffer = SIZE_MAX;
 
 EffortSettings settingsFor(DeflateEffort effort) {
     switch (effort) {
     case DeflateEffort::Fastest:
-        return {1, 0};
+        return {1, 0, kWholeBuffer};
     case DeflateEffort::Standard:
-        return {6, 2};
+        return {6, 2, kMatchedPartBytes};
     case DeflateEffort::Smallest:
         break;
     }
-    return {9, 3};
+    return {9, 3, kMatchedPartBytes};
 }
 
 struct CompressorDeleter {
@@ -122,7 +128,8 @@ void makeJoinable(std::vector<std::uint8_t>& part) {
 template <class CodePart>
 void appendParts(std::span<const std::uint8_t> data, std::size_t partBytes, const CodePart& code,
                  std::vector<std::uint8_t>& out) {
-    const std::size_t parts = std::max<std::size_t>(1, (data.size() + partBytes - 1) / partBytes);
+    const std::size_t parts =
+        std::max<std::size_t>(1, data.size() / partBytes + (data.size() % partBytes != 0));
     std::vector<std::vector<std::uint8_t>> coded(parts);
     forEachPart(parts, [&](std::size_t i) {
         const std::size_t begin = i * partBytes;
@@ -188,7 +195,7 @@ std::vector<std::uint8_t> compressZlib(std::span<const std::uint8_t> data, Defla
     } else {
         const int level = settings.libdeflateLevel;
         appendParts(
-            data, kMatchedPartBytes,
+            data, settings.matchedPartBytes,
             [level](std::span<const std::uint8_t> part, bool last) {
                 std::vector<std::uint8_t> coded = matchedPart(part, level);
                 if (!last)
