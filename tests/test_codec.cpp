@@ -3,6 +3,7 @@
 #include "io/AtomicFile.h"
 #include "io/HuffmanDeflate.h"
 #include "io/PaletteQuantizer.h"
+#include "io/PngRowFilter.h"
 #include "io/clsTransG.h"
 
 #include <gtest/gtest.h>
@@ -306,8 +307,8 @@ TEST_F(Codec, LosslessPngModesKeepEveryPixelForLibpngAndImageMagick) {
         Canvas picture;
     };
     // The large ones are compressed in several parts that are joined into one stream:
-    // the smooth one by matching (parts of 4 MiB), the noisy ones by Huffman coding
-    // (parts of 1 MiB). The thin ones have rows of one pixel and pictures of one row.
+    // the smooth one by matching in mode 0 (parts of 4 MiB), the noisy ones by Huffman
+    // coding (parts of 1 MiB). The thin ones have rows of one pixel and pictures of one row.
     const Case cases[] = {
         {"small gradient", gradientPattern(150, 97)},
         {"smooth, several parts", colorSetPattern(1500, 1300)},
@@ -384,6 +385,59 @@ TEST_F(Codec, LossyPngOfFewColorsKeepsThemWithTrimmedPaletteAndDepth) {
     Canvas magick(39, 30);
     ASSERT_TRUE(decodeWithImageMagick(dir_ / "three.png", root_ / "three.rgb", magick));
     EXPECT_TRUE(magick == picture);
+}
+
+// The decoder's side of the five PNG filters, written from the format's definition.
+std::vector<std::uint8_t> unfilterRow(const std::vector<std::uint8_t>& filtered,
+                                      const std::vector<std::uint8_t>& prior) {
+    const int type = filtered[0];
+    std::vector<std::uint8_t> row(prior.size());
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const int a = i >= 3 ? row[i - 3] : 0, b = prior[i], c = i >= 3 ? prior[i - 3] : 0;
+        const int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+        const int paeth = pa <= pb && pa <= pc ? a : (pb <= pc ? b : c);
+        const int predictor[] = {0, a, b, (a + b) / 2, paeth};
+        row[i] = static_cast<std::uint8_t>(filtered[i + 1] + predictor[type]);
+    }
+    return row;
+}
+
+TEST(PngRowFilter, EachFilterWinsWhereItPredictsTheRowAndDecodesBack) {
+    constexpr std::size_t kBytes = 3 * 50;
+    std::mt19937 random(9);
+    std::vector<std::uint8_t> prior(kBytes);
+    for (std::uint8_t& b : prior)
+        b = static_cast<std::uint8_t>(random());
+    // Rows that one filter predicts best (ties go to the lower type): zeros, a run of one
+    // color, the row above, the average of left and above.
+    auto build = [&](auto predict) {
+        std::vector<std::uint8_t> row(kBytes);
+        for (std::size_t i = 0; i < kBytes; ++i) {
+            const int a = i >= 3 ? row[i - 3] : 0, b = prior[i], c = i >= 3 ? prior[i - 3] : 0;
+            row[i] = static_cast<std::uint8_t>(predict(i, a, b, c));
+        }
+        return row;
+    };
+    const std::vector<std::uint8_t> rows[] = {
+        build([](std::size_t, int, int, int) { return 0; }),
+        build([](std::size_t i, int a, int, int) { return i < 3 ? int(i) + 1 : a; }),
+        build([](std::size_t, int, int b, int) { return b; }),
+        build([](std::size_t, int a, int b, int) { return (a + b) / 2; }),
+        // Against the flat row above (below), one shade darker: Paeth follows the left
+        // neighbour after the first pixel, and that pixel costs it 1.
+        std::vector<std::uint8_t>(kBytes, 99),
+    };
+    const std::vector<std::uint8_t> flat(kBytes, 100);
+    std::vector<std::uint8_t> scratch(4 * kBytes);
+    for (int type = 0; type < 5; ++type) {
+        SCOPED_TRACE(::testing::Message() << "filter " << type);
+        const std::vector<std::uint8_t>& above = type == 4 ? flat : prior;
+        std::vector<std::uint8_t> out(kBytes + 1);
+        codec::filterRowAdaptive(rows[type].data(), above.data(), kBytes, 3, out.data(),
+                                 scratch.data());
+        EXPECT_EQ(out[0], type);
+        EXPECT_EQ(unfilterRow(out, above), rows[type]);
+    }
 }
 
 // zlib's inflate of a raw deflate stream, or nullopt when it refuses it.

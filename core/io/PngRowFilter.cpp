@@ -62,18 +62,13 @@ void filterPaeth(const std::uint8_t* x, const std::uint8_t* up, std::size_t n, s
     }
 }
 
+// In the order of the PNG filter types 0 (none) .. 4 (Paeth).
 using FilterFunction = void (*)(const std::uint8_t*, const std::uint8_t*, std::size_t, std::size_t,
                                 std::uint8_t*);
 
 constexpr FilterFunction kFilters[] = {filterNone, filterSub, filterUp, filterAverage, filterPaeth};
 
 } // namespace
-
-void filterRow(PngFilter filter, const std::uint8_t* row, const std::uint8_t* prior,
-               std::size_t bytes, int bpp, std::uint8_t* out) {
-    out[0] = static_cast<std::uint8_t>(filter);
-    kFilters[static_cast<int>(filter)](row, prior, bytes, static_cast<std::size_t>(bpp), out + 1);
-}
 
 void filterRowAdaptive(const std::uint8_t* row, const std::uint8_t* prior, std::size_t bytes,
                        int bpp, std::uint8_t* out, std::uint8_t* scratch) {

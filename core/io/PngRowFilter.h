@@ -8,16 +8,10 @@
 
 namespace wavory::codec {
 
-enum class PngFilter : std::uint8_t { None = 0, Sub = 1, Up = 2, Average = 3, Paeth = 4 };
-
 // Filters `bytes` bytes of `row` against `prior` (the row above, all zero for the first
 // row) with `bpp` bytes per pixel, writing the filter type byte and then the filtered
 // bytes to out[0 .. bytes]. `scratch` holds 4 * bytes bytes of working space.
 void filterRowAdaptive(const std::uint8_t* row, const std::uint8_t* prior, std::size_t bytes,
                        int bpp, std::uint8_t* out, std::uint8_t* scratch);
-
-// Filters `bytes` bytes of `row` with one given filter, writing as above.
-void filterRow(PngFilter filter, const std::uint8_t* row, const std::uint8_t* prior,
-               std::size_t bytes, int bpp, std::uint8_t* out);
 
 } // namespace wavory::codec
