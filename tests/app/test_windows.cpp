@@ -333,7 +333,7 @@ TEST_F(Windows, MenuTreeCaptionsAndKeys) {
         {"mnuEnd", "終了(&X)", {}, true},
         {"mnuDraw", "描画(&D)", QKeySequence("F5"), true},
         {"mnuUndo", "描画アンドゥ(&Z)", {}, false},
-        {"mnuTile", "タイル表示してみる(&T)", QKeySequence("F3"), false},
+        {"mnuTile", "タイル表示してみる(&T)", QKeySequence("F3"), true},
         {"mnuSize", "サイズ指定(&U)...", {}, true},
         {"mnuRndSet", "ランダム設定(&R)", QKeySequence("F4"), true},
         {"mnuBig", "周期２倍(&B)", {}, true},
@@ -353,7 +353,7 @@ TEST_F(Windows, MenuTreeCaptionsAndKeys) {
         {"mnuEasyHelp", "ヘルプウィンドウの表示(&H)", {}, true},
         {"mnuOrderForms", "ウィンドウの整列(&O)", {}, true},
         {"mnuAnim", "簡易アニメーション作成(&A)...", {}, false},
-        {"mnuOption", "オプション(&O)...", {}, false},
+        {"mnuOption", "オプション(&O)...", {}, true},
         {"mnuPrintHelp", "目次...", QKeySequence("F1"), true},
         {"mnuVersion", "バージョン情報(&A)...", {}, true},
     };
