@@ -12,8 +12,7 @@ namespace wavory {
 
 TileViewController::TileViewController(frmPicture& picture, AppSettings& settings,
                                        UserDialogs& dialogs, QWidget* window)
-    : QObject(window), picture_(picture), settings_(settings), dialogs_(dialogs),
-      window_(window) {}
+    : QObject(window), picture_(picture), settings_(settings), dialogs_(dialogs), window_(window) {}
 
 void TileViewController::show() {
     if (!tile_) {
@@ -33,8 +32,18 @@ frmTile* TileViewController::tileView() const {
 }
 
 void TileViewController::placeRemembered() {
-    const QScreen* screen = window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen ? screen->geometry().size() : QSize();
+    if (remembered_.isEmpty()) {
+        // The first opening in a run: in the middle of the screen.
+        if (screen) {
+            QRect first(QPoint(), tile_->size());
+            first.moveCenter(screen->availableGeometry().center());
+            tile_->move(first.topLeft());
+        }
+        return;
+    }
     QRect g = remembered_;
     // A place beyond the screen's right or bottom edge is forgotten.
     if (g.left() > room.width())

@@ -29,7 +29,8 @@ class TileViewController : public QObject {
     frmTile* tileView() const;
 
   private:
-    // The geometry of the last closing, onto the screen; nothing before the first.
+    // The geometry of the last closing, onto the screen; the middle of the screen before
+    // the first.
     void placeRemembered();
 
     frmPicture& picture_;

@@ -61,8 +61,7 @@ const std::array<frmOptions::OptionBox, 7> frmOptions::kOptionBoxes{{
     {"chkDrawOnChange", "値の変更と同時に描画", 96, &AppSettings::OptionSection::DrawOnChange},
 }};
 
-frmOptions::frmOptions(AppSettings::OptionSection& options, UserDialogs& dialogs,
-                       QWidget* parent)
+frmOptions::frmOptions(AppSettings::OptionSection& options, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), options_(options), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("オプション"));

@@ -83,6 +83,8 @@ frmTile::frmTile(const PictureView& picture, AppSettings::TileViewSection& setti
     lblStr_->setAttribute(Qt::WA_TransparentForMouseEvents);
     txtInput_ = new QLineEdit(area_);
     txtInput_->setObjectName(QStringLiteral("txtInput"));
+    // The text stands where the lettering will.
+    txtInput_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     txtInput_->hide();
     cmdOK_ = new QPushButton(QStringLiteral("OK"), area_);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
@@ -118,8 +120,8 @@ void frmTile::buildMenu() {
     lettering->addSeparator()->setObjectName(QStringLiteral("mnuBar1"));
     connect(item(lettering, "mnuColor", QStringLiteral("色(&C)")), &QAction::triggered, this,
             &frmTile::mnuColor_Click);
-    connect(item(lettering, "mnuFont", QStringLiteral("フォント(&F)")), &QAction::triggered,
-            this, &frmTile::mnuFont_Click);
+    connect(item(lettering, "mnuFont", QStringLiteral("フォント(&F)")), &QAction::triggered, this,
+            &frmTile::mnuFont_Click);
 }
 
 void frmTile::DrawTile() {

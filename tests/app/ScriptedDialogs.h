@@ -27,10 +27,10 @@ struct FileRequest {
 class ScriptedDialogs : public UserDialogs {
   public:
     std::vector<ShownMessage> shown;
-    std::deque<MessageAnswer> answers; // empty: OK, or Yes for a Yes/No box
+    std::deque<MessageAnswer> answers;        // empty: OK, or Yes for a Yes/No box
     std::deque<std::optional<QColor>> colors; // empty: the dialog is cancelled
     std::deque<std::optional<QFont>> fonts;   // empty: the dialog is cancelled
-    std::deque<QString> fileNames; // empty: the dialog is cancelled
+    std::deque<QString> fileNames;            // empty: the dialog is cancelled
     std::vector<FileRequest> fileRequests;
     int beeps = 0;
 

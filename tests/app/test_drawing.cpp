@@ -301,8 +301,8 @@ class DrawingAsValuesChange : public Drawing {
     }
     // Waits until nothing waits or draws any more.
     bool settled() {
-        return waitFor(
-            [&] { return !main->drawOnChange().isPending() && !main->isDrawing(); }, 20000);
+        return waitFor([&] { return !main->drawOnChange().isPending() && !main->isDrawing(); },
+                       20000);
     }
     const Canvas& canvas() { return main->picture()->canvas(); }
     // The values shown, drawn alone in the normal mode.
@@ -440,4 +440,3 @@ TEST_F(DrawingAsValuesChange, ValuesThatCannotBeDrawnDrawNothingAndSayNothing) {
     EXPECT_EQ(begun, 2);
     EXPECT_EQ(canvas(), alone());
 }
-

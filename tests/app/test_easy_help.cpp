@@ -154,10 +154,8 @@ TEST_F(EasyHelp, EveryOptionsControlReportsItsTopic) {
     options.move(0, 0);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&options));
     // Each page's controls, with that page selected.
-    expectTopics(&options, {{"picRndSet", 80},
-                            {"cmdReset", 81},
-                            {"fraDoRndSet", 82},
-                            {"picOptions_0", 0}});
+    expectTopics(&options,
+                 {{"picRndSet", 80}, {"cmdReset", 81}, {"fraDoRndSet", 82}, {"picOptions_0", 0}});
     options.SetTabPage(2);
     expectTopics(&options, {{"txtPath", 83}, {"picOptions_1", 0}});
     options.SetTabPage(3);

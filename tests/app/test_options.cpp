@@ -94,7 +94,8 @@ TEST_F(Options, OpensShowingTheSettings) {
     EXPECT_EQ(tabs->tabText(1), "連携アプリ");
     EXPECT_EQ(tabs->tabText(2), "全般");
     EXPECT_EQ(dialog->tabPage(), 1);
-    EXPECT_EQ(find<QGroupBox>(QStringLiteral("fraDoRndSet"))->title(), "ランダム設定するパラメータ");
+    EXPECT_EQ(find<QGroupBox>(QStringLiteral("fraDoRndSet"))->title(),
+              "ランダム設定するパラメータ");
     const char* groups[] = {"周期",   "振幅",   "成分のオン／オフ", "画像の中心",
                             "にじみ", "べき乗", "使用色セット"};
     for (int i = 0; i < 7; ++i) {
@@ -188,8 +189,8 @@ TEST_F(Options, APathThatNamesNoProgramIsRefusedOnTheSecondTab) {
     QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner);
 
     // Missing, not executable, a folder: each refused, the random choices already stored.
-    for (const QString& bad : {QStringLiteral("/no/such/app"), text,
-                               QString::fromStdString(folder.str())}) {
+    for (const QString& bad :
+         {QStringLiteral("/no/such/app"), text, QString::fromStdString(folder.str())}) {
         SCOPED_TRACE(bad.toStdString());
         open();
         dialogs.shown.clear();

@@ -6,10 +6,10 @@
 
 #include "AppFixture.h"
 #include "CommandLine.h"
-#include "WindowArrangement.h"
-#include "frmAbout.h"
 #include "PictureView.h"
 #include "TileViewController.h"
+#include "WindowArrangement.h"
+#include "frmAbout.h"
 #include "frmHelp.h"
 #include "frmTile.h"
 
@@ -182,7 +182,8 @@ class TileView : public AppFixture {
         Canvas& c = main->picture()->canvas();
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
-                c.setPixel(x, y, Rgb{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), blue});
+                c.setPixel(x, y,
+                           Rgb{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), blue});
         main->picture()->refreshAll();
     }
     frmTile* open() {

@@ -3,8 +3,10 @@
 
 #include "AppFixture.h"
 #include "PictureView.h"
+#include "TileViewController.h"
 #include "UpDown.h"
 #include "frmSize.h"
+#include "frmTile.h"
 
 #include <QGroupBox>
 #include <QScreen>
@@ -283,9 +285,16 @@ TEST_F(Windows, PictureKeysGoToTheMainWindow) {
     EXPECT_EQ(drawings, 1);
     pic->activateWindow();
     ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == pic; }));
-    QTest::keyClick(pic, Qt::Key_F3);
+    QTest::keyClick(pic, Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == main.get(); }));
     EXPECT_FALSE(main->isDrawing());
+    // F3 opens the tile view, which comes to the front.
+    pic->activateWindow();
+    ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == pic; }));
+    QTest::keyClick(pic, Qt::Key_F3);
+    ASSERT_NE(main->tileViews().tileView(), nullptr);
+    EXPECT_TRUE(
+        waitFor([&] { return QApplication::activeWindow() == main->tileViews().tileView(); }));
 }
 
 TEST_F(Windows, MinimizingTakesTheVisibleWindowsAlong) {
