@@ -3,16 +3,19 @@
 #include "ColorFrame.h"
 #include "ControlFactory.h"
 #include "DrawIcons.h"
+#include "DrawOnChange.h"
 #include "EasyHelpTracker.h"
 #include "FileDrops.h"
 #include "ParamFieldKeys.h"
 #include "QtText.h"
+#include "TileViewController.h"
 #include "UserDialogs.h"
 #include "ValueFrame.h"
 #include "WindowHelpers.h"
 #include "frmAbout.h"
 #include "frmButton.h"
 #include "frmHelp.h"
+#include "frmOptions.h"
 #include "frmPicture.h"
 #include "frmSize.h"
 
@@ -64,6 +67,9 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     draw_ = new DrawCommand(
         {*session_, *params_, colorSets_->colorSets(), *picture_, settings_, dialogs_, random_},
         this);
+    drawOnChange_ = new DrawOnChange(
+        {*session_, *params_, *colorSets_, *picture_, settings_, dialogs_, random_}, this);
+    tiles_ = new TileViewController(*picture_, settings_, dialogs_, this);
     files_ = new FileController({*params_, *colorSets_, *draw_, fileNames_, dialogs_}, this);
     save_ = new SaveController({*picture_, settings_, fileNames_, *files_, dialogs_}, this);
     drops_ = new FileDrops(*this, *session_, *files_);
@@ -87,7 +93,7 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     layout->addWidget(fraValue_);
     layout->addLayout(right);
     buildMenus();
-    session_->registerLocked(button_);
+    session_->registerValueControl(button_);
     startup_ = new StartupController(*this);
 
     for (QGroupBox* frame : std::initializer_list<QGroupBox*>{fraValue_, Frame1_, Frame2_}) {
@@ -118,6 +124,8 @@ void frmMain::connectControllers() {
 
     draw_->setUndoAction(mnuUndo_);
     draw_->setShowPicture([this] { windows_->ensurePictureShown(); });
+    drawOnChange_->setUndoAction(mnuUndo_);
+    drawOnChange_->setShowPicture([this] { windows_->ensurePictureShown(); });
 
     // Windows that stay loaded for the whole run.
     connect(picture_, &frmPicture::closedByUser, this,
@@ -157,7 +165,7 @@ void frmMain::buildPictureFrame() {
     labSize_->setAlignment(Qt::AlignCenter);
     auto* cmdSave = commandButton("cmdSave", QStringLiteral("保存(&S)"), Frame1_, 51);
     connect(cmdSave, &QPushButton::clicked, save_, &SaveController::SaveImage);
-    session_->registerLocked(cboMode_);
+    session_->registerValueControl(cboMode_);
     session_->registerLocked(cmdSize);
     session_->registerLocked(cmdSave);
 
@@ -220,6 +228,7 @@ void frmMain::buildMenus() {
     mnuPicture_->addSeparator();
     mnuTile_ = addItem(mnuPicture_, "mnuTile", QStringLiteral("タイル表示してみる(&T)"),
                        QKeySequence(Qt::Key_F3));
+    connect(mnuTile_, &QAction::triggered, tiles_, &TileViewController::show);
     mnuPicture_->addSeparator();
     QAction* mnuSize = addItem(mnuPicture_, "mnuSize", QStringLiteral("サイズ指定(&U)..."));
     connect(mnuSize, &QAction::triggered, this, &frmMain::cmdSize_Click);
@@ -274,6 +283,7 @@ void frmMain::buildMenus() {
     QAction* mnuAnim = addItem(tool, "mnuAnim", QStringLiteral("簡易アニメーション作成(&A)..."));
     tool->addSeparator();
     QAction* mnuOption = addItem(tool, "mnuOption", QStringLiteral("オプション(&O)..."));
+    connect(mnuOption, &QAction::triggered, this, [this] { ShowOptionsAt(1); });
 
     QMenu* help = topMenu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
     mnuPrintHelp_ =
@@ -284,15 +294,15 @@ void frmMain::buildMenus() {
             &QAction::triggered, this, &frmMain::mnuVersion_Click);
 
     session_->registerLocked(mnuInputText);
-    session_->registerLocked(mnuValue_);
+    session_->registerValueControl(mnuValue_);
     session_->registerLocked(mnuUndo_);
     session_->registerLocked(mnuSize);
     session_->registerLocked(mnuSave);
     session_->registerLocked(mnuCopy_);
-    session_->registerLocked(mnuTile_, never);
+    session_->registerLocked(mnuTile_);
     session_->registerLocked(mnuShell);
     session_->registerLocked(mnuColor_);
-    session_->registerLocked(mnuOption, never);
+    session_->registerLocked(mnuOption);
     session_->registerLocked(mnuAnim, never);
 }
 
@@ -326,7 +336,8 @@ void frmMain::setDrawButtonState(bool drawing) {
 
 void frmMain::cmdRndSet_Click() {
     params_->randomSetting(settings_, colorSets(), random_);
-    if (settings_.Option.DrawOnRnd)
+    // A drawing that follows the values takes the new ones up by itself.
+    if (settings_.Option.DrawOnRnd && !session_->isFollowingValues())
         draw_->run();
 }
 
@@ -346,12 +357,10 @@ void frmMain::cmdSize_Click() {
 }
 
 void frmMain::ShowOptionsAt(int page) {
-    // Until the options dialog exists, its place is held by a notice that names the page;
-    // file drops are off while it is open, as around every modal dialog of this window.
-    setAcceptDrops(false);
-    dialogs_.message(this, QStringLiteral("オプション画面（ページ %1）は準備中です。").arg(page),
-                     MessageIcon::Information);
-    setAcceptDrops(true);
+    frmOptions dialog(settings_.Option, dialogs_, this);
+    connect(&dialog, &frmOptions::helpFileRequested, helpPages_, &HelpPages::show);
+    dialog.SetTabPage(page);
+    showModal(dialog);
 }
 
 int frmMain::showModal(QDialog& dialog) {

@@ -1,7 +1,9 @@
 #include "anim/AnimFrameMaker.h"
 
+#include "anim/ColumnsAhead.h"
 #include "anim/PhasePattern.h"
 #include "engine/DrawRefusal.h"
+#include "engine/ParallelWork.h"
 
 #include <algorithm>
 #include <vector>
@@ -12,33 +14,44 @@ namespace {
 
 // The observer's view of a drawing, as DrawMain gives it, for a picture painted column
 // block by column block: titles and stop questions every G columns, columns handed over
-// every F columns and at the end.
-DrawResult paintObserved(const PhasePattern::Painter& painter, Canvas& canvas, int width,
+// every F columns and at the end. The helpers start after started(), which shows the
+// whole cleared canvas.
+DrawResult paintObserved(const PhasePattern::Painter& painter, Canvas& canvas, unsigned threads,
                          DrawObserver& observer) {
+    const int width = canvas.width();
     const int G = progressStep(width);
     const int F = refreshStep(width);
     int handedOver = 0;
     int drawn = 0;
     bool stopped = false;
     observer.started();
-    while (drawn < width) {
-        const int g = (drawn + G - 1) / G * G;
-        const int f = (drawn + F - 1) / F * F;
-        const int last = std::min(std::min(g, f), width - 1);
-        painter.paint(canvas, drawn, last + 1);
-        drawn = last + 1;
-        if (last % G == 0) {
-            observer.title(progressTitle(last, width));
-            if (observer.stopRequested()) {
-                stopped = true;
-                break;
+    {
+        ColumnsAhead columns(painter, canvas, G, threads);
+        while (drawn < width) {
+            const int g = (drawn + G - 1) / G * G;
+            const int f = (drawn + F - 1) / F * F;
+            const int last = std::min(std::min(g, f), width - 1);
+            columns.waitFor(drawn, last + 1);
+            drawn = last + 1;
+            if (last % G == 0) {
+                observer.title(progressTitle(last, width));
+                if (observer.stopRequested()) {
+                    stopped = true;
+                    break;
+                }
+            }
+            if (last % F == 0) {
+                observer.columnsReady(handedOver, last + 1);
+                handedOver = last + 1;
             }
         }
-        if (last % F == 0) {
-            observer.columnsReady(handedOver, last + 1);
-            handedOver = last + 1;
-        }
     }
+    // Columns painted ahead of a stop show black, as the columns a drawing never reached.
+    if (drawn < width)
+        for (int y = 0; y < canvas.height(); ++y)
+            std::fill_n(canvas.data() + static_cast<std::size_t>(y) * canvas.rowBytes() +
+                            static_cast<std::size_t>(drawn) * 3,
+                        static_cast<std::size_t>(width - drawn) * 3, std::uint8_t{0});
     if (handedOver < drawn)
         observer.columnsReady(handedOver, drawn);
     observer.title(finishTitle(stopped));
@@ -79,7 +92,7 @@ struct AnimFrameMaker::Impl {
         else
             canvas.clear();
         const PhasePattern::Painter painter(*pattern, params.phase);
-        return paintObserved(painter, canvas, params.width, *observer);
+        return paintObserved(painter, canvas, resolveThreadCount(options.threads), *observer);
     }
 };
 
@@ -111,8 +124,7 @@ DrawResult AnimFrameMaker::draw(int phase, Canvas& canvas, DrawObserver* observe
 
 Result AnimFrameMaker::reserve(FrameStore& store, int frames) const {
     // Recoloured frames share one pattern; only the first frame is drawn in full.
-    return store.reserve(impl_->recolours ? 1 : frames, impl_->params.width,
-                         impl_->params.height);
+    return store.reserve(impl_->recolours ? 1 : frames, impl_->params.width, impl_->params.height);
 }
 
 Result AnimFrameMaker::store(FrameStore& store, int index, const Canvas& canvas) {
@@ -121,6 +133,8 @@ Result AnimFrameMaker::store(FrameStore& store, int index, const Canvas& canvas)
     return store.put(index, canvas);
 }
 
-bool AnimFrameMaker::recolours() const { return impl_->recolours; }
+bool AnimFrameMaker::recolours() const {
+    return impl_->recolours;
+}
 
 } // namespace wavory

@@ -63,8 +63,7 @@ ColumnSynthesizer::ColumnSynthesizer(const DrawParams& params, const ColorTable&
       powerIsOne_(params.power == 1.0f), power_(params.power), noiseKey_(noiseKey),
       magnitudes_(magnitudes), plusOn_(params.componentActive(5)),
       ribbonOn_(params.componentActive(6)), rippleOn_(params.componentActive(7)),
-      circleOn_(params.componentActive(3)),
-      colors_(table, params.phase, patternValueBound(params)),
+      circleOn_(params.componentActive(3)), colors_(table, params.phase, patternValueBound(params)),
       frame_(params.frame, params.width, params.height) {
     const auto W = static_cast<std::size_t>(w_);
     const auto H = static_cast<std::size_t>(h_);
