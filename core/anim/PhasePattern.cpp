@@ -115,7 +115,7 @@ void PhasePattern::Painter::paintRows(Canvas& canvas, int y0, int y1) const {
 
 void PhasePattern::paintAll(int phase, Canvas& canvas, unsigned threads) const {
     if (canvas.width() != width_ || canvas.height() != height_)
-        canvas.resize(width_, height_);
+        canvas.resizeForOverwrite(width_, height_); // every pixel is painted below
     const Painter painter(*this, phase);
     if (frameOn_) {
         // Each column's frame weights run from its top: split by columns.
