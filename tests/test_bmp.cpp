@@ -59,7 +59,8 @@ TEST(Bmp, ThreeByOneFileOnDisk) {
 }
 
 TEST(Bmp, ReaderRestoresWhatTheWriterWrote) {
-    for (auto [w, h] : {std::pair{1, 1}, {5, 3}, {4, 7}, {6, 2}}) {
+    // Widths around the five-pixel shuffles, and a picture of more than one 1 MiB block.
+    for (auto [w, h] : {std::pair{1, 1}, {5, 3}, {4, 7}, {6, 2}, {11, 3}, {16, 2}, {1000, 400}}) {
         Canvas c(w, h);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
