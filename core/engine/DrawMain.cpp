@@ -164,7 +164,8 @@ void blackenFrom(Canvas& canvas, int x0) {
 
 struct Drawing {
     const DrawParams& params;
-    ColumnSynthesizer& synth;
+    const ColumnSynthesizer& synth;
+    StagingImage* staging; // a watched AND, OR or XOR drawing only
     Canvas& canvas;
     unsigned threads;
 };
@@ -177,13 +178,8 @@ struct Drawing {
 DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
     const int W = d.params.width;
     const int H = d.params.height;
-    const bool combining = isCombiningMode(d.params.mode);
-    std::unique_ptr<StagingImage> staging;
-    ColumnOutput output{&d.canvas, d.params.mode, nullptr};
-    if (combining) {
-        staging = std::make_unique<StagingImage>(W, H);
-        output.staging = staging->data();
-    }
+    StagingImage* staging = d.staging;
+    const ColumnOutput output{&d.canvas, d.params.mode, staging ? staging->data() : nullptr};
     UnitScheduler scheduler(d.synth, output, W);
     const auto helpers =
         static_cast<unsigned>(std::min<std::size_t>(d.threads - 1, scheduler.unitCount()));
@@ -194,7 +190,6 @@ DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
     int drawn = 0;      // columns [0, drawn) are on the canvas
     bool stopped = false;
     observer.started();
-    d.synth.prepare(d.threads);
     {
         HelperThreads threads(scheduler, helpers);
         while (drawn < W) {
@@ -218,7 +213,7 @@ DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
             }
         }
     }
-    if (stopped && !combining)
+    if (stopped && !staging)
         blackenFrom(d.canvas, drawn); // the helpers may have drawn beyond the stop
     if (handedOver < drawn)
         observer.columnsReady(handedOver, drawn);
@@ -228,7 +223,6 @@ DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
 
 // Nobody looks while it draws: every thread puts its columns straight onto the canvas.
 DrawResult drawUnobserved(const Drawing& d) {
-    d.synth.prepare(d.threads);
     const auto units = d.synth.units();
     std::vector<ColumnSynthesizer::Scratch> scratch;
     scratch.reserve(d.threads);
@@ -253,8 +247,14 @@ DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& ca
     const int H = params.height;
     const auto table = std::make_unique<ColorTable>(colorSet);
     ColumnSynthesizer synth(params, *table, options.noiseKey, options.patternMagnitudes);
-
+    const unsigned threads = resolveThreadCount(options.threads);
+    // The working memory comes first: when it is not there, the canvas stays untouched.
+    synth.prepare(threads);
     const bool combining = isCombiningMode(params.mode);
+    std::unique_ptr<StagingImage> staging;
+    if (combining && observer)
+        staging = std::make_unique<StagingImage>(W, H);
+
     if (canvas.width() != W || canvas.height() != H) {
         // AND, OR and XOR combine with a new, black picture; normal mode overwrites it all.
         if (combining)
@@ -266,7 +266,7 @@ DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& ca
     if (!combining && observer)
         canvas.clear();
 
-    const Drawing drawing{params, synth, canvas, resolveThreadCount(options.threads)};
+    const Drawing drawing{params, synth, staging.get(), canvas, threads};
     return observer ? drawObserved(drawing, *observer) : drawUnobserved(drawing);
 }
 
