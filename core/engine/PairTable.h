@@ -30,10 +30,10 @@ class PairTable {
     }
 
   private:
-    // Row r follows rows 0 .. r - 1 of n, n - 1, ... values.
+    // Row r follows rows 0 .. r - 1 of n, n - 1, ... values: r n - r (r - 1) / 2.
     std::size_t offset(std::int64_t r) const {
         const auto k = static_cast<std::size_t>(r);
-        return k * static_cast<std::size_t>(n_) - (k * (k - (k > 0 ? 1 : 0))) / 2;
+        return k * static_cast<std::size_t>(n_) - k * (k + 1) / 2 + k;
     }
 
     std::int64_t first_ = 0;
