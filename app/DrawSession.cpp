@@ -135,9 +135,15 @@ bool DrawSession::begin() {
 
 DrawResult DrawSession::draw(const DrawParams& params, const GColor& colorSet,
                              std::uint64_t noiseKey) {
-    Canvas& canvas = picture_.canvas();
     DrawOptions options;
     options.noiseKey = noiseKey;
+    return drawWith([&](Canvas& canvas, DrawObserver* observer) {
+        return DrawMain(params, colorSet, canvas, observer, options);
+    });
+}
+
+DrawResult DrawSession::drawWith(const Renderer& render) {
+    Canvas& canvas = picture_.canvas();
     PictureObserver observer(picture_, stop_);
 
     DrawResult result;
@@ -145,7 +151,7 @@ DrawResult DrawSession::draw(const DrawParams& params, const GColor& colorSet,
     QEventLoop loop;
     std::thread worker([&] {
         try {
-            result = DrawMain(params, colorSet, canvas, &observer, options);
+            result = render(canvas, &observer);
         } catch (...) {
             error = std::current_exception();
         }

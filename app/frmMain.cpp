@@ -11,6 +11,7 @@
 #include "ValueFrame.h"
 #include "WindowHelpers.h"
 #include "frmAbout.h"
+#include "frmAnim.h"
 #include "frmButton.h"
 #include "frmHelp.h"
 #include "frmPicture.h"
@@ -89,6 +90,7 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     buildMenus();
     session_->registerLocked(button_);
     startup_ = new StartupController(*this);
+    anim_ = new frmAnim(*this);
 
     for (QGroupBox* frame : std::initializer_list<QGroupBox*>{fraValue_, Frame1_, Frame2_}) {
         frame->setProperty("helpTopic", 0);
@@ -272,6 +274,7 @@ void frmMain::buildMenus() {
             &QAction::triggered, windows_, &WindowController::ArrangeWindows);
     tool->addSeparator();
     QAction* mnuAnim = addItem(tool, "mnuAnim", QStringLiteral("簡易アニメーション作成(&A)..."));
+    connect(mnuAnim, &QAction::triggered, this, &frmMain::mnuAnim_Click);
     tool->addSeparator();
     QAction* mnuOption = addItem(tool, "mnuOption", QStringLiteral("オプション(&O)..."));
 
@@ -293,7 +296,7 @@ void frmMain::buildMenus() {
     session_->registerLocked(mnuShell);
     session_->registerLocked(mnuColor_);
     session_->registerLocked(mnuOption, never);
-    session_->registerLocked(mnuAnim, never);
+    session_->registerLocked(mnuAnim);
 }
 
 void frmMain::refreshFromModel() {
@@ -361,6 +364,10 @@ int frmMain::showModal(QDialog& dialog) {
 void frmMain::mnuVersion_Click() {
     frmAbout dialog(dialogs_, this);
     showModal(dialog);
+}
+
+void frmMain::mnuAnim_Click() {
+    showModal(*anim_);
 }
 
 void frmMain::fitMainWindowSize() {
