@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build pkg-config clang
   qt6-base-dev qt6-base-dev-tools
-  libpng-dev libjpeg62-turbo-dev libimagequant-dev
+  libpng-dev libjpeg62-turbo-dev libimagequant-dev libzstd-dev libwebp-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk qt6-translations-l10n xvfb xauth
   libxkbcommon-dev

@@ -81,6 +81,9 @@ struct AttrDeleter {
 struct ImageDeleter {
     void operator()(liq_image* p) const { liq_image_destroy(p); }
 };
+struct HistogramDeleter {
+    void operator()(liq_histogram* p) const { liq_histogram_destroy(p); }
+};
 struct ResultDeleter {
     void operator()(liq_result* p) const { liq_result_destroy(p); }
 };
@@ -195,6 +198,102 @@ QuantizeResult quantizeCanvas(const Canvas& canvas) {
     trimUnusedColors(indexed);
     out.ok = true;
     return out;
+}
+
+// Mapping a picture must not move the palette: remapping refines it only when it
+// builds a dither map first, which speeds above 7 switch off. The check in map() makes
+// sure the palette every picture was mapped to is the one written.
+constexpr int kSharedQuantizeSpeed = 8;
+
+struct SharedPaletteQuantizer::Impl {
+    // Declared first, so that it ends after every libimagequant object below.
+    QuantizerHeap::Session session;
+    std::unique_ptr<liq_attr, AttrDeleter> attr{
+        liq_attr_create_with_allocator(quantizerAllocate, quantizerRelease)};
+    std::unique_ptr<liq_histogram, HistogramDeleter> histogram;
+    std::unique_ptr<liq_result, ResultDeleter> result;
+    std::vector<Rgb> palette;
+};
+
+SharedPaletteQuantizer::SharedPaletteQuantizer() : impl_(new Impl) {
+    if (impl_->attr) {
+        liq_set_max_colors(impl_->attr.get(), 256);
+        liq_set_quality(impl_->attr.get(), 0, 100);
+        liq_set_speed(impl_->attr.get(), kSharedQuantizeSpeed);
+        impl_->histogram.reset(liq_histogram_create(impl_->attr.get()));
+    }
+}
+
+SharedPaletteQuantizer::~SharedPaletteQuantizer() { delete impl_; }
+
+namespace {
+
+std::unique_ptr<liq_image, ImageDeleter> imageOf(liq_attr* attr, const Canvas& picture) {
+    return std::unique_ptr<liq_image, ImageDeleter>(
+        liq_image_create_custom(attr, canvasRowAsRgba, const_cast<Canvas*>(&picture),
+                                picture.width(), picture.height(), 0.0));
+}
+
+std::vector<Rgb> paletteOf(liq_result* result) {
+    std::vector<Rgb> out;
+    const liq_palette* palette = liq_get_palette(result);
+    if (!palette || palette->count > 256)
+        return out;
+    for (unsigned i = 0; i < palette->count; ++i)
+        out.push_back({palette->entries[i].r, palette->entries[i].g, palette->entries[i].b});
+    return out;
+}
+
+} // namespace
+
+std::string SharedPaletteQuantizer::add(const Canvas& picture) {
+    if (!impl_->attr || !impl_->histogram)
+        return kOutOfMemoryText;
+    auto image = imageOf(impl_->attr.get(), picture);
+    if (!image)
+        return "libimagequant: cannot take the picture";
+    const liq_error added = liq_histogram_add_image(impl_->histogram.get(), impl_->attr.get(),
+                                                    image.get());
+    return added == LIQ_OK ? std::string() : liqErrorText(added);
+}
+
+std::string SharedPaletteQuantizer::makePalette(std::vector<Rgb>& palette) {
+    if (!impl_->attr || !impl_->histogram)
+        return kOutOfMemoryText;
+    liq_result* raw = nullptr;
+    const liq_error quantized =
+        liq_histogram_quantize(impl_->histogram.get(), impl_->attr.get(), &raw);
+    impl_->result.reset(raw);
+    if (quantized != LIQ_OK || !impl_->result)
+        return liqErrorText(quantized);
+    impl_->histogram.reset();
+    liq_set_dithering_level(impl_->result.get(), kFullDithering);
+    impl_->palette = paletteOf(impl_->result.get());
+    if (impl_->palette.empty())
+        return "libimagequant: no palette";
+    palette = impl_->palette;
+    return {};
+}
+
+std::string SharedPaletteQuantizer::map(const Canvas& picture,
+                                        std::vector<std::uint8_t>& indices) {
+    if (!impl_->result)
+        return "libimagequant: no palette";
+    auto image = imageOf(impl_->attr.get(), picture);
+    if (!image)
+        return "libimagequant: cannot take the picture";
+    indices.resize(static_cast<std::size_t>(picture.width()) * picture.height());
+    const liq_error remapped = liq_write_remapped_image(impl_->result.get(), image.get(),
+                                                        indices.data(), indices.size());
+    if (remapped != LIQ_OK)
+        return liqErrorText(remapped);
+    if (paletteOf(impl_->result.get()) != impl_->palette)
+        return "libimagequant: the palette changed while mapping";
+    for (std::uint8_t index : indices) {
+        if (index >= impl_->palette.size())
+            return "libimagequant: index out of palette";
+    }
+    return {};
 }
 
 } // namespace wavory::codec

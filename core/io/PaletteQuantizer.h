@@ -26,6 +26,29 @@ struct QuantizeResult {
 
 QuantizeResult quantizeCanvas(const Canvas& canvas);
 
+// One palette of at most 256 colors for a whole sequence of pictures (the frames of an
+// animation), each picture then mapped onto it with the same dithering. Every picture
+// is given twice: once to build the palette, once to be mapped. One quantization runs
+// at a time in the program; a second object waits until the first is gone.
+class SharedPaletteQuantizer {
+  public:
+    SharedPaletteQuantizer();
+    ~SharedPaletteQuantizer();
+    SharedPaletteQuantizer(const SharedPaletteQuantizer&) = delete;
+    SharedPaletteQuantizer& operator=(const SharedPaletteQuantizer&) = delete;
+
+    // Pass 1. An empty text, or what went wrong.
+    std::string add(const Canvas& picture);
+    // Ends pass 1: the palette (1..256 entries) every mapped picture uses.
+    std::string makePalette(std::vector<Rgb>& palette);
+    // Pass 2: the picture's indices into that palette, rows top to bottom.
+    std::string map(const Canvas& picture, std::vector<std::uint8_t>& indices);
+
+  private:
+    struct Impl;
+    Impl* impl_;
+};
+
 // Drops palette entries no pixel uses and renumbers the pixels, keeping the order of
 // the entries that remain.
 void trimUnusedColors(IndexedImage& image);

@@ -1,0 +1,23 @@
+#pragma once
+// Writing a finished frame as a file of a numbered series, and the failure that ends a
+// save of frames.
+
+#include "common/Result.h"
+#include "image/Canvas.h"
+
+#include <string>
+#include <string_view>
+
+namespace wavory {
+
+inline constexpr std::string_view kFrameSaveStoppedSentence = "保存を中止しました。";
+inline constexpr std::string_view kBadFrameFileNameCause = "ﾌｧｲﾙ名が不正です。";
+
+// The critical message of a failed frame save: cause + CR LF + "保存を中止しました。".
+Result frameSaveFailure(std::string_view cause);
+
+// Writes the frame as a BMP file (the single-image BMP format) through the atomic writer.
+// A failure carries frameSaveFailure(the system's error text).
+Result writeFrameBmp(const std::string& path, const Canvas& frame);
+
+} // namespace wavory
