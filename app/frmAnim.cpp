@@ -18,6 +18,7 @@
 #include "common/KeyFilters.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
+#include "io/AtomicFile.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -29,6 +30,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -41,7 +43,6 @@ namespace wavory {
 namespace {
 
 constexpr int kMaxFrames = 999;
-constexpr int kMaxPhase = 99;
 
 QLineEdit* digitField(const char* name, const QString& text, int maxChars, QWidget* parent) {
     QLineEdit* t = numberField(QLatin1String(name), 44, parent);
@@ -55,6 +56,19 @@ QLineEdit* digitField(const char* name, const QString& text, int maxChars, QWidg
 // anything): its leading number, rounded.
 std::int64_t wholeNumber(const QLineEdit* field) {
     return roundToInt64(leadingNumber(toStd(field->text())));
+}
+
+// The save format is kept in section "Anim" when the settings have a key for it;
+// otherwise the choice lasts for the run.
+template <typename Section> void loadFormat(const Section& anim, QComboBox* list) {
+    if constexpr (requires { anim.Format; }) {
+        if (anim.Format >= 0 && anim.Format < list->count())
+            list->setCurrentIndex(anim.Format);
+    }
+}
+template <typename Section> void storeFormat(Section& anim, const QComboBox* list) {
+    if constexpr (requires { anim.Format; })
+        anim.Format = static_cast<decltype(anim.Format)>(list->currentIndex());
 }
 
 } // namespace
@@ -469,10 +483,7 @@ void frmAnim::loadSettings(const AppSettings::AnimSection& anim) {
     txtNumberFrom_->setText(toQ(anim.NumberFrom));
     if (anim.Number >= 0 && anim.Number < cboNumber_->count())
         cboNumber_->setCurrentIndex(anim.Number);
-    if constexpr (requires { anim.Format; }) {
-        if (anim.Format >= 0 && anim.Format < cboFormat_->count())
-            cboFormat_->setCurrentIndex(anim.Format);
-    }
+    loadFormat(anim, cboFormat_);
     preview_->setSpeed(anim.PreviewSpeed);
 }
 
@@ -485,8 +496,7 @@ void frmAnim::storeSettings(AppSettings::AnimSection& anim) const {
     anim.Name = toStd(txtName_->text());
     anim.NumberFrom = toStd(txtNumberFrom_->text());
     anim.Number = static_cast<std::int16_t>(cboNumber_->currentIndex());
-    if constexpr (requires { anim.Format; })
-        anim.Format = static_cast<std::int16_t>(cboFormat_->currentIndex());
+    storeFormat(anim, cboFormat_);
     anim.PreviewSpeed = static_cast<std::int16_t>(preview_->speed());
 }
 
