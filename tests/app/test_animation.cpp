@@ -578,4 +578,23 @@ TEST_F(Animation, ClosingTheProgramDuringCreationStopsItFirst) {
     EXPECT_FALSE(main->isDrawing());
 }
 
+TEST_F(Animation, ClosingTheProgramDuringASaveEndsItAfterTheCurrentFile) {
+    int ends = 0;
+    main->setProcessEnd([&] { ++ends; });
+    make(10);
+    auto* poll = new QTimer(anim());
+    QObject::connect(poll, &QTimer::timeout, [&, poll] {
+        if (progress() == QStringLiteral("保存中...2 /10 フレーム")) {
+            poll->stop();
+            main->close();
+            EXPECT_EQ(ends, 0); // not before the save has stopped
+        }
+    });
+    poll->start(0);
+    animButton("cmdSave")->click();
+    EXPECT_TRUE(waitFor([&] { return ends == 1; }));
+    EXPECT_EQ(bmpPixels(bytes("anim02.bmp")), stored(1));
+    EXPECT_FALSE(exists("anim03.bmp"));
+}
+
 } // namespace
