@@ -85,6 +85,7 @@ bool AnimSaver::saveAnimated(const Job& job, const std::function<void(int)>& pro
     file.path = job.base + (file.format == AnimatedFormat::Gif ? ".gif" : ".webp");
     file.frames = job.frames;
     file.frameMs = job.frameMs;
+    progress(0);
     if (QFileInfo::exists(toQ(file.path)) && !overwrite(file.path))
         return true;
     const AnimatedWriteResult written = writeAnimatedFile(

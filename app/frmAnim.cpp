@@ -90,7 +90,8 @@ frmAnim::frmAnim(frmMain& main)
     cmdClose_ = commandButton("cmdClose", QStringLiteral("閉じる"), this);
     cmdHelp_ = commandButton("cmdHelp", QStringLiteral("ヘルプ"), this);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(lblProg_, 1);
+    bottom->addWidget(lblProg_);
+    bottom->addStretch(1);
     bottom->addWidget(cmdHelp_);
     bottom->addWidget(cmdClose_);
     auto* layout = new QVBoxLayout(this);
