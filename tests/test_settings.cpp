@@ -52,7 +52,7 @@ class SettingsTest : public ::testing::Test {
         s.Picture.TxtPath = "/home/user/text/";
         s.Picture.CSetPath = home_ + "/colorset/";
         s.Button = {1, 0x123456, 0, 50, 7, "12", "30", 1};
-        s.Anim = {"5", "95", "120", "", home_, "波～線", "0007", 3, 250};
+        s.Anim = {"5", "95", "120", "", home_, "波～線", "0007", 3, 250, 2};
         s.TileView = {true, false, "Noto Sans CJK JP", 18, 0x00FF00, "試し書き text"};
         s.Tool = {true, false};
         s.Option.Shell = "/usr/bin/gimp";
@@ -99,7 +99,7 @@ TEST_F(SettingsTest, WrittenFileHasEveryKeyInOrderAndForm) {
     const std::string anim = "[Anim]\r\n"
                              "IsoFrom=5\r\nIsoTo=95\r\nFrame=120\r\nDrive=\r\nPath=/anim/\r\n"
                              "Name=\x94\x67\x81\x60\x90\xFC\r\n" // 波～線
-                             "NumberFrom=0007\r\nNumber=3\r\nPreviewSpeed=250\r\n";
+                             "NumberFrom=0007\r\nNumber=3\r\nFormat=2\r\nPreviewSpeed=250\r\n";
     const std::string tileAndTool = "[TileView]\r\n"
                                     "FontBold=True\r\nFontItalic=False\r\n"
                                     "FontName=Noto Sans CJK JP\r\nFontSize=18\r\nColor=65280\r\n"
@@ -190,7 +190,7 @@ TEST_F(SettingsTest, EachUnreadableValueKeepsItsTarget) {
                                    "JpegSavePrgrs=maybe\r\nPNGSaveQ=1.5\r\n"
                                    "[Button]\r\nEnabled=2\r\nColor=-1\r\nSenmei=51\r\n"
                                    "Shadow=x\r\nLine= 40 \r\nWidth=12.5\r\nHeight=7px\r\n"
-                                   "[Anim]\r\nPath=/no/such/folder\r\nNumber=8\r\n"
+                                   "[Anim]\r\nPath=/no/such/folder\r\nNumber=8\r\nFormat=3\r\n"
                                    "PreviewSpeed=4\r\n"
                                    "[TileView]\r\nFontBold=yes\r\nFontSize=abc\r\nColor=12red\r\n"
                                    "[Tool]\r\nButtonShow=False\r\nHelpShow=perhaps\r\n");
@@ -213,6 +213,7 @@ TEST_F(SettingsTest, EachUnreadableValueKeepsItsTarget) {
     EXPECT_EQ(s.Button.Height, before.Button.Height);
     EXPECT_EQ(s.Anim.Path, before.Anim.Path);
     EXPECT_EQ(s.Anim.Number, before.Anim.Number);
+    EXPECT_EQ(s.Anim.Format, before.Anim.Format);
     EXPECT_EQ(s.Anim.PreviewSpeed, before.Anim.PreviewSpeed);
     EXPECT_EQ(s.TileView.FontBold, before.TileView.FontBold);
     EXPECT_EQ(s.TileView.FontSize, 0);

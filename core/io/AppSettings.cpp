@@ -95,6 +95,7 @@ void writeAll(clsINI& ini, const AppSettings& s) {
     anim.text("Name", s.Anim.Name);
     anim.text("NumberFrom", s.Anim.NumberFrom);
     anim.value("Number", s.Anim.Number);
+    anim.value("Format", s.Anim.Format);
     anim.value("PreviewSpeed", s.Anim.PreviewSpeed);
 
     SectionWriter tile(ini, "TileView");
@@ -265,6 +266,7 @@ void loadAnim(clsINI& ini, AppSettings& s) {
     s.Anim.Name = anim.text("Name");
     s.Anim.NumberFrom = anim.text("NumberFrom", "1");
     assignIf(s.Anim.Number, anim.integerIn<std::int16_t>("Number", 0, kDigitCountEntries - 1));
+    assignIf(s.Anim.Format, anim.integerIn<std::int16_t>("Format", 0, 2));
     assignIf(s.Anim.PreviewSpeed,
              anim.integerIn<std::int16_t>("PreviewSpeed", kMinPreviewSpeed, kMaxPreviewSpeed));
 }

@@ -83,6 +83,7 @@ struct AppSettings {
         std::string NumberFrom = "1";    // txtNumberFrom
         std::int16_t Number = 1;         // cboNumber list index, 0 to 7 (1 to 8 digits)
         std::int16_t PreviewSpeed = 100; // hscSpeed of the preview, 5 to 500 ms
+        std::int16_t Format = 0; // what a save writes: 0 BMP series, 1 WebP, 2 GIF ("Format")
         friend bool operator==(const AnimSection&, const AnimSection&) = default;
     } Anim;
 
