@@ -58,19 +58,6 @@ std::int64_t wholeNumber(const QLineEdit* field) {
     return roundToInt64(leadingNumber(toStd(field->text())));
 }
 
-// The save format is kept in section "Anim" when the settings have a key for it;
-// otherwise the choice lasts for the run.
-template <typename Section> void loadFormat(const Section& anim, QComboBox* list) {
-    if constexpr (requires { anim.Format; }) {
-        if (anim.Format >= 0 && anim.Format < list->count())
-            list->setCurrentIndex(anim.Format);
-    }
-}
-template <typename Section> void storeFormat(Section& anim, const QComboBox* list) {
-    if constexpr (requires { anim.Format; })
-        anim.Format = static_cast<decltype(anim.Format)>(list->currentIndex());
-}
-
 } // namespace
 
 frmAnim::frmAnim(frmMain& main)
@@ -484,7 +471,8 @@ void frmAnim::loadSettings(const AppSettings::AnimSection& anim) {
     txtNumberFrom_->setText(toQ(anim.NumberFrom));
     if (anim.Number >= 0 && anim.Number < cboNumber_->count())
         cboNumber_->setCurrentIndex(anim.Number);
-    loadFormat(anim, cboFormat_);
+    if (anim.Format >= 0 && anim.Format < cboFormat_->count())
+        cboFormat_->setCurrentIndex(anim.Format);
     preview_->setSpeed(anim.PreviewSpeed);
 }
 
@@ -497,7 +485,7 @@ void frmAnim::storeSettings(AppSettings::AnimSection& anim) const {
     anim.Name = toStd(txtName_->text());
     anim.NumberFrom = toStd(txtNumberFrom_->text());
     anim.Number = static_cast<std::int16_t>(cboNumber_->currentIndex());
-    storeFormat(anim, cboFormat_);
+    anim.Format = static_cast<std::int16_t>(cboFormat_->currentIndex());
     anim.PreviewSpeed = static_cast<std::int16_t>(preview_->speed());
 }
 

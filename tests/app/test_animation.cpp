@@ -531,10 +531,12 @@ TEST_F(Animation, PersistedValuesGoIntoTheControlsAndBack) {
     s.NumberFrom = "7";
     s.Number = 3;
     s.PreviewSpeed = 250;
+    s.Format = 2;
     anim()->loadSettings(s);
     EXPECT_EQ(field("txtFrame")->text(), "25");
     EXPECT_EQ(in<QComboBox>("cboNumber")->currentText(), "4桁");
     EXPECT_EQ(anim()->preview()->speed(), 250);
+    EXPECT_EQ(anim()->saveFormat(), AnimSaveFormat::Gif);
     AppSettings::AnimSection back;
     anim()->storeSettings(back);
     EXPECT_EQ(back, s);
@@ -542,10 +544,12 @@ TEST_F(Animation, PersistedValuesGoIntoTheControlsAndBack) {
     // Out of range values leave the controls as they are; a folder that is gone falls back.
     s.Number = 8;
     s.PreviewSpeed = 4;
+    s.Format = 3;
     s.Path = folder.file("gone");
     anim()->loadSettings(s);
     EXPECT_EQ(in<QComboBox>("cboNumber")->currentIndex(), 3);
     EXPECT_EQ(anim()->preview()->speed(), 250);
+    EXPECT_EQ(anim()->saveFormat(), AnimSaveFormat::Gif);
     EXPECT_EQ(anim()->folderTree()->folder(), FolderTree::fallbackFolder());
 }
 
