@@ -29,7 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -206,9 +206,6 @@ void frmAnim::connectControls() {
     connect(cmdCreateFolder_, &QPushButton::clicked, this, &frmAnim::cmdCreateFolder_Click);
     connect(cmdClose_, &QPushButton::clicked, this, &frmAnim::cmdClose_Click);
     connect(cmdHelp_, &QPushButton::clicked, this, &frmAnim::cmdHelp_Click);
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setContext(Qt::WindowShortcut);
-    connect(f1, &QShortcut::activated, this, &frmAnim::cmdHelp_Click);
 
     connect(updIsoFrom_, &UpDown::up, this, [this] { step(txtIsoFrom_, +1, 0, kMaxPhase); });
     connect(updIsoFrom_, &UpDown::down, this, [this] { step(txtIsoFrom_, -1, 0, kMaxPhase); });
@@ -232,6 +229,15 @@ bool frmAnim::eventFilter(QObject* watched, QEvent* e) {
             leaveNumberFromField();
     }
     return QDialog::eventFilter(watched, e);
+}
+
+void frmAnim::keyPressEvent(QKeyEvent* e) {
+    // F1 from wherever the focus is: no control here takes it.
+    if (e->key() == Qt::Key_F1 && !e->isAutoRepeat()) {
+        cmdHelp_Click();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 void frmAnim::step(QLineEdit* field, int delta, int low, int high) {
@@ -384,7 +390,8 @@ void frmAnim::cmdSave_Click() {
         return;
     leaveFrameField();
     Frame = static_cast<int>(std::clamp<std::int64_t>(wholeNumber(txtFrame_), 1, kMaxFrames));
-    const std::int64_t start = wholeNumber(txtNumberFrom_);
+    // Digits only when typed; a stored setting may hold a sign.
+    const std::int64_t start = std::max<std::int64_t>(0, wholeNumber(txtNumberFrom_));
     const int digits = digitCount();
     if (numbered && !frameDigitsSuffice(start, Frame, digits)) {
         dialogs.message(this, toQ(kDigitsTooFewMessage), MessageIcon::Exclamation);

@@ -78,6 +78,7 @@ class frmAnim : public QDialog {
     void reject() override; // Esc and the close box close like cmdClose
     bool eventFilter(QObject* watched, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     void buildCreateGroup();

@@ -556,15 +556,24 @@ TEST_F(Animation, PersistedValuesGoIntoTheControlsAndBack) {
 TEST_F(Animation, OpensModallyFromTheMenuWithDropsOffAndHidesOnClose) {
     anim()->hide();
     EXPECT_TRUE(action("mnuAnim")->isEnabled());
+    QStringList opened;
+    main->setResourceFolder(QStringLiteral(WAVORY_SOURCE_DIR "/resources"));
+    main->setUrlOpener([&](const QUrl& url) {
+        opened << url.fileName();
+        return true;
+    });
     bool seen = false;
     QTimer::singleShot(0, main.get(), [&] {
         seen = QApplication::activeModalWidget() == anim();
         EXPECT_FALSE(main->acceptDrops());
         EXPECT_EQ(anim()->windowTitle(), "アニメーション");
+        animButton("cmdHelp")->click();
+        QTest::keyClick(field("txtFrame"), Qt::Key_F1);
         QTest::keyClick(anim(), Qt::Key_Escape);
     });
     action("mnuAnim")->trigger();
     EXPECT_TRUE(seen);
+    EXPECT_EQ(opened, QStringList({"anim.htm", "anim.htm"}));
     EXPECT_FALSE(anim()->isVisible());
     EXPECT_TRUE(main->acceptDrops());
     EXPECT_EQ(main->animWindow(), anim()); // the same window, only hidden
