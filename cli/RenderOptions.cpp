@@ -19,6 +19,24 @@ template <typename Int> bool parseInt(const std::string& text, Int& value) {
     return ec == std::errc() && ptr == text.data() + text.size();
 }
 
+// "FROM,TO,N" with FROM and TO from 0 to 99 and N from 1 to 999, as the animation
+// window takes them.
+std::optional<AnimRange> parseAnimRange(const std::string& text) {
+    AnimRange range;
+    const auto first = text.find(',');
+    const auto second = first == std::string::npos ? first : text.find(',', first + 1);
+    if (second == std::string::npos)
+        return std::nullopt;
+    if (!parseInt(text.substr(0, first), range.from) ||
+        !parseInt(text.substr(first + 1, second - first - 1), range.to) ||
+        !parseInt(text.substr(second + 1), range.frames))
+        return std::nullopt;
+    if (range.from < 0 || range.from > 99 || range.to < 0 || range.to > 99 || range.frames < 1 ||
+        range.frames > 999)
+        return std::nullopt;
+    return range;
+}
+
 } // namespace
 
 std::optional<DrawMode> parseDrawMode(const std::string& text) {
@@ -40,6 +58,7 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
     };
     RenderOptions options;
     std::optional<DrawMode> pendingMode;
+    bool seriesOption = false; // --start or --digits given
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto value = [&](std::string& out) {
@@ -89,6 +108,22 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
             if (!value(v)) return std::nullopt;
             if (!parseInt(v, options.pngMode) || options.pngMode < 0 || options.pngMode > 2)
                 return badValue("--png-mode needs 0, 1 or 2, not '" + v + "'");
+        } else if (arg == "--anim") {
+            if (!value(v)) return std::nullopt;
+            options.anim = parseAnimRange(v);
+            if (!options.anim)
+                return badValue("--anim needs FROM,TO,N: FROM and TO whole numbers from 0 to 99, "
+                                "N from 1 to 999, not '" + v + "'");
+        } else if (arg == "--start") {
+            if (!value(v)) return std::nullopt;
+            if (!parseInt(v, options.start) || options.start < 0 || options.start > 99999999)
+                return badValue("--start needs a whole number from 0 to 99999999, not '" + v + "'");
+            seriesOption = true;
+        } else if (arg == "--digits") {
+            if (!value(v)) return std::nullopt;
+            if (!parseInt(v, options.digits) || options.digits < 1 || options.digits > 8)
+                return badValue("--digits needs a whole number from 1 to 8, not '" + v + "'");
+            seriesOption = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             error = "unknown option " + arg;
             return std::nullopt;
@@ -109,11 +144,21 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
         error = "no output file given (-o OUT.bmp)";
         return std::nullopt;
     }
+    if (seriesOption && !options.anim) {
+        error = "--start and --digits number the frames of --anim";
+        return std::nullopt;
+    }
+    if (options.anim && options.layers.size() != 1) {
+        error = "--anim draws one parameter file";
+        return std::nullopt;
+    }
     return options;
 }
 
 const char* renderUsage() {
     return R"(Usage: wavory-render PARAMFILE [[--mode MODE] PARAMFILE ...] -o OUT [options]
+       wavory-render [--mode MODE] PARAMFILE --anim FROM,TO,N -o OUT [--start S] [--digits D]
+                     [options]
 
 Renders Wavory parameter text files exactly as the program draws them and saves the
 picture. Each PARAMFILE is read in turn, as the program reads a parameter text file,
@@ -122,6 +167,21 @@ with the picture already there. A file whose image size differs from the canvas
 starts a new, cleared (black) canvas. Values a file of an older format number does
 not set keep their earlier values (at first the program's start-up values: 200 x 200
 pixels, the first color set, phase 0, frame off).
+
+With --anim the one PARAMFILE is drawn as an animation, as the program's animation
+window makes it: N frames, frame i (1 to N) at the phase shift
+round((TO - FROM) / N x (i - 1) + FROM) (halves to even), so the first frame is at
+FROM and TO itself is never drawn. Everything else stays as the file gives it; in the
+AND, OR and XOR modes each frame combines with the frame before it, and a bleed above
+0 gives every frame the same noise.
+  OUT ending in ".webp" (any case): one looping, lossless animated WebP file.
+  OUT ending in ".gif": one looping animated GIF, one 256-color palette for all frames.
+  Anything else: a numbered BMP series. OUT is a folder plus a base name, and frame k
+  (from 0) is written to OUT + the number S + k with at least D digits, zero-padded,
+  + ".bmp": "-o out/anim" writes out/anim01.bmp, out/anim02.bmp, ... When the last
+  number S + N - 1 needs more than D digits, "連番の桁数が足りません。" is printed and
+  nothing is written (exit status 1). Existing files of the series are replaced.
+  Each frame of an animated file is shown for 100 ms.
 
 Options:
   -o, --output OUT     the picture to write. The format follows the end of the name,
@@ -142,6 +202,9 @@ Options:
   --seed N             seed the random source, so a bleed above 0 gives a repeatable
                        picture (default: the time of day, as the program does).
   --threads N          threads for the synthesis (default 0: one per processor).
+  --anim FROM,TO,N     draw an animation (see above): FROM and TO 0..99, N 1..999.
+  --start S            number of the first frame file, 0..99999999 (default 1).
+  --digits D           least digits of the frame file numbers, 1..8 (default 2).
   -h, --help           show this text.
 
 A file whose image size lies outside 4..3000 pixels is drawn at the size held to that

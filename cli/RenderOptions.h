@@ -15,6 +15,13 @@ struct Layer {
     std::optional<DrawMode> mode; // nothing: the mode the program starts with (normal)
 };
 
+// --anim FROM,TO,N: frame i (1-based) at the phase the animation window gives it.
+struct AnimRange {
+    int from = 0;
+    int to = 99;
+    int frames = 10;
+};
+
 struct RenderOptions {
     std::vector<Layer> layers;
     std::string output;
@@ -26,6 +33,9 @@ struct RenderOptions {
     bool progressive = false;
     int pngMode = 0;
     bool help = false;
+    std::optional<AnimRange> anim;
+    std::int64_t start = 1; // --start: the first frame file's number
+    int digits = 2;         // --digits: the least digits of a frame file's number
 };
 
 struct OptionError {

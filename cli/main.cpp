@@ -1,7 +1,11 @@
 // wavory-render: draws parameter text files headlessly, exactly as the program does.
 
+#include "AnimationRendering.h"
 #include "RenderOptions.h"
 
+#include "anim/AnimPhases.h"
+#include "anim/AnimatedFile.h"
+#include "anim/FrameSeriesNames.h"
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCollection.h"
 #include "colorsets/ColorSetFileCommands.h"
@@ -85,8 +89,9 @@ bool loadColorSets(const cli::RenderOptions& options, ColorSetCollection& sets) 
     return true;
 }
 
-bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection& sets,
-               Canvas& canvas, const cli::RenderOptions& options) {
+// Reads the layer's parameter file into the fields and checks it as the draw command
+// does; false (after the messages) when it cannot be drawn.
+bool readLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection& sets) {
     const ParamReadResult read = readParamTextFile(layer.paramFile, fields, sets.names());
     report(read.outcome);
     if (!read.ok())
@@ -104,10 +109,15 @@ bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection&
     fields.mode = layer.mode.value_or(DrawMode::Normal);
     if (!report(DrawCheck(fields)))
         return false;
+    return report(drawRefusal(takeDrawSnapshot(fields), sets.at(fields.colorSetIndex)));
+}
+
+bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection& sets,
+               Canvas& canvas, const cli::RenderOptions& options) {
+    if (!readLayer(layer, fields, sets))
+        return false;
     const DrawParams params = takeDrawSnapshot(fields);
     const GColor& set = sets.at(fields.colorSetIndex);
-    if (!report(drawRefusal(params, set)))
-        return false;
     // A new size starts a new, cleared picture, as a size change does in the program.
     if (canvas.width() != params.width || canvas.height() != params.height)
         canvas.resize(params.width, params.height);
@@ -138,11 +148,50 @@ bool savePicture(const Canvas& canvas, const cli::RenderOptions& options) {
     return false;
 }
 
+bool writeParams(const cli::RenderOptions& options, const ParamFields& fields,
+                 const ColorSetCollection& sets) {
+    if (!options.writeParams)
+        return true;
+    const std::string name = sets.at(fields.colorSetIndex).name;
+    return report(writeParamTextFile(*options.writeParams, fields, name));
+}
+
+int runAnimation(const cli::RenderOptions& options, ColorSetCollection& sets) {
+    const cli::AnimRange& range = *options.anim;
+    const bool series = !animatedFormatFor(options.output);
+    // Checked before anything is read or drawn, so nothing is written.
+    if (series && !frameDigitsSuffice(options.start, range.frames, options.digits)) {
+        printMessage({MessageIcon::Exclamation, std::string(kDigitsTooFewMessage)});
+        return 1;
+    }
+    ParamFields fields;
+    if (!readLayer(options.layers.front(), fields, sets))
+        return 1;
+    cli::AnimationJob job;
+    job.params = takeDrawSnapshot(fields);
+    job.colorSet = sets.at(fields.colorSetIndex);
+    job.range = range;
+    job.output = options.output;
+    job.start = options.start;
+    job.digits = options.digits;
+    job.draw.threads = options.threads;
+    // One key for every frame, as in the animation window.
+    job.draw.noiseKey = programRandom().nextBits();
+    job.showProgress = isatty(STDERR_FILENO);
+    if (!report(cli::renderAnimation(job)))
+        return 1;
+    // As the window leaves the phase at the last frame's.
+    fields.phase = animFramePhase(range.from, range.to, range.frames, range.frames);
+    return writeParams(options, fields, sets) ? 0 : 1;
+}
+
 int run(const cli::RenderOptions& options) {
     programRandom().reseed(options.seed.value_or(hundredthsOfSecondToday()));
     ColorSetCollection sets;
     if (!loadColorSets(options, sets))
         return 1;
+    if (options.anim)
+        return runAnimation(options, sets);
 
     ParamFields fields;
     Canvas canvas(fields.width, fields.height);
@@ -152,12 +201,7 @@ int run(const cli::RenderOptions& options) {
 
     if (!savePicture(canvas, options))
         return 1;
-    if (options.writeParams) {
-        const std::string name = sets.at(fields.colorSetIndex).name;
-        if (!report(writeParamTextFile(*options.writeParams, fields, name)))
-            return 1;
-    }
-    return 0;
+    return writeParams(options, fields, sets) ? 0 : 1;
 }
 
 } // namespace

@@ -1,6 +1,8 @@
-// The animation's core: frame phases, series names, the frame store, the frame maker and
-// the animated files.
+// The animation's core: frame phases, series names, the frame store with its spill file,
+// the frame maker against drawing every phase in full, and the animated files.
 
+#include "BmpReading.h"
+#include "TempFolder.h"
 #include "engine_test_support.h"
 
 #include "anim/AnimFrameMaker.h"
@@ -9,15 +11,36 @@
 #include "anim/FrameFileWriting.h"
 #include "anim/FrameSeriesNames.h"
 #include "anim/FrameStore.h"
+#include "engine/DrawMain.h"
+#include "io/AtomicFile.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <filesystem>
+#include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <gif_lib.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <webp/demux.h>
 
 using namespace wavory;
 using namespace wavory::testing;
+namespace fs = std::filesystem;
 
 namespace {
+
+Canvas solid(int w, int h, Rgb c) {
+    Canvas canvas(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            canvas.setPixel(x, y, c);
+    return canvas;
+}
 
 std::vector<int> phases(double from, double to, int n) {
     std::vector<int> out;
@@ -34,6 +57,487 @@ TEST(AnimPhases, StepFromTheLowerBoundAndStopShortOfTheUpper) {
     // 99 / 2 x 1 = 49.5 rounds to even.
     EXPECT_EQ(phases(0, 99, 2), (std::vector<int>{0, 50}));
     EXPECT_EQ(phases(0, 1, 2), (std::vector<int>{0, 0}));
+}
+
+TEST(FrameSeriesNames, NumbersPadToTheDigitsAndTheCheckFindsTheDigitsThatFit) {
+    EXPECT_EQ(frameNumberText(7, 2), "07");
+    EXPECT_EQ(frameNumberText(0, 3), "000");
+    EXPECT_EQ(frameNumberText(104, 2), "104"); // longer numbers stay whole
+    EXPECT_EQ(frameFileName("/tmp/anim", 1, 2), "/tmp/anim01.bmp");
+    EXPECT_EQ(frameFileName("/tmp/", 95, 3), "/tmp/095.bmp"); // empty base name
+    struct Case {
+        std::int64_t start, frames;
+        int digits;
+        bool fits;
+        int index;
+    };
+    for (const Case& c : {Case{1, 10, 2, true, 1}, Case{95, 10, 2, false, 2},
+                          Case{95, 10, 3, true, 2}, Case{0, 100, 2, true, 2},
+                          Case{1, 100, 2, false, 2}, Case{90, 10, 2, true, 2},
+                          Case{99999999, 2, 8, false, 7}, Case{0, 999, 1, false, 2}}) {
+        SCOPED_TRACE(std::to_string(c.start) + " + " + std::to_string(c.frames));
+        EXPECT_EQ(frameDigitsSuffice(c.start, c.frames, c.digits), c.fits);
+        EXPECT_EQ(fittingDigitIndex(c.start, c.frames), c.index);
+    }
+}
+
+Canvas noiseFrame(int w, int h, unsigned seed) {
+    Canvas c(w, h);
+    unsigned s = seed * 2654435761u + 1;
+    for (std::size_t i = 0; i < c.rowBytes() * static_cast<std::size_t>(h); ++i) {
+        s = s * 1103515245u + 12345u;
+        // Half noise, half runs: compresses, but not to nothing.
+        c.data()[i] = (i / 64) % 2 ? static_cast<std::uint8_t>(s >> 24) : static_cast<std::uint8_t>(i / 640);
+    }
+    return c;
+}
+
+std::vector<std::string> spillFiles(const fs::path& folder) {
+    std::vector<std::string> out;
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(folder, ec))
+        out.push_back(e.path().filename().string());
+    return out;
+}
+
+TEST(FrameStore, FramesBeyondTheBudgetGoToTheSpillFileAndReadBackIdentical) {
+    const TempFolder temp;
+    const fs::path cache = temp.path() / "cache" / "wavory";
+    std::vector<Canvas> frames;
+    for (unsigned i = 0; i < 12; ++i)
+        frames.push_back(noiseFrame(64, 48, i));
+    {
+        FrameStore store({20000, cache.string()});
+        EXPECT_EQ(store.held(), 0);
+        EXPECT_TRUE(spillFiles(cache).empty()); // made only when needed
+        for (int i = 0; i < 12; ++i)
+            ASSERT_TRUE(store.put(i, frames[static_cast<std::size_t>(i)]).ok());
+        EXPECT_LE(store.memoryBytes(), 20000u);
+        EXPECT_GT(store.spilledBytes(), 0u);
+        ASSERT_EQ(spillFiles(cache).size(), 1u);
+        EXPECT_EQ(store.held(), 12);
+        Canvas back;
+        for (int i = 11; i >= 0; --i) {
+            ASSERT_TRUE(store.get(i, back)) << i;
+            EXPECT_TRUE(sameCanvas(frames[static_cast<std::size_t>(i)], back)) << i;
+        }
+        EXPECT_FALSE(store.get(12, back));
+        EXPECT_FALSE(store.get(-1, back));
+
+        // A shorter second animation replaces 0..4 and reuses the room of the frames it
+        // replaces; frames 5..11 stay held.
+        const std::uint64_t spilled = store.spilledBytes();
+        for (int i = 0; i < 5; ++i)
+            ASSERT_TRUE(store.put(i, frames[static_cast<std::size_t>(11 - i)]).ok());
+        EXPECT_EQ(store.held(), 12);
+        EXPECT_LE(store.spilledBytes(), spilled + 20000);
+        for (int i = 0; i < 12; ++i) {
+            ASSERT_TRUE(store.get(i, back));
+            EXPECT_TRUE(sameCanvas(frames[static_cast<std::size_t>(i < 5 ? 11 - i : i)], back));
+        }
+        // A different size in the same store.
+        const Canvas small = noiseFrame(5, 7, 99);
+        ASSERT_TRUE(store.put(3, small).ok());
+        ASSERT_TRUE(store.get(3, back));
+        EXPECT_TRUE(sameCanvas(small, back));
+
+        // The live spill file survives a clean-up; a left-over one does not.
+        const fs::path stale = cache / "frames-abc123.spill";
+        ASSERT_FALSE(writeFileAtomically(stale, "left by a killed program"));
+        const fs::path other = cache / "notes.txt";
+        ASSERT_FALSE(writeFileAtomically(other, "not ours"));
+        removeStaleFrameSpills(cache.string());
+        EXPECT_FALSE(fs::exists(stale));
+        EXPECT_TRUE(fs::exists(other));
+        EXPECT_TRUE(fs::exists(store.spillPath()));
+        ASSERT_TRUE(store.get(11, back));
+        EXPECT_TRUE(sameCanvas(frames[11], back));
+    }
+    EXPECT_EQ(spillFiles(cache), std::vector<std::string>{"notes.txt"}); // removed with the store
+}
+
+TEST(FrameStore, ReserveRefusesWhatCannotFitAndSaysHowMuchItNeeds) {
+    const TempFolder temp;
+    FrameStore store({1 << 20, (temp.path() / "spill").string()});
+    EXPECT_TRUE(store.reserve(10, 100, 100).ok());
+    // 999 frames of 3000 x 3000 at worst: about 25 GB, more than this disk's free space
+    // only if the disk is small, so ask for far more than any disk has.
+    const Result refused = store.reserve(999999, 3000, 3000);
+    ASSERT_FALSE(refused.ok());
+    const std::string& text = refused.failureMessage()->text;
+    EXPECT_EQ(refused.failureMessage()->icon, MessageIcon::Critical);
+    EXPECT_EQ(text.rfind("フレームを保存する領域が足りないため、アニメーションを作成できません。\r\n"
+                         "3000 × 3000 のフレーム 999999 枚には最大 25",
+                         0),
+              0u)
+        << text; // 999999 x 27 MB
+    EXPECT_NE(text.find(" GB が必要ですが、使えるのはメモリ 1 MB と " + (temp.path() / "spill").string() +
+                        " の空き "),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(store.held(), 0);
+}
+
+TEST(FrameStore, AFailingSpillIsAFailureNotACrash) {
+    const TempFolder temp;
+    // The spill folder cannot be made: a file stands where a folder would be.
+    ASSERT_FALSE(writeFileAtomically(temp.path() / "file", "x"));
+    FrameStore blocked({1000, (temp.path() / "file" / "wavory").string()});
+    const Canvas frame = noiseFrame(64, 48, 1);
+    const Result r = blocked.put(0, frame);
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.failureMessage()->text.rfind("フレームを一時ファイルに書き込めません。\r\n", 0), 0u);
+    Canvas back;
+    EXPECT_FALSE(blocked.get(0, back));
+
+    // The disk fills up while spilling: a file size limit stands in for it.
+    FrameStore store({1000, (temp.path() / "spill").string()});
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 30000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    Result last;
+    int stored = 0;
+    for (int i = 0; i < 20 && last.ok(); ++i) {
+        last = store.put(i, noiseFrame(64, 48, static_cast<unsigned>(i)));
+        stored += last.ok();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    ASSERT_FALSE(last.ok());
+    EXPECT_GT(stored, 0);
+    EXPECT_EQ(last.failureMessage()->text.rfind("フレームを一時ファイルに書き込めません。\r\n", 0), 0u);
+    for (int i = 0; i < stored; ++i) {
+        ASSERT_TRUE(store.get(i, back));
+        EXPECT_TRUE(sameCanvas(noiseFrame(64, 48, static_cast<unsigned>(i)), back));
+    }
+    EXPECT_FALSE(store.get(stored, back));
+}
+
+TEST(FrameStore, DefaultLimitsUseTheCacheFolderAndAFractionOfMemory) {
+    const char* old = std::getenv("XDG_CACHE_HOME");
+    const std::string saved = old ? old : "";
+    ::setenv("XDG_CACHE_HOME", "/somewhere/cache", 1);
+    EXPECT_EQ(frameSpillFolder(), "/somewhere/cache/wavory");
+    ::setenv("XDG_CACHE_HOME", "relative", 1); // not absolute: ignored
+    EXPECT_EQ(frameSpillFolder(), std::string(std::getenv("HOME")) + "/.cache/wavory");
+    if (old)
+        ::setenv("XDG_CACHE_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CACHE_HOME");
+    const FrameStoreLimits limits = defaultFrameStoreLimits();
+    EXPECT_GE(limits.memoryBudget, std::size_t{64} << 20);
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    EXPECT_LT(limits.memoryBudget, static_cast<std::size_t>(pages) * ::sysconf(_SC_PAGESIZE) / 2);
+}
+
+// ---- frames against full drawings -----------------------------------------------------
+
+// Records what an observer hears and stops at the n-th question.
+class Recorder : public DrawObserver {
+  public:
+    explicit Recorder(int stopAt = -1) : stopAt_(stopAt) {}
+    void started() override { events.push_back("started"); }
+    void title(const std::string& text) override { events.push_back("title " + text); }
+    bool stopRequested() override { return ++questions_ == stopAt_; }
+    void columnsReady(int x0, int x1) override {
+        events.push_back("ready " + std::to_string(x0) + " " + std::to_string(x1));
+    }
+    std::vector<std::string> events;
+
+  private:
+    int stopAt_;
+    int questions_ = 0;
+};
+
+struct MakerCase {
+    std::string name;
+    ParamFields fields;
+    bool recolours;
+};
+
+std::vector<MakerCase> makerCases() {
+    std::vector<MakerCase> cases;
+    cases.push_back({"all components", allComponents(61, 47), true});
+    ParamFields framed = fieldsWith(70, 52, {0, 3, 5, 6});
+    framed.center = {"9", "-6"};
+    framed.values[9] = "3";
+    framed.frame.enabled = true;
+    framed.frame.width = "9";
+    framed.frame.height = "6";
+    framed.frame.senmei = 10;
+    framed.frame.shadow = 30;
+    framed.frame.line = 40;
+    framed.frame.color = 0x2050F0;
+    cases.push_back({"frame and power", framed, true});
+    ParamFields wide = fieldsWith(33, 29, {1, 2, 7});
+    wide.values[3] = "2000000000"; // |v| beyond 16 bits
+    wide.values[5] = "70000";
+    cases.push_back({"large amplitudes", wide, true});
+    ParamFields bleed = framed;
+    bleed.bleed = "45";
+    cases.push_back({"bleed", bleed, false});
+    for (DrawMode mode : {DrawMode::And, DrawMode::Or, DrawMode::Xor}) {
+        ParamFields combining = allComponents(40, 36);
+        combining.mode = mode;
+        combining.bleed = mode == DrawMode::Or ? "20" : "0";
+        cases.push_back({"mode " + std::to_string(static_cast<int>(mode)), combining, false});
+    }
+    return cases;
+}
+
+TEST(AnimFrameMaker, EveryFrameEqualsTheFullDrawingOfItsPhase) {
+    const GColor set = rainbowSet();
+    const std::vector<int> phaseList = {0, 10, 59, 59, 99, 3, 50};
+    for (const MakerCase& c : makerCases()) {
+        SCOPED_TRACE(c.name);
+        const DrawParams params = takeDrawSnapshot(c.fields);
+        DrawOptions options;
+        options.noiseKey = 777;
+        options.threads = 2;
+        for (bool observed : {false, true}) {
+            AnimFrameMaker maker(params, set, options);
+            EXPECT_EQ(maker.recolours(), c.recolours);
+            const TempFolder temp;
+            FrameStore store({1 << 20, temp.str()});
+            Canvas frames = solid(params.width, params.height, {200, 100, 50});
+            Canvas full = frames; // the combining modes start from the same picture
+            std::size_t firstBytes = 0;
+            for (std::size_t i = 0; i < phaseList.size(); ++i) {
+                DrawParams p = params;
+                p.phase = phaseList[i];
+                Recorder expectedEvents, events;
+                DrawMain(p, set, full, observed ? &expectedEvents : nullptr, options);
+                const DrawResult r = maker.draw(phaseList[i], frames, observed ? &events : nullptr);
+                ASSERT_EQ(r.outcome, DrawOutcome::Completed);
+                EXPECT_EQ(r.columnsDrawn, params.width);
+                ASSERT_TRUE(sameCanvas(full, frames)) << "phase " << phaseList[i];
+                EXPECT_EQ(events.events, expectedEvents.events);
+                ASSERT_TRUE(maker.store(store, static_cast<int>(i), frames).ok());
+                if (i == 0)
+                    firstBytes = store.memoryBytes();
+            }
+            Canvas back;
+            for (std::size_t i = phaseList.size(); i-- > 0;) {
+                DrawParams p = params;
+                p.phase = phaseList[i];
+                ASSERT_TRUE(store.get(static_cast<int>(i), back));
+                if (!isCombiningMode(params.mode)) {
+                    Canvas fresh;
+                    DrawMain(p, set, fresh, nullptr, options);
+                    EXPECT_TRUE(sameCanvas(fresh, back)) << "stored frame " << i;
+                }
+            }
+            if (c.recolours) { // one pattern for every frame
+                EXPECT_EQ(store.memoryBytes(), firstBytes);
+            }
+        }
+    }
+}
+
+TEST(AnimFrameMaker, AStoppedFrameStopsAsADrawingDoesAndIsNotRecolouredFrom) {
+    const GColor set = rainbowSet();
+    const DrawParams params = takeDrawSnapshot(allComponents(300, 20)); // G = 4, F = 20
+    AnimFrameMaker maker(params, set, {});
+    ASSERT_TRUE(maker.recolours());
+    Canvas frames, full;
+    // Stopped in the first frame: no pattern yet, the next frame is drawn in full again.
+    Recorder stopFirst(3), stopFull(3);
+    DrawParams p = params;
+    p.phase = 20;
+    EXPECT_EQ(maker.draw(20, frames, &stopFirst).outcome, DrawOutcome::Stopped);
+    DrawMain(p, set, full, &stopFull);
+    EXPECT_TRUE(sameCanvas(full, frames));
+    EXPECT_EQ(stopFirst.events, stopFull.events);
+    for (int phase : {30, 40}) {
+        Recorder stop(5), expected(5);
+        p.phase = phase;
+        const DrawResult r = maker.draw(phase, frames, &stop);
+        const DrawResult e = DrawMain(p, set, full, &expected);
+        EXPECT_EQ(r.outcome, DrawOutcome::Stopped);
+        EXPECT_EQ(r.columnsDrawn, e.columnsDrawn);
+        EXPECT_TRUE(sameCanvas(full, frames)) << phase; // the rest black
+        EXPECT_EQ(stop.events, expected.events);
+        EXPECT_EQ(stop.events.back(), "title ピクチャ -描画中止-");
+    }
+    // A refused drawing changes nothing.
+    GColor oneColor = set;
+    oneColor.colorCount = 1;
+    AnimFrameMaker refused(params, oneColor, {});
+    const Canvas before = frames;
+    Recorder none;
+    EXPECT_EQ(refused.draw(5, frames, &none).outcome, DrawOutcome::Refused);
+    EXPECT_TRUE(none.events.empty());
+    EXPECT_TRUE(sameCanvas(before, frames));
+}
+
+// ---- files -----------------------------------------------------------------------------
+
+std::vector<Canvas> sampleFrames(int n) {
+    const GColor set = rainbowSet();
+    const DrawParams params = takeDrawSnapshot(fieldsWith(45, 31, {0, 1, 3}));
+    AnimFrameMaker maker(params, set, {});
+    std::vector<Canvas> frames;
+    Canvas canvas;
+    for (int i = 1; i <= n; ++i) {
+        EXPECT_EQ(maker.draw(animFramePhase(0, 99, n, i), canvas).outcome, DrawOutcome::Completed);
+        frames.push_back(canvas);
+    }
+    return frames;
+}
+
+AnimatedWriteResult writeFrames(AnimatedFormat format, const std::string& path,
+                                const std::vector<Canvas>& frames, int count, int stopAt = -1,
+                                std::vector<int>* asked = nullptr) {
+    return writeAnimatedFile(
+        {format, path, count, 70},
+        [&](int k, Canvas& out) {
+            if (k < 0 || static_cast<std::size_t>(k) >= frames.size())
+                return false;
+            out = frames[static_cast<std::size_t>(k)];
+            return true;
+        },
+        [&](int k) {
+            if (asked)
+                asked->push_back(k);
+            return k != stopAt;
+        });
+}
+
+TEST(AnimatedFile, FormatFollowsTheEndOfTheName) {
+    EXPECT_EQ(animatedFormatFor("/a/b.webp"), AnimatedFormat::WebP);
+    EXPECT_EQ(animatedFormatFor("B.WebP"), AnimatedFormat::WebP);
+    EXPECT_EQ(animatedFormatFor("x.GIF"), AnimatedFormat::Gif);
+    EXPECT_EQ(animatedFormatFor("/a/anim"), std::nullopt);
+    EXPECT_EQ(animatedFormatFor("/a/gif"), std::nullopt);
+    EXPECT_EQ(animatedFormatFor("x.bmp"), std::nullopt);
+}
+
+TEST(AnimatedFile, WebPIsLosslessLoopsAndShowsEachFrameForItsTime) {
+    const TempFolder temp;
+    const std::vector<Canvas> frames = sampleFrames(5);
+    const std::string path = (temp.path() / "anim.webp").string();
+    std::vector<int> asked;
+    const AnimatedWriteResult w = writeFrames(AnimatedFormat::WebP, path, frames, 5, -1, &asked);
+    ASSERT_TRUE(w.result.ok()) << w.result.failureMessage()->text;
+    EXPECT_FALSE(w.stopped);
+    EXPECT_EQ(asked, (std::vector<int>{0, 1, 2, 3, 4}));
+
+    std::string bytes;
+    ASSERT_FALSE(readWholeFile(path, bytes, 1 << 26));
+    WebPData data{reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+    WebPAnimDecoderOptions options;
+    ASSERT_TRUE(WebPAnimDecoderOptionsInit(&options));
+    options.color_mode = MODE_RGBA;
+    WebPAnimDecoder* decoder = WebPAnimDecoderNew(&data, &options);
+    ASSERT_NE(decoder, nullptr);
+    WebPAnimInfo info;
+    ASSERT_TRUE(WebPAnimDecoderGetInfo(decoder, &info));
+    EXPECT_EQ(info.frame_count, 5u);
+    EXPECT_EQ(info.canvas_width, 45u);
+    EXPECT_EQ(info.canvas_height, 31u);
+    EXPECT_EQ(info.loop_count, 0u);
+    int k = 0;
+    while (WebPAnimDecoderHasMoreFrames(decoder)) {
+        std::uint8_t* rgba = nullptr;
+        int timestamp = 0;
+        ASSERT_TRUE(WebPAnimDecoderGetNext(decoder, &rgba, &timestamp));
+        EXPECT_EQ(timestamp, 70 * (k + 1)); // the end of the frame
+        Canvas decoded(45, 31);
+        for (int i = 0; i < 45 * 31; ++i)
+            for (int ch = 0; ch < 3; ++ch)
+                decoded.data()[3 * i + ch] = rgba[4 * i + ch];
+        EXPECT_TRUE(sameCanvas(frames[static_cast<std::size_t>(k)], decoded)) << "frame " << k;
+        ++k;
+    }
+    EXPECT_EQ(k, 5);
+    WebPAnimDecoderDelete(decoder);
+}
+
+TEST(AnimatedFile, GifHasOnePaletteForEveryFrameAndLoopsForever) {
+    const TempFolder temp;
+    const std::vector<Canvas> frames = sampleFrames(4);
+    const std::string path = (temp.path() / "anim.gif").string();
+    const AnimatedWriteResult w = writeFrames(AnimatedFormat::Gif, path, frames, 4);
+    ASSERT_TRUE(w.result.ok()) << w.result.failureMessage()->text;
+
+    int error = 0;
+    GifFileType* gif = DGifOpenFileName(path.c_str(), &error);
+    ASSERT_NE(gif, nullptr);
+    ASSERT_EQ(DGifSlurp(gif), GIF_OK);
+    EXPECT_EQ(gif->ImageCount, 4);
+    EXPECT_EQ(gif->SWidth, 45);
+    EXPECT_EQ(gif->SHeight, 31);
+    ASSERT_NE(gif->SColorMap, nullptr);
+    // The loop extension comes before the first image, which carries it.
+    bool loops = false;
+    const SavedImage& first = gif->SavedImages[0];
+    for (int i = 0; i + 1 < first.ExtensionBlockCount; ++i) {
+        const ExtensionBlock& b = first.ExtensionBlocks[i];
+        const ExtensionBlock& next = first.ExtensionBlocks[i + 1];
+        if (b.Function == APPLICATION_EXT_FUNC_CODE && b.ByteCount == 11 &&
+            std::string(reinterpret_cast<char*>(b.Bytes), 11) == "NETSCAPE2.0")
+            loops = next.ByteCount == 3 && next.Bytes[0] == 1 && next.Bytes[1] == 0 &&
+                    next.Bytes[2] == 0;
+    }
+    EXPECT_TRUE(loops);
+    for (int k = 0; k < gif->ImageCount; ++k) {
+        const SavedImage& image = gif->SavedImages[k];
+        EXPECT_EQ(image.ImageDesc.ColorMap, nullptr) << "no palette of its own";
+        EXPECT_EQ(image.ImageDesc.Width, 45);
+        GraphicsControlBlock control{};
+        ASSERT_EQ(DGifSavedExtensionToGCB(gif, k, &control), GIF_OK);
+        EXPECT_EQ(control.DelayTime, 7);
+        // Close to the frame: a palette of up to 256 colors for these smooth frames.
+        double error2 = 0;
+        for (int i = 0; i < 45 * 31; ++i) {
+            const GifColorType c = gif->SColorMap->Colors[image.RasterBits[i]];
+            const std::uint8_t* p = frames[static_cast<std::size_t>(k)].data() + 3 * i;
+            error2 += std::abs(c.Red - p[0]) + std::abs(c.Green - p[1]) + std::abs(c.Blue - p[2]);
+        }
+        EXPECT_LT(error2 / (45 * 31 * 3), 6.0) << "frame " << k;
+    }
+    DGifCloseFile(gif, &error);
+}
+
+TEST(AnimatedFile, StopWritesNothingAndAMissingFrameFailsWithoutAFile) {
+    const TempFolder temp;
+    const std::vector<Canvas> frames = sampleFrames(3);
+    for (AnimatedFormat format : {AnimatedFormat::WebP, AnimatedFormat::Gif}) {
+        const std::string path = (temp.path() / "a").string();
+        AnimatedWriteResult w = writeFrames(format, path, frames, 3, 2);
+        EXPECT_TRUE(w.stopped);
+        EXPECT_TRUE(w.result.ok());
+        w = writeFrames(format, path, frames, 4); // one frame more than there are
+        EXPECT_FALSE(w.stopped);
+        ASSERT_FALSE(w.result.ok());
+        EXPECT_EQ(w.result.failureMessage()->text, "フレームがありません。\r\n保存を中止しました。");
+        EXPECT_EQ(w.result.failureMessage()->icon, MessageIcon::Critical);
+        EXPECT_TRUE(fs::is_empty(temp.path())); // not even a temporary file
+        // A folder that does not exist: the system's text.
+        w = writeFrames(format, (temp.path() / "none" / "a.gif").string(), frames, 3);
+        ASSERT_FALSE(w.result.ok());
+        EXPECT_NE(w.result.failureMessage()->text.find("\r\n保存を中止しました。"), std::string::npos);
+    }
+}
+
+TEST(FrameFileWriting, FrameBmpIsTheSingleImageFormatAndFailuresSayWhy) {
+    const TempFolder temp;
+    const std::vector<Canvas> frames = sampleFrames(1);
+    const std::string path = (temp.path() / "anim01.bmp").string();
+    ASSERT_TRUE(writeFrameBmp(path, frames[0]).ok());
+    std::string bytes;
+    ASSERT_FALSE(readWholeFile(path, bytes));
+    const auto decoded = decodeBmp(bytes);
+    ASSERT_TRUE(decoded);
+    EXPECT_TRUE(sameCanvas(frames[0], *decoded));
+    const Result failed = writeFrameBmp((temp.path() / "none" / "a.bmp").string(), frames[0]);
+    ASSERT_FALSE(failed.ok());
+    EXPECT_EQ(failed.failureMessage()->text,
+              systemErrorText(std::make_error_code(std::errc::no_such_file_or_directory)) +
+                  "\r\n保存を中止しました。");
 }
 
 } // namespace

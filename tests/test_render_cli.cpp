@@ -191,7 +191,10 @@ TEST_F(RenderCli, FailuresGiveTheMessageAndLeaveNoFile) {
     // parameter file is never reported.
     for (const std::string option : {"--quality 0", "--quality 101", "--quality x", "--png-mode 3",
                                      "--png-mode -1", "--threads 257", "--threads x", "--seed -1",
-                                     "--seed 1.5"}) {
+                                     "--seed 1.5", "--anim 0,99", "--anim 0,100,10", "--anim 0,99,0",
+                                     "--anim 0,99,1000", "--anim -1,5,3", "--anim 1.5,9,3",
+                                     "--start -1", "--start 100000000", "--digits 0",
+                                     "--digits 9"}) {
         r = run(path("missing.txt") + " -o " + path("out.png") + " " + option + " --write-params " +
                 path("w.txt"));
         EXPECT_EQ(r.status, 1) << option;
@@ -218,8 +221,81 @@ TEST_F(RenderCli, FailuresGiveTheMessageAndLeaveNoFile) {
 
     EXPECT_EQ(run("--bogus").status, 2);
     EXPECT_EQ(run(good).status, 2) << "no output named";
+    EXPECT_EQ(run(good + " --start 3 -o " + path("out.bmp")).status, 2) << "--start without --anim";
+    EXPECT_EQ(run(good + " " + good + " --anim 0,99,2 -o " + path("out")).status, 2)
+        << "--anim with two files";
     for (const auto& entry : fs::directory_iterator(dir_))
         EXPECT_EQ(entry.path().extension(), ".txt") << entry.path();
+}
+
+TEST_F(RenderCli, AnimationFramesAreTheDrawingsOfTheirPhases) {
+    // Bleed and frame: every frame drawn in full, all with one noise key.
+    const ParamFields f = smallPicture();
+    const std::string file = writeParams("a.txt", f);
+    fs::create_directory(path("out"));
+    auto r = run(file + " --anim 0,99,10 -o " + path("out/anim") + " --seed 42 --write-params " +
+                 path("w.txt"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::uint64_t key = RandomSource(42).nextBits();
+    const int phases[] = {0, 10, 20, 30, 40, 50, 59, 69, 79, 89};
+    for (int k = 0; k < 10; ++k) {
+        ParamFields at = f;
+        at.phase = phases[k];
+        Canvas canvas(f.width, f.height);
+        ReferenceRenderer::render(takeDrawSnapshot(at), builtinColorSets()[2], key, canvas);
+        const std::string name = "out/anim" + std::string(k + 1 < 10 ? "0" : "") + std::to_string(k + 1) + ".bmp";
+        EXPECT_TRUE(readBmp(name) == canvas) << name;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(path("out")), fs::directory_iterator()), 10);
+    ParamFields written;
+    ASSERT_TRUE(readParamTextFile(path("w.txt"), written, {"虹"}).ok());
+    EXPECT_EQ(written.phase, 89); // where the window leaves the phase
+
+    // XOR: each frame combines with the one before, starting from a black canvas.
+    ParamFields x = f;
+    x.bleed = "0";
+    r = run("--mode XOR " + writeParams("x.txt", x) + " --anim 90,10,3 --start 7 --digits 1 -o " + path("x-"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    Canvas combined(f.width, f.height);
+    const int downwards[] = {90, 63, 37}; // 90 - 80 / 3 x (i - 1)
+    for (int k = 0; k < 3; ++k) {
+        ParamFields at = x;
+        at.phase = downwards[k];
+        at.mode = DrawMode::Xor;
+        ReferenceRenderer::render(takeDrawSnapshot(at), builtinColorSets()[2], 0, combined);
+        EXPECT_TRUE(readBmp("x-" + std::to_string(7 + k) + ".bmp") == combined) << k;
+    }
+
+    // The last number needs a third digit: nothing is written.
+    r = run(file + " --anim 0,99,10 --start 95 -o " + path("d/anim"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "連番の桁数が足りません。\n");
+    EXPECT_FALSE(fs::exists(path("d")));
+    fs::create_directory(path("d"));
+    r = run(file + " --anim 0,99,10 --start 95 -o " + path("d/anim"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(fs::is_empty(path("d")));
+    ASSERT_EQ(run(file + " --anim 0,99,10 --start 95 --digits 3 -o " + path("d/anim")).status, 0);
+    EXPECT_TRUE(fs::exists(path("d/anim095.bmp")));
+    EXPECT_TRUE(fs::exists(path("d/anim104.bmp")));
+    EXPECT_FALSE(fs::exists(path("d/anim105.bmp")));
+    ASSERT_EQ(run(file + " --anim 0,99,100 --start 0 -o " + path("d/z")).status, 0); // up to 99
+    EXPECT_TRUE(fs::exists(path("d/z99.bmp")));
+
+    // One animated file; the digits do not matter there.
+    for (const char* name : {"a.webp", "b.GIF"}) {
+        r = run(file + " --anim 5,50,4 --start 99 --digits 1 -o " + path(name));
+        ASSERT_EQ(r.status, 0) << name << ": " << r.err;
+        std::string bytes;
+        ASSERT_FALSE(readWholeFile(path(name), bytes));
+        if (std::string(name) == "a.webp")
+            EXPECT_EQ(bytes.substr(8, 4), "WEBP");
+        else
+            EXPECT_EQ(bytes.substr(0, 6), "GIF89a");
+    }
+    r = run(file + " --anim 5,50,4 -o " + path("no/such/folder/a.webp"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("保存を中止しました。"), std::string::npos) << r.err;
 }
 
 TEST_F(RenderCli, ChoosesTheFormatByTheEndOfTheName) {

@@ -28,6 +28,9 @@ class AnimFrameMaker {
     // Same contract as DrawMain: observer calls in column order on the calling thread,
     // the stop request, the result (a refusal changes nothing).
     DrawResult draw(int phase, Canvas& canvas, DrawObserver* observer = nullptr);
+    // FrameStore::reserve for `frames` frames of these parameters: recoloured frames
+    // share one pattern, so only the frames drawn in full count.
+    Result reserve(FrameStore& store, int frames) const;
     // Stores the frame just drawn (the canvas after draw) as frame `index`, in the
     // cheapest exact form the store offers.
     Result store(FrameStore& store, int index, const Canvas& canvas);

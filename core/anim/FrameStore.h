@@ -14,6 +14,8 @@
 
 namespace wavory {
 
+class PhasePattern;
+
 struct FrameStoreLimits {
     std::size_t memoryBudget = 0; // bytes of frame data kept in memory
     std::string spillFolder;      // created when first needed
@@ -41,7 +43,11 @@ class FrameStore {
     // Stores a copy of `frame` as frame `index` (0-based), replacing what was there.
     // Fails (with the system's error text) when the spill file cannot be written.
     Result put(int index, const Canvas& frame);
-    // Frame `index` back, pixel-identical; false when the store does not hold it.
+    // Stores frame `index` as the pattern painted at `phase`: the frames of one pattern
+    // share it, so each costs nothing more.
+    Result putPattern(int index, std::shared_ptr<const PhasePattern> pattern, int phase);
+    // Frame `index` back, pixel-identical; false when the store does not hold it (or its
+    // spill file can no longer be read).
     bool get(int index, Canvas& out) const;
     // Frames held: highest index ever stored + 1 (a shorter later animation overwrites
     // 0..n-1; the frames beyond stay held). 0 when empty.
@@ -50,6 +56,8 @@ class FrameStore {
     // Bytes of frame data held in memory now, and written to the spill file.
     std::size_t memoryBytes() const;
     std::uint64_t spilledBytes() const;
+    // The spill file, empty before the first frame went there.
+    std::string spillPath() const;
     const FrameStoreLimits& limits() const;
 
   private:

@@ -22,9 +22,10 @@ void magnitudeRange(std::int64_t first, std::int64_t last, std::int64_t center, 
     lo = (a <= 0 && b >= 0) ? 0 : std::min(std::llabs(a), std::llabs(b));
 }
 
-// The largest |v| a drawing can reach: every |c^E| is at most 1, and the bleed adds at
-// most N / 2 (plus rounding).
-std::uint64_t valueBound(const DrawParams& p) {
+} // namespace
+
+// Every |c^E| is at most 1, and the bleed adds at most N / 2 (plus rounding).
+std::uint64_t patternValueBound(const DrawParams& p) {
     double sum = 0.0;
     for (float a : p.amplitude)
         sum += a;
@@ -32,15 +33,14 @@ std::uint64_t valueBound(const DrawParams& p) {
     return static_cast<std::uint64_t>(std::ceil(sum + bleed)) + 2;
 }
 
-} // namespace
-
 ColumnSynthesizer::ColumnSynthesizer(const DrawParams& params, const ColorTable& table,
-                                     std::uint64_t noiseKey)
+                                     std::uint64_t noiseKey, std::uint32_t* magnitudes)
     : p_(params), w_(params.width), h_(params.height), cx_(params.cx), cy_(params.cy),
       powerIsOne_(params.power == 1.0f), power_(params.power), noiseKey_(noiseKey),
+      magnitudes_(magnitudes),
       plusOn_(params.componentActive(5)), ribbonOn_(params.componentActive(6)),
       rippleOn_(params.componentActive(7)), circleOn_(params.componentActive(3)),
-      colors_(table, params.phase, valueBound(params)),
+      colors_(table, params.phase, patternValueBound(params)),
       frame_(params.frame, params.width, params.height) {
     const auto W = static_cast<std::size_t>(w_);
     const auto H = static_cast<std::size_t>(h_);
@@ -213,7 +213,7 @@ void ColumnSynthesizer::fillMirrorTerms(int mirror, Terms& out) const {
     }
 }
 
-template <bool Bleed, bool Frame>
+template <bool Bleed, bool Frame, bool Capture>
 void ColumnSynthesizer::renderRows(int x, int y0, int y1, TermRun terms, double& q,
                                    std::uint32_t* out) const {
     const std::int64_t dx = x - cx_;
@@ -231,6 +231,7 @@ void ColumnSynthesizer::renderRows(int x, int y0, int y1, TermRun terms, double&
     const double bleedWidth = p_.bleed;
     const std::uint64_t key = noiseKey_;
     const ColorLookup::Reader colors(colors_);
+    std::uint32_t* captured = Capture ? magnitudes_ + xi * static_cast<std::size_t>(h_) : nullptr;
     std::int64_t interior0 = 0, interior1 = 0;
     if (Frame)
         frame_.interiorRows(x, interior0, interior1);
@@ -252,7 +253,10 @@ void ColumnSynthesizer::renderRows(int x, int y0, int y1, TermRun terms, double&
             v = roundEvenToInt64((static_cast<double>(r) - 0.5) * bleedWidth +
                                  static_cast<double>(v));
         }
-        std::uint32_t color = colors.packed(magnitude(v));
+        const std::uint64_t mag = magnitude(v);
+        if (Capture)
+            captured[i] = mag > 0xFFFFFFFFu ? 0xFFFFFFFFu : static_cast<std::uint32_t>(mag);
+        std::uint32_t color = colors.packed(mag);
         if (Frame) {
             if (y >= interior0 && y < interior1) {
                 q = 1.0; // m = 1: the pattern shows unchanged
@@ -267,6 +271,19 @@ void ColumnSynthesizer::renderRows(int x, int y0, int y1, TermRun terms, double&
     }
 }
 
+template <bool Capture>
+void ColumnSynthesizer::rowsOf(bool bleed, bool frame, int x, int y0, int y1, TermRun run,
+                               double& q, std::uint32_t* out) const {
+    if (bleed && frame)
+        renderRows<true, true, Capture>(x, y0, y1, run, q, out);
+    else if (bleed)
+        renderRows<true, false, Capture>(x, y0, y1, run, q, out);
+    else if (frame)
+        renderRows<false, true, Capture>(x, y0, y1, run, q, out);
+    else
+        renderRows<false, false, Capture>(x, y0, y1, run, q, out);
+}
+
 void ColumnSynthesizer::renderColumn(int x, const Terms& terms, const Terms* mirrored,
                                      std::int64_t mirrored0, std::int64_t mirrored1,
                                      std::uint32_t* out) const {
@@ -276,14 +293,10 @@ void ColumnSynthesizer::renderColumn(int x, const Terms& terms, const Terms* mir
     auto rows = [&](int y0, int y1, TermRun run) {
         if (y0 >= y1)
             return;
-        if (bleed && frame)
-            renderRows<true, true>(x, y0, y1, run, q, out);
-        else if (bleed)
-            renderRows<true, false>(x, y0, y1, run, q, out);
-        else if (frame)
-            renderRows<false, true>(x, y0, y1, run, q, out);
+        if (magnitudes_)
+            rowsOf<true>(bleed, frame, x, y0, y1, run, q, out);
         else
-            renderRows<false, false>(x, y0, y1, run, q, out);
+            rowsOf<false>(bleed, frame, x, y0, y1, run, q, out);
     };
     auto own = [&](int y) {
         const auto i = static_cast<std::size_t>(y);

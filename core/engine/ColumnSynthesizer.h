@@ -23,6 +23,9 @@
 
 namespace wavory {
 
+// The largest |v| (pattern value after power and bleed) a drawing can reach.
+std::uint64_t patternValueBound(const DrawParams& params);
+
 class ColumnSynthesizer {
   public:
     // The per-pixel terms of one column, by row.
@@ -41,7 +44,10 @@ class ColumnSynthesizer {
         std::int64_t oddPart = 0;
     };
 
-    ColumnSynthesizer(const DrawParams& params, const ColorTable& table, std::uint64_t noiseKey);
+    // With `magnitudes`, compute() also writes |v| of every pixel there (column-major like
+    // the staging image, saturated to 32 bits) before any color is looked up.
+    ColumnSynthesizer(const DrawParams& params, const ColorTable& table, std::uint64_t noiseKey,
+                      std::uint32_t* magnitudes = nullptr);
 
     // The units covering every column once, in increasing order of their first column.
     std::vector<Unit> units() const;
@@ -109,8 +115,11 @@ class ColumnSynthesizer {
         std::ptrdiff_t step; // +1 along the same column, -1 along the mirrored one
     };
     // Draws the rows [y0, y1) of column x; q is the frame weight carried along the column.
-    template <bool Bleed, bool Frame>
+    template <bool Bleed, bool Frame, bool Capture>
     void renderRows(int x, int y0, int y1, TermRun terms, double& q, std::uint32_t* out) const;
+    template <bool Capture>
+    void rowsOf(bool bleed, bool frame, int x, int y0, int y1, TermRun run, double& q,
+                std::uint32_t* out) const;
 
     const DrawParams& p_;
     int w_, h_;
@@ -119,6 +128,7 @@ class ColumnSynthesizer {
     bool powerIsOne_;
     double power_;
     std::uint64_t noiseKey_;
+    std::uint32_t* magnitudes_;
     bool plusOn_, ribbonOn_, rippleOn_, circleOn_;
 
     std::vector<double> vertical_;   // A0 term by column

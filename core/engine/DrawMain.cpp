@@ -237,7 +237,7 @@ DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& ca
     const int W = params.width;
     const int H = params.height;
     const auto table = std::make_unique<ColorTable>(colorSet);
-    const ColumnSynthesizer synth(params, *table, options.noiseKey);
+    const ColumnSynthesizer synth(params, *table, options.noiseKey, options.patternMagnitudes);
     StagingImage staging(W, H);
 
     const bool combining = isCombiningMode(params.mode);

@@ -51,6 +51,10 @@ struct DrawOptions {
     // Keys the bleed noise of this drawing. The program takes a fresh one from
     // programRandom().nextBits() for every drawing; equal keys give equal images.
     std::uint64_t noiseKey = 0;
+    // When set (width x height elements), also receives |v|, the pattern value of every
+    // pixel before its color is looked up, column-major (column x at [x H, (x + 1) H)),
+    // saturated to 32 bits. Complete only after a completed drawing.
+    std::uint32_t* patternMagnitudes = nullptr;
 };
 
 // Draws the snapshot with the color set onto the canvas. A canvas of another size is

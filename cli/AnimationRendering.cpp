@@ -1,0 +1,87 @@
+#include "AnimationRendering.h"
+
+#include "anim/AnimFrameMaker.h"
+#include "anim/AnimPhases.h"
+#include "anim/AnimatedFile.h"
+#include "anim/FrameFileWriting.h"
+#include "anim/FrameSeriesNames.h"
+#include "anim/FrameStore.h"
+
+#include <cstdio>
+
+namespace wavory::cli {
+
+namespace {
+
+class FrameProgress : public DrawObserver {
+  public:
+    FrameProgress(bool enabled, int frames) : enabled_(enabled), frames_(frames) {}
+    void setFrame(int i) { frame_ = i; }
+    void title(const std::string& text) override {
+        if (enabled_)
+            std::fprintf(stderr, "\r%d / %d: %s   ", frame_, frames_, text.c_str());
+    }
+    void finish() {
+        if (enabled_)
+            std::fputs("\n", stderr);
+    }
+
+  private:
+    bool enabled_;
+    int frames_;
+    int frame_ = 0;
+};
+
+// Frame i (1-based) onto the canvas; false when it could not be drawn.
+Result drawFrame(AnimFrameMaker& maker, const AnimationJob& job, int i, Canvas& canvas,
+                 FrameProgress& progress) {
+    progress.setFrame(i);
+    const int phase = animFramePhase(job.range.from, job.range.to, job.range.frames, i);
+    const DrawResult drawn =
+        maker.draw(phase, canvas, job.showProgress ? &progress : nullptr);
+    return drawn.outcome == DrawOutcome::Refused ? drawn.refusal : Result{};
+}
+
+Result writeSeries(AnimFrameMaker& maker, const AnimationJob& job, FrameProgress& progress) {
+    Canvas canvas(job.params.width, job.params.height);
+    for (int k = 0; k < job.range.frames; ++k) {
+        if (Result r = drawFrame(maker, job, k + 1, canvas, progress); !r.ok())
+            return r;
+        const std::string name = frameFileName(job.output, job.start + k, job.digits);
+        if (Result r = writeFrameBmp(name, canvas); !r.ok())
+            return r;
+    }
+    return {};
+}
+
+Result writeAnimated(AnimFrameMaker& maker, const AnimationJob& job, AnimatedFormat format,
+                     FrameProgress& progress) {
+    FrameStore store;
+    if (Result r = maker.reserve(store, job.range.frames); !r.ok())
+        return r;
+    Canvas canvas(job.params.width, job.params.height);
+    for (int k = 0; k < job.range.frames; ++k) {
+        if (Result r = drawFrame(maker, job, k + 1, canvas, progress); !r.ok())
+            return r;
+        if (Result r = maker.store(store, k, canvas); !r.ok())
+            return r;
+    }
+    const AnimatedWriteResult written = writeAnimatedFile(
+        {format, job.output, job.range.frames, kAnimatedFrameMs},
+        [&](int k, Canvas& out) { return store.get(k, out); }, {});
+    return written.result;
+}
+
+} // namespace
+
+Result renderAnimation(const AnimationJob& job) {
+    AnimFrameMaker maker(job.params, job.colorSet, job.draw);
+    FrameProgress progress(job.showProgress, job.range.frames);
+    const auto format = animatedFormatFor(job.output);
+    Result result = format ? writeAnimated(maker, job, *format, progress)
+                           : writeSeries(maker, job, progress);
+    progress.finish();
+    return result;
+}
+
+} // namespace wavory::cli
