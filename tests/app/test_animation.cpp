@@ -196,7 +196,7 @@ TEST_F(Animation, AStoreThatCannotHoldTheFramesRefusesBeforeDrawing) {
     make(10);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
-    EXPECT_FALSE(dialogs.shown[0].text.isEmpty());
+    EXPECT_TRUE(dialogs.shown[0].text.startsWith("フレームを保存する領域が足りないため"));
     EXPECT_EQ(anim()->frames().held(), 0);
     EXPECT_EQ(main->picture()->windowTitle(), "Picture");
     EXPECT_TRUE(animButton("cmdDraw")->isVisible());
