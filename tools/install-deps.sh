@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk qt6-translations-l10n xvfb xauth
   libxkbcommon-dev
+  help2man dpkg-dev desktop-file-utils appstream shared-mime-info
 )
 
 missing=()

@@ -1,9 +1,12 @@
 #pragma once
-// Starts copies of the program as main() does, each test in a fresh program folder:
+// Starts copies of the program as main() does (its command line through the program's
+// options), each test in a fresh program folder:
 // modal dialogs shown on the way (the welcome dialog) are answered, the end of the process
 // is recorded instead of leaving the test's event loop.
 
 #include "../TempFolder.h"
+#include "ProgramLaunch.h"
+#include "ProgramOptions.h"
 #include "ScriptedDialogs.h"
 #include "frmHello.h"
 #include "frmMain.h"
@@ -81,7 +84,7 @@ class StartupFixture : public ::testing::Test {
             r->main->setLockFile(lockFile);
         QObject::connect(r->main.get(), &frmMain::startupFinished, [r] { r->finished = true; });
         runs_.push_back(std::move(run));
-        r->loaded = r->main->Form_Load(arguments);
+        r->loaded = launch(*r->main, parseProgramOptions(arguments));
         if (r->loaded) {
             EXPECT_TRUE(waitFor([r] { return r->finished; }, 20000));
         }

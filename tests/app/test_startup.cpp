@@ -1,9 +1,10 @@
 // Start-up and exit as a user meets them: first start versus stored settings, everything
 // surviving a quit and a new start, the quit confirmation, a second copy, a damaged color
-// set file, a broken "Graphic.ini" and the command line.
+// set file, a broken "Graphic.ini", the command line and its options.
 
 #include "StartupFixture.h"
 
+#include "ProgramOptions.h"
 #include "QtText.h"
 #include "frmButton.h"
 #include "frmHelp.h"
@@ -463,6 +464,80 @@ TEST_F(Startup, CommandLineFileThatCannotBeReadGetsNoFallback) {
     ASSERT_TRUE(cst.loaded);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(toStd(dialogs.shown[0].text), unsupportedParamFormatMessage().text);
+}
+
+TEST(ProgramOptionsTest, OptionsComeBeforeTheFileAndOpenRoutesByExtension) {
+    using Action = ProgramOptions::Action;
+    struct Case {
+        const char* what;
+        QStringList arguments;
+        Action action;
+        QStringList commandLine;
+        QString colorSetFile;
+    };
+    const Case cases[] = {
+        {"nothing", {}, Action::Run, {}, {}},
+        {"help", {"--help", "x.txt"}, Action::ShowHelp, {}, {}},
+        {"short help", {"-h"}, Action::ShowHelp, {}, {}},
+        {"version", {"--version"}, Action::ShowVersion, {}, {}},
+        {"unknown option", {"--bogus", "x.txt"}, Action::Fail, {}, {}},
+        {"options after the file are the file's command line",
+         {"a b.txt", "--help"},
+         Action::Run,
+         {"a b.txt", "--help"},
+         {}},
+        {"-- ends the options", {"--", "-odd.txt"}, Action::Run, {"-odd.txt"}, {}},
+        {"a lone dash is a file", {"-"}, Action::Run, {"-"}, {}},
+        {"open a color set file", {"--open", "/my sets/x.cst"}, Action::Run, {}, "/my sets/x.cst"},
+        {"open takes .cst in lower case only, as a drop does",
+         {"--open", "/s/x.CST"},
+         Action::Run,
+         {"/s/x.CST"},
+         {}},
+        {"open a parameter file, further arguments ignored",
+         {"--open", "/a b/p.txt", "more"},
+         Action::Run,
+         {"/a b/p.txt"},
+         {}},
+        {"open without a file (a launcher started without one)", {"--open"}, Action::Run, {}, {}},
+    };
+    for (const Case& c : cases) {
+        const ProgramOptions o = parseProgramOptions(c.arguments);
+        EXPECT_EQ(o.action, c.action) << c.what;
+        EXPECT_EQ(o.commandLine, c.commandLine) << c.what;
+        EXPECT_EQ(o.colorSetFile, c.colorSetFile) << c.what;
+        EXPECT_EQ(o.error.isEmpty(), c.action != Action::Fail) << c.what;
+    }
+    EXPECT_TRUE(parseProgramOptions({"--bogus"}).error.contains("--bogus"));
+}
+
+TEST_F(Startup, OpenedFilesAreTakenAsDroppedOnes) {
+    ASSERT_TRUE(writeParamTextFile(toStd(path("Graphic.ini")), knownFields(), "虹").ok());
+    ASSERT_TRUE(QDir(home()).mkdir("my sets"));
+    const QString sets = home() + "my sets/candy.cst";
+    ASSERT_TRUE(QFile::copy(WAVORY_SOURCE_DIR "/colorset/candy.cst", sets));
+
+    // A color set file joins the collection after the last drawing has been drawn again.
+    Run& run = start({"--open", sets});
+    ASSERT_TRUE(run.loaded);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(run.main->currentFields().values[0], "37");
+    EXPECT_TRUE(anyPixelSet(run.main->picture()->canvas()));
+    const std::vector<std::string> names = run.main->colorSets().names();
+    EXPECT_NE(std::find(names.begin(), names.end(), "キャンディ"), names.end());
+    EXPECT_EQ(run.main->colorSets().selectedSet()->name, names.back()); // as a drop selects
+    closeMain(run);
+    run.main.reset();
+
+    // A parameter file is the first drawing instead of the last one, its path taken whole.
+    ParamFields other = knownFields();
+    other.values[0] = "99";
+    const QString params = home() + "my sets/wave one.txt";
+    ASSERT_TRUE(writeParamTextFile(toStd(params), other, "虹").ok());
+    Run& again = start({"--open", params});
+    ASSERT_TRUE(again.loaded);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(again.main->currentFields().values[0], "99");
 }
 
 TEST_F(Startup, WelcomeDialogChoiceIsKept) {

@@ -1,0 +1,31 @@
+#pragma once
+// The options of `wavory [OPTION]... [PARAMFILE]` in front of its file argument: help and
+// version (answered on the terminal, before any window or display is needed), and --open,
+// with which a desktop launcher hands over a file the way a dropped file is taken.
+// Everything from the first argument that is not an option on is the program's command
+// line, read as before (the first argument names a parameter text file).
+
+#include <QString>
+#include <QStringList>
+
+namespace wavory {
+
+struct ProgramOptions {
+    enum class Action { Run, ShowHelp, ShowVersion, Fail };
+    Action action = Action::Run;
+    QStringList commandLine; // the arguments for the first drawing
+    QString colorSetFile;    // --open with a ".cst" file: read into the color sets
+    QString error;           // Fail: what was not understood
+};
+
+// `arguments` without the program name.
+ProgramOptions parseProgramOptions(const QStringList& arguments);
+
+// main's arguments after the program name, decoded as the terminal passed them.
+QStringList argumentsAfterProgram(int argc, char* argv[]);
+
+// Help and version printed on stdout (status 0), a command line that cannot be understood
+// reported on stderr (status 2); -1 when the program is to run.
+int answerOnTerminal(const ProgramOptions& options);
+
+} // namespace wavory

@@ -1,0 +1,169 @@
+cmake_minimum_required(VERSION 3.25)
+# Builds the Debian package with cpack and checks it: the programs, their resources and
+# the desktop files are in it and nothing else is; every library the programs need is
+# covered by a dependency (dpkg-shlibdeps' work); the metadata passes the validators.
+# Prints "SKIPPED:" (the test counts as skipped) where dpkg's tools are missing.
+foreach(tool dpkg dpkg-deb dpkg-shlibdeps objdump)
+  string(MAKE_C_IDENTIFIER "${tool}" var)
+  find_program(${var}_EXE ${tool})
+  if(NOT ${var}_EXE)
+    message("SKIPPED: ${tool} is missing")
+    return()
+  endif()
+endforeach()
+
+file(REMOVE_RECURSE "${WORK_DIR}")
+execute_process(
+  COMMAND "${CPACK}" -G DEB --config "${BUILD_DIR}/CPackConfig.cmake" -B "${WORK_DIR}"
+  RESULT_VARIABLE failed OUTPUT_VARIABLE out ERROR_VARIABLE out)
+file(GLOB debs "${WORK_DIR}/wavory_*.deb")
+list(LENGTH debs count)
+if(failed OR NOT count EQUAL 1)
+  message(FATAL_ERROR "cpack made no single wavory_*.deb:\n${out}")
+endif()
+set(deb "${debs}")
+
+set(problems)
+macro(problem text)
+  list(APPEND problems "${text}")
+endmacro()
+
+# The file list: exactly the expected top folders, and the files that must be there.
+execute_process(COMMAND "${dpkg_deb_EXE}" --contents "${deb}" OUTPUT_VARIABLE listing
+                COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX MATCHALL "\\./usr/[^\n]*[^/\n]\n" entries "${listing}")
+set(paths)
+foreach(entry ${entries})
+  string(STRIP "${entry}" entry)
+  string(REGEX REPLACE " -> .*" "" entry "${entry}") # a symbolic link's target
+  list(APPEND paths "${entry}")
+endforeach()
+set(required
+  ./usr/bin/wavory ./usr/bin/wavory-render
+  ./usr/share/wavory/help.htm
+  ./usr/share/applications/${APP_ID}.desktop
+  ./usr/share/metainfo/${APP_ID}.metainfo.xml
+  ./usr/share/mime/packages/${APP_ID}.xml
+  ./usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
+  ./usr/share/man/man1/wavory.1.gz ./usr/share/man/man1/wavory-render.1.gz
+  ./usr/share/doc/wavory/copyright)
+foreach(size ${ICON_SIZES})
+  list(APPEND required ./usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+# Every help page and sample color set of the source tree.
+file(GLOB_RECURSE shipped RELATIVE "${SOURCE_DIR}/resources" "${SOURCE_DIR}/resources/help/*")
+foreach(f ${shipped})
+  list(APPEND required ./usr/share/wavory/${f})
+endforeach()
+file(GLOB samples RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/colorset/*.cst")
+foreach(f ${samples})
+  list(APPEND required ./usr/share/wavory/${f})
+endforeach()
+foreach(f ${required})
+  if(NOT f IN_LIST paths)
+    problem("missing from the package: ${f}")
+  endif()
+endforeach()
+foreach(f ${paths})
+  if(NOT f MATCHES "^\\./usr/(bin/wavory(-render)?|share/(wavory|applications|metainfo|mime/packages|icons/hicolor|man/man1|doc/wavory)/)")
+    problem("unexpected file in the package: ${f}")
+  endif()
+endforeach()
+
+# The dependencies: every library the two programs load belongs to a package that is
+# a dependency.
+execute_process(COMMAND "${dpkg_deb_EXE}" --field "${deb}" Depends OUTPUT_VARIABLE depends
+                COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX REPLACE "\\([^)]*\\)" "" names "${depends}") # version constraints
+string(REGEX REPLACE "[ \n]*[,|][ \n]*" ";" names "${names}")
+set(dependencies)
+foreach(n ${names})
+  string(STRIP "${n}" n)
+  list(APPEND dependencies "${n}")
+endforeach()
+if(NOT "qt6-qpa-plugins" IN_LIST dependencies)
+  problem("qt6-qpa-plugins (the windows' platform plugins) is not a dependency: ${depends}")
+endif()
+set(extracted "${WORK_DIR}/extracted")
+execute_process(COMMAND "${dpkg_deb_EXE}" --extract "${deb}" "${extracted}" COMMAND_ERROR_IS_FATAL ANY)
+foreach(program wavory wavory-render)
+  execute_process(COMMAND "${objdump_EXE}" -p "${extracted}/usr/bin/${program}"
+                  OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX MATCHALL "NEEDED +[^\n]+" needed "${headers}")
+  if(NOT needed)
+    problem("${program} needs no libraries at all?")
+  endif()
+  foreach(line ${needed})
+    string(REGEX REPLACE "NEEDED +" "" soname "${line}")
+    execute_process(COMMAND "${dpkg_EXE}" -S "*/${soname}" OUTPUT_VARIABLE owners
+                    RESULT_VARIABLE unowned ERROR_QUIET)
+    if(unowned)
+      problem("${program}: ${soname} belongs to no installed package")
+      continue()
+    endif()
+    string(REGEX MATCHALL "(^|\n)[a-z0-9][a-z0-9.+-]*" owner_names "${owners}")
+    set(covered FALSE)
+    foreach(owner ${owner_names})
+      string(STRIP "${owner}" owner)
+      if(owner IN_LIST dependencies)
+        set(covered TRUE)
+      endif()
+    endforeach()
+    if(NOT covered)
+      problem("${program} needs ${soname} (${owners}) but no dependency provides it: ${depends}")
+    endif()
+  endforeach()
+endforeach()
+
+# The desktop entry, the AppStream data and the file type, by their own validators.
+find_program(desktop_file_validate_EXE desktop-file-validate)
+find_program(appstreamcli_EXE appstreamcli)
+set(share "${extracted}/usr/share")
+if(desktop_file_validate_EXE)
+  execute_process(COMMAND "${desktop_file_validate_EXE}" "${share}/applications/${APP_ID}.desktop"
+                  RESULT_VARIABLE failed OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(failed OR out)
+    problem("desktop-file-validate: ${out}")
+  endif()
+else()
+  message("desktop-file-validate is missing: the desktop entry is not validated")
+endif()
+if(appstreamcli_EXE)
+  execute_process(COMMAND "${appstreamcli_EXE}" validate --no-net --explain
+                          "${share}/metainfo/${APP_ID}.metainfo.xml"
+                  RESULT_VARIABLE failed OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(failed)
+    problem("appstreamcli validate: ${out}")
+  endif()
+else()
+  message("appstreamcli is missing: the AppStream data is not validated")
+endif()
+# The two file types as the file type database reads them, and the launcher offering them.
+find_program(update_mime_database_EXE update-mime-database)
+if(update_mime_database_EXE)
+  set(mime "${WORK_DIR}/mime")
+  file(COPY "${share}/mime/packages/${APP_ID}.xml" DESTINATION "${mime}/packages")
+  # Told that the folder is a data folder, so that it only reports real faults.
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E env "XDG_DATA_DIRS=${WORK_DIR}" "XDG_DATA_HOME=${WORK_DIR}"
+                          "${update_mime_database_EXE}" "${mime}"
+                  RESULT_VARIABLE failed OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  file(READ "${mime}/globs2" globs)
+  file(READ "${mime}/types" types)
+  if(failed OR out OR NOT globs MATCHES ":application/x-wavory-colorset:\\*\\.cst"
+     OR NOT types MATCHES "application/x-wavory-parameters")
+    problem("the file types are not read as application/x-wavory-colorset (*.cst) and application/x-wavory-parameters: ${out}")
+  endif()
+else()
+  message("update-mime-database is missing: the file types are not checked")
+endif()
+file(STRINGS "${share}/applications/${APP_ID}.desktop" entry)
+if(NOT "MimeType=application/x-wavory-colorset;application/x-wavory-parameters;" IN_LIST entry OR
+   NOT "Exec=wavory --open %f" IN_LIST entry)
+  problem("the desktop entry does not open color set and parameter files with --open %f")
+endif()
+
+if(problems)
+  list(JOIN problems "\n  " text)
+  message(FATAL_ERROR "${deb}:\n  ${text}")
+endif()
+message("${deb}: ${count} package, ${depends}")
