@@ -5,6 +5,7 @@
 #include "anim/AnimatedFile.h"
 #include "anim/FrameFileWriting.h"
 #include "anim/FrameSeriesNames.h"
+#include "anim/FrameSeriesWriter.h"
 #include "anim/FrameStore.h"
 
 #include <cstdio>
@@ -44,14 +45,15 @@ Result drawFrame(AnimFrameMaker& maker, const AnimationJob& job, int i, Canvas& 
 
 Result writeSeries(AnimFrameMaker& maker, const AnimationJob& job, FrameProgress& progress) {
     Canvas canvas(job.params.width, job.params.height);
+    FrameSeriesWriter writer;
     for (int k = 0; k < job.range.frames; ++k) {
         if (Result r = drawFrame(maker, job, k + 1, canvas, progress); !r.ok())
             return r;
         const std::string name = frameFileName(job.output, job.start + k, job.digits);
-        if (Result r = writeFrameBmp(name, canvas); !r.ok())
+        if (Result r = writer.write(name, canvas); !r.ok())
             return r;
     }
-    return {};
+    return writer.finish();
 }
 
 Result writeAnimated(AnimFrameMaker& maker, const AnimationJob& job, AnimatedFormat format,

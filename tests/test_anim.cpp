@@ -10,6 +10,7 @@
 #include "anim/AnimatedFile.h"
 #include "anim/FrameFileWriting.h"
 #include "anim/FrameSeriesNames.h"
+#include "anim/FrameSeriesWriter.h"
 #include "anim/FrameStore.h"
 #include "engine/DrawMain.h"
 #include "io/AtomicFile.h"
@@ -538,6 +539,38 @@ TEST(FrameFileWriting, FrameBmpIsTheSingleImageFormatAndFailuresSayWhy) {
     EXPECT_EQ(failed.failureMessage()->text,
               systemErrorText(std::make_error_code(std::errc::no_such_file_or_directory)) +
                   "\r\n保存を中止しました。");
+}
+
+TEST(FrameSeriesWriter, WritesEveryFrameWholeAndStopsAtTheFirstFailure) {
+    const TempFolder temp;
+    const std::vector<Canvas> frames = sampleFrames(6);
+    {
+        FrameSeriesWriter writer(2);
+        for (int k = 0; k < 6; ++k)
+            ASSERT_TRUE(writer.write(frameFileName(temp.str() + "/f", k, 1), frames[static_cast<std::size_t>(k)]).ok());
+        ASSERT_TRUE(writer.finish().ok());
+        for (int k = 0; k < 6; ++k) {
+            std::string bytes;
+            ASSERT_FALSE(readWholeFile(frameFileName(temp.str() + "/f", k, 1), bytes));
+            const auto decoded = decodeBmp(bytes);
+            ASSERT_TRUE(decoded);
+            EXPECT_TRUE(sameCanvas(frames[static_cast<std::size_t>(k)], *decoded)) << k;
+        }
+    }
+    FrameSeriesWriter writer(2);
+    ASSERT_TRUE(writer.write(temp.str() + "/ok.bmp", frames[0]).ok());
+    const std::string bad = temp.str() + "/none/x.bmp";
+    ASSERT_TRUE(writer.write(bad, frames[1]).ok()); // queued; fails later
+    Result later;
+    for (int k = 0; k < 50 && later.ok(); ++k)
+        later = writer.write(temp.str() + "/later" + std::to_string(k) + ".bmp", frames[2]);
+    const Result finished = writer.finish();
+    ASSERT_FALSE(finished.ok());
+    EXPECT_EQ(finished.failureMessage()->text,
+              systemErrorText(std::make_error_code(std::errc::no_such_file_or_directory)) +
+                  "\r\n保存を中止しました。");
+    EXPECT_FALSE(later.ok()) << "a failure stops the series";
+    EXPECT_TRUE(fs::exists(temp.str() + "/ok.bmp"));
 }
 
 } // namespace

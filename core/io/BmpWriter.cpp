@@ -2,6 +2,7 @@
 
 #include "io/AtomicFile.h"
 
+#include <algorithm>
 #include <limits>
 #include <vector>
 
@@ -85,11 +86,21 @@ std::error_code writeBmp(const std::string& path, const Canvas& canvas) {
         return ec;
     if (auto ec = writer.write(header(canvas)))
         return ec;
-    std::string row;
+    // Rows go out in blocks of about 1 MiB: one system call each instead of one per
+    // stream buffer.
+    constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+    const std::size_t stride = bmpRowStride(canvas.width());
+    const std::size_t rowsPerBlock = std::max<std::size_t>(1, kBlockBytes / stride);
+    std::string row, block;
+    block.reserve(rowsPerBlock * stride);
     for (int y = canvas.height() - 1; y >= 0; --y) {
         encodeRow(canvas, y, row);
-        if (auto ec = writer.write(row))
-            return ec;
+        block += row;
+        if (block.size() >= rowsPerBlock * stride || y == 0) {
+            if (auto ec = writer.write(block))
+                return ec;
+            block.clear();
+        }
     }
     return writer.commit();
 }

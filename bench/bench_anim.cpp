@@ -1,0 +1,193 @@
+// Animation frames: 100 frames of 1000 x 1000 (all eight components, the first workload
+// of bench_engine) at phases 0..99, made and written as a numbered BMP series, against
+// 100 separate drawings written the same way; and 300 frames of 2000 x 2000 made into
+// the frame store with the default budget (run under /usr/bin/time -v for the peak
+// resident memory).
+//   build/bench/bench_anim --benchmark_filter=Series
+//   /usr/bin/time -v build/bench/bench_anim --benchmark_filter=Store300/0
+//   /usr/bin/time -v build/bench/bench_anim --benchmark_filter=Store300Bleed/0
+//   /usr/bin/time -v build/bench/bench_anim --benchmark_filter=Store300Bleed/512
+// WAVORY_BENCH_DIR names the folder the BMP files go to (default: the temporary folder).
+
+#include "anim/AnimFrameMaker.h"
+#include "anim/FrameFileWriting.h"
+#include "anim/FrameSeriesNames.h"
+#include "anim/FrameSeriesWriter.h"
+#include "anim/FrameStore.h"
+#include "engine/DrawMain.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+
+#include <stdlib.h>
+
+using namespace wavory;
+
+namespace {
+
+GColor rainbow() {
+    GColor set;
+    set.name = "虹";
+    set.colorCount = 7;
+    set.colorLevelCount = 8;
+    const std::int16_t r[] = {255, 255, 0, 0, 0, 255, 255};
+    const std::int16_t g[] = {0, 255, 255, 255, 0, 0, 0};
+    const std::int16_t b[] = {0, 0, 0, 255, 255, 255, 0};
+    for (int i = 0; i < 7; ++i) {
+        set.r[i] = r[i];
+        set.g[i] = g[i];
+        set.b[i] = b[i];
+    }
+    return set;
+}
+
+DrawParams allComponents(int side, int bleed = 0) {
+    ParamFields f;
+    f.width = side;
+    f.height = side;
+    f.componentOn.fill(true);
+    const char* periods[] = {"60", "80", "100", "50", "70", "90", "4000", "3000", "1"};
+    const int periodSlots[] = {0, 2, 4, 6, 8, 10, 12, 14, 16};
+    for (int i = 0; i < 9; ++i)
+        f.values[periodSlots[i]] = periods[i];
+    const char* amplitudes[] = {"300", "250", "200", "150", "120", "100", "80", "60"};
+    const int amplitudeSlots[] = {1, 3, 5, 7, 11, 13, 15, 17};
+    for (int i = 0; i < 8; ++i)
+        f.values[amplitudeSlots[i]] = amplitudes[i];
+    f.values[9] = std::string("1"); // as a string: GCC 12 warns falsely on the literal at -O3
+    f.bleed = std::to_string(bleed);
+    return takeDrawSnapshot(f);
+}
+
+// A fresh folder for the series, removed afterwards.
+class SeriesFolder {
+  public:
+    SeriesFolder() {
+        const char* base = std::getenv("WAVORY_BENCH_DIR");
+        std::string pattern =
+            ((base ? std::filesystem::path(base) : std::filesystem::temp_directory_path()) /
+             "wavory-anim-XXXXXX")
+                .string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot create " + pattern);
+        path_ = pattern;
+    }
+    ~SeriesFolder() { std::filesystem::remove_all(path_); }
+    std::string base() const { return (path_ / "anim").string(); }
+
+  private:
+    std::filesystem::path path_;
+};
+
+constexpr int kFrames = 100;
+
+// Writes frame k of the series: one file after the other, or through the series writer
+// (argument 1 of each benchmark).
+class Series {
+  public:
+    Series(const SeriesFolder& folder, benchmark::State& state)
+        : folder_(folder), state_(state), threaded_(state.range(1) != 0) {}
+    void write(int k, const Canvas& canvas) {
+        const std::string name = frameFileName(folder_.base(), k + 1, 3);
+        if (!(threaded_ ? writer_.write(name, canvas) : writeFrameBmp(name, canvas)).ok())
+            state_.SkipWithError("cannot write a frame");
+    }
+    void finish() {
+        if (!writer_.finish().ok())
+            state_.SkipWithError("cannot write a frame");
+    }
+
+  private:
+    const SeriesFolder& folder_;
+    benchmark::State& state_;
+    bool threaded_;
+    FrameSeriesWriter writer_;
+};
+
+void BM_Series_AnimFrames(benchmark::State& state) {
+    const DrawParams params = allComponents(1000);
+    const GColor set = rainbow();
+    const SeriesFolder folder;
+    DrawObserver watching;
+    DrawObserver* observer = state.range(0) ? &watching : nullptr;
+    for (auto _ : state) {
+        AnimFrameMaker maker(params, set, {});
+        Canvas canvas;
+        Series series(folder, state);
+        for (int k = 0; k < kFrames; ++k) {
+            maker.draw(k, canvas, observer);
+            series.write(k, canvas);
+        }
+        series.finish();
+    }
+    state.counters["frames"] = kFrames;
+}
+
+void BM_Series_SeparateDrawings(benchmark::State& state) {
+    DrawParams params = allComponents(1000);
+    const GColor set = rainbow();
+    const SeriesFolder folder;
+    DrawObserver watching;
+    DrawObserver* observer = state.range(0) ? &watching : nullptr;
+    for (auto _ : state) {
+        Canvas canvas;
+        Series series(folder, state);
+        for (int k = 0; k < kFrames; ++k) {
+            params.phase = k;
+            DrawMain(params, set, canvas, observer);
+            series.write(k, canvas);
+        }
+        series.finish();
+    }
+    state.counters["frames"] = kFrames;
+}
+
+// 300 frames of 2000 x 2000 (3.6 GB raw) into a store with the default budget, or with
+// the budget in MiB given as the argument.
+void storeFrames(benchmark::State& state, int bleed) {
+    const DrawParams params = allComponents(2000, bleed);
+    const GColor set = rainbow();
+    for (auto _ : state) {
+        FrameStoreLimits limits = defaultFrameStoreLimits();
+        if (state.range(0) > 0)
+            limits.memoryBudget = static_cast<std::size_t>(state.range(0)) << 20;
+        FrameStore store(limits);
+        AnimFrameMaker maker(params, set, {});
+        if (!maker.reserve(store, 300).ok())
+            state.SkipWithError("refused");
+        Canvas canvas;
+        for (int k = 0; k < 300; ++k) {
+            maker.draw(k % 100, canvas);
+            if (!maker.store(store, k, canvas).ok())
+                state.SkipWithError("cannot store a frame");
+        }
+        state.counters["budget_MB"] = static_cast<double>(store.limits().memoryBudget) / 1048576.0;
+        state.counters["memory_MB"] = static_cast<double>(store.memoryBytes()) / 1048576.0;
+        state.counters["spilled_MB"] = static_cast<double>(store.spilledBytes()) / 1048576.0;
+    }
+}
+
+void BM_Store300(benchmark::State& state) { storeFrames(state, 0); }
+void BM_Store300Bleed(benchmark::State& state) { storeFrames(state, 40); }
+
+} // namespace
+
+// Arguments: watched as the window watches (titles, stop questions, hand-overs); files
+// written by the series writer instead of one after the other.
+BENCHMARK(BM_Series_AnimFrames)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(2);
+BENCHMARK(BM_Series_SeparateDrawings)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(2);
+BENCHMARK(BM_Store300)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_Store300Bleed)->Arg(0)->Arg(512)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+BENCHMARK_MAIN();

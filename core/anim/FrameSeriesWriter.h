@@ -1,0 +1,56 @@
+#pragma once
+// Writes the frames of a numbered series as BMP files (writeFrameBmp) on a few threads
+// of its own, while the caller makes the next frames: a frame file costs little
+// computing but waits for the disk (sync, rename, folder sync), and those waits overlap.
+//
+// Each file is still written whole and atomically. After a failure no further file is
+// started; files already written stay, as they would in a sequential save.
+
+#include "common/Result.h"
+#include "image/Canvas.h"
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace wavory {
+
+class FrameSeriesWriter {
+  public:
+    // `threads` files are written at once; as many more frames wait in the queue.
+    explicit FrameSeriesWriter(unsigned threads = 3);
+    ~FrameSeriesWriter(); // waits for the files started
+    FrameSeriesWriter(const FrameSeriesWriter&) = delete;
+    FrameSeriesWriter& operator=(const FrameSeriesWriter&) = delete;
+
+    // Queues a copy of the frame for `path`; waits while the queue is full. Returns the
+    // failure of an earlier file, if any (this frame is then not queued).
+    Result write(std::string path, const Canvas& frame);
+    // Waits until every queued file is written; the first failure in series order.
+    Result finish();
+
+  private:
+    struct Job {
+        std::size_t order;
+        std::string path;
+        Canvas frame;
+    };
+    void work();
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<Job> queue_;
+    std::size_t capacity_;
+    std::size_t busy_ = 0;
+    std::size_t next_ = 0;
+    bool closing_ = false;
+    bool failed_ = false;
+    std::size_t failedOrder_ = 0;
+    Result failure_;
+    std::vector<std::thread> threads_;
+};
+
+} // namespace wavory
