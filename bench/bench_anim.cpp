@@ -3,7 +3,7 @@
 // 100 separate drawings written the same way; and 300 frames of 2000 x 2000 made into
 // the frame store with the default budget (run under /usr/bin/time -v for the peak
 // resident memory).
-//   build/bench/bench_anim --benchmark_filter=Series
+//   build/bench/bench_anim --benchmark_filter='Series|Make'
 //   /usr/bin/time -v build/bench/bench_anim --benchmark_filter=Store300/0
 //   /usr/bin/time -v build/bench/bench_anim --benchmark_filter=Store300Bleed/0
 //   /usr/bin/time -v build/bench/bench_anim --benchmark_filter=Store300Bleed/512
@@ -145,6 +145,36 @@ void BM_Series_SeparateDrawings(benchmark::State& state) {
     state.counters["frames"] = kFrames;
 }
 
+// The frames alone, nothing written: recoloured frames against full drawings.
+void BM_Make_AnimFrames(benchmark::State& state) {
+    const DrawParams params = allComponents(1000);
+    const GColor set = rainbow();
+    DrawObserver watching;
+    DrawObserver* observer = state.range(0) ? &watching : nullptr;
+    for (auto _ : state) {
+        AnimFrameMaker maker(params, set, {});
+        Canvas canvas;
+        for (int k = 0; k < kFrames; ++k)
+            maker.draw(k, canvas, observer);
+        benchmark::DoNotOptimize(canvas.data());
+    }
+}
+
+void BM_Make_SeparateDrawings(benchmark::State& state) {
+    DrawParams params = allComponents(1000);
+    const GColor set = rainbow();
+    DrawObserver watching;
+    DrawObserver* observer = state.range(0) ? &watching : nullptr;
+    for (auto _ : state) {
+        Canvas canvas;
+        for (int k = 0; k < kFrames; ++k) {
+            params.phase = k;
+            DrawMain(params, set, canvas, observer);
+        }
+        benchmark::DoNotOptimize(canvas.data());
+    }
+}
+
 // 300 frames of 2000 x 2000 (3.6 GB raw) into a store with the default budget, or with
 // the budget in MiB given as the argument.
 void storeFrames(benchmark::State& state, int bleed) {
@@ -170,8 +200,12 @@ void storeFrames(benchmark::State& state, int bleed) {
     }
 }
 
-void BM_Store300(benchmark::State& state) { storeFrames(state, 0); }
-void BM_Store300Bleed(benchmark::State& state) { storeFrames(state, 40); }
+void BM_Store300(benchmark::State& state) {
+    storeFrames(state, 0);
+}
+void BM_Store300Bleed(benchmark::State& state) {
+    storeFrames(state, 40);
+}
 
 } // namespace
 
@@ -187,7 +221,24 @@ BENCHMARK(BM_Series_SeparateDrawings)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(2);
+BENCHMARK(BM_Make_AnimFrames)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(2);
+BENCHMARK(BM_Make_SeparateDrawings)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(2);
 BENCHMARK(BM_Store300)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
-BENCHMARK(BM_Store300Bleed)->Arg(0)->Arg(512)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_Store300Bleed)
+    ->Arg(0)
+    ->Arg(512)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 
 BENCHMARK_MAIN();

@@ -38,8 +38,7 @@ Result drawFrame(AnimFrameMaker& maker, const AnimationJob& job, int i, Canvas& 
                  FrameProgress& progress) {
     progress.setFrame(i);
     const int phase = animFramePhase(job.range.from, job.range.to, job.range.frames, i);
-    const DrawResult drawn =
-        maker.draw(phase, canvas, job.showProgress ? &progress : nullptr);
+    const DrawResult drawn = maker.draw(phase, canvas, job.showProgress ? &progress : nullptr);
     return drawn.outcome == DrawOutcome::Refused ? drawn.refusal : Result{};
 }
 
@@ -68,9 +67,9 @@ Result writeAnimated(AnimFrameMaker& maker, const AnimationJob& job, AnimatedFor
         if (Result r = maker.store(store, k, canvas); !r.ok())
             return r;
     }
-    const AnimatedWriteResult written = writeAnimatedFile(
-        {format, job.output, job.range.frames, kAnimatedFrameMs},
-        [&](int k, Canvas& out) { return store.get(k, out); }, {});
+    const AnimatedWriteResult written =
+        writeAnimatedFile({format, job.output, job.range.frames, kAnimatedFrameMs},
+                          [&](int k, Canvas& out) { return store.get(k, out); }, {});
     return written.result;
 }
 
@@ -80,8 +79,8 @@ Result renderAnimation(const AnimationJob& job) {
     AnimFrameMaker maker(job.params, job.colorSet, job.draw);
     FrameProgress progress(job.showProgress, job.range.frames);
     const auto format = animatedFormatFor(job.output);
-    Result result = format ? writeAnimated(maker, job, *format, progress)
-                           : writeSeries(maker, job, progress);
+    Result result =
+        format ? writeAnimated(maker, job, *format, progress) : writeSeries(maker, job, progress);
     progress.finish();
     return result;
 }

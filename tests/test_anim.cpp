@@ -72,10 +72,10 @@ TEST(FrameSeriesNames, NumbersPadToTheDigitsAndTheCheckFindsTheDigitsThatFit) {
         bool fits;
         int index;
     };
-    for (const Case& c : {Case{1, 10, 2, true, 1}, Case{95, 10, 2, false, 2},
-                          Case{95, 10, 3, true, 2}, Case{0, 100, 2, true, 2},
-                          Case{1, 100, 2, false, 2}, Case{90, 10, 2, true, 2},
-                          Case{99999999, 2, 8, false, 7}, Case{0, 999, 1, false, 2}}) {
+    for (const Case& c :
+         {Case{1, 10, 2, true, 1}, Case{95, 10, 2, false, 2}, Case{95, 10, 3, true, 2},
+          Case{0, 100, 2, true, 2}, Case{1, 100, 2, false, 2}, Case{90, 10, 2, true, 2},
+          Case{99999999, 2, 8, false, 7}, Case{0, 999, 1, false, 2}}) {
         SCOPED_TRACE(std::to_string(c.start) + " + " + std::to_string(c.frames));
         EXPECT_EQ(frameDigitsSuffice(c.start, c.frames, c.digits), c.fits);
         EXPECT_EQ(fittingDigitIndex(c.start, c.frames), c.index);
@@ -88,7 +88,8 @@ Canvas noiseFrame(int w, int h, unsigned seed) {
     for (std::size_t i = 0; i < c.rowBytes() * static_cast<std::size_t>(h); ++i) {
         s = s * 1103515245u + 12345u;
         // Half noise, half runs: compresses, but not to nothing.
-        c.data()[i] = (i / 64) % 2 ? static_cast<std::uint8_t>(s >> 24) : static_cast<std::uint8_t>(i / 640);
+        c.data()[i] =
+            (i / 64) % 2 ? static_cast<std::uint8_t>(s >> 24) : static_cast<std::uint8_t>(i / 640);
     }
     return c;
 }
@@ -167,13 +168,14 @@ TEST(FrameStore, ReserveRefusesWhatCannotFitAndSaysHowMuchItNeeds) {
     ASSERT_FALSE(refused.ok());
     const std::string& text = refused.failureMessage()->text;
     EXPECT_EQ(refused.failureMessage()->icon, MessageIcon::Critical);
-    EXPECT_EQ(text.rfind("フレームを保存する領域が足りないため、アニメーションを作成できません。\r\n"
-                         "3000 × 3000 のフレーム 999999 枚には最大 25",
-                         0),
-              0u)
+    EXPECT_EQ(
+        text.rfind("フレームを保存する領域が足りないため、アニメーションを作成できません。\r\n"
+                   "3000 × 3000 のフレーム 999999 枚には最大 25",
+                   0),
+        0u)
         << text; // 999999 x 27 MB
-    EXPECT_NE(text.find(" GB が必要ですが、使えるのはメモリ 1 MB と " + (temp.path() / "spill").string() +
-                        " の空き "),
+    EXPECT_NE(text.find(" GB が必要ですが、使えるのはメモリ 1 MB と " +
+                        (temp.path() / "spill").string() + " の空き "),
               std::string::npos)
         << text;
     EXPECT_EQ(store.held(), 0);
@@ -187,7 +189,8 @@ TEST(FrameStore, AFailingSpillIsAFailureNotACrash) {
     const Canvas frame = noiseFrame(64, 48, 1);
     const Result r = blocked.put(0, frame);
     ASSERT_FALSE(r.ok());
-    EXPECT_EQ(r.failureMessage()->text.rfind("フレームを一時ファイルに書き込めません。\r\n", 0), 0u);
+    EXPECT_EQ(r.failureMessage()->text.rfind("フレームを一時ファイルに書き込めません。\r\n", 0),
+              0u);
     Canvas back;
     EXPECT_FALSE(blocked.get(0, back));
 
@@ -209,7 +212,8 @@ TEST(FrameStore, AFailingSpillIsAFailureNotACrash) {
     std::signal(SIGXFSZ, oldHandler);
     ASSERT_FALSE(last.ok());
     EXPECT_GT(stored, 0);
-    EXPECT_EQ(last.failureMessage()->text.rfind("フレームを一時ファイルに書き込めません。\r\n", 0), 0u);
+    EXPECT_EQ(last.failureMessage()->text.rfind("フレームを一時ファイルに書き込めません。\r\n", 0),
+              0u);
     for (int i = 0; i < stored; ++i) {
         ASSERT_TRUE(store.get(i, back));
         EXPECT_TRUE(sameCanvas(noiseFrame(64, 48, static_cast<unsigned>(i)), back));
@@ -514,13 +518,15 @@ TEST(AnimatedFile, StopWritesNothingAndAMissingFrameFailsWithoutAFile) {
         w = writeFrames(format, path, frames, 4); // one frame more than there are
         EXPECT_FALSE(w.stopped);
         ASSERT_FALSE(w.result.ok());
-        EXPECT_EQ(w.result.failureMessage()->text, "フレームがありません。\r\n保存を中止しました。");
+        EXPECT_EQ(w.result.failureMessage()->text,
+                  "フレームがありません。\r\n保存を中止しました。");
         EXPECT_EQ(w.result.failureMessage()->icon, MessageIcon::Critical);
         EXPECT_TRUE(fs::is_empty(temp.path())); // not even a temporary file
         // A folder that does not exist: the system's text.
         w = writeFrames(format, (temp.path() / "none" / "a.gif").string(), frames, 3);
         ASSERT_FALSE(w.result.ok());
-        EXPECT_NE(w.result.failureMessage()->text.find("\r\n保存を中止しました。"), std::string::npos);
+        EXPECT_NE(w.result.failureMessage()->text.find("\r\n保存を中止しました。"),
+                  std::string::npos);
     }
 }
 
@@ -547,7 +553,10 @@ TEST(FrameSeriesWriter, WritesEveryFrameWholeAndStopsAtTheFirstFailure) {
     {
         FrameSeriesWriter writer(2);
         for (int k = 0; k < 6; ++k)
-            ASSERT_TRUE(writer.write(frameFileName(temp.str() + "/f", k, 1), frames[static_cast<std::size_t>(k)]).ok());
+            ASSERT_TRUE(writer
+                            .write(frameFileName(temp.str() + "/f", k, 1),
+                                   frames[static_cast<std::size_t>(k)])
+                            .ok());
         ASSERT_TRUE(writer.finish().ok());
         for (int k = 0; k < 6; ++k) {
             std::string bytes;

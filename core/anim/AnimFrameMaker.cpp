@@ -1,7 +1,9 @@
 #include "anim/AnimFrameMaker.h"
 
+#include "anim/ColumnsAhead.h"
 #include "anim/PhasePattern.h"
 #include "engine/DrawRefusal.h"
+#include "engine/ParallelWork.h"
 
 #include <algorithm>
 #include <vector>
@@ -13,8 +15,7 @@ namespace {
 // The observer's view of a drawing, as DrawMain gives it, for a picture painted column
 // block by column block: titles and stop questions every G columns, columns handed over
 // every F columns and at the end.
-DrawResult paintObserved(const PhasePattern::Painter& painter, Canvas& canvas, int width,
-                         DrawObserver& observer) {
+DrawResult paintObserved(ColumnsAhead& columns, Canvas& canvas, int width, DrawObserver& observer) {
     const int G = progressStep(width);
     const int F = refreshStep(width);
     int handedOver = 0;
@@ -25,7 +26,7 @@ DrawResult paintObserved(const PhasePattern::Painter& painter, Canvas& canvas, i
         const int g = (drawn + G - 1) / G * G;
         const int f = (drawn + F - 1) / F * F;
         const int last = std::min(std::min(g, f), width - 1);
-        painter.paint(canvas, drawn, last + 1);
+        columns.take(canvas, drawn, last + 1);
         drawn = last + 1;
         if (last % G == 0) {
             observer.title(progressTitle(last, width));
@@ -56,6 +57,7 @@ struct AnimFrameMaker::Impl {
     // What the last draw left on the canvas: a completed frame of the pattern.
     bool lastFromPattern = false;
     int lastPhase = 0;
+    Canvas scratch; // a recoloured frame painted ahead of the observer
 
     DrawResult drawCapturing(Canvas& canvas, DrawObserver* observer) {
         std::vector<std::uint32_t> magnitudes(static_cast<std::size_t>(params.width) *
@@ -79,7 +81,11 @@ struct AnimFrameMaker::Impl {
         else
             canvas.clear();
         const PhasePattern::Painter painter(*pattern, params.phase);
-        return paintObserved(painter, canvas, params.width, *observer);
+        if (scratch.width() != params.width || scratch.height() != params.height)
+            scratch.resize(params.width, params.height);
+        ColumnsAhead columns(painter, scratch, progressStep(params.width),
+                             resolveThreadCount(options.threads));
+        return paintObserved(columns, canvas, params.width, *observer);
     }
 };
 
@@ -111,8 +117,7 @@ DrawResult AnimFrameMaker::draw(int phase, Canvas& canvas, DrawObserver* observe
 
 Result AnimFrameMaker::reserve(FrameStore& store, int frames) const {
     // Recoloured frames share one pattern; only the first frame is drawn in full.
-    return store.reserve(impl_->recolours ? 1 : frames, impl_->params.width,
-                         impl_->params.height);
+    return store.reserve(impl_->recolours ? 1 : frames, impl_->params.width, impl_->params.height);
 }
 
 Result AnimFrameMaker::store(FrameStore& store, int index, const Canvas& canvas) {
@@ -121,6 +126,8 @@ Result AnimFrameMaker::store(FrameStore& store, int index, const Canvas& canvas)
     return store.put(index, canvas);
 }
 
-bool AnimFrameMaker::recolours() const { return impl_->recolours; }
+bool AnimFrameMaker::recolours() const {
+    return impl_->recolours;
+}
 
 } // namespace wavory

@@ -32,8 +32,12 @@ bool endsWithNoCase(std::string_view text, std::string_view tail) {
     return true;
 }
 
-AnimatedWriteResult failed(std::string_view cause) { return {frameSaveFailure(cause), false}; }
-AnimatedWriteResult stopped() { return {{}, true}; }
+AnimatedWriteResult failed(std::string_view cause) {
+    return {frameSaveFailure(cause), false};
+}
+AnimatedWriteResult stopped() {
+    return {{}, true};
+}
 
 constexpr std::string_view kMissingFrameCause = "フレームがありません。";
 constexpr std::string_view kFrameSizeCause = "フレームの大きさが揃っていません。";
@@ -243,8 +247,8 @@ AnimatedWriteResult writeGif(const AnimatedFileJob& job, FrameSource& source) {
         !putLoopForever(gif.get()))
         return failed(gifError(gif->Error));
     // The format counts in hundredths of a second.
-    const int delayCs = static_cast<int>(
-        std::clamp<std::int64_t>(roundToInt64(job.frameMs / 10.0), 1, 0xFFFF));
+    const int delayCs =
+        static_cast<int>(std::clamp<std::int64_t>(roundToInt64(job.frameMs / 10.0), 1, 0xFFFF));
     std::vector<std::uint8_t> indices;
     for (int k = 0; k < job.frames; ++k) {
         if (!source.take(k, frame, cause))
@@ -275,8 +279,7 @@ AnimatedWriteResult writeAnimatedFile(const AnimatedFileJob& job,
                                       const std::function<bool(int)>& progress) {
     FrameSource source(frame, progress);
     try {
-        return job.format == AnimatedFormat::WebP ? writeWebP(job, source)
-                                                  : writeGif(job, source);
+        return job.format == AnimatedFormat::WebP ? writeWebP(job, source) : writeGif(job, source);
     } catch (const std::bad_alloc&) {
         return failed(codec::kOutOfMemoryText);
     }

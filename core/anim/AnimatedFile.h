@@ -19,8 +19,8 @@ std::optional<AnimatedFormat> animatedFormatFor(std::string_view path);
 
 struct AnimatedFileJob {
     AnimatedFormat format = AnimatedFormat::WebP;
-    std::string path; // written through AtomicFileWriter: nothing appears before the end
-    int frames = 0;   // frames 0 .. frames - 1
+    std::string path;  // written through AtomicFileWriter: nothing appears before the end
+    int frames = 0;    // frames 0 .. frames - 1
     int frameMs = 100; // each frame's display time
 };
 

@@ -35,7 +35,9 @@ constexpr std::string_view kSpillSuffix = ".spill";
 constexpr int kCompressionLevel = 1;
 constexpr std::size_t kMinimumBudget = std::size_t{64} << 20;
 
-std::error_code lastError() { return {errno, std::generic_category()}; }
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
 
 std::uint64_t frameBytes(int width, int height) {
     return static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * 3;
@@ -129,8 +131,8 @@ struct FrameStore::Impl {
     struct Entry {
         Kind kind = Kind::Empty;
         int width = 0, height = 0;
-        std::vector<char> compressed;           // Memory
-        std::uint64_t offset = 0, size = 0;     // Spilled: the bytes in the spill file
+        std::vector<char> compressed;                // Memory
+        std::uint64_t offset = 0, size = 0;          // Spilled: the bytes in the spill file
         std::shared_ptr<const PhasePattern> pattern; // Pattern
         int phase = 0;
     };
@@ -237,15 +239,15 @@ struct FrameStore::Impl {
         // Reserve the blocks first: a full disk then fails here, not on a later write
         // through memory the system had promised.
         if (offset + size > static_cast<std::uint64_t>(fileSize())) {
-            const int rc = ::posix_fallocate(spillFd, static_cast<off_t>(offset),
-                                             static_cast<off_t>(size));
+            const int rc =
+                ::posix_fallocate(spillFd, static_cast<off_t>(offset), static_cast<off_t>(size));
             if (rc != 0 && rc != EOPNOTSUPP && rc != EINVAL)
                 return {rc, std::generic_category()};
         }
         std::uint64_t done = 0;
         while (done < size) {
-            const ssize_t n = ::pwrite(spillFd, data + done, size - done,
-                                       static_cast<off_t>(offset + done));
+            const ssize_t n =
+                ::pwrite(spillFd, data + done, size - done, static_cast<off_t>(offset + done));
             if (n < 0) {
                 if (errno == EINTR)
                     continue;
@@ -445,6 +447,8 @@ std::string FrameStore::spillPath() const {
     return impl_->spillPath;
 }
 
-const FrameStoreLimits& FrameStore::limits() const { return impl_->limits; }
+const FrameStoreLimits& FrameStore::limits() const {
+    return impl_->limits;
+}
 
 } // namespace wavory

@@ -1,8 +1,7 @@
 #pragma once
 // The pattern values of one drawing, kept so that the drawing can be painted again at any
 // phase without computing a wave: a pixel's color is the table entry of its |v| shifted
-// by the phase, then shaded by the frame, exactly as the synthesis does it. Only a
-// normal-mode drawing without bleed keeps its |v| from phase to phase.
+// by the phase, then shaded by the frame, exactly as the synthesis does it.
 
 #include "colorsets/ColorTable.h"
 #include "colorsets/GColor.h"
@@ -20,8 +19,9 @@ namespace wavory {
 
 class PhasePattern {
   public:
-    // True when frames of these parameters differ only in their colors: normal mode, no
-    // bleed, and every |v| fits 32 bits.
+    // True when the animation recolours frames of these parameters: normal mode (the
+    // combining modes depend on the frame before), no bleed (those frames are drawn in
+    // full), and every |v| fits 32 bits.
     static bool suits(const DrawParams& params);
 
     // From the magnitudes a completed DrawMain captured (DrawOptions::patternMagnitudes:
@@ -46,8 +46,8 @@ class PhasePattern {
         // Rows [y0, y1) of every column; only without the frame, whose weights run down
         // each column from its top.
         void paintRows(Canvas& canvas, int y0, int y1) const;
-        template <typename T> void paintBlock(const T* values, Canvas& canvas, int x0, int x1,
-                                              int y0, int y1) const;
+        template <typename T>
+        void paintBlock(const T* values, Canvas& canvas, int x0, int x1, int y0, int y1) const;
         const PhasePattern& pattern_;
         ColorLookup colors_;
     };

@@ -37,10 +37,9 @@ ColumnSynthesizer::ColumnSynthesizer(const DrawParams& params, const ColorTable&
                                      std::uint64_t noiseKey, std::uint32_t* magnitudes)
     : p_(params), w_(params.width), h_(params.height), cx_(params.cx), cy_(params.cy),
       powerIsOne_(params.power == 1.0f), power_(params.power), noiseKey_(noiseKey),
-      magnitudes_(magnitudes),
-      plusOn_(params.componentActive(5)), ribbonOn_(params.componentActive(6)),
-      rippleOn_(params.componentActive(7)), circleOn_(params.componentActive(3)),
-      colors_(table, params.phase, patternValueBound(params)),
+      magnitudes_(magnitudes), plusOn_(params.componentActive(5)),
+      ribbonOn_(params.componentActive(6)), rippleOn_(params.componentActive(7)),
+      circleOn_(params.componentActive(3)), colors_(table, params.phase, patternValueBound(params)),
       frame_(params.frame, params.width, params.height) {
     const auto W = static_cast<std::size_t>(w_);
     const auto H = static_cast<std::size_t>(h_);

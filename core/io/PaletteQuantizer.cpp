@@ -215,7 +215,7 @@ struct SharedPaletteQuantizer::Impl {
     std::vector<Rgb> palette;
 };
 
-SharedPaletteQuantizer::SharedPaletteQuantizer() : impl_(new Impl) {
+SharedPaletteQuantizer::SharedPaletteQuantizer() : impl_(std::make_unique<Impl>()) {
     if (impl_->attr) {
         liq_set_max_colors(impl_->attr.get(), 256);
         liq_set_quality(impl_->attr.get(), 0, 100);
@@ -224,7 +224,7 @@ SharedPaletteQuantizer::SharedPaletteQuantizer() : impl_(new Impl) {
     }
 }
 
-SharedPaletteQuantizer::~SharedPaletteQuantizer() { delete impl_; }
+SharedPaletteQuantizer::~SharedPaletteQuantizer() = default;
 
 namespace {
 
@@ -252,8 +252,8 @@ std::string SharedPaletteQuantizer::add(const Canvas& picture) {
     auto image = imageOf(impl_->attr.get(), picture);
     if (!image)
         return "libimagequant: cannot take the picture";
-    const liq_error added = liq_histogram_add_image(impl_->histogram.get(), impl_->attr.get(),
-                                                    image.get());
+    const liq_error added =
+        liq_histogram_add_image(impl_->histogram.get(), impl_->attr.get(), image.get());
     return added == LIQ_OK ? std::string() : liqErrorText(added);
 }
 
@@ -275,16 +275,15 @@ std::string SharedPaletteQuantizer::makePalette(std::vector<Rgb>& palette) {
     return {};
 }
 
-std::string SharedPaletteQuantizer::map(const Canvas& picture,
-                                        std::vector<std::uint8_t>& indices) {
+std::string SharedPaletteQuantizer::map(const Canvas& picture, std::vector<std::uint8_t>& indices) {
     if (!impl_->result)
         return "libimagequant: no palette";
     auto image = imageOf(impl_->attr.get(), picture);
     if (!image)
         return "libimagequant: cannot take the picture";
     indices.resize(static_cast<std::size_t>(picture.width()) * picture.height());
-    const liq_error remapped = liq_write_remapped_image(impl_->result.get(), image.get(),
-                                                        indices.data(), indices.size());
+    const liq_error remapped =
+        liq_write_remapped_image(impl_->result.get(), image.get(), indices.data(), indices.size());
     if (remapped != LIQ_OK)
         return liqErrorText(remapped);
     if (paletteOf(impl_->result.get()) != impl_->palette)

@@ -6,6 +6,7 @@
 #include "image/Canvas.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,7 @@ class SharedPaletteQuantizer {
 
   private:
     struct Impl;
-    Impl* impl_;
+    std::unique_ptr<Impl> impl_;
 };
 
 // Drops palette entries no pixel uses and renumbers the pixels, keeping the order of
