@@ -11,21 +11,21 @@ namespace wavory {
 namespace {
 
 // The shown image is in the screen's pixel format (RGB32), so painting it is a plain
-// copy; the columns are converted once as they arrive, on the drawing's own thread.
+// copy; the columns are converted once as they arrive, on the drawing's own thread, by
+// Qt's own vectorised conversion (a few times faster than a loop over the pixels).
 void copyColumns(const Canvas& canvas, QImage& image, int x0, int x1) {
-    const std::uint8_t* src = canvas.data();
-    const std::size_t srcStride = canvas.rowBytes();
+    const int width = x1 - x0 + 1;
+    const QImage columns =
+        QImage(canvas.data() + static_cast<std::size_t>(x0) * 3, width, canvas.height(),
+               static_cast<qsizetype>(canvas.rowBytes()), QImage::Format_RGB888)
+            .convertToFormat(QImage::Format_RGB32);
     std::uint8_t* dst = image.bits();
     const auto dstStride = static_cast<std::size_t>(image.bytesPerLine());
-    for (int y = 0; y < canvas.height(); ++y) {
-        const std::uint8_t* in = src + static_cast<std::size_t>(y) * srcStride;
-        auto* out = reinterpret_cast<std::uint32_t*>(dst + static_cast<std::size_t>(y) * dstStride);
-        for (int x = x0; x <= x1; ++x) {
-            const std::uint8_t* px = in + static_cast<std::size_t>(x) * 3;
-            out[x] = 0xff000000u | (std::uint32_t{px[0]} << 16) | (std::uint32_t{px[1]} << 8) |
-                     std::uint32_t{px[2]};
-        }
-    }
+    const std::size_t offset = static_cast<std::size_t>(x0) * 4;
+    const std::size_t bytes = static_cast<std::size_t>(width) * 4;
+    for (int y = 0; y < canvas.height(); ++y)
+        std::memcpy(dst + static_cast<std::size_t>(y) * dstStride + offset, columns.constScanLine(y),
+                    bytes);
 }
 
 } // namespace
