@@ -1,14 +1,18 @@
 #include "TempFolder.h"
 
 #include "io/AtomicFile.h"
+#include "io/HuffmanDeflate.h"
 #include "io/PaletteQuantizer.h"
+#include "io/PngRowFilter.h"
 #include "io/clsTransG.h"
 
 #include <gtest/gtest.h>
 
 #include <jpeglib.h>
 #include <png.h>
+#include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <csetjmp>
@@ -16,12 +20,14 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <set>
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 using namespace wavory;
@@ -74,6 +80,17 @@ Canvas noisePattern(int width, int height) {
     std::mt19937 random(7);
     for (std::size_t i = 0; i < canvas.rowBytes() * height; ++i)
         canvas.data()[i] = static_cast<std::uint8_t>(random());
+    return canvas;
+}
+
+// A gradient with a little noise on every channel: the kind of picture where plain
+// Huffman coding beats matching.
+Canvas noisyGradientPattern(int width, int height) {
+    Canvas canvas = gradientPattern(width, height);
+    std::mt19937 random(11);
+    for (std::size_t i = 0; i < canvas.rowBytes() * height; ++i)
+        canvas.data()[i] = static_cast<std::uint8_t>(
+            std::clamp(int{canvas.data()[i]} + static_cast<int>(random() % 9) - 4, 0, 255));
     return canvas;
 }
 
@@ -162,33 +179,63 @@ DecodedPng decodePng(const fs::path& path) {
     return out;
 }
 
-// Bit depth and color type from IHDR, and zlib's FLEVEL (0 fastest .. 3 best) from the
-// first IDAT's stream header.
+// Bit depth and color type from IHDR, zlib's FLEVEL (0 fastest .. 3 best) from the
+// first IDAT's stream header, and whether every chunk's CRC holds and the chunks come
+// in a valid order (IHDR first, IDATs in one run, IEND last with nothing after it).
 struct PngHeaderFacts {
     int bitDepth = -1;
     int colorType = -1;
     int zlibLevelClass = -1;
+    bool crcsHold = true;
+    bool wellOrdered = false;
 };
 
 PngHeaderFacts pngHeaderFacts(const fs::path& path) {
     const std::string bytes = fileBytes(path);
     PngHeaderFacts facts;
+    std::vector<std::string> types;
     std::size_t at = 8;
+    auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); };
+    auto big32 = [&](std::size_t i) {
+        return (std::uint32_t{byte(i)} << 24) | (std::uint32_t{byte(i + 1)} << 16) |
+               (std::uint32_t{byte(i + 2)} << 8) | byte(i + 3);
+    };
     while (at + 12 <= bytes.size()) {
-        auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); };
-        const std::uint32_t length =
-            (byte(at) << 24) | (byte(at + 1) << 16) | (byte(at + 2) << 8) | byte(at + 3);
+        const std::uint32_t length = big32(at);
+        if (at + 12 + length > bytes.size())
+            return facts;
         const std::string type = bytes.substr(at + 4, 4);
+        const auto* typeAndData = reinterpret_cast<const Bytef*>(bytes.data() + at + 4);
+        if (crc32(0, typeAndData, 4 + length) != big32(at + 8 + length))
+            facts.crcsHold = false;
         if (type == "IHDR") {
             facts.bitDepth = byte(at + 16);
             facts.colorType = byte(at + 17);
-        } else if (type == "IDAT") {
+        } else if (type == "IDAT" && facts.zlibLevelClass < 0) {
             facts.zlibLevelClass = byte(at + 9) >> 6;
-            break;
         }
+        if (types.empty() || types.back() != type || type != "IDAT")
+            types.push_back(type);
         at += 12 + length;
     }
+    const auto idats = std::count(types.begin(), types.end(), "IDAT");
+    facts.wellOrdered = at == bytes.size() && bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0 &&
+                        types.size() >= 3 && types.front() == "IHDR" && types.back() == "IEND" &&
+                        idats == 1;
     return facts;
+}
+
+// The pixels ImageMagick decodes from a file, as 8-bit RGB rows.
+bool decodeWithImageMagick(const fs::path& file, const fs::path& rawOut, Canvas& out) {
+    const std::string command =
+        "convert '" + file.string() + "' -depth 8 'rgb:" + rawOut.string() + "' 2>/dev/null";
+    if (std::system(command.c_str()) != 0)
+        return false;
+    const std::string raw = fileBytes(rawOut);
+    if (raw.size() != out.rowBytes() * static_cast<std::size_t>(out.height()))
+        return false;
+    std::memcpy(out.data(), raw.data(), raw.size());
+    return true;
 }
 
 struct ErrorStats {
@@ -254,23 +301,46 @@ TEST_F(Codec, JpegDecodesBackWithChromaByQualityAndProgressiveMarker) {
     EXPECT_TRUE(messages_.empty());
 }
 
-TEST_F(Codec, LosslessPngModesKeepEveryPixelAtTheirZlibLevels) {
-    const Canvas picture = gradientPattern(150, 97);
-    const int expectedLevelClass[] = {2, 0}; // FLEVEL: 2 default (6), 0 fastest (1)
-    for (std::uint8_t mode : {0, 1}) {
-        SCOPED_TRACE(::testing::Message() << "mode " << int{mode});
-        const fs::path target = dir_ / "wave.png";
-        ASSERT_EQ(transG_.DCSavePNG(picture, target, mode, sink_), 0);
-        const DecodedPng decoded = decodePng(target);
-        ASSERT_TRUE(decoded.ok);
-        EXPECT_FALSE(decoded.palette);
-        EXPECT_TRUE(decoded.canvas == picture);
-        const PngHeaderFacts facts = pngHeaderFacts(target);
-        EXPECT_EQ(facts.colorType, PNG_COLOR_TYPE_RGB);
-        EXPECT_EQ(facts.bitDepth, 8);
-        EXPECT_EQ(facts.zlibLevelClass, expectedLevelClass[mode]);
+TEST_F(Codec, LosslessPngModesKeepEveryPixelForLibpngAndImageMagick) {
+    struct Case {
+        const char* name;
+        Canvas picture;
+    };
+    // The large ones are compressed in several parts that are joined into one stream:
+    // the smooth one by matching in mode 0 (parts of 4 MiB), the noisy ones by Huffman
+    // coding (parts of 1 MiB). The thin ones have rows of one pixel and pictures of one row.
+    const Case cases[] = {
+        {"small gradient", gradientPattern(150, 97)},
+        {"smooth, several parts", colorSetPattern(1500, 1300)},
+        {"noisy, several parts", noisyGradientPattern(700, 600)},
+        {"noise", noisePattern(333, 201)},
+        {"one pixel", gradientPattern(1, 1)},
+        {"one column", gradientPattern(1, 300)},
+        {"one row", noisyGradientPattern(2000, 1)},
+    };
+    const int expectedLevelClass[] = {2, 0}; // FLEVEL: 2 balanced, 0 fastest
+    for (const Case& c : cases) {
+        for (std::uint8_t mode : {0, 1}) {
+            SCOPED_TRACE(::testing::Message() << c.name << ", mode " << int{mode});
+            const fs::path target = dir_ / "wave.png";
+            ASSERT_EQ(transG_.DCSavePNG(c.picture, target, mode, sink_), 0);
+            const DecodedPng decoded = decodePng(target);
+            ASSERT_TRUE(decoded.ok);
+            EXPECT_FALSE(decoded.palette);
+            EXPECT_TRUE(decoded.canvas == c.picture);
+            Canvas magick(c.picture.width(), c.picture.height());
+            ASSERT_TRUE(decodeWithImageMagick(target, root_ / "wave.rgb", magick));
+            EXPECT_TRUE(magick == c.picture);
+            const PngHeaderFacts facts = pngHeaderFacts(target);
+            EXPECT_EQ(facts.colorType, PNG_COLOR_TYPE_RGB);
+            EXPECT_EQ(facts.bitDepth, 8);
+            EXPECT_EQ(facts.zlibLevelClass, expectedLevelClass[mode]);
+            EXPECT_TRUE(facts.crcsHold);
+            EXPECT_TRUE(facts.wellOrdered);
+        }
     }
     EXPECT_EQ(folderEntries(dir_), std::set<std::string>{"wave.png"});
+    EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(Codec, LossyPngIsSmallerPaletteImageCloseToTheOriginal) {
@@ -289,15 +359,22 @@ TEST_F(Codec, LossyPngIsSmallerPaletteImageCloseToTheOriginal) {
     const ErrorStats error = channelError(picture, decoded.canvas);
     EXPECT_LE(error.max, 12);
     EXPECT_LT(error.mean, 0.6);
-    EXPECT_EQ(pngHeaderFacts(dir_ / "lossy.png").zlibLevelClass, 3);
+    const PngHeaderFacts facts = pngHeaderFacts(dir_ / "lossy.png");
+    EXPECT_EQ(facts.zlibLevelClass, 3);
+    EXPECT_TRUE(facts.crcsHold);
+    EXPECT_TRUE(facts.wellOrdered);
+    Canvas magick(320, 240);
+    ASSERT_TRUE(decodeWithImageMagick(dir_ / "lossy.png", root_ / "lossy.rgb", magick));
+    EXPECT_TRUE(magick == decoded.canvas);
     EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(Codec, LossyPngOfFewColorsKeepsThemWithTrimmedPaletteAndDepth) {
-    Canvas picture(40, 30);
+    // Two bits a pixel: 39 pixels end in the middle of a row's last byte.
+    Canvas picture(39, 30);
     const Rgb colors[] = {{255, 0, 0}, {0, 128, 255}, {20, 200, 20}};
     for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x)
+        for (int x = 0; x < 39; ++x)
             picture.setPixel(x, y, colors[(x / 7 + y / 5) % 3]);
     ASSERT_EQ(transG_.DCSavePNG(picture, dir_ / "three.png", 2), 0);
     const DecodedPng decoded = decodePng(dir_ / "three.png");
@@ -305,6 +382,114 @@ TEST_F(Codec, LossyPngOfFewColorsKeepsThemWithTrimmedPaletteAndDepth) {
     EXPECT_TRUE(decoded.canvas == picture);
     EXPECT_EQ(decoded.paletteSize, 3u);
     EXPECT_EQ(pngHeaderFacts(dir_ / "three.png").bitDepth, 2);
+    Canvas magick(39, 30);
+    ASSERT_TRUE(decodeWithImageMagick(dir_ / "three.png", root_ / "three.rgb", magick));
+    EXPECT_TRUE(magick == picture);
+}
+
+// The decoder's side of the five PNG filters, written from the format's definition.
+std::vector<std::uint8_t> unfilterRow(const std::vector<std::uint8_t>& filtered,
+                                      const std::vector<std::uint8_t>& prior) {
+    const int type = filtered[0];
+    std::vector<std::uint8_t> row(prior.size());
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const int a = i >= 3 ? row[i - 3] : 0, b = prior[i], c = i >= 3 ? prior[i - 3] : 0;
+        const int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+        const int paeth = pa <= pb && pa <= pc ? a : (pb <= pc ? b : c);
+        const int predictor[] = {0, a, b, (a + b) / 2, paeth};
+        row[i] = static_cast<std::uint8_t>(filtered[i + 1] + predictor[type]);
+    }
+    return row;
+}
+
+TEST(PngRowFilter, EachFilterWinsWhereItPredictsTheRowAndDecodesBack) {
+    constexpr std::size_t kBytes = 3 * 50;
+    std::mt19937 random(9);
+    std::vector<std::uint8_t> prior(kBytes);
+    for (std::uint8_t& b : prior)
+        b = static_cast<std::uint8_t>(random());
+    // Rows that one filter predicts best (ties go to the lower type): zeros, a run of one
+    // color, the row above, the average of left and above.
+    auto build = [&](auto predict) {
+        std::vector<std::uint8_t> row(kBytes);
+        for (std::size_t i = 0; i < kBytes; ++i) {
+            const int a = i >= 3 ? row[i - 3] : 0, b = prior[i], c = i >= 3 ? prior[i - 3] : 0;
+            row[i] = static_cast<std::uint8_t>(predict(i, a, b, c));
+        }
+        return row;
+    };
+    const std::vector<std::uint8_t> rows[] = {
+        build([](std::size_t, int, int, int) { return 0; }),
+        build([](std::size_t i, int a, int, int) { return i < 3 ? int(i) + 1 : a; }),
+        build([](std::size_t, int, int b, int) { return b; }),
+        build([](std::size_t, int a, int b, int) { return (a + b) / 2; }),
+        // Against the flat row above (below), one shade darker: Paeth follows the left
+        // neighbour after the first pixel, and that pixel costs it 1.
+        std::vector<std::uint8_t>(kBytes, 99),
+    };
+    const std::vector<std::uint8_t> flat(kBytes, 100);
+    std::vector<std::uint8_t> scratch(4 * kBytes);
+    for (int type = 0; type < 5; ++type) {
+        SCOPED_TRACE(::testing::Message() << "filter " << type);
+        const std::vector<std::uint8_t>& above = type == 4 ? flat : prior;
+        std::vector<std::uint8_t> out(kBytes + 1);
+        codec::filterRowAdaptive(rows[type].data(), above.data(), kBytes, 3, out.data(),
+                                 scratch.data());
+        EXPECT_EQ(out[0], type);
+        EXPECT_EQ(unfilterRow(out, above), rows[type]);
+    }
+}
+
+// zlib's inflate of a raw deflate stream, or nullopt when it refuses it.
+std::optional<std::string> inflateRaw(const std::vector<std::uint8_t>& stream, std::size_t size) {
+    std::string out(size + 1, '\0'); // one spare byte shows output beyond the expected
+    z_stream z{};
+    if (inflateInit2(&z, -15) != Z_OK)
+        return std::nullopt;
+    z.next_in = const_cast<Bytef*>(stream.data());
+    z.avail_in = static_cast<uInt>(stream.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = static_cast<uInt>(out.size());
+    const int status = inflate(&z, Z_FINISH);
+    const bool whole = status == Z_STREAM_END && z.avail_in == 0;
+    out.resize(z.total_out);
+    inflateEnd(&z);
+    return whole ? std::optional<std::string>(out) : std::nullopt;
+}
+
+TEST(HuffmanDeflate, EveryKindOfBlockInflatesBackAndPartsJoin) {
+    auto bytes = [](std::size_t n, auto value) {
+        std::vector<std::uint8_t> v(n);
+        for (std::size_t i = 0; i < n; ++i)
+            v[i] = static_cast<std::uint8_t>(value(i));
+        return v;
+    };
+    // Byte k 2^k times (k = 0..15) in one block: each merge takes the next byte, so the
+    // Huffman code would be 16 bits deep, one more than deflate allows.
+    std::vector<std::uint8_t> skewed;
+    for (int k = 0; k < 16; ++k)
+        skewed.insert(skewed.end(), std::size_t{1} << k, static_cast<std::uint8_t>(k));
+    std::mt19937 random(5);
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> data;
+    } cases[] = {
+        {"empty", {}},
+        {"one byte", {42}},
+        {"one value, several blocks", bytes(150000, [](std::size_t) { return 7; })},
+        {"deep code", skewed},
+        {"every value", bytes(70000, [&](std::size_t) { return random(); })},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string expected(c.data.begin(), c.data.end());
+        EXPECT_EQ(inflateRaw(codec::huffmanDeflate(c.data, true), c.data.size()), expected);
+        // A part that does not end the stream, then another one that does.
+        std::vector<std::uint8_t> joined = codec::huffmanDeflate(c.data, false);
+        const std::vector<std::uint8_t> tail = codec::huffmanDeflate(c.data, true);
+        joined.insert(joined.end(), tail.begin(), tail.end());
+        EXPECT_EQ(inflateRaw(joined, 2 * c.data.size()), expected + expected);
+    }
 }
 
 TEST(PaletteQuantizer, PicturesAboveFourMegapixelsAreQuantizedToo) {

@@ -9,9 +9,9 @@
 namespace wavory {
 
 enum class PngMode : std::uint8_t {
-    Standard = 0, // zlib's default level
-    Fastest = 1,  // zlib's fastest level
-    Lossy = 2,    // quantized to a palette of at most 256 colors, highest level
+    Standard = 0, // lossless RGB, balanced compression
+    Fastest = 1,  // lossless RGB, fastest compression
+    Lossy = 2,    // quantized to a palette of at most 256 colors, hardest compression
 };
 
 inline constexpr std::uint8_t kPngModeCount = 3;
