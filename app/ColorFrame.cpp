@@ -62,7 +62,7 @@ ColorFrame::ColorFrame(ColorSetController& colorSets, ParamController& params, D
     for (QObject* o :
          std::initializer_list<QObject*>{labISO_, hscIso_, labGColor, cbogColor_, cmdGColorEdit_,
                                          cmdAddGColor_, cmdRemoveGColor_}) {
-        session.registerLocked(o);
+        session.registerValueControl(o);
     }
 
     connect(&colorSets_, &ColorSetController::listChanged, this, &ColorFrame::showList);

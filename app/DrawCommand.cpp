@@ -34,6 +34,9 @@ bool DrawCommand::check() {
 }
 
 void DrawCommand::runFromField(QLineEdit* field) {
+    // A drawing that follows the values draws the field's value already, or will.
+    if (parts_.session.isFollowingValues())
+        return;
     returnField_ = field;
     run();
 }

@@ -96,17 +96,27 @@ void DrawSession::registerLocked(QObject* control, std::function<bool()> availab
     refreshControl(control);
 }
 
+void DrawSession::registerValueControl(QObject* control, std::function<bool()> available) {
+    locked_.push_back({control, std::move(available), true});
+    refreshControl(control);
+}
+
+bool DrawSession::usable(const Locked& l, bool unlocked) const {
+    const bool free = unlocked || (l.valueControl && isFollowingValues());
+    return free && (!l.available || l.available());
+}
+
 void DrawSession::refreshControl(QObject* control) {
     for (const Locked& l : locked_) {
         if (l.control == control)
-            setEnabled(control, !drawing_ && (!l.available || l.available()));
+            setEnabled(control, usable(l, !drawing_));
     }
 }
 
 void DrawSession::setControlsEnabled(bool enabled) {
     for (const Locked& l : locked_) {
         if (l.control)
-            setEnabled(l.control, enabled && (!l.available || l.available()));
+            setEnabled(l.control, usable(l, enabled));
     }
 }
 
@@ -125,10 +135,11 @@ void DrawSession::setEnabled(QObject* control, bool enabled) {
     }
 }
 
-bool DrawSession::begin() {
+bool DrawSession::begin(Locking locking) {
     if (closed_ || drawing_)
         return false;
     drawing_ = true;
+    locking_ = locking;
     stop_ = false;
     setControlsEnabled(false);
     Q_EMIT drawingStateChanged(true);
@@ -179,6 +190,7 @@ void DrawSession::end() {
     if (!drawing_)
         return;
     drawing_ = false;
+    locking_ = Locking::Everything;
     stop_ = false;
     setControlsEnabled(true);
     Q_EMIT drawingStateChanged(false);

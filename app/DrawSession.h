@@ -7,6 +7,9 @@
 // setting's drawing all draw through it; a caller that draws many pictures in a row
 // (an animation) stays in the drawing state between them.
 //
+// A drawing that follows the values as they change leaves the value controls usable, so
+// that the next change can stop it and start it again; everything else stays locked.
+//
 // While a drawing runs only the worker writes the canvas; the window sees it through the
 // columns handed over.
 
@@ -35,6 +38,9 @@ class DrawSession : public QObject {
     // component is switched on, a command only once it can be used); without `available`
     // it always is.
     void registerLocked(QObject* control, std::function<bool()> available = {});
+    // A control that sets a drawing value: locked like the others, except during a
+    // drawing that follows the values.
+    void registerValueControl(QObject* control, std::function<bool()> available = {});
     // Locks (false) or unlocks (true) every registered control, in registration order.
     void setControlsEnabled(bool enabled);
     // Enables or disables one registered control by its own rule, unless a drawing runs.
@@ -47,9 +53,12 @@ class DrawSession : public QObject {
     void close() { closed_ = true; }
     bool isClosed() const { return closed_; }
 
+    enum class Locking { Everything, AllButValues };
     // Enters the drawing state: the flag is set, the controls are locked and
     // drawingStateChanged(true) is emitted. False (and nothing changes) after close().
-    bool begin();
+    bool begin(Locking locking = Locking::Everything);
+    // In the drawing state of a drawing that follows the values (AllButValues).
+    bool isFollowingValues() const { return drawing_ && locking_ == Locking::AllButValues; }
     // Draws one picture onto the picture window's canvas and returns when it has ended,
     // completed or stopped. Rethrows what the synthesis threw (running out of memory).
     DrawResult draw(const DrawParams& params, const GColor& colorSet, std::uint64_t noiseKey);
@@ -71,12 +80,17 @@ class DrawSession : public QObject {
     struct Locked {
         QPointer<QObject> control;
         std::function<bool()> available;
+        bool valueControl = false;
     };
+    // Whether a registered control may be used now: its own rule, and no drawing that
+    // locks it.
+    bool usable(const Locked& l, bool unlocked) const;
     static void setEnabled(QObject* control, bool enabled);
 
     frmPicture& picture_;
     std::vector<Locked> locked_;
     bool drawing_ = false;
+    Locking locking_ = Locking::Everything;
     bool closed_ = false;
     std::atomic<bool> stop_{false};
 };

@@ -9,6 +9,7 @@ namespace wavory {
 void ParamController::setImageSize(int width, int height) {
     model_.setImageSize(width, height);
     Q_EMIT imageSizeChanged(width, height);
+    Q_EMIT edited();
 }
 
 void ParamController::assign(const ParamFields& fields) {
@@ -18,6 +19,7 @@ void ParamController::assign(const ParamFields& fields) {
     if (resized)
         Q_EMIT imageSizeChanged(fields.width, fields.height);
     Q_EMIT changed();
+    Q_EMIT edited();
 }
 
 void ParamController::randomSetting(const AppSettings& settings,
@@ -35,6 +37,7 @@ void ParamController::randomSetting(const AppSettings& settings,
     applyRandomSetting(model_, options, context,
                        [&random] { return static_cast<double>(random.next()); });
     Q_EMIT changed();
+    Q_EMIT edited();
 }
 
 } // namespace wavory

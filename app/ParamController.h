@@ -6,7 +6,8 @@
 // An edit made in a control goes in without a signal (the control already shows it); a
 // command that changes values the controls did not type (×2, ½, the up-down buttons, the
 // random setting, a parameter file) emits changed() so that every window shows the model
-// again.
+// again. Both emit edited(), which is how a drawing that follows the values learns of
+// every change.
 
 #include "params/ParamModel.h"
 #include "params/RandomSetting.h"
@@ -30,11 +31,15 @@ class ParamController : public QObject {
     const ParamFields& fields() const { return model_.fields(); }
 
     // An edit typed or chosen in a control.
-    void edit(const std::function<void(ParamModel&)>& change) { change(model_); }
+    void edit(const std::function<void(ParamModel&)>& change) {
+        change(model_);
+        Q_EMIT edited();
+    }
     // A command: the model changes, then every window shows it again.
     void command(const std::function<void(ParamModel&)>& change) {
         change(model_);
         Q_EMIT changed();
+        Q_EMIT edited();
     }
 
     // The image size (the size dialog, a parameter file, the stored settings).
@@ -48,6 +53,8 @@ class ParamController : public QObject {
 
   Q_SIGNALS:
     void changed();
+    // The model may hold other values now (every edit, command, assignment and size).
+    void edited();
     void imageSizeChanged(int width, int height);
 
   private:

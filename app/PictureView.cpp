@@ -53,6 +53,7 @@ void PictureView::setImageSize(int width, int height) {
     }
     setFixedSize(width + 2 * kBorder, height + 2 * kBorder);
     update();
+    Q_EMIT pictureChanged();
 }
 
 void PictureView::showCanvas(const Canvas& canvas) {
@@ -64,6 +65,7 @@ void PictureView::showCanvas(const Canvas& canvas) {
             copyColumns(canvas, image_, 0, canvas.width() - 1);
     }
     update();
+    Q_EMIT pictureChanged();
 }
 
 void PictureView::transferColumns(const Canvas& canvas, int x0, int x1) {
@@ -88,8 +90,10 @@ void PictureView::transferColumns(const Canvas& canvas, int x0, int x1) {
                     r = dirty_;
                     dirty_ = {};
                 }
-                if (!r.isEmpty())
+                if (!r.isEmpty()) {
                     update(r.translated(kBorder, kBorder));
+                    Q_EMIT pictureChanged();
+                }
             },
             Qt::QueuedConnection);
     }

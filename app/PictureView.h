@@ -41,6 +41,8 @@ class PictureView : public QFrame {
 
   Q_SIGNALS:
     void rightButtonReleased(const QPoint& globalPos);
+    // The shown picture changed (on the UI thread; columns of a drawing in batches).
+    void pictureChanged();
 
   protected:
     void paintEvent(QPaintEvent* e) override;

@@ -69,8 +69,8 @@ void ValueFrame::buildComponents() {
         });
         const auto componentOn = [this, k] { return params_.fields().componentOn[k]; };
         for (int field : fields) {
-            session_.registerLocked(txtValue_[field], componentOn);
-            session_.registerLocked(updValue_[field], componentOn);
+            session_.registerValueControl(txtValue_[field], componentOn);
+            session_.registerValueControl(updValue_[field], componentOn);
         }
         grid->addWidget(chkValue_[k], row, 0);
         if (k == 3)
@@ -92,8 +92,8 @@ void ValueFrame::buildComponents() {
                     row, 0, Qt::AlignRight);
     grid->addWidget(txtValue_[kPowerSlot], row, 2);
     grid->setRowStretch(row + 1, 1); // spare height below, rows stay together
-    session_.registerLocked(txtValue_[kPowerSlot]);
-    session_.registerLocked(updValue_[kPowerSlot]);
+    session_.registerValueControl(txtValue_[kPowerSlot]);
+    session_.registerValueControl(updValue_[kPowerSlot]);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
@@ -115,7 +115,7 @@ void ValueFrame::buildSide() {
         txtCenter_[j] = numberField(QStringLiteral("txtCenter_%1").arg(j), 64, this);
         limitTyping(txtCenter_[j], 5);
         fieldKeys_.addCenterField(txtCenter_[j]);
-        session_.registerLocked(txtCenter_[j]);
+        session_.registerValueControl(txtCenter_[j]);
         connect(txtCenter_[j], &QLineEdit::textChanged, this, [this, j](const QString& t) {
             params_.edit([j, &t](ParamModel& m) { m.setCenterText(j, toStd(t)); });
             moveCenterMarker();
@@ -132,8 +132,8 @@ void ValueFrame::buildSide() {
     fieldKeys_.addBleedField(txtNizimi_);
     updNizimi_ = new UpDown(txtNizimi_);
     updNizimi_->setObjectName(QStringLiteral("updNizimi"));
-    session_.registerLocked(txtNizimi_);
-    session_.registerLocked(updNizimi_);
+    session_.registerValueControl(txtNizimi_);
+    session_.registerValueControl(updNizimi_);
     connect(txtNizimi_, &QLineEdit::textChanged, this, [this](const QString& t) {
         params_.edit([&t](ParamModel& m) { m.setBleedText(toStd(t)); });
     });
@@ -148,11 +148,11 @@ void ValueFrame::buildSide() {
     side->addLayout(bleed);
     side->addStretch();
     for (QCheckBox* c : chkValue_)
-        session_.registerLocked(c);
+        session_.registerValueControl(c);
 
     cmdRndSet_ = commandButton("cmdRndSet", QStringLiteral("ﾗﾝﾀﾞﾑ設定(&R)"), this, 20);
     cmdRndSet_->setFixedHeight(32);
-    session_.registerLocked(cmdRndSet_);
+    session_.registerValueControl(cmdRndSet_);
     cmdBig_ = commandButton("cmdBig", QStringLiteral("周期２倍"), this, 30);
     cmdSmall_ = commandButton("cmdSmall", QStringLiteral("周期半分"), this, 31);
     cmdStrong_ = commandButton("cmdStrong", QStringLiteral("振幅２倍"), this, 32);
@@ -166,7 +166,7 @@ void ValueFrame::buildSide() {
     for (const auto& [button, change] : scaleCommands) {
         connect(button, &QPushButton::clicked, this,
                 [this, change] { params_.command([change](ParamModel& m) { (m.*change)(); }); });
-        session_.registerLocked(button);
+        session_.registerValueControl(button);
     }
     auto* scale = new QGridLayout;
     scale->setSpacing(3);

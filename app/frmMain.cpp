@@ -3,10 +3,12 @@
 #include "ColorFrame.h"
 #include "ControlFactory.h"
 #include "DrawIcons.h"
+#include "DrawOnChange.h"
 #include "EasyHelpTracker.h"
 #include "FileDrops.h"
 #include "ParamFieldKeys.h"
 #include "QtText.h"
+#include "TileViewController.h"
 #include "UserDialogs.h"
 #include "ValueFrame.h"
 #include "WindowHelpers.h"
@@ -14,6 +16,7 @@
 #include "frmAnim.h"
 #include "frmButton.h"
 #include "frmHelp.h"
+#include "frmOptions.h"
 #include "frmPicture.h"
 #include "frmSize.h"
 
@@ -65,6 +68,9 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     draw_ = new DrawCommand(
         {*session_, *params_, colorSets_->colorSets(), *picture_, settings_, dialogs_, random_},
         this);
+    drawOnChange_ = new DrawOnChange(
+        {*session_, *params_, *colorSets_, *picture_, settings_, dialogs_, random_}, this);
+    tiles_ = new TileViewController(*picture_, settings_, dialogs_, this);
     files_ = new FileController({*params_, *colorSets_, *draw_, fileNames_, dialogs_}, this);
     save_ = new SaveController({*picture_, settings_, fileNames_, *files_, dialogs_}, this);
     drops_ = new FileDrops(*this, *session_, *files_);
@@ -88,7 +94,7 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     layout->addWidget(fraValue_);
     layout->addLayout(right);
     buildMenus();
-    session_->registerLocked(button_);
+    session_->registerValueControl(button_);
     startup_ = new StartupController(*this);
     anim_ = new frmAnim(*this);
 
@@ -120,6 +126,8 @@ void frmMain::connectControllers() {
 
     draw_->setUndoAction(mnuUndo_);
     draw_->setShowPicture([this] { windows_->ensurePictureShown(); });
+    drawOnChange_->setUndoAction(mnuUndo_);
+    drawOnChange_->setShowPicture([this] { windows_->ensurePictureShown(); });
 
     // Windows that stay loaded for the whole run.
     connect(picture_, &frmPicture::closedByUser, this,
@@ -159,7 +167,7 @@ void frmMain::buildPictureFrame() {
     labSize_->setAlignment(Qt::AlignCenter);
     auto* cmdSave = commandButton("cmdSave", QStringLiteral("保存(&S)"), Frame1_, 51);
     connect(cmdSave, &QPushButton::clicked, save_, &SaveController::SaveImage);
-    session_->registerLocked(cboMode_);
+    session_->registerValueControl(cboMode_);
     session_->registerLocked(cmdSize);
     session_->registerLocked(cmdSave);
 
@@ -191,7 +199,6 @@ void frmMain::buildMenus() {
         m->menuAction()->setObjectName(QLatin1String(name));
         return m;
     };
-    const auto never = [] { return false; }; // commands still to be built
 
     QMenu* file = topMenu("mnuFile", QStringLiteral("ファイル(&F)"));
     QAction* mnuSave = addItem(file, "mnuSave", QStringLiteral("名前を付けて保存(&A)..."),
@@ -222,6 +229,7 @@ void frmMain::buildMenus() {
     mnuPicture_->addSeparator();
     mnuTile_ = addItem(mnuPicture_, "mnuTile", QStringLiteral("タイル表示してみる(&T)"),
                        QKeySequence(Qt::Key_F3));
+    connect(mnuTile_, &QAction::triggered, tiles_, &TileViewController::show);
     mnuPicture_->addSeparator();
     QAction* mnuSize = addItem(mnuPicture_, "mnuSize", QStringLiteral("サイズ指定(&U)..."));
     connect(mnuSize, &QAction::triggered, this, &frmMain::cmdSize_Click);
@@ -277,6 +285,7 @@ void frmMain::buildMenus() {
     connect(mnuAnim, &QAction::triggered, this, &frmMain::mnuAnim_Click);
     tool->addSeparator();
     QAction* mnuOption = addItem(tool, "mnuOption", QStringLiteral("オプション(&O)..."));
+    connect(mnuOption, &QAction::triggered, this, [this] { ShowOptionsAt(1); });
 
     QMenu* help = topMenu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
     mnuPrintHelp_ =
@@ -287,15 +296,15 @@ void frmMain::buildMenus() {
             &QAction::triggered, this, &frmMain::mnuVersion_Click);
 
     session_->registerLocked(mnuInputText);
-    session_->registerLocked(mnuValue_);
+    session_->registerValueControl(mnuValue_);
     session_->registerLocked(mnuUndo_);
     session_->registerLocked(mnuSize);
     session_->registerLocked(mnuSave);
     session_->registerLocked(mnuCopy_);
-    session_->registerLocked(mnuTile_, never);
+    session_->registerLocked(mnuTile_);
     session_->registerLocked(mnuShell);
     session_->registerLocked(mnuColor_);
-    session_->registerLocked(mnuOption, never);
+    session_->registerLocked(mnuOption);
     session_->registerLocked(mnuAnim);
 }
 
@@ -329,7 +338,8 @@ void frmMain::setDrawButtonState(bool drawing) {
 
 void frmMain::cmdRndSet_Click() {
     params_->randomSetting(settings_, colorSets(), random_);
-    if (settings_.Option.DrawOnRnd)
+    // A drawing that follows the values takes the new ones up by itself.
+    if (settings_.Option.DrawOnRnd && !session_->isFollowingValues())
         draw_->run();
 }
 
@@ -349,12 +359,10 @@ void frmMain::cmdSize_Click() {
 }
 
 void frmMain::ShowOptionsAt(int page) {
-    // Until the options dialog exists, its place is held by a notice that names the page;
-    // file drops are off while it is open, as around every modal dialog of this window.
-    setAcceptDrops(false);
-    dialogs_.message(this, QStringLiteral("オプション画面（ページ %1）は準備中です。").arg(page),
-                     MessageIcon::Information);
-    setAcceptDrops(true);
+    frmOptions dialog(settings_.Option, dialogs_, this);
+    connect(&dialog, &frmOptions::helpFileRequested, helpPages_, &HelpPages::show);
+    dialog.SetTabPage(page);
+    showModal(dialog);
 }
 
 int frmMain::showModal(QDialog& dialog) {

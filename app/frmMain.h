@@ -46,9 +46,11 @@ class QScrollBar;
 namespace wavory {
 
 class ColorFrame;
+class DrawOnChange;
 class FileDrops;
 class ParamFieldKeys;
 class RandomSource;
+class TileViewController;
 class UserDialogs;
 class ValueFrame;
 class frmAnim;
@@ -75,6 +77,8 @@ class frmMain : public QMainWindow {
     const ParamModel& model() const { return params_->model(); }
     ParamFields currentFields() const { return params_->fields(); }
     DrawSession& drawSession() { return *session_; }
+    DrawOnChange& drawOnChange() { return *drawOnChange_; }
+    TileViewController& tileViews() { return *tiles_; }
     ColorSetCollection& colorSets() { return colorSets_->colorSets(); }
     FileController& fileController() { return *files_; }
     SaveController& saveController() { return *save_; }
@@ -179,6 +183,8 @@ class frmMain : public QMainWindow {
     RememberedFileNames fileNames_;
     ColorSetController* colorSets_ = nullptr;
     DrawCommand* draw_ = nullptr;
+    DrawOnChange* drawOnChange_ = nullptr;
+    TileViewController* tiles_ = nullptr;
     FileController* files_ = nullptr;
     SaveController* save_ = nullptr;
     FileDrops* drops_ = nullptr;

@@ -45,6 +45,10 @@ class frmPicture : public QWidget {
     }
     // Puts the undo image back.
     void undo();
+    // Whether there is an undo image to put back.
+    bool undoAvailable() const { return undo_.available(); }
+    // Puts the undo image on the canvas and keeps it for undo; false without one.
+    bool backToUndoImage() { return undo_.copyTo(canvas_); }
     // Shows the whole canvas again (after a change made outside a drawing).
     void refreshAll();
 

@@ -5,8 +5,9 @@ set -euo pipefail
 packages=(
   cmake g++ ninja-build pkg-config clang
   qt6-base-dev qt6-base-dev-tools
-  libpng-dev zlib1g-dev libdeflate-dev libjpeg62-turbo-dev libimagequant-dev libzstd-dev
-  libwebp-dev libgif-dev libgtest-dev libgmock-dev libbenchmark-dev imagemagick
+  libpng-dev zlib1g-dev libdeflate-dev libjpeg62-turbo-dev libimagequant-dev
+  libzstd-dev libwebp-dev libgif-dev
+  libgtest-dev libgmock-dev libbenchmark-dev imagemagick
   fonts-noto-cjk qt6-translations-l10n xvfb xauth
   libxkbcommon-dev
   help2man dpkg-dev desktop-file-utils appstream shared-mime-info

@@ -14,32 +14,44 @@ namespace {
 
 // The observer's view of a drawing, as DrawMain gives it, for a picture painted column
 // block by column block: titles and stop questions every G columns, columns handed over
-// every F columns and at the end.
-DrawResult paintObserved(ColumnsAhead& columns, Canvas& canvas, int width, DrawObserver& observer) {
+// every F columns and at the end. The helpers start after started(), which shows the
+// whole cleared canvas.
+DrawResult paintObserved(const PhasePattern::Painter& painter, Canvas& canvas, unsigned threads,
+                         DrawObserver& observer) {
+    const int width = canvas.width();
     const int G = progressStep(width);
     const int F = refreshStep(width);
     int handedOver = 0;
     int drawn = 0;
     bool stopped = false;
     observer.started();
-    while (drawn < width) {
-        const int g = (drawn + G - 1) / G * G;
-        const int f = (drawn + F - 1) / F * F;
-        const int last = std::min(std::min(g, f), width - 1);
-        columns.take(canvas, drawn, last + 1);
-        drawn = last + 1;
-        if (last % G == 0) {
-            observer.title(progressTitle(last, width));
-            if (observer.stopRequested()) {
-                stopped = true;
-                break;
+    {
+        ColumnsAhead columns(painter, canvas, G, threads);
+        while (drawn < width) {
+            const int g = (drawn + G - 1) / G * G;
+            const int f = (drawn + F - 1) / F * F;
+            const int last = std::min(std::min(g, f), width - 1);
+            columns.waitFor(drawn, last + 1);
+            drawn = last + 1;
+            if (last % G == 0) {
+                observer.title(progressTitle(last, width));
+                if (observer.stopRequested()) {
+                    stopped = true;
+                    break;
+                }
+            }
+            if (last % F == 0) {
+                observer.columnsReady(handedOver, last + 1);
+                handedOver = last + 1;
             }
         }
-        if (last % F == 0) {
-            observer.columnsReady(handedOver, last + 1);
-            handedOver = last + 1;
-        }
     }
+    // Columns painted ahead of a stop show black, as the columns a drawing never reached.
+    if (drawn < width)
+        for (int y = 0; y < canvas.height(); ++y)
+            std::fill_n(canvas.data() + static_cast<std::size_t>(y) * canvas.rowBytes() +
+                            static_cast<std::size_t>(drawn) * 3,
+                        static_cast<std::size_t>(width - drawn) * 3, std::uint8_t{0});
     if (handedOver < drawn)
         observer.columnsReady(handedOver, drawn);
     observer.title(finishTitle(stopped));
@@ -57,7 +69,6 @@ struct AnimFrameMaker::Impl {
     // What the last draw left on the canvas: a completed frame of the pattern.
     bool lastFromPattern = false;
     int lastPhase = 0;
-    Canvas scratch; // a recoloured frame painted ahead of the observer
 
     DrawResult drawCapturing(Canvas& canvas, DrawObserver* observer) {
         std::vector<std::uint32_t> magnitudes(static_cast<std::size_t>(params.width) *
@@ -81,11 +92,7 @@ struct AnimFrameMaker::Impl {
         else
             canvas.clear();
         const PhasePattern::Painter painter(*pattern, params.phase);
-        if (scratch.width() != params.width || scratch.height() != params.height)
-            scratch.resize(params.width, params.height);
-        ColumnsAhead columns(painter, scratch, progressStep(params.width),
-                             resolveThreadCount(options.threads));
-        return paintObserved(columns, canvas, params.width, *observer);
+        return paintObserved(painter, canvas, resolveThreadCount(options.threads), *observer);
     }
 };
 

@@ -1,14 +1,13 @@
 #include "anim/ColumnsAhead.h"
 
 #include <algorithm>
-#include <cstring>
 #include <system_error>
 
 namespace wavory {
 
-ColumnsAhead::ColumnsAhead(const PhasePattern::Painter& painter, Canvas& scratch, int blockWidth,
+ColumnsAhead::ColumnsAhead(const PhasePattern::Painter& painter, Canvas& canvas, int blockWidth,
                            unsigned threads)
-    : painter_(painter), scratch_(scratch), width_(scratch.width()),
+    : painter_(painter), canvas_(canvas), width_(canvas.width()),
       blockWidth_(std::max(blockWidth, 1)), blocks_((width_ + blockWidth_ - 1) / blockWidth_),
       ready_(static_cast<std::size_t>(blocks_), 0) {
     const unsigned helpers =
@@ -41,7 +40,7 @@ bool ColumnsAhead::paintNext() {
         block = next_++;
     }
     const int x0 = block * blockWidth_;
-    painter_.paint(scratch_, x0, std::min(x0 + blockWidth_, width_));
+    painter_.paint(canvas_, x0, std::min(x0 + blockWidth_, width_));
     {
         std::lock_guard lock(mutex_);
         ready_[static_cast<std::size_t>(block)] = 1;
@@ -55,7 +54,7 @@ void ColumnsAhead::work() {
     }
 }
 
-void ColumnsAhead::take(Canvas& canvas, int x0, int x1) {
+void ColumnsAhead::waitFor(int x0, int x1) {
     if (x0 >= x1)
         return;
     const auto first = ready_.begin() + x0 / blockWidth_;
@@ -73,12 +72,6 @@ void ColumnsAhead::take(Canvas& canvas, int x0, int x1) {
         std::unique_lock lock(mutex_);
         done_.wait(lock, painted);
         break;
-    }
-    const std::size_t offset = static_cast<std::size_t>(x0) * 3;
-    const std::size_t bytes = static_cast<std::size_t>(x1 - x0) * 3;
-    for (int y = 0; y < canvas.height(); ++y) {
-        const std::size_t row = static_cast<std::size_t>(y) * canvas.rowBytes();
-        std::memcpy(canvas.data() + row + offset, scratch_.data() + row + offset, bytes);
     }
 }
 

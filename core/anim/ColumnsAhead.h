@@ -1,7 +1,7 @@
 #pragma once
-// Paints a recoloured frame into a scratch canvas on helper threads, block of columns by
-// block, ahead of the caller, who takes the finished columns in order onto the canvas it
-// shows. The shown canvas is written by the caller only, as DrawMain does it.
+// Paints a recoloured frame onto the canvas on helper threads, block of columns by block,
+// ahead of the caller, who waits for the columns it hands over next. Nobody reads columns
+// before they are handed over; the caller clears the ones painted ahead if it stops.
 
 #include "anim/PhasePattern.h"
 #include "image/Canvas.h"
@@ -16,22 +16,21 @@ namespace wavory {
 class ColumnsAhead {
   public:
     // Columns in blocks of `blockWidth`, on `threads` threads counting the caller's.
-    ColumnsAhead(const PhasePattern::Painter& painter, Canvas& scratch, int blockWidth,
+    ColumnsAhead(const PhasePattern::Painter& painter, Canvas& canvas, int blockWidth,
                  unsigned threads);
     ~ColumnsAhead(); // stops the helpers and waits for them
     ColumnsAhead(const ColumnsAhead&) = delete;
     ColumnsAhead& operator=(const ColumnsAhead&) = delete;
 
-    // Copies the columns [x0, x1) of the scratch canvas onto `canvas` once they are
-    // painted, painting blocks itself while it waits.
-    void take(Canvas& canvas, int x0, int x1);
+    // Returns once the columns [x0, x1) are painted, painting blocks itself meanwhile.
+    void waitFor(int x0, int x1);
 
   private:
     bool paintNext();
     void work();
 
     const PhasePattern::Painter& painter_;
-    Canvas& scratch_;
+    Canvas& canvas_;
     int width_;
     int blockWidth_;
     int blocks_;

@@ -28,9 +28,17 @@ class UndoImage {
     // another size by now; afterwards there is nothing to undo until the next save. False
     // (canvas untouched) when nothing is saved.
     bool restore(Canvas& canvas) noexcept {
-        if (!available_)
+        if (!copyTo(canvas))
             return false;
         available_ = false;
+        return true;
+    }
+
+    // Puts the saved picture onto the canvas like restore(), but keeps it saved: a series
+    // of drawings that counts as one starts each of them from the same picture.
+    bool copyTo(Canvas& canvas) const noexcept {
+        if (!available_)
+            return false;
         if (canvas.width() == image_.width() && canvas.height() == image_.height()) {
             std::copy_n(image_.data(), image_.rowBytes() * image_.height(), canvas.data());
             return true;

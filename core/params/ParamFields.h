@@ -56,6 +56,7 @@ struct FrameFields {
     int line = 25;             // sldFrameLine, 0..50: sharpness of the border lines
     std::string width = "10";  // txtX
     std::string height = "10"; // txtY
+    friend bool operator==(const FrameFields&, const FrameFields&) = default;
 };
 
 struct ParamFields {
@@ -73,6 +74,7 @@ struct ParamFields {
     int phase = 0;         // hscIso, 0..99 percent
     DrawMode mode = DrawMode::Normal;
     FrameFields frame;
+    friend bool operator==(const ParamFields&, const ParamFields&) = default;
 };
 
 } // namespace wavory

@@ -1,6 +1,6 @@
 #pragma once
 // The dialogs of the window tests: every message box is recorded with its text, icon and
-// buttons and answered from a script; color answers and beeps likewise.
+// buttons and answered from a script; color and font answers and beeps likewise.
 
 #include "UserDialogs.h"
 
@@ -27,9 +27,10 @@ struct FileRequest {
 class ScriptedDialogs : public UserDialogs {
   public:
     std::vector<ShownMessage> shown;
-    std::deque<MessageAnswer> answers; // empty: OK, or Yes for a Yes/No box
-    std::deque<std::optional<QColor>> colors;
-    std::deque<QString> fileNames; // empty: the dialog is cancelled
+    std::deque<MessageAnswer> answers;        // empty: OK, or Yes for a Yes/No box
+    std::deque<std::optional<QColor>> colors; // empty: the dialog is cancelled
+    std::deque<std::optional<QFont>> fonts;   // empty: the dialog is cancelled
+    std::deque<QString> fileNames;            // empty: the dialog is cancelled
     std::vector<FileRequest> fileRequests;
     int beeps = 0;
 
@@ -62,7 +63,13 @@ class ScriptedDialogs : public UserDialogs {
         colors.pop_front();
         return c;
     }
-    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
+    std::optional<QFont> chooseFont(QWidget*, const QFont&) override {
+        if (fonts.empty())
+            return std::nullopt;
+        const auto f = fonts.front();
+        fonts.pop_front();
+        return f;
+    }
     void beep() override { ++beeps; }
 
   private:

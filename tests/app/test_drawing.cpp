@@ -1,13 +1,22 @@
 // The draw command: drawing, the locked controls, stopping by a second press or F5,
-// the refusals, undo, Enter in a field with the focus return, the beep.
+// the refusals, undo, Enter in a field with the focus return, the beep; and drawing as
+// values change: the wait for settled values, the restart, one undo image for a series,
+// the combining modes and the values that cannot be drawn.
 
 #include "AppFixture.h"
+#include "DrawOnChange.h"
+#include "DrawSession.h"
 #include "PictureView.h"
 #include "UpDown.h"
 
+#include "colorsets/ColorSetCollection.h"
 #include "engine/DrawMain.h"
+#include "engine/DrawModes.h"
 
 #include <QScrollBar>
+
+#include <chrono>
+#include <thread>
 
 using namespace wavory;
 using namespace wavory::test;
@@ -131,7 +140,7 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
         "txtValue_2",  "updValue_2",  "txtValue_3",  "updValue_3",  "txtValue_4",  "updValue_4",
         "txtValue_5",  "updValue_5",  "txtValue_12", "updValue_12", "txtValue_13", "updValue_13",
         "txtValue_14", "updValue_14", "txtValue_15", "updValue_15", "txtValue_16", "updValue_16",
-        "txtValue_17", "updValue_17", "mnuTile",     "mnuOption"};
+        "txtValue_17", "updValue_17"};
     for (const QString& c : controls)
         EXPECT_EQ(find<QWidget>(c)->isEnabled(), !staysOff.contains(c)) << c.toStdString();
     for (const QString& a : items)
@@ -276,4 +285,158 @@ TEST_F(Drawing, ShownZeroAmplitudeDrawsAsOne) {
     button("cmdDraw")->click();
     EXPECT_EQ(main->picture()->canvas(), zero);
     EXPECT_EQ(text(1), "1");
+}
+
+class DrawingAsValuesChange : public Drawing {
+  protected:
+    void SetUp() override {
+        Drawing::SetUp();
+        simpleParameters();
+        main->SetImageSize(120, 80);
+        button("cmdDraw")->click();
+        start = main->picture()->canvas();
+        main->settings().Option.DrawOnChange = true;
+        QObject::connect(&main->drawSession(), &DrawSession::drawingStateChanged,
+                         [this](bool on) { begun += on ? 1 : 0; });
+    }
+    // Waits until nothing waits or draws any more.
+    bool settled() {
+        return waitFor([&] { return !main->drawOnChange().isPending() && !main->isDrawing(); },
+                       20000);
+    }
+    const Canvas& canvas() { return main->picture()->canvas(); }
+    // The values shown, drawn alone in the normal mode.
+    Canvas alone() {
+        ParamFields f = main->currentFields();
+        f.mode = DrawMode::Normal;
+        Canvas c(f.width, f.height);
+        DrawMain(takeDrawSnapshot(f), *main->colorSets().selectedSet(), c);
+        return c;
+    }
+    static Canvas combined(DrawMode mode, const Canvas& old, const Canvas& drawn) {
+        Canvas c = old;
+        for (int y = 0; y < c.height(); ++y)
+            for (int x = 0; x < c.width(); ++x)
+                c.setPixel(x, y, combinePixel(mode, old.pixel(x, y), drawn.pixel(x, y)));
+        return c;
+    }
+
+    Canvas start;
+    int begun = 0;
+};
+
+TEST_F(DrawingAsValuesChange, OffNothingDrawsOnTypedValues) {
+    main->settings().Option.DrawOnChange = false;
+    value(0)->setText("17");
+    component(1)->setChecked(true);
+    EXPECT_FALSE(main->drawOnChange().isPending());
+    QTest::qWait(DrawOnChange::kQuietMs + 100);
+    EXPECT_EQ(begun, 0);
+    EXPECT_EQ(canvas(), start);
+}
+
+TEST_F(DrawingAsValuesChange, SettledValuesDrawOnceWithoutTakingTheFocus) {
+    QApplication::setActiveWindow(main.get());
+    value(0)->setFocus();
+    for (const char* typed : {"1", "17", "173"})
+        value(0)->setText(QLatin1String(typed));
+    EXPECT_TRUE(main->drawOnChange().isPending());
+    EXPECT_EQ(begun, 0); // not before the values have settled
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(begun, 1);
+    EXPECT_EQ(canvas(), alone());
+    EXPECT_TRUE(shownMatchesCanvas());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(action("mnuUndo")->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), value(0));
+    // The same values again draw nothing more.
+    value(0)->setText("17");
+    value(0)->setText("173");
+    EXPECT_FALSE(main->drawOnChange().isPending());
+}
+
+TEST_F(DrawingAsValuesChange, AChangeDuringTheDrawingRestartsItWithTheNewValues) {
+    main->settings().Option.DrawOnChange = false;
+    main->SetImageSize(1600, 1600);
+    main->settings().Option.DrawOnChange = true;
+    int stops = 0;
+    QObject::connect(main->picture(), &QWidget::windowTitleChanged,
+                     [&](const QString& t) { stops += t == "ピクチャ -描画中止-" ? 1 : 0; });
+    bool checked = false;
+    onFirstProgress([&] {
+        checked = true;
+        // The value controls stay usable; what needs the picture waits.
+        EXPECT_TRUE(value(0)->isEnabled());
+        EXPECT_TRUE(component(5)->isEnabled());
+        EXPECT_TRUE(find<QComboBox>("cboMode")->isEnabled());
+        EXPECT_TRUE(main->frameWindow()->isEnabled());
+        EXPECT_FALSE(button("cmdSize")->isEnabled());
+        EXPECT_FALSE(action("mnuUndo")->isEnabled());
+        EXPECT_FALSE(action("mnuSave")->isEnabled());
+        EXPECT_EQ(button("cmdDraw")->text(), "描画中止(&C)");
+        value(0)->setText("45");
+        // The drawing waits for this window; the change settles meanwhile.
+        std::this_thread::sleep_for(std::chrono::milliseconds(DrawOnChange::kQuietMs + 50));
+    });
+    value(0)->setText("23");
+    ASSERT_TRUE(settled());
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(begun, 1); // stopped and started again within one drawing state
+    EXPECT_GE(stops, 1);
+    EXPECT_EQ(text(0), "45");
+    EXPECT_EQ(canvas(), alone());
+    EXPECT_TRUE(button("cmdSize")->isEnabled());
+}
+
+TEST_F(DrawingAsValuesChange, ASeriesCombinesWithItsStartPictureAndUndoesAsOne) {
+    for (DrawMode mode : {DrawMode::And, DrawMode::Or, DrawMode::Xor}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        find<QComboBox>("cboMode")->setCurrentIndex(static_cast<int>(mode));
+        ASSERT_TRUE(settled());
+        EXPECT_EQ(canvas(), combined(mode, start, alone()));
+        value(0)->setText(QString::number(9 + static_cast<int>(mode)));
+        ASSERT_TRUE(settled());
+        // With the picture the series began with, not with the previous drawing.
+        EXPECT_EQ(canvas(), combined(mode, start, alone()));
+        EXPECT_TRUE(shownMatchesCanvas());
+        action("mnuUndo")->trigger();
+        EXPECT_EQ(canvas(), start);
+        EXPECT_FALSE(action("mnuUndo")->isEnabled());
+    }
+    // A drawing of the draw command ends the series: the next one starts from its picture.
+    button("cmdDraw")->click();
+    const Canvas drawn = canvas();
+    value(0)->setText("31");
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(canvas(), combined(DrawMode::Xor, drawn, alone()));
+    action("mnuUndo")->trigger();
+    EXPECT_EQ(canvas(), drawn);
+}
+
+TEST_F(DrawingAsValuesChange, ValuesThatCannotBeDrawnDrawNothingAndSayNothing) {
+    auto* frameOn = main->frameWindow()->findChild<QCheckBox*>("chkFrameEnabled");
+    auto* frameWidth = main->frameWindow()->findChild<QLineEdit*>("txtX");
+    frameOn->setChecked(true);
+    ASSERT_TRUE(settled());
+    const Canvas framed = canvas();
+    EXPECT_NE(framed, start);
+    EXPECT_EQ(begun, 1);
+    frameWidth->setText("0");
+    ASSERT_TRUE(settled());
+    for (int k = 0; k < kComponentCount; ++k)
+        component(k)->setChecked(false);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(canvas(), framed);
+    EXPECT_EQ(begun, 1);
+    EXPECT_TRUE(dialogs.shown.empty());
+    // The draw command says why.
+    button("cmdDraw")->click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "成分が一つも選択されていません。");
+    // Valid again: drawn.
+    component(0)->setChecked(true);
+    frameWidth->setText("3");
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(begun, 2);
+    EXPECT_EQ(canvas(), alone());
 }

@@ -8,6 +8,7 @@
 #include "frmAnim.h"
 #include "frmColor.h"
 #include "frmHelp.h"
+#include "frmOptions.h"
 
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCollection.h"
@@ -171,6 +172,30 @@ TEST_F(EasyHelp, EveryAnimationWindowControlReportsItsTopic) {
     for (const char* name : {"cmdDrawStop", "cmdSaveStop"})
         anim->findChild<QWidget*>(QLatin1String(name))->show();
     expectTopics(anim, {{"cmdDrawStop", 126}, {"cmdSaveStop", 136}});
+}
+
+TEST_F(EasyHelp, EveryOptionsControlReportsItsTopic) {
+    frmOptions options(main->settings().Option, dialogs, main.get());
+    // Too wide to stand beside the main window on the test screen: in its place.
+    main->hide();
+    options.show();
+    options.move(0, 0);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&options));
+    // Each page's controls, with that page selected.
+    expectTopics(&options,
+                 {{"picRndSet", 80}, {"cmdReset", 81}, {"fraDoRndSet", 82}, {"picOptions_0", 0}});
+    options.SetTabPage(2);
+    expectTopics(&options, {{"txtPath", 83}, {"picOptions_1", 0}});
+    options.SetTabPage(3);
+    // Drawing on value change has its own topic, not that of drawing on random setting.
+    expectTopics(&options, {{"chkDrewBeep", 90},
+                            {"chkHello", 91},
+                            {"chkQuitQ", 92},
+                            {"chkDrawOnRnd", 93},
+                            {"chkTextOnGrp", 94},
+                            {"chkActiveAfterDrawing", 95},
+                            {"chkDrawOnChange", 96},
+                            {"picOptions_2", 0}});
 }
 
 TEST_F(EasyHelp, ControlsWithoutATopicLeaveTheTopicShown) {

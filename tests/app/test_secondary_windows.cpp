@@ -1,13 +1,21 @@
 // The secondary windows as a whole: the three toggles and their check marks, arranging
 // the windows (the twips arithmetic and the windows moved), minimizing and restoring
 // together, the version dialog with drops refused while it is open, and the rule that
-// picks the first argument of a command line.
+// picks the first argument of a command line; the tile view with its tiles, lettering,
+// font and color, Esc and the place it keeps within a run.
 
 #include "AppFixture.h"
 #include "CommandLine.h"
+#include "PictureView.h"
+#include "TileViewController.h"
 #include "WindowArrangement.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
+#include "frmTile.h"
+
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QMenuBar>
 
 #include <QLabel>
 #include <QTimer>
@@ -164,6 +172,161 @@ TEST_F(SecondaryWindows, VersionDialogRefusesDropsWhileOpen) {
     action("mnuVersion")->trigger();
     EXPECT_TRUE(seen);
     EXPECT_TRUE(main->acceptDrops());
+}
+
+class TileView : public AppFixture {
+  protected:
+    // A picture whose pixel (x, y) is (x mod 256, y mod 256, 77), shown as drawn.
+    void paintPicture(int width, int height, std::uint8_t blue = 77) {
+        main->SetImageSize(width, height);
+        Canvas& c = main->picture()->canvas();
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                c.setPixel(x, y,
+                           Rgb{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), blue});
+        main->picture()->refreshAll();
+    }
+    frmTile* open() {
+        action("mnuTile")->trigger();
+        frmTile* tile = main->tileViews().tileView();
+        EXPECT_NE(tile, nullptr);
+        return tile;
+    }
+    static QAction* item(frmTile* tile, const char* name) {
+        return tile->findChild<QAction*>(QLatin1String(name));
+    }
+    static QLabel* lettering(frmTile* tile) { return tile->findChild<QLabel*>("lblStr"); }
+    static QLineEdit* input(frmTile* tile) { return tile->findChild<QLineEdit*>("txtInput"); }
+    // Every pixel of the client area repeats the picture from its top left corner.
+    static bool tiled(TileArea& area, int w, int h, std::uint8_t blue) {
+        const QImage shot = area.grab().toImage();
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixel(x, y) != qRgb((x % w) & 255, (y % h) & 255, blue))
+                    return false;
+        return true;
+    }
+    AppSettings::TileViewSection& settings() { return main->settings().TileView; }
+};
+
+TEST_F(TileView, TilesFillTheClientAreaAndFollowThePicture) {
+    paintPicture(200, 200);
+    frmTile* tile = open();
+    EXPECT_TRUE(tile->isVisible());
+    EXPECT_FALSE(tile->isModal());
+    EXPECT_EQ(tile->windowTitle(), "タイル表示");
+    // 500 × 300: columns 0 to 2 and rows 0 to 1, the last ones partly visible.
+    TileArea* area = tile->tileArea();
+    area->resize(500, 300);
+    EXPECT_TRUE(tiled(*area, 200, 200, 77));
+    // A new picture (here one of another size) is what the tiles show from then on.
+    paintPicture(4, 4, 9);
+    area->resize(1400, 900);
+    EXPECT_TRUE(tiled(*area, 4, 4, 9));
+    // The menus.
+    const QList<QAction*> menus = tile->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->text(), "表示(&V)");
+    EXPECT_EQ(menus[1]->text(), "文字の試し書き&S)");
+    EXPECT_EQ(item(tile, "mnuClose")->text(), "閉じる(&C)");
+    EXPECT_EQ(item(tile, "mnuInput")->text(), "入力(&I)");
+    EXPECT_EQ(item(tile, "mnuColor")->text(), "色(&C)");
+    EXPECT_EQ(item(tile, "mnuFont")->text(), "フォント(&F)");
+}
+
+TEST_F(TileView, LetteringIsEditedAndKept) {
+    settings().Text = "wave";
+    frmTile* tile = open();
+    EXPECT_EQ(lettering(tile)->text(), "wave");
+    EXPECT_FALSE(input(tile)->isVisible());
+    item(tile, "mnuInput")->trigger();
+    ASSERT_TRUE(input(tile)->isVisible());
+    auto* ok = tile->findChild<QPushButton*>("cmdOK");
+    EXPECT_TRUE(ok->isVisible());
+    input(tile)->setText(QStringLiteral("波 tiles"));
+    EXPECT_EQ(settings().Text, "wave"); // only OK takes it
+    ok->click();
+    EXPECT_EQ(lettering(tile)->text(), "波 tiles");
+    EXPECT_EQ(settings().Text, "波 tiles");
+    EXPECT_FALSE(input(tile)->isVisible());
+    EXPECT_FALSE(ok->isVisible());
+    // The menu item finishes an edit too; an empty text leaves the label empty.
+    item(tile, "mnuInput")->trigger();
+    input(tile)->clear();
+    item(tile, "mnuInput")->trigger();
+    EXPECT_EQ(lettering(tile)->text(), "");
+    EXPECT_EQ(settings().Text, "");
+}
+
+TEST_F(TileView, FontAndColorComeFromTheirDialogsAndACancelKeepsThem) {
+    const QString family = QFontDatabase::families().value(0);
+    ASSERT_FALSE(family.isEmpty());
+    settings().FontName = family.toStdString();
+    settings().FontSize = 12;
+    settings().Color = 0x0000ff; // red
+    frmTile* tile = open();
+    EXPECT_EQ(lettering(tile)->font().family(), family);
+    EXPECT_EQ(lettering(tile)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+
+    QFont chosen(QFontDatabase::families().back());
+    chosen.setPointSizeF(20.5);
+    chosen.setBold(true);
+    chosen.setItalic(true);
+    dialogs.fonts.push_back(chosen);
+    item(tile, "mnuFont")->trigger();
+    EXPECT_EQ(settings().FontName, chosen.family().toStdString());
+    EXPECT_EQ(settings().FontSize, 20); // half to even
+    EXPECT_TRUE(settings().FontBold);
+    EXPECT_TRUE(settings().FontItalic);
+    EXPECT_EQ(lettering(tile)->font().family(), chosen.family());
+    EXPECT_EQ(input(tile)->font().pointSizeF(), 20.5);
+
+    dialogs.colors.push_back(QColor(1, 2, 3));
+    item(tile, "mnuColor")->trigger();
+    EXPECT_EQ(settings().Color, 1 + 2 * 256 + 3 * 65536);
+    EXPECT_EQ(lettering(tile)->palette().color(QPalette::WindowText), QColor(1, 2, 3));
+
+    // Cancelled dialogs change nothing.
+    const AppSettings::TileViewSection before = settings();
+    item(tile, "mnuFont")->trigger();
+    item(tile, "mnuColor")->trigger();
+    EXPECT_EQ(settings(), before);
+    EXPECT_EQ(lettering(tile)->font().family(), chosen.family());
+}
+
+TEST_F(TileView, AnEmptyFontNameStoresTheFontTheLabelShows) {
+    settings().FontName.clear();
+    settings().FontSize = 0;
+    frmTile* tile = open();
+    const QFontInfo shown(lettering(tile)->font());
+    EXPECT_FALSE(settings().FontName.empty());
+    EXPECT_EQ(settings().FontName, shown.family().toStdString());
+    EXPECT_GE(settings().FontSize, 1);
+    EXPECT_TRUE(QFontDatabase::families().contains(QString::fromStdString(settings().FontName),
+                                                   Qt::CaseInsensitive));
+}
+
+TEST_F(TileView, EscClosesAndReopeningKeepsThePlaceWithinTheRun) {
+    frmTile* tile = open();
+    tile->move(60, 70);
+    tile->resize(333, 222);
+    QTest::keyClick(tile, Qt::Key_Escape);
+    EXPECT_TRUE(waitFor([&] { return main->tileViews().tileView() == nullptr; }));
+    // F3 from the picture window opens it again, where it was and as large.
+    main->picture()->show();
+    QTest::keyPress(main->picture(), Qt::Key_F3);
+    QTest::keyRelease(main->picture(), Qt::Key_F3);
+    tile = main->tileViews().tileView();
+    ASSERT_NE(tile, nullptr);
+    EXPECT_EQ(tile->pos(), QPoint(60, 70));
+    EXPECT_EQ(tile->size(), QSize(333, 222));
+    // A place beyond the screen's right edge is forgotten; the size is kept.
+    tile->move(main->screen()->geometry().width() + 50, 70);
+    item(tile, "mnuClose")->trigger();
+    EXPECT_TRUE(waitFor([&] { return main->tileViews().tileView() == nullptr; }));
+    tile = open();
+    EXPECT_EQ(tile->pos(), QPoint(0, 70));
+    EXPECT_EQ(tile->size(), QSize(333, 222));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "ImageSaving.h"
 #include "Resources.h"
 #include "SharingFixture.h"
+#include "frmOptions.h"
 
 #include "common/ProgramFolder.h"
 #include "io/ParamTextFile.h"
@@ -24,7 +25,6 @@ namespace {
 
 const QString kTextFilter = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙ(*.txt)|*.txt|すべてのﾌｧｲﾙ|*.*");
 const QString kLinkMessage = QStringLiteral("連携するアプリケーションを正しく設定してください。");
-const QString kOptionsPlaceholder = QStringLiteral("オプション画面（ページ 2）は準備中です。");
 
 class Sharing : public SharingFixture {
   protected:
@@ -155,11 +155,22 @@ TEST_F(Sharing, NoWritableFolderAtAllShowsTheFailure) {
 TEST_F(Sharing, AMissingOrFailingApplicationAsksForTheOptions) {
     workInTestFolder();
     main->settings().Option.Shell.clear();
+    // The options dialog opens at the linked application's page, after the message.
+    std::vector<int> pages;
+    const auto answerOptions = [&] {
+        whenOpen<frmOptions>([&](frmOptions* options) {
+            pages.push_back(options->tabPage());
+            ASSERT_FALSE(dialogs.shown.empty());
+            EXPECT_EQ(dialogs.shown.back().text, kLinkMessage);
+            options->reject();
+        });
+    };
+    answerOptions();
     action("mnuShell")->trigger();
-    ASSERT_EQ(dialogs.shown.size(), 2u);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, kLinkMessage);
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(dialogs.shown[1].text, kOptionsPlaceholder);
+    EXPECT_EQ(pages, std::vector<int>{2});
     EXPECT_TRUE(started.empty());
     // The file was written and is recorded all the same.
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("名称未設定1.bmp"))));
@@ -167,10 +178,11 @@ TEST_F(Sharing, AMissingOrFailingApplicationAsksForTheOptions) {
 
     main->settings().Option.Shell = "paint";
     startResult = false;
+    answerOptions();
     action("mnuShell")->trigger();
-    ASSERT_EQ(dialogs.shown.size(), 4u);
-    EXPECT_EQ(dialogs.shown[2].text, kLinkMessage);
-    EXPECT_EQ(dialogs.shown[3].text, kOptionsPlaceholder);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, kLinkMessage);
+    EXPECT_EQ(pages, (std::vector<int>{2, 2}));
     EXPECT_EQ(started.size(), 1u); // not retried
     EXPECT_EQ(main->LinkedFiles().size(), 2u);
 }
@@ -192,6 +204,7 @@ TEST_F(Sharing, TheRealLaunchTakesAProgramPathWithBlanks) {
     EXPECT_TRUE(dialogs.shown.empty());
 
     other.settings().Option.Shell = path(QStringLiteral("no such program")).toStdString();
+    whenOpen<frmOptions>([](frmOptions* options) { options->reject(); });
     other.findChild<QAction*>(QStringLiteral("mnuShell"))->trigger();
     ASSERT_GE(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, kLinkMessage);

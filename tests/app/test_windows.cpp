@@ -3,8 +3,10 @@
 
 #include "AppFixture.h"
 #include "PictureView.h"
+#include "TileViewController.h"
 #include "UpDown.h"
 #include "frmSize.h"
+#include "frmTile.h"
 
 #include <QGroupBox>
 #include <QScreen>
@@ -283,9 +285,16 @@ TEST_F(Windows, PictureKeysGoToTheMainWindow) {
     EXPECT_EQ(drawings, 1);
     pic->activateWindow();
     ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == pic; }));
-    QTest::keyClick(pic, Qt::Key_F3);
+    QTest::keyClick(pic, Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == main.get(); }));
     EXPECT_FALSE(main->isDrawing());
+    // F3 opens the tile view, which comes to the front.
+    pic->activateWindow();
+    ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == pic; }));
+    QTest::keyClick(pic, Qt::Key_F3);
+    ASSERT_NE(main->tileViews().tileView(), nullptr);
+    EXPECT_TRUE(
+        waitFor([&] { return QApplication::activeWindow() == main->tileViews().tileView(); }));
 }
 
 TEST_F(Windows, MinimizingTakesTheVisibleWindowsAlong) {
@@ -333,7 +342,7 @@ TEST_F(Windows, MenuTreeCaptionsAndKeys) {
         {"mnuEnd", "終了(&X)", {}, true},
         {"mnuDraw", "描画(&D)", QKeySequence("F5"), true},
         {"mnuUndo", "描画アンドゥ(&Z)", {}, false},
-        {"mnuTile", "タイル表示してみる(&T)", QKeySequence("F3"), false},
+        {"mnuTile", "タイル表示してみる(&T)", QKeySequence("F3"), true},
         {"mnuSize", "サイズ指定(&U)...", {}, true},
         {"mnuRndSet", "ランダム設定(&R)", QKeySequence("F4"), true},
         {"mnuBig", "周期２倍(&B)", {}, true},
@@ -353,7 +362,7 @@ TEST_F(Windows, MenuTreeCaptionsAndKeys) {
         {"mnuEasyHelp", "ヘルプウィンドウの表示(&H)", {}, true},
         {"mnuOrderForms", "ウィンドウの整列(&O)", {}, true},
         {"mnuAnim", "簡易アニメーション作成(&A)...", {}, true},
-        {"mnuOption", "オプション(&O)...", {}, false},
+        {"mnuOption", "オプション(&O)...", {}, true},
         {"mnuPrintHelp", "目次...", QKeySequence("F1"), true},
         {"mnuVersion", "バージョン情報(&A)...", {}, true},
     };

@@ -1,0 +1,59 @@
+#include "TileViewController.h"
+
+#include "frmPicture.h"
+#include "frmTile.h"
+
+#include "io/AppSettings.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace wavory {
+
+TileViewController::TileViewController(frmPicture& picture, AppSettings& settings,
+                                       UserDialogs& dialogs, QWidget* window)
+    : QObject(window), picture_(picture), settings_(settings), dialogs_(dialogs), window_(window) {}
+
+void TileViewController::show() {
+    if (!tile_) {
+        tile_ = new frmTile(*picture_.picMain(), settings_.TileView, dialogs_, window_);
+        tile_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(tile_, &frmTile::closing, this,
+                [this](const QRect& geometry) { remembered_ = geometry; });
+        placeRemembered();
+    }
+    tile_->showNormal();
+    tile_->raise();
+    tile_->activateWindow();
+}
+
+frmTile* TileViewController::tileView() const {
+    return tile_;
+}
+
+void TileViewController::placeRemembered() {
+    const QScreen* screen =
+        window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->geometry().size() : QSize();
+    if (remembered_.isEmpty()) {
+        // The first opening in a run: in the middle of the screen.
+        if (screen) {
+            QRect first(QPoint(), tile_->size());
+            first.moveCenter(screen->availableGeometry().center());
+            tile_->move(first.topLeft());
+        }
+        return;
+    }
+    QRect g = remembered_;
+    // A place beyond the screen's right or bottom edge is forgotten.
+    if (g.left() > room.width())
+        g.moveLeft(0);
+    if (g.top() > room.height())
+        g.moveTop(0);
+    if (g.width() >= 1 && g.height() >= 1) {
+        tile_->move(g.topLeft());
+        tile_->resize(g.size());
+    }
+}
+
+} // namespace wavory

@@ -1,0 +1,264 @@
+#include "frmOptions.h"
+
+#include "ControlFactory.h"
+#include "FileDialogs.h"
+#include "QtText.h"
+#include "TendencyPad.h"
+#include "UserDialogs.h"
+
+#include "common/PathText.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace wavory {
+
+namespace {
+
+const QString kNoGroupMessage =
+    QStringLiteral("ランダム設定するパラメータは最低一つを選択してください。");
+const QString kBadPathMessage = QStringLiteral("パスが不正です。");
+// Without a path of its own, the program dialog starts where programs live.
+const QString kProgramFolder = QStringLiteral("/usr/bin/");
+const QString kProgramFilter = QStringLiteral("すべてのﾌｧｲﾙ|*");
+
+// The pages' backgrounds clear the easy help window.
+QWidget* page(int index) {
+    auto* w = new QWidget;
+    w->setObjectName(QStringLiteral("picOptions_%1").arg(index));
+    w->setProperty("helpTopic", 0);
+    return w;
+}
+
+// A program the linked-application command can start: an existing, executable file.
+bool isProgram(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && info.isExecutable();
+}
+
+} // namespace
+
+const std::array<frmOptions::OptionBox, 7> frmOptions::kOptionBoxes{{
+    {"chkDrewBeep", "描画終了後に音を鳴らす", 90, &AppSettings::OptionSection::DrewBeep},
+    {"chkHello", "起動時にウェルカムダイアログを表示", 91, &AppSettings::OptionSection::Hello},
+    {"chkQuitQ", "終了する前に確認ダイアログを表示", 92, &AppSettings::OptionSection::QuitQ},
+    {"chkDrawOnRnd", "ランダム設定と同時に描画", 93, &AppSettings::OptionSection::DrawOnRnd},
+    {"chkTextOnGrp", "画像保存と同時に「テキストファイルへ書き出し」を実行", 94,
+     &AppSettings::OptionSection::TextOnGrp},
+    {"chkActiveAfterDrawing", "描画後メインウィンドウにフォーカスを戻す", 95,
+     &AppSettings::OptionSection::ActiveAfterDrawing},
+    {"chkDrawOnChange", "値の変更と同時に描画", 96, &AppSettings::OptionSection::DrawOnChange},
+}};
+
+frmOptions::frmOptions(AppSettings::OptionSection& options, UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), options_(options), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("オプション"));
+    setModal(true);
+
+    tbsOptions_ = new QTabWidget(this);
+    tbsOptions_->setObjectName(QStringLiteral("tbsOptions"));
+    tbsOptions_->addTab(buildRandomPage(), QStringLiteral("ランダム設定"));
+    tbsOptions_->addTab(buildLinkPage(), QStringLiteral("連携アプリ"));
+    tbsOptions_->addTab(buildGeneralPage(), QStringLiteral("全般"));
+    connect(tbsOptions_, &QTabWidget::currentChanged, this, &frmOptions::showSelectedPage);
+
+    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    auto* cmdCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    auto* cmdHelp = new QPushButton(QStringLiteral("ヘルプ"), this);
+    cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
+    connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdHelp, &QPushButton::clicked, this,
+            [this] { Q_EMIT helpFileRequested(QStringLiteral("options.htm")); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    buttons->addWidget(cmdHelp);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(tbsOptions_);
+    layout->addLayout(buttons);
+
+    // Wherever the focus is, also on the buttons outside the tabs.
+    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(next, &QShortcut::activated, this, &frmOptions::nextTab);
+
+    // The controls show the settings.
+    picRndSet_->setTendency(options_.RndSetBS, options_.RndSetSW);
+    for (int i = 0; i < RandomGroupCount; ++i)
+        chkRndSet_[static_cast<std::size_t>(i)]->setChecked(
+            options_.DoRndSet[static_cast<std::size_t>(i)]);
+    txtPath_->setText(toQ(options_.Shell));
+    for (std::size_t i = 0; i < kOptionBoxes.size(); ++i)
+        chkOption_[i]->setChecked(options_.*kOptionBoxes[i].setting);
+    showSelectedPage();
+    setFixedSize(sizeHint());
+}
+
+QWidget* frmOptions::buildRandomPage() {
+    QWidget* w = page(0);
+    fraDoRndSet_ = new QGroupBox(QStringLiteral("ランダム設定するパラメータ"), w);
+    fraDoRndSet_->setObjectName(QStringLiteral("fraDoRndSet"));
+    fraDoRndSet_->setProperty("helpTopic", 82);
+    auto* groups = new QVBoxLayout(fraDoRndSet_);
+    groups->setSpacing(4);
+    const char* captions[RandomGroupCount] = {"周期",   "振幅",   "成分のオン／オフ", "画像の中心",
+                                              "にじみ", "べき乗", "使用色セット"};
+    for (int i = 0; i < RandomGroupCount; ++i) {
+        auto* c = new QCheckBox(QString::fromUtf8(captions[i]), fraDoRndSet_);
+        c->setObjectName(QStringLiteral("chkRndSet_%1").arg(i));
+        chkRndSet_[static_cast<std::size_t>(i)] = c;
+        groups->addWidget(c);
+    }
+    groups->addStretch();
+
+    auto* caption = namedLabel(QStringLiteral("lblStatic_4"),
+                               QStringLiteral("ランダム設定時の画像の傾向 :"), w);
+    picRndSet_ = new TendencyPad(w);
+    auto* cmdReset = commandButton("cmdReset", QStringLiteral("初期値"), w, 81);
+    connect(cmdReset, &QPushButton::clicked, picRndSet_, &TendencyPad::reset);
+    auto* tendency = new QVBoxLayout;
+    tendency->setSpacing(4);
+    tendency->addWidget(caption);
+    tendency->addWidget(picRndSet_);
+    tendency->addWidget(cmdReset, 0, Qt::AlignRight);
+    tendency->addStretch();
+
+    auto* layout = new QHBoxLayout(w);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(14);
+    layout->addWidget(fraDoRndSet_);
+    layout->addLayout(tendency);
+    return w;
+}
+
+QWidget* frmOptions::buildLinkPage() {
+    QWidget* w = page(1);
+    auto* caption = namedLabel(QStringLiteral("lblStatic_5"),
+                               QStringLiteral("連携するアプリケーションのパス :"), w);
+    txtPath_ = new QLineEdit(w);
+    txtPath_->setObjectName(QStringLiteral("txtPath"));
+    txtPath_->setProperty("helpTopic", 83);
+    auto* cmdReference = commandButton("cmdReference", QStringLiteral("参照"), w);
+    connect(cmdReference, &QPushButton::clicked, this, &frmOptions::cmdReference_Click);
+    auto* row = new QHBoxLayout;
+    row->addWidget(txtPath_, 1);
+    row->addWidget(cmdReference);
+    auto* layout = new QVBoxLayout(w);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->addWidget(caption);
+    layout->addLayout(row);
+    layout->addStretch();
+    return w;
+}
+
+QWidget* frmOptions::buildGeneralPage() {
+    QWidget* w = page(2);
+    auto* layout = new QVBoxLayout(w);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(6);
+    for (std::size_t i = 0; i < kOptionBoxes.size(); ++i) {
+        const OptionBox& box = kOptionBoxes[i];
+        auto* c = new QCheckBox(QString::fromUtf8(box.caption), w);
+        c->setObjectName(QLatin1String(box.name));
+        c->setProperty("helpTopic", box.topic);
+        chkOption_[i] = c;
+        layout->addWidget(c);
+    }
+    layout->addStretch();
+    return w;
+}
+
+void frmOptions::SetTabPage(int page) {
+    if (page >= 1 && page <= tbsOptions_->count())
+        tbsOptions_->setCurrentIndex(page - 1);
+}
+
+int frmOptions::tabPage() const {
+    return tbsOptions_->currentIndex() + 1;
+}
+
+void frmOptions::showSelectedPage() {
+    for (int i = 0; i < tbsOptions_->count(); ++i)
+        tbsOptions_->widget(i)->setEnabled(i == tbsOptions_->currentIndex());
+}
+
+void frmOptions::nextTab() {
+    SetTabPage(tabPage() % tbsOptions_->count() + 1);
+}
+
+void frmOptions::cmdReference_Click() {
+    const QString folder = toQ(TrimDir(toStd(txtPath_->text())));
+    const QString chosen = dialogs_.openFileName(this, kOpenDialogTitle, kProgramFilter,
+                                                 folder.isEmpty() ? kProgramFolder : folder);
+    if (!chosen.isEmpty())
+        txtPath_->setText(chosen);
+}
+
+void frmOptions::cmdOK_Click() {
+    bool anyGroup = false;
+    for (const QCheckBox* c : chkRndSet_)
+        anyGroup = anyGroup || c->isChecked();
+    if (!anyGroup) {
+        SetTabPage(1);
+        dialogs_.message(this, kNoGroupMessage, MessageIcon::Critical);
+        return;
+    }
+    for (std::size_t i = 0; i < chkRndSet_.size(); ++i)
+        options_.DoRndSet[i] = chkRndSet_[i]->isChecked();
+    options_.RndSetBS = picRndSet_->periodTendency();
+    options_.RndSetSW = picRndSet_->amplitudeTendency();
+
+    // An empty path keeps the one stored; one that names no program is refused, with the
+    // random choices above already in force.
+    const QString path = txtPath_->text();
+    if (!path.trimmed().isEmpty()) {
+        if (!isProgram(path)) {
+            SetTabPage(2);
+            dialogs_.message(this, kBadPathMessage, MessageIcon::Critical);
+            return;
+        }
+        options_.Shell = toStd(path);
+    }
+    for (std::size_t i = 0; i < kOptionBoxes.size(); ++i)
+        options_.*kOptionBoxes[i].setting = chkOption_[i]->isChecked();
+    accept();
+}
+
+void frmOptions::keyReleaseEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F1) {
+        Q_EMIT helpFileRequested(QStringLiteral("options.htm"));
+        return;
+    }
+    QDialog::keyReleaseEvent(e);
+}
+
+void frmOptions::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    // In the middle of the screen, frame included.
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+} // namespace wavory
