@@ -5,6 +5,7 @@
 #include "DrawIcons.h"
 #include "DrawOnChange.h"
 #include "EasyHelpTracker.h"
+#include "ExtrasController.h"
 #include "FileDrops.h"
 #include "ParamFieldKeys.h"
 #include "QtText.h"
@@ -292,6 +293,13 @@ void frmMain::buildMenus() {
     help->addSeparator();
     connect(addItem(help, "mnuVersion", QStringLiteral("バージョン情報(&A)...")),
             &QAction::triggered, this, &frmMain::mnuVersion_Click);
+
+    // Commands beyond the classic ones, in their own menu after all the others.
+    QMenu* extras = topMenu("mnuExtras", QStringLiteral("拡張(&X)"));
+    auto* extrasCommands = new ExtrasController({*params_, *colorSets_, dialogs_}, this);
+    connect(addItem(extras, "mnuSeamless", QStringLiteral("継ぎ目なしにする")),
+            &QAction::triggered, extrasCommands, &ExtrasController::makeSeamless);
+    session_->registerLocked(extras);
 
     session_->registerLocked(mnuInputText);
     session_->registerValueControl(mnuValue_);
