@@ -294,11 +294,9 @@ void frmMain::buildMenus() {
     connect(addItem(help, "mnuVersion", QStringLiteral("バージョン情報(&A)...")),
             &QAction::triggered, this, &frmMain::mnuVersion_Click);
 
-    // Commands beyond the classic ones, in their own menu after all the others.
+    // Further commands, in their own menu after all the others.
     QMenu* extras = topMenu("mnuExtras", QStringLiteral("拡張(&X)"));
-    auto* extrasCommands = new ExtrasController({*params_, *colorSets_, dialogs_}, this);
-    connect(addItem(extras, "mnuSeamless", QStringLiteral("継ぎ目なしにする")),
-            &QAction::triggered, extrasCommands, &ExtrasController::makeSeamless);
+    (new ExtrasController({*params_, *colorSets_, dialogs_}, this))->fillMenu(extras);
     session_->registerLocked(extras);
 
     session_->registerLocked(mnuInputText);
