@@ -144,8 +144,11 @@ RealRgb GimpGradient::colorAt(double position) const {
     if (segments.empty())
         return {};
     position = std::clamp(position, 0.0, 1.0);
-    auto seg = std::find_if(segments.begin(), segments.end(),
-                            [position](const GimpSegment& s) { return position <= s.right; });
+    // The segments are in order (parseGimpGradient checks it): the first that reaches the
+    // position holds it.
+    auto seg = std::lower_bound(
+        segments.begin(), segments.end(), position,
+        [](const GimpSegment& s, double p) { return s.right < p; });
     if (seg == segments.end())
         seg = std::prev(segments.end());
     const double length = seg->right - seg->left;
