@@ -23,10 +23,12 @@ namespace {
 // the stop question is answered from the session's flag.
 //
 // After each progress title the drawing yields to the user interface: the stop question
-// waits until the window has shown that title and served the events queued before it (a
-// press of the stop button among them), so a stop takes effect at the next check however
-// busy the machine is. The wait is bounded, so a user interface that no longer serves
-// events cannot hold the drawing.
+// waits until the window has shown the title before this one and served the events
+// queued before it (a press of the stop button among them), so a stop takes effect
+// within two checks however busy the machine is, while the window and the drawing work
+// side by side instead of taking turns (a frame of an animation is drawn in a few
+// milliseconds). The wait is bounded, so a user interface that no longer serves events
+// cannot hold the drawing.
 class PictureObserver final : public DrawObserver {
   public:
     PictureObserver(frmPicture& picture, const std::atomic<bool>& stop)
@@ -59,7 +61,7 @@ class PictureObserver final : public DrawObserver {
         // milliseconds while waiting.
         const auto giveUp = std::chrono::steady_clock::now() + kLongestYield;
         std::unique_lock<std::mutex> lock(yield_->mutex);
-        while (yield_->served < yield_->posted.load() && !stop_.load() &&
+        while (yield_->served < yield_->posted.load() - 1 && !stop_.load() &&
                std::chrono::steady_clock::now() < giveUp) {
             yield_->changed.wait_for(lock, std::chrono::milliseconds(5));
         }
@@ -146,9 +148,15 @@ bool DrawSession::begin(Locking locking) {
 
 DrawResult DrawSession::draw(const DrawParams& params, const GColor& colorSet,
                              std::uint64_t noiseKey) {
-    Canvas& canvas = picture_.canvas();
     DrawOptions options;
     options.noiseKey = noiseKey;
+    return drawWith([&](Canvas& canvas, DrawObserver* observer) {
+        return DrawMain(params, colorSet, canvas, observer, options);
+    });
+}
+
+DrawResult DrawSession::drawWith(const Renderer& render) {
+    Canvas& canvas = picture_.canvas();
     PictureObserver observer(picture_, stop_);
 
     DrawResult result;
@@ -156,7 +164,7 @@ DrawResult DrawSession::draw(const DrawParams& params, const GColor& colorSet,
     QEventLoop loop;
     std::thread worker([&] {
         try {
-            result = DrawMain(params, colorSet, canvas, &observer, options);
+            result = render(canvas, &observer);
         } catch (...) {
             error = std::current_exception();
         }

@@ -62,6 +62,11 @@ class DrawSession : public QObject {
     // Draws one picture onto the picture window's canvas and returns when it has ended,
     // completed or stopped. Rethrows what the synthesis threw (running out of memory).
     DrawResult draw(const DrawParams& params, const GColor& colorSet, std::uint64_t noiseKey);
+    // The same for another renderer of the canvas (an animation's frame maker): `render`
+    // runs on the worker with the picture window's canvas and the session's observer,
+    // which shows the progress and columns and answers the stop request.
+    using Renderer = std::function<DrawResult(Canvas& canvas, DrawObserver* observer)>;
+    DrawResult drawWith(const Renderer& render);
     // Leaves the drawing state: the flag is cleared, the controls are unlocked,
     // drawingStateChanged(false) and then idle() are emitted.
     void end();

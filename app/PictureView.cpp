@@ -10,17 +10,22 @@ namespace wavory {
 
 namespace {
 
-// The shown image has the canvas's own pixel layout (R, G, B bytes), so a transfer is a
-// plain copy of each row's piece; the conversion for the screen happens only for what
-// is painted.
+// The shown image is in the screen's pixel format (RGB32), so painting it is a plain
+// copy; the columns are converted once as they arrive, on the drawing's own thread, by
+// Qt's own vectorised conversion (a few times faster than a loop over the pixels).
 void copyColumns(const Canvas& canvas, QImage& image, int x0, int x1) {
-    const std::size_t bytes = static_cast<std::size_t>(x1 - x0 + 1) * 3;
-    const std::size_t offset = static_cast<std::size_t>(x0) * 3;
-    const std::uint8_t* src = canvas.data();
-    const std::size_t srcStride = canvas.rowBytes();
+    const int width = x1 - x0 + 1;
+    const QImage columns =
+        QImage(canvas.data() + static_cast<std::size_t>(x0) * 3, width, canvas.height(),
+               static_cast<qsizetype>(canvas.rowBytes()), QImage::Format_RGB888)
+            .convertToFormat(QImage::Format_RGB32);
+    std::uint8_t* dst = image.bits();
+    const auto dstStride = static_cast<std::size_t>(image.bytesPerLine());
+    const std::size_t offset = static_cast<std::size_t>(x0) * 4;
+    const std::size_t bytes = static_cast<std::size_t>(width) * 4;
     for (int y = 0; y < canvas.height(); ++y)
-        std::memcpy(image.scanLine(y) + offset,
-                    src + static_cast<std::size_t>(y) * srcStride + offset, bytes);
+        std::memcpy(dst + static_cast<std::size_t>(y) * dstStride + offset, columns.constScanLine(y),
+                    bytes);
 }
 
 } // namespace
@@ -37,7 +42,7 @@ PictureView::PictureView(QWidget* parent) : QFrame(parent) {
 void PictureView::setImageSize(int width, int height) {
     {
         std::lock_guard lock(mutex_);
-        QImage next(width, height, QImage::Format_RGB888);
+        QImage next(width, height, QImage::Format_RGB32);
         next.fill(Qt::black);
         if (!image_.isNull()) {
             QPainter p(&next);

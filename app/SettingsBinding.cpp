@@ -2,6 +2,7 @@
 
 #include "QtText.h"
 #include "WindowPlacement.h"
+#include "frmAnim.h"
 #include "frmButton.h"
 #include "frmHelp.h"
 #include "frmMain.h"
@@ -59,6 +60,8 @@ void captureWindowSettings(frmMain& main, AppSettings& s) {
     s.Button.Height = f.height;
     s.Button.XYFix = frame->xyFix() ? 1 : 0;
 
+    main.animWindow()->storeSettings(s.Anim);
+
     s.Tool.ButtonShow = main.frameWindow()->isVisible();
     s.Tool.HelpShow = main.helpWindow()->isVisible();
 }
@@ -95,6 +98,7 @@ void applyLoadedSettings(frmMain& main, const AppSettings& s) {
     f.height = s.Button.Height;
     main.frameWindow()->setFrameFields(f);
     main.frameWindow()->setXYFix(s.Button.XYFix != 0);
+    main.animWindow()->loadSettings(s.Anim);
 
     if (s.Tool.ButtonShow)
         main.ShowHidefrmButton();

@@ -1,9 +1,9 @@
 #pragma once
 // Moves the persisted values between the settings model and the windows that show them:
 // window positions (pixels here, twips in the file), the image size, the file dialogs'
-// folders, the frame settings window's controls and whether the frame settings and easy
-// help windows are shown. The other values (options, save options, tile view, animation)
-// live in the settings model itself and are read from there by their commands.
+// folders, the frame settings and animation windows' controls and whether the frame
+// settings and easy help windows are shown. The other values (options, save options,
+// tile view) live in the settings model itself and are read from there by their commands.
 
 namespace wavory {
 

@@ -16,11 +16,13 @@
 #include "WindowController.h"
 #include "WindowHelpers.h"
 #include "WindowPlacement.h"
+#include "frmAnim.h"
 #include "frmButton.h"
 #include "frmHello.h"
 #include "frmHelp.h"
 #include "frmMain.h"
 
+#include "anim/FrameStore.h"
 #include "colorsets/ColorSetFileCommands.h"
 #include "common/ProgramFolder.h"
 #include "common/RandomSource.h"
@@ -76,6 +78,7 @@ bool StartupController::Form_Load(const QStringList& arguments) {
         break;
     }
     removeStaleTemporaryFiles(GetPath()); // left by saves that were killed
+    removeStaleFrameSpills(frameSpillFolder()); // left by animations of killed runs
 
     main_.SetImageSize(200, 200);
     main_.frameWindow()->updXYMaxSet();
@@ -169,6 +172,17 @@ int StartupController::QuitApp() {
     exitConfirmed_ = true;
     DrawSession& session = main_.drawSession();
     session.close();
+    frmAnim* anim = main_.animWindow();
+    if (anim && anim->isBusy()) {
+        // Frames being made or saved stop after the current one (every file written is
+        // whole); the exit goes on once the animation window is idle.
+        anim->stopWork();
+        connect(
+            anim, &frmAnim::idle, this,
+            [this] { QTimer::singleShot(0, &main_, [this] { main_.close(); }); },
+            Qt::SingleShotConnection);
+        return 1;
+    }
     if (session.isDrawing()) {
         // The drawing stops at its next check; the exit goes on once it has ended.
         session.requestStop();

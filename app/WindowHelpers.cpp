@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -118,6 +119,14 @@ int SetFontExist(QLabel* label, QString& fontName, const QString& defaultFontNam
     dialogs.message(label->window(), QStringLiteral("標準フォントの設定に失敗しました。"),
                     MessageIcon::Exclamation);
     return 2;
+}
+
+bool CheckTXTNullP(const QLineEdit* field, const QString& itemName, UserDialogs& dialogs) {
+    if (!field->text().trimmed().isEmpty())
+        return true;
+    dialogs.message(field->window(), QStringLiteral("'") + itemName + QStringLiteral("' を入力してください。"),
+                    MessageIcon::Critical);
+    return false;
 }
 
 bool hideOnCloseBox(QWidget& window, QCloseEvent& event, bool programEnding) {

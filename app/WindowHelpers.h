@@ -12,6 +12,7 @@ class QDialog;
 class QObject;
 class QWidget;
 class QLabel;
+class QLineEdit;
 
 namespace wavory {
 
@@ -50,6 +51,10 @@ void SetFromEnabled(QWidget* window, bool enabled);
 
 // Every control placed directly in the container; the container too when selfToo.
 void SetContainerEnabled(QWidget* container, bool enabled, bool selfToo);
+
+// True when the field holds more than blanks; otherwise shows
+// "'" + itemName + "' を入力してください。" (critical) and gives false.
+bool CheckTXTNullP(const QLineEdit* field, const QString& itemName, UserDialogs& dialogs);
 
 // Tries fontName on the label (0); else the default font, which then replaces fontName
 // (1); if that fails too, shows "標準フォントの設定に失敗しました。" and gives 2.

@@ -14,6 +14,7 @@
 #include "ValueFrame.h"
 #include "WindowHelpers.h"
 #include "frmAbout.h"
+#include "frmAnim.h"
 #include "frmButton.h"
 #include "frmHelp.h"
 #include "frmOptions.h"
@@ -96,6 +97,7 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     buildMenus();
     session_->registerValueControl(button_);
     startup_ = new StartupController(*this);
+    anim_ = new frmAnim(*this);
 
     for (QGroupBox* frame : std::initializer_list<QGroupBox*>{fraValue_, Frame1_, Frame2_}) {
         frame->setProperty("helpTopic", 0);
@@ -198,7 +200,6 @@ void frmMain::buildMenus() {
         m->menuAction()->setObjectName(QLatin1String(name));
         return m;
     };
-    const auto never = [] { return false; }; // commands still to be built
 
     QMenu* file = topMenu("mnuFile", QStringLiteral("ファイル(&F)"));
     QAction* mnuSave = addItem(file, "mnuSave", QStringLiteral("名前を付けて保存(&A)..."),
@@ -282,6 +283,7 @@ void frmMain::buildMenus() {
             &QAction::triggered, windows_, &WindowController::ArrangeWindows);
     tool->addSeparator();
     QAction* mnuAnim = addItem(tool, "mnuAnim", QStringLiteral("簡易アニメーション作成(&A)..."));
+    connect(mnuAnim, &QAction::triggered, this, &frmMain::mnuAnim_Click);
     tool->addSeparator();
     QAction* mnuOption = addItem(tool, "mnuOption", QStringLiteral("オプション(&O)..."));
     connect(mnuOption, &QAction::triggered, this, [this] { ShowOptionsAt(1); });
@@ -309,7 +311,7 @@ void frmMain::buildMenus() {
     session_->registerLocked(mnuShell);
     session_->registerLocked(mnuColor_);
     session_->registerLocked(mnuOption);
-    session_->registerLocked(mnuAnim, never);
+    session_->registerLocked(mnuAnim);
 }
 
 void frmMain::refreshFromModel() {
@@ -376,6 +378,10 @@ int frmMain::showModal(QDialog& dialog) {
 void frmMain::mnuVersion_Click() {
     frmAbout dialog(dialogs_, this);
     showModal(dialog);
+}
+
+void frmMain::mnuAnim_Click() {
+    showModal(*anim_);
 }
 
 void frmMain::fitMainWindowSize() {

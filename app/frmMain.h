@@ -53,6 +53,7 @@ class RandomSource;
 class TileViewController;
 class UserDialogs;
 class ValueFrame;
+class frmAnim;
 class frmButton;
 class frmHelp;
 class frmPicture;
@@ -132,6 +133,9 @@ class frmMain : public QMainWindow {
     // A dialog the main window opens modally, with dropped files refused meanwhile.
     int showModal(QDialog& dialog);
     void mnuVersion_Click();
+    // The animation window, loaded with the main window and only hidden when closed.
+    frmAnim* animWindow() const { return anim_; }
+    void mnuAnim_Click();
 
     // The color set list shows the collection's names and selection.
     void ShowColorSetList();
@@ -187,6 +191,7 @@ class frmMain : public QMainWindow {
     ParamFieldKeys* fieldKeys_ = nullptr;
     WindowController* windows_ = nullptr;
     StartupController* startup_ = nullptr;
+    frmAnim* anim_ = nullptr;
     std::array<QIcon, 2> drawImages_; // 0 draw, 1 stop
 
     // Controls.

@@ -140,7 +140,7 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
         "txtValue_2",  "updValue_2",  "txtValue_3",  "updValue_3",  "txtValue_4",  "updValue_4",
         "txtValue_5",  "updValue_5",  "txtValue_12", "updValue_12", "txtValue_13", "updValue_13",
         "txtValue_14", "updValue_14", "txtValue_15", "updValue_15", "txtValue_16", "updValue_16",
-        "txtValue_17", "updValue_17", "mnuAnim"};
+        "txtValue_17", "updValue_17"};
     for (const QString& c : controls)
         EXPECT_EQ(find<QWidget>(c)->isEnabled(), !staysOff.contains(c)) << c.toStdString();
     for (const QString& a : items)

@@ -4,6 +4,8 @@
 
 #include "AppFixture.h"
 #include "DrawSession.h"
+#include "WindowHelpers.h"
+#include "frmAnim.h"
 #include "frmColor.h"
 #include "frmHelp.h"
 #include "frmOptions.h"
@@ -144,6 +146,32 @@ TEST_F(EasyHelp, EveryColorEditorPartReportsItsTopic) {
                            {"chkEdge", 65},
                            {"cmdRnd", 66},
                            {"frmColor", 0}});
+}
+
+TEST_F(EasyHelp, EveryAnimationWindowControlReportsItsTopic) {
+    frmAnim* anim = main->animWindow();
+    showBeside(anim);
+    // The save group and the preview button as after a completed animation.
+    SetContainerEnabled(anim->findChild<QGroupBox*>(QStringLiteral("fraSave")), true, true);
+    anim->findChild<QWidget*>(QStringLiteral("cmdPreview"))->setEnabled(true);
+    expectTopics(anim, {{"lblIso", 120},
+                        {"lblIsoFrom", 120},
+                        {"lblIsoTo", 120},
+                        {"lblFrame", 121},
+                        {"cmdDraw", 125},
+                        {"cmdPreview", 127},
+                        {"lblPath", 130},
+                        {"lblName", 131},
+                        {"lblNumber", 132},
+                        {"cmdSave", 135},
+                        {"fraFrame", 0},
+                        {"fraSave", 0}});
+    // The stop buttons stand in the same places while frames are made or saved.
+    for (const char* name : {"cmdDraw", "cmdSave"})
+        anim->findChild<QWidget*>(QLatin1String(name))->hide();
+    for (const char* name : {"cmdDrawStop", "cmdSaveStop"})
+        anim->findChild<QWidget*>(QLatin1String(name))->show();
+    expectTopics(anim, {{"cmdDrawStop", 126}, {"cmdSaveStop", 136}});
 }
 
 TEST_F(EasyHelp, EveryOptionsControlReportsItsTopic) {

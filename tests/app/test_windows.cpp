@@ -361,7 +361,7 @@ TEST_F(Windows, MenuTreeCaptionsAndKeys) {
         {"mnuButton", "枠ウィンドウの表示(&B)", {}, true},
         {"mnuEasyHelp", "ヘルプウィンドウの表示(&H)", {}, true},
         {"mnuOrderForms", "ウィンドウの整列(&O)", {}, true},
-        {"mnuAnim", "簡易アニメーション作成(&A)...", {}, false},
+        {"mnuAnim", "簡易アニメーション作成(&A)...", {}, true},
         {"mnuOption", "オプション(&O)...", {}, true},
         {"mnuPrintHelp", "目次...", QKeySequence("F1"), true},
         {"mnuVersion", "バージョン情報(&A)...", {}, true},

@@ -1,0 +1,113 @@
+#include "AnimFrames.h"
+
+#include "DrawSession.h"
+#include "UserDialogs.h"
+#include "WindowController.h"
+#include "frmMain.h"
+#include "frmPicture.h"
+
+#include "anim/AnimFrameMaker.h"
+#include "anim/AnimPhases.h"
+#include "common/RandomSource.h"
+#include "engine/DrawRefusal.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include <exception>
+#include <new>
+
+namespace wavory {
+
+namespace {
+
+const QString kMemoryMessage =
+    QStringLiteral("メモリ不足のため描画できません。画像サイズを小さくして下さい。");
+
+} // namespace
+
+AnimFrames::AnimFrames(frmMain& main, QWidget* window) : main_(main), window_(window) {}
+
+AnimFrames::~AnimFrames() = default;
+
+FrameStore& AnimFrames::store() {
+    if (!store_)
+        store_ = std::make_unique<FrameStore>(limits_ ? *limits_ : defaultFrameStoreLimits());
+    return *store_;
+}
+
+void AnimFrames::setLimits(const FrameStoreLimits& limits) {
+    limits_ = limits;
+    store_.reset();
+}
+
+bool AnimFrames::frame(int index, Canvas& out) const {
+    return store_ && index >= 0 && store_->get(index, out);
+}
+
+int AnimFrames::held() const {
+    return store_ ? store_->held() : 0;
+}
+
+bool AnimFrames::prepare(int frames) {
+    UserDialogs& dialogs = main_.dialogs();
+    params_ = takeDrawSnapshot(main_.currentFields());
+    const GColor* selected = main_.colorSets().selectedSet();
+    colorSet_ = selected ? *selected : GColor{};
+    if (!dialogs.report(window_, drawRefusal(params_, colorSet_)))
+        return false;
+    // Refused before anything is drawn when the frames cannot fit.
+    return dialogs.report(window_, store().reserve(frames, params_.width, params_.height));
+}
+
+bool AnimFrames::make(double from, double to, int frames,
+                      const std::function<void(int)>& frameStarted,
+                      const std::function<bool()>& goOn) {
+    DrawSession& session = main_.drawSession();
+    if (!session.begin()) // the program is ending
+        return false;
+    main_.windowController().ensurePictureShown();
+    frmPicture* picture = main_.picture();
+    picture->setCursor(Qt::BusyCursor);
+    bool completed = false;
+    try {
+        completed = makeFrames(from, to, frames, frameStarted, goOn);
+    } catch (const std::bad_alloc&) {
+        main_.dialogs().message(window_, kMemoryMessage, MessageIcon::Exclamation);
+    } catch (const std::exception& e) {
+        main_.dialogs().message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);
+    }
+    picture->unsetCursor();
+    session.end();
+    return completed;
+}
+
+bool AnimFrames::makeFrames(double from, double to, int frames,
+                            const std::function<void(int)>& frameStarted,
+                            const std::function<bool()>& goOn) {
+    DrawSession& session = main_.drawSession();
+    DrawOptions options;
+    options.noiseKey = main_.random().nextBits(); // one bleed for every frame
+    AnimFrameMaker maker(params_, colorSet_, options);
+    FrameStore& frameStore = store();
+    for (int i = 1; i <= frames; ++i) {
+        frameStarted(i);
+        const int phase = animFramePhase(from, to, frames, i);
+        main_.params().command([phase](ParamModel& m) { m.setPhase(phase); });
+        const DrawResult result = session.drawWith(
+            [&](Canvas& canvas, DrawObserver* observer) { return maker.draw(phase, canvas, observer); });
+        QCoreApplication::processEvents();
+        // A stop, closing the window or the program's end: the frame just drawn is not kept.
+        if (!goOn() || result.outcome != DrawOutcome::Completed || session.isClosed())
+            return false;
+        if (!main_.dialogs().report(window_, maker.store(frameStore, i - 1, main_.picture()->canvas())))
+            return false;
+    }
+    return true;
+}
+
+void AnimFrames::stop() {
+    main_.drawSession().requestStop();
+}
+
+} // namespace wavory

@@ -1,0 +1,112 @@
+#include "AnimSaver.h"
+
+#include "AnimFrames.h"
+#include "QtText.h"
+#include "UserDialogs.h"
+#include "frmAnim.h"
+#include "frmMain.h"
+
+#include "anim/AnimatedFile.h"
+#include "anim/FrameFileWriting.h"
+#include "anim/FrameSeriesNames.h"
+#include "common/PathText.h"
+#include "io/AtomicFile.h"
+#include "io/BmpWriter.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace wavory {
+
+namespace {
+
+std::string missingFrameCause(int index) {
+    return "フレーム " + std::to_string(index + 1) + " は作成されていません。";
+}
+
+// A name whose folder does not exist is a bad file name; anything else says what the
+// system says.
+std::string writeFailureCause(const std::error_code& ec) {
+    if (ec == std::errc::no_such_file_or_directory)
+        return std::string(kBadFrameFileNameCause);
+    return systemErrorText(ec);
+}
+
+} // namespace
+
+AnimSaver::AnimSaver(frmMain& main, AnimFrames& frames, QWidget* window)
+    : main_(main), frames_(frames), window_(window) {}
+
+void AnimSaver::save(const Job& job, const std::function<void(int)>& progress,
+                     const std::function<bool()>& goOn) {
+    if (!CheckPathBadSymbol(job.base)) {
+        fail(std::string(kBadFrameFileNameCause));
+        return;
+    }
+    const bool written = job.format == AnimSaveFormat::BmpSeries
+                             ? saveSeries(job, progress, goOn)
+                             : saveAnimated(job, progress, goOn);
+    // Also after No and after a stop; not after a failure.
+    if (written && main_.settings().Option.TextOnGrp)
+        main_.OutputText(toQ(job.base + ".txt"));
+}
+
+bool AnimSaver::saveSeries(const Job& job, const std::function<void(int)>& progress,
+                           const std::function<bool()>& goOn) {
+    bool overwriteAll = false;
+    Canvas frame;
+    for (int k = 0; k < job.frames; ++k) {
+        progress(k);
+        const std::string name = frameFileName(job.base, job.start + k, job.digits);
+        if (!overwriteAll && QFileInfo::exists(toQ(name))) {
+            if (!overwrite(name))
+                return true; // the files written so far stay
+            overwriteAll = true;
+        }
+        if (!frames_.frame(k, frame)) {
+            fail(missingFrameCause(k));
+            return false;
+        }
+        if (const std::error_code ec = writeBmp(name, frame)) {
+            fail(writeFailureCause(ec));
+            return false;
+        }
+        QCoreApplication::processEvents();
+        if (!goOn())
+            break;
+    }
+    return true;
+}
+
+bool AnimSaver::saveAnimated(const Job& job, const std::function<void(int)>& progress,
+                             const std::function<bool()>& goOn) {
+    AnimatedFileJob file;
+    file.format = job.format == AnimSaveFormat::Gif ? AnimatedFormat::Gif : AnimatedFormat::WebP;
+    file.path = job.base + (file.format == AnimatedFormat::Gif ? ".gif" : ".webp");
+    file.frames = job.frames;
+    file.frameMs = job.frameMs;
+    progress(0);
+    if (QFileInfo::exists(toQ(file.path)) && !overwrite(file.path))
+        return true;
+    const AnimatedWriteResult written = writeAnimatedFile(
+        file, [this](int k, Canvas& frame) { return frames_.frame(k, frame); },
+        [&](int k) {
+            progress(k);
+            QCoreApplication::processEvents();
+            return goOn();
+        });
+    return main_.dialogs().report(window_, written.result);
+}
+
+bool AnimSaver::overwrite(const std::string& name) {
+    const QString question = toQ(name) + QStringLiteral("\r\nはすでに存在します。\r\n") +
+                             QStringLiteral("このファイルと以降全てのファイルについて、上書き保存しますか？");
+    return main_.dialogs().message(window_, question, MessageIcon::Question,
+                                   MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+void AnimSaver::fail(const std::string& cause) {
+    main_.dialogs().report(window_, frameSaveFailure(cause));
+}
+
+} // namespace wavory

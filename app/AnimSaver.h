@@ -1,0 +1,53 @@
+#pragma once
+// AnimSaver: writes the animation's frames — as a numbered BMP series (one file per frame,
+// each written whole and renamed into place, with the overwrite question at the first
+// existing file) or as one looping animated WebP or GIF file — and the parameter text
+// file beside them when the option says so. A failure ends the save with its message;
+// the files written before it stay.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace wavory {
+
+class AnimFrames;
+class frmMain;
+enum class AnimSaveFormat;
+
+class AnimSaver {
+  public:
+    struct Job {
+        AnimSaveFormat format;
+        std::string base;        // folder + "/" + base name
+        std::int64_t start = 1;  // number of the first frame file
+        int digits = 2;          // at least this many, zero-padded
+        int frames = 0;          // frames 0 .. frames - 1
+        int frameMs = 100;       // display time of a frame in an animated file
+    };
+
+    AnimSaver(frmMain& main, AnimFrames& frames, QWidget* window);
+
+    // progress(k) is called before frame k (from 0) is written; after each file the user
+    // interface is served once and goOn() asked, false ending the save after that file.
+    void save(const Job& job, const std::function<void(int)>& progress,
+              const std::function<bool()>& goOn);
+
+  private:
+    // False when the save failed (its message shown): no text file then.
+    bool saveSeries(const Job& job, const std::function<void(int)>& progress,
+                    const std::function<bool()>& goOn);
+    bool saveAnimated(const Job& job, const std::function<void(int)>& progress,
+                      const std::function<bool()>& goOn);
+    // The question before replacing `name`; true for Yes.
+    bool overwrite(const std::string& name);
+    void fail(const std::string& cause);
+
+    frmMain& main_;
+    AnimFrames& frames_;
+    QWidget* window_;
+};
+
+} // namespace wavory

@@ -1,0 +1,104 @@
+// The animation window's creation against as many drawings in the window: 100 frames of
+// 1000 x 1000 at phases 0 to 99, made into the window's frame store and shown as they
+// come, against 100 presses of the draw button with the phase moved by one each time.
+// Both draw through the draw session with the picture window showing the columns.
+//
+//   bench_anim_window [PARAMFILE] [benchmark options]
+// PARAMFILE defaults to samples/bench-power1.txt (all eight components, power 1, no
+// bleed, no frame); the image is set to 1000 x 1000. Without a display the offscreen
+// platform is used.
+
+#include "AnimFrames.h"
+#include "UserDialogs.h"
+#include "frmAnim.h"
+#include "frmMain.h"
+#include "frmPicture.h"
+
+#include "common/RandomSource.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+std::string g_paramFile = WAVORY_SOURCE_DIR "/samples/bench-power1.txt";
+constexpr int kFrames = 100;
+constexpr int kSide = 1000;
+
+std::unique_ptr<wavory::frmMain> loadedWindow(wavory::UserDialogs& dialogs, benchmark::State& state) {
+    using namespace wavory;
+    auto main = std::make_unique<frmMain>(dialogs, programRandom());
+    main->show();
+    if (!main->InputText(QString::fromStdString(g_paramFile))) { // draws once
+        state.SkipWithError("parameter file not readable");
+        return nullptr;
+    }
+    main->SetImageSize(kSide, kSide);
+    return main;
+}
+
+void BM_WindowDrawings(benchmark::State& state) {
+    using namespace wavory;
+    QtUserDialogs dialogs;
+    auto main = loadedWindow(dialogs, state);
+    if (!main)
+        return;
+    for (auto _ : state) {
+        for (int phase = 0; phase < kFrames; ++phase) {
+            main->params().command([phase](ParamModel& m) { m.setPhase(phase); });
+            main->cmdDraw_Click();
+        }
+        benchmark::DoNotOptimize(main->picture()->canvas().data());
+    }
+    state.counters["frames"] = kFrames;
+}
+
+void BM_AnimationIntoStore(benchmark::State& state) {
+    using namespace wavory;
+    QtUserDialogs dialogs;
+    auto main = loadedWindow(dialogs, state);
+    if (!main)
+        return;
+    frmAnim* anim = main->animWindow();
+    anim->show();
+    anim->findChild<QLineEdit*>(QStringLiteral("txtIsoFrom"))->setText(QStringLiteral("0"));
+    // Set by the program, not typed: 0 to 100 in 100 frames are the phases 0 to 99.
+    anim->findChild<QLineEdit*>(QStringLiteral("txtIsoTo"))->setText(QStringLiteral("100"));
+    anim->findChild<QLineEdit*>(QStringLiteral("txtFrame"))->setText(QString::number(kFrames));
+    auto* create = anim->findChild<QPushButton*>(QStringLiteral("cmdDraw"));
+    for (auto _ : state) {
+        create->click();
+        if (anim->Frame != kFrames) {
+            state.SkipWithError("the animation was not completed");
+            return;
+        }
+    }
+    state.counters["frames"] = kFrames;
+    state.counters["storeMB"] =
+        static_cast<double>(anim->frames().store().memoryBytes()) / (1024.0 * 1024.0);
+    state.SetLabel(anim->frames().held() == kFrames ? "100 frames held" : "frames missing");
+}
+
+} // namespace
+
+BENCHMARK(BM_WindowDrawings)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Iterations(3);
+BENCHMARK(BM_AnimationIntoStore)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Iterations(3);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (argc > 1 && argv[1][0] != '-')
+        g_paramFile = argv[1];
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

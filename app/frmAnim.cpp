@@ -1,0 +1,499 @@
+#include "frmAnim.h"
+
+#include "AnimSaver.h"
+#include "ControlFactory.h"
+#include "FieldInput.h"
+#include "FolderTree.h"
+#include "QtText.h"
+#include "UpDown.h"
+#include "UserDialogs.h"
+#include "WindowHelpers.h"
+#include "frmAnimPreview.h"
+#include "frmCreateFolder.h"
+#include "frmMain.h"
+#include "frmPicture.h"
+
+#include "anim/FrameSeriesNames.h"
+#include "common/Clamps.h"
+#include "common/KeyFilters.h"
+#include "common/Numbers.h"
+#include "common/PathText.h"
+#include "io/AtomicFile.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QKeyEvent>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+namespace wavory {
+
+namespace {
+
+constexpr int kMaxFrames = 999;
+
+QLineEdit* digitField(const char* name, const QString& text, int maxChars, QWidget* parent) {
+    QLineEdit* t = numberField(QLatin1String(name), 44, parent);
+    t->setText(text);
+    installKeyFilter(t, CheckNumInt);
+    limitTyping(t, maxChars);
+    return t;
+}
+
+// Whole numbers of a text the fields only let digits into (a stored setting may hold
+// anything): its leading number, rounded.
+std::int64_t wholeNumber(const QLineEdit* field) {
+    return roundToInt64(leadingNumber(toStd(field->text())));
+}
+
+} // namespace
+
+frmAnim::frmAnim(frmMain& main)
+    : QDialog(&main), main_(main), frames_(std::make_unique<AnimFrames>(main, this)) {
+    setObjectName(QStringLiteral("frmAnim"));
+    setWindowTitle(QStringLiteral("アニメーション"));
+    setModal(true);
+    saver_ = std::make_unique<AnimSaver>(main, *frames_, this);
+    preview_ = new frmAnimPreview(this);
+    createFolder_ = new frmCreateFolder(this);
+
+    buildCreateGroup();
+    buildSaveGroup();
+    lblProg_ = namedLabel(QStringLiteral("lblProg"), QString(), this);
+    lblProg_->setMinimumWidth(lblProg_->fontMetrics().horizontalAdvance(
+        QStringLiteral("アニメーションが作成されました。")));
+    cmdClose_ = commandButton("cmdClose", QStringLiteral("閉じる"), this);
+    cmdHelp_ = commandButton("cmdHelp", QStringLiteral("ヘルプ"), this);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblProg_);
+    bottom->addStretch(1);
+    bottom->addWidget(cmdHelp_);
+    bottom->addWidget(cmdClose_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(fraFrame_);
+    layout->addWidget(fraSave_, 1);
+    layout->addLayout(bottom);
+    connectControls();
+
+    // Nothing can be saved or previewed before an animation is made.
+    cmdDrawStop_->hide();
+    cmdSaveStop_->hide();
+    lblProg_->hide();
+    cmdPreview_->setEnabled(false);
+    SetContainerEnabled(fraSave_, false, true);
+    resize(440, 560);
+}
+
+frmAnim::~frmAnim() = default;
+
+void frmAnim::buildCreateGroup() {
+    fraFrame_ = new QGroupBox(QStringLiteral("作成"), this);
+    fraFrame_->setObjectName(QStringLiteral("fraFrame"));
+    fraFrame_->setProperty("helpTopic", 0);
+    lblIso_ = namedLabel(QStringLiteral("lblIso"), QStringLiteral("位相のずれ(&I)"), fraFrame_, 120);
+    txtIsoFrom_ = digitField("txtIsoFrom", QStringLiteral("0"), 2, fraFrame_);
+    updIsoFrom_ = new UpDown(txtIsoFrom_);
+    updIsoFrom_->setObjectName(QStringLiteral("updIsoFrom"));
+    lblIsoFrom_ = namedLabel(QStringLiteral("lblIsoFrom"), QStringLiteral("% から"), fraFrame_, 120);
+    txtIsoTo_ = digitField("txtIsoTo", QStringLiteral("99"), 2, fraFrame_);
+    updIsoTo_ = new UpDown(txtIsoTo_);
+    updIsoTo_->setObjectName(QStringLiteral("updIsoTo"));
+    lblIsoTo_ = namedLabel(QStringLiteral("lblIsoTo"), QStringLiteral("% まで"), fraFrame_, 120);
+    lblIso_->setBuddy(txtIsoFrom_);
+    txtFrame_ = digitField("txtFrame", QStringLiteral("10"), 3, fraFrame_);
+    updFrame_ = new UpDown(txtFrame_);
+    updFrame_->setObjectName(QStringLiteral("updFrame"));
+    lblFrame_ = namedLabel(QStringLiteral("lblFrame"), QStringLiteral("フレーム"), fraFrame_, 121);
+
+    cmdDraw_ = commandButton("cmdDraw", QStringLiteral("作成(&M)"), fraFrame_, 125);
+    cmdDrawStop_ = commandButton("cmdDrawStop", QStringLiteral("作成中止(&M)"), fraFrame_, 126);
+    cmdPreview_ = commandButton("cmdPreview", QStringLiteral("プレビュｰ(&P)"), fraFrame_, 127);
+    for (QPushButton* b : {cmdDraw_, cmdDrawStop_, cmdPreview_})
+        b->setMinimumWidth(110);
+
+    auto* grid = new QGridLayout(fraFrame_);
+    grid->setContentsMargins(8, 6, 8, 8);
+    grid->setHorizontalSpacing(6);
+    grid->addWidget(lblIso_, 0, 0);
+    grid->addWidget(txtIsoFrom_, 0, 1);
+    grid->addWidget(lblIsoFrom_, 0, 2);
+    grid->addWidget(txtIsoTo_, 0, 3);
+    grid->addWidget(lblIsoTo_, 0, 4);
+    grid->addWidget(txtFrame_, 1, 1);
+    grid->addWidget(lblFrame_, 1, 2);
+    grid->setColumnStretch(5, 1);
+    // The stop button stands where the create button is; one of them is visible.
+    grid->addWidget(cmdDraw_, 0, 6);
+    grid->addWidget(cmdDrawStop_, 0, 6);
+    grid->addWidget(cmdPreview_, 1, 6);
+}
+
+void frmAnim::buildSaveGroup() {
+    fraSave_ = new QGroupBox(QStringLiteral("保存"), this);
+    fraSave_->setObjectName(QStringLiteral("fraSave"));
+    fraSave_->setProperty("helpTopic", 0);
+    lblPath_ = namedLabel(QStringLiteral("lblPath"), QStringLiteral("保存するフォルダ(&F) :"),
+                          fraSave_, 130);
+    dirSave_ = new FolderTree(fraSave_);
+    dirSave_->setMinimumHeight(200);
+    lblPath_->setBuddy(dirSave_->view());
+    cmdCreateFolder_ =
+        commandButton("cmdCreateFolder", QStringLiteral("新規フォルダ(&C)"), fraSave_);
+    lblName_ = namedLabel(QStringLiteral("lblName"), QStringLiteral("ベースファイル名(&B) :"),
+                          fraSave_, 131);
+    txtName_ = new QLineEdit(QStringLiteral("anim"), fraSave_);
+    txtName_->setObjectName(QStringLiteral("txtName"));
+    lblName_->setBuddy(txtName_);
+    lblNumber_ = namedLabel(QStringLiteral("lblNumber"), QStringLiteral("連番(&N) :"), fraSave_, 132);
+    txtNumberFrom_ = digitField("txtNumberFrom", QStringLiteral("1"), 8, fraSave_);
+    txtNumberFrom_->setFixedWidth(80);
+    lblNumber_->setBuddy(txtNumberFrom_);
+    cboNumber_ = new QComboBox(fraSave_);
+    cboNumber_->setObjectName(QStringLiteral("cboNumber"));
+    for (int k = 1; k <= kMaxFrameDigits; ++k)
+        cboNumber_->addItem(QString::number(k) + QStringLiteral("桁"));
+    cboNumber_->setCurrentIndex(1);
+    lblFormat_ = namedLabel(QStringLiteral("lblFormat"), QStringLiteral("形式(&T) :"), fraSave_);
+    cboFormat_ = new QComboBox(fraSave_);
+    cboFormat_->setObjectName(QStringLiteral("cboFormat"));
+    cboFormat_->addItems({QStringLiteral("BMPファイル群 (連番.bmp)"),
+                          QStringLiteral("アニメーションWebP (.webp)"),
+                          QStringLiteral("アニメーションGIF (.gif)")});
+    lblFormat_->setBuddy(cboFormat_);
+    cmdSave_ = commandButton("cmdSave", QStringLiteral("保存(&S)"), fraSave_, 135);
+    cmdSaveStop_ = commandButton("cmdSaveStop", QStringLiteral("保存中止(&S)"), fraSave_, 136);
+    for (QPushButton* b : {cmdSave_, cmdSaveStop_})
+        b->setMinimumWidth(110);
+
+    auto* grid = new QGridLayout(fraSave_);
+    grid->setContentsMargins(8, 6, 8, 8);
+    grid->setHorizontalSpacing(6);
+    grid->addWidget(lblPath_, 0, 0, 1, 2);
+    grid->addWidget(cmdCreateFolder_, 0, 3);
+    grid->addWidget(dirSave_, 1, 0, 1, 4);
+    grid->addWidget(lblName_, 2, 0);
+    grid->addWidget(txtName_, 2, 1, 1, 3);
+    grid->addWidget(lblNumber_, 3, 0);
+    grid->addWidget(txtNumberFrom_, 3, 1);
+    grid->addWidget(cboNumber_, 3, 2);
+    grid->addWidget(lblFormat_, 4, 0);
+    grid->addWidget(cboFormat_, 4, 1, 1, 2);
+    grid->addWidget(cmdSave_, 4, 3);
+    grid->addWidget(cmdSaveStop_, 4, 3);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(1, 1);
+}
+
+void frmAnim::connectControls() {
+    connect(cmdDraw_, &QPushButton::clicked, this, &frmAnim::cmdDraw_Click);
+    connect(cmdDrawStop_, &QPushButton::clicked, this, &frmAnim::cmdDrawStop_Click);
+    connect(cmdPreview_, &QPushButton::clicked, this, &frmAnim::cmdPreview_Click);
+    connect(cmdSave_, &QPushButton::clicked, this, &frmAnim::cmdSave_Click);
+    connect(cmdSaveStop_, &QPushButton::clicked, this, &frmAnim::cmdSaveStop_Click);
+    connect(cmdCreateFolder_, &QPushButton::clicked, this, &frmAnim::cmdCreateFolder_Click);
+    connect(cmdClose_, &QPushButton::clicked, this, &frmAnim::cmdClose_Click);
+    connect(cmdHelp_, &QPushButton::clicked, this, &frmAnim::cmdHelp_Click);
+
+    connect(updIsoFrom_, &UpDown::up, this, [this] { step(txtIsoFrom_, +1, 0, kMaxPhase); });
+    connect(updIsoFrom_, &UpDown::down, this, [this] { step(txtIsoFrom_, -1, 0, kMaxPhase); });
+    connect(updIsoTo_, &UpDown::up, this, [this] { step(txtIsoTo_, +1, 0, kMaxPhase); });
+    connect(updIsoTo_, &UpDown::down, this, [this] { step(txtIsoTo_, -1, 0, kMaxPhase); });
+    connect(updFrame_, &UpDown::up, this, [this] { step(txtFrame_, +1, 1, kMaxFrames); });
+    connect(updFrame_, &UpDown::down, this, [this] { step(txtFrame_, -1, 1, kMaxFrames); });
+    txtFrame_->installEventFilter(this);
+    txtNumberFrom_->installEventFilter(this);
+    connect(cboFormat_, &QComboBox::currentIndexChanged, this, [this] {
+        if (cboFormat_->isEnabled())
+            enableSaveControls(true);
+    });
+}
+
+bool frmAnim::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::FocusOut) {
+        if (watched == txtFrame_)
+            leaveFrameField();
+        else if (watched == txtNumberFrom_)
+            leaveNumberFromField();
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
+void frmAnim::keyPressEvent(QKeyEvent* e) {
+    // F1 from wherever the focus is: no control here takes it.
+    if (e->key() == Qt::Key_F1 && !e->isAutoRepeat()) {
+        cmdHelp_Click();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void frmAnim::step(QLineEdit* field, int delta, int low, int high) {
+    const std::int64_t v = wholeNumber(field);
+    field->setText(QString::number(std::clamp<std::int64_t>(v + delta, low, high)));
+}
+
+void frmAnim::leaveFrameField() {
+    txtFrame_->setText(toQ(CheckTextRange(toStd(txtFrame_->text()), kMaxFrames, 1)));
+}
+
+int frmAnim::digitCount() const {
+    return std::max(0, cboNumber_->currentIndex()) + 1;
+}
+
+void frmAnim::leaveNumberFromField() {
+    // Within what the digit count chosen now can write; a later change of the count is
+    // covered by the digit check of the save.
+    const double upper = std::pow(10.0, digitCount()) - 1;
+    txtNumberFrom_->setText(toQ(CheckTextRange(toStd(txtNumberFrom_->text()), upper, 0)));
+}
+
+AnimSaveFormat frmAnim::saveFormat() const {
+    return static_cast<AnimSaveFormat>(std::clamp(cboFormat_->currentIndex(), 0, 2));
+}
+
+void frmAnim::showProgress(const QString& text) {
+    lblProg_->setText(text);
+    lblProg_->show();
+    lblProg_->repaint();
+}
+
+void frmAnim::enableSaveControls(bool enabled) {
+    SetContainerEnabled(fraSave_, enabled, false);
+    // A single animated file has no numbers.
+    const bool numbered = saveFormat() == AnimSaveFormat::BmpSeries;
+    for (QWidget* w : std::initializer_list<QWidget*>{lblNumber_, txtNumberFrom_, cboNumber_})
+        w->setEnabled(enabled && numbered);
+}
+
+// ---- Create ----
+
+void frmAnim::cmdDraw_Click() {
+    if (isBusy() || !main_.DrawCheck())
+        return;
+    UserDialogs& dialogs = main_.dialogs();
+    if (!CheckTXTNullP(txtIsoFrom_, QStringLiteral("位相のずれの下限"), dialogs) ||
+        !CheckTXTNullP(txtIsoTo_, QStringLiteral("位相のずれの上限"), dialogs))
+        return;
+    leaveFrameField(); // the button was pressed without leaving the field
+    const double from = static_cast<double>(wholeNumber(txtIsoFrom_));
+    const double to = static_cast<double>(wholeNumber(txtIsoTo_));
+    const int n = static_cast<int>(std::clamp<std::int64_t>(wholeNumber(txtFrame_), 1, kMaxFrames));
+    if (!frames_->prepare(n))
+        return;
+
+    SetContainerEnabled(fraFrame_, false, false);
+    SetContainerEnabled(fraSave_, false, true);
+    cmdDrawStop_->show();
+    cmdDrawStop_->setEnabled(true);
+    cmdDraw_->hide();
+    lblProg_->setEnabled(true);
+    NowDrawing = true;
+
+    const bool completed = frames_->make(
+        from, to, n,
+        [this, n](int i) {
+            showProgress(QStringLiteral("作成中...%1 /%2 フレーム").arg(i).arg(n));
+        },
+        [this] { return NowDrawing; });
+    if (!completed)
+        lblProg_->hide();
+
+    SetContainerEnabled(fraFrame_, true, false);
+    SetContainerEnabled(fraSave_, true, true);
+    enableSaveControls(true);
+    if (main_.settings().Option.DrewBeep)
+        main_.dialogs().beep();
+    lblProg_->setText(QStringLiteral("アニメーションが作成されました。"));
+    cmdDrawStop_->hide();
+    cmdDraw_->show();
+    if (completed) {
+        Frame = n;
+        cmdPreview_->setEnabled(true);
+    } else {
+        cmdPreview_->setEnabled(false);
+        SetContainerEnabled(fraSave_, false, true);
+    }
+    NowDrawing = false;
+    Q_EMIT idle();
+}
+
+void frmAnim::cmdDrawStop_Click() {
+    NowDrawing = false;
+    frames_->stop();
+}
+
+void frmAnim::stopWork() {
+    if (NowDrawing)
+        cmdDrawStop_Click();
+    NowSaving = false;
+}
+
+// ---- Preview ----
+
+void frmAnim::cmdPreview_Click() {
+    const frmPicture* picture = main_.picture();
+    // Never past the frames the store holds.
+    const int frames = std::min(Frame, frames_->held());
+    preview_->prepare(picture->imageWidth(), picture->imageHeight(), frames,
+                      [this](int k, Canvas& frame) { return frames_->frame(k, frame); });
+    showModal(this, *preview_);
+}
+
+// ---- Close and help ----
+
+void frmAnim::reject() {
+    cmdClose_Click();
+}
+
+void frmAnim::cmdClose_Click() {
+    if (NowDrawing)
+        cmdDrawStop_Click();
+    NowSaving = false;
+    cmdPreview_->setEnabled(false);
+    cmdSave_->setEnabled(false);
+    lblProg_->hide();
+    closed_ = true;
+    QDialog::reject();
+}
+
+void frmAnim::showEvent(QShowEvent* e) {
+    closed_ = false;
+    QDialog::showEvent(e);
+}
+
+void frmAnim::cmdHelp_Click() {
+    main_.ShowHelpFile(QStringLiteral("anim.htm"));
+}
+
+// ---- Save ----
+
+void frmAnim::cmdSave_Click() {
+    if (isBusy())
+        return;
+    UserDialogs& dialogs = main_.dialogs();
+    const AnimSaveFormat format = saveFormat();
+    const bool numbered = format == AnimSaveFormat::BmpSeries;
+    if (numbered && !CheckTXTNullP(txtNumberFrom_, QStringLiteral("連番の開始番号"), dialogs))
+        return;
+    leaveFrameField();
+    Frame = static_cast<int>(std::clamp<std::int64_t>(wholeNumber(txtFrame_), 1, kMaxFrames));
+    // Digits only when typed; a stored setting may hold a sign.
+    const std::int64_t start = std::max<std::int64_t>(0, wholeNumber(txtNumberFrom_));
+    const int digits = digitCount();
+    if (numbered && !frameDigitsSuffice(start, Frame, digits)) {
+        dialogs.message(this, toQ(kDigitsTooFewMessage), MessageIcon::Exclamation);
+        cboNumber_->setCurrentIndex(fittingDigitIndex(start, Frame));
+        return;
+    }
+    AnimSaver::Job job;
+    job.format = format;
+    job.base = ChkPathBS(toStd(dirSave_->folder())) + toStd(txtName_->text());
+    job.start = start;
+    job.digits = digits;
+    job.frames = Frame;
+    job.frameMs = preview_->speed();
+
+    setSaving(true);
+    saver_->save(
+        job,
+        [this](int k) {
+            showProgress(QStringLiteral("保存中...%1 /%2 フレーム").arg(k + 1).arg(Frame));
+        },
+        [this] { return NowSaving; });
+    setSaving(false);
+    Q_EMIT idle();
+}
+
+void frmAnim::setSaving(bool saving) {
+    if (saving) {
+        lblProg_->show();
+        cmdSaveStop_->show();
+        cmdSave_->hide();
+        SetContainerEnabled(fraFrame_, false, true);
+        SetContainerEnabled(fraSave_, false, false);
+        cmdSaveStop_->setEnabled(true);
+        NowSaving = true;
+        return;
+    }
+    lblProg_->hide();
+    cmdSaveStop_->hide();
+    cmdSave_->show();
+    SetContainerEnabled(fraFrame_, true, true);
+    enableSaveControls(true);
+    NowSaving = false;
+    // Closed meanwhile: the animation has to be made again before the next save.
+    if (closed_) {
+        cmdPreview_->setEnabled(false);
+        cmdSave_->setEnabled(false);
+    }
+}
+
+void frmAnim::cmdSaveStop_Click() {
+    NowSaving = false;
+}
+
+void frmAnim::cmdCreateFolder_Click() {
+    createFolder_->prepare();
+    showModal(this, *createFolder_);
+    if (createFolder_->DialogCancelled())
+        return;
+    const std::string name = toStd(createFolder_->folderName());
+    std::error_code ec;
+    if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..")
+        ec = std::make_error_code(std::errc::invalid_argument);
+    else if (!std::filesystem::create_directory(ChkPathBS(toStd(dirSave_->folder())) + name, ec) &&
+             !ec)
+        ec = std::make_error_code(std::errc::file_exists);
+    if (ec) {
+        main_.dialogs().message(this,
+                                toQ(systemErrorText(ec)) +
+                                    QStringLiteral("\r\n新規フォルダの作成に失敗しました。"),
+                                MessageIcon::Critical);
+    }
+    // The folder list shows the new folder by itself; the chosen folder stays.
+}
+
+// ---- Settings ----
+
+void frmAnim::loadSettings(const AppSettings::AnimSection& anim) {
+    txtIsoFrom_->setText(toQ(anim.IsoFrom));
+    txtIsoTo_->setText(toQ(anim.IsoTo));
+    txtFrame_->setText(toQ(anim.Frame));
+    drive_ = anim.Drive;
+    dirSave_->setFolder(toQ(anim.Path));
+    txtName_->setText(toQ(anim.Name));
+    txtNumberFrom_->setText(toQ(anim.NumberFrom));
+    if (anim.Number >= 0 && anim.Number < cboNumber_->count())
+        cboNumber_->setCurrentIndex(anim.Number);
+    if (anim.Format >= 0 && anim.Format < cboFormat_->count())
+        cboFormat_->setCurrentIndex(anim.Format);
+    preview_->setSpeed(anim.PreviewSpeed);
+}
+
+void frmAnim::storeSettings(AppSettings::AnimSection& anim) const {
+    anim.IsoFrom = toStd(txtIsoFrom_->text());
+    anim.IsoTo = toStd(txtIsoTo_->text());
+    anim.Frame = toStd(txtFrame_->text());
+    anim.Drive = drive_;
+    anim.Path = toStd(dirSave_->folder());
+    anim.Name = toStd(txtName_->text());
+    anim.NumberFrom = toStd(txtNumberFrom_->text());
+    anim.Number = static_cast<std::int16_t>(cboNumber_->currentIndex());
+    anim.Format = static_cast<std::int16_t>(cboFormat_->currentIndex());
+    anim.PreviewSpeed = static_cast<std::int16_t>(preview_->speed());
+}
+
+} // namespace wavory

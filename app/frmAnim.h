@@ -1,0 +1,139 @@
+#pragma once
+// frmAnim ("アニメーション"): the simple animation window, opened modally from the main
+// window's menu and only hidden when closed, so its frames and fields stay for the run.
+// The create group steps the phase shift over a range and draws one frame per step
+// (AnimFrames); the save group writes the frames as a numbered BMP series or as one
+// animated WebP or GIF file (AnimSaver); the preview plays them (frmAnimPreview).
+//
+// The window switches its controls for each state (empty, creating, complete, stopped,
+// saving, closed); NowDrawing and NowSaving are cleared to stop the running loop.
+
+#include "AnimFrames.h"
+
+#include "io/AppSettings.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace wavory {
+
+class AnimSaver;
+class FolderTree;
+class UpDown;
+class frmAnimPreview;
+class frmCreateFolder;
+class frmMain;
+
+// The save group's file kinds, in the order of the format list.
+enum class AnimSaveFormat { BmpSeries = 0, WebP = 1, Gif = 2 };
+
+class frmAnim : public QDialog {
+    Q_OBJECT
+  public:
+    explicit frmAnim(frmMain& main);
+    ~frmAnim() override;
+
+    // The frames of the last completed animation (saving replaces it with the frame
+    // field's value); 0 before any.
+    int Frame = 0;
+    bool NowDrawing = false;
+    bool NowSaving = false;
+
+    void cmdDraw_Click();
+    void cmdDrawStop_Click();
+    void cmdPreview_Click();
+    void cmdClose_Click();
+    void cmdSave_Click();
+    void cmdSaveStop_Click();
+    void cmdCreateFolder_Click();
+    void cmdHelp_Click();
+
+    // Making or saving frames.
+    bool isBusy() const { return NowDrawing || NowSaving; }
+    // The program is ending: the running creation or save stops after its current frame.
+    void stopWork();
+
+    // The persisted values of section "Anim" into the controls and back.
+    void loadSettings(const AppSettings::AnimSection& anim);
+    void storeSettings(AppSettings::AnimSection& anim) const;
+
+    AnimFrames& frames() { return *frames_; }
+    frmAnimPreview* preview() const { return preview_; }
+    frmCreateFolder* createFolderDialog() const { return createFolder_; }
+    FolderTree* folderTree() const { return dirSave_; }
+    AnimSaveFormat saveFormat() const;
+
+  Q_SIGNALS:
+    // A creation or a save has ended.
+    void idle();
+
+  protected:
+    void reject() override; // Esc and the close box close like cmdClose
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+  private:
+    void buildCreateGroup();
+    void buildSaveGroup();
+    void connectControls();
+    void showProgress(const QString& text);
+    // The save group's controls, with the start number and digits greyed out for a
+    // single animated file.
+    void enableSaveControls(bool enabled);
+    void setSaving(bool saving);
+    void step(QLineEdit* field, int delta, int low, int high);
+    void leaveFrameField();
+    void leaveNumberFromField();
+    int digitCount() const;
+
+    frmMain& main_;
+    std::unique_ptr<AnimFrames> frames_;
+    std::unique_ptr<AnimSaver> saver_;
+    frmAnimPreview* preview_;
+    frmCreateFolder* createFolder_;
+
+    QGroupBox* fraFrame_;
+    QLabel* lblIso_;
+    QLineEdit* txtIsoFrom_;
+    UpDown* updIsoFrom_;
+    QLabel* lblIsoFrom_;
+    QLineEdit* txtIsoTo_;
+    UpDown* updIsoTo_;
+    QLabel* lblIsoTo_;
+    QLineEdit* txtFrame_;
+    UpDown* updFrame_;
+    QLabel* lblFrame_;
+    QPushButton* cmdDraw_;
+    QPushButton* cmdDrawStop_;
+    QPushButton* cmdPreview_;
+
+    QGroupBox* fraSave_;
+    QLabel* lblPath_;
+    FolderTree* dirSave_;
+    QPushButton* cmdCreateFolder_;
+    QLabel* lblName_;
+    QLineEdit* txtName_;
+    QLabel* lblNumber_;
+    QLineEdit* txtNumberFrom_;
+    QComboBox* cboNumber_;
+    QLabel* lblFormat_;
+    QComboBox* cboFormat_;
+    QPushButton* cmdSave_;
+    QPushButton* cmdSaveStop_;
+
+    QLabel* lblProg_;
+    QPushButton* cmdClose_;
+    QPushButton* cmdHelp_;
+    std::string drive_;   // "Drive": kept as read, no drives here
+    bool closed_ = false; // closed since it was last shown
+};
+
+} // namespace wavory
