@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
 namespace wavory {
@@ -121,10 +120,13 @@ RealRgb fromHsv(const RealRgb& hsv) {
     }
 }
 
+// Six decimals with a point whatever the user's locale (the windows set it for the
+// process): GIMP reads the file in the C locale.
 void appendNumber(std::string& out, double value) {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.6f", value);
-    out += buffer;
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+    out.append(buffer, ec == std::errc() ? end : buffer);
 }
 
 void appendSegment(std::string& out, double left, double right, const Rgb& a, const Rgb& b) {
