@@ -94,8 +94,10 @@ bool AnimFrames::makeFrames(double from, double to, int frames,
         frameStarted(i);
         const int phase = animFramePhase(from, to, frames, i);
         main_.params().command([phase](ParamModel& m) { m.setPhase(phase); });
+        // Recoloured frames take milliseconds: no round trip to the window per title.
         const DrawResult result = session.drawWith(
-            [&](Canvas& canvas, DrawObserver* observer) { return maker.draw(phase, canvas, observer); });
+            [&](Canvas& canvas, DrawObserver* observer) { return maker.draw(phase, canvas, observer); },
+            maker.recolours() ? DrawSession::Titles::LatestShown : DrawSession::Titles::EachAwaited);
         QCoreApplication::processEvents();
         // A stop, closing the window or the program's end: the frame just drawn is not kept.
         if (!goOn() || result.outcome != DrawOutcome::Completed || session.isClosed())

@@ -22,24 +22,36 @@ namespace {
 // Called on the worker: the title and the finished columns go to the picture window,
 // the stop question is answered from the session's flag.
 //
-// After each progress title the drawing yields to the user interface: the stop question
-// waits until the window has shown the title before this one and served the events
-// queued before it (a press of the stop button among them), so a stop takes effect
-// within two checks however busy the machine is, while the window and the drawing work
-// side by side instead of taking turns (a frame of an animation is drawn in a few
-// milliseconds). The wait is bounded, so a user interface that no longer serves events
-// cannot hold the drawing.
+// Every title awaited: after each progress title the drawing yields to the user
+// interface: the stop question waits until the window has shown the title before this
+// one and served the events queued before it (a press of the stop button among them), so
+// a stop takes effect within two checks however busy the machine is, while the window
+// and the drawing work side by side instead of taking turns. The wait is bounded, so a
+// user interface that no longer serves events cannot hold the drawing.
+//
+// Latest title shown: a drawing of a few milliseconds (a recoloured animation frame)
+// would spend most of its time on those round trips. At most one title is queued at a
+// time and the window shows the newest when it gets to it; the drawing waits only at its
+// first stop question, until the window has shown a title of this drawing, so a stop
+// pressed by then ends it.
 class PictureObserver final : public DrawObserver {
   public:
-    PictureObserver(frmPicture& picture, const std::atomic<bool>& stop)
-        : picture_(picture), canvas_(picture.canvas()), stop_(stop),
+    PictureObserver(frmPicture& picture, const std::atomic<bool>& stop, DrawSession::Titles titles)
+        : picture_(picture), canvas_(picture.canvas()), stop_(stop), titles_(titles),
           yield_(std::make_shared<YieldState>()) {}
 
     void started() override {
         if (canvas_.width() > 0)
             picture_.picMain()->transferColumns(canvas_, 0, canvas_.width() - 1);
     }
+    void startedBlack() override {
+        picture_.picMain()->showBlack(canvas_.width(), canvas_.height());
+    }
     void title(const std::string& text) override {
+        if (titles_ == DrawSession::Titles::LatestShown) {
+            postLatest(QString::fromStdString(text));
+            return;
+        }
         const int number = ++yield_->posted;
         // The state outlives the observer: a title may still be queued when the drawing ends.
         QMetaObject::invokeMethod(
@@ -57,11 +69,18 @@ class PictureObserver final : public DrawObserver {
     bool stopRequested() override {
         if (stop_.load())
             return true;
+        int awaited = yield_->posted.load() - 1;
+        if (titles_ == DrawSession::Titles::LatestShown) {
+            if (waited_)
+                return false;
+            waited_ = true;
+            awaited = 1;
+        }
         // The stop flag is set without a notification, so it is looked at every few
         // milliseconds while waiting.
         const auto giveUp = std::chrono::steady_clock::now() + kLongestYield;
         std::unique_lock<std::mutex> lock(yield_->mutex);
-        while (yield_->served < yield_->posted.load() - 1 && !stop_.load() &&
+        while (yield_->served < awaited && !stop_.load() &&
                std::chrono::steady_clock::now() < giveUp) {
             yield_->changed.wait_for(lock, std::chrono::milliseconds(5));
         }
@@ -74,15 +93,48 @@ class PictureObserver final : public DrawObserver {
   private:
     struct YieldState {
         std::atomic<int> posted{0};
-        int served = 0; // guarded by mutex
+        int served = 0; // guarded by mutex, as the two below
+        QString latest;
+        bool queued = false;
         std::mutex mutex;
         std::condition_variable changed;
     };
     static constexpr std::chrono::seconds kLongestYield{2};
 
+    // The newest title replaces one still waiting to be shown.
+    void postLatest(QString text) {
+        {
+            const std::lock_guard<std::mutex> lock(yield_->mutex);
+            yield_->latest = std::move(text);
+            if (yield_->queued)
+                return;
+            yield_->queued = true;
+        }
+        ++yield_->posted;
+        QMetaObject::invokeMethod(
+            &picture_,
+            [p = &picture_, state = yield_] {
+                QString t;
+                {
+                    const std::lock_guard<std::mutex> lock(state->mutex);
+                    t = state->latest;
+                    state->queued = false;
+                }
+                p->setWindowTitle(t);
+                {
+                    const std::lock_guard<std::mutex> lock(state->mutex);
+                    ++state->served;
+                }
+                state->changed.notify_all();
+            },
+            Qt::QueuedConnection);
+    }
+
     frmPicture& picture_;
     const Canvas& canvas_;
     const std::atomic<bool>& stop_;
+    const DrawSession::Titles titles_;
+    bool waited_ = false; // LatestShown: the one wait is behind us
     std::shared_ptr<YieldState> yield_;
 };
 
@@ -155,9 +207,9 @@ DrawResult DrawSession::draw(const DrawParams& params, const GColor& colorSet,
     });
 }
 
-DrawResult DrawSession::drawWith(const Renderer& render) {
+DrawResult DrawSession::drawWith(const Renderer& render, Titles titles) {
     Canvas& canvas = picture_.canvas();
-    PictureObserver observer(picture_, stop_);
+    PictureObserver observer(picture_, stop_, titles);
 
     DrawResult result;
     std::exception_ptr error;

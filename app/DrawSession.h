@@ -66,7 +66,13 @@ class DrawSession : public QObject {
     // runs on the worker with the picture window's canvas and the session's observer,
     // which shows the progress and columns and answers the stop request.
     using Renderer = std::function<DrawResult(Canvas& canvas, DrawObserver* observer)>;
-    DrawResult drawWith(const Renderer& render);
+    // How the progress titles reach the window: each one shown, the drawing waiting for
+    // the title before the one it posts (a stop acts within two titles however busy the
+    // machine is); or, for drawings of a few milliseconds, only the newest one shown when
+    // the window gets to it, the drawing waiting once, until a title of it is shown. The
+    // final title is the same either way.
+    enum class Titles { EachAwaited, LatestShown };
+    DrawResult drawWith(const Renderer& render, Titles titles = Titles::EachAwaited);
     // Leaves the drawing state: the flag is cleared, the controls are unlocked,
     // drawingStateChanged(false) and then idle() are emitted.
     void end();

@@ -78,6 +78,21 @@ void PictureView::transferColumns(const Canvas& canvas, int x0, int x1) {
         copyColumns(canvas, image_, x0, x1);
         dirty_ |= QRect(x0, 0, x1 - x0 + 1, canvas.height());
     }
+    scheduleRepaint();
+}
+
+void PictureView::showBlack(int width, int height) {
+    {
+        std::lock_guard lock(mutex_);
+        if (width != image_.width() || height != image_.height())
+            return;
+        image_.fill(Qt::black);
+        dirty_ = image_.rect();
+    }
+    scheduleRepaint();
+}
+
+void PictureView::scheduleRepaint() {
     // One queued repaint at a time; columns that arrive meanwhile join its rectangle.
     if (!repaintPending_.exchange(true)) {
         QMetaObject::invokeMethod(

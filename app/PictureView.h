@@ -33,6 +33,9 @@ class PictureView : public QFrame {
     // Columns x0..x1 (inclusive) from the canvas; safe to call from a worker thread
     // while the UI thread paints.
     void transferColumns(const Canvas& canvas, int x0, int x1);
+    // The whole picture black, as a canvas of this size just cleared shows it; as safe
+    // as transferColumns.
+    void showBlack(int width, int height);
 
     // The shown picture, for tests and the clipboard.
     QImage shownImage() const;
@@ -49,7 +52,8 @@ class PictureView : public QFrame {
     void mouseReleaseEvent(QMouseEvent* e) override;
 
   private:
-    void scheduleRepaint(const QRect& imageRect);
+    // Queues the repaint of the dirty rectangle (from any thread).
+    void scheduleRepaint();
 
     mutable std::mutex mutex_;
     QImage image_;

@@ -5,6 +5,7 @@
 #include "DrawIcons.h"
 #include "DrawOnChange.h"
 #include "EasyHelpTracker.h"
+#include "ExtrasController.h"
 #include "FileDrops.h"
 #include "ParamFieldKeys.h"
 #include "QtText.h"
@@ -294,6 +295,11 @@ void frmMain::buildMenus() {
     help->addSeparator();
     connect(addItem(help, "mnuVersion", QStringLiteral("バージョン情報(&A)...")),
             &QAction::triggered, this, &frmMain::mnuVersion_Click);
+
+    // Further commands, in their own menu after all the others.
+    QMenu* extras = topMenu("mnuExtras", QStringLiteral("拡張(&X)"));
+    (new ExtrasController({*params_, *colorSets_, dialogs_}, this))->fillMenu(extras);
+    session_->registerLocked(extras);
 
     session_->registerLocked(mnuInputText);
     session_->registerValueControl(mnuValue_);

@@ -21,6 +21,7 @@ namespace wavory::testing {
 
 struct Point {
     int r, g, b;
+    friend bool operator==(const Point&, const Point&) = default;
 };
 
 // "\n" line ends to the CR LF the program writes.

@@ -1,6 +1,7 @@
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCollection.h"
 #include "colorsets/ColorSetCommands.h"
+#include "colorsets/ImageColorSet.h"
 
 #include <gtest/gtest.h>
 
@@ -288,4 +289,45 @@ TEST(ColorSetCollection, SelectionAndNameLookup) {
     EXPECT_FALSE(sets.select(14));
     EXPECT_EQ(sets.indexOfName("RGB", 1), 12);
     EXPECT_EQ(sets.indexOfName("rgb"), -1) << "names compare case-sensitively";
+}
+
+TEST(ImageColorSet, DominantColoursOrderedFromDarkToLight) {
+    // Three areas of different size: light yellow, dark blue, middle red.
+    Canvas picture(60, 40);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x)
+            picture.setPixel(x, y, x < 30 ? Rgb{250, 240, 60} : y < 20 ? Rgb{10, 20, 120}
+                                                                       : Rgb{200, 30, 30});
+    const auto near = [](const GColor& set, int i, Rgb c) {
+        return std::abs(set.r[i] - c.r) <= 2 && std::abs(set.g[i] - c.g) <= 2 &&
+               std::abs(set.b[i] - c.b) <= 2;
+    };
+    GColor set;
+    ASSERT_TRUE(colorSetFromPicture(picture, 3, "photo", set).ok());
+    EXPECT_EQ(set.name, "photo");
+    EXPECT_EQ(set.colorLevelCount, 8);
+    ASSERT_EQ(set.colorCount, 3);
+    EXPECT_TRUE(near(set, 0, {10, 20, 120}));
+    EXPECT_TRUE(near(set, 1, {200, 30, 30}));
+    EXPECT_TRUE(near(set, 2, {250, 240, 60}));
+    // Asked for more points than colours: the colours only. Asked for fewer: merged.
+    ASSERT_TRUE(colorSetFromPicture(picture, 12, "photo", set).ok());
+    EXPECT_EQ(set.colorCount, 3);
+    ASSERT_TRUE(colorSetFromPicture(picture, 2, "photo", set).ok());
+    EXPECT_EQ(set.colorCount, 2);
+    EXPECT_LT(lightness({static_cast<std::uint8_t>(set.r[0]), static_cast<std::uint8_t>(set.g[0]),
+                         static_cast<std::uint8_t>(set.b[0])}),
+              lightness({static_cast<std::uint8_t>(set.r[1]), static_cast<std::uint8_t>(set.g[1]),
+                         static_cast<std::uint8_t>(set.b[1])}));
+
+    // One colour: a flat set of two equal points; no picture: a message.
+    Canvas flat(5, 5);
+    ASSERT_TRUE(colorSetFromPicture(flat, 6, "flat", set).ok());
+    ASSERT_EQ(set.colorCount, 2);
+    EXPECT_TRUE(near(set, 0, {0, 0, 0}) && near(set, 1, {0, 0, 0}));
+    const Result none = colorSetFromPicture(Canvas{}, 6, "none", set);
+    ASSERT_FALSE(none.ok());
+    EXPECT_EQ(none.failureMessage()->text, "画像に色がありません。");
+    EXPECT_NEAR(lightness({255, 255, 255}), 100.0, 1e-9);
+    EXPECT_EQ(lightness({0, 0, 0}), 0.0);
 }

@@ -5,6 +5,7 @@
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetFile.h"
 #include "colorsets/ColorSetFileCommands.h"
+#include "colorsets/ColorSetExchange.h"
 #include "io/clsINI.h"
 
 #include <csignal>
@@ -232,4 +233,184 @@ TEST_F(ColorSetFileTest, AFailedSaveAllLeavesTheOldFileWhole) {
         written.failureMessage()->text.starts_with("書き込み時にエラーが発生しました。\r\n"));
     EXPECT_EQ(get("all.cst"), before);
     EXPECT_EQ(filesIn(home_), std::vector<std::string>{"all.cst"}); // no temporary left
+}
+
+// GIMP gradients and palettes: the layout those programs read, and their own files read
+// back to the same colours.
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (char c : text) {
+        if (c == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    EXPECT_TRUE(line.empty()) << "the last line has no line end";
+    return lines;
+}
+
+std::vector<double> numbersIn(const std::string& line) {
+    std::vector<double> v;
+    std::size_t pos = 0;
+    while (pos < line.size()) {
+        std::size_t used = 0;
+        v.push_back(std::stod(line.substr(pos), &used));
+        pos += used;
+        while (pos < line.size() && line[pos] == ' ')
+            ++pos;
+    }
+    return v;
+}
+
+std::vector<Point> pointsOf(const GColor& set) {
+    std::vector<Point> points;
+    for (int i = 0; i < set.colorCount; ++i)
+        points.push_back({set.r[i], set.g[i], set.b[i]});
+    return points;
+}
+
+} // namespace
+
+TEST_F(ColorSetFileTest, GimpFilesWrittenFollowTheirLayoutAndReadBackToTheSameSet) {
+    for (const GColor& set : builtinColorSets()) {
+        SCOPED_TRACE(set.name);
+        const int segments = set.colorCount - 1;
+        ASSERT_TRUE(exportExchangeColorSet(file("g.ggr"), set, ExchangeFormat::GimpGradient).ok());
+        ASSERT_TRUE(exportExchangeColorSet(file("p.gpl"), set, ExchangeFormat::GimpPalette).ok());
+
+        const auto ggr = linesOf(get("g.ggr"));
+        ASSERT_GE(ggr.size(), 4u);
+        EXPECT_EQ(ggr[0], "GIMP Gradient");
+        EXPECT_EQ(ggr[1], "Name: " + set.name);
+        const int count = std::stoi(ggr[2]);
+        // Smooth sets: a straight segment per pair of points; flat sets one per point.
+        EXPECT_EQ(count, segments);
+        ASSERT_EQ(ggr.size(), 3u + count);
+        double right = 0;
+        for (int k = 0; k < count; ++k) {
+            const auto v = numbersIn(ggr[3 + k]);
+            ASSERT_EQ(v.size(), 15u) << ggr[3 + k];
+            EXPECT_DOUBLE_EQ(v[0], right);
+            EXPECT_NEAR(v[1], (v[0] + v[2]) / 2, 1e-6);
+            right = v[2];
+            EXPECT_EQ(v[6], 1.0);
+            EXPECT_EQ(v[10], 1.0);
+            const bool flat = set.colorLevelCount == 0;
+            EXPECT_NEAR(v[3] * 255, set.r[k], 1e-3);
+            EXPECT_NEAR(v[9] * 255, flat ? set.b[k] : set.b[k + 1], 1e-3);
+        }
+        EXPECT_EQ(right, 1.0);
+
+        const auto gpl = linesOf(get("p.gpl"));
+        ASSERT_EQ(gpl.size(), 4u + set.colorCount);
+        EXPECT_EQ(gpl[0], "GIMP Palette");
+        EXPECT_EQ(gpl[1], "Name: " + set.name);
+        for (int i = 0; i < set.colorCount; ++i) {
+            const auto v = numbersIn(gpl[4 + i].substr(0, gpl[4 + i].find('\t')));
+            EXPECT_EQ(v, (std::vector<double>{double(set.r[i]), double(set.g[i]), double(set.b[i])}));
+        }
+
+        auto sets = collection();
+        ASSERT_TRUE(importExchangeColorSet(file("p.gpl"), sets).ok());
+        if (set.colorLevelCount == 8) {
+            ASSERT_TRUE(importExchangeColorSet(file("g.ggr"), sets).ok());
+        }
+        for (int i = 0; i < sets.getgColorCount(); ++i) {
+            EXPECT_EQ(pointsOf(sets.at(i)), pointsOf(set)) << i;
+            EXPECT_EQ(sets.at(i).colorLevelCount, 8);
+        }
+        EXPECT_EQ(sets.selectedIndex(), sets.getgColorCount() - 1);
+    }
+}
+
+TEST_F(ColorSetFileTest, GimpsOwnLayoutsReadAsTheirColours) {
+    // As GIMP writes them: red to blue in the first half, blue to white in the second.
+    put("two.ggr", "GIMP Gradient\nName: Two\n2\n"
+                         "0.000000 0.250000 0.500000 1.000000 0.000000 0.000000 1.000000 "
+                         "0.000000 0.000000 1.000000 1.000000 0 0 0 0\n"
+                         "0.500000 0.750000 1.000000 0.000000 0.000000 1.000000 1.000000 "
+                         "1.000000 1.000000 1.000000 1.000000 0 0\n");
+    // Older files: no name, eleven numbers, CR LF.
+    put("old.ggr", "GIMP Gradient\r\n1\r\n0 0.5 1 0 0 0 1 1 1 1 1\r\n");
+    // The whole hue circle, counter-clockwise in HSV.
+    put("hue.ggr", "GIMP Gradient\nName: Hue\n1\n0 0.5 1 1 0 0 1 1 0 0.0001 1 0 1\n");
+    put("pal.gpl", "GIMP Palette\r\nName: Pal\r\nColumns: 3\r\n# a comment\r\n"
+                         "255   0   0\tRed\r\n  0 128   0 Green\r\n\r\n 10  20  30\r\n");
+    std::string many = "GIMP Palette\n#\n";
+    for (int i = 0; i < 23; ++i)
+        many += std::to_string(i) + " " + std::to_string(i) + " " + std::to_string(i) + "\n";
+    put("many.gpl", many);
+    put("one.gpl", "GIMP Palette\n1 2 3 x\n");
+
+    auto sets = collection();
+    for (const char* name : {"two.ggr", "old.ggr", "hue.ggr", "pal.gpl", "many.gpl", "one.gpl"})
+        ASSERT_TRUE(importExchangeColorSet(file(name), sets).ok()) << name;
+    ASSERT_EQ(sets.getgColorCount(), 6);
+    EXPECT_EQ(sets.at(0).name, "Two");
+    EXPECT_EQ(pointsOf(sets.at(0)), (std::vector<Point>{{255, 0, 0}, {0, 0, 255}, {255, 255, 255}}));
+    EXPECT_EQ(sets.at(1).name, "old"); // the file's name when it has none
+    EXPECT_EQ(pointsOf(sets.at(1)), (std::vector<Point>{{0, 0, 0}, {255, 255, 255}}));
+    // Straight in RGB between the six primaries and secondaries: exactly seven points.
+    EXPECT_EQ(pointsOf(sets.at(2)), (std::vector<Point>{{255, 0, 0},
+                                                        {255, 255, 0},
+                                                        {0, 255, 0},
+                                                        {0, 255, 255},
+                                                        {0, 0, 255},
+                                                        {255, 0, 255},
+                                                        {255, 0, 0}}));
+    EXPECT_EQ(sets.at(3).name, "Pal");
+    EXPECT_EQ(pointsOf(sets.at(3)), (std::vector<Point>{{255, 0, 0}, {0, 128, 0}, {10, 20, 30}}));
+    // 23 colours: twelve chosen evenly, every second one, the first and the last kept.
+    std::vector<Point> even;
+    for (int i = 0; i < 23; i += 2)
+        even.push_back({i, i, i});
+    EXPECT_EQ(pointsOf(sets.at(4)), even);
+    EXPECT_EQ(pointsOf(sets.at(5)), (std::vector<Point>{{1, 2, 3}, {1, 2, 3}}));
+}
+
+TEST_F(ColorSetFileTest, DamagedGimpFilesAreRefusedWithTheirReasonAndAddNothing) {
+    const std::string segment = "0 0.5 1 0 0 0 1 1 1 1 1 0 0\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"GIMP Palette\n255 0 0\n256 0 0\n", "パレットファイルの 3 行目の色を読み取れません。"},
+        {"GIMP Palette\n# nothing\n", "パレットに色がありません。"},
+        {"GIMP Palette\n1 2\n", "パレットファイルの 2 行目の色を読み取れません。"},
+        {"GIMP Gradient\nName: x\n2\n" + segment,
+         "グラデーションの区間が足りません（2 個のはずが 1 個）。"},
+        {"GIMP Gradient\nName: x\n1\n0 0.5 1 0 0 0 1 1 1 1 1 9 0\n",
+         "グラデーションファイルの 4 行目を読み取れません。"},
+        {"GIMP Gradient\nName: x\n1\n0.5 0.2 1 0 0 0 1 1 1 1 1 0 0\n",
+         "グラデーションファイルの 4 行目を読み取れません。"},
+        {"GIMP Gradient\nName: x\n99999999\n" + segment,
+         "グラデーションファイルの 3 行目を読み取れません。"},
+        {"[ColorSet 0]\n", "GIMP のグラデーション(.ggr)でもパレット(.gpl)でもありません。"},
+    };
+    auto sets = collection();
+    InitColors(sets);
+    for (const auto& [text, reason] : cases) {
+        SCOPED_TRACE(text);
+        put("bad.ggr", text);
+        const Result result = importExchangeColorSet(file("bad.ggr"), sets);
+        ASSERT_FALSE(result.ok());
+        EXPECT_EQ(*result.failureMessage(), colorSetReadFailureMessage(reason));
+    }
+    fs::create_directory(file("folder.gpl"));
+    EXPECT_FALSE(importExchangeColorSet(file("folder.gpl"), sets).ok());
+    EXPECT_TRUE(sameAsBuiltins(sets));
+
+    // A full collection takes nothing more.
+    put("ok.gpl", "GIMP Palette\n1 2 3\n");
+    while (sets.getgColorCount() < ColorSetCollection::kCapacity)
+        ASSERT_TRUE(importExchangeColorSet(file("ok.gpl"), sets).ok());
+    const Result full = importExchangeColorSet(file("ok.gpl"), sets);
+    EXPECT_EQ(*full.failureMessage(), colorSetLimitMessage());
+    // Writing where only a folder can be fails with the write message.
+    const Result write =
+        exportExchangeColorSet(file("folder.gpl"), sets.at(0), ExchangeFormat::GimpPalette);
+    ASSERT_FALSE(write.ok());
+    EXPECT_TRUE(write.failureMessage()->text.starts_with("書き込み時にエラーが発生しました。\r\n"));
 }

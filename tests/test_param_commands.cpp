@@ -1,5 +1,14 @@
+#include "engine_test_support.h"
+
+#include "engine/ReferenceRenderer.h"
+#include "params/DrawParams.h"
 #include "params/ParamCommands.h"
 #include "params/ParamModel.h"
+#include "params/SeamlessTile.h"
+
+#include <numbers>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -174,4 +183,111 @@ TEST(ParamModel, UpDownWriteBackAllFields) {
     EXPECT_EQ(m.fields().bleed, "2");
     m.bleedDown();
     EXPECT_EQ(m.fields().bleed, "1");
+}
+
+namespace {
+
+Canvas drawn(const ParamFields& fields) {
+    Canvas canvas;
+    const DrawResult result = ReferenceRenderer::render(
+        takeDrawSnapshot(fields), wavory::testing::rainbowSet(), 0, canvas);
+    EXPECT_EQ(result.outcome, DrawOutcome::Completed);
+    return canvas;
+}
+
+// The image drawn one pixel wider and higher around the same pattern center: its extra
+// column must be the first column and its extra row the first row, as a tiling shows them.
+::testing::AssertionResult edgesContinue(const ParamFields& fields) {
+    const Canvas tile = drawn(fields);
+    ParamFields larger = fields;
+    larger.width = fields.width + 1;
+    larger.height = fields.height + 1;
+    const auto moved = [](const std::string& center, int side) {
+        return std::to_string(slotValueOfText(center) + (side + 1) / 2 - side / 2);
+    };
+    larger.center = {moved(fields.center[0], fields.width), moved(fields.center[1], fields.height)};
+    const Canvas big = drawn(larger);
+    const int w = fields.width, h = fields.height;
+    for (int y = 0; y <= h; ++y)
+        for (int x = 0; x <= w; ++x) {
+            const Rgb expected = tile.pixel(x % w, y % h);
+            if (!(big.pixel(x, y) == expected))
+                return ::testing::AssertionFailure()
+                       << w << "x" << h << ": pixel (" << x << "," << y << ") is "
+                       << wavory::testing::describe(big.pixel(x, y)) << ", tile gives "
+                       << wavory::testing::describe(expected);
+        }
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+TEST(SeamlessTile, EdgesContinueIntoTheOppositeEdges) {
+    struct Case {
+        int width, height;
+        std::vector<int> components;
+        const char* power;
+        int phase;
+    };
+    const Case cases[] = {
+        {200, 200, {0, 1, 2, 3, 4, 5, 6, 7}, "1", 0},
+        {120, 80, {0, 1, 3, 4, 5}, "2", 37},
+        {64, 150, {3, 4}, "3", 99},
+        {300, 46, {0, 5}, "1", 12},
+        {8, 6, {0, 1, 3}, "1", 50},
+    };
+    for (const Case& c : cases) {
+        ParamFields fields = wavory::testing::fieldsWith(c.width, c.height, {});
+        for (int component : c.components)
+            fields.componentOn[static_cast<std::size_t>(component)] = true;
+        fields.values[kPowerSlot] = c.power;
+        fields.phase = c.phase;
+        fields.center = {"7", "-3"};
+        fields.frame.enabled = true;
+        ParamModel model;
+        model.assignFields(fields);
+        if (c.width == 200) { // the check finds the seam of the unchanged parameters
+            EXPECT_FALSE(edgesContinue(model.fields()));
+        }
+        const SeamlessChange change = makeSeamless(model);
+        EXPECT_FALSE(change.oddSide);
+        EXPECT_TRUE(model.fields().componentOn[c.components.front()]) << c.width;
+        EXPECT_TRUE(edgesContinue(model.fields()));
+    }
+}
+
+TEST(SeamlessTile, PeriodsMoveToTheNearestFittingSlot) {
+    constexpr double twoPi = 2 * std::numbers::pi;
+    // P = 20.5; 200 / 2π / 2 = 15.9 is nearer than 31.8.
+    EXPECT_EQ(seamlessPeriodSlot(60, 200, twoPi), 46);
+    // Longer than one wave across the side: one wave.
+    EXPECT_EQ(seamlessPeriodSlot(1000, 200, twoPi), 94);
+    // An unset slot draws as 1; 38 waves of 0.838 fit, 39 would be too short.
+    EXPECT_EQ(seamlessPeriodSlot(0, 200, twoPi), 1);
+    // Even one wave across 3 pixels is shorter than the smallest period.
+    EXPECT_EQ(seamlessPeriodSlot(100, 3, twoPi), std::nullopt);
+}
+
+TEST(SeamlessTile, ComponentsThatCannotTileAreSwitchedOffAndNamed) {
+    ParamModel model;
+    ParamFields fields = wavory::testing::allComponents(199, 200);
+    fields.frame.enabled = true;
+    model.assignFields(fields);
+    const SeamlessChange change = makeSeamless(model);
+    // 199 and 200 share no side for the rectangle and the plus.
+    EXPECT_EQ(change.switchedOff, (std::vector<int>{2, 4, 5, 6, 7}));
+    EXPECT_TRUE(change.frameSwitchedOff);
+    EXPECT_TRUE(change.oddSide);
+    EXPECT_FALSE(model.fields().frame.enabled);
+    EXPECT_EQ(model.fields().center, (std::array<std::string, 2>{"0", "0"}));
+    const Result report = seamlessChangeReport(change);
+    ASSERT_EQ(report.messages().size(), 1u);
+    EXPECT_EQ(report.messages()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(report.messages()[0].text,
+              "次の成分は継ぎ目なしにできないため、オフにしました。\r\n"
+              "斜め成分、矩形成分、＋型成分、リボン型成分、波紋型成分\r\n"
+              "枠は画像の端に継ぎ目を作るため、オフにしました。\r\n"
+              "画像の幅か高さが奇数のため、継ぎ目は完全には消えません。\r\n"
+              "幅と高さを偶数にすると端が正確につながります。");
+    EXPECT_TRUE(seamlessChangeReport(SeamlessChange{}).messages().empty());
 }

@@ -14,8 +14,8 @@ namespace {
 
 // The observer's view of a drawing, as DrawMain gives it, for a picture painted column
 // block by column block: titles and stop questions every G columns, columns handed over
-// every F columns and at the end. The helpers start after started(), which shows the
-// whole cleared canvas.
+// every F columns and at the end. The helpers start after startedBlack(), which shows
+// the whole cleared canvas.
 DrawResult paintObserved(const PhasePattern::Painter& painter, Canvas& canvas, unsigned threads,
                          DrawObserver& observer) {
     const int width = canvas.width();
@@ -24,7 +24,7 @@ DrawResult paintObserved(const PhasePattern::Painter& painter, Canvas& canvas, u
     int handedOver = 0;
     int drawn = 0;
     bool stopped = false;
-    observer.started();
+    observer.startedBlack();
     {
         ColumnsAhead columns(painter, canvas, G, threads);
         while (drawn < width) {

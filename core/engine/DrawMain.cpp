@@ -189,7 +189,10 @@ DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
     int handedOver = 0; // columns [0, handedOver) have been handed to the observer
     int drawn = 0;      // columns [0, drawn) are on the canvas
     bool stopped = false;
-    observer.started();
+    if (isCombiningMode(d.params.mode))
+        observer.started();
+    else
+        observer.startedBlack();
     {
         HelperThreads threads(scheduler, helpers);
         while (drawn < W) {

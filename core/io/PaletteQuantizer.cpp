@@ -2,6 +2,7 @@
 
 #include "io/EncodedFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <memory>
@@ -148,14 +149,14 @@ void trimUnusedColors(IndexedImage& image) {
     image.palette = std::move(kept);
 }
 
-QuantizeResult quantizeCanvas(const Canvas& canvas) {
+QuantizeResult quantizeCanvas(const Canvas& canvas, int maxColors) {
     // Declared first, so that it ends after every libimagequant object below.
     const QuantizerHeap::Session session;
     std::unique_ptr<liq_attr, AttrDeleter> attr(
         liq_attr_create_with_allocator(quantizerAllocate, quantizerRelease));
     if (!attr)
         return failure(kOutOfMemoryText);
-    liq_set_max_colors(attr.get(), 256);
+    liq_set_max_colors(attr.get(), std::clamp(maxColors, 2, 256));
     liq_set_quality(attr.get(), 0, 100);
     liq_set_speed(attr.get(), kQuantizeSpeed);
 

@@ -25,7 +25,8 @@ struct QuantizeResult {
     IndexedImage image;
 };
 
-QuantizeResult quantizeCanvas(const Canvas& canvas);
+// maxColors: 2..256, the most colors the palette may hold.
+QuantizeResult quantizeCanvas(const Canvas& canvas, int maxColors = 256);
 
 // One palette of at most 256 colors for a whole sequence of pictures (the frames of an
 // animation), each picture then mapped onto it with the same dithering. Every picture

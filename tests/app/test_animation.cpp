@@ -7,6 +7,7 @@
 #include "../TempFolder.h"
 #include "FolderTree.h"
 #include "ImageSaving.h"
+#include "PictureView.h"
 #include "UpDown.h"
 #include "WindowHelpers.h"
 #include "WindowPlacement.h"
@@ -102,8 +103,11 @@ class Animation : public AppFixture {
                              during();
                          });
     }
-    static Canvas bmpPixels(const QByteArray& bmp) {
-        const QImage image = QImage::fromData(bmp, "BMP").convertToFormat(QImage::Format_RGB888);
+    static Canvas bmpPixels(const QByteArray& bmp) { return pixelsOf(QImage::fromData(bmp, "BMP")); }
+    // What the picture window shows.
+    Canvas shown() const { return pixelsOf(main->picture()->picMain()->shownImage()); }
+    static Canvas pixelsOf(const QImage& decoded) {
+        const QImage image = decoded.convertToFormat(QImage::Format_RGB888);
         Canvas c(image.width(), image.height());
         for (int y = 0; y < image.height(); ++y)
             std::memcpy(c.data() + y * c.rowBytes(), image.constScanLine(y), c.rowBytes());
@@ -122,6 +126,7 @@ TEST_F(Animation, TenFramesFromZeroTo99AreDrawnAsTheMainWindowDrawsThem) {
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(stored(i), drawnAt(phases[i])) << i;
     EXPECT_EQ(main->picture()->canvas(), drawnAt(89));
+    EXPECT_EQ(shown(), drawnAt(89));
     EXPECT_EQ(find<QScrollBar>("hscIso")->value(), 89);
     EXPECT_EQ(main->currentFields().phase, 89);
     EXPECT_EQ(anim()->Frame, 10);
@@ -159,6 +164,9 @@ TEST_F(Animation, StoppingDuringFrameFourKeepsPreviewAndSaveOff) {
     ASSERT_TRUE(checked);
     EXPECT_EQ(anim()->Frame, 0);
     EXPECT_EQ(anim()->frames().held(), 3); // the stopped frame is not kept
+    const Canvas& stoppedFrame = main->picture()->canvas();
+    EXPECT_EQ(shown(), stoppedFrame); // the columns reached, black beyond
+    EXPECT_EQ(stoppedFrame.pixel(stoppedFrame.width() - 1, 0), Rgb{});
     EXPECT_FALSE(animButton("cmdPreview")->isEnabled());
     EXPECT_FALSE(in("fraSave")->isEnabled());
     EXPECT_FALSE(in<QLabel>("lblProg")->isVisible());

@@ -7,6 +7,8 @@
 #include "colorsets/ColorSetFile.h"
 #include "common/ProgramFolder.h"
 
+#include <QImage>
+
 using namespace wavory;
 using namespace wavory::test;
 
@@ -184,3 +186,52 @@ TEST_F(ColorFiles, CancelledSavesWriteNothing) {
 }
 
 } // namespace
+
+TEST_F(ColorFiles, GimpFilesAndPicturesBecomeColorSetsAndTheSelectedSetIsWritten) {
+    writeFile(path(QStringLiteral("pal.gpl")), "GIMP Palette\nName: Pal\n255 0 0\n0 0 255\n");
+    dialogs.fileNames.push_back(path(QStringLiteral("pal.gpl")));
+    action("mnuGimpLoad")->trigger();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].filters,
+              "GIMPグラデーション・パレット(*.ggr;*.gpl)|*.ggr;*.gpl|すべてのﾌｧｲﾙ|*.*");
+    EXPECT_TRUE(dialogs.shown.empty());
+    ASSERT_EQ(setCount(), kBuiltinCount + 1);
+    EXPECT_EQ(list()->currentText(), "Pal");
+    EXPECT_EQ(list()->count(), kBuiltinCount + 1);
+
+    // Written as a gradient under the set's name, in the folder last used.
+    dialogs.fileNames.push_back(path(QStringLiteral("out")));
+    action("mnuGimpGradientSave")->trigger();
+    EXPECT_EQ(dialogs.fileRequests.back().fileName, path(QStringLiteral("Pal.ggr")));
+    EXPECT_EQ(readFile(path(QStringLiteral("out.ggr"))),
+              "GIMP Gradient\nName: Pal\n1\n0.000000 0.500000 1.000000 1.000000 0.000000 "
+              "0.000000 1.000000 0.000000 0.000000 1.000000 1.000000 0 0 0 0\n");
+
+    // A picture of two colours: dark first.
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(QColor(240, 240, 240));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 8; ++x)
+            picture.setPixelColor(x, y, QColor(20, 40, 60));
+    ASSERT_TRUE(picture.save(path(QStringLiteral("two.png"))));
+    dialogs.fileNames.push_back(path(QStringLiteral("two.png")));
+    find<QAction>(QStringLiteral("mnuColorSetFromImage_5"))->trigger();
+    EXPECT_TRUE(dialogs.shown.empty());
+    ASSERT_EQ(setCount(), kBuiltinCount + 2);
+    const GColor& made = main->colorSets().at(kBuiltinCount + 1);
+    EXPECT_EQ(made.name, "two");
+    ASSERT_EQ(made.colorCount, 2);
+    EXPECT_NEAR(made.r[0], 20, 2);
+    EXPECT_NEAR(made.b[1], 240, 2);
+    EXPECT_EQ(list()->currentIndex(), kBuiltinCount + 1);
+
+    // Not a picture: told so, nothing added.
+    writeFile(path(QStringLiteral("bad.png")), "not a picture");
+    dialogs.fileNames.push_back(path(QStringLiteral("bad.png")));
+    find<QAction>(QStringLiteral("mnuColorSetFromImage_3"))->trigger();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "画像を読み込めませんでした。\r\n"
+                                     "PNG、JPEG、BMP のどれでもないか、壊れています。");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(setCount(), kBuiltinCount + 2);
+}

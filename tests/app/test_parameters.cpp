@@ -5,6 +5,7 @@
 #include "AppFixture.h"
 #include "UpDown.h"
 
+#include <QMenuBar>
 #include <QScrollBar>
 
 #include <functional>
@@ -217,4 +218,25 @@ TEST_F(Parameters, RandomSettingGroupsChangeTheirControls) {
     const QString bleed = find<QLineEdit>("txtNizimi")->text();
     EXPECT_TRUE(bleed.startsWith(' ')) << bleed.toStdString();
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Parameters, SeamlessCommandShowsItsChangesAndNamesWhatWentOff) {
+    find<QLineEdit>("txtCenter_0")->setText("12");
+    value(0)->setText("60");
+    component(6)->setChecked(true);
+    QAction* seamless = action("mnuSeamless");
+    EXPECT_EQ(seamless->text(), "継ぎ目なしにする");
+    const QList<QAction*> menus = main->menuBar()->actions();
+    EXPECT_EQ(menus.back()->text(), "拡張(&X)");
+    seamless->trigger();
+    EXPECT_EQ(find<QLineEdit>("txtCenter_0")->text(), "0");
+    EXPECT_EQ(text(0), "46"); // 200 pixels hold two waves of 15.9
+    EXPECT_FALSE(component(2)->isChecked());
+    EXPECT_FALSE(value(4)->isEnabled());
+    EXPECT_FALSE(component(6)->isChecked());
+    EXPECT_TRUE(component(0)->isChecked());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "次の成分は継ぎ目なしにできないため、オフにしました。\r\n"
+                                     "斜め成分、リボン型成分");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Information);
 }

@@ -1,0 +1,153 @@
+#include "ExtrasController.h"
+
+#include "ColorSetController.h"
+#include "FileDialogs.h"
+#include "ParamController.h"
+#include "QtText.h"
+#include "UserDialogs.h"
+#include "colorsets/ColorSetExchange.h"
+#include "colorsets/ColorSetFileCommands.h"
+#include "colorsets/ImageColorSet.h"
+#include "io/AtomicFile.h"
+#include "params/SeamlessTile.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QMenu>
+#include <QWidget>
+
+namespace wavory {
+
+namespace {
+
+const QString kGimpFilter =
+    QStringLiteral("GIMPグラデーション・パレット(*.ggr;*.gpl)|*.ggr;*.gpl|すべてのﾌｧｲﾙ|*.*");
+const QString kGradientFilter = QStringLiteral("GIMPグラデーション(*.ggr)|*.ggr");
+const QString kPaletteFilter = QStringLiteral("GIMPパレット(*.gpl)|*.gpl");
+const QString kImageFilter = QStringLiteral(
+    "画像(*.png;*.jpg;*.jpeg;*.bmp)|*.png;*.jpg;*.jpeg;*.bmp|すべてのﾌｧｲﾙ|*.*");
+
+// Pictures are read whole up to this size; a photograph is far smaller.
+constexpr std::size_t kMaxPictureBytes = 64 * 1024 * 1024;
+// The colours are counted on a copy at most this many pixels wide and high: the dominant
+// colours stay, the time does not grow with the picture.
+constexpr int kCountingSide = 512;
+
+// The picture as 8-bit RGB, or a message why not.
+Result readPicture(const QString& path, Canvas& picture) {
+    std::string bytes;
+    if (const std::error_code ec = readWholeFile(toStd(path), bytes, kMaxPictureBytes))
+        return Result::failure(MessageIcon::Critical, "画像を読み込めませんでした。\r\n" +
+                                                          systemErrorText(ec));
+    QImage image = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()),
+                                    static_cast<int>(bytes.size()));
+    if (image.isNull())
+        return Result::failure(MessageIcon::Critical,
+                               "画像を読み込めませんでした。\r\n"
+                               "PNG、JPEG、BMP のどれでもないか、壊れています。");
+    if (image.width() > kCountingSide || image.height() > kCountingSide)
+        image = image.scaled(kCountingSide, kCountingSide, Qt::KeepAspectRatio,
+                             Qt::SmoothTransformation);
+    image = image.convertToFormat(QImage::Format_RGB888);
+    picture.resize(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y)
+        std::copy_n(image.constScanLine(y), picture.rowBytes(), picture.data() + y * picture.rowBytes());
+    return {};
+}
+
+} // namespace
+
+ExtrasController::ExtrasController(const Parts& parts, QWidget* window)
+    : QObject(window), parts_(parts), window_(window) {}
+
+void ExtrasController::fillMenu(QMenu* menu) {
+    const auto item = [menu](const char* name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    connect(item("mnuSeamless", QStringLiteral("継ぎ目なしにする")), &QAction::triggered, this,
+            &ExtrasController::makeSeamless);
+    menu->addSeparator();
+    connect(item("mnuGimpLoad", QStringLiteral("GIMPのグラデーション・パレットを読み込む(&L)...")),
+            &QAction::triggered, this, &ExtrasController::importGimpColorSet);
+    connect(item("mnuGimpGradientSave",
+                 QStringLiteral("色セットをGIMPグラデーションとして保存(&G)...")),
+            &QAction::triggered, this, &ExtrasController::exportGimpGradient);
+    connect(item("mnuGimpPaletteSave", QStringLiteral("色セットをGIMPパレットとして保存(&P)...")),
+            &QAction::triggered, this, &ExtrasController::exportGimpPalette);
+    QMenu* fromImage = menu->addMenu(QStringLiteral("画像から色セットを作る(&I)"));
+    fromImage->menuAction()->setObjectName(QStringLiteral("mnuColorSetFromImage"));
+    for (int n = kMinColorPoints; n <= kMaxColorPoints; ++n) {
+        QAction* count = fromImage->addAction(QStringLiteral("%1 色...").arg(n));
+        count->setObjectName(QStringLiteral("mnuColorSetFromImage_%1").arg(n));
+        connect(count, &QAction::triggered, this, [this, n] { colorSetFromImage(n); });
+    }
+}
+
+void ExtrasController::makeSeamless() {
+    SeamlessChange change;
+    parts_.params.command([&change](ParamModel& model) { change = wavory::makeSeamless(model); });
+    parts_.dialogs.report(window_, seamlessChangeReport(change));
+}
+
+QString ExtrasController::chooseFile(bool save, const QString& filters, const QString& name) {
+    const QString proposal = folder_ + name;
+    const QString chosen =
+        save ? parts_.dialogs.saveFileName(window_, kSaveDialogTitle, filters, proposal)
+             : parts_.dialogs.openFileName(window_, kOpenDialogTitle, filters, proposal);
+    if (!chosen.isEmpty())
+        folder_ = QFileInfo(chosen).absolutePath() + QLatin1Char('/');
+    return chosen;
+}
+
+void ExtrasController::importGimpColorSet() {
+    const QString chosen = chooseFile(false, kGimpFilter, QString());
+    if (chosen.isEmpty())
+        return;
+    parts_.dialogs.report(window_,
+                          importExchangeColorSet(toStd(chosen), parts_.colorSets.colorSets()));
+    Q_EMIT parts_.colorSets.listChanged();
+}
+
+void ExtrasController::exportGimpGradient() {
+    exportSelected(true);
+}
+
+void ExtrasController::exportGimpPalette() {
+    exportSelected(false);
+}
+
+void ExtrasController::exportSelected(bool gradient) {
+    const GColor* set = parts_.colorSets.colorSets().selectedSet();
+    if (!set)
+        return;
+    const QString suffix = gradient ? QStringLiteral(".ggr") : QStringLiteral(".gpl");
+    QString chosen =
+        chooseFile(true, gradient ? kGradientFilter : kPaletteFilter, toQ(set->name) + suffix);
+    if (chosen.isEmpty())
+        return;
+    if (QFileInfo(chosen).suffix().isEmpty())
+        chosen += suffix;
+    parts_.dialogs.report(window_, exportExchangeColorSet(toStd(chosen), *set,
+                                                          gradient ? ExchangeFormat::GimpGradient
+                                                                   : ExchangeFormat::GimpPalette));
+}
+
+void ExtrasController::colorSetFromImage(int count) {
+    const QString chosen = chooseFile(false, kImageFilter, QString());
+    if (chosen.isEmpty())
+        return;
+    Canvas picture;
+    GColor set;
+    Result result = readPicture(chosen, picture);
+    if (result.ok())
+        result = colorSetFromPicture(picture, count, toStd(QFileInfo(chosen).completeBaseName()),
+                                     set);
+    if (result.ok())
+        result = addColorSet(set, parts_.colorSets.colorSets());
+    parts_.dialogs.report(window_, result);
+    Q_EMIT parts_.colorSets.listChanged();
+}
+
+} // namespace wavory

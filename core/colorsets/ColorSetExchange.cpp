@@ -1,0 +1,56 @@
+#include "colorsets/ColorSetExchange.h"
+
+#include "colorsets/ColorSetFileCommands.h"
+#include "colorsets/GimpGradient.h"
+#include "colorsets/GimpPalette.h"
+#include "io/AtomicFile.h"
+
+#include <string>
+
+namespace wavory {
+
+Result addColorSet(const GColor& set, ColorSetCollection& sets) {
+    Result added = sets.AddGColor(set.name, set.colorLevelCount);
+    if (!added.ok())
+        return added;
+    const int index = sets.getgColorCount() - 1;
+    for (int i = 0; i < set.colorCount && i < kMaxColorPoints; ++i)
+        sets.AddColorPoint(index, set.r[i], set.g[i], set.b[i]);
+    sets.select(index);
+    return added;
+}
+
+Result importExchangeColorSet(const std::filesystem::path& path, ColorSetCollection& sets) {
+    std::string bytes;
+    if (const std::error_code ec = readWholeFile(path, bytes))
+        return Result::failure(colorSetReadFailureMessage(systemErrorText(ec)));
+    GColor set;
+    std::string error;
+    if (bytes.starts_with("GIMP Gradient")) {
+        GimpGradient gradient;
+        if (parseGimpGradient(bytes, gradient, error)) {
+            set = fitColorPoints([&gradient](double t) { return gradient.colorAt(t); });
+            set.name = gradient.name;
+        }
+    } else if (bytes.starts_with("GIMP Palette") || bytes.starts_with("\xEF\xBB\xBFGIMP Palette")) {
+        parseGimpPalette(bytes, set, error);
+    } else {
+        error = "GIMP のグラデーション(.ggr)でもパレット(.gpl)でもありません。";
+    }
+    if (!error.empty())
+        return Result::failure(colorSetReadFailureMessage(error));
+    if (set.name.empty())
+        set.name = path.stem().string();
+    return addColorSet(set, sets);
+}
+
+Result exportExchangeColorSet(const std::filesystem::path& path, const GColor& set,
+                              ExchangeFormat format) {
+    const std::string text = format == ExchangeFormat::GimpGradient ? gimpGradientText(set)
+                                                                    : gimpPaletteText(set);
+    if (const std::error_code ec = writeFileAtomically(path, text))
+        return Result::failure(colorSetWriteFailureMessage(systemErrorText(ec)));
+    return {};
+}
+
+} // namespace wavory
