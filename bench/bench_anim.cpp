@@ -9,6 +9,7 @@
 //   /usr/bin/time -v build/bench/bench_anim --benchmark_filter=Store300Bleed/512
 // WAVORY_BENCH_DIR names the folder the BMP files go to (default: the temporary folder).
 
+#include "FirstWorkload.h"
 #include "anim/AnimFrameMaker.h"
 #include "anim/FrameFileWriting.h"
 #include "anim/FrameSeriesNames.h"
@@ -28,38 +29,10 @@ using namespace wavory;
 
 namespace {
 
-GColor rainbow() {
-    GColor set;
-    set.name = "虹";
-    set.colorCount = 7;
-    set.colorLevelCount = 8;
-    const std::int16_t r[] = {255, 255, 0, 0, 0, 255, 255};
-    const std::int16_t g[] = {0, 255, 255, 255, 0, 0, 0};
-    const std::int16_t b[] = {0, 0, 0, 255, 255, 255, 0};
-    for (int i = 0; i < 7; ++i) {
-        set.r[i] = r[i];
-        set.g[i] = g[i];
-        set.b[i] = b[i];
-    }
-    return set;
-}
+using bench::rainbow;
 
 DrawParams allComponents(int side, int bleed = 0) {
-    ParamFields f;
-    f.width = side;
-    f.height = side;
-    f.componentOn.fill(true);
-    const char* periods[] = {"60", "80", "100", "50", "70", "90", "4000", "3000", "1"};
-    const int periodSlots[] = {0, 2, 4, 6, 8, 10, 12, 14, 16};
-    for (int i = 0; i < 9; ++i)
-        f.values[periodSlots[i]] = periods[i];
-    const char* amplitudes[] = {"300", "250", "200", "150", "120", "100", "80", "60"};
-    const int amplitudeSlots[] = {1, 3, 5, 7, 11, 13, 15, 17};
-    for (int i = 0; i < 8; ++i)
-        f.values[amplitudeSlots[i]] = amplitudes[i];
-    f.values[9] = std::string("1"); // as a string: GCC 12 warns falsely on the literal at -O3
-    f.bleed = std::to_string(bleed);
-    return takeDrawSnapshot(f);
+    return takeDrawSnapshot(bench::firstWorkload({.side = side, .bleed = bleed}));
 }
 
 // A fresh folder for the series, removed afterwards.

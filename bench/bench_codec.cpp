@@ -2,6 +2,7 @@
 // its three modes; "bytes" is the size of the file written.
 //   build/bench/bench_codec
 
+#include "FirstWorkload.h"
 #include "engine/DrawMain.h"
 #include "io/clsTransG.h"
 
@@ -19,40 +20,10 @@ namespace {
 
 constexpr int kSide = 3000;
 
-// The engine's first workload: 3000 x 3000, all eight components on, the rainbow set.
-GColor rainbow() {
-    GColor set;
-    set.name = "虹";
-    set.colorCount = 7;
-    set.colorLevelCount = 8;
-    const std::int16_t r[] = {255, 255, 0, 0, 0, 255, 255};
-    const std::int16_t g[] = {0, 255, 255, 255, 0, 0, 0};
-    const std::int16_t b[] = {0, 0, 0, 255, 255, 255, 0};
-    for (int i = 0; i < 7; ++i) {
-        set.r[i] = r[i];
-        set.g[i] = g[i];
-        set.b[i] = b[i];
-    }
-    return set;
-}
+using bench::rainbow;
 
-ParamFields allComponents() {
-    ParamFields f;
-    f.width = kSide;
-    f.height = kSide;
-    f.componentOn.fill(true);
-    const char* periods[] = {"60", "80", "100", "50", "70", "90", "4000", "3000", "1"};
-    const int periodSlots[] = {0, 2, 4, 6, 8, 10, 12, 14, 16};
-    for (int i = 0; i < 9; ++i)
-        f.values[periodSlots[i]] = periods[i];
-    const char* amplitudes[] = {"300", "250", "200", "150", "120", "100", "80", "60"};
-    const int amplitudeSlots[] = {1, 3, 5, 7, 11, 13, 15, 17};
-    for (int i = 0; i < 8; ++i)
-        f.values[amplitudeSlots[i]] = amplitudes[i];
-    f.values[9] = std::string("1");
-    f.bleed = std::string("0");
-    return f;
-}
+// The first workload, 3000 x 3000.
+ParamFields allComponents() { return bench::firstWorkload({.side = kSide}); }
 
 const Canvas& pattern() {
     static const Canvas canvas = [] {

@@ -3,6 +3,7 @@
 //   build/bench/bench_engine --benchmark_filter=Plain
 //   build/bench/bench_engine --benchmark_filter=PowerBleedFrame
 
+#include "FirstWorkload.h"
 #include "engine/DrawMain.h"
 #include "engine/ReferenceRenderer.h"
 
@@ -12,43 +13,13 @@ using namespace wavory;
 
 namespace {
 
-GColor rainbow() {
-    GColor set;
-    set.name = "虹";
-    set.colorCount = 7;
-    set.colorLevelCount = 8;
-    const std::int16_t r[] = {255, 255, 0, 0, 0, 255, 255};
-    const std::int16_t g[] = {0, 255, 255, 255, 0, 0, 0};
-    const std::int16_t b[] = {0, 0, 0, 255, 255, 255, 0};
-    for (int i = 0; i < 7; ++i) {
-        set.r[i] = r[i];
-        set.g[i] = g[i];
-        set.b[i] = b[i];
-    }
-    return set;
-}
+using bench::rainbow;
 
 ParamFields allComponents(bool powerBleedFrame) {
-    ParamFields f;
-    f.width = 3000;
-    f.height = 3000;
-    f.componentOn.fill(true);
-    const char* periods[] = {"60", "80", "100", "50", "70", "90", "4000", "3000", "1"};
-    const int periodSlots[] = {0, 2, 4, 6, 8, 10, 12, 14, 16};
-    for (int i = 0; i < 9; ++i)
-        f.values[periodSlots[i]] = periods[i];
-    const char* amplitudes[] = {"300", "250", "200", "150", "120", "100", "80", "60"};
-    const int amplitudeSlots[] = {1, 3, 5, 7, 11, 13, 15, 17};
-    for (int i = 0; i < 8; ++i)
-        f.values[amplitudeSlots[i]] = amplitudes[i];
-    f.values[9] = std::string(powerBleedFrame ? "3" : "1");
-    f.bleed = std::string(powerBleedFrame ? "40" : "0");
-    f.frame.enabled = powerBleedFrame;
-    f.frame.width = std::string("40");
-    f.frame.height = std::string("40");
-    f.frame.senmei = f.frame.shadow = f.frame.line = 25;
-    f.frame.color = 0;
-    return f;
+    return bench::firstWorkload({.side = 3000,
+                                 .power = powerBleedFrame ? 3 : 1,
+                                 .bleed = powerBleedFrame ? 40 : 0,
+                                 .frame = powerBleedFrame});
 }
 
 void runFast(benchmark::State& state, bool powerBleedFrame) {
