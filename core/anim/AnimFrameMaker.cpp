@@ -3,6 +3,7 @@
 #include "anim/ColumnsAhead.h"
 #include "anim/PhasePattern.h"
 #include "engine/DrawRefusal.h"
+#include "engine/ObservedColumns.h"
 #include "engine/ParallelWork.h"
 
 #include <algorithm>
@@ -13,49 +14,30 @@ namespace wavory {
 namespace {
 
 // The observer's view of a drawing, as DrawMain gives it, for a picture painted column
-// block by column block: titles and stop questions every G columns, columns handed over
-// every F columns and at the end. The helpers start after startedBlack(), which shows
-// the whole cleared canvas.
+// block by column block. The helpers start after startedBlack(), which shows the whole
+// cleared canvas.
 DrawResult paintObserved(const PhasePattern::Painter& painter, Canvas& canvas, unsigned threads,
                          DrawObserver& observer) {
     const int width = canvas.width();
-    const int G = progressStep(width);
-    const int F = refreshStep(width);
-    int handedOver = 0;
+    ObservedColumns events(observer, width);
     int drawn = 0;
     bool stopped = false;
     observer.startedBlack();
     {
-        ColumnsAhead columns(painter, canvas, G, threads);
+        ColumnsAhead columns(painter, canvas, progressStep(width), threads);
         while (drawn < width) {
-            const int g = (drawn + G - 1) / G * G;
-            const int f = (drawn + F - 1) / F * F;
-            const int last = std::min(std::min(g, f), width - 1);
+            const int last = events.stretchEnd(drawn);
             columns.waitFor(drawn, last + 1);
             drawn = last + 1;
-            if (last % G == 0) {
-                observer.title(progressTitle(last, width));
-                if (observer.stopRequested()) {
-                    stopped = true;
-                    break;
-                }
-            }
-            if (last % F == 0) {
-                observer.columnsReady(handedOver, last + 1);
-                handedOver = last + 1;
+            if (!events.reached(last)) {
+                stopped = true;
+                break;
             }
         }
     }
     // Columns painted ahead of a stop show black, as the columns a drawing never reached.
-    if (drawn < width)
-        for (int y = 0; y < canvas.height(); ++y)
-            std::fill_n(canvas.data() + static_cast<std::size_t>(y) * canvas.rowBytes() +
-                            static_cast<std::size_t>(drawn) * 3,
-                        static_cast<std::size_t>(width - drawn) * 3, std::uint8_t{0});
-    if (handedOver < drawn)
-        observer.columnsReady(handedOver, drawn);
-    observer.title(finishTitle(stopped));
-    return {stopped ? DrawOutcome::Stopped : DrawOutcome::Completed, drawn, {}};
+    blackenFrom(canvas, drawn);
+    return events.finish(drawn, stopped);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "engine/DrawMain.h"
+#include "engine/ObservedColumns.h"
 
 #include "colorsets/ColorTable.h"
 #include "engine/ColumnSynthesizer.h"
@@ -146,22 +147,6 @@ class HelperThreads {
     std::vector<std::thread> threads_;
 };
 
-// The first column at or after x where the observer has to hear from the drawing.
-int nextEventColumn(int x, int G, int F) {
-    const int g = (x + G - 1) / G * G;
-    const int f = (x + F - 1) / F * F;
-    return std::min(g, f);
-}
-
-// Blackens the columns [x0, W) of every row.
-void blackenFrom(Canvas& canvas, int x0) {
-    const std::size_t from = static_cast<std::size_t>(x0) * 3;
-    for (int y = 0; y < canvas.height(); ++y) {
-        std::uint8_t* row = canvas.data() + static_cast<std::size_t>(y) * canvas.rowBytes();
-        std::fill(row + from, row + canvas.rowBytes(), std::uint8_t{0});
-    }
-}
-
 struct Drawing {
     const DrawParams& params;
     const ColumnSynthesizer& synth;
@@ -184,10 +169,8 @@ DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
     const auto helpers =
         static_cast<unsigned>(std::min<std::size_t>(d.threads - 1, scheduler.unitCount()));
     auto scratch = d.synth.makeScratch();
-    const int G = progressStep(W);
-    const int F = refreshStep(W);
-    int handedOver = 0; // columns [0, handedOver) have been handed to the observer
-    int drawn = 0;      // columns [0, drawn) are on the canvas
+    ObservedColumns events(observer, W);
+    int drawn = 0; // columns [0, drawn) are on the canvas
     bool stopped = false;
     if (isCombiningMode(d.params.mode))
         observer.started();
@@ -196,32 +179,21 @@ DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
     {
         HelperThreads threads(scheduler, helpers);
         while (drawn < W) {
-            // Everything up to the next column the observer hears about, inclusive.
-            const int last = std::min(nextEventColumn(drawn, G, F), W - 1);
+            const int last = events.stretchEnd(drawn);
             for (int x = drawn; x <= last; ++x)
                 scheduler.waitForColumn(x, scratch);
             if (staging)
                 staging->commit(d.canvas, d.params.mode, drawn, last + 1, 0, H);
             drawn = last + 1;
-            if (last % G == 0) {
-                observer.title(progressTitle(last, W));
-                if (observer.stopRequested()) {
-                    stopped = true;
-                    break;
-                }
-            }
-            if (last % F == 0) {
-                observer.columnsReady(handedOver, last + 1);
-                handedOver = last + 1;
+            if (!events.reached(last)) {
+                stopped = true;
+                break;
             }
         }
     }
     if (stopped && !staging)
         blackenFrom(d.canvas, drawn); // the helpers may have drawn beyond the stop
-    if (handedOver < drawn)
-        observer.columnsReady(handedOver, drawn);
-    observer.title(finishTitle(stopped));
-    return {stopped ? DrawOutcome::Stopped : DrawOutcome::Completed, drawn, {}};
+    return events.finish(drawn, stopped);
 }
 
 // Nobody looks while it draws: every thread puts its columns straight onto the canvas.
