@@ -97,4 +97,13 @@ inline void fillDistinct(Canvas& canvas) {
                              static_cast<std::uint8_t>(y * 13), static_cast<std::uint8_t>(x ^ y)});
 }
 
+// A W x H picture of one color.
+inline Canvas solid(int w, int h, Rgb c) {
+    Canvas canvas(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            canvas.setPixel(x, y, c);
+    return canvas;
+}
+
 } // namespace wavory::testing

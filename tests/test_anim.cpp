@@ -35,14 +35,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Canvas solid(int w, int h, Rgb c) {
-    Canvas canvas(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            canvas.setPixel(x, y, c);
-    return canvas;
-}
-
 std::vector<int> phases(double from, double to, int n) {
     std::vector<int> out;
     for (int i = 1; i <= n; ++i)

@@ -20,14 +20,6 @@ using namespace wavory::testing;
 
 namespace {
 
-Canvas solid(int w, int h, Rgb c) {
-    Canvas canvas(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            canvas.setPixel(x, y, c);
-    return canvas;
-}
-
 DrawParams withMode(ParamFields f, DrawMode mode) {
     f.mode = mode;
     return takeDrawSnapshot(f);

@@ -8,6 +8,7 @@
 // bleed, no frame); the image is set to 1000 x 1000. Without a display the offscreen
 // platform is used.
 
+#include "WindowBenchMain.h"
 #include "AnimFrames.h"
 #include "UserDialogs.h"
 #include "frmAnim.h"
@@ -90,15 +91,4 @@ void BM_AnimationIntoStore(benchmark::State& state) {
 BENCHMARK(BM_WindowDrawings)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Iterations(3);
 BENCHMARK(BM_AnimationIntoStore)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Iterations(3);
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (argc > 1 && argv[1][0] != '-')
-        g_paramFile = argv[1];
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runWindowBenchmarks(argc, argv, g_paramFile); }

@@ -7,6 +7,7 @@
 // PARAMFILE defaults to samples/bench-power3.txt (3000 x 3000, all eight components).
 // Without a display the offscreen platform is used.
 
+#include "WindowBenchMain.h"
 #include "UserDialogs.h"
 #include "frmMain.h"
 #include "frmPicture.h"
@@ -77,15 +78,4 @@ void BM_WindowDraw(benchmark::State& state) {
 BENCHMARK(BM_RendererDraw)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 BENCHMARK(BM_WindowDraw)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (argc > 1 && argv[1][0] != '-')
-        g_paramFile = argv[1];
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runWindowBenchmarks(argc, argv, g_paramFile); }
