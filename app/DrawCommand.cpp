@@ -73,6 +73,7 @@ void DrawCommand::run() {
     if (undo_)
         undo_->setEnabled(true);
     if (!session.begin()) { // the program is ending
+        picture.undo(); // the picture kept for the drawing goes back onto the canvas
         window_->unsetCursor();
         picture.unsetCursor();
         return;

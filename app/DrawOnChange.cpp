@@ -156,7 +156,7 @@ bool DrawOnChange::drawOnce() {
 
 bool DrawOnChange::prepareCanvas() {
     frmPicture& picture = parts_.picture;
-    if (seriesOpen_ && picture.backToUndoImage())
+    if (seriesOpen_ && picture.drawOverUndoImage())
         return true;
     if (!picture.saveUndo())
         return false;

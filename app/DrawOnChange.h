@@ -75,7 +75,8 @@ class DrawOnChange : public QObject {
     void drawSeries();
     // False when nothing was drawn (values that cannot be drawn, no memory).
     bool drawOnce();
-    // The series' start picture on the canvas, or a new series from the current one.
+    // The next drawing goes over the series' start picture, or a new series starts from
+    // the current one.
     bool prepareCanvas();
 
     Parts parts_;

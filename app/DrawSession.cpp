@@ -36,17 +36,19 @@ namespace {
 // pressed by then ends it.
 class PictureObserver final : public DrawObserver {
   public:
-    PictureObserver(frmPicture& picture, const std::atomic<bool>& stop, DrawSession::Titles titles)
-        : picture_(picture), canvas_(picture.canvas()), stop_(stop), titles_(titles),
-          yield_(std::make_shared<YieldState>()) {}
+    // previous: the picture the drawing goes over when it is not the canvas itself.
+    PictureObserver(frmPicture& picture, const Canvas* previous, const std::atomic<bool>& stop,
+                    DrawSession::Titles titles)
+        : picture_(picture), canvas_(picture.canvas()), previous_(previous), stop_(stop),
+          titles_(titles), yield_(std::make_shared<YieldState>()) {}
 
     void started() override {
-        if (canvas_.width() > 0)
-            picture_.picMain()->transferColumns(canvas_, 0, canvas_.width() - 1);
+        if (previous_)
+            picture_.picMain()->beginDrawing(canvas_, previous_);
+        else
+            picture_.picMain()->beginDrawingOverItself(canvas_);
     }
-    void startedBlack() override {
-        picture_.picMain()->showBlack(canvas_.width(), canvas_.height());
-    }
+    void startedBlack() override { picture_.picMain()->beginDrawing(canvas_, nullptr); }
     void title(const std::string& text) override {
         if (titles_ == DrawSession::Titles::LatestShown) {
             postLatest(QString::fromStdString(text));
@@ -86,9 +88,7 @@ class PictureObserver final : public DrawObserver {
         }
         return stop_.load();
     }
-    void columnsReady(int x0, int x1) override {
-        picture_.picMain()->transferColumns(canvas_, x0, x1 - 1);
-    }
+    void columnsReady(int x0, int x1) override { picture_.picMain()->transferColumns(x0, x1 - 1); }
 
   private:
     struct YieldState {
@@ -132,6 +132,7 @@ class PictureObserver final : public DrawObserver {
 
     frmPicture& picture_;
     const Canvas& canvas_;
+    const Canvas* previous_;
     const std::atomic<bool>& stop_;
     const DrawSession::Titles titles_;
     bool waited_ = false; // LatestShown: the one wait is behind us
@@ -202,14 +203,21 @@ DrawResult DrawSession::draw(const DrawParams& params, const GColor& colorSet,
                              std::uint64_t noiseKey) {
     DrawOptions options;
     options.noiseKey = noiseKey;
-    return drawWith([&](Canvas& canvas, DrawObserver* observer) {
-        return DrawMain(params, colorSet, canvas, observer, options);
-    });
+    options.previous = picture_.takeDrawingBase();
+    return run(
+        [&](Canvas& canvas, DrawObserver* observer) {
+            return DrawMain(params, colorSet, canvas, observer, options);
+        },
+        Titles::EachAwaited, options.previous);
 }
 
 DrawResult DrawSession::drawWith(const Renderer& render, Titles titles) {
+    return run(render, titles, nullptr);
+}
+
+DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas* previous) {
     Canvas& canvas = picture_.canvas();
-    PictureObserver observer(picture_, stop_, titles);
+    PictureObserver observer(picture_, previous, stop_, titles);
 
     DrawResult result;
     std::exception_ptr error;
@@ -231,10 +239,10 @@ DrawResult DrawSession::drawWith(const Renderer& render, Titles titles) {
 
     const bool stopped = result.outcome == DrawOutcome::Stopped;
     picture_.setWindowTitle(QString::fromStdString(finishTitle(stopped)));
-    if (error) {
-        picture_.refreshAll();
+    // The whole canvas from now on, the picture drawn over no longer read.
+    picture_.picMain()->drawingEnded(canvas);
+    if (error)
         std::rethrow_exception(error);
-    }
     return result;
 }
 

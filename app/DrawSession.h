@@ -60,11 +60,14 @@ class DrawSession : public QObject {
     // In the drawing state of a drawing that follows the values (AllButValues).
     bool isFollowingValues() const { return drawing_ && locking_ == Locking::AllButValues; }
     // Draws one picture onto the picture window's canvas and returns when it has ended,
-    // completed or stopped. Rethrows what the synthesis threw (running out of memory).
+    // completed or stopped; it goes over the picture's undo image when the picture window
+    // has just kept one for it (frmPicture::takeDrawingBase). Rethrows what the synthesis
+    // threw (running out of memory).
     DrawResult draw(const DrawParams& params, const GColor& colorSet, std::uint64_t noiseKey);
     // The same for another renderer of the canvas (an animation's frame maker): `render`
     // runs on the worker with the picture window's canvas and the session's observer,
-    // which shows the progress and columns and answers the stop request.
+    // which shows the progress and columns and answers the stop request. The renderer
+    // draws over the canvas itself, at its size (the window shows the canvas's memory).
     using Renderer = std::function<DrawResult(Canvas& canvas, DrawObserver* observer)>;
     // How the progress titles reach the window: each one shown, the drawing waiting for
     // the title before the one it posts (a stop acts within two titles however busy the
@@ -92,6 +95,9 @@ class DrawSession : public QObject {
     // locks it.
     bool usable(const Locked& l, bool unlocked) const;
     static void setEnabled(QObject* control, bool enabled);
+    // Runs the renderer on the worker; `previous` is the picture it goes over when that
+    // is not the canvas itself.
+    DrawResult run(const Renderer& render, Titles titles, const Canvas* previous);
 
     frmPicture& picture_;
     std::vector<Locked> locked_;

@@ -3,32 +3,11 @@
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
-#include <cstring>
+#include <algorithm>
 
 namespace wavory {
-
-namespace {
-
-// The shown image is in the screen's pixel format (RGB32), so painting it is a plain
-// copy; the columns are converted once as they arrive, on the drawing's own thread, by
-// Qt's own vectorised conversion (a few times faster than a loop over the pixels).
-void copyColumns(const Canvas& canvas, QImage& image, int x0, int x1) {
-    const int width = x1 - x0 + 1;
-    const QImage columns =
-        QImage(canvas.data() + static_cast<std::size_t>(x0) * 3, width, canvas.height(),
-               static_cast<qsizetype>(canvas.rowBytes()), QImage::Format_RGB888)
-            .convertToFormat(QImage::Format_RGB32);
-    std::uint8_t* dst = image.bits();
-    const auto dstStride = static_cast<std::size_t>(image.bytesPerLine());
-    const std::size_t offset = static_cast<std::size_t>(x0) * 4;
-    const std::size_t bytes = static_cast<std::size_t>(width) * 4;
-    for (int y = 0; y < canvas.height(); ++y)
-        std::memcpy(dst + static_cast<std::size_t>(y) * dstStride + offset, columns.constScanLine(y),
-                    bytes);
-}
-
-} // namespace
 
 PictureView::PictureView(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("picMain"));
@@ -39,55 +18,68 @@ PictureView::PictureView(QWidget* parent) : QFrame(parent) {
     shpCenter_->hide();
 }
 
+QImage PictureView::wrap(const Canvas& canvas) {
+    if (canvas.empty())
+        return {};
+    // Read-only over the canvas's bytes: painting converts only the pixels it paints.
+    return QImage(canvas.data(), canvas.width(), canvas.height(),
+                  static_cast<qsizetype>(canvas.rowBytes()), QImage::Format_RGB888);
+}
+
 void PictureView::setImageSize(int width, int height) {
     {
         std::lock_guard lock(mutex_);
-        QImage next(width, height, QImage::Format_RGB32);
-        next.fill(Qt::black);
-        if (!image_.isNull()) {
-            QPainter p(&next);
-            p.drawImage(0, 0, image_);
-        }
-        image_ = std::move(next);
+        width_ = width;
+        height_ = height;
+        front_ = {};
+        frontColumns_ = 0;
+        behind_ = {};
         dirty_ = {};
     }
     setFixedSize(width + 2 * kBorder, height + 2 * kBorder);
     update();
-    Q_EMIT pictureChanged();
 }
 
 void PictureView::showCanvas(const Canvas& canvas) {
     {
         std::lock_guard lock(mutex_);
-        if (canvas.width() != image_.width() || canvas.height() != image_.height())
-            return;
-        if (!canvas.empty())
-            copyColumns(canvas, image_, 0, canvas.width() - 1);
+        front_ = wrap(canvas);
+        frontColumns_ = canvas.width();
+        behind_ = {};
+        dirty_ = {};
     }
     update();
     Q_EMIT pictureChanged();
 }
 
-void PictureView::transferColumns(const Canvas& canvas, int x0, int x1) {
-    if (x1 < x0)
-        return;
+void PictureView::drawingBegins(QImage front, QImage behind) {
     {
         std::lock_guard lock(mutex_);
-        if (canvas.width() != image_.width() || canvas.height() != image_.height())
-            return;
-        copyColumns(canvas, image_, x0, x1);
-        dirty_ |= QRect(x0, 0, x1 - x0 + 1, canvas.height());
+        front_ = std::move(front);
+        frontColumns_ = 0;
+        behind_ = std::move(behind);
+        dirty_ = QRect(0, 0, width_, height_);
     }
     scheduleRepaint();
 }
 
-void PictureView::showBlack(int width, int height) {
+void PictureView::beginDrawing(const Canvas& canvas, const Canvas* behind) {
+    drawingBegins(wrap(canvas), behind ? wrap(*behind) : QImage());
+}
+
+void PictureView::beginDrawingOverItself(const Canvas& canvas) {
+    QImage front = wrap(canvas);
+    QImage kept = front.copy();
+    drawingBegins(std::move(front), std::move(kept));
+}
+
+void PictureView::transferColumns(int x0, int x1) {
+    if (x1 < x0)
+        return;
     {
         std::lock_guard lock(mutex_);
-        if (width != image_.width() || height != image_.height())
-            return;
-        image_.fill(Qt::black);
-        dirty_ = image_.rect();
+        frontColumns_ = std::max(frontColumns_, x1 + 1);
+        dirty_ |= QRect(x0, 0, x1 - x0 + 1, height_);
     }
     scheduleRepaint();
 }
@@ -114,18 +106,55 @@ void PictureView::scheduleRepaint() {
     }
 }
 
+void PictureView::drawingEnded(const Canvas& canvas) {
+    {
+        std::lock_guard lock(mutex_);
+        const bool allShown = front_.constBits() == canvas.data() && front_.width() == canvas.width() &&
+                              front_.height() == canvas.height() && frontColumns_ >= canvas.width();
+        if (allShown) {
+            behind_ = {};
+            return;
+        }
+    }
+    showCanvas(canvas);
+}
+
+void PictureView::paintPicture(QPainter& p, const QRect& area, QPoint at) const {
+    // The columns handed over from the canvas, the others from behind, black where
+    // neither reaches.
+    const QRect drawn = area & front_.rect() & QRect(0, 0, frontColumns_, height_);
+    QRegion rest = QRegion(area);
+    if (!drawn.isEmpty()) {
+        p.drawImage(drawn.translated(at), front_, drawn);
+        rest -= drawn;
+    }
+    for (const QRect& r : rest) {
+        const QRect fromBehind = r & behind_.rect();
+        if (!fromBehind.isEmpty())
+            p.drawImage(fromBehind.translated(at), behind_, fromBehind);
+        for (const QRect& black : QRegion(r) - QRegion(fromBehind))
+            p.fillRect(black.translated(at), Qt::black);
+    }
+}
+
 QImage PictureView::shownImage() const {
     std::lock_guard lock(mutex_);
-    return image_.copy();
+    QImage image(width_, height_, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    QPainter p(&image);
+    paintPicture(p, image.rect(), {});
+    return image;
 }
 
 void PictureView::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     {
         std::lock_guard lock(mutex_);
-        const QRect target = e->rect() & QRect(kBorder, kBorder, image_.width(), image_.height());
-        if (!target.isEmpty())
-            p.drawImage(target, image_, target.translated(-kBorder, -kBorder));
+        const QPoint at(kBorder, kBorder);
+        const QRect area = e->rect().translated(-at) & QRect(0, 0, width_, height_);
+        if (!area.isEmpty())
+            paintPicture(p, area, at);
     }
     drawFrame(&p);
 }

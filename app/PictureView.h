@@ -1,13 +1,16 @@
 #pragma once
 // picMain: the drawing surface of the picture window. It shows the canvas inside a
-// 2-pixel border, one pixel per pixel, never scaled. The display keeps its own copy of
-// the picture in the screen's pixel format; a drawing hands over only the columns it
-// has just computed, from its worker thread, and the repaint follows on the UI thread.
+// 2-pixel border, one pixel per pixel, never scaled, straight from the canvas's own
+// memory: nothing is copied. During a drawing it shows the columns handed over so far
+// and, in the others, what stood there before the drawing (black in normal mode); the
+// drawing's worker hands the columns over and the repaint follows on the UI thread.
 
 #include "image/Canvas.h"
 
 #include <QFrame>
 #include <QImage>
+
+class QPainter;
 
 #include <atomic>
 #include <mutex>
@@ -23,21 +26,32 @@ class PictureView : public QFrame {
 
     explicit PictureView(QWidget* parent = nullptr);
 
-    // Inner size = image size; the old picture is kept where it still fits.
+    // Inner size = image size; the canvas of that size is shown by showCanvas().
     void setImageSize(int width, int height);
-    int imageWidth() const { return image_.width(); }
-    int imageHeight() const { return image_.height(); }
+    int imageWidth() const { return width_; }
+    int imageHeight() const { return height_; }
 
-    // Whole picture from the canvas (after undo, a size change, a clear).
+    // Shows the whole canvas (after a drawing, undo, a size change, a clear). The view
+    // reads the canvas's memory from now on: call it again whenever the canvas gets
+    // other memory, before the next repaint.
     void showCanvas(const Canvas& canvas);
-    // Columns x0..x1 (inclusive) from the canvas; safe to call from a worker thread
-    // while the UI thread paints.
-    void transferColumns(const Canvas& canvas, int x0, int x1);
-    // The whole picture black, as a canvas of this size just cleared shows it; as safe
-    // as transferColumns.
-    void showBlack(int width, int height);
+    // A drawing into `canvas` (of the view's size) begins: none of its columns show yet;
+    // the others show `behind` (the picture drawn over, read where it stands until the
+    // drawing ends), or black without it. Safe to call from the drawing's worker while
+    // the UI thread paints.
+    void beginDrawing(const Canvas& canvas, const Canvas* behind);
+    // The same where the drawing goes over the canvas itself: what it shows now is kept
+    // aside (copied) to show behind the columns not yet handed over.
+    void beginDrawingOverItself(const Canvas& canvas);
+    // Columns x0..x1 (inclusive) of the drawing are final; x0 is the first column not
+    // yet shown. As safe as beginDrawing.
+    void transferColumns(int x0, int x1);
 
-    // The shown picture, for tests and the clipboard.
+    // The drawing has ended: the whole canvas shows from now on (repainted only where
+    // it was not shown yet).
+    void drawingEnded(const Canvas& canvas);
+
+    // The shown picture, for tests and the tile view.
     QImage shownImage() const;
 
     CenterMarker* marker() const { return shpCenter_; }
@@ -55,10 +69,20 @@ class PictureView : public QFrame {
     // Queues the repaint of the dirty rectangle (from any thread).
     void scheduleRepaint();
 
-    mutable std::mutex mutex_;
-    QImage image_;
+    // The canvas's pixels as an image (no copy).
+    static QImage wrap(const Canvas& canvas);
+    // Paints `area` of the shown picture (picture coordinates) at `at`; under the mutex.
+    void paintPicture(QPainter& p, const QRect& area, QPoint at) const;
+    void drawingBegins(QImage front, QImage behind);
+
+    mutable std::mutex mutex_; // guards the three below and dirty_
+    QImage front_;             // over the canvas's memory
+    int frontColumns_ = 0;     // columns [0, frontColumns_) show front_
+    QImage behind_;            // the others; black when null
     QRect dirty_;
     std::atomic<bool> repaintPending_{false};
+    int width_ = 0;
+    int height_ = 0;
     CenterMarker* shpCenter_;
 };
 

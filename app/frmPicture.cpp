@@ -53,7 +53,9 @@ void frmPicture::setImageSize(int width, int height) {
                     next.data() + y * next.rowBytes());
     }
     canvas_ = std::move(next);
+    drawOverUndo_ = false;
     picMain_->setImageSize(width, height);
+    picMain_->showCanvas(canvas_);
     fitToImage();
 }
 
@@ -91,10 +93,27 @@ bool frmPicture::saveUndo() {
             return false;
         }
     }
-    return undo_.save(canvas_);
+    if (!undo_.keep(canvas_))
+        return false;
+    drawOverUndo_ = true;
+    picMain_->showCanvas(*undo_.picture());
+    return true;
+}
+
+bool frmPicture::drawOverUndoImage() {
+    const Canvas* kept = undo_.picture();
+    drawOverUndo_ = kept && kept->width() == canvas_.width() && kept->height() == canvas_.height();
+    return drawOverUndo_;
+}
+
+const Canvas* frmPicture::takeDrawingBase() {
+    const bool over = drawOverUndo_;
+    drawOverUndo_ = false;
+    return over ? undo_.picture() : nullptr;
 }
 
 void frmPicture::undo() {
+    drawOverUndo_ = false;
     undo_.restore(canvas_);
     refreshAll();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // frmPicture: the picture window. It owns the canvas every drawing renders into, the
-// hidden undo image and the center marker. Its size follows the image while the image
+// hidden undo image (the picture the last drawing went over) and the center marker. Its size follows the image while the image
 // fits on the screen; a larger image makes a screen-sized window that scrolls.
 
 #include "engine/UndoImage.h"
@@ -36,9 +36,12 @@ class frmPicture : public QWidget {
 
     // Clears the picture to black.
     void clearPicture();
-    // Copies the canvas into the undo image; false when memory runs out.
+    // Before a drawing: the picture becomes the undo image, which the next drawing goes
+    // over, and the canvas gets memory of its own for that drawing (the picture is shown
+    // from the undo image until the drawing starts). False when memory runs out; nothing
+    // changes then.
     bool saveUndo();
-    // Called with the undo image's size in bytes before it is copied; throwing
+    // Called with the undo image's size in bytes before it is kept; throwing
     // std::bad_alloc there is running out of memory (tests).
     void setUndoReserve(std::function<void(std::size_t)> reserve) {
         undoReserve_ = std::move(reserve);
@@ -47,8 +50,12 @@ class frmPicture : public QWidget {
     void undo();
     // Whether there is an undo image to put back.
     bool undoAvailable() const { return undo_.available(); }
-    // Puts the undo image on the canvas and keeps it for undo; false without one.
-    bool backToUndoImage() { return undo_.copyTo(canvas_); }
+    // The next drawing goes over the undo image again and keeps it for undo (a series of
+    // drawings that counts as one); false without one of the picture's size.
+    bool drawOverUndoImage();
+    // What the drawing about to start goes over: the undo image right after saveUndo()
+    // or drawOverUndoImage(), otherwise nothing (the canvas itself). Asked once.
+    const Canvas* takeDrawingBase();
     // Shows the whole canvas again (after a change made outside a drawing).
     void refreshAll();
 
@@ -83,6 +90,7 @@ class frmPicture : public QWidget {
 
     Canvas canvas_;
     UndoImage undo_; // picUndo
+    bool drawOverUndo_ = false; // the next drawing goes over the undo image
     QScrollArea* scroll_;
     PictureView* picMain_;
     QTimer tmrFlashshpCenter_;

@@ -113,6 +113,7 @@ TEST(DrawModes, WorkingMemoryFollowsTheLastPictureSize) {
 }
 
 TEST(Undo, RestoresThePictureBeforeTheLastDrawingOnce) {
+    // As the window draws: the picture is kept, the drawing goes over it into the canvas.
     const ParamFields f = allComponents(25, 20);
     Canvas canvas(25, 20);
     fillDistinct(canvas);
@@ -120,24 +121,42 @@ TEST(Undo, RestoresThePictureBeforeTheLastDrawingOnce) {
     UndoImage undo;
     EXPECT_FALSE(undo.available());
     EXPECT_FALSE(undo.restore(canvas));
+    auto drawOverKept = [&](const ParamFields& fields, DrawMode mode) {
+        DrawOptions o;
+        o.previous = undo.picture();
+        DrawMain(withMode(fields, mode), rainbowSet(), canvas, nullptr, o);
+    };
 
-    ASSERT_TRUE(undo.save(canvas));
-    DrawMain(withMode(f, DrawMode::Normal), rainbowSet(), canvas);
+    ASSERT_TRUE(undo.keep(canvas));
+    EXPECT_TRUE(sameCanvas(original, *undo.picture()));
+    drawOverKept(f, DrawMode::Normal);
     const Canvas firstDrawing = canvas;
-    ASSERT_TRUE(undo.save(canvas));
+    ASSERT_TRUE(undo.keep(canvas));
     ParamFields second = f;
     second.phase = 40;
-    DrawMain(withMode(second, DrawMode::Xor), rainbowSet(), canvas);
+    drawOverKept(second, DrawMode::Xor);
+    Canvas xorOverFirst = firstDrawing;
+    DrawMain(withMode(second, DrawMode::Xor), rainbowSet(), xorOverFirst);
+    EXPECT_TRUE(sameCanvas(xorOverFirst, canvas)); // XOR read the kept picture
 
     EXPECT_TRUE(undo.restore(canvas));
     EXPECT_TRUE(sameCanvas(firstDrawing, canvas)); // draw twice, undo: the first drawing
     EXPECT_FALSE(undo.available());
+    EXPECT_EQ(undo.picture(), nullptr);
     EXPECT_FALSE(undo.restore(canvas)); // one level only
     EXPECT_TRUE(sameCanvas(firstDrawing, canvas));
     EXPECT_FALSE(sameCanvas(original, canvas));
 
-    ASSERT_TRUE(undo.save(canvas));
-    undo.discard(); // after a change of the image size
+    // After a change of the image size, what still fits comes back, the rest black.
+    ASSERT_TRUE(undo.keep(canvas));
+    canvas = Canvas(30, 10);
+    EXPECT_TRUE(undo.restore(canvas));
+    for (int x = 0; x < 30; ++x)
+        for (int y = 0; y < 10; ++y)
+            ASSERT_EQ(canvas.pixel(x, y), x < 25 ? firstDrawing.pixel(x, y) : Rgb{}) << x << "," << y;
+
+    ASSERT_TRUE(undo.keep(canvas));
+    undo.discard();
     EXPECT_FALSE(undo.restore(canvas));
 }
 
@@ -203,12 +222,18 @@ TEST(DrawProgress, StopInNormalModeLeavesLaterColumnsBlack) {
     const ParamFields f = allComponents(150, 8);
     Canvas expected;
     ReferenceRenderer::render(takeDrawSnapshot(f), rainbowSet(), 0, expected);
+    Canvas kept(150, 8);
+    fillDistinct(kept);
+    // Over the canvas itself, and over a picture kept apart (the canvas's old pixels are
+    // not black then).
+    for (const bool overKept : {false, true})
     for (unsigned threads : {1u, 2u, 3u}) {
         Canvas canvas(150, 8);
         fillDistinct(canvas);
         Recorder recorder(6); // the sixth question comes after column 20
         DrawOptions o;
         o.threads = threads;
+        o.previous = overKept ? &kept : nullptr;
         const DrawResult r = DrawMain(takeDrawSnapshot(f), rainbowSet(), canvas, &recorder, o);
         EXPECT_EQ(r.outcome, DrawOutcome::Stopped);
         EXPECT_EQ(r.columnsDrawn, 21);
@@ -229,15 +254,38 @@ TEST(DrawProgress, StopInXorModeLeavesTheOldPictureInLaterColumns) {
     fillDistinct(background);
     Canvas expected = background;
     ReferenceRenderer::render(takeDrawSnapshot(f), rainbowSet(), 0, expected);
-    Canvas canvas = background;
-    Recorder recorder(1); // right after column 0
-    const DrawResult r = DrawMain(takeDrawSnapshot(f), rainbowSet(), canvas, &recorder);
-    EXPECT_EQ(r.outcome, DrawOutcome::Stopped);
-    EXPECT_EQ(r.columnsDrawn, 1);
-    EXPECT_EQ(recorder.ready, (std::vector<std::pair<int, int>>{{0, 1}}));
-    for (int x = 0; x < 100; ++x)
-        for (int y = 0; y < 7; ++y)
-            ASSERT_EQ(canvas.pixel(x, y), x == 0 ? expected.pixel(x, y) : background.pixel(x, y));
+    // Over the canvas itself, and over the background kept apart from a canvas of other
+    // pixels (AND, OR and XOR read the kept picture; the canvas is only written).
+    for (const bool overKept : {false, true}) {
+        Canvas canvas(100, 7);
+        if (!overKept)
+            canvas = background;
+        Recorder recorder(1); // right after column 0
+        DrawOptions o;
+        o.previous = overKept ? &background : nullptr;
+        const DrawResult r = DrawMain(takeDrawSnapshot(f), rainbowSet(), canvas, &recorder, o);
+        EXPECT_EQ(r.outcome, DrawOutcome::Stopped);
+        EXPECT_EQ(r.columnsDrawn, 1);
+        EXPECT_EQ(recorder.ready, (std::vector<std::pair<int, int>>{{0, 1}}));
+        for (int x = 0; x < 100; ++x)
+            for (int y = 0; y < 7; ++y)
+                ASSERT_EQ(canvas.pixel(x, y), x == 0 ? expected.pixel(x, y) : background.pixel(x, y))
+                    << overKept << " " << x << "," << y;
+    }
+    // Completed, every mode over the kept picture gives what it gives over the canvas,
+    // watched or not.
+    for (const DrawMode mode : {DrawMode::Normal, DrawMode::And, DrawMode::Or, DrawMode::Xor}) {
+        Canvas itself = background;
+        DrawMain(withMode(f, mode), rainbowSet(), itself);
+        for (const bool watched : {false, true}) {
+            Canvas other(100, 7);
+            Recorder watching;
+            DrawOptions over;
+            over.previous = &background;
+            DrawMain(withMode(f, mode), rainbowSet(), other, watched ? &watching : nullptr, over);
+            EXPECT_TRUE(sameCanvas(itself, other)) << static_cast<int>(mode) << " " << watched;
+        }
+    }
 }
 
 TEST(DrawProgress, AnObserverErrorEndsTheDrawingCleanly) {

@@ -391,20 +391,25 @@ void ColumnSynthesizer::storeBlock(const int* columns, int count, const Scratch&
     Canvas& canvas = *output.canvas;
     const bool normal = output.mode == DrawMode::Normal;
     const std::size_t stride = canvas.rowBytes();
+    const std::uint8_t* oldPixels = output.previous ? output.previous->data() : canvas.data();
     // The canvas lines a few rows down are fetched while this row is written.
     constexpr std::size_t kAhead = 12;
     for (std::size_t y = 0; y < H; ++y) {
         std::uint8_t* row = canvas.data() + y * stride;
+        const std::uint8_t* oldRow = oldPixels + y * stride;
         if (y + kAhead < H) {
             std::uint8_t* ahead = row + kAhead * stride;
             for (int j = 0; j < count; ++j)
                 __builtin_prefetch(ahead + static_cast<std::size_t>(columns[j]) * 3, 1);
         }
         for (int j = 0; j < count; ++j) {
-            std::uint8_t* p = row + static_cast<std::size_t>(columns[j]) * 3;
+            const std::size_t at = static_cast<std::size_t>(columns[j]) * 3;
+            std::uint8_t* p = row + at;
             Rgb c = unpackRgb(block[static_cast<std::size_t>(j) * H + y]);
-            if (!normal)
-                c = combinePixel(output.mode, {p[0], p[1], p[2]}, c);
+            if (!normal) {
+                const std::uint8_t* o = oldRow + at;
+                c = combinePixel(output.mode, {o[0], o[1], o[2]}, c);
+            }
             p[0] = c.r;
             p[1] = c.g;
             p[2] = c.b;

@@ -34,13 +34,15 @@ namespace wavory {
 // The largest |v| (pattern value after power and bleed) a drawing can reach.
 std::uint64_t patternValueBound(const DrawParams& params);
 
-// Where computed columns go: straight onto the canvas (combined with the pixel there in
-// the AND, OR and XOR modes), or, with `staging`, into a column-major staging image
-// (column x at [x H, (x + 1) H)) as packed colors R | G << 8 | B << 16.
+// Where computed columns go: straight onto the canvas (in the AND, OR and XOR modes
+// combined with the pixel of `previous` at the same place, or of the canvas itself
+// without it), or, with `staging`, into a column-major staging image (column x at
+// [x H, (x + 1) H)) as packed colors R | G << 8 | B << 16.
 struct ColumnOutput {
     Canvas* canvas = nullptr;
     DrawMode mode = DrawMode::Normal;
     std::uint32_t* staging = nullptr;
+    const Canvas* previous = nullptr;
 };
 
 class ColumnSynthesizer {

@@ -150,50 +150,68 @@ class HelperThreads {
 struct Drawing {
     const DrawParams& params;
     const ColumnSynthesizer& synth;
-    StagingImage* staging; // a watched AND, OR or XOR drawing only
+    StagingImage* staging;   // a watched AND, OR or XOR drawing over the canvas itself only
+    const Canvas* previous;  // the picture drawn over when it is not the canvas itself
     Canvas& canvas;
     unsigned threads;
 };
 
+// The columns [x0, W) a drawing did not reach: black in normal mode, the picture drawn
+// over in the others. Helpers may have drawn some of them ahead; a combining drawing
+// through the staging image has not touched them.
+void fillUnreached(const Drawing& d, int x0) {
+    if (!isCombiningMode(d.params.mode))
+        blackenFrom(d.canvas, x0);
+    else if (d.previous)
+        copyColumnsFrom(*d.previous, d.canvas, x0);
+}
+
 // Column by column in the caller's order of events: the caller talks to the observer,
-// the helpers compute ahead. In normal mode every thread writes its columns straight
-// onto the canvas (columns beyond those handed over may already show; a stop blackens
-// them again). AND, OR and XOR read the old picture, so there the columns wait in a
-// staging image and reach the canvas in order.
+// the helpers compute ahead. In normal mode, and over a picture kept apart, every thread
+// writes its columns straight onto the canvas (columns beyond those handed over may
+// already hold pixels; a stop or an error puts back what the unreached columns show).
+// AND, OR and XOR over the canvas itself read the old picture there, so their columns
+// wait in a staging image and reach the canvas in order.
 DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
     const int W = d.params.width;
     const int H = d.params.height;
     StagingImage* staging = d.staging;
-    const ColumnOutput output{&d.canvas, d.params.mode, staging ? staging->data() : nullptr};
+    const ColumnOutput output{&d.canvas, d.params.mode, staging ? staging->data() : nullptr,
+                              d.previous};
     UnitScheduler scheduler(d.synth, output, W);
     const auto helpers =
         static_cast<unsigned>(std::min<std::size_t>(d.threads - 1, scheduler.unitCount()));
-    auto scratch = d.synth.makeScratch();
-    ObservedColumns events(observer, W);
     int drawn = 0; // columns [0, drawn) are on the canvas
     bool stopped = false;
-    if (isCombiningMode(d.params.mode))
-        observer.started();
-    else
-        observer.startedBlack();
-    {
-        HelperThreads threads(scheduler, helpers);
-        while (drawn < W) {
-            const int last = events.stretchEnd(drawn);
-            for (int x = drawn; x <= last; ++x)
-                scheduler.waitForColumn(x, scratch);
-            if (staging)
-                staging->commit(d.canvas, d.params.mode, drawn, last + 1, 0, H);
-            drawn = last + 1;
-            if (!events.reached(last)) {
-                stopped = true;
-                break;
+    try {
+        auto scratch = d.synth.makeScratch();
+        ObservedColumns events(observer, W);
+        if (isCombiningMode(d.params.mode))
+            observer.started();
+        else
+            observer.startedBlack();
+        {
+            HelperThreads threads(scheduler, helpers);
+            while (drawn < W) {
+                const int last = events.stretchEnd(drawn);
+                for (int x = drawn; x <= last; ++x)
+                    scheduler.waitForColumn(x, scratch);
+                if (staging)
+                    staging->commit(d.canvas, d.params.mode, drawn, last + 1, 0, H);
+                drawn = last + 1;
+                if (!events.reached(last)) {
+                    stopped = true;
+                    break;
+                }
             }
         }
+        if (stopped)
+            fillUnreached(d, drawn);
+        return events.finish(drawn, stopped);
+    } catch (...) {
+        fillUnreached(d, drawn);
+        throw;
     }
-    if (stopped && !staging)
-        blackenFrom(d.canvas, drawn); // the helpers may have drawn beyond the stop
-    return events.finish(drawn, stopped);
 }
 
 // Nobody looks while it draws: every thread puts its columns straight onto the canvas.
@@ -203,7 +221,7 @@ DrawResult drawUnobserved(const Drawing& d) {
     scratch.reserve(d.threads);
     for (unsigned i = 0; i < d.threads; ++i)
         scratch.push_back(d.synth.makeScratch());
-    const ColumnOutput output{&d.canvas, d.params.mode, nullptr};
+    const ColumnOutput output{&d.canvas, d.params.mode, nullptr, d.previous};
     runParallel(units.size(), d.threads, [&](std::size_t i, unsigned worker) {
         d.synth.compute(units[i], scratch[worker], output);
     });
@@ -226,22 +244,27 @@ DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& ca
     // The working memory comes first: when it is not there, the canvas stays untouched.
     synth.prepare(threads);
     const bool combining = isCombiningMode(params.mode);
+    const Canvas* previous = options.previous;
+    if (previous && (previous == &canvas || previous->width() != W || previous->height() != H))
+        previous = nullptr;
     std::unique_ptr<StagingImage> staging;
-    if (combining && observer)
+    if (combining && observer && !previous)
         staging = std::make_unique<StagingImage>(W, H);
 
     if (canvas.width() != W || canvas.height() != H) {
-        // AND, OR and XOR combine with a new, black picture; normal mode overwrites it all.
-        if (combining)
+        // AND, OR and XOR combine with a new, black picture; normal mode overwrites it all,
+        // and so does every mode over a picture kept apart.
+        if (combining && !previous)
             canvas.resize(W, H);
         else
             canvas.resizeForOverwrite(W, H);
     }
-    // The observer is shown a black canvas that fills column by column.
-    if (!combining && observer)
+    // The observer is shown a black canvas that fills column by column; over a picture
+    // kept apart the unreached columns are put right when the drawing ends.
+    if (!combining && observer && !previous)
         canvas.clear();
 
-    const Drawing drawing{params, synth, staging.get(), canvas, threads};
+    const Drawing drawing{params, synth, staging.get(), previous, canvas, threads};
     return observer ? drawObserved(drawing, *observer) : drawUnobserved(drawing);
 }
 

@@ -61,10 +61,18 @@ struct DrawOptions {
     // pixel before its color is looked up, column-major (column x at [x H, (x + 1) H)),
     // saturated to 32 bits. Complete only after a completed drawing.
     std::uint32_t* patternMagnitudes = nullptr;
+    // The picture the drawing goes over when it is kept apart from the canvas (the window
+    // keeps it as the undo image). Used when it has the drawing's size and is not the
+    // canvas itself; it is only read: AND, OR and XOR combine with its pixels, and a
+    // stopped drawing leaves its columns (black ones in normal mode) where it did not
+    // reach. Every pixel of the canvas is then written, so the canvas is never cleared
+    // first and a watched drawing needs no staging image.
+    const Canvas* previous = nullptr;
 };
 
 // Draws the snapshot with the color set onto the canvas. A canvas of another size is
-// first resized (cleared to black where AND, OR and XOR will read it). With an observer,
+// first resized (cleared to black where AND, OR and XOR will read it, unless they read
+// options.previous). With an observer,
 // normal mode clears the canvas to black and fills it column by column; AND, OR and XOR
 // combine each new pixel with the one on the canvas. Without an observer nobody looks
 // while it draws, so the columns go onto the canvas in any order, on every thread; the

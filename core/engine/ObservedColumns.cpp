@@ -44,4 +44,15 @@ void blackenFrom(Canvas& canvas, int x0) {
     }
 }
 
+void copyColumnsFrom(const Canvas& from, Canvas& canvas, int x0) {
+    if (x0 >= canvas.width())
+        return;
+    const std::size_t at = static_cast<std::size_t>(x0) * 3;
+    const std::size_t bytes = canvas.rowBytes() - at;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const std::size_t row = static_cast<std::size_t>(y) * canvas.rowBytes();
+        std::copy_n(from.data() + row + at, bytes, canvas.data() + row + at);
+    }
+}
+
 } // namespace wavory

@@ -34,5 +34,7 @@ class ObservedColumns {
 // Blackens the columns [x0, W) of every row: the columns a stopped drawing never reached
 // (helpers may have painted some of them ahead).
 void blackenFrom(Canvas& canvas, int x0);
+// Copies the columns [x0, W) of every row from `from` (of the canvas's size).
+void copyColumnsFrom(const Canvas& from, Canvas& canvas, int x0);
 
 } // namespace wavory

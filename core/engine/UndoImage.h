@@ -1,46 +1,54 @@
 #pragma once
-// The one-level undo of drawing: a hidden copy of the canvas taken just before a drawing
-// starts, put back on request. It restores pixels only, never parameters.
+// The one-level undo of drawing: the picture as it was just before a drawing started,
+// put back on request. It restores pixels only, never parameters.
+//
+// Nothing is copied: keeping the picture takes the canvas's memory, and the canvas gets
+// the memory of the picture kept before, for the drawing to write every pixel of (a
+// drawing reads the kept picture as the one it goes over). Undo swaps the two back.
 
 #include "image/Canvas.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <new>
+#include <utility>
 
 namespace wavory {
 
 class UndoImage {
   public:
-    // Keeps a copy of the canvas (in the memory of the previous copy when the size is the
-    // same). False when there is not enough memory for it; the previous undo image then
-    // stays as it was and the caller should not draw.
-    bool save(const Canvas& canvas) noexcept {
-        try {
-            image_ = canvas;
-            available_ = true;
-            return true;
-        } catch (...) {
-            return false;
+    // Keeps the canvas's picture; the canvas keeps its size, with pixels undefined until
+    // a drawing writes them. False when there is not enough memory for the second
+    // picture; nothing changes then and the caller should not draw.
+    bool keep(Canvas& canvas) noexcept {
+        Canvas spare;
+        if (image_.width() == canvas.width() && image_.height() == canvas.height()) {
+            spare = std::move(image_);
+        } else {
+            try {
+                spare.resizeForOverwrite(canvas.width(), canvas.height());
+            } catch (const std::bad_alloc&) {
+                return false;
+            }
         }
-    }
-
-    // Puts the saved picture back onto the canvas, as far as it fits when the canvas has
-    // another size by now; afterwards there is nothing to undo until the next save. False
-    // (canvas untouched) when nothing is saved.
-    bool restore(Canvas& canvas) noexcept {
-        if (!copyTo(canvas))
-            return false;
-        available_ = false;
+        image_ = std::move(canvas);
+        canvas = std::move(spare);
+        available_ = true;
         return true;
     }
 
-    // Puts the saved picture onto the canvas like restore(), but keeps it saved: a series
-    // of drawings that counts as one starts each of them from the same picture.
-    bool copyTo(Canvas& canvas) const noexcept {
+    // The kept picture, or null when there is none.
+    const Canvas* picture() const { return available_ ? &image_ : nullptr; }
+
+    // Puts the kept picture back onto the canvas, as far as it fits when the canvas has
+    // another size by now (the rest black); afterwards there is nothing to undo until the
+    // next keep(). False (canvas untouched) when nothing is kept.
+    bool restore(Canvas& canvas) noexcept {
         if (!available_)
             return false;
+        available_ = false;
         if (canvas.width() == image_.width() && canvas.height() == image_.height()) {
-            std::copy_n(image_.data(), image_.rowBytes() * image_.height(), canvas.data());
+            std::swap(canvas, image_);
             return true;
         }
         canvas.clear();
@@ -55,7 +63,7 @@ class UndoImage {
 
     bool available() const { return available_; }
 
-    // Forgets the saved picture (after a change of the image size).
+    // Forgets the kept picture and its memory.
     void discard() noexcept {
         image_ = Canvas();
         available_ = false;
