@@ -16,11 +16,13 @@ void* allocatePixelMemory(std::size_t bytes) {
     if (bytes < kLargePage) {
         p = std::malloc(bytes > 0 ? bytes : 1);
     } else {
-        const std::size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
-        p = std::aligned_alloc(kLargePage, rounded);
+        // Large pages for the whole ones inside the block only: a large page at the end
+        // would hold up to 2 MiB more than the block needs.
+        const std::size_t whole = bytes / kLargePage * kLargePage;
+        p = std::aligned_alloc(kLargePage, bytes);
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
         if (p)
-            madvise(p, rounded, MADV_HUGEPAGE); // only a hint
+            madvise(p, whole, MADV_HUGEPAGE); // only a hint
 #endif
     }
     if (!p)
