@@ -59,8 +59,10 @@ TEST(Bmp, ThreeByOneFileOnDisk) {
 }
 
 TEST(Bmp, ReaderRestoresWhatTheWriterWrote) {
-    // Widths around the five-pixel shuffles, and a picture of more than one 1 MiB block.
-    for (auto [w, h] : {std::pair{1, 1}, {5, 3}, {4, 7}, {6, 2}, {11, 3}, {16, 2}, {1000, 400}}) {
+    // Widths around the five-pixel shuffles, a picture of more than one 1 MiB block, and
+    // one large enough to be written in two halves at once (an odd number of rows).
+    for (auto [w, h] : {std::pair{1, 1}, {5, 3}, {4, 7}, {6, 2}, {11, 3}, {16, 2}, {1000, 400},
+                        {1500, 1001}}) {
         Canvas c(w, h);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)

@@ -228,6 +228,36 @@ std::error_code AtomicFileWriter::write(std::string_view bytes) {
     return {};
 }
 
+std::error_code AtomicFileWriter::writeAt(std::uint64_t offset, std::string_view bytes) {
+    if (!file_) return {EBADF, std::generic_category()};
+    if (std::fflush(file_) != 0) { // what write() buffered goes first
+        failed_ = true;
+        return lastError();
+    }
+    const int fd = ::fileno(file_);
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    auto at = static_cast<off_t>(offset);
+    while (left > 0) {
+        const ssize_t n = ::pwrite(fd, data, left, at);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            failed_ = true;
+            return lastError();
+        }
+        data += n;
+        left -= static_cast<std::size_t>(n);
+        at += n;
+    }
+#if defined(__linux__)
+    // Only a start: the disk writes while the rest is prepared; commit() still syncs.
+    ::sync_file_range(fd, static_cast<off_t>(offset), static_cast<off_t>(bytes.size()),
+                      SYNC_FILE_RANGE_WRITE);
+#endif
+    return {};
+}
+
 std::error_code AtomicFileWriter::commit() {
     if (!file_) return {EBADF, std::generic_category()};
     errno = 0;

@@ -4,8 +4,10 @@
 // leaves a half-written file, and the old file stays whole until the new one is.
 // Reading opens only regular files and never waits on a pipe or a device.
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -46,6 +48,10 @@ public:
     // The open temporary file, for writers that need a stdio stream (libpng, libjpeg).
     std::FILE* stream() const { return file_; }
     std::error_code write(std::string_view bytes);
+    // Writes `bytes` at `offset` of the file, after whatever write() has passed before.
+    // Several threads may write parts that do not overlap at once. Each part is handed
+    // to the disk right away, so that commit() has less to wait for.
+    std::error_code writeAt(std::uint64_t offset, std::string_view bytes);
     // Flushes, syncs and renames the temporary file over the target, then syncs the
     // folder so that the rename itself survives a power cut. The new file has the old
     // file's permission bits (without set-user-ID, set-group-ID and sticky).
@@ -60,7 +66,7 @@ private:
     std::filesystem::path replaced_; // the target with symbolic links followed
     std::filesystem::path temp_;
     std::FILE* file_ = nullptr;
-    bool failed_ = false;
+    std::atomic<bool> failed_{false};
 };
 
 // The whole content in one call.

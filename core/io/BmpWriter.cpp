@@ -7,7 +7,9 @@
 #include <immintrin.h>
 #endif
 #include <limits>
-#include <vector>
+#include <memory>
+#include <system_error>
+#include <thread>
 
 namespace wavory {
 
@@ -103,6 +105,30 @@ void encodeRow(const Canvas& c, int y, std::uint8_t* __restrict out, std::size_t
         out[i] = 0;
 }
 
+// Writes the stored rows [first, last) (row r of the file is row H - 1 - r of the
+// picture) in blocks of about 1 MiB, each in one system call.
+std::error_code writeRows(AtomicFileWriter& writer, const Canvas& canvas, int first, int last) {
+    constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+    const std::size_t stride = bmpRowStride(canvas.width());
+    const std::size_t rowsPerBlock = std::max<std::size_t>(1, kBlockBytes / stride);
+    const auto rows = static_cast<std::size_t>(last - first);
+    // Every byte of the block is written before it goes out.
+    const std::unique_ptr<std::uint8_t[]> block(
+        new std::uint8_t[std::min(rowsPerBlock, rows) * stride]);
+    for (int r = first; r < last;) {
+        const int end = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(last),
+                                                                r + rowsPerBlock));
+        std::size_t used = 0;
+        for (int row = r; row < end; ++row, used += stride)
+            encodeRow(canvas, canvas.height() - 1 - row, block.get() + used, stride);
+        const std::uint64_t at = kBmpHeaderBytes + static_cast<std::uint64_t>(r) * stride;
+        if (auto ec = writer.writeAt(at, {reinterpret_cast<const char*>(block.get()), used}))
+            return ec;
+        r = end;
+    }
+    return {};
+}
+
 } // namespace
 
 std::size_t bmpRowStride(int width) {
@@ -116,23 +142,30 @@ std::error_code writeBmp(const std::string& path, const Canvas& canvas) {
     AtomicFileWriter writer(path);
     if (auto ec = writer.open())
         return ec;
-    if (auto ec = writer.write(header(canvas)))
+    if (auto ec = writer.writeAt(0, header(canvas)))
         return ec;
-    // Rows are encoded straight from the canvas into blocks of about 1 MiB, each going
-    // out in one system call.
-    constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
-    const std::size_t stride = bmpRowStride(canvas.width());
-    const std::size_t rowsPerBlock = std::max<std::size_t>(1, kBlockBytes / stride);
-    std::vector<std::uint8_t> block(std::min<std::size_t>(
-        rowsPerBlock, static_cast<std::size_t>(canvas.height())) * stride);
-    int y = canvas.height() - 1;
-    while (y >= 0) {
-        std::size_t used = 0;
-        for (; y >= 0 && used < block.size(); --y, used += stride)
-            encodeRow(canvas, y, block.data() + used, stride);
-        if (auto ec = writer.write({reinterpret_cast<const char*>(block.data()), used}))
-            return ec;
+    // A large picture is written in two halves at once, straight from the canvas: the
+    // encoding and the copy into the file are both work for a core.
+    constexpr std::uint64_t kSplitBytes = std::uint64_t{4} << 20;
+    const int H = canvas.height();
+    std::error_code secondHalf;
+    int split = H;
+    std::thread helper;
+    if (imageBytes(canvas) >= kSplitBytes && std::thread::hardware_concurrency() > 1) {
+        split = H / 2;
+        try {
+            helper = std::thread([&] { secondHalf = writeRows(writer, canvas, split, H); });
+        } catch (const std::system_error&) {
+            split = H; // one thread does it all
+        }
     }
+    std::error_code firstHalf = writeRows(writer, canvas, 0, split);
+    if (helper.joinable())
+        helper.join();
+    if (firstHalf)
+        return firstHalf;
+    if (secondHalf)
+        return secondHalf;
     return writer.commit();
 }
 
