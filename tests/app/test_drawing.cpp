@@ -236,6 +236,74 @@ TEST_F(Drawing, XorTwiceGivesBlackAndBack) {
     EXPECT_TRUE(shownMatchesCanvas());
 }
 
+TEST_F(Drawing, AStoppedDrawingLeavesThePictureBeforeItBeyondItsColumnsAndUndoesToIt) {
+    simpleParameters();
+    main->SetImageSize(800, 800);
+    button("cmdDraw")->click();
+    const Canvas before = main->picture()->canvas();
+    // Column x of the shown image (and of the canvas, if given): black, or the picture
+    // before.
+    auto columnIs = [&](const Canvas* c, const QImage& img, int x, bool black) {
+        for (int y = 0; y < before.height(); ++y) {
+            const Rgb want = black ? Rgb{} : before.pixel(x, y);
+            if ((c && !(c->pixel(x, y) == want)) || img.pixel(x, y) != qRgb(want.r, want.g, want.b))
+                return false;
+        }
+        return true;
+    };
+    for (DrawMode mode : {DrawMode::Normal, DrawMode::And, DrawMode::Or, DrawMode::Xor}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        find<QComboBox>("cboMode")->setCurrentIndex(static_cast<int>(mode));
+        value(0)->setText(QString::number(11 + static_cast<int>(mode)));
+        QImage during;
+        onFirstProgress([&] {
+            // Only column 0 can have been handed over yet: the rest shows what stood there.
+            during = shown();
+            button("cmdDraw")->click();
+        });
+        button("cmdDraw")->click();
+        ASSERT_EQ(main->picture()->windowTitle(), "ピクチャ -描画中止-");
+        const bool normal = mode == DrawMode::Normal;
+        const Canvas& c = main->picture()->canvas();
+        for (int x : {400, 799})
+            EXPECT_TRUE(columnIs(&c, shown(), x, normal)) << x;
+        ASSERT_EQ(during.size(), QSize(800, 800));
+        for (int x : {1, 300, 799})
+            EXPECT_TRUE(columnIs(nullptr, during, x, normal)) << x;
+        EXPECT_FALSE(columnIs(&c, shown(), 0, normal));
+        EXPECT_TRUE(shownMatchesCanvas());
+        action("mnuUndo")->trigger();
+        EXPECT_EQ(main->picture()->canvas(), before);
+        EXPECT_TRUE(shownMatchesCanvas());
+    }
+}
+
+TEST_F(Drawing, UndoAfterANewImageSizeBringsBackWhatFits) {
+    simpleParameters();
+    button("cmdDraw")->click();
+    const Canvas first = main->picture()->canvas();
+    value(0)->setText("7");
+    button("cmdDraw")->click();
+    // A parameter file of another size changes the size without a word to the undo item.
+    main->SetImageSize(120, 230);
+    action("mnuUndo")->trigger();
+    const Canvas& c = main->picture()->canvas();
+    ASSERT_EQ(c.width(), 120);
+    ASSERT_EQ(c.height(), 230);
+    for (int y = 0; y < 230; ++y)
+        for (int x = 0; x < 120; ++x)
+            ASSERT_EQ(c.pixel(x, y), y < 200 ? first.pixel(x, y) : Rgb{}) << x << "," << y;
+    EXPECT_TRUE(shownMatchesCanvas());
+    // Drawn at the new size, the picture before it comes back whole.
+    const Canvas cropped = c;
+    find<QComboBox>("cboMode")->setCurrentIndex(2);
+    button("cmdDraw")->click();
+    EXPECT_EQ(main->picture()->canvas().width(), 120);
+    action("mnuUndo")->trigger();
+    EXPECT_EQ(main->picture()->canvas(), cropped);
+    EXPECT_TRUE(shownMatchesCanvas());
+}
+
 TEST_F(Drawing, EnterInAFieldDrawsAndReturnsTheFocus) {
     simpleParameters();
     main->settings().Option.ActiveAfterDrawing = true;
