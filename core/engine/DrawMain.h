@@ -33,8 +33,8 @@ class DrawObserver {
     virtual ~DrawObserver() = default;
     // The canvas is prepared for the mode (cleared to black in normal mode): show it.
     virtual void started() {}
-    // The same when the canvas has just been cleared to black (normal mode): the picture
-    // can be shown black without reading the canvas.
+    // The same in normal mode: the picture shows black until its columns are handed
+    // over (the canvas itself may not be cleared).
     virtual void startedBlack() { started(); }
     // After every G-th column and at the finish: the picture window's title.
     virtual void title(const std::string& text) { (void)text; }
