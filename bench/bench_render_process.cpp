@@ -5,7 +5,9 @@
 //   build/bench/bench_render_process [--benchmark_repetitions=5
 //                                     --benchmark_enable_random_interleaving=true]
 // The file goes to a fresh folder under $TMPDIR (or /tmp), replaced by every run as a
-// user re-rendering would replace it, and the folder is removed at the end.
+// user re-rendering would replace it, and the folder is removed at the end. The
+// environment variable WAVORY_RENDER names another build of the renderer to run
+// (before and after a change, in one run).
 
 #include "FirstWorkload.h"
 #include "engine/DrawMain.h"
@@ -72,7 +74,8 @@ void BM_RenderProcessBmp(benchmark::State& state) {
         state.SkipWithError("no folder for the files");
         return;
     }
-    std::string program = WAVORY_RENDER;
+    const char* other = std::getenv("WAVORY_RENDER");
+    std::string program = other && *other ? other : WAVORY_RENDER;
     std::string output = "-o";
     char* argv[] = {program.data(), f.params.data(), output.data(), f.picture.data(), nullptr};
     for (auto _ : state) {
