@@ -42,9 +42,10 @@ class DrawObserver {
     // Here the window lets the user interface process its pending events.
     virtual bool stopRequested() { return false; }
     // Columns [x0, x1) of the canvas are final (every F-th column and at the finish).
-    // Show only the columns handed over: in normal mode the computing threads write
-    // straight onto the canvas, so later columns may already hold parts of the drawing
-    // (a stop blackens them again before the finish).
+    // Show only the columns handed over: in normal mode, and in every mode over a picture
+    // kept apart, the computing threads write straight onto the canvas, so later columns
+    // may already hold parts of the drawing (a stop puts back what the columns not
+    // reached show before the finish).
     virtual void columnsReady(int x0, int x1) {
         (void)x0;
         (void)x1;
