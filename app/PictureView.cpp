@@ -109,7 +109,8 @@ void PictureView::scheduleRepaint() {
 void PictureView::drawingEnded(const Canvas& canvas) {
     {
         std::lock_guard lock(mutex_);
-        const bool allShown = front_.constBits() == canvas.data() && front_.width() == canvas.width() &&
+        const bool allShown = front_.constBits() == canvas.data() &&
+                              front_.width() == canvas.width() &&
                               front_.height() == canvas.height() && frontColumns_ >= canvas.width();
         if (allShown) {
             behind_ = {};

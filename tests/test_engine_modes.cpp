@@ -153,7 +153,8 @@ TEST(Undo, RestoresThePictureBeforeTheLastDrawingOnce) {
     EXPECT_TRUE(undo.restore(canvas));
     for (int x = 0; x < 30; ++x)
         for (int y = 0; y < 10; ++y)
-            ASSERT_EQ(canvas.pixel(x, y), x < 25 ? firstDrawing.pixel(x, y) : Rgb{}) << x << "," << y;
+            ASSERT_EQ(canvas.pixel(x, y), x < 25 ? firstDrawing.pixel(x, y) : Rgb{})
+                << x << "," << y;
 
     ASSERT_TRUE(undo.keep(canvas));
     undo.discard();
@@ -227,24 +228,24 @@ TEST(DrawProgress, StopInNormalModeLeavesLaterColumnsBlack) {
     // Over the canvas itself, and over a picture kept apart (the canvas's old pixels are
     // not black then).
     for (const bool overKept : {false, true})
-    for (unsigned threads : {1u, 2u, 3u}) {
-        Canvas canvas(150, 8);
-        fillDistinct(canvas);
-        Recorder recorder(6); // the sixth question comes after column 20
-        DrawOptions o;
-        o.threads = threads;
-        o.previous = overKept ? &kept : nullptr;
-        const DrawResult r = DrawMain(takeDrawSnapshot(f), rainbowSet(), canvas, &recorder, o);
-        EXPECT_EQ(r.outcome, DrawOutcome::Stopped);
-        EXPECT_EQ(r.columnsDrawn, 21);
-        EXPECT_EQ(recorder.events.back(), "title ピクチャ -描画中止-");
-        // Column 20 was to be handed over after the question; the finish hands it over.
-        EXPECT_EQ(recorder.ready.back(), (std::pair{1, 21}));
-        for (int x = 0; x < 150; ++x)
-            for (int y = 0; y < 8; ++y)
-                ASSERT_EQ(canvas.pixel(x, y), (x <= 20 ? expected.pixel(x, y) : Rgb{0, 0, 0}))
-                    << x << "," << y;
-    }
+        for (unsigned threads : {1u, 2u, 3u}) {
+            Canvas canvas(150, 8);
+            fillDistinct(canvas);
+            Recorder recorder(6); // the sixth question comes after column 20
+            DrawOptions o;
+            o.threads = threads;
+            o.previous = overKept ? &kept : nullptr;
+            const DrawResult r = DrawMain(takeDrawSnapshot(f), rainbowSet(), canvas, &recorder, o);
+            EXPECT_EQ(r.outcome, DrawOutcome::Stopped);
+            EXPECT_EQ(r.columnsDrawn, 21);
+            EXPECT_EQ(recorder.events.back(), "title ピクチャ -描画中止-");
+            // Column 20 was to be handed over after the question; the finish hands it over.
+            EXPECT_EQ(recorder.ready.back(), (std::pair{1, 21}));
+            for (int x = 0; x < 150; ++x)
+                for (int y = 0; y < 8; ++y)
+                    ASSERT_EQ(canvas.pixel(x, y), (x <= 20 ? expected.pixel(x, y) : Rgb{0, 0, 0}))
+                        << x << "," << y;
+        }
 }
 
 TEST(DrawProgress, StopInXorModeLeavesTheOldPictureInLaterColumns) {
@@ -269,7 +270,8 @@ TEST(DrawProgress, StopInXorModeLeavesTheOldPictureInLaterColumns) {
         EXPECT_EQ(recorder.ready, (std::vector<std::pair<int, int>>{{0, 1}}));
         for (int x = 0; x < 100; ++x)
             for (int y = 0; y < 7; ++y)
-                ASSERT_EQ(canvas.pixel(x, y), x == 0 ? expected.pixel(x, y) : background.pixel(x, y))
+                ASSERT_EQ(canvas.pixel(x, y),
+                          x == 0 ? expected.pixel(x, y) : background.pixel(x, y))
                     << overKept << " " << x << "," << y;
     }
     // Completed, every mode over the kept picture gives what it gives over the canvas,

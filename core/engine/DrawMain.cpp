@@ -150,8 +150,8 @@ class HelperThreads {
 struct Drawing {
     const DrawParams& params;
     const ColumnSynthesizer& synth;
-    StagingImage* staging;   // a watched AND, OR or XOR drawing over the canvas itself only
-    const Canvas* previous;  // the picture drawn over when it is not the canvas itself
+    StagingImage* staging;  // a watched AND, OR or XOR drawing over the canvas itself only
+    const Canvas* previous; // the picture drawn over when it is not the canvas itself
     Canvas& canvas;
     unsigned threads;
 };
