@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "DrawCommand.h"
 #include "DrawSession.h"
+#include "HistoryController.h"
 #include "FileController.h"
 #include "FileDialogNames.h"
 #include "FileDialogs.h"
@@ -107,6 +108,7 @@ bool StartupController::Form_Load(const QStringList& arguments) {
         LoadSettings(settings, [this](AppSettings& s) { showWelcome(s.Option.Hello); });
         applyLoadedSettings(main_, settings);
         (void)readTileViewFile(settings.TileView.Text);
+        main_.history().loadKept();
     }
     main_.fitMainWindowHeight();
 
@@ -218,6 +220,7 @@ void StartupController::saveAtExit() {
         &main_,
         saveAllColorSetsFile(GetPath() + std::string(kCollectionFileName), main_.colorSets()));
     main_.fileController().OutputText(toQ(GetPath() + kLastDrawingFileName));
+    main_.history().saveKept();
     main_.saveController().deleteUnchangedLinkedFiles();
 }
 
