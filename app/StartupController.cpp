@@ -5,6 +5,7 @@
 #include "DrawCommand.h"
 #include "DrawSession.h"
 #include "HistoryController.h"
+#include "VariationController.h"
 #include "FileController.h"
 #include "FileDialogNames.h"
 #include "FileDialogs.h"
@@ -195,6 +196,9 @@ int StartupController::QuitApp() {
         return 1;
     }
     quitting_ = true;
+    // The variations' drawings stop at their next check; none outlives the program.
+    main_.variations().stop();
+    main_.variations().drawings().waitForDone();
     if (saveAtExit_)
         saveAtExit();
     else
