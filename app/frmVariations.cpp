@@ -76,6 +76,8 @@ frmVariations::frmVariations(VariationController& variations, DrawSession& sessi
         lblSpread_->setText(QString::number(value));
     });
     connect(cmdNew_, &QPushButton::clicked, &variations_, &VariationController::makeNew);
+    // A new set starts from the picture on screen, which a running drawing is writing.
+    session.registerLocked(cmdNew_);
     connect(&variations_, &VariationController::setMade, this, &frmVariations::clearThumbnails);
     connect(&variations_.drawings(), &VariationDrawings::ready, this,
             &frmVariations::showThumbnail);
