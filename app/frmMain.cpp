@@ -7,11 +7,13 @@
 #include "EasyHelpTracker.h"
 #include "ExtrasController.h"
 #include "FileDrops.h"
+#include "HistoryController.h"
 #include "ParamFieldKeys.h"
 #include "QtText.h"
 #include "TileViewController.h"
 #include "UserDialogs.h"
 #include "ValueFrame.h"
+#include "VariationController.h"
 #include "WindowHelpers.h"
 #include "frmAbout.h"
 #include "frmAnim.h"
@@ -72,6 +74,10 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     drawOnChange_ = new DrawOnChange(
         {*session_, *params_, *colorSets_, *picture_, settings_, dialogs_, random_}, this);
     tiles_ = new TileViewController(*picture_, settings_, dialogs_, this);
+    history_ = new HistoryController(
+        {*params_, *colorSets_, *session_, *picture_, settings_, dialogs_}, this);
+    variations_ = new VariationController(
+        {*params_, *colorSets_, *session_, *picture_, settings_, random_}, this);
     files_ = new FileController({*params_, *colorSets_, *draw_, fileNames_, dialogs_}, this);
     save_ = new SaveController({*picture_, settings_, fileNames_, *files_, dialogs_}, this);
     drops_ = new FileDrops(*this, *session_, *files_);
@@ -128,6 +134,9 @@ void frmMain::connectControllers() {
     draw_->setUndoAction(mnuUndo_);
     draw_->setShowPicture([this] { windows_->ensurePictureShown(); });
     drawOnChange_->setUndoAction(mnuUndo_);
+    history_->setUndoAction(mnuUndo_);
+    connect(draw_, &DrawCommand::pictureDrawn, history_, &HistoryController::record);
+    connect(drawOnChange_, &DrawOnChange::pictureDrawn, history_, &HistoryController::record);
     drawOnChange_->setShowPicture([this] { windows_->ensurePictureShown(); });
 
     // Windows that stay loaded for the whole run.
@@ -298,7 +307,8 @@ void frmMain::buildMenus() {
 
     // Further commands, in their own menu after all the others.
     QMenu* extras = topMenu("mnuExtras", QStringLiteral("拡張(&X)"));
-    (new ExtrasController({*params_, *colorSets_, dialogs_}, this))->fillMenu(extras);
+    (new ExtrasController({*params_, *colorSets_, dialogs_, *history_, *variations_}, this))
+        ->fillMenu(extras);
     session_->registerLocked(extras);
 
     session_->registerLocked(mnuInputText);
