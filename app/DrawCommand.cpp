@@ -62,7 +62,7 @@ void DrawCommand::run() {
         return;
     parts_.params.edit([](ParamModel& m) { m.raiseSlotsToOne(); });
     frmPicture& picture = parts_.picture;
-    if (!picture.saveUndo()) {
+    if (!picture.saveUndoForDrawing()) {
         parts_.dialogs.message(window_, kMemoryMessage, MessageIcon::Exclamation);
         return;
     }

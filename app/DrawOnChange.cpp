@@ -160,7 +160,7 @@ bool DrawOnChange::prepareCanvas() {
     frmPicture& picture = parts_.picture;
     if (seriesOpen_ && picture.drawOverUndoImage())
         return true;
-    if (!picture.saveUndo())
+    if (!picture.saveUndoForDrawing())
         return false;
     seriesOpen_ = true;
     return true;

@@ -85,15 +85,26 @@ void frmPicture::clearPicture() {
     refreshAll();
 }
 
-bool frmPicture::saveUndo() {
-    if (undoReserve_) {
-        try {
-            undoReserve_(static_cast<std::size_t>(canvas_.rowBytes()) * canvas_.height());
-        } catch (const std::bad_alloc&) {
-            return false;
-        }
+bool frmPicture::undoMemoryThere() const {
+    if (!undoReserve_)
+        return true;
+    try {
+        undoReserve_(static_cast<std::size_t>(canvas_.rowBytes()) * canvas_.height());
+    } catch (const std::bad_alloc&) {
+        return false;
     }
-    if (!undo_.keep(canvas_))
+    return true;
+}
+
+bool frmPicture::saveUndo() {
+    if (!undoMemoryThere() || !undo_.save(canvas_))
+        return false;
+    drawOverUndo_ = false;
+    return true;
+}
+
+bool frmPicture::saveUndoForDrawing() {
+    if (!undoMemoryThere() || !undo_.keep(canvas_))
         return false;
     drawOverUndo_ = true;
     picMain_->showCanvas(*undo_.picture());

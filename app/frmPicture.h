@@ -36,12 +36,15 @@ class frmPicture : public QWidget {
 
     // Clears the picture to black.
     void clearPicture();
-    // Before a drawing: the picture becomes the undo image, which the next drawing goes
-    // over, and the canvas gets memory of its own for that drawing (the picture is shown
-    // from the undo image until the drawing starts). False when memory runs out; nothing
-    // changes then.
+    // Copies the canvas into the undo image, the canvas staying as it is; false when
+    // memory runs out.
     bool saveUndo();
-    // Called with the undo image's size in bytes before it is kept; throwing
+    // Before a drawing: the picture becomes the undo image, which the next drawing goes
+    // over, and the canvas gets memory of its own for that drawing, its pixels undefined
+    // until the drawing writes them (the picture is shown from the undo image until the
+    // drawing starts). False when memory runs out; nothing changes then.
+    bool saveUndoForDrawing();
+    // Called with the undo image's size in bytes before it is saved; throwing
     // std::bad_alloc there is running out of memory (tests).
     void setUndoReserve(std::function<void(std::size_t)> reserve) {
         undoReserve_ = std::move(reserve);
@@ -53,8 +56,9 @@ class frmPicture : public QWidget {
     // The next drawing goes over the undo image again and keeps it for undo (a series of
     // drawings that counts as one); false without one of the picture's size.
     bool drawOverUndoImage();
-    // What the drawing about to start goes over: the undo image right after saveUndo()
-    // or drawOverUndoImage(), otherwise nothing (the canvas itself). Asked once.
+    // What the drawing about to start goes over: the undo image right after
+    // saveUndoForDrawing() or drawOverUndoImage(), otherwise nothing (the canvas itself).
+    // Asked once.
     const Canvas* takeDrawingBase();
     // Shows the whole canvas again (after a change made outside a drawing).
     void refreshAll();
@@ -87,6 +91,8 @@ class frmPicture : public QWidget {
 
   private:
     void fitToImage();
+    // Asks the test hook whether memory for the undo image is there.
+    bool undoMemoryThere() const;
 
     Canvas canvas_;
     UndoImage undo_; // picUndo

@@ -156,6 +156,14 @@ TEST(Undo, RestoresThePictureBeforeTheLastDrawingOnce) {
             ASSERT_EQ(canvas.pixel(x, y), x < 25 ? firstDrawing.pixel(x, y) : Rgb{})
                 << x << "," << y;
 
+    // A copy for a picture put on the canvas by other means: the canvas stays as it is.
+    const Canvas cropped = canvas;
+    ASSERT_TRUE(undo.save(canvas));
+    EXPECT_EQ(canvas, cropped);
+    canvas.clear();
+    EXPECT_TRUE(undo.restore(canvas));
+    EXPECT_EQ(canvas, cropped);
+
     ASSERT_TRUE(undo.keep(canvas));
     undo.discard();
     EXPECT_FALSE(undo.restore(canvas));

@@ -2,9 +2,9 @@
 // The one-level undo of drawing: the picture as it was just before a drawing started,
 // put back on request. It restores pixels only, never parameters.
 //
-// Nothing is copied: keeping the picture takes the canvas's memory, and the canvas gets
-// the memory of the picture kept before, for the drawing to write every pixel of (a
-// drawing reads the kept picture as the one it goes over). Undo swaps the two back.
+// For a drawing nothing is copied: keeping the picture takes the canvas's memory, and the
+// canvas gets the memory of the picture kept before, for the drawing to write every pixel
+// of (a drawing reads the kept picture as the one it goes over). Undo swaps the two back.
 
 #include "image/Canvas.h"
 
@@ -17,7 +17,21 @@ namespace wavory {
 
 class UndoImage {
   public:
-    // Keeps the canvas's picture; the canvas keeps its size, with pixels undefined until
+    // Keeps a copy of the canvas (in the memory kept before when the size is the same);
+    // the canvas stays as it is. False when there is not enough memory for it; nothing
+    // changes then.
+    bool save(const Canvas& canvas) noexcept {
+        try {
+            image_ = canvas;
+        } catch (...) {
+            return false;
+        }
+        available_ = true;
+        return true;
+    }
+
+    // Keeps the canvas's picture without copying it: the canvas keeps its size, with
+    // pixels undefined until
     // a drawing writes them. False when there is not enough memory for the second
     // picture; nothing changes then and the caller should not draw.
     bool keep(Canvas& canvas) noexcept {
