@@ -18,8 +18,11 @@ void* allocatePixelMemory(std::size_t bytes) {
     } else {
         // Large pages for the whole ones inside the block only: a large page at the end
         // would hold up to 2 MiB more than the block needs.
+        // posix_memalign, unlike aligned_alloc, takes a size that is no multiple of the
+        // alignment.
         const std::size_t whole = bytes / kLargePage * kLargePage;
-        p = std::aligned_alloc(kLargePage, bytes);
+        if (::posix_memalign(&p, kLargePage, bytes) != 0)
+            p = nullptr;
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
         if (p)
             madvise(p, whole, MADV_HUGEPAGE); // only a hint
