@@ -361,7 +361,7 @@ The folder could not be created.</translation>
     </message>
     <message>
         <source>色調操作(&amp;C)</source>
-        <translation>&amp;Colors</translation>
+        <translation>&amp;Adjust</translation>
     </message>
     <message>
         <source>明度の調整(&amp;B)...</source>
@@ -791,11 +791,13 @@ Are you sure?</translation>
     </message>
     <message>
         <source>周期小</source>
-        <translation>Short period</translation>
+        <translation>Short
+period</translation>
     </message>
     <message>
         <source>周期大</source>
-        <translation>Long period</translation>
+        <translation>Long
+period</translation>
     </message>
     <message>
         <source>形</source>
