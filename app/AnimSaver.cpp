@@ -99,9 +99,9 @@ bool AnimSaver::saveAnimated(const Job& job, const std::function<void(int)>& pro
 }
 
 bool AnimSaver::overwrite(const std::string& name) {
-    const QString question =
-        Ui::tr("%1\r\nはすでに存在します。\r\nこのファイルと以降全てのファイルについて、上書き保存しますか？")
-            .arg(toQ(name));
+    const QString question = Ui::tr("%1\r\nはすでに存在します。\r\nこのファイルと以降全てのファイル"
+                                    "について、上書き保存しますか？")
+                                 .arg(toQ(name));
     return main_.dialogs().message(window_, question, MessageIcon::Question,
                                    MessageButtons::YesNo) == MessageAnswer::Yes;
 }

@@ -118,9 +118,10 @@ QString ColorSetController::chooseFile(bool save, const QString& nameInFolder) {
     const QString proposal = toQ(TrimDir(toStd(names.name(Dialog::ColorSet)))) + nameInFolder;
     names.setName(Dialog::ColorSet, proposal);
     UserDialogs& dialogs = parts_.dialogs;
-    const QString chosen =
-        save ? dialogs.saveFileName(window_, Ui::tr(kSaveDialogTitle), Ui::tr(kColorSetFileFilter), proposal)
-             : dialogs.openFileName(window_, Ui::tr(kOpenDialogTitle), Ui::tr(kColorSetFileFilter), proposal);
+    const QString chosen = save ? dialogs.saveFileName(window_, Ui::tr(kSaveDialogTitle),
+                                                       Ui::tr(kColorSetFileFilter), proposal)
+                                : dialogs.openFileName(window_, Ui::tr(kOpenDialogTitle),
+                                                       Ui::tr(kColorSetFileFilter), proposal);
     if (!chosen.isEmpty())
         names.setName(Dialog::ColorSet, chosen);
     return chosen;

@@ -20,12 +20,12 @@ namespace wavory {
 
 namespace {
 
-const char* const kGimpFilter =
-    QT_TRANSLATE_NOOP("Ui", "GIMPグラデーション・パレット(*.ggr;*.gpl)|*.ggr;*.gpl|すべてのﾌｧｲﾙ|*.*");
+const char* const kGimpFilter = QT_TRANSLATE_NOOP(
+    "Ui", "GIMPグラデーション・パレット(*.ggr;*.gpl)|*.ggr;*.gpl|すべてのﾌｧｲﾙ|*.*");
 const char* const kGradientFilter = QT_TRANSLATE_NOOP("Ui", "GIMPグラデーション(*.ggr)|*.ggr");
 const char* const kPaletteFilter = QT_TRANSLATE_NOOP("Ui", "GIMPパレット(*.gpl)|*.gpl");
-const char* const kImageFilter = QT_TRANSLATE_NOOP("Ui", 
-    "画像(*.png;*.jpg;*.jpeg;*.bmp)|*.png;*.jpg;*.jpeg;*.bmp|すべてのﾌｧｲﾙ|*.*");
+const char* const kImageFilter = QT_TRANSLATE_NOOP(
+    "Ui", "画像(*.png;*.jpg;*.jpeg;*.bmp)|*.png;*.jpg;*.jpeg;*.bmp|すべてのﾌｧｲﾙ|*.*");
 
 // Pictures are read whole up to this size; a photograph is far smaller.
 constexpr std::size_t kMaxPictureBytes = 64 * 1024 * 1024;
@@ -37,9 +37,9 @@ constexpr int kCountingSide = 512;
 Result readPicture(const QString& path, Canvas& picture) {
     std::string bytes;
     if (const std::error_code ec = readWholeFile(toStd(path), bytes, kMaxPictureBytes))
-        return Result::failure(MessageIcon::Critical,
-                               toStd(Ui::tr("画像を読み込めませんでした。\r\n%1")
-                                         .arg(toQ(systemErrorText(ec)))));
+        return Result::failure(
+            MessageIcon::Critical,
+            toStd(Ui::tr("画像を読み込めませんでした。\r\n%1").arg(toQ(systemErrorText(ec)))));
     QImage image = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()),
                                     static_cast<int>(bytes.size()));
     if (image.isNull())
@@ -72,8 +72,7 @@ void ExtrasController::fillMenu(QMenu* menu) {
     menu->addSeparator();
     connect(item("mnuGimpLoad", Ui::tr("GIMPのグラデーション・パレットを読み込む(&L)...")),
             &QAction::triggered, this, &ExtrasController::importGimpColorSet);
-    connect(item("mnuGimpGradientSave",
-                 Ui::tr("色セットをGIMPグラデーションとして保存(&G)...")),
+    connect(item("mnuGimpGradientSave", Ui::tr("色セットをGIMPグラデーションとして保存(&G)...")),
             &QAction::triggered, this, &ExtrasController::exportGimpGradient);
     connect(item("mnuGimpPaletteSave", Ui::tr("色セットをGIMPパレットとして保存(&P)...")),
             &QAction::triggered, this, &ExtrasController::exportGimpPalette);
@@ -124,8 +123,8 @@ void ExtrasController::exportSelected(bool gradient) {
     if (!set)
         return;
     const QString suffix = gradient ? QStringLiteral(".ggr") : QStringLiteral(".gpl");
-    QString chosen =
-        chooseFile(true, gradient ? Ui::tr(kGradientFilter) : Ui::tr(kPaletteFilter), toQ(set->name) + suffix);
+    QString chosen = chooseFile(true, gradient ? Ui::tr(kGradientFilter) : Ui::tr(kPaletteFilter),
+                                toQ(set->name) + suffix);
     if (chosen.isEmpty())
         return;
     if (QFileInfo(chosen).suffix().isEmpty())

@@ -67,8 +67,7 @@ ProgramOptions& failed(ProgramOptions& options, const QString& error) {
 
 } // namespace
 
-ProgramOptions parseProgramOptions(const QStringList& arguments,
-                                   const QString& languageVariable) {
+ProgramOptions parseProgramOptions(const QStringList& arguments, const QString& languageVariable) {
     ProgramOptions options;
     bool open = false;
     std::optional<QString> language; // from --lang, else from WAVORY_LANG
@@ -111,8 +110,9 @@ ProgramOptions parseProgramOptions(const QStringList& arguments,
     if (language) {
         const std::optional<UiLanguage> chosen = uiLanguageNamed(*language);
         if (!chosen)
-            return failed(options, QStringLiteral("unknown language '%1'%2 (ja, en)")
-                                       .arg(*language, languageSource));
+            return failed(
+                options,
+                QStringLiteral("unknown language '%1'%2 (ja, en)").arg(*language, languageSource));
         options.language = *chosen;
     }
     options.commandLine = arguments.mid(i);

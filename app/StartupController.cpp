@@ -42,9 +42,9 @@ namespace {
 // The parameters of the drawing on screen at exit, read again at the next start.
 constexpr const char* kLastDrawingFileName = "Graphic.ini";
 
-const char* const kNoLockMessage = QT_TRANSLATE_NOOP("Ui", 
-    "プログラムフォルダにロックファイルを作成できないため、二重起動を確認できません。"
-    "\r\n終了時に設定・色セット・描画のパラメータを保存しません。");
+const char* const kNoLockMessage = QT_TRANSLATE_NOOP(
+    "Ui", "プログラムフォルダにロックファイルを作成できないため、二重起動を確認できません。"
+          "\r\n終了時に設定・色セット・描画のパラメータを保存しません。");
 
 QString inProgramFolder(const char* name) {
     return toQ(GetPath()) + QLatin1String(name);
@@ -67,8 +67,7 @@ bool StartupController::Form_Load(const QStringList& arguments) {
         break;
     case SingleInstance::Outcome::HeldByOther:
         instance_.reset();
-        main_.dialogs().message(nullptr, Ui::tr("二重起動はできません。"),
-                                MessageIcon::Critical);
+        main_.dialogs().message(nullptr, Ui::tr("二重起動はできません。"), MessageIcon::Critical);
         return false;
     case SingleInstance::Outcome::Unavailable:
         // Another copy may be running: this one writes nothing at exit, so that neither

@@ -56,7 +56,8 @@ TendencyPad::TendencyPad(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
     const char* captions[4] = {QT_TRANSLATE_NOOP("Ui", "振幅大"), QT_TRANSLATE_NOOP("Ui", "振幅小"),
-                               QT_TRANSLATE_NOOP("Ui", "周期小"), QT_TRANSLATE_NOOP("Ui", "周期大")};
+                               QT_TRANSLATE_NOOP("Ui", "周期小"),
+                               QT_TRANSLATE_NOOP("Ui", "周期大")};
     for (int i = 0; i < 4; ++i) {
         auto* l = new QLabel(Ui::tr(captions[i]), this);
         l->setObjectName(QStringLiteral("lblStatic_%1").arg(i));

@@ -23,8 +23,8 @@ namespace wavory {
 
 ValueFrame::ValueFrame(ParamController& params, DrawSession& session, ParamFieldKeys& fieldKeys,
                        frmPicture& picture, QWidget* parent)
-    : QGroupBox(Ui::tr("形"), parent), params_(params), session_(session),
-      fieldKeys_(fieldKeys), picture_(picture) {
+    : QGroupBox(Ui::tr("形"), parent), params_(params), session_(session), fieldKeys_(fieldKeys),
+      picture_(picture) {
     setObjectName(QStringLiteral("fraValue"));
     buildComponents();
     buildSide();
@@ -51,10 +51,10 @@ void ValueFrame::buildComponents() {
                 [this, i] { params_.command([i](ParamModel& m) { m.valueDown(i); }); });
     }
 
-    grid->addWidget(namedLabel(QStringLiteral("labValue_0"), Ui::tr("周期"), this, 22), 0,
-                    2, Qt::AlignHCenter);
-    grid->addWidget(namedLabel(QStringLiteral("labValue_1"), Ui::tr("振幅"), this, 23), 0,
-                    3, Qt::AlignHCenter);
+    grid->addWidget(namedLabel(QStringLiteral("labValue_0"), Ui::tr("周期"), this, 22), 0, 2,
+                    Qt::AlignHCenter);
+    grid->addWidget(namedLabel(QStringLiteral("labValue_1"), Ui::tr("振幅"), this, 23), 0, 3,
+                    Qt::AlignHCenter);
     int row = 1;
     for (int k = 0; k < kComponentCount; ++k) {
         chkValue_[k] = new QCheckBox(toQ(UiText::tr(kComponentNames[k])), this);
@@ -76,22 +76,20 @@ void ValueFrame::buildComponents() {
         }
         grid->addWidget(chkValue_[k], row, 0);
         if (k == 3)
-            grid->addWidget(namedLabel(QStringLiteral("labValue_6"), Ui::tr("Ｘ"), this),
-                            row, 1);
+            grid->addWidget(namedLabel(QStringLiteral("labValue_6"), Ui::tr("Ｘ"), this), row, 1);
         grid->addWidget(txtValue_[fields[0]], row, 2);
         grid->addWidget(txtValue_[fields[1]], row, 3);
         ++row;
         if (k == 3) {
-            grid->addWidget(namedLabel(QStringLiteral("labValue_8"), Ui::tr("Ｙ"), this),
-                            row, 1);
+            grid->addWidget(namedLabel(QStringLiteral("labValue_8"), Ui::tr("Ｙ"), this), row, 1);
             grid->addWidget(txtValue_[8], row, 2);
             ++row;
         }
     }
     grid->setRowMinimumHeight(row, 4);
     ++row;
-    grid->addWidget(namedLabel(QStringLiteral("labValue_9"), Ui::tr("べき乗"), this, 21),
-                    row, 0, Qt::AlignRight);
+    grid->addWidget(namedLabel(QStringLiteral("labValue_9"), Ui::tr("べき乗"), this, 21), row, 0,
+                    Qt::AlignRight);
     grid->addWidget(txtValue_[kPowerSlot], row, 2);
     grid->setRowStretch(row + 1, 1); // spare height below, rows stay together
     session_.registerValueControl(txtValue_[kPowerSlot]);
@@ -107,8 +105,7 @@ void ValueFrame::buildSide() {
     // Center, bleed and the whole-set commands beside the components.
     auto* side = new QVBoxLayout;
     side->setSpacing(3);
-    side->addWidget(
-        namedLabel(QStringLiteral("labCenter"), Ui::tr("画像の中心"), this, 25));
+    side->addWidget(namedLabel(QStringLiteral("labCenter"), Ui::tr("画像の中心"), this, 25));
     auto* center = new QGridLayout;
     center->setHorizontalSpacing(4);
     center->setVerticalSpacing(2);

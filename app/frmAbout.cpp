@@ -58,8 +58,7 @@ frmAbout::frmAbout(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dia
 
 void frmAbout::cmdSysInfo_Click() {
     // There is no system information viewer to start here.
-    dialogs_.message(this, Ui::tr("現時点ではｼｽﾃﾑ情報を使用できません"),
-                     MessageIcon::Information);
+    dialogs_.message(this, Ui::tr("現時点ではｼｽﾃﾑ情報を使用できません"), MessageIcon::Information);
 }
 
 } // namespace wavory

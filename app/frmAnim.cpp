@@ -72,8 +72,8 @@ frmAnim::frmAnim(frmMain& main)
     buildCreateGroup();
     buildSaveGroup();
     lblProg_ = namedLabel(QStringLiteral("lblProg"), QString(), this);
-    lblProg_->setMinimumWidth(lblProg_->fontMetrics().horizontalAdvance(
-        Ui::tr("アニメーションが作成されました。")));
+    lblProg_->setMinimumWidth(
+        lblProg_->fontMetrics().horizontalAdvance(Ui::tr("アニメーションが作成されました。")));
     cmdClose_ = commandButton("cmdClose", Ui::tr("閉じる"), this);
     cmdHelp_ = commandButton("cmdHelp", Ui::tr("ヘルプ"), this);
     auto* bottom = new QHBoxLayout;
@@ -145,15 +145,14 @@ void frmAnim::buildSaveGroup() {
     fraSave_ = new QGroupBox(Ui::tr("保存"), this);
     fraSave_->setObjectName(QStringLiteral("fraSave"));
     fraSave_->setProperty("helpTopic", 0);
-    lblPath_ = namedLabel(QStringLiteral("lblPath"), Ui::tr("保存するフォルダ(&F) :"),
-                          fraSave_, 130);
+    lblPath_ =
+        namedLabel(QStringLiteral("lblPath"), Ui::tr("保存するフォルダ(&F) :"), fraSave_, 130);
     dirSave_ = new FolderTree(fraSave_);
     dirSave_->setMinimumHeight(200);
     lblPath_->setBuddy(dirSave_->view());
-    cmdCreateFolder_ =
-        commandButton("cmdCreateFolder", Ui::tr("新規フォルダ(&C)"), fraSave_);
-    lblName_ = namedLabel(QStringLiteral("lblName"), Ui::tr("ベースファイル名(&B) :"),
-                          fraSave_, 131);
+    cmdCreateFolder_ = commandButton("cmdCreateFolder", Ui::tr("新規フォルダ(&C)"), fraSave_);
+    lblName_ =
+        namedLabel(QStringLiteral("lblName"), Ui::tr("ベースファイル名(&B) :"), fraSave_, 131);
     txtName_ = new QLineEdit(QStringLiteral("anim"), fraSave_);
     txtName_->setObjectName(QStringLiteral("txtName"));
     lblName_->setBuddy(txtName_);
@@ -169,8 +168,7 @@ void frmAnim::buildSaveGroup() {
     lblFormat_ = namedLabel(QStringLiteral("lblFormat"), Ui::tr("形式(&T) :"), fraSave_);
     cboFormat_ = new QComboBox(fraSave_);
     cboFormat_->setObjectName(QStringLiteral("cboFormat"));
-    cboFormat_->addItems({Ui::tr("BMPファイル群 (連番.bmp)"),
-                          Ui::tr("アニメーションWebP (.webp)"),
+    cboFormat_->addItems({Ui::tr("BMPファイル群 (連番.bmp)"), Ui::tr("アニメーションWebP (.webp)"),
                           Ui::tr("アニメーションGIF (.gif)")});
     lblFormat_->setBuddy(cboFormat_);
     cmdSave_ = commandButton("cmdSave", Ui::tr("保存(&S)"), fraSave_, 135);
@@ -304,9 +302,7 @@ void frmAnim::cmdDraw_Click() {
 
     const bool completed = frames_->make(
         from, to, n,
-        [this, n](int i) {
-            showProgress(Ui::tr("作成中...%1 /%2 フレーム").arg(i).arg(n));
-        },
+        [this, n](int i) { showProgress(Ui::tr("作成中...%1 /%2 フレーム").arg(i).arg(n)); },
         [this] { return NowDrawing; });
     if (!completed)
         lblProg_->hide();
@@ -409,9 +405,7 @@ void frmAnim::cmdSave_Click() {
     setSaving(true);
     saver_->save(
         job,
-        [this](int k) {
-            showProgress(Ui::tr("保存中...%1 /%2 フレーム").arg(k + 1).arg(Frame));
-        },
+        [this](int k) { showProgress(Ui::tr("保存中...%1 /%2 フレーム").arg(k + 1).arg(Frame)); },
         [this] { return NowSaving; });
     setSaving(false);
     Q_EMIT idle();
@@ -458,10 +452,9 @@ void frmAnim::cmdCreateFolder_Click() {
              !ec)
         ec = std::make_error_code(std::errc::file_exists);
     if (ec) {
-        main_.dialogs().message(this,
-                                Ui::tr("%1\r\n新規フォルダの作成に失敗しました。")
-                                    .arg(toQ(systemErrorText(ec))),
-                                MessageIcon::Critical);
+        main_.dialogs().message(
+            this, Ui::tr("%1\r\n新規フォルダの作成に失敗しました。").arg(toQ(systemErrorText(ec))),
+            MessageIcon::Critical);
     }
     // The folder list shows the new folder by itself; the chosen folder stays.
 }

@@ -201,8 +201,7 @@ void frmColor::buildMenu() {
     mnuBrightness_ =
         item("mnuBrightness", Ui::tr("明度の調整(&B)..."), &frmColor::mnuBrightness_Click);
     mnuNega_ = item("mnuNega", Ui::tr("ネガ(&N)"), &frmColor::mnuNega_Click);
-    mnuRotate_ =
-        item("mnuRotate", Ui::tr("色相を120度回転(&R)"), &frmColor::mnuRotate_Click);
+    mnuRotate_ = item("mnuRotate", Ui::tr("色相を120度回転(&R)"), &frmColor::mnuRotate_Click);
     mnuMono_ = item("mnuMono", Ui::tr("単色化(&M)..."), &frmColor::mnuMono_Click);
     layout()->setMenuBar(bar);
 }

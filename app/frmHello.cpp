@@ -22,8 +22,8 @@ frmHello::frmHello(bool& hello, QWidget* parent) : QDialog(parent), hello_(hello
     big.setBold(true);
     title->setFont(big);
     auto* text = new QLabel(Ui::tr("「ランダム設定」ボタンを押して「描画」するだけで、\n"
-                                           "いろいろなグラデーション画像が作れます。\n"
-                                           "気に入った形は周期や振幅を変えて仕上げてください。"),
+                                   "いろいろなグラデーション画像が作れます。\n"
+                                   "気に入った形は周期や振幅を変えて仕上げてください。"),
                             this);
     text->setObjectName(QStringLiteral("lblText"));
 

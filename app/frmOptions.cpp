@@ -50,15 +50,21 @@ bool isProgram(const QString& path) {
 } // namespace
 
 const std::array<frmOptions::OptionBox, 7> frmOptions::kOptionBoxes{{
-    {"chkDrewBeep", QT_TRANSLATE_NOOP("Ui", "描画終了後に音を鳴らす"), 90, &AppSettings::OptionSection::DrewBeep},
-    {"chkHello", QT_TRANSLATE_NOOP("Ui", "起動時にウェルカムダイアログを表示"), 91, &AppSettings::OptionSection::Hello},
-    {"chkQuitQ", QT_TRANSLATE_NOOP("Ui", "終了する前に確認ダイアログを表示"), 92, &AppSettings::OptionSection::QuitQ},
-    {"chkDrawOnRnd", QT_TRANSLATE_NOOP("Ui", "ランダム設定と同時に描画"), 93, &AppSettings::OptionSection::DrawOnRnd},
-    {"chkTextOnGrp", QT_TRANSLATE_NOOP("Ui", "画像保存と同時に「テキストファイルへ書き出し」を実行"), 94,
+    {"chkDrewBeep", QT_TRANSLATE_NOOP("Ui", "描画終了後に音を鳴らす"), 90,
+     &AppSettings::OptionSection::DrewBeep},
+    {"chkHello", QT_TRANSLATE_NOOP("Ui", "起動時にウェルカムダイアログを表示"), 91,
+     &AppSettings::OptionSection::Hello},
+    {"chkQuitQ", QT_TRANSLATE_NOOP("Ui", "終了する前に確認ダイアログを表示"), 92,
+     &AppSettings::OptionSection::QuitQ},
+    {"chkDrawOnRnd", QT_TRANSLATE_NOOP("Ui", "ランダム設定と同時に描画"), 93,
+     &AppSettings::OptionSection::DrawOnRnd},
+    {"chkTextOnGrp",
+     QT_TRANSLATE_NOOP("Ui", "画像保存と同時に「テキストファイルへ書き出し」を実行"), 94,
      &AppSettings::OptionSection::TextOnGrp},
-    {"chkActiveAfterDrawing", QT_TRANSLATE_NOOP("Ui", "描画後メインウィンドウにフォーカスを戻す"), 95,
-     &AppSettings::OptionSection::ActiveAfterDrawing},
-    {"chkDrawOnChange", QT_TRANSLATE_NOOP("Ui", "値の変更と同時に描画"), 96, &AppSettings::OptionSection::DrawOnChange},
+    {"chkActiveAfterDrawing", QT_TRANSLATE_NOOP("Ui", "描画後メインウィンドウにフォーカスを戻す"),
+     95, &AppSettings::OptionSection::ActiveAfterDrawing},
+    {"chkDrawOnChange", QT_TRANSLATE_NOOP("Ui", "値の変更と同時に描画"), 96,
+     &AppSettings::OptionSection::DrawOnChange},
 }};
 
 frmOptions::frmOptions(AppSettings::OptionSection& options, UserDialogs& dialogs, QWidget* parent)
@@ -119,10 +125,13 @@ QWidget* frmOptions::buildRandomPage() {
     fraDoRndSet_->setProperty("helpTopic", 82);
     auto* groups = new QVBoxLayout(fraDoRndSet_);
     groups->setSpacing(4);
-    const char* captions[RandomGroupCount] = {
-        QT_TRANSLATE_NOOP("Ui", "周期"),       QT_TRANSLATE_NOOP("Ui", "振幅"),   QT_TRANSLATE_NOOP("Ui", "成分のオン／オフ"),
-        QT_TRANSLATE_NOOP("Ui", "画像の中心"), QT_TRANSLATE_NOOP("Ui", "にじみ"), QT_TRANSLATE_NOOP("Ui", "べき乗"),
-        QT_TRANSLATE_NOOP("Ui", "使用色セット")};
+    const char* captions[RandomGroupCount] = {QT_TRANSLATE_NOOP("Ui", "周期"),
+                                              QT_TRANSLATE_NOOP("Ui", "振幅"),
+                                              QT_TRANSLATE_NOOP("Ui", "成分のオン／オフ"),
+                                              QT_TRANSLATE_NOOP("Ui", "画像の中心"),
+                                              QT_TRANSLATE_NOOP("Ui", "にじみ"),
+                                              QT_TRANSLATE_NOOP("Ui", "べき乗"),
+                                              QT_TRANSLATE_NOOP("Ui", "使用色セット")};
     for (int i = 0; i < RandomGroupCount; ++i) {
         auto* c = new QCheckBox(Ui::tr(captions[i]), fraDoRndSet_);
         c->setObjectName(QStringLiteral("chkRndSet_%1").arg(i));
@@ -131,8 +140,8 @@ QWidget* frmOptions::buildRandomPage() {
     }
     groups->addStretch();
 
-    auto* caption = namedLabel(QStringLiteral("lblStatic_4"),
-                               Ui::tr("ランダム設定時の画像の傾向 :"), w);
+    auto* caption =
+        namedLabel(QStringLiteral("lblStatic_4"), Ui::tr("ランダム設定時の画像の傾向 :"), w);
     picRndSet_ = new TendencyPad(w);
     auto* cmdReset = commandButton("cmdReset", Ui::tr("初期値"), w, 81);
     connect(cmdReset, &QPushButton::clicked, picRndSet_, &TendencyPad::reset);
@@ -153,8 +162,8 @@ QWidget* frmOptions::buildRandomPage() {
 
 QWidget* frmOptions::buildLinkPage() {
     QWidget* w = page(1);
-    auto* caption = namedLabel(QStringLiteral("lblStatic_5"),
-                               Ui::tr("連携するアプリケーションのパス :"), w);
+    auto* caption =
+        namedLabel(QStringLiteral("lblStatic_5"), Ui::tr("連携するアプリケーションのパス :"), w);
     txtPath_ = new QLineEdit(w);
     txtPath_->setObjectName(QStringLiteral("txtPath"));
     txtPath_->setProperty("helpTopic", 83);
@@ -208,8 +217,9 @@ void frmOptions::nextTab() {
 
 void frmOptions::cmdReference_Click() {
     const QString folder = toQ(TrimDir(toStd(txtPath_->text())));
-    const QString chosen = dialogs_.openFileName(this, Ui::tr(kOpenDialogTitle), Ui::tr(kProgramFilter),
-                                                 folder.isEmpty() ? kProgramFolder : folder);
+    const QString chosen =
+        dialogs_.openFileName(this, Ui::tr(kOpenDialogTitle), Ui::tr(kProgramFilter),
+                              folder.isEmpty() ? kProgramFolder : folder);
     if (!chosen.isEmpty())
         txtPath_->setText(chosen);
 }

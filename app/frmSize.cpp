@@ -105,8 +105,7 @@ void frmSize::ok() {
     const std::int32_t height = leadingInt32(txtHeight_->text().toStdString());
     if (width < kMinImageSide || width > kMaxImageSide || height < kMinImageSide ||
         height > kMaxImageSide) {
-        dialogs_.message(this, Ui::tr("4~3000 の整数で指定して下さい。"),
-                         MessageIcon::Critical);
+        dialogs_.message(this, Ui::tr("4~3000 の整数で指定して下さい。"), MessageIcon::Critical);
         return;
     }
     apply_(width, height);

@@ -26,9 +26,8 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("org.wavory.Wavory"));
     // Only the main window's exit procedure ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    const wavory::ProgramOptions options =
-        wavory::parseProgramOptions(QApplication::arguments().mid(1),
-                                    qEnvironmentVariable("WAVORY_LANG"));
+    const wavory::ProgramOptions options = wavory::parseProgramOptions(
+        QApplication::arguments().mid(1), qEnvironmentVariable("WAVORY_LANG"));
     if (const int status = wavory::answerOnTerminal(options); status >= 0)
         return status;
     // Without a translation the texts stay as written; the program runs all the same.

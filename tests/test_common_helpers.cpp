@@ -198,7 +198,8 @@ TEST(ProgramFolder, ComesFromTheEnvironmentAndIsCreated) {
 
 TEST(UiText, TemplatesAreFilledAfterTranslation) {
     EXPECT_EQ(fillText("%2 / %1 %", {"a", "b"}), "b / a %");
-    EXPECT_EQ(fillText("%1%1 %3 %x 100%", {"7"}), "77 %3 %x 100%") << "a place without argument stays";
+    EXPECT_EQ(fillText("%1%1 %3 %x 100%", {"7"}), "77 %3 %x 100%")
+        << "a place without argument stays";
     EXPECT_EQ(fillText("'%1'", {"%2 %1"}), "'%2 %1'") << "arguments are not filled again";
 
     EXPECT_EQ(UiText::tr("名前"), "名前") << "Japanese without a translator";

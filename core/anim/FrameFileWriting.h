@@ -11,7 +11,8 @@
 
 namespace wavory {
 
-inline constexpr std::string_view kFrameSaveStoppedSentence = UiText::trNoop("保存を中止しました。");
+inline constexpr std::string_view kFrameSaveStoppedSentence =
+    UiText::trNoop("保存を中止しました。");
 inline constexpr std::string_view kBadFrameFileNameCause = UiText::trNoop("ﾌｧｲﾙ名が不正です。");
 
 // The critical message of a failed frame save: cause + CR LF + "保存を中止しました。".

@@ -160,9 +160,10 @@ void ColorSetCollection::setSelection(int index) {
 }
 
 UserMessage colorSetLimitMessage() {
-    return {MessageIcon::Exclamation,
-            fillText(UiText::tr("作成できる色セットは %1個までです。\r\nこれ以上は追加できません。"),
-                     {std::to_string(ColorSetCollection::kCapacity)})};
+    return {
+        MessageIcon::Exclamation,
+        fillText(UiText::tr("作成できる色セットは %1個までです。\r\nこれ以上は追加できません。"),
+                 {std::to_string(ColorSetCollection::kCapacity)})};
 }
 
 } // namespace wavory

@@ -118,7 +118,7 @@ Result saveAllColorSetsFile(std::string_view path, const ColorSetCollection& set
 UserMessage duplicateColorSetsMessage(std::string_view dropped) {
     return {MessageIcon::Exclamation,
             fillText(UiText::tr("以下の色セットはすでに同じパラメータの物が存在しているため、"
-                            "追加されませんでした。\r\n%1"),
+                                "追加されませんでした。\r\n%1"),
                      {dropped})};
 }
 
@@ -134,7 +134,8 @@ UserMessage colorSetWriteFailureMessage(const std::string& errorText) {
 
 UserMessage fatalColorSetFileMessage() {
     return {MessageIcon::Exclamation,
-            UiText::tr("色セットの読み出し中に致命的な異常が発生しました。\r\n色セットを初期化します。")};
+            UiText::tr(
+                "色セットの読み出し中に致命的な異常が発生しました。\r\n色セットを初期化します。")};
 }
 
 } // namespace wavory

@@ -203,7 +203,8 @@ bool parseGimpGradient(std::string_view text, GimpGradient& gradient, std::strin
         next < lines.size() ? numbersOf(lines[next], ok) : std::vector<double>{};
     if (!ok || count.size() != 1 || count[0] < 1 || count[0] > kMaxSegments ||
         count[0] != std::floor(count[0])) {
-        error = next < lines.size() ? lineError(next) : UiText::tr("グラデーションの区間がありません。");
+        error = next < lines.size() ? lineError(next)
+                                    : UiText::tr("グラデーションの区間がありません。");
         return false;
     }
     const auto segmentCount = static_cast<std::size_t>(count[0]);
@@ -211,8 +212,9 @@ bool parseGimpGradient(std::string_view text, GimpGradient& gradient, std::strin
     double previousRight = 0;
     for (std::size_t s = 0; s < segmentCount; ++s, ++next) {
         if (next >= lines.size()) {
-            error = fillText(UiText::tr("グラデーションの区間が足りません（%1 個のはずが %2 個）。"),
-                             {std::to_string(segmentCount), std::to_string(s)});
+            error =
+                fillText(UiText::tr("グラデーションの区間が足りません（%1 個のはずが %2 個）。"),
+                         {std::to_string(segmentCount), std::to_string(s)});
             return false;
         }
         const std::vector<double> v = numbersOf(lines[next], ok);

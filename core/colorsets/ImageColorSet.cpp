@@ -27,9 +27,9 @@ Result colorSetFromPicture(const Canvas& picture, int count, const std::string& 
     count = std::clamp(count, kMinColorPoints, kMaxColorPoints);
     const codec::QuantizeResult quantized = codec::quantizeCanvas(picture, count);
     if (!quantized.ok)
-        return Result::failure(MessageIcon::Critical,
-                               fillText(UiText::tr("画像の色を数えられませんでした。\r\n%1"),
-                                        {quantized.error}));
+        return Result::failure(
+            MessageIcon::Critical,
+            fillText(UiText::tr("画像の色を数えられませんでした。\r\n%1"), {quantized.error}));
     std::vector<Rgb> colors = quantized.image.palette;
     std::stable_sort(colors.begin(), colors.end(),
                      [](const Rgb& a, const Rgb& b) { return lightness(a) < lightness(b); });

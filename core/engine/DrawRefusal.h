@@ -12,13 +12,16 @@
 
 namespace wavory {
 
-inline constexpr std::string_view kNoComponentMessage = UiText::trNoop("成分が一つも選択されていません。");
+inline constexpr std::string_view kNoComponentMessage =
+    UiText::trNoop("成分が一つも選択されていません。");
 inline constexpr std::string_view kColorSetTooSmallMessage =
     UiText::trNoop("色セットの色数が足りないため描画できません。");
 inline constexpr std::string_view kColorSetTooLargeMessage =
     UiText::trNoop("色セットの色数が多すぎるため描画できません。");
-inline constexpr std::string_view kFrameSizeMessage = UiText::trNoop("枠の横幅と縦幅は1以上にして下さい。");
-inline constexpr std::string_view kImageSizeMessage = UiText::trNoop("画像の幅と高さは1以上にして下さい。");
+inline constexpr std::string_view kFrameSizeMessage =
+    UiText::trNoop("枠の横幅と縦幅は1以上にして下さい。");
+inline constexpr std::string_view kImageSizeMessage =
+    UiText::trNoop("画像の幅と高さは1以上にして下さい。");
 inline constexpr std::string_view kImageTooLargeMessage =
     UiText::trNoop("画像サイズが大きすぎるため描画できません。");
 

@@ -243,10 +243,9 @@ UserMessage paramWriteFailureMessage(const std::string& errorText) {
 }
 
 UserMessage paramReadFailureMessage(std::string_view fileName) {
-    return {MessageIcon::Critical,
-            fillText(UiText::tr("読み込み中にエラーが発生しました。\r\n"
-                            "このファイルは読み込めません。\r\n\r\n%1"),
-                     {fileName})};
+    return {MessageIcon::Critical, fillText(UiText::tr("読み込み中にエラーが発生しました。\r\n"
+                                                       "このファイルは読み込めません。\r\n\r\n%1"),
+                                            {fileName})};
 }
 
 UserMessage unsupportedParamFormatMessage() {
@@ -254,7 +253,8 @@ UserMessage unsupportedParamFormatMessage() {
 }
 
 UserMessage missingColorSetMessage(std::string_view name) {
-    return {MessageIcon::Exclamation, fillText(UiText::tr("色セット\"%1\"が存在しません。"), {name})};
+    return {MessageIcon::Exclamation,
+            fillText(UiText::tr("色セット\"%1\"が存在しません。"), {name})};
 }
 
 std::string formatParamText(const ParamFields& f, std::string_view colorSetName) {

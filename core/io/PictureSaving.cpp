@@ -46,11 +46,10 @@ UserMessage imageSaveFailureMessage(const std::string& errorText) {
 }
 
 UserMessage codecSaveFailureMessage(ImageFileFormat format, std::int16_t code) {
-    const char* sentence =
-        format == ImageFileFormat::Png ? UiText::trNoop("PNG保存時のエラーです。")
-                                       : UiText::trNoop("Jpeg保存時のエラーです。");
-    return {MessageIcon::Critical,
-            UiText::tr(sentence) + "\r\n" + clsTransG().ErrMes(code)};
+    const char* sentence = format == ImageFileFormat::Png
+                               ? UiText::trNoop("PNG保存時のエラーです。")
+                               : UiText::trNoop("Jpeg保存時のエラーです。");
+    return {MessageIcon::Critical, UiText::tr(sentence) + "\r\n" + clsTransG().ErrMes(code)};
 }
 
 } // namespace wavory

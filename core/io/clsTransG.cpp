@@ -41,7 +41,8 @@ std::int16_t clsTransG::DCSaveJpeg(const Canvas& picture, const std::filesystem:
     if (!qualityInRange(quality))
         return codec::kBadParameter;
     if (picture.empty())
-        return reported({codec::kInternalError, UiText::tr(kEmptyPictureText)}, kJpegFailureText, sink);
+        return reported({codec::kInternalError, UiText::tr(kEmptyPictureText)}, kJpegFailureText,
+                        sink);
     return reported(codec::saveJpegFile(picture, fileName, quality, progressive), kJpegFailureText,
                     sink);
 }
@@ -51,7 +52,8 @@ std::int16_t clsTransG::DCSavePNG(const Canvas& picture, const std::filesystem::
     if (mode >= kPngModeCount)
         return codec::kBadParameter;
     if (picture.empty())
-        return reported({codec::kInternalError, UiText::tr(kEmptyPictureText)}, kPngFailureText, sink);
+        return reported({codec::kInternalError, UiText::tr(kEmptyPictureText)}, kPngFailureText,
+                        sink);
     return reported(codec::savePngFile(picture, fileName, static_cast<PngMode>(mode)),
                     kPngFailureText, sink);
 }

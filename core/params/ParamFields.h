@@ -19,8 +19,8 @@ inline constexpr int kValueSlotCount = 18;
 // The components' switch captions, which are also the section headers of the parameter
 // text file.
 inline constexpr std::array<std::string_view, kComponentCount> kComponentNames{
-    UiText::trNoop("垂直成分"), UiText::trNoop("水平成分"),     UiText::trNoop("斜め成分"),
-    UiText::trNoop("円型成分"), UiText::trNoop("矩形成分"),     UiText::trNoop("＋型成分"),
+    UiText::trNoop("垂直成分"),     UiText::trNoop("水平成分"),  UiText::trNoop("斜め成分"),
+    UiText::trNoop("円型成分"),     UiText::trNoop("矩形成分"),  UiText::trNoop("＋型成分"),
     UiText::trNoop("リボン型成分"), UiText::trNoop("波紋型成分")};
 
 // The value slots of each component's period and amplitude. The circle (component 3) has

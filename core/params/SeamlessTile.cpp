@@ -107,13 +107,14 @@ SeamlessChange makeSeamless(ParamModel& model) {
 Result seamlessChangeReport(const SeamlessChange& change) {
     std::vector<std::string> lines;
     if (!change.switchedOff.empty())
-        lines.push_back(fillText(UiText::tr("次の成分は継ぎ目なしにできないため、オフにしました。\r\n%1"),
-                                 {componentList(change.switchedOff)}));
+        lines.push_back(
+            fillText(UiText::tr("次の成分は継ぎ目なしにできないため、オフにしました。\r\n%1"),
+                     {componentList(change.switchedOff)}));
     if (change.frameSwitchedOff)
         lines.push_back(UiText::tr("枠は画像の端に継ぎ目を作るため、オフにしました。"));
     if (change.oddSide)
         lines.push_back(UiText::tr("画像の幅か高さが奇数のため、継ぎ目は完全には消えません。\r\n"
-                               "幅と高さを偶数にすると端が正確につながります。"));
+                                   "幅と高さを偶数にすると端が正確につながります。"));
     Result result;
     if (lines.empty())
         return result;

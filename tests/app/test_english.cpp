@@ -154,7 +154,8 @@ TEST_F(English, MessagesAndTextsWithNumbers) {
         options.findChild<QCheckBox*>(QStringLiteral("chkRndSet_%1").arg(i))->setChecked(false);
     options.findChild<QPushButton*>("cmdOK")->click();
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Please choose at least one parameter for the random setting.");
+    EXPECT_EQ(dialogs.shown[0].text,
+              "Please choose at least one parameter for the random setting.");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
 
     // Core's refusal, shown by the draw command.
@@ -167,10 +168,11 @@ TEST_F(English, MessagesAndTextsWithNumbers) {
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
 
     // Core's texts with numbers and names filled in after translation.
-    EXPECT_EQ(colorSetLimitMessage().text,
-              "You can have at most " + std::to_string(ColorSetCollection::kCapacity) +
-                  " color sets.\r\nNo more can be added.");
-    EXPECT_EQ(imageSaveFailureMessage("Disk full").text, "Disk full\r\nThe file could not be saved.");
+    EXPECT_EQ(colorSetLimitMessage().text, "You can have at most " +
+                                               std::to_string(ColorSetCollection::kCapacity) +
+                                               " color sets.\r\nNo more can be added.");
+    EXPECT_EQ(imageSaveFailureMessage("Disk full").text,
+              "Disk full\r\nThe file could not be saved.");
     EXPECT_EQ(progressTitle(50, 200), "25 % - Drawing -");
     EXPECT_EQ(finishTitle(true), "Picture - Stopped -");
     EXPECT_EQ(find<QLabel>("labISO")->text(), "Phase shift: 0 %");
