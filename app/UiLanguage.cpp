@@ -45,7 +45,7 @@ bool installUiLanguage(QCoreApplication& app, UiLanguage language) {
     // Qt's texts are English as written; its dialogs' dates, sizes and month names come
     // from the default locale, which must not stay the system's.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    // Embedded in the program (translations/CMakeLists.txt).
+    // Compiled into the program (app/CMakeLists.txt).
     if (!installTranslation(app, QStringLiteral("wavory_en"), QStringLiteral(":/translations")))
         return false;
     setTextTranslator(&translateCoreText);

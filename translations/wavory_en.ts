@@ -151,7 +151,7 @@ It is not a PNG, JPEG or BMP file, or it is damaged.</translation>
     </message>
     <message>
         <source>アニメーションが作成されました。</source>
-        <translation>The animation has been made.</translation>
+        <translation>The animation is ready.</translation>
     </message>
     <message>
         <source>閉じる</source>
@@ -163,7 +163,7 @@ It is not a PNG, JPEG or BMP file, or it is damaged.</translation>
     </message>
     <message>
         <source>作成</source>
-        <translation>Make</translation>
+        <translation>Frames</translation>
     </message>
     <message>
         <source>位相のずれ(&amp;I)</source>
@@ -301,7 +301,7 @@ The folder could not be created.</translation>
     </message>
     <message>
         <source>全体の&#x3000;&#x3000;色の濃さ :</source>
-        <translation>Overall depth:</translation>
+        <translation>Overall strength:</translation>
     </message>
     <message>
         <source>右下部分の色の暗さ :</source>
@@ -778,7 +778,7 @@ The settings, color sets and drawing parameters will not be saved at exit.</tran
     <message>
         <source>Wavoryを終了します。<byte value="xd"/>
 よろしいですか？</source>
-        <translation>Exit Wavory?<byte value="xd"/>
+        <translation>Wavory will now exit.<byte value="xd"/>
 Are you sure?</translation>
     </message>
     <message>

@@ -78,7 +78,6 @@ class English : public AppFixture {
     // The color set names are the user's data (the built-in ones keep their names).
     static bool isData(const QWidget* w) {
         return w->objectName() == QLatin1String("cbogColor") ||
-               w->objectName() == QLatin1String("txtName") ||
                (w->parentWidget() && isData(w->parentWidget()));
     }
     static void expectEnglish(QWidget* top) {
