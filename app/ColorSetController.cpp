@@ -11,6 +11,7 @@
 
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCommands.h"
+#include "colorsets/ColorSetExchange.h"
 #include "colorsets/ColorSetFileCommands.h"
 #include "common/PathText.h"
 
@@ -46,6 +47,19 @@ bool ColorSetController::showEditor(int index, bool addedOrCopied) {
     connect(&editor, &frmColor::gColorWritten, this, &ColorSetController::setWritten);
     showModal(window_, editor);
     return editor.cancelled();
+}
+
+int ColorSetController::indexForSet(const GColor& set, int preferred) {
+    const int count = colorSets_.getgColorCount();
+    if (preferred >= 0 && preferred < count && sameColors(colorSets_.at(preferred), set))
+        return preferred;
+    for (int i = 0; i < count; ++i) {
+        if (sameColors(colorSets_.at(i), set))
+            return i;
+    }
+    const bool added = parts_.dialogs.report(window_, addColorSet(set, colorSets_));
+    Q_EMIT listChanged();
+    return added ? colorSets_.selectedIndex() : -1;
 }
 
 void ColorSetController::editAdded(int added, int previous) {

@@ -52,6 +52,11 @@ class ColorSetController : public QObject {
     void saveAll();
     void loadFile(const QString& path);
 
+    // The list position of a set with these colours: `preferred` when it holds them, else
+    // the first that does, else the set is added (and the list told). -1 when it cannot
+    // be added (the user has been told why).
+    int indexForSet(const GColor& set, int preferred);
+
   Q_SIGNALS:
     // The names or the selection changed: the list shows the collection again.
     void listChanged();

@@ -81,7 +81,8 @@ void DrawCommand::run() {
     picture.raise();
     picture.activateWindow();
 
-    drawPicture(params, set);
+    if (drawPicture(params, set))
+        Q_EMIT pictureDrawn(parts_.params.fields(), set);
 
     if (parts_.settings.Option.DrewBeep)
         parts_.dialogs.beep();
@@ -96,14 +97,16 @@ void DrawCommand::run() {
     Q_EMIT finished();
 }
 
-void DrawCommand::drawPicture(const DrawParams& params, const GColor& set) {
+bool DrawCommand::drawPicture(const DrawParams& params, const GColor& set) {
     try {
-        parts_.session.draw(params, set, parts_.random.nextBits());
+        return parts_.session.draw(params, set, parts_.random.nextBits()).outcome ==
+               DrawOutcome::Completed;
     } catch (const std::bad_alloc&) {
         parts_.dialogs.message(window_, Ui::tr(kMemoryMessage), MessageIcon::Exclamation);
     } catch (const std::exception& e) {
         parts_.dialogs.message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);
     }
+    return false;
 }
 
 void DrawCommand::undo() {

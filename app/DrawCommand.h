@@ -20,6 +20,7 @@ namespace wavory {
 class ColorSetCollection;
 struct DrawParams;
 struct GColor;
+struct ParamFields;
 class DrawSession;
 class ParamController;
 class RandomSource;
@@ -61,9 +62,12 @@ class DrawCommand : public QObject {
   Q_SIGNALS:
     // A drawing has finished (after the controls are unlocked again).
     void finished();
+    // A drawing has completed (not stopped): these values drew what the canvas holds.
+    void pictureDrawn(const ParamFields& fields, const GColor& set);
 
   private:
-    void drawPicture(const DrawParams& params, const GColor& set);
+    // True when the drawing completed.
+    bool drawPicture(const DrawParams& params, const GColor& set);
 
     Parts parts_;
     QWidget* window_;

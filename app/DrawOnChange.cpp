@@ -152,6 +152,8 @@ bool DrawOnChange::drawOnce() {
     // One beep for the picture that stands, none for the drawings a change cut short.
     if (result.outcome == DrawOutcome::Completed && parts_.settings.Option.DrewBeep)
         parts_.dialogs.beep();
+    if (result.outcome == DrawOutcome::Completed)
+        Q_EMIT pictureDrawn(drawn_.fields, drawn_.set);
     return true;
 }
 

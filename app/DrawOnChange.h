@@ -58,6 +58,10 @@ class DrawOnChange : public QObject {
     // A drawing waits for the values to settle.
     bool isPending() const { return quiet_.isActive(); }
 
+  Q_SIGNALS:
+    // A drawing has completed (not cut short): these values drew what the canvas holds.
+    void pictureDrawn(const ParamFields& fields, const GColor& set);
+
   private:
     // What a drawing is made of; two equal inputs give the same picture.
     struct Inputs {

@@ -2,9 +2,11 @@
 
 #include "ColorSetController.h"
 #include "FileDialogs.h"
+#include "HistoryController.h"
 #include "ParamController.h"
 #include "QtText.h"
 #include "UserDialogs.h"
+#include "VariationController.h"
 #include "colorsets/ColorSetExchange.h"
 #include "colorsets/ColorSetFileCommands.h"
 #include "colorsets/ImageColorSet.h"
@@ -83,6 +85,11 @@ void ExtrasController::fillMenu(QMenu* menu) {
         count->setObjectName(QStringLiteral("mnuColorSetFromImage_%1").arg(n));
         connect(count, &QAction::triggered, this, [this, n] { colorSetFromImage(n); });
     }
+    menu->addSeparator();
+    connect(item("mnuHistory", QStringLiteral("履歴(&H)...")), &QAction::triggered,
+            &parts_.history, &HistoryController::show);
+    connect(item("mnuVariations", QStringLiteral("バリエーション(&V)...")), &QAction::triggered,
+            &parts_.variations, &VariationController::show);
 }
 
 void ExtrasController::makeSeamless() {

@@ -1,7 +1,8 @@
 #pragma once
 // ExtrasController: the commands of the menu "拡張(&X)" — making the pattern tile without
 // a seam, exchanging color sets with GIMP, Krita and Inkscape through GIMP gradient (.ggr)
-// and palette (.gpl) files, and making a color set from a picture's colours.
+// and palette (.gpl) files, making a color set from a picture's colours, and opening the
+// drawing history and the variations.
 
 #include <QObject>
 #include <QString>
@@ -12,7 +13,9 @@ class QWidget;
 namespace wavory {
 
 class ColorSetController;
+class HistoryController;
 class ParamController;
+class VariationController;
 class UserDialogs;
 
 class ExtrasController : public QObject {
@@ -22,6 +25,8 @@ class ExtrasController : public QObject {
         ParamController& params;
         ColorSetController& colorSets;
         UserDialogs& dialogs;
+        HistoryController& history;
+        VariationController& variations;
     };
     // window: the parent of the dialogs and messages.
     ExtrasController(const Parts& parts, QWidget* window);

@@ -4,6 +4,8 @@
 #include "CommandLine.h"
 #include "DrawCommand.h"
 #include "DrawSession.h"
+#include "HistoryController.h"
+#include "VariationController.h"
 #include "FileController.h"
 #include "FileDialogNames.h"
 #include "FileDialogs.h"
@@ -106,6 +108,7 @@ bool StartupController::Form_Load(const QStringList& arguments) {
         LoadSettings(settings, [this](AppSettings& s) { showWelcome(s.Option.Hello); });
         applyLoadedSettings(main_, settings);
         (void)readTileViewFile(settings.TileView.Text);
+        main_.history().loadKept();
     }
     main_.fitMainWindowHeight();
 
@@ -192,6 +195,9 @@ int StartupController::QuitApp() {
         return 1;
     }
     quitting_ = true;
+    // The variations' drawings stop at their next check; none outlives the program.
+    main_.variations().stop();
+    main_.variations().drawings().waitForDone();
     if (saveAtExit_)
         saveAtExit();
     else
@@ -217,6 +223,7 @@ void StartupController::saveAtExit() {
         &main_,
         saveAllColorSetsFile(GetPath() + std::string(kCollectionFileName), main_.colorSets()));
     main_.fileController().OutputText(toQ(GetPath() + kLastDrawingFileName));
+    main_.history().saveKept();
     main_.saveController().deleteUnchangedLinkedFiles();
 }
 

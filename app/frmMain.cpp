@@ -7,11 +7,13 @@
 #include "EasyHelpTracker.h"
 #include "ExtrasController.h"
 #include "FileDrops.h"
+#include "HistoryController.h"
 #include "ParamFieldKeys.h"
 #include "QtText.h"
 #include "TileViewController.h"
 #include "UserDialogs.h"
 #include "ValueFrame.h"
+#include "VariationController.h"
 #include "WindowHelpers.h"
 #include "frmAbout.h"
 #include "frmAnim.h"
@@ -72,6 +74,10 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     drawOnChange_ = new DrawOnChange(
         {*session_, *params_, *colorSets_, *picture_, settings_, dialogs_, random_}, this);
     tiles_ = new TileViewController(*picture_, settings_, dialogs_, this);
+    history_ = new HistoryController(
+        {*params_, *colorSets_, *session_, *picture_, settings_, dialogs_}, this);
+    variations_ = new VariationController(
+        {*params_, *colorSets_, *session_, *picture_, settings_, random_}, this);
     files_ = new FileController({*params_, *colorSets_, *draw_, fileNames_, dialogs_}, this);
     save_ = new SaveController({*picture_, settings_, fileNames_, *files_, dialogs_}, this);
     drops_ = new FileDrops(*this, *session_, *files_);
@@ -128,6 +134,9 @@ void frmMain::connectControllers() {
     draw_->setUndoAction(mnuUndo_);
     draw_->setShowPicture([this] { windows_->ensurePictureShown(); });
     drawOnChange_->setUndoAction(mnuUndo_);
+    history_->setUndoAction(mnuUndo_);
+    connect(draw_, &DrawCommand::pictureDrawn, history_, &HistoryController::record);
+    connect(drawOnChange_, &DrawOnChange::pictureDrawn, history_, &HistoryController::record);
     drawOnChange_->setShowPicture([this] { windows_->ensurePictureShown(); });
 
     // Windows that stay loaded for the whole run.
@@ -151,12 +160,13 @@ void frmMain::buildPictureFrame() {
     cmdDraw_->setFont(bold);
     connect(cmdDraw_, &QPushButton::clicked, draw_, &DrawCommand::run);
 
-    auto* labMode = namedLabel(QStringLiteral("labMode"), Ui::tr("描画モード"), Frame1_, 53);
+    auto* labMode =
+        namedLabel(QStringLiteral("labMode"), Ui::tr("描画モード"), Frame1_, 53);
     cboMode_ = new QComboBox(Frame1_);
     cboMode_->setObjectName(QStringLiteral("cboMode"));
     cboMode_->setFixedHeight(24);
-    cboMode_->addItems(
-        {Ui::tr("通常"), QStringLiteral("AND"), QStringLiteral("OR"), QStringLiteral("XOR")});
+    cboMode_->addItems({Ui::tr("通常"), QStringLiteral("AND"), QStringLiteral("OR"),
+                        QStringLiteral("XOR")});
     connect(cboMode_, &QComboBox::currentIndexChanged, this, [this](int i) {
         params_->edit([i](ParamModel& m) { m.setMode(static_cast<DrawMode>(std::max(i, 0))); });
     });
@@ -207,8 +217,8 @@ void frmMain::buildMenus() {
     mnuCopy_ = addItem(file, "mnuCopy", Ui::tr("クリップボードへコピー(&C)"),
                        QKeySequence(Qt::CTRL | Qt::Key_C));
     connect(mnuCopy_, &QAction::triggered, save_, &SaveController::mnuCopy_Click);
-    QAction* mnuShell =
-        addItem(file, "mnuShell", Ui::tr("連携ｱﾌﾟﾘｹｰｼｮﾝで編集(&E)"), QKeySequence(Qt::Key_F6));
+    QAction* mnuShell = addItem(file, "mnuShell", Ui::tr("連携ｱﾌﾟﾘｹｰｼｮﾝで編集(&E)"),
+                                QKeySequence(Qt::Key_F6));
     connect(mnuShell, &QAction::triggered, save_, &SaveController::mnuShell_Click);
     file->addSeparator();
     connect(addItem(file, "mnuOutputText", Ui::tr("テキストファイルへ書き出し(&O)...")),
@@ -221,20 +231,22 @@ void frmMain::buildMenus() {
             &QWidget::close);
 
     mnuPicture_ = topMenu("mnuPicture", Ui::tr("ピクチャ(&P)"));
-    mnuDraw_ = addItem(mnuPicture_, "mnuDraw", Ui::tr("描画(&D)"), QKeySequence(Qt::Key_F5));
+    mnuDraw_ =
+        addItem(mnuPicture_, "mnuDraw", Ui::tr("描画(&D)"), QKeySequence(Qt::Key_F5));
     connect(mnuDraw_, &QAction::triggered, draw_, &DrawCommand::run);
     mnuUndo_ = addItem(mnuPicture_, "mnuUndo", Ui::tr("描画アンドゥ(&Z)"));
     connect(mnuUndo_, &QAction::triggered, draw_, &DrawCommand::undo);
     mnuPicture_->addSeparator();
-    mnuTile_ =
-        addItem(mnuPicture_, "mnuTile", Ui::tr("タイル表示してみる(&T)"), QKeySequence(Qt::Key_F3));
+    mnuTile_ = addItem(mnuPicture_, "mnuTile", Ui::tr("タイル表示してみる(&T)"),
+                       QKeySequence(Qt::Key_F3));
     connect(mnuTile_, &QAction::triggered, tiles_, &TileViewController::show);
     mnuPicture_->addSeparator();
     QAction* mnuSize = addItem(mnuPicture_, "mnuSize", Ui::tr("サイズ指定(&U)..."));
     connect(mnuSize, &QAction::triggered, this, &frmMain::cmdSize_Click);
 
     mnuValue_ = topMenu("mnuValue", Ui::tr("形(&W)"));
-    connect(addItem(mnuValue_, "mnuRndSet", Ui::tr("ランダム設定(&R)"), QKeySequence(Qt::Key_F4)),
+    connect(addItem(mnuValue_, "mnuRndSet", Ui::tr("ランダム設定(&R)"),
+                    QKeySequence(Qt::Key_F4)),
             &QAction::triggered, this, &frmMain::cmdRndSet_Click);
     mnuValue_->addSeparator();
     connect(addItem(mnuValue_, "mnuBig", Ui::tr("周期２倍(&B)")), &QAction::triggered,
@@ -272,11 +284,12 @@ void frmMain::buildMenus() {
     QAction* mnuPictureWindow =
         addItem(tool, "mnuPictureWindow", Ui::tr("ピクチャウィンドウの表示(&P)"));
     QAction* mnuButton = addItem(tool, "mnuButton", Ui::tr("枠ウィンドウの表示(&B)"));
-    QAction* mnuEasyHelp = addItem(tool, "mnuEasyHelp", Ui::tr("ヘルプウィンドウの表示(&H)"));
+    QAction* mnuEasyHelp =
+        addItem(tool, "mnuEasyHelp", Ui::tr("ヘルプウィンドウの表示(&H)"));
     windows_ = new WindowController({this, picture_, button_, help_},
                                     {mnuPictureWindow, mnuButton, mnuEasyHelp});
-    connect(addItem(tool, "mnuOrderForms", Ui::tr("ウィンドウの整列(&O)")), &QAction::triggered,
-            windows_, &WindowController::ArrangeWindows);
+    connect(addItem(tool, "mnuOrderForms", Ui::tr("ウィンドウの整列(&O)")),
+            &QAction::triggered, windows_, &WindowController::ArrangeWindows);
     tool->addSeparator();
     QAction* mnuAnim = addItem(tool, "mnuAnim", Ui::tr("簡易アニメーション作成(&A)..."));
     connect(mnuAnim, &QAction::triggered, this, &frmMain::mnuAnim_Click);
@@ -285,15 +298,17 @@ void frmMain::buildMenus() {
     connect(mnuOption, &QAction::triggered, this, [this] { ShowOptionsAt(1); });
 
     QMenu* help = topMenu("mnuHelp", Ui::tr("ヘルプ(&H)"));
-    mnuPrintHelp_ = addItem(help, "mnuPrintHelp", Ui::tr("目次..."), QKeySequence(Qt::Key_F1));
+    mnuPrintHelp_ =
+        addItem(help, "mnuPrintHelp", Ui::tr("目次..."), QKeySequence(Qt::Key_F1));
     connect(mnuPrintHelp_, &QAction::triggered, helpPages_, &HelpPages::showContents);
     help->addSeparator();
-    connect(addItem(help, "mnuVersion", Ui::tr("バージョン情報(&A)...")), &QAction::triggered, this,
-            &frmMain::mnuVersion_Click);
+    connect(addItem(help, "mnuVersion", Ui::tr("バージョン情報(&A)...")),
+            &QAction::triggered, this, &frmMain::mnuVersion_Click);
 
     // Further commands, in their own menu after all the others.
     QMenu* extras = topMenu("mnuExtras", Ui::tr("拡張(&X)"));
-    (new ExtrasController({*params_, *colorSets_, dialogs_}, this))->fillMenu(extras);
+    (new ExtrasController({*params_, *colorSets_, dialogs_, *history_, *variations_}, this))
+        ->fillMenu(extras);
     session_->registerLocked(extras);
 
     session_->registerLocked(mnuInputText);

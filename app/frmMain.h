@@ -7,7 +7,8 @@
 // - ColorSetController — the color sets and their files;
 // - FileController and SaveController — parameter text files, dropped files, saving,
 //   the clipboard and the linked application; HelpPages — the help pages;
-// - StartupController — start-up and exit; WindowController — the other windows.
+// - StartupController — start-up and exit; WindowController — the other windows;
+// - HistoryController and VariationController — the drawing history and the variations.
 //
 // Qt object names are the control names of the program; control arrays carry their
 // index after an underscore: txtValue_0 … txtValue_17, updValue_0 … updValue_17,
@@ -48,6 +49,8 @@ namespace wavory {
 class ColorFrame;
 class DrawOnChange;
 class FileDrops;
+class HistoryController;
+class VariationController;
 class ParamFieldKeys;
 class RandomSource;
 class TileViewController;
@@ -79,6 +82,8 @@ class frmMain : public QMainWindow {
     DrawSession& drawSession() { return *session_; }
     DrawOnChange& drawOnChange() { return *drawOnChange_; }
     TileViewController& tileViews() { return *tiles_; }
+    HistoryController& history() { return *history_; }
+    VariationController& variations() { return *variations_; }
     ColorSetCollection& colorSets() { return colorSets_->colorSets(); }
     FileController& fileController() { return *files_; }
     SaveController& saveController() { return *save_; }
@@ -185,6 +190,8 @@ class frmMain : public QMainWindow {
     DrawCommand* draw_ = nullptr;
     DrawOnChange* drawOnChange_ = nullptr;
     TileViewController* tiles_ = nullptr;
+    HistoryController* history_ = nullptr;
+    VariationController* variations_ = nullptr;
     FileController* files_ = nullptr;
     SaveController* save_ = nullptr;
     FileDrops* drops_ = nullptr;

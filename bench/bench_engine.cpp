@@ -2,10 +2,13 @@
 // (DrawMain, every core) against the plain one-thread evaluation (ReferenceRenderer).
 //   build/bench/bench_engine --benchmark_filter=Plain
 //   build/bench/bench_engine --benchmark_filter=PowerBleedFrame
+// And one variation's thumbnail: the full picture on one thread, shrunk to 128 pixels.
+//   build/bench/bench_engine --benchmark_filter=VariationThumbnail
 
 #include "FirstWorkload.h"
 #include "engine/DrawMain.h"
 #include "engine/ReferenceRenderer.h"
+#include "image/Thumbnail.h"
 
 #include <benchmark/benchmark.h>
 
@@ -58,6 +61,19 @@ void runPlain(benchmark::State& state, bool powerBleedFrame) {
     }
 }
 
+void BM_VariationThumbnail(benchmark::State& state) {
+    const DrawParams params = takeDrawSnapshot(allComponents(false));
+    const GColor set = rainbow();
+    Canvas canvas(params.width, params.height);
+    DrawObserver observer;
+    DrawOptions options;
+    options.threads = 1;
+    for (auto _ : state) {
+        DrawMain(params, set, canvas, &observer, options);
+        benchmark::DoNotOptimize(makeThumbnail(canvas, 128).data());
+    }
+}
+
 void BM_Fast_Plain(benchmark::State& s) {
     runFast(s, false);
 }
@@ -83,5 +99,7 @@ BENCHMARK(BM_FastObserved_Plain)->Unit(benchmark::kMillisecond)->UseRealTime()->
 BENCHMARK(BM_Reference_Plain)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
 BENCHMARK(BM_Fast_PowerBleedFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
 BENCHMARK(BM_Reference_PowerBleedFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
+
+BENCHMARK(BM_VariationThumbnail)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_MAIN();

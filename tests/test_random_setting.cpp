@@ -1,7 +1,11 @@
 #include "params/RandomSetting.h"
+#include "params/Variations.h"
+
+#include "common/Numbers.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace wavory;
@@ -180,4 +184,110 @@ TEST(RandomSetting, SameSequenceSameResult) {
     EXPECT_EQ(a.first.center, b.first.center);
     for (int s : kPeriodSlots)
         EXPECT_GE(a.second[s], 1);
+}
+
+namespace {
+
+// A model with every slot, the center and the bleed set to plain values.
+ParamModel variationBase() {
+    ParamModel m;
+    for (int s = 0; s < kValueSlotCount; ++s)
+        m.setValueText(s, s == kPowerSlot ? "3" : "40");
+    m.setCenterText(0, "10");
+    m.setCenterText(1, "-20");
+    m.setBleedText("30");
+    m.setColorSetIndex(2);
+    return m;
+}
+
+RandomSettingContext variationContext() {
+    RandomSettingContext c;
+    c.colorSetCount = 14;
+    c.selectedSetPointCount = 4;
+    return c;
+}
+
+} // namespace
+
+TEST(Variations, SpreadZeroKeepsEverything) {
+    const ParamModel base = variationBase();
+    RandomSettingOptions all;
+    all.groups.fill(true);
+    for (const ParamModel& v : makeVariations(base, all, variationContext(), 0, 7)) {
+        EXPECT_EQ(v.fields(), base.fields());
+        EXPECT_EQ(v.valueSlots(), base.valueSlots());
+    }
+}
+
+TEST(Variations, OnlyTheChosenGroupsChangeAndStayInRange) {
+    const ParamModel base = variationBase();
+    const RandomSettingContext context = variationContext();
+    for (int group = 0; group < RandomGroupCount; ++group) {
+        const Variations nine = makeVariations(base, only({group}), context, 100, 11);
+        bool changed = false;
+        for (const ParamModel& v : nine) {
+            const ParamFields& f = v.fields();
+            const ParamFields& b = base.fields();
+            changed = changed || !(f == b);
+            if (group != RndComponents) {
+                EXPECT_EQ(f.componentOn, b.componentOn) << group;
+            } else {
+                EXPECT_NE(std::count(f.componentOn.begin(), f.componentOn.end(), true), 0);
+            }
+            for (int s = 0; s < kValueSlotCount; ++s) {
+                const bool inGroup = s == kPowerSlot ? group == RndPower
+                                     : s % 2 == 0 && s < 17
+                                         ? group == RndPeriods
+                                         : group == RndAmplitudes;
+                if (!inGroup) {
+                    EXPECT_EQ(f.values[s], b.values[s]) << group << " slot " << s;
+                }
+                EXPECT_GE(v.valueSlots()[s], 1);
+                EXPECT_LE(v.valueSlots()[s], 999999);
+                EXPECT_EQ(plainDecimal(v.valueSlots()[s]), f.values[s]) << s;
+            }
+            if (group != RndCenter) {
+                EXPECT_EQ(f.center, b.center);
+            }
+            for (int axis = 0; axis < 2; ++axis) {
+                const double c = leadingNumber(f.center[axis]);
+                EXPECT_GE(c, -200);
+                EXPECT_LE(c, 199);
+            }
+            if (group != RndBleed) {
+                EXPECT_EQ(f.bleed, b.bleed);
+            }
+            EXPECT_GE(leadingNumber(f.bleed), 0);
+            EXPECT_LE(leadingNumber(f.bleed), (4 - 1.5) * 256 - 1);
+            if (group != RndColorSet) {
+                EXPECT_EQ(f.colorSetIndex, b.colorSetIndex);
+            }
+            EXPECT_GE(f.colorSetIndex, 0);
+            EXPECT_LT(f.colorSetIndex, context.colorSetCount);
+        }
+        EXPECT_TRUE(changed) << "group " << group;
+    }
+}
+
+TEST(Variations, SameSeedSameNineAndSmallSpreadStaysNear) {
+    const ParamModel base = variationBase();
+    const RandomSettingOptions options; // periods, amplitudes, components, color set
+    const Variations a = makeVariations(base, options, variationContext(), 40, 5);
+    const Variations b = makeVariations(base, options, variationContext(), 40, 5);
+    const Variations c = makeVariations(base, options, variationContext(), 40, 6);
+    bool differ = false;
+    for (int i = 0; i < kVariationCount; ++i) {
+        EXPECT_EQ(a[i].fields(), b[i].fields()) << i;
+        differ = differ || !(a[i].fields() == c[i].fields());
+        EXPECT_FALSE(i > 0 && a[i].fields() == a[0].fields()) << i;
+    }
+    EXPECT_TRUE(differ);
+    // A spread of 10 moves a period of 40 by at most 10 % of the way to the random one
+    // on a log scale: the random periods lie within 1..~400, so within 40 x 10^(+-0.16).
+    for (const ParamModel& v : makeVariations(base, options, variationContext(), 10, 9)) {
+        for (int s : {0, 2, 4, 6, 8, 10}) {
+            EXPECT_GE(v.valueSlots()[s], 27) << s;
+            EXPECT_LE(v.valueSlots()[s], 60) << s;
+        }
+    }
 }

@@ -1,5 +1,7 @@
 #include "TempFolder.h"
 
+#include "history/HistoryFile.h"
+#include "image/Thumbnail.h"
 #include "io/AppSettings.h"
 #include "io/AtomicFile.h"
 #include "io/FormPosition.h"
@@ -66,6 +68,7 @@ class SettingsTest : public ::testing::Test {
         s.Option.RndSetSW = -0.25;
         s.Option.RndSetBS = 0.4;
         s.Option.DoRndSet = {false, true, false, true, true, false, true};
+        s.Extras = {true, 65};
         return s;
     }
 
@@ -114,7 +117,8 @@ TEST_F(SettingsTest, WrittenFileHasEveryKeyInOrderAndForm) {
                                      "DoRndSet 3=True\r\nDoRndSet 4=True\r\nDoRndSet 5=False\r\n"
                                      "DoRndSet 6=True\r\n"
                                      "[App]\r\n"
-                                     "Version=2.50\r\nExistINI=True\r\n";
+                                     "Version=2.50\r\nExistINI=True\r\n"
+                                     "[Extras]\r\nKeepHistory=True\r\nVariationSpread=65\r\n";
     EXPECT_EQ(get("wavory.ini"), form + picture + button + anim + tileAndTool + optionAndApp);
     EXPECT_EQ(get("Tileview.ini"), "\"\x8E\x8E\x82\xB5\x8F\x91\x82\xAB text\"\r\n");
 }
@@ -135,6 +139,7 @@ TEST_F(SettingsTest, SettingsReadBackToTheSameModel) {
     EXPECT_EQ(loaded.TileView, saved.TileView);
     EXPECT_EQ(loaded.Tool, saved.Tool);
     EXPECT_EQ(loaded.Option, saved.Option);
+    EXPECT_EQ(loaded.Extras, saved.Extras);
 
     // Saving what was loaded changes no byte.
     const std::string first = get("wavory.ini");
@@ -193,7 +198,8 @@ TEST_F(SettingsTest, EachUnreadableValueKeepsItsTarget) {
                                    "[Anim]\r\nPath=/no/such/folder\r\nNumber=8\r\nFormat=3\r\n"
                                    "PreviewSpeed=4\r\n"
                                    "[TileView]\r\nFontBold=yes\r\nFontSize=abc\r\nColor=12red\r\n"
-                                   "[Tool]\r\nButtonShow=False\r\nHelpShow=perhaps\r\n");
+                                   "[Tool]\r\nButtonShow=False\r\nHelpShow=perhaps\r\n"
+                                   "[Extras]\r\nKeepHistory=often\r\nVariationSpread=101\r\n");
     const AppSettings before;
     EXPECT_FALSE(s.Form.Main.has_value());    // MainT missing: no move at all
     EXPECT_FALSE(s.Form.Picture.has_value()); // one value not a number
@@ -220,6 +226,7 @@ TEST_F(SettingsTest, EachUnreadableValueKeepsItsTarget) {
     EXPECT_EQ(s.TileView.Color, 12); // numeric prefix
     EXPECT_FALSE(s.Tool.ButtonShow);
     EXPECT_TRUE(s.Tool.HelpShow);
+    EXPECT_EQ(s.Extras, before.Extras);
 }
 
 TEST_F(SettingsTest, ImageSizeOutsideTheCanvasRangeKeeps200) {
@@ -338,4 +345,105 @@ TEST_F(SettingsTest, TileViewFileQuoting) {
     fs::remove(file("Tileview.ini"));
     EXPECT_FALSE(readTileViewFile(text));
     EXPECT_EQ(text, "kept");
+}
+
+namespace {
+
+// An entry whose picture, parameters and set all depend on n.
+HistoryEntry historyEntry(int n, int side = 40) {
+    HistoryEntry e;
+    e.time = 1'700'000'000 + n;
+    e.fields.values[0] = std::to_string(n);
+    e.fields.center[1] = "-" + std::to_string(n);
+    e.fields.componentOn[7] = n % 2 == 1;
+    e.fields.width = 100 + n;
+    e.fields.mode = DrawMode::Xor;
+    e.fields.frame.width = "x" + std::to_string(n);
+    e.colorSet.name = "セット" + std::to_string(n);
+    e.colorSet.colorCount = 3;
+    e.colorSet.r = {static_cast<std::int16_t>(n), 0, 255};
+    auto picture = std::make_shared<Canvas>(side, side / 2);
+    for (int x = 0; x < side; ++x)
+        picture->setPixel(x, 0, {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(x), 7});
+    e.thumbnail = makeThumbnail(*picture, kHistoryThumbnailSide);
+    e.picture = std::move(picture);
+    return e;
+}
+
+void expectSameEntry(const HistoryEntry& a, const HistoryEntry& b) {
+    EXPECT_EQ(a.time, b.time);
+    EXPECT_EQ(a.fields, b.fields);
+    EXPECT_EQ(a.colorSet.name, b.colorSet.name);
+    EXPECT_TRUE(sameColors(a.colorSet, b.colorSet));
+    EXPECT_EQ(a.thumbnail, b.thumbnail);
+}
+
+} // namespace
+
+TEST(DrawingHistory, NewestFirstWithinCountAndPictureBudget) {
+    DrawingHistory history({/*maxEntries*/ 5, /*maxPictures*/ 3, /*maxPictureBytes*/ 40 * 20 * 3 * 2});
+    for (int n = 0; n < 8; ++n)
+        history.add(historyEntry(n));
+    ASSERT_EQ(history.entries().size(), 5u);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(history.entries()[i].time, 1'700'000'007 - i);
+    // The byte budget holds two pictures although three would be allowed by count.
+    EXPECT_TRUE(history.entries()[0].picture && history.entries()[1].picture);
+    EXPECT_FALSE(history.entries()[2].picture);
+    EXPECT_EQ(history.pictureBytes(), 40u * 20 * 3 * 2);
+    // A picture larger than the whole budget is not kept; the smaller ones behind it are.
+    history.add(historyEntry(9, 200));
+    EXPECT_FALSE(history.entries()[0].picture);
+    EXPECT_FALSE(history.entries()[0].thumbnail.empty());
+    EXPECT_TRUE(history.entries()[1].picture);
+    // Older runs' entries go behind, within the count; ids stay unique.
+    std::deque<HistoryEntry> older{historyEntry(100), historyEntry(101)};
+    history.clear();
+    history.add(historyEntry(1));
+    history.appendOlder(std::move(older));
+    ASSERT_EQ(history.entries().size(), 3u);
+    EXPECT_EQ(history.entries()[2].time, 1'700'000'101);
+    EXPECT_EQ(history.find(history.entries()[1].id), &history.entries()[1]);
+    EXPECT_NE(history.entries()[1].id, history.entries()[2].id);
+}
+
+TEST_F(SettingsTest, HistoryFileRoundTripAndDamage) {
+    std::deque<HistoryEntry> entries;
+    for (int n = 0; n < 4; ++n)
+        entries.push_back(historyEntry(n, n == 3 ? 300 : 40)); // one thumbnail shrunk
+    const std::string path = file(kHistoryFileName);
+    ASSERT_FALSE(writeHistoryFile(path, entries));
+    DecodedHistory read = readHistoryFile(path);
+    EXPECT_FALSE(read.damaged);
+    ASSERT_EQ(read.entries.size(), 4u);
+    for (int i = 0; i < 4; ++i)
+        expectSameEntry(read.entries[i], entries[i]);
+    EXPECT_EQ(read.entries[3].thumbnail.width(), kHistoryThumbnailSide);
+    EXPECT_FALSE(read.entries[0].picture); // pictures are never written
+
+    // The count limit keeps the newest.
+    EXPECT_EQ(decodeHistory(encodeHistory(entries, 2)).entries.size(), 2u);
+
+    const std::string bytes = get(kHistoryFileName);
+    // One flipped byte inside the second entry: that entry goes, the others stay.
+    const auto firstLength = static_cast<unsigned char>(bytes[17]) +
+                             256u * static_cast<unsigned char>(bytes[18]);
+    const std::size_t second = 17 + 8 + firstLength + 8 + 20;
+    std::string flipped = bytes;
+    flipped[second] = static_cast<char>(flipped[second] ^ 0x5A);
+    const DecodedHistory damaged = decodeHistory(flipped);
+    EXPECT_TRUE(damaged.damaged);
+    EXPECT_EQ(damaged.entries.size(), 3u);
+    // Cut short: what came before the cut.
+    const DecodedHistory cut = decodeHistory(std::string_view(bytes).substr(0, bytes.size() - 5));
+    EXPECT_TRUE(cut.damaged);
+    ASSERT_EQ(cut.entries.size(), 3u);
+    expectSameEntry(cut.entries[2], entries[2]);
+    // Not a history file, or nothing at all.
+    EXPECT_TRUE(decodeHistory("[Option]\r\nHello=True\r\n").entries.empty());
+    EXPECT_TRUE(decodeHistory(bytes.substr(0, 10)).damaged);
+    EXPECT_FALSE(readHistoryFile(file("missing.dat")).damaged);
+    // A length field beyond any entry stops the reading without harm.
+    std::string huge = bytes.substr(0, 17) + std::string("\xFF\xFF\xFF\x7F", 4) + bytes.substr(21);
+    EXPECT_TRUE(decodeHistory(huge).entries.empty());
 }

@@ -126,6 +126,10 @@ void writeAll(clsINI& ini, const AppSettings& s) {
     SectionWriter app(ini, "App");
     app.text("Version", kProgramVersion);
     app.text("ExistINI", "True");
+
+    SectionWriter extras(ini, "Extras");
+    extras.value("KeepHistory", s.Extras.KeepHistory);
+    extras.value("VariationSpread", s.Extras.VariationSpread);
 }
 
 // ---- reading -------------------------------------------------------------------------
@@ -280,6 +284,13 @@ void loadTileView(clsINI& ini, AppSettings& s) {
     tile.typed("Color", s.TileView.Color);
 }
 
+void loadExtras(clsINI& ini, AppSettings& s) {
+    SectionReader extras(ini, "Extras");
+    assignIf(s.Extras.KeepHistory, extras.boolean("KeepHistory"));
+    assignIf(s.Extras.VariationSpread,
+             extras.integerIn<std::int16_t>("VariationSpread", 0, kMaxVariationSpread));
+}
+
 void loadTool(clsINI& ini, AppSettings& s) {
     SectionReader tool(ini, "Tool");
     // Only "False" (or 0) keeps a window off; a missing or unreadable value shows it.
@@ -364,6 +375,7 @@ void LoadSettings(AppSettings& settings, const std::function<void(AppSettings&)>
     loadAnim(ini, settings);
     loadTileView(ini, settings);
     loadTool(ini, settings);
+    loadExtras(ini, settings);
     // The batch was only read; it ends with the object, nothing is written.
 }
 

@@ -9,6 +9,7 @@
 
 #include "io/FormPosition.h"
 #include "params/RandomGroup.h"
+#include "params/Variations.h"
 
 #include <array>
 #include <cstdint>
@@ -120,6 +121,14 @@ struct AppSettings {
         std::array<bool, RandomGroupCount> DoRndSet{};
         friend bool operator==(const OptionSection&, const OptionSection&) = default;
     } Option;
+
+    // Section "Extras", after "App" (older files lack it): the drawing history and the
+    // variations window.
+    struct ExtrasSection {
+        bool KeepHistory = false;          // "終了後も履歴を保持する"
+        std::int16_t VariationSpread = kDefaultVariationSpread; // 0 to 100
+        friend bool operator==(const ExtrasSection&, const ExtrasSection&) = default;
+    } Extras;
 
     friend bool operator==(const AppSettings&, const AppSettings&) = default;
 };

@@ -1,0 +1,153 @@
+#include "HistoryController.h"
+
+#include "ColorSetController.h"
+#include "DrawSession.h"
+#include "ParamController.h"
+#include "UserDialogs.h"
+#include "frmHistory.h"
+#include "frmPicture.h"
+
+#include "common/ProgramFolder.h"
+#include "history/HistoryFile.h"
+#include "image/Thumbnail.h"
+#include "io/AppSettings.h"
+
+#include <QAction>
+#include <QWidget>
+
+#include <chrono>
+#include <filesystem>
+#include <new>
+
+namespace wavory {
+
+namespace {
+
+const QString kClearQuestion = QStringLiteral("履歴をすべて消去します。\r\nよろしいですか？");
+const QString kMemoryMessage =
+    QStringLiteral("メモリ不足のため描画できません。画像サイズを小さくして下さい。");
+
+std::filesystem::path historyFile() {
+    return GetPath() + kHistoryFileName;
+}
+
+} // namespace
+
+HistoryController::HistoryController(const Parts& parts, QWidget* window)
+    : QObject(window), parts_(parts), owner_(window) {}
+
+HistoryController::~HistoryController() = default;
+
+void HistoryController::record(const ParamFields& fields, const GColor& set) {
+    const Canvas& canvas = parts_.picture.canvas();
+    if (canvas.empty())
+        return;
+    HistoryEntry entry;
+    entry.time = std::chrono::duration_cast<std::chrono::seconds>(
+                     std::chrono::system_clock::now().time_since_epoch())
+                     .count();
+    entry.fields = fields;
+    entry.colorSet = set;
+    try {
+        entry.thumbnail = makeThumbnail(canvas, kHistoryThumbnailSide);
+        // The picture is kept only while it fits the budget; trying costs a copy.
+        const std::size_t bytes = canvas.rowBytes() * static_cast<std::size_t>(canvas.height());
+        if (bytes <= history_.limits().maxPictureBytes)
+            entry.picture = std::make_shared<const Canvas>(canvas);
+    } catch (const std::bad_alloc&) {
+        // Out of memory: the entry goes without its picture, or not at all.
+        if (entry.thumbnail.empty())
+            return;
+    }
+    history_.add(std::move(entry));
+    Q_EMIT changed();
+}
+
+bool HistoryController::apply(std::uint64_t id) {
+    const HistoryEntry* found = history_.find(id);
+    DrawSession& session = parts_.session;
+    if (!found || session.isDrawing())
+        return false;
+    // A copy: the colour set may be added below, and nothing else may change the entry.
+    const HistoryEntry entry = *found;
+    // Like a drawing: the controls are locked and a drawing that follows the values learns
+    // that these values are on screen now.
+    if (!session.begin())
+        return false;
+    ParamFields fields = entry.fields;
+    const int index = parts_.colorSets.indexForSet(entry.colorSet, fields.colorSetIndex);
+    if (index >= 0)
+        fields.colorSetIndex = index;
+    else
+        fields.colorSetIndex = parts_.params.fields().colorSetIndex;
+    frmPicture& picture = parts_.picture;
+    bool undoSaved = false;
+    if (entry.picture) {
+        undoSaved = picture.saveUndo();
+        if (!undoSaved)
+            parts_.dialogs.message(owner_, kMemoryMessage, MessageIcon::Exclamation);
+    }
+    parts_.params.assign(fields);
+    if (undoSaved) {
+        Canvas& canvas = picture.canvas();
+        if (canvas.width() == entry.picture->width() && canvas.height() == entry.picture->height())
+            canvas = *entry.picture;
+        picture.refreshAll();
+        if (undo_)
+            undo_->setEnabled(true);
+    }
+    session.end();
+    return true;
+}
+
+void HistoryController::clear() {
+    if (history_.entries().empty())
+        return;
+    if (parts_.dialogs.message(owner_, kClearQuestion, MessageIcon::Question,
+                               MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    history_.clear();
+    Q_EMIT changed();
+}
+
+bool HistoryController::keepsHistory() const {
+    return parts_.settings.Extras.KeepHistory;
+}
+
+void HistoryController::setKeepHistory(bool keep) {
+    parts_.settings.Extras.KeepHistory = keep;
+}
+
+void HistoryController::loadKept() {
+    if (!keepsHistory())
+        return;
+    // A damaged file gives what could be read; nothing is said about it.
+    DecodedHistory kept = readHistoryFile(historyFile());
+    if (kept.entries.empty())
+        return;
+    history_.appendOlder(std::move(kept.entries));
+    Q_EMIT changed();
+}
+
+void HistoryController::saveKept() {
+    if (keepsHistory()) {
+        (void)writeHistoryFile(historyFile(), history_.entries());
+        return;
+    }
+    std::error_code ec;
+    std::filesystem::remove(historyFile(), ec);
+}
+
+frmHistory* HistoryController::window() const {
+    return window_;
+}
+
+void HistoryController::show() {
+    if (!window_)
+        window_ = new frmHistory(*this, parts_.session, owner_);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+} // namespace wavory

@@ -1,0 +1,104 @@
+#include "VariationController.h"
+
+#include "ColorSetController.h"
+#include "DrawSession.h"
+#include "ParamController.h"
+#include "frmPicture.h"
+#include "frmVariations.h"
+
+#include "common/RandomSource.h"
+#include "engine/DrawRefusal.h"
+#include "io/AppSettings.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+namespace wavory {
+
+VariationController::VariationController(const Parts& parts, QWidget* window)
+    : QObject(window), parts_(parts), owner_(window) {}
+
+int VariationController::spread() const {
+    return std::clamp<int>(parts_.settings.Extras.VariationSpread, 0, kMaxVariationSpread);
+}
+
+void VariationController::setSpread(int spread) {
+    parts_.settings.Extras.VariationSpread =
+        static_cast<std::int16_t>(std::clamp(spread, 0, kMaxVariationSpread));
+}
+
+frmVariations* VariationController::window() const {
+    return window_;
+}
+
+void VariationController::show() {
+    if (!window_) {
+        window_ = new frmVariations(*this, parts_.session, owner_);
+        variations_.reset();
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    if (!variations_)
+        makeNew();
+}
+
+void VariationController::makeNew() {
+    const ColorSetCollection& collection = parts_.colorSets.colorSets();
+    const GColor* selected = collection.selectedSet();
+    RandomSettingContext context;
+    context.colorSetCount = std::max<int>(collection.getgColorCount(), 1);
+    context.selectedSetPointCount = selected ? selected->colorCount : 2;
+    context.imageWidth = parts_.params.fields().width;
+    context.imageHeight = parts_.params.fields().height;
+    RandomSettingOptions options;
+    options.groups = parts_.settings.Option.DoRndSet;
+    options.periodTendency = parts_.settings.Option.RndSetBS;
+    options.amplitudeTendency = parts_.settings.Option.RndSetSW;
+    RandomSource& random = parts_.random;
+    variations_ = makeVariations(parts_.params.model(), options, context, spread(),
+                                 random.nextBits());
+
+    std::vector<VariationDrawings::Job> jobs;
+    for (int i = 0; i < kVariationCount; ++i) {
+        const ParamFields& fields = (*variations_)[static_cast<std::size_t>(i)].fields();
+        const int index = fields.colorSetIndex;
+        const GColor set = index >= 0 && index < collection.getgColorCount()
+                               ? collection.at(index)
+                               : (selected ? *selected : GColor{});
+        sets_[static_cast<std::size_t>(i)] = set;
+        VariationDrawings::Job job{i, takeDrawSnapshot(fields), set, random.nextBits()};
+        // What the draw command would refuse is not drawn; its place stays empty.
+        if (DrawCheck(fields).ok() && drawRefusal(job.params, set).ok())
+            jobs.push_back(std::move(job));
+    }
+    Q_EMIT setMade();
+    for (int i = 0, next = 0; i < kVariationCount; ++i) {
+        if (next < static_cast<int>(jobs.size()) && jobs[static_cast<std::size_t>(next)].index == i)
+            ++next;
+        else
+            Q_EMIT skipped(i);
+    }
+    drawings_.start(jobs, std::make_shared<const Canvas>(parts_.picture.canvas()));
+}
+
+bool VariationController::adopt(int index) {
+    if (!variations_ || index < 0 || index >= kVariationCount || parts_.session.isDrawing())
+        return false;
+    const auto i = static_cast<std::size_t>(index);
+    const ParamFields& chosen = (*variations_)[i].fields();
+    // The values a variation changes; size, mode, phase and frame stay as they are now.
+    ParamFields fields = parts_.params.fields();
+    fields.componentOn = chosen.componentOn;
+    fields.values = chosen.values;
+    fields.center = chosen.center;
+    fields.bleed = chosen.bleed;
+    const int set = parts_.colorSets.indexForSet(sets_[i], chosen.colorSetIndex);
+    if (set >= 0)
+        fields.colorSetIndex = set;
+    parts_.params.assign(fields);
+    return true;
+}
+
+} // namespace wavory

@@ -1,0 +1,35 @@
+#pragma once
+// frmHistory: the history window ("履歴"), modeless. It lists the drawings newest first
+// as thumbnails with their time; a double-click or "適用" brings the chosen one back,
+// "消去" clears the list, and "終了後も履歴を保持する" keeps it for the next run.
+
+#include <QWidget>
+
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+
+namespace wavory {
+
+class DrawSession;
+class HistoryController;
+
+class frmHistory : public QWidget {
+    Q_OBJECT
+  public:
+    frmHistory(HistoryController& history, DrawSession& session, QWidget* parent = nullptr);
+
+    // Shows the history again (after a change).
+    void showHistory();
+    // Brings back the selected entry.
+    void cmdApply_Click();
+
+  private:
+    HistoryController& history_;
+    QListWidget* lstHistory_;
+    QPushButton* cmdApply_;
+    QPushButton* cmdClear_;
+    QCheckBox* chkKeepHistory_;
+};
+
+} // namespace wavory

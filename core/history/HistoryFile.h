@@ -1,0 +1,40 @@
+#pragma once
+// The history kept across runs: parameters, color sets, times and thumbnails (never the
+// full pictures) in one binary file in the program folder. Every entry carries its length
+// and a checksum, so a damaged entry is skipped and the others are kept; a file that is
+// not a history file, or is cut short, gives what could be read before the damage.
+
+#include "history/DrawingHistory.h"
+
+#include <cstddef>
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace wavory {
+
+inline constexpr const char* kHistoryFileName = "history.dat";
+// At most this many entries are written (the newest).
+inline constexpr std::size_t kMaxKeptHistoryEntries = 100;
+// A history file is never read beyond this size.
+inline constexpr std::size_t kMaxHistoryFileBytes = 32u * 1024 * 1024;
+
+// The file's bytes for the newest `maxEntries` entries.
+std::string encodeHistory(const std::deque<HistoryEntry>& entries,
+                          std::size_t maxEntries = kMaxKeptHistoryEntries);
+
+struct DecodedHistory {
+    std::deque<HistoryEntry> entries; // newest first, ids 0
+    bool damaged = false;             // something was skipped or cut off
+};
+DecodedHistory decodeHistory(std::string_view bytes);
+
+// Writes through AtomicFileWriter; reads with readWholeFile and the size cap above. A
+// missing file reads as an empty history without damage.
+std::error_code writeHistoryFile(const std::filesystem::path& path,
+                                 const std::deque<HistoryEntry>& entries);
+DecodedHistory readHistoryFile(const std::filesystem::path& path);
+
+} // namespace wavory

@@ -1,0 +1,161 @@
+// The menu "拡張(&X)"'s history and variations windows: completed drawings are listed
+// newest first and brought back with their picture (undo returns the one before), a
+// stopped one is not listed, the list is cleared after asking and kept across runs when
+// asked; nine variations are drawn, one adopted into the model, a new set replaces them.
+
+#include "AppFixture.h"
+#include "HistoryController.h"
+#include "VariationController.h"
+#include "frmHistory.h"
+#include "frmVariations.h"
+
+#include "common/ProgramFolder.h"
+#include "history/HistoryFile.h"
+#include "image/Thumbnail.h"
+
+#include <QListWidget>
+#include <QSlider>
+#include <QToolButton>
+
+#include <filesystem>
+#include <map>
+
+using namespace wavory;
+using namespace wavory::test;
+
+namespace {
+
+class HistoryWindow : public AppFixture {
+  protected:
+    QListWidget* list() { return find<QListWidget>(QStringLiteral("lstHistory")); }
+    // Draws and returns the picture drawn.
+    Canvas draw() {
+        button("cmdDraw")->click();
+        return main->picture()->canvas();
+    }
+};
+
+class VariationsWindow : public AppFixture {
+  protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        main->settings().Option.DoRndSet = {true, true, false, false, false, false, false};
+        simpleParameters();
+        QObject::connect(&main->variations().drawings(), &VariationDrawings::ready, main.get(),
+                         [this](int i, const QImage& image) { ready[i] = image; });
+        QObject::connect(&main->variations(), &VariationController::setMade, main.get(),
+                         [this] { ready.clear(); });
+    }
+    bool allNineShown() {
+        return waitFor([this] { return ready.size() == 9; }, 20000) &&
+               main->variations().window()->shownCount() == 9;
+    }
+    std::map<int, QImage> ready; // the thumbnails of the current set
+};
+
+QImage imageOf(const Canvas& c) {
+    return QImage(c.data(), c.width(), c.height(), static_cast<qsizetype>(c.rowBytes()),
+                  QImage::Format_RGB888)
+        .copy();
+}
+
+} // namespace
+
+TEST_F(HistoryWindow, CompletedDrawingsComeBackWithTheirPictureAndUndo) {
+    simpleParameters();
+    const Canvas first = draw();
+    value(0)->setText("7");
+    const Canvas second = draw();
+    // A stopped drawing is unfinished and not listed.
+    value(0)->setText("9");
+    QObject::connect(main->picture(), &QWidget::windowTitleChanged, main.get(),
+                     [this](const QString& t) {
+                         if (t.endsWith(" % -描画中-"))
+                             main->DrawStop();
+                     });
+    draw();
+    QObject::disconnect(main->picture(), &QWidget::windowTitleChanged, main.get(), nullptr);
+    const Canvas stopped = main->picture()->canvas();
+
+    action("mnuHistory")->trigger();
+    ASSERT_TRUE(main->history().window()->isVisible());
+    ASSERT_EQ(list()->count(), 2);
+    EXPECT_EQ(main->history().history().entries()[0].fields.values[0], "7");
+    EXPECT_EQ(main->history().history().entries()[1].fields.values[0], "30");
+    EXPECT_EQ(list()->item(1)->icon().pixmap(128, 128).size(), QSize(128, 128));
+
+    list()->setCurrentRow(1);
+    find<QPushButton>(QStringLiteral("cmdApply"))->click();
+    EXPECT_EQ(text(0), "30");
+    EXPECT_EQ(main->picture()->canvas(), first);
+    EXPECT_TRUE(action("mnuUndo")->isEnabled());
+    action("mnuUndo")->trigger();
+    EXPECT_EQ(main->picture()->canvas(), stopped);
+
+    // An entry whose picture is no longer held brings back its values only.
+    value(0)->setText("11");
+    for (int i = 0; i < 3; ++i)
+        draw();
+    const Canvas now = main->picture()->canvas();
+    const auto& entries = main->history().history().entries();
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_FALSE(entries[4].picture);
+    list()->setCurrentRow(3); // the second drawing
+    find<QPushButton>(QStringLiteral("cmdApply"))->click();
+    EXPECT_EQ(text(0), "7");
+    EXPECT_EQ(main->picture()->canvas(), now);
+    (void)second;
+}
+
+TEST_F(HistoryWindow, ClearAsksFirstAndTheListIsKeptWhenAsked) {
+    simpleParameters();
+    draw();
+    draw();
+    action("mnuHistory")->trigger();
+    auto* keep = find<QCheckBox>(QStringLiteral("chkKeepHistory"));
+    keep->setChecked(true);
+    EXPECT_TRUE(main->settings().Extras.KeepHistory);
+    main->history().saveKept();
+    const std::filesystem::path file = GetPath() + kHistoryFileName;
+    EXPECT_EQ(readHistoryFile(file).entries.size(), 2u);
+
+    dialogs.answers.push_back(MessageAnswer::No);
+    find<QPushButton>(QStringLiteral("cmdClear"))->click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("履歴をすべて消去します。\r\nよろしいですか？"));
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
+    EXPECT_EQ(list()->count(), 2);
+    find<QPushButton>(QStringLiteral("cmdClear"))->click(); // answered Yes
+    EXPECT_EQ(list()->count(), 0);
+
+    // The next run finds the kept entries behind its own; switched off, nothing is kept.
+    main->history().loadKept();
+    EXPECT_EQ(list()->count(), 2);
+    keep->setChecked(false);
+    main->history().saveKept();
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST_F(VariationsWindow, NineAppearChoosingOneSetsTheModelAndANewSetReplacesThem) {
+    action("mnuVariations")->trigger();
+    ASSERT_TRUE(allNineShown());
+    const auto spread = find<QSlider>(QStringLiteral("sldSpread"));
+    spread->setValue(80);
+    EXPECT_EQ(main->settings().Extras.VariationSpread, 80);
+
+    const Variations first = *main->variations().variations();
+    find<QToolButton>(QStringLiteral("picVariation_4"))->click();
+    EXPECT_EQ(main->model().fields().values, first[4].fields().values);
+    for (int i = 0; i < kValueSlotCount; ++i)
+        EXPECT_EQ(text(i).toStdString(), first[4].fields().values[i]) << i;
+    // Nothing is drawn until the user draws; then the picture is the thumbnail's.
+    EXPECT_TRUE(main->history().history().entries().empty());
+    button("cmdDraw")->click();
+    EXPECT_EQ(imageOf(makeThumbnail(main->picture()->canvas(), 128)), ready[4]);
+
+    find<QPushButton>(QStringLiteral("cmdNew"))->click();
+    EXPECT_LT(ready.size(), 9u);
+    ASSERT_TRUE(allNineShown());
+    // Made from the adopted values with the new spread.
+    EXPECT_FALSE(main->variations().variations()->at(0).fields() == first[0].fields());
+}
