@@ -86,9 +86,9 @@ void ExtrasController::fillMenu(QMenu* menu) {
         connect(count, &QAction::triggered, this, [this, n] { colorSetFromImage(n); });
     }
     menu->addSeparator();
-    connect(item("mnuHistory", QStringLiteral("履歴(&H)...")), &QAction::triggered,
+    connect(item("mnuHistory", Ui::tr("履歴(&H)...")), &QAction::triggered,
             &parts_.history, &HistoryController::show);
-    connect(item("mnuVariations", QStringLiteral("バリエーション(&V)...")), &QAction::triggered,
+    connect(item("mnuVariations", Ui::tr("バリエーション(&V)...")), &QAction::triggered,
             &parts_.variations, &VariationController::show);
 }
 

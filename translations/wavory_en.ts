@@ -839,6 +839,68 @@ period</translation>
         <source>&apos;%1&apos; を入力してください。</source>
         <translation>Please enter the %1.</translation>
     </message>
+    <message>
+        <source>履歴(&amp;H)...</source>
+        <translation>&amp;History...</translation>
+    </message>
+    <message>
+        <source>バリエーション(&amp;V)...</source>
+        <translation>&amp;Variations...</translation>
+    </message>
+    <message>
+        <source>履歴</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>適用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>消去</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>終了後も履歴を保持する</source>
+        <translation>Keep the history after exit</translation>
+    </message>
+    <message>
+        <source>画像も戻せます</source>
+        <translation>The picture can be brought back too</translation>
+    </message>
+    <message>
+        <source>パラメータのみ戻せます</source>
+        <translation>Only the parameters can be brought back</translation>
+    </message>
+    <message>
+        <source>描画中…</source>
+        <translation>Drawing…</translation>
+    </message>
+    <message>
+        <source>描画できません</source>
+        <translation>Cannot draw</translation>
+    </message>
+    <message>
+        <source>バリエーション</source>
+        <translation>Variations</translation>
+    </message>
+    <message>
+        <source>この値を使う</source>
+        <translation>Use these values</translation>
+    </message>
+    <message>
+        <source>ばらつき</source>
+        <translation>Spread</translation>
+    </message>
+    <message>
+        <source>新しく作る</source>
+        <translation>New Set</translation>
+    </message>
+    <message>
+        <source>履歴をすべて消去します。<byte value="xd"/>
+よろしいですか？</source>
+        <translation>The whole history will be cleared.<byte value="xd"/>
+Are you sure?</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

@@ -3,8 +3,10 @@
 // because the language is chosen once for the whole process.
 
 #include "AppFixture.h"
+#include "HistoryController.h"
 #include "TileViewController.h"
 #include "UiLanguage.h"
+#include "VariationController.h"
 #include "frmAbout.h"
 #include "frmAnim.h"
 #include "frmAnimPreview.h"
@@ -12,12 +14,14 @@
 #include "frmCreateFolder.h"
 #include "frmHello.h"
 #include "frmHelp.h"
+#include "frmHistory.h"
 #include "frmJpeg.h"
 #include "frmOptions.h"
 #include "frmPNG.h"
 #include "frmSetBrightness.h"
 #include "frmSize.h"
 #include "frmTile.h"
+#include "frmVariations.h"
 
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCollection.h"
@@ -102,6 +106,8 @@ TEST_F(English, EveryWindowAndDialog) {
     anim->show();
     anim->preview()->show();
     anim->createFolderDialog()->show();
+    main->history().show();
+    main->variations().show();
 
     frmOptions options(main->settings().Option, dialogs);
     ColorSetCollection sets;
@@ -123,6 +129,8 @@ TEST_F(English, EveryWindowAndDialog) {
                                            anim,
                                            anim->preview(),
                                            anim->createFolderDialog(),
+                                           main->history().window(),
+                                           main->variations().window(),
                                            &options,
                                            &editor,
                                            &brightness,
