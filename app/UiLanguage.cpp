@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <clocale>
 #include <string>
 
 namespace wavory {
@@ -45,6 +46,8 @@ bool installUiLanguage(QCoreApplication& app, UiLanguage language) {
     // Qt's texts are English as written; its dialogs' dates, sizes and month names come
     // from the default locale, which must not stay the system's.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    // The system's error texts inside messages ("No space left on device") likewise.
+    std::setlocale(LC_MESSAGES, "C");
     // Compiled into the program (app/CMakeLists.txt).
     if (!installTranslation(app, QStringLiteral("wavory_en"), QStringLiteral(":/translations")))
         return false;
