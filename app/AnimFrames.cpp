@@ -1,6 +1,7 @@
 #include "AnimFrames.h"
 
 #include "DrawSession.h"
+#include "QtText.h"
 #include "UserDialogs.h"
 #include "WindowController.h"
 #include "frmMain.h"
@@ -21,8 +22,8 @@ namespace wavory {
 
 namespace {
 
-const QString kMemoryMessage =
-    QStringLiteral("メモリ不足のため描画できません。画像サイズを小さくして下さい。");
+const char* const kMemoryMessage =
+    QT_TRANSLATE_NOOP("Ui", "メモリ不足のため描画できません。画像サイズを小さくして下さい。");
 
 } // namespace
 
@@ -73,7 +74,7 @@ bool AnimFrames::make(double from, double to, int frames,
     try {
         completed = makeFrames(from, to, frames, frameStarted, goOn);
     } catch (const std::bad_alloc&) {
-        main_.dialogs().message(window_, kMemoryMessage, MessageIcon::Exclamation);
+        main_.dialogs().message(window_, Ui::tr(kMemoryMessage), MessageIcon::Exclamation);
     } catch (const std::exception& e) {
         main_.dialogs().message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);
     }

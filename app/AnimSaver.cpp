@@ -21,14 +21,14 @@ namespace wavory {
 namespace {
 
 std::string missingFrameCause(int index) {
-    return "フレーム " + std::to_string(index + 1) + " は作成されていません。";
+    return toStd(Ui::tr("フレーム %1 は作成されていません。").arg(index + 1));
 }
 
 // A name whose folder does not exist is a bad file name; anything else says what the
 // system says.
 std::string writeFailureCause(const std::error_code& ec) {
     if (ec == std::errc::no_such_file_or_directory)
-        return std::string(kBadFrameFileNameCause);
+        return UiText::tr(kBadFrameFileNameCause);
     return systemErrorText(ec);
 }
 
@@ -40,7 +40,7 @@ AnimSaver::AnimSaver(frmMain& main, AnimFrames& frames, QWidget* window)
 void AnimSaver::save(const Job& job, const std::function<void(int)>& progress,
                      const std::function<bool()>& goOn) {
     if (!CheckPathBadSymbol(job.base)) {
-        fail(std::string(kBadFrameFileNameCause));
+        fail(UiText::tr(kBadFrameFileNameCause));
         return;
     }
     const bool written = job.format == AnimSaveFormat::BmpSeries
@@ -99,8 +99,9 @@ bool AnimSaver::saveAnimated(const Job& job, const std::function<void(int)>& pro
 }
 
 bool AnimSaver::overwrite(const std::string& name) {
-    const QString question = toQ(name) + QStringLiteral("\r\nはすでに存在します。\r\n") +
-                             QStringLiteral("このファイルと以降全てのファイルについて、上書き保存しますか？");
+    const QString question = Ui::tr("%1\r\nはすでに存在します。\r\nこのファイルと以降全てのファイル"
+                                    "について、上書き保存しますか？")
+                                 .arg(toQ(name));
     return main_.dialogs().message(window_, question, MessageIcon::Question,
                                    MessageButtons::YesNo) == MessageAnswer::Yes;
 }

@@ -23,10 +23,10 @@ namespace wavory {
 
 ColorFrame::ColorFrame(ColorSetController& colorSets, ParamController& params, DrawSession& session,
                        QWidget* parent)
-    : QGroupBox(QStringLiteral("色"), parent), colorSets_(colorSets), params_(params) {
+    : QGroupBox(Ui::tr("色"), parent), colorSets_(colorSets), params_(params) {
     setObjectName(QStringLiteral("Frame2"));
     auto* labGColor =
-        namedLabel(QStringLiteral("labGColor"), QStringLiteral("使用する色セット(&C) :"), this, 40);
+        namedLabel(QStringLiteral("labGColor"), Ui::tr("使用する色セット(&C) :"), this, 40);
     cbogColor_ = new QComboBox(this);
     cbogColor_->setObjectName(QStringLiteral("cbogColor"));
     cbogColor_->setMaxVisibleItems(20);
@@ -53,9 +53,9 @@ ColorFrame::ColorFrame(ColorSetController& colorSets, ParamController& params, D
             [this] { showPhase(!hscIso_->isSliderDown()); });
     connect(hscIso_, &QScrollBar::sliderReleased, this, [this] { showPhase(true); });
 
-    cmdGColorEdit_ = commandButton("cmdGColorEdit", QStringLiteral("編集"), this, 41);
-    cmdAddGColor_ = commandButton("cmdAddGColor", QStringLiteral("追加"), this, 42);
-    cmdRemoveGColor_ = commandButton("cmdRemoveGColor", QStringLiteral("削除"), this, 43);
+    cmdGColorEdit_ = commandButton("cmdGColorEdit", Ui::tr("編集"), this, 41);
+    cmdAddGColor_ = commandButton("cmdAddGColor", Ui::tr("追加"), this, 42);
+    cmdRemoveGColor_ = commandButton("cmdRemoveGColor", Ui::tr("削除"), this, 43);
     connect(cmdGColorEdit_, &QPushButton::clicked, &colorSets_, &ColorSetController::edit);
     connect(cmdAddGColor_, &QPushButton::clicked, &colorSets_, &ColorSetController::add);
     connect(cmdRemoveGColor_, &QPushButton::clicked, &colorSets_, &ColorSetController::remove);
@@ -81,7 +81,7 @@ ColorFrame::ColorFrame(ColorSetController& colorSets, ParamController& params, D
     auto* phase = new QHBoxLayout;
     phase->setSpacing(4);
     labISO_->setMinimumWidth(
-        labISO_->fontMetrics().horizontalAdvance(QStringLiteral("位相のずれ : 99 %")));
+        labISO_->fontMetrics().horizontalAdvance(toQ(params::phaseLabelText(99))));
     phase->addWidget(labISO_);
     phase->addWidget(hscIso_, 1);
     layout->addLayout(phase);

@@ -19,13 +19,12 @@ namespace wavory {
 
 namespace {
 
-const QString kLastSetMessage = QStringLiteral("最後の１個は削除できません。");
-const QString kInitQuestion =
-    QStringLiteral("すべての色セットを初期化します。\r\n本当によろしいですか？");
+const char* const kLastSetMessage = QT_TRANSLATE_NOOP("Ui", "最後の１個は削除できません。");
+const char* const kInitQuestion =
+    QT_TRANSLATE_NOOP("Ui", "すべての色セットを初期化します。\r\n本当によろしいですか？");
 
 QString removeQuestion(const std::string& name) {
-    return QStringLiteral("色セット '") + toQ(name) +
-           QStringLiteral("' を削除してよろしいですか？");
+    return Ui::tr("色セット '%1' を削除してよろしいですか？").arg(toQ(name));
 }
 
 } // namespace
@@ -96,7 +95,7 @@ void ColorSetController::edit() {
 
 void ColorSetController::remove() {
     if (colorSets_.getgColorCount() <= 1) {
-        parts_.dialogs.message(window_, kLastSetMessage, MessageIcon::Exclamation);
+        parts_.dialogs.message(window_, Ui::tr(kLastSetMessage), MessageIcon::Exclamation);
         return;
     }
     const int selected = colorSets_.selectedIndex();
@@ -113,7 +112,7 @@ void ColorSetController::remove() {
 }
 
 void ColorSetController::initialize() {
-    if (parts_.dialogs.message(window_, kInitQuestion, MessageIcon::Question,
+    if (parts_.dialogs.message(window_, Ui::tr(kInitQuestion), MessageIcon::Question,
                                MessageButtons::YesNo) != MessageAnswer::Yes) {
         return;
     }
@@ -133,9 +132,10 @@ QString ColorSetController::chooseFile(bool save, const QString& nameInFolder) {
     const QString proposal = toQ(TrimDir(toStd(names.name(Dialog::ColorSet)))) + nameInFolder;
     names.setName(Dialog::ColorSet, proposal);
     UserDialogs& dialogs = parts_.dialogs;
-    const QString chosen =
-        save ? dialogs.saveFileName(window_, kSaveDialogTitle, kColorSetFileFilter, proposal)
-             : dialogs.openFileName(window_, kOpenDialogTitle, kColorSetFileFilter, proposal);
+    const QString chosen = save ? dialogs.saveFileName(window_, Ui::tr(kSaveDialogTitle),
+                                                       Ui::tr(kColorSetFileFilter), proposal)
+                                : dialogs.openFileName(window_, Ui::tr(kOpenDialogTitle),
+                                                       Ui::tr(kColorSetFileFilter), proposal);
     if (!chosen.isEmpty())
         names.setName(Dialog::ColorSet, chosen);
     return chosen;

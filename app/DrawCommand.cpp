@@ -2,6 +2,7 @@
 
 #include "DrawSession.h"
 #include "ParamController.h"
+#include "QtText.h"
 #include "UserDialogs.h"
 #include "frmPicture.h"
 
@@ -21,8 +22,8 @@ namespace wavory {
 
 namespace {
 
-const QString kMemoryMessage =
-    QStringLiteral("メモリ不足のため描画できません。画像サイズを小さくして下さい。");
+const char* const kMemoryMessage =
+    QT_TRANSLATE_NOOP("Ui", "メモリ不足のため描画できません。画像サイズを小さくして下さい。");
 
 } // namespace
 
@@ -63,7 +64,7 @@ void DrawCommand::run() {
     parts_.params.edit([](ParamModel& m) { m.raiseSlotsToOne(); });
     frmPicture& picture = parts_.picture;
     if (!picture.saveUndoForDrawing()) {
-        parts_.dialogs.message(window_, kMemoryMessage, MessageIcon::Exclamation);
+        parts_.dialogs.message(window_, Ui::tr(kMemoryMessage), MessageIcon::Exclamation);
         return;
     }
     if (showPicture_)
@@ -102,7 +103,7 @@ bool DrawCommand::drawPicture(const DrawParams& params, const GColor& set) {
         return parts_.session.draw(params, set, parts_.random.nextBits()).outcome ==
                DrawOutcome::Completed;
     } catch (const std::bad_alloc&) {
-        parts_.dialogs.message(window_, kMemoryMessage, MessageIcon::Exclamation);
+        parts_.dialogs.message(window_, Ui::tr(kMemoryMessage), MessageIcon::Exclamation);
     } catch (const std::exception& e) {
         parts_.dialogs.message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);
     }

@@ -3,6 +3,7 @@
 #include "ColorSetController.h"
 #include "DrawSession.h"
 #include "ParamController.h"
+#include "QtText.h"
 #include "UserDialogs.h"
 #include "frmPicture.h"
 
@@ -20,8 +21,8 @@ namespace wavory {
 
 namespace {
 
-const QString kMemoryMessage =
-    QStringLiteral("メモリ不足のため描画できません。画像サイズを小さくして下さい。");
+const char* const kMemoryMessage =
+    QT_TRANSLATE_NOOP("Ui", "メモリ不足のため描画できません。画像サイズを小さくして下さい。");
 
 } // namespace
 
@@ -127,7 +128,7 @@ bool DrawOnChange::drawOnce() {
     const DrawParams params = takeDrawSnapshot(drawn_.fields);
     parts_.params.edit([](ParamModel& m) { m.raiseSlotsToOne(); });
     if (!prepareCanvas()) {
-        parts_.dialogs.message(window_, kMemoryMessage, MessageIcon::Exclamation);
+        parts_.dialogs.message(window_, Ui::tr(kMemoryMessage), MessageIcon::Exclamation);
         return false;
     }
     frmPicture& picture = parts_.picture;
@@ -142,7 +143,7 @@ bool DrawOnChange::drawOnce() {
     try {
         result = parts_.session.draw(params, drawn_.set, parts_.random.nextBits());
     } catch (const std::bad_alloc&) {
-        parts_.dialogs.message(window_, kMemoryMessage, MessageIcon::Exclamation);
+        parts_.dialogs.message(window_, Ui::tr(kMemoryMessage), MessageIcon::Exclamation);
         return true;
     } catch (const std::exception& e) {
         parts_.dialogs.message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);

@@ -22,12 +22,12 @@ namespace wavory {
 
 namespace {
 
-const QString kGimpFilter =
-    QStringLiteral("GIMPグラデーション・パレット(*.ggr;*.gpl)|*.ggr;*.gpl|すべてのﾌｧｲﾙ|*.*");
-const QString kGradientFilter = QStringLiteral("GIMPグラデーション(*.ggr)|*.ggr");
-const QString kPaletteFilter = QStringLiteral("GIMPパレット(*.gpl)|*.gpl");
-const QString kImageFilter = QStringLiteral(
-    "画像(*.png;*.jpg;*.jpeg;*.bmp)|*.png;*.jpg;*.jpeg;*.bmp|すべてのﾌｧｲﾙ|*.*");
+const char* const kGimpFilter = QT_TRANSLATE_NOOP(
+    "Ui", "GIMPグラデーション・パレット(*.ggr;*.gpl)|*.ggr;*.gpl|すべてのﾌｧｲﾙ|*.*");
+const char* const kGradientFilter = QT_TRANSLATE_NOOP("Ui", "GIMPグラデーション(*.ggr)|*.ggr");
+const char* const kPaletteFilter = QT_TRANSLATE_NOOP("Ui", "GIMPパレット(*.gpl)|*.gpl");
+const char* const kImageFilter = QT_TRANSLATE_NOOP(
+    "Ui", "画像(*.png;*.jpg;*.jpeg;*.bmp)|*.png;*.jpg;*.jpeg;*.bmp|すべてのﾌｧｲﾙ|*.*");
 
 // Pictures are read whole up to this size; a photograph is far smaller.
 constexpr std::size_t kMaxPictureBytes = 64 * 1024 * 1024;
@@ -39,14 +39,15 @@ constexpr int kCountingSide = 512;
 Result readPicture(const QString& path, Canvas& picture) {
     std::string bytes;
     if (const std::error_code ec = readWholeFile(toStd(path), bytes, kMaxPictureBytes))
-        return Result::failure(MessageIcon::Critical, "画像を読み込めませんでした。\r\n" +
-                                                          systemErrorText(ec));
+        return Result::failure(
+            MessageIcon::Critical,
+            toStd(Ui::tr("画像を読み込めませんでした。\r\n%1").arg(toQ(systemErrorText(ec)))));
     QImage image = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()),
                                     static_cast<int>(bytes.size()));
     if (image.isNull())
         return Result::failure(MessageIcon::Critical,
-                               "画像を読み込めませんでした。\r\n"
-                               "PNG、JPEG、BMP のどれでもないか、壊れています。");
+                               toStd(Ui::tr("画像を読み込めませんでした。\r\n"
+                                            "PNG、JPEG、BMP のどれでもないか、壊れています。")));
     if (image.width() > kCountingSide || image.height() > kCountingSide)
         image = image.scaled(kCountingSide, kCountingSide, Qt::KeepAspectRatio,
                              Qt::SmoothTransformation);
@@ -68,27 +69,26 @@ void ExtrasController::fillMenu(QMenu* menu) {
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    connect(item("mnuSeamless", QStringLiteral("継ぎ目なしにする")), &QAction::triggered, this,
+    connect(item("mnuSeamless", Ui::tr("継ぎ目なしにする")), &QAction::triggered, this,
             &ExtrasController::makeSeamless);
     menu->addSeparator();
-    connect(item("mnuGimpLoad", QStringLiteral("GIMPのグラデーション・パレットを読み込む(&L)...")),
+    connect(item("mnuGimpLoad", Ui::tr("GIMPのグラデーション・パレットを読み込む(&L)...")),
             &QAction::triggered, this, &ExtrasController::importGimpColorSet);
-    connect(item("mnuGimpGradientSave",
-                 QStringLiteral("色セットをGIMPグラデーションとして保存(&G)...")),
+    connect(item("mnuGimpGradientSave", Ui::tr("色セットをGIMPグラデーションとして保存(&G)...")),
             &QAction::triggered, this, &ExtrasController::exportGimpGradient);
-    connect(item("mnuGimpPaletteSave", QStringLiteral("色セットをGIMPパレットとして保存(&P)...")),
+    connect(item("mnuGimpPaletteSave", Ui::tr("色セットをGIMPパレットとして保存(&P)...")),
             &QAction::triggered, this, &ExtrasController::exportGimpPalette);
-    QMenu* fromImage = menu->addMenu(QStringLiteral("画像から色セットを作る(&I)"));
+    QMenu* fromImage = menu->addMenu(Ui::tr("画像から色セットを作る(&I)"));
     fromImage->menuAction()->setObjectName(QStringLiteral("mnuColorSetFromImage"));
     for (int n = kMinColorPoints; n <= kMaxColorPoints; ++n) {
-        QAction* count = fromImage->addAction(QStringLiteral("%1 色...").arg(n));
+        QAction* count = fromImage->addAction(Ui::tr("%1 色...").arg(n));
         count->setObjectName(QStringLiteral("mnuColorSetFromImage_%1").arg(n));
         connect(count, &QAction::triggered, this, [this, n] { colorSetFromImage(n); });
     }
     menu->addSeparator();
-    connect(item("mnuHistory", QStringLiteral("履歴(&H)...")), &QAction::triggered,
+    connect(item("mnuHistory", Ui::tr("履歴(&H)...")), &QAction::triggered,
             &parts_.history, &HistoryController::show);
-    connect(item("mnuVariations", QStringLiteral("バリエーション(&V)...")), &QAction::triggered,
+    connect(item("mnuVariations", Ui::tr("バリエーション(&V)...")), &QAction::triggered,
             &parts_.variations, &VariationController::show);
 }
 
@@ -101,15 +101,15 @@ void ExtrasController::makeSeamless() {
 QString ExtrasController::chooseFile(bool save, const QString& filters, const QString& name) {
     const QString proposal = folder_ + name;
     const QString chosen =
-        save ? parts_.dialogs.saveFileName(window_, kSaveDialogTitle, filters, proposal)
-             : parts_.dialogs.openFileName(window_, kOpenDialogTitle, filters, proposal);
+        save ? parts_.dialogs.saveFileName(window_, Ui::tr(kSaveDialogTitle), filters, proposal)
+             : parts_.dialogs.openFileName(window_, Ui::tr(kOpenDialogTitle), filters, proposal);
     if (!chosen.isEmpty())
         folder_ = QFileInfo(chosen).absolutePath() + QLatin1Char('/');
     return chosen;
 }
 
 void ExtrasController::importGimpColorSet() {
-    const QString chosen = chooseFile(false, kGimpFilter, QString());
+    const QString chosen = chooseFile(false, Ui::tr(kGimpFilter), QString());
     if (chosen.isEmpty())
         return;
     parts_.dialogs.report(window_,
@@ -130,8 +130,8 @@ void ExtrasController::exportSelected(bool gradient) {
     if (!set)
         return;
     const QString suffix = gradient ? QStringLiteral(".ggr") : QStringLiteral(".gpl");
-    QString chosen =
-        chooseFile(true, gradient ? kGradientFilter : kPaletteFilter, toQ(set->name) + suffix);
+    QString chosen = chooseFile(true, gradient ? Ui::tr(kGradientFilter) : Ui::tr(kPaletteFilter),
+                                toQ(set->name) + suffix);
     if (chosen.isEmpty())
         return;
     if (QFileInfo(chosen).suffix().isEmpty())
@@ -142,7 +142,7 @@ void ExtrasController::exportSelected(bool gradient) {
 }
 
 void ExtrasController::colorSetFromImage(int count) {
-    const QString chosen = chooseFile(false, kImageFilter, QString());
+    const QString chosen = chooseFile(false, Ui::tr(kImageFilter), QString());
     if (chosen.isEmpty())
         return;
     Canvas picture;

@@ -53,8 +53,8 @@ void FileController::mnuOutputText_Click() {
     RememberedFileNames& names = parts_.fileNames;
     const QString proposal = toQ(TrimDirFname(toStd(names.name(Dialog::Text))));
     names.setName(Dialog::Text, proposal);
-    const QString chosen =
-        parts_.dialogs.saveFileName(window_, kSaveDialogTitle, kTextFileFilter, proposal);
+    const QString chosen = parts_.dialogs.saveFileName(window_, Ui::tr(kSaveDialogTitle),
+                                                       Ui::tr(kTextFileFilter), proposal);
     if (chosen.isEmpty())
         return;
     names.setName(Dialog::Text, chosen);
@@ -64,8 +64,8 @@ void FileController::mnuOutputText_Click() {
 void FileController::mnuInputText_Click() {
     using Dialog = RememberedFileNames::Dialog;
     RememberedFileNames& names = parts_.fileNames;
-    const QString chosen = parts_.dialogs.openFileName(window_, kOpenDialogTitle, kTextFileFilter,
-                                                       names.name(Dialog::Text));
+    const QString chosen = parts_.dialogs.openFileName(
+        window_, Ui::tr(kOpenDialogTitle), Ui::tr(kTextFileFilter), names.name(Dialog::Text));
     if (chosen.isEmpty())
         return;
     names.setName(Dialog::Text, chosen);

@@ -16,11 +16,11 @@ QString RememberedFileNames::name(Dialog which) {
     switch (which) {
     case Dialog::Image:
         if (names_.image.isEmpty())
-            names_.image = toQ(settings_.Picture.Path) + kUntitledName;
+            names_.image = toQ(settings_.Picture.Path) + Ui::tr(kUntitledName);
         return names_.image;
     case Dialog::Text:
         if (names_.text.isEmpty())
-            names_.text = toQ(settings_.Picture.TxtPath) + kUntitledName;
+            names_.text = toQ(settings_.Picture.TxtPath) + Ui::tr(kUntitledName);
         return names_.text;
     case Dialog::ColorSet: {
         // Without a stored folder: the "colorset" folder of the program folder.

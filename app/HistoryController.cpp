@@ -3,6 +3,7 @@
 #include "ColorSetController.h"
 #include "DrawSession.h"
 #include "ParamController.h"
+#include "QtText.h"
 #include "UserDialogs.h"
 #include "frmHistory.h"
 #include "frmPicture.h"
@@ -23,9 +24,9 @@ namespace wavory {
 
 namespace {
 
-const QString kClearQuestion = QStringLiteral("履歴をすべて消去します。\r\nよろしいですか？");
-const QString kMemoryMessage =
-    QStringLiteral("メモリ不足のため描画できません。画像サイズを小さくして下さい。");
+const char* const kClearQuestion = QT_TRANSLATE_NOOP("Ui", "履歴をすべて消去します。\r\nよろしいですか？");
+const char* const kMemoryMessage =
+    QT_TRANSLATE_NOOP("Ui", "メモリ不足のため描画できません。画像サイズを小さくして下さい。");
 
 std::filesystem::path historyFile() {
     return GetPath() + kHistoryFileName;
@@ -85,7 +86,7 @@ bool HistoryController::apply(std::uint64_t id) {
     if (entry.picture) {
         undoSaved = picture.saveUndo();
         if (!undoSaved)
-            parts_.dialogs.message(owner_, kMemoryMessage, MessageIcon::Exclamation);
+            parts_.dialogs.message(owner_, Ui::tr(kMemoryMessage), MessageIcon::Exclamation);
     }
     parts_.params.assign(fields);
     if (undoSaved) {
@@ -103,7 +104,7 @@ bool HistoryController::apply(std::uint64_t id) {
 void HistoryController::clear() {
     if (history_.entries().empty())
         return;
-    if (parts_.dialogs.message(owner_, kClearQuestion, MessageIcon::Question,
+    if (parts_.dialogs.message(owner_, Ui::tr(kClearQuestion), MessageIcon::Question,
                                MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     history_.clear();

@@ -1,5 +1,8 @@
 #include "LinkedFiles.h"
 
+#include "FileDialogs.h"
+#include "QtText.h"
+
 #include "io/BmpWriter.h"
 
 namespace wavory {
@@ -12,7 +15,7 @@ constexpr int kMaxLinkedFileNumber = 100000;
 } // namespace
 
 std::string linkedFileName(std::string_view folder, int n) {
-    return std::string(folder) + "名称未設定" + std::to_string(n) + ".bmp";
+    return std::string(folder) + toStd(Ui::tr(kUntitledName)) + std::to_string(n) + ".bmp";
 }
 
 LinkedFileWrite writeLinkedFile(std::string_view folder, const Canvas& picture) {

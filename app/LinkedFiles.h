@@ -18,7 +18,8 @@ struct LinkedFile {
     std::filesystem::file_time_type time; // right after writing
 };
 
-// folder + "名称未設定" + n + ".bmp"; an empty folder means the current folder.
+// folder + "名称未設定" (in the windows' language) + n + ".bmp"; an empty folder means
+// the current folder.
 std::string linkedFileName(std::string_view folder, int n);
 
 struct LinkedFileWrite {

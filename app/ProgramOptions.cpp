@@ -5,6 +5,7 @@
 #include "common/PathText.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace wavory {
 
@@ -22,7 +23,7 @@ bool isColorSetFile(const QString& file) {
 QString usageText() {
     return QStringLiteral(R"(Usage: wavory [OPTION]... [PARAMFILE]
 Draws two-dimensional gradation patterns from cosine wave components (the windows are
-in Japanese).
+in Japanese, or in English with --lang en).
 
 The first drawing is made from PARAMFILE, a parameter text file, when one is given;
 otherwise from the drawing on screen at the last exit, or from a random setting. Only
@@ -35,6 +36,9 @@ Options:
                      set file (.cst) is read into the color sets after the first drawing,
                      any other file is read as a parameter text file. Desktop launchers
                      start the program this way.
+      --lang LANG    show the windows in LANG: ja (Japanese, the default) or en
+                     (English). The help pages stay Japanese. Overrides the
+                     environment variable WAVORY_LANG, which takes the same values.
   -h, --help         show this text and exit.
       --version      show the version and exit.
 
@@ -55,11 +59,19 @@ QString versionText() {
                           "There is NO WARRANTY, to the extent permitted by law.\n");
 }
 
+ProgramOptions& failed(ProgramOptions& options, const QString& error) {
+    options.action = ProgramOptions::Action::Fail;
+    options.error = error;
+    return options;
+}
+
 } // namespace
 
-ProgramOptions parseProgramOptions(const QStringList& arguments) {
+ProgramOptions parseProgramOptions(const QStringList& arguments, const QString& languageVariable) {
     ProgramOptions options;
     bool open = false;
+    std::optional<QString> language; // from --lang, else from WAVORY_LANG
+    QString languageSource;          // where the language came from, for the error
     qsizetype i = 0;
     for (; i < arguments.size() && isOption(arguments[i]); ++i) {
         const QString& a = arguments[i];
@@ -79,9 +91,29 @@ ProgramOptions parseProgramOptions(const QStringList& arguments) {
             open = true;
             continue;
         }
-        options.action = ProgramOptions::Action::Fail;
-        options.error = QStringLiteral("unknown option '%1'").arg(a);
-        return options;
+        if (a == QLatin1String("--lang")) {
+            if (i + 1 >= arguments.size())
+                return failed(options, QStringLiteral("option '--lang' needs a language (ja, en)"));
+            language = arguments[++i];
+            continue;
+        }
+        if (a.startsWith(QLatin1String("--lang="))) {
+            language = a.mid(7);
+            continue;
+        }
+        return failed(options, QStringLiteral("unknown option '%1'").arg(a));
+    }
+    if (!language && !languageVariable.isEmpty()) {
+        language = languageVariable;
+        languageSource = QStringLiteral(" in WAVORY_LANG");
+    }
+    if (language) {
+        const std::optional<UiLanguage> chosen = uiLanguageNamed(*language);
+        if (!chosen)
+            return failed(
+                options,
+                QStringLiteral("unknown language '%1'%2 (ja, en)").arg(*language, languageSource));
+        options.language = *chosen;
     }
     options.commandLine = arguments.mid(i);
     if (open && !options.commandLine.isEmpty()) {

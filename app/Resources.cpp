@@ -1,5 +1,7 @@
 #include "Resources.h"
 
+#include "QtText.h"
+
 #include "common/Numbers.h"
 #include "io/AtomicFile.h"
 
@@ -27,8 +29,8 @@ QString helpFilePath(const QString& resources, const QString& topic) {
 }
 
 QString helpFailureMessage(int code) {
-    return QStringLiteral("ヘルプを表示できません。\r\nRet=") +
-           QString::fromStdString(signPositionForm(code));
+    return Ui::tr("ヘルプを表示できません。\r\nRet=%1")
+        .arg(QString::fromStdString(signPositionForm(code)));
 }
 
 void provideColorSetFolder(const QString& folder, const QString& resources) {

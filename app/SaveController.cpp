@@ -30,8 +30,8 @@ namespace wavory {
 
 namespace {
 
-const QString kLinkedAppMessage =
-    QStringLiteral("連携するアプリケーションを正しく設定してください。");
+const char* const kLinkedAppMessage =
+    QT_TRANSLATE_NOOP("Ui", "連携するアプリケーションを正しく設定してください。");
 
 } // namespace
 
@@ -49,7 +49,7 @@ void SaveController::SaveImage() {
     const QString proposal = toQ(TrimDirFname(toStd(names.name(Dialog::Image))));
     names.setName(Dialog::Image, proposal);
     const QString chosen =
-        dialogs.saveFileName(window_, kSaveDialogTitle, kImageFileFilter, proposal);
+        dialogs.saveFileName(window_, Ui::tr(kSaveDialogTitle), Ui::tr(kImageFileFilter), proposal);
     if (chosen.isEmpty())
         return;
     names.setName(Dialog::Image, chosen);
@@ -115,7 +115,7 @@ void SaveController::mnuShell_Click() {
     const QString program = toQ(settings.Option.Shell);
     const bool started = !program.isEmpty() && startProgram_ && startProgram_(program, {toQ(path)});
     if (!started) {
-        parts_.dialogs.message(window_, kLinkedAppMessage, MessageIcon::Critical);
+        parts_.dialogs.message(window_, Ui::tr(kLinkedAppMessage), MessageIcon::Critical);
         Q_EMIT optionsRequested(2);
     }
     linkedFiles_.record(path);

@@ -1,5 +1,6 @@
 #include "SaveOptionsDialog.h"
 
+#include "QtText.h"
 #include "WindowHelpers.h"
 
 #include <QCoreApplication>
@@ -15,13 +16,13 @@ SaveOptionsDialog::SaveOptionsDialog(QWidget* parent) : QDialog(parent) {
     setModal(true);
     fraOption_ = new QGroupBox(this);
     fraOption_->setObjectName(QStringLiteral("fraOption"));
-    lblProg_ = new QLabel(QStringLiteral("保存中..."), this);
+    lblProg_ = new QLabel(Ui::tr("保存中..."), this);
     lblProg_->setObjectName(QStringLiteral("lblProg"));
     lblProg_->setVisible(false);
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    cmdCancel_ = new QPushButton(QStringLiteral("キャンセル"), this);
+    cmdCancel_ = new QPushButton(Ui::tr("キャンセル"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel_->setAutoDefault(false);
     connect(cmdOK_, &QPushButton::clicked, this, &SaveOptionsDialog::cmdOK_Click);

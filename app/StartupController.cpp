@@ -44,9 +44,9 @@ namespace {
 // The parameters of the drawing on screen at exit, read again at the next start.
 constexpr const char* kLastDrawingFileName = "Graphic.ini";
 
-const QString kNoLockMessage = QStringLiteral(
-    "プログラムフォルダにロックファイルを作成できないため、二重起動を確認できません。"
-    "\r\n終了時に設定・色セット・描画のパラメータを保存しません。");
+const char* const kNoLockMessage = QT_TRANSLATE_NOOP(
+    "Ui", "プログラムフォルダにロックファイルを作成できないため、二重起動を確認できません。"
+          "\r\n終了時に設定・色セット・描画のパラメータを保存しません。");
 
 QString inProgramFolder(const char* name) {
     return toQ(GetPath()) + QLatin1String(name);
@@ -69,14 +69,13 @@ bool StartupController::Form_Load(const QStringList& arguments) {
         break;
     case SingleInstance::Outcome::HeldByOther:
         instance_.reset();
-        main_.dialogs().message(nullptr, QStringLiteral("二重起動はできません。"),
-                                MessageIcon::Critical);
+        main_.dialogs().message(nullptr, Ui::tr("二重起動はできません。"), MessageIcon::Critical);
         return false;
     case SingleInstance::Outcome::Unavailable:
         // Another copy may be running: this one writes nothing at exit, so that neither
         // overwrites the other's files.
         saveAtExit_ = false;
-        main_.dialogs().message(nullptr, kNoLockMessage, MessageIcon::Exclamation);
+        main_.dialogs().message(nullptr, Ui::tr(kNoLockMessage), MessageIcon::Exclamation);
         break;
     }
     removeStaleTemporaryFiles(GetPath()); // left by saves that were killed
@@ -114,8 +113,8 @@ bool StartupController::Form_Load(const QStringList& arguments) {
     main_.fitMainWindowHeight();
 
     FileDialogNames& names = main_.fileDialogNames();
-    names.image += kUntitledName;
-    names.text += kUntitledName;
+    names.image += Ui::tr(kUntitledName);
+    names.text += Ui::tr(kUntitledName);
 
     // Every run continues a different random sequence.
     main_.random().reseed(hundredthsOfSecondToday());
@@ -167,7 +166,7 @@ int StartupController::QuitApp() {
     if (quitting_)
         return 0;
     if (!exitConfirmed_ && main_.settings().Option.QuitQ &&
-        main_.dialogs().message(&main_, QStringLiteral("Wavoryを終了します。\r\nよろしいですか？"),
+        main_.dialogs().message(&main_, Ui::tr("Wavoryを終了します。\r\nよろしいですか？"),
                                 MessageIcon::Question,
                                 MessageButtons::OkCancel) != MessageAnswer::Ok) {
         return 1;

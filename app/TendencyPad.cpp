@@ -1,5 +1,7 @@
 #include "TendencyPad.h"
 
+#include "QtText.h"
+
 #include "common/Numbers.h"
 
 #include <QLabel>
@@ -53,9 +55,11 @@ TendencyPad::TendencyPad(QWidget* parent) : QWidget(parent) {
     setFixedSize(kWidth, kHeight);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
-    const char* captions[4] = {"振幅大", "振幅小", "周期小", "周期大"};
+    const char* captions[4] = {QT_TRANSLATE_NOOP("Ui", "振幅大"), QT_TRANSLATE_NOOP("Ui", "振幅小"),
+                               QT_TRANSLATE_NOOP("Ui", "周期小"),
+                               QT_TRANSLATE_NOOP("Ui", "周期大")};
     for (int i = 0; i < 4; ++i) {
-        auto* l = new QLabel(QString::fromUtf8(captions[i]), this);
+        auto* l = new QLabel(Ui::tr(captions[i]), this);
         l->setObjectName(QStringLiteral("lblStatic_%1").arg(i));
         l->setProperty("helpTopic", 80);
         // The pad takes the pointer: it hides the label the pointer is over.

@@ -9,6 +9,8 @@
 #include "UpDown.h"
 #include "frmPicture.h"
 
+#include "common/UiText.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,8 +23,8 @@ namespace wavory {
 
 ValueFrame::ValueFrame(ParamController& params, DrawSession& session, ParamFieldKeys& fieldKeys,
                        frmPicture& picture, QWidget* parent)
-    : QGroupBox(QStringLiteral("形"), parent), params_(params), session_(session),
-      fieldKeys_(fieldKeys), picture_(picture) {
+    : QGroupBox(Ui::tr("形"), parent), params_(params), session_(session), fieldKeys_(fieldKeys),
+      picture_(picture) {
     setObjectName(QStringLiteral("fraValue"));
     buildComponents();
     buildSide();
@@ -49,13 +51,13 @@ void ValueFrame::buildComponents() {
                 [this, i] { params_.command([i](ParamModel& m) { m.valueDown(i); }); });
     }
 
-    grid->addWidget(namedLabel(QStringLiteral("labValue_0"), QStringLiteral("周期"), this, 22), 0,
-                    2, Qt::AlignHCenter);
-    grid->addWidget(namedLabel(QStringLiteral("labValue_1"), QStringLiteral("振幅"), this, 23), 0,
-                    3, Qt::AlignHCenter);
+    grid->addWidget(namedLabel(QStringLiteral("labValue_0"), Ui::tr("周期"), this, 22), 0, 2,
+                    Qt::AlignHCenter);
+    grid->addWidget(namedLabel(QStringLiteral("labValue_1"), Ui::tr("振幅"), this, 23), 0, 3,
+                    Qt::AlignHCenter);
     int row = 1;
     for (int k = 0; k < kComponentCount; ++k) {
-        chkValue_[k] = new QCheckBox(toQ(kComponentNames[k]), this);
+        chkValue_[k] = new QCheckBox(toQ(UiText::tr(kComponentNames[k])), this);
         chkValue_[k]->setObjectName(QStringLiteral("chkValue_%1").arg(k));
         chkValue_[k]->setProperty("helpTopic", 10 + k);
         chkValue_[k]->setFixedHeight(20);
@@ -74,22 +76,20 @@ void ValueFrame::buildComponents() {
         }
         grid->addWidget(chkValue_[k], row, 0);
         if (k == 3)
-            grid->addWidget(namedLabel(QStringLiteral("labValue_6"), QStringLiteral("Ｘ"), this),
-                            row, 1);
+            grid->addWidget(namedLabel(QStringLiteral("labValue_6"), Ui::tr("Ｘ"), this), row, 1);
         grid->addWidget(txtValue_[fields[0]], row, 2);
         grid->addWidget(txtValue_[fields[1]], row, 3);
         ++row;
         if (k == 3) {
-            grid->addWidget(namedLabel(QStringLiteral("labValue_8"), QStringLiteral("Ｙ"), this),
-                            row, 1);
+            grid->addWidget(namedLabel(QStringLiteral("labValue_8"), Ui::tr("Ｙ"), this), row, 1);
             grid->addWidget(txtValue_[8], row, 2);
             ++row;
         }
     }
     grid->setRowMinimumHeight(row, 4);
     ++row;
-    grid->addWidget(namedLabel(QStringLiteral("labValue_9"), QStringLiteral("べき乗"), this, 21),
-                    row, 0, Qt::AlignRight);
+    grid->addWidget(namedLabel(QStringLiteral("labValue_9"), Ui::tr("べき乗"), this, 21), row, 0,
+                    Qt::AlignRight);
     grid->addWidget(txtValue_[kPowerSlot], row, 2);
     grid->setRowStretch(row + 1, 1); // spare height below, rows stay together
     session_.registerValueControl(txtValue_[kPowerSlot]);
@@ -105,12 +105,11 @@ void ValueFrame::buildSide() {
     // Center, bleed and the whole-set commands beside the components.
     auto* side = new QVBoxLayout;
     side->setSpacing(3);
-    side->addWidget(
-        namedLabel(QStringLiteral("labCenter"), QStringLiteral("画像の中心"), this, 25));
+    side->addWidget(namedLabel(QStringLiteral("labCenter"), Ui::tr("画像の中心"), this, 25));
     auto* center = new QGridLayout;
     center->setHorizontalSpacing(4);
     center->setVerticalSpacing(2);
-    const QString axis[2] = {QStringLiteral("Ｘ"), QStringLiteral("Ｙ")};
+    const QString axis[2] = {Ui::tr("Ｘ"), Ui::tr("Ｙ")};
     for (int j = 0; j < 2; ++j) {
         txtCenter_[j] = numberField(QStringLiteral("txtCenter_%1").arg(j), 64, this);
         limitTyping(txtCenter_[j], 5);
@@ -142,7 +141,7 @@ void ValueFrame::buildSide() {
     connect(updNizimi_, &UpDown::down, this,
             [this] { params_.command([](ParamModel& m) { m.bleedDown(); }); });
     auto* bleed = new QHBoxLayout;
-    bleed->addWidget(namedLabel(QStringLiteral("labNizimi"), QStringLiteral("にじみ"), this, 26));
+    bleed->addWidget(namedLabel(QStringLiteral("labNizimi"), Ui::tr("にじみ"), this, 26));
     bleed->addWidget(txtNizimi_);
     bleed->addStretch();
     side->addLayout(bleed);
@@ -150,13 +149,13 @@ void ValueFrame::buildSide() {
     for (QCheckBox* c : chkValue_)
         session_.registerValueControl(c);
 
-    cmdRndSet_ = commandButton("cmdRndSet", QStringLiteral("ﾗﾝﾀﾞﾑ設定(&R)"), this, 20);
+    cmdRndSet_ = commandButton("cmdRndSet", Ui::tr("ﾗﾝﾀﾞﾑ設定(&R)"), this, 20);
     cmdRndSet_->setFixedHeight(32);
     session_.registerValueControl(cmdRndSet_);
-    cmdBig_ = commandButton("cmdBig", QStringLiteral("周期２倍"), this, 30);
-    cmdSmall_ = commandButton("cmdSmall", QStringLiteral("周期半分"), this, 31);
-    cmdStrong_ = commandButton("cmdStrong", QStringLiteral("振幅２倍"), this, 32);
-    cmdWeak_ = commandButton("cmdWeak", QStringLiteral("振幅半分"), this, 33);
+    cmdBig_ = commandButton("cmdBig", Ui::tr("周期２倍"), this, 30);
+    cmdSmall_ = commandButton("cmdSmall", Ui::tr("周期半分"), this, 31);
+    cmdStrong_ = commandButton("cmdStrong", Ui::tr("振幅２倍"), this, 32);
+    cmdWeak_ = commandButton("cmdWeak", Ui::tr("振幅半分"), this, 33);
     const std::pair<QPushButton*, void (ParamModel::*)()> scaleCommands[] = {
         {cmdBig_, &ParamModel::doublePeriods},
         {cmdSmall_, &ParamModel::halvePeriods},

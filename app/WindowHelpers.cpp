@@ -1,5 +1,6 @@
 #include "WindowHelpers.h"
 
+#include "QtText.h"
 #include "UserDialogs.h"
 
 #include <QApplication>
@@ -116,7 +117,7 @@ int SetFontExist(QLabel* label, QString& fontName, const QString& defaultFontNam
         fontName = defaultFontName;
         return 1;
     }
-    dialogs.message(label->window(), QStringLiteral("標準フォントの設定に失敗しました。"),
+    dialogs.message(label->window(), Ui::tr("標準フォントの設定に失敗しました。"),
                     MessageIcon::Exclamation);
     return 2;
 }
@@ -124,7 +125,7 @@ int SetFontExist(QLabel* label, QString& fontName, const QString& defaultFontNam
 bool CheckTXTNullP(const QLineEdit* field, const QString& itemName, UserDialogs& dialogs) {
     if (!field->text().trimmed().isEmpty())
         return true;
-    dialogs.message(field->window(), QStringLiteral("'") + itemName + QStringLiteral("' を入力してください。"),
+    dialogs.message(field->window(), Ui::tr("'%1' を入力してください。").arg(itemName),
                     MessageIcon::Critical);
     return false;
 }

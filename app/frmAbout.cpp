@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "DrawIcons.h"
+#include "QtText.h"
 #include "UserDialogs.h"
 
 #include "io/AppSettings.h"
@@ -14,7 +15,7 @@ namespace wavory {
 
 frmAbout::frmAbout(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(kProgramTitle + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(Ui::tr("%1のﾊﾞｰｼﾞｮﾝ情報").arg(kProgramTitle));
     setModal(true);
 
     auto* icon = new QLabel(this);
@@ -28,13 +29,13 @@ frmAbout::frmAbout(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dia
     lblTitle_->setFont(big);
     lblVersion_ = new QLabel(QStringLiteral("Version ") + QLatin1String(kProgramVersion), this);
     lblVersion_->setObjectName(QStringLiteral("lblVersion"));
-    auto* description = new QLabel(QStringLiteral("2次元グラデーション画像作成ツール"), this);
+    auto* description = new QLabel(Ui::tr("2次元グラデーション画像作成ツール"), this);
     description->setObjectName(QStringLiteral("lblDescription"));
 
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    cmdSysInfo_ = new QPushButton(QStringLiteral("システム情報(&S)..."), this);
+    cmdSysInfo_ = new QPushButton(Ui::tr("システム情報(&S)..."), this);
     cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo_->setAutoDefault(false);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
@@ -57,8 +58,7 @@ frmAbout::frmAbout(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dia
 
 void frmAbout::cmdSysInfo_Click() {
     // There is no system information viewer to start here.
-    dialogs_.message(this, QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"),
-                     MessageIcon::Information);
+    dialogs_.message(this, Ui::tr("現時点ではｼｽﾃﾑ情報を使用できません"), MessageIcon::Information);
 }
 
 } // namespace wavory

@@ -63,7 +63,7 @@ std::int64_t wholeNumber(const QLineEdit* field) {
 frmAnim::frmAnim(frmMain& main)
     : QDialog(&main), main_(main), frames_(std::make_unique<AnimFrames>(main, this)) {
     setObjectName(QStringLiteral("frmAnim"));
-    setWindowTitle(QStringLiteral("アニメーション"));
+    setWindowTitle(Ui::tr("アニメーション"));
     setModal(true);
     saver_ = std::make_unique<AnimSaver>(main, *frames_, this);
     preview_ = new frmAnimPreview(this);
@@ -72,10 +72,10 @@ frmAnim::frmAnim(frmMain& main)
     buildCreateGroup();
     buildSaveGroup();
     lblProg_ = namedLabel(QStringLiteral("lblProg"), QString(), this);
-    lblProg_->setMinimumWidth(lblProg_->fontMetrics().horizontalAdvance(
-        QStringLiteral("アニメーションが作成されました。")));
-    cmdClose_ = commandButton("cmdClose", QStringLiteral("閉じる"), this);
-    cmdHelp_ = commandButton("cmdHelp", QStringLiteral("ヘルプ"), this);
+    lblProg_->setMinimumWidth(
+        lblProg_->fontMetrics().horizontalAdvance(Ui::tr("アニメーションが作成されました。")));
+    cmdClose_ = commandButton("cmdClose", Ui::tr("閉じる"), this);
+    cmdHelp_ = commandButton("cmdHelp", Ui::tr("ヘルプ"), this);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lblProg_);
     bottom->addStretch(1);
@@ -100,27 +100,27 @@ frmAnim::frmAnim(frmMain& main)
 frmAnim::~frmAnim() = default;
 
 void frmAnim::buildCreateGroup() {
-    fraFrame_ = new QGroupBox(QStringLiteral("作成"), this);
+    fraFrame_ = new QGroupBox(Ui::tr("作成"), this);
     fraFrame_->setObjectName(QStringLiteral("fraFrame"));
     fraFrame_->setProperty("helpTopic", 0);
-    lblIso_ = namedLabel(QStringLiteral("lblIso"), QStringLiteral("位相のずれ(&I)"), fraFrame_, 120);
+    lblIso_ = namedLabel(QStringLiteral("lblIso"), Ui::tr("位相のずれ(&I)"), fraFrame_, 120);
     txtIsoFrom_ = digitField("txtIsoFrom", QStringLiteral("0"), 2, fraFrame_);
     updIsoFrom_ = new UpDown(txtIsoFrom_);
     updIsoFrom_->setObjectName(QStringLiteral("updIsoFrom"));
-    lblIsoFrom_ = namedLabel(QStringLiteral("lblIsoFrom"), QStringLiteral("% から"), fraFrame_, 120);
+    lblIsoFrom_ = namedLabel(QStringLiteral("lblIsoFrom"), Ui::tr("% から"), fraFrame_, 120);
     txtIsoTo_ = digitField("txtIsoTo", QStringLiteral("99"), 2, fraFrame_);
     updIsoTo_ = new UpDown(txtIsoTo_);
     updIsoTo_->setObjectName(QStringLiteral("updIsoTo"));
-    lblIsoTo_ = namedLabel(QStringLiteral("lblIsoTo"), QStringLiteral("% まで"), fraFrame_, 120);
+    lblIsoTo_ = namedLabel(QStringLiteral("lblIsoTo"), Ui::tr("% まで"), fraFrame_, 120);
     lblIso_->setBuddy(txtIsoFrom_);
     txtFrame_ = digitField("txtFrame", QStringLiteral("10"), 3, fraFrame_);
     updFrame_ = new UpDown(txtFrame_);
     updFrame_->setObjectName(QStringLiteral("updFrame"));
-    lblFrame_ = namedLabel(QStringLiteral("lblFrame"), QStringLiteral("フレーム"), fraFrame_, 121);
+    lblFrame_ = namedLabel(QStringLiteral("lblFrame"), Ui::tr("フレーム"), fraFrame_, 121);
 
-    cmdDraw_ = commandButton("cmdDraw", QStringLiteral("作成(&M)"), fraFrame_, 125);
-    cmdDrawStop_ = commandButton("cmdDrawStop", QStringLiteral("作成中止(&M)"), fraFrame_, 126);
-    cmdPreview_ = commandButton("cmdPreview", QStringLiteral("プレビュｰ(&P)"), fraFrame_, 127);
+    cmdDraw_ = commandButton("cmdDraw", Ui::tr("作成(&M)"), fraFrame_, 125);
+    cmdDrawStop_ = commandButton("cmdDrawStop", Ui::tr("作成中止(&M)"), fraFrame_, 126);
+    cmdPreview_ = commandButton("cmdPreview", Ui::tr("プレビュｰ(&P)"), fraFrame_, 127);
     for (QPushButton* b : {cmdDraw_, cmdDrawStop_, cmdPreview_})
         b->setMinimumWidth(110);
 
@@ -142,39 +142,37 @@ void frmAnim::buildCreateGroup() {
 }
 
 void frmAnim::buildSaveGroup() {
-    fraSave_ = new QGroupBox(QStringLiteral("保存"), this);
+    fraSave_ = new QGroupBox(Ui::tr("保存"), this);
     fraSave_->setObjectName(QStringLiteral("fraSave"));
     fraSave_->setProperty("helpTopic", 0);
-    lblPath_ = namedLabel(QStringLiteral("lblPath"), QStringLiteral("保存するフォルダ(&F) :"),
-                          fraSave_, 130);
+    lblPath_ =
+        namedLabel(QStringLiteral("lblPath"), Ui::tr("保存するフォルダ(&F) :"), fraSave_, 130);
     dirSave_ = new FolderTree(fraSave_);
     dirSave_->setMinimumHeight(200);
     lblPath_->setBuddy(dirSave_->view());
-    cmdCreateFolder_ =
-        commandButton("cmdCreateFolder", QStringLiteral("新規フォルダ(&C)"), fraSave_);
-    lblName_ = namedLabel(QStringLiteral("lblName"), QStringLiteral("ベースファイル名(&B) :"),
-                          fraSave_, 131);
+    cmdCreateFolder_ = commandButton("cmdCreateFolder", Ui::tr("新規フォルダ(&C)"), fraSave_);
+    lblName_ =
+        namedLabel(QStringLiteral("lblName"), Ui::tr("ベースファイル名(&B) :"), fraSave_, 131);
     txtName_ = new QLineEdit(QStringLiteral("anim"), fraSave_);
     txtName_->setObjectName(QStringLiteral("txtName"));
     lblName_->setBuddy(txtName_);
-    lblNumber_ = namedLabel(QStringLiteral("lblNumber"), QStringLiteral("連番(&N) :"), fraSave_, 132);
+    lblNumber_ = namedLabel(QStringLiteral("lblNumber"), Ui::tr("連番(&N) :"), fraSave_, 132);
     txtNumberFrom_ = digitField("txtNumberFrom", QStringLiteral("1"), 8, fraSave_);
     txtNumberFrom_->setFixedWidth(80);
     lblNumber_->setBuddy(txtNumberFrom_);
     cboNumber_ = new QComboBox(fraSave_);
     cboNumber_->setObjectName(QStringLiteral("cboNumber"));
     for (int k = 1; k <= kMaxFrameDigits; ++k)
-        cboNumber_->addItem(QString::number(k) + QStringLiteral("桁"));
+        cboNumber_->addItem(Ui::tr("%1桁").arg(k));
     cboNumber_->setCurrentIndex(1);
-    lblFormat_ = namedLabel(QStringLiteral("lblFormat"), QStringLiteral("形式(&T) :"), fraSave_);
+    lblFormat_ = namedLabel(QStringLiteral("lblFormat"), Ui::tr("形式(&T) :"), fraSave_);
     cboFormat_ = new QComboBox(fraSave_);
     cboFormat_->setObjectName(QStringLiteral("cboFormat"));
-    cboFormat_->addItems({QStringLiteral("BMPファイル群 (連番.bmp)"),
-                          QStringLiteral("アニメーションWebP (.webp)"),
-                          QStringLiteral("アニメーションGIF (.gif)")});
+    cboFormat_->addItems({Ui::tr("BMPファイル群 (連番.bmp)"), Ui::tr("アニメーションWebP (.webp)"),
+                          Ui::tr("アニメーションGIF (.gif)")});
     lblFormat_->setBuddy(cboFormat_);
-    cmdSave_ = commandButton("cmdSave", QStringLiteral("保存(&S)"), fraSave_, 135);
-    cmdSaveStop_ = commandButton("cmdSaveStop", QStringLiteral("保存中止(&S)"), fraSave_, 136);
+    cmdSave_ = commandButton("cmdSave", Ui::tr("保存(&S)"), fraSave_, 135);
+    cmdSaveStop_ = commandButton("cmdSaveStop", Ui::tr("保存中止(&S)"), fraSave_, 136);
     for (QPushButton* b : {cmdSave_, cmdSaveStop_})
         b->setMinimumWidth(110);
 
@@ -284,8 +282,8 @@ void frmAnim::cmdDraw_Click() {
     if (isBusy() || !main_.DrawCheck())
         return;
     UserDialogs& dialogs = main_.dialogs();
-    if (!CheckTXTNullP(txtIsoFrom_, QStringLiteral("位相のずれの下限"), dialogs) ||
-        !CheckTXTNullP(txtIsoTo_, QStringLiteral("位相のずれの上限"), dialogs))
+    if (!CheckTXTNullP(txtIsoFrom_, Ui::tr("位相のずれの下限"), dialogs) ||
+        !CheckTXTNullP(txtIsoTo_, Ui::tr("位相のずれの上限"), dialogs))
         return;
     leaveFrameField(); // the button was pressed without leaving the field
     const double from = static_cast<double>(wholeNumber(txtIsoFrom_));
@@ -304,9 +302,7 @@ void frmAnim::cmdDraw_Click() {
 
     const bool completed = frames_->make(
         from, to, n,
-        [this, n](int i) {
-            showProgress(QStringLiteral("作成中...%1 /%2 フレーム").arg(i).arg(n));
-        },
+        [this, n](int i) { showProgress(Ui::tr("作成中...%1 /%2 フレーム").arg(i).arg(n)); },
         [this] { return NowDrawing; });
     if (!completed)
         lblProg_->hide();
@@ -316,7 +312,7 @@ void frmAnim::cmdDraw_Click() {
     enableSaveControls(true);
     if (main_.settings().Option.DrewBeep)
         main_.dialogs().beep();
-    lblProg_->setText(QStringLiteral("アニメーションが作成されました。"));
+    lblProg_->setText(Ui::tr("アニメーションが作成されました。"));
     cmdDrawStop_->hide();
     cmdDraw_->show();
     if (completed) {
@@ -386,7 +382,7 @@ void frmAnim::cmdSave_Click() {
     UserDialogs& dialogs = main_.dialogs();
     const AnimSaveFormat format = saveFormat();
     const bool numbered = format == AnimSaveFormat::BmpSeries;
-    if (numbered && !CheckTXTNullP(txtNumberFrom_, QStringLiteral("連番の開始番号"), dialogs))
+    if (numbered && !CheckTXTNullP(txtNumberFrom_, Ui::tr("連番の開始番号"), dialogs))
         return;
     leaveFrameField();
     Frame = static_cast<int>(std::clamp<std::int64_t>(wholeNumber(txtFrame_), 1, kMaxFrames));
@@ -394,7 +390,7 @@ void frmAnim::cmdSave_Click() {
     const std::int64_t start = std::max<std::int64_t>(0, wholeNumber(txtNumberFrom_));
     const int digits = digitCount();
     if (numbered && !frameDigitsSuffice(start, Frame, digits)) {
-        dialogs.message(this, toQ(kDigitsTooFewMessage), MessageIcon::Exclamation);
+        dialogs.message(this, toQ(UiText::tr(kDigitsTooFewMessage)), MessageIcon::Exclamation);
         cboNumber_->setCurrentIndex(fittingDigitIndex(start, Frame));
         return;
     }
@@ -409,9 +405,7 @@ void frmAnim::cmdSave_Click() {
     setSaving(true);
     saver_->save(
         job,
-        [this](int k) {
-            showProgress(QStringLiteral("保存中...%1 /%2 フレーム").arg(k + 1).arg(Frame));
-        },
+        [this](int k) { showProgress(Ui::tr("保存中...%1 /%2 フレーム").arg(k + 1).arg(Frame)); },
         [this] { return NowSaving; });
     setSaving(false);
     Q_EMIT idle();
@@ -458,10 +452,9 @@ void frmAnim::cmdCreateFolder_Click() {
              !ec)
         ec = std::make_error_code(std::errc::file_exists);
     if (ec) {
-        main_.dialogs().message(this,
-                                toQ(systemErrorText(ec)) +
-                                    QStringLiteral("\r\n新規フォルダの作成に失敗しました。"),
-                                MessageIcon::Critical);
+        main_.dialogs().message(
+            this, Ui::tr("%1\r\n新規フォルダの作成に失敗しました。").arg(toQ(systemErrorText(ec))),
+            MessageIcon::Critical);
     }
     // The folder list shows the new folder by itself; the chosen folder stays.
 }

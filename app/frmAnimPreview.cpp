@@ -1,6 +1,7 @@
 #include "frmAnimPreview.h"
 
 #include "ImageSaving.h"
+#include "QtText.h"
 #include "WindowPlacement.h"
 
 #include <QApplication>
@@ -39,12 +40,12 @@ void PreviewPicture::paintEvent(QPaintEvent*) {
 frmAnimPreview::frmAnimPreview(QWidget* parent)
     : QDialog(parent), tick_(steadyMilliseconds) {
     setObjectName(QStringLiteral("frmAnimPreview"));
-    setWindowTitle(QStringLiteral("アニメーション　プレビュー"));
+    setWindowTitle(Ui::tr("アニメーション　プレビュー"));
     setModal(true);
 
-    lblFast_ = new QLabel(QStringLiteral(" 速い "), this);
+    lblFast_ = new QLabel(Ui::tr(" 速い "), this);
     lblFast_->setObjectName(QStringLiteral("lblFast"));
-    lblSlow_ = new QLabel(QStringLiteral(" 遅い "), this);
+    lblSlow_ = new QLabel(Ui::tr(" 遅い "), this);
     lblSlow_->setObjectName(QStringLiteral("lblSlow"));
     hscSpeed_ = new QScrollBar(Qt::Horizontal, this);
     hscSpeed_->setObjectName(QStringLiteral("hscSpeed"));
@@ -144,7 +145,7 @@ void frmAnimPreview::tmrMain_Timer() {
     const std::int64_t now = tick_();
     if (LastTick >= 0) {
         const double seconds = static_cast<double>(now - LastTick) / 1000.0;
-        txtStatue_->setText(QStringLiteral("現在:%1ﾌﾚｰﾑ ... 速度:%2 秒/ﾌﾚｰﾑ")
+        txtStatue_->setText(Ui::tr("現在:%1ﾌﾚｰﾑ ... 速度:%2 秒/ﾌﾚｰﾑ")
                                 .arg(shown, 2, 10, QLatin1Char('0'))
                                 .arg(seconds, 0, 'f', 3));
     }

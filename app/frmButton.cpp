@@ -1,5 +1,6 @@
 #include "frmButton.h"
 
+#include "QtText.h"
 #include "WindowHelpers.h"
 
 #include "FieldInput.h"
@@ -89,22 +90,22 @@ frmButton::frmButton(UserDialogs& dialogs, ParamController& params, QWidget* par
     : QWidget(parent, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
       dialogs_(dialogs), params_(params) {
     setObjectName(QStringLiteral("frmButton"));
-    setWindowTitle(QStringLiteral("枠"));
+    setWindowTitle(Ui::tr("枠"));
     setProperty("helpTopic", 0);
 
-    chkFrameEnabled_ = new QCheckBox(QStringLiteral("枠を描く"), this);
+    chkFrameEnabled_ = new QCheckBox(Ui::tr("枠を描く"), this);
     chkFrameEnabled_->setObjectName(QStringLiteral("chkFrameEnabled"));
     chkFrameEnabled_->setProperty("helpTopic", 70);
 
     // Colour and the three strengths.
-    fraFrameType_ = new QGroupBox(QStringLiteral("枠のパラメータ"), this);
+    fraFrameType_ = new QGroupBox(Ui::tr("枠のパラメータ"), this);
     fraFrameType_->setObjectName(QStringLiteral("fraFrameType"));
     fraFrameType_->setProperty("helpTopic", 0);
     auto* type = new QGridLayout(fraFrameType_);
     type->setContentsMargins(8, 6, 8, 6);
     type->setVerticalSpacing(4);
 
-    auto* lblColor = staticLabel(4, QStringLiteral("枠の色 :"), fraFrameType_);
+    auto* lblColor = staticLabel(4, Ui::tr("枠の色 :"), fraFrameType_);
     lblColor->setProperty("helpTopic", 71);
     fraFrameColor_ = new QFrame(fraFrameType_);
     fraFrameColor_->setObjectName(QStringLiteral("fraFrameColor"));
@@ -132,13 +133,13 @@ frmButton::frmButton(UserDialogs& dialogs, ParamController& params, QWidget* par
         QLabel* value;
     };
     const Row rows[] = {
-        {5, "全体の　　色の濃さ :", 72, sldFrameSenmei_, lblFrameSenmei_},
-        {6, "右下部分の色の暗さ :", 73, sldFrameShadow_, lblFrameShadow_},
-        {7, "境界線の  鮮明さ :", 74, sldFrameLine_, lblFrameLine_},
+        {5, QT_TRANSLATE_NOOP("Ui", "全体の　　色の濃さ :"), 72, sldFrameSenmei_, lblFrameSenmei_},
+        {6, QT_TRANSLATE_NOOP("Ui", "右下部分の色の暗さ :"), 73, sldFrameShadow_, lblFrameShadow_},
+        {7, QT_TRANSLATE_NOOP("Ui", "境界線の  鮮明さ :"), 74, sldFrameLine_, lblFrameLine_},
     };
     int r = 1;
     for (const Row& row : rows) {
-        auto* caption = staticLabel(row.index, QString::fromUtf8(row.caption), fraFrameType_);
+        auto* caption = staticLabel(row.index, Ui::tr(row.caption), fraFrameType_);
         caption->setProperty("helpTopic", row.topic);
         type->addWidget(caption, r, 0);
         type->addWidget(row.slider, r, 1);
@@ -150,7 +151,7 @@ frmButton::frmButton(UserDialogs& dialogs, ParamController& params, QWidget* par
     }
 
     // Width and height.
-    fraFrameSize_ = new QGroupBox(QStringLiteral("枠のサイズ"), this);
+    fraFrameSize_ = new QGroupBox(Ui::tr("枠のサイズ"), this);
     fraFrameSize_->setObjectName(QStringLiteral("fraFrameSize"));
     fraFrameSize_->setProperty("helpTopic", 77);
     auto* size = new QGridLayout(fraFrameSize_);
@@ -170,13 +171,13 @@ frmButton::frmButton(UserDialogs& dialogs, ParamController& params, QWidget* par
     updX_->setObjectName(QStringLiteral("updX"));
     updY_ = new UpDown(txtY_);
     updY_->setObjectName(QStringLiteral("updY"));
-    size->addWidget(staticLabel(2, QStringLiteral("横"), fraFrameSize_), 0, 0);
+    size->addWidget(staticLabel(2, Ui::tr("横"), fraFrameSize_), 0, 0);
     size->addWidget(txtX_, 0, 1);
     size->addWidget(staticLabel(0, QStringLiteral("pixel"), fraFrameSize_), 0, 2);
-    size->addWidget(staticLabel(1, QStringLiteral("縦"), fraFrameSize_), 0, 3);
+    size->addWidget(staticLabel(1, Ui::tr("縦"), fraFrameSize_), 0, 3);
     size->addWidget(txtY_, 0, 4);
     size->addWidget(staticLabel(3, QStringLiteral("pixel"), fraFrameSize_), 0, 5);
-    chkXYFix_ = new QCheckBox(QStringLiteral("縦横比を固定"), fraFrameSize_);
+    chkXYFix_ = new QCheckBox(Ui::tr("縦横比を固定"), fraFrameSize_);
     chkXYFix_->setObjectName(QStringLiteral("chkXYFix"));
     size->addWidget(chkXYFix_, 1, 0, 1, 6);
     size->setColumnStretch(6, 1);

@@ -77,7 +77,7 @@ frmColor::frmColor(UserDialogs& dialogs, ColorSetCollection& collection, RandomS
     : QDialog(parent), dialogs_(dialogs), collection_(collection), random_(random),
       lastChosen_(Qt::white) {
     setObjectName(QStringLiteral("frmColor"));
-    setWindowTitle(QStringLiteral("色セットの編集"));
+    setWindowTitle(Ui::tr("色セットの編集"));
     setModal(true);
     setProperty(kTopicProperty, 0);
     // Swatches that become visible for the first time are white.
@@ -89,7 +89,7 @@ frmColor::frmColor(UserDialogs& dialogs, ColorSetCollection& collection, RandomS
 }
 
 void frmColor::buildControls() {
-    fraName_ = frame("fraName", QStringLiteral("色セットの名前(&N)"), 60, this);
+    fraName_ = frame("fraName", Ui::tr("色セットの名前(&N)"), 60, this);
     txtName_ = new QLineEdit(fraName_);
     txtName_->setObjectName(QStringLiteral("txtName"));
     // Room for 12 full-width characters.
@@ -98,7 +98,7 @@ void frmColor::buildControls() {
     auto* nameBox = new QHBoxLayout(fraName_);
     nameBox->addWidget(txtName_);
 
-    fraNum_ = frame("fraNum", QStringLiteral("色決定ポイントの数(&C)"), 61, this);
+    fraNum_ = frame("fraNum", Ui::tr("色決定ポイントの数(&C)"), 61, this);
     cboNum_ = new QComboBox(fraNum_);
     cboNum_->setObjectName(QStringLiteral("cboNum"));
     for (int n = 2; n <= kMaxColorPoints; ++n)
@@ -106,7 +106,7 @@ void frmColor::buildControls() {
     auto* numBox = new QHBoxLayout(fraNum_);
     numBox->addWidget(cboNum_);
 
-    fraLevel_ = frame("fraLevel", QStringLiteral("段階数(&L)"), 62, this);
+    fraLevel_ = frame("fraLevel", Ui::tr("段階数(&L)"), 62, this);
     cboLevel_ = new QComboBox(fraLevel_);
     cboLevel_->setObjectName(QStringLiteral("cboLevel"));
     for (int n = 0; n < kLevelCount; ++n)
@@ -115,7 +115,7 @@ void frmColor::buildControls() {
     levelBox->addWidget(cboLevel_);
 
     // The preview with the swatches under it, placed by hand (evenly spaced points).
-    fraColorChange_ = frame("fraColorChange", QStringLiteral("色の変化"), 63, this);
+    fraColorChange_ = frame("fraColorChange", Ui::tr("色の変化"), 63, this);
     pointArea_ = new QWidget(fraColorChange_);
     pointArea_->setFixedSize(kPreviewWidth + 2 * kAreaMargin,
                              kPreviewHeight + kLineLength + kSwatchHeight);
@@ -140,10 +140,10 @@ void frmColor::buildControls() {
         picPoint_[static_cast<std::size_t>(i)] = swatch;
         connect(swatch, &ColorSwatch::clicked, this, [this, i] { picPoint_Click(i); });
     }
-    chkEdge_ = new QCheckBox(QStringLiteral("両端の色は一致させる(&E)"), fraColorChange_);
+    chkEdge_ = new QCheckBox(Ui::tr("両端の色は一致させる(&E)"), fraColorChange_);
     chkEdge_->setObjectName(QStringLiteral("chkEdge"));
     chkEdge_->setProperty(kTopicProperty, 65);
-    cmdRnd_ = button("cmdRnd", QStringLiteral("ランダム決定(&R)"), fraColorChange_);
+    cmdRnd_ = button("cmdRnd", Ui::tr("ランダム決定(&R)"), fraColorChange_);
     cmdRnd_->setProperty(kTopicProperty, 66);
     cmdRnd_->setAutoDefault(false);
     auto* changeBox = new QVBoxLayout(fraColorChange_);
@@ -156,8 +156,8 @@ void frmColor::buildControls() {
 
     cmdOK_ = button("cmdOK", QStringLiteral("OK"), this);
     cmdOK_->setDefault(true);
-    cmdCancel_ = button("cmdCancel", QStringLiteral("キャンセル"), this);
-    cmdHelp_ = button("cmdHelp", QStringLiteral("ヘルプ"), this);
+    cmdCancel_ = button("cmdCancel", Ui::tr("キャンセル"), this);
+    cmdHelp_ = button("cmdHelp", Ui::tr("ヘルプ"), this);
     for (QPushButton* b : {cmdCancel_, cmdHelp_})
         b->setAutoDefault(false);
     for (QPushButton* b : {cmdOK_, cmdCancel_, cmdHelp_})
@@ -190,7 +190,7 @@ void frmColor::buildControls() {
 
 void frmColor::buildMenu() {
     auto* bar = new QMenuBar(this);
-    auto* menu = bar->addMenu(QStringLiteral("色調操作(&C)"));
+    auto* menu = bar->addMenu(Ui::tr("色調操作(&C)"));
     menu->setObjectName(QStringLiteral("mnuColorTone"));
     auto item = [this, menu](const char* name, const QString& caption, void (frmColor::*slot)()) {
         QAction* a = menu->addAction(caption);
@@ -199,11 +199,10 @@ void frmColor::buildMenu() {
         return a;
     };
     mnuBrightness_ =
-        item("mnuBrightness", QStringLiteral("明度の調整(&B)..."), &frmColor::mnuBrightness_Click);
-    mnuNega_ = item("mnuNega", QStringLiteral("ネガ(&N)"), &frmColor::mnuNega_Click);
-    mnuRotate_ =
-        item("mnuRotate", QStringLiteral("色相を120度回転(&R)"), &frmColor::mnuRotate_Click);
-    mnuMono_ = item("mnuMono", QStringLiteral("単色化(&M)..."), &frmColor::mnuMono_Click);
+        item("mnuBrightness", Ui::tr("明度の調整(&B)..."), &frmColor::mnuBrightness_Click);
+    mnuNega_ = item("mnuNega", Ui::tr("ネガ(&N)"), &frmColor::mnuNega_Click);
+    mnuRotate_ = item("mnuRotate", Ui::tr("色相を120度回転(&R)"), &frmColor::mnuRotate_Click);
+    mnuMono_ = item("mnuMono", Ui::tr("単色化(&M)..."), &frmColor::mnuMono_Click);
     layout()->setMenuBar(bar);
 }
 

@@ -1,5 +1,7 @@
 #include "frmCreateFolder.h"
 
+#include "QtText.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,10 +12,10 @@ namespace wavory {
 
 frmCreateFolder::frmCreateFolder(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmCreateFolder"));
-    setWindowTitle(QStringLiteral("新規フォルダ"));
+    setWindowTitle(Ui::tr("新規フォルダ"));
     setModal(true);
 
-    auto* label = new QLabel(QStringLiteral("新規フォルダ名 : "), this);
+    auto* label = new QLabel(Ui::tr("新規フォルダ名 : "), this);
     label->setObjectName(QStringLiteral("lblFolder"));
     txtFolder_ = new QLineEdit(this);
     txtFolder_->setObjectName(QStringLiteral("txtFolder"));
@@ -22,7 +24,7 @@ frmCreateFolder::frmCreateFolder(QWidget* parent) : QDialog(parent) {
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    auto* cancel = new QPushButton(Ui::tr("ｷｬﾝｾﾙ"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
 
     auto* field = new QHBoxLayout;

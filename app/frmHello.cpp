@@ -1,5 +1,7 @@
 #include "frmHello.h"
 
+#include "QtText.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,13 +21,13 @@ frmHello::frmHello(bool& hello, QWidget* parent) : QDialog(parent), hello_(hello
     big.setPointSizeF(big.pointSizeF() * 1.8);
     big.setBold(true);
     title->setFont(big);
-    auto* text = new QLabel(QStringLiteral("「ランダム設定」ボタンを押して「描画」するだけで、\n"
-                                           "いろいろなグラデーション画像が作れます。\n"
-                                           "気に入った形は周期や振幅を変えて仕上げてください。"),
+    auto* text = new QLabel(Ui::tr("「ランダム設定」ボタンを押して「描画」するだけで、\n"
+                                   "いろいろなグラデーション画像が作れます。\n"
+                                   "気に入った形は周期や振幅を変えて仕上げてください。"),
                             this);
     text->setObjectName(QStringLiteral("lblText"));
 
-    chkNext_ = new QCheckBox(QStringLiteral("次回起動時もこの画面を表示"), this);
+    chkNext_ = new QCheckBox(Ui::tr("次回起動時もこの画面を表示"), this);
     chkNext_->setObjectName(QStringLiteral("chkNext"));
     chkNext_->setChecked(hello_);
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);

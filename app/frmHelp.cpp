@@ -89,7 +89,7 @@ QLabel* helpLabel(const char* name, QWidget* parent) {
 frmHelp::frmHelp(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("簡易ヘルプ"));
+    setWindowTitle(Ui::tr("簡易ヘルプ"));
     setAutoFillBackground(true);
     resize(width(), kClientHeight);
 

@@ -2,6 +2,7 @@
 
 #include "DrawSession.h"
 #include "HistoryController.h"
+#include "QtText.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -37,7 +38,7 @@ QString entryCaption(const HistoryEntry& entry) {
 frmHistory::frmHistory(HistoryController& history, DrawSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window), history_(history) {
     setObjectName(QStringLiteral("frmHistory"));
-    setWindowTitle(QStringLiteral("履歴"));
+    setWindowTitle(Ui::tr("履歴"));
 
     lstHistory_ = new QListWidget(this);
     lstHistory_->setObjectName(QStringLiteral("lstHistory"));
@@ -48,11 +49,11 @@ frmHistory::frmHistory(HistoryController& history, DrawSession& session, QWidget
     lstHistory_->setMovement(QListView::Static);
     lstHistory_->setUniformItemSizes(true);
     lstHistory_->setWordWrap(true);
-    cmdApply_ = new QPushButton(QStringLiteral("適用"), this);
+    cmdApply_ = new QPushButton(Ui::tr("適用"), this);
     cmdApply_->setObjectName(QStringLiteral("cmdApply"));
-    cmdClear_ = new QPushButton(QStringLiteral("消去"), this);
+    cmdClear_ = new QPushButton(Ui::tr("消去"), this);
     cmdClear_->setObjectName(QStringLiteral("cmdClear"));
-    chkKeepHistory_ = new QCheckBox(QStringLiteral("終了後も履歴を保持する"), this);
+    chkKeepHistory_ = new QCheckBox(Ui::tr("終了後も履歴を保持する"), this);
     chkKeepHistory_->setObjectName(QStringLiteral("chkKeepHistory"));
     chkKeepHistory_->setChecked(history_.keepsHistory());
 
@@ -84,8 +85,8 @@ void frmHistory::showHistory() {
     for (const HistoryEntry& entry : history_.history().entries()) {
         auto* item = new QListWidgetItem(thumbnailIcon(entry.thumbnail), entryCaption(entry));
         item->setData(Qt::UserRole, QVariant::fromValue<qulonglong>(entry.id));
-        item->setToolTip(entry.picture ? QStringLiteral("画像も戻せます")
-                                       : QStringLiteral("パラメータのみ戻せます"));
+        item->setToolTip(entry.picture ? Ui::tr("画像も戻せます")
+                                       : Ui::tr("パラメータのみ戻せます"));
         lstHistory_->addItem(item);
         if (selected.isValid() && selected.toULongLong() == entry.id)
             lstHistory_->setCurrentItem(item);

@@ -1,5 +1,7 @@
 #include "frmJpeg.h"
 
+#include "QtText.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,7 +13,7 @@ namespace wavory {
 frmJpeg::frmJpeg(AppSettings::PictureSection& settings, QWidget* parent)
     : SaveOptionsDialog(parent), settings_(settings) {
     setObjectName(QStringLiteral("frmJpeg"));
-    setWindowTitle(QStringLiteral("Jpeg保存時のオプション"));
+    setWindowTitle(Ui::tr("Jpeg保存時のオプション"));
 
     QGroupBox* frame = optionFrame();
     hscQ_ = new QScrollBar(Qt::Horizontal, frame);
@@ -22,18 +24,18 @@ frmJpeg::frmJpeg(AppSettings::PictureSection& settings, QWidget* parent)
     labQ_ = new QLabel(frame);
     labQ_->setObjectName(QStringLiteral("labQ"));
     labQ_->setMinimumWidth(labQ_->fontMetrics().horizontalAdvance(QStringLiteral("1000")));
-    chkPrgrs_ = new QCheckBox(QStringLiteral("プログレッシブJpeg"), frame);
+    chkPrgrs_ = new QCheckBox(Ui::tr("プログレッシブJpeg"), frame);
     chkPrgrs_->setObjectName(QStringLiteral("chkPrgrs"));
 
     auto* grid = new QGridLayout(frame);
     auto* caption = new QHBoxLayout;
-    caption->addWidget(new QLabel(QStringLiteral("品質の詳細設定 :"), frame));
+    caption->addWidget(new QLabel(Ui::tr("品質の詳細設定 :"), frame));
     caption->addWidget(labQ_);
     caption->addStretch();
     grid->addLayout(caption, 0, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("低"), frame), 1, 0);
+    grid->addWidget(new QLabel(Ui::tr("低"), frame), 1, 0);
     grid->addWidget(hscQ_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("高"), frame), 1, 2);
+    grid->addWidget(new QLabel(Ui::tr("高"), frame), 1, 2);
     grid->addWidget(chkPrgrs_, 2, 0, 1, 3);
     finishLayout();
 

@@ -150,9 +150,9 @@ void frmMain::connectControllers() {
 }
 
 void frmMain::buildPictureFrame() {
-    Frame1_ = new QGroupBox(QStringLiteral("ﾋﾟｸﾁｬ"), centralWidget());
+    Frame1_ = new QGroupBox(Ui::tr("ﾋﾟｸﾁｬ"), centralWidget());
     Frame1_->setObjectName(QStringLiteral("Frame1"));
-    cmdDraw_ = commandButton("cmdDraw", QStringLiteral("描画(&D)"), Frame1_, 50);
+    cmdDraw_ = commandButton("cmdDraw", Ui::tr("描画(&D)"), Frame1_, 50);
     cmdDraw_->setIconSize(QSize(24, 24));
     cmdDraw_->setFixedHeight(36);
     QFont bold = cmdDraw_->font();
@@ -161,21 +161,21 @@ void frmMain::buildPictureFrame() {
     connect(cmdDraw_, &QPushButton::clicked, draw_, &DrawCommand::run);
 
     auto* labMode =
-        namedLabel(QStringLiteral("labMode"), QStringLiteral("描画モード"), Frame1_, 53);
+        namedLabel(QStringLiteral("labMode"), Ui::tr("描画モード"), Frame1_, 53);
     cboMode_ = new QComboBox(Frame1_);
     cboMode_->setObjectName(QStringLiteral("cboMode"));
     cboMode_->setFixedHeight(24);
-    cboMode_->addItems({QStringLiteral("通常"), QStringLiteral("AND"), QStringLiteral("OR"),
+    cboMode_->addItems({Ui::tr("通常"), QStringLiteral("AND"), QStringLiteral("OR"),
                         QStringLiteral("XOR")});
     connect(cboMode_, &QComboBox::currentIndexChanged, this, [this](int i) {
         params_->edit([i](ParamModel& m) { m.setMode(static_cast<DrawMode>(std::max(i, 0))); });
     });
 
-    auto* cmdSize = commandButton("cmdSize", QStringLiteral("ｻｲｽﾞ指定(&U)..."), Frame1_, 52);
+    auto* cmdSize = commandButton("cmdSize", Ui::tr("ｻｲｽﾞ指定(&U)..."), Frame1_, 52);
     connect(cmdSize, &QPushButton::clicked, this, &frmMain::cmdSize_Click);
     labSize_ = namedLabel(QStringLiteral("labSize"), QString(), Frame1_);
     labSize_->setAlignment(Qt::AlignCenter);
-    auto* cmdSave = commandButton("cmdSave", QStringLiteral("保存(&S)"), Frame1_, 51);
+    auto* cmdSave = commandButton("cmdSave", Ui::tr("保存(&S)"), Frame1_, 51);
     connect(cmdSave, &QPushButton::clicked, save_, &SaveController::SaveImage);
     session_->registerValueControl(cboMode_);
     session_->registerLocked(cmdSize);
@@ -210,103 +210,103 @@ void frmMain::buildMenus() {
         return m;
     };
 
-    QMenu* file = topMenu("mnuFile", QStringLiteral("ファイル(&F)"));
-    QAction* mnuSave = addItem(file, "mnuSave", QStringLiteral("名前を付けて保存(&A)..."),
+    QMenu* file = topMenu("mnuFile", Ui::tr("ファイル(&F)"));
+    QAction* mnuSave = addItem(file, "mnuSave", Ui::tr("名前を付けて保存(&A)..."),
                                QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(mnuSave, &QAction::triggered, save_, &SaveController::SaveImage);
-    mnuCopy_ = addItem(file, "mnuCopy", QStringLiteral("クリップボードへコピー(&C)"),
+    mnuCopy_ = addItem(file, "mnuCopy", Ui::tr("クリップボードへコピー(&C)"),
                        QKeySequence(Qt::CTRL | Qt::Key_C));
     connect(mnuCopy_, &QAction::triggered, save_, &SaveController::mnuCopy_Click);
-    QAction* mnuShell = addItem(file, "mnuShell", QStringLiteral("連携ｱﾌﾟﾘｹｰｼｮﾝで編集(&E)"),
+    QAction* mnuShell = addItem(file, "mnuShell", Ui::tr("連携ｱﾌﾟﾘｹｰｼｮﾝで編集(&E)"),
                                 QKeySequence(Qt::Key_F6));
     connect(mnuShell, &QAction::triggered, save_, &SaveController::mnuShell_Click);
     file->addSeparator();
-    connect(addItem(file, "mnuOutputText", QStringLiteral("テキストファイルへ書き出し(&O)...")),
+    connect(addItem(file, "mnuOutputText", Ui::tr("テキストファイルへ書き出し(&O)...")),
             &QAction::triggered, files_, &FileController::mnuOutputText_Click);
     QAction* mnuInputText =
-        addItem(file, "mnuInputText", QStringLiteral("テキストファイルから読み込み(&I)..."));
+        addItem(file, "mnuInputText", Ui::tr("テキストファイルから読み込み(&I)..."));
     connect(mnuInputText, &QAction::triggered, files_, &FileController::mnuInputText_Click);
     file->addSeparator();
-    connect(addItem(file, "mnuEnd", QStringLiteral("終了(&X)")), &QAction::triggered, this,
+    connect(addItem(file, "mnuEnd", Ui::tr("終了(&X)")), &QAction::triggered, this,
             &QWidget::close);
 
-    mnuPicture_ = topMenu("mnuPicture", QStringLiteral("ピクチャ(&P)"));
+    mnuPicture_ = topMenu("mnuPicture", Ui::tr("ピクチャ(&P)"));
     mnuDraw_ =
-        addItem(mnuPicture_, "mnuDraw", QStringLiteral("描画(&D)"), QKeySequence(Qt::Key_F5));
+        addItem(mnuPicture_, "mnuDraw", Ui::tr("描画(&D)"), QKeySequence(Qt::Key_F5));
     connect(mnuDraw_, &QAction::triggered, draw_, &DrawCommand::run);
-    mnuUndo_ = addItem(mnuPicture_, "mnuUndo", QStringLiteral("描画アンドゥ(&Z)"));
+    mnuUndo_ = addItem(mnuPicture_, "mnuUndo", Ui::tr("描画アンドゥ(&Z)"));
     connect(mnuUndo_, &QAction::triggered, draw_, &DrawCommand::undo);
     mnuPicture_->addSeparator();
-    mnuTile_ = addItem(mnuPicture_, "mnuTile", QStringLiteral("タイル表示してみる(&T)"),
+    mnuTile_ = addItem(mnuPicture_, "mnuTile", Ui::tr("タイル表示してみる(&T)"),
                        QKeySequence(Qt::Key_F3));
     connect(mnuTile_, &QAction::triggered, tiles_, &TileViewController::show);
     mnuPicture_->addSeparator();
-    QAction* mnuSize = addItem(mnuPicture_, "mnuSize", QStringLiteral("サイズ指定(&U)..."));
+    QAction* mnuSize = addItem(mnuPicture_, "mnuSize", Ui::tr("サイズ指定(&U)..."));
     connect(mnuSize, &QAction::triggered, this, &frmMain::cmdSize_Click);
 
-    mnuValue_ = topMenu("mnuValue", QStringLiteral("形(&W)"));
-    connect(addItem(mnuValue_, "mnuRndSet", QStringLiteral("ランダム設定(&R)"),
+    mnuValue_ = topMenu("mnuValue", Ui::tr("形(&W)"));
+    connect(addItem(mnuValue_, "mnuRndSet", Ui::tr("ランダム設定(&R)"),
                     QKeySequence(Qt::Key_F4)),
             &QAction::triggered, this, &frmMain::cmdRndSet_Click);
     mnuValue_->addSeparator();
-    connect(addItem(mnuValue_, "mnuBig", QStringLiteral("周期２倍(&B)")), &QAction::triggered,
+    connect(addItem(mnuValue_, "mnuBig", Ui::tr("周期２倍(&B)")), &QAction::triggered,
             fraValue_->cmdBig(), &QPushButton::click);
-    connect(addItem(mnuValue_, "mnySmall", QStringLiteral("周期半分(&E)")), &QAction::triggered,
+    connect(addItem(mnuValue_, "mnySmall", Ui::tr("周期半分(&E)")), &QAction::triggered,
             fraValue_->cmdSmall(), &QPushButton::click);
     mnuValue_->addSeparator();
-    connect(addItem(mnuValue_, "mnuStrong", QStringLiteral("振幅２倍(&S)")), &QAction::triggered,
+    connect(addItem(mnuValue_, "mnuStrong", Ui::tr("振幅２倍(&S)")), &QAction::triggered,
             fraValue_->cmdStrong(), &QPushButton::click);
-    connect(addItem(mnuValue_, "mnuWeak", QStringLiteral("振幅半分(&W)")), &QAction::triggered,
+    connect(addItem(mnuValue_, "mnuWeak", Ui::tr("振幅半分(&W)")), &QAction::triggered,
             fraValue_->cmdWeak(), &QPushButton::click);
 
-    mnuColor_ = topMenu("mnuColor", QStringLiteral("色(&E)"));
+    mnuColor_ = topMenu("mnuColor", Ui::tr("色(&E)"));
     // Edit, add and remove press their buttons.
-    connect(addItem(mnuColor_, "mnuEditGColor", QStringLiteral("色セットの編集(&E)...")),
+    connect(addItem(mnuColor_, "mnuEditGColor", Ui::tr("色セットの編集(&E)...")),
             &QAction::triggered, Frame2_->cmdGColorEdit(), &QPushButton::click);
-    connect(addItem(mnuColor_, "mnuCopyGColor", QStringLiteral("色セットのコピー(&C)...")),
+    connect(addItem(mnuColor_, "mnuCopyGColor", Ui::tr("色セットのコピー(&C)...")),
             &QAction::triggered, colorSets_, &ColorSetController::copy);
-    connect(addItem(mnuColor_, "mnuAddGColor", QStringLiteral("色セットの追加(&A)...")),
+    connect(addItem(mnuColor_, "mnuAddGColor", Ui::tr("色セットの追加(&A)...")),
             &QAction::triggered, Frame2_->cmdAddGColor(), &QPushButton::click);
-    connect(addItem(mnuColor_, "mnuRemoveGColor", QStringLiteral("色セットの削除(&R)")),
+    connect(addItem(mnuColor_, "mnuRemoveGColor", Ui::tr("色セットの削除(&R)")),
             &QAction::triggered, Frame2_->cmdRemoveGColor(), &QPushButton::click);
     mnuColor_->addSeparator();
-    connect(addItem(mnuColor_, "mnuGColorLoad", QStringLiteral("色セットの読み込み(&L)...")),
+    connect(addItem(mnuColor_, "mnuGColorLoad", Ui::tr("色セットの読み込み(&L)...")),
             &QAction::triggered, colorSets_, &ColorSetController::load);
-    connect(addItem(mnuColor_, "mnuGColorSave", QStringLiteral("色セットの保存(&S)...")),
+    connect(addItem(mnuColor_, "mnuGColorSave", Ui::tr("色セットの保存(&S)...")),
             &QAction::triggered, colorSets_, &ColorSetController::save);
-    connect(addItem(mnuColor_, "mnuGColorAllSave", QStringLiteral("全ての色セットを保存(&C)")),
+    connect(addItem(mnuColor_, "mnuGColorAllSave", Ui::tr("全ての色セットを保存(&C)")),
             &QAction::triggered, colorSets_, &ColorSetController::saveAll);
     mnuColor_->addSeparator();
-    connect(addItem(mnuColor_, "mnuGcolorInit", QStringLiteral("色セットの初期化(&I)")),
+    connect(addItem(mnuColor_, "mnuGcolorInit", Ui::tr("色セットの初期化(&I)")),
             &QAction::triggered, colorSets_, &ColorSetController::initialize);
 
-    QMenu* tool = topMenu("mnuTool", QStringLiteral("ツール(&T)"));
+    QMenu* tool = topMenu("mnuTool", Ui::tr("ツール(&T)"));
     QAction* mnuPictureWindow =
-        addItem(tool, "mnuPictureWindow", QStringLiteral("ピクチャウィンドウの表示(&P)"));
-    QAction* mnuButton = addItem(tool, "mnuButton", QStringLiteral("枠ウィンドウの表示(&B)"));
+        addItem(tool, "mnuPictureWindow", Ui::tr("ピクチャウィンドウの表示(&P)"));
+    QAction* mnuButton = addItem(tool, "mnuButton", Ui::tr("枠ウィンドウの表示(&B)"));
     QAction* mnuEasyHelp =
-        addItem(tool, "mnuEasyHelp", QStringLiteral("ヘルプウィンドウの表示(&H)"));
+        addItem(tool, "mnuEasyHelp", Ui::tr("ヘルプウィンドウの表示(&H)"));
     windows_ = new WindowController({this, picture_, button_, help_},
                                     {mnuPictureWindow, mnuButton, mnuEasyHelp});
-    connect(addItem(tool, "mnuOrderForms", QStringLiteral("ウィンドウの整列(&O)")),
+    connect(addItem(tool, "mnuOrderForms", Ui::tr("ウィンドウの整列(&O)")),
             &QAction::triggered, windows_, &WindowController::ArrangeWindows);
     tool->addSeparator();
-    QAction* mnuAnim = addItem(tool, "mnuAnim", QStringLiteral("簡易アニメーション作成(&A)..."));
+    QAction* mnuAnim = addItem(tool, "mnuAnim", Ui::tr("簡易アニメーション作成(&A)..."));
     connect(mnuAnim, &QAction::triggered, this, &frmMain::mnuAnim_Click);
     tool->addSeparator();
-    QAction* mnuOption = addItem(tool, "mnuOption", QStringLiteral("オプション(&O)..."));
+    QAction* mnuOption = addItem(tool, "mnuOption", Ui::tr("オプション(&O)..."));
     connect(mnuOption, &QAction::triggered, this, [this] { ShowOptionsAt(1); });
 
-    QMenu* help = topMenu("mnuHelp", QStringLiteral("ヘルプ(&H)"));
+    QMenu* help = topMenu("mnuHelp", Ui::tr("ヘルプ(&H)"));
     mnuPrintHelp_ =
-        addItem(help, "mnuPrintHelp", QStringLiteral("目次..."), QKeySequence(Qt::Key_F1));
+        addItem(help, "mnuPrintHelp", Ui::tr("目次..."), QKeySequence(Qt::Key_F1));
     connect(mnuPrintHelp_, &QAction::triggered, helpPages_, &HelpPages::showContents);
     help->addSeparator();
-    connect(addItem(help, "mnuVersion", QStringLiteral("バージョン情報(&A)...")),
+    connect(addItem(help, "mnuVersion", Ui::tr("バージョン情報(&A)...")),
             &QAction::triggered, this, &frmMain::mnuVersion_Click);
 
     // Further commands, in their own menu after all the others.
-    QMenu* extras = topMenu("mnuExtras", QStringLiteral("拡張(&X)"));
+    QMenu* extras = topMenu("mnuExtras", Ui::tr("拡張(&X)"));
     (new ExtrasController({*params_, *colorSets_, dialogs_, *history_, *variations_}, this))
         ->fillMenu(extras);
     session_->registerLocked(extras);
@@ -346,7 +346,7 @@ void frmMain::ShowColorSetList() {
 }
 
 void frmMain::setDrawButtonState(bool drawing) {
-    cmdDraw_->setText(drawing ? QStringLiteral("描画中止(&C)") : QStringLiteral("描画(&D)"));
+    cmdDraw_->setText(drawing ? Ui::tr("描画中止(&C)") : Ui::tr("描画(&D)"));
     cmdDraw_->setIcon(drawImages_[drawing ? 1 : 0]);
     cmdDraw_->setProperty("helpTopic", drawing ? 54 : 50);
     mnuDraw_->setText(cmdDraw_->text());

@@ -26,12 +26,12 @@ namespace wavory {
 
 namespace {
 
-const QString kNoGroupMessage =
-    QStringLiteral("ランダム設定するパラメータは最低一つを選択してください。");
-const QString kBadPathMessage = QStringLiteral("パスが不正です。");
+const char* const kNoGroupMessage =
+    QT_TRANSLATE_NOOP("Ui", "ランダム設定するパラメータは最低一つを選択してください。");
+const char* const kBadPathMessage = QT_TRANSLATE_NOOP("Ui", "パスが不正です。");
 // Without a path of its own, the program dialog starts where programs live.
 const QString kProgramFolder = QStringLiteral("/usr/bin/");
-const QString kProgramFilter = QStringLiteral("すべてのﾌｧｲﾙ|*");
+const char* const kProgramFilter = QT_TRANSLATE_NOOP("Ui", "すべてのﾌｧｲﾙ|*");
 
 // The pages' backgrounds clear the easy help window.
 QWidget* page(int index) {
@@ -50,36 +50,42 @@ bool isProgram(const QString& path) {
 } // namespace
 
 const std::array<frmOptions::OptionBox, 7> frmOptions::kOptionBoxes{{
-    {"chkDrewBeep", "描画終了後に音を鳴らす", 90, &AppSettings::OptionSection::DrewBeep},
-    {"chkHello", "起動時にウェルカムダイアログを表示", 91, &AppSettings::OptionSection::Hello},
-    {"chkQuitQ", "終了する前に確認ダイアログを表示", 92, &AppSettings::OptionSection::QuitQ},
-    {"chkDrawOnRnd", "ランダム設定と同時に描画", 93, &AppSettings::OptionSection::DrawOnRnd},
-    {"chkTextOnGrp", "画像保存と同時に「テキストファイルへ書き出し」を実行", 94,
+    {"chkDrewBeep", QT_TRANSLATE_NOOP("Ui", "描画終了後に音を鳴らす"), 90,
+     &AppSettings::OptionSection::DrewBeep},
+    {"chkHello", QT_TRANSLATE_NOOP("Ui", "起動時にウェルカムダイアログを表示"), 91,
+     &AppSettings::OptionSection::Hello},
+    {"chkQuitQ", QT_TRANSLATE_NOOP("Ui", "終了する前に確認ダイアログを表示"), 92,
+     &AppSettings::OptionSection::QuitQ},
+    {"chkDrawOnRnd", QT_TRANSLATE_NOOP("Ui", "ランダム設定と同時に描画"), 93,
+     &AppSettings::OptionSection::DrawOnRnd},
+    {"chkTextOnGrp",
+     QT_TRANSLATE_NOOP("Ui", "画像保存と同時に「テキストファイルへ書き出し」を実行"), 94,
      &AppSettings::OptionSection::TextOnGrp},
-    {"chkActiveAfterDrawing", "描画後メインウィンドウにフォーカスを戻す", 95,
-     &AppSettings::OptionSection::ActiveAfterDrawing},
-    {"chkDrawOnChange", "値の変更と同時に描画", 96, &AppSettings::OptionSection::DrawOnChange},
+    {"chkActiveAfterDrawing", QT_TRANSLATE_NOOP("Ui", "描画後メインウィンドウにフォーカスを戻す"),
+     95, &AppSettings::OptionSection::ActiveAfterDrawing},
+    {"chkDrawOnChange", QT_TRANSLATE_NOOP("Ui", "値の変更と同時に描画"), 96,
+     &AppSettings::OptionSection::DrawOnChange},
 }};
 
 frmOptions::frmOptions(AppSettings::OptionSection& options, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), options_(options), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("オプション"));
+    setWindowTitle(Ui::tr("オプション"));
     setModal(true);
 
     tbsOptions_ = new QTabWidget(this);
     tbsOptions_->setObjectName(QStringLiteral("tbsOptions"));
-    tbsOptions_->addTab(buildRandomPage(), QStringLiteral("ランダム設定"));
-    tbsOptions_->addTab(buildLinkPage(), QStringLiteral("連携アプリ"));
-    tbsOptions_->addTab(buildGeneralPage(), QStringLiteral("全般"));
+    tbsOptions_->addTab(buildRandomPage(), Ui::tr("ランダム設定"));
+    tbsOptions_->addTab(buildLinkPage(), Ui::tr("連携アプリ"));
+    tbsOptions_->addTab(buildGeneralPage(), Ui::tr("全般"));
     connect(tbsOptions_, &QTabWidget::currentChanged, this, &frmOptions::showSelectedPage);
 
     auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    auto* cmdCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    auto* cmdCancel = new QPushButton(Ui::tr("キャンセル"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto* cmdHelp = new QPushButton(QStringLiteral("ヘルプ"), this);
+    auto* cmdHelp = new QPushButton(Ui::tr("ヘルプ"), this);
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -114,25 +120,30 @@ frmOptions::frmOptions(AppSettings::OptionSection& options, UserDialogs& dialogs
 
 QWidget* frmOptions::buildRandomPage() {
     QWidget* w = page(0);
-    fraDoRndSet_ = new QGroupBox(QStringLiteral("ランダム設定するパラメータ"), w);
+    fraDoRndSet_ = new QGroupBox(Ui::tr("ランダム設定するパラメータ"), w);
     fraDoRndSet_->setObjectName(QStringLiteral("fraDoRndSet"));
     fraDoRndSet_->setProperty("helpTopic", 82);
     auto* groups = new QVBoxLayout(fraDoRndSet_);
     groups->setSpacing(4);
-    const char* captions[RandomGroupCount] = {"周期",   "振幅",   "成分のオン／オフ", "画像の中心",
-                                              "にじみ", "べき乗", "使用色セット"};
+    const char* captions[RandomGroupCount] = {QT_TRANSLATE_NOOP("Ui", "周期"),
+                                              QT_TRANSLATE_NOOP("Ui", "振幅"),
+                                              QT_TRANSLATE_NOOP("Ui", "成分のオン／オフ"),
+                                              QT_TRANSLATE_NOOP("Ui", "画像の中心"),
+                                              QT_TRANSLATE_NOOP("Ui", "にじみ"),
+                                              QT_TRANSLATE_NOOP("Ui", "べき乗"),
+                                              QT_TRANSLATE_NOOP("Ui", "使用色セット")};
     for (int i = 0; i < RandomGroupCount; ++i) {
-        auto* c = new QCheckBox(QString::fromUtf8(captions[i]), fraDoRndSet_);
+        auto* c = new QCheckBox(Ui::tr(captions[i]), fraDoRndSet_);
         c->setObjectName(QStringLiteral("chkRndSet_%1").arg(i));
         chkRndSet_[static_cast<std::size_t>(i)] = c;
         groups->addWidget(c);
     }
     groups->addStretch();
 
-    auto* caption = namedLabel(QStringLiteral("lblStatic_4"),
-                               QStringLiteral("ランダム設定時の画像の傾向 :"), w);
+    auto* caption =
+        namedLabel(QStringLiteral("lblStatic_4"), Ui::tr("ランダム設定時の画像の傾向 :"), w);
     picRndSet_ = new TendencyPad(w);
-    auto* cmdReset = commandButton("cmdReset", QStringLiteral("初期値"), w, 81);
+    auto* cmdReset = commandButton("cmdReset", Ui::tr("初期値"), w, 81);
     connect(cmdReset, &QPushButton::clicked, picRndSet_, &TendencyPad::reset);
     auto* tendency = new QVBoxLayout;
     tendency->setSpacing(4);
@@ -151,12 +162,12 @@ QWidget* frmOptions::buildRandomPage() {
 
 QWidget* frmOptions::buildLinkPage() {
     QWidget* w = page(1);
-    auto* caption = namedLabel(QStringLiteral("lblStatic_5"),
-                               QStringLiteral("連携するアプリケーションのパス :"), w);
+    auto* caption =
+        namedLabel(QStringLiteral("lblStatic_5"), Ui::tr("連携するアプリケーションのパス :"), w);
     txtPath_ = new QLineEdit(w);
     txtPath_->setObjectName(QStringLiteral("txtPath"));
     txtPath_->setProperty("helpTopic", 83);
-    auto* cmdReference = commandButton("cmdReference", QStringLiteral("参照"), w);
+    auto* cmdReference = commandButton("cmdReference", Ui::tr("参照"), w);
     connect(cmdReference, &QPushButton::clicked, this, &frmOptions::cmdReference_Click);
     auto* row = new QHBoxLayout;
     row->addWidget(txtPath_, 1);
@@ -176,7 +187,7 @@ QWidget* frmOptions::buildGeneralPage() {
     layout->setSpacing(6);
     for (std::size_t i = 0; i < kOptionBoxes.size(); ++i) {
         const OptionBox& box = kOptionBoxes[i];
-        auto* c = new QCheckBox(QString::fromUtf8(box.caption), w);
+        auto* c = new QCheckBox(Ui::tr(box.caption), w);
         c->setObjectName(QLatin1String(box.name));
         c->setProperty("helpTopic", box.topic);
         chkOption_[i] = c;
@@ -206,8 +217,9 @@ void frmOptions::nextTab() {
 
 void frmOptions::cmdReference_Click() {
     const QString folder = toQ(TrimDir(toStd(txtPath_->text())));
-    const QString chosen = dialogs_.openFileName(this, kOpenDialogTitle, kProgramFilter,
-                                                 folder.isEmpty() ? kProgramFolder : folder);
+    const QString chosen =
+        dialogs_.openFileName(this, Ui::tr(kOpenDialogTitle), Ui::tr(kProgramFilter),
+                              folder.isEmpty() ? kProgramFolder : folder);
     if (!chosen.isEmpty())
         txtPath_->setText(chosen);
 }
@@ -218,7 +230,7 @@ void frmOptions::cmdOK_Click() {
         anyGroup = anyGroup || c->isChecked();
     if (!anyGroup) {
         SetTabPage(1);
-        dialogs_.message(this, kNoGroupMessage, MessageIcon::Critical);
+        dialogs_.message(this, Ui::tr(kNoGroupMessage), MessageIcon::Critical);
         return;
     }
     for (std::size_t i = 0; i < chkRndSet_.size(); ++i)
@@ -232,7 +244,7 @@ void frmOptions::cmdOK_Click() {
     if (!path.trimmed().isEmpty()) {
         if (!isProgram(path)) {
             SetTabPage(2);
-            dialogs_.message(this, kBadPathMessage, MessageIcon::Critical);
+            dialogs_.message(this, Ui::tr(kBadPathMessage), MessageIcon::Critical);
             return;
         }
         options_.Shell = toStd(path);

@@ -1,5 +1,7 @@
 #include "frmPNG.h"
 
+#include "QtText.h"
+
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -14,10 +16,7 @@ frmPNG::frmPNG(AppSettings::PictureSection& settings, QWidget* parent)
     QGroupBox* frame = optionFrame();
     auto* column = new QVBoxLayout(frame);
     for (std::size_t i = 0; i < optQuality_.size(); ++i) {
-        auto* option =
-            new QRadioButton(QString::fromUtf8(kPngModeCaptions[i].data(),
-                                               static_cast<qsizetype>(kPngModeCaptions[i].size())),
-                             frame);
+        auto* option = new QRadioButton(toQ(UiText::tr(kPngModeCaptions[i])), frame);
         option->setObjectName(QStringLiteral("optQuality_%1").arg(i));
         column->addWidget(option);
         optQuality_[i] = option;

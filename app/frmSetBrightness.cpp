@@ -16,7 +16,7 @@ frmSetBrightness::frmSetBrightness(const Points& points, int visibleCount,
                                    std::function<void(const Points&)> apply, QWidget* parent)
     : QDialog(parent), kept_(points), visibleCount_(visibleCount), apply_(std::move(apply)) {
     setObjectName(QStringLiteral("frmSetBrightness"));
-    setWindowTitle(QStringLiteral("明度の調整"));
+    setWindowTitle(Ui::tr("明度の調整"));
     setModal(true);
 
     sldBrightness_ = new QSlider(Qt::Horizontal, this);
@@ -39,7 +39,7 @@ frmSetBrightness::frmSetBrightness(const Points& points, int visibleCount,
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    cmdCancel_ = new QPushButton(QStringLiteral("キャンセル"), this);
+    cmdCancel_ = new QPushButton(Ui::tr("キャンセル"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel_->setAutoDefault(false);
     for (QPushButton* b : {cmdOK_, cmdCancel_})

@@ -1,6 +1,7 @@
 #include "frmSize.h"
 
 #include "FieldInput.h"
+#include "QtText.h"
 #include "UpDown.h"
 #include "UserDialogs.h"
 #include "common/KeyFilters.h"
@@ -22,7 +23,7 @@ namespace wavory {
 frmSize::frmSize(UserDialogs& dialogs, std::function<void(int, int)> apply, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), apply_(std::move(apply)) {
     setObjectName(QStringLiteral("frmSize"));
-    setWindowTitle(QStringLiteral("ｻｲｽﾞ指定"));
+    setWindowTitle(Ui::tr("ｻｲｽﾞ指定"));
     setModal(true);
 
     txtWidth_ = new QLineEdit(this);
@@ -38,7 +39,7 @@ frmSize::frmSize(UserDialogs& dialogs, std::function<void(int, int)> apply, QWid
     updWidth_->setObjectName(QStringLiteral("updWidth"));
     updHeight_ = new UpDown(txtHeight_);
     updHeight_->setObjectName(QStringLiteral("updHeight"));
-    chkXYFix_ = new QCheckBox(QStringLiteral("縦横比を固定"), this);
+    chkXYFix_ = new QCheckBox(Ui::tr("縦横比を固定"), this);
     chkXYFix_->setObjectName(QStringLiteral("chkXYFix"));
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
@@ -47,10 +48,10 @@ frmSize::frmSize(UserDialogs& dialogs, std::function<void(int, int)> apply, QWid
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("幅 :"), this), 0, 0);
+    grid->addWidget(new QLabel(Ui::tr("幅 :"), this), 0, 0);
     grid->addWidget(txtWidth_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("pixels"), this), 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("高さ :"), this), 1, 0);
+    grid->addWidget(new QLabel(Ui::tr("高さ :"), this), 1, 0);
     grid->addWidget(txtHeight_, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("pixels"), this), 1, 2);
     grid->addWidget(chkXYFix_, 2, 0, 1, 3);
@@ -104,8 +105,7 @@ void frmSize::ok() {
     const std::int32_t height = leadingInt32(txtHeight_->text().toStdString());
     if (width < kMinImageSide || width > kMaxImageSide || height < kMinImageSide ||
         height > kMaxImageSide) {
-        dialogs_.message(this, QStringLiteral("4~3000 の整数で指定して下さい。"),
-                         MessageIcon::Critical);
+        dialogs_.message(this, Ui::tr("4~3000 の整数で指定して下さい。"), MessageIcon::Critical);
         return;
     }
     apply_(width, height);

@@ -71,7 +71,7 @@ frmTile::frmTile(const PictureView& picture, AppSettings::TileViewSection& setti
                  UserDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent, Qt::Window), settings_(settings), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmTile"));
-    setWindowTitle(QStringLiteral("タイル表示"));
+    setWindowTitle(Ui::tr("タイル表示"));
     area_ = new TileArea(picture, this);
     setCentralWidget(area_);
     area_->installEventFilter(this);
@@ -109,18 +109,18 @@ void frmTile::buildMenu() {
         a->setObjectName(QLatin1String(name));
         return a;
     };
-    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    QMenu* view = menuBar()->addMenu(Ui::tr("表示(&V)"));
     view->setObjectName(QStringLiteral("mnuView"));
-    connect(item(view, "mnuClose", QStringLiteral("閉じる(&C)")), &QAction::triggered, this,
+    connect(item(view, "mnuClose", Ui::tr("閉じる(&C)")), &QAction::triggered, this,
             &QWidget::close);
-    QMenu* lettering = menuBar()->addMenu(QStringLiteral("文字の試し書き&S)"));
+    QMenu* lettering = menuBar()->addMenu(Ui::tr("文字の試し書き&S)"));
     lettering->setObjectName(QStringLiteral("mnuString"));
-    connect(item(lettering, "mnuInput", QStringLiteral("入力(&I)")), &QAction::triggered, this,
+    connect(item(lettering, "mnuInput", Ui::tr("入力(&I)")), &QAction::triggered, this,
             &frmTile::mnuInput_Click);
     lettering->addSeparator()->setObjectName(QStringLiteral("mnuBar1"));
-    connect(item(lettering, "mnuColor", QStringLiteral("色(&C)")), &QAction::triggered, this,
+    connect(item(lettering, "mnuColor", Ui::tr("色(&C)")), &QAction::triggered, this,
             &frmTile::mnuColor_Click);
-    connect(item(lettering, "mnuFont", QStringLiteral("フォント(&F)")), &QAction::triggered, this,
+    connect(item(lettering, "mnuFont", Ui::tr("フォント(&F)")), &QAction::triggered, this,
             &frmTile::mnuFont_Click);
 }
 

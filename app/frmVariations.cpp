@@ -1,6 +1,7 @@
 #include "frmVariations.h"
 
 #include "DrawSession.h"
+#include "QtText.h"
 #include "VariationController.h"
 
 #include "history/DrawingHistory.h"
@@ -21,8 +22,8 @@ namespace wavory {
 
 namespace {
 
-const QString kDrawingCaption = QStringLiteral("描画中…");
-const QString kFailedCaption = QStringLiteral("描画できません");
+const char* const kDrawingCaption = QT_TRANSLATE_NOOP("Ui", "描画中…");
+const char* const kFailedCaption = QT_TRANSLATE_NOOP("Ui", "描画できません");
 
 } // namespace
 
@@ -30,7 +31,7 @@ frmVariations::frmVariations(VariationController& variations, DrawSession& sessi
                              QWidget* parent)
     : QWidget(parent, Qt::Window), variations_(variations) {
     setObjectName(QStringLiteral("frmVariations"));
-    setWindowTitle(QStringLiteral("バリエーション"));
+    setWindowTitle(Ui::tr("バリエーション"));
 
     auto* grid = new QGridLayout;
     grid->setSpacing(6);
@@ -41,7 +42,7 @@ frmVariations::frmVariations(VariationController& variations, DrawSession& sessi
         button->setIconSize(side);
         button->setFixedSize(side + QSize(10, 10));
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-        button->setToolTip(QStringLiteral("この値を使う"));
+        button->setToolTip(Ui::tr("この値を使う"));
         connect(button, &QToolButton::clicked, this, [this, i] { variations_.adopt(i); });
         // Adopting values during a drawing would change what it reads.
         session.registerLocked(button);
@@ -49,7 +50,7 @@ frmVariations::frmVariations(VariationController& variations, DrawSession& sessi
         picVariation_[static_cast<std::size_t>(i)] = button;
     }
 
-    auto* labSpread = new QLabel(QStringLiteral("ばらつき"), this);
+    auto* labSpread = new QLabel(Ui::tr("ばらつき"), this);
     labSpread->setObjectName(QStringLiteral("labSpread"));
     sldSpread_ = new QSlider(Qt::Horizontal, this);
     sldSpread_->setObjectName(QStringLiteral("sldSpread"));
@@ -59,7 +60,7 @@ frmVariations::frmVariations(VariationController& variations, DrawSession& sessi
     lblSpread_ = new QLabel(QString::number(variations_.spread()), this);
     lblSpread_->setObjectName(QStringLiteral("lblSpread"));
     lblSpread_->setMinimumWidth(lblSpread_->fontMetrics().horizontalAdvance(QStringLiteral("100")));
-    cmdNew_ = new QPushButton(QStringLiteral("新しく作る"), this);
+    cmdNew_ = new QPushButton(Ui::tr("新しく作る"), this);
     cmdNew_->setObjectName(QStringLiteral("cmdNew"));
 
     auto* controls = new QHBoxLayout;
@@ -95,7 +96,7 @@ void frmVariations::clearThumbnails() {
     for (QToolButton* button : picVariation_) {
         button->setIcon(QIcon());
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        button->setText(kDrawingCaption);
+        button->setText(Ui::tr(kDrawingCaption));
     }
 }
 
@@ -109,7 +110,7 @@ void frmVariations::showThumbnail(int index, const QImage& thumbnail) {
 
 void frmVariations::showFailure(int index) {
     if (index >= 0 && index < static_cast<int>(picVariation_.size()))
-        picVariation_[static_cast<std::size_t>(index)]->setText(kFailedCaption);
+        picVariation_[static_cast<std::size_t>(index)]->setText(Ui::tr(kFailedCaption));
 }
 
 void frmVariations::closeEvent(QCloseEvent* e) {

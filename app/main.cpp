@@ -2,7 +2,7 @@
 
 #include "ProgramLaunch.h"
 #include "ProgramOptions.h"
-#include "QtJapanese.h"
+#include "UiLanguage.h"
 #include "UserDialogs.h"
 #include "frmMain.h"
 
@@ -26,12 +26,12 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("org.wavory.Wavory"));
     // Only the main window's exit procedure ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    const wavory::ProgramOptions options =
-        wavory::parseProgramOptions(QApplication::arguments().mid(1));
+    const wavory::ProgramOptions options = wavory::parseProgramOptions(
+        QApplication::arguments().mid(1), qEnvironmentVariable("WAVORY_LANG"));
     if (const int status = wavory::answerOnTerminal(options); status >= 0)
         return status;
-    // Without the translation Qt's texts stay English; the program runs all the same.
-    (void)wavory::installQtJapanese(app);
+    // Without a translation the texts stay as written; the program runs all the same.
+    (void)wavory::installUiLanguage(app, options.language);
 
     wavory::QtUserDialogs dialogs;
     wavory::frmMain main(dialogs, wavory::programRandom());

@@ -6,6 +6,7 @@
 #include "common/PathText.h"
 #include "common/ProgramFolder.h"
 #include "common/Result.h"
+#include "common/UiText.h"
 
 #include <gtest/gtest.h>
 
@@ -193,4 +194,19 @@ TEST(ProgramFolder, ComesFromTheEnvironmentAndIsCreated) {
         ScopedEnv user("HOME", (root / "user").string());
         EXPECT_EQ(GetPath(), (root / "user" / ".config" / "wavory").string() + "/");
     }
+}
+
+TEST(UiText, TemplatesAreFilledAfterTranslation) {
+    EXPECT_EQ(fillText("%2 / %1 %", {"a", "b"}), "b / a %");
+    EXPECT_EQ(fillText("%1%1 %3 %x 100%", {"7"}), "77 %3 %x 100%")
+        << "a place without argument stays";
+    EXPECT_EQ(fillText("'%1'", {"%2 %1"}), "'%2 %1'") << "arguments are not filled again";
+
+    EXPECT_EQ(UiText::tr("名前"), "名前") << "Japanese without a translator";
+    setTextTranslator([](std::string_view japanese) {
+        return japanese == "%1 個" ? std::string("%1 items") : std::string(japanese);
+    });
+    EXPECT_EQ(fillText(UiText::tr("%1 個"), {"3"}), "3 items");
+    setTextTranslator(nullptr);
+    EXPECT_EQ(UiText::tr("%1 個"), "%1 個");
 }

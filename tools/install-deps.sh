@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build pkg-config clang
-  qt6-base-dev qt6-base-dev-tools
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools
   libpng-dev zlib1g-dev libdeflate-dev libjpeg62-turbo-dev libimagequant-dev
   libzstd-dev libwebp-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev imagemagick

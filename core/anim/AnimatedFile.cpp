@@ -1,4 +1,5 @@
 #include "anim/AnimatedFile.h"
+#include "common/UiText.h"
 
 #include "anim/FrameFileWriting.h"
 #include "common/Numbers.h"
@@ -39,8 +40,8 @@ AnimatedWriteResult stopped() {
     return {{}, true};
 }
 
-constexpr std::string_view kMissingFrameCause = "フレームがありません。";
-constexpr std::string_view kFrameSizeCause = "フレームの大きさが揃っていません。";
+constexpr std::string_view kMissingFrameCause = UiText::trNoop("フレームがありません。");
+constexpr std::string_view kFrameSizeCause = UiText::trNoop("フレームの大きさが揃っていません。");
 
 // Takes the frames in order and checks that they are there and all of one size.
 class FrameSource {
@@ -55,14 +56,14 @@ class FrameSource {
         if (progress_ && !progress_(k))
             return false;
         if (!frame_(k, out) || out.empty()) {
-            cause = kMissingFrameCause;
+            cause = UiText::tr(kMissingFrameCause);
             return false;
         }
         if (width_ == 0) {
             width_ = out.width();
             height_ = out.height();
         } else if (out.width() != width_ || out.height() != height_) {
-            cause = kFrameSizeCause;
+            cause = UiText::tr(kFrameSizeCause);
             return false;
         }
         return true;
@@ -139,7 +140,7 @@ AnimatedWriteResult writeWebP(const AnimatedFileJob& job, FrameSource& source) {
         timestamp += job.frameMs;
     }
     if (!encoder)
-        return failed(kMissingFrameCause);
+        return failed(UiText::tr(kMissingFrameCause));
     DataGuard data;
     if (!WebPAnimEncoderAdd(encoder.get(), nullptr, timestamp, nullptr) ||
         !WebPAnimEncoderAssemble(encoder.get(), &data.data))
@@ -224,7 +225,7 @@ AnimatedWriteResult writeGif(const AnimatedFileJob& job, FrameSource& source) {
             return failed(error);
     }
     if (job.frames <= 0)
-        return failed(kMissingFrameCause);
+        return failed(UiText::tr(kMissingFrameCause));
     const int width = frame.width();
     const int height = frame.height();
     if (width > 0xFFFF || height > 0xFFFF)
@@ -234,7 +235,7 @@ AnimatedWriteResult writeGif(const AnimatedFileJob& job, FrameSource& source) {
         return failed(error);
     const auto map = gifColorMap(palette);
     if (!map)
-        return failed(codec::kOutOfMemoryText);
+        return failed(UiText::tr(codec::kOutOfMemoryText));
 
     // Pass 2: every frame mapped onto it, written in full.
     std::string bytes;
@@ -281,7 +282,7 @@ AnimatedWriteResult writeAnimatedFile(const AnimatedFileJob& job,
     try {
         return job.format == AnimatedFormat::WebP ? writeWebP(job, source) : writeGif(job, source);
     } catch (const std::bad_alloc&) {
-        return failed(codec::kOutOfMemoryText);
+        return failed(UiText::tr(codec::kOutOfMemoryText));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "anim/FrameFileWriting.h"
+#include "common/UiText.h"
 
 #include "io/AtomicFile.h"
 #include "io/BmpWriter.h"
@@ -8,7 +9,7 @@ namespace wavory {
 Result frameSaveFailure(std::string_view cause) {
     std::string text(cause);
     text += "\r\n";
-    text += kFrameSaveStoppedSentence;
+    text += UiText::tr(kFrameSaveStoppedSentence);
     return Result::failure(MessageIcon::Critical, std::move(text));
 }
 

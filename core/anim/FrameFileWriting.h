@@ -3,6 +3,7 @@
 // save of frames.
 
 #include "common/Result.h"
+#include "common/UiText.h"
 #include "image/Canvas.h"
 
 #include <string>
@@ -10,8 +11,9 @@
 
 namespace wavory {
 
-inline constexpr std::string_view kFrameSaveStoppedSentence = "保存を中止しました。";
-inline constexpr std::string_view kBadFrameFileNameCause = "ﾌｧｲﾙ名が不正です。";
+inline constexpr std::string_view kFrameSaveStoppedSentence =
+    UiText::trNoop("保存を中止しました。");
+inline constexpr std::string_view kBadFrameFileNameCause = UiText::trNoop("ﾌｧｲﾙ名が不正です。");
 
 // The critical message of a failed frame save: cause + CR LF + "保存を中止しました。".
 Result frameSaveFailure(std::string_view cause);

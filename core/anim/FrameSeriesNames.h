@@ -1,13 +1,15 @@
 #pragma once
 // Names of a numbered frame series: base name + number of at least d digits + ".bmp".
 
+#include "common/UiText.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace wavory {
 
-inline constexpr std::string_view kDigitsTooFewMessage = "連番の桁数が足りません。";
+inline constexpr std::string_view kDigitsTooFewMessage = UiText::trNoop("連番の桁数が足りません。");
 // The digit counts offered: 1 to 8.
 inline constexpr int kMaxFrameDigits = 8;
 

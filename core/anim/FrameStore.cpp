@@ -1,4 +1,5 @@
 #include "anim/FrameStore.h"
+#include "common/UiText.h"
 
 #include "anim/PhasePattern.h"
 #include "io/AtomicFile.h"
@@ -315,17 +316,18 @@ Result FrameStore::reserve(int frames, int width, int height) {
         return {};
     return Result::failure(
         MessageIcon::Critical,
-        "フレームを保存する領域が足りないため、アニメーションを作成できません。\r\n" +
-            std::to_string(width) + " × " + std::to_string(height) + " のフレーム " +
-            std::to_string(frames) + " 枚には最大 " + sizeText(worst) +
-            " が必要ですが、使えるのはメモリ " + sizeText(memory) + " と " +
-            impl_->limits.spillFolder + " の空き " + sizeText(disk) +
-            " です。\r\nフレーム数か画像サイズを小さくして下さい。");
+        fillText(
+            UiText::tr("フレームを保存する領域が足りないため、アニメーションを作成できません。\r\n"
+                       "%1 × %2 のフレーム %3 枚には最大 %4 が必要ですが、"
+                       "使えるのはメモリ %5 と %6 の空き %7 です。\r\n"
+                       "フレーム数か画像サイズを小さくして下さい。"),
+            {std::to_string(width), std::to_string(height), std::to_string(frames), sizeText(worst),
+             sizeText(memory), impl_->limits.spillFolder, sizeText(disk)}));
 }
 
 Result FrameStore::put(int index, const Canvas& frame) {
     if (index < 0)
-        return Result::failure(MessageIcon::Critical, "フレーム番号が不正です。");
+        return Result::failure(MessageIcon::Critical, UiText::tr("フレーム番号が不正です。"));
     std::vector<char> packed;
     {
         std::lock_guard lock(impl_->mutex);
@@ -334,9 +336,9 @@ Result FrameStore::put(int index, const Canvas& frame) {
         const std::size_t n = ZSTD_compressCCtx(impl_->zstd.compress, packed.data(), packed.size(),
                                                 frame.data(), raw, kCompressionLevel);
         if (ZSTD_isError(n))
-            return Result::failure(MessageIcon::Critical,
-                                   std::string("フレームを圧縮できません。\r\n") +
-                                       ZSTD_getErrorName(n));
+            return Result::failure(
+                MessageIcon::Critical,
+                fillText(UiText::tr("フレームを圧縮できません。\r\n%1"), {ZSTD_getErrorName(n)}));
         packed.resize(n);
         packed.shrink_to_fit();
 
@@ -352,17 +354,19 @@ Result FrameStore::put(int index, const Canvas& frame) {
         }
         if (std::error_code ec = impl_->openSpill()) {
             e = Impl::Entry{};
-            return Result::failure(MessageIcon::Critical,
-                                   "フレームを一時ファイルに書き込めません。\r\n" +
-                                       systemErrorText(ec));
+            return Result::failure(
+                MessageIcon::Critical,
+                fillText(UiText::tr("フレームを一時ファイルに書き込めません。\r\n%1"),
+                         {systemErrorText(ec)}));
         }
         const std::uint64_t offset = impl_->allocate(packed.size());
         if (std::error_code ec = impl_->writeSpill(packed.data(), packed.size(), offset)) {
             impl_->freeExtent(offset, packed.size());
             e = Impl::Entry{};
-            return Result::failure(MessageIcon::Critical,
-                                   "フレームを一時ファイルに書き込めません。\r\n" +
-                                       systemErrorText(ec));
+            return Result::failure(
+                MessageIcon::Critical,
+                fillText(UiText::tr("フレームを一時ファイルに書き込めません。\r\n%1"),
+                         {systemErrorText(ec)}));
         }
         e.kind = Impl::Kind::Spilled;
         e.offset = offset;
@@ -374,7 +378,7 @@ Result FrameStore::put(int index, const Canvas& frame) {
 
 Result FrameStore::putPattern(int index, std::shared_ptr<const PhasePattern> pattern, int phase) {
     if (index < 0 || !pattern)
-        return Result::failure(MessageIcon::Critical, "フレーム番号が不正です。");
+        return Result::failure(MessageIcon::Critical, UiText::tr("フレーム番号が不正です。"));
     std::lock_guard lock(impl_->mutex);
     Impl::Entry& e = impl_->slot(index);
     impl_->release(e);

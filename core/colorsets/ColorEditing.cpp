@@ -1,5 +1,7 @@
 #include "colorsets/ColorEditing.h"
 
+#include "common/UiText.h"
+
 #include "colorsets/ColorSetCollection.h"
 #include "common/ColorValue.h"
 #include "common/Numbers.h"
@@ -180,14 +182,12 @@ Result checkFieldNotEmpty(std::string_view text, std::string_view itemName) {
             return {};
         }
     }
-    std::string message = "'";
-    message += itemName;
-    message += "' を入力してください。";
-    return Result::failure(MessageIcon::Critical, std::move(message));
+    return Result::failure(MessageIcon::Critical,
+                           fillText(UiText::tr("'%1' を入力してください。"), {itemName}));
 }
 
 Result checkEditedName(const ColorSetCollection& collection, int editIndex, std::string_view name) {
-    if (Result empty = checkFieldNotEmpty(name, "名前"); !empty.ok())
+    if (Result empty = checkFieldNotEmpty(name, UiText::tr("名前")); !empty.ok())
         return empty;
     if (collection.indexOfName(name, editIndex) >= 0)
         return Result::failure(duplicateSetNameMessage());
@@ -195,7 +195,7 @@ Result checkEditedName(const ColorSetCollection& collection, int editIndex, std:
 }
 
 UserMessage duplicateSetNameMessage() {
-    return {MessageIcon::Critical, "この名前の色セットが他に存在しています。"};
+    return {MessageIcon::Critical, UiText::tr("この名前の色セットが他に存在しています。")};
 }
 
 GColor editedSet(std::string_view name, int level, std::span<const std::int32_t> points) {

@@ -1,5 +1,7 @@
 #include "colorsets/ColorSetCollection.h"
 
+#include "common/UiText.h"
+
 #include "common/Numbers.h"
 
 #include <cstdio>
@@ -158,9 +160,10 @@ void ColorSetCollection::setSelection(int index) {
 }
 
 UserMessage colorSetLimitMessage() {
-    return {MessageIcon::Exclamation, "作成できる色セットは" + std::string(" ") +
-                                          std::to_string(ColorSetCollection::kCapacity) +
-                                          "個までです。" + "\r\n" + "これ以上は追加できません。"};
+    return {
+        MessageIcon::Exclamation,
+        fillText(UiText::tr("作成できる色セットは %1個までです。\r\nこれ以上は追加できません。"),
+                 {std::to_string(ColorSetCollection::kCapacity)})};
 }
 
 } // namespace wavory

@@ -1,5 +1,7 @@
 #include "colorsets/ColorSetCommands.h"
 
+#include "common/UiText.h"
+
 #include <cstdio>
 
 namespace wavory {
@@ -22,13 +24,13 @@ std::string freeNewSetName(const ColorSetCollection& collection) {
     return firstFreeName(collection, [](int k) {
         char digits[16];
         std::snprintf(digits, sizeof digits, "%02d", k);
-        return "新規_" + std::string(digits);
+        return fillText(UiText::tr("新規_%1"), {digits});
     });
 }
 
 std::string freeCopySetName(const ColorSetCollection& collection, const std::string& sourceName) {
     return firstFreeName(collection, [&sourceName](int k) {
-        return sourceName + "のコピー" + " " + std::to_string(k);
+        return fillText(UiText::tr("%1のコピー %2"), {sourceName, std::to_string(k)});
     });
 }
 

@@ -1,5 +1,7 @@
 #include "colorsets/ColorSetExchange.h"
 
+#include "common/UiText.h"
+
 #include "colorsets/ColorSetFileCommands.h"
 #include "colorsets/GimpGradient.h"
 #include "colorsets/GimpPalette.h"
@@ -35,7 +37,7 @@ Result importExchangeColorSet(const std::filesystem::path& path, ColorSetCollect
     } else if (bytes.starts_with("GIMP Palette") || bytes.starts_with("\xEF\xBB\xBFGIMP Palette")) {
         parseGimpPalette(bytes, set, error);
     } else {
-        error = "GIMP のグラデーション(.ggr)でもパレット(.gpl)でもありません。";
+        error = UiText::tr("GIMP のグラデーション(.ggr)でもパレット(.gpl)でもありません。");
     }
     if (!error.empty())
         return Result::failure(colorSetReadFailureMessage(error));

@@ -1,5 +1,7 @@
 #include "colorsets/ColorSetFileCommands.h"
 
+#include "common/UiText.h"
+
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetFile.h"
 #include "io/AtomicFile.h"
@@ -115,22 +117,25 @@ Result saveAllColorSetsFile(std::string_view path, const ColorSetCollection& set
 
 UserMessage duplicateColorSetsMessage(std::string_view dropped) {
     return {MessageIcon::Exclamation,
-            "以下の色セットはすでに同じパラメータの物が存在しているため、追加されませんでした。"
-            "\r\n" +
-                std::string(dropped)};
+            fillText(UiText::tr("以下の色セットはすでに同じパラメータの物が存在しているため、"
+                                "追加されませんでした。\r\n%1"),
+                     {dropped})};
 }
 
 UserMessage colorSetReadFailureMessage(const std::string& errorText) {
-    return {MessageIcon::Critical, "読み込み時にエラーが発生しました。\r\n" + errorText};
+    return {MessageIcon::Critical,
+            fillText(UiText::tr("読み込み時にエラーが発生しました。\r\n%1"), {errorText})};
 }
 
 UserMessage colorSetWriteFailureMessage(const std::string& errorText) {
-    return {MessageIcon::Critical, "書き込み時にエラーが発生しました。\r\n" + errorText};
+    return {MessageIcon::Critical,
+            fillText(UiText::tr("書き込み時にエラーが発生しました。\r\n%1"), {errorText})};
 }
 
 UserMessage fatalColorSetFileMessage() {
     return {MessageIcon::Exclamation,
-            "色セットの読み出し中に致命的な異常が発生しました。\r\n色セットを初期化します。"};
+            UiText::tr(
+                "色セットの読み出し中に致命的な異常が発生しました。\r\n色セットを初期化します。")};
 }
 
 } // namespace wavory

@@ -1,5 +1,7 @@
 #include "colorsets/GimpGradient.h"
 
+#include "common/UiText.h"
+
 #include "colorsets/ColorTable.h"
 #include "colorsets/GimpPalette.h"
 #include "common/Numbers.h"
@@ -54,8 +56,8 @@ std::vector<double> numbersOf(std::string_view line, bool& ok) {
 }
 
 std::string lineError(std::size_t lineIndex) {
-    return "グラデーションファイルの " + std::to_string(lineIndex + 1) +
-           " 行目を読み取れません。";
+    return fillText(UiText::tr("グラデーションファイルの %1 行目を読み取れません。"),
+                    {std::to_string(lineIndex + 1)});
 }
 
 double linearFactor(double middle, double pos) {
@@ -184,7 +186,7 @@ RealRgb GimpGradient::colorAt(double position) const {
 bool parseGimpGradient(std::string_view text, GimpGradient& gradient, std::string& error) {
     const std::vector<std::string_view> lines = splitLines(text);
     if (lines.empty() || lines[0] != "GIMP Gradient") {
-        error = "GIMP のグラデーションファイル(.ggr)ではありません。";
+        error = UiText::tr("GIMP のグラデーションファイル(.ggr)ではありません。");
         return false;
     }
     std::size_t next = 1;
@@ -201,7 +203,8 @@ bool parseGimpGradient(std::string_view text, GimpGradient& gradient, std::strin
         next < lines.size() ? numbersOf(lines[next], ok) : std::vector<double>{};
     if (!ok || count.size() != 1 || count[0] < 1 || count[0] > kMaxSegments ||
         count[0] != std::floor(count[0])) {
-        error = next < lines.size() ? lineError(next) : "グラデーションの区間がありません。";
+        error = next < lines.size() ? lineError(next)
+                                    : UiText::tr("グラデーションの区間がありません。");
         return false;
     }
     const auto segmentCount = static_cast<std::size_t>(count[0]);
@@ -209,8 +212,9 @@ bool parseGimpGradient(std::string_view text, GimpGradient& gradient, std::strin
     double previousRight = 0;
     for (std::size_t s = 0; s < segmentCount; ++s, ++next) {
         if (next >= lines.size()) {
-            error = "グラデーションの区間が足りません（" + std::to_string(segmentCount) +
-                    " 個のはずが " + std::to_string(s) + " 個）。";
+            error =
+                fillText(UiText::tr("グラデーションの区間が足りません（%1 個のはずが %2 個）。"),
+                         {std::to_string(segmentCount), std::to_string(s)});
             return false;
         }
         const std::vector<double> v = numbersOf(lines[next], ok);

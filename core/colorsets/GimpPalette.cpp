@@ -1,5 +1,7 @@
 #include "colorsets/GimpPalette.h"
 
+#include "common/UiText.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -61,7 +63,7 @@ bool parseGimpPalette(std::string_view text, GColor& set, std::string& error) {
         const std::string_view line = trimmed(raw);
         if (!header) {
             if (line != "GIMP Palette" && line != "\xEF\xBB\xBFGIMP Palette") {
-                error = "GIMP のパレットファイル(.gpl)ではありません。";
+                error = UiText::tr("GIMP のパレットファイル(.gpl)ではありません。");
                 return false;
             }
             header = true;
@@ -77,17 +79,18 @@ bool parseGimpPalette(std::string_view text, GColor& set, std::string& error) {
             continue;
         std::array<int, 3> rgb{};
         if (!readColor(line, rgb) || colors.size() >= kMaxPaletteColors) {
-            error = "パレットファイルの " + std::to_string(lineNumber) + " 行目の色を読み取れません。";
+            error = fillText(UiText::tr("パレットファイルの %1 行目の色を読み取れません。"),
+                             {std::to_string(lineNumber)});
             return false;
         }
         colors.push_back(rgb);
     }
     if (!header) {
-        error = "GIMP のパレットファイル(.gpl)ではありません。";
+        error = UiText::tr("GIMP のパレットファイル(.gpl)ではありません。");
         return false;
     }
     if (colors.empty()) {
-        error = "パレットに色がありません。";
+        error = UiText::tr("パレットに色がありません。");
         return false;
     }
     if (colors.size() == 1)

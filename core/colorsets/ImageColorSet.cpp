@@ -1,5 +1,7 @@
 #include "colorsets/ImageColorSet.h"
 
+#include "common/UiText.h"
+
 #include "io/PaletteQuantizer.h"
 
 #include <algorithm>
@@ -21,12 +23,13 @@ double lightness(const Rgb& color) {
 Result colorSetFromPicture(const Canvas& picture, int count, const std::string& name,
                            GColor& set) {
     if (picture.empty())
-        return Result::failure(MessageIcon::Critical, "画像に色がありません。");
+        return Result::failure(MessageIcon::Critical, UiText::tr("画像に色がありません。"));
     count = std::clamp(count, kMinColorPoints, kMaxColorPoints);
     const codec::QuantizeResult quantized = codec::quantizeCanvas(picture, count);
     if (!quantized.ok)
-        return Result::failure(MessageIcon::Critical,
-                               "画像の色を数えられませんでした。\r\n" + quantized.error);
+        return Result::failure(
+            MessageIcon::Critical,
+            fillText(UiText::tr("画像の色を数えられませんでした。\r\n%1"), {quantized.error}));
     std::vector<Rgb> colors = quantized.image.palette;
     std::stable_sort(colors.begin(), colors.end(),
                      [](const Rgb& a, const Rgb& b) { return lightness(a) < lightness(b); });

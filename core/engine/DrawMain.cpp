@@ -1,4 +1,5 @@
 #include "engine/DrawMain.h"
+#include "common/UiText.h"
 #include "engine/ObservedColumns.h"
 
 #include "colorsets/ColorTable.h"
@@ -23,14 +24,12 @@ namespace wavory {
 
 std::string progressTitle(int x, int width) {
     const double percent = std::floor(static_cast<double>(x) / width * 100.0);
-    return std::to_string(static_cast<long long>(percent)) + std::string(kProgressTitleSuffix);
+    return fillText(UiText::tr(kProgressTitle), {std::to_string(static_cast<long long>(percent))});
 }
 
 std::string finishTitle(bool stopped) {
-    std::string title(kPictureTitle);
-    if (stopped)
-        title += kStoppedTitleSuffix;
-    return title;
+    const std::string title = UiText::tr(kPictureTitle);
+    return stopped ? fillText(UiText::tr(kStoppedTitle), {title}) : title;
 }
 
 namespace {

@@ -6,6 +6,7 @@
 // column after column on one thread.
 
 #include "colorsets/GColor.h"
+#include "common/UiText.h"
 #include "engine/DrawResult.h"
 #include "image/Canvas.h"
 #include "params/DrawParams.h"
@@ -17,9 +18,9 @@
 
 namespace wavory {
 
-inline constexpr std::string_view kProgressTitleSuffix = " % -描画中-";
-inline constexpr std::string_view kPictureTitle = "ピクチャ";
-inline constexpr std::string_view kStoppedTitleSuffix = " -描画中止-";
+inline constexpr std::string_view kProgressTitle = UiText::trNoop("%1 % -描画中-");
+inline constexpr std::string_view kPictureTitle = UiText::trNoop("ピクチャ");
+inline constexpr std::string_view kStoppedTitle = UiText::trNoop("%1 -描画中止-");
 
 // "N % -描画中-" with N = floor(x / W x 100), after column x of a W-wide drawing.
 std::string progressTitle(int x, int width);

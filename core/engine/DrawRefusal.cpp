@@ -1,4 +1,5 @@
 #include "engine/DrawRefusal.h"
+#include "common/UiText.h"
 
 #include <algorithm>
 #include <string>
@@ -7,7 +8,7 @@ namespace wavory {
 
 namespace {
 Result refused(std::string_view text) {
-    return Result::failure(MessageIcon::Critical, std::string(text));
+    return Result::failure(MessageIcon::Critical, UiText::tr(text));
 }
 } // namespace
 

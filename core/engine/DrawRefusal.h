@@ -4,6 +4,7 @@
 
 #include "colorsets/GColor.h"
 #include "common/Result.h"
+#include "common/UiText.h"
 #include "params/DrawParams.h"
 #include "params/ParamFields.h"
 
@@ -11,15 +12,18 @@
 
 namespace wavory {
 
-inline constexpr std::string_view kNoComponentMessage = "成分が一つも選択されていません。";
+inline constexpr std::string_view kNoComponentMessage =
+    UiText::trNoop("成分が一つも選択されていません。");
 inline constexpr std::string_view kColorSetTooSmallMessage =
-    "色セットの色数が足りないため描画できません。";
+    UiText::trNoop("色セットの色数が足りないため描画できません。");
 inline constexpr std::string_view kColorSetTooLargeMessage =
-    "色セットの色数が多すぎるため描画できません。";
-inline constexpr std::string_view kFrameSizeMessage = "枠の横幅と縦幅は1以上にして下さい。";
-inline constexpr std::string_view kImageSizeMessage = "画像の幅と高さは1以上にして下さい。";
+    UiText::trNoop("色セットの色数が多すぎるため描画できません。");
+inline constexpr std::string_view kFrameSizeMessage =
+    UiText::trNoop("枠の横幅と縦幅は1以上にして下さい。");
+inline constexpr std::string_view kImageSizeMessage =
+    UiText::trNoop("画像の幅と高さは1以上にして下さい。");
 inline constexpr std::string_view kImageTooLargeMessage =
-    "画像サイズが大きすぎるため描画できません。";
+    UiText::trNoop("画像サイズが大きすぎるため描画できません。");
 
 // Widest and highest image the synthesis accepts. Up to this size every integer
 // expression of the components stays exact in 64 bits whatever the center offsets.

@@ -1,5 +1,7 @@
 #include "io/AtomicFile.h"
 
+#include "common/UiText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -24,9 +26,9 @@ public:
     std::string message(int code) const override {
         switch (static_cast<FileError>(code)) {
         case FileError::NotRegularFile:
-            return "通常のファイルではありません。";
+            return UiText::tr("通常のファイルではありません。");
         case FileError::TooLarge:
-            return "ファイルが大きすぎます。";
+            return UiText::tr("ファイルが大きすぎます。");
         }
         return "?";
     }

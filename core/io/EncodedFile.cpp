@@ -1,5 +1,7 @@
 #include "io/EncodedFile.h"
 
+#include "common/UiText.h"
+
 #include "io/AtomicFile.h"
 
 #include <cerrno>
@@ -7,7 +9,7 @@
 
 namespace wavory::codec {
 
-const char* const kOutOfMemoryText = "メモリが不足しています。";
+const char* const kOutOfMemoryText = UiText::trNoop("メモリが不足しています。");
 
 Result writeEncodedFile(const std::filesystem::path& target, const StreamEncoder& encode) {
     try {
@@ -30,7 +32,7 @@ Result writeEncodedFile(const std::filesystem::path& target, const StreamEncoder
             return {kCannotWrite, systemErrorText(ec)};
         return {};
     } catch (const std::bad_alloc&) {
-        return {kInternalError, kOutOfMemoryText};
+        return {kInternalError, UiText::tr(kOutOfMemoryText)};
     }
 }
 

@@ -1,5 +1,7 @@
 #include "io/JpegEncoder.h"
 
+#include "common/UiText.h"
+
 #include <csetjmp>
 #include <cstdio>
 
@@ -87,7 +89,7 @@ EncodeOutcome encodeJpeg(std::FILE* out, const Canvas& canvas, int quality, bool
         return {EncodeOutcome::Status::WriteFailed, errors.message};
     case RawStatus::EncoderFailed:
         if (errors.messageCode == JERR_OUT_OF_MEMORY) {
-            return {EncodeOutcome::Status::EncoderFailed, kOutOfMemoryText};
+            return {EncodeOutcome::Status::EncoderFailed, UiText::tr(kOutOfMemoryText)};
         }
         return {EncodeOutcome::Status::EncoderFailed, errors.message};
     }

@@ -1,5 +1,7 @@
 #include "io/PaletteQuantizer.h"
 
+#include "common/UiText.h"
+
 #include "io/EncodedFile.h"
 
 #include <algorithm>
@@ -101,7 +103,7 @@ extern "C" void canvasRowAsRgba(liq_color rowOut[], int row, int width, void* us
 std::string liqErrorText(liq_error error) {
     switch (error) {
     case LIQ_OUT_OF_MEMORY:
-        return kOutOfMemoryText;
+        return UiText::tr(kOutOfMemoryText);
     case LIQ_QUALITY_TOO_LOW:
         return "libimagequant: quality too low";
     case LIQ_VALUE_OUT_OF_RANGE:
@@ -155,7 +157,7 @@ QuantizeResult quantizeCanvas(const Canvas& canvas, int maxColors) {
     std::unique_ptr<liq_attr, AttrDeleter> attr(
         liq_attr_create_with_allocator(quantizerAllocate, quantizerRelease));
     if (!attr)
-        return failure(kOutOfMemoryText);
+        return failure(UiText::tr(kOutOfMemoryText));
     liq_set_max_colors(attr.get(), std::clamp(maxColors, 2, 256));
     liq_set_quality(attr.get(), 0, 100);
     liq_set_speed(attr.get(), kQuantizeSpeed);
@@ -249,7 +251,7 @@ std::vector<Rgb> paletteOf(liq_result* result) {
 
 std::string SharedPaletteQuantizer::add(const Canvas& picture) {
     if (!impl_->attr || !impl_->histogram)
-        return kOutOfMemoryText;
+        return UiText::tr(kOutOfMemoryText);
     auto image = imageOf(impl_->attr.get(), picture);
     if (!image)
         return "libimagequant: cannot take the picture";
@@ -260,7 +262,7 @@ std::string SharedPaletteQuantizer::add(const Canvas& picture) {
 
 std::string SharedPaletteQuantizer::makePalette(std::vector<Rgb>& palette) {
     if (!impl_->attr || !impl_->histogram)
-        return kOutOfMemoryText;
+        return UiText::tr(kOutOfMemoryText);
     liq_result* raw = nullptr;
     const liq_error quantized =
         liq_histogram_quantize(impl_->histogram.get(), impl_->attr.get(), &raw);

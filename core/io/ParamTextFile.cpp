@@ -1,5 +1,7 @@
 #include "io/ParamTextFile.h"
 
+#include "common/UiText.h"
+
 #include "common/Numbers.h"
 #include "io/AtomicFile.h"
 #include "io/FieldStream.h"
@@ -236,21 +238,23 @@ bool readParamFileHead(const std::string& path, std::string& bytes) {
 } // namespace
 
 UserMessage paramWriteFailureMessage(const std::string& errorText) {
-    return {MessageIcon::Critical, "書き込み時にエラーが発生しました。\r\n" + errorText};
+    return {MessageIcon::Critical,
+            fillText(UiText::tr("書き込み時にエラーが発生しました。\r\n%1"), {errorText})};
 }
 
 UserMessage paramReadFailureMessage(std::string_view fileName) {
-    return {MessageIcon::Critical,
-            "読み込み中にエラーが発生しました。\r\nこのファイルは読み込めません。\r\n\r\n" +
-                std::string(fileName)};
+    return {MessageIcon::Critical, fillText(UiText::tr("読み込み中にエラーが発生しました。\r\n"
+                                                       "このファイルは読み込めません。\r\n\r\n%1"),
+                                            {fileName})};
 }
 
 UserMessage unsupportedParamFormatMessage() {
-    return {MessageIcon::Critical, "このファイルは読み込めません。"};
+    return {MessageIcon::Critical, UiText::tr("このファイルは読み込めません。")};
 }
 
 UserMessage missingColorSetMessage(std::string_view name) {
-    return {MessageIcon::Exclamation, "色セット\"" + std::string(name) + "\"が存在しません。"};
+    return {MessageIcon::Exclamation,
+            fillText(UiText::tr("色セット\"%1\"が存在しません。"), {name})};
 }
 
 std::string formatParamText(const ParamFields& f, std::string_view colorSetName) {

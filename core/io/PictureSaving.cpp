@@ -1,5 +1,7 @@
 #include "io/PictureSaving.h"
 
+#include "common/UiText.h"
+
 #include "io/AtomicFile.h"
 #include "io/BmpWriter.h"
 #include "io/CodecResult.h"
@@ -40,13 +42,14 @@ Result savePngPicture(const Canvas& picture, const std::filesystem::path& path, 
 }
 
 UserMessage imageSaveFailureMessage(const std::string& errorText) {
-    return {MessageIcon::Critical, errorText + "\r\n保存に失敗しました。"};
+    return {MessageIcon::Critical, fillText(UiText::tr("%1\r\n保存に失敗しました。"), {errorText})};
 }
 
 UserMessage codecSaveFailureMessage(ImageFileFormat format, std::int16_t code) {
-    const char* sentence =
-        format == ImageFileFormat::Png ? "PNG保存時のエラーです。" : "Jpeg保存時のエラーです。";
-    return {MessageIcon::Critical, std::string(sentence) + "\r\n" + clsTransG().ErrMes(code)};
+    const char* sentence = format == ImageFileFormat::Png
+                               ? UiText::trNoop("PNG保存時のエラーです。")
+                               : UiText::trNoop("Jpeg保存時のエラーです。");
+    return {MessageIcon::Critical, UiText::tr(sentence) + "\r\n" + clsTransG().ErrMes(code)};
 }
 
 } // namespace wavory

@@ -1,5 +1,7 @@
 #include "io/PngEncoder.h"
 
+#include "common/UiText.h"
+
 #include "io/EncodedFile.h"
 #include "io/PaletteQuantizer.h"
 #include "io/ParallelParts.h"
@@ -125,7 +127,7 @@ Result savePngFile(const Canvas& canvas, const std::filesystem::path& target, Pn
         }
         return savePalette(canvas, target);
     } catch (const std::bad_alloc&) {
-        return {kInternalError, kOutOfMemoryText};
+        return {kInternalError, UiText::tr(kOutOfMemoryText)};
     } catch (const std::runtime_error& e) {
         return {kInternalError, e.what()};
     }

@@ -1,5 +1,7 @@
 #include "io/clsTransG.h"
 
+#include "common/UiText.h"
+
 #include "io/EncodedFile.h"
 #include "io/JpegEncoder.h"
 #include "io/PngEncoder.h"
@@ -13,7 +15,7 @@ namespace wavory {
 
 namespace {
 
-constexpr const char* kEmptyPictureText = "保存する画像がありません。";
+constexpr const char* kEmptyPictureText = UiText::trNoop("保存する画像がありません。");
 
 bool qualityInRange(std::uint8_t quality) {
     return quality >= 1 && quality <= 100;
@@ -23,7 +25,7 @@ bool qualityInRange(std::uint8_t quality) {
 std::int16_t reported(const codec::Result& result, const char* failureText,
                       const MessageSink& sink) {
     if (result.code == codec::kInternalError && sink) {
-        std::string text = failureText;
+        std::string text = UiText::tr(failureText);
         text += "\r\n";
         text += result.detail;
         sink(UserMessage{MessageIcon::Critical, std::move(text)});
@@ -39,7 +41,8 @@ std::int16_t clsTransG::DCSaveJpeg(const Canvas& picture, const std::filesystem:
     if (!qualityInRange(quality))
         return codec::kBadParameter;
     if (picture.empty())
-        return reported({codec::kInternalError, kEmptyPictureText}, kJpegFailureText, sink);
+        return reported({codec::kInternalError, UiText::tr(kEmptyPictureText)}, kJpegFailureText,
+                        sink);
     return reported(codec::saveJpegFile(picture, fileName, quality, progressive), kJpegFailureText,
                     sink);
 }
@@ -49,7 +52,8 @@ std::int16_t clsTransG::DCSavePNG(const Canvas& picture, const std::filesystem::
     if (mode >= kPngModeCount)
         return codec::kBadParameter;
     if (picture.empty())
-        return reported({codec::kInternalError, kEmptyPictureText}, kPngFailureText, sink);
+        return reported({codec::kInternalError, UiText::tr(kEmptyPictureText)}, kPngFailureText,
+                        sink);
     return reported(codec::savePngFile(picture, fileName, static_cast<PngMode>(mode)),
                     kPngFailureText, sink);
 }
@@ -57,19 +61,19 @@ std::int16_t clsTransG::DCSavePNG(const Canvas& picture, const std::filesystem::
 std::string clsTransG::ErrMes(std::int16_t code) const {
     switch (code) {
     case codec::kWritten:
-        return "成功しました。";
+        return UiText::tr("成功しました。");
     case codec::kCannotOpen:
-        return "ファイルがオープンできません。";
+        return UiText::tr("ファイルがオープンできません。");
     case codec::kCannotWrite:
-        return "ファイルに書きこめません。";
+        return UiText::tr("ファイルに書きこめません。");
     case codec::kFormatError:
-        return "ファイルのフォーマットエラーです。";
+        return UiText::tr("ファイルのフォーマットエラーです。");
     case codec::kStackOverflow:
-        return "スタックオーバーフローです。";
+        return UiText::tr("スタックオーバーフローです。");
     case codec::kBadParameter:
-        return "保存品質の指定が間違っています。";
+        return UiText::tr("保存品質の指定が間違っています。");
     default:
-        return "clsTransG内部エラー : " + std::to_string(code);
+        return fillText(UiText::tr("clsTransG内部エラー : %1"), {std::to_string(code)});
     }
 }
 

@@ -12,6 +12,7 @@
 // Whatever fails, no partial or temporary file is left and an existing target keeps
 // its old content.
 
+#include "common/UiText.h"
 #include "common/UserMessage.h"
 #include "image/Canvas.h"
 #include "io/CodecResult.h"
@@ -25,8 +26,10 @@ namespace wavory {
 
 class clsTransG {
   public:
-    static constexpr const char* kJpegFailureText = "JPEG保存時にエラーが発生しました。";
-    static constexpr const char* kPngFailureText = "PNG保存時にエラーが発生しました。";
+    static constexpr const char* kJpegFailureText =
+        UiText::trNoop("JPEG保存時にエラーが発生しました。");
+    static constexpr const char* kPngFailureText =
+        UiText::trNoop("PNG保存時にエラーが発生しました。");
 
     // Encodes the picture's pixels directly. quality 1..100.
     std::int16_t DCSaveJpeg(const Canvas& picture, const std::filesystem::path& fileName,

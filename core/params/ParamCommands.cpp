@@ -1,4 +1,5 @@
 #include "params/ParamCommands.h"
+#include "common/UiText.h"
 
 #include "common/Clamps.h"
 #include "common/Numbers.h"
@@ -81,7 +82,7 @@ std::string bleedDownText(std::string_view bleedText) {
 }
 
 std::string phaseLabelText(int phase) {
-    return "位相のずれ : " + plainDecimal(phase) + " %";
+    return fillText(UiText::tr("位相のずれ : %1 %"), {plainDecimal(phase)});
 }
 
 } // namespace wavory::params

@@ -4,6 +4,8 @@
 // text file reads and writes these texts unformatted; the engine takes its snapshot
 // from them at the start of every drawing.
 
+#include "common/UiText.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -17,8 +19,9 @@ inline constexpr int kValueSlotCount = 18;
 // The components' switch captions, which are also the section headers of the parameter
 // text file.
 inline constexpr std::array<std::string_view, kComponentCount> kComponentNames{
-    "垂直成分", "水平成分", "斜め成分",     "円型成分",
-    "矩形成分", "＋型成分", "リボン型成分", "波紋型成分"};
+    UiText::trNoop("垂直成分"),     UiText::trNoop("水平成分"),  UiText::trNoop("斜め成分"),
+    UiText::trNoop("円型成分"),     UiText::trNoop("矩形成分"),  UiText::trNoop("＋型成分"),
+    UiText::trNoop("リボン型成分"), UiText::trNoop("波紋型成分")};
 
 // The value slots of each component's period and amplitude. The circle (component 3) has
 // a second period, along Y; the ripple's period slot is shown and stored but draws

@@ -1,4 +1,5 @@
 #include "params/SeamlessTile.h"
+#include "common/UiText.h"
 
 #include "common/Clamps.h"
 #include "common/Numbers.h"
@@ -29,8 +30,8 @@ std::string componentList(const std::vector<int>& components) {
     std::string text;
     for (int c : components) {
         if (!text.empty())
-            text += "、";
-        text += kComponentNames[static_cast<std::size_t>(c)];
+            text += UiText::tr("、");
+        text += UiText::tr(kComponentNames[static_cast<std::size_t>(c)]);
     }
     return text;
 }
@@ -106,13 +107,14 @@ SeamlessChange makeSeamless(ParamModel& model) {
 Result seamlessChangeReport(const SeamlessChange& change) {
     std::vector<std::string> lines;
     if (!change.switchedOff.empty())
-        lines.push_back("次の成分は継ぎ目なしにできないため、オフにしました。\r\n" +
-                        componentList(change.switchedOff));
+        lines.push_back(
+            fillText(UiText::tr("次の成分は継ぎ目なしにできないため、オフにしました。\r\n%1"),
+                     {componentList(change.switchedOff)}));
     if (change.frameSwitchedOff)
-        lines.push_back("枠は画像の端に継ぎ目を作るため、オフにしました。");
+        lines.push_back(UiText::tr("枠は画像の端に継ぎ目を作るため、オフにしました。"));
     if (change.oddSide)
-        lines.push_back("画像の幅か高さが奇数のため、継ぎ目は完全には消えません。\r\n"
-                        "幅と高さを偶数にすると端が正確につながります。");
+        lines.push_back(UiText::tr("画像の幅か高さが奇数のため、継ぎ目は完全には消えません。\r\n"
+                                   "幅と高さを偶数にすると端が正確につながります。"));
     Result result;
     if (lines.empty())
         return result;

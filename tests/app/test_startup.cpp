@@ -511,6 +511,43 @@ TEST(ProgramOptionsTest, OptionsComeBeforeTheFileAndOpenRoutesByExtension) {
     EXPECT_TRUE(parseProgramOptions({"--bogus"}).error.contains("--bogus"));
 }
 
+TEST(ProgramOptionsTest, LanguageFromTheOptionOverTheVariable) {
+    using Action = ProgramOptions::Action;
+    const struct {
+        const char* what;
+        QStringList arguments;
+        QString variable; // WAVORY_LANG
+        Action action;
+        UiLanguage language;
+        const char* error; // part of the message
+    } cases[] = {
+        {"Japanese by default", {"p.txt"}, {}, Action::Run, UiLanguage::Japanese, ""},
+        {"--lang en", {"--lang", "en", "p.txt"}, {}, Action::Run, UiLanguage::English, ""},
+        {"--lang=en", {"--lang=en"}, {}, Action::Run, UiLanguage::English, ""},
+        {"the variable", {}, "en", Action::Run, UiLanguage::English, ""},
+        {"the option wins", {"--lang", "ja"}, "en", Action::Run, UiLanguage::Japanese, ""},
+        {"an unknown language", {"--lang", "fr"}, {}, Action::Fail, {}, "unknown language 'fr'"},
+        {"an unknown variable", {}, "EN", Action::Fail, {}, "'EN' in WAVORY_LANG"},
+        {"a good option hides a bad variable",
+         {"--lang=en"},
+         "fr",
+         Action::Run,
+         UiLanguage::English,
+         ""},
+        {"an empty language", {"--lang="}, {}, Action::Fail, {}, "unknown language ''"},
+        {"no language after --lang", {"--lang"}, {}, Action::Fail, {}, "needs a language"},
+    };
+    for (const auto& c : cases) {
+        const ProgramOptions o = parseProgramOptions(c.arguments, c.variable);
+        EXPECT_EQ(o.action, c.action) << c.what;
+        if (c.action == Action::Run) {
+            EXPECT_EQ(o.language, c.language) << c.what;
+        }
+        EXPECT_TRUE(o.error.contains(QLatin1String(c.error))) << c.what;
+    }
+    EXPECT_EQ(parseProgramOptions({"--lang", "en", "p.txt"}).commandLine, QStringList{"p.txt"});
+}
+
 TEST_F(Startup, OpenedFilesAreTakenAsDroppedOnes) {
     ASSERT_TRUE(writeParamTextFile(toStd(path("Graphic.ini")), knownFields(), "虹").ok());
     ASSERT_TRUE(QDir(home()).mkdir("my sets"));

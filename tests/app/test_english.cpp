@@ -1,0 +1,193 @@
+// The windows in English (--lang en): every window and dialog is opened and every text a
+// user can see is walked; none may keep a Japanese character. A program of its own,
+// because the language is chosen once for the whole process.
+
+#include "AppFixture.h"
+#include "HistoryController.h"
+#include "TileViewController.h"
+#include "UiLanguage.h"
+#include "VariationController.h"
+#include "frmAbout.h"
+#include "frmAnim.h"
+#include "frmAnimPreview.h"
+#include "frmColor.h"
+#include "frmCreateFolder.h"
+#include "frmHello.h"
+#include "frmHelp.h"
+#include "frmHistory.h"
+#include "frmJpeg.h"
+#include "frmOptions.h"
+#include "frmPNG.h"
+#include "frmSetBrightness.h"
+#include "frmSize.h"
+#include "frmTile.h"
+#include "frmVariations.h"
+
+#include "colorsets/BuiltinColorSets.h"
+#include "colorsets/ColorSetCollection.h"
+#include "engine/DrawMain.h"
+#include "io/PictureSaving.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTabWidget>
+
+using namespace wavory;
+using namespace wavory::test;
+
+namespace {
+
+class English : public AppFixture {
+  protected:
+    static void SetUpTestSuite() {
+        ASSERT_TRUE(installUiLanguage(*QCoreApplication::instance(), UiLanguage::English));
+    }
+
+    // Every text of the widget and of everything in it that a user can see: captions,
+    // titles, tool tips, combo items, tab captions, menus and their actions.
+    static QStringList textsOf(QWidget* top) {
+        QStringList texts;
+        QList<QWidget*> widgets = top->findChildren<QWidget*>();
+        widgets.prepend(top);
+        for (QWidget* w : widgets) {
+            if (isData(w))
+                continue;
+            const QString where = w->objectName() + QStringLiteral(": ");
+            if (w->isWindow())
+                texts << where + w->windowTitle();
+            texts << where + w->toolTip();
+            if (auto* l = qobject_cast<QLabel*>(w))
+                texts << where + l->text();
+            if (auto* b = qobject_cast<QAbstractButton*>(w))
+                texts << where + b->text();
+            if (auto* g = qobject_cast<QGroupBox*>(w))
+                texts << where + g->title();
+            if (auto* c = qobject_cast<QComboBox*>(w)) {
+                for (int i = 0; i < c->count(); ++i)
+                    texts << where + c->itemText(i);
+            }
+            if (auto* t = qobject_cast<QTabWidget*>(w)) {
+                for (int i = 0; i < t->count(); ++i)
+                    texts << where + t->tabText(i);
+            }
+            if (auto* m = qobject_cast<QMenu*>(w))
+                texts << where + m->title();
+            for (QAction* a : w->actions())
+                texts << where + a->text() << where + a->toolTip();
+        }
+        return texts;
+    }
+    // The color set names are the user's data (the built-in ones keep their names).
+    static bool isData(const QWidget* w) {
+        return w->objectName() == QLatin1String("cbogColor") ||
+               (w->parentWidget() && isData(w->parentWidget()));
+    }
+    static void expectEnglish(QWidget* top) {
+        static const QRegularExpression japanese(
+            QStringLiteral("[\\x{3000}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+        const QStringList texts = textsOf(top);
+        EXPECT_GT(texts.size(), 1) << top->objectName().toStdString();
+        for (const QString& text : texts)
+            EXPECT_FALSE(text.contains(japanese)) << text.toStdString();
+    }
+};
+
+} // namespace
+
+TEST_F(English, EveryWindowAndDialog) {
+    main->togglePictureWindow();
+    main->ShowHidefrmButton();
+    main->ShowHidefrmHelp();
+    main->tileViews().show();
+    ASSERT_NE(main->tileViews().tileView(), nullptr);
+    frmAnim* anim = main->animWindow();
+    anim->show();
+    anim->preview()->show();
+    anim->createFolderDialog()->show();
+    main->history().show();
+    main->variations().show();
+
+    frmOptions options(main->settings().Option, dialogs);
+    ColorSetCollection sets;
+    InitColors(sets);
+    frmColor editor(dialogs, sets, random);
+    editor.setEditGCnt(0);
+    frmSetBrightness brightness({}, 4, [](const frmSetBrightness::Points&) {});
+    frmSize size(dialogs, [](int, int) {});
+    frmJpeg jpeg(main->settings().Picture);
+    frmPNG png(main->settings().Picture);
+    frmAbout about(dialogs);
+    bool hello = true;
+    frmHello welcome(hello);
+    const std::vector<QWidget*> windows = {main.get(),
+                                           main->picture(),
+                                           main->frameWindow(),
+                                           main->helpWindow(),
+                                           main->tileViews().tileView(),
+                                           anim,
+                                           anim->preview(),
+                                           anim->createFolderDialog(),
+                                           main->history().window(),
+                                           main->variations().window(),
+                                           &options,
+                                           &editor,
+                                           &brightness,
+                                           &size,
+                                           &jpeg,
+                                           &png,
+                                           &about,
+                                           &welcome};
+    for (QWidget* w : windows) {
+        w->show();
+        expectEnglish(w);
+    }
+
+    // A few exact texts: captions, the picture window's title, the options' tabs.
+    EXPECT_EQ(action("mnuSave")->text(), "Save &As...");
+    EXPECT_EQ(find<QMenu>("mnuFile")->title(), "&File");
+    EXPECT_EQ(button("cmdDraw")->text(), "&Draw");
+    EXPECT_EQ(find<QCheckBox>("chkValue_3")->text(), "Circle");
+    EXPECT_EQ(options.windowTitle(), "Options");
+    EXPECT_EQ(about.windowTitle(), "About Wavory");
+    EXPECT_EQ(anim->findChild<QComboBox*>("cboNumber")->itemText(2), "3 digits");
+}
+
+TEST_F(English, MessagesAndTextsWithNumbers) {
+    // A window's message through the dialogs, with its icon.
+    frmOptions options(main->settings().Option, dialogs);
+    for (int i = 0; i < 7; ++i)
+        options.findChild<QCheckBox*>(QStringLiteral("chkRndSet_%1").arg(i))->setChecked(false);
+    options.findChild<QPushButton*>("cmdOK")->click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              "Please choose at least one parameter for the random setting.");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+
+    // Core's refusal, shown by the draw command.
+    dialogs.shown.clear();
+    for (int k = 0; k < kComponentCount; ++k)
+        component(k)->setChecked(false);
+    button("cmdDraw")->click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "No component is selected.");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+
+    // Core's texts with numbers and names filled in after translation.
+    EXPECT_EQ(colorSetLimitMessage().text, "You can have at most " +
+                                               std::to_string(ColorSetCollection::kCapacity) +
+                                               " color sets.\r\nNo more can be added.");
+    EXPECT_EQ(imageSaveFailureMessage("Disk full").text,
+              "Disk full\r\nThe file could not be saved.");
+    EXPECT_EQ(progressTitle(50, 200), "25 % - Drawing -");
+    EXPECT_EQ(finishTitle(true), "Picture - Stopped -");
+    EXPECT_EQ(find<QLabel>("labISO")->text(), "Phase shift: 0 %");
+}
+
+TEST_F(English, QtsOwnTextsAndLocale) {
+    EXPECT_EQ(QLocale().language(), QLocale::English);
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), "Cancel");
+    EXPECT_EQ(box.button(QDialogButtonBox::Ok)->text().remove(QLatin1Char('&')), "OK");
+}
