@@ -9,6 +9,21 @@
 
 namespace wavory {
 
+namespace {
+
+// Draws `source` of a picture in the canvas's format: the part is converted to the
+// screen's format first by Qt's vectorised conversion, which is several times faster
+// than painting the picture's own format pixel by pixel.
+void drawPart(QPainter& p, QPoint to, const QImage& image, const QRect& source) {
+    const QImage part(image.constBits() +
+                          static_cast<qsizetype>(source.y()) * image.bytesPerLine() +
+                          static_cast<qsizetype>(source.x()) * 3,
+                      source.width(), source.height(), image.bytesPerLine(), image.format());
+    p.drawImage(to, part.convertToFormat(QImage::Format_RGB32));
+}
+
+} // namespace
+
 PictureView::PictureView(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("picMain"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -126,13 +141,13 @@ void PictureView::paintPicture(QPainter& p, const QRect& area, QPoint at) const 
     const QRect drawn = area & front_.rect() & QRect(0, 0, frontColumns_, height_);
     QRegion rest = QRegion(area);
     if (!drawn.isEmpty()) {
-        p.drawImage(drawn.translated(at), front_, drawn);
+        drawPart(p, drawn.topLeft() + at, front_, drawn);
         rest -= drawn;
     }
     for (const QRect& r : rest) {
         const QRect fromBehind = r & behind_.rect();
         if (!fromBehind.isEmpty())
-            p.drawImage(fromBehind.translated(at), behind_, fromBehind);
+            drawPart(p, fromBehind.topLeft() + at, behind_, fromBehind);
         for (const QRect& black : QRegion(r) - QRegion(fromBehind))
             p.fillRect(black.translated(at), Qt::black);
     }
