@@ -12,7 +12,8 @@ namespace wavory {
 
 frmHello::frmHello(bool& hello, QWidget* parent) : QDialog(parent), hello_(hello) {
     setObjectName(QStringLiteral("frmHello"));
-    setWindowTitle(QStringLiteral("Welocome To Wavory"));
+    // The title keeps its familiar spelling; other languages may spell it right.
+    setWindowTitle(Ui::tr("Welocome To Wavory"));
     setModal(true);
 
     auto* title = new QLabel(QStringLiteral("Welcome to Wavory"), this);

@@ -901,6 +901,10 @@ period</translation>
         <translation>The whole history will be cleared.<byte value="xd"/>
 Are you sure?</translation>
     </message>
+    <message>
+        <source>Welocome To Wavory</source>
+        <translation>Welcome to Wavory</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
