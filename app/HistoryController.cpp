@@ -51,10 +51,9 @@ void HistoryController::record(const ParamFields& fields, const GColor& set) {
     entry.colorSet = set;
     try {
         entry.thumbnail = makeThumbnail(canvas, kHistoryThumbnailSide);
-        // The picture is kept only while it fits the budget; trying costs a copy.
-        const std::size_t bytes = canvas.rowBytes() * static_cast<std::size_t>(canvas.height());
-        if (bytes <= history_.limits().maxPictureBytes)
-            entry.picture = std::make_shared<const Canvas>(canvas);
+        // Compressed, the picture costs a fraction of a canvas; without memory for that
+        // the entry goes without it.
+        entry.picture = PackedCanvas::pack(canvas);
     } catch (const std::bad_alloc&) {
         // Out of memory: the entry goes without its picture, or not at all.
         if (entry.thumbnail.empty())
@@ -91,11 +90,16 @@ bool HistoryController::apply(std::uint64_t id) {
     parts_.params.assign(fields);
     if (undoSaved) {
         Canvas& canvas = picture.canvas();
+        bool restored = true;
         if (canvas.width() == entry.picture->width() && canvas.height() == entry.picture->height())
-            canvas = *entry.picture;
-        picture.refreshAll();
-        if (undo_)
-            undo_->setEnabled(true);
+            restored = entry.picture->unpackInto(canvas);
+        if (restored) {
+            picture.refreshAll();
+            if (undo_)
+                undo_->setEnabled(true);
+        } else {
+            picture.undo(); // the picture before, rather than a half-restored one
+        }
     }
     session.end();
     return true;

@@ -349,6 +349,17 @@ TEST_F(SettingsTest, TileViewFileQuoting) {
 
 namespace {
 
+// Noise, which compression cannot shrink: the byte budgets below are about whole pictures.
+Canvas noisePicture(int n, int side) {
+    Canvas picture(side, side / 2);
+    std::uint32_t noise = 2463534242u + static_cast<std::uint32_t>(n);
+    for (std::size_t i = 0; i < picture.rowBytes() * static_cast<std::size_t>(side / 2); ++i) {
+        noise ^= noise << 13, noise ^= noise >> 17, noise ^= noise << 5;
+        picture.data()[i] = static_cast<std::uint8_t>(noise);
+    }
+    return picture;
+}
+
 // An entry whose picture, parameters and set all depend on n.
 HistoryEntry historyEntry(int n, int side = 40) {
     HistoryEntry e;
@@ -362,11 +373,9 @@ HistoryEntry historyEntry(int n, int side = 40) {
     e.colorSet.name = "セット" + std::to_string(n);
     e.colorSet.colorCount = 3;
     e.colorSet.r = {static_cast<std::int16_t>(n), 0, 255};
-    auto picture = std::make_shared<Canvas>(side, side / 2);
-    for (int x = 0; x < side; ++x)
-        picture->setPixel(x, 0, {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(x), 7});
-    e.thumbnail = makeThumbnail(*picture, kHistoryThumbnailSide);
-    e.picture = std::move(picture);
+    const Canvas picture = noisePicture(n, side);
+    e.thumbnail = makeThumbnail(picture, kHistoryThumbnailSide);
+    e.picture = PackedCanvas::pack(picture);
     return e;
 }
 
@@ -381,7 +390,9 @@ void expectSameEntry(const HistoryEntry& a, const HistoryEntry& b) {
 } // namespace
 
 TEST(DrawingHistory, NewestFirstWithinCountAndPictureBudget) {
-    DrawingHistory history({/*maxEntries*/ 5, /*maxPictures*/ 3, /*maxPictureBytes*/ 40 * 20 * 3 * 2});
+    const std::size_t twoPictures =
+        historyEntry(7).picture->bytes() + historyEntry(6).picture->bytes();
+    DrawingHistory history({/*maxEntries*/ 5, /*maxPictures*/ 3, /*maxPictureBytes*/ twoPictures});
     for (int n = 0; n < 8; ++n)
         history.add(historyEntry(n));
     ASSERT_EQ(history.entries().size(), 5u);
@@ -390,7 +401,11 @@ TEST(DrawingHistory, NewestFirstWithinCountAndPictureBudget) {
     // The byte budget holds two pictures although three would be allowed by count.
     EXPECT_TRUE(history.entries()[0].picture && history.entries()[1].picture);
     EXPECT_FALSE(history.entries()[2].picture);
-    EXPECT_EQ(history.pictureBytes(), 40u * 20 * 3 * 2);
+    EXPECT_EQ(history.pictureBytes(), twoPictures);
+    // Kept compressed, given back exactly.
+    Canvas back;
+    ASSERT_TRUE(history.entries()[0].picture->unpackInto(back));
+    EXPECT_EQ(back, noisePicture(7, 40));
     // A picture larger than the whole budget is not kept; the smaller ones behind it are.
     history.add(historyEntry(9, 200));
     EXPECT_FALSE(history.entries()[0].picture);

@@ -2,14 +2,6 @@
 
 namespace wavory {
 
-namespace {
-
-std::size_t bytesOf(const Canvas& picture) {
-    return picture.rowBytes() * static_cast<std::size_t>(picture.height());
-}
-
-} // namespace
-
 const HistoryEntry* DrawingHistory::find(std::uint64_t id) const {
     for (const HistoryEntry& entry : entries_) {
         if (entry.id == id)
@@ -40,7 +32,7 @@ std::size_t DrawingHistory::pictureBytes() const {
     std::size_t total = 0;
     for (const HistoryEntry& entry : entries_) {
         if (entry.picture)
-            total += bytesOf(*entry.picture);
+            total += entry.picture->bytes();
     }
     return total;
 }
@@ -55,7 +47,7 @@ void DrawingHistory::trim() {
     for (HistoryEntry& entry : entries_) {
         if (!entry.picture)
             continue;
-        const std::size_t size = bytesOf(*entry.picture);
+        const std::size_t size = entry.picture->bytes();
         if (pictures < limits_.maxPictures && bytes + size <= limits_.maxPictureBytes) {
             ++pictures;
             bytes += size;

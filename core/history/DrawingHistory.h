@@ -6,6 +6,7 @@
 
 #include "colorsets/GColor.h"
 #include "image/Canvas.h"
+#include "image/PackedCanvas.h"
 #include "params/ParamFields.h"
 
 #include <cstddef>
@@ -24,13 +25,15 @@ struct HistoryEntry {
     ParamFields fields;
     GColor colorSet; // the set drawn with, which may since have changed in the list
     Canvas thumbnail;
-    std::shared_ptr<const Canvas> picture; // the drawing itself, while it is kept
+    std::shared_ptr<const PackedCanvas> picture; // the drawing itself, while it is kept
 };
 
 struct HistoryLimits {
     std::size_t maxEntries = 200;
     std::size_t maxPictures = 3;
-    std::size_t maxPictureBytes = 96u * 1024 * 1024;
+    // Compressed bytes: two or three smooth 3000 x 3000 drawings (about 2 MB each), two
+    // of the most detailed (about 14 MB each), many small ones up to the count.
+    std::size_t maxPictureBytes = 32u * 1024 * 1024;
 };
 
 class DrawingHistory {
@@ -49,7 +52,7 @@ class DrawingHistory {
     void appendOlder(std::deque<HistoryEntry> older);
     void clear() { entries_.clear(); }
 
-    // The bytes the full pictures take.
+    // The bytes the kept pictures take (compressed).
     std::size_t pictureBytes() const;
 
   private:

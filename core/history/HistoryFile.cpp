@@ -201,9 +201,7 @@ std::string encodeEntry(const HistoryEntry& entry) {
     w.i64(entry.time);
     writeFields(w, entry.fields);
     writeColorSet(w, entry.colorSet);
-    writeThumbnail(w, entry.thumbnail.empty() && entry.picture
-                          ? makeThumbnail(*entry.picture, kHistoryThumbnailSide)
-                          : entry.thumbnail);
+    writeThumbnail(w, entry.thumbnail);
     return std::move(w.out());
 }
 
