@@ -68,9 +68,12 @@ void VariationDrawings::start(const std::vector<Job>& jobs,
                 options.threads = 1;
                 options.noiseKey = job.noiseKey;
                 const DrawResult result = DrawMain(job.params, job.set, canvas, &observer, options);
-                if (result.outcome != DrawOutcome::Completed || stop->load())
+                if (stop->load())
                     return;
-                thumbnail = toImage(makeThumbnail(canvas, kHistoryThumbnailSide));
+                // A drawing that ends any other way is shown as failed, not left waiting.
+                ok = result.outcome == DrawOutcome::Completed;
+                if (ok)
+                    thumbnail = toImage(makeThumbnail(canvas, kHistoryThumbnailSide));
             } catch (const std::exception&) {
                 ok = false;
             }
