@@ -1,9 +1,9 @@
 #include "AnimFrames.h"
 
 #include "DrawSession.h"
-#include "QtText.h"
 #include "UserDialogs.h"
 #include "WindowController.h"
+#include "WindowHelpers.h"
 #include "frmMain.h"
 #include "frmPicture.h"
 
@@ -19,13 +19,6 @@
 #include <new>
 
 namespace wavory {
-
-namespace {
-
-const char* const kMemoryMessage =
-    QT_TRANSLATE_NOOP("Ui", "メモリ不足のため描画できません。画像サイズを小さくして下さい。");
-
-} // namespace
 
 AnimFrames::AnimFrames(frmMain& main, QWidget* window) : main_(main), window_(window) {}
 
@@ -74,7 +67,7 @@ bool AnimFrames::make(double from, double to, int frames,
     try {
         completed = makeFrames(from, to, frames, frameStarted, goOn);
     } catch (const std::bad_alloc&) {
-        main_.dialogs().message(window_, Ui::tr(kMemoryMessage), MessageIcon::Exclamation);
+        showNoMemoryToDraw(main_.dialogs(), window_);
     } catch (const std::exception& e) {
         main_.dialogs().message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);
     }

@@ -2,8 +2,8 @@
 
 #include "DrawSession.h"
 #include "ParamController.h"
-#include "QtText.h"
 #include "UserDialogs.h"
+#include "WindowHelpers.h"
 #include "frmPicture.h"
 
 #include "colorsets/ColorSetCollection.h"
@@ -19,13 +19,6 @@
 #include <new>
 
 namespace wavory {
-
-namespace {
-
-const char* const kMemoryMessage =
-    QT_TRANSLATE_NOOP("Ui", "メモリ不足のため描画できません。画像サイズを小さくして下さい。");
-
-} // namespace
 
 DrawCommand::DrawCommand(const Parts& parts, QWidget* window)
     : QObject(window), parts_(parts), window_(window) {}
@@ -64,7 +57,7 @@ void DrawCommand::run() {
     parts_.params.edit([](ParamModel& m) { m.raiseSlotsToOne(); });
     frmPicture& picture = parts_.picture;
     if (!picture.saveUndoForDrawing()) {
-        parts_.dialogs.message(window_, Ui::tr(kMemoryMessage), MessageIcon::Exclamation);
+        showNoMemoryToDraw(parts_.dialogs, window_);
         return;
     }
     if (showPicture_)
@@ -103,7 +96,7 @@ bool DrawCommand::drawPicture(const DrawParams& params, const GColor& set) {
         return parts_.session.draw(params, set, parts_.random.nextBits()).outcome ==
                DrawOutcome::Completed;
     } catch (const std::bad_alloc&) {
-        parts_.dialogs.message(window_, Ui::tr(kMemoryMessage), MessageIcon::Exclamation);
+        showNoMemoryToDraw(parts_.dialogs, window_);
     } catch (const std::exception& e) {
         parts_.dialogs.message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);
     }

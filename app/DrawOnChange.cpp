@@ -3,8 +3,8 @@
 #include "ColorSetController.h"
 #include "DrawSession.h"
 #include "ParamController.h"
-#include "QtText.h"
 #include "UserDialogs.h"
+#include "WindowHelpers.h"
 #include "frmPicture.h"
 
 #include "common/RandomSource.h"
@@ -18,13 +18,6 @@
 #include <new>
 
 namespace wavory {
-
-namespace {
-
-const char* const kMemoryMessage =
-    QT_TRANSLATE_NOOP("Ui", "メモリ不足のため描画できません。画像サイズを小さくして下さい。");
-
-} // namespace
 
 bool DrawOnChange::Inputs::operator==(const Inputs& other) const {
     return fields == other.fields && set.colorCount == other.set.colorCount &&
@@ -128,7 +121,7 @@ bool DrawOnChange::drawOnce() {
     const DrawParams params = takeDrawSnapshot(drawn_.fields);
     parts_.params.edit([](ParamModel& m) { m.raiseSlotsToOne(); });
     if (!prepareCanvas()) {
-        parts_.dialogs.message(window_, Ui::tr(kMemoryMessage), MessageIcon::Exclamation);
+        showNoMemoryToDraw(parts_.dialogs, window_);
         return false;
     }
     frmPicture& picture = parts_.picture;
@@ -143,7 +136,7 @@ bool DrawOnChange::drawOnce() {
     try {
         result = parts_.session.draw(params, drawn_.set, parts_.random.nextBits());
     } catch (const std::bad_alloc&) {
-        parts_.dialogs.message(window_, Ui::tr(kMemoryMessage), MessageIcon::Exclamation);
+        showNoMemoryToDraw(parts_.dialogs, window_);
         return true;
     } catch (const std::exception& e) {
         parts_.dialogs.message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);

@@ -5,6 +5,7 @@
 #include "ParamController.h"
 #include "QtText.h"
 #include "UserDialogs.h"
+#include "WindowHelpers.h"
 #include "frmHistory.h"
 #include "frmPicture.h"
 
@@ -25,8 +26,6 @@ namespace wavory {
 namespace {
 
 const char* const kClearQuestion = QT_TRANSLATE_NOOP("Ui", "履歴をすべて消去します。\r\nよろしいですか？");
-const char* const kMemoryMessage =
-    QT_TRANSLATE_NOOP("Ui", "メモリ不足のため描画できません。画像サイズを小さくして下さい。");
 
 std::filesystem::path historyFile() {
     return GetPath() + kHistoryFileName;
@@ -85,7 +84,7 @@ bool HistoryController::apply(std::uint64_t id) {
     if (entry.picture) {
         undoSaved = picture.saveUndo();
         if (!undoSaved)
-            parts_.dialogs.message(owner_, Ui::tr(kMemoryMessage), MessageIcon::Exclamation);
+            showNoMemoryToDraw(parts_.dialogs, owner_);
     }
     parts_.params.assign(fields);
     if (undoSaved) {

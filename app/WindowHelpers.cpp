@@ -130,6 +130,12 @@ bool CheckTXTNullP(const QLineEdit* field, const QString& itemName, UserDialogs&
     return false;
 }
 
+void showNoMemoryToDraw(UserDialogs& dialogs, QWidget* owner) {
+    dialogs.message(owner,
+                    Ui::tr("メモリ不足のため描画できません。画像サイズを小さくして下さい。"),
+                    MessageIcon::Exclamation);
+}
+
 bool hideOnCloseBox(QWidget& window, QCloseEvent& event, bool programEnding) {
     if (programEnding)
         return false;

@@ -56,6 +56,10 @@ void SetContainerEnabled(QWidget* container, bool enabled, bool selfToo);
 // "'" + itemName + "' を入力してください。" (critical) and gives false.
 bool CheckTXTNullP(const QLineEdit* field, const QString& itemName, UserDialogs& dialogs);
 
+// "メモリ不足のため描画できません。画像サイズを小さくして下さい。" (exclamation): a drawing
+// could not get the memory it needs.
+void showNoMemoryToDraw(UserDialogs& dialogs, QWidget* owner);
+
 // Tries fontName on the label (0); else the default font, which then replaces fontName
 // (1); if that fails too, shows "標準フォントの設定に失敗しました。" and gives 2.
 int SetFontExist(QLabel* label, QString& fontName, const QString& defaultFontName,
