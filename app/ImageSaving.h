@@ -1,5 +1,5 @@
 #pragma once
-// The picture as a QImage, for the clipboard.
+// The picture as a QImage, for the clipboard and the thumbnails.
 
 #include "image/Canvas.h"
 

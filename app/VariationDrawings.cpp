@@ -1,5 +1,7 @@
 #include "VariationDrawings.h"
 
+#include "ImageSaving.h"
+
 #include "engine/DrawMain.h"
 #include "image/Thumbnail.h"
 #include "history/DrawingHistory.h"
@@ -21,12 +23,6 @@ class StopFlag final : public DrawObserver {
   private:
     const std::atomic<bool>& stop_;
 };
-
-QImage toImage(const Canvas& canvas) {
-    return QImage(canvas.data(), canvas.width(), canvas.height(),
-                  static_cast<qsizetype>(canvas.rowBytes()), QImage::Format_RGB888)
-        .copy();
-}
 
 } // namespace
 
@@ -73,7 +69,7 @@ void VariationDrawings::start(const std::vector<Job>& jobs,
                 // A drawing that ends any other way is shown as failed, not left waiting.
                 ok = result.outcome == DrawOutcome::Completed;
                 if (ok)
-                    thumbnail = toImage(makeThumbnail(canvas, kHistoryThumbnailSide));
+                    thumbnail = canvasImage(makeThumbnail(canvas, kHistoryThumbnailSide));
             } catch (const std::exception&) {
                 ok = false;
             }

@@ -2,6 +2,7 @@
 
 #include "DrawSession.h"
 #include "HistoryController.h"
+#include "ImageSaving.h"
 #include "QtText.h"
 
 #include <QCheckBox>
@@ -18,10 +19,8 @@ namespace wavory {
 namespace {
 
 QIcon thumbnailIcon(const Canvas& thumbnail) {
-    const QImage image(thumbnail.data(), thumbnail.width(), thumbnail.height(),
-                       static_cast<qsizetype>(thumbnail.rowBytes()), QImage::Format_RGB888);
     // The icon keeps a copy; the entry may go while the list still shows it.
-    return QIcon(QPixmap::fromImage(image.copy()));
+    return QIcon(QPixmap::fromImage(canvasImage(thumbnail)));
 }
 
 // The time, with the date when it is not today; the size below it.
