@@ -61,6 +61,7 @@ void VariationController::makeNew() {
                                  random.nextBits());
 
     std::vector<VariationDrawings::Job> jobs;
+    std::array<bool, kVariationCount> drawn{};
     for (int i = 0; i < kVariationCount; ++i) {
         const ParamFields& fields = (*variations_)[static_cast<std::size_t>(i)].fields();
         const int index = fields.colorSetIndex;
@@ -70,14 +71,14 @@ void VariationController::makeNew() {
         sets_[static_cast<std::size_t>(i)] = set;
         VariationDrawings::Job job{i, takeDrawSnapshot(fields), set, random.nextBits()};
         // What the draw command would refuse is not drawn; its place stays empty.
-        if (DrawCheck(fields).ok() && drawRefusal(job.params, set).ok())
+        if (DrawCheck(fields).ok() && drawRefusal(job.params, set).ok()) {
+            drawn[static_cast<std::size_t>(i)] = true;
             jobs.push_back(std::move(job));
+        }
     }
     Q_EMIT setMade();
-    for (int i = 0, next = 0; i < kVariationCount; ++i) {
-        if (next < static_cast<int>(jobs.size()) && jobs[static_cast<std::size_t>(next)].index == i)
-            ++next;
-        else
+    for (int i = 0; i < kVariationCount; ++i) {
+        if (!drawn[static_cast<std::size_t>(i)])
             Q_EMIT skipped(i);
     }
     drawings_.start(jobs, std::make_shared<const Canvas>(parts_.picture.canvas()));
