@@ -142,11 +142,13 @@ bool DrawOnChange::drawOnce() {
         parts_.dialogs.message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);
         return true;
     }
-    // One beep for the picture that stands, none for the drawings a change cut short.
-    if (result.outcome == DrawOutcome::Completed && parts_.settings.Option.DrewBeep)
+    // One beep and one history entry for the picture that stands, none for the drawings a
+    // change cut short.
+    if (result.outcome != DrawOutcome::Completed)
+        return true;
+    if (parts_.settings.Option.DrewBeep)
         parts_.dialogs.beep();
-    if (result.outcome == DrawOutcome::Completed)
-        Q_EMIT pictureDrawn(drawn_.fields, drawn_.set);
+    Q_EMIT pictureDrawn(drawn_.fields, drawn_.set);
     return true;
 }
 
