@@ -5,6 +5,7 @@
 
 #include "AppFixture.h"
 #include "HistoryController.h"
+#include "ImageSaving.h"
 #include "VariationController.h"
 #include "frmHistory.h"
 #include "frmVariations.h"
@@ -53,12 +54,6 @@ class VariationsWindow : public AppFixture {
     std::map<int, QImage> ready; // the thumbnails of the current set
 };
 
-QImage imageOf(const Canvas& c) {
-    return QImage(c.data(), c.width(), c.height(), static_cast<qsizetype>(c.rowBytes()),
-                  QImage::Format_RGB888)
-        .copy();
-}
-
 } // namespace
 
 TEST_F(HistoryWindow, CompletedDrawingsComeBackWithTheirPictureAndUndo) {
@@ -104,7 +99,7 @@ TEST_F(HistoryWindow, CompletedDrawingsComeBackWithTheirPictureAndUndo) {
     find<QPushButton>(QStringLiteral("cmdApply"))->click();
     EXPECT_EQ(text(0), "7");
     EXPECT_EQ(main->picture()->canvas(), now);
-    (void)second;
+    EXPECT_EQ(entries[3].thumbnail, makeThumbnail(second, kHistoryThumbnailSide));
 }
 
 TEST_F(HistoryWindow, ClearAsksFirstAndTheListIsKeptWhenAsked) {
@@ -151,7 +146,7 @@ TEST_F(VariationsWindow, NineAppearChoosingOneSetsTheModelAndANewSetReplacesThem
     // Nothing is drawn until the user draws; then the picture is the thumbnail's.
     EXPECT_TRUE(main->history().history().entries().empty());
     button("cmdDraw")->click();
-    EXPECT_EQ(imageOf(makeThumbnail(main->picture()->canvas(), 128)), ready[4]);
+    EXPECT_EQ(canvasImage(makeThumbnail(main->picture()->canvas(), 128)), ready[4]);
 
     find<QPushButton>(QStringLiteral("cmdNew"))->click();
     EXPECT_LT(ready.size(), 9u);
