@@ -355,9 +355,7 @@ void frmAnim::reject() {
 }
 
 void frmAnim::cmdClose_Click() {
-    if (NowDrawing)
-        cmdDrawStop_Click();
-    NowSaving = false;
+    stopWork();
     cmdPreview_->setEnabled(false);
     cmdSave_->setEnabled(false);
     lblProg_->hide();

@@ -57,7 +57,8 @@ class frmAnim : public QDialog {
 
     // Making or saving frames.
     bool isBusy() const { return NowDrawing || NowSaving; }
-    // The program is ending: the running creation or save stops after its current frame.
+    // The program is ending or the window closes: the running creation or save stops after
+    // its current frame.
     void stopWork();
 
     // The persisted values of section "Anim" into the controls and back.
