@@ -22,6 +22,14 @@ void ParamController::assign(const ParamFields& fields) {
     Q_EMIT edited();
 }
 
+RandomSettingOptions ParamController::randomSettingOptions(const AppSettings& settings) {
+    RandomSettingOptions options;
+    options.groups = settings.Option.DoRndSet;
+    options.periodTendency = settings.Option.RndSetBS;
+    options.amplitudeTendency = settings.Option.RndSetSW;
+    return options;
+}
+
 void ParamController::randomSetting(const AppSettings& settings,
                                     const ColorSetCollection& colorSets, RandomSource& random) {
     const GColor* selected = colorSets.selectedSet();
@@ -30,11 +38,7 @@ void ParamController::randomSetting(const AppSettings& settings,
     context.selectedSetPointCount = selected ? selected->colorCount : 0;
     context.imageWidth = model_.fields().width;
     context.imageHeight = model_.fields().height;
-    RandomSettingOptions options;
-    options.groups = settings.Option.DoRndSet;
-    options.periodTendency = settings.Option.RndSetBS;
-    options.amplitudeTendency = settings.Option.RndSetSW;
-    applyRandomSetting(model_, options, context,
+    applyRandomSetting(model_, randomSettingOptions(settings), context,
                        [&random] { return static_cast<double>(random.next()); });
     Q_EMIT changed();
     Q_EMIT edited();

@@ -50,6 +50,9 @@ class ParamController : public QObject {
     // program's generator.
     void randomSetting(const AppSettings& settings, const ColorSetCollection& colorSets,
                        RandomSource& random);
+    // The random setting's groups and tendencies as the settings hold them (also for the
+    // variations).
+    static RandomSettingOptions randomSettingOptions(const AppSettings& settings);
 
   Q_SIGNALS:
     void changed();

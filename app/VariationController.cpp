@@ -52,13 +52,10 @@ void VariationController::makeNew() {
     context.selectedSetPointCount = selected ? selected->colorCount : 2;
     context.imageWidth = parts_.params.fields().width;
     context.imageHeight = parts_.params.fields().height;
-    RandomSettingOptions options;
-    options.groups = parts_.settings.Option.DoRndSet;
-    options.periodTendency = parts_.settings.Option.RndSetBS;
-    options.amplitudeTendency = parts_.settings.Option.RndSetSW;
     RandomSource& random = parts_.random;
-    variations_ = makeVariations(parts_.params.model(), options, context, spread(),
-                                 random.nextBits());
+    variations_ = makeVariations(parts_.params.model(),
+                                 ParamController::randomSettingOptions(parts_.settings), context,
+                                 spread(), random.nextBits());
 
     std::vector<VariationDrawings::Job> jobs;
     std::array<bool, kVariationCount> drawn{};
