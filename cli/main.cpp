@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -91,12 +92,13 @@ bool loadColorSets(const cli::RenderOptions& options, ColorSetCollection& sets) 
 }
 
 // Reads the layer's parameter file into the fields and checks it as the draw command
-// does; false (after the messages) when it cannot be drawn.
-bool readLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection& sets) {
+// does: the parameters to draw, or nothing (after the messages) when it cannot be drawn.
+std::optional<DrawParams> readLayer(const cli::Layer& layer, ParamFields& fields,
+                                    ColorSetCollection& sets) {
     const ParamReadResult read = readParamTextFile(layer.paramFile, fields, sets.names());
     report(read.outcome);
     if (!read.ok())
-        return false;
+        return std::nullopt;
     if (read.sizeApplied && read.sizeOutOfRange) {
         // Held to the range, as the program holds a hand-edited size it opens.
         const int width = std::clamp(fields.width, kMinImageSide, kMaxImageSide);
@@ -109,15 +111,18 @@ bool readLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection&
     }
     fields.mode = layer.mode.value_or(DrawMode::Normal);
     if (!report(DrawCheck(fields)))
-        return false;
-    return report(drawRefusal(takeDrawSnapshot(fields), sets.at(fields.colorSetIndex)));
+        return std::nullopt;
+    DrawParams params = takeDrawSnapshot(fields);
+    if (!report(drawRefusal(params, sets.at(fields.colorSetIndex))))
+        return std::nullopt;
+    return params;
 }
 
 bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection& sets,
                Canvas& canvas, const cli::RenderOptions& options) {
-    if (!readLayer(layer, fields, sets))
+    const std::optional<DrawParams> params = readLayer(layer, fields, sets);
+    if (!params)
         return false;
-    const DrawParams params = takeDrawSnapshot(fields);
     const GColor& set = sets.at(fields.colorSetIndex);
     // A new size starts a new, black picture, as a size change does in the program:
     // DrawMain resizes the canvas itself (and clears only what AND, OR and XOR read).
@@ -129,7 +134,7 @@ bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection&
     // The progress goes to a terminal only; without one nobody watches, and the drawing
     // may put its columns onto the canvas in any order (the same pixels).
     ProgressPrinter progress(isatty(STDERR_FILENO));
-    DrawMain(params, set, canvas, progress.enabled() ? &progress : nullptr, drawOptions);
+    DrawMain(*params, set, canvas, progress.enabled() ? &progress : nullptr, drawOptions);
     progress.finish();
     return true;
 }
@@ -167,10 +172,11 @@ int runAnimation(const cli::RenderOptions& options, ColorSetCollection& sets) {
         return 1;
     }
     ParamFields fields;
-    if (!readLayer(options.layers.front(), fields, sets))
+    const std::optional<DrawParams> params = readLayer(options.layers.front(), fields, sets);
+    if (!params)
         return 1;
     cli::AnimationJob job;
-    job.params = takeDrawSnapshot(fields);
+    job.params = *params;
     job.colorSet = sets.at(fields.colorSetIndex);
     job.range = range;
     job.output = options.output;
