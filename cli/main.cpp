@@ -1,6 +1,7 @@
 // wavory-render: draws parameter text files headlessly, exactly as the program does.
 
 #include "AnimationRendering.h"
+#include "ProgressPrinter.h"
 #include "RenderOptions.h"
 
 #include "anim/AnimPhases.h"
@@ -48,23 +49,6 @@ bool report(const Result& result) {
         printMessage(message);
     return result.ok();
 }
-
-class ProgressPrinter : public DrawObserver {
-  public:
-    explicit ProgressPrinter(bool enabled) : enabled_(enabled) {}
-    bool enabled() const { return enabled_; }
-    void title(const std::string& text) override {
-        if (enabled_)
-            std::fprintf(stderr, "\r%s   ", text.c_str());
-    }
-    void finish() {
-        if (enabled_)
-            std::fputs("\n", stderr);
-    }
-
-  private:
-    bool enabled_;
-};
 
 // The fourteen built-in sets, or the collection of a color set file read as the program
 // reads its own at start-up (duplicates kept).
@@ -133,7 +117,7 @@ bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection&
     drawOptions.noiseKey = programRandom().nextBits();
     // The progress goes to a terminal only; without one nobody watches, and the drawing
     // may put its columns onto the canvas in any order (the same pixels).
-    ProgressPrinter progress(isatty(STDERR_FILENO));
+    cli::ProgressPrinter progress(isatty(STDERR_FILENO));
     DrawMain(*params, set, canvas, progress.enabled() ? &progress : nullptr, drawOptions);
     progress.finish();
     return true;
