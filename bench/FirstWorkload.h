@@ -4,7 +4,10 @@
 // bleed 40 and a 40-pixel frame, the heavier second case.
 
 #include "colorsets/GColor.h"
+#include "engine/DrawMain.h"
 #include "params/ParamFields.h"
+
+#include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <string>
@@ -55,6 +58,21 @@ inline ParamFields firstWorkload(const WorkloadOptions& o = {}) {
     f.frame.senmei = f.frame.shadow = f.frame.line = 25;
     f.frame.color = 0;
     return f;
+}
+
+// Draws the workload with the engine, every core, in each iteration of the benchmark; the
+// observer, when given, watches as the picture window does.
+inline void drawEachIteration(benchmark::State& state, const ParamFields& fields,
+                              DrawObserver* observer = nullptr) {
+    const DrawParams params = takeDrawSnapshot(fields);
+    const GColor set = rainbow();
+    Canvas canvas(params.width, params.height);
+    DrawOptions options;
+    options.noiseKey = 12345;
+    for (auto _ : state) {
+        DrawMain(params, set, canvas, observer, options);
+        benchmark::DoNotOptimize(canvas.data());
+    }
 }
 
 } // namespace wavory::bench

@@ -26,29 +26,13 @@ ParamFields allComponents(bool powerBleedFrame) {
 }
 
 void runFast(benchmark::State& state, bool powerBleedFrame) {
-    const DrawParams params = takeDrawSnapshot(allComponents(powerBleedFrame));
-    const GColor set = rainbow();
-    Canvas canvas(params.width, params.height);
-    DrawOptions options;
-    options.noiseKey = 12345;
-    for (auto _ : state) {
-        DrawMain(params, set, canvas, nullptr, options);
-        benchmark::DoNotOptimize(canvas.data());
-    }
+    bench::drawEachIteration(state, allComponents(powerBleedFrame));
 }
 
 // As the picture window draws: progress titles, stop questions and hand-overs.
 void runObserved(benchmark::State& state, bool powerBleedFrame) {
-    const DrawParams params = takeDrawSnapshot(allComponents(powerBleedFrame));
-    const GColor set = rainbow();
-    Canvas canvas(params.width, params.height);
     DrawObserver observer;
-    DrawOptions options;
-    options.noiseKey = 12345;
-    for (auto _ : state) {
-        DrawMain(params, set, canvas, &observer, options);
-        benchmark::DoNotOptimize(canvas.data());
-    }
+    bench::drawEachIteration(state, allComponents(powerBleedFrame), &observer);
 }
 
 void runPlain(benchmark::State& state, bool powerBleedFrame) {

@@ -57,15 +57,7 @@ Files& files() {
 }
 
 void BM_EngineDraw(benchmark::State& state) {
-    const DrawParams params = takeDrawSnapshot(bench::firstWorkload());
-    const GColor set = bench::rainbow();
-    Canvas canvas(params.width, params.height);
-    DrawOptions options;
-    options.noiseKey = 12345;
-    for (auto _ : state) {
-        DrawMain(params, set, canvas, nullptr, options);
-        benchmark::DoNotOptimize(canvas.data());
-    }
+    bench::drawEachIteration(state, bench::firstWorkload());
 }
 
 void BM_RenderProcessBmp(benchmark::State& state) {

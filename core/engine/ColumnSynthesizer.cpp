@@ -418,33 +418,26 @@ void ColumnSynthesizer::storeBlock(const int* columns, int count, const Scratch&
 }
 
 void ColumnSynthesizer::compute(const Unit& unit, Scratch& s, const ColumnOutput& output) const {
-    const bool bleed = p_.bleed > 0;
-    const bool frame = p_.frame.enabled;
+    // The pixel loop without the branches a drawing does not need, chosen once.
+    using ColorColumn = void (ColumnSynthesizer::*)(int, const Scratch&, std::uint32_t*) const;
+    static constexpr ColorColumn kColorColumn[2][2][2] = {
+        {{&ColumnSynthesizer::colorColumn<false, false, false>,
+          &ColumnSynthesizer::colorColumn<false, false, true>},
+         {&ColumnSynthesizer::colorColumn<false, true, false>,
+          &ColumnSynthesizer::colorColumn<false, true, true>}},
+        {{&ColumnSynthesizer::colorColumn<true, false, false>,
+          &ColumnSynthesizer::colorColumn<true, false, true>},
+         {&ColumnSynthesizer::colorColumn<true, true, false>,
+          &ColumnSynthesizer::colorColumn<true, true, true>}}};
+    const ColorColumn colorColumnOf =
+        kColorColumn[p_.bleed > 0][p_.frame.enabled][magnitudes_ != nullptr];
     int columns[2 * kBandWidth];
     int count = 0;
     auto draw = [&](int x, std::int64_t m) {
         sumColumn(x, m, s);
         std::uint32_t* out = s.block.data() + static_cast<std::size_t>(count) * h_;
         columns[count++] = x;
-        if (magnitudes_) {
-            if (bleed && frame)
-                colorColumn<true, true, true>(x, s, out);
-            else if (bleed)
-                colorColumn<true, false, true>(x, s, out);
-            else if (frame)
-                colorColumn<false, true, true>(x, s, out);
-            else
-                colorColumn<false, false, true>(x, s, out);
-        } else {
-            if (bleed && frame)
-                colorColumn<true, true, false>(x, s, out);
-            else if (bleed)
-                colorColumn<true, false, false>(x, s, out);
-            else if (frame)
-                colorColumn<false, true, false>(x, s, out);
-            else
-                colorColumn<false, false, false>(x, s, out);
-        }
+        (this->*colorColumnOf)(x, s, out);
     };
     for (std::int64_t m = unit.m0; m < unit.m1; ++m) {
         fillTerms(m, s);

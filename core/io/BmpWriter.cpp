@@ -1,6 +1,7 @@
 #include "io/BmpWriter.h"
 
 #include "io/AtomicFile.h"
+#include "io/ParallelParts.h"
 
 #include <algorithm>
 #if defined(__x86_64__) || defined(__i386__)
@@ -9,7 +10,6 @@
 #include <limits>
 #include <memory>
 #include <system_error>
-#include <thread>
 
 namespace wavory {
 
@@ -148,24 +148,15 @@ std::error_code writeBmp(const std::string& path, const Canvas& canvas) {
     // encoding and the copy into the file are both work for a core.
     constexpr std::uint64_t kSplitBytes = std::uint64_t{4} << 20;
     const int H = canvas.height();
-    std::error_code secondHalf;
-    int split = H;
-    std::thread helper;
-    if (imageBytes(canvas) >= kSplitBytes && std::thread::hardware_concurrency() > 1) {
-        split = H / 2;
-        try {
-            helper = std::thread([&] { secondHalf = writeRows(writer, canvas, split, H); });
-        } catch (const std::system_error&) {
-            split = H; // one thread does it all
-        }
-    }
-    std::error_code firstHalf = writeRows(writer, canvas, 0, split);
-    if (helper.joinable())
-        helper.join();
-    if (firstHalf)
-        return firstHalf;
-    if (secondHalf)
-        return secondHalf;
+    const std::size_t halves = imageBytes(canvas) >= kSplitBytes ? 2 : 1;
+    const int bounds[] = {0, halves == 2 ? H / 2 : H, H};
+    std::error_code failed[2];
+    codec::forEachPart(halves, [&](std::size_t i) {
+        failed[i] = writeRows(writer, canvas, bounds[i], bounds[i + 1]);
+    });
+    for (const std::error_code& ec : failed)
+        if (ec)
+            return ec;
     return writer.commit();
 }
 
