@@ -1,4 +1,5 @@
 #include "AnimationRendering.h"
+#include "ProgressPrinter.h"
 
 #include "anim/AnimFrameMaker.h"
 #include "anim/AnimPhases.h"
@@ -8,41 +9,22 @@
 #include "anim/FrameSeriesWriter.h"
 #include "anim/FrameStore.h"
 
-#include <cstdio>
+#include <string>
 
 namespace wavory::cli {
 
 namespace {
 
-class FrameProgress : public DrawObserver {
-  public:
-    FrameProgress(bool enabled, int frames) : enabled_(enabled), frames_(frames) {}
-    void setFrame(int i) { frame_ = i; }
-    void title(const std::string& text) override {
-        if (enabled_)
-            std::fprintf(stderr, "\r%d / %d: %s   ", frame_, frames_, text.c_str());
-    }
-    void finish() {
-        if (enabled_)
-            std::fputs("\n", stderr);
-    }
-
-  private:
-    bool enabled_;
-    int frames_;
-    int frame_ = 0;
-};
-
 // Frame i (1-based) onto the canvas; false when it could not be drawn.
 Result drawFrame(AnimFrameMaker& maker, const AnimationJob& job, int i, Canvas& canvas,
-                 FrameProgress& progress) {
-    progress.setFrame(i);
+                 ProgressPrinter& progress) {
+    progress.setPrefix(std::to_string(i) + " / " + std::to_string(job.range.frames) + ": ");
     const int phase = animFramePhase(job.range.from, job.range.to, job.range.frames, i);
     const DrawResult drawn = maker.draw(phase, canvas, job.showProgress ? &progress : nullptr);
     return drawn.outcome == DrawOutcome::Refused ? drawn.refusal : Result{};
 }
 
-Result writeSeries(AnimFrameMaker& maker, const AnimationJob& job, FrameProgress& progress) {
+Result writeSeries(AnimFrameMaker& maker, const AnimationJob& job, ProgressPrinter& progress) {
     Canvas canvas(job.params.width, job.params.height);
     FrameSeriesWriter writer;
     for (int k = 0; k < job.range.frames; ++k) {
@@ -56,7 +38,7 @@ Result writeSeries(AnimFrameMaker& maker, const AnimationJob& job, FrameProgress
 }
 
 Result writeAnimated(AnimFrameMaker& maker, const AnimationJob& job, AnimatedFormat format,
-                     FrameProgress& progress) {
+                     ProgressPrinter& progress) {
     FrameStore store;
     if (Result r = maker.reserve(store, job.range.frames); !r.ok())
         return r;
@@ -77,7 +59,7 @@ Result writeAnimated(AnimFrameMaker& maker, const AnimationJob& job, AnimatedFor
 
 Result renderAnimation(const AnimationJob& job) {
     AnimFrameMaker maker(job.params, job.colorSet, job.draw);
-    FrameProgress progress(job.showProgress, job.range.frames);
+    ProgressPrinter progress(job.showProgress);
     const auto format = animatedFormatFor(job.output);
     Result result =
         format ? writeAnimated(maker, job, *format, progress) : writeSeries(maker, job, progress);

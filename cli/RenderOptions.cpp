@@ -1,5 +1,7 @@
 #include "RenderOptions.h"
 
+#include "anim/FrameSeriesNames.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -31,8 +33,8 @@ std::optional<AnimRange> parseAnimRange(const std::string& text) {
         !parseInt(text.substr(first + 1, second - first - 1), range.to) ||
         !parseInt(text.substr(second + 1), range.frames))
         return std::nullopt;
-    if (range.from < 0 || range.from > 99 || range.to < 0 || range.to > 99 || range.frames < 1 ||
-        range.frames > 999)
+    if (range.from < 0 || range.from > kMaxPhase || range.to < 0 || range.to > kMaxPhase ||
+        range.frames < 1 || range.frames > 999)
         return std::nullopt;
     return range;
 }
@@ -121,7 +123,8 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
             seriesOption = true;
         } else if (arg == "--digits") {
             if (!value(v)) return std::nullopt;
-            if (!parseInt(v, options.digits) || options.digits < 1 || options.digits > 8)
+            if (!parseInt(v, options.digits) || options.digits < 1 ||
+                options.digits > kMaxFrameDigits)
                 return badValue("--digits needs a whole number from 1 to 8, not '" + v + "'");
             seriesOption = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {

@@ -1,6 +1,7 @@
 // wavory-render: draws parameter text files headlessly, exactly as the program does.
 
 #include "AnimationRendering.h"
+#include "ProgressPrinter.h"
 #include "RenderOptions.h"
 
 #include "anim/AnimPhases.h"
@@ -24,6 +25,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -47,23 +49,6 @@ bool report(const Result& result) {
         printMessage(message);
     return result.ok();
 }
-
-class ProgressPrinter : public DrawObserver {
-  public:
-    explicit ProgressPrinter(bool enabled) : enabled_(enabled) {}
-    bool enabled() const { return enabled_; }
-    void title(const std::string& text) override {
-        if (enabled_)
-            std::fprintf(stderr, "\r%s   ", text.c_str());
-    }
-    void finish() {
-        if (enabled_)
-            std::fputs("\n", stderr);
-    }
-
-  private:
-    bool enabled_;
-};
 
 // The fourteen built-in sets, or the collection of a color set file read as the program
 // reads its own at start-up (duplicates kept).
@@ -91,12 +76,13 @@ bool loadColorSets(const cli::RenderOptions& options, ColorSetCollection& sets) 
 }
 
 // Reads the layer's parameter file into the fields and checks it as the draw command
-// does; false (after the messages) when it cannot be drawn.
-bool readLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection& sets) {
+// does: the parameters to draw, or nothing (after the messages) when it cannot be drawn.
+std::optional<DrawParams> readLayer(const cli::Layer& layer, ParamFields& fields,
+                                    ColorSetCollection& sets) {
     const ParamReadResult read = readParamTextFile(layer.paramFile, fields, sets.names());
     report(read.outcome);
     if (!read.ok())
-        return false;
+        return std::nullopt;
     if (read.sizeApplied && read.sizeOutOfRange) {
         // Held to the range, as the program holds a hand-edited size it opens.
         const int width = std::clamp(fields.width, kMinImageSide, kMaxImageSide);
@@ -109,15 +95,18 @@ bool readLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection&
     }
     fields.mode = layer.mode.value_or(DrawMode::Normal);
     if (!report(DrawCheck(fields)))
-        return false;
-    return report(drawRefusal(takeDrawSnapshot(fields), sets.at(fields.colorSetIndex)));
+        return std::nullopt;
+    DrawParams params = takeDrawSnapshot(fields);
+    if (!report(drawRefusal(params, sets.at(fields.colorSetIndex))))
+        return std::nullopt;
+    return params;
 }
 
 bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection& sets,
                Canvas& canvas, const cli::RenderOptions& options) {
-    if (!readLayer(layer, fields, sets))
+    const std::optional<DrawParams> params = readLayer(layer, fields, sets);
+    if (!params)
         return false;
-    const DrawParams params = takeDrawSnapshot(fields);
     const GColor& set = sets.at(fields.colorSetIndex);
     // A new size starts a new, black picture, as a size change does in the program:
     // DrawMain resizes the canvas itself (and clears only what AND, OR and XOR read).
@@ -128,8 +117,8 @@ bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection&
     drawOptions.noiseKey = programRandom().nextBits();
     // The progress goes to a terminal only; without one nobody watches, and the drawing
     // may put its columns onto the canvas in any order (the same pixels).
-    ProgressPrinter progress(isatty(STDERR_FILENO));
-    DrawMain(params, set, canvas, progress.enabled() ? &progress : nullptr, drawOptions);
+    cli::ProgressPrinter progress(isatty(STDERR_FILENO));
+    DrawMain(*params, set, canvas, progress.enabled() ? &progress : nullptr, drawOptions);
     progress.finish();
     return true;
 }
@@ -167,10 +156,11 @@ int runAnimation(const cli::RenderOptions& options, ColorSetCollection& sets) {
         return 1;
     }
     ParamFields fields;
-    if (!readLayer(options.layers.front(), fields, sets))
+    const std::optional<DrawParams> params = readLayer(options.layers.front(), fields, sets);
+    if (!params)
         return 1;
     cli::AnimationJob job;
-    job.params = takeDrawSnapshot(fields);
+    job.params = *params;
     job.colorSet = sets.at(fields.colorSetIndex);
     job.range = range;
     job.output = options.output;

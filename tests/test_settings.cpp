@@ -1,5 +1,6 @@
 #include "TempFolder.h"
 
+#include "colorsets/ColorSetCollection.h"
 #include "history/HistoryFile.h"
 #include "image/Thumbnail.h"
 #include "io/AppSettings.h"
@@ -461,4 +462,12 @@ TEST_F(SettingsTest, HistoryFileRoundTripAndDamage) {
     // A length field beyond any entry stops the reading without harm.
     std::string huge = bytes.substr(0, 17) + std::string("\xFF\xFF\xFF\x7F", 4) + bytes.substr(21);
     EXPECT_TRUE(decodeHistory(huge).entries.empty());
+    // A color set index beyond the list's capacity is damage; the last slot is read.
+    std::deque<HistoryEntry> indices{historyEntry(0), historyEntry(1)};
+    indices[0].fields.colorSetIndex = ColorSetCollection::kCapacity - 1;
+    indices[1].fields.colorSetIndex = ColorSetCollection::kCapacity;
+    const DecodedHistory bounded = decodeHistory(encodeHistory(indices));
+    EXPECT_TRUE(bounded.damaged);
+    ASSERT_EQ(bounded.entries.size(), 1u);
+    EXPECT_EQ(bounded.entries[0].fields.colorSetIndex, ColorSetCollection::kCapacity - 1);
 }

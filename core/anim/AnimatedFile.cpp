@@ -3,13 +3,13 @@
 
 #include "anim/FrameFileWriting.h"
 #include "common/Numbers.h"
+#include "common/PathText.h"
 #include "io/AtomicFile.h"
 #include "io/EncodedFile.h"
 #include "io/PaletteQuantizer.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -21,17 +21,6 @@
 namespace wavory {
 
 namespace {
-
-bool endsWithNoCase(std::string_view text, std::string_view tail) {
-    if (text.size() < tail.size())
-        return false;
-    const auto start = text.size() - tail.size();
-    for (std::size_t i = 0; i < tail.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[start + i])) != tail[i])
-            return false;
-    }
-    return true;
-}
 
 AnimatedWriteResult failed(std::string_view cause) {
     return {frameSaveFailure(cause), false};

@@ -8,7 +8,7 @@
 namespace wavory {
 
 FrameSeriesWriter::FrameSeriesWriter(unsigned threads) : capacity_(std::max(1u, threads)) {
-    for (unsigned i = 0; i < std::max(1u, threads); ++i) {
+    for (std::size_t i = 0; i < capacity_; ++i) {
         try {
             threads_.emplace_back([this] { work(); });
         } catch (const std::system_error&) {

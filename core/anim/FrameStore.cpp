@@ -74,6 +74,13 @@ bool isSpillName(std::string_view name) {
            name.starts_with(kSpillPrefix) && name.ends_with(kSpillSuffix);
 }
 
+// A frame that could not go to the spill file, with the system's reason.
+Result spillFailure(std::error_code ec) {
+    return Result::failure(MessageIcon::Critical,
+                           fillText(UiText::tr("フレームを一時ファイルに書き込めません。\r\n%1"),
+                                    {systemErrorText(ec)}));
+}
+
 struct ZstdContexts {
     ZSTD_CCtx* compress = ZSTD_createCCtx();
     ZSTD_DCtx* decompress = ZSTD_createDCtx();
@@ -354,19 +361,13 @@ Result FrameStore::put(int index, const Canvas& frame) {
         }
         if (std::error_code ec = impl_->openSpill()) {
             e = Impl::Entry{};
-            return Result::failure(
-                MessageIcon::Critical,
-                fillText(UiText::tr("フレームを一時ファイルに書き込めません。\r\n%1"),
-                         {systemErrorText(ec)}));
+            return spillFailure(ec);
         }
         const std::uint64_t offset = impl_->allocate(packed.size());
         if (std::error_code ec = impl_->writeSpill(packed.data(), packed.size(), offset)) {
             impl_->freeExtent(offset, packed.size());
             e = Impl::Entry{};
-            return Result::failure(
-                MessageIcon::Critical,
-                fillText(UiText::tr("フレームを一時ファイルに書き込めません。\r\n%1"),
-                         {systemErrorText(ec)}));
+            return spillFailure(ec);
         }
         e.kind = Impl::Kind::Spilled;
         e.offset = offset;

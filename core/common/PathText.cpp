@@ -94,4 +94,18 @@ std::string VBHTTrim(std::string_view Incoming) {
     return std::string(text.substr(begin, end - begin + 1));
 }
 
+bool endsWithNoCase(std::string_view text, std::string_view lowerSuffix) {
+    if (text.size() < lowerSuffix.size())
+        return false;
+    const auto tail = text.substr(text.size() - lowerSuffix.size());
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        char c = tail[i];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c != lowerSuffix[i])
+            return false;
+    }
+    return true;
+}
+
 } // namespace wavory

@@ -33,4 +33,8 @@ std::string RemoveSpace(std::string_view rStr);
 // The text up to its first NUL, without leading and trailing blanks.
 std::string VBHTTrim(std::string_view Incoming);
 
+// Whether the text ends with `lowerSuffix` (given in lower case), ASCII letters compared
+// without case: how file name endings choose a format.
+bool endsWithNoCase(std::string_view text, std::string_view lowerSuffix);
+
 } // namespace wavory

@@ -1,5 +1,6 @@
 #include "history/HistoryFile.h"
 
+#include "colorsets/ColorSetCollection.h"
 #include "image/Thumbnail.h"
 #include "io/AtomicFile.h"
 
@@ -136,7 +137,8 @@ bool readFields(Reader& r, ParamFields& f) {
     f.frame.height = r.text();
     f.mode = static_cast<DrawMode>(mode);
     return r.ok() && within(f.width, kMinImageSide, kMaxImageSide) &&
-           within(f.height, kMinImageSide, kMaxImageSide) && within(f.colorSetIndex, 0, 49) &&
+           within(f.height, kMinImageSide, kMaxImageSide) &&
+           within(f.colorSetIndex, 0, ColorSetCollection::kCapacity - 1) &&
            within(f.phase, 0, kMaxPhase) && within(mode, 0, 3) && within(enabled, 0, 1) &&
            within(f.frame.color, 0, 0xFFFFFF) && within(f.frame.senmei, 0, kFrameSliderMax) &&
            within(f.frame.shadow, 0, kFrameSliderMax) && within(f.frame.line, 0, kFrameSliderMax);
