@@ -13,6 +13,7 @@
 #include "frmMain.h"
 #include "frmPicture.h"
 
+#include "anim/AnimPhases.h"
 #include "anim/FrameSeriesNames.h"
 #include "common/Clamps.h"
 #include "common/KeyFilters.h"
@@ -41,8 +42,6 @@
 namespace wavory {
 
 namespace {
-
-constexpr int kMaxFrames = 999;
 
 QLineEdit* digitField(const char* name, const QString& text, int maxChars, QWidget* parent) {
     QLineEdit* t = numberField(QLatin1String(name), 44, parent);
@@ -209,8 +208,8 @@ void frmAnim::connectControls() {
     connect(updIsoFrom_, &UpDown::down, this, [this] { step(txtIsoFrom_, -1, 0, kMaxPhase); });
     connect(updIsoTo_, &UpDown::up, this, [this] { step(txtIsoTo_, +1, 0, kMaxPhase); });
     connect(updIsoTo_, &UpDown::down, this, [this] { step(txtIsoTo_, -1, 0, kMaxPhase); });
-    connect(updFrame_, &UpDown::up, this, [this] { step(txtFrame_, +1, 1, kMaxFrames); });
-    connect(updFrame_, &UpDown::down, this, [this] { step(txtFrame_, -1, 1, kMaxFrames); });
+    connect(updFrame_, &UpDown::up, this, [this] { step(txtFrame_, +1, 1, kMaxAnimFrames); });
+    connect(updFrame_, &UpDown::down, this, [this] { step(txtFrame_, -1, 1, kMaxAnimFrames); });
     txtFrame_->installEventFilter(this);
     txtNumberFrom_->installEventFilter(this);
     connect(cboFormat_, &QComboBox::currentIndexChanged, this, [this] {
@@ -244,7 +243,7 @@ void frmAnim::step(QLineEdit* field, int delta, int low, int high) {
 }
 
 void frmAnim::leaveFrameField() {
-    txtFrame_->setText(toQ(CheckTextRange(toStd(txtFrame_->text()), kMaxFrames, 1)));
+    txtFrame_->setText(toQ(CheckTextRange(toStd(txtFrame_->text()), kMaxAnimFrames, 1)));
 }
 
 int frmAnim::digitCount() const {
@@ -288,7 +287,7 @@ void frmAnim::cmdDraw_Click() {
     leaveFrameField(); // the button was pressed without leaving the field
     const double from = static_cast<double>(wholeNumber(txtIsoFrom_));
     const double to = static_cast<double>(wholeNumber(txtIsoTo_));
-    const int n = static_cast<int>(std::clamp<std::int64_t>(wholeNumber(txtFrame_), 1, kMaxFrames));
+    const int n = static_cast<int>(std::clamp<std::int64_t>(wholeNumber(txtFrame_), 1, kMaxAnimFrames));
     if (!frames_->prepare(n))
         return;
 
@@ -383,7 +382,7 @@ void frmAnim::cmdSave_Click() {
     if (numbered && !CheckTXTNullP(txtNumberFrom_, Ui::tr("連番の開始番号"), dialogs))
         return;
     leaveFrameField();
-    Frame = static_cast<int>(std::clamp<std::int64_t>(wholeNumber(txtFrame_), 1, kMaxFrames));
+    Frame = static_cast<int>(std::clamp<std::int64_t>(wholeNumber(txtFrame_), 1, kMaxAnimFrames));
     // Digits only when typed; a stored setting may hold a sign.
     const std::int64_t start = std::max<std::int64_t>(0, wholeNumber(txtNumberFrom_));
     const int digits = digitCount();

@@ -1,5 +1,6 @@
 #include "RenderOptions.h"
 
+#include "anim/AnimPhases.h"
 #include "anim/FrameSeriesNames.h"
 
 #include <algorithm>
@@ -34,7 +35,7 @@ std::optional<AnimRange> parseAnimRange(const std::string& text) {
         !parseInt(text.substr(second + 1), range.frames))
         return std::nullopt;
     if (range.from < 0 || range.from > kMaxPhase || range.to < 0 || range.to > kMaxPhase ||
-        range.frames < 1 || range.frames > 999)
+        range.frames < 1 || range.frames > kMaxAnimFrames)
         return std::nullopt;
     return range;
 }
