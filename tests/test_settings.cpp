@@ -10,9 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 using namespace wavory;
 using wavory::testing::TempProgramFolder;
@@ -407,6 +409,11 @@ TEST(DrawingHistory, NewestFirstWithinCountAndPictureBudget) {
     Canvas back;
     ASSERT_TRUE(history.entries()[0].picture->unpackInto(back));
     EXPECT_EQ(back, noisePicture(7, 40));
+    // A picture tall enough to be packed in bands on several cores: rows 0, 1 and those
+    // at the seams included.
+    const Canvas tall = noisePicture(11, 2100);
+    ASSERT_TRUE(PackedCanvas::pack(tall)->unpackInto(back));
+    EXPECT_EQ(back, tall);
     // A picture larger than the whole budget is not kept; the smaller ones behind it are.
     history.add(historyEntry(9, 200));
     EXPECT_FALSE(history.entries()[0].picture);
@@ -421,6 +428,33 @@ TEST(DrawingHistory, NewestFirstWithinCountAndPictureBudget) {
     EXPECT_EQ(history.entries()[2].time, 1'700'000'101);
     EXPECT_EQ(history.find(history.entries()[1].id), &history.entries()[1]);
     EXPECT_NE(history.entries()[1].id, history.entries()[2].id);
+}
+
+TEST(DrawingHistory, ThumbnailAveragesEachBlockRounded) {
+    // Sizes with blocks of unequal widths and heights, and one already small enough.
+    for (const auto& [side, w, h] : {std::tuple{300, 128, 64}, {263, 128, 64}, {100, 100, 50}}) {
+        const Canvas picture = noisePicture(side, side);
+        const Canvas small = makeThumbnail(picture, kHistoryThumbnailSide);
+        ASSERT_EQ(small.width(), w);
+        ASSERT_EQ(small.height(), h);
+        for (int ty = 0; ty < h; ++ty) {
+            for (int tx = 0; tx < w; ++tx) {
+                const int x0 = tx * side / w, x1 = std::max((tx + 1) * side / w, x0 + 1);
+                const int y0 = ty * (side / 2) / h, y1 = std::max((ty + 1) * (side / 2) / h, y0 + 1);
+                int sum[3] = {0, 0, 0};
+                for (int y = y0; y < y1; ++y)
+                    for (int x = x0; x < x1; ++x) {
+                        const Rgb c = picture.pixel(x, y);
+                        sum[0] += c.r, sum[1] += c.g, sum[2] += c.b;
+                    }
+                const int n = (x1 - x0) * (y1 - y0);
+                const Rgb expected{static_cast<std::uint8_t>((sum[0] + n / 2) / n),
+                                   static_cast<std::uint8_t>((sum[1] + n / 2) / n),
+                                   static_cast<std::uint8_t>((sum[2] + n / 2) / n)};
+                ASSERT_EQ(small.pixel(tx, ty), expected) << side << " at " << tx << "," << ty;
+            }
+        }
+    }
 }
 
 TEST_F(SettingsTest, HistoryFileRoundTripAndDamage) {

@@ -1,7 +1,7 @@
 #include "io/BmpWriter.h"
 
 #include "io/AtomicFile.h"
-#include "io/ParallelParts.h"
+#include "common/ParallelParts.h"
 
 #include <algorithm>
 #if defined(__x86_64__) || defined(__i386__)
@@ -151,7 +151,7 @@ std::error_code writeBmp(const std::string& path, const Canvas& canvas) {
     const std::size_t halves = imageBytes(canvas) >= kSplitBytes ? 2 : 1;
     const int bounds[] = {0, halves == 2 ? H / 2 : H, H};
     std::error_code failed[2];
-    codec::forEachPart(halves, [&](std::size_t i) {
+    forEachPart(halves, [&](std::size_t i) {
         failed[i] = writeRows(writer, canvas, bounds[i], bounds[i + 1]);
     });
     for (const std::error_code& ec : failed)

@@ -4,7 +4,7 @@
 
 #include "io/EncodedFile.h"
 #include "io/PaletteQuantizer.h"
-#include "io/ParallelParts.h"
+#include "common/ParallelParts.h"
 #include "io/PngContainer.h"
 #include "io/PngRowFilter.h"
 #include "io/ZlibStream.h"

@@ -1,7 +1,7 @@
 #include "io/ZlibStream.h"
 
 #include "io/HuffmanDeflate.h"
-#include "io/ParallelParts.h"
+#include "common/ParallelParts.h"
 
 #include <algorithm>
 #include <cstdint>

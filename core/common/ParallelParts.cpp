@@ -1,4 +1,4 @@
-#include "io/ParallelParts.h"
+#include "common/ParallelParts.h"
 
 #include <algorithm>
 #include <atomic>
@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-namespace wavory::codec {
+namespace wavory {
 
 void forEachPart(std::size_t count, const std::function<void(std::size_t)>& task) {
     std::atomic<std::size_t> next{0};
@@ -48,4 +48,4 @@ void forEachPart(std::size_t count, const std::function<void(std::size_t)>& task
         std::rethrow_exception(error);
 }
 
-} // namespace wavory::codec
+} // namespace wavory
