@@ -25,17 +25,20 @@ Kept& kept() {
 KeptMemory::KeptMemory(Slot slot, std::size_t bytes) : slot_(slot), bytes_(bytes) {
     const auto s = static_cast<std::size_t>(slot);
     void* stale = nullptr;
+    std::size_t staleBytes = 0;
     {
         Kept& k = kept();
         std::lock_guard lock(k.mutex);
         if (k.bytes[s] == bytes)
             memory_ = k.memory[s];
-        else
+        else {
             stale = k.memory[s];
+            staleBytes = k.bytes[s];
+        }
         k.memory[s] = nullptr;
         k.bytes[s] = 0;
     }
-    freePixelMemory(stale);
+    freePixelMemory(stale, staleBytes);
     if (!memory_)
         memory_ = allocatePixelMemory(bytes);
 }
@@ -43,14 +46,16 @@ KeptMemory::KeptMemory(Slot slot, std::size_t bytes) : slot_(slot), bytes_(bytes
 KeptMemory::~KeptMemory() {
     const auto s = static_cast<std::size_t>(slot_);
     void* release = nullptr;
+    std::size_t releaseBytes = 0;
     {
         Kept& k = kept();
         std::lock_guard lock(k.mutex);
         release = k.memory[s];
+        releaseBytes = k.bytes[s];
         k.memory[s] = memory_;
         k.bytes[s] = bytes_;
     }
-    freePixelMemory(release);
+    freePixelMemory(release, releaseBytes);
 }
 
 std::size_t KeptMemory::keptBytes() {

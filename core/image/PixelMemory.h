@@ -1,8 +1,9 @@
 #pragma once
 // Memory for large pixel buffers: elements are left uninitialised (whoever makes the
-// buffer says what it holds), and blocks of a few megabytes and more are aligned to and
-// marked for the system's large pages, which spares thousands of page faults when a big
-// picture is touched for the first time.
+// buffer says what it holds), and blocks of a few megabytes and more are blocks of their
+// own from the system, aligned to and marked for its large pages, which spares thousands
+// of page faults when a big picture is touched for the first time and keeps a column
+// written down a picture within a few pages.
 
 #include <cstddef>
 #include <new>
@@ -11,7 +12,8 @@ namespace wavory {
 
 // Raw blocks: never null, std::bad_alloc when the memory is not there.
 void* allocatePixelMemory(std::size_t bytes);
-void freePixelMemory(void* p) noexcept;
+// `bytes` as allocated.
+void freePixelMemory(void* p, std::size_t bytes) noexcept;
 
 template <typename T> class PixelAllocator {
   public:
@@ -24,7 +26,7 @@ template <typename T> class PixelAllocator {
             throw std::bad_alloc();
         return static_cast<T*>(allocatePixelMemory(n * sizeof(T)));
     }
-    void deallocate(T* p, std::size_t) noexcept { freePixelMemory(p); }
+    void deallocate(T* p, std::size_t n) noexcept { freePixelMemory(p, n * sizeof(T)); }
 
     // resize() leaves new elements uninitialised; assign() and value construction still
     // give the value asked for.
