@@ -66,13 +66,13 @@ char* packBand(const Canvas& picture, int first, int rows, std::size_t& size) {
     ZSTD_CCtx_setParameter(ctx.get(), ZSTD_c_minMatch, 7);
     const std::size_t rowBytes = picture.rowBytes();
     const std::size_t bound = ZSTD_compressBound(rowBytes * static_cast<std::size_t>(rows));
+    std::vector<std::uint8_t> row(rowBytes);
     // Only the pages the compressed bytes reach are ever mapped; realloc below gives the
     // rest back without copying.
-    char* out = static_cast<char*>(std::malloc(bound));
+    std::unique_ptr<char, void (*)(void*)> out(static_cast<char*>(std::malloc(bound)), std::free);
     if (!out)
         return nullptr;
-    ZSTD_outBuffer output{out, bound, 0};
-    std::vector<std::uint8_t> row(rowBytes);
+    ZSTD_outBuffer output{out.get(), bound, 0};
     bool ok = true;
     for (int y = first; ok && y < first + rows; ++y) {
         const std::uint8_t* p = picture.data() + static_cast<std::size_t>(y) * rowBytes;
@@ -86,13 +86,14 @@ char* packBand(const Canvas& picture, int first, int rows, std::size_t& size) {
         left = ZSTD_compressStream2(ctx.get(), &output, &none, ZSTD_e_end);
         ok = !ZSTD_isError(left);
     }
-    if (!ok) {
-        std::free(out);
+    if (!ok)
         return nullptr;
-    }
     size = output.pos;
-    char* exact = static_cast<char*>(std::realloc(out, size));
-    return exact ? exact : out;
+    if (char* exact = static_cast<char*>(std::realloc(out.get(), size))) {
+        out.release();
+        return exact;
+    }
+    return out.release();
 }
 
 } // namespace
