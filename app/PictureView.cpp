@@ -67,25 +67,54 @@ void PictureView::showCanvas(const Canvas& canvas) {
     Q_EMIT pictureChanged();
 }
 
-void PictureView::drawingBegins(QImage front, QImage behind) {
+void PictureView::showMovedCanvas(const Canvas& canvas) {
+    {
+        std::lock_guard lock(mutex_);
+        if (showsInFull(canvas.data()) && front_.width() == canvas.width() &&
+            front_.height() == canvas.height())
+            return;
+    }
+    showCanvas(canvas);
+}
+
+bool PictureView::showsInFull(const std::uint8_t* bits) const {
+    return !front_.isNull() && front_.constBits() == bits && frontColumns_ >= front_.width() &&
+           front_.width() == width_ && front_.height() == height_;
+}
+
+void PictureView::drawingBegins(QImage front, QImage behind, bool behindShown) {
     {
         std::lock_guard lock(mutex_);
         front_ = std::move(front);
         frontColumns_ = 0;
         behind_ = std::move(behind);
+        // A repaint still queued paints the same pixels from behind.
+        if (behindShown)
+            return;
         dirty_ = QRect(0, 0, width_, height_);
     }
     scheduleRepaint();
 }
 
 void PictureView::beginDrawing(const Canvas& canvas, const Canvas* behind) {
-    drawingBegins(wrap(canvas), behind ? wrap(*behind) : QImage());
+    bool shown = false;
+    if (behind) {
+        std::lock_guard lock(mutex_);
+        shown = showsInFull(behind->data()) && behind->width() == width_ &&
+                behind->height() == height_;
+    }
+    drawingBegins(wrap(canvas), behind ? wrap(*behind) : QImage(), shown);
 }
 
 void PictureView::beginDrawingOverItself(const Canvas& canvas) {
     QImage front = wrap(canvas);
     QImage kept = front.copy();
-    drawingBegins(std::move(front), std::move(kept));
+    bool shown = false;
+    {
+        std::lock_guard lock(mutex_);
+        shown = showsInFull(canvas.data());
+    }
+    drawingBegins(std::move(front), std::move(kept), shown);
 }
 
 void PictureView::transferColumns(int x0, int x1) {

@@ -35,6 +35,9 @@ class PictureView : public QFrame {
     // reads the canvas's memory from now on: call it again whenever the canvas gets
     // other memory, before the next repaint.
     void showCanvas(const Canvas& canvas);
+    // The picture shown has moved, unchanged, into `canvas`'s memory (the undo image took
+    // the canvas's memory): read from there, nothing to repaint. Otherwise as showCanvas.
+    void showMovedCanvas(const Canvas& canvas);
     // A drawing into `canvas` (of the view's size) begins: none of its columns show yet;
     // the others show `behind` (the picture drawn over, read where it stands until the
     // drawing ends), or black without it. Safe to call from the drawing's worker while
@@ -73,7 +76,10 @@ class PictureView : public QFrame {
     static QImage wrap(const Canvas& canvas);
     // Paints `area` of the shown picture (picture coordinates) at `at`; under the mutex.
     void paintPicture(QPainter& p, const QRect& area, QPoint at) const;
-    void drawingBegins(QImage front, QImage behind);
+    // `behindShown`: behind holds exactly the pixels on screen, so nothing is repainted.
+    void drawingBegins(QImage front, QImage behind, bool behindShown);
+    // The view shows all of the image at `bits` (under the mutex).
+    bool showsInFull(const std::uint8_t* bits) const;
 
     mutable std::mutex mutex_; // guards the three below and dirty_
     QImage front_;             // over the canvas's memory

@@ -107,7 +107,7 @@ bool frmPicture::saveUndoForDrawing() {
     if (!undoMemoryThere() || !undo_.keep(canvas_))
         return false;
     drawOverUndo_ = true;
-    picMain_->showCanvas(*undo_.picture());
+    picMain_->showMovedCanvas(*undo_.picture());
     return true;
 }
 
