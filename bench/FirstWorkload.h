@@ -63,13 +63,16 @@ inline ParamFields firstWorkload(const WorkloadOptions& o = {}) {
 // Draws the workload with the engine, every core, in each iteration of the benchmark; the
 // observer, when given, watches as the picture window does.
 inline void drawEachIteration(benchmark::State& state, const ParamFields& fields,
-                              DrawObserver* observer = nullptr) {
+                              DrawObserver* observer = nullptr, bool keepTables = false) {
     const DrawParams params = takeDrawSnapshot(fields);
     const GColor set = rainbow();
     Canvas canvas(params.width, params.height);
     DrawOptions options;
     options.noiseKey = 12345;
     for (auto _ : state) {
+        // A whole drawing each time, unless a redraw with the same tables is measured.
+        if (!keepTables)
+            forgetKeptTables();
         DrawMain(params, set, canvas, observer, options);
         benchmark::DoNotOptimize(canvas.data());
     }

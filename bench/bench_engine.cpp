@@ -2,7 +2,9 @@
 // (DrawMain, every core) against the plain one-thread evaluation (ReferenceRenderer).
 //   build/bench/bench_engine --benchmark_filter=Plain
 //   build/bench/bench_engine --benchmark_filter=PowerBleedFrame
-// And one variation's thumbnail: the full picture on one thread, shrunk to 128 pixels.
+// And a redraw whose tables are kept from the drawing before (another phase or color
+// set, say), and one variation's thumbnail: the full picture on one thread, shrunk to 128 pixels.
+//   build/bench/bench_engine --benchmark_filter='Plain|Redraw'
 //   build/bench/bench_engine --benchmark_filter=VariationThumbnail
 
 #include "FirstWorkload.h"
@@ -53,6 +55,7 @@ void BM_VariationThumbnail(benchmark::State& state) {
     DrawOptions options;
     options.threads = 1;
     for (auto _ : state) {
+        forgetKeptTables(); // each variation has values of its own
         DrawMain(params, set, canvas, &observer, options);
         benchmark::DoNotOptimize(makeThumbnail(canvas, 128).data());
     }
@@ -63,6 +66,9 @@ void BM_Fast_Plain(benchmark::State& s) {
 }
 void BM_FastObserved_Plain(benchmark::State& s) {
     runObserved(s, false);
+}
+void BM_FastRedraw_Plain(benchmark::State& s) {
+    bench::drawEachIteration(s, allComponents(false), nullptr, true);
 }
 void BM_Reference_Plain(benchmark::State& s) {
     runPlain(s, false);
@@ -80,6 +86,7 @@ void BM_Reference_PowerBleedFrame(benchmark::State& s) {
 // second tells the work apart from the waiting.
 BENCHMARK(BM_Fast_Plain)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
 BENCHMARK(BM_FastObserved_Plain)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
+BENCHMARK(BM_FastRedraw_Plain)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
 BENCHMARK(BM_Reference_Plain)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
 BENCHMARK(BM_Fast_PowerBleedFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
 BENCHMARK(BM_Reference_PowerBleedFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();

@@ -163,6 +163,40 @@ TEST(SynthesisMatchesReference, TinyAndOddSizes) {
     }
 }
 
+TEST(SynthesisMatchesReference, KeptTablesOnlyWhereTheirInputsAreTheSame) {
+    // One picture size throughout: each step changes one value that the plus, ribbon or
+    // ripple tables depend on (or one they do not), and every drawing after the first
+    // finds the tables of the one before. A slot of -1 switches the component instead.
+    struct Step {
+        const char* name;
+        int slot;
+        std::string value;
+        int component = -1;
+    };
+    const Step steps[] = {
+        {"start", kPowerSlot, "1"},
+        {"circle period only", kPeriodSlot[3], "51"},
+        {"power", kPowerSlot, "2"},
+        {"plus period", kPeriodSlot[5], "33"},
+        {"plus amplitude", kAmplitudeSlot[5], "71"},
+        {"ribbon period", kPeriodSlot[6], "500"},
+        {"ribbon amplitude", kAmplitudeSlot[6], "91"},
+        {"ripple amplitude", kAmplitudeSlot[7], "41"},
+        {"plus off", -1, "", 5},
+        {"ripple off", -1, "", 7},
+    };
+    ParamFields f = allComponents(45, 33);
+    for (const Step& step : steps) {
+        if (step.slot >= 0)
+            f.values[static_cast<std::size_t>(step.slot)] = step.value;
+        else
+            f.componentOn[static_cast<std::size_t>(step.component)] = false;
+        expectSameAsReference(makeCase(step.name, f));
+    }
+    f.center = {"1", "-1"};
+    expectSameAsReference(makeCase("center", f));
+}
+
 TEST(SynthesisMatchesReference, EveryDrawMode) {
     for (DrawMode mode : {DrawMode::Normal, DrawMode::And, DrawMode::Or, DrawMode::Xor}) {
         ParamFields f = allComponents(30, 20);

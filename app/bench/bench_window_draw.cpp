@@ -81,6 +81,7 @@ void BM_RendererDraw(benchmark::State& state) {
         DrawOptions options;
         options.noiseKey = programRandom().nextBits();
         TitleOnly observer;
+        forgetKeptTables(); // whole drawings, as in the window's run
         DrawMain(params, set, canvas, &observer, options);
         benchmark::DoNotOptimize(canvas.data());
     }
@@ -116,6 +117,8 @@ void BM_WindowDraw(benchmark::State& state) {
                     std::chrono::duration<double, std::milli>(Clock::now() - pressed).count();
         });
     for (auto _ : state) {
+        // Whole drawings: the same values again would find their tables computed.
+        forgetKeptTables();
         pressed = Clock::now();
         main->cmdDraw_Click();
         benchmark::DoNotOptimize(main->picture()->canvas().data());

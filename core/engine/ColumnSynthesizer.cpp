@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
+#include <string>
 #include <type_traits>
 
 namespace wavory {
@@ -137,6 +139,27 @@ double ColumnSynthesizer::rippleTerm(std::int64_t m, std::int64_t b) const {
     return term(p_.amplitude[7], std::cos(static_cast<double>(um * um + ub * ub + 1)));
 }
 
+std::string ColumnSynthesizer::tableInputs(std::int64_t a, std::int64_t b,
+                                           std::initializer_list<int> components) const {
+    // Everything a table's values depend on, bit for bit: its extent, the power and the
+    // period and amplitude of each component in it (-1: a component left out).
+    std::string inputs;
+    const auto add = [&](const auto& value) {
+        inputs.append(reinterpret_cast<const char*>(&value), sizeof value);
+    };
+    add(a);
+    add(b);
+    add(p_.power);
+    for (const int i : components) {
+        add(i);
+        if (i >= 0) {
+            add(p_.period[static_cast<std::size_t>(i)]);
+            add(p_.amplitude[static_cast<std::size_t>(i)]);
+        }
+    }
+    return inputs;
+}
+
 void ColumnSynthesizer::prepare(unsigned threads) {
     if (ribbonOn_ && loX_ == 0 && loY_ == 0 && hiX_ >= 2 && hiY_ >= 2) {
         ribbonColumns_ = hiX_ / 2 + 1;
@@ -147,13 +170,18 @@ void ColumnSynthesizer::prepare(unsigned threads) {
             static_cast<std::size_t>(ribbonColumns_) * rows * sizeof(double));
         auto* table = static_cast<double*>(ribbonMemory_->data());
         ribbonTable_ = table;
-        runParallel(static_cast<std::size_t>(ribbonColumns_), threads,
-                    [&](std::size_t m, unsigned) {
-                        double* row = table + m * rows;
-                        for (std::size_t b = 0; b < rows; ++b)
-                            row[b] = ribbonTerm(static_cast<std::int64_t>(m),
-                                                static_cast<std::int64_t>(b));
-                    });
+        std::string inputs = tableInputs(ribbonColumns_, ribbonRows_, {6});
+        if (ribbonMemory_->contents() != inputs) {
+            ribbonMemory_->setContents({});
+            runParallel(static_cast<std::size_t>(ribbonColumns_), threads,
+                        [&](std::size_t m, unsigned) {
+                            double* row = table + m * rows;
+                            for (std::size_t b = 0; b < rows; ++b)
+                                row[b] = ribbonTerm(static_cast<std::int64_t>(m),
+                                                    static_cast<std::int64_t>(b));
+                        });
+            ribbonMemory_->setContents(std::move(inputs));
+        }
     }
     const int count = (plusOn_ ? 1 : 0) + (rippleOn_ ? 1 : 0);
     // The pairs whose m and b can both be either |dx| or |dy| of a pixel.
@@ -176,6 +204,10 @@ void ColumnSynthesizer::prepare(unsigned threads) {
     }
     if (rippleOn_)
         rippleTable_ = PairTable(first, n, values);
+    std::string inputs = tableInputs(first, n, {plusOn_ ? 5 : -1, rippleOn_ ? 7 : -1});
+    if (tableMemory_->contents() == inputs)
+        return;
+    tableMemory_->setContents({});
     runParallel(static_cast<std::size_t>(n), threads, [&](std::size_t i, unsigned) {
         const std::int64_t m = first + static_cast<std::int64_t>(i);
         if (plusOn_) {
@@ -189,6 +221,7 @@ void ColumnSynthesizer::prepare(unsigned threads) {
                 row[b - m] = rippleTerm(m, b);
         }
     });
+    tableMemory_->setContents(std::move(inputs));
 }
 
 std::vector<ColumnSynthesizer::Unit> ColumnSynthesizer::units() const {

@@ -26,7 +26,9 @@
 #include "params/DrawParams.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace wavory {
@@ -68,6 +70,7 @@ class ColumnSynthesizer {
                       std::uint32_t* magnitudes = nullptr);
 
     // Fills the tables every column reads, on `threads` threads; before any compute().
+    // Tables kept from an earlier drawing with the same inputs are used as they are.
     void prepare(unsigned threads);
 
     // The units covering every column once, in increasing order of their first column.
@@ -132,6 +135,9 @@ class ColumnSynthesizer {
     const double* ribbonTable_ = nullptr;
     std::int64_t ribbonColumns_ = 0, ribbonRows_ = 0;
     void fillRibbon(std::int64_t m, Scratch& s) const;
+    // The bytes that identify a table's values (see KeptMemory::contents()).
+    std::string tableInputs(std::int64_t a, std::int64_t b,
+                            std::initializer_list<int> components) const;
 
     ColorLookup colors_;
     FrameShading frame_;

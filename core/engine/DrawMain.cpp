@@ -271,4 +271,8 @@ std::size_t keptDrawingMemory() {
     return KeptMemory::keptBytes();
 }
 
+void forgetKeptTables() {
+    KeptMemory::forgetContents();
+}
+
 } // namespace wavory

@@ -90,4 +90,9 @@ DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& ca
 // kept now.
 std::size_t keptDrawingMemory();
 
+// The kept tables are also used as they are by the next drawing whose table inputs (size,
+// center, power, the plus, ribbon and ripple components) are the same; after this call the
+// next drawing computes them in full (for benchmarks of a whole drawing).
+void forgetKeptTables();
+
 } // namespace wavory

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <mutex>
+#include <string>
+#include <utility>
 
 namespace wavory {
 
@@ -13,6 +15,7 @@ struct Kept {
     std::mutex mutex;
     std::array<void*, 3> memory{};
     std::array<std::size_t, 3> bytes{};
+    std::array<std::string, 3> contents{};
 };
 
 Kept& kept() {
@@ -29,14 +32,16 @@ KeptMemory::KeptMemory(Slot slot, std::size_t bytes) : slot_(slot), bytes_(bytes
     {
         Kept& k = kept();
         std::lock_guard lock(k.mutex);
-        if (k.bytes[s] == bytes)
+        if (k.bytes[s] == bytes) {
             memory_ = k.memory[s];
-        else {
+            contents_ = std::move(k.contents[s]);
+        } else {
             stale = k.memory[s];
             staleBytes = k.bytes[s];
         }
         k.memory[s] = nullptr;
         k.bytes[s] = 0;
+        k.contents[s].clear();
     }
     freePixelMemory(stale, staleBytes);
     if (!memory_)
@@ -54,8 +59,16 @@ KeptMemory::~KeptMemory() {
         releaseBytes = k.bytes[s];
         k.memory[s] = memory_;
         k.bytes[s] = bytes_;
+        k.contents[s] = std::move(contents_);
     }
     freePixelMemory(release, releaseBytes);
+}
+
+void KeptMemory::forgetContents() {
+    Kept& k = kept();
+    std::lock_guard lock(k.mutex);
+    for (std::string& c : k.contents)
+        c.clear();
 }
 
 std::size_t KeptMemory::keptBytes() {

@@ -4,8 +4,13 @@
 // a good part of a drawing, and drawings (the animation above all) usually follow each
 // other at the same size. A block of another size frees what its slot kept, so a small
 // picture never holds on to the memory of a big one.
+//
+// A block may also carry what its contents were computed from (a table's inputs as
+// bytes): the next drawing with the same inputs uses them as they are instead of
+// computing them again.
 
 #include <cstddef>
+#include <string>
 
 namespace wavory {
 
@@ -23,13 +28,22 @@ class KeptMemory {
 
     void* data() const { return memory_; }
 
+    // The inputs the contents were computed from; empty while they are undefined.
+    const std::string& contents() const { return contents_; }
+    // Set once the contents are complete (after a failure they stay undefined).
+    void setContents(std::string inputs) { contents_ = std::move(inputs); }
+
     // Bytes kept now, over every slot.
     static std::size_t keptBytes();
+    // Every kept block's contents become undefined (the memory stays kept): the next
+    // drawing computes its tables in full, as benchmarks of a whole drawing need.
+    static void forgetContents();
 
   private:
     Slot slot_;
     void* memory_ = nullptr;
     std::size_t bytes_ = 0;
+    std::string contents_;
 };
 
 } // namespace wavory
