@@ -60,8 +60,8 @@ char* packBand(const Canvas& picture, int first, int rows, std::size_t& size) {
         return nullptr;
     ZSTD_CCtx_setParameter(ctx.get(), ZSTD_c_compressionLevel, 1);
     // The differences of a detailed pattern are mostly literals: a small match table
-    // and longer matches find the few repeats 1.6 times as fast, the files as small (the
-    // smooth patterns' repeats are long and found all the same).
+    // and longer matches find the few repeats 1.6 times as fast, the output as small (a
+    // smooth pattern's repeats are long and found all the same, within 1 %).
     ZSTD_CCtx_setParameter(ctx.get(), ZSTD_c_hashLog, 10);
     ZSTD_CCtx_setParameter(ctx.get(), ZSTD_c_minMatch, 7);
     const std::size_t rowBytes = picture.rowBytes();
