@@ -170,9 +170,7 @@ void ColumnSynthesizer::prepare(unsigned threads) {
             static_cast<std::size_t>(ribbonColumns_) * rows * sizeof(double));
         auto* table = static_cast<double*>(ribbonMemory_->data());
         ribbonTable_ = table;
-        std::string inputs = tableInputs(ribbonColumns_, ribbonRows_, {6});
-        if (ribbonMemory_->contents() != inputs) {
-            ribbonMemory_->setContents({});
+        ribbonMemory_->fillFor(tableInputs(ribbonColumns_, ribbonRows_, {6}), [&] {
             runParallel(static_cast<std::size_t>(ribbonColumns_), threads,
                         [&](std::size_t m, unsigned) {
                             double* row = table + m * rows;
@@ -180,8 +178,7 @@ void ColumnSynthesizer::prepare(unsigned threads) {
                                 row[b] = ribbonTerm(static_cast<std::int64_t>(m),
                                                     static_cast<std::int64_t>(b));
                         });
-            ribbonMemory_->setContents(std::move(inputs));
-        }
+        });
     }
     const int count = (plusOn_ ? 1 : 0) + (rippleOn_ ? 1 : 0);
     // The pairs whose m and b can both be either |dx| or |dy| of a pixel.
@@ -204,11 +201,7 @@ void ColumnSynthesizer::prepare(unsigned threads) {
     }
     if (rippleOn_)
         rippleTable_ = PairTable(first, n, values);
-    std::string inputs = tableInputs(first, n, {plusOn_ ? 5 : -1, rippleOn_ ? 7 : -1});
-    if (tableMemory_->contents() == inputs)
-        return;
-    tableMemory_->setContents({});
-    runParallel(static_cast<std::size_t>(n), threads, [&](std::size_t i, unsigned) {
+    const auto fillRow = [&](std::size_t i, unsigned) {
         const std::int64_t m = first + static_cast<std::int64_t>(i);
         if (plusOn_) {
             double* row = plusTable_.row(m);
@@ -220,8 +213,9 @@ void ColumnSynthesizer::prepare(unsigned threads) {
             for (std::int64_t b = m; b < first + n; ++b)
                 row[b - m] = rippleTerm(m, b);
         }
-    });
-    tableMemory_->setContents(std::move(inputs));
+    };
+    tableMemory_->fillFor(tableInputs(first, n, {plusOn_ ? 5 : -1, rippleOn_ ? 7 : -1}),
+                          [&] { runParallel(static_cast<std::size_t>(n), threads, fillRow); });
 }
 
 std::vector<ColumnSynthesizer::Unit> ColumnSynthesizer::units() const {

@@ -135,7 +135,7 @@ class ColumnSynthesizer {
     const double* ribbonTable_ = nullptr;
     std::int64_t ribbonColumns_ = 0, ribbonRows_ = 0;
     void fillRibbon(std::int64_t m, Scratch& s) const;
-    // The bytes that identify a table's values (see KeptMemory::contents()).
+    // The bytes that identify a table's values (see KeptMemory::fillFor()).
     std::string tableInputs(std::int64_t a, std::int64_t b,
                             std::initializer_list<int> components) const;
 

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 
 namespace wavory {
 
@@ -28,10 +29,15 @@ class KeptMemory {
 
     void* data() const { return memory_; }
 
-    // The inputs the contents were computed from; empty while they are undefined.
-    const std::string& contents() const { return contents_; }
-    // Set once the contents are complete (after a failure they stay undefined).
-    void setContents(std::string inputs) { contents_ = std::move(inputs); }
+    // Calls fill() to compute the contents from `inputs` unless the block already holds
+    // the contents of the same inputs. An exception from fill() leaves them undefined.
+    template <typename Fill> void fillFor(std::string inputs, Fill&& fill) {
+        if (contents_ == inputs)
+            return;
+        contents_.clear();
+        fill();
+        contents_ = std::move(inputs);
+    }
 
     // Bytes kept now, over every slot.
     static std::size_t keptBytes();
@@ -43,7 +49,7 @@ class KeptMemory {
     Slot slot_;
     void* memory_ = nullptr;
     std::size_t bytes_ = 0;
-    std::string contents_;
+    std::string contents_; // the inputs of the contents; empty while they are undefined
 };
 
 } // namespace wavory
