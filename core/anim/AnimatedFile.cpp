@@ -1,9 +1,9 @@
 #include "anim/AnimatedFile.h"
-#include "common/UiText.h"
 
 #include "anim/FrameFileWriting.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
+#include "common/UiText.h"
 #include "io/AtomicFile.h"
 #include "io/EncodedFile.h"
 #include "io/PaletteQuantizer.h"

@@ -1,5 +1,4 @@
 #include "anim/FrameFileWriting.h"
-#include "common/UiText.h"
 
 #include "io/AtomicFile.h"
 #include "io/BmpWriter.h"

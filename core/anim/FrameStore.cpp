@@ -1,7 +1,7 @@
 #include "anim/FrameStore.h"
-#include "common/UiText.h"
 
 #include "anim/PhasePattern.h"
+#include "common/UiText.h"
 #include "io/AtomicFile.h"
 
 #include <algorithm>

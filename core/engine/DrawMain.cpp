@@ -1,10 +1,9 @@
 #include "engine/DrawMain.h"
-#include "common/UiText.h"
-#include "engine/ObservedColumns.h"
 
 #include "colorsets/ColorTable.h"
 #include "engine/ColumnSynthesizer.h"
 #include "engine/DrawRefusal.h"
+#include "engine/ObservedColumns.h"
 #include "engine/ParallelWork.h"
 #include "engine/PixelRounding.h"
 #include "engine/StagingImage.h"

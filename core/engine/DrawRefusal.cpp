@@ -1,5 +1,4 @@
 #include "engine/DrawRefusal.h"
-#include "common/UiText.h"
 
 #include <algorithm>
 #include <string>

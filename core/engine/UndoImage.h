@@ -31,9 +31,8 @@ class UndoImage {
     }
 
     // Keeps the canvas's picture without copying it: the canvas keeps its size, with
-    // pixels undefined until
-    // a drawing writes them. False when there is not enough memory for the second
-    // picture; nothing changes then and the caller should not draw.
+    // pixels undefined until a drawing writes them. False when there is not enough memory
+    // for the second picture; nothing changes then and the caller should not draw.
     bool keep(Canvas& canvas) noexcept {
         Canvas spare;
         if (image_.width() == canvas.width() && image_.height() == canvas.height()) {

@@ -1,7 +1,7 @@
 #include "io/BmpWriter.h"
 
-#include "io/AtomicFile.h"
 #include "common/ParallelParts.h"
+#include "io/AtomicFile.h"
 
 #include <algorithm>
 #if defined(__x86_64__) || defined(__i386__)

@@ -1,8 +1,8 @@
 #include "params/ParamCommands.h"
-#include "common/UiText.h"
 
 #include "common/Clamps.h"
 #include "common/Numbers.h"
+#include "common/UiText.h"
 
 #include <limits>
 

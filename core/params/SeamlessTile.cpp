@@ -1,8 +1,8 @@
 #include "params/SeamlessTile.h"
-#include "common/UiText.h"
 
 #include "common/Clamps.h"
 #include "common/Numbers.h"
+#include "common/UiText.h"
 #include "params/DrawParams.h"
 
 #include <cmath>
