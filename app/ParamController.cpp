@@ -30,15 +30,20 @@ RandomSettingOptions ParamController::randomSettingOptions(const AppSettings& se
     return options;
 }
 
-void ParamController::randomSetting(const AppSettings& settings,
-                                    const ColorSetCollection& colorSets, RandomSource& random) {
+RandomSettingContext ParamController::randomSettingContext(
+    const ColorSetCollection& colorSets) const {
     const GColor* selected = colorSets.selectedSet();
     RandomSettingContext context;
     context.colorSetCount = colorSets.getgColorCount();
     context.selectedSetPointCount = selected ? selected->colorCount : 0;
     context.imageWidth = model_.fields().width;
     context.imageHeight = model_.fields().height;
-    applyRandomSetting(model_, randomSettingOptions(settings), context,
+    return context;
+}
+
+void ParamController::randomSetting(const AppSettings& settings,
+                                    const ColorSetCollection& colorSets, RandomSource& random) {
+    applyRandomSetting(model_, randomSettingOptions(settings), randomSettingContext(colorSets),
                        [&random] { return static_cast<double>(random.next()); });
     Q_EMIT changed();
     Q_EMIT edited();

@@ -53,6 +53,9 @@ class ParamController : public QObject {
     // The random setting's groups and tendencies as the settings hold them (also for the
     // variations).
     static RandomSettingOptions randomSettingOptions(const AppSettings& settings);
+    // What the random setting reads besides its options: the color set list and the image
+    // size (also for the variations).
+    RandomSettingContext randomSettingContext(const ColorSetCollection& colorSets) const;
 
   Q_SIGNALS:
     void changed();

@@ -47,11 +47,10 @@ void VariationController::show() {
 void VariationController::makeNew() {
     const ColorSetCollection& collection = parts_.colorSets.colorSets();
     const GColor* selected = collection.selectedSet();
-    RandomSettingContext context;
-    context.colorSetCount = std::max<int>(collection.getgColorCount(), 1);
-    context.selectedSetPointCount = selected ? selected->colorCount : 2;
-    context.imageWidth = parts_.params.fields().width;
-    context.imageHeight = parts_.params.fields().height;
+    RandomSettingContext context = parts_.params.randomSettingContext(collection);
+    // Without a selected set the bleed moves within the range of a two-color set.
+    if (!selected)
+        context.selectedSetPointCount = 2;
     RandomSource& random = parts_.random;
     variations_ = makeVariations(parts_.params.model(),
                                  ParamController::randomSettingOptions(parts_.settings), context,
