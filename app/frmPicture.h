@@ -1,7 +1,8 @@
 #pragma once
 // frmPicture: the picture window. It owns the canvas every drawing renders into, the
-// hidden undo image (the picture the last drawing went over) and the center marker. Its size follows the image while the image
-// fits on the screen; a larger image makes a screen-sized window that scrolls.
+// hidden undo image (the picture the last drawing went over) and the center marker. Its
+// size follows the image while the image fits on the screen; a larger image makes a
+// screen-sized window that scrolls.
 
 #include "engine/UndoImage.h"
 #include "image/Canvas.h"

@@ -52,12 +52,12 @@ void undoDifferences(std::uint8_t* row, const std::uint8_t* up, std::size_t n) {
 constexpr int kBandRows = 512;
 constexpr int kMostBands = 8;
 
-// Compresses rows [first, first + rows) of the picture into a block of exactly the
-// compressed size; nullptr when memory or the compressor fails.
-char* packBand(const Canvas& picture, int first, int rows, std::size_t& size) {
+} // namespace
+
+bool PackedCanvas::packBand(const Canvas& picture, Band& band) {
     const std::unique_ptr<ZSTD_CCtx, CCtxDeleter> ctx(ZSTD_createCCtx());
     if (!ctx)
-        return nullptr;
+        return false;
     ZSTD_CCtx_setParameter(ctx.get(), ZSTD_c_compressionLevel, 1);
     // The differences of a detailed pattern are mostly literals: a small match table
     // and longer matches find the few repeats 1.6 times as fast, the output as small (a
@@ -65,16 +65,18 @@ char* packBand(const Canvas& picture, int first, int rows, std::size_t& size) {
     ZSTD_CCtx_setParameter(ctx.get(), ZSTD_c_hashLog, 10);
     ZSTD_CCtx_setParameter(ctx.get(), ZSTD_c_minMatch, 7);
     const std::size_t rowBytes = picture.rowBytes();
-    const std::size_t bound = ZSTD_compressBound(rowBytes * static_cast<std::size_t>(rows));
+    const int first = band.firstRow;
+    const std::size_t bound =
+        ZSTD_compressBound(rowBytes * static_cast<std::size_t>(band.rows));
     std::vector<std::uint8_t> row(rowBytes);
     // Only the pages the compressed bytes reach are ever mapped; realloc below gives the
     // rest back without copying.
-    std::unique_ptr<char, void (*)(void*)> out(static_cast<char*>(std::malloc(bound)), std::free);
+    std::unique_ptr<char[], Free> out(static_cast<char*>(std::malloc(bound)));
     if (!out)
-        return nullptr;
+        return false;
     ZSTD_outBuffer output{out.get(), bound, 0};
     bool ok = true;
-    for (int y = first; ok && y < first + rows; ++y) {
+    for (int y = first; ok && y < first + band.rows; ++y) {
         const std::uint8_t* p = picture.data() + static_cast<std::size_t>(y) * rowBytes;
         differences(p, y > first ? p - rowBytes : nullptr, rowBytes, row.data());
         ZSTD_inBuffer input{row.data(), rowBytes, 0};
@@ -87,16 +89,15 @@ char* packBand(const Canvas& picture, int first, int rows, std::size_t& size) {
         ok = !ZSTD_isError(left);
     }
     if (!ok)
-        return nullptr;
-    size = output.pos;
-    if (char* exact = static_cast<char*>(std::realloc(out.get(), size))) {
-        out.release();
-        return exact;
+        return false;
+    if (char* exact = static_cast<char*>(std::realloc(out.get(), output.pos))) {
+        (void)out.release();
+        out.reset(exact);
     }
-    return out.release();
+    band.data = std::move(out);
+    band.size = output.pos;
+    return true;
 }
-
-} // namespace
 
 void PackedCanvas::Free::operator()(char* p) const {
     std::free(p);
@@ -118,16 +119,15 @@ std::shared_ptr<const PackedCanvas> PackedCanvas::pack(const Canvas& picture) {
         packed->bands_.resize(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
             Band& band = packed->bands_[static_cast<std::size_t>(i)];
-            band.firstRow = static_cast<int>(static_cast<std::int64_t>(picture.height()) * i / count);
+            band.firstRow =
+                static_cast<int>(static_cast<std::int64_t>(picture.height()) * i / count);
             band.rows =
                 static_cast<int>(static_cast<std::int64_t>(picture.height()) * (i + 1) / count) -
                 band.firstRow;
         }
         std::atomic<bool> failed{false};
         forEachPart(packed->bands_.size(), [&](std::size_t i) {
-            Band& band = packed->bands_[i];
-            band.data.reset(packBand(picture, band.firstRow, band.rows, band.size));
-            if (!band.data)
+            if (!packBand(picture, packed->bands_[i]))
                 failed = true;
         });
         return failed ? nullptr : packed;

@@ -39,6 +39,9 @@ class PackedCanvas {
         std::unique_ptr<char[], Free> data;
         std::size_t size = 0;
     };
+    // Compresses the band's rows of the picture into a block of exactly the compressed
+    // size; false when memory or the compressor fails.
+    static bool packBand(const Canvas& picture, Band& band);
 
     int width_ = 0;
     int height_ = 0;
