@@ -6,6 +6,7 @@
 
 #include "ProgramOptions.h"
 #include "QtText.h"
+#include "SingleInstance.h"
 #include "frmButton.h"
 #include "frmHelp.h"
 #include "frmPicture.h"
@@ -20,6 +21,9 @@
 #include <QLockFile>
 #include <QScreen>
 
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -333,24 +337,64 @@ TEST_F(Startup, WithoutALockTheCopyStartsButWritesNothingAtExit) {
 }
 
 TEST_F(Startup, LockOfACrashedCopyDoesNotBlock) {
-    // A lock file as Qt writes it, naming a process that has ended.
+    // What a copy that crashed or lost its power can leave: a lock file that is empty
+    // (created, its number not yet written), garbage, or one naming a process that runs
+    // (process 1) or has ended. Only a held lock blocks, never the file's content.
+    QByteArray ended;
     {
         QLockFile probe(path("probe.lock"));
         ASSERT_TRUE(probe.tryLock(0));
-        QByteArray content = readFile("probe.lock");
+        ended = readFile("probe.lock");
         probe.unlock();
         const pid_t child = ::fork();
         if (child == 0)
             ::_exit(0);
         ASSERT_GT(child, 0);
         ::waitpid(child, nullptr, 0);
-        const qsizetype eol = content.indexOf('\n');
-        content.replace(0, eol, QByteArray::number(static_cast<qint64>(child)));
-        writeFile("wavory.lock", content);
+        const qsizetype eol = ended.indexOf('\n');
+        QByteArray running = ended;
+        ended.replace(0, eol, QByteArray::number(static_cast<qint64>(child)));
+        running.replace(0, eol, "1");
+        for (const QByteArray& content : {QByteArray(), QByteArray("\xff\x00garbage", 9), running,
+                                          ended}) {
+            writeFile("wavory.lock", content);
+            SingleInstance guard(path("wavory.lock"));
+            EXPECT_EQ(guard.acquire(), SingleInstance::Outcome::Acquired) << content.toHex().data();
+        }
     }
     Run& run = start();
     EXPECT_TRUE(run.loaded);
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Startup, LockHeldByAnotherProcessBlocksUntilItDies) {
+    // The other copy, as the kernel sees it: an exclusive flock on the file.
+    const QByteArray lockPath = QFile::encodeName(path("wavory.lock"));
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT, 0644);
+        const char answer = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 'y' : 'n';
+        (void)!::write(ready[1], &answer, 1);
+        ::pause(); // holds the lock until killed
+        ::_exit(0);
+    }
+    ASSERT_GT(holder, 0);
+    char answer = 0;
+    ASSERT_EQ(::read(ready[0], &answer, 1), 1);
+    EXPECT_EQ(answer, 'y');
+    {
+        SingleInstance second(path("wavory.lock"));
+        EXPECT_EQ(second.acquire(), SingleInstance::Outcome::HeldByOther);
+    }
+    // Killed without any chance to clean up: the kernel lets the lock go with it.
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    SingleInstance next(path("wavory.lock"));
+    EXPECT_EQ(next.acquire(), SingleInstance::Outcome::Acquired);
 }
 
 TEST_F(Startup, ColorSetFileWithoutUsableSetsGivesTheBuiltInSets) {
