@@ -72,8 +72,7 @@ void DrawCommand::run() {
         picture.unsetCursor();
         return;
     }
-    picture.raise();
-    picture.activateWindow();
+    bringToFront(&picture);
 
     if (drawPicture(params, set))
         Q_EMIT pictureDrawn(parts_.params.fields(), set);
@@ -84,7 +83,7 @@ void DrawCommand::run() {
     picture.unsetCursor();
     session.end();
     if (parts_.settings.Option.ActiveAfterDrawing) {
-        window_->activateWindow();
+        bringToFront(window_);
         if (returnField)
             returnField->setFocus(Qt::OtherFocusReason);
     }
