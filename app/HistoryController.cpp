@@ -107,8 +107,7 @@ bool HistoryController::apply(std::uint64_t id) {
 void HistoryController::clear() {
     if (history_.entries().empty())
         return;
-    if (parts_.dialogs.message(owner_, Ui::tr(kClearQuestion), MessageIcon::Question,
-                               MessageButtons::YesNo) != MessageAnswer::Yes)
+    if (!parts_.dialogs.confirmDestructive(owner_, Ui::tr(kClearQuestion), MessageButtons::YesNo))
         return;
     history_.clear();
     Q_EMIT changed();

@@ -1,6 +1,7 @@
 #pragma once
-// The dialogs of the window tests: every message box is recorded with its text, icon and
-// buttons and answered from a script; color and font answers and beeps likewise.
+// The dialogs of the window tests: every message box is recorded with its text, icon,
+// buttons and default button and answered from a script; color and font answers and
+// beeps likewise.
 
 #include "UserDialogs.h"
 
@@ -13,6 +14,7 @@ struct ShownMessage {
     QString text;
     MessageIcon icon;
     MessageButtons buttons;
+    DefaultButton defaultButton = DefaultButton::Affirmative;
 };
 
 // One file dialog as it was asked for: which kind, its title, file types and the name
@@ -34,9 +36,9 @@ class ScriptedDialogs : public UserDialogs {
     std::vector<FileRequest> fileRequests;
     int beeps = 0;
 
-    MessageAnswer message(QWidget*, const QString& text, MessageIcon icon,
-                          MessageButtons buttons) override {
-        shown.push_back({text, icon, buttons});
+    MessageAnswer message(QWidget*, const QString& text, MessageIcon icon, MessageButtons buttons,
+                          DefaultButton defaultButton) override {
+        shown.push_back({text, icon, buttons, defaultButton});
         if (!answers.empty()) {
             const MessageAnswer a = answers.front();
             answers.pop_front();

@@ -259,6 +259,7 @@ TEST_F(Animation, OverwriteNoStopsButWritesTheTextFileAndYesAsksOnce) {
                   "上書き保存しますか？");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
     EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(dialogs.shown[0].defaultButton, DefaultButton::Negative); // Enter keeps the file
     EXPECT_TRUE(exists("anim01.bmp"));
     EXPECT_TRUE(exists("anim02.bmp"));
     EXPECT_EQ(bytes("anim03.bmp"), "old");

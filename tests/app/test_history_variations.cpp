@@ -119,6 +119,7 @@ TEST_F(HistoryWindow, ClearAsksFirstAndTheListIsKeptWhenAsked) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("履歴をすべて消去します。\r\nよろしいですか？"));
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
+    EXPECT_EQ(dialogs.shown[0].defaultButton, DefaultButton::Negative);
     EXPECT_EQ(list()->count(), 2);
     find<QPushButton>(QStringLiteral("cmdClear"))->click(); // answered Yes
     EXPECT_EQ(list()->count(), 0);

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -170,6 +171,33 @@ TEST(RealDialogs, OverlongNamesInMessagesAreElidedToFitTheScreen) {
         EXPECT_EQ(real.message(nullptr, text, MessageIcon::Exclamation, MessageButtons::Ok),
                   MessageAnswer::Ok);
         EXPECT_TRUE(checked);
+    }
+}
+
+TEST(RealDialogs, EnterAnswersTheDefaultButton) {
+    QtUserDialogs real;
+    const struct {
+        MessageButtons buttons;
+        DefaultButton which;
+        MessageAnswer enter;
+    } cases[] = {
+        {MessageButtons::YesNo, DefaultButton::Affirmative, MessageAnswer::Yes},
+        {MessageButtons::YesNo, DefaultButton::Negative, MessageAnswer::No},
+        {MessageButtons::OkCancel, DefaultButton::Affirmative, MessageAnswer::Ok},
+        {MessageButtons::OkCancel, DefaultButton::Negative, MessageAnswer::Cancel},
+        {MessageButtons::YesNoCancel, DefaultButton::Negative, MessageAnswer::No},
+        {MessageButtons::Ok, DefaultButton::Negative, MessageAnswer::Ok}, // nothing else
+    };
+    for (const auto& c : cases) {
+        QTimer::singleShot(0, [] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        EXPECT_EQ(real.message(nullptr, QStringLiteral("?"), MessageIcon::Question, c.buttons,
+                               c.which),
+                  c.enter)
+            << static_cast<int>(c.buttons) << " " << static_cast<int>(c.which);
     }
 }
 
