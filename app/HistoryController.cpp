@@ -6,6 +6,7 @@
 #include "QtText.h"
 #include "UserDialogs.h"
 #include "WindowHelpers.h"
+#include "WindowPlacement.h"
 #include "frmHistory.h"
 #include "frmPicture.h"
 
@@ -146,8 +147,10 @@ frmHistory* HistoryController::window() const {
 }
 
 void HistoryController::show() {
-    if (!window_)
+    if (!window_) {
         window_ = new frmHistory(*this, parts_.session, owner_);
+        placeNewWindow(window_, owner_);
+    }
     window_->show();
     window_->raise();
     window_->activateWindow();

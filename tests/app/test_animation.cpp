@@ -14,6 +14,7 @@
 #include "frmAnim.h"
 #include "frmAnimPreview.h"
 #include "frmCreateFolder.h"
+#include "frmHelp.h"
 
 #include "engine/DrawMain.h"
 #include "io/AtomicFile.h"
@@ -571,9 +572,19 @@ TEST_F(Animation, OpensModallyFromTheMenuWithDropsOffAndHidesOnClose) {
         opened << url.fileName();
         return true;
     });
+    // The easy help window shown where the animation window would open over it.
+    QWidget* help = main->helpWindow();
+    if (!help->isVisible())
+        main->ShowHidefrmHelp();
+    help->resize(300, 150);
+    const QRect screen = main->screen()->availableGeometry();
+    help->move(screen.right() + 1 - 300, screen.top());
     bool seen = false;
     QTimer::singleShot(0, main.get(), [&] {
         seen = QApplication::activeModalWidget() == anim();
+        // It opens on the screen and clear of the easy help window, which explains it.
+        EXPECT_TRUE(screen.contains(anim()->frameGeometry()));
+        EXPECT_FALSE(anim()->frameGeometry().intersects(help->frameGeometry()));
         EXPECT_FALSE(main->acceptDrops());
         EXPECT_EQ(anim()->windowTitle(), "アニメーション");
         animButton("cmdHelp")->click();

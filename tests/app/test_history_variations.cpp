@@ -7,6 +7,7 @@
 #include "HistoryController.h"
 #include "ImageSaving.h"
 #include "VariationController.h"
+#include "frmHelp.h"
 #include "frmHistory.h"
 #include "frmVariations.h"
 
@@ -131,6 +132,24 @@ TEST_F(HistoryWindow, ClearAsksFirstAndTheListIsKeptWhenAsked) {
     keep->setChecked(false);
     main->history().saveKept();
     EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST_F(HistoryWindow, NewWindowsOpenOnTheScreenAndClearOfTheEasyHelp) {
+    QWidget* help = main->helpWindow();
+    if (!help->isVisible())
+        main->ShowHidefrmHelp();
+    const QRect screen = main->screen()->availableGeometry();
+    help->move(0, screen.bottom() + 1 - help->frameGeometry().height());
+    for (const char* item : {"mnuHistory", "mnuVariations"}) {
+        action(item)->trigger();
+        QWidget* window = std::string(item) == "mnuHistory"
+                              ? static_cast<QWidget*>(main->history().window())
+                              : static_cast<QWidget*>(main->variations().window());
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(screen.contains(window->frameGeometry())) << item;
+        EXPECT_FALSE(window->frameGeometry().intersects(help->frameGeometry())) << item;
+        window->close();
+    }
 }
 
 TEST_F(HistoryWindow, MixedShapesGetEqualCellsWithWholeCaptionsAndTheListScrolls) {

@@ -115,10 +115,12 @@ TEST_F(SecondaryWindows, TogglesFollowTheirCheckMarksAndCloseBoxesHide) {
 TEST_F(SecondaryWindows, ArrangeMovesTheWindowsAroundTheMainWindow) {
     main->move(20, 30);
     const QRect m = main->frameGeometry();
+    // Every title bar stays on the screen, at least 32 pixels of it.
+    const int rightmost = main->screen()->availableGeometry().right() + 1 - 32;
     // Frame window off: the picture goes right of the main window.
     action("mnuOrderForms")->trigger();
     EXPECT_EQ(help()->pos(), QPoint(m.left(), m.bottom() + 1));
-    EXPECT_EQ(main->picture()->pos(), QPoint(m.right() + 1, m.top()));
+    EXPECT_EQ(main->picture()->pos(), QPoint(std::min(m.right() + 1, rightmost), m.top()));
 
     // Hidden windows are moved too.
     EXPECT_FALSE(help()->isVisible());
@@ -130,10 +132,10 @@ TEST_F(SecondaryWindows, ArrangeMovesTheWindowsAroundTheMainWindow) {
         action(item)->trigger();
     action("mnuOrderForms")->trigger();
     const QRect f = main->frameWindow()->frameGeometry();
-    EXPECT_EQ(f.topLeft(), QPoint(m.right() + 1, m.top()));
+    EXPECT_EQ(f.topLeft(), QPoint(std::min(m.right() + 1, rightmost), m.top()));
     const QRect p = main->picture()->frameGeometry();
     const QRect h = help()->frameGeometry();
-    EXPECT_EQ(p.left(), f.left() + std::max(0, (f.width() - p.width()) / 2));
+    EXPECT_EQ(p.left(), std::min(f.left() + std::max(0, (f.width() - p.width()) / 2), rightmost));
     EXPECT_EQ(p.top(), f.bottom() + 1 + std::max(0, (h.bottom() - f.bottom() - p.height()) / 2));
 }
 

@@ -100,9 +100,11 @@ TEST_F(Startup, FirstStartGreetsShowsArrangesAndDraws) {
     EXPECT_EQ(main.helpWindow()->width(), main.width());
     EXPECT_EQ(main.helpWindow()->windowTitle(), "簡易ヘルプ");
     EXPECT_EQ(main.frameWindow()->pos(), QPoint(m.left() + m.width(), m.top()));
+    // Centred below the frame window, its title bar kept on the screen.
     EXPECT_EQ(main.picture()->x(),
-              main.frameWindow()->x() +
-                  std::max(0, (main.frameWindow()->width() - main.picture()->width()) / 2));
+              std::min(main.frameWindow()->x() +
+                           std::max(0, (main.frameWindow()->width() - main.picture()->width()) / 2),
+                       main.screen()->availableGeometry().right() + 1 - 32));
     EXPECT_EQ(main.frameGeometry().height(), 378);
 
     // A random drawing of 200 x 200 pixels, drawn by the random setting itself.
@@ -142,6 +144,29 @@ TEST_F(Startup, IniWithOnlyTheMarkerLoadsBeforeReadingValues) {
     EXPECT_TRUE(anyPixelSet(main.picture()->canvas()));
 }
 
+TEST_F(Startup, StoredPlacesKeepTitleBarsOnScreenAndThePictureClearOfTheMainWindow) {
+    // Stored while a large picture covered the main window, whose title bar was above the
+    // screen: neither place is taken as it is.
+    writeFile("wavory.ini", "[App]\r\nExistINI=True\r\n[Form]\r\nMainL= 600\r\nMainT=-300\r\n"
+                            "PictureL= 1500\r\nPictureT= 1500\r\n");
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    frmMain& main = *run.main;
+    const QRect screen = main.screen()->availableGeometry();
+    EXPECT_GE(main.frameGeometry().top(), screen.top());
+    EXPECT_FALSE(main.picture()->frameGeometry().intersects(main.frameGeometry()));
+    // "ウィンドウの整列" keeps every title bar on the screen, even from a main window at its
+    // bottom right corner.
+    main.move(screen.right() - 100, screen.bottom() - 100);
+    action(main, "mnuOrderForms")->trigger();
+    for (QWidget* w : {static_cast<QWidget*>(main.helpWindow()),
+                       static_cast<QWidget*>(main.frameWindow()),
+                       static_cast<QWidget*>(main.picture())}) {
+        EXPECT_TRUE(screen.contains(w->frameGeometry().topLeft())) << w->objectName().toStdString();
+        EXPECT_LE(w->frameGeometry().left(), screen.right() + 1 - 32); // 32 pixels to grab
+    }
+}
+
 TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     Run& first = start();
     ASSERT_TRUE(first.loaded);
@@ -175,7 +200,7 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     a.ShowHidefrmHelp(); // hidden: stored as not shown
     a.move(40, 30);
     a.frameWindow()->move(400, 20);
-    a.picture()->move(520, 320);
+    a.picture()->move(520, 440); // clear of the main window
     a.helpWindow()->move(10, 420);
     a.setWindowState(Qt::WindowMinimized); // the normal position is stored
     const std::string parameters = paramText(a);
@@ -203,7 +228,7 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     EXPECT_EQ(b.settings(), saved);
     EXPECT_EQ(b.pos(), QPoint(40, 30));
     EXPECT_EQ(b.frameWindow()->pos(), QPoint(400, 20));
-    EXPECT_EQ(b.picture()->pos(), QPoint(520, 320));
+    EXPECT_EQ(b.picture()->pos(), QPoint(520, 440));
     EXPECT_EQ(b.helpWindow()->pos(), QPoint(10, 420));
     EXPECT_TRUE(b.frameWindow()->isVisible());
     EXPECT_FALSE(b.helpWindow()->isVisible());

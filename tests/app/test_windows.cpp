@@ -229,6 +229,11 @@ TEST_F(Windows, PictureWindowFollowsTheImageUpToTheScreen) {
     QApplication::processEvents();
     EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0);
     EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    // Pulled in over the main window to fit; small again, it goes back beside it.
+    ASSERT_TRUE(pic->frameGeometry().intersects(main->frameGeometry()));
+    main->SetImageSize(200, 200);
+    EXPECT_FALSE(pic->frameGeometry().intersects(main->frameGeometry()));
+    EXPECT_TRUE(pic->screen()->availableGeometry().contains(pic->frameGeometry()));
 }
 
 TEST_F(Windows, CenterMarkerPlacementAndFlash) {
