@@ -139,7 +139,10 @@ TEST_F(HistoryWindow, NewWindowsOpenOnTheScreenAndClearOfTheEasyHelp) {
     if (!help->isVisible())
         main->ShowHidefrmHelp();
     const QRect screen = main->screen()->availableGeometry();
-    help->move(0, screen.bottom() + 1 - help->frameGeometry().height());
+    // A small help window at the left, where a window centred on the main one would lie.
+    main->move(screen.topLeft());
+    help->resize(100, 100);
+    help->move(screen.left(), screen.top() + 100);
     for (const char* item : {"mnuHistory", "mnuVariations"}) {
         action(item)->trigger();
         QWidget* window = std::string(item) == "mnuHistory"
