@@ -50,10 +50,9 @@ void ColorSwatch::paintEvent(QPaintEvent*) {
     // like the controls around it.
     p.fillRect(rect(), color_);
     if (!isEnabled())
-        p.fillRect(rect(), QBrush(palette().color(QPalette::Disabled, QPalette::Window),
-                                  Qt::BDiagPattern));
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                             QPalette::Dark));
+        p.fillRect(rect(),
+                   QBrush(palette().color(QPalette::Disabled, QPalette::Window), Qt::BDiagPattern));
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Dark));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

@@ -7,9 +7,9 @@
 
 #include <QCheckBox>
 #include <QDateTime>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QImage>
-#include <QFontMetrics>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>

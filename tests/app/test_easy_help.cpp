@@ -386,8 +386,9 @@ TEST_F(EasyHelp, JapaneseTextsBreakByTheJapaneseRules) {
     EXPECT_EQ(text->text(), withJapaneseLineBreaks(explanation));
     EXPECT_EQ(text->text().remove(kWordJoiner), explanation);
 
-    QStringList texts = {QStringLiteral("ちょっとシャープなショートカットー。「かっこ」（まる）の中。"),
-                         QStringLiteral("Latin (text) stays, as it is.")};
+    QStringList texts = {
+        QStringLiteral("ちょっとシャープなショートカットー。「かっこ」（まる）の中。"),
+        QStringLiteral("Latin (text) stays, as it is.")};
     for (const int topic : helpTopicNumbers()) {
         texts << QString::fromStdString(helpTopic(topic).explanation)
                      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -178,11 +178,12 @@ TEST_F(HistoryWindow, MixedShapesGetEqualCellsWithWholeCaptionsAndTheListScrolls
             for (int x = 0; x < icon.width(); ++x)
                 if (qAlpha(icon.pixel(x, y)) != 0)
                     painted |= QRect(x, y, 1, 1);
-        const Canvas& thumb = main->history().history().entries()[static_cast<std::size_t>(i)]
-                                  .thumbnail;
+        const Canvas& thumb =
+            main->history().history().entries()[static_cast<std::size_t>(i)].thumbnail;
         EXPECT_EQ(painted.size(), QSize(thumb.width(), thumb.height())) << i;
-        EXPECT_EQ(painted.center(), QRect(0, 0, kHistoryThumbnailSide, kHistoryThumbnailSide)
-                                        .center()) << i;
+        EXPECT_EQ(painted.center(),
+                  QRect(0, 0, kHistoryThumbnailSide, kHistoryThumbnailSide).center())
+            << i;
     }
     // Equal cells, each holding its icon and both caption lines.
     const QSize cell = list()->visualItemRect(list()->item(0)).size();

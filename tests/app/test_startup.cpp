@@ -159,9 +159,9 @@ TEST_F(Startup, StoredPlacesKeepTitleBarsOnScreenAndThePictureClearOfTheMainWind
     // bottom right corner.
     main.move(screen.right() - 100, screen.bottom() - 100);
     action(main, "mnuOrderForms")->trigger();
-    for (QWidget* w : {static_cast<QWidget*>(main.helpWindow()),
-                       static_cast<QWidget*>(main.frameWindow()),
-                       static_cast<QWidget*>(main.picture())}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(main.helpWindow()), static_cast<QWidget*>(main.frameWindow()),
+          static_cast<QWidget*>(main.picture())}) {
         EXPECT_TRUE(screen.contains(w->frameGeometry().topLeft())) << w->objectName().toStdString();
         EXPECT_LE(w->frameGeometry().left(), screen.right() + 1 - 32); // 32 pixels to grab
     }
@@ -380,8 +380,8 @@ TEST_F(Startup, LockOfACrashedCopyDoesNotBlock) {
         QByteArray running = ended;
         ended.replace(0, eol, QByteArray::number(static_cast<qint64>(child)));
         running.replace(0, eol, "1");
-        for (const QByteArray& content : {QByteArray(), QByteArray("\xff\x00garbage", 9), running,
-                                          ended}) {
+        for (const QByteArray& content :
+             {QByteArray(), QByteArray("\xff\x00garbage", 9), running, ended}) {
             writeFile("wavory.lock", content);
             SingleInstance guard(path("wavory.lock"));
             EXPECT_EQ(guard.acquire(), SingleInstance::Outcome::Acquired) << content.toHex().data();

@@ -104,11 +104,11 @@ TEST(WindowPlacement, TitleBarsStayInsideAndNewWindowsKeepClear) {
         QRect outer;
         QPoint expected;
     } titled[] = {
-        {{100, -20, 300, 200}, {100, 0}},     // title bar above the screen
-        {{-300, 50, 300, 200}, {0, 50}},      // wholly left of it
+        {{100, -20, 300, 200}, {100, 0}},       // title bar above the screen
+        {{-300, 50, 300, 200}, {0, 50}},        // wholly left of it
         {{1580, 1190, 300, 200}, {1552, 1176}}, // title bar at the bottom right corner
         {{1500, 1100, 300, 200}, {1500, 1100}}, // partly off, its title bar on: stays
-        {{1590, 10, 20, 200}, {1580, 10}},    // narrower than the grab width
+        {{1590, 10, 20, 200}, {1580, 10}},      // narrower than the grab width
     };
     for (const auto& t : titled)
         EXPECT_EQ(keepTitleBarInside(t.outer, area, 24, 48), t.expected) << t.outer.x();
@@ -120,12 +120,12 @@ TEST(WindowPlacement, TitleBarsStayInsideAndNewWindowsKeepClear) {
         QRect avoid;
         QPoint expected;
     } clear[] = {
-        {{100, 800, 440, 560}, help, {100, 340}},     // bottom edge below the screen, over help
-        {{200, 850, 440, 300}, help, {200, 600}},     // above it is nearer than right of it
-        {{600, 950, 440, 200}, help, {730, 950}},     // right of it is nearest
-        {{100, 100, 400, 300}, help, {100, 100}},     // already clear
-        {{0, 0, 1600, 1200}, help, {0, 0}},           // nowhere clear: just inside
-        {{100, 100, 400, 300}, QRect(), {100, 100}},  // nothing to avoid
+        {{100, 800, 440, 560}, help, {100, 340}},    // bottom edge below the screen, over help
+        {{200, 850, 440, 300}, help, {200, 600}},    // above it is nearer than right of it
+        {{600, 950, 440, 200}, help, {730, 950}},    // right of it is nearest
+        {{100, 100, 400, 300}, help, {100, 100}},    // already clear
+        {{0, 0, 1600, 1200}, help, {0, 0}},          // nowhere clear: just inside
+        {{100, 100, 400, 300}, QRect(), {100, 100}}, // nothing to avoid
         {{1400, 500, 400, 300}, QRect(1000, 400, 300, 500), {1200, 900}}, // in, then below
     };
     for (const auto& c : clear)
@@ -230,9 +230,9 @@ TEST(RealDialogs, EnterAnswersTheDefaultButton) {
             ASSERT_NE(box, nullptr);
             QTest::keyClick(box, Qt::Key_Return);
         });
-        EXPECT_EQ(real.message(nullptr, QStringLiteral("?"), MessageIcon::Question, c.buttons,
-                               c.which),
-                  c.enter)
+        EXPECT_EQ(
+            real.message(nullptr, QStringLiteral("?"), MessageIcon::Question, c.buttons, c.which),
+            c.enter)
             << static_cast<int>(c.buttons) << " " << static_cast<int>(c.which);
     }
 }
