@@ -1250,11 +1250,11 @@ With an even width and height the edges join exactly.</translation>
     </message>
     <message>
         <source>この値を上げていくと画像がだんだんとシャープになっていき、</source>
-        <translation>Raising this value makes the picture sharper and sharper,</translation>
+        <translation>Raising this value makes the picture sharper and sharper.</translation>
     </message>
     <message>
         <source> さらに上げると直線的な模様になります。</source>
-        <translation>and higher still, the pattern turns into straight lines.</translation>
+        <translation>Raised further, it turns the pattern into straight lines.</translation>
     </message>
     <message>
         <source>べき乗 1</source>
@@ -1686,11 +1686,11 @@ With an even width and height the edges join exactly.</translation>
     </message>
     <message>
         <source>描画するとフォーカスがピクチャウィンドウに移りますが、</source>
-        <translation>Drawing moves the focus to the picture window;</translation>
+        <translation>Drawing moves the focus to the picture window.</translation>
     </message>
     <message>
         <source>これをチェックしておけば描画後メインウィンドウにフォーカスが戻ります。</source>
-        <translation>with this checked, it returns to the main window afterwards.</translation>
+        <translation>With this checked, it returns to the main window afterwards.</translation>
     </message>
     <message>
         <source>値変更と同時に描画</source>
