@@ -95,8 +95,8 @@ constexpr TopicRow kTopicRows[] = {
 constexpr int kAddColorSetTopic = 42;
 constexpr const char* kCapacityLine = UiText::trNoop("色セットは最大%1個まで作成できます。");
 
-constexpr const char* kComponentExplanation =
-    UiText::trNoop("左側のチェックボックスをオン／オフすることによって成分を有効／無効にできます。");
+constexpr const char* kComponentExplanation = UiText::trNoop(
+    "左側のチェックボックスをオン／オフすることによって成分を有効／無効にできます。");
 // Component 2 (diagonal) never joins up at the image's edges.
 constexpr int kSeamComponent = 2;
 constexpr const char* kSeamNote =
@@ -114,8 +114,8 @@ HelpTopic fromRow(const TopicRow& row) {
     }
     if (row.number == kAddColorSetTopic) {
         t.explanation += kCrLf;
-        t.explanation += fillText(UiText::tr(kCapacityLine),
-                                  {std::to_string(ColorSetCollection::kCapacity)});
+        t.explanation +=
+            fillText(UiText::tr(kCapacityLine), {std::to_string(ColorSetCollection::kCapacity)});
     }
     if (row.redNote)
         t.redNote = UiText::tr(row.redNote);
