@@ -36,9 +36,9 @@ Options:
                      set file (.cst) is read into the color sets after the first drawing,
                      any other file is read as a parameter text file. Desktop launchers
                      start the program this way.
-      --lang LANG    show the windows in LANG: ja (Japanese, the default) or en
-                     (English). The help pages stay Japanese. Overrides the
-                     environment variable WAVORY_LANG, which takes the same values.
+      --lang LANG    show the windows and the help pages in LANG: ja (Japanese, the
+                     default) or en (English). Overrides the environment variable
+                     WAVORY_LANG, which takes the same values.
   -h, --help         show this text and exit.
       --version      show the version and exit.
 

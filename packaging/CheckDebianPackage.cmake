@@ -50,8 +50,9 @@ set(required
 foreach(size ${ICON_SIZES})
   list(APPEND required ./usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
-# Every help page and sample color set of the source tree.
-file(GLOB_RECURSE shipped RELATIVE "${SOURCE_DIR}/resources" "${SOURCE_DIR}/resources/help/*")
+# Every help page (Japanese and English, resources/en/) and sample color set of the source
+# tree.
+file(GLOB_RECURSE shipped RELATIVE "${SOURCE_DIR}/resources" "${SOURCE_DIR}/resources/*")
 foreach(f ${shipped})
   list(APPEND required ./usr/share/wavory/${f})
 endforeach()
