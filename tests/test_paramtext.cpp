@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <sys/stat.h>
 
 using namespace wavory;
@@ -442,25 +442,34 @@ std::vector<FileValue> fileValues() {
         v.push_back({3 + 3 * i, "switch", [i](const ParamFields& f) {
                          return std::to_string(f.componentOn[static_cast<std::size_t>(i)]);
                      }});
-        v.push_back({4 + 3 * i, "period", [i](const ParamFields& f) { return f.values[kPeriodSlot[i]]; }});
+        v.push_back(
+            {4 + 3 * i, "period", [i](const ParamFields& f) { return f.values[kPeriodSlot[i]]; }});
         v.push_back({4 + 3 * i, "amplitude",
                      [i](const ParamFields& f) { return f.values[kAmplitudeSlot[i]]; }});
     }
     v.push_back({kCircleValuesLine, "period Y",
                  [](const ParamFields& f) { return f.values[kCircleYPeriodSlot]; }});
     v.push_back({27, "power", [](const ParamFields& f) { return f.values[kPowerSlot]; }});
-    v.push_back({29, "center", [](const ParamFields& f) { return f.center[0] + "," + f.center[1]; }});
+    v.push_back(
+        {29, "center", [](const ParamFields& f) { return f.center[0] + "," + f.center[1]; }});
     v.push_back({31, "bleed", [](const ParamFields& f) { return f.bleed; }});
     v.push_back({kSizeLine, "size", [](const ParamFields& f) {
                      return std::to_string(f.width) + "x" + std::to_string(f.height);
                  }});
-    v.push_back({kColorSetLine, "set", [](const ParamFields& f) { return std::to_string(f.colorSetIndex); }});
-    v.push_back({kPhaseLine, "phase", [](const ParamFields& f) { return std::to_string(f.phase); }});
-    v.push_back({kFrameEnabledLine, "frame", [](const ParamFields& f) { return std::to_string(f.frame.enabled); }});
-    v.push_back({kFrameColorLine, "color", [](const ParamFields& f) { return std::to_string(f.frame.color); }});
-    v.push_back({kSenmeiLine, "senmei", [](const ParamFields& f) { return std::to_string(f.frame.senmei); }});
-    v.push_back({kShadowLine, "shadow", [](const ParamFields& f) { return std::to_string(f.frame.shadow); }});
-    v.push_back({kLineLine, "line", [](const ParamFields& f) { return std::to_string(f.frame.line); }});
+    v.push_back({kColorSetLine, "set",
+                 [](const ParamFields& f) { return std::to_string(f.colorSetIndex); }});
+    v.push_back(
+        {kPhaseLine, "phase", [](const ParamFields& f) { return std::to_string(f.phase); }});
+    v.push_back({kFrameEnabledLine, "frame",
+                 [](const ParamFields& f) { return std::to_string(f.frame.enabled); }});
+    v.push_back({kFrameColorLine, "color",
+                 [](const ParamFields& f) { return std::to_string(f.frame.color); }});
+    v.push_back({kSenmeiLine, "senmei",
+                 [](const ParamFields& f) { return std::to_string(f.frame.senmei); }});
+    v.push_back({kShadowLine, "shadow",
+                 [](const ParamFields& f) { return std::to_string(f.frame.shadow); }});
+    v.push_back(
+        {kLineLine, "line", [](const ParamFields& f) { return std::to_string(f.frame.line); }});
     v.push_back({49, "frame width", [](const ParamFields& f) { return f.frame.width; }});
     v.push_back({51, "frame height", [](const ParamFields& f) { return f.frame.height; }});
     return v;
@@ -501,15 +510,15 @@ TEST(ParamText, DamagedFilesLeaveTheValuesReadBeforeTheDamageInFileOrder) {
     for (int keep = 2; keep <= 52; ++keep) {
         SCOPED_TRACE("lines kept: " + std::to_string(keep));
         ParamFields f = otherModel();
-        const auto r = parseParamText(
-            joinLinesCrLf({lines.begin(), lines.begin() + keep}), f, kNames);
+        const auto r =
+            parseParamText(joinLinesCrLf({lines.begin(), lines.begin() + keep}), f, kNames);
         EXPECT_EQ(r.ok(), keep == 52);
         expectReadUpTo(f, keep, file);
     }
     // A value that fails its strict conversion, in each section that has one: what came
     // before stays, nothing from that line on is taken.
-    for (int line : {kPhaseLine, kFrameEnabledLine, kFrameColorLine, kSenmeiLine, kShadowLine,
-                     kLineLine}) {
+    for (int line :
+         {kPhaseLine, kFrameEnabledLine, kFrameColorLine, kSenmeiLine, kShadowLine, kLineLine}) {
         SCOPED_TRACE("bad line " + std::to_string(line));
         ParamFields f = otherModel();
         EXPECT_EQ(parseParamText(textWith(file, "海", {{line, "x"}}), f, kNames).status,
@@ -519,8 +528,7 @@ TEST(ParamText, DamagedFilesLeaveTheValuesReadBeforeTheDamageInFileOrder) {
     // A missing color set: the fields as they stood at its warning hold the values before
     // the set only; reading goes on, and a later failure leaves what came between.
     ParamFields f = otherModel();
-    const auto r =
-        parseParamText(textWith(file, "無い色", {{kFrameColorLine, "red"}}), f, kNames);
+    const auto r = parseParamText(textWith(file, "無い色", {{kFrameColorLine, "red"}}), f, kNames);
     EXPECT_EQ(r.status, ParamReadStatus::ReadFailed);
     ASSERT_TRUE(r.fieldsAtWarning);
     expectReadUpTo(*r.fieldsAtWarning, kColorSetLine, file);

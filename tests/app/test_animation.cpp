@@ -191,7 +191,8 @@ TEST_F(Animation, StoppingDuringFrameFourKeepsPreviewAndSaveOff) {
     EXPECT_TRUE(field("txtFrame")->isEnabled());
     EXPECT_TRUE(action("mnuAnim")->isEnabled());
     for (std::size_t i = 0; i < registered.size(); ++i)
-        EXPECT_EQ(enabled(registered[i]), usableBefore[i]) << registered[i]->objectName().toStdString();
+        EXPECT_EQ(enabled(registered[i]), usableBefore[i])
+            << registered[i]->objectName().toStdString();
     make(10);
     EXPECT_EQ(anim()->Frame, 10);
     EXPECT_TRUE(animButton("cmdPreview")->isEnabled());

@@ -344,9 +344,12 @@ TEST_F(Sharing, DamagedParameterFilesShowEachMessageOverTheValuesReadBeforeIt) {
     // What the window shows: period, power, bleed, size, phase, color set.
     auto state = [&] {
         const ParamFields f = main->currentFields();
-        return QStringList{text(0), text(9), bleed->text(),
+        return QStringList{text(0),
+                           text(9),
+                           bleed->text(),
                            QStringLiteral("%1x%2").arg(f.width).arg(f.height),
-                           QString::number(phase->value()), list()->currentText()}
+                           QString::number(phase->value()),
+                           list()->currentText()}
             .join(QLatin1Char(' '));
     };
     value(0)->setText(QStringLiteral("55"));
