@@ -5,6 +5,7 @@
 
 #include "AppFixture.h"
 #include "../TempFolder.h"
+#include "DrawSession.h"
 #include "FolderTree.h"
 #include "ImageSaving.h"
 #include "PictureView.h"
@@ -87,6 +88,11 @@ class Animation : public AppFixture {
             n += e.path().extension() == ".bmp";
         return n;
     }
+    static bool enabled(const QObject* control) {
+        if (const auto* w = qobject_cast<const QWidget*>(control))
+            return w->isEnabled();
+        return qobject_cast<const QAction*>(control)->isEnabled();
+    }
     // The field loses the focus.
     static void leave(QLineEdit* field) {
         QFocusEvent out(QEvent::FocusOut);
@@ -148,9 +154,20 @@ TEST_F(Animation, TenFramesFromZeroTo99AreDrawnAsTheMainWindowDrawsThem) {
 
 TEST_F(Animation, StoppingDuringFrameFourKeepsPreviewAndSaveOff) {
     main->SetImageSize(400, 400); // enough columns for progress titles
+    // Every control registered with the session, value controls included, is locked while
+    // frames are made and as usable as before afterwards.
+    button("cmdDraw")->click(); // the undo item usable before too
+    const std::vector<QObject*> registered = main->drawSession().registeredControls();
+    ASSERT_GT(registered.size(), 60u);
+    std::vector<bool> usableBefore;
+    for (QObject* control : registered)
+        usableBefore.push_back(enabled(control));
+    EXPECT_TRUE(enabled(find<QLineEdit>(QStringLiteral("txtValue_0"))));
     bool checked = false;
     whileDrawing(QStringLiteral("作成中...4 /10 フレーム"), [&] {
         checked = true;
+        for (QObject* control : registered)
+            EXPECT_FALSE(enabled(control)) << control->objectName().toStdString();
         EXPECT_TRUE(in("fraFrame")->isEnabled());
         EXPECT_FALSE(field("txtFrame")->isEnabled());
         EXPECT_FALSE(in("fraSave")->isEnabled());
@@ -173,6 +190,9 @@ TEST_F(Animation, StoppingDuringFrameFourKeepsPreviewAndSaveOff) {
     EXPECT_TRUE(animButton("cmdDraw")->isVisible());
     EXPECT_TRUE(field("txtFrame")->isEnabled());
     EXPECT_TRUE(action("mnuAnim")->isEnabled());
+    for (std::size_t i = 0; i < registered.size(); ++i)
+        EXPECT_EQ(enabled(registered[i]), usableBefore[i])
+            << registered[i]->objectName().toStdString();
     make(10);
     EXPECT_EQ(anim()->Frame, 10);
     EXPECT_TRUE(animButton("cmdPreview")->isEnabled());
