@@ -39,6 +39,7 @@ Result writeSeries(AnimFrameMaker& maker, const AnimationJob& job, ProgressPrint
 
 Result writeAnimated(AnimFrameMaker& maker, const AnimationJob& job, AnimatedFormat format,
                      ProgressPrinter& progress) {
+    removeStaleFrameSpills(frameSpillFolder()); // left by runs that were killed
     FrameStore store;
     if (Result r = maker.reserve(store, job.range.frames); !r.ok())
         return r;

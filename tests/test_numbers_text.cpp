@@ -3,6 +3,7 @@
 #include "colorsets/ColorSetCollection.h"
 #include "colorsets/ColorSetFileCommands.h"
 #include "common/Numbers.h"
+#include "common/UiText.h"
 #include "io/AtomicFile.h"
 #include "io/ParamTextFile.h"
 #include "io/TextCodec.h"
@@ -10,10 +11,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 #include <vector>
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -222,6 +227,104 @@ TEST(AtomicFile, ReplacesTheFileALinkPointsToWithItsPermissions) {
     EXPECT_EQ(fileType(temp / "new.cst"), "link");
 }
 
+TEST(AtomicFile, FollowsALinkInASharedStickyFolderOnlyWhereTheKernelWould) {
+    const wavory::testing::TempFolder temp;
+    const fs::path victim = temp / "victim.txt";
+    ASSERT_FALSE(writeFileAtomically(victim, "mine"));
+    const uid_t other = ::geteuid() + 4242;
+    struct Case {
+        const char* folder;
+        mode_t mode;
+        bool foreignLink, foreignFolder, followed;
+    };
+    for (const Case& c : {Case{"tmp", 01777, false, false, true},
+                          {"tmp-planted", 01777, true, false, false},
+                          {"open", 0777, true, false, true},       // not sticky
+                          {"group", 01775, true, false, true},     // not world-writable
+                          {"theirs", 01777, true, true, true}}) {  // the folder owner's link
+        SCOPED_TRACE(c.folder);
+        const fs::path folder = temp / c.folder, link = folder / "picture.txt";
+        fs::create_directory(folder);
+        ASSERT_EQ(::chmod(folder.c_str(), c.mode), 0);
+        fs::create_symlink(victim, link);
+        if (c.foreignLink && ::lchown(link.c_str(), other, other) != 0) {
+            GTEST_SKIP() << "giving a link to another user needs root";
+        }
+        if (c.foreignFolder) {
+            ASSERT_EQ(::chown(folder.c_str(), other, other), 0);
+        }
+        const std::error_code ec = writeFileAtomically(link, c.folder);
+        std::string content;
+        ASSERT_FALSE(readWholeFile(victim, content));
+        if (c.followed) {
+            EXPECT_FALSE(ec) << ec.message();
+            EXPECT_EQ(content, c.folder);
+        } else {
+            EXPECT_EQ(ec, make_error_code(FileError::ForeignLinkInSharedFolder));
+            EXPECT_EQ(systemErrorText(ec),
+                      "共有フォルダに他のユーザーが置いたシンボリックリンクを通しては保存できません。");
+            EXPECT_EQ(content, "tmp") << "the file the link names is untouched";
+        }
+        EXPECT_EQ(fileType(link), "link");
+        EXPECT_EQ(folderNames(folder), std::vector<std::string>{"picture.txt"});
+    }
+}
+
+TEST(AtomicFile, NewFilesGetTheUmaskAndOtherThreadsKeepIt) {
+    const wavory::testing::TempFolder temp;
+    const mode_t saved = ::umask(027);
+    ASSERT_FALSE(writeFileAtomically(temp / "new.txt", "n"));
+    struct stat st {};
+    ASSERT_EQ(::stat((temp / "new.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    // Saves on one thread while another creates files: the umask stays 027 throughout.
+    std::atomic<bool> saving{true};
+    std::thread saver([&] {
+        for (int i = 0; i < 2000; ++i) {
+            AtomicFileWriter writer(temp / "s.txt");
+            (void)writer.open();
+        }
+        saving = false;
+    });
+    int created = 0, wrong = 0;
+    while (saving || created < 100) {
+        const fs::path file = temp / "other.txt";
+        const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::fstat(fd, &st), 0);
+        wrong += (st.st_mode & 0777) != 0640;
+        ::close(fd);
+        ::unlink(file.c_str());
+        ++created;
+    }
+    saver.join();
+    ::umask(saved);
+    EXPECT_EQ(wrong, 0) << "of " << created;
+}
+
+TEST(AtomicFile, CommonSystemReasonsAreInTheInterfaceLanguage) {
+    const auto text = [](int code) { return systemErrorText({code, std::generic_category()}); };
+    EXPECT_EQ(text(ENOSPC), "ディスクの空き領域が足りません。");
+    EXPECT_EQ(text(EDQUOT), "ディスクの使用量の上限を超えました。");
+    EXPECT_EQ(text(EROFS), "読み取り専用の場所には書き込めません。");
+    EXPECT_EQ(text(EACCES), "アクセスが許可されていません。");
+    EXPECT_EQ(text(EPERM), text(EACCES));
+    EXPECT_EQ(text(ENOENT), "ファイルまたはフォルダが見つかりません。");
+    EXPECT_EQ(text(ENAMETOOLONG), "ファイル名が長すぎます。");
+    EXPECT_EQ(systemErrorText(std::make_error_code(std::errc::no_space_on_device)), text(ENOSPC));
+    EXPECT_EQ(text(EIO), std::strerror(EIO)) << "the rest in the system's words";
+    setTextTranslator([](std::string_view japanese) {
+        std::string marked(1, '[');
+        marked.append(japanese).push_back(']');
+        return marked;
+    });
+    EXPECT_EQ(text(EROFS), "[読み取り専用の場所には書き込めません。]");
+    setTextTranslator(nullptr);
+    // Writing into a folder that does not exist says so in these words too.
+    const wavory::testing::TempFolder temp;
+    EXPECT_EQ(systemErrorText(writeFileAtomically(temp / "none" / "a.txt", "x")), text(ENOENT));
+}
+
 TEST(AtomicFile, RemovesOnlyItsOwnStaleTemporaryFiles) {
     const wavory::testing::TempFolder temp;
     AtomicFileWriter running(temp / "b.txt"); // a save in progress holds its file
@@ -237,7 +340,8 @@ TEST(AtomicFile, RemovesOnlyItsOwnStaleTemporaryFiles) {
     const std::vector<Case> cases = {
         {".a.txt.wavory-tmp-k1Lm2N", true, false, false}, // killed while saving a.txt
         {".a.txt.wavory-tmp-Zz9yx8", false, true, true},  // a save of a.txt just begun
-        {".c.ini.wavory-tmp-Ab3dE4", true, true, false},  // another file's, killed
+        {".c.ini.wavory-tmp-Ab3dE4", true, false, false}, // another file's, killed
+        {".c.ini.wavory-tmp-Cd5eF6", false, true, true},  // another file's, just begun
         {runningName, true, true, true},
         {"a.txt.wavory-tmp-k1Lm2N", true, true, true},    // not a hidden name: the user's
         {".a.txt.bak", true, true, true},

@@ -19,7 +19,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using namespace wavory;
 namespace fs = std::filesystem;
@@ -296,6 +299,29 @@ TEST_F(RenderCli, AnimationFramesAreTheDrawingsOfTheirPhases) {
     r = run(file + " --anim 5,50,4 -o " + path("no/such/folder/a.webp"));
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("保存を中止しました。"), std::string::npos) << r.err;
+}
+
+TEST_F(RenderCli, AnAnimationRemovesSpillFilesOfKilledRuns) {
+    const fs::path cache = dir_ / "cache" / "wavory";
+    fs::create_directories(cache);
+    const fs::path killed = cache / "frames-k1Lm2N.spill", running = cache / "frames-Ab3dE4.spill";
+    std::ofstream(killed) << "frames of a run that was killed";
+    std::ofstream(running) << "frames of a run still going";
+    const int held = ::open(running.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0); // as a living store holds its file
+    const char* oldCache = std::getenv("XDG_CACHE_HOME");
+    const std::string saved = oldCache ? oldCache : "";
+    ::setenv("XDG_CACHE_HOME", (dir_ / "cache").c_str(), 1);
+    const auto r = run(writeParams("a.txt", smallPicture()) + " --anim 5,50,3 -o " + path("a.gif"));
+    if (oldCache)
+        ::setenv("XDG_CACHE_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CACHE_HOME");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(fs::exists(killed));
+    EXPECT_TRUE(fs::exists(running));
+    ::close(held);
 }
 
 TEST_F(RenderCli, ChoosesTheFormatByTheEndOfTheName) {
