@@ -641,6 +641,17 @@ TEST_F(Codec, FullFileSystemIsCode2AndLeavesNoTemporaryFile) {
     const Canvas picture = noisePattern(200, 200);
     EXPECT_EQ(transG_.DCSaveJpeg(picture, small / "keep.jpg", 100, false, sink_), 2);
     EXPECT_EQ(transG_.DCSavePNG(picture, small / "keep.jpg", 0, sink_), 2);
+    // The reason in the interface's language, whichever writer met the full disk.
+    for (std::uint8_t mode : {0, 1}) {
+        const Result png = savePngPicture(picture, small / "keep.jpg", mode);
+        ASSERT_FALSE(png.ok());
+        EXPECT_EQ(png.failureMessage()->text, "ディスクの空き領域が足りません。\r\n"
+                                              "PNG保存時のエラーです。\r\nファイルに書きこめません。");
+    }
+    const Result jpeg = saveJpegPicture(picture, small / "keep.jpg", 100, false);
+    ASSERT_FALSE(jpeg.ok());
+    EXPECT_EQ(jpeg.failureMessage()->text, "ディスクの空き領域が足りません。\r\n"
+                                           "Jpeg保存時のエラーです。\r\nファイルに書きこめません。");
     EXPECT_EQ(fileBytes(small / "keep.jpg"), old);
     EXPECT_EQ(folderEntries(small), std::set<std::string>{"keep.jpg"});
     EXPECT_TRUE(messages_.empty());

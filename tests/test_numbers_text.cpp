@@ -357,6 +357,14 @@ TEST(AtomicFile, RemovesOnlyItsOwnStaleTemporaryFiles) {
     for (const Case& c : cases) EXPECT_EQ(fs::exists(temp / c.name), c.keptBySavingA) << c.name;
     removeStaleTemporaryFiles(temp.path());
     for (const Case& c : cases) EXPECT_EQ(fs::exists(temp / c.name), c.keptAtStartUp) << c.name;
+    // Another user's, left in a folder both write to: not ours to judge.
+    const fs::path theirs = temp / ".d.txt.wavory-tmp-Xy7zW8";
+    ASSERT_FALSE(writeFileAtomically(theirs, "t"));
+    makeOld(theirs);
+    if (::lchown(theirs.c_str(), ::geteuid() + 4242, ::getegid()) == 0) {
+        ASSERT_FALSE(writeFileAtomically(temp / "a.txt", "a"));
+        EXPECT_TRUE(fs::exists(theirs));
+    }
     ASSERT_FALSE(running.write("b"));
     ASSERT_FALSE(running.commit());
     std::string content;
