@@ -88,6 +88,12 @@ bool AnimSaver::saveAnimated(const Job& job, const std::function<void(int)>& pro
     file.path = job.base + (file.format == AnimatedFormat::Gif ? ".gif" : ".webp");
     file.frames = job.frames;
     file.frameMs = job.frameMs;
+    if (!isCombiningMode(frames_.mode())) {
+        Canvas first;
+        if (frames_.frame(0, first) &&
+            !main_.dialogs().report(window_, checkAnimatedFileFits(file.format, first, job.frames)))
+            return false;
+    }
     progress(0);
     if (QFileInfo::exists(toQ(file.path)) && !overwrite(file.path))
         return true;

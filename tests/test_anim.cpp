@@ -538,6 +538,51 @@ TEST(AnimatedFile, GifHasOnePaletteForEveryFrameAndLoopsForever) {
     DGifCloseFile(gif, &error);
 }
 
+TEST(AnimatedFile, AWebPThatCannotStayWithin4GiBIsRefusedUpFront) {
+    // Noise in every byte: lossless coding keeps about its 3 bytes a pixel (786 KB here).
+    Canvas noise(512, 512);
+    unsigned s = 7;
+    for (std::size_t i = 0; i < noise.rowBytes() * 512; ++i) {
+        s = s * 1103515245u + 12345u;
+        noise.data()[i] = static_cast<std::uint8_t>(s >> 24);
+    }
+    EXPECT_TRUE(checkAnimatedFileFits(AnimatedFormat::WebP, noise, 4000).ok()); // ~3.1 GB
+    const Result refused = checkAnimatedFileFits(AnimatedFormat::WebP, noise, 7000); // ~5.5 GB
+    ASSERT_FALSE(refused.ok());
+    const std::string& text = refused.failureMessage()->text;
+    EXPECT_EQ(text.rfind("WebP ファイルは 4 GB までですが、512 × 512 のフレーム 7000 枚は約 5.", 0),
+              0u) << text;
+    EXPECT_TRUE(text.ends_with(" GB になるため保存できません。\r\nBMP の連番で保存して下さい。"))
+        << text;
+    EXPECT_EQ(refused.failureMessage()->icon, MessageIcon::Critical);
+    // Smooth frames compress to little; GIF has no such limit.
+    EXPECT_TRUE(checkAnimatedFileFits(AnimatedFormat::WebP, sampleFrames(1)[0], 7000).ok());
+    EXPECT_TRUE(checkAnimatedFileFits(AnimatedFormat::Gif, noise, 7000).ok());
+}
+
+TEST(AnimatedFile, AGifGoesToItsFileFrameByFrame) {
+    const TempFolder temp;
+    std::vector<Canvas> frames;
+    for (unsigned k = 0; k < 4; ++k)
+        frames.push_back(noiseFrame(256, 256, k));
+    std::uintmax_t writtenBeforeLast = 0;
+    int taken = 0;
+    const AnimatedWriteResult w = writeAnimatedFile(
+        {AnimatedFormat::Gif, (temp.path() / "a.gif").string(), 4, 70},
+        [&](int k, Canvas& out) {
+            // The second pass over the frames, at its last: the earlier ones are on disk.
+            if (++taken == 8)
+                for (const auto& e : fs::directory_iterator(temp.path()))
+                    writtenBeforeLast += e.file_size();
+            out = frames[static_cast<std::size_t>(k)];
+            return true;
+        },
+        {});
+    ASSERT_TRUE(w.result.ok());
+    EXPECT_GT(writtenBeforeLast, 3u * 256 * 256 / 4) << "three frames' worth at least";
+    EXPECT_GT(fs::file_size(temp.path() / "a.gif"), writtenBeforeLast);
+}
+
 TEST(AnimatedFile, StopWritesNothingAndAMissingFrameFailsWithoutAFile) {
     const TempFolder temp;
     const std::vector<Canvas> frames = sampleFrames(3);

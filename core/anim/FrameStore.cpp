@@ -44,17 +44,6 @@ std::uint64_t frameBytes(int width, int height) {
     return static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * 3;
 }
 
-// "1.5 GB", "320 MB": what the message shows.
-std::string sizeText(std::uint64_t bytes) {
-    char text[32];
-    const double mb = static_cast<double>(bytes) / (1024.0 * 1024.0);
-    if (mb >= 1024.0)
-        std::snprintf(text, sizeof text, "%.1f GB", mb / 1024.0);
-    else
-        std::snprintf(text, sizeof text, "%.0f MB", std::ceil(mb));
-    return text;
-}
-
 // The free space for an unprivileged writer in the folder, or in the nearest folder
 // above it that exists (the spill folder is created only when needed).
 std::uint64_t freeSpace(const std::string& folder) {
@@ -91,6 +80,16 @@ struct ZstdContexts {
 };
 
 } // namespace
+
+std::string sizeText(std::uint64_t bytes) {
+    char text[32];
+    const double mb = static_cast<double>(bytes) / (1024.0 * 1024.0);
+    if (mb >= 1024.0)
+        std::snprintf(text, sizeof text, "%.1f GB", mb / 1024.0);
+    else
+        std::snprintf(text, sizeof text, "%.0f MB", std::ceil(mb));
+    return text;
+}
 
 std::string frameSpillFolder() {
     if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && *xdg == '/')

@@ -22,6 +22,9 @@ struct FrameStoreLimits {
                                   // made in $TMPDIR (else /tmp) and removed with the store
 };
 
+// "1.5 GB", "320 MB": a size as the messages show it.
+std::string sizeText(std::uint64_t bytes);
+
 // The user's cache folder for spill files: $XDG_CACHE_HOME/wavory, else ~/.cache/wavory;
 // empty when neither is set (no folder shared with other users is ever guessed).
 std::string frameSpillFolder();
