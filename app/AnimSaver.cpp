@@ -68,7 +68,9 @@ bool AnimSaver::saveSeries(const Job& job, const std::function<void(int)>& progr
             return false;
         }
         if (const std::error_code ec = writeBmp(name, frame)) {
-            const auto nameOf = [&](int i) { return frameFileName(job.base, job.start + i, job.digits); };
+            const auto nameOf = [&](int i) {
+                return frameFileName(job.base, job.start + i, job.digits);
+            };
             main_.dialogs().report(window_, frameSeriesFailure(writeFailureCause(ec),
                                                                k > 0 ? nameOf(0) : std::string(),
                                                                nameOf(k - 1), name));

@@ -546,12 +546,13 @@ TEST(AnimatedFile, AWebPThatCannotStayWithin4GiBIsRefusedUpFront) {
         s = s * 1103515245u + 12345u;
         noise.data()[i] = static_cast<std::uint8_t>(s >> 24);
     }
-    EXPECT_TRUE(checkAnimatedFileFits(AnimatedFormat::WebP, noise, 4000).ok()); // ~3.1 GB
+    EXPECT_TRUE(checkAnimatedFileFits(AnimatedFormat::WebP, noise, 4000).ok());      // ~3.1 GB
     const Result refused = checkAnimatedFileFits(AnimatedFormat::WebP, noise, 7000); // ~5.5 GB
     ASSERT_FALSE(refused.ok());
     const std::string& text = refused.failureMessage()->text;
     EXPECT_EQ(text.rfind("WebP ファイルは 4 GB までですが、512 × 512 のフレーム 7000 枚は約 5.", 0),
-              0u) << text;
+              0u)
+        << text;
     EXPECT_TRUE(text.ends_with(" GB になるため保存できません。\r\nBMP の連番で保存して下さい。"))
         << text;
     EXPECT_EQ(refused.failureMessage()->icon, MessageIcon::Critical);
@@ -567,17 +568,18 @@ TEST(AnimatedFile, AGifGoesToItsFileFrameByFrame) {
         frames.push_back(noiseFrame(256, 256, k));
     std::uintmax_t writtenBeforeLast = 0;
     int taken = 0;
-    const AnimatedWriteResult w = writeAnimatedFile(
-        {AnimatedFormat::Gif, (temp.path() / "a.gif").string(), 4, 70},
-        [&](int k, Canvas& out) {
-            // The second pass over the frames, at its last: the earlier ones are on disk.
-            if (++taken == 8)
-                for (const auto& e : fs::directory_iterator(temp.path()))
-                    writtenBeforeLast += e.file_size();
-            out = frames[static_cast<std::size_t>(k)];
-            return true;
-        },
-        {});
+    const AnimatedWriteResult w =
+        writeAnimatedFile({AnimatedFormat::Gif, (temp.path() / "a.gif").string(), 4, 70},
+                          [&](int k, Canvas& out) {
+                              // The second pass over the frames, at its last: the earlier ones are
+                              // on disk.
+                              if (++taken == 8)
+                                  for (const auto& e : fs::directory_iterator(temp.path()))
+                                      writtenBeforeLast += e.file_size();
+                              out = frames[static_cast<std::size_t>(k)];
+                              return true;
+                          },
+                          {});
     ASSERT_TRUE(w.result.ok());
     EXPECT_GT(writtenBeforeLast, 3u * 256 * 256 / 4) << "three frames' worth at least";
     EXPECT_GT(fs::file_size(temp.path() / "a.gif"), writtenBeforeLast);
@@ -653,7 +655,8 @@ TEST(FrameSeriesWriter, WritesEveryFrameWholeAndStopsAtTheFirstFailure) {
     ASSERT_FALSE(finished.ok());
     EXPECT_EQ(finished.failureMessage()->text,
               systemErrorText(std::make_error_code(std::errc::no_such_file_or_directory)) +
-                  "\r\n保存を中止しました。\r\n保存したのは ok.bmp だけです。x.bmp から後は揃っていません。");
+                  "\r\n保存を中止しました。\r\n保存したのは ok.bmp だけです。x.bmp "
+                  "から後は揃っていません。");
     EXPECT_FALSE(later.ok()) << "a failure stops the series";
     EXPECT_TRUE(fs::exists(temp.str() + "/ok.bmp"));
 }
@@ -666,9 +669,11 @@ TEST(FrameSeriesWriter, AFullDiskNamesTheFramesWrittenAndTheFirstMissing) {
         int failAt;
         std::string note; // after the fixed sentence
     };
-    for (const Case& c : {Case{3, 4, "\r\n保存したのは a01.bmp から a04.bmp までです。a05.bmp から後は揃っていません。"},
-                          {1, 1, "\r\n保存したのは a01.bmp だけです。a02.bmp から後は揃っていません。"},
-                          {2, 0, ""}}) {
+    for (const Case& c :
+         {Case{3, 4,
+               "\r\n保存したのは a01.bmp から a04.bmp までです。a05.bmp から後は揃っていません。"},
+          {1, 1, "\r\n保存したのは a01.bmp だけです。a02.bmp から後は揃っていません。"},
+          {2, 0, ""}}) {
         SCOPED_TRACE(c.failAt);
         const TempFolder temp;
         // The disk fills up at frame failAt (0-based): that file and every later one fail.

@@ -607,9 +607,12 @@ TEST_F(Codec, FailedWriteIsCode2AndKeepsTheOldFileByteForByte) {
 
 TEST_F(Codec, ASaveThatFailsSaysTheSystemsReasonFirstAsBmpDoes) {
     const Canvas picture = noisePattern(200, 200);
-    const std::string missing = systemErrorText(std::make_error_code(std::errc::no_such_file_or_directory));
+    const std::string missing =
+        systemErrorText(std::make_error_code(std::errc::no_such_file_or_directory));
     const std::string tooLarge = systemErrorText(std::make_error_code(std::errc::file_too_large));
-    const auto failure = [](const Result& r) { return r.ok() ? std::string() : r.failureMessage()->text; };
+    const auto failure = [](const Result& r) {
+        return r.ok() ? std::string() : r.failureMessage()->text;
+    };
     EXPECT_EQ(failure(savePngPicture(picture, root_ / "missing" / "a.png", 0)),
               missing + "\r\nPNG保存時のエラーです。\r\nファイルがオープンできません。");
     EXPECT_EQ(failure(saveJpegPicture(picture, root_ / "missing" / "a.jpg", 90, false)),
@@ -645,13 +648,15 @@ TEST_F(Codec, FullFileSystemIsCode2AndLeavesNoTemporaryFile) {
     for (std::uint8_t mode : {0, 1}) {
         const Result png = savePngPicture(picture, small / "keep.jpg", mode);
         ASSERT_FALSE(png.ok());
-        EXPECT_EQ(png.failureMessage()->text, "ディスクの空き領域が足りません。\r\n"
-                                              "PNG保存時のエラーです。\r\nファイルに書きこめません。");
+        EXPECT_EQ(png.failureMessage()->text,
+                  "ディスクの空き領域が足りません。\r\n"
+                  "PNG保存時のエラーです。\r\nファイルに書きこめません。");
     }
     const Result jpeg = saveJpegPicture(picture, small / "keep.jpg", 100, false);
     ASSERT_FALSE(jpeg.ok());
-    EXPECT_EQ(jpeg.failureMessage()->text, "ディスクの空き領域が足りません。\r\n"
-                                           "Jpeg保存時のエラーです。\r\nファイルに書きこめません。");
+    EXPECT_EQ(jpeg.failureMessage()->text,
+              "ディスクの空き領域が足りません。\r\n"
+              "Jpeg保存時のエラーです。\r\nファイルに書きこめません。");
     EXPECT_EQ(fileBytes(small / "keep.jpg"), old);
     EXPECT_EQ(folderEntries(small), std::set<std::string>{"keep.jpg"});
     EXPECT_TRUE(messages_.empty());

@@ -16,15 +16,15 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <thread>
-#include <vector>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 using namespace wavory;
 
@@ -239,9 +239,9 @@ TEST(AtomicFile, FollowsALinkInASharedStickyFolderOnlyWhereTheKernelWould) {
     };
     for (const Case& c : {Case{"tmp", 01777, false, false, true},
                           {"tmp-planted", 01777, true, false, false},
-                          {"open", 0777, true, false, true},       // not sticky
-                          {"group", 01775, true, false, true},     // not world-writable
-                          {"theirs", 01777, true, true, true}}) {  // the folder owner's link
+                          {"open", 0777, true, false, true},      // not sticky
+                          {"group", 01775, true, false, true},    // not world-writable
+                          {"theirs", 01777, true, true, true}}) { // the folder owner's link
         SCOPED_TRACE(c.folder);
         const fs::path folder = temp / c.folder, link = folder / "picture.txt";
         fs::create_directory(folder);
@@ -261,8 +261,9 @@ TEST(AtomicFile, FollowsALinkInASharedStickyFolderOnlyWhereTheKernelWould) {
             EXPECT_EQ(content, c.folder);
         } else {
             EXPECT_EQ(ec, make_error_code(FileError::ForeignLinkInSharedFolder));
-            EXPECT_EQ(systemErrorText(ec),
-                      "共有フォルダに他のユーザーが置いたシンボリックリンクを通しては保存できません。");
+            EXPECT_EQ(
+                systemErrorText(ec),
+                "共有フォルダに他のユーザーが置いたシンボリックリンクを通しては保存できません。");
             EXPECT_EQ(content, "tmp") << "the file the link names is untouched";
         }
         EXPECT_EQ(fileType(link), "link");
@@ -343,7 +344,7 @@ TEST(AtomicFile, RemovesOnlyItsOwnStaleTemporaryFiles) {
         {".c.ini.wavory-tmp-Ab3dE4", true, false, false}, // another file's, killed
         {".c.ini.wavory-tmp-Cd5eF6", false, true, true},  // another file's, just begun
         {runningName, true, true, true},
-        {"a.txt.wavory-tmp-k1Lm2N", true, true, true},    // not a hidden name: the user's
+        {"a.txt.wavory-tmp-k1Lm2N", true, true, true}, // not a hidden name: the user's
         {".a.txt.bak", true, true, true},
         {".a.txt.wavory-tmp-", true, true, true},
     };

@@ -8,8 +8,8 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
-#include <random>
 #include <fcntl.h>
+#include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -241,9 +241,10 @@ std::error_code AtomicFileWriter::open() {
     // (0666 less the umask, applied by the system). Never set-user-ID, set-group-ID or
     // sticky. The process umask is never touched: other threads create files meanwhile.
     const mode_t mode = exists ? existing.st_mode & 0777 : 0666;
-    const int fd = createTemporary(folder, temporaryPrefix(replaced_.filename().string()), mode,
-                                   temp_);
-    if (fd < 0) return lastError();
+    const int fd =
+        createTemporary(folder, temporaryPrefix(replaced_.filename().string()), mode, temp_);
+    if (fd < 0)
+        return lastError();
     // Held until the file is closed, so that a clean-up never takes a save in progress
     // for a stale one.
     ::flock(fd, LOCK_EX | LOCK_NB);

@@ -19,8 +19,8 @@ namespace wavory {
 // Failures of our own that the system has no code for; their texts are shown to the user
 // after the fixed sentence of the operation.
 enum class FileError {
-    NotRegularFile = 1, // a device, FIFO or socket stands where a file should be
-    TooLarge,           // more than a reader takes whole
+    NotRegularFile = 1,        // a device, FIFO or socket stands where a file should be
+    TooLarge,                  // more than a reader takes whole
     ForeignLinkInSharedFolder, // a link the kernel would not follow (protected_symlinks)
 };
 std::error_code make_error_code(FileError e);

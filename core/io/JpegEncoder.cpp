@@ -91,8 +91,8 @@ EncodeOutcome encodeJpeg(std::FILE* out, const Canvas& canvas, int quality, bool
         return {};
     case RawStatus::WriteFailed:
         return {EncodeOutcome::Status::WriteFailed,
-                systemErrorText({errors.systemError ? errors.systemError : EIO,
-                                 std::generic_category()})};
+                systemErrorText(
+                    {errors.systemError ? errors.systemError : EIO, std::generic_category()})};
     case RawStatus::EncoderFailed:
         if (errors.messageCode == JERR_OUT_OF_MEMORY) {
             return {EncodeOutcome::Status::EncoderFailed, UiText::tr(kOutOfMemoryText)};

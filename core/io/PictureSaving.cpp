@@ -15,8 +15,7 @@ Result codecOutcome(ImageFileFormat format,
                     const std::function<std::int16_t(const MessageSink&, std::string*)>& save) {
     Result outcome;
     std::string cause;
-    const std::int16_t code =
-        save([&outcome](const UserMessage& m) { outcome.warn(m); }, &cause);
+    const std::int16_t code = save([&outcome](const UserMessage& m) { outcome.warn(m); }, &cause);
     if (code != codec::kWritten)
         outcome.fail(codecSaveFailureMessage(format, code, cause));
     return outcome;

@@ -64,7 +64,8 @@ class ChunkWriter {
     EncodeOutcome outcome() const {
         if (!failed_)
             return {};
-        return {EncodeOutcome::Status::WriteFailed, systemErrorText({error_ ? error_ : EIO, std::generic_category()})};
+        return {EncodeOutcome::Status::WriteFailed,
+                systemErrorText({error_ ? error_ : EIO, std::generic_category()})};
     }
 
   private:

@@ -23,8 +23,8 @@ bool qualityInRange(std::uint8_t quality) {
 
 // A 255 result is the only one the wrapper shows itself; the caller shows the others,
 // with the reason handed back for a file that could not be opened or written.
-std::int16_t reported(const codec::Result& result, const char* failureText,
-                      const MessageSink& sink, std::string* cause = nullptr) {
+std::int16_t reported(const codec::Result& result, const char* failureText, const MessageSink& sink,
+                      std::string* cause = nullptr) {
     if (cause && (result.code == codec::kCannotOpen || result.code == codec::kCannotWrite))
         *cause = result.detail;
     if (result.code == codec::kInternalError && sink) {
@@ -39,8 +39,8 @@ std::int16_t reported(const codec::Result& result, const char* failureText,
 } // namespace
 
 std::int16_t clsTransG::DCSaveJpeg(const Canvas& picture, const std::filesystem::path& fileName,
-                                   std::uint8_t quality, bool progressive,
-                                   const MessageSink& sink, std::string* cause) const {
+                                   std::uint8_t quality, bool progressive, const MessageSink& sink,
+                                   std::string* cause) const {
     if (!qualityInRange(quality))
         return codec::kBadParameter;
     if (picture.empty())

@@ -33,8 +33,8 @@ class clsTransG {
 
     // Encodes the picture's pixels directly. quality 1..100.
     std::int16_t DCSaveJpeg(const Canvas& picture, const std::filesystem::path& fileName,
-                            std::uint8_t quality, bool progressive,
-                            const MessageSink& sink = {}, std::string* cause = nullptr) const;
+                            std::uint8_t quality, bool progressive, const MessageSink& sink = {},
+                            std::string* cause = nullptr) const;
 
     // mode 0..2, see PngMode.
     std::int16_t DCSavePNG(const Canvas& picture, const std::filesystem::path& fileName,
