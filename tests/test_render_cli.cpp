@@ -324,6 +324,27 @@ TEST_F(RenderCli, AnAnimationRemovesSpillFilesOfKilledRuns) {
     ::close(held);
 }
 
+TEST_F(RenderCli, AWebPBeyondItsLimitIsRefusedAfterTheFirstFrame) {
+    ParamFields noisy; // the rainbow sample with bleed: about 5 MB a frame as lossless WebP
+    ASSERT_TRUE(readParamTextFile(WAVORY_SOURCE_DIR "/samples/rainbow.txt", noisy, {"虹"}).ok());
+    noisy.bleed = "200";
+    noisy.width = 3000;
+    noisy.height = 1200;
+    const std::string errFile = path("stderr.txt");
+    // Bounded, so that a renderer drawing all 999 frames fails instead of taking minutes.
+    const int raw = std::system(("timeout 60 " + std::string(WAVORY_RENDER_EXE) + " " +
+                                 writeParams("noisy.txt", noisy) + " --anim 0,99,999 -o " +
+                                 path("big.webp") + " 2>" + errFile)
+                                    .c_str());
+    std::string err;
+    readWholeFile(errFile, err);
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1) << err;
+    EXPECT_EQ(err.rfind("WebP ファイルは 4 GB までですが、3000 × 1200 のフレーム 999 枚は約 ", 0), 0u)
+        << err;
+    EXPECT_NE(err.find("BMP の連番で保存して下さい。"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(path("big.webp")));
+}
+
 TEST_F(RenderCli, ChoosesTheFormatByTheEndOfTheName) {
     const std::string good = writeParams("good.txt", smallPicture());
     for (const char* name : {"a.JPG", "b.jpeg", "c.png", "dpng", "e.gif", "f"}) {
