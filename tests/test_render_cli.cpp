@@ -332,7 +332,8 @@ TEST_F(RenderCli, AWebPBeyondItsLimitIsRefusedAfterTheFirstFrame) {
     noisy.height = 1200;
     const std::string errFile = path("stderr.txt");
     // Bounded, so that a renderer drawing all 999 frames fails instead of taking minutes.
-    const int raw = std::system(("timeout 60 " + std::string(WAVORY_RENDER_EXE) + " " +
+    const int raw = std::system(("XDG_CACHE_HOME=" + path("cache") + " timeout 60 " +
+                                 std::string(WAVORY_RENDER_EXE) + " " +
                                  writeParams("noisy.txt", noisy) + " --anim 0,99,999 -o " +
                                  path("big.webp") + " 2>" + errFile)
                                     .c_str());
