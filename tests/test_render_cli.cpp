@@ -332,15 +332,16 @@ TEST_F(RenderCli, AWebPBeyondItsLimitIsRefusedAfterTheFirstFrame) {
     noisy.height = 1200;
     const std::string errFile = path("stderr.txt");
     // Bounded, so that a renderer drawing all 999 frames fails instead of taking minutes.
-    const int raw = std::system(("XDG_CACHE_HOME=" + path("cache") + " timeout 60 " +
-                                 std::string(WAVORY_RENDER_EXE) + " " +
-                                 writeParams("noisy.txt", noisy) + " --anim 0,99,999 -o " +
-                                 path("big.webp") + " 2>" + errFile)
-                                    .c_str());
+    const int raw =
+        std::system(("XDG_CACHE_HOME=" + path("cache") + " timeout 60 " +
+                     std::string(WAVORY_RENDER_EXE) + " " + writeParams("noisy.txt", noisy) +
+                     " --anim 0,99,999 -o " + path("big.webp") + " 2>" + errFile)
+                        .c_str());
     std::string err;
     readWholeFile(errFile, err);
     EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1) << err;
-    EXPECT_EQ(err.rfind("WebP ファイルは 4 GB までですが、3000 × 1200 のフレーム 999 枚は約 ", 0), 0u)
+    EXPECT_EQ(err.rfind("WebP ファイルは 4 GB までですが、3000 × 1200 のフレーム 999 枚は約 ", 0),
+              0u)
         << err;
     EXPECT_NE(err.find("BMP の連番で保存して下さい。"), std::string::npos) << err;
     EXPECT_FALSE(fs::exists(path("big.webp")));
