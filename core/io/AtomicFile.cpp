@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <random>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -59,12 +60,21 @@ int createTemporary(const std::filesystem::path& folder, const std::string& pref
                     std::filesystem::path& created) {
     static constexpr std::string_view kLetters =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    std::random_device random;
-    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+    // O_EXCL | O_NOFOLLOW make any name safe; randomness only keeps tries few. Should the
+    // system give no random bytes, the time and the process tell saves apart.
+    static std::atomic<unsigned> counter{0};
+    std::minstd_rand fallback(static_cast<unsigned>(::getpid()) * 7919u + ++counter +
+                              static_cast<unsigned>(std::chrono::steady_clock::now()
+                                                        .time_since_epoch()
+                                                        .count()));
     for (int attempt = 0; attempt < 100; ++attempt) {
+        unsigned char bytes[kTempRandomLength];
+        if (::getrandom(bytes, sizeof bytes, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof bytes))
+            for (unsigned char& b : bytes)
+                b = static_cast<unsigned char>(fallback());
         std::string name = prefix;
-        for (std::size_t i = 0; i < kTempRandomLength; ++i)
-            name += kLetters[pick(random)];
+        for (const unsigned char b : bytes)
+            name += kLetters[b % kLetters.size()];
         const std::filesystem::path path = folder / name;
         const int fd =
             ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
