@@ -17,10 +17,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using namespace wavory;
 namespace fs = std::filesystem;
@@ -297,6 +300,52 @@ TEST_F(RenderCli, AnimationFramesAreTheDrawingsOfTheirPhases) {
     r = run(file + " --anim 5,50,4 -o " + path("no/such/folder/a.webp"));
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("保存を中止しました。"), std::string::npos) << r.err;
+}
+
+TEST_F(RenderCli, AnAnimationRemovesSpillFilesOfKilledRuns) {
+    const fs::path cache = dir_ / "cache" / "wavory";
+    fs::create_directories(cache);
+    const fs::path killed = cache / "frames-k1Lm2N.spill", running = cache / "frames-Ab3dE4.spill";
+    std::ofstream(killed) << "frames of a run that was killed";
+    std::ofstream(running) << "frames of a run still going";
+    const int held = ::open(running.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0); // as a living store holds its file
+    const char* oldCache = std::getenv("XDG_CACHE_HOME");
+    const std::string saved = oldCache ? oldCache : "";
+    ::setenv("XDG_CACHE_HOME", (dir_ / "cache").c_str(), 1);
+    const auto r = run(writeParams("a.txt", smallPicture()) + " --anim 5,50,3 -o " + path("a.gif"));
+    if (oldCache)
+        ::setenv("XDG_CACHE_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CACHE_HOME");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(fs::exists(killed));
+    EXPECT_TRUE(fs::exists(running));
+    ::close(held);
+}
+
+TEST_F(RenderCli, AWebPBeyondItsLimitIsRefusedAfterTheFirstFrame) {
+    ParamFields noisy; // the rainbow sample with bleed: about 5 MB a frame as lossless WebP
+    ASSERT_TRUE(readParamTextFile(WAVORY_SOURCE_DIR "/samples/rainbow.txt", noisy, {"虹"}).ok());
+    noisy.bleed = "200";
+    noisy.width = 3000;
+    noisy.height = 1200;
+    const std::string errFile = path("stderr.txt");
+    // Bounded, so that a renderer drawing all 999 frames fails instead of taking minutes.
+    const int raw =
+        std::system(("XDG_CACHE_HOME=" + path("cache") + " timeout 60 " +
+                     std::string(WAVORY_RENDER_EXE) + " " + writeParams("noisy.txt", noisy) +
+                     " --anim 0,99,999 -o " + path("big.webp") + " 2>" + errFile)
+                        .c_str());
+    std::string err;
+    readWholeFile(errFile, err);
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1) << err;
+    EXPECT_EQ(err.rfind("WebP ファイルは 4 GB までですが、3000 × 1200 のフレーム 999 枚は約 ", 0),
+              0u)
+        << err;
+    EXPECT_NE(err.find("BMP の連番で保存して下さい。"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(path("big.webp")));
 }
 
 TEST_F(RenderCli, ChoosesTheFormatByTheEndOfTheName) {

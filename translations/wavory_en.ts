@@ -1800,5 +1800,47 @@ With an even width and height the edges join exactly.</translation>
         <source>中・上級者向け機能</source>
         <translation>For experienced users</translation>
     </message>
+    <message>
+        <source>WebP ファイルは 4 GB までですが、%1 × %2 のフレーム %3 枚は約 %4 になるため保存できません。<byte value="xd"/>
+BMP の連番で保存して下さい。</source>
+        <translation>A WebP file holds at most 4 GB, but %3 frames of %1 × %2 would take about %4, so they cannot be saved.<byte value="xd"/>
+Save them as a BMP series.</translation>
+    </message>
+    <message>
+        <source>保存したのは %1 だけです。%2 から後は揃っていません。</source>
+        <translation>Only %1 was saved; the series is incomplete from %2 on.</translation>
+    </message>
+    <message>
+        <source>保存したのは %1 から %2 までです。%3 から後は揃っていません。</source>
+        <translation>%1 to %2 were saved; the series is incomplete from %3 on.</translation>
+    </message>
+    <message>
+        <source>共有フォルダに他のユーザーが置いたシンボリックリンクを通しては保存できません。</source>
+        <translation>Cannot save through a symbolic link that another user placed in a shared folder.</translation>
+    </message>
+    <message>
+        <source>ディスクの空き領域が足りません。</source>
+        <translation>There is not enough free space on the disk.</translation>
+    </message>
+    <message>
+        <source>ディスクの使用量の上限を超えました。</source>
+        <translation>The disk quota has been exceeded.</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所には書き込めません。</source>
+        <translation>Cannot write to a read-only location.</translation>
+    </message>
+    <message>
+        <source>アクセスが許可されていません。</source>
+        <translation>Permission denied.</translation>
+    </message>
+    <message>
+        <source>ファイルまたはフォルダが見つかりません。</source>
+        <translation>The file or folder does not exist.</translation>
+    </message>
+    <message>
+        <source>ファイル名が長すぎます。</source>
+        <translation>The file name is too long.</translation>
+    </message>
 </context>
 </TS>

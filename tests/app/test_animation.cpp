@@ -26,6 +26,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 using namespace wavory;
 using namespace wavory::test;
 
@@ -294,6 +296,23 @@ TEST_F(Animation, OverwriteNoStopsButWritesTheTextFileAndYesAsksOnce) {
     for (int k = 0; k < 10; ++k)
         EXPECT_EQ(bmpPixels(bytes("anim" + std::to_string(101 + k).substr(1) + ".bmp")),
                   stored(k));
+}
+
+TEST_F(Animation, AFileThatCannotBeWrittenNamesTheFramesSavedAndTheFirstMissing) {
+    main->settings().Option.TextOnGrp = true;
+    make(5);
+    ASSERT_FALSE(writeFileAtomically(folder / "anim03.bmp", "kept"));
+    ASSERT_EQ(::chmod((folder / "anim03.bmp").c_str(), 0444), 0); // stays protected
+    animButton("cmdSave")->click();                               // Yes to replacing it
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(
+        dialogs.shown[1].text,
+        "アクセスが許可されていません。\r\n保存を中止しました。\r\n"
+        "保存したのは anim01.bmp から anim02.bmp までです。anim03.bmp から後は揃っていません。");
+    EXPECT_EQ(dialogs.shown[1].icon, MessageIcon::Critical);
+    EXPECT_EQ(bytes("anim03.bmp"), "kept");
+    EXPECT_FALSE(exists("anim04.bmp"));
+    EXPECT_FALSE(exists("anim.txt"));
 }
 
 TEST_F(Animation, BadNamesFailBeforeAnyFileAndAnEmptyBaseNameWritesNumbersOnly) {
