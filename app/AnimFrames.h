@@ -40,6 +40,9 @@ class AnimFrames {
     bool frame(int index, Canvas& out) const;
     // Frames held (a shorter later creation leaves the earlier ones beyond it).
     int held() const;
+    // The draw mode of the last creation: in AND, OR and XOR each frame combines with
+    // the one before.
+    DrawMode mode() const { return params_.mode; }
     FrameStore& store();
 
     // The store's limits, for stores made from now on (tests use small budgets).

@@ -68,7 +68,12 @@ bool AnimSaver::saveSeries(const Job& job, const std::function<void(int)>& progr
             return false;
         }
         if (const std::error_code ec = writeBmp(name, frame)) {
-            fail(writeFailureCause(ec));
+            const auto nameOf = [&](int i) {
+                return frameFileName(job.base, job.start + i, job.digits);
+            };
+            main_.dialogs().report(window_, frameSeriesFailure(writeFailureCause(ec),
+                                                               k > 0 ? nameOf(0) : std::string(),
+                                                               nameOf(k - 1), name));
             return false;
         }
         QCoreApplication::processEvents();
@@ -85,6 +90,12 @@ bool AnimSaver::saveAnimated(const Job& job, const std::function<void(int)>& pro
     file.path = job.base + (file.format == AnimatedFormat::Gif ? ".gif" : ".webp");
     file.frames = job.frames;
     file.frameMs = job.frameMs;
+    if (!isCombiningMode(frames_.mode())) {
+        Canvas first;
+        if (frames_.frame(0, first) &&
+            !main_.dialogs().report(window_, checkAnimatedFileFits(file.format, first, job.frames)))
+            return false;
+    }
     progress(0);
     if (QFileInfo::exists(toQ(file.path)) && !overwrite(file.path))
         return true;

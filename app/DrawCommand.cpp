@@ -36,6 +36,14 @@ void DrawCommand::runFromField(QLineEdit* field) {
 }
 
 void DrawCommand::run() {
+    runWith(nullptr, std::nullopt);
+}
+
+void DrawCommand::redraw(const GColor& set, std::optional<std::uint64_t> noiseKey) {
+    runWith(&set, noiseKey);
+}
+
+void DrawCommand::runWith(const GColor* chosenSet, std::optional<std::uint64_t> noiseKey) {
     DrawSession& session = parts_.session;
     // A press during a drawing is the stop request.
     if (session.isDrawing()) {
@@ -50,7 +58,7 @@ void DrawCommand::run() {
     // reaches them. A set that cannot be drawn or a frame without width is refused before
     // anything changes (without a selected set the empty set is refused too).
     const DrawParams params = takeDrawSnapshot(parts_.params.fields());
-    const GColor* selected = parts_.colorSets.selectedSet();
+    const GColor* selected = chosenSet ? chosenSet : parts_.colorSets.selectedSet();
     const GColor set = selected ? *selected : GColor{};
     if (!parts_.dialogs.report(window_, drawRefusal(params, set)))
         return;
@@ -74,8 +82,9 @@ void DrawCommand::run() {
     }
     bringToFront(&picture);
 
-    if (drawPicture(params, set))
-        Q_EMIT pictureDrawn(parts_.params.fields(), set);
+    const std::uint64_t key = noiseKey ? *noiseKey : parts_.random.nextBits();
+    if (drawPicture(params, set, key))
+        Q_EMIT pictureDrawn(parts_.params.fields(), set, key);
 
     if (parts_.settings.Option.DrewBeep)
         parts_.dialogs.beep();
@@ -90,10 +99,9 @@ void DrawCommand::run() {
     Q_EMIT finished();
 }
 
-bool DrawCommand::drawPicture(const DrawParams& params, const GColor& set) {
+bool DrawCommand::drawPicture(const DrawParams& params, const GColor& set, std::uint64_t noiseKey) {
     try {
-        return parts_.session.draw(params, set, parts_.random.nextBits()).outcome ==
-               DrawOutcome::Completed;
+        return parts_.session.draw(params, set, noiseKey).outcome == DrawOutcome::Completed;
     } catch (const std::bad_alloc&) {
         showNoMemoryToDraw(parts_.dialogs, window_);
     } catch (const std::exception& e) {

@@ -9,7 +9,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QLineEdit;
@@ -52,6 +54,9 @@ class DrawCommand : public QObject {
 
     // The draw command.
     void run();
+    // The draw command for the values on screen as they were drawn before: with this color
+    // set and, when known, the same bleed noise (a history entry whose picture is gone).
+    void redraw(const GColor& set, std::optional<std::uint64_t> noiseKey);
     // Enter in a parameter field: draws and, if so configured, gives that field the focus back.
     void runFromField(QLineEdit* field);
     // Component check; shows the refusal when all switches are off.
@@ -63,11 +68,13 @@ class DrawCommand : public QObject {
     // A drawing has finished (after the controls are unlocked again).
     void finished();
     // A drawing has completed (not stopped): these values drew what the canvas holds.
-    void pictureDrawn(const ParamFields& fields, const GColor& set);
+    void pictureDrawn(const ParamFields& fields, const GColor& set, std::uint64_t noiseKey);
 
   private:
+    // The draw command with the selected set (or `set`) and a new noise key (or `noiseKey`).
+    void runWith(const GColor* set, std::optional<std::uint64_t> noiseKey);
     // True when the drawing completed.
-    bool drawPicture(const DrawParams& params, const GColor& set);
+    bool drawPicture(const DrawParams& params, const GColor& set, std::uint64_t noiseKey);
 
     Parts parts_;
     QWidget* window_;

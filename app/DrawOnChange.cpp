@@ -133,8 +133,9 @@ bool DrawOnChange::drawOnce() {
         picture.setAttribute(Qt::WA_ShowWithoutActivating, was);
     }
     DrawResult result;
+    const std::uint64_t noiseKey = parts_.random.nextBits();
     try {
-        result = parts_.session.draw(params, drawn_.set, parts_.random.nextBits());
+        result = parts_.session.draw(params, drawn_.set, noiseKey);
     } catch (const std::bad_alloc&) {
         showNoMemoryToDraw(parts_.dialogs, window_);
         return true;
@@ -148,7 +149,7 @@ bool DrawOnChange::drawOnce() {
         return true;
     if (parts_.settings.Option.DrewBeep)
         parts_.dialogs.beep();
-    Q_EMIT pictureDrawn(drawn_.fields, drawn_.set);
+    Q_EMIT pictureDrawn(drawn_.fields, drawn_.set, noiseKey);
     return true;
 }
 

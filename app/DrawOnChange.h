@@ -16,6 +16,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <cstdint>
 #include <functional>
 
 class QAction;
@@ -60,7 +61,7 @@ class DrawOnChange : public QObject {
 
   Q_SIGNALS:
     // A drawing has completed (not cut short): these values drew what the canvas holds.
-    void pictureDrawn(const ParamFields& fields, const GColor& set);
+    void pictureDrawn(const ParamFields& fields, const GColor& set, std::uint64_t noiseKey);
 
   private:
     // What a drawing is made of; two equal inputs give the same picture.

@@ -166,6 +166,15 @@ void DrawSession::refreshControl(QObject* control) {
     }
 }
 
+std::vector<QObject*> DrawSession::registeredControls() const {
+    std::vector<QObject*> controls;
+    for (const Locked& l : locked_) {
+        if (l.control)
+            controls.push_back(l.control);
+    }
+    return controls;
+}
+
 void DrawSession::setControlsEnabled(bool enabled) {
     for (const Locked& l : locked_) {
         if (l.control)

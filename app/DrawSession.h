@@ -45,6 +45,8 @@ class DrawSession : public QObject {
     void setControlsEnabled(bool enabled);
     // Enables or disables one registered control by its own rule, unless a drawing runs.
     void refreshControl(QObject* control);
+    // Every registered control that still exists, in registration order.
+    std::vector<QObject*> registeredControls() const;
 
     bool isDrawing() const { return drawing_; }
     // The running drawing stops at its next check; nothing happens when none runs.

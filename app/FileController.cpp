@@ -32,20 +32,33 @@ bool FileController::InputText(const QString& fileName) {
     ParamFields fields = parts_.params.fields();
     const ParamReadResult result =
         readParamTextFile(toStd(fileName), fields, parts_.colorSets.colorSets().names());
-    parts_.dialogs.report(window_, result.outcome);
-    if (result.status == ParamReadStatus::UnsupportedFormat)
+    if (result.status == ParamReadStatus::UnsupportedFormat) {
+        parts_.dialogs.report(window_, result.outcome);
         return false;
-    if (result.sizeApplied && result.sizeOutOfRange) {
-        // A hand-edited size beyond what the size dialog allows is held to its range.
-        fields.width = std::clamp(fields.width, kMinImageSide, kMaxImageSide);
-        fields.height = std::clamp(fields.height, kMinImageSide, kMaxImageSide);
     }
-    // Values read before a failure stay applied.
-    parts_.params.assign(fields);
+    // Each message is shown over the values read before it, as the file gives them: the
+    // warning about a missing color set after the values before the set, the failure after
+    // every value read before it (which stay applied).
+    const std::vector<UserMessage>& messages = result.outcome.messages();
+    std::size_t next = 0;
+    if (result.fieldsAtWarning) {
+        applyRead(*result.fieldsAtWarning);
+        parts_.dialogs.show(window_, messages.at(next++));
+    }
+    applyRead(fields);
+    while (next < messages.size())
+        parts_.dialogs.show(window_, messages[next++]);
     if (!result.ok())
         return false;
     parts_.draw.run();
     return true;
+}
+
+void FileController::applyRead(ParamFields fields) {
+    // A hand-edited size beyond what the size dialog allows is held to its range.
+    fields.width = std::clamp(fields.width, kMinImageSide, kMaxImageSide);
+    fields.height = std::clamp(fields.height, kMinImageSide, kMaxImageSide);
+    parts_.params.assign(fields);
 }
 
 void FileController::mnuOutputText_Click() {

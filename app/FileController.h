@@ -13,6 +13,7 @@ namespace wavory {
 
 class ColorSetController;
 class DrawCommand;
+struct ParamFields;
 class ParamController;
 class RememberedFileNames;
 class UserDialogs;
@@ -40,6 +41,9 @@ class FileController : public QObject {
     void handleDroppedFiles(const QStringList& files);
 
   private:
+    // Puts values read from a parameter file into the model, the size held to its range.
+    void applyRead(ParamFields fields);
+
     Parts parts_;
     QWidget* window_;
 };

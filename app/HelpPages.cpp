@@ -22,7 +22,8 @@ QString HelpPages::resourceFolder() const {
 }
 
 void HelpPages::show(const QString& topic) {
-    const QString path = helpFilePath(resourceFolder(), topic);
+    const QString pages = helpPagesFolder(resourceFolder(), installedUiLanguage());
+    const QString path = helpFilePath(pages, topic);
     int failure = 0;
     if (!QFileInfo(path).isFile()) {
         failure = kHelpFileNotFound;

@@ -1,6 +1,6 @@
 #pragma once
-// HelpPages: opens the help pages shipped with the program with the desktop's default
-// handler, and reports a page that cannot be shown.
+// HelpPages: opens the help pages shipped with the program, in the windows' language, with
+// the desktop's default handler, and reports a page that cannot be shown.
 
 #include <QObject>
 #include <QString>
@@ -20,8 +20,8 @@ class HelpPages : public QObject {
     // window: the parent of the failure message.
     HelpPages(UserDialogs& dialogs, QWidget* window);
 
-    // Opens resources + "help/" + topic ("..\help.htm" is the contents page beside the
-    // help folder).
+    // Opens the language's help folder + topic ("..\help.htm" is the contents page beside
+    // the help folder).
     void show(const QString& topic);
     // The contents page.
     void showContents();

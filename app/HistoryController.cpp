@@ -1,6 +1,7 @@
 #include "HistoryController.h"
 
 #include "ColorSetController.h"
+#include "DrawCommand.h"
 #include "DrawSession.h"
 #include "ParamController.h"
 #include "QtText.h"
@@ -39,9 +40,10 @@ HistoryController::HistoryController(const Parts& parts, QWidget* window)
 
 HistoryController::~HistoryController() = default;
 
-void HistoryController::record(const ParamFields& fields, const GColor& set) {
+void HistoryController::record(const ParamFields& fields, const GColor& set,
+                               std::uint64_t noiseKey) {
     const Canvas& canvas = parts_.picture.canvas();
-    if (canvas.empty())
+    if (canvas.empty() || redrawing_)
         return;
     HistoryEntry entry;
     entry.time = std::chrono::duration_cast<std::chrono::seconds>(
@@ -49,6 +51,7 @@ void HistoryController::record(const ParamFields& fields, const GColor& set) {
                      .count();
     entry.fields = fields;
     entry.colorSet = set;
+    entry.noiseKey = noiseKey;
     try {
         entry.thumbnail = makeThumbnail(canvas, kHistoryThumbnailSide);
         // Compressed, the picture costs a fraction of a canvas; without memory for that
@@ -102,6 +105,13 @@ bool HistoryController::apply(std::uint64_t id) {
         }
     }
     session.end();
+    if (!entry.picture) {
+        // Drawn again, as exactly as the entry allows, like any drawing: with its undo
+        // image, its progress and its stop.
+        redrawing_ = true;
+        parts_.draw.redraw(entry.colorSet, entry.noiseKey);
+        redrawing_ = false;
+    }
     return true;
 }
 

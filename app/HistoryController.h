@@ -5,8 +5,9 @@
 // and, for the newest few, the picture; a stopped drawing is not, its picture being
 // unfinished. Bringing an entry back puts its parameters into the model and, when its
 // picture is still held, that picture onto the canvas, the picture before it going to the
-// undo image as before a drawing. The history may be kept in the program folder between
-// runs ("終了後も履歴を保持する").
+// undo image as before a drawing; otherwise the draw command draws it again from its
+// parameters, its color set and its noise key. The history may be kept in the program
+// folder between runs ("終了後も履歴を保持する").
 
 #include "history/DrawingHistory.h"
 
@@ -21,6 +22,7 @@ class QWidget;
 namespace wavory {
 
 class ColorSetController;
+class DrawCommand;
 class DrawSession;
 class ParamController;
 class UserDialogs;
@@ -35,6 +37,7 @@ class HistoryController : public QObject {
         ParamController& params;
         ColorSetController& colorSets;
         DrawSession& session;
+        DrawCommand& draw;
         frmPicture& picture;
         AppSettings& settings;
         UserDialogs& dialogs;
@@ -48,8 +51,9 @@ class HistoryController : public QObject {
 
     const DrawingHistory& history() const { return history_; }
 
-    // A drawing has completed with these values: the canvas holds its picture.
-    void record(const ParamFields& fields, const GColor& set);
+    // A drawing has completed with these values: the canvas holds its picture. A drawing
+    // that brings an entry back is not recorded again.
+    void record(const ParamFields& fields, const GColor& set, std::uint64_t noiseKey);
     // Brings entry `id` back; false when there is no such entry or a drawing runs.
     bool apply(std::uint64_t id);
     // "消去": asks, then forgets every entry.
@@ -76,6 +80,7 @@ class HistoryController : public QObject {
     QAction* undo_ = nullptr;
     DrawingHistory history_;
     QPointer<frmHistory> window_;
+    bool redrawing_ = false;
 };
 
 } // namespace wavory

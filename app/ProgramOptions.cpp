@@ -36,9 +36,11 @@ Options:
                      set file (.cst) is read into the color sets after the first drawing,
                      any other file is read as a parameter text file. Desktop launchers
                      start the program this way.
-      --lang LANG    show the windows in LANG: ja (Japanese, the default) or en
-                     (English). The help pages stay Japanese. Overrides the
-                     environment variable WAVORY_LANG, which takes the same values.
+      --lang LANG    show the windows and the help pages in LANG: ja (Japanese, the
+                     default) or en (English). Overrides the environment variable
+                     WAVORY_LANG, which takes the same values. Where no font has
+                     Japanese glyphs the windows are in English unless Japanese is
+                     asked for here or in WAVORY_LANG.
   -h, --help         show this text and exit.
       --version      show the version and exit.
 
@@ -47,6 +49,8 @@ Files:
   drawing ("Graphic.ini") and the "colorset" folder are kept in the folder named by the
   environment variable WAVORY_HOME, else in $XDG_CONFIG_HOME/wavory (~/.config/wavory).
   Only one copy of the program runs at a time for that folder.
+  Sample parameter files are installed in share/wavory/samples under the installation
+  prefix (/usr/share/wavory/samples from the Debian package).
 
 The command-line renderer wavory-render draws parameter files without a window.
 )");
@@ -114,6 +118,7 @@ ProgramOptions parseProgramOptions(const QStringList& arguments, const QString& 
                 options,
                 QStringLiteral("unknown language '%1'%2 (ja, en)").arg(*language, languageSource));
         options.language = *chosen;
+        options.languageChosen = true;
     }
     options.commandLine = arguments.mid(i);
     if (open && !options.commandLine.isEmpty()) {

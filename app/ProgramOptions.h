@@ -19,6 +19,7 @@ struct ProgramOptions {
     QStringList commandLine; // the arguments for the first drawing
     QString colorSetFile;    // --open with a ".cst" file: read into the color sets
     UiLanguage language = UiLanguage::Japanese;
+    bool languageChosen = false; // by --lang or WAVORY_LANG, not by default
     QString error;           // Fail: what was not understood
 };
 

@@ -22,6 +22,10 @@ QString findResourceFolder(const QString& exeDir) {
     return candidates[0] + QLatin1Char('/');
 }
 
+QString helpPagesFolder(const QString& resources, UiLanguage language) {
+    return language == UiLanguage::English ? resources + QStringLiteral("en/") : resources;
+}
+
 QString helpFilePath(const QString& resources, const QString& topic) {
     QString relative = topic;
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));

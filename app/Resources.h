@@ -2,6 +2,8 @@
 // The files shipped with the program (help pages, sample color sets): where they are,
 // the help page paths and message, and the sample sets for a new color set folder.
 
+#include "UiLanguage.h"
+
 #include <QString>
 
 namespace wavory {
@@ -10,6 +12,10 @@ namespace wavory {
 // build tree, else `exeDir`/../share/wavory of an installed program; the first of the two
 // when neither exists (opening a help page then reports the missing file).
 QString findResourceFolder(const QString& exeDir);
+
+// The help pages in `language`: help.htm and help/ in the resource folder for Japanese,
+// in its "en/" for English.
+QString helpPagesFolder(const QString& resources, UiLanguage language);
 
 // resources + "help/" + topic, with "\" read as "/" and ".." resolved: the topic
 // "..\help.htm" gives resources + "help.htm".

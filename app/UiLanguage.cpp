@@ -15,6 +15,8 @@ namespace wavory {
 
 namespace {
 
+UiLanguage gInstalled = UiLanguage::Japanese;
+
 // Core's texts are keyed by their Japanese text in the context "UiText" (common/UiText.h).
 std::string translateCoreText(std::string_view japanese) {
     const std::string key(japanese);
@@ -52,7 +54,12 @@ bool installUiLanguage(QCoreApplication& app, UiLanguage language) {
     if (!installTranslation(app, QStringLiteral("wavory_en"), QStringLiteral(":/translations")))
         return false;
     setTextTranslator(&translateCoreText);
+    gInstalled = UiLanguage::English;
     return true;
+}
+
+UiLanguage installedUiLanguage() {
+    return gInstalled;
 }
 
 } // namespace wavory

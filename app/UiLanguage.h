@@ -22,4 +22,8 @@ std::optional<UiLanguage> uiLanguageNamed(const QString& name);
 // program runs all the same, with the texts it has).
 bool installUiLanguage(QCoreApplication& app, UiLanguage language);
 
+// The language the windows' texts are in: English once its translation is installed,
+// else Japanese.
+UiLanguage installedUiLanguage();
+
 } // namespace wavory

@@ -54,8 +54,12 @@ class UserDialogs {
     // whether the operation succeeded.
     bool report(QWidget* parent, const Result& result) {
         for (const UserMessage& m : result.messages())
-            message(parent, QString::fromStdString(m.text), m.icon, MessageButtons::Ok);
+            show(parent, m);
         return result.ok();
+    }
+    // One of them, with OK only.
+    void show(QWidget* parent, const UserMessage& m) {
+        message(parent, QString::fromStdString(m.text), m.icon, MessageButtons::Ok);
     }
 };
 

@@ -76,7 +76,7 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
         {*session_, *params_, *colorSets_, *picture_, settings_, dialogs_, random_}, this);
     tiles_ = new TileViewController(*picture_, settings_, dialogs_, this);
     history_ = new HistoryController(
-        {*params_, *colorSets_, *session_, *picture_, settings_, dialogs_}, this);
+        {*params_, *colorSets_, *session_, *draw_, *picture_, settings_, dialogs_}, this);
     variations_ = new VariationController(
         {*params_, *colorSets_, *session_, *picture_, settings_, random_}, this);
     files_ = new FileController({*params_, *colorSets_, *draw_, fileNames_, dialogs_}, this);

@@ -1,5 +1,6 @@
 // wavory [OPTION]... [PARAMFILE]: the desktop program.
 
+#include "JapaneseFont.h"
 #include "ProgramLaunch.h"
 #include "ProgramOptions.h"
 #include "UiLanguage.h"
@@ -10,6 +11,8 @@
 
 #include <QApplication>
 #include <QStringList>
+
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     // Help and version need no display: they are answered before Qt connects to one. Qt's
@@ -30,8 +33,12 @@ int main(int argc, char* argv[]) {
         QApplication::arguments().mid(1), qEnvironmentVariable("WAVORY_LANG"));
     if (const int status = wavory::answerOnTerminal(options); status >= 0)
         return status;
+    const wavory::StartLanguage language = wavory::startLanguage(
+        options.language, options.languageChosen, wavory::japaneseFontInstalled());
+    if (!language.notice.isEmpty())
+        std::fprintf(stderr, "%s\n", language.notice.toLocal8Bit().constData());
     // Without a translation the texts stay as written; the program runs all the same.
-    (void)wavory::installUiLanguage(app, options.language);
+    (void)wavory::installUiLanguage(app, language.language);
 
     wavory::QtUserDialogs dialogs;
     wavory::frmMain main(dialogs, wavory::programRandom());

@@ -39,6 +39,7 @@ Result writeSeries(AnimFrameMaker& maker, const AnimationJob& job, ProgressPrint
 
 Result writeAnimated(AnimFrameMaker& maker, const AnimationJob& job, AnimatedFormat format,
                      ProgressPrinter& progress) {
+    removeStaleFrameSpills(frameSpillFolder()); // left by runs that were killed
     FrameStore store;
     if (Result r = maker.reserve(store, job.range.frames); !r.ok())
         return r;
@@ -46,6 +47,10 @@ Result writeAnimated(AnimFrameMaker& maker, const AnimationJob& job, AnimatedFor
     for (int k = 0; k < job.range.frames; ++k) {
         if (Result r = drawFrame(maker, job, k + 1, canvas, progress); !r.ok())
             return r;
+        // What the file cannot hold is refused now, not after every frame is drawn.
+        if (k == 0 && !isCombiningMode(job.params.mode))
+            if (Result r = checkAnimatedFileFits(format, canvas, job.range.frames); !r.ok())
+                return r;
         if (Result r = maker.store(store, k, canvas); !r.ok())
             return r;
     }

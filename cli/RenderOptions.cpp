@@ -76,6 +76,9 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
         if (arg == "-h" || arg == "--help") {
             options.help = true;
             return options;
+        } else if (arg == "--version") {
+            options.version = true;
+            return options;
         } else if (arg == "-o" || arg == "--output") {
             if (!value(options.output)) return std::nullopt;
         } else if (arg == "--mode") {
@@ -193,11 +196,13 @@ Options:
                        anything else BMP (24 bits per pixel).
   --mode MODE          draw mode of the next PARAMFILE: 通常 (or normal), AND, OR, XOR.
                        Default: normal.
-  --colorsets FILE     read the color sets from this color set file (.cst), as the
-                       program reads its collection at start-up (duplicates kept),
-                       instead of the fourteen built-in sets. Each parameter file's
-                       color set is looked up by name in it; a name that is not found
-                       is warned about and the first set is used.
+  --colorsets FILE     use the color sets of this color set file (.cst) instead of
+                       the fourteen built-in sets: a whole collection or a single
+                       saved set, read as the program reads them (duplicates kept).
+                       Each parameter file's color set is looked up by name in it; a
+                       name that is not found is warned about and the first set is
+                       used. A file that cannot be read or holds no usable set is a
+                       failure.
   --quality N          JPEG quality 1..100 (default 100).
   --progressive        write a progressive JPEG.
   --png-mode M         PNG mode: 0 標準 (default), 1 圧縮速度優先（低圧縮率）,
@@ -210,6 +215,11 @@ Options:
   --start S            number of the first frame file, 0..99999999 (default 1).
   --digits D           least digits of the frame file numbers, 1..8 (default 2).
   -h, --help           show this text.
+  --version            show the version and exit.
+
+Sample parameter files are installed in share/wavory/samples under the installation
+prefix (/usr/share/wavory/samples from the Debian package), sample color set files in
+share/wavory/colorset.
 
 A file whose image size lies outside 4..3000 pixels is drawn at the size held to that
 range, as the program opens it, with a warning.
@@ -219,6 +229,13 @@ stderr; the exit status is 0 on success, 1 on any failure (an option value out o
 range included, found before anything is drawn), which leaves no file half-written,
 and 2 for a command line that cannot be understood.
 )";
+}
+
+const char* renderVersion() {
+    return "wavory-render " WAVORY_VERSION "\n"
+           "License GPL-3.0-or-later: GNU GPL version 3 or later.\n"
+           "This is free software: you are free to change and redistribute it.\n"
+           "There is NO WARRANTY, to the extent permitted by law.\n";
 }
 
 } // namespace wavory::cli

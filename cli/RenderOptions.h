@@ -33,6 +33,7 @@ struct RenderOptions {
     bool progressive = false;
     int pngMode = 0;
     bool help = false;
+    bool version = false;
     std::optional<AnimRange> anim;
     std::int64_t start = 1; // --start: the first frame file's number
     int digits = 2;         // --digits: the least digits of a frame file's number
@@ -54,5 +55,7 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
 std::optional<DrawMode> parseDrawMode(const std::string& text);
 
 const char* renderUsage();
+// The version and licence, in the words `wavory --version` uses.
+const char* renderVersion();
 
 } // namespace wavory::cli

@@ -9,6 +9,7 @@
 #include "anim/FrameSeriesNames.h"
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCollection.h"
+#include "colorsets/ColorSetFile.h"
 #include "colorsets/ColorSetFileCommands.h"
 #include "common/RandomSource.h"
 #include "engine/DrawMain.h"
@@ -18,15 +19,14 @@
 #include "io/OutputNames.h"
 #include "io/ParamTextFile.h"
 #include "io/PictureSaving.h"
-#include "io/clsINI.h"
 #include "params/DrawParams.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <exception>
-#include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <unistd.h>
 #include <vector>
 
@@ -50,29 +50,29 @@ bool report(const Result& result) {
     return result.ok();
 }
 
-// The fourteen built-in sets, or the collection of a color set file read as the program
-// reads its own at start-up (duplicates kept).
+// The fourteen built-in sets, or every set of a color set file, read as the program reads
+// its files: a whole collection ("Count") or a single saved set, duplicates kept as at
+// start-up. A file that cannot be read, or holds no set that can be used, ends the run.
 bool loadColorSets(const cli::RenderOptions& options, ColorSetCollection& sets) {
     if (!options.colorSetFile) {
         InitColors(sets);
         return true;
     }
     const std::string& file = *options.colorSetFile;
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) {
-        std::fprintf(stderr, "%s: no such color set file\n", file.c_str());
-        return false;
+    // Regular files only, without waiting on a FIFO, and no larger than the program reads.
+    std::string bytes;
+    std::string reason;
+    if (const std::error_code ec = readWholeFile(file, bytes)) {
+        reason = systemErrorText(ec);
+    } else {
+        report(readColorSetsFromBytes(bytes, sets, false).outcome); // a full collection
+        if (sets.empty())
+            reason = "no color set can be read from it (damaged, or not a color set file)";
     }
-    clsINI ini;
-    // An absolute path keeps the file where the user named it, not in the program folder.
-    ini.InitINI(std::filesystem::absolute(file).string());
-    const StartupColorSetsRead read = readColorSetsAtStartup(ini, sets);
-    report(read.outcome);
-    if (read.source == StartupColorSets::Builtin)
-        std::fprintf(stderr,
-                     "%s: no \"Count\" in section [ColorSet]; the built-in color sets are used\n",
-                     file.c_str());
-    return true;
+    if (reason.empty())
+        return true;
+    printMessage(colorSetReadFailureMessage(file + ": " + reason));
+    return false;
 }
 
 // Reads the layer's parameter file into the fields and checks it as the draw command
@@ -208,6 +208,10 @@ int main(int argc, char** argv) {
     }
     if (options->help) {
         std::fputs(cli::renderUsage(), stdout);
+        return 0;
+    }
+    if (options->version) {
+        std::fputs(cli::renderVersion(), stdout);
         return 0;
     }
     try {

@@ -46,16 +46,18 @@ set(required
   ./usr/share/mime/packages/${APP_ID}.xml
   ./usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg
   ./usr/share/man/man1/wavory.1.gz ./usr/share/man/man1/wavory-render.1.gz
-  ./usr/share/doc/wavory/copyright)
+  ./usr/share/doc/wavory/copyright ./usr/share/doc/wavory/changelog.gz)
 foreach(size ${ICON_SIZES})
   list(APPEND required ./usr/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
-# Every help page and sample color set of the source tree.
-file(GLOB_RECURSE shipped RELATIVE "${SOURCE_DIR}/resources" "${SOURCE_DIR}/resources/help/*")
+# Every help page (Japanese and English, resources/en/) and sample color set of the source
+# tree.
+file(GLOB_RECURSE shipped RELATIVE "${SOURCE_DIR}/resources" "${SOURCE_DIR}/resources/*")
 foreach(f ${shipped})
   list(APPEND required ./usr/share/wavory/${f})
 endforeach()
-file(GLOB samples RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/colorset/*.cst")
+# Every sample color set and parameter file.
+file(GLOB samples RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/colorset/*.cst" "${SOURCE_DIR}/samples/*.txt")
 foreach(f ${samples})
   list(APPEND required ./usr/share/wavory/${f})
 endforeach()
@@ -70,6 +72,19 @@ foreach(f ${paths})
   endif()
 endforeach()
 
+# The description word for word as packaging/description.txt has it.
+include("${BUILD_DIR}/CPackConfig.cmake") # the summary
+file(READ "${SOURCE_DIR}/packaging/description.txt" written)
+execute_process(COMMAND "${dpkg_deb_EXE}" --field "${deb}" Description OUTPUT_VARIABLE shown
+                COMMAND_ERROR_IS_FATAL ANY)
+string(REGEX REPLACE "[ \n]+" " " words "${shown}")
+string(REGEX REPLACE "[ \n]+" " " written "${CPACK_PACKAGE_DESCRIPTION_SUMMARY} ${written}")
+string(STRIP "${words}" words)
+string(STRIP "${written}" written)
+if(NOT words STREQUAL written)
+  problem("the package's description is not the text of packaging/description.txt:\n${shown}")
+endif()
+
 # The dependencies: every library the two programs load belongs to a package that is
 # a dependency.
 execute_process(COMMAND "${dpkg_deb_EXE}" --field "${deb}" Depends OUTPUT_VARIABLE depends
@@ -83,6 +98,10 @@ foreach(n ${names})
 endforeach()
 if(NOT "qt6-qpa-plugins" IN_LIST dependencies)
   problem("qt6-qpa-plugins (the windows' platform plugins) is not a dependency: ${depends}")
+endif()
+# The windows are Japanese unless told otherwise: a font for it is a dependency.
+if(NOT "fonts-noto-cjk" IN_LIST dependencies)
+  problem("no Japanese font (fonts-noto-cjk) is a dependency: ${depends}")
 endif()
 set(extracted "${WORK_DIR}/extracted")
 execute_process(COMMAND "${dpkg_deb_EXE}" --extract "${deb}" "${extracted}" COMMAND_ERROR_IS_FATAL ANY)
@@ -160,6 +179,18 @@ file(STRINGS "${share}/applications/${APP_ID}.desktop" entry)
 if(NOT "MimeType=application/x-wavory-colorset;application/x-wavory-parameters;" IN_LIST entry OR
    NOT "Exec=wavory --open %f" IN_LIST entry)
   problem("the desktop entry does not open color set and parameter files with --open %f")
+endif()
+
+# Debian's own check of the package, errors and warnings alike.
+find_program(lintian_EXE lintian)
+if(lintian_EXE)
+  execute_process(COMMAND "${lintian_EXE}" --fail-on error,warning "${deb}"
+                  RESULT_VARIABLE failed OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(failed)
+    problem("lintian:\n${out}")
+  endif()
+else()
+  message("lintian is missing: the package is not checked by it")
 endif()
 
 if(problems)

@@ -1,5 +1,5 @@
 # Writes PROGRAM's manual page from its --help with help2man, compressed as Debian wants.
-# wavory-render has no --version, so the version is given; the texts are read as UTF-8.
+# The version is given, so that both pages carry the project's; the texts are read as UTF-8.
 execute_process(
   COMMAND ${HELP2MAN} --no-info --section=1 --locale=C.UTF-8 --name=${NAME} --version-string=${VERSION}
           --output=${OUTPUT}.tmp ${PROGRAM}

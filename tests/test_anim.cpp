@@ -14,11 +14,14 @@
 #include "anim/FrameStore.h"
 #include "engine/DrawMain.h"
 #include "io/AtomicFile.h"
+#include "io/BmpWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +29,7 @@
 #include <gif_lib.h>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <webp/demux.h>
 
@@ -211,6 +215,41 @@ TEST(FrameStore, AFailingSpillIsAFailureNotACrash) {
         EXPECT_TRUE(sameCanvas(noiseFrame(64, 48, static_cast<unsigned>(i)), back));
     }
     EXPECT_FALSE(store.get(stored, back));
+}
+
+TEST(FrameStore, WithoutAHomeTheSpillFileGoesToAPrivateFolderRemovedAfterwards) {
+    const TempFolder temp;
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved;
+    for (const char* name : {"HOME", "XDG_CACHE_HOME", "TMPDIR"}) {
+        const char* value = std::getenv(name);
+        saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+        ::unsetenv(name);
+    }
+    ::setenv("TMPDIR", temp.str().c_str(), 1);
+    EXPECT_EQ(frameSpillFolder(), "") << "no folder shared with others is guessed";
+    FrameStoreLimits limits = defaultFrameStoreLimits();
+    limits.memoryBudget = 0; // every frame to the spill file
+    {
+        FrameStore store(limits);
+        const Canvas frame = noiseFrame(32, 16, 3);
+        ASSERT_TRUE(store.put(0, frame).ok());
+        const fs::path folder = fs::path(store.spillPath()).parent_path();
+        EXPECT_EQ(folder.parent_path(), temp.path());
+        struct stat st {};
+        ASSERT_EQ(::stat(folder.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u) << folder;
+        EXPECT_EQ(st.st_uid, ::geteuid());
+        Canvas back;
+        ASSERT_TRUE(store.get(0, back));
+        EXPECT_TRUE(sameCanvas(frame, back));
+    }
+    EXPECT_TRUE(fs::is_empty(temp.path())) << "the folder goes with the store";
+    for (const auto& [name, value] : saved) {
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
+    }
 }
 
 TEST(FrameStore, DefaultLimitsUseTheCacheFolderAndAFractionOfMemory) {
@@ -499,6 +538,53 @@ TEST(AnimatedFile, GifHasOnePaletteForEveryFrameAndLoopsForever) {
     DGifCloseFile(gif, &error);
 }
 
+TEST(AnimatedFile, AWebPThatCannotStayWithin4GiBIsRefusedUpFront) {
+    // Noise in every byte: lossless coding keeps about its 3 bytes a pixel (786 KB here).
+    Canvas noise(512, 512);
+    unsigned s = 7;
+    for (std::size_t i = 0; i < noise.rowBytes() * 512; ++i) {
+        s = s * 1103515245u + 12345u;
+        noise.data()[i] = static_cast<std::uint8_t>(s >> 24);
+    }
+    EXPECT_TRUE(checkAnimatedFileFits(AnimatedFormat::WebP, noise, 4000).ok());      // ~3.1 GB
+    const Result refused = checkAnimatedFileFits(AnimatedFormat::WebP, noise, 7000); // ~5.5 GB
+    ASSERT_FALSE(refused.ok());
+    const std::string& text = refused.failureMessage()->text;
+    EXPECT_EQ(text.rfind("WebP ファイルは 4 GB までですが、512 × 512 のフレーム 7000 枚は約 5.", 0),
+              0u)
+        << text;
+    EXPECT_TRUE(text.ends_with(" GB になるため保存できません。\r\nBMP の連番で保存して下さい。"))
+        << text;
+    EXPECT_EQ(refused.failureMessage()->icon, MessageIcon::Critical);
+    // Smooth frames compress to little; GIF has no such limit.
+    EXPECT_TRUE(checkAnimatedFileFits(AnimatedFormat::WebP, sampleFrames(1)[0], 7000).ok());
+    EXPECT_TRUE(checkAnimatedFileFits(AnimatedFormat::Gif, noise, 7000).ok());
+}
+
+TEST(AnimatedFile, AGifGoesToItsFileFrameByFrame) {
+    const TempFolder temp;
+    std::vector<Canvas> frames;
+    for (unsigned k = 0; k < 4; ++k)
+        frames.push_back(noiseFrame(256, 256, k));
+    std::uintmax_t writtenBeforeLast = 0;
+    int taken = 0;
+    const AnimatedWriteResult w =
+        writeAnimatedFile({AnimatedFormat::Gif, (temp.path() / "a.gif").string(), 4, 70},
+                          [&](int k, Canvas& out) {
+                              // The second pass over the frames, at its last: the earlier ones are
+                              // on disk.
+                              if (++taken == 8)
+                                  for (const auto& e : fs::directory_iterator(temp.path()))
+                                      writtenBeforeLast += e.file_size();
+                              out = frames[static_cast<std::size_t>(k)];
+                              return true;
+                          },
+                          {});
+    ASSERT_TRUE(w.result.ok());
+    EXPECT_GT(writtenBeforeLast, 3u * 256 * 256 / 4) << "three frames' worth at least";
+    EXPECT_GT(fs::file_size(temp.path() / "a.gif"), writtenBeforeLast);
+}
+
 TEST(AnimatedFile, StopWritesNothingAndAMissingFrameFailsWithoutAFile) {
     const TempFolder temp;
     const std::vector<Canvas> frames = sampleFrames(3);
@@ -569,9 +655,45 @@ TEST(FrameSeriesWriter, WritesEveryFrameWholeAndStopsAtTheFirstFailure) {
     ASSERT_FALSE(finished.ok());
     EXPECT_EQ(finished.failureMessage()->text,
               systemErrorText(std::make_error_code(std::errc::no_such_file_or_directory)) +
-                  "\r\n保存を中止しました。");
+                  "\r\n保存を中止しました。\r\n保存したのは ok.bmp だけです。x.bmp "
+                  "から後は揃っていません。");
     EXPECT_FALSE(later.ok()) << "a failure stops the series";
     EXPECT_TRUE(fs::exists(temp.str() + "/ok.bmp"));
+}
+
+TEST(FrameSeriesWriter, AFullDiskNamesTheFramesWrittenAndTheFirstMissing) {
+    const std::vector<Canvas> frames = sampleFrames(1);
+    const std::string full = "ディスクの空き領域が足りません。\r\n保存を中止しました。";
+    struct Case {
+        unsigned threads;
+        int failAt;
+        std::string note; // after the fixed sentence
+    };
+    for (const Case& c :
+         {Case{3, 4,
+               "\r\n保存したのは a01.bmp から a04.bmp までです。a05.bmp から後は揃っていません。"},
+          {1, 1, "\r\n保存したのは a01.bmp だけです。a02.bmp から後は揃っていません。"},
+          {2, 0, ""}}) {
+        SCOPED_TRACE(c.failAt);
+        const TempFolder temp;
+        // The disk fills up at frame failAt (0-based): that file and every later one fail.
+        FrameSeriesWriter writer(c.threads, [&](const std::string& path, const Canvas& frame) {
+            if (path >= frameFileName(temp.str() + "/a", c.failAt + 1, 2))
+                return std::make_error_code(std::errc::no_space_on_device);
+            return writeBmp(path, frame);
+        });
+        Result written;
+        for (int k = 0; k < 10 && written.ok(); ++k)
+            written = writer.write(frameFileName(temp.str() + "/a", k + 1, 2), frames[0]);
+        const Result finished = writer.finish();
+        ASSERT_FALSE(finished.ok());
+        EXPECT_EQ(finished.failureMessage()->text, full + c.note);
+        if (!written.ok()) {
+            EXPECT_EQ(written.failureMessage()->text, finished.failureMessage()->text);
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()),
+                  c.failAt);
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "io/AtomicFile.h"
 #include "io/HuffmanDeflate.h"
 #include "io/PaletteQuantizer.h"
+#include "io/PictureSaving.h"
 #include "io/PngRowFilter.h"
 #include "io/clsTransG.h"
 
@@ -604,6 +605,30 @@ TEST_F(Codec, FailedWriteIsCode2AndKeepsTheOldFileByteForByte) {
     EXPECT_TRUE(messages_.empty());
 }
 
+TEST_F(Codec, ASaveThatFailsSaysTheSystemsReasonFirstAsBmpDoes) {
+    const Canvas picture = noisePattern(200, 200);
+    const std::string missing =
+        systemErrorText(std::make_error_code(std::errc::no_such_file_or_directory));
+    const std::string tooLarge = systemErrorText(std::make_error_code(std::errc::file_too_large));
+    const auto failure = [](const Result& r) {
+        return r.ok() ? std::string() : r.failureMessage()->text;
+    };
+    EXPECT_EQ(failure(savePngPicture(picture, root_ / "missing" / "a.png", 0)),
+              missing + "\r\nPNG保存時のエラーです。\r\nファイルがオープンできません。");
+    EXPECT_EQ(failure(saveJpegPicture(picture, root_ / "missing" / "a.jpg", 90, false)),
+              missing + "\r\nJpeg保存時のエラーです。\r\nファイルがオープンできません。");
+    EXPECT_EQ(failure(saveBmpPicture((root_ / "missing" / "a.bmp").string(), picture)),
+              missing + "\r\n保存に失敗しました。");
+    FileSizeLimit limit(16 * 1024);
+    for (std::uint8_t mode : {0, 1, 2})
+        EXPECT_EQ(failure(savePngPicture(picture, dir_ / "full.png", mode)),
+                  tooLarge + "\r\nPNG保存時のエラーです。\r\nファイルに書きこめません。")
+            << int{mode};
+    EXPECT_EQ(failure(saveJpegPicture(picture, dir_ / "full.jpg", 100, false)),
+              tooLarge + "\r\nJpeg保存時のエラーです。\r\nファイルに書きこめません。");
+    EXPECT_TRUE(folderEntries(dir_).empty());
+}
+
 TEST_F(Codec, FullFileSystemIsCode2AndLeavesNoTemporaryFile) {
     const fs::path small = root_ / "small";
     fs::create_directories(small);
@@ -619,6 +644,19 @@ TEST_F(Codec, FullFileSystemIsCode2AndLeavesNoTemporaryFile) {
     const Canvas picture = noisePattern(200, 200);
     EXPECT_EQ(transG_.DCSaveJpeg(picture, small / "keep.jpg", 100, false, sink_), 2);
     EXPECT_EQ(transG_.DCSavePNG(picture, small / "keep.jpg", 0, sink_), 2);
+    // The reason in the interface's language, whichever writer met the full disk.
+    for (std::uint8_t mode : {0, 1}) {
+        const Result png = savePngPicture(picture, small / "keep.jpg", mode);
+        ASSERT_FALSE(png.ok());
+        EXPECT_EQ(png.failureMessage()->text,
+                  "ディスクの空き領域が足りません。\r\n"
+                  "PNG保存時のエラーです。\r\nファイルに書きこめません。");
+    }
+    const Result jpeg = saveJpegPicture(picture, small / "keep.jpg", 100, false);
+    ASSERT_FALSE(jpeg.ok());
+    EXPECT_EQ(jpeg.failureMessage()->text,
+              "ディスクの空き領域が足りません。\r\n"
+              "Jpeg保存時のエラーです。\r\nファイルに書きこめません。");
     EXPECT_EQ(fileBytes(small / "keep.jpg"), old);
     EXPECT_EQ(folderEntries(small), std::set<std::string>{"keep.jpg"});
     EXPECT_TRUE(messages_.empty());

@@ -169,6 +169,37 @@ TEST(Undo, RestoresThePictureBeforeTheLastDrawingOnce) {
     EXPECT_FALSE(undo.restore(canvas));
 }
 
+TEST(Undo, KeepAfterANewHeightOrWidthAloneKeepsTheCanvasSize) {
+    // The picture kept before differs from the canvas in one side only: its memory must
+    // not become the canvas. Undone straight away (a drawing refused after the keep) and
+    // after a drawing over the kept picture, the picture before comes back whole.
+    for (const auto& [w, h] : {std::pair{25, 31}, std::pair{33, 20}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        UndoImage undo;
+        Canvas canvas(25, 20);
+        ASSERT_TRUE(undo.keep(canvas)); // a 25 x 20 picture kept
+        canvas = Canvas(w, h);          // the image size changed
+        fillDistinct(canvas);
+        const Canvas before = canvas;
+
+        ASSERT_TRUE(undo.keep(canvas));
+        EXPECT_EQ(canvas.width(), w);
+        EXPECT_EQ(canvas.height(), h);
+        EXPECT_TRUE(undo.restore(canvas));
+        EXPECT_TRUE(sameCanvas(before, canvas));
+
+        ASSERT_TRUE(undo.keep(canvas));
+        DrawOptions o;
+        o.previous = undo.picture();
+        DrawMain(withMode(allComponents(w, h), DrawMode::Xor), rainbowSet(), canvas, nullptr, o);
+        Canvas xorOverBefore = before;
+        DrawMain(withMode(allComponents(w, h), DrawMode::Xor), rainbowSet(), xorOverBefore);
+        EXPECT_TRUE(sameCanvas(xorOverBefore, canvas));
+        EXPECT_TRUE(undo.restore(canvas));
+        EXPECT_TRUE(sameCanvas(before, canvas));
+    }
+}
+
 TEST(DrawProgress, TitlesStopQuestionsAndHandOversInColumnOrder) {
     // W = 150: G = 4, F = 20.
     const ParamFields f = allComponents(150, 6);

@@ -3,6 +3,7 @@
 #include "colorsets/ColorSetCollection.h"
 #include "colorsets/ColorSetFileCommands.h"
 #include "common/Numbers.h"
+#include "common/UiText.h"
 #include "io/AtomicFile.h"
 #include "io/ParamTextFile.h"
 #include "io/TextCodec.h"
@@ -10,16 +11,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <vector>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace wavory;
 
@@ -222,6 +227,103 @@ TEST(AtomicFile, ReplacesTheFileALinkPointsToWithItsPermissions) {
     EXPECT_EQ(fileType(temp / "new.cst"), "link");
 }
 
+TEST(AtomicFile, FollowsALinkInASharedStickyFolderOnlyWhereTheKernelWould) {
+    const wavory::testing::TempFolder temp;
+    const fs::path victim = temp / "victim.txt";
+    ASSERT_FALSE(writeFileAtomically(victim, "mine"));
+    const uid_t other = ::geteuid() + 4242;
+    struct Case {
+        const char* folder;
+        mode_t mode;
+        bool foreignLink, foreignFolder, followed;
+    };
+    for (const Case& c : {Case{"tmp", 01777, false, false, true},
+                          {"tmp-planted", 01777, true, false, false},
+                          {"open", 0777, true, false, true},      // not sticky
+                          {"group", 01775, true, false, true},    // not world-writable
+                          {"theirs", 01777, true, true, true}}) { // the folder owner's link
+        SCOPED_TRACE(c.folder);
+        const fs::path folder = temp / c.folder, link = folder / "picture.txt";
+        fs::create_directory(folder);
+        ASSERT_EQ(::chmod(folder.c_str(), c.mode), 0);
+        fs::create_symlink(victim, link);
+        if (c.foreignLink && ::lchown(link.c_str(), other, other) != 0) {
+            GTEST_SKIP() << "giving a link to another user needs root";
+        }
+        if (c.foreignFolder) {
+            ASSERT_EQ(::chown(folder.c_str(), other, other), 0);
+        }
+        const std::error_code ec = writeFileAtomically(link, c.folder);
+        std::string content;
+        ASSERT_FALSE(readWholeFile(victim, content));
+        if (c.followed) {
+            EXPECT_FALSE(ec) << ec.message();
+            EXPECT_EQ(content, c.folder);
+        } else {
+            EXPECT_EQ(ec, make_error_code(FileError::ForeignLinkInSharedFolder));
+            EXPECT_EQ(
+                systemErrorText(ec),
+                "共有フォルダに他のユーザーが置いたシンボリックリンクを通しては保存できません。");
+            EXPECT_EQ(content, "tmp") << "the file the link names is untouched";
+        }
+        EXPECT_EQ(fileType(link), "link");
+        EXPECT_EQ(folderNames(folder), std::vector<std::string>{"picture.txt"});
+    }
+}
+
+namespace {
+std::atomic<int> umaskCalls{0};
+} // namespace
+
+// Every umask call of this test program comes here (the core library is linked in), is
+// counted and then made as the system makes it.
+extern "C" mode_t umask(mode_t mask) noexcept {
+    ++umaskCalls;
+    return static_cast<mode_t>(::syscall(SYS_umask, mask));
+}
+
+TEST(AtomicFile, NewFilesGetTheUmaskWhichIsNeverChanged) {
+    const wavory::testing::TempFolder temp;
+    const mode_t saved = ::umask(027);
+    const int calls = umaskCalls;
+    // The process umask is the process's: another thread creating a file while a save
+    // changed it would get the changed one.
+    ASSERT_FALSE(writeFileAtomically(temp / "new.txt", "n"));
+    ASSERT_EQ(::chmod((temp / "new.txt").c_str(), 0604), 0);
+    ASSERT_FALSE(writeFileAtomically(temp / "new.txt", "replaced"));
+    EXPECT_EQ(umaskCalls, calls);
+    ::umask(saved);
+    struct stat st {};
+    ASSERT_FALSE(writeFileAtomically(temp / "other.txt", "o"));
+    for (const auto& [name, mode] : {std::pair{"new.txt", 0604u}, {"other.txt", 0666u & ~saved}}) {
+        ASSERT_EQ(::stat((temp / name).c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode) << name;
+    }
+}
+
+TEST(AtomicFile, CommonSystemReasonsAreInTheInterfaceLanguage) {
+    const auto text = [](int code) { return systemErrorText({code, std::generic_category()}); };
+    EXPECT_EQ(text(ENOSPC), "ディスクの空き領域が足りません。");
+    EXPECT_EQ(text(EDQUOT), "ディスクの使用量の上限を超えました。");
+    EXPECT_EQ(text(EROFS), "読み取り専用の場所には書き込めません。");
+    EXPECT_EQ(text(EACCES), "アクセスが許可されていません。");
+    EXPECT_EQ(text(EPERM), text(EACCES));
+    EXPECT_EQ(text(ENOENT), "ファイルまたはフォルダが見つかりません。");
+    EXPECT_EQ(text(ENAMETOOLONG), "ファイル名が長すぎます。");
+    EXPECT_EQ(systemErrorText(std::make_error_code(std::errc::no_space_on_device)), text(ENOSPC));
+    EXPECT_EQ(text(EIO), std::strerror(EIO)) << "the rest in the system's words";
+    setTextTranslator([](std::string_view japanese) {
+        std::string marked(1, '[');
+        marked.append(japanese).push_back(']');
+        return marked;
+    });
+    EXPECT_EQ(text(EROFS), "[読み取り専用の場所には書き込めません。]");
+    setTextTranslator(nullptr);
+    // Writing into a folder that does not exist says so in these words too.
+    const wavory::testing::TempFolder temp;
+    EXPECT_EQ(systemErrorText(writeFileAtomically(temp / "none" / "a.txt", "x")), text(ENOENT));
+}
+
 TEST(AtomicFile, RemovesOnlyItsOwnStaleTemporaryFiles) {
     const wavory::testing::TempFolder temp;
     AtomicFileWriter running(temp / "b.txt"); // a save in progress holds its file
@@ -237,9 +339,10 @@ TEST(AtomicFile, RemovesOnlyItsOwnStaleTemporaryFiles) {
     const std::vector<Case> cases = {
         {".a.txt.wavory-tmp-k1Lm2N", true, false, false}, // killed while saving a.txt
         {".a.txt.wavory-tmp-Zz9yx8", false, true, true},  // a save of a.txt just begun
-        {".c.ini.wavory-tmp-Ab3dE4", true, true, false},  // another file's, killed
+        {".c.ini.wavory-tmp-Ab3dE4", true, false, false}, // another file's, killed
+        {".c.ini.wavory-tmp-Cd5eF6", false, true, true},  // another file's, just begun
         {runningName, true, true, true},
-        {"a.txt.wavory-tmp-k1Lm2N", true, true, true},    // not a hidden name: the user's
+        {"a.txt.wavory-tmp-k1Lm2N", true, true, true}, // not a hidden name: the user's
         {".a.txt.bak", true, true, true},
         {".a.txt.wavory-tmp-", true, true, true},
     };
@@ -253,6 +356,14 @@ TEST(AtomicFile, RemovesOnlyItsOwnStaleTemporaryFiles) {
     for (const Case& c : cases) EXPECT_EQ(fs::exists(temp / c.name), c.keptBySavingA) << c.name;
     removeStaleTemporaryFiles(temp.path());
     for (const Case& c : cases) EXPECT_EQ(fs::exists(temp / c.name), c.keptAtStartUp) << c.name;
+    // Another user's, left in a folder both write to: not ours to judge.
+    const fs::path theirs = temp / ".d.txt.wavory-tmp-Xy7zW8";
+    ASSERT_FALSE(writeFileAtomically(theirs, "t"));
+    makeOld(theirs);
+    if (::lchown(theirs.c_str(), ::geteuid() + 4242, ::getegid()) == 0) {
+        ASSERT_FALSE(writeFileAtomically(temp / "a.txt", "a"));
+        EXPECT_TRUE(fs::exists(theirs));
+    }
     ASSERT_FALSE(running.write("b"));
     ASSERT_FALSE(running.commit());
     std::string content;

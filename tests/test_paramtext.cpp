@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sys/stat.h>
 
 using namespace wavory;
@@ -424,6 +425,119 @@ TEST(ParamText, FileEndingEarlyFails) {
     ParamFields f;
     EXPECT_TRUE(parseParamText(whole, f, kNames).ok());
     EXPECT_EQ(f.frame.height, "44");
+}
+
+namespace {
+
+// Every value a format 4 file sets, with its value line, as text for comparing.
+struct FileValue {
+    int line;
+    const char* name;
+    std::function<std::string(const ParamFields&)> get;
+};
+
+std::vector<FileValue> fileValues() {
+    std::vector<FileValue> v;
+    for (int i = 0; i < kComponentCount; ++i) {
+        v.push_back({3 + 3 * i, "switch", [i](const ParamFields& f) {
+                         return std::to_string(f.componentOn[static_cast<std::size_t>(i)]);
+                     }});
+        v.push_back(
+            {4 + 3 * i, "period", [i](const ParamFields& f) { return f.values[kPeriodSlot[i]]; }});
+        v.push_back({4 + 3 * i, "amplitude",
+                     [i](const ParamFields& f) { return f.values[kAmplitudeSlot[i]]; }});
+    }
+    v.push_back({kCircleValuesLine, "period Y",
+                 [](const ParamFields& f) { return f.values[kCircleYPeriodSlot]; }});
+    v.push_back({27, "power", [](const ParamFields& f) { return f.values[kPowerSlot]; }});
+    v.push_back(
+        {29, "center", [](const ParamFields& f) { return f.center[0] + "," + f.center[1]; }});
+    v.push_back({31, "bleed", [](const ParamFields& f) { return f.bleed; }});
+    v.push_back({kSizeLine, "size", [](const ParamFields& f) {
+                     return std::to_string(f.width) + "x" + std::to_string(f.height);
+                 }});
+    v.push_back({kColorSetLine, "set",
+                 [](const ParamFields& f) { return std::to_string(f.colorSetIndex); }});
+    v.push_back(
+        {kPhaseLine, "phase", [](const ParamFields& f) { return std::to_string(f.phase); }});
+    v.push_back({kFrameEnabledLine, "frame",
+                 [](const ParamFields& f) { return std::to_string(f.frame.enabled); }});
+    v.push_back({kFrameColorLine, "color",
+                 [](const ParamFields& f) { return std::to_string(f.frame.color); }});
+    v.push_back({kSenmeiLine, "senmei",
+                 [](const ParamFields& f) { return std::to_string(f.frame.senmei); }});
+    v.push_back({kShadowLine, "shadow",
+                 [](const ParamFields& f) { return std::to_string(f.frame.shadow); }});
+    v.push_back(
+        {kLineLine, "line", [](const ParamFields& f) { return std::to_string(f.frame.line); }});
+    v.push_back({49, "frame width", [](const ParamFields& f) { return f.frame.width; }});
+    v.push_back({51, "frame height", [](const ParamFields& f) { return f.frame.height; }});
+    return v;
+}
+
+// The fields before reading: every value differs from sampleModel()'s.
+ParamFields otherModel() {
+    ParamFields f;
+    f.componentOn = {false, true, false, true, false, true, false, true};
+    for (int i = 0; i < kValueSlotCount; ++i)
+        f.values[i] = std::to_string(500 + i);
+    f.center = {"1", "2"};
+    f.bleed = "3";
+    f.width = 111;
+    f.height = 99;
+    f.colorSetIndex = 1;
+    f.phase = 5;
+    f.frame = {false, 77, 1, 2, 3, "4", "6"};
+    return f;
+}
+
+// Every value on a line before `firstUnread` comes from the file, none after.
+void expectReadUpTo(const ParamFields& f, int firstUnread, const ParamFields& file) {
+    for (const FileValue& v : fileValues()) {
+        EXPECT_EQ(v.get(f), v.get(v.line < firstUnread ? file : otherModel()))
+            << v.name << " on line " << v.line;
+    }
+}
+
+} // namespace
+
+TEST(ParamText, DamagedFilesLeaveTheValuesReadBeforeTheDamageInFileOrder) {
+    ParamFields file = sampleModel();
+    file.colorSetIndex = 3; // the last set named "海"
+    const auto lines = textcodec::splitLines(formatParamText(file, "海"));
+    ASSERT_EQ(lines.size(), 52u);
+    // Cut after every line: the values of the lines kept are applied, the others not.
+    for (int keep = 2; keep <= 52; ++keep) {
+        SCOPED_TRACE("lines kept: " + std::to_string(keep));
+        ParamFields f = otherModel();
+        const auto r =
+            parseParamText(joinLinesCrLf({lines.begin(), lines.begin() + keep}), f, kNames);
+        EXPECT_EQ(r.ok(), keep == 52);
+        expectReadUpTo(f, keep, file);
+    }
+    // A value that fails its strict conversion, in each section that has one: what came
+    // before stays, nothing from that line on is taken.
+    for (int line :
+         {kPhaseLine, kFrameEnabledLine, kFrameColorLine, kSenmeiLine, kShadowLine, kLineLine}) {
+        SCOPED_TRACE("bad line " + std::to_string(line));
+        ParamFields f = otherModel();
+        EXPECT_EQ(parseParamText(textWith(file, "海", {{line, "x"}}), f, kNames).status,
+                  ParamReadStatus::ReadFailed);
+        expectReadUpTo(f, line, file);
+    }
+    // A missing color set: the fields as they stood at its warning hold the values before
+    // the set only; reading goes on, and a later failure leaves what came between.
+    ParamFields f = otherModel();
+    const auto r = parseParamText(textWith(file, "無い色", {{kFrameColorLine, "red"}}), f, kNames);
+    EXPECT_EQ(r.status, ParamReadStatus::ReadFailed);
+    ASSERT_TRUE(r.fieldsAtWarning);
+    expectReadUpTo(*r.fieldsAtWarning, kColorSetLine, file);
+    ParamFields expected = file;
+    expected.colorSetIndex = otherModel().colorSetIndex;
+    expectReadUpTo(f, kFrameColorLine, expected);
+    // Without the warning there is nothing to show with it.
+    ParamFields g = otherModel();
+    EXPECT_FALSE(parseParamText(formatParamText(file, "海"), g, kNames).fieldsAtWarning);
 }
 
 TEST(ParamText, MissingFileReportsTheReadError) {

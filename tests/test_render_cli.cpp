@@ -17,9 +17,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using namespace wavory;
 namespace fs = std::filesystem;
@@ -298,6 +302,52 @@ TEST_F(RenderCli, AnimationFramesAreTheDrawingsOfTheirPhases) {
     EXPECT_NE(r.err.find("保存を中止しました。"), std::string::npos) << r.err;
 }
 
+TEST_F(RenderCli, AnAnimationRemovesSpillFilesOfKilledRuns) {
+    const fs::path cache = dir_ / "cache" / "wavory";
+    fs::create_directories(cache);
+    const fs::path killed = cache / "frames-k1Lm2N.spill", running = cache / "frames-Ab3dE4.spill";
+    std::ofstream(killed) << "frames of a run that was killed";
+    std::ofstream(running) << "frames of a run still going";
+    const int held = ::open(running.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0); // as a living store holds its file
+    const char* oldCache = std::getenv("XDG_CACHE_HOME");
+    const std::string saved = oldCache ? oldCache : "";
+    ::setenv("XDG_CACHE_HOME", (dir_ / "cache").c_str(), 1);
+    const auto r = run(writeParams("a.txt", smallPicture()) + " --anim 5,50,3 -o " + path("a.gif"));
+    if (oldCache)
+        ::setenv("XDG_CACHE_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CACHE_HOME");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(fs::exists(killed));
+    EXPECT_TRUE(fs::exists(running));
+    ::close(held);
+}
+
+TEST_F(RenderCli, AWebPBeyondItsLimitIsRefusedAfterTheFirstFrame) {
+    ParamFields noisy; // the rainbow sample with bleed: about 5 MB a frame as lossless WebP
+    ASSERT_TRUE(readParamTextFile(WAVORY_SOURCE_DIR "/samples/rainbow.txt", noisy, {"虹"}).ok());
+    noisy.bleed = "200";
+    noisy.width = 3000;
+    noisy.height = 1200;
+    const std::string errFile = path("stderr.txt");
+    // Bounded, so that a renderer drawing all 999 frames fails instead of taking minutes.
+    const int raw =
+        std::system(("XDG_CACHE_HOME=" + path("cache") + " timeout 60 " +
+                     std::string(WAVORY_RENDER_EXE) + " " + writeParams("noisy.txt", noisy) +
+                     " --anim 0,99,999 -o " + path("big.webp") + " 2>" + errFile)
+                        .c_str());
+    std::string err;
+    readWholeFile(errFile, err);
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1) << err;
+    EXPECT_EQ(err.rfind("WebP ファイルは 4 GB までですが、3000 × 1200 のフレーム 999 枚は約 ", 0),
+              0u)
+        << err;
+    EXPECT_NE(err.find("BMP の連番で保存して下さい。"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(path("big.webp")));
+}
+
 TEST_F(RenderCli, ChoosesTheFormatByTheEndOfTheName) {
     const std::string good = writeParams("good.txt", smallPicture());
     for (const char* name : {"a.JPG", "b.jpeg", "c.png", "dpng", "e.gif", "f"}) {
@@ -341,6 +391,66 @@ TEST_F(RenderCli, LooksTheColorSetUpInAColorSetFile) {
 
     EXPECT_EQ(run(good + " --colorsets " + path("none.cst") + " -o " + path("c.bmp")).status, 1);
     EXPECT_FALSE(fs::exists(path("c.bmp")));
+
+    // Every sample file, single saved sets and the collection alike, gives its sets as the
+    // program's load command reads them: the last one drawn by its name.
+    for (const auto& entry : fs::directory_iterator(std::string(WAVORY_SOURCE_DIR) + "/colorset")) {
+        const std::string file = entry.path().string();
+        SCOPED_TRACE(file);
+        ColorSetCollection loaded;
+        ASSERT_TRUE(LoadColorSetFile(file, loaded).outcome.ok());
+        ASSERT_FALSE(loaded.empty());
+        const GColor& last = loaded.at(loaded.getgColorCount() - 1);
+        const auto drawn = run(writeParams("s.txt", f, last.name) + " --colorsets " + file + " -o " +
+                               path("s.bmp"));
+        ASSERT_EQ(drawn.status, 0) << drawn.err;
+        EXPECT_TRUE(drawn.err.empty()) << drawn.err;
+        Canvas sample(f.width, f.height);
+        ReferenceRenderer::render(takeDrawSnapshot(f), last, RandomSource(0).nextBits(), sample);
+        EXPECT_TRUE(readBmp("s.bmp") == sample);
+    }
+}
+
+TEST_F(RenderCli, AColorSetFileThatCannotBeUsedFailsWithTheReason) {
+    const std::string good = writeParams("good.txt", smallPicture());
+    ASSERT_EQ(::mkfifo(path("fifo.cst").c_str(), 0600), 0);
+    fs::create_directory(path("folder.cst"));
+    std::ofstream(path("large.cst"), std::ios::binary) << "[ColorSet]\r\nCount=1\r\n";
+    fs::resize_file(path("large.cst"), kMaxTextFileBytes + 1);
+    const char junk[] = "\0\x89PNG\xff\xfe junk";
+    std::ofstream(path("junk.cst"), std::ios::binary) << std::string(junk, sizeof junk - 1);
+    // A collection whose only set has too few points to be used.
+    std::ofstream(path("empty.cst"), std::ios::binary)
+        << "[ColorSet]\r\nCount=1\r\n[ColorSet 0]\r\nColorSetName=a\r\nColorCount=1\r\n";
+    const std::string notRegular = systemErrorText(make_error_code(FileError::NotRegularFile));
+    const std::string damaged = "no color set can be read from it";
+    const struct {
+        std::string file;
+        std::string reason;
+    } cases[] = {
+        {path("fifo.cst"), notRegular},  // read without waiting for a writer
+        {path("folder.cst"), systemErrorText(std::make_error_code(std::errc::is_a_directory))},
+        {"/dev/zero", notRegular},
+        {path("missing.cst"), systemErrorText(std::make_error_code(std::errc::no_such_file_or_directory))},
+        {path("large.cst"), systemErrorText(make_error_code(FileError::TooLarge))},
+        {path("junk.cst"), damaged},
+        {path("empty.cst"), damaged},
+    };
+    for (const auto& c : cases) {
+        const auto r = run(good + " --colorsets " + c.file + " -o " + path("out.bmp"));
+        EXPECT_EQ(r.status, 1) << c.file;
+        EXPECT_NE(r.err.find("読み込み時にエラーが発生しました。\n" + c.file + ": " + c.reason), std::string::npos)
+            << c.file << ": " << r.err;
+        EXPECT_FALSE(fs::exists(path("out.bmp"))) << c.file;
+    }
+}
+
+TEST_F(RenderCli, VersionAsTheProgramGivesIt) {
+    const auto r = run("--version >" + path("version.txt"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::string text;
+    ASSERT_FALSE(readWholeFile(path("version.txt"), text));
+    EXPECT_EQ(text.rfind("wavory-render " WAVORY_VERSION "\nLicense GPL-3.0-or-later", 0), 0u) << text;
 }
 
 TEST_F(RenderCli, AColorSetNameSurvivesTheParameterFileItWrites) {

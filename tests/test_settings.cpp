@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -379,7 +381,25 @@ HistoryEntry historyEntry(int n, int side = 40) {
     const Canvas picture = noisePicture(n, side);
     e.thumbnail = makeThumbnail(picture, kHistoryThumbnailSide);
     e.picture = PackedCanvas::pack(picture);
+    if (n % 2 == 0)
+        e.noiseKey = 0xF00D'0000'0000'0000u + static_cast<std::uint64_t>(n);
     return e;
+}
+
+// A history file's bytes: the entries' payloads, each with its length and checksum.
+std::string historyBytes(const std::vector<std::string>& payloads) {
+    std::string out = "WAVORY-HISTORY 1\n";
+    auto u32 = [&out](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            out.push_back(static_cast<char>(v >> (8 * i)));
+    };
+    for (const std::string& p : payloads) {
+        u32(static_cast<std::uint32_t>(p.size()));
+        u32(static_cast<std::uint32_t>(
+            crc32(0, reinterpret_cast<const Bytef*>(p.data()), static_cast<uInt>(p.size()))));
+        out += p;
+    }
+    return out;
 }
 
 void expectSameEntry(const HistoryEntry& a, const HistoryEntry& b) {
@@ -388,6 +408,7 @@ void expectSameEntry(const HistoryEntry& a, const HistoryEntry& b) {
     EXPECT_EQ(a.colorSet.name, b.colorSet.name);
     EXPECT_TRUE(sameColors(a.colorSet, b.colorSet));
     EXPECT_EQ(a.thumbnail, b.thumbnail);
+    EXPECT_EQ(a.noiseKey, b.noiseKey);
 }
 
 } // namespace
@@ -504,4 +525,38 @@ TEST_F(SettingsTest, HistoryFileRoundTripAndDamage) {
     EXPECT_TRUE(bounded.damaged);
     ASSERT_EQ(bounded.entries.size(), 1u);
     EXPECT_EQ(bounded.entries[0].fields.colorSetIndex, ColorSetCollection::kCapacity - 1);
+}
+
+TEST(HistoryFile, NoiseKeysAreKeptAndEntriesWithoutThemOrWithLaterFieldsStillRead) {
+    HistoryEntry keyed = historyEntry(2);
+    keyed.noiseKey = 0xFFFF'FFFF'FFFF'FFFFu;
+    const std::string written = encodeHistory({keyed, historyEntry(3)});
+    DecodedHistory read = decodeHistory(written);
+    ASSERT_EQ(read.entries.size(), 2u);
+    EXPECT_EQ(read.entries[0].noiseKey, keyed.noiseKey);
+    EXPECT_FALSE(read.entries[1].noiseKey);
+
+    // The entry's payload ends with the version 1 fields: version, key flag, key.
+    const std::string whole = encodeHistory({keyed});
+    const std::string payload = whole.substr(17 + 8);
+    const std::string_view thumbnailEnd = std::string_view(payload).substr(0, payload.size() - 10);
+    ASSERT_EQ(payload.substr(payload.size() - 10, 2), std::string("\x01\x01", 2));
+    // Written before there were such fields: it ends with the thumbnail and reads without a key.
+    // Written by a later version: fields behind those known are passed over.
+    std::string later = payload;
+    later[thumbnailEnd.size()] = 2;
+    later += "later fields";
+    // A version 0 or a flag other than 0 and 1 is damage.
+    std::string badVersion = payload, badFlag = payload;
+    badVersion[thumbnailEnd.size()] = 0;
+    badFlag[thumbnailEnd.size() + 1] = 2;
+    read = decodeHistory(historyBytes({std::string(thumbnailEnd), later, badVersion, badFlag}));
+    EXPECT_TRUE(read.damaged);
+    ASSERT_EQ(read.entries.size(), 2u);
+    expectSameEntry(read.entries[0], [&] {
+        HistoryEntry old = keyed;
+        old.noiseKey.reset();
+        return old;
+    }());
+    expectSameEntry(read.entries[1], keyed);
 }

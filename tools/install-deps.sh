@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running Wavory need.
+# Installs the Debian packages that building, testing, packaging and running Wavory need
+# (tools/check-programs.sh names the programs the tests call and their packages).
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,9 @@ packages=(
   fonts-noto-cjk qt6-translations-l10n xvfb xauth
   libxkbcommon-dev
   help2man dpkg-dev desktop-file-utils appstream shared-mime-info
+  # cpack -G DEB reads the programs' dependencies with file and dpkg-shlibdeps; the
+  # debian_package test reads them with objdump and checks the package with lintian.
+  file binutils lintian
 )
 
 missing=()

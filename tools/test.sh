@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
+tools/check-programs.sh
 build_dir="${1:-build}"
 shift || true
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"

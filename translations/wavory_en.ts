@@ -1232,5 +1232,615 @@ The file could not be saved.</translation>
         <translation>The image width or height is odd, so the seams do not vanish completely.<byte value="xd"/>
 With an even width and height the edges join exactly.</translation>
     </message>
+    <message>
+        <source>ランダム設定</source>
+        <translation>Random Setting</translation>
+    </message>
+    <message>
+        <source>パラメータをランダムに決定します。</source>
+        <translation>Chooses the parameters at random.</translation>
+    </message>
+    <message>
+        <source>最も頻繁に使用するボタンです。</source>
+        <translation>The button you will use most.</translation>
+    </message>
+    <message>
+        <source>べき乗</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>この値を上げていくと画像がだんだんとシャープになっていき、</source>
+        <translation>Raising this value makes the picture sharper and sharper.</translation>
+    </message>
+    <message>
+        <source> さらに上げると直線的な模様になります。</source>
+        <translation>Raised further, it turns the pattern into straight lines.</translation>
+    </message>
+    <message>
+        <source>べき乗 1</source>
+        <translation>Power 1</translation>
+    </message>
+    <message>
+        <source>べき乗 32</source>
+        <translation>Power 32</translation>
+    </message>
+    <message>
+        <source>周期</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>ある成分の周期を小さくすると、その成分はより細かい繰り返しパターンとなります。</source>
+        <translation>A smaller period makes a component&apos;s pattern repeat more finely.</translation>
+    </message>
+    <message>
+        <source>振幅</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>ある成分の振幅を大きくすると、その成分が画像に及ぼす影響が大きくなります。</source>
+        <translation>A larger amplitude gives a component more influence on the picture.</translation>
+    </message>
+    <message>
+        <source>画像の中心</source>
+        <translation>Image center</translation>
+    </message>
+    <message>
+        <source>画像を上下左右にスクロールさせるときに使います。</source>
+        <translation>Scrolls the picture up, down, left or right.</translation>
+    </message>
+    <message>
+        <source>上下左右がつながった画像にしたい時は (0,0) にして下さい。</source>
+        <translation>For a picture whose opposite edges join up, set this to (0,0).</translation>
+    </message>
+    <message>
+        <source>にじみ</source>
+        <translation>Bleed</translation>
+    </message>
+    <message>
+        <source>画像にノイズを与えてにじんだようにします。</source>
+        <translation>Adds noise so that the colors bleed into each other.</translation>
+    </message>
+    <message>
+        <source>様々な視覚効果が期待できます。</source>
+        <translation>It can give many different visual effects.</translation>
+    </message>
+    <message>
+        <source>にじみ 0</source>
+        <translation>Bleed 0</translation>
+    </message>
+    <message>
+        <source>にじみ 256</source>
+        <translation>Bleed 256</translation>
+    </message>
+    <message>
+        <source>周期２倍</source>
+        <translation>Period ×2</translation>
+    </message>
+    <message>
+        <source>すべての成分の周期を２倍します。</source>
+        <translation>Doubles the period of every component.</translation>
+    </message>
+    <message>
+        <source>感覚的に言うと、視点を画像に近づけるような効果があります。</source>
+        <translation>It feels like moving closer to the picture.</translation>
+    </message>
+    <message>
+        <source>周期半分</source>
+        <translation>Period ÷2</translation>
+    </message>
+    <message>
+        <source>すべての成分の周期を1/2にします。</source>
+        <translation>Halves the period of every component.</translation>
+    </message>
+    <message>
+        <source>感覚的に言うと、視点を画像から遠ざけるような効果になります。</source>
+        <translation>It feels like stepping back from the picture.</translation>
+    </message>
+    <message>
+        <source>振幅２倍</source>
+        <translation>Amplitude ×2</translation>
+    </message>
+    <message>
+        <source>すべての成分の振幅を２倍にします。</source>
+        <translation>Doubles the amplitude of every component.</translation>
+    </message>
+    <message>
+        <source>変化に乏しい画像により変化をつけます。</source>
+        <translation>Livens up a picture that changes too little.</translation>
+    </message>
+    <message>
+        <source>振幅半分</source>
+        <translation>Amplitude ÷2</translation>
+    </message>
+    <message>
+        <source>すべての成分の振幅を1/2にします。</source>
+        <translation>Halves the amplitude of every component.</translation>
+    </message>
+    <message>
+        <source>変化が激しすぎる画像の変化を穏やかにします。</source>
+        <translation>Calms down a picture that changes too much.</translation>
+    </message>
+    <message>
+        <source>使用する色セット</source>
+        <translation>Color set</translation>
+    </message>
+    <message>
+        <source>どの色セットを用いて描画するかを指定します。</source>
+        <translation>Chooses the color set to draw with.</translation>
+    </message>
+    <message>
+        <source>色セットの編集</source>
+        <translation>Edit Color Set</translation>
+    </message>
+    <message>
+        <source>現在選択している色セットの編集ウィンドウを開きます。</source>
+        <translation>Opens the editor for the selected color set.</translation>
+    </message>
+    <message>
+        <source>色セットの追加</source>
+        <translation>Add Color Set</translation>
+    </message>
+    <message>
+        <source>新しい色セットを作成し、編集します。</source>
+        <translation>Creates a new color set and opens it for editing.</translation>
+    </message>
+    <message>
+        <source>色セットの削除</source>
+        <translation>Remove Color Set</translation>
+    </message>
+    <message>
+        <source>現在選択している色セットを削除します。</source>
+        <translation>Removes the selected color set.</translation>
+    </message>
+    <message>
+        <source>一度削除すると元に戻せません。</source>
+        <translation>A removed color set cannot be brought back.</translation>
+    </message>
+    <message>
+        <source>位相のずれ</source>
+        <translation>Phase shift</translation>
+    </message>
+    <message>
+        <source>画像の色見の変更をします。</source>
+        <translation>Shifts the colors of the picture.</translation>
+    </message>
+    <message>
+        <source> ０％の時と５０％の時とは正反対の色になります。</source>
+        <translation>0 % and 50 % give opposite colors.</translation>
+    </message>
+    <message>
+        <source>描画</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>現在のパラメータで画像を描画します。</source>
+        <translation>Draws the picture with the current parameters.</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>描画した画像を名前を付けて保存します。</source>
+        <translation>Saves the picture under a name you choose.</translation>
+    </message>
+    <message>
+        <source>フォーマットはBMP形式、JPEG形式またはPNG形式です。</source>
+        <translation>The format is BMP, JPEG or PNG.</translation>
+    </message>
+    <message>
+        <source>サイズ指定</source>
+        <translation>Image Size</translation>
+    </message>
+    <message>
+        <source>作成する画像のサイズを指定します。</source>
+        <translation>Sets the size of the picture to make.</translation>
+    </message>
+    <message>
+        <source>描画モード</source>
+        <translation>Draw mode</translation>
+    </message>
+    <message>
+        <source>より複雑な画像を作成するときに使用します。</source>
+        <translation>For making more complex pictures.</translation>
+    </message>
+    <message>
+        <source>この機能を使うには、まず「通常」で描画した後、別の形の画像を「AND」等で描画してください。</source>
+        <translation>First draw in &quot;Normal&quot;, then draw a different pattern over it with &quot;AND&quot; or another mode.</translation>
+    </message>
+    <message>
+        <source>描画中止</source>
+        <translation>Stop Drawing</translation>
+    </message>
+    <message>
+        <source>画像の描画を中止します。</source>
+        <translation>Stops drawing the picture.</translation>
+    </message>
+    <message>
+        <source>色セットの名前</source>
+        <translation>Color set name</translation>
+    </message>
+    <message>
+        <source>色セットにつける名前です。</source>
+        <translation>The name of the color set.</translation>
+    </message>
+    <message>
+        <source>自由に決められますが、長さは全角で12文字までです。</source>
+        <translation>Any name will do, up to 12 full-width or 24 half-width characters.</translation>
+    </message>
+    <message>
+        <source>色決定ポイントの数</source>
+        <translation>Color points</translation>
+    </message>
+    <message>
+        <source>「色の変化」でいくつの色を指定するかを決定します。</source>
+        <translation>How many colors you set in &quot;Colors&quot;.</translation>
+    </message>
+    <message>
+        <source>多いほど派手なグラデーションを作成できますが、通常は4～7程度で十分です。</source>
+        <translation>More points give livelier gradations, but 4 to 7 are usually enough.</translation>
+    </message>
+    <message>
+        <source>段階数</source>
+        <translation>Levels</translation>
+    </message>
+    <message>
+        <source>この値が高いほど、グラデーションが滑らかになります。</source>
+        <translation>The higher this value, the smoother the gradation.</translation>
+    </message>
+    <message>
+        <source>この値を低くして描画すると、線のはっきりした幾何学的模様の画像になります。</source>
+        <translation>A low value draws geometric patterns with sharp lines.</translation>
+    </message>
+    <message>
+        <source>1段階</source>
+        <translation>1 level</translation>
+    </message>
+    <message>
+        <source>256段階</source>
+        <translation>256 levels</translation>
+    </message>
+    <message>
+        <source>色の変化</source>
+        <translation>Colors</translation>
+    </message>
+    <message>
+        <source>色セット編集のメインとなる部分で、どの部分でどのような色を使うかを指定します。</source>
+        <translation>The heart of the editor: which color to use where along the gradation.</translation>
+    </message>
+    <message>
+        <source>色決定ポイント(四角)をクリックをすると色を変更できます。</source>
+        <translation>Click a color point (a square) to change its color.</translation>
+    </message>
+    <message>
+        <source>色決定ポイント</source>
+        <translation>Color point</translation>
+    </message>
+    <message>
+        <source>クリックすると色を変更できます。</source>
+        <translation>Click to change its color.</translation>
+    </message>
+    <message>
+        <source>両端の色を一致させる</source>
+        <translation>Same color at both ends</translation>
+    </message>
+    <message>
+        <source>両端の色決定ポイントの色が一致していないと、描画画像が滑らかになりません。</source>
+        <translation>If the color points at the two ends differ, the drawn picture is not smooth.</translation>
+    </message>
+    <message>
+        <source>これをチェックしておけば、自動的に両端の色が同じになります。</source>
+        <translation>With this checked, both ends always get the same color.</translation>
+    </message>
+    <message>
+        <source>色のランダム決定</source>
+        <translation>Random colors</translation>
+    </message>
+    <message>
+        <source>全ての色決定ポイントの色をランダムに設定します。</source>
+        <translation>Gives every color point a random color.</translation>
+    </message>
+    <message>
+        <source>枠を描く</source>
+        <translation>Draw a frame</translation>
+    </message>
+    <message>
+        <source>これがチェックされていると、枠の描画が有効になります。</source>
+        <translation>When this is checked, the frame is drawn.</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>枠の色です。</source>
+        <translation>The color of the frame.</translation>
+    </message>
+    <message>
+        <source>クリックすると変更できます。</source>
+        <translation>Click to change it.</translation>
+    </message>
+    <message>
+        <source>全体の色の濃さ</source>
+        <translation>Overall strength</translation>
+    </message>
+    <message>
+        <source>小さければ枠がぼやけた感じになり、大きければ枠部分全体の色が濃くなります。</source>
+        <translation>Small values give a soft frame; large values make the whole frame stronger in color.</translation>
+    </message>
+    <message>
+        <source>最大値の50にすると完全にベタ塗りになります。</source>
+        <translation>At the maximum, 50, the frame is one solid color.</translation>
+    </message>
+    <message>
+        <source>右下部分の色の暗さ</source>
+        <translation>Shadow (lower right)</translation>
+    </message>
+    <message>
+        <source>この値が高いほど枠の右下の部分が暗くなり、これが影の役目をして立体的に見えます。</source>
+        <translation>The higher this value, the darker the lower right of the frame; as a shadow, it makes the frame look raised.</translation>
+    </message>
+    <message>
+        <source>境界線の鮮明さ</source>
+        <translation>Edge sharpness</translation>
+    </message>
+    <message>
+        <source>このパラメータが大きいほど枠の境界線が鮮明になります。</source>
+        <translation>The larger this value, the sharper the frame&apos;s edge lines.</translation>
+    </message>
+    <message>
+        <source>枠のサイズ</source>
+        <translation>Frame size</translation>
+    </message>
+    <message>
+        <source>枠の横幅・縦幅を指定します。</source>
+        <translation>Sets the width and the height of the frame.</translation>
+    </message>
+    <message>
+        <source>最小値は 1、最大値は画像サイズの縦幅・横幅の半分です。</source>
+        <translation>The minimum is 1, the maximum half the picture&apos;s height or width.</translation>
+    </message>
+    <message>
+        <source>ランダム設定時の画像の傾向</source>
+        <translation>Tendency of random images</translation>
+    </message>
+    <message>
+        <source>「ランダム設定」した時に生成される周期・振幅の平均値を調整できます。</source>
+        <translation>Adjusts the average period and amplitude that &quot;Random Setting&quot; chooses.</translation>
+    </message>
+    <message>
+        <source>赤い点が現在の設定値を表します。</source>
+        <translation>The red dot shows the current setting.</translation>
+    </message>
+    <message>
+        <source>初期値</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>設定値(赤い点)を初期値(中心)に戻します。</source>
+        <translation>Puts the setting (the red dot) back to the default (the center).</translation>
+    </message>
+    <message>
+        <source>ランダム設定されるパラメータ</source>
+        <translation>Parameters to randomize</translation>
+    </message>
+    <message>
+        <source>「ランダム設定」時に、各パラメータが変化するか変化しないかを指定します。</source>
+        <translation>Chooses which parameters &quot;Random Setting&quot; changes and which it leaves alone.</translation>
+    </message>
+    <message>
+        <source>連携するアプリケーションのパス</source>
+        <translation>Path of the linked application</translation>
+    </message>
+    <message>
+        <source>「連携ｱﾌﾟﾘｹｰｼｮﾝで編集」で起動するアプリケーションのパスを指定します。</source>
+        <translation>The program that &quot;Edit in Linked Application&quot; starts.</translation>
+    </message>
+    <message>
+        <source>アプリケーションはBMPファイルのドラッグドロップに対応している必要があります。</source>
+        <translation>The program must accept BMP files dropped on it.</translation>
+    </message>
+    <message>
+        <source>描画終了後に音を鳴らす</source>
+        <translation>Beep when a drawing is finished</translation>
+    </message>
+    <message>
+        <source>描画が終了した後にWindowsのBEEP音を鳴らします。</source>
+        <translation>Sounds the system beep when a drawing is finished.</translation>
+    </message>
+    <message>
+        <source>起動時にウェルカムダイアログを表示</source>
+        <translation>Show the welcome window at start</translation>
+    </message>
+    <message>
+        <source>Wavoryの起動時に「Welcome to Wavory」のダイアログを表示します。</source>
+        <translation>Shows the &quot;Welcome to Wavory&quot; window when Wavory starts.</translation>
+    </message>
+    <message>
+        <source>終了する前に確認ダイアログを表示</source>
+        <translation>Ask before exiting</translation>
+    </message>
+    <message>
+        <source>Wavoryを終了する前に確認のダイアログを表示します。</source>
+        <translation>Asks for confirmation before Wavory exits.</translation>
+    </message>
+    <message>
+        <source>ランダム設定と同時に描画</source>
+        <translation>Draw after a random setting</translation>
+    </message>
+    <message>
+        <source>ランダム設定した後に自動的に描画するようにします。</source>
+        <translation>Draws automatically after each random setting.</translation>
+    </message>
+    <message>
+        <source>画像保存と同時に「テキストファイルへ書き出し」を実行</source>
+        <translation>Write the parameters to a text file when saving an image</translation>
+    </message>
+    <message>
+        <source>画像を保存する時に自動的に「テキストファイルへ書き出し」を実行するようにします。</source>
+        <translation>Runs &quot;Write Parameters to Text File&quot; automatically whenever a picture is saved.</translation>
+    </message>
+    <message>
+        <source>描画後メインウィンドウにフォーカスを戻す</source>
+        <translation>Return the focus to the main window after drawing</translation>
+    </message>
+    <message>
+        <source>描画するとフォーカスがピクチャウィンドウに移りますが、</source>
+        <translation>Drawing moves the focus to the picture window.</translation>
+    </message>
+    <message>
+        <source>これをチェックしておけば描画後メインウィンドウにフォーカスが戻ります。</source>
+        <translation>With this checked, it returns to the main window afterwards.</translation>
+    </message>
+    <message>
+        <source>値変更と同時に描画</source>
+        <translation>Draw as soon as a value changes</translation>
+    </message>
+    <message>
+        <source>パラメータを変更すると自動的に描画するようにします。</source>
+        <translation>Draws automatically whenever a parameter changes.</translation>
+    </message>
+    <message>
+        <source>アニメーション１周期の、最初のフレームと最後のフレームの「位相のずれ」を指定します。</source>
+        <translation>The &quot;Phase shift&quot; of the first and the last frame of one animation cycle.</translation>
+    </message>
+    <message>
+        <source>通常は「０％から９９％まで」で構いません。</source>
+        <translation>&quot;0 % to 99 %&quot; is usually fine.</translation>
+    </message>
+    <message>
+        <source>フレーム数</source>
+        <translation>Number of frames</translation>
+    </message>
+    <message>
+        <source>アニメーション１周期のフレーム数を指定します。</source>
+        <translation>The number of frames in one animation cycle.</translation>
+    </message>
+    <message>
+        <source>フレーム数が少ないとチカチカしたアニメになり、多いほど滑らかなアニメになります。</source>
+        <translation>Few frames make a flickering animation; the more frames, the smoother it runs.</translation>
+    </message>
+    <message>
+        <source>作成</source>
+        <translation>Make</translation>
+    </message>
+    <message>
+        <source>アニメーションの各フレームの描画を開始します。</source>
+        <translation>Starts drawing the animation&apos;s frames.</translation>
+    </message>
+    <message>
+        <source>作成中止</source>
+        <translation>Stop Making</translation>
+    </message>
+    <message>
+        <source>アニメーションの描画を中止します。</source>
+        <translation>Stops drawing the animation.</translation>
+    </message>
+    <message>
+        <source>プレビュー</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>作成したアニメーションをプレビューするウィンドウを表示します。</source>
+        <translation>Opens a window that plays the animation made.</translation>
+    </message>
+    <message>
+        <source>保存するフォルダ</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>アニメーションのBMPファイル群を保存するフォルダを指定します｡ </source>
+        <translation>The folder the animation&apos;s BMP files are saved in.</translation>
+    </message>
+    <message>
+        <source>ベースファイル名</source>
+        <translation>Base name</translation>
+    </message>
+    <message>
+        <source>ファイル名の先頭につく文字列を指定します。</source>
+        <translation>The text every file name starts with.</translation>
+    </message>
+    <message>
+        <source>連番の開始数字と桁数</source>
+        <translation>Numbering: first number and digits</translation>
+    </message>
+    <message>
+        <source>ベースファイル名に続く連番の、開始番号と桁数を指定します。</source>
+        <translation>The first number and the number of digits of the numbering after the base name.</translation>
+    </message>
+    <message>
+        <source>作成したアニメーションをBMPファイル群として保存します。</source>
+        <translation>Saves the animation made as a series of BMP files.</translation>
+    </message>
+    <message>
+        <source>保存中止</source>
+        <translation>Stop Saving</translation>
+    </message>
+    <message>
+        <source>保存を中断します。</source>
+        <translation>Stops saving.</translation>
+    </message>
+    <message>
+        <source>色セットは最大%1個まで作成できます。</source>
+        <translation>You can have at most %1 color sets.</translation>
+    </message>
+    <message>
+        <source>左側のチェックボックスをオン／オフすることによって成分を有効／無効にできます。</source>
+        <translation>The check box on the left switches the component on or off.</translation>
+    </message>
+    <message>
+        <source>上下左右つながった画像にしたい時はこの成分をオフにしてください。</source>
+        <translation>For a picture whose opposite edges join up, switch this component off.</translation>
+    </message>
+    <message>
+        <source>基本</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>中・上級者向け機能</source>
+        <translation>For experienced users</translation>
+    </message>
+    <message>
+        <source>WebP ファイルは 4 GB までですが、%1 × %2 のフレーム %3 枚は約 %4 になるため保存できません。<byte value="xd"/>
+BMP の連番で保存して下さい。</source>
+        <translation>A WebP file holds at most 4 GB, but %3 frames of %1 × %2 would take about %4, so they cannot be saved.<byte value="xd"/>
+Save them as a BMP series.</translation>
+    </message>
+    <message>
+        <source>保存したのは %1 だけです。%2 から後は揃っていません。</source>
+        <translation>Only %1 was saved; the series is incomplete from %2 on.</translation>
+    </message>
+    <message>
+        <source>保存したのは %1 から %2 までです。%3 から後は揃っていません。</source>
+        <translation>%1 to %2 were saved; the series is incomplete from %3 on.</translation>
+    </message>
+    <message>
+        <source>共有フォルダに他のユーザーが置いたシンボリックリンクを通しては保存できません。</source>
+        <translation>Cannot save through a symbolic link that another user placed in a shared folder.</translation>
+    </message>
+    <message>
+        <source>ディスクの空き領域が足りません。</source>
+        <translation>There is not enough free space on the disk.</translation>
+    </message>
+    <message>
+        <source>ディスクの使用量の上限を超えました。</source>
+        <translation>The disk quota has been exceeded.</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所には書き込めません。</source>
+        <translation>Cannot write to a read-only location.</translation>
+    </message>
+    <message>
+        <source>アクセスが許可されていません。</source>
+        <translation>Permission denied.</translation>
+    </message>
+    <message>
+        <source>ファイルまたはフォルダが見つかりません。</source>
+        <translation>The file or folder does not exist.</translation>
+    </message>
+    <message>
+        <source>ファイル名が長すぎます。</source>
+        <translation>The file name is too long.</translation>
+    </message>
 </context>
 </TS>

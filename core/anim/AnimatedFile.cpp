@@ -1,6 +1,7 @@
 #include "anim/AnimatedFile.h"
 
 #include "anim/FrameFileWriting.h"
+#include "anim/FrameStore.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
 #include "common/UiText.h"
@@ -95,11 +96,41 @@ std::string webpError(WebPAnimEncoder* encoder) {
     return text && *text ? std::string("WebP: ") + text : std::string("WebP: encoding failed");
 }
 
+// Lossless, and the colors under transparent pixels kept as they are.
+bool webpConfig(WebPConfig& config) {
+    if (!WebPConfigInit(&config) || !WebPConfigLosslessPreset(&config, kWebPLosslessLevel))
+        return false;
+    config.exact = 1;
+    return true;
+}
+
+bool importPicture(const Canvas& frame, WebPPicture& picture) {
+    picture.use_argb = 1;
+    picture.width = frame.width();
+    picture.height = frame.height();
+    return WebPPictureImportRGB(&picture, frame.data(), static_cast<int>(frame.rowBytes())) != 0;
+}
+
+// The bytes of the frame encoded alone as a still lossless WebP; 0 when it cannot be.
+std::uint64_t encodedAloneBytes(const Canvas& frame) {
+    WebPConfig config;
+    PictureGuard picture;
+    if (!webpConfig(config) || !importPicture(frame, picture.picture))
+        return 0;
+    WebPMemoryWriter memory;
+    WebPMemoryWriterInit(&memory);
+    picture.picture.writer = WebPMemoryWrite;
+    picture.picture.custom_ptr = &memory;
+    const bool encoded = WebPEncode(&config, &picture.picture) != 0;
+    const std::uint64_t bytes = encoded ? memory.size : 0;
+    WebPMemoryWriterClear(&memory);
+    return bytes;
+}
+
 AnimatedWriteResult writeWebP(const AnimatedFileJob& job, FrameSource& source) {
     WebPConfig config;
-    if (!WebPConfigInit(&config) || !WebPConfigLosslessPreset(&config, kWebPLosslessLevel))
+    if (!webpConfig(config))
         return failed("WebP: configuration");
-    config.exact = 1;
     std::unique_ptr<WebPAnimEncoder, EncoderDeleter> encoder;
     Canvas frame;
     std::string cause;
@@ -118,11 +149,7 @@ AnimatedWriteResult writeWebP(const AnimatedFileJob& job, FrameSource& source) {
                 return failed(webpError(nullptr));
         }
         PictureGuard picture;
-        picture.picture.use_argb = 1;
-        picture.picture.width = frame.width();
-        picture.picture.height = frame.height();
-        if (!WebPPictureImportRGB(&picture.picture, frame.data(),
-                                  static_cast<int>(frame.rowBytes())))
+        if (!importPicture(frame, picture.picture))
             return failed(webpError(nullptr));
         if (!WebPAnimEncoderAdd(encoder.get(), &picture.picture, timestamp, &config))
             return failed(webpError(encoder.get()));
@@ -139,10 +166,18 @@ AnimatedWriteResult writeWebP(const AnimatedFileJob& job, FrameSource& source) {
 
 // ---- GIF ----------------------------------------------------------------------------
 
+// The GIF goes to its file as giflib writes it, never whole in memory.
+struct GifOutput {
+    AtomicFileWriter* file;
+    std::error_code error; // the first write that failed
+};
+
 extern "C" int appendGifBytes(GifFileType* gif, const GifByteType* bytes, int count) {
-    auto* out = static_cast<std::string*>(gif->UserData);
-    out->append(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(count));
-    return count;
+    auto* out = static_cast<GifOutput*>(gif->UserData);
+    if (!out->error)
+        out->error = out->file->write(
+            {reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(count)});
+    return out->error ? 0 : count;
 }
 
 struct GifCloser {
@@ -227,15 +262,22 @@ AnimatedWriteResult writeGif(const AnimatedFileJob& job, FrameSource& source) {
         return failed(UiText::tr(codec::kOutOfMemoryText));
 
     // Pass 2: every frame mapped onto it, written in full.
-    std::string bytes;
+    AtomicFileWriter file(job.path);
+    if (const std::error_code ec = file.open())
+        return failed(systemErrorText(ec));
+    GifOutput output{&file, {}};
+    // A failed write is the system's to explain; anything else giflib's.
+    const auto gifFailure = [&output](int code) {
+        return failed(output.error ? systemErrorText(output.error) : gifError(code));
+    };
     int error = 0;
-    std::unique_ptr<GifFileType, GifCloser> gif(EGifOpen(&bytes, appendGifBytes, &error));
+    std::unique_ptr<GifFileType, GifCloser> gif(EGifOpen(&output, appendGifBytes, &error));
     if (!gif)
         return failed(gifError(error));
     EGifSetGifVersion(gif.get(), true);
     if (EGifPutScreenDesc(gif.get(), width, height, 8, 0, map.get()) != GIF_OK ||
         !putLoopForever(gif.get()))
-        return failed(gifError(gif->Error));
+        return gifFailure(gif->Error);
     // The format counts in hundredths of a second.
     const int delayCs =
         static_cast<int>(std::clamp<std::int64_t>(roundToInt64(job.frameMs / 10.0), 1, 0xFFFF));
@@ -246,15 +288,35 @@ AnimatedWriteResult writeGif(const AnimatedFileJob& job, FrameSource& source) {
         if (std::string e = quantizer.map(frame, indices); !e.empty())
             return failed(e);
         if (!putFrame(gif.get(), delayCs, indices, width, height))
-            return failed(gifError(gif->Error));
+            return gifFailure(gif->Error);
     }
     GifFileType* raw = gif.release();
     if (EGifCloseFile(raw, &error) != GIF_OK)
-        return failed(gifError(error));
-    return writeBytes(job.path, bytes);
+        return gifFailure(error);
+    if (const std::error_code ec = file.commit())
+        return failed(systemErrorText(ec));
+    return {};
 }
 
 } // namespace
+
+Result checkAnimatedFileFits(AnimatedFormat format, const Canvas& first, int frames) {
+    if (format != AnimatedFormat::WebP || first.empty() || frames <= 0)
+        return {};
+    const auto count = static_cast<std::uint64_t>(frames);
+    const std::uint64_t pixels = static_cast<std::uint64_t>(first.width()) * first.height();
+    if (pixels * 4 * count <= kWebPMaxFileBytes)
+        return {};
+    const std::uint64_t estimate = encodedAloneBytes(first) * count;
+    if (estimate <= kWebPMaxFileBytes + kWebPMaxFileBytes / 20)
+        return {};
+    return Result::failure(
+        MessageIcon::Critical,
+        fillText(UiText::tr("WebP ファイルは 4 GB までですが、%1 × %2 のフレーム %3 枚は約 %4 "
+                            "になるため保存できません。\r\nBMP の連番で保存して下さい。"),
+                 {std::to_string(first.width()), std::to_string(first.height()),
+                  std::to_string(frames), sizeText(estimate)}));
+}
 
 std::optional<AnimatedFormat> animatedFormatFor(std::string_view path) {
     if (endsWithNoCase(path, ".webp"))

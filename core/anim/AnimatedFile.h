@@ -5,6 +5,7 @@
 #include "common/Result.h"
 #include "image/Canvas.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -28,6 +29,19 @@ struct AnimatedWriteResult {
     Result result;        // failure: the message to show (critical)
     bool stopped = false; // progress returned false: nothing was written
 };
+
+// The largest animated WebP file: its RIFF container counts its size in 32 bits.
+inline constexpr std::uint64_t kWebPMaxFileBytes = 0xFFFFFFFFu;
+
+// Before the frames of a normal-mode animation go into an animated file: refuses, with a
+// message naming the BMP series, a WebP file that cannot stay within kWebPMaxFileBytes.
+// Every frame is then a drawing of its own, of one kind; the estimate is the first
+// frame encoded alone as the file encodes it (the animation encoder codes such frames
+// about as a key frame) times the frames, and only an estimate more than 5 % beyond the
+// limit is refused (the frames measured differ by well under 1 %). Frames that fit even
+// at 4 bytes a pixel are not encoded. GIF has no size limit: always ok. In AND, OR and
+// XOR the frames grow or shrink as they combine, so the first says nothing; not called.
+Result checkAnimatedFileFits(AnimatedFormat format, const Canvas& first, int frames);
 
 // frame(k, canvas) fills frame k (false: the frame is missing -> failure);
 // progress(k) is called before frame k is taken and may yield to the user interface;

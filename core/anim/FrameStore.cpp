@@ -44,17 +44,6 @@ std::uint64_t frameBytes(int width, int height) {
     return static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * 3;
 }
 
-// "1.5 GB", "320 MB": what the message shows.
-std::string sizeText(std::uint64_t bytes) {
-    char text[32];
-    const double mb = static_cast<double>(bytes) / (1024.0 * 1024.0);
-    if (mb >= 1024.0)
-        std::snprintf(text, sizeof text, "%.1f GB", mb / 1024.0);
-    else
-        std::snprintf(text, sizeof text, "%.0f MB", std::ceil(mb));
-    return text;
-}
-
 // The free space for an unprivileged writer in the folder, or in the nearest folder
 // above it that exists (the spill folder is created only when needed).
 std::uint64_t freeSpace(const std::string& folder) {
@@ -92,11 +81,27 @@ struct ZstdContexts {
 
 } // namespace
 
+std::string sizeText(std::uint64_t bytes) {
+    char text[32];
+    const double mb = static_cast<double>(bytes) / (1024.0 * 1024.0);
+    if (mb >= 1024.0)
+        std::snprintf(text, sizeof text, "%.1f GB", mb / 1024.0);
+    else
+        std::snprintf(text, sizeof text, "%.0f MB", std::ceil(mb));
+    return text;
+}
+
 std::string frameSpillFolder() {
     if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && *xdg == '/')
         return std::string(xdg) + "/wavory";
-    const char* home = std::getenv("HOME");
-    return std::string(home && *home ? home : "/tmp") + "/.cache/wavory";
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return std::string(home) + "/.cache/wavory";
+    return {};
+}
+
+std::string temporaryFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    return tmp && *tmp == '/' ? tmp : "/tmp";
 }
 
 FrameStoreLimits defaultFrameStoreLimits() {
@@ -155,6 +160,7 @@ struct FrameStore::Impl {
     // The spill file: created on first need, locked while it lives, removed at the end.
     int spillFd = -1;
     std::string spillPath;
+    std::string privateFolder; // made for the spill file when no cache folder is known
     std::uint64_t spillEnd = 0;
     std::map<std::uint64_t, std::uint64_t> freeExtents; // offset -> size, below spillEnd
     std::uint64_t spilled = 0;
@@ -164,6 +170,13 @@ struct FrameStore::Impl {
             ::unlink(spillPath.c_str());
             ::close(spillFd);
         }
+        if (!privateFolder.empty())
+            ::rmdir(privateFolder.c_str());
+    }
+
+    // Where the spill file goes, or would go.
+    std::string spillRoom() const {
+        return limits.spillFolder.empty() ? temporaryFolder() : limits.spillFolder;
     }
 
     void release(Entry& e) {
@@ -226,12 +239,24 @@ struct FrameStore::Impl {
     std::error_code openSpill() {
         if (spillFd >= 0)
             return {};
-        std::error_code ec;
-        std::filesystem::create_directories(limits.spillFolder, ec);
-        if (ec)
-            return ec;
-        std::string pattern = limits.spillFolder + "/" + std::string(kSpillPrefix) + "XXXXXX" +
-                              std::string(kSpillSuffix);
+        std::string folder = limits.spillFolder;
+        if (folder.empty()) {
+            // A folder of our own (0700, unpredictable name) in the shared temporary folder.
+            if (privateFolder.empty()) {
+                std::string name = temporaryFolder() + "/wavory-XXXXXX";
+                if (!::mkdtemp(name.data()))
+                    return lastError();
+                privateFolder = std::move(name);
+            }
+            folder = privateFolder;
+        } else {
+            std::error_code ec;
+            std::filesystem::create_directories(folder, ec);
+            if (ec)
+                return ec;
+        }
+        std::string pattern =
+            folder + "/" + std::string(kSpillPrefix) + "XXXXXX" + std::string(kSpillSuffix);
         const int fd = ::mkstemps(pattern.data(), static_cast<int>(kSpillSuffix.size()));
         if (fd < 0)
             return lastError();
@@ -318,7 +343,7 @@ Result FrameStore::reserve(int frames, int width, int height) {
     }
     const std::uint64_t budget = impl_->limits.memoryBudget;
     const std::uint64_t memory = budget > keptInMemory ? budget - keptInMemory : 0;
-    const std::uint64_t disk = freeSpace(impl_->limits.spillFolder) + reusableOnDisk;
+    const std::uint64_t disk = freeSpace(impl_->spillRoom()) + reusableOnDisk;
     if (worst <= memory + disk)
         return {};
     return Result::failure(
@@ -329,7 +354,7 @@ Result FrameStore::reserve(int frames, int width, int height) {
                        "使えるのはメモリ %5 と %6 の空き %7 です。\r\n"
                        "フレーム数か画像サイズを小さくして下さい。"),
             {std::to_string(width), std::to_string(height), std::to_string(frames), sizeText(worst),
-             sizeText(memory), impl_->limits.spillFolder, sizeText(disk)}));
+             sizeText(memory), impl_->spillRoom(), sizeText(disk)}));
 }
 
 Result FrameStore::put(int index, const Canvas& frame) {

@@ -18,11 +18,18 @@ class PhasePattern;
 
 struct FrameStoreLimits {
     std::size_t memoryBudget = 0; // bytes of frame data kept in memory
-    std::string spillFolder;      // created when first needed
+    std::string spillFolder;      // created when first needed; empty: a private folder
+                                  // made in $TMPDIR (else /tmp) and removed with the store
 };
 
-// The user's cache folder for spill files: $XDG_CACHE_HOME/wavory, else ~/.cache/wavory.
+// "1.5 GB", "320 MB": a size as the messages show it.
+std::string sizeText(std::uint64_t bytes);
+
+// The user's cache folder for spill files: $XDG_CACHE_HOME/wavory, else ~/.cache/wavory;
+// empty when neither is set (no folder shared with other users is ever guessed).
 std::string frameSpillFolder();
+// $TMPDIR when it names a folder, else /tmp.
+std::string temporaryFolder();
 // A quarter of the memory available now (MemAvailable), at least 64 MiB, and the cache
 // folder above.
 FrameStoreLimits defaultFrameStoreLimits();

@@ -28,13 +28,14 @@ inline constexpr int kIllustrationCount = 32;
 // The eight component switches report 10 + their index.
 inline constexpr int kFirstComponentTopic = 10;
 
-// The topic record of a number; the empty record for 0 and for unknown numbers.
-const HelpTopic& helpTopic(int number);
+// The topic record of a number in the interface's language (UiText::tr); the empty
+// record for 0 and for unknown numbers.
+HelpTopic helpTopic(int number);
 
 // Every topic number with content, ascending.
 std::vector<int> helpTopicNumbers();
 
-// The badge text of a level: "基本", "中・上級者向け機能", or empty.
+// The badge text of a level: "基本", "中・上級者向け機能" (translated), or empty.
 std::string levelBadgeText(HelpLevel level);
 
 // The window's banner, for one channel c (0..255) of its background color: line b

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 
 namespace wavory {
 
@@ -26,6 +27,9 @@ struct HistoryEntry {
     GColor colorSet; // the set drawn with, which may since have changed in the list
     Canvas thumbnail;
     std::shared_ptr<const PackedCanvas> picture; // the drawing itself, while it is kept
+    // The key of the drawing's bleed noise, with which its parameters draw it again pixel
+    // for pixel; unknown for entries kept by a version that did not store it.
+    std::optional<std::uint64_t> noiseKey;
 };
 
 struct HistoryLimits {

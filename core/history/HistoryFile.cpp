@@ -198,12 +198,39 @@ bool readThumbnail(Reader& r, Canvas& thumbnail) {
            size == expected;
 }
 
+// What follows the thumbnail: a version number, then the fields added in each version
+// up to it. Entries written before there was one end with the thumbnail; fields of later
+// versions, behind those known here, are skipped.
+constexpr std::uint8_t kExtrasVersion = 1;
+
+void writeExtras(Writer& w, const HistoryEntry& entry) {
+    w.u8(kExtrasVersion);
+    // Version 1: the bleed noise's key, when known.
+    w.u8(entry.noiseKey ? 1 : 0);
+    w.i64(static_cast<std::int64_t>(entry.noiseKey.value_or(0)));
+}
+
+bool readExtras(Reader& r, HistoryEntry& entry) {
+    if (r.atEnd())
+        return true;
+    if (r.u8() < 1)
+        return false;
+    const std::uint8_t hasKey = r.u8();
+    const auto key = static_cast<std::uint64_t>(r.i64());
+    if (!r.ok() || hasKey > 1)
+        return false;
+    if (hasKey)
+        entry.noiseKey = key;
+    return true;
+}
+
 std::string encodeEntry(const HistoryEntry& entry) {
     Writer w;
     w.i64(entry.time);
     writeFields(w, entry.fields);
     writeColorSet(w, entry.colorSet);
     writeThumbnail(w, entry.thumbnail);
+    writeExtras(w, entry);
     return std::move(w.out());
 }
 
@@ -212,7 +239,7 @@ std::optional<HistoryEntry> decodeEntry(std::string_view bytes) {
     HistoryEntry entry;
     entry.time = r.i64();
     if (!readFields(r, entry.fields) || !readColorSet(r, entry.colorSet) ||
-        !readThumbnail(r, entry.thumbnail) || !r.atEnd())
+        !readThumbnail(r, entry.thumbnail) || !readExtras(r, entry))
         return std::nullopt;
     return entry;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The history kept across runs: parameters, color sets, times and thumbnails (never the
-// full pictures) in one binary file in the program folder. Every entry carries its length
+// The history kept across runs: parameters, color sets, noise keys, times and thumbnails
+// (never the full pictures, which the parameters and the noise key draw again) in one
+// binary file in the program folder. Every entry carries its length
 // and a checksum, so a damaged entry is skipped and the others are kept; a file that is
 // not a history file, or is cut short, gives what could be read before the damage.
 

@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
+#include <random>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -29,6 +31,9 @@ public:
             return UiText::tr("通常のファイルではありません。");
         case FileError::TooLarge:
             return UiText::tr("ファイルが大きすぎます。");
+        case FileError::ForeignLinkInSharedFolder:
+            return UiText::tr(
+                "共有フォルダに他のユーザーが置いたシンボリックリンクを通しては保存できません。");
         }
         return "?";
     }
@@ -41,12 +46,47 @@ constexpr std::size_t kTempRandomLength = 6;
 // Room for the dot, the marker and the random part within a file name's 255 bytes.
 constexpr std::size_t kTempNameRoom = 255 - 1 - kTempMarker.size() - kTempRandomLength;
 
-// The start of the temporary file names for a target's file name ("" for every target).
+// The start of the temporary file names for a target's file name.
 std::string temporaryPrefix(std::string_view targetName) {
     std::string prefix = ".";
     prefix.append(targetName.substr(0, kTempNameRoom));
     prefix.append(kTempMarker);
     return prefix;
+}
+
+// Creates a new temporary file "prefix" + random characters with `mode` (less the
+// umask); the descriptor, or -1 with errno set.
+int createTemporary(const std::filesystem::path& folder, const std::string& prefix, mode_t mode,
+                    std::filesystem::path& created) {
+    static constexpr std::string_view kLetters =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    // O_EXCL | O_NOFOLLOW make any name safe; randomness only keeps tries few. Should the
+    // system give no random bytes, the time and the process tell saves apart.
+    static std::atomic<unsigned> counter{0};
+    std::minstd_rand fallback(static_cast<unsigned>(::getpid()) * 7919u + ++counter +
+                              static_cast<unsigned>(std::chrono::steady_clock::now()
+                                                        .time_since_epoch()
+                                                        .count()));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        unsigned char bytes[kTempRandomLength];
+        if (::getrandom(bytes, sizeof bytes, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof bytes))
+            for (unsigned char& b : bytes)
+                b = static_cast<unsigned char>(fallback());
+        std::string name = prefix;
+        for (const unsigned char b : bytes)
+            name += kLetters[b % kLetters.size()];
+        const std::filesystem::path path = folder / name;
+        const int fd =
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0) {
+            created = path;
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 bool isOwnTemporaryName(std::string_view name, std::string_view prefix) {
@@ -61,11 +101,11 @@ bool isOwnTemporaryName(std::string_view name, std::string_view prefix) {
                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
-// Stale: no writer holds it (a writer keeps it locked until it is renamed or removed) and
-// it has not been written to for a while.
+// Stale: ours, no writer holds it (a writer keeps it locked until it is renamed or
+// removed) and it has not been written to for a while.
 bool isStale(const std::filesystem::path& file) {
     struct stat st {};
-    if (::lstat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (::lstat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
         return false;
     const auto age = std::chrono::system_clock::now() -
                      std::chrono::system_clock::from_time_t(st.st_mtime);
@@ -89,6 +129,24 @@ void removeStaleTemporaries(const std::filesystem::path& folder, std::string_vie
     }
 }
 
+std::filesystem::path folderOf(const std::filesystem::path& file) {
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+// The kernel follows a link in a sticky, world-writable folder (/tmp) only when the
+// link is the user's or the folder owner's (protected_symlinks): anyone may plant a link
+// there, and a save through it would replace whatever it names. The same rule here,
+// since the file is replaced by its resolved name, past the kernel's check.
+bool mayFollow(const std::filesystem::path& link, const struct stat& linkStat) {
+    if (linkStat.st_uid == ::geteuid())
+        return true;
+    struct stat folder {};
+    if (::stat(folderOf(link).c_str(), &folder) != 0)
+        return false;
+    const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !shared || folder.st_uid == linkStat.st_uid;
+}
+
 // Follows symbolic links to the file they finally name (which may not exist yet).
 std::error_code followLinks(std::filesystem::path path, std::filesystem::path& resolved) {
     for (int hop = 0;; ++hop) {
@@ -102,6 +160,8 @@ std::error_code followLinks(std::filesystem::path path, std::filesystem::path& r
             break;
         if (hop == 40)
             return {ELOOP, std::generic_category()};
+        if (!mayFollow(path, st))
+            return make_error_code(FileError::ForeignLinkInSharedFolder);
         std::vector<char> link(PATH_MAX + 1);
         const ssize_t n = ::readlink(path.c_str(), link.data(), link.size() - 1);
         if (n < 0)
@@ -111,10 +171,6 @@ std::error_code followLinks(std::filesystem::path path, std::filesystem::path& r
     }
     resolved = std::move(path);
     return {};
-}
-
-std::filesystem::path folderOf(const std::filesystem::path& file) {
-    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 }
 
 void syncFolder(const std::filesystem::path& folder) {
@@ -189,26 +245,21 @@ std::error_code AtomicFileWriter::open() {
     if (exists && (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         return {EACCES, std::generic_category()};
     const auto folder = folderOf(replaced_);
-    const std::string prefix = temporaryPrefix(replaced_.filename().string());
-    removeStaleTemporaries(folder, prefix);
-    const std::string pattern = (folder / (prefix + std::string(kTempRandomLength, 'X'))).string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) return lastError();
-    temp_ = name.data();
+    // Whatever killed saves into this folder left, whichever file they were saving.
+    removeStaleTemporaries(folder, ".");
+    // The permissions of the file being replaced, or those an ordinary new file gets
+    // (0666 less the umask, applied by the system). Never set-user-ID, set-group-ID or
+    // sticky. The process umask is never touched: other threads create files meanwhile.
+    const mode_t mode = exists ? existing.st_mode & 0777 : 0666;
+    const int fd =
+        createTemporary(folder, temporaryPrefix(replaced_.filename().string()), mode, temp_);
+    if (fd < 0)
+        return lastError();
     // Held until the file is closed, so that a clean-up never takes a save in progress
     // for a stale one.
     ::flock(fd, LOCK_EX | LOCK_NB);
-    // The permissions of the file being replaced, or those an ordinary new file would
-    // get (mkstemp makes it 0600). Never set-user-ID, set-group-ID or sticky.
-    if (exists) {
-        ::fchmod(fd, existing.st_mode & 0777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
+    if (exists) // the umask may have narrowed the old file's bits
+        ::fchmod(fd, mode);
     file_ = ::fdopen(fd, "wb");
     if (!file_) {
         const auto err = lastError();
@@ -344,6 +395,29 @@ std::error_code readFileHead(const std::filesystem::path& path, std::string& byt
     return ec;
 }
 
-std::string systemErrorText(const std::error_code& ec) { return ec.message(); }
+std::string systemErrorText(const std::error_code& ec) {
+    // The causes a user meets most, in the interface's language; the system's own
+    // (English) text for the rest.
+    if (ec.category() == std::generic_category() || ec.category() == std::system_category()) {
+        switch (ec.value()) {
+        case ENOSPC:
+            return UiText::tr("ディスクの空き領域が足りません。");
+        case EDQUOT:
+            return UiText::tr("ディスクの使用量の上限を超えました。");
+        case EROFS:
+            return UiText::tr("読み取り専用の場所には書き込めません。");
+        case EACCES:
+        case EPERM:
+            return UiText::tr("アクセスが許可されていません。");
+        case ENOENT:
+            return UiText::tr("ファイルまたはフォルダが見つかりません。");
+        case ENAMETOOLONG:
+            return UiText::tr("ファイル名が長すぎます。");
+        default:
+            break;
+        }
+    }
+    return ec.message();
+}
 
 } // namespace wavory

@@ -19,8 +19,9 @@ namespace wavory {
 // Failures of our own that the system has no code for; their texts are shown to the user
 // after the fixed sentence of the operation.
 enum class FileError {
-    NotRegularFile = 1, // a device, FIFO or socket stands where a file should be
-    TooLarge,           // more than a reader takes whole
+    NotRegularFile = 1,        // a device, FIFO or socket stands where a file should be
+    TooLarge,                  // more than a reader takes whole
+    ForeignLinkInSharedFolder, // a link the kernel would not follow (protected_symlinks)
 };
 std::error_code make_error_code(FileError e);
 
@@ -42,8 +43,10 @@ public:
     // Creates the temporary file beside the file to replace: the target itself, or the
     // file a symbolic link there points to (the link stays a link). Fails when the folder
     // cannot be written or the target is a folder, a device, a FIFO or a socket, or a
-    // file without write permission. Stale temporary files of earlier saves to the same
-    // target are removed first.
+    // file without write permission, and before following a link that another user put
+    // in a sticky, world-writable folder (unless that user owns the folder), as the
+    // kernel refuses to. Stale temporary files that killed saves left in the folder are
+    // removed first.
     std::error_code open();
     // The open temporary file, for writers that need a stdio stream (libpng, libjpeg).
     std::FILE* stream() const { return file_; }

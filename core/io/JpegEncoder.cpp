@@ -1,7 +1,9 @@
 #include "io/JpegEncoder.h"
 
 #include "common/UiText.h"
+#include "io/AtomicFile.h"
 
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 
@@ -18,11 +20,13 @@ struct JpegErrorManager {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
     int messageCode;
+    int systemError; // errno of a failed write, taken before anything can change it
     char message[JMSG_LENGTH_MAX];
 };
 
 extern "C" void jumpOnJpegError(j_common_ptr cinfo) {
     auto* manager = reinterpret_cast<JpegErrorManager*>(cinfo->err);
+    manager->systemError = errno;
     manager->messageCode = cinfo->err->msg_code;
     (*cinfo->err->format_message)(cinfo, manager->message);
     std::longjmp(manager->jump, 1);
@@ -86,7 +90,9 @@ EncodeOutcome encodeJpeg(std::FILE* out, const Canvas& canvas, int quality, bool
     case RawStatus::Ok:
         return {};
     case RawStatus::WriteFailed:
-        return {EncodeOutcome::Status::WriteFailed, errors.message};
+        return {EncodeOutcome::Status::WriteFailed,
+                systemErrorText(
+                    {errors.systemError ? errors.systemError : EIO, std::generic_category()})};
     case RawStatus::EncoderFailed:
         if (errors.messageCode == JERR_OUT_OF_MEMORY) {
             return {EncodeOutcome::Status::EncoderFailed, UiText::tr(kOutOfMemoryText)};

@@ -181,8 +181,10 @@ class ParamTextReader {
                 r.colorSetSelected = true;
             }
         }
-        if (!r.colorSetSelected)
+        if (!r.colorSetSelected) {
             r.outcome.warn(missingColorSetMessage(name));
+            r.fieldsAtWarning = f_;
+        }
         return true;
     }
 

@@ -55,6 +55,10 @@ struct ParamReadResult {
     // The messages to show: the warning about a missing color set, then the failure, if
     // any (readParamTextFile's; parseParamText fails nothing).
     Result outcome;
+    // With the warning: the fields as they stood when it arose (every value before the
+    // color set read, none after it), for a window to show with the warning, so that the
+    // values appear in file order around each message.
+    std::optional<ParamFields> fieldsAtWarning;
 
     bool ok() const { return status == ParamReadStatus::Ok; }
 };

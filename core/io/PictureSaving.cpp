@@ -12,11 +12,12 @@ namespace wavory {
 namespace {
 
 Result codecOutcome(ImageFileFormat format,
-                    const std::function<std::int16_t(const MessageSink&)>& save) {
+                    const std::function<std::int16_t(const MessageSink&, std::string*)>& save) {
     Result outcome;
-    const std::int16_t code = save([&outcome](const UserMessage& m) { outcome.warn(m); });
+    std::string cause;
+    const std::int16_t code = save([&outcome](const UserMessage& m) { outcome.warn(m); }, &cause);
     if (code != codec::kWritten)
-        outcome.fail(codecSaveFailureMessage(format, code));
+        outcome.fail(codecSaveFailureMessage(format, code, cause));
     return outcome;
 }
 
@@ -30,14 +31,14 @@ Result saveBmpPicture(const std::string& path, const Canvas& picture) {
 
 Result saveJpegPicture(const Canvas& picture, const std::filesystem::path& path,
                        std::uint8_t quality, bool progressive) {
-    return codecOutcome(ImageFileFormat::Jpeg, [&](const MessageSink& sink) {
-        return clsTransG().DCSaveJpeg(picture, path, quality, progressive, sink);
+    return codecOutcome(ImageFileFormat::Jpeg, [&](const MessageSink& sink, std::string* cause) {
+        return clsTransG().DCSaveJpeg(picture, path, quality, progressive, sink, cause);
     });
 }
 
 Result savePngPicture(const Canvas& picture, const std::filesystem::path& path, std::uint8_t mode) {
-    return codecOutcome(ImageFileFormat::Png, [&](const MessageSink& sink) {
-        return clsTransG().DCSavePNG(picture, path, mode, sink);
+    return codecOutcome(ImageFileFormat::Png, [&](const MessageSink& sink, std::string* cause) {
+        return clsTransG().DCSavePNG(picture, path, mode, sink, cause);
     });
 }
 
@@ -45,11 +46,18 @@ UserMessage imageSaveFailureMessage(const std::string& errorText) {
     return {MessageIcon::Critical, fillText(UiText::tr("%1\r\n保存に失敗しました。"), {errorText})};
 }
 
-UserMessage codecSaveFailureMessage(ImageFileFormat format, std::int16_t code) {
+UserMessage codecSaveFailureMessage(ImageFileFormat format, std::int16_t code,
+                                    std::string_view cause) {
     const char* sentence = format == ImageFileFormat::Png
                                ? UiText::trNoop("PNG保存時のエラーです。")
                                : UiText::trNoop("Jpeg保存時のエラーです。");
-    return {MessageIcon::Critical, UiText::tr(sentence) + "\r\n" + clsTransG().ErrMes(code)};
+    std::string text;
+    if (!cause.empty()) { // first, as BMP saving puts it
+        text.append(cause);
+        text += "\r\n";
+    }
+    text += UiText::tr(sentence) + "\r\n" + clsTransG().ErrMes(code);
+    return {MessageIcon::Critical, std::move(text)};
 }
 
 } // namespace wavory

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace wavory {
 
@@ -26,7 +27,9 @@ Result savePngPicture(const Canvas& picture, const std::filesystem::path& path, 
 UserMessage imageSaveFailureMessage(const std::string& errorText);
 
 // "Jpeg保存時のエラーです。" or "PNG保存時のエラーです。" + CR LF + the codec's text for the
-// code.
-UserMessage codecSaveFailureMessage(ImageFileFormat format, std::int16_t code);
+// code; a file that could not be opened or written has the system's reason (`cause`)
+// + CR LF before it, as a BMP file's failure has.
+UserMessage codecSaveFailureMessage(ImageFileFormat format, std::int16_t code,
+                                    std::string_view cause = {});
 
 } // namespace wavory

@@ -1,5 +1,7 @@
 #include "io/PngContainer.h"
 
+#include "io/AtomicFile.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -62,7 +64,8 @@ class ChunkWriter {
     EncodeOutcome outcome() const {
         if (!failed_)
             return {};
-        return {EncodeOutcome::Status::WriteFailed, std::strerror(error_ ? error_ : EIO)};
+        return {EncodeOutcome::Status::WriteFailed,
+                systemErrorText({error_ ? error_ : EIO, std::generic_category()})};
     }
 
   private:

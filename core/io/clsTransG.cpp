@@ -21,9 +21,12 @@ bool qualityInRange(std::uint8_t quality) {
     return quality >= 1 && quality <= 100;
 }
 
-// A 255 result is the only one the wrapper shows itself; the caller shows the others.
-std::int16_t reported(const codec::Result& result, const char* failureText,
-                      const MessageSink& sink) {
+// A 255 result is the only one the wrapper shows itself; the caller shows the others,
+// with the reason handed back for a file that could not be opened or written.
+std::int16_t reported(const codec::Result& result, const char* failureText, const MessageSink& sink,
+                      std::string* cause = nullptr) {
+    if (cause && (result.code == codec::kCannotOpen || result.code == codec::kCannotWrite))
+        *cause = result.detail;
     if (result.code == codec::kInternalError && sink) {
         std::string text = UiText::tr(failureText);
         text += "\r\n";
@@ -36,26 +39,27 @@ std::int16_t reported(const codec::Result& result, const char* failureText,
 } // namespace
 
 std::int16_t clsTransG::DCSaveJpeg(const Canvas& picture, const std::filesystem::path& fileName,
-                                   std::uint8_t quality, bool progressive,
-                                   const MessageSink& sink) const {
+                                   std::uint8_t quality, bool progressive, const MessageSink& sink,
+                                   std::string* cause) const {
     if (!qualityInRange(quality))
         return codec::kBadParameter;
     if (picture.empty())
         return reported({codec::kInternalError, UiText::tr(kEmptyPictureText)}, kJpegFailureText,
                         sink);
     return reported(codec::saveJpegFile(picture, fileName, quality, progressive), kJpegFailureText,
-                    sink);
+                    sink, cause);
 }
 
 std::int16_t clsTransG::DCSavePNG(const Canvas& picture, const std::filesystem::path& fileName,
-                                  std::uint8_t mode, const MessageSink& sink) const {
+                                  std::uint8_t mode, const MessageSink& sink,
+                                  std::string* cause) const {
     if (mode >= kPngModeCount)
         return codec::kBadParameter;
     if (picture.empty())
         return reported({codec::kInternalError, UiText::tr(kEmptyPictureText)}, kPngFailureText,
                         sink);
     return reported(codec::savePngFile(picture, fileName, static_cast<PngMode>(mode)),
-                    kPngFailureText, sink);
+                    kPngFailureText, sink, cause);
 }
 
 std::string clsTransG::ErrMes(std::int16_t code) const {

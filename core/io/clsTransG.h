@@ -10,7 +10,7 @@
 // "JPEG保存時にエラーが発生しました。" / "PNG保存時にエラーが発生しました。" + CR LF + why.
 // An empty picture gives 255 rather than 252, whose text speaks of the quality.
 // Whatever fails, no partial or temporary file is left and an existing target keeps
-// its old content.
+// its old content. For 1 and 2 the system's reason is handed back through `cause`.
 
 #include "common/UiText.h"
 #include "common/UserMessage.h"
@@ -33,12 +33,13 @@ class clsTransG {
 
     // Encodes the picture's pixels directly. quality 1..100.
     std::int16_t DCSaveJpeg(const Canvas& picture, const std::filesystem::path& fileName,
-                            std::uint8_t quality, bool progressive,
-                            const MessageSink& sink = {}) const;
+                            std::uint8_t quality, bool progressive, const MessageSink& sink = {},
+                            std::string* cause = nullptr) const;
 
     // mode 0..2, see PngMode.
     std::int16_t DCSavePNG(const Canvas& picture, const std::filesystem::path& fileName,
-                           std::uint8_t mode, const MessageSink& sink = {}) const;
+                           std::uint8_t mode, const MessageSink& sink = {},
+                           std::string* cause = nullptr) const;
 
     // The user's text for a result code.
     std::string ErrMes(std::int16_t code) const;

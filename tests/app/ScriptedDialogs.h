@@ -6,6 +6,7 @@
 #include "UserDialogs.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace wavory::test {
@@ -35,10 +36,14 @@ class ScriptedDialogs : public UserDialogs {
     std::deque<QString> fileNames;            // empty: the dialog is cancelled
     std::vector<FileRequest> fileRequests;
     int beeps = 0;
+    // Called as each message box opens, to look at the windows behind it.
+    std::function<void(const QString&)> onMessage;
 
     MessageAnswer message(QWidget*, const QString& text, MessageIcon icon, MessageButtons buttons,
                           DefaultButton defaultButton) override {
         shown.push_back({text, icon, buttons, defaultButton});
+        if (onMessage)
+            onMessage(text);
         if (!answers.empty()) {
             const MessageAnswer a = answers.front();
             answers.pop_front();

@@ -5,6 +5,7 @@
 
 #include "AppFixture.h"
 #include "../TempFolder.h"
+#include "DrawSession.h"
 #include "FolderTree.h"
 #include "ImageSaving.h"
 #include "PictureView.h"
@@ -25,6 +26,8 @@
 #include <QTimer>
 
 #include <filesystem>
+
+#include <sys/stat.h>
 
 using namespace wavory;
 using namespace wavory::test;
@@ -88,6 +91,11 @@ class Animation : public AppFixture {
             n += e.path().extension() == ".bmp";
         return n;
     }
+    static bool enabled(const QObject* control) {
+        if (const auto* w = qobject_cast<const QWidget*>(control))
+            return w->isEnabled();
+        return qobject_cast<const QAction*>(control)->isEnabled();
+    }
     // The field loses the focus.
     static void leave(QLineEdit* field) {
         QFocusEvent out(QEvent::FocusOut);
@@ -149,9 +157,20 @@ TEST_F(Animation, TenFramesFromZeroTo99AreDrawnAsTheMainWindowDrawsThem) {
 
 TEST_F(Animation, StoppingDuringFrameFourKeepsPreviewAndSaveOff) {
     main->SetImageSize(400, 400); // enough columns for progress titles
+    // Every control registered with the session, value controls included, is locked while
+    // frames are made and as usable as before afterwards.
+    button("cmdDraw")->click(); // the undo item usable before too
+    const std::vector<QObject*> registered = main->drawSession().registeredControls();
+    ASSERT_GT(registered.size(), 60u);
+    std::vector<bool> usableBefore;
+    for (QObject* control : registered)
+        usableBefore.push_back(enabled(control));
+    EXPECT_TRUE(enabled(find<QLineEdit>(QStringLiteral("txtValue_0"))));
     bool checked = false;
     whileDrawing(QStringLiteral("作成中...4 /10 フレーム"), [&] {
         checked = true;
+        for (QObject* control : registered)
+            EXPECT_FALSE(enabled(control)) << control->objectName().toStdString();
         EXPECT_TRUE(in("fraFrame")->isEnabled());
         EXPECT_FALSE(field("txtFrame")->isEnabled());
         EXPECT_FALSE(in("fraSave")->isEnabled());
@@ -174,6 +193,9 @@ TEST_F(Animation, StoppingDuringFrameFourKeepsPreviewAndSaveOff) {
     EXPECT_TRUE(animButton("cmdDraw")->isVisible());
     EXPECT_TRUE(field("txtFrame")->isEnabled());
     EXPECT_TRUE(action("mnuAnim")->isEnabled());
+    for (std::size_t i = 0; i < registered.size(); ++i)
+        EXPECT_EQ(enabled(registered[i]), usableBefore[i])
+            << registered[i]->objectName().toStdString();
     make(10);
     EXPECT_EQ(anim()->Frame, 10);
     EXPECT_TRUE(animButton("cmdPreview")->isEnabled());
@@ -276,6 +298,23 @@ TEST_F(Animation, OverwriteNoStopsButWritesTheTextFileAndYesAsksOnce) {
     for (int k = 0; k < 10; ++k)
         EXPECT_EQ(bmpPixels(bytes("anim" + std::to_string(101 + k).substr(1) + ".bmp")),
                   stored(k));
+}
+
+TEST_F(Animation, AFileThatCannotBeWrittenNamesTheFramesSavedAndTheFirstMissing) {
+    main->settings().Option.TextOnGrp = true;
+    make(5);
+    ASSERT_FALSE(writeFileAtomically(folder / "anim03.bmp", "kept"));
+    ASSERT_EQ(::chmod((folder / "anim03.bmp").c_str(), 0444), 0); // stays protected
+    animButton("cmdSave")->click();                               // Yes to replacing it
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(
+        dialogs.shown[1].text,
+        "アクセスが許可されていません。\r\n保存を中止しました。\r\n"
+        "保存したのは anim01.bmp から anim02.bmp までです。anim03.bmp から後は揃っていません。");
+    EXPECT_EQ(dialogs.shown[1].icon, MessageIcon::Critical);
+    EXPECT_EQ(bytes("anim03.bmp"), "kept");
+    EXPECT_FALSE(exists("anim04.bmp"));
+    EXPECT_FALSE(exists("anim.txt"));
 }
 
 TEST_F(Animation, BadNamesFailBeforeAnyFileAndAnEmptyBaseNameWritesNumbersOnly) {

@@ -23,12 +23,16 @@
 #include "frmTile.h"
 #include "frmVariations.h"
 
+#include "help/HelpTopics.h"
+
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCollection.h"
 #include "engine/DrawMain.h"
 #include "io/PictureSaving.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLocale>
 #include <QRegularExpression>
@@ -84,9 +88,13 @@ class English : public AppFixture {
         return w->objectName() == QLatin1String("cbogColor") ||
                (w->parentWidget() && isData(w->parentWidget()));
     }
-    static void expectEnglish(QWidget* top) {
-        static const QRegularExpression japanese(
+    static const QRegularExpression& japanese() {
+        static const QRegularExpression pattern(
             QStringLiteral("[\\x{3000}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+        return pattern;
+    }
+    static void expectEnglish(QWidget* top) {
+        const QRegularExpression& japanese = English::japanese();
         const QStringList texts = textsOf(top);
         EXPECT_GT(texts.size(), 1) << top->objectName().toStdString();
         for (const QString& text : texts)
@@ -190,4 +198,78 @@ TEST_F(English, QtsOwnTextsAndLocale) {
     QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), "Cancel");
     EXPECT_EQ(box.button(QDialogButtonBox::Ok)->text().remove(QLatin1Char('&')), "OK");
+}
+
+TEST_F(English, EasyHelpTopicsAndLabels) {
+    frmHelp* help = main->helpWindow();
+    help->show();
+    const auto label = [help](const char* name) {
+        return help->findChild<QLabel*>(QLatin1String(name));
+    };
+    for (int n : helpTopicNumbers()) {
+        help->HelpManager(n);
+        SCOPED_TRACE(n);
+        EXPECT_FALSE(label("labHelpTitle")->text().isEmpty());
+        expectEnglish(help);
+    }
+    help->HelpManager(21);
+    EXPECT_EQ(label("labHelpTitle")->text(), "Power");
+    EXPECT_EQ(label("labHelpLevel")->text(), "For experienced users");
+    EXPECT_EQ(label("lblLeft")->text(), "Power 1");
+    EXPECT_EQ(label("lblRight")->text(), "Power 32");
+    help->HelpManager(42);
+    EXPECT_EQ(label("labHelp")->text(),
+              "Creates a new color set and opens it for editing.\nYou can have at most " +
+                  QString::number(ColorSetCollection::kCapacity) + " color sets.");
+    help->HelpManager(kFirstComponentTopic + 3);
+    EXPECT_EQ(label("labHelpTitle")->text(), "Circle");
+}
+
+// The help pages open from the English set, which mirrors the Japanese one page by page
+// and anchor by anchor (links from the program and between pages name them), and holds
+// Japanese only where it is marked as such (the built-in color set names).
+TEST_F(English, HelpPagesAreTheEnglishSet) {
+    const QString resources = QStringLiteral(WAVORY_SOURCE_DIR "/resources/");
+    main->setResourceFolder(resources);
+    std::vector<QUrl> opened;
+    main->setUrlOpener([&opened](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    action("mnuPrintHelp")->trigger();
+    main->ShowHelpFile(QStringLiteral("anim.htm"));
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0].toLocalFile().toStdString(), (resources + "en/help.htm").toStdString());
+    EXPECT_EQ(opened[1].toLocalFile().toStdString(),
+              (resources + "en/help/anim.htm").toStdString());
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    const auto read = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    };
+    static const QRegularExpression anchor(QStringLiteral("\\bid=\"([^\"]+)\""));
+    const auto anchors = [](const QString& page) {
+        QStringList ids;
+        for (const QRegularExpressionMatch& m : anchor.globalMatch(page))
+            ids << m.captured(1);
+        return ids.join(QLatin1Char(' ')).toStdString();
+    };
+    static const QRegularExpression markedJapanese(
+        QStringLiteral("<(span|pre) lang=\"ja\">[^<]*</\\1>"));
+    QStringList pages{QStringLiteral("help.htm")};
+    for (const QString& name : QDir(resources + QStringLiteral("help")).entryList({"*.htm"}))
+        pages << QStringLiteral("help/") + name;
+    ASSERT_GE(pages.size(), 5);
+    for (const QString& page : pages) {
+        SCOPED_TRACE(page.toStdString());
+        const QString ja = read(resources + page);
+        const QString en = read(resources + QStringLiteral("en/") + page);
+        ASSERT_FALSE(en.isEmpty());
+        EXPECT_TRUE(en.contains(QLatin1String("<html lang=\"en\">")));
+        EXPECT_EQ(anchors(en), anchors(ja));
+        const QString unmarked = QString(en).remove(markedJapanese);
+        const QRegularExpressionMatch left = japanese().match(unmarked);
+        EXPECT_FALSE(left.hasMatch()) << unmarked.mid(left.capturedStart() - 30, 60).toStdString();
+    }
 }

@@ -89,19 +89,57 @@ TEST_F(HistoryWindow, CompletedDrawingsComeBackWithTheirPictureAndUndo) {
     action("mnuUndo")->trigger();
     EXPECT_EQ(main->picture()->canvas(), stopped);
 
-    // An entry whose picture is no longer held brings back its values only.
+    // An entry whose picture is no longer held is drawn again from its values, with undo;
+    // the history gets no second entry for it.
     value(0)->setText("11");
     for (int i = 0; i < 3; ++i)
         draw();
     const Canvas now = main->picture()->canvas();
     const auto& entries = main->history().history().entries();
     ASSERT_EQ(entries.size(), 5u);
-    EXPECT_FALSE(entries[4].picture);
+    EXPECT_FALSE(entries[3].picture);
     list()->setCurrentRow(3); // the second drawing
     find<QPushButton>(QStringLiteral("cmdApply"))->click();
     EXPECT_EQ(text(0), "7");
-    EXPECT_EQ(main->picture()->canvas(), now);
+    EXPECT_EQ(main->picture()->canvas(), second);
+    EXPECT_EQ(entries.size(), 5u);
     EXPECT_EQ(entries[3].thumbnail, makeThumbnail(second, kHistoryThumbnailSide));
+    action("mnuUndo")->trigger();
+    EXPECT_EQ(main->picture()->canvas(), now);
+}
+
+TEST_F(HistoryWindow, AKeptEntryOfAnEarlierRunDrawsItsPictureAgainExactly) {
+    simpleParameters();
+    QLineEdit* bleed = find<QLineEdit>(QStringLiteral("txtNizimi"));
+    bleed->setText(QStringLiteral("200")); // noise in every pixel
+    main->SetImageSize(90, 70);
+    const Canvas original = draw();
+    main->settings().Extras.KeepHistory = true;
+    main->history().saveKept();
+
+    // The next run: its own drawing first, then the kept entry brought back.
+    main = std::make_unique<frmMain>(dialogs, random);
+    main->show();
+    main->settings().Extras.KeepHistory = true;
+    main->history().loadKept();
+    simpleParameters();
+    bleed = find<QLineEdit>(QStringLiteral("txtNizimi"));
+    bleed->setText(QStringLiteral("0"));
+    main->SetImageSize(90, 70);
+    const Canvas before = draw();
+    ASSERT_EQ(main->history().history().entries().size(), 2u);
+    ASSERT_FALSE(main->history().history().entries()[1].picture);
+    action("mnuHistory")->trigger();
+    list()->setCurrentRow(1);
+    find<QPushButton>(QStringLiteral("cmdApply"))->click();
+    EXPECT_EQ(bleed->text(), "200");
+    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
+    EXPECT_EQ(main->picture()->canvas(), original);
+    EXPECT_TRUE(action("mnuUndo")->isEnabled());
+    action("mnuUndo")->trigger();
+    EXPECT_EQ(main->picture()->canvas(), before);
+    EXPECT_TRUE(dialogs.shown.empty());
+    std::filesystem::remove(GetPath() + kHistoryFileName);
 }
 
 TEST_F(HistoryWindow, ClearAsksFirstAndTheListIsKeptWhenAsked) {

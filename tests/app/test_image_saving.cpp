@@ -186,7 +186,9 @@ TEST_F(ImageSaving, CodecFailuresAreReported) {
     whenOpen<frmJpeg>([&](frmJpeg* d) { press(d, "cmdOK"); });
     saveAs(path(QStringLiteral("missing/folder/x.jpg")));
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Jpeg保存時のエラーです。\r\nファイルがオープンできません。");
+    // The system's reason first, as a BMP file's failure gives it.
+    EXPECT_EQ(dialogs.shown[0].text, "ファイルまたはフォルダが見つかりません。\r\n"
+                                     "Jpeg保存時のエラーです。\r\nファイルがオープンできません。");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
 
     // A stored mode no option button stands for reaches the codec, which refuses it.

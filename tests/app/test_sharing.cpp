@@ -10,11 +10,13 @@
 
 #include "common/ProgramFolder.h"
 #include "io/ParamTextFile.h"
+#include "io/TextCodec.h"
 
 #include <QClipboard>
 #include <QDropEvent>
 #include <QFileDevice>
 #include <QMimeData>
+#include <QScrollBar>
 
 #include <filesystem>
 
@@ -334,6 +336,72 @@ TEST_F(Sharing, TextFileFailuresAreReported) {
     action("mnuInputText")->trigger();
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].text, "このファイルは読み込めません。");
+}
+
+TEST_F(Sharing, DamagedParameterFilesShowEachMessageOverTheValuesReadBeforeIt) {
+    QLineEdit* bleed = find<QLineEdit>(QStringLiteral("txtNizimi"));
+    auto* phase = find<QScrollBar>(QStringLiteral("hscIso"));
+    // What the window shows: period, power, bleed, size, phase, color set.
+    auto state = [&] {
+        const ParamFields f = main->currentFields();
+        return QStringList{text(0),
+                           text(9),
+                           bleed->text(),
+                           QStringLiteral("%1x%2").arg(f.width).arg(f.height),
+                           QString::number(phase->value()),
+                           list()->currentText()}
+            .join(QLatin1Char(' '));
+    };
+    value(0)->setText(QStringLiteral("55"));
+    value(9)->setText(QStringLiteral("3"));
+    bleed->setText(QStringLiteral("9"));
+    main->SetImageSize(120, 90);
+    phase->setValue(40);
+    selectSet(1);
+    const std::string whole = formatParamText(main->currentFields(), setName(1).toStdString());
+    const std::vector<std::string> lines = textcodec::splitLines(whole);
+    auto damaged = [&](std::size_t keep, std::vector<std::pair<std::size_t, std::string>> bad) {
+        std::vector<std::string> kept(lines.begin(), lines.begin() + keep);
+        for (const auto& [line, value] : bad)
+            kept.at(line) = value;
+        QByteArray bytes;
+        for (const std::string& line : kept)
+            bytes += QByteArray::fromStdString(line) + "\r\n";
+        return bytes;
+    };
+    const QString file = path(QStringLiteral("damaged.txt"));
+    const QString set0 = setName(0), set1 = setName(1);
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QStringList atMessages; // the state behind each message, in order
+    };
+    const std::vector<Case> cases{
+        {"cut after the center's header", damaged(29, {}), {"55 3 5 200x200 10 " + set0}},
+        {"a bad phase", damaged(52, {{37, "abc"}}), {"55 3 9 120x90 10 " + set1}},
+        {"a missing color set", damaged(52, {{35, "無い色"}}), {"55 3 9 120x90 10 " + set0}},
+        {"a missing set, then a bad frame color",
+         damaged(52, {{35, "無い色"}, {41, "red"}}),
+         {"55 3 9 120x90 10 " + set0, "55 3 9 120x90 40 " + set0}},
+    };
+    QStringList seen;
+    dialogs.onMessage = [&](const QString&) { seen << state(); };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        value(0)->setText(QStringLiteral("77"));
+        value(9)->setText(QStringLiteral("1"));
+        bleed->setText(QStringLiteral("5"));
+        main->SetImageSize(200, 200);
+        phase->setValue(10);
+        selectSet(0);
+        writeFile(file, c.bytes);
+        seen.clear();
+        main->InputText(file);
+        EXPECT_EQ(seen.join(QStringLiteral(" | ")).toStdString(),
+                  c.atMessages.join(QStringLiteral(" | ")).toStdString());
+    }
+    // Once read, a missing set leaves the rest of the file applied.
+    EXPECT_EQ(state(), "55 3 9 120x90 40 " + set0);
 }
 
 TEST_F(Sharing, DroppedFilesAreRoutedByExtensionInOrder) {

@@ -4,6 +4,7 @@
 
 #include "StartupFixture.h"
 
+#include "JapaneseFont.h"
 #include "ProgramOptions.h"
 #include "QtText.h"
 #include "SingleInstance.h"
@@ -615,6 +616,31 @@ TEST(ProgramOptionsTest, LanguageFromTheOptionOverTheVariable) {
         EXPECT_TRUE(o.error.contains(QLatin1String(c.error))) << c.what;
     }
     EXPECT_EQ(parseProgramOptions({"--lang", "en", "p.txt"}).commandLine, QStringList{"p.txt"});
+}
+
+TEST(ProgramOptionsTest, WithoutAJapaneseFontEnglishUnlessJapaneseWasAskedFor) {
+    const struct {
+        const char* what;
+        QStringList arguments;
+        QString variable; // WAVORY_LANG
+        bool font;        // a font covers Japanese
+        UiLanguage language;
+        const char* notice; // part of the line on stderr; "" for none
+    } cases[] = {
+        {"a font", {}, {}, true, UiLanguage::Japanese, ""},
+        {"no font, nothing asked", {"p.txt"}, {}, false, UiLanguage::English, "are in English"},
+        {"no font, --lang ja", {"--lang", "ja"}, {}, false, UiLanguage::Japanese, "may show as boxes"},
+        {"no font, WAVORY_LANG=ja", {}, "ja", false, UiLanguage::Japanese, "may show as boxes"},
+        {"no font, English asked", {"--lang=en"}, {}, false, UiLanguage::English, ""},
+    };
+    for (const auto& c : cases) {
+        const ProgramOptions o = parseProgramOptions(c.arguments, c.variable);
+        const StartLanguage start = startLanguage(o.language, o.languageChosen, c.font);
+        EXPECT_EQ(start.language, c.language) << c.what;
+        EXPECT_EQ(start.notice.isEmpty(), *c.notice == '\0') << c.what;
+        EXPECT_TRUE(start.notice.contains(QLatin1String(c.notice))) << c.what;
+        EXPECT_FALSE(start.notice.contains(QLatin1Char('\n'))) << c.what;
+    }
 }
 
 TEST_F(Startup, OpenedFilesAreTakenAsDroppedOnes) {
