@@ -202,7 +202,7 @@ TEST_F(HistoryWindow, MixedShapesGetEqualCellsWithWholeCaptionsAndTheListScrolls
         ParamFields fields = main->params().fields();
         fields.width = shape.width();
         fields.height = shape.height();
-        main->history().record(fields, main->colorSets().at(0));
+        main->history().record(fields, main->colorSets().at(0), 0);
     }
     action("mnuHistory")->trigger();
     ASSERT_EQ(list()->count(), 12);
