@@ -113,8 +113,7 @@ bool AnimSaver::overwrite(const std::string& name) {
     const QString question = Ui::tr("%1\r\nはすでに存在します。\r\nこのファイルと以降全てのファイル"
                                     "について、上書き保存しますか？")
                                  .arg(toQ(name));
-    return main_.dialogs().message(window_, question, MessageIcon::Question,
-                                   MessageButtons::YesNo) == MessageAnswer::Yes;
+    return main_.dialogs().confirmDestructive(window_, question, MessageButtons::YesNo);
 }
 
 void AnimSaver::fail(const std::string& cause) {

@@ -101,9 +101,8 @@ void ColorSetController::remove() {
     const int selected = colorSets_.selectedIndex();
     if (selected < 0)
         return;
-    if (parts_.dialogs.message(window_, removeQuestion(colorSets_.at(selected).name),
-                               MessageIcon::Question,
-                               MessageButtons::OkCancel) != MessageAnswer::Ok) {
+    if (!parts_.dialogs.confirmDestructive(window_, removeQuestion(colorSets_.at(selected).name),
+                                           MessageButtons::OkCancel)) {
         return;
     }
     auto index = static_cast<std::int16_t>(selected);
@@ -112,10 +111,8 @@ void ColorSetController::remove() {
 }
 
 void ColorSetController::initialize() {
-    if (parts_.dialogs.message(window_, Ui::tr(kInitQuestion), MessageIcon::Question,
-                               MessageButtons::YesNo) != MessageAnswer::Yes) {
+    if (!parts_.dialogs.confirmDestructive(window_, Ui::tr(kInitQuestion), MessageButtons::YesNo))
         return;
-    }
     InitColors(colorSets_);
     Q_EMIT listChanged();
 }

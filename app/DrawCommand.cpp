@@ -80,8 +80,7 @@ void DrawCommand::runWith(const GColor* chosenSet, std::optional<std::uint64_t> 
         picture.unsetCursor();
         return;
     }
-    picture.raise();
-    picture.activateWindow();
+    bringToFront(&picture);
 
     const std::uint64_t key = noiseKey ? *noiseKey : parts_.random.nextBits();
     if (drawPicture(params, set, key))
@@ -93,7 +92,7 @@ void DrawCommand::runWith(const GColor* chosenSet, std::optional<std::uint64_t> 
     picture.unsetCursor();
     session.end();
     if (parts_.settings.Option.ActiveAfterDrawing) {
-        window_->activateWindow();
+        bringToFront(window_);
         if (returnField)
             returnField->setFocus(Qt::OtherFocusReason);
     }

@@ -69,7 +69,7 @@ void ExtrasController::fillMenu(QMenu* menu) {
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    connect(item("mnuSeamless", Ui::tr("継ぎ目なしにする")), &QAction::triggered, this,
+    connect(item("mnuSeamless", Ui::tr("継ぎ目なしにする(&S)")), &QAction::triggered, this,
             &ExtrasController::makeSeamless);
     menu->addSeparator();
     connect(item("mnuGimpLoad", Ui::tr("GIMPのグラデーション・パレットを読み込む(&L)...")),

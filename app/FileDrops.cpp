@@ -2,6 +2,7 @@
 
 #include "DrawSession.h"
 #include "FileController.h"
+#include "WindowHelpers.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -58,7 +59,7 @@ bool FileDrops::handle(QEvent* e) {
 }
 
 void FileDrops::drop(const QStringList& files) {
-    window_.activateWindow();
+    bringToFront(&window_);
     // Handled once the drop itself has finished: reading a file may draw for a while.
     QTimer::singleShot(0, &files_, [this, files] { files_.handleDroppedFiles(files); });
 }

@@ -7,6 +7,7 @@
 #include "QtText.h"
 #include "UserDialogs.h"
 #include "WindowHelpers.h"
+#include "WindowPlacement.h"
 #include "frmHistory.h"
 #include "frmPicture.h"
 
@@ -117,8 +118,7 @@ bool HistoryController::apply(std::uint64_t id) {
 void HistoryController::clear() {
     if (history_.entries().empty())
         return;
-    if (parts_.dialogs.message(owner_, Ui::tr(kClearQuestion), MessageIcon::Question,
-                               MessageButtons::YesNo) != MessageAnswer::Yes)
+    if (!parts_.dialogs.confirmDestructive(owner_, Ui::tr(kClearQuestion), MessageButtons::YesNo))
         return;
     history_.clear();
     Q_EMIT changed();
@@ -157,8 +157,10 @@ frmHistory* HistoryController::window() const {
 }
 
 void HistoryController::show() {
-    if (!window_)
+    if (!window_) {
         window_ = new frmHistory(*this, parts_.session, owner_);
+        placeNewWindow(window_, owner_);
+    }
     window_->show();
     window_->raise();
     window_->activateWindow();

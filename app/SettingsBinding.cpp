@@ -82,6 +82,10 @@ void applyLoadedSettings(frmMain& main, const AppSettings& s) {
                              [window] { pullOntoScreen(window, windowFrameMargins(window)); });
         }
     }
+    // A place stored while a large picture covered the main window is not used again:
+    // the picture window goes beside the main window instead.
+    if (s.Form.Picture)
+        moveClearOf(main.picture(), outerRect(&main, estimate), estimate);
 
     FileDialogNames& names = main.fileDialogNames();
     names.image = toQ(s.Picture.Path);

@@ -1,23 +1,63 @@
 #include "SingleInstance.h"
 
-#include <QLockFile>
+#include <QByteArray>
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace wavory {
 
-SingleInstance::SingleInstance(const QString& lockPath)
-    : lock_(std::make_unique<QLockFile>(lockPath)) {
-    // Never stale by age: a copy may run for days. A lock whose process is gone is
-    // recognised as stale by its process id.
-    lock_->setStaleLockTime(0);
+namespace {
+
+int openLockFile(const QByteArray& path) {
+    // Non-blocking, so that a FIFO put in the lock's place cannot stall the start.
+    const int flags = O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    int fd = ::open(path.constData(), O_RDWR | O_CREAT | flags, 0644);
+    if (fd < 0 && (errno == EACCES || errno == EROFS))
+        fd = ::open(path.constData(), O_RDONLY | flags); // a lock needs no write access
+    return fd;
 }
 
-SingleInstance::~SingleInstance() = default; // unlocks
+} // namespace
+
+SingleInstance::SingleInstance(const QString& lockPath) : path_(lockPath) {}
+
+SingleInstance::~SingleInstance() {
+    if (fd_ >= 0)
+        ::close(fd_); // the file stays; only the lock on it matters
+}
 
 SingleInstance::Outcome SingleInstance::acquire() {
-    if (lock_->tryLock(0))
+    if (fd_ >= 0)
         return Outcome::Acquired;
-    return lock_->error() == QLockFile::LockFailedError ? Outcome::HeldByOther
-                                                        : Outcome::Unavailable;
+    const int fd = openLockFile(QFile::encodeName(path_));
+    if (fd < 0)
+        return Outcome::Unavailable;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Outcome::Unavailable;
+    }
+    int locked;
+    do {
+        locked = ::flock(fd, LOCK_EX | LOCK_NB);
+    } while (locked != 0 && errno == EINTR);
+    if (locked != 0) {
+        const bool held = errno == EWOULDBLOCK;
+        ::close(fd);
+        return held ? Outcome::HeldByOther : Outcome::Unavailable;
+    }
+    fd_ = fd;
+    // The holder's process id, for a person looking at the file; nothing reads it.
+    const std::string pid = std::to_string(::getpid()) + '\n';
+    if (::ftruncate(fd_, 0) == 0)
+        (void)!::pwrite(fd_, pid.data(), pid.size(), 0);
+    return Outcome::Acquired;
 }
 
 } // namespace wavory

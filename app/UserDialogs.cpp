@@ -43,6 +43,13 @@ QMessageBox::StandardButtons qtButtons(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton qtDefaultButton(MessageButtons buttons, DefaultButton which) {
+    const bool yesNo = buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel;
+    if (which == DefaultButton::Negative && buttons != MessageButtons::Ok)
+        return yesNo ? QMessageBox::No : QMessageBox::Cancel;
+    return yesNo ? QMessageBox::Yes : QMessageBox::Ok;
+}
+
 // A quoted name or path can be any length: each line is shortened in its middle to what
 // fits the screen's width (the fixed words around a name stay), and the lines to what fits
 // its height, so that the box and its buttons stay on the screen.
@@ -71,11 +78,12 @@ QString fitToScreen(const QString& text, const QWidget* parent) {
 } // namespace
 
 MessageAnswer QtUserDialogs::message(QWidget* parent, const QString& text, MessageIcon icon,
-                                     MessageButtons buttons) {
+                                     MessageButtons buttons, DefaultButton defaultButton) {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown = fitToScreen(shown, parent);
     QMessageBox box(qtIcon(icon), kProgramTitle, shown, qtButtons(buttons), parent);
+    box.setDefaultButton(qtDefaultButton(buttons, defaultButton));
     switch (box.exec()) {
     case QMessageBox::Ok:
         return MessageAnswer::Ok;

@@ -17,6 +17,9 @@ namespace wavory {
 
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
+// The button Enter presses: the box's "yes"/"OK" answer, or its "no"/"cancel" one for a
+// question whose yes destroys the user's data, so that a hasty Enter keeps it.
+enum class DefaultButton { Affirmative, Negative };
 
 inline const QString kProgramTitle = QStringLiteral("Wavory");
 
@@ -26,7 +29,15 @@ class UserDialogs {
 
     // A modal message box; text line breaks are CR LF as in the core messages.
     virtual MessageAnswer message(QWidget* parent, const QString& text, MessageIcon icon,
-                                  MessageButtons buttons = MessageButtons::Ok) = 0;
+                                  MessageButtons buttons = MessageButtons::Ok,
+                                  DefaultButton defaultButton = DefaultButton::Affirmative) = 0;
+    // A question (Yes/No or OK/Cancel) whose yes replaces, removes or overwrites what the
+    // user has: "no"/"cancel" is the default. True when the user answered yes/OK.
+    bool confirmDestructive(QWidget* parent, const QString& text, MessageButtons buttons) {
+        const MessageAnswer a =
+            message(parent, text, MessageIcon::Question, buttons, DefaultButton::Negative);
+        return a == MessageAnswer::Yes || a == MessageAnswer::Ok;
+    }
     // File dialogs; filters in "description|pattern|description|pattern" form. An empty
     // result means the user cancelled.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filters,
@@ -56,7 +67,8 @@ class UserDialogs {
 class QtUserDialogs : public UserDialogs {
   public:
     MessageAnswer message(QWidget* parent, const QString& text, MessageIcon icon,
-                          MessageButtons buttons) override;
+                          MessageButtons buttons,
+                          DefaultButton defaultButton = DefaultButton::Affirmative) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filters,
                          const QString& fileName) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filters,

@@ -3,6 +3,7 @@
 #include "ColorSetController.h"
 #include "DrawSession.h"
 #include "ParamController.h"
+#include "WindowPlacement.h"
 #include "frmPicture.h"
 #include "frmVariations.h"
 
@@ -35,6 +36,7 @@ frmVariations* VariationController::window() const {
 void VariationController::show() {
     if (!window_) {
         window_ = new frmVariations(*this, parts_.session, owner_);
+        placeNewWindow(window_, owner_);
         variations_.reset();
     }
     window_->show();

@@ -20,9 +20,18 @@ TwipsRect outerTwips(const QWidget* w, const QMargins& estimate) {
             pixelsToTwips(f.height())};
 }
 
-void moveTo(QWidget* w, const TwipsPoint& p) {
-    moveFrameTo(w, QPoint(twipsToPixels(static_cast<double>(p.left)),
-                          twipsToPixels(static_cast<double>(p.top))));
+// A title bar is on the screen when this much of it can be grabbed.
+constexpr int kTitleGrabWidth = 32;
+// The title bar's height while the window manager's frame is unknown.
+constexpr int kTitleHeightEstimate = 32;
+
+// Moves the window's frame to p, kept so that its title bar stays within `area`.
+void moveTo(QWidget* w, const TwipsPoint& p, const QMargins& estimate, const QRect& area) {
+    const QPoint at(twipsToPixels(static_cast<double>(p.left)),
+                    twipsToPixels(static_cast<double>(p.top)));
+    const int title = estimate.top() > 0 ? estimate.top() : kTitleHeightEstimate;
+    const QRect outer(at, outerRect(w, estimate).size());
+    moveFrameTo(w, area.isEmpty() ? at : keepTitleBarInside(outer, area, title, kTitleGrabWidth));
 }
 
 } // namespace
@@ -92,10 +101,11 @@ void WindowController::ArrangeWindows() {
     const Arrangement a = arrangeWindows(
         outerTwips(windows_.main, estimate), outerTwips(windows_.frame, estimate),
         outerTwips(windows_.picture, estimate), outerTwips(windows_.help, estimate), frameShown);
-    moveTo(windows_.help, a.help);
+    const QRect area = availableAreaAt(outerRect(windows_.main, estimate), windows_.main);
+    moveTo(windows_.help, a.help, estimate, area);
     if (frameShown)
-        moveTo(windows_.frame, a.frame);
-    moveTo(windows_.picture, a.picture);
+        moveTo(windows_.frame, a.frame, estimate, area);
+    moveTo(windows_.picture, a.picture, estimate, area);
 }
 
 void WindowController::placeFirstStart() {

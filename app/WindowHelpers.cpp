@@ -58,6 +58,13 @@ int TitleYSize() {
     return static_cast<int>(std::lround(pixels * static_cast<double>(kTwipsPerPixel)));
 }
 
+void bringToFront(QWidget* window) {
+    // Activating alone leaves the stacking to the window manager, which may keep another
+    // window of the program over it.
+    window->raise();
+    window->activateWindow();
+}
+
 void WindowAlwaysFront(QWidget* window) {
     window->setAttribute(Qt::WA_ShowWithoutActivating, true);
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);

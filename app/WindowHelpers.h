@@ -36,6 +36,10 @@ void ChkFormPos(QWidget* window);
 // Height of a window title bar, in twips.
 int TitleYSize();
 
+// Gives the window the focus and puts it in front of the program's other windows, so that
+// what is typed goes into fields the user sees.
+void bringToFront(QWidget* window);
+
 // Puts the window in the topmost layer and shows it without activating it.
 void WindowAlwaysFront(QWidget* window);
 

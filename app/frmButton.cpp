@@ -46,9 +46,13 @@ void ColorSwatch::setColor(const QColor& c) {
 
 void ColorSwatch::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(),
-               isEnabled() ? color_ : palette().color(QPalette::Disabled, QPalette::Window));
-    p.setPen(palette().color(QPalette::Dark));
+    // Switched off, the swatch still shows the color that is kept, greyed by a hatch
+    // like the controls around it.
+    p.fillRect(rect(), color_);
+    if (!isEnabled())
+        p.fillRect(rect(),
+                   QBrush(palette().color(QPalette::Disabled, QPalette::Window), Qt::BDiagPattern));
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Dark));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 

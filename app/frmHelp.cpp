@@ -1,5 +1,6 @@
 #include "frmHelp.h"
 
+#include "JapaneseLineBreaks.h"
 #include "QtText.h"
 #include "WindowHelpers.h"
 
@@ -182,7 +183,8 @@ void frmHelp::ShowTopic(const HelpTopic& topic) {
 
     // Title and explanation wrap to the window's width through the layout.
     labHelpTitle_->setText(toQ(topic.title));
-    labHelp_->setText(toQ(topic.explanation).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    labHelp_->setText(withJapaneseLineBreaks(
+        toQ(topic.explanation).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
 
     // Level badge.
     const QString badge = toQ(levelBadgeText(topic.level));
@@ -197,7 +199,7 @@ void frmHelp::ShowTopic(const HelpTopic& topic) {
     labHelpLevel_->setVisible(!badge.isEmpty());
 
     // Red note.
-    labHelpRed_->setText(toQ(topic.redNote));
+    labHelpRed_->setText(withJapaneseLineBreaks(toQ(topic.redNote)));
     labHelpRed_->setVisible(!topic.redNote.empty());
 }
 

@@ -7,20 +7,27 @@
 
 #include <QCheckBox>
 #include <QDateTime>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QListWidget>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace wavory {
 
 namespace {
 
+// Room around a cell's contents, in pixels.
+constexpr int kCellMargin = 12;
+
 QIcon thumbnailIcon(const Canvas& thumbnail) {
     // The icon keeps a copy; the entry may go while the list still shows it.
-    return QIcon(QPixmap::fromImage(canvasImage(thumbnail)));
+    return QIcon(historyIconPixmap(thumbnail));
 }
 
 // The time, with the date when it is not today; the size below it.
@@ -34,6 +41,25 @@ QString entryCaption(const HistoryEntry& entry) {
 
 } // namespace
 
+QPixmap historyIconPixmap(const Canvas& thumbnail) {
+    const QImage image = canvasImage(thumbnail);
+    QPixmap square(kHistoryThumbnailSide, kHistoryThumbnailSide);
+    square.fill(Qt::transparent);
+    if (image.isNull())
+        return square;
+    // Thumbnails are at most the side long already; one larger (a damaged file's) is
+    // shrunk, none is stretched.
+    const QImage fitted =
+        image.width() > kHistoryThumbnailSide || image.height() > kHistoryThumbnailSide
+            ? image.scaled(kHistoryThumbnailSide, kHistoryThumbnailSide, Qt::KeepAspectRatio,
+                           Qt::SmoothTransformation)
+            : image;
+    QPainter p(&square);
+    p.drawImage((kHistoryThumbnailSide - fitted.width()) / 2,
+                (kHistoryThumbnailSide - fitted.height()) / 2, fitted);
+    return square;
+}
+
 frmHistory::frmHistory(HistoryController& history, DrawSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window), history_(history) {
     setObjectName(QStringLiteral("frmHistory"));
@@ -43,11 +69,19 @@ frmHistory::frmHistory(HistoryController& history, DrawSession& session, QWidget
     lstHistory_->setObjectName(QStringLiteral("lstHistory"));
     lstHistory_->setViewMode(QListView::IconMode);
     lstHistory_->setIconSize(QSize(kHistoryThumbnailSide, kHistoryThumbnailSide));
-    lstHistory_->setGridSize(QSize(kHistoryThumbnailSide + 24, kHistoryThumbnailSide + 44));
+    // Equal cells: every icon is the same square and every caption two lines, as wide
+    // as a caption with its date can be.
+    const QFontMetrics metrics(lstHistory_->font());
+    const int captionWidth = metrics.horizontalAdvance(QStringLiteral("0000/00/00 00:00"));
+    const QSize cell(std::max(kHistoryThumbnailSide, captionWidth) + kCellMargin,
+                     kHistoryThumbnailSide + 2 * metrics.lineSpacing() + kCellMargin);
+    lstHistory_->setGridSize(cell);
     lstHistory_->setResizeMode(QListView::Adjust);
     lstHistory_->setMovement(QListView::Static);
     lstHistory_->setUniformItemSizes(true);
-    lstHistory_->setWordWrap(true);
+    lstHistory_->setWordWrap(false);
+    lstHistory_->setTextElideMode(Qt::ElideMiddle);
+    lstHistory_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     cmdApply_ = new QPushButton(Ui::tr("適用"), this);
     cmdApply_->setObjectName(QStringLiteral("cmdApply"));
     cmdClear_ = new QPushButton(Ui::tr("消去"), this);
@@ -64,7 +98,7 @@ frmHistory::frmHistory(HistoryController& history, DrawSession& session, QWidget
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lstHistory_);
     layout->addLayout(buttons);
-    resize(4 * (kHistoryThumbnailSide + 24) + 40, 2 * (kHistoryThumbnailSide + 44) + 70);
+    resize(4 * cell.width() + 40, 2 * cell.height() + 70);
 
     connect(cmdApply_, &QPushButton::clicked, this, &frmHistory::cmdApply_Click);
     connect(lstHistory_, &QListWidget::itemDoubleClicked, this, &frmHistory::cmdApply_Click);

@@ -3,6 +3,7 @@
 // as thumbnails with their time; a double-click or "適用" brings the chosen one back,
 // "消去" clears the list, and "終了後も履歴を保持する" keeps it for the next run.
 
+#include <QPixmap>
 #include <QWidget>
 
 class QCheckBox;
@@ -11,8 +12,13 @@ class QPushButton;
 
 namespace wavory {
 
+class Canvas;
 class DrawSession;
 class HistoryController;
+
+// An entry's icon: its thumbnail, aspect kept, centred in a square of the thumbnail side,
+// so that every cell of the list is alike whatever the picture's shape.
+QPixmap historyIconPixmap(const Canvas& thumbnail);
 
 class frmHistory : public QWidget {
     Q_OBJECT

@@ -15,6 +15,7 @@
 #include "ValueFrame.h"
 #include "VariationController.h"
 #include "WindowHelpers.h"
+#include "WindowPlacement.h"
 #include "frmAbout.h"
 #include "frmAnim.h"
 #include "frmButton.h"
@@ -391,6 +392,12 @@ void frmMain::mnuVersion_Click() {
 }
 
 void frmMain::mnuAnim_Click() {
+    // Its first opening would centre it over this window, hiding the easy help's topics
+    // of its own controls below.
+    if (!anim_->property("placed").toBool()) {
+        placeNewWindow(anim_, this);
+        anim_->setProperty("placed", true);
+    }
     showModal(*anim_);
 }
 

@@ -75,9 +75,15 @@ void frmPicture::fitToImage() {
     if (tooHigh)
         size.rwidth() += bar;
     size = size.boundedTo(room);
+    const QSize before = this->size();
     resize(size);
     // Grown where it stands, it may reach past the screen's edge: its close box with it.
     pullOntoScreen(this, windowFrameMargins(this));
+    // Pulled over the main window to fit a large picture, it goes back beside it once
+    // the picture is small again, so that it no longer hides the fields.
+    const bool shrunk = size.width() < before.width() || size.height() < before.height();
+    if (shrunk && parentWidget())
+        moveClearOf(this, parentWidget()->frameGeometry(), windowFrameMargins(this));
 }
 
 void frmPicture::clearPicture() {

@@ -39,6 +39,9 @@ TileArea::TileArea(const PictureView& picture, QWidget* parent)
     : QWidget(parent), picture_(picture) {
     setObjectName(QStringLiteral("picTile"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click on the tiles takes the keys back from the menu bar, which keeps them after
+    // a dialog opened from its menu and swallows Esc.
+    setFocusPolicy(Qt::ClickFocus);
     throttle_.setSingleShot(true);
     throttle_.setInterval(kRepaintInterval);
     connect(&throttle_, &QTimer::timeout, this, &TileArea::redraw);
@@ -113,7 +116,7 @@ void frmTile::buildMenu() {
     view->setObjectName(QStringLiteral("mnuView"));
     connect(item(view, "mnuClose", Ui::tr("閉じる(&C)")), &QAction::triggered, this,
             &QWidget::close);
-    QMenu* lettering = menuBar()->addMenu(Ui::tr("文字の試し書き&S)"));
+    QMenu* lettering = menuBar()->addMenu(Ui::tr("文字の試し書き(&S)"));
     lettering->setObjectName(QStringLiteral("mnuString"));
     connect(item(lettering, "mnuInput", Ui::tr("入力(&I)")), &QAction::triggered, this,
             &frmTile::mnuInput_Click);
@@ -158,6 +161,7 @@ void frmTile::mnuFont_Click() {
     // A cancelled dialog keeps the font.
     if (const auto f = dialogs_.chooseFont(this, lblStr_->font()))
         applyFont(f->bold(), f->italic(), f->family(), f->pointSizeF());
+    takeKeysBack();
 }
 
 void frmTile::mnuColor_Click() {
@@ -165,6 +169,12 @@ void frmTile::mnuColor_Click() {
         settings_.Color = colorValue(*c);
         applyColor();
     }
+    takeKeysBack();
+}
+
+void frmTile::takeKeysBack() {
+    if (!txtInput_->isVisible())
+        area_->setFocus(Qt::OtherFocusReason);
 }
 
 void frmTile::applyFont(bool bold, bool italic, const QString& name, double pointSize) {

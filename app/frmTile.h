@@ -75,6 +75,9 @@ class frmTile : public QMainWindow {
     // settings, or, when the name or size cannot be used, the font the label really has.
     void applyFont(bool bold, bool italic, const QString& name, double pointSize);
     void applyColor();
+    // After a dialog: the keys go to the tiles again (Esc closes), unless the lettering is
+    // being edited.
+    void takeKeysBack();
 
     AppSettings::TileViewSection& settings_;
     UserDialogs& dialogs_;

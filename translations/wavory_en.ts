@@ -82,8 +82,8 @@ PNG、JPEG、BMP のどれでもないか、壊れています。</source>
 It is not a PNG, JPEG or BMP file, or it is damaged.</translation>
     </message>
     <message>
-        <source>継ぎ目なしにする</source>
-        <translation>Make Seamless</translation>
+        <source>継ぎ目なしにする(&amp;S)</source>
+        <translation>Make &amp;Seamless</translation>
     </message>
     <message>
         <source>GIMPのグラデーション・パレットを読み込む(&amp;L)...</source>
@@ -736,7 +736,7 @@ When you like a shape, finish it by changing its periods and amplitudes.</transl
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <source>文字の試し書き&amp;S)</source>
+        <source>文字の試し書き(&amp;S)</source>
         <translation>&amp;Sample Text</translation>
     </message>
     <message>

@@ -1,6 +1,7 @@
 #pragma once
-// The dialogs of the window tests: every message box is recorded with its text, icon and
-// buttons and answered from a script; color and font answers and beeps likewise.
+// The dialogs of the window tests: every message box is recorded with its text, icon,
+// buttons and default button and answered from a script; color and font answers and
+// beeps likewise.
 
 #include "UserDialogs.h"
 
@@ -14,6 +15,7 @@ struct ShownMessage {
     QString text;
     MessageIcon icon;
     MessageButtons buttons;
+    DefaultButton defaultButton = DefaultButton::Affirmative;
 };
 
 // One file dialog as it was asked for: which kind, its title, file types and the name
@@ -37,9 +39,9 @@ class ScriptedDialogs : public UserDialogs {
     // Called as each message box opens, to look at the windows behind it.
     std::function<void(const QString&)> onMessage;
 
-    MessageAnswer message(QWidget*, const QString& text, MessageIcon icon,
-                          MessageButtons buttons) override {
-        shown.push_back({text, icon, buttons});
+    MessageAnswer message(QWidget*, const QString& text, MessageIcon icon, MessageButtons buttons,
+                          DefaultButton defaultButton) override {
+        shown.push_back({text, icon, buttons, defaultButton});
         if (onMessage)
             onMessage(text);
         if (!answers.empty()) {

@@ -15,6 +15,7 @@
 #include "frmAnim.h"
 #include "frmAnimPreview.h"
 #include "frmCreateFolder.h"
+#include "frmHelp.h"
 
 #include "engine/DrawMain.h"
 #include "io/AtomicFile.h"
@@ -281,6 +282,7 @@ TEST_F(Animation, OverwriteNoStopsButWritesTheTextFileAndYesAsksOnce) {
                   "上書き保存しますか？");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
     EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(dialogs.shown[0].defaultButton, DefaultButton::Negative); // Enter keeps the file
     EXPECT_TRUE(exists("anim01.bmp"));
     EXPECT_TRUE(exists("anim02.bmp"));
     EXPECT_EQ(bytes("anim03.bmp"), "old");
@@ -609,9 +611,19 @@ TEST_F(Animation, OpensModallyFromTheMenuWithDropsOffAndHidesOnClose) {
         opened << url.fileName();
         return true;
     });
+    // The easy help window shown where the animation window would open over it.
+    QWidget* help = main->helpWindow();
+    if (!help->isVisible())
+        main->ShowHidefrmHelp();
+    help->resize(300, 150);
+    const QRect screen = main->screen()->availableGeometry();
+    help->move(screen.right() + 1 - 300, screen.top());
     bool seen = false;
     QTimer::singleShot(0, main.get(), [&] {
         seen = QApplication::activeModalWidget() == anim();
+        // It opens on the screen and clear of the easy help window, which explains it.
+        EXPECT_TRUE(screen.contains(anim()->frameGeometry()));
+        EXPECT_FALSE(anim()->frameGeometry().intersects(help->frameGeometry()));
         EXPECT_FALSE(main->acceptDrops());
         EXPECT_EQ(anim()->windowTitle(), "アニメーション");
         animButton("cmdHelp")->click();

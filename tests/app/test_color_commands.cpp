@@ -262,6 +262,8 @@ TEST_F(ColorCommands, RemoveAsksFirst) {
     EXPECT_EQ(dialogs.shown[0].text, "色セット '紫水黄' を削除してよろしいですか？");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
     EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::OkCancel);
+    // Enter alone keeps the set.
+    EXPECT_EQ(dialogs.shown[0].defaultButton, DefaultButton::Negative);
     EXPECT_EQ(setCount(), kBuiltinCount);
 
     // OK on the first set: the next one moves into its place and is selected.
@@ -302,6 +304,8 @@ TEST_F(ColorCommands, InitializeAsksYesOrNo) {
     EXPECT_EQ(dialogs.shown[0].text, "すべての色セットを初期化します。\r\n本当によろしいですか？");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
     EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::YesNo);
+    // Enter alone keeps the user's sets.
+    EXPECT_EQ(dialogs.shown[0].defaultButton, DefaultButton::Negative);
     EXPECT_EQ(setCount(), 20);
 
     action("mnuGcolorInit")->trigger(); // Yes

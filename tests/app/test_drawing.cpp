@@ -304,9 +304,24 @@ TEST_F(Drawing, UndoAfterANewImageSizeBringsBackWhatFits) {
     EXPECT_TRUE(shownMatchesCanvas());
 }
 
+// Counts the times a window is put in front of the program's others.
+class RaiseCounter : public QObject {
+  public:
+    int raised = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::ZOrderChange)
+            ++raised;
+        return false;
+    }
+};
+
 TEST_F(Drawing, EnterInAFieldDrawsAndReturnsTheFocus) {
     simpleParameters();
     main->settings().Option.ActiveAfterDrawing = true;
+    // The window that gets the focus comes to the front too: the picture window, raised
+    // for the drawing, would otherwise hide the fields the keys go into.
+    RaiseCounter mainRaised;
+    main->installEventFilter(&mainRaised);
     int finished = 0;
     QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++finished; });
     for (const char* name : {"txtValue_1", "txtCenter_1", "txtNizimi"}) {
@@ -319,6 +334,7 @@ TEST_F(Drawing, EnterInAFieldDrawsAndReturnsTheFocus) {
         EXPECT_TRUE(waitFor([&] { return QApplication::focusWidget() == field; })) << name;
     }
     EXPECT_EQ(finished, 3);
+    EXPECT_EQ(mainRaised.raised, 3);
     EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
 }
 

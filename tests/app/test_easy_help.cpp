@@ -4,6 +4,7 @@
 
 #include "AppFixture.h"
 #include "DrawSession.h"
+#include "JapaneseLineBreaks.h"
 #include "WindowHelpers.h"
 #include "frmAnim.h"
 #include "frmColor.h"
@@ -18,6 +19,7 @@
 #include <QCursor>
 #include <QGroupBox>
 #include <QSlider>
+#include <QTextLayout>
 
 using namespace wavory;
 using namespace wavory::test;
@@ -262,7 +264,7 @@ TEST_F(EasyHelp, ComponentPicturesStandAloneAndOnlyTheDiagonalHasTheRedNote) {
     QLabel* note = label("labHelpRed");
     QTest::mouseMove(component(2), QPoint(3, 3));
     EXPECT_TRUE(note->isVisible());
-    EXPECT_EQ(note->text(),
+    EXPECT_EQ(note->text().remove(kWordJoiner),
               QStringLiteral("上下左右つながった画像にしたい時はこの成分をオフにしてください。"));
     EXPECT_EQ(note->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_TRUE(hasPicture(0));
@@ -331,6 +333,78 @@ TEST_F(EasyHelp, LongTextsWrapWithinTheWindow) {
     // Two lines of text, the second longer than the label is wide.
     EXPECT_GT(text->fontMetrics().horizontalAdvance(text->text().section('\n', 1)), text->width());
     EXPECT_GE(text->height(), 3 * oneLine);
+}
+
+// The lines Qt's wrapping makes of each paragraph of `text` at `width` pixels; an empty
+// entry ends each paragraph.
+QStringList wrappedLines(const QString& text, const QFont& font, int width) {
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines << paragraph.mid(line.textStart(), line.textLength()).remove(kWordJoiner);
+        }
+        layout.endLayout();
+        lines << QString();
+    }
+    return lines;
+}
+
+// What breaks the rules: a line starting with closing punctuation or small kana, one
+// ending with an opening bracket, a paragraph's last line of one character and its
+// punctuation ("き、").
+QString brokenRule(const QStringList& lines) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty())
+            continue;
+        if (i > 0 && !lines[i - 1].isEmpty() && mayNotStartLine(line.front()))
+            return QStringLiteral("starts: ") + line;
+        if (!lines[i + 1].isEmpty() && mayNotEndLine(line.back()))
+            return QStringLiteral("ends: ") + line;
+        qsizetype carrying = 0;
+        for (const QChar c : line)
+            carrying += mayNotStartLine(c) ? 0 : 1;
+        if (lines[i + 1].isEmpty() && i > 0 && !lines[i - 1].isEmpty() && carrying < 2 &&
+            line.front().unicode() >= 0x3000)
+            return QStringLiteral("alone: ") + line;
+    }
+    return {};
+}
+
+TEST_F(EasyHelp, JapaneseTextsBreakByTheJapaneseRules) {
+    // Topic 21 is shown as its text lays out in the window.
+    help()->HelpManager(21);
+    QLabel* text = label("labHelp");
+    const QString explanation = QString::fromStdString(helpTopic(21).explanation)
+                                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    EXPECT_EQ(text->text(), withJapaneseLineBreaks(explanation));
+    EXPECT_EQ(text->text().remove(kWordJoiner), explanation);
+
+    QStringList texts = {
+        QStringLiteral("ちょっとシャープなショートカットー。「かっこ」（まる）の中。"),
+        QStringLiteral("Latin (text) stays, as it is.")};
+    for (const int topic : helpTopicNumbers()) {
+        texts << QString::fromStdString(helpTopic(topic).explanation)
+                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        texts << QString::fromStdString(helpTopic(topic).redNote);
+    }
+    EXPECT_EQ(withJapaneseLineBreaks(texts[1]), texts[1]);
+    const QFontMetrics metrics(text->font());
+    for (const QString& t : texts) {
+        const QString shown = withJapaneseLineBreaks(t);
+        EXPECT_EQ(QString(shown).remove(kWordJoiner), t);
+        for (int chars = 3; chars <= 40; ++chars) {
+            const int width = chars * metrics.horizontalAdvance(QChar(0x3042)) + chars % 5;
+            const QString broken = brokenRule(wrappedLines(shown, text->font(), width));
+            EXPECT_TRUE(broken.isEmpty()) << broken.toStdString() << " at " << width;
+        }
+    }
 }
 
 } // namespace

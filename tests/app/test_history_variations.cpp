@@ -7,6 +7,7 @@
 #include "HistoryController.h"
 #include "ImageSaving.h"
 #include "VariationController.h"
+#include "frmHelp.h"
 #include "frmHistory.h"
 #include "frmVariations.h"
 
@@ -15,6 +16,7 @@
 #include "image/Thumbnail.h"
 
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSlider>
 #include <QToolButton>
 
@@ -157,6 +159,7 @@ TEST_F(HistoryWindow, ClearAsksFirstAndTheListIsKeptWhenAsked) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("履歴をすべて消去します。\r\nよろしいですか？"));
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
+    EXPECT_EQ(dialogs.shown[0].defaultButton, DefaultButton::Negative);
     EXPECT_EQ(list()->count(), 2);
     find<QPushButton>(QStringLiteral("cmdClear"))->click(); // answered Yes
     EXPECT_EQ(list()->count(), 0);
@@ -167,6 +170,76 @@ TEST_F(HistoryWindow, ClearAsksFirstAndTheListIsKeptWhenAsked) {
     keep->setChecked(false);
     main->history().saveKept();
     EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST_F(HistoryWindow, NewWindowsOpenOnTheScreenAndClearOfTheEasyHelp) {
+    QWidget* help = main->helpWindow();
+    if (!help->isVisible())
+        main->ShowHidefrmHelp();
+    const QRect screen = main->screen()->availableGeometry();
+    // A small help window at the left, where a window centred on the main one would lie.
+    main->move(screen.topLeft());
+    help->resize(100, 100);
+    help->move(screen.left(), screen.top() + 100);
+    for (const char* item : {"mnuHistory", "mnuVariations"}) {
+        action(item)->trigger();
+        QWidget* window = std::string(item) == "mnuHistory"
+                              ? static_cast<QWidget*>(main->history().window())
+                              : static_cast<QWidget*>(main->variations().window());
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(screen.contains(window->frameGeometry())) << item;
+        EXPECT_FALSE(window->frameGeometry().intersects(help->frameGeometry())) << item;
+        window->close();
+    }
+}
+
+TEST_F(HistoryWindow, MixedShapesGetEqualCellsWithWholeCaptionsAndTheListScrolls) {
+    // Pictures of three shapes: a wide strip, a small one, a square.
+    const QSize shapes[] = {{2000, 100}, {200, 160}, {3000, 3000}};
+    for (int i = 0; i < 12; ++i) {
+        const QSize shape = shapes[i % 3];
+        main->SetImageSize(shape.width(), shape.height()); // black, drawn opaque
+        ParamFields fields = main->params().fields();
+        fields.width = shape.width();
+        fields.height = shape.height();
+        main->history().record(fields, main->colorSets().at(0), 0);
+    }
+    action("mnuHistory")->trigger();
+    ASSERT_EQ(list()->count(), 12);
+
+    // Each icon is the same square with its thumbnail centred, its aspect kept.
+    for (int i = 0; i < 3; ++i) {
+        const QImage icon = list()->item(i)->icon().pixmap(kHistoryThumbnailSide).toImage();
+        ASSERT_EQ(icon.size(), QSize(kHistoryThumbnailSide, kHistoryThumbnailSide)) << i;
+        QRect painted;
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x)
+                if (qAlpha(icon.pixel(x, y)) != 0)
+                    painted |= QRect(x, y, 1, 1);
+        const Canvas& thumb =
+            main->history().history().entries()[static_cast<std::size_t>(i)].thumbnail;
+        EXPECT_EQ(painted.size(), QSize(thumb.width(), thumb.height())) << i;
+        EXPECT_EQ(painted.center(),
+                  QRect(0, 0, kHistoryThumbnailSide, kHistoryThumbnailSide).center())
+            << i;
+    }
+    // Equal cells, each holding its icon and both caption lines.
+    const QSize cell = list()->visualItemRect(list()->item(0)).size();
+    const int captionHeight = 2 * list()->fontMetrics().lineSpacing();
+    EXPECT_GE(cell.height(), kHistoryThumbnailSide + captionHeight);
+    for (int i = 0; i < list()->count(); ++i) {
+        EXPECT_EQ(list()->visualItemRect(list()->item(i)).size(), cell) << i;
+        for (const QString& line : list()->item(i)->text().split(QLatin1Char('\n')))
+            EXPECT_LE(list()->fontMetrics().horizontalAdvance(line), cell.width()) << i;
+    }
+    // Twelve cells do not fit the window's first size: the list scrolls to its last row,
+    // which is then shown whole.
+    QScrollBar* scroll = list()->verticalScrollBar();
+    EXPECT_GT(scroll->maximum(), 0);
+    scroll->setValue(scroll->maximum());
+    QApplication::processEvents();
+    const QRect last = list()->visualItemRect(list()->item(list()->count() - 1));
+    EXPECT_TRUE(list()->viewport()->rect().contains(last)) << last.bottom();
 }
 
 TEST_F(VariationsWindow, NineAppearChoosingOneSetsTheModelAndANewSetReplacesThem) {

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 
 #include <functional>
+#include <set>
 
 using namespace wavory;
 using namespace wavory::test;
@@ -225,9 +226,18 @@ TEST_F(Parameters, SeamlessCommandShowsItsChangesAndNamesWhatWentOff) {
     value(0)->setText("60");
     component(6)->setChecked(true);
     QAction* seamless = action("mnuSeamless");
-    EXPECT_EQ(seamless->text(), "継ぎ目なしにする");
+    EXPECT_EQ(seamless->text(), "継ぎ目なしにする(&S)");
     const QList<QAction*> menus = main->menuBar()->actions();
     EXPECT_EQ(menus.back()->text(), "拡張(&X)");
+    // Every item of the menu has its own access key.
+    std::set<QChar> keys;
+    for (const QAction* a : menus.back()->menu()->actions()) {
+        if (a->isSeparator())
+            continue;
+        const qsizetype amp = a->text().indexOf(QLatin1Char('&'));
+        ASSERT_GE(amp, 0) << a->text().toStdString();
+        EXPECT_TRUE(keys.insert(a->text().at(amp + 1).toUpper()).second) << a->text().toStdString();
+    }
     seamless->trigger();
     EXPECT_EQ(find<QLineEdit>("txtCenter_0")->text(), "0");
     EXPECT_EQ(text(0), "46"); // 200 pixels hold two waves of 15.9

@@ -115,10 +115,12 @@ TEST_F(SecondaryWindows, TogglesFollowTheirCheckMarksAndCloseBoxesHide) {
 TEST_F(SecondaryWindows, ArrangeMovesTheWindowsAroundTheMainWindow) {
     main->move(20, 30);
     const QRect m = main->frameGeometry();
+    // Every title bar stays on the screen, at least 32 pixels of it.
+    const int rightmost = main->screen()->availableGeometry().right() + 1 - 32;
     // Frame window off: the picture goes right of the main window.
     action("mnuOrderForms")->trigger();
     EXPECT_EQ(help()->pos(), QPoint(m.left(), m.bottom() + 1));
-    EXPECT_EQ(main->picture()->pos(), QPoint(m.right() + 1, m.top()));
+    EXPECT_EQ(main->picture()->pos(), QPoint(std::min(m.right() + 1, rightmost), m.top()));
 
     // Hidden windows are moved too.
     EXPECT_FALSE(help()->isVisible());
@@ -130,10 +132,10 @@ TEST_F(SecondaryWindows, ArrangeMovesTheWindowsAroundTheMainWindow) {
         action(item)->trigger();
     action("mnuOrderForms")->trigger();
     const QRect f = main->frameWindow()->frameGeometry();
-    EXPECT_EQ(f.topLeft(), QPoint(m.right() + 1, m.top()));
+    EXPECT_EQ(f.topLeft(), QPoint(std::min(m.right() + 1, rightmost), m.top()));
     const QRect p = main->picture()->frameGeometry();
     const QRect h = help()->frameGeometry();
-    EXPECT_EQ(p.left(), f.left() + std::max(0, (f.width() - p.width()) / 2));
+    EXPECT_EQ(p.left(), std::min(f.left() + std::max(0, (f.width() - p.width()) / 2), rightmost));
     EXPECT_EQ(p.top(), f.bottom() + 1 + std::max(0, (h.bottom() - f.bottom() - p.height()) / 2));
 }
 
@@ -227,7 +229,7 @@ TEST_F(TileView, TilesFillTheClientAreaAndFollowThePicture) {
     const QList<QAction*> menus = tile->menuBar()->actions();
     ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), "表示(&V)");
-    EXPECT_EQ(menus[1]->text(), "文字の試し書き&S)");
+    EXPECT_EQ(menus[1]->text(), "文字の試し書き(&S)");
     EXPECT_EQ(item(tile, "mnuClose")->text(), "閉じる(&C)");
     EXPECT_EQ(item(tile, "mnuInput")->text(), "入力(&I)");
     EXPECT_EQ(item(tile, "mnuColor")->text(), "色(&C)");
@@ -292,6 +294,30 @@ TEST_F(TileView, FontAndColorComeFromTheirDialogsAndACancelKeepsThem) {
     item(tile, "mnuColor")->trigger();
     EXPECT_EQ(settings(), before);
     EXPECT_EQ(lettering(tile)->font().family(), chosen.family());
+}
+
+TEST_F(TileView, EscClosesAfterTheDialogsToo) {
+    // Opened from the menu by the keyboard, a dialog gives the keys back to the menu bar,
+    // which swallows Esc; a click on the tiles or the dialog's end takes them back.
+    for (const char* dialog : {"mnuColor", "mnuFont"}) {
+        for (const bool clickTiles : {false, true}) {
+            frmTile* tile = open();
+            tile->menuBar()->setFocus(Qt::MenuBarFocusReason);
+            item(tile, dialog)->trigger(); // cancelled
+            if (clickTiles) {
+                tile->menuBar()->setFocus(Qt::MenuBarFocusReason);
+                QTest::mouseClick(tile->tileArea(), Qt::LeftButton, {}, QPoint(40, 40));
+            }
+            // Keys typed into the window go to its focus widget.
+            QWidget* keys = tile->focusWidget() ? tile->focusWidget() : tile;
+            QTest::keyClick(keys, Qt::Key_Escape);
+            EXPECT_TRUE(waitFor([&] { return main->tileViews().tileView() == nullptr; }))
+                << dialog << " " << clickTiles;
+            if (main->tileViews().tileView())
+                main->tileViews().tileView()->close();
+            ASSERT_TRUE(waitFor([&] { return main->tileViews().tileView() == nullptr; }));
+        }
+    }
 }
 
 TEST_F(TileView, AnEmptyFontNameStoresTheFontTheLabelShows) {

@@ -7,6 +7,7 @@
 #include "JapaneseFont.h"
 #include "ProgramOptions.h"
 #include "QtText.h"
+#include "SingleInstance.h"
 #include "frmButton.h"
 #include "frmHelp.h"
 #include "frmPicture.h"
@@ -21,6 +22,9 @@
 #include <QLockFile>
 #include <QScreen>
 
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -97,9 +101,11 @@ TEST_F(Startup, FirstStartGreetsShowsArrangesAndDraws) {
     EXPECT_EQ(main.helpWindow()->width(), main.width());
     EXPECT_EQ(main.helpWindow()->windowTitle(), "簡易ヘルプ");
     EXPECT_EQ(main.frameWindow()->pos(), QPoint(m.left() + m.width(), m.top()));
+    // Centred below the frame window, its title bar kept on the screen.
     EXPECT_EQ(main.picture()->x(),
-              main.frameWindow()->x() +
-                  std::max(0, (main.frameWindow()->width() - main.picture()->width()) / 2));
+              std::min(main.frameWindow()->x() +
+                           std::max(0, (main.frameWindow()->width() - main.picture()->width()) / 2),
+                       main.screen()->availableGeometry().right() + 1 - 32));
     EXPECT_EQ(main.frameGeometry().height(), 378);
 
     // A random drawing of 200 x 200 pixels, drawn by the random setting itself.
@@ -139,6 +145,29 @@ TEST_F(Startup, IniWithOnlyTheMarkerLoadsBeforeReadingValues) {
     EXPECT_TRUE(anyPixelSet(main.picture()->canvas()));
 }
 
+TEST_F(Startup, StoredPlacesKeepTitleBarsOnScreenAndThePictureClearOfTheMainWindow) {
+    // Stored while a large picture covered the main window, whose title bar was above the
+    // screen: neither place is taken as it is.
+    writeFile("wavory.ini", "[App]\r\nExistINI=True\r\n[Form]\r\nMainL= 600\r\nMainT=-300\r\n"
+                            "PictureL= 1500\r\nPictureT= 1500\r\n");
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    frmMain& main = *run.main;
+    const QRect screen = main.screen()->availableGeometry();
+    EXPECT_GE(main.frameGeometry().top(), screen.top());
+    EXPECT_FALSE(main.picture()->frameGeometry().intersects(main.frameGeometry()));
+    // "ウィンドウの整列" keeps every title bar on the screen, even from a main window at its
+    // bottom right corner.
+    main.move(screen.right() - 100, screen.bottom() - 100);
+    action(main, "mnuOrderForms")->trigger();
+    for (QWidget* w :
+         {static_cast<QWidget*>(main.helpWindow()), static_cast<QWidget*>(main.frameWindow()),
+          static_cast<QWidget*>(main.picture())}) {
+        EXPECT_TRUE(screen.contains(w->frameGeometry().topLeft())) << w->objectName().toStdString();
+        EXPECT_LE(w->frameGeometry().left(), screen.right() + 1 - 32); // 32 pixels to grab
+    }
+}
+
 TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     Run& first = start();
     ASSERT_TRUE(first.loaded);
@@ -172,7 +201,7 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     a.ShowHidefrmHelp(); // hidden: stored as not shown
     a.move(40, 30);
     a.frameWindow()->move(400, 20);
-    a.picture()->move(520, 320);
+    a.picture()->move(520, 440); // clear of the main window
     a.helpWindow()->move(10, 420);
     a.setWindowState(Qt::WindowMinimized); // the normal position is stored
     const std::string parameters = paramText(a);
@@ -200,7 +229,7 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     EXPECT_EQ(b.settings(), saved);
     EXPECT_EQ(b.pos(), QPoint(40, 30));
     EXPECT_EQ(b.frameWindow()->pos(), QPoint(400, 20));
-    EXPECT_EQ(b.picture()->pos(), QPoint(520, 320));
+    EXPECT_EQ(b.picture()->pos(), QPoint(520, 440));
     EXPECT_EQ(b.helpWindow()->pos(), QPoint(10, 420));
     EXPECT_TRUE(b.frameWindow()->isVisible());
     EXPECT_FALSE(b.helpWindow()->isVisible());
@@ -334,24 +363,64 @@ TEST_F(Startup, WithoutALockTheCopyStartsButWritesNothingAtExit) {
 }
 
 TEST_F(Startup, LockOfACrashedCopyDoesNotBlock) {
-    // A lock file as Qt writes it, naming a process that has ended.
+    // What a copy that crashed or lost its power can leave: a lock file that is empty
+    // (created, its number not yet written), garbage, or one naming a process that runs
+    // (process 1) or has ended. Only a held lock blocks, never the file's content.
+    QByteArray ended;
     {
         QLockFile probe(path("probe.lock"));
         ASSERT_TRUE(probe.tryLock(0));
-        QByteArray content = readFile("probe.lock");
+        ended = readFile("probe.lock");
         probe.unlock();
         const pid_t child = ::fork();
         if (child == 0)
             ::_exit(0);
         ASSERT_GT(child, 0);
         ::waitpid(child, nullptr, 0);
-        const qsizetype eol = content.indexOf('\n');
-        content.replace(0, eol, QByteArray::number(static_cast<qint64>(child)));
-        writeFile("wavory.lock", content);
+        const qsizetype eol = ended.indexOf('\n');
+        QByteArray running = ended;
+        ended.replace(0, eol, QByteArray::number(static_cast<qint64>(child)));
+        running.replace(0, eol, "1");
+        for (const QByteArray& content :
+             {QByteArray(), QByteArray("\xff\x00garbage", 9), running, ended}) {
+            writeFile("wavory.lock", content);
+            SingleInstance guard(path("wavory.lock"));
+            EXPECT_EQ(guard.acquire(), SingleInstance::Outcome::Acquired) << content.toHex().data();
+        }
     }
     Run& run = start();
     EXPECT_TRUE(run.loaded);
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Startup, LockHeldByAnotherProcessBlocksUntilItDies) {
+    // The other copy, as the kernel sees it: an exclusive flock on the file.
+    const QByteArray lockPath = QFile::encodeName(path("wavory.lock"));
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT, 0644);
+        const char answer = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 'y' : 'n';
+        (void)!::write(ready[1], &answer, 1);
+        ::pause(); // holds the lock until killed
+        ::_exit(0);
+    }
+    ASSERT_GT(holder, 0);
+    char answer = 0;
+    ASSERT_EQ(::read(ready[0], &answer, 1), 1);
+    EXPECT_EQ(answer, 'y');
+    {
+        SingleInstance second(path("wavory.lock"));
+        EXPECT_EQ(second.acquire(), SingleInstance::Outcome::HeldByOther);
+    }
+    // Killed without any chance to clean up: the kernel lets the lock go with it.
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    SingleInstance next(path("wavory.lock"));
+    EXPECT_EQ(next.acquire(), SingleInstance::Outcome::Acquired);
 }
 
 TEST_F(Startup, ColorSetFileWithoutUsableSetsGivesTheBuiltInSets) {

@@ -4,6 +4,7 @@
 #include "ScriptedDialogs.h"
 #include "UserDialogs.h"
 #include "WindowHelpers.h"
+#include "WindowPlacement.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -95,6 +97,41 @@ TEST(WindowHelpers, ChkFormPosBringsAWindowBack) {
     EXPECT_EQ(w.frameGeometry().top(), 0);
 }
 
+TEST(WindowPlacement, TitleBarsStayInsideAndNewWindowsKeepClear) {
+    const QRect area(0, 0, 1600, 1200);
+    // The title bar (24 high, 48 to grab) inside; the rest may reach past right and bottom.
+    const struct {
+        QRect outer;
+        QPoint expected;
+    } titled[] = {
+        {{100, -20, 300, 200}, {100, 0}},       // title bar above the screen
+        {{-300, 50, 300, 200}, {0, 50}},        // wholly left of it
+        {{1580, 1190, 300, 200}, {1552, 1176}}, // title bar at the bottom right corner
+        {{1500, 1100, 300, 200}, {1500, 1100}}, // partly off, its title bar on: stays
+        {{1590, 10, 20, 200}, {1580, 10}},      // narrower than the grab width
+    };
+    for (const auto& t : titled)
+        EXPECT_EQ(keepTitleBarInside(t.outer, area, 24, 48), t.expected) << t.outer.x();
+
+    // Clear of the easy help window: moved the least that keeps it inside the screen.
+    const QRect help(0, 900, 730, 180);
+    const struct {
+        QRect outer;
+        QRect avoid;
+        QPoint expected;
+    } clear[] = {
+        {{100, 800, 440, 560}, help, {100, 340}},    // bottom edge below the screen, over help
+        {{200, 850, 440, 300}, help, {200, 600}},    // above it is nearer than right of it
+        {{600, 950, 440, 200}, help, {730, 950}},    // right of it is nearest
+        {{100, 100, 400, 300}, help, {100, 100}},    // already clear
+        {{0, 0, 1600, 1200}, help, {0, 0}},          // nowhere clear: just inside
+        {{100, 100, 400, 300}, QRect(), {100, 100}}, // nothing to avoid
+        {{1400, 500, 400, 300}, QRect(1000, 400, 300, 500), {1200, 900}}, // in, then below
+    };
+    for (const auto& c : clear)
+        EXPECT_EQ(placeClear(c.outer, c.avoid, area), c.expected) << c.outer.x();
+}
+
 TEST(WindowHelpers, SetFontExistFallsBack) {
     ScriptedDialogs dialogs;
     QLabel label;
@@ -170,6 +207,33 @@ TEST(RealDialogs, OverlongNamesInMessagesAreElidedToFitTheScreen) {
         EXPECT_EQ(real.message(nullptr, text, MessageIcon::Exclamation, MessageButtons::Ok),
                   MessageAnswer::Ok);
         EXPECT_TRUE(checked);
+    }
+}
+
+TEST(RealDialogs, EnterAnswersTheDefaultButton) {
+    QtUserDialogs real;
+    const struct {
+        MessageButtons buttons;
+        DefaultButton which;
+        MessageAnswer enter;
+    } cases[] = {
+        {MessageButtons::YesNo, DefaultButton::Affirmative, MessageAnswer::Yes},
+        {MessageButtons::YesNo, DefaultButton::Negative, MessageAnswer::No},
+        {MessageButtons::OkCancel, DefaultButton::Affirmative, MessageAnswer::Ok},
+        {MessageButtons::OkCancel, DefaultButton::Negative, MessageAnswer::Cancel},
+        {MessageButtons::YesNoCancel, DefaultButton::Negative, MessageAnswer::No},
+        {MessageButtons::Ok, DefaultButton::Negative, MessageAnswer::Ok}, // nothing else
+    };
+    for (const auto& c : cases) {
+        QTimer::singleShot(0, [] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        EXPECT_EQ(
+            real.message(nullptr, QStringLiteral("?"), MessageIcon::Question, c.buttons, c.which),
+            c.enter)
+            << static_cast<int>(c.buttons) << " " << static_cast<int>(c.which);
     }
 }
 

@@ -181,7 +181,23 @@ TEST_F(Windows, FrameWindowControlsFollowTheSwitch) {
         EXPECT_FALSE(frame->findChild<QWidget*>(QLatin1String(name))->isEnabled()) << name;
     }
     EXPECT_TRUE(enabled->isEnabled());
+    // Greyed, the swatch still shows the kept color (black here), hatched.
+    FrameFields fields = frame->frameFields();
+    fields.color = 0;
+    frame->setFrameFields(fields);
+    const auto swatchPixels = [&](QRgb rgb) {
+        const QImage shown = frame->findChild<QWidget*>("picFrameColor")->grab().toImage();
+        int count = 0;
+        for (int y = 2; y < shown.height() - 2; ++y)
+            for (int x = 2; x < shown.width() - 2; ++x)
+                count += (shown.pixel(x, y) & 0xffffff) == (rgb & 0xffffff) ? 1 : 0;
+        return std::pair(count, (shown.width() - 4) * (shown.height() - 4));
+    };
+    const auto [blackOff, inside] = swatchPixels(qRgb(0, 0, 0));
+    EXPECT_GT(blackOff, inside / 2);
+    EXPECT_LT(blackOff, inside);
     enabled->setChecked(true);
+    EXPECT_EQ(swatchPixels(qRgb(0, 0, 0)).first, inside);
     EXPECT_TRUE(frame->findChild<QWidget*>("sldFrameLine")->isEnabled());
     auto* slider = frame->findChild<QSlider*>("sldFrameShadow");
     slider->setValue(37);
@@ -213,6 +229,11 @@ TEST_F(Windows, PictureWindowFollowsTheImageUpToTheScreen) {
     QApplication::processEvents();
     EXPECT_GT(scroll->horizontalScrollBar()->maximum(), 0);
     EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    // Pulled in over the main window to fit; small again, it goes back beside it.
+    ASSERT_TRUE(pic->frameGeometry().intersects(main->frameGeometry()));
+    main->SetImageSize(200, 200);
+    EXPECT_FALSE(pic->frameGeometry().intersects(main->frameGeometry()));
+    EXPECT_TRUE(pic->screen()->availableGeometry().contains(pic->frameGeometry()));
 }
 
 TEST_F(Windows, CenterMarkerPlacementAndFlash) {
