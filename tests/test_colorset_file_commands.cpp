@@ -374,6 +374,37 @@ TEST_F(ColorSetFileTest, GimpsOwnLayoutsReadAsTheirColours) {
     EXPECT_EQ(pointsOf(sets.at(5)), (std::vector<Point>{{1, 2, 3}, {1, 2, 3}}));
 }
 
+TEST_F(ColorSetFileTest, ImportedNamesAreTextWithinTheEditorsRuleAndSurviveTheCollectionFile) {
+    const std::string segment = "1\n0 0.5 1 0 0 0 1 1 1 1 1 0 0\n";
+    put("cp932.gpl", "GIMP Palette\nName: " + *textcodec::toCp932("桜色") + "\n1 2 3\n");
+    put("neither.gpl", "GIMP Palette\nName: a\xFF\xFE\n1 2 4\n");
+    put("long.ggr", "GIMP Gradient\nName: " + std::string(10'000'000, 'x') + "\n" + segment);
+    put("blank.ggr", "GIMP Gradient\nName: \x01\x7F \t\n" + segment);
+    put("full.ggr", "GIMP Gradient\nName: 一二三四五六七八九十壱弐参\n" + segment);
+    auto sets = collection();
+    InitColors(sets);
+    const int builtins = sets.getgColorCount();
+    for (const char* name : {"cp932.gpl", "neither.gpl", "long.ggr", "blank.ggr", "full.ggr"})
+        ASSERT_TRUE(importExchangeColorSet(file(name), sets).ok()) << name;
+    const std::vector<std::string> expected = {"桜色", "a\uFFFD\uFFFD", std::string(24, 'x'),
+                                               "新規_01", "一二三四五六七八九十壱弐"};
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(sets.at(builtins + static_cast<int>(i)).name, expected[i]) << i;
+    // Whatever bytes a name is given as, the collection holds text.
+    ASSERT_TRUE(sets.AddGColor(*textcodec::toCp932("藤"), 8).ok());
+    const int last = sets.getgColorCount() - 1;
+    EXPECT_EQ(sets.at(last).name, "藤");
+    sets.AddColorPoint(last, 0, 0, 0);
+    sets.AddColorPoint(last, 9, 9, 9);
+
+    // Every name comes back from the collection file as it was written, the built-in
+    // ones ("紫水黄" among them) included.
+    ASSERT_TRUE(saveAllColorSetsFile(file("all.cst"), sets).ok());
+    auto again = collection();
+    readColorSetsFromBytes(get("all.cst"), again, false);
+    EXPECT_EQ(again.names(), sets.names());
+}
+
 TEST(GimpGradient, HsvSegmentsBlendAsWorkedOutByHand) {
     // Red (1, 0, 0) to a mostly green (0.2, 0.8, 0.4), linear, middle 0.5. By hand:
     //   red:   hue 0, saturation 1, value 1.

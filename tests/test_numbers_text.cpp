@@ -98,6 +98,15 @@ TEST(TextCodec, WritesCp932OnlyWhenTheTextReadsBackUnchanged) {
     EXPECT_EQ(textcodec::cp932ByteLength("😀"), 2u);
 }
 
+TEST(TextCodec, AFileIsNeverWrittenInTwoEncodings) {
+    // A UTF-8 text holding bytes of another encoding ("桜" in CP932 is 0x8D 0xF7): each
+    // stray byte becomes U+FFFD and the rest reads back as it was, not as CP932.
+    const std::string mixed = "紫水黄=\x8D\xF7\r\n";
+    const std::string written = textcodec::encodeFileText(mixed);
+    EXPECT_EQ(textcodec::decodeFileText(written), "紫水黄=\uFFFD\uFFFD\r\n");
+    EXPECT_EQ(textcodec::repairedUtf8("a\xC3(\xE8\x99"), "a\uFFFD(\uFFFD\uFFFD");
+}
+
 TEST(TextCodec, SplitsLines) {
     EXPECT_EQ(textcodec::splitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(textcodec::splitLines("a\r\n"), (std::vector<std::string>{"a"}));
