@@ -1232,5 +1232,17 @@ The file could not be saved.</translation>
         <translation>The image width or height is odd, so the seams do not vanish completely.<byte value="xd"/>
 With an even width and height the edges join exactly.</translation>
     </message>
+    <message>
+        <source>読み込めなかった「%1」を別の名前で残せませんでした。<byte value="xd"/>
+%2<byte value="xd"/>
+このファイルには書き込みません。</source>
+        <translation>&quot;%1&quot;, which could not be read, could not be kept under another name.<byte value="xd"/>
+%2<byte value="xd"/>
+The program will not write to this file.</translation>
+    </message>
+    <message>
+        <source>読み込めなかった「%1」を「%2」として残しました。</source>
+        <translation>&quot;%1&quot; could not be read; it has been kept as &quot;%2&quot;.</translation>
+    </message>
 </context>
 </TS>
