@@ -15,6 +15,7 @@
 #include "history/HistoryFile.h"
 #include "image/Thumbnail.h"
 #include "io/AppSettings.h"
+#include "io/SetAside.h"
 
 #include <QAction>
 #include <QWidget>
@@ -135,8 +136,14 @@ void HistoryController::setKeepHistory(bool keep) {
 void HistoryController::loadKept() {
     if (!keepsHistory())
         return;
-    // A damaged file gives what could be read; nothing is said about it.
+    // A damaged file gives what could be read, and is kept aside before the exit
+    // writes the history anew.
     DecodedHistory kept = readHistoryFile(historyFile());
+    if (kept.damaged) {
+        const SetAsideFile aside = setAsideUnreadableFile(historyFile());
+        parts_.dialogs.report(owner_, aside.outcome);
+        fileWritable_ = aside.cleared;
+    }
     if (kept.entries.empty())
         return;
     history_.appendOlder(std::move(kept.entries));
@@ -144,6 +151,8 @@ void HistoryController::loadKept() {
 }
 
 void HistoryController::saveKept() {
+    if (!fileWritable_)
+        return;
     if (keepsHistory()) {
         (void)writeHistoryFile(historyFile(), history_.entries());
         return;

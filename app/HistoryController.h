@@ -62,8 +62,9 @@ class HistoryController : public QObject {
     // The option "終了後も履歴を保持する" (section "Extras").
     bool keepsHistory() const;
     void setKeepHistory(bool keep);
-    // Start-up: the kept entries, when the option is on. Exit: writes them, or removes the
-    // file when the option is off.
+    // Start-up: the kept entries, when the option is on; a file that could not be read
+    // whole is renamed aside first (the user is told where), and when that fails it is
+    // never written over. Exit: writes them, or removes the file when the option is off.
     void loadKept();
     void saveKept();
 
@@ -81,6 +82,7 @@ class HistoryController : public QObject {
     DrawingHistory history_;
     QPointer<frmHistory> window_;
     bool redrawing_ = false;
+    bool fileWritable_ = true; // false while an unreadable file could not be kept aside
 };
 
 } // namespace wavory

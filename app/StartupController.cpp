@@ -30,6 +30,7 @@
 #include "common/RandomSource.h"
 #include "io/AtomicFile.h"
 #include "io/ParamTextFile.h"
+#include "io/SetAside.h"
 #include "io/TileViewFile.h"
 #include "io/clsINI.h"
 
@@ -87,7 +88,14 @@ bool StartupController::Form_Load(const QStringList& arguments) {
 
     clsINI collection;
     collection.InitINI(std::string(kCollectionFileName));
-    main_.dialogs().report(&main_, readColorSetsAtStartup(collection, main_.colorSets()).outcome);
+    const StartupColorSetsRead colorSets = readColorSetsAtStartup(collection, main_.colorSets());
+    main_.dialogs().report(&main_, colorSets.outcome);
+    if (colorSets.source == StartupColorSets::BuiltinAfterFailure) {
+        // The user's file is kept before the exit writes the built-in sets over it.
+        const SetAsideFile aside = setAsideUnreadableFile(collection.Path());
+        main_.dialogs().report(&main_, aside.outcome);
+        saveColorSetsAtExit_ = aside.cleared;
+    }
     main_.ShowColorSetList();
 
     AppSettings& settings = main_.settings();
@@ -219,9 +227,10 @@ void StartupController::saveAtExit() {
     captureWindowSettings(main_, settings);
     (void)SaveSettings(settings);
     // Losing the color sets or the last drawing is worth a word; the exit goes on.
-    main_.dialogs().report(
-        &main_,
-        saveAllColorSetsFile(GetPath() + std::string(kCollectionFileName), main_.colorSets()));
+    if (saveColorSetsAtExit_)
+        main_.dialogs().report(
+            &main_,
+            saveAllColorSetsFile(GetPath() + std::string(kCollectionFileName), main_.colorSets()));
     main_.fileController().OutputText(toQ(GetPath() + kLastDrawingFileName));
     main_.history().saveKept();
     main_.saveController().deleteUnchangedLinkedFiles();

@@ -51,6 +51,8 @@ class StartupController : public QObject {
     std::function<void()> processEnd_;
     QString lockFile_;
     bool saveAtExit_ = true; // false when no lock could be made
+    // False when an unreadable "default.cst" could not be kept aside: it is not written over.
+    bool saveColorSetsAtExit_ = true;
     bool firstStart_ = false;
     bool exitConfirmed_ = false;
     bool quitting_ = false;

@@ -154,6 +154,23 @@ TEST(FrameStore, FramesBeyondTheBudgetGoToTheSpillFileAndReadBackIdentical) {
     EXPECT_EQ(spillFiles(cache), std::vector<std::string>{"notes.txt"}); // removed with the store
 }
 
+TEST(FrameStore, TheRoomASmallerFrameLeavesIsReusedWithoutOverwritingIt) {
+    const TempFolder temp;
+    FrameStore store({0, (temp.path() / "cache").string()}); // every frame spills
+    const Canvas large = noiseFrame(64, 48, 1), small = noiseFrame(8, 8, 2);
+    const Canvas next = noiseFrame(16, 16, 3), behind = noiseFrame(32, 32, 4);
+    ASSERT_TRUE(store.put(0, large).ok());
+    ASSERT_TRUE(store.put(1, behind).ok()); // frame 0's room is not the end of the file
+    ASSERT_TRUE(store.put(0, small).ok());  // the start of that room
+    ASSERT_TRUE(store.put(2, next).ok());   // the rest of it, after the small frame
+    const Canvas* expected[] = {&small, &behind, &next};
+    Canvas back;
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(store.get(i, back)) << i;
+        EXPECT_TRUE(sameCanvas(*expected[i], back)) << i;
+    }
+}
+
 TEST(FrameStore, ReserveRefusesWhatCannotFitAndSaysHowMuchItNeeds) {
     const TempFolder temp;
     FrameStore store({1 << 20, (temp.path() / "spill").string()});

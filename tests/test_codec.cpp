@@ -458,6 +458,54 @@ std::optional<std::string> inflateRaw(const std::vector<std::uint8_t>& stream, s
     return whole ? std::optional<std::string>(out) : std::nullopt;
 }
 
+// The code lengths the first block of a stream declares (a dynamic block whose lengths
+// are sent without runs, as ours are): the code-length code's 19 three-bit lengths, then
+// the literal code lengths decoded with that code (a symbol above 15 is a run code,
+// which such a block never holds: a length beyond deflate's 15 bits sent as it is).
+struct DeclaredLengths {
+    std::vector<int> lengthCode, literals;
+};
+std::optional<DeclaredLengths> declaredLengths(const std::vector<std::uint8_t>& stream) {
+    std::size_t bit = 0;
+    const auto take = [&](int n) {
+        int v = 0;
+        for (int i = 0; i < n && bit / 8 < stream.size(); ++i, ++bit)
+            v |= ((stream[bit / 8] >> (bit % 8)) & 1) << i;
+        return v;
+    };
+    take(1);
+    if (take(2) != 2)
+        return std::nullopt;
+    const int literals = take(5) + 257, distances = take(5) + 1, sent = take(4) + 4;
+    constexpr int kOrder[19] = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
+    DeclaredLengths out;
+    out.lengthCode.assign(19, 0);
+    for (int i = 0; i < sent; ++i)
+        out.lengthCode[kOrder[i]] = take(3);
+    // Canonical decoding, one bit at a time: codes of each length follow those before.
+    for (int n = 0; n < literals + distances; ++n) {
+        int code = 0, first = 0, index = 0, symbol = -1;
+        for (int length = 1; length <= 7 && symbol < 0; ++length) {
+            code |= take(1);
+            std::vector<int> ofLength;
+            for (int s = 0; s < 19; ++s)
+                if (out.lengthCode[s] == length)
+                    ofLength.push_back(s);
+            const int count = static_cast<int>(ofLength.size());
+            if (code - first < count)
+                symbol = ofLength[code - first];
+            index += count;
+            first = (first + count) << 1;
+            code <<= 1;
+        }
+        if (symbol < 0)
+            return std::nullopt;
+        if (n < literals)
+            out.literals.push_back(symbol);
+    }
+    return out;
+}
+
 TEST(HuffmanDeflate, EveryKindOfBlockInflatesBackAndPartsJoin) {
     auto bytes = [](std::size_t n, auto value) {
         std::vector<std::uint8_t> v(n);
@@ -470,6 +518,23 @@ TEST(HuffmanDeflate, EveryKindOfBlockInflatesBackAndPartsJoin) {
     std::vector<std::uint8_t> skewed;
     for (int k = 0; k < 16; ++k)
         skewed.insert(skewed.end(), std::size_t{1} << k, static_cast<std::uint8_t>(k));
+    // Byte k F(k+1) times (Fibonacci, k = 0..19): the unlimited code would be 20 deep.
+    std::vector<std::uint8_t> fibonacci;
+    for (std::size_t k = 0, a = 1, b = 1; k < 20; ++k, b = std::exchange(a, b) + b)
+        fibonacci.insert(fibonacci.end(), a, static_cast<std::uint8_t>(k));
+    // Dyadic counts (2^(15 - L) for a byte of length L) that give this many bytes each
+    // length (the end of block is one of length 15). The code-length code built for those
+    // counts, with 128 unused bytes and the two distance codes of length 1, would be
+    // 8 deep, one more than its three-bit lengths hold.
+    constexpr std::pair<int, int> kLengthCounts[] = {{1, 1},  {3, 1},   {4, 3},   {6, 4},  {7, 8},
+                                                     {8, 8},  {9, 2},   {10, 14}, {11, 22},
+                                                     {12, 3}, {13, 1},  {14, 6},  {15, 55}};
+    std::vector<std::uint8_t> deepLengths;
+    int nextByte = 0;
+    for (const auto& [length, count] : kLengthCounts)
+        for (int i = 0; i < count; ++i, ++nextByte)
+            deepLengths.insert(deepLengths.end(), std::size_t{1} << (15 - length),
+                               static_cast<std::uint8_t>(nextByte));
     std::mt19937 random(5);
     const struct {
         const char* name;
@@ -479,12 +544,20 @@ TEST(HuffmanDeflate, EveryKindOfBlockInflatesBackAndPartsJoin) {
         {"one byte", {42}},
         {"one value, several blocks", bytes(150000, [](std::size_t) { return 7; })},
         {"deep code", skewed},
+        {"Fibonacci code", fibonacci},
+        {"deep code-length code", deepLengths},
         {"every value", bytes(70000, [&](std::size_t) { return random(); })},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string expected(c.data.begin(), c.data.end());
-        EXPECT_EQ(inflateRaw(codec::huffmanDeflate(c.data, true), c.data.size()), expected);
+        const std::vector<std::uint8_t> stream = codec::huffmanDeflate(c.data, true);
+        EXPECT_EQ(inflateRaw(stream, c.data.size()), expected);
+        // Every literal length within deflate's 15 bits (the code-length code's bound of 7
+        // shows in the inflating above: its lengths have three bits).
+        const auto lengths = declaredLengths(stream);
+        ASSERT_TRUE(lengths);
+        EXPECT_LE(*std::max_element(lengths->literals.begin(), lengths->literals.end()), 15);
         // A part that does not end the stream, then another one that does.
         std::vector<std::uint8_t> joined = codec::huffmanDeflate(c.data, false);
         const std::vector<std::uint8_t> tail = codec::huffmanDeflate(c.data, true);

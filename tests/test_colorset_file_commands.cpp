@@ -6,6 +6,7 @@
 #include "colorsets/ColorSetFile.h"
 #include "colorsets/ColorSetFileCommands.h"
 #include "colorsets/ColorSetExchange.h"
+#include "colorsets/GimpGradient.h"
 #include "io/clsINI.h"
 
 #include <csignal>
@@ -373,6 +374,77 @@ TEST_F(ColorSetFileTest, GimpsOwnLayoutsReadAsTheirColours) {
     EXPECT_EQ(pointsOf(sets.at(5)), (std::vector<Point>{{1, 2, 3}, {1, 2, 3}}));
 }
 
+TEST_F(ColorSetFileTest, ImportedNamesAreTextWithinTheEditorsRuleAndSurviveTheCollectionFile) {
+    const std::string segment = "1\n0 0.5 1 0 0 0 1 1 1 1 1 0 0\n";
+    put("cp932.gpl", "GIMP Palette\nName: " + *textcodec::toCp932("桜色") + "\n1 2 3\n");
+    put("neither.gpl", "GIMP Palette\nName: a\xFF\xFE\n1 2 4\n");
+    put("long.ggr", "GIMP Gradient\nName: " + std::string(10'000'000, 'x') + "\n" + segment);
+    put("blank.ggr", "GIMP Gradient\nName: \x01\x7F \t\n" + segment);
+    put("full.ggr", "GIMP Gradient\nName: 一二三四五六七八九十壱弐参\n" + segment);
+    auto sets = collection();
+    InitColors(sets);
+    const int builtins = sets.getgColorCount();
+    for (const char* name : {"cp932.gpl", "neither.gpl", "long.ggr", "blank.ggr", "full.ggr"})
+        ASSERT_TRUE(importExchangeColorSet(file(name), sets).ok()) << name;
+    const std::vector<std::string> expected = {"桜色", "a\uFFFD\uFFFD", std::string(24, 'x'),
+                                               "新規_01", "一二三四五六七八九十壱弐"};
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(sets.at(builtins + static_cast<int>(i)).name, expected[i]) << i;
+    // Whatever bytes a name is given as, the collection holds text.
+    ASSERT_TRUE(sets.AddGColor(*textcodec::toCp932("藤"), 8).ok());
+    const int last = sets.getgColorCount() - 1;
+    EXPECT_EQ(sets.at(last).name, "藤");
+    sets.AddColorPoint(last, 0, 0, 0);
+    sets.AddColorPoint(last, 9, 9, 9);
+
+    // Every name comes back from the collection file as it was written, the built-in
+    // ones ("紫水黄" among them) included.
+    ASSERT_TRUE(saveAllColorSetsFile(file("all.cst"), sets).ok());
+    auto again = collection();
+    readColorSetsFromBytes(get("all.cst"), again, false);
+    EXPECT_EQ(again.names(), sets.names());
+}
+
+TEST(GimpGradient, HsvSegmentsBlendAsWorkedOutByHand) {
+    // Red (1, 0, 0) to a mostly green (0.2, 0.8, 0.4), linear, middle 0.5. By hand:
+    //   red:   hue 0, saturation 1, value 1.
+    //   green: max 0.8 (green), min 0.2, d = 0.6: hue = ((B - R) / d + 2) / 6
+    //          = (0.2 / 0.6 + 2) / 6 = 0.388889, saturation 0.6 / 0.8 = 0.75, value 0.8.
+    // At 0.25 counter-clockwise: hue 0.097222 (x6 = 0.583333: sector 0, f = 0.583333),
+    //   s = 0.9375, v = 0.95; p = v(1 - s) = 0.059375, t = v(1 - s(1 - f)) = 0.578906:
+    //   (v, t, p) = (242.25, 147.621094, 15.140625).
+    // At 0.5 counter-clockwise: hue 0.194444 (x6 = 1.166667: sector 1, f = 0.166667),
+    //   s = 0.875, v = 0.9; p = 0.1125, q = v(1 - s f) = 0.76875:
+    //   (q, v, p) = (196.03125, 229.5, 28.6875).
+    // At 0.5 clockwise: hue from 1 down to 0.388889, 0.694444 (x6 = 4.166667: sector 4,
+    //   f = 0.166667); t = 0.24375: (t, p, v) = (62.15625, 28.6875, 229.5).
+    // At 1: the end colour itself, (51, 204, 102).
+    const std::string segment = "0 0.5 1 1 0 0 1 0.2 0.8 0.4 1 0 ";
+    const struct {
+        int coloring;
+        double position;
+        RealRgb expected;
+    } cases[] = {
+        {1, 0.25, {242.25, 147.621094, 15.140625}},
+        {1, 0.5, {196.03125, 229.5, 28.6875}},
+        {2, 0.5, {62.15625, 28.6875, 229.5}},
+        {1, 1.0, {51, 204, 102}},
+        {2, 1.0, {51, 204, 102}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.coloring) + " at " + std::to_string(c.position));
+        GimpGradient gradient;
+        std::string error;
+        ASSERT_TRUE(parseGimpGradient("GIMP Gradient\n1\n" + segment +
+                                          std::to_string(c.coloring) + "\n",
+                                      gradient, error))
+            << error;
+        const RealRgb color = gradient.colorAt(c.position);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(color[i], c.expected[i], 1e-4) << i;
+    }
+}
+
 TEST_F(ColorSetFileTest, DamagedGimpFilesAreRefusedWithTheirReasonAndAddNothing) {
     const std::string segment = "0 0.5 1 0 0 0 1 1 1 1 1 0 0\n";
     const std::pair<std::string, std::string> cases[] = {
@@ -386,6 +458,17 @@ TEST_F(ColorSetFileTest, DamagedGimpFilesAreRefusedWithTheirReasonAndAddNothing)
         {"GIMP Gradient\nName: x\n1\n0.5 0.2 1 0 0 0 1 1 1 1 1 0 0\n",
          "グラデーションファイルの 4 行目を読み取れません。"},
         {"GIMP Gradient\nName: x\n99999999\n" + segment,
+         "グラデーションファイルの 3 行目を読み取れません。"},
+        // Kinds beyond every int, and fractions: refused, not truncated to a kind.
+        {"GIMP Gradient\r\n1\r\n0 0.5 1 0 0 1 1 0 1 1 1 " + std::string(98, '6') + "5 1\r\n",
+         "グラデーションファイルの 3 行目を読み取れません。"},
+        {"GIMP Gradient\n1\n0 0.5 1 0 0 0 1 1 1 1 1 1.9 0\n",
+         "グラデーションファイルの 3 行目を読み取れません。"},
+        {"GIMP Gradient\n1\n0 0.5 1 0 0 0 1 1 1 1 1 -0.5 0\n",
+         "グラデーションファイルの 3 行目を読み取れません。"},
+        {"GIMP Gradient\n1\n0 0.5 1 0 0 0 1 1 1 1 1 0 1e300\n",
+         "グラデーションファイルの 3 行目を読み取れません。"},
+        {"GIMP Gradient\n1\n0 0.5 1 0 0 0 1 1 1 1 1 0 1.5\n",
          "グラデーションファイルの 3 行目を読み取れません。"},
         {"[ColorSet 0]\n", "GIMP のグラデーション(.ggr)でもパレット(.gpl)でもありません。"},
     };

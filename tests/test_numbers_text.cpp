@@ -6,6 +6,7 @@
 #include "common/UiText.h"
 #include "io/AtomicFile.h"
 #include "io/ParamTextFile.h"
+#include "io/SetAside.h"
 #include "io/TextCodec.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +102,15 @@ TEST(TextCodec, WritesCp932OnlyWhenTheTextReadsBackUnchanged) {
     EXPECT_EQ(textcodec::cp932ByteLength("ab虹"), 4u);
     EXPECT_EQ(textcodec::cp932ByteLength("ｱ"), 1u);
     EXPECT_EQ(textcodec::cp932ByteLength("😀"), 2u);
+}
+
+TEST(TextCodec, AFileIsNeverWrittenInTwoEncodings) {
+    // A UTF-8 text holding bytes of another encoding ("桜" in CP932 is 0x8D 0xF7): each
+    // stray byte becomes U+FFFD and the rest reads back as it was, not as CP932.
+    const std::string mixed = "紫水黄=\x8D\xF7\r\n";
+    const std::string written = textcodec::encodeFileText(mixed);
+    EXPECT_EQ(textcodec::decodeFileText(written), "紫水黄=\uFFFD\uFFFD\r\n");
+    EXPECT_EQ(textcodec::repairedUtf8("a\xC3(\xE8\x99"), "a\uFFFD(\uFFFD\uFFFD");
 }
 
 TEST(TextCodec, SplitsLines) {
@@ -322,6 +332,51 @@ TEST(AtomicFile, CommonSystemReasonsAreInTheInterfaceLanguage) {
     // Writing into a folder that does not exist says so in these words too.
     const wavory::testing::TempFolder temp;
     EXPECT_EQ(systemErrorText(writeFileAtomically(temp / "none" / "a.txt", "x")), text(ENOENT));
+}
+
+TEST(SetAside, AnUnreadableFileIsRenamedBesideItselfWithTheTime) {
+    const wavory::testing::TempFolder temp;
+    const char* zone = std::getenv("TZ");
+    const std::string oldZone = zone ? zone : "";
+    setenv("TZ", "UTC", 1);
+    tzset();
+    constexpr std::time_t kWhen = 1796682600; // 2026-12-07 22:30:00 UTC
+    const fs::path file = temp / "default.cst";
+    ASSERT_FALSE(writeFileAtomically(file, "first"));
+    const SetAsideFile first = setAsideUnreadableFile(file, kWhen);
+    EXPECT_TRUE(first.cleared);
+    EXPECT_EQ(first.keptAs, temp / "default.cst.unreadable-20261207-223000");
+    EXPECT_FALSE(fs::exists(file));
+    std::string kept;
+    EXPECT_FALSE(readWholeFile(first.keptAs, kept));
+    EXPECT_EQ(kept, "first");
+    ASSERT_EQ(first.outcome.messages().size(), 1u);
+    EXPECT_TRUE(first.outcome.ok());
+    EXPECT_EQ(first.outcome.messages()[0].text, "読み込めなかった「" + file.string() + "」を「" +
+                                                    first.keptAs.string() + "」として残しました。");
+    // The same second again: a name of its own, the first kept file untouched.
+    ASSERT_FALSE(writeFileAtomically(file, "second"));
+    EXPECT_EQ(setAsideUnreadableFile(file, kWhen).keptAs,
+              temp / "default.cst.unreadable-20261207-223000-2");
+    EXPECT_FALSE(readWholeFile(first.keptAs, kept));
+    EXPECT_EQ(kept, "first");
+    // Nothing there: nothing to keep, nothing said.
+    const SetAsideFile missing = setAsideUnreadableFile(file, kWhen);
+    EXPECT_TRUE(missing.cleared);
+    EXPECT_TRUE(missing.outcome.messages().empty());
+    // A name that cannot be made (too long a name): the file stays, and must not be
+    // written over.
+    const fs::path longName = temp / std::string(240, 'h');
+    ASSERT_FALSE(writeFileAtomically(longName, "third"));
+    const SetAsideFile refused = setAsideUnreadableFile(longName, kWhen);
+    EXPECT_FALSE(refused.cleared);
+    EXPECT_FALSE(refused.outcome.ok());
+    EXPECT_TRUE(fs::exists(longName));
+    if (zone)
+        setenv("TZ", oldZone.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
 }
 
 TEST(AtomicFile, RemovesOnlyItsOwnStaleTemporaryFiles) {

@@ -514,9 +514,13 @@ TEST_F(SettingsTest, HistoryFileRoundTripAndDamage) {
     EXPECT_TRUE(decodeHistory("[Option]\r\nHello=True\r\n").entries.empty());
     EXPECT_TRUE(decodeHistory(bytes.substr(0, 10)).damaged);
     EXPECT_FALSE(readHistoryFile(file("missing.dat")).damaged);
-    // A length field beyond any entry stops the reading without harm.
+    // A length field beyond any entry loses that entry only: the reading goes on at the
+    // next entry whose length and checksum hold.
     std::string huge = bytes.substr(0, 17) + std::string("\xFF\xFF\xFF\x7F", 4) + bytes.substr(21);
-    EXPECT_TRUE(decodeHistory(huge).entries.empty());
+    const DecodedHistory resynced = decodeHistory(huge);
+    EXPECT_TRUE(resynced.damaged);
+    ASSERT_EQ(resynced.entries.size(), 3u);
+    expectSameEntry(resynced.entries[0], entries[1]);
     // A color set index beyond the list's capacity is damage; the last slot is read.
     std::deque<HistoryEntry> indices{historyEntry(0), historyEntry(1)};
     indices[0].fields.colorSetIndex = ColorSetCollection::kCapacity - 1;
@@ -559,4 +563,44 @@ TEST(HistoryFile, NoiseKeysAreKeptAndEntriesWithoutThemOrWithLaterFieldsStillRea
         return old;
     }());
     expectSameEntry(read.entries[1], keyed);
+}
+
+TEST_F(SettingsTest, HistoryDamageToAnyByteOfAnEntryLosesThatEntryAlone) {
+    // Every field in turn, its length and checksum included: each damaged byte is caught,
+    // and the entries after it are read.
+    const std::deque<HistoryEntry> entries{historyEntry(1), historyEntry(2), historyEntry(3)};
+    const std::string bytes = encodeHistory(entries);
+    constexpr std::size_t kFirst = 17; // after the magic line
+    const std::size_t length = static_cast<unsigned char>(bytes[kFirst]) +
+                               256u * static_cast<unsigned char>(bytes[kFirst + 1]);
+    for (std::size_t at = kFirst; at < kFirst + 8 + length; ++at) {
+        std::string damaged = bytes;
+        damaged[at] = static_cast<char>(damaged[at] ^ 0x5A);
+        const DecodedHistory read = decodeHistory(damaged);
+        ASSERT_TRUE(read.damaged) << "byte " << at;
+        ASSERT_EQ(read.entries.size(), 2u) << "byte " << at;
+        ASSERT_EQ(read.entries[0].time, entries[1].time) << "byte " << at;
+    }
+}
+
+TEST_F(SettingsTest, HistoryReadingStopsAtTheKeptCountAndTakesTheNewestOfAHugeFile) {
+    std::deque<HistoryEntry> entries;
+    for (int n = 0; n < 5; ++n)
+        entries.push_back(historyEntry(n));
+    // What follows the kept count is never read, so damage there is not seen.
+    const DecodedHistory kept = decodeHistory(encodeHistory(entries) + "not an entry", 3);
+    EXPECT_FALSE(kept.damaged);
+    ASSERT_EQ(kept.entries.size(), 3u);
+    expectSameEntry(kept.entries[2], entries[2]);
+
+    // A file beyond the size read gives its newest entries, as many as are kept.
+    const std::string one = encodeHistory({historyEntry(1)});
+    const std::string_view entry = std::string_view(one).substr(17);
+    std::string huge = one;
+    while (huge.size() <= kMaxHistoryFileBytes)
+        huge += entry;
+    ASSERT_FALSE(writeFileAtomically(file(kHistoryFileName), huge));
+    const DecodedHistory newest = readHistoryFile(file(kHistoryFileName));
+    EXPECT_FALSE(newest.damaged);
+    EXPECT_EQ(newest.entries.size(), HistoryLimits{}.maxEntries);
 }

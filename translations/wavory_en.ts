@@ -1839,6 +1839,18 @@ Save them as a BMP series.</translation>
         <translation>The file or folder does not exist.</translation>
     </message>
     <message>
+        <source>読み込めなかった「%1」を別の名前で残せませんでした。<byte value="xd"/>
+%2<byte value="xd"/>
+このファイルには書き込みません。</source>
+        <translation>&quot;%1&quot;, which could not be read, could not be kept under another name.<byte value="xd"/>
+%2<byte value="xd"/>
+The program will not write to this file.</translation>
+    </message>
+    <message>
+        <source>読み込めなかった「%1」を「%2」として残しました。</source>
+        <translation>&quot;%1&quot; could not be read; it has been kept as &quot;%2&quot;.</translation>
+    </message>
+    <message>
         <source>ファイル名が長すぎます。</source>
         <translation>The file name is too long.</translation>
     </message>

@@ -221,7 +221,7 @@ bool writeEditedSet(ColorSetCollection& collection, int index, std::string_view 
     set.colorLevelCount = static_cast<std::int16_t>(level);
     for (std::int32_t c : points)
         collection.AddColorPoint(index, RedOf(c), GreenOf(c), BlueOf(c));
-    set.name = std::string(name);
+    set.name = textcodec::decodeFileText(name);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "common/UiText.h"
 
 #include "common/Numbers.h"
+#include "io/TextCodec.h"
 
 #include <cstdio>
 #include <limits>
@@ -90,7 +91,8 @@ Result ColorSetCollection::ColorSetLimitOk() const {
 Result ColorSetCollection::AddGColor(std::string_view vGradName, std::int16_t vGradLevelCnt) {
     if (Result room = ColorSetLimitOk(); !room.ok())
         return room;
-    std::string name(vGradName);
+    // Whatever file a name came from, the collection holds it as text.
+    std::string name = textcodec::decodeFileText(vGradName);
     for (int i = 0; i < count_;) {
         if (slots_[i].name != name) {
             ++i;

@@ -49,7 +49,8 @@ class ColorSetCollection {
     // Success while fewer than 50 sets exist; otherwise fails with the capacity message.
     Result ColorSetLimitOk() const;
 
-    // Appends a set without points. A name already in use is changed: a name ending in a
+    // Appends a set without points. A name that is not UTF-8 is decoded as CP932 (bytes
+    // that are neither become U+FFFD). A name already in use is changed: a name ending in a
     // positive number takes the next number ("RGB_02" -> "RGB_03") and the scan restarts;
     // any other name gets "_02" and the scan goes on. Fails with the capacity message
     // (nothing added) when the collection is full. The selection does not change.

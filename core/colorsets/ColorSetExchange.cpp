@@ -2,17 +2,36 @@
 
 #include "common/UiText.h"
 
+#include "colorsets/ColorEditing.h"
+#include "colorsets/ColorSetCommands.h"
 #include "colorsets/ColorSetFileCommands.h"
 #include "colorsets/GimpGradient.h"
 #include "colorsets/GimpPalette.h"
 #include "io/AtomicFile.h"
+#include "io/TextCodec.h"
 
+#include <algorithm>
 #include <string>
 
 namespace wavory {
 
+std::string importedSetName(std::string_view bytes) {
+    std::string name = textcodec::decodeFileText(bytes);
+    // On one line without control characters, so that the collection file keeps it whole.
+    std::replace_if(
+        name.begin(), name.end(),
+        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, ' ');
+    const auto first = name.find_first_not_of(' ');
+    name.erase(0, first == std::string::npos ? name.size() : first);
+    name.erase(name.find_last_not_of(' ') + 1);
+    return fitCp932Bytes(name);
+}
+
 Result addColorSet(const GColor& set, ColorSetCollection& sets) {
-    Result added = sets.AddGColor(set.name, set.colorLevelCount);
+    std::string name = importedSetName(set.name);
+    if (name.empty())
+        name = freeNewSetName(sets);
+    Result added = sets.AddGColor(name, set.colorLevelCount);
     if (!added.ok())
         return added;
     const int index = sets.getgColorCount() - 1;

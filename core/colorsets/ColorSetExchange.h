@@ -7,6 +7,8 @@
 #include "common/Result.h"
 
 #include <filesystem>
+#include <string>
+#include <string_view>
 
 namespace wavory {
 
@@ -21,8 +23,14 @@ Result importExchangeColorSet(const std::filesystem::path& path, ColorSetCollect
 Result exportExchangeColorSet(const std::filesystem::path& path, const GColor& set,
                               ExchangeFormat format);
 
-// Appends a finished set to the collection under its name (changed when taken) and
-// selects it; fails with the capacity message when the collection is full.
+// A name read from a file (a gradient, a palette, a picture's file name, the history),
+// held to the editor's rule: decoded (UTF-8, else CP932, else U+FFFD), control
+// characters as blanks, blanks trimmed, cut to the editor's 24 CP932 bytes.
+std::string importedSetName(std::string_view bytes);
+
+// Appends a finished set to the collection under its name taken by importedSetName
+// (changed when taken; a new set's free name when nothing is left of it) and selects it;
+// fails with the capacity message when the collection is full.
 Result addColorSet(const GColor& set, ColorSetCollection& sets);
 
 } // namespace wavory

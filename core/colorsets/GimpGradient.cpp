@@ -55,6 +55,10 @@ std::vector<double> numbersOf(std::string_view line, bool& ok) {
     return numbers;
 }
 
+bool wholeNumberIn(double v, double low, double high) {
+    return v >= low && v <= high && v == std::floor(v);
+}
+
 std::string lineError(std::size_t lineIndex) {
     return fillText(UiText::tr("グラデーションファイルの %1 行目を読み取れません。"),
                     {std::to_string(lineIndex + 1)});
@@ -238,12 +242,14 @@ bool parseGimpGradient(std::string_view text, GimpGradient& gradient, std::strin
             seg.rightColor[c] = std::clamp(v[7 + c], 0.0, 1.0);
         }
         if (v.size() >= 13) {
+            // Checked as numbers before they become ints: a huge value has no int, and
+            // a fraction names no kind.
+            if (!wholeNumberIn(v[11], 0, 5) || !wholeNumberIn(v[12], 0, 2)) {
+                error = lineError(next);
+                return false;
+            }
             seg.blending = static_cast<int>(v[11]);
             seg.coloring = static_cast<int>(v[12]);
-        }
-        if (seg.blending < 0 || seg.blending > 5 || seg.coloring < 0 || seg.coloring > 2) {
-            error = lineError(next);
-            return false;
         }
         gradient.segments.push_back(seg);
     }

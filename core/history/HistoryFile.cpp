@@ -18,6 +18,10 @@ constexpr std::string_view kMagic = "WAVORY-HISTORY 1\n";
 // No entry comes near this: a length beyond it is damage, not an entry.
 constexpr std::uint32_t kMaxEntryBytes = 1024 * 1024;
 constexpr std::size_t kMaxTextBytes = 4096;
+// The bytes checksummed while reading one file, the search for an entry after damage
+// included: far more than any file holds, and few enough that no file makes the reading
+// slow (a search tries every position).
+constexpr std::size_t kMaxSearchedBytes = 256u * 1024 * 1024;
 
 class Writer {
   public:
@@ -244,6 +248,27 @@ std::optional<HistoryEntry> decodeEntry(std::string_view bytes) {
     return entry;
 }
 
+// The entry framed at `pos` of the file's body (after the magic): its length within
+// bounds and the body, its checksum holding and its fields valid. `next` is then where
+// the following entry starts. Every byte checksummed is taken from `budget`; an exhausted
+// budget finds no entry.
+std::optional<HistoryEntry> entryAt(std::string_view body, std::size_t pos, std::size_t& next,
+                                    std::size_t& budget) {
+    if (body.size() - pos < 8)
+        return std::nullopt;
+    Reader frame(body.substr(pos, 8));
+    const std::uint32_t length = frame.u32();
+    const std::uint32_t sum = frame.u32();
+    if (length > kMaxEntryBytes || length > body.size() - pos - 8 || length > budget)
+        return std::nullopt;
+    budget -= length;
+    const std::string_view payload = body.substr(pos + 8, length);
+    if (checksum(payload) != sum)
+        return std::nullopt;
+    next = pos + 8 + length;
+    return decodeEntry(payload);
+}
+
 } // namespace
 
 std::string encodeHistory(const std::deque<HistoryEntry>& entries, std::size_t maxEntries) {
@@ -259,33 +284,28 @@ std::string encodeHistory(const std::deque<HistoryEntry>& entries, std::size_t m
     return std::move(w.out());
 }
 
-DecodedHistory decodeHistory(std::string_view bytes) {
+DecodedHistory decodeHistory(std::string_view bytes, std::size_t maxEntries) {
     DecodedHistory result;
     if (bytes.substr(0, kMagic.size()) != kMagic) {
         result.damaged = !bytes.empty();
         return result;
     }
-    Reader r(bytes.substr(kMagic.size()));
-    while (!r.atEnd()) {
-        const std::uint32_t length = r.u32();
-        const std::uint32_t sum = r.u32();
-        // A length that cannot be right leaves nothing to go by after it.
-        if (!r.ok() || length > kMaxEntryBytes) {
+    const std::string_view body = bytes.substr(kMagic.size());
+    std::size_t pos = 0;
+    std::size_t budget = kMaxSearchedBytes;
+    // The newest entries come first: once the count is reached the rest is never read.
+    while (pos < body.size() && result.entries.size() < maxEntries) {
+        std::size_t next = 0;
+        std::optional<HistoryEntry> entry = entryAt(body, pos, next, budget);
+        if (!entry) {
+            // A damaged entry, or damage in its length: the reading goes on at the next
+            // position where an entry's length and checksum hold.
             result.damaged = true;
-            break;
+            ++pos;
+            continue;
         }
-        const std::string_view payload = r.raw(length);
-        if (!r.ok()) {
-            result.damaged = true;
-            break;
-        }
-        std::optional<HistoryEntry> entry;
-        if (checksum(payload) == sum)
-            entry = decodeEntry(payload);
-        if (entry)
-            result.entries.push_back(std::move(*entry));
-        else
-            result.damaged = true;
+        result.entries.push_back(std::move(*entry));
+        pos = next;
     }
     return result;
 }
@@ -299,8 +319,9 @@ DecodedHistory readHistoryFile(const std::filesystem::path& path) {
     std::error_code exists;
     if (!std::filesystem::exists(path, exists))
         return {};
+    // The newest entries are at the start: a file larger than the cap gives those.
     std::string bytes;
-    if (readWholeFile(path, bytes, kMaxHistoryFileBytes)) {
+    if (readFileHead(path, bytes, kMaxHistoryFileBytes)) {
         DecodedHistory failed;
         failed.damaged = true;
         return failed;

@@ -3,7 +3,7 @@
 // (never the full pictures, which the parameters and the noise key draw again) in one
 // binary file in the program folder. Every entry carries its length
 // and a checksum, so a damaged entry is skipped and the others are kept; a file that is
-// not a history file, or is cut short, gives what could be read before the damage.
+// not a history file gives nothing, one cut short what could be read before the cut.
 
 #include "history/DrawingHistory.h"
 
@@ -30,10 +30,14 @@ struct DecodedHistory {
     std::deque<HistoryEntry> entries; // newest first, ids 0
     bool damaged = false;             // something was skipped or cut off
 };
-DecodedHistory decodeHistory(std::string_view bytes);
+// At most `maxEntries` entries, the newest (the rest of the file is not read). After a
+// damaged entry the reading goes on at the next entry whose length and checksum hold.
+DecodedHistory decodeHistory(std::string_view bytes,
+                             std::size_t maxEntries = HistoryLimits{}.maxEntries);
 
-// Writes through AtomicFileWriter; reads with readWholeFile and the size cap above. A
-// missing file reads as an empty history without damage.
+// Writes through AtomicFileWriter. Reads the file's first bytes up to the cap above (the
+// newest entries; a larger file gives those). A missing file reads as an empty history
+// without damage.
 std::error_code writeHistoryFile(const std::filesystem::path& path,
                                  const std::deque<HistoryEntry>& entries);
 DecodedHistory readHistoryFile(const std::filesystem::path& path);

@@ -56,32 +56,56 @@ std::size_t utf8SequenceLength(unsigned char lead) {
     return 1;
 }
 
+// Length of the valid UTF-8 sequence at `i`, 0 when the bytes there are not one.
+std::size_t validSequenceAt(std::string_view bytes, std::size_t i) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    if (c < 0x80) return 1;
+    std::size_t len;
+    std::uint32_t cp;
+    if ((c & 0xE0) == 0xC0) { len = 2; cp = c & 0x1F; }
+    else if ((c & 0xF0) == 0xE0) { len = 3; cp = c & 0x0F; }
+    else if ((c & 0xF8) == 0xF0) { len = 4; cp = c & 0x07; }
+    else return 0;
+    if (i + len > bytes.size()) return 0;
+    for (std::size_t k = 1; k < len; ++k) {
+        const auto cc = static_cast<unsigned char>(bytes[i + k]);
+        if ((cc & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (cc & 0x3F);
+    }
+    // Reject overlong forms, surrogates and values beyond U+10FFFF.
+    if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) ||
+        (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+        return 0;
+    return len;
+}
+
 } // namespace
 
 bool isValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        if (c < 0x80) { ++i; continue; }
-        std::size_t len;
-        std::uint32_t cp;
-        if ((c & 0xE0) == 0xC0) { len = 2; cp = c & 0x1F; }
-        else if ((c & 0xF0) == 0xE0) { len = 3; cp = c & 0x0F; }
-        else if ((c & 0xF8) == 0xF0) { len = 4; cp = c & 0x07; }
-        else return false;
-        if (i + len > bytes.size()) return false;
-        for (std::size_t k = 1; k < len; ++k) {
-            const auto cc = static_cast<unsigned char>(bytes[i + k]);
-            if ((cc & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        // Reject overlong forms, surrogates and values beyond U+10FFFF.
-        if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) ||
-            (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
-            return false;
+        const std::size_t len = validSequenceAt(bytes, i);
+        if (len == 0) return false;
         i += len;
     }
     return true;
+}
+
+std::string repairedUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t len = validSequenceAt(bytes, i);
+        if (len == 0) {
+            out += "\uFFFD";
+            ++i;
+        } else {
+            out.append(bytes.substr(i, len));
+            i += len;
+        }
+    }
+    return out;
 }
 
 std::string decodeFileText(std::string_view bytes) {
@@ -91,7 +115,7 @@ std::string decodeFileText(std::string_view bytes) {
     }
     std::string out;
     Converter cv("UTF-8", "CP932");
-    if (!cv.valid()) return std::string(bytes);
+    if (!cv.valid()) return repairedUtf8(bytes);
     cv.convert(bytes, out, [&](std::size_t pos, std::string& o) -> std::size_t {
         o += "\uFFFD";
         // Skip a whole double-byte pair when the lead byte announces one.
@@ -112,7 +136,10 @@ std::optional<std::string> toCp932(std::string_view utf8) {
     return out;
 }
 
-std::string encodeFileText(std::string_view utf8) {
+std::string encodeFileText(std::string_view text) {
+    // Bytes that are no UTF-8 would make the file read back in the other encoding.
+    const std::string repaired = isValidUtf8(text) ? std::string() : repairedUtf8(text);
+    const std::string_view utf8 = repaired.empty() ? text : std::string_view(repaired);
     // Several characters share a CP932 code with another one (the wave dash and the
     // fullwidth tilde are both 0x8160, the yen sign becomes a backslash): such a text
     // would come back changed, so it is written in UTF-8. Reading the bytes back the way

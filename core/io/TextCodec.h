@@ -14,15 +14,20 @@ namespace wavory::textcodec {
 bool isValidUtf8(std::string_view bytes);
 
 // File bytes to UTF-8: valid UTF-8 is taken as it is (a leading byte order mark is
-// dropped), anything else is read as CP932; bytes CP932 cannot map become U+FFFD.
+// dropped), anything else is read as CP932; bytes CP932 cannot map become U+FFFD. The
+// result is always valid UTF-8. Also for names taken from files of any kind.
 std::string decodeFileText(std::string_view bytes);
+
+// The text with every byte that is not part of a valid UTF-8 sequence replaced by U+FFFD.
+std::string repairedUtf8(std::string_view bytes);
 
 // UTF-8 to CP932, or nothing when a character has no CP932 form.
 std::optional<std::string> toCp932(std::string_view utf8);
 
 // The bytes to write for a text: CP932 when the file reads back as exactly this text,
-// else the UTF-8 text, so that nothing is lost or changed.
-std::string encodeFileText(std::string_view utf8);
+// else the UTF-8 text, so that nothing is lost or changed. A text that is not valid UTF-8
+// is repaired first (repairedUtf8): a file never mixes two encodings.
+std::string encodeFileText(std::string_view text);
 
 // Length of the text in CP932 bytes; a character without a CP932 form counts as two
 // bytes (what a full-width replacement would take).

@@ -14,6 +14,7 @@
 #include "common/ProgramFolder.h"
 #include "history/HistoryFile.h"
 #include "image/Thumbnail.h"
+#include "io/AtomicFile.h"
 
 #include <QListWidget>
 #include <QScrollBar>
@@ -240,6 +241,34 @@ TEST_F(HistoryWindow, MixedShapesGetEqualCellsWithWholeCaptionsAndTheListScrolls
     QApplication::processEvents();
     const QRect last = list()->visualItemRect(list()->item(list()->count() - 1));
     EXPECT_TRUE(list()->viewport()->rect().contains(last)) << last.bottom();
+}
+
+TEST_F(HistoryWindow, AKeptFileThatCannotBeReadWholeIsSetAsideBeforeTheExitWrites) {
+    simpleParameters();
+    draw();
+    main->settings().Extras.KeepHistory = true;
+    main->history().saveKept();
+    const std::filesystem::path file = GetPath() + kHistoryFileName;
+    std::string damaged;
+    ASSERT_FALSE(readWholeFile(file, damaged));
+    damaged += "damage after the entry";
+    ASSERT_FALSE(writeFileAtomically(file, damaged));
+
+    main->history().loadKept();
+    EXPECT_EQ(main->history().history().entries().size(), 2u); // the readable entry is taken
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("history.dat.unreadable-")))
+        << dialogs.shown[0].text.toStdString();
+    std::filesystem::path aside;
+    for (const auto& entry : std::filesystem::directory_iterator(GetPath()))
+        if (entry.path().filename().string().starts_with("history.dat.unreadable-"))
+            aside = entry.path();
+    EXPECT_FALSE(std::filesystem::exists(file));
+    main->history().saveKept();
+    std::string kept;
+    ASSERT_FALSE(readWholeFile(aside, kept));
+    EXPECT_EQ(kept, damaged);
+    EXPECT_FALSE(readHistoryFile(file).damaged);
 }
 
 TEST_F(VariationsWindow, NineAppearChoosingOneSetsTheModelAndANewSetReplacesThem) {

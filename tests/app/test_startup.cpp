@@ -433,8 +433,15 @@ TEST_F(Startup, ColorSetFileWithoutUsableSetsGivesTheBuiltInSets) {
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(run.main->colorSets().getgColorCount(), 14);
     EXPECT_EQ(run.main->findChild<QComboBox*>("cbogColor")->count(), 14);
+    // The file is kept aside, and the user told where.
+    const QStringList aside =
+        QDir(home()).entryList({QStringLiteral("default.cst.unreadable-*")}, QDir::Files);
+    ASSERT_EQ(aside.size(), 1);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(dialogs.shown[1].text.contains(path(aside[0]))) << toStd(dialogs.shown[1].text);
     // The built-in sets replace the file at exit.
     closeMain(run);
+    EXPECT_EQ(readFile(aside[0]), "[ColorSet]\r\nCount=3\r\n[Other]\r\nx=1\r\n");
     ColorSetCollection reread;
     clsINI ini;
     ini.InitINI(toStd(path("default.cst")));
