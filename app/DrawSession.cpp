@@ -212,16 +212,30 @@ DrawResult DrawSession::draw(const DrawParams& params, const GColor& colorSet,
                              std::uint64_t noiseKey) {
     DrawOptions options;
     options.noiseKey = noiseKey;
-    options.previous = picture_.takeDrawingBase();
-    return run(
-        [&](Canvas& canvas, DrawObserver* observer) {
-            return DrawMain(params, colorSet, canvas, observer, options);
-        },
-        Titles::EachAwaited, options.previous);
+    try {
+        options.previous = picture_.takeDrawingBase();
+        const DrawResult result = run(
+            [&](Canvas& canvas, DrawObserver* observer) {
+                return DrawMain(params, colorSet, canvas, observer, options);
+            },
+            Titles::EachAwaited, options.previous);
+        picture_.settleDrawing();
+        return result;
+    } catch (...) {
+        // A failed drawing leaves no trace: the picture, the undo image and the screen
+        // are as they were before it.
+        picture_.revertDrawing();
+        throw;
+    }
 }
 
 DrawResult DrawSession::drawWith(const Renderer& render, Titles titles) {
-    return run(render, titles, nullptr);
+    try {
+        return run(render, titles, nullptr);
+    } catch (...) {
+        picture_.picMain()->drawingEnded(picture_.canvas());
+        throw;
+    }
 }
 
 DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas* previous) {
@@ -231,6 +245,8 @@ DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas*
     DrawResult result;
     std::exception_ptr error;
     QEventLoop loop;
+    if (workerStart_)
+        workerStart_();
     std::thread worker([&] {
         try {
             result = render(canvas, &observer);
@@ -248,10 +264,10 @@ DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas*
 
     const bool stopped = result.outcome == DrawOutcome::Stopped;
     picture_.setWindowTitle(QString::fromStdString(finishTitle(stopped)));
-    // The whole canvas from now on, the picture drawn over no longer read.
-    picture_.picMain()->drawingEnded(canvas);
     if (error)
         std::rethrow_exception(error);
+    // The whole canvas from now on, the picture drawn over no longer read.
+    picture_.picMain()->drawingEnded(canvas);
     return result;
 }
 

@@ -64,7 +64,8 @@ class DrawSession : public QObject {
     // Draws one picture onto the picture window's canvas and returns when it has ended,
     // completed or stopped; it goes over the picture's undo image when the picture window
     // has just kept one for it (frmPicture::takeDrawingBase). Rethrows what the synthesis
-    // threw (running out of memory).
+    // threw (running out of memory) or a worker that could not start, after putting the
+    // picture, the undo image and the screen back as they were before that keep.
     DrawResult draw(const DrawParams& params, const GColor& colorSet, std::uint64_t noiseKey);
     // The same for another renderer of the canvas (an animation's frame maker): `render`
     // runs on the worker with the picture window's canvas and the session's observer,
@@ -78,6 +79,9 @@ class DrawSession : public QObject {
     // final title is the same either way.
     enum class Titles { EachAwaited, LatestShown };
     DrawResult drawWith(const Renderer& render, Titles titles = Titles::EachAwaited);
+    // Called before the worker starts; throwing std::system_error there is a thread that
+    // cannot start (tests).
+    void setWorkerStart(std::function<void()> hook) { workerStart_ = std::move(hook); }
     // Leaves the drawing state: the flag is cleared, the controls are unlocked,
     // drawingStateChanged(false) and then idle() are emitted.
     void end();
@@ -107,6 +111,7 @@ class DrawSession : public QObject {
     Locking locking_ = Locking::Everything;
     bool closed_ = false;
     std::atomic<bool> stop_{false};
+    std::function<void()> workerStart_;
 };
 
 } // namespace wavory

@@ -126,7 +126,28 @@ bool frmPicture::drawOverUndoImage() {
 const Canvas* frmPicture::takeDrawingBase() {
     const bool over = drawOverUndo_;
     drawOverUndo_ = false;
-    return over ? undo_.picture() : nullptr;
+    if (!over)
+        return nullptr;
+    if (!undo_.pending()) {
+        Canvas target;
+        target.resizeForOverwrite(canvas_.width(), canvas_.height());
+        held_ = std::move(canvas_);
+        canvas_ = std::move(target);
+    }
+    return undo_.picture();
+}
+
+void frmPicture::settleDrawing() {
+    undo_.settle();
+    held_ = Canvas();
+}
+
+void frmPicture::revertDrawing() {
+    drawOverUndo_ = false;
+    if (!undo_.revert(canvas_) && !held_.empty())
+        canvas_ = std::move(held_);
+    held_ = Canvas();
+    refreshAll();
 }
 
 void frmPicture::undo() {

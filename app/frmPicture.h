@@ -59,8 +59,14 @@ class frmPicture : public QWidget {
     bool drawOverUndoImage();
     // What the drawing about to start goes over: the undo image right after
     // saveUndoForDrawing() or drawOverUndoImage(), otherwise nothing (the canvas itself).
-    // Asked once.
+    // Asked once. Going over the undo image again, the canvas gets memory of its own and
+    // the picture on it is held (std::bad_alloc when the memory is not there).
     const Canvas* takeDrawingBase();
+    // After the drawing: it stands (completed or stopped), and what was held for taking it
+    // back is let go; or it failed, and the picture, the undo image and the screen are put
+    // back as they were before saveUndoForDrawing() or drawOverUndoImage().
+    void settleDrawing();
+    void revertDrawing();
     // Shows the whole canvas again (after a change made outside a drawing).
     void refreshAll();
 
@@ -98,6 +104,7 @@ class frmPicture : public QWidget {
     Canvas canvas_;
     UndoImage undo_; // picUndo
     bool drawOverUndo_ = false; // the next drawing goes over the undo image
+    Canvas held_; // the picture a drawing over the undo image again replaces, until settled
     QScrollArea* scroll_;
     PictureView* picMain_;
     QTimer tmrFlashshpCenter_;
