@@ -212,28 +212,33 @@ DrawResult DrawSession::draw(const DrawParams& params, const GColor& colorSet,
                              std::uint64_t noiseKey) {
     DrawOptions options;
     options.noiseKey = noiseKey;
+    return runWhole(
+        [&] {
+            options.previous = picture_.takeDrawingBase();
+            return options.previous;
+        },
+        [&](Canvas& canvas, DrawObserver* observer) {
+            return DrawMain(params, colorSet, canvas, observer, options);
+        },
+        Titles::EachAwaited);
+}
+
+DrawResult DrawSession::drawWith(const Renderer& render, Titles titles) {
+    // The renderer draws over the canvas itself: the picture as it was is held, shown
+    // beyond the columns drawn and put back should the drawing fail.
+    return runWhole([&] { return &picture_.holdPicture(); }, render, titles);
+}
+
+DrawResult DrawSession::runWhole(const std::function<const Canvas*()>& base,
+                                 const Renderer& render, Titles titles) {
     try {
-        options.previous = picture_.takeDrawingBase();
-        const DrawResult result = run(
-            [&](Canvas& canvas, DrawObserver* observer) {
-                return DrawMain(params, colorSet, canvas, observer, options);
-            },
-            Titles::EachAwaited, options.previous);
+        const DrawResult result = run(render, titles, base());
         picture_.settleDrawing();
         return result;
     } catch (...) {
         // A failed drawing leaves no trace: the picture, the undo image and the screen
         // are as they were before it.
         picture_.revertDrawing();
-        throw;
-    }
-}
-
-DrawResult DrawSession::drawWith(const Renderer& render, Titles titles) {
-    try {
-        return run(render, titles, nullptr);
-    } catch (...) {
-        picture_.picMain()->drawingEnded(picture_.canvas());
         throw;
     }
 }

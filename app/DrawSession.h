@@ -70,7 +70,8 @@ class DrawSession : public QObject {
     // The same for another renderer of the canvas (an animation's frame maker): `render`
     // runs on the worker with the picture window's canvas and the session's observer,
     // which shows the progress and columns and answers the stop request. The renderer
-    // draws over the canvas itself, at its size (the window shows the canvas's memory).
+    // draws over the canvas itself, at its size (the window shows the canvas's memory);
+    // should it fail, the picture before it is put back.
     using Renderer = std::function<DrawResult(Canvas& canvas, DrawObserver* observer)>;
     // How the progress titles reach the window: each one shown, the drawing waiting for
     // the title before the one it posts (a stop acts within two titles however busy the
@@ -101,6 +102,10 @@ class DrawSession : public QObject {
     // locks it.
     bool usable(const Locked& l, bool unlocked) const;
     static void setEnabled(QObject* control, bool enabled);
+    // Runs the renderer over `base()` (what the drawing goes over, or null) and settles
+    // the drawing; when anything on the way throws, puts the picture back and rethrows.
+    DrawResult runWhole(const std::function<const Canvas*()>& base, const Renderer& render,
+                        Titles titles);
     // Runs the renderer on the worker; `previous` is the picture it goes over when that
     // is not the canvas itself.
     DrawResult run(const Renderer& render, Titles titles, const Canvas* previous);

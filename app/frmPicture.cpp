@@ -137,6 +137,12 @@ const Canvas* frmPicture::takeDrawingBase() {
     return undo_.picture();
 }
 
+const Canvas& frmPicture::holdPicture() {
+    Canvas copy = canvas_;
+    held_ = std::move(copy);
+    return held_;
+}
+
 void frmPicture::settleDrawing() {
     undo_.settle();
     held_ = Canvas();

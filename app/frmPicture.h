@@ -62,9 +62,13 @@ class frmPicture : public QWidget {
     // Asked once. Going over the undo image again, the canvas gets memory of its own and
     // the picture on it is held (std::bad_alloc when the memory is not there).
     const Canvas* takeDrawingBase();
+    // Before a drawing over the canvas itself: a copy of the picture, held until the
+    // drawing is settled (std::bad_alloc when the memory is not there).
+    const Canvas& holdPicture();
     // After the drawing: it stands (completed or stopped), and what was held for taking it
     // back is let go; or it failed, and the picture, the undo image and the screen are put
-    // back as they were before saveUndoForDrawing() or drawOverUndoImage().
+    // back as they were before saveUndoForDrawing(), drawOverUndoImage() or
+    // holdPicture().
     void settleDrawing();
     void revertDrawing();
     // Shows the whole canvas again (after a change made outside a drawing).
@@ -104,7 +108,7 @@ class frmPicture : public QWidget {
     Canvas canvas_;
     UndoImage undo_; // picUndo
     bool drawOverUndo_ = false; // the next drawing goes over the undo image
-    Canvas held_; // the picture a drawing over the undo image again replaces, until settled
+    Canvas held_; // the picture a drawing replaces when no undo image holds it, until settled
     QScrollArea* scroll_;
     PictureView* picMain_;
     QTimer tmrFlashshpCenter_;

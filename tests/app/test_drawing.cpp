@@ -257,6 +257,28 @@ TEST_F(Drawing, AWorkerThatCannotStartLeavesThePictureAndItsUndoAsTheyWere) {
     expectTakenBack(before, undone, message);
 }
 
+TEST_F(Drawing, ARendererFailingOverThePictureLeavesItAsItWas) {
+    simpleParameters();
+    button("cmdDraw")->click();
+    const Canvas before = main->picture()->canvas();
+    DrawSession& session = main->drawSession();
+    ASSERT_TRUE(session.begin());
+    // An animation's frame: half its columns drawn over the picture, then out of memory.
+    const auto failing = [](Canvas& canvas, DrawObserver* observer) -> DrawResult {
+        observer->started();
+        const int half = canvas.width() / 2;
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < half; ++x)
+                canvas.setPixel(x, y, Rgb{255, 0, 0});
+        observer->columnsReady(0, half);
+        throw std::bad_alloc();
+    };
+    EXPECT_THROW(session.drawWith(failing), std::bad_alloc);
+    session.end();
+    EXPECT_TRUE(main->picture()->canvas() == before);
+    EXPECT_TRUE(shownMatchesCanvas());
+}
+
 TEST_F(Drawing, NoComponentIsRefusedBeforeAnythingChanges) {
     for (int k = 0; k < kComponentCount; ++k)
         component(k)->setChecked(false);
