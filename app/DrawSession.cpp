@@ -279,6 +279,7 @@ DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas*
 void DrawSession::end() {
     if (!drawing_)
         return;
+    picture_.releaseHeld();
     drawing_ = false;
     locking_ = Locking::Everything;
     stop_ = false;

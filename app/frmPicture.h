@@ -69,8 +69,11 @@ class frmPicture : public QWidget {
     // back is let go; or it failed, and the picture, the undo image and the screen are put
     // back as they were before saveUndoForDrawing(), drawOverUndoImage() or
     // holdPicture().
+    // The memory held stays for the next drawing of the same drawing state (the frames
+    // of an animation, a series as values change) until releaseHeld().
     void settleDrawing();
     void revertDrawing();
+    void releaseHeld();
     // Shows the whole canvas again (after a change made outside a drawing).
     void refreshAll();
 
@@ -109,6 +112,7 @@ class frmPicture : public QWidget {
     UndoImage undo_; // picUndo
     bool drawOverUndo_ = false; // the next drawing goes over the undo image
     Canvas held_; // the picture a drawing replaces when no undo image holds it, until settled
+    bool holding_ = false; // held_ is that picture (otherwise only memory kept for the next)
     QScrollArea* scroll_;
     PictureView* picMain_;
     QTimer tmrFlashshpCenter_;
