@@ -72,10 +72,8 @@ void DrawCommand::runWith(const GColor* chosenSet, std::optional<std::uint64_t> 
         showPicture_();
     picture.setCursor(Qt::BusyCursor);
     window_->setCursor(Qt::BusyCursor);
-    if (undo_)
-        undo_->setEnabled(true);
     if (!session.begin()) { // the program is ending
-        picture.undo(); // the picture kept for the drawing goes back onto the canvas
+        picture.revertDrawing(); // the picture kept for the drawing goes back onto the canvas
         window_->unsetCursor();
         picture.unsetCursor();
         return;

@@ -120,6 +120,7 @@ bool DrawOnChange::drawOnce() {
         return false;
     const DrawParams params = takeDrawSnapshot(drawn_.fields);
     parts_.params.edit([](ParamModel& m) { m.raiseSlotsToOne(); });
+    const bool seriesWasOpen = seriesOpen_;
     if (!prepareCanvas()) {
         showNoMemoryToDraw(parts_.dialogs, window_);
         return false;
@@ -134,14 +135,19 @@ bool DrawOnChange::drawOnce() {
     }
     DrawResult result;
     const std::uint64_t noiseKey = parts_.random.nextBits();
+    bool failed = true;
     try {
         result = parts_.session.draw(params, drawn_.set, noiseKey);
+        failed = false;
     } catch (const std::bad_alloc&) {
         showNoMemoryToDraw(parts_.dialogs, window_);
-        return true;
     } catch (const std::exception& e) {
         parts_.dialogs.message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);
-        return true;
+    }
+    if (failed) {
+        // Taken back whole: a series it would have opened is not open.
+        seriesOpen_ = seriesWasOpen;
+        return false;
     }
     // One beep and one history entry for the picture that stands, none for the drawings a
     // change cut short.

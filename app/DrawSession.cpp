@@ -212,16 +212,35 @@ DrawResult DrawSession::draw(const DrawParams& params, const GColor& colorSet,
                              std::uint64_t noiseKey) {
     DrawOptions options;
     options.noiseKey = noiseKey;
-    options.previous = picture_.takeDrawingBase();
-    return run(
+    return runWhole(
+        [&] {
+            options.previous = picture_.takeDrawingBase();
+            return options.previous;
+        },
         [&](Canvas& canvas, DrawObserver* observer) {
             return DrawMain(params, colorSet, canvas, observer, options);
         },
-        Titles::EachAwaited, options.previous);
+        Titles::EachAwaited);
 }
 
 DrawResult DrawSession::drawWith(const Renderer& render, Titles titles) {
-    return run(render, titles, nullptr);
+    // The renderer draws over the canvas itself: the picture as it was is held, shown
+    // beyond the columns drawn and put back should the drawing fail.
+    return runWhole([&] { return &picture_.holdPicture(); }, render, titles);
+}
+
+DrawResult DrawSession::runWhole(const std::function<const Canvas*()>& base,
+                                 const Renderer& render, Titles titles) {
+    try {
+        const DrawResult result = run(render, titles, base());
+        picture_.settleDrawing();
+        return result;
+    } catch (...) {
+        // A failed drawing leaves no trace: the picture, the undo image and the screen
+        // are as they were before it.
+        picture_.revertDrawing();
+        throw;
+    }
 }
 
 DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas* previous) {
@@ -231,6 +250,8 @@ DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas*
     DrawResult result;
     std::exception_ptr error;
     QEventLoop loop;
+    if (workerStart_)
+        workerStart_();
     std::thread worker([&] {
         try {
             result = render(canvas, &observer);
@@ -248,16 +269,17 @@ DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas*
 
     const bool stopped = result.outcome == DrawOutcome::Stopped;
     picture_.setWindowTitle(QString::fromStdString(finishTitle(stopped)));
-    // The whole canvas from now on, the picture drawn over no longer read.
-    picture_.picMain()->drawingEnded(canvas);
     if (error)
         std::rethrow_exception(error);
+    // The whole canvas from now on, the picture drawn over no longer read.
+    picture_.picMain()->drawingEnded(canvas);
     return result;
 }
 
 void DrawSession::end() {
     if (!drawing_)
         return;
+    picture_.releaseHeld();
     drawing_ = false;
     locking_ = Locking::Everything;
     stop_ = false;

@@ -64,12 +64,14 @@ class DrawSession : public QObject {
     // Draws one picture onto the picture window's canvas and returns when it has ended,
     // completed or stopped; it goes over the picture's undo image when the picture window
     // has just kept one for it (frmPicture::takeDrawingBase). Rethrows what the synthesis
-    // threw (running out of memory).
+    // threw (running out of memory) or a worker that could not start, after putting the
+    // picture, the undo image and the screen back as they were before that keep.
     DrawResult draw(const DrawParams& params, const GColor& colorSet, std::uint64_t noiseKey);
     // The same for another renderer of the canvas (an animation's frame maker): `render`
     // runs on the worker with the picture window's canvas and the session's observer,
     // which shows the progress and columns and answers the stop request. The renderer
-    // draws over the canvas itself, at its size (the window shows the canvas's memory).
+    // draws over the canvas itself, at its size (the window shows the canvas's memory);
+    // should it fail, the picture before it is put back.
     using Renderer = std::function<DrawResult(Canvas& canvas, DrawObserver* observer)>;
     // How the progress titles reach the window: each one shown, the drawing waiting for
     // the title before the one it posts (a stop acts within two titles however busy the
@@ -78,6 +80,9 @@ class DrawSession : public QObject {
     // final title is the same either way.
     enum class Titles { EachAwaited, LatestShown };
     DrawResult drawWith(const Renderer& render, Titles titles = Titles::EachAwaited);
+    // Called before the worker starts; throwing std::system_error there is a thread that
+    // cannot start (tests).
+    void setWorkerStart(std::function<void()> hook) { workerStart_ = std::move(hook); }
     // Leaves the drawing state: the flag is cleared, the controls are unlocked,
     // drawingStateChanged(false) and then idle() are emitted.
     void end();
@@ -97,6 +102,10 @@ class DrawSession : public QObject {
     // locks it.
     bool usable(const Locked& l, bool unlocked) const;
     static void setEnabled(QObject* control, bool enabled);
+    // Runs the renderer over `base()` (what the drawing goes over, or null) and settles
+    // the drawing; when anything on the way throws, puts the picture back and rethrows.
+    DrawResult runWhole(const std::function<const Canvas*()>& base, const Renderer& render,
+                        Titles titles);
     // Runs the renderer on the worker; `previous` is the picture it goes over when that
     // is not the canvas itself.
     DrawResult run(const Renderer& render, Titles titles, const Canvas* previous);
@@ -107,6 +116,7 @@ class DrawSession : public QObject {
     Locking locking_ = Locking::Everything;
     bool closed_ = false;
     std::atomic<bool> stop_{false};
+    std::function<void()> workerStart_;
 };
 
 } // namespace wavory

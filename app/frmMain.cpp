@@ -314,7 +314,9 @@ void frmMain::buildMenus() {
 
     session_->registerLocked(mnuInputText);
     session_->registerValueControl(mnuValue_);
-    session_->registerLocked(mnuUndo_);
+    // After a drawing undo is there when the picture window holds a picture to put back
+    // (a failed drawing leaves it as it was).
+    session_->registerLocked(mnuUndo_, [this] { return picture_->undoAvailable(); });
     session_->registerLocked(mnuSize);
     session_->registerLocked(mnuSave);
     session_->registerLocked(mnuCopy_);

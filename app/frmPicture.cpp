@@ -21,6 +21,14 @@
 
 namespace wavory {
 
+namespace {
+
+bool sameSize(const Canvas& a, const Canvas& b) {
+    return !a.empty() && a.width() == b.width() && a.height() == b.height();
+}
+
+} // namespace
+
 frmPicture::frmPicture(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmPicture"));
     setWindowTitle(QStringLiteral("Picture"));
@@ -126,7 +134,50 @@ bool frmPicture::drawOverUndoImage() {
 const Canvas* frmPicture::takeDrawingBase() {
     const bool over = drawOverUndo_;
     drawOverUndo_ = false;
-    return over ? undo_.picture() : nullptr;
+    if (!over)
+        return nullptr;
+    if (!undo_.pending()) {
+        Canvas target;
+        if (sameSize(held_, canvas_))
+            target = std::move(held_);
+        else
+            target.resizeForOverwrite(canvas_.width(), canvas_.height());
+        held_ = std::move(canvas_);
+        canvas_ = std::move(target);
+        holding_ = true;
+    }
+    return undo_.picture();
+}
+
+const Canvas& frmPicture::holdPicture() {
+    if (sameSize(held_, canvas_)) {
+        std::copy_n(canvas_.data(), static_cast<std::size_t>(canvas_.rowBytes()) * canvas_.height(),
+                    held_.data());
+    } else {
+        Canvas copy = canvas_;
+        held_ = std::move(copy);
+    }
+    holding_ = true;
+    return held_;
+}
+
+void frmPicture::settleDrawing() {
+    undo_.settle();
+    holding_ = false;
+}
+
+void frmPicture::revertDrawing() {
+    drawOverUndo_ = false;
+    if (!undo_.revert(canvas_) && holding_)
+        canvas_ = std::move(held_);
+    held_ = Canvas();
+    holding_ = false;
+    refreshAll();
+}
+
+void frmPicture::releaseHeld() {
+    if (!holding_)
+        held_ = Canvas();
 }
 
 void frmPicture::undo() {

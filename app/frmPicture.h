@@ -59,8 +59,21 @@ class frmPicture : public QWidget {
     bool drawOverUndoImage();
     // What the drawing about to start goes over: the undo image right after
     // saveUndoForDrawing() or drawOverUndoImage(), otherwise nothing (the canvas itself).
-    // Asked once.
+    // Asked once. Going over the undo image again, the canvas gets memory of its own and
+    // the picture on it is held (std::bad_alloc when the memory is not there).
     const Canvas* takeDrawingBase();
+    // Before a drawing over the canvas itself: a copy of the picture, held until the
+    // drawing is settled (std::bad_alloc when the memory is not there).
+    const Canvas& holdPicture();
+    // After the drawing: it stands (completed or stopped), and what was held for taking it
+    // back is let go; or it failed, and the picture, the undo image and the screen are put
+    // back as they were before saveUndoForDrawing(), drawOverUndoImage() or
+    // holdPicture().
+    // The memory held stays for the next drawing of the same drawing state (the frames
+    // of an animation, a series as values change) until releaseHeld().
+    void settleDrawing();
+    void revertDrawing();
+    void releaseHeld();
     // Shows the whole canvas again (after a change made outside a drawing).
     void refreshAll();
 
@@ -98,6 +111,8 @@ class frmPicture : public QWidget {
     Canvas canvas_;
     UndoImage undo_; // picUndo
     bool drawOverUndo_ = false; // the next drawing goes over the undo image
+    Canvas held_; // the picture a drawing replaces when no undo image holds it, until settled
+    bool holding_ = false; // held_ is that picture (otherwise only memory kept for the next)
     QScrollArea* scroll_;
     PictureView* picMain_;
     QTimer tmrFlashshpCenter_;

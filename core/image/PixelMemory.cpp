@@ -1,5 +1,6 @@
 #include "image/PixelMemory.h"
 
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #if defined(__linux__)
@@ -11,6 +12,16 @@ namespace wavory {
 namespace {
 
 constexpr std::size_t kLargePage = std::size_t{2} << 20;
+
+// Allocations left until the one that fails (failPixelMemoryAt); 0: none fails.
+std::atomic<int> allocationsToFailure{0};
+
+bool failureDue() noexcept {
+    int left = allocationsToFailure.load(std::memory_order_relaxed);
+    while (left > 0 && !allocationsToFailure.compare_exchange_weak(left, left - 1))
+        ;
+    return left == 1;
+}
 
 #if defined(__linux__)
 constexpr std::size_t kPage = 4096;
@@ -49,7 +60,13 @@ void* mapLargeBlock(std::size_t bytes) {
 
 } // namespace
 
+void failPixelMemoryAt(int nth) noexcept {
+    allocationsToFailure.store(nth > 0 ? nth : 0);
+}
+
 void* allocatePixelMemory(std::size_t bytes) {
+    if (failureDue())
+        throw std::bad_alloc();
     void* p = nullptr;
     if (bytes < kLargePage) {
         p = std::malloc(bytes > 0 ? bytes : 1);

@@ -14,6 +14,9 @@ namespace wavory {
 void* allocatePixelMemory(std::size_t bytes);
 // `bytes` as allocated.
 void freePixelMemory(void* p, std::size_t bytes) noexcept;
+// Tests: the `nth` allocation from now (1: the next one) throws std::bad_alloc as if the
+// memory were not there; 0 turns this off.
+void failPixelMemoryAt(int nth) noexcept;
 
 template <typename T> class PixelAllocator {
   public:

@@ -12,10 +12,12 @@
 #include "colorsets/ColorSetCollection.h"
 #include "engine/DrawMain.h"
 #include "engine/DrawModes.h"
+#include "image/PixelMemory.h"
 
 #include <QScrollBar>
 
 #include <chrono>
+#include <system_error>
 #include <thread>
 
 using namespace wavory;
@@ -62,7 +64,27 @@ class Drawing : public AppFixture {
         }
         return true;
     }
+    // After a failed drawing: its message, and the picture, what is shown and what undo
+    // gives as before it (`undone` empty: nothing to undo).
+    void expectTakenBack(const Canvas& before, const Canvas& undone, const QString& message) {
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, message);
+        EXPECT_TRUE(main->picture()->canvas() == before);
+        EXPECT_TRUE(shownMatchesCanvas());
+        ASSERT_EQ(action("mnuUndo")->isEnabled(), !undone.empty());
+        if (undone.empty())
+            return;
+        action("mnuUndo")->trigger();
+        EXPECT_TRUE(main->picture()->canvas() == undone);
+        EXPECT_TRUE(shownMatchesCanvas());
+    }
+    static QString noMemory() {
+        return "メモリ不足のため描画できません。画像サイズを小さくして下さい。";
+    }
 };
+
+// A thread that cannot start, as std::thread reports it.
+const std::system_error noThread(std::make_error_code(std::errc::resource_unavailable_try_again));
 
 } // namespace
 
@@ -182,6 +204,79 @@ TEST_F(Drawing, NoMemoryForTheUndoImageRefusesTheDrawing) {
     EXPECT_EQ(drawings, 0);
     EXPECT_TRUE(columnBlack(100));
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
+}
+
+TEST_F(Drawing, AFailedDrawingLeavesThePictureAndItsUndoAsTheyWere) {
+    simpleParameters();
+    // Each allocation of a drawing in turn runs out of memory (the first is the new canvas),
+    // until the drawing needs fewer. The failing drawing has every component, the ones
+    // before it only two without tables, so the engine allocates its tables.
+    int failed = 0;
+    for (int nth = 1; nth <= 64; ++nth) {
+        SCOPED_TRACE(nth);
+        simpleParameters();
+        value(0)->setText("3");
+        button("cmdDraw")->click();
+        const Canvas undone = main->picture()->canvas();
+        value(0)->setText("7");
+        button("cmdDraw")->click();
+        const Canvas before = main->picture()->canvas();
+        ASSERT_FALSE(before == undone);
+        dialogs.shown.clear();
+        for (int k = 0; k < kComponentCount; ++k)
+            component(k)->setChecked(true);
+        failPixelMemoryAt(nth);
+        button("cmdDraw")->click();
+        failPixelMemoryAt(0);
+        if (dialogs.shown.empty())
+            break;
+        ++failed;
+        expectTakenBack(before, undone, noMemory());
+    }
+    EXPECT_GE(failed, 3); // the canvas and the engine's tables
+}
+
+TEST_F(Drawing, AWorkerThatCannotStartLeavesThePictureAndItsUndoAsTheyWere) {
+    simpleParameters();
+    const QString message = QString::fromLocal8Bit(noThread.what());
+    main->drawSession().setWorkerStart([] { throw noThread; });
+    const Canvas black = main->picture()->canvas();
+    button("cmdDraw")->click(); // the first drawing: nothing to undo before or after
+    expectTakenBack(black, Canvas(), message);
+
+    main->drawSession().setWorkerStart({});
+    button("cmdDraw")->click();
+    const Canvas undone = main->picture()->canvas();
+    value(0)->setText("7");
+    button("cmdDraw")->click();
+    const Canvas before = main->picture()->canvas();
+    main->drawSession().setWorkerStart([] { throw noThread; });
+    dialogs.shown.clear();
+    value(0)->setText("11");
+    button("cmdDraw")->click();
+    expectTakenBack(before, undone, message);
+}
+
+TEST_F(Drawing, ARendererFailingOverThePictureLeavesItAsItWas) {
+    simpleParameters();
+    button("cmdDraw")->click();
+    const Canvas before = main->picture()->canvas();
+    DrawSession& session = main->drawSession();
+    ASSERT_TRUE(session.begin());
+    // An animation's frame: half its columns drawn over the picture, then out of memory.
+    const auto failing = [](Canvas& canvas, DrawObserver* observer) -> DrawResult {
+        observer->started();
+        const int half = canvas.width() / 2;
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < half; ++x)
+                canvas.setPixel(x, y, Rgb{255, 0, 0});
+        observer->columnsReady(0, half);
+        throw std::bad_alloc();
+    };
+    EXPECT_THROW(session.drawWith(failing), std::bad_alloc);
+    session.end();
+    EXPECT_TRUE(main->picture()->canvas() == before);
+    EXPECT_TRUE(shownMatchesCanvas());
 }
 
 TEST_F(Drawing, NoComponentIsRefusedBeforeAnythingChanges) {
@@ -495,6 +590,38 @@ TEST_F(DrawingAsValuesChange, ASeriesCombinesWithItsStartPictureAndUndoesAsOne) 
     EXPECT_EQ(canvas(), combined(DrawMode::Xor, drawn, alone()));
     action("mnuUndo")->trigger();
     EXPECT_EQ(canvas(), drawn);
+}
+
+TEST_F(DrawingAsValuesChange, AFailedDrawingInASeriesLeavesItsPictureAndItsStart) {
+    find<QComboBox>("cboMode")->setCurrentIndex(static_cast<int>(DrawMode::Xor));
+    ASSERT_TRUE(settled());
+    const Canvas shown = canvas();
+    ASSERT_FALSE(shown == start);
+    dialogs.shown.clear();
+    // The series' next drawing: no memory for its canvas, or no thread to draw on.
+    failPixelMemoryAt(1);
+    value(0)->setText("13");
+    ASSERT_TRUE(settled());
+    failPixelMemoryAt(0);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "メモリ不足のため描画できません。画像サイズを小さくして下さい。");
+    EXPECT_TRUE(canvas() == shown);
+    EXPECT_TRUE(shownMatchesCanvas());
+
+    main->drawSession().setWorkerStart([] { throw noThread; });
+    value(0)->setText("14");
+    ASSERT_TRUE(settled());
+    main->drawSession().setWorkerStart({});
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, QString::fromLocal8Bit(noThread.what()));
+    EXPECT_TRUE(canvas() == shown);
+    EXPECT_TRUE(shownMatchesCanvas());
+    // The series goes on over its start picture, and undo gives that back.
+    value(0)->setText("15");
+    ASSERT_TRUE(settled());
+    EXPECT_TRUE(canvas() == combined(DrawMode::Xor, start, alone()));
+    action("mnuUndo")->trigger();
+    EXPECT_TRUE(canvas() == start);
 }
 
 TEST_F(DrawingAsValuesChange, ValuesThatCannotBeDrawnDrawNothingAndSayNothing) {
