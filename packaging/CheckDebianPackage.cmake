@@ -27,6 +27,23 @@ set(problems)
 macro(problem text)
   list(APPEND problems "${text}")
 endmacro()
+# Runs TOOL with ARGS where it is installed: its failure, or with ANY_OUTPUT anything it
+# says, is a problem named LABEL; where it is missing, says that WHAT is not checked.
+function(validate tool label what)
+  cmake_parse_arguments(PARSE_ARGV 3 arg "ANY_OUTPUT" "" "ARGS")
+  string(MAKE_C_IDENTIFIER "${tool}" var)
+  find_program(${var}_EXE ${tool})
+  if(NOT ${var}_EXE)
+    message("${tool} is missing: ${what}")
+    return()
+  endif()
+  execute_process(COMMAND "${${var}_EXE}" ${arg_ARGS}
+                  RESULT_VARIABLE failed OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(failed OR (arg_ANY_OUTPUT AND out))
+    list(APPEND problems "${label}${out}")
+    set(problems "${problems}" PARENT_SCOPE)
+  endif()
+endfunction()
 
 # The file list: exactly the expected top folders, and the files that must be there.
 execute_process(COMMAND "${dpkg_deb_EXE}" --contents "${deb}" OUTPUT_VARIABLE listing
@@ -135,28 +152,11 @@ foreach(program wavory wavory-render)
 endforeach()
 
 # The desktop entry, the AppStream data and the file type, by their own validators.
-find_program(desktop_file_validate_EXE desktop-file-validate)
-find_program(appstreamcli_EXE appstreamcli)
 set(share "${extracted}/usr/share")
-if(desktop_file_validate_EXE)
-  execute_process(COMMAND "${desktop_file_validate_EXE}" "${share}/applications/${APP_ID}.desktop"
-                  RESULT_VARIABLE failed OUTPUT_VARIABLE out ERROR_VARIABLE out)
-  if(failed OR out)
-    problem("desktop-file-validate: ${out}")
-  endif()
-else()
-  message("desktop-file-validate is missing: the desktop entry is not validated")
-endif()
-if(appstreamcli_EXE)
-  execute_process(COMMAND "${appstreamcli_EXE}" validate --no-net --explain
-                          "${share}/metainfo/${APP_ID}.metainfo.xml"
-                  RESULT_VARIABLE failed OUTPUT_VARIABLE out ERROR_VARIABLE out)
-  if(failed)
-    problem("appstreamcli validate: ${out}")
-  endif()
-else()
-  message("appstreamcli is missing: the AppStream data is not validated")
-endif()
+validate(desktop-file-validate "desktop-file-validate: " "the desktop entry is not validated"
+         ANY_OUTPUT ARGS "${share}/applications/${APP_ID}.desktop")
+validate(appstreamcli "appstreamcli validate: " "the AppStream data is not validated"
+         ARGS validate --no-net --explain "${share}/metainfo/${APP_ID}.metainfo.xml")
 # The two file types as the file type database reads them, and the launcher offering them.
 find_program(update_mime_database_EXE update-mime-database)
 if(update_mime_database_EXE)
@@ -182,16 +182,8 @@ if(NOT "MimeType=application/x-wavory-colorset;application/x-wavory-parameters;"
 endif()
 
 # Debian's own check of the package, errors and warnings alike.
-find_program(lintian_EXE lintian)
-if(lintian_EXE)
-  execute_process(COMMAND "${lintian_EXE}" --fail-on error,warning "${deb}"
-                  RESULT_VARIABLE failed OUTPUT_VARIABLE out ERROR_VARIABLE out)
-  if(failed)
-    problem("lintian:\n${out}")
-  endif()
-else()
-  message("lintian is missing: the package is not checked by it")
-endif()
+validate(lintian "lintian:\n" "the package is not checked by it"
+         ARGS --fail-on error,warning "${deb}")
 
 if(problems)
   list(JOIN problems "\n  " text)
