@@ -6,6 +6,7 @@
 
 #include "../TempFolder.h"
 #include "ProgramLaunch.h"
+#include "PictureDocument.h"
 #include "ProgramOptions.h"
 #include "ScriptedDialogs.h"
 #include "frmHello.h"

@@ -112,7 +112,7 @@ TEST_F(Startup, FirstStartGreetsShowsArrangesAndDraws) {
     EXPECT_TRUE(main.picture()->isVisible());
     EXPECT_EQ(main.picture()->imageWidth(), 200);
     EXPECT_EQ(main.picture()->imageHeight(), 200);
-    EXPECT_TRUE(anyPixelSet(main.picture()->canvas()));
+    EXPECT_TRUE(anyPixelSet(main.document().canvas()));
     EXPECT_EQ(main.findChild<QLineEdit*>("txtValue_9")->text(), "1");
     EXPECT_EQ(main.colorSets().getgColorCount(), 14);
     EXPECT_TRUE(QFileInfo::exists(path("wavory.lock")));
@@ -142,7 +142,7 @@ TEST_F(Startup, IniWithOnlyTheMarkerLoadsBeforeReadingValues) {
     EXPECT_TRUE(main.frameWindow()->isVisible());
     EXPECT_TRUE(main.helpWindow()->isVisible());
     // DrawOnRnd is off: the random setting is followed by the draw command.
-    EXPECT_TRUE(anyPixelSet(main.picture()->canvas()));
+    EXPECT_TRUE(anyPixelSet(main.document().canvas()));
 }
 
 TEST_F(Startup, StoredPlacesKeepTitleBarsOnScreenAndThePictureClearOfTheMainWindow) {
@@ -241,7 +241,7 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     EXPECT_EQ(b.colorSets().names(), names);
     EXPECT_EQ(paramText(b), parameters);
     EXPECT_EQ(b.picture()->imageWidth(), 64);
-    EXPECT_TRUE(anyPixelSet(b.picture()->canvas()));
+    EXPECT_TRUE(anyPixelSet(b.document().canvas()));
 
     // A second exit writes the same settings again.
     const QByteArray ini = readFile("wavory.ini");
@@ -486,7 +486,7 @@ TEST_F(Startup, GraphicIniThatIsNoParameterFileIsReportedThenDrawnAtRandom) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(toStd(dialogs.shown[0].text),
               paramReadFailureMessage(toStd(path("Graphic.ini"))).text);
-    EXPECT_TRUE(anyPixelSet(run.main->picture()->canvas()));
+    EXPECT_TRUE(anyPixelSet(run.main->document().canvas()));
 }
 
 TEST_F(Startup, GraphicIniGivesTheLastDrawing) {
@@ -498,7 +498,7 @@ TEST_F(Startup, GraphicIniGivesTheLastDrawing) {
     EXPECT_EQ(f.values[0], "37");
     EXPECT_EQ(f.width, 64);
     EXPECT_EQ(run.main->colorSets().selectedSet()->name, "虹");
-    EXPECT_TRUE(anyPixelSet(run.main->picture()->canvas()));
+    EXPECT_TRUE(anyPixelSet(run.main->document().canvas()));
 }
 
 TEST_F(Startup, CommandLineReadsTheQuotedPathAndIgnoresTheRest) {
@@ -531,7 +531,7 @@ TEST_F(Startup, CommandLineFileThatCannotBeReadGetsNoFallback) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(dialogs.shown[0].text.endsWith("missing.txt"));
-    EXPECT_FALSE(anyPixelSet(run.main->picture()->canvas()));
+    EXPECT_FALSE(anyPixelSet(run.main->document().canvas()));
 
     // A color set file named on the command line goes to the parameter reader too.
     closeMain(run);
@@ -661,7 +661,7 @@ TEST_F(Startup, OpenedFilesAreTakenAsDroppedOnes) {
     ASSERT_TRUE(run.loaded);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(run.main->currentFields().values[0], "37");
-    EXPECT_TRUE(anyPixelSet(run.main->picture()->canvas()));
+    EXPECT_TRUE(anyPixelSet(run.main->document().canvas()));
     const std::vector<std::string> names = run.main->colorSets().names();
     EXPECT_NE(std::find(names.begin(), names.end(), "キャンディ"), names.end());
     EXPECT_EQ(run.main->colorSets().selectedSet()->name, names.back()); // as a drop selects
