@@ -77,7 +77,13 @@ bool HistoryController::apply(std::uint64_t id) {
     if (!found || session.isDrawing())
         return false;
     // A copy: the colour set may be added below, and nothing else may change the entry.
-    const HistoryEntry entry = *found;
+    // Its thumbnail stays behind: copying it could run out of memory before anything
+    // is drawn.
+    HistoryEntry entry;
+    entry.fields = found->fields;
+    entry.colorSet = found->colorSet;
+    entry.picture = found->picture;
+    entry.noiseKey = found->noiseKey;
     // Like a drawing: the controls are locked and a drawing that follows the values learns
     // that these values are on screen now.
     if (!session.begin())

@@ -4,10 +4,15 @@
 // the combining modes and the values that cannot be drawn.
 
 #include "AppFixture.h"
+#include "AnimFrames.h"
 #include "DrawOnChange.h"
 #include "DrawSession.h"
+#include "HistoryController.h"
 #include "PictureView.h"
+#include "TileViewController.h"
 #include "UpDown.h"
+#include "frmAnim.h"
+#include "frmTile.h"
 
 #include "colorsets/ColorSetCollection.h"
 #include "engine/DrawMain.h"
@@ -277,6 +282,109 @@ TEST_F(Drawing, ARendererFailingOverThePictureLeavesItAsItWas) {
     session.end();
     EXPECT_TRUE(main->document().canvas() == before);
     EXPECT_TRUE(shownMatchesCanvas());
+}
+
+// Every way a drawing reaches the picture, each failing at every point on the way: the
+// picture, what the screen and the tile view show, what undo gives, and one message.
+class FailedDrawing : public Drawing {
+  protected:
+    struct Caller {
+        const char* name;
+        std::function<void()> draw; // after prepare(): one drawing that goes wrong
+    };
+    // Two drawings, so that undo has a picture of its own to give.
+    void prepare() {
+        main->settings().Option.DrawOnChange = false;
+        simpleParameters();
+        value(0)->setText("3");
+        button("cmdDraw")->click();
+        undone = main->document().canvas();
+        value(0)->setText("7");
+        button("cmdDraw")->click();
+        before = main->document().canvas();
+        ASSERT_FALSE(before == undone);
+        // Every component: the engine allocates its tables on the way.
+        for (int k = 0; k < kComponentCount; ++k)
+            component(k)->setChecked(true);
+        dialogs.shown.clear();
+    }
+    bool tileShowsCanvas() {
+        TileArea* area = main->tileViews().tileView()->tileArea();
+        const QImage shot = area->grab().toImage();
+        const Canvas& c = main->document().canvas();
+        for (int y = 0; y < std::min(shot.height(), c.height()); ++y)
+            for (int x = 0; x < std::min(shot.width(), c.width()); ++x) {
+                const Rgb p = c.pixel(x, y);
+                if (shot.pixel(x, y) != qRgb(p.r, p.g, p.b))
+                    return false;
+            }
+        return true;
+    }
+    void expectEveryFailureTakenBack(const Caller& caller) {
+        SCOPED_TRACE(caller.name);
+        int failed = 0;
+        for (int nth = 1; nth <= 64; ++nth) {
+            SCOPED_TRACE(nth);
+            prepare();
+            failPixelMemoryAt(nth);
+            caller.draw();
+            failPixelMemoryAt(0);
+            if (dialogs.shown.empty())
+                break;
+            ++failed;
+            EXPECT_TRUE(tileShowsCanvas());
+            expectTakenBack(before, undone, noMemory());
+        }
+        EXPECT_GE(failed, 1);
+        EXPECT_LT(failed, 64); // and it draws once the memory is there
+
+        prepare();
+        main->drawSession().setWorkerStart([] { throw noThread; });
+        caller.draw();
+        main->drawSession().setWorkerStart({});
+        EXPECT_TRUE(tileShowsCanvas());
+        expectTakenBack(before, undone, QString::fromLocal8Bit(noThread.what()));
+    }
+
+    Canvas undone;
+    Canvas before;
+};
+
+TEST_F(FailedDrawing, EveryCallerPutsThePictureAndItsUndoBack) {
+    action("mnuTile")->trigger();
+    ASSERT_NE(main->tileViews().tileView(), nullptr);
+    const Caller callers[] = {
+        {"draw command", [&] { button("cmdDraw")->click(); }},
+        {"random setting",
+         [&] {
+             main->settings().Option.DrawOnRnd = true;
+             button("cmdRndSet")->click();
+             main->settings().Option.DrawOnRnd = false;
+         }},
+        {"drawing as values change",
+         [&] {
+             main->settings().Option.DrawOnChange = true;
+             value(0)->setText("11");
+             ASSERT_TRUE(waitFor(
+                 [&] { return !main->drawOnChange().isPending() && !main->isDrawing(); }, 20000));
+         }},
+        {"history entry",
+         [&] {
+             // The entry of the drawing before: its picture is brought back.
+             const auto& entries = main->history().history().entries();
+             ASSERT_GE(entries.size(), 2u);
+             ASSERT_TRUE(entries[1].picture);
+             main->history().apply(entries[1].id);
+         }},
+        {"animation frame",
+         [&] {
+             AnimFrames& frames = main->animWindow()->frames();
+             ASSERT_TRUE(frames.prepare(1));
+             frames.make(0, 50, 1, [](int) {}, [] { return true; });
+         }},
+    };
+    for (const Caller& caller : callers)
+        expectEveryFailureTakenBack(caller);
 }
 
 TEST_F(Drawing, NoComponentIsRefusedBeforeAnythingChanges) {

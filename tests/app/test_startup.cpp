@@ -4,7 +4,9 @@
 
 #include "StartupFixture.h"
 
+#include "DrawSession.h"
 #include "JapaneseFont.h"
+#include "PictureView.h"
 #include "ProgramOptions.h"
 #include "QtText.h"
 #include "SingleInstance.h"
@@ -13,6 +15,7 @@
 #include "frmPicture.h"
 
 #include "colorsets/ColorSetFileCommands.h"
+#include "image/PixelMemory.h"
 #include "io/ParamTextFile.h"
 
 #include <QAction>
@@ -23,6 +26,7 @@
 #include <QScreen>
 
 #include <csignal>
+#include <system_error>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/wait.h>
@@ -119,6 +123,59 @@ TEST_F(Startup, FirstStartGreetsShowsArrangesAndDraws) {
     // Nothing is written while the program runs.
     for (const QString& name : kFiles)
         EXPECT_FALSE(QFileInfo::exists(path(name))) << name.toStdString();
+}
+
+TEST_F(Startup, AFirstDrawingThatFailsLeavesTheBlackPictureWithoutUndo) {
+    const auto expectBlack = [&](Run& run, const QString& message) {
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, message);
+        EXPECT_FALSE(anyPixelSet(run.main->document().canvas()));
+        const QImage shown = run.main->picture()->picMain()->shownImage();
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                ASSERT_EQ(shown.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
+        EXPECT_FALSE(action(*run.main, "mnuUndo")->isEnabled());
+        closeMain(run);
+        run.main.reset();
+    };
+    // Out of memory at each allocation of the drawing in turn, until it needs fewer.
+    int failed = 0;
+    for (int nth = 1; nth <= 64; ++nth) {
+        SCOPED_TRACE(nth);
+        beforeLaunch = [nth](frmMain& main) {
+            auto once = std::make_shared<QMetaObject::Connection>();
+            *once = QObject::connect(&main.drawSession(), &DrawSession::drawingStateChanged,
+                                     [once, nth](bool drawing) {
+                                         if (!drawing)
+                                             return;
+                                         QObject::disconnect(*once);
+                                         failPixelMemoryAt(nth);
+                                     });
+        };
+        dialogs.shown.clear();
+        Run& run = start();
+        failPixelMemoryAt(0);
+        ASSERT_TRUE(run.loaded);
+        if (dialogs.shown.empty()) {
+            EXPECT_TRUE(anyPixelSet(run.main->document().canvas()));
+            closeMain(run);
+            run.main.reset();
+            break;
+        }
+        ++failed;
+        expectBlack(run, "メモリ不足のため描画できません。画像サイズを小さくして下さい。");
+    }
+    EXPECT_GE(failed, 1);
+    EXPECT_LT(failed, 64);
+
+    const std::system_error noThread(std::make_error_code(std::errc::resource_unavailable_try_again));
+    beforeLaunch = [&](frmMain& main) {
+        main.drawSession().setWorkerStart([&] { throw noThread; });
+    };
+    dialogs.shown.clear();
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    expectBlack(run, QString::fromLocal8Bit(noThread.what()));
 }
 
 TEST_F(Startup, IniWithOnlyTheMarkerLoadsBeforeReadingValues) {
