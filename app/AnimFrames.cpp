@@ -1,11 +1,11 @@
 #include "AnimFrames.h"
 
 #include "DrawSession.h"
+#include "PictureDocument.h"
 #include "UserDialogs.h"
 #include "WindowController.h"
 #include "WindowHelpers.h"
 #include "frmMain.h"
-#include "PictureDocument.h"
 #include "frmPicture.h"
 
 #include "anim/AnimFrameMaker.h"

@@ -3,6 +3,7 @@
 #include "PictureDocument.h"
 #include "PictureView.h"
 #include "QtText.h"
+#include "WindowHelpers.h"
 
 #include "common/UserMessage.h"
 
@@ -23,12 +24,6 @@ namespace wavory {
 
 namespace {
 
-// Why a drawing could not be carried out, as the user is told.
-UserMessage noMemoryToDraw() {
-    return {MessageIcon::Exclamation,
-            toStd(Ui::tr("メモリ不足のため描画できません。画像サイズを小さくして下さい。"))};
-}
-
 // The message for what a drawing threw; what is no std::exception goes on up.
 UserMessage failureMessage(const std::exception_ptr& error) {
     try {
@@ -48,8 +43,7 @@ DrawResult failed(UserMessage message) {
 }
 
 // Called on the worker: the title goes to the view's window, the finished columns to the
-// view,
-// the stop question is answered from the session's flag.
+// view, the stop question is answered from the session's flag.
 //
 // Every title awaited: after each progress title the drawing yields to the user
 // interface: the stop question waits until the window has shown the title before this

@@ -45,8 +45,12 @@ frmPicture::frmPicture(PictureDocument& document, QWidget* parent) : QWidget(par
     connect(&document, &PictureDocument::resized, this, &frmPicture::showImageSize);
     connect(&document, &PictureDocument::replaced, picMain_, &PictureView::showCanvas);
     connect(&document, &PictureDocument::moved, picMain_, &PictureView::showMovedCanvas);
-    showImageSize(document.width(), document.height());
-    picMain_->showCanvas(document.canvas());
+    // A picture the document holds already is shown at once; the window fits itself to
+    // the image at its next new size.
+    if (!document.canvas().empty()) {
+        picMain_->setImageSize(document.width(), document.height());
+        picMain_->showCanvas(document.canvas());
+    }
 }
 
 int frmPicture::imageWidth() const {
