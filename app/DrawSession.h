@@ -32,7 +32,6 @@ namespace wavory {
 
 class PictureDocument;
 class PictureView;
-struct UserMessage;
 
 class DrawSession : public QObject {
     Q_OBJECT
@@ -124,8 +123,9 @@ class DrawSession : public QObject {
     // Keeps the picture as `over` asks; false when the memory is not there.
     bool keep(Over over);
     // Keeps the picture, runs the renderer over the base (told to `useBase` first: the
-    // picture the drawing goes over, null for the canvas itself) and settles the drawing;
-    // when anything on the way fails or the renderer refuses, puts the picture back.
+    // undo image it goes over, or the copy of the canvas held when it goes over the canvas
+    // itself) and settles the drawing; when anything on the way fails or the renderer
+    // refuses, puts the picture back.
     DrawResult runWhole(Over over, const std::function<void(const Canvas*)>& useBase,
                         const Renderer& render, Titles titles);
     // Runs the renderer on the worker; `previous` is what the view shows behind the
