@@ -383,8 +383,13 @@ TEST_F(FailedDrawing, EveryCallerPutsThePictureAndItsUndoBack) {
              frames.make(0, 50, 1, [](int) {}, [] { return true; });
          }},
     };
-    for (const Caller& caller : callers)
+    // Each at a size of its own: the engine's memory kept from the caller before does not
+    // fit, so every caller meets its allocations.
+    int width = 120;
+    for (const Caller& caller : callers) {
+        main->SetImageSize(width += 8, 90);
         expectEveryFailureTakenBack(caller);
+    }
 }
 
 TEST_F(Drawing, NoComponentIsRefusedBeforeAnythingChanges) {
