@@ -1,6 +1,7 @@
 #include "AnimFrames.h"
 
 #include "DrawSession.h"
+#include "PictureDocument.h"
 #include "UserDialogs.h"
 #include "WindowController.h"
 #include "WindowHelpers.h"
@@ -64,12 +65,12 @@ bool AnimFrames::make(double from, double to, int frames,
     frmPicture* picture = main_.picture();
     picture->setCursor(Qt::BusyCursor);
     bool completed = false;
+    // A frame that cannot be drawn comes back from the session as its result; this is for
+    // keeping the frames (the store's own memory).
     try {
         completed = makeFrames(from, to, frames, frameStarted, goOn);
     } catch (const std::bad_alloc&) {
         showNoMemoryToDraw(main_.dialogs(), window_);
-    } catch (const std::exception& e) {
-        main_.dialogs().message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);
     }
     picture->unsetCursor();
     session.end();
@@ -91,12 +92,15 @@ bool AnimFrames::makeFrames(double from, double to, int frames,
         // Recoloured frames take milliseconds: no round trip to the window per title.
         const DrawResult result = session.drawWith(
             [&](Canvas& canvas, DrawObserver* observer) { return maker.draw(phase, canvas, observer); },
+            DrawSession::Over::Canvas,
             maker.recolours() ? DrawSession::Titles::LatestShown : DrawSession::Titles::EachAwaited);
+        if (!main_.dialogs().report(window_, result.report))
+            return false;
         QCoreApplication::processEvents();
         // A stop, closing the window or the program's end: the frame just drawn is not kept.
         if (!goOn() || result.outcome != DrawOutcome::Completed || session.isClosed())
             return false;
-        if (!main_.dialogs().report(window_, maker.store(frameStore, i - 1, main_.picture()->canvas())))
+        if (!main_.dialogs().report(window_, maker.store(frameStore, i - 1, main_.document().canvas())))
             return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "DrawSession.h"
 #include "ParamController.h"
+#include "PictureDocument.h"
 #include "UserDialogs.h"
 #include "WindowHelpers.h"
 #include "frmPicture.h"
@@ -14,9 +15,6 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QWidget>
-
-#include <exception>
-#include <new>
 
 namespace wavory {
 
@@ -64,16 +62,11 @@ void DrawCommand::runWith(const GColor* chosenSet, std::optional<std::uint64_t> 
         return;
     parts_.params.edit([](ParamModel& m) { m.raiseSlotsToOne(); });
     frmPicture& picture = parts_.picture;
-    if (!picture.saveUndoForDrawing()) {
-        showNoMemoryToDraw(parts_.dialogs, window_);
-        return;
-    }
     if (showPicture_)
         showPicture_();
     picture.setCursor(Qt::BusyCursor);
     window_->setCursor(Qt::BusyCursor);
     if (!session.begin()) { // the program is ending
-        picture.revertDrawing(); // the picture kept for the drawing goes back onto the canvas
         window_->unsetCursor();
         picture.unsetCursor();
         return;
@@ -81,7 +74,15 @@ void DrawCommand::runWith(const GColor* chosenSet, std::optional<std::uint64_t> 
     bringToFront(&picture);
 
     const std::uint64_t key = noiseKey ? *noiseKey : parts_.random.nextBits();
-    if (drawPicture(params, set, key))
+    const DrawResult result = session.draw({params, set, key}, DrawSession::Over::NewUndoImage);
+    parts_.dialogs.report(window_, result.report);
+    if (result.outcome == DrawOutcome::Refused) { // no memory to keep the picture for undo
+        window_->unsetCursor();
+        picture.unsetCursor();
+        session.end();
+        return;
+    }
+    if (result.outcome == DrawOutcome::Completed)
         Q_EMIT pictureDrawn(parts_.params.fields(), set, key);
 
     if (parts_.settings.Option.DrewBeep)
@@ -97,19 +98,8 @@ void DrawCommand::runWith(const GColor* chosenSet, std::optional<std::uint64_t> 
     Q_EMIT finished();
 }
 
-bool DrawCommand::drawPicture(const DrawParams& params, const GColor& set, std::uint64_t noiseKey) {
-    try {
-        return parts_.session.draw(params, set, noiseKey).outcome == DrawOutcome::Completed;
-    } catch (const std::bad_alloc&) {
-        showNoMemoryToDraw(parts_.dialogs, window_);
-    } catch (const std::exception& e) {
-        parts_.dialogs.message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);
-    }
-    return false;
-}
-
 void DrawCommand::undo() {
-    parts_.picture.undo();
+    parts_.document.undo();
     if (undo_)
         undo_->setEnabled(false);
 }

@@ -1,9 +1,10 @@
 #pragma once
 // DrawCommand: the draw command (the draw button, F5, Enter in a parameter field, the
 // random setting and the first drawing). Before drawing it checks the parameters, raises
-// the value slots below 1, keeps the undo image and shows the picture window; it draws
-// through the draw session and afterwards carries out the after-drawing options (beep,
-// focus back to the main window or to the field where Enter was pressed).
+// the value slots below 1 and shows the picture window; it draws into the document
+// through the draw session, with a new undo image, shows what the session reports and
+// afterwards carries out the after-drawing options (beep, focus back to the main window
+// or to the field where Enter was pressed).
 // A press while a drawing runs is the stop request.
 
 #include <QObject>
@@ -20,13 +21,13 @@ class QWidget;
 namespace wavory {
 
 class ColorSetCollection;
-struct DrawParams;
 struct GColor;
 struct ParamFields;
 class DrawSession;
 class ParamController;
 class RandomSource;
 class UserDialogs;
+class PictureDocument;
 class frmPicture;
 struct AppSettings;
 
@@ -37,6 +38,7 @@ class DrawCommand : public QObject {
         DrawSession& session;
         ParamController& params;
         ColorSetCollection& colorSets;
+        PictureDocument& document;
         frmPicture& picture;
         AppSettings& settings;
         UserDialogs& dialogs;
@@ -73,8 +75,6 @@ class DrawCommand : public QObject {
   private:
     // The draw command with the selected set (or `set`) and a new noise key (or `noiseKey`).
     void runWith(const GColor* set, std::optional<std::uint64_t> noiseKey);
-    // True when the drawing completed.
-    bool drawPicture(const DrawParams& params, const GColor& set, std::uint64_t noiseKey);
 
     Parts parts_;
     QWidget* window_;

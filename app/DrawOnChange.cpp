@@ -14,9 +14,6 @@
 #include <QAction>
 #include <QWidget>
 
-#include <exception>
-#include <new>
-
 namespace wavory {
 
 bool DrawOnChange::Inputs::operator==(const Inputs& other) const {
@@ -120,11 +117,6 @@ bool DrawOnChange::drawOnce() {
         return false;
     const DrawParams params = takeDrawSnapshot(drawn_.fields);
     parts_.params.edit([](ParamModel& m) { m.raiseSlotsToOne(); });
-    const bool seriesWasOpen = seriesOpen_;
-    if (!prepareCanvas()) {
-        showNoMemoryToDraw(parts_.dialogs, window_);
-        return false;
-    }
     frmPicture& picture = parts_.picture;
     if (showPicture_ && !picture.isVisible()) {
         // Shown, not activated: the focus stays in the field being typed into.
@@ -133,22 +125,15 @@ bool DrawOnChange::drawOnce() {
         showPicture_();
         picture.setAttribute(Qt::WA_ShowWithoutActivating, was);
     }
-    DrawResult result;
     const std::uint64_t noiseKey = parts_.random.nextBits();
-    bool failed = true;
-    try {
-        result = parts_.session.draw(params, drawn_.set, noiseKey);
-        failed = false;
-    } catch (const std::bad_alloc&) {
-        showNoMemoryToDraw(parts_.dialogs, window_);
-    } catch (const std::exception& e) {
-        parts_.dialogs.message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);
-    }
-    if (failed) {
-        // Taken back whole: a series it would have opened is not open.
-        seriesOpen_ = seriesWasOpen;
+    // The first drawing of a series keeps the undo image; the others go over it again.
+    const DrawResult result =
+        parts_.session.draw({params, drawn_.set, noiseKey},
+                            seriesOpen_ ? DrawSession::Over::SameSeries : DrawSession::Over::NewUndoImage);
+    // Refused or failed, it is taken back whole: a series it would have opened is not open.
+    if (!parts_.dialogs.report(window_, result.report))
         return false;
-    }
+    seriesOpen_ = true;
     // One beep and one history entry for the picture that stands, none for the drawings a
     // change cut short.
     if (result.outcome != DrawOutcome::Completed)
@@ -156,16 +141,6 @@ bool DrawOnChange::drawOnce() {
     if (parts_.settings.Option.DrewBeep)
         parts_.dialogs.beep();
     Q_EMIT pictureDrawn(drawn_.fields, drawn_.set, noiseKey);
-    return true;
-}
-
-bool DrawOnChange::prepareCanvas() {
-    frmPicture& picture = parts_.picture;
-    if (seriesOpen_ && picture.drawOverUndoImage())
-        return true;
-    if (!picture.saveUndoForDrawing())
-        return false;
-    seriesOpen_ = true;
     return true;
 }
 

@@ -80,9 +80,6 @@ class DrawOnChange : public QObject {
     void drawSeries();
     // False when nothing was drawn (values that cannot be drawn, no memory).
     bool drawOnce();
-    // The next drawing goes over the series' start picture, or a new series starts from
-    // the current one.
-    bool prepareCanvas();
 
     Parts parts_;
     QWidget* window_;

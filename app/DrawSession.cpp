@@ -1,7 +1,11 @@
 #include "DrawSession.h"
 
+#include "PictureDocument.h"
 #include "PictureView.h"
-#include "frmPicture.h"
+#include "QtText.h"
+#include "WindowHelpers.h"
+
+#include "common/UserMessage.h"
 
 #include <QAction>
 #include <QEventLoop>
@@ -13,14 +17,33 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <thread>
 
 namespace wavory {
 
 namespace {
 
-// Called on the worker: the title and the finished columns go to the picture window,
-// the stop question is answered from the session's flag.
+// The message for what a drawing threw; what is no std::exception goes on up.
+UserMessage failureMessage(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::bad_alloc&) {
+        return noMemoryToDraw();
+    } catch (const std::exception& e) {
+        return {MessageIcon::Critical, toStd(QString::fromLocal8Bit(e.what()))};
+    }
+}
+
+DrawResult failed(UserMessage message) {
+    DrawResult result;
+    result.outcome = DrawOutcome::Failed;
+    result.report = Result::failure(std::move(message));
+    return result;
+}
+
+// Called on the worker: the title goes to the view's window, the finished columns to the
+// view, the stop question is answered from the session's flag.
 //
 // Every title awaited: after each progress title the drawing yields to the user
 // interface: the stop question waits until the window has shown the title before this
@@ -37,18 +60,18 @@ namespace {
 class PictureObserver final : public DrawObserver {
   public:
     // previous: the picture the drawing goes over when it is not the canvas itself.
-    PictureObserver(frmPicture& picture, const Canvas* previous, const std::atomic<bool>& stop,
-                    DrawSession::Titles titles)
-        : picture_(picture), canvas_(picture.canvas()), previous_(previous), stop_(stop),
+    PictureObserver(PictureView& view, const Canvas& canvas, const Canvas* previous,
+                    const std::atomic<bool>& stop, DrawSession::Titles titles)
+        : view_(view), canvas_(canvas), previous_(previous), stop_(stop),
           titles_(titles), yield_(std::make_shared<YieldState>()) {}
 
     void started() override {
         if (previous_)
-            picture_.picMain()->beginDrawing(canvas_, previous_);
+            view_.beginDrawing(canvas_, previous_);
         else
-            picture_.picMain()->beginDrawingOverItself(canvas_);
+            view_.beginDrawingOverItself(canvas_);
     }
-    void startedBlack() override { picture_.picMain()->beginDrawing(canvas_, nullptr); }
+    void startedBlack() override { view_.beginDrawing(canvas_, nullptr); }
     void title(const std::string& text) override {
         if (titles_ == DrawSession::Titles::LatestShown) {
             postLatest(QString::fromStdString(text));
@@ -57,9 +80,9 @@ class PictureObserver final : public DrawObserver {
         const int number = ++yield_->posted;
         // The state outlives the observer: a title may still be queued when the drawing ends.
         QMetaObject::invokeMethod(
-            &picture_,
-            [p = &picture_, t = QString::fromStdString(text), state = yield_, number] {
-                p->setWindowTitle(t);
+            &view_,
+            [v = &view_, t = QString::fromStdString(text), state = yield_, number] {
+                v->window()->setWindowTitle(t);
                 {
                     const std::lock_guard<std::mutex> lock(state->mutex);
                     state->served = number;
@@ -88,7 +111,7 @@ class PictureObserver final : public DrawObserver {
         }
         return stop_.load();
     }
-    void columnsReady(int x0, int x1) override { picture_.picMain()->transferColumns(x0, x1 - 1); }
+    void columnsReady(int x0, int x1) override { view_.transferColumns(x0, x1 - 1); }
 
   private:
     struct YieldState {
@@ -112,15 +135,15 @@ class PictureObserver final : public DrawObserver {
         }
         ++yield_->posted;
         QMetaObject::invokeMethod(
-            &picture_,
-            [p = &picture_, state = yield_] {
+            &view_,
+            [v = &view_, state = yield_] {
                 QString t;
                 {
                     const std::lock_guard<std::mutex> lock(state->mutex);
                     t = state->latest;
                     state->queued = false;
                 }
-                p->setWindowTitle(t);
+                v->window()->setWindowTitle(t);
                 {
                     const std::lock_guard<std::mutex> lock(state->mutex);
                     ++state->served;
@@ -130,7 +153,7 @@ class PictureObserver final : public DrawObserver {
             Qt::QueuedConnection);
     }
 
-    frmPicture& picture_;
+    PictureView& view_;
     const Canvas& canvas_;
     const Canvas* previous_;
     const std::atomic<bool>& stop_;
@@ -141,8 +164,8 @@ class PictureObserver final : public DrawObserver {
 
 } // namespace
 
-DrawSession::DrawSession(frmPicture& picture, QObject* parent)
-    : QObject(parent), picture_(picture) {}
+DrawSession::DrawSession(PictureDocument& document, PictureView& view, QObject* parent)
+    : QObject(parent), document_(document), view_(view) {}
 
 void DrawSession::registerLocked(QObject* control, std::function<bool()> available) {
     locked_.push_back({control, std::move(available)});
@@ -208,44 +231,68 @@ bool DrawSession::begin(Locking locking) {
     return true;
 }
 
-DrawResult DrawSession::draw(const DrawParams& params, const GColor& colorSet,
-                             std::uint64_t noiseKey) {
+DrawResult DrawSession::draw(const Snapshot& snapshot, Over over) {
     DrawOptions options;
-    options.noiseKey = noiseKey;
+    options.noiseKey = snapshot.noiseKey;
     return runWhole(
-        [&] {
-            options.previous = picture_.takeDrawingBase();
-            return options.previous;
-        },
+        over, [&](const Canvas* base) { options.previous = over == Over::Canvas ? nullptr : base; },
         [&](Canvas& canvas, DrawObserver* observer) {
-            return DrawMain(params, colorSet, canvas, observer, options);
+            return DrawMain(snapshot.params, snapshot.colorSet, canvas, observer, options);
         },
         Titles::EachAwaited);
 }
 
-DrawResult DrawSession::drawWith(const Renderer& render, Titles titles) {
-    // The renderer draws over the canvas itself: the picture as it was is held, shown
-    // beyond the columns drawn and put back should the drawing fail.
-    return runWhole([&] { return &picture_.holdPicture(); }, render, titles);
+DrawResult DrawSession::drawWith(const Renderer& render, Over over, Titles titles) {
+    return runWhole(over, {}, render, titles);
 }
 
-DrawResult DrawSession::runWhole(const std::function<const Canvas*()>& base,
+bool DrawSession::keep(Over over) {
+    switch (over) {
+    case Over::Canvas:
+        return true;
+    case Over::SameSeries:
+        if (document_.drawOverUndoImage())
+            return true;
+        break;
+    case Over::NewUndoImage:
+        break;
+    }
+    return document_.keepForDrawing();
+}
+
+DrawResult DrawSession::runWhole(Over over, const std::function<void(const Canvas*)>& useBase,
                                  const Renderer& render, Titles titles) {
+    if (!keep(over)) {
+        DrawResult refused;
+        refused.outcome = DrawOutcome::Refused;
+        refused.report = Result::failure(noMemoryToDraw());
+        return refused;
+    }
     try {
-        const DrawResult result = run(render, titles, base());
-        picture_.settleDrawing();
+        // Over the canvas itself the picture as it was is held, shown beyond the columns
+        // drawn and put back should the drawing fail.
+        const Canvas* base =
+            over == Over::Canvas ? &document_.holdPicture() : document_.takeDrawingBase();
+        if (useBase)
+            useBase(base);
+        const DrawResult result = run(render, titles, base);
+        if (result.outcome == DrawOutcome::Refused) {
+            document_.revertDrawing();
+            return result;
+        }
+        document_.settleDrawing();
         return result;
     } catch (...) {
         // A failed drawing leaves no trace: the picture, the undo image and the screen
         // are as they were before it.
-        picture_.revertDrawing();
-        throw;
+        document_.revertDrawing();
+        return failed(failureMessage(std::current_exception()));
     }
 }
 
 DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas* previous) {
-    Canvas& canvas = picture_.canvas();
-    PictureObserver observer(picture_, previous, stop_, titles);
+    Canvas& canvas = document_.canvas();
+    PictureObserver observer(view_, canvas, previous, stop_, titles);
 
     DrawResult result;
     std::exception_ptr error;
@@ -268,18 +315,18 @@ DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas*
     stop_ = false;
 
     const bool stopped = result.outcome == DrawOutcome::Stopped;
-    picture_.setWindowTitle(QString::fromStdString(finishTitle(stopped)));
+    view_.window()->setWindowTitle(QString::fromStdString(finishTitle(stopped)));
     if (error)
         std::rethrow_exception(error);
     // The whole canvas from now on, the picture drawn over no longer read.
-    picture_.picMain()->drawingEnded(canvas);
+    view_.drawingEnded(canvas);
     return result;
 }
 
 void DrawSession::end() {
     if (!drawing_)
         return;
-    picture_.releaseHeld();
+    document_.releaseHeld();
     drawing_ = false;
     locking_ = Locking::Everything;
     stop_ = false;

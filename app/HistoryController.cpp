@@ -4,12 +4,12 @@
 #include "DrawCommand.h"
 #include "DrawSession.h"
 #include "ParamController.h"
+#include "PictureDocument.h"
 #include "QtText.h"
 #include "UserDialogs.h"
 #include "WindowHelpers.h"
 #include "WindowPlacement.h"
 #include "frmHistory.h"
-#include "frmPicture.h"
 
 #include "common/ProgramFolder.h"
 #include "history/HistoryFile.h"
@@ -30,6 +30,10 @@ namespace {
 
 const char* const kClearQuestion = QT_TRANSLATE_NOOP("Ui", "履歴をすべて消去します。\r\nよろしいですか？");
 
+bool sameSize(const PackedCanvas& packed, const Canvas& canvas) {
+    return packed.width() == canvas.width() && packed.height() == canvas.height();
+}
+
 std::filesystem::path historyFile() {
     return GetPath() + kHistoryFileName;
 }
@@ -43,7 +47,7 @@ HistoryController::~HistoryController() = default;
 
 void HistoryController::record(const ParamFields& fields, const GColor& set,
                                std::uint64_t noiseKey) {
-    const Canvas& canvas = parts_.picture.canvas();
+    const Canvas& canvas = parts_.document.canvas();
     if (canvas.empty() || redrawing_)
         return;
     HistoryEntry entry;
@@ -73,7 +77,13 @@ bool HistoryController::apply(std::uint64_t id) {
     if (!found || session.isDrawing())
         return false;
     // A copy: the colour set may be added below, and nothing else may change the entry.
-    const HistoryEntry entry = *found;
+    // Its thumbnail stays behind: copying it could run out of memory before anything
+    // is drawn.
+    HistoryEntry entry;
+    entry.fields = found->fields;
+    entry.colorSet = found->colorSet;
+    entry.picture = found->picture;
+    entry.noiseKey = found->noiseKey;
     // Like a drawing: the controls are locked and a drawing that follows the values learns
     // that these values are on screen now.
     if (!session.begin())
@@ -84,26 +94,22 @@ bool HistoryController::apply(std::uint64_t id) {
         fields.colorSetIndex = index;
     else
         fields.colorSetIndex = parts_.params.fields().colorSetIndex;
-    frmPicture& picture = parts_.picture;
-    bool undoSaved = false;
-    if (entry.picture) {
-        undoSaved = picture.saveUndo();
-        if (!undoSaved)
-            showNoMemoryToDraw(parts_.dialogs, owner_);
-    }
     parts_.params.assign(fields);
-    if (undoSaved) {
-        Canvas& canvas = picture.canvas();
-        bool restored = true;
-        if (canvas.width() == entry.picture->width() && canvas.height() == entry.picture->height())
-            restored = entry.picture->unpackInto(canvas);
-        if (restored) {
-            picture.refreshAll();
-            if (undo_)
-                undo_->setEnabled(true);
-        } else {
-            picture.undo(); // the picture before, rather than a half-restored one
-        }
+    if (entry.picture && sameSize(*entry.picture, parts_.document.canvas())) {
+        // Brought back like a drawing, with a new undo image; should the memory run out
+        // on the way, the picture and its undo stay as they were.
+        const PackedCanvas& packed = *entry.picture;
+        const DrawResult result = session.drawWith(
+            [&packed](Canvas& canvas, DrawObserver* observer) {
+                observer->started();
+                if (!packed.unpackInto(canvas))
+                    throw std::bad_alloc();
+                observer->columnsReady(0, canvas.width());
+                return DrawResult{};
+            },
+            DrawSession::Over::NewUndoImage);
+        if (parts_.dialogs.report(owner_, result.report) && undo_)
+            undo_->setEnabled(true);
     }
     session.end();
     if (!entry.picture) {

@@ -27,7 +27,7 @@ class DrawSession;
 class ParamController;
 class UserDialogs;
 class frmHistory;
-class frmPicture;
+class PictureDocument;
 struct AppSettings;
 
 class HistoryController : public QObject {
@@ -38,7 +38,7 @@ class HistoryController : public QObject {
         ColorSetController& colorSets;
         DrawSession& session;
         DrawCommand& draw;
-        frmPicture& picture;
+        PictureDocument& document;
         AppSettings& settings;
         UserDialogs& dialogs;
     };

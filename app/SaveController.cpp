@@ -9,7 +9,7 @@
 #include "WindowHelpers.h"
 #include "frmJpeg.h"
 #include "frmPNG.h"
-#include "frmPicture.h"
+#include "PictureDocument.h"
 
 #include "common/PathText.h"
 #include "common/ProgramFolder.h"
@@ -56,7 +56,7 @@ void SaveController::SaveImage() {
 
     // The name exactly as chosen: its end decides the format, no extension is added.
     const std::string name = toStd(chosen);
-    const Canvas& picture = parts_.picture.canvas();
+    const Canvas& picture = parts_.document.canvas();
     AppSettings::PictureSection& options = parts_.settings.Picture;
 
     // A cancelled option dialog saves nothing and leaves `saved` a silent success.
@@ -91,11 +91,11 @@ void SaveController::SaveImage() {
 void SaveController::mnuCopy_Click() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setImage(canvasImage(parts_.picture.canvas()));
+    clipboard->setImage(canvasImage(parts_.document.canvas()));
 }
 
 void SaveController::mnuShell_Click() {
-    const Canvas& picture = parts_.picture.canvas();
+    const Canvas& picture = parts_.document.canvas();
     AppSettings& settings = parts_.settings;
     LinkedFileWrite written = writeLinkedFile(settings.Picture.Path, picture);
     if (written.error) {

@@ -20,14 +20,14 @@ namespace wavory {
 class FileController;
 class RememberedFileNames;
 class UserDialogs;
-class frmPicture;
+class PictureDocument;
 struct AppSettings;
 
 class SaveController : public QObject {
     Q_OBJECT
   public:
     struct Parts {
-        frmPicture& picture;
+        PictureDocument& document;
         AppSettings& settings;
         RememberedFileNames& fileNames;
         FileController& files;

@@ -4,7 +4,7 @@
 #include "DrawSession.h"
 #include "ParamController.h"
 #include "WindowPlacement.h"
-#include "frmPicture.h"
+#include "PictureDocument.h"
 #include "frmVariations.h"
 
 #include "common/RandomSource.h"
@@ -79,7 +79,7 @@ void VariationController::makeNew() {
         if (!drawn[static_cast<std::size_t>(i)])
             Q_EMIT skipped(i);
     }
-    drawings_.start(jobs, std::make_shared<const Canvas>(parts_.picture.canvas()));
+    drawings_.start(jobs, std::make_shared<const Canvas>(parts_.document.canvas()));
 }
 
 bool VariationController::adopt(int index) {

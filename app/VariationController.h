@@ -23,7 +23,7 @@ class ColorSetController;
 class DrawSession;
 class ParamController;
 class RandomSource;
-class frmPicture;
+class PictureDocument;
 class frmVariations;
 struct AppSettings;
 
@@ -34,7 +34,7 @@ class VariationController : public QObject {
         ParamController& params;
         ColorSetController& colorSets;
         DrawSession& session;
-        frmPicture& picture;
+        PictureDocument& document;
         AppSettings& settings;
         RandomSource& random;
     };

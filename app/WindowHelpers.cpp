@@ -137,10 +137,13 @@ bool CheckTXTNullP(const QLineEdit* field, const QString& itemName, UserDialogs&
     return false;
 }
 
+UserMessage noMemoryToDraw() {
+    return {MessageIcon::Exclamation,
+            toStd(Ui::tr("メモリ不足のため描画できません。画像サイズを小さくして下さい。"))};
+}
+
 void showNoMemoryToDraw(UserDialogs& dialogs, QWidget* owner) {
-    dialogs.message(owner,
-                    Ui::tr("メモリ不足のため描画できません。画像サイズを小さくして下さい。"),
-                    MessageIcon::Exclamation);
+    dialogs.show(owner, noMemoryToDraw());
 }
 
 bool hideOnCloseBox(QWidget& window, QCloseEvent& event, bool programEnding) {

@@ -3,6 +3,7 @@
 // window on the screen, title bar height, topmost windows, the cursor position,
 // enabling a window's or a container's controls, and the font fallback of a label.
 
+#include "common/UserMessage.h"
 #include "io/FormPosition.h"
 
 #include <QString>
@@ -62,6 +63,7 @@ bool CheckTXTNullP(const QLineEdit* field, const QString& itemName, UserDialogs&
 
 // "メモリ不足のため描画できません。画像サイズを小さくして下さい。" (exclamation): a drawing
 // could not get the memory it needs.
+UserMessage noMemoryToDraw();
 void showNoMemoryToDraw(UserDialogs& dialogs, QWidget* owner);
 
 // Tries fontName on the label (0); else the default font, which then replaces fontName

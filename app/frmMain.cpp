@@ -9,6 +9,7 @@
 #include "FileDrops.h"
 #include "HistoryController.h"
 #include "ParamFieldKeys.h"
+#include "PictureDocument.h"
 #include "QtText.h"
 #include "TileViewController.h"
 #include "UserDialogs.h"
@@ -58,29 +59,31 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     setWindowIcon(drawImages_[0]);
 
     params_ = new ParamController(this);
-    picture_ = new frmPicture(this);
+    document_ = new PictureDocument(this);
+    picture_ = new frmPicture(*document_, this);
     // The image has its start-up size before the frame window takes its limits from it.
-    picture_->setImageSize(200, 200);
+    document_->setImageSize(200, 200);
     button_ = new frmButton(dialogs_, *params_, this);
     help_ = new frmHelp(this);
     // Every window's controls report their topics through this one filter.
     new EasyHelpTracker([this](int topic) { help_->HelpManager(topic); }, this);
-    session_ = new DrawSession(*picture_, this);
+    session_ = new DrawSession(*document_, *picture_->picMain(), this);
     helpPages_ = new HelpPages(dialogs_, this);
     colorSets_ =
         new ColorSetController({*params_, dialogs_, random_, fileNames_, *helpPages_}, this);
     draw_ = new DrawCommand(
-        {*session_, *params_, colorSets_->colorSets(), *picture_, settings_, dialogs_, random_},
+        {*session_, *params_, colorSets_->colorSets(), *document_, *picture_, settings_, dialogs_,
+         random_},
         this);
     drawOnChange_ = new DrawOnChange(
         {*session_, *params_, *colorSets_, *picture_, settings_, dialogs_, random_}, this);
     tiles_ = new TileViewController(*picture_, settings_, dialogs_, this);
     history_ = new HistoryController(
-        {*params_, *colorSets_, *session_, *draw_, *picture_, settings_, dialogs_}, this);
+        {*params_, *colorSets_, *session_, *draw_, *document_, settings_, dialogs_}, this);
     variations_ = new VariationController(
-        {*params_, *colorSets_, *session_, *picture_, settings_, random_}, this);
+        {*params_, *colorSets_, *session_, *document_, settings_, random_}, this);
     files_ = new FileController({*params_, *colorSets_, *draw_, fileNames_, dialogs_}, this);
-    save_ = new SaveController({*picture_, settings_, fileNames_, *files_, dialogs_}, this);
+    save_ = new SaveController({*document_, settings_, fileNames_, *files_, dialogs_}, this);
     drops_ = new FileDrops(*this, *session_, *files_);
     fieldKeys_ = new ParamFieldKeys(*draw_, *picture_, *drops_, this);
 
@@ -316,7 +319,7 @@ void frmMain::buildMenus() {
     session_->registerValueControl(mnuValue_);
     // After a drawing undo is there when the picture window holds a picture to put back
     // (a failed drawing leaves it as it was).
-    session_->registerLocked(mnuUndo_, [this] { return picture_->undoAvailable(); });
+    session_->registerLocked(mnuUndo_, [this] { return document_->undoAvailable(); });
     session_->registerLocked(mnuSize);
     session_->registerLocked(mnuSave);
     session_->registerLocked(mnuCopy_);
@@ -339,7 +342,7 @@ void frmMain::ShowValues() {
 }
 
 void frmMain::showImageSize(int width, int height) {
-    picture_->setImageSize(width, height);
+    document_->setImageSize(width, height);
     labSize_->setText(QString::fromStdString(signPositionForm(width) + " x" +
                                              signPositionForm(height) + " pixels"));
 }
@@ -367,7 +370,7 @@ void frmMain::cmdSize_Click() {
         dialogs_,
         [this](int width, int height) {
             SetImageSize(width, height);
-            picture_->clearPicture();
+            document_->clear();
             mnuUndo_->setEnabled(false);
         },
         this);

@@ -59,6 +59,7 @@ class ValueFrame;
 class frmAnim;
 class frmButton;
 class frmHelp;
+class PictureDocument;
 class frmPicture;
 
 class frmMain : public QMainWindow {
@@ -70,6 +71,8 @@ class frmMain : public QMainWindow {
 
     // The windows, the controllers and what they share.
     frmPicture* picture() const { return picture_; }
+    // The picture, its undo image and the drawing going over it.
+    PictureDocument& document() const { return *document_; }
     frmButton* frameWindow() const { return button_; }
     frmHelp* helpWindow() const { return help_; }
     UserDialogs& dialogs() { return dialogs_; }
@@ -179,6 +182,7 @@ class frmMain : public QMainWindow {
     RandomSource& random_;
     AppSettings settings_;
 
+    PictureDocument* document_ = nullptr;
     frmPicture* picture_ = nullptr;
     frmButton* button_ = nullptr;
     frmHelp* help_ = nullptr;

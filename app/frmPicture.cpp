@@ -3,6 +3,7 @@
 #include "WindowHelpers.h"
 #include "WindowPlacement.h"
 
+#include "PictureDocument.h"
 #include "PictureView.h"
 #include "common/Numbers.h"
 
@@ -17,19 +18,10 @@
 #include <QVBoxLayout>
 
 #include <cstdlib>
-#include <new>
 
 namespace wavory {
 
-namespace {
-
-bool sameSize(const Canvas& a, const Canvas& b) {
-    return !a.empty() && a.width() == b.width() && a.height() == b.height();
-}
-
-} // namespace
-
-frmPicture::frmPicture(QWidget* parent) : QWidget(parent, Qt::Window) {
+frmPicture::frmPicture(PictureDocument& document, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmPicture"));
     setWindowTitle(QStringLiteral("Picture"));
     scroll_ = new QScrollArea(this);
@@ -50,20 +42,27 @@ frmPicture::frmPicture(QWidget* parent) : QWidget(parent, Qt::Window) {
         if (popup_)
             popup_->popup(at);
     });
+    connect(&document, &PictureDocument::resized, this, &frmPicture::showImageSize);
+    connect(&document, &PictureDocument::replaced, picMain_, &PictureView::showCanvas);
+    connect(&document, &PictureDocument::moved, picMain_, &PictureView::showMovedCanvas);
+    // A picture the document holds already is shown at once; the window fits itself to
+    // the image at its next new size.
+    if (!document.canvas().empty()) {
+        picMain_->setImageSize(document.width(), document.height());
+        picMain_->showCanvas(document.canvas());
+    }
 }
 
-void frmPicture::setImageSize(int width, int height) {
-    Canvas next(width, height);
-    const int w = std::min(width, canvas_.width());
-    const int h = std::min(height, canvas_.height());
-    for (int y = 0; y < h; ++y) {
-        std::copy_n(canvas_.data() + y * canvas_.rowBytes(), static_cast<std::size_t>(w) * 3,
-                    next.data() + y * next.rowBytes());
-    }
-    canvas_ = std::move(next);
-    drawOverUndo_ = false;
+int frmPicture::imageWidth() const {
+    return picMain_->imageWidth();
+}
+
+int frmPicture::imageHeight() const {
+    return picMain_->imageHeight();
+}
+
+void frmPicture::showImageSize(int width, int height) {
     picMain_->setImageSize(width, height);
-    picMain_->showCanvas(canvas_);
     fitToImage();
 }
 
@@ -92,102 +91,6 @@ void frmPicture::fitToImage() {
     const bool shrunk = size.width() < before.width() || size.height() < before.height();
     if (shrunk && parentWidget())
         moveClearOf(this, parentWidget()->frameGeometry(), windowFrameMargins(this));
-}
-
-void frmPicture::clearPicture() {
-    canvas_.clear();
-    refreshAll();
-}
-
-bool frmPicture::undoMemoryThere() const {
-    if (!undoReserve_)
-        return true;
-    try {
-        undoReserve_(static_cast<std::size_t>(canvas_.rowBytes()) * canvas_.height());
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
-    return true;
-}
-
-bool frmPicture::saveUndo() {
-    if (!undoMemoryThere() || !undo_.save(canvas_))
-        return false;
-    drawOverUndo_ = false;
-    return true;
-}
-
-bool frmPicture::saveUndoForDrawing() {
-    if (!undoMemoryThere() || !undo_.keep(canvas_))
-        return false;
-    drawOverUndo_ = true;
-    picMain_->showMovedCanvas(*undo_.picture());
-    return true;
-}
-
-bool frmPicture::drawOverUndoImage() {
-    const Canvas* kept = undo_.picture();
-    drawOverUndo_ = kept && kept->width() == canvas_.width() && kept->height() == canvas_.height();
-    return drawOverUndo_;
-}
-
-const Canvas* frmPicture::takeDrawingBase() {
-    const bool over = drawOverUndo_;
-    drawOverUndo_ = false;
-    if (!over)
-        return nullptr;
-    if (!undo_.pending()) {
-        Canvas target;
-        if (sameSize(held_, canvas_))
-            target = std::move(held_);
-        else
-            target.resizeForOverwrite(canvas_.width(), canvas_.height());
-        held_ = std::move(canvas_);
-        canvas_ = std::move(target);
-        holding_ = true;
-    }
-    return undo_.picture();
-}
-
-const Canvas& frmPicture::holdPicture() {
-    if (sameSize(held_, canvas_)) {
-        std::copy_n(canvas_.data(), static_cast<std::size_t>(canvas_.rowBytes()) * canvas_.height(),
-                    held_.data());
-    } else {
-        Canvas copy = canvas_;
-        held_ = std::move(copy);
-    }
-    holding_ = true;
-    return held_;
-}
-
-void frmPicture::settleDrawing() {
-    undo_.settle();
-    holding_ = false;
-}
-
-void frmPicture::revertDrawing() {
-    drawOverUndo_ = false;
-    if (!undo_.revert(canvas_) && holding_)
-        canvas_ = std::move(held_);
-    held_ = Canvas();
-    holding_ = false;
-    refreshAll();
-}
-
-void frmPicture::releaseHeld() {
-    if (!holding_)
-        held_ = Canvas();
-}
-
-void frmPicture::undo() {
-    drawOverUndo_ = false;
-    undo_.restore(canvas_);
-    refreshAll();
-}
-
-void frmPicture::refreshAll() {
-    picMain_->showCanvas(canvas_);
 }
 
 void frmPicture::MoveshpCenter(const QString& vStrX, const QString& vStrY) {

@@ -21,7 +21,7 @@ Result drawFrame(AnimFrameMaker& maker, const AnimationJob& job, int i, Canvas& 
     progress.setPrefix(std::to_string(i) + " / " + std::to_string(job.range.frames) + ": ");
     const int phase = animFramePhase(job.range.from, job.range.to, job.range.frames, i);
     const DrawResult drawn = maker.draw(phase, canvas, job.showProgress ? &progress : nullptr);
-    return drawn.outcome == DrawOutcome::Refused ? drawn.refusal : Result{};
+    return drawn.outcome == DrawOutcome::Refused ? drawn.report : Result{};
 }
 
 Result writeSeries(AnimFrameMaker& maker, const AnimationJob& job, ProgressPrinter& progress) {

@@ -191,8 +191,8 @@ TEST(DrawRefusals, RefusedDrawingChangesNothing) {
     } recorder;
     const DrawResult r = DrawMain(takeDrawSnapshot(f), one, canvas, &recorder);
     EXPECT_EQ(r.outcome, DrawOutcome::Refused);
-    ASSERT_FALSE(r.refusal.ok());
-    EXPECT_EQ(r.refusal.failureMessage()->text, kColorSetTooSmallMessage);
+    ASSERT_FALSE(r.report.ok());
+    EXPECT_EQ(r.report.failureMessage()->text, kColorSetTooSmallMessage);
     EXPECT_EQ(recorder.calls, 0);
     EXPECT_TRUE(sameCanvas(before, canvas));
 }

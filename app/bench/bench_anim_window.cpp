@@ -10,6 +10,7 @@
 
 #include "WindowBenchMain.h"
 #include "AnimFrames.h"
+#include "PictureDocument.h"
 #include "UserDialogs.h"
 #include "frmAnim.h"
 #include "frmMain.h"
@@ -55,7 +56,7 @@ void BM_WindowDrawings(benchmark::State& state) {
             main->params().command([phase](ParamModel& m) { m.setPhase(phase); });
             main->cmdDraw_Click();
         }
-        benchmark::DoNotOptimize(main->picture()->canvas().data());
+        benchmark::DoNotOptimize(main->document().canvas().data());
     }
     state.counters["frames"] = kFrames;
 }

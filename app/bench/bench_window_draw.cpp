@@ -14,6 +14,7 @@
 // the process (--benchmark_filter=BM_WindowDraw) the peak is the window's own.
 
 #include "WindowBenchMain.h"
+#include "PictureDocument.h"
 #include "UserDialogs.h"
 #include "frmMain.h"
 #include "frmPicture.h"
@@ -121,7 +122,7 @@ void BM_WindowDraw(benchmark::State& state) {
         forgetKeptTables();
         pressed = Clock::now();
         main->cmdDraw_Click();
-        benchmark::DoNotOptimize(main->picture()->canvas().data());
+        benchmark::DoNotOptimize(main->document().canvas().data());
     }
     QObject::disconnect(titles);
     state.counters["to_final_title_ms"] = toTitleMs / static_cast<double>(state.iterations());
@@ -129,7 +130,7 @@ void BM_WindowDraw(benchmark::State& state) {
         memory.peakKb = statusKilobytes("VmHWM");
         g_windowMemory = memory;
     }
-    const Canvas& canvas = main->picture()->canvas();
+    const Canvas& canvas = main->document().canvas();
     const double canvasKb = static_cast<double>(canvas.rowBytes()) * canvas.height() / 1024.0;
     const double overBase = g_windowMemory->peakKb - g_windowMemory->baseKb;
     state.counters["peak_over_base_MB"] = overBase / 1024.0;

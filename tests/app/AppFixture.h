@@ -2,6 +2,7 @@
 // A main window with scripted dialogs and a seeded generator, found control by control
 // through the program's object names.
 
+#include "PictureDocument.h"
 #include "ScriptedDialogs.h"
 #include "frmButton.h"
 #include "frmMain.h"

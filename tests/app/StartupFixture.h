@@ -6,6 +6,7 @@
 
 #include "../TempFolder.h"
 #include "ProgramLaunch.h"
+#include "PictureDocument.h"
 #include "ProgramOptions.h"
 #include "ScriptedDialogs.h"
 #include "frmHello.h"
@@ -83,6 +84,8 @@ class StartupFixture : public ::testing::Test {
         if (!lockFile.isEmpty())
             r->main->setLockFile(lockFile);
         QObject::connect(r->main.get(), &frmMain::startupFinished, [r] { r->finished = true; });
+        if (beforeLaunch)
+            beforeLaunch(*r->main);
         runs_.push_back(std::move(run));
         r->loaded = launch(*r->main, parseProgramOptions(arguments));
         if (r->loaded) {
@@ -130,6 +133,8 @@ class StartupFixture : public ::testing::Test {
     std::optional<bool> welcomeAnswer;
     // When set, the lock against a second copy instead of the program folder's.
     QString lockFile;
+    // Called with each copy before it is launched (hooks into its parts).
+    std::function<void(frmMain&)> beforeLaunch;
     // Any other modal dialog: handed to this (it must close the dialog).
     std::function<void(QWidget*)> otherModal;
 

@@ -134,7 +134,7 @@ TEST_F(Animation, TenFramesFromZeroTo99AreDrawnAsTheMainWindowDrawsThem) {
     ASSERT_EQ(anim()->frames().held(), 10);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(stored(i), drawnAt(phases[i])) << i;
-    EXPECT_EQ(main->picture()->canvas(), drawnAt(89));
+    EXPECT_EQ(main->document().canvas(), drawnAt(89));
     EXPECT_EQ(shown(), drawnAt(89));
     EXPECT_EQ(find<QScrollBar>("hscIso")->value(), 89);
     EXPECT_EQ(main->currentFields().phase, 89);
@@ -184,7 +184,7 @@ TEST_F(Animation, StoppingDuringFrameFourKeepsPreviewAndSaveOff) {
     ASSERT_TRUE(checked);
     EXPECT_EQ(anim()->Frame, 0);
     EXPECT_EQ(anim()->frames().held(), 3); // the stopped frame is not kept
-    const Canvas& stoppedFrame = main->picture()->canvas();
+    const Canvas& stoppedFrame = main->document().canvas();
     EXPECT_EQ(shown(), stoppedFrame); // the columns reached, black beyond
     EXPECT_EQ(stoppedFrame.pixel(stoppedFrame.width() - 1, 0), Rgb{});
     EXPECT_FALSE(animButton("cmdPreview")->isEnabled());

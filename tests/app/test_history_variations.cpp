@@ -35,7 +35,7 @@ class HistoryWindow : public AppFixture {
     // Draws and returns the picture drawn.
     Canvas draw() {
         button("cmdDraw")->click();
-        return main->picture()->canvas();
+        return main->document().canvas();
     }
 };
 
@@ -73,7 +73,7 @@ TEST_F(HistoryWindow, CompletedDrawingsComeBackWithTheirPictureAndUndo) {
                      });
     draw();
     QObject::disconnect(main->picture(), &QWidget::windowTitleChanged, main.get(), nullptr);
-    const Canvas stopped = main->picture()->canvas();
+    const Canvas stopped = main->document().canvas();
 
     action("mnuHistory")->trigger();
     ASSERT_TRUE(main->history().window()->isVisible());
@@ -85,28 +85,28 @@ TEST_F(HistoryWindow, CompletedDrawingsComeBackWithTheirPictureAndUndo) {
     list()->setCurrentRow(1);
     find<QPushButton>(QStringLiteral("cmdApply"))->click();
     EXPECT_EQ(text(0), "30");
-    EXPECT_EQ(main->picture()->canvas(), first);
+    EXPECT_EQ(main->document().canvas(), first);
     EXPECT_TRUE(action("mnuUndo")->isEnabled());
     action("mnuUndo")->trigger();
-    EXPECT_EQ(main->picture()->canvas(), stopped);
+    EXPECT_EQ(main->document().canvas(), stopped);
 
     // An entry whose picture is no longer held is drawn again from its values, with undo;
     // the history gets no second entry for it.
     value(0)->setText("11");
     for (int i = 0; i < 3; ++i)
         draw();
-    const Canvas now = main->picture()->canvas();
+    const Canvas now = main->document().canvas();
     const auto& entries = main->history().history().entries();
     ASSERT_EQ(entries.size(), 5u);
     EXPECT_FALSE(entries[3].picture);
     list()->setCurrentRow(3); // the second drawing
     find<QPushButton>(QStringLiteral("cmdApply"))->click();
     EXPECT_EQ(text(0), "7");
-    EXPECT_EQ(main->picture()->canvas(), second);
+    EXPECT_EQ(main->document().canvas(), second);
     EXPECT_EQ(entries.size(), 5u);
     EXPECT_EQ(entries[3].thumbnail, makeThumbnail(second, kHistoryThumbnailSide));
     action("mnuUndo")->trigger();
-    EXPECT_EQ(main->picture()->canvas(), now);
+    EXPECT_EQ(main->document().canvas(), now);
 }
 
 TEST_F(HistoryWindow, AKeptEntryOfAnEarlierRunDrawsItsPictureAgainExactly) {
@@ -135,10 +135,10 @@ TEST_F(HistoryWindow, AKeptEntryOfAnEarlierRunDrawsItsPictureAgainExactly) {
     find<QPushButton>(QStringLiteral("cmdApply"))->click();
     EXPECT_EQ(bleed->text(), "200");
     EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
-    EXPECT_EQ(main->picture()->canvas(), original);
+    EXPECT_EQ(main->document().canvas(), original);
     EXPECT_TRUE(action("mnuUndo")->isEnabled());
     action("mnuUndo")->trigger();
-    EXPECT_EQ(main->picture()->canvas(), before);
+    EXPECT_EQ(main->document().canvas(), before);
     EXPECT_TRUE(dialogs.shown.empty());
     std::filesystem::remove(GetPath() + kHistoryFileName);
 }
@@ -286,7 +286,7 @@ TEST_F(VariationsWindow, NineAppearChoosingOneSetsTheModelAndANewSetReplacesThem
     // Nothing is drawn until the user draws; then the picture is the thumbnail's.
     EXPECT_TRUE(main->history().history().entries().empty());
     button("cmdDraw")->click();
-    EXPECT_EQ(canvasImage(makeThumbnail(main->picture()->canvas(), 128)), ready[4]);
+    EXPECT_EQ(canvasImage(makeThumbnail(main->document().canvas(), 128)), ready[4]);
 
     find<QPushButton>(QStringLiteral("cmdNew"))->click();
     EXPECT_LT(ready.size(), 9u);

@@ -72,7 +72,7 @@ TEST_F(ImageSaving, BmpUnderTheChosenNameAndTheNameRemembered) {
     const QByteArray bytes = readFile(path(QStringLiteral("a.bmp")));
     const auto read = decodeBmp(std::string_view(bytes.constData(), bytes.size()));
     ASSERT_TRUE(read);
-    EXPECT_EQ(*read, main->picture()->canvas());
+    EXPECT_EQ(*read, main->document().canvas());
     EXPECT_EQ(main->settings().Picture.Path, (workPath() + QLatin1Char('/')).toStdString());
 
     // The next save proposes the same name without its extension; the button saves too.
@@ -179,7 +179,7 @@ TEST_F(ImageSaving, ThePngModeIsTakenAndStored) {
     EXPECT_EQ(main->settings().Picture.PNGSaveQ, 1);
     const QImage png(path(QStringLiteral("m.png")));
     ASSERT_FALSE(png.isNull());
-    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB888), canvasImage(main->picture()->canvas()));
+    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB888), canvasImage(main->document().canvas()));
 }
 
 TEST_F(ImageSaving, CodecFailuresAreReported) {

@@ -64,7 +64,7 @@ TEST_F(RoundTrip, EditSaveInitializeLoadDrawSaveAndReadBack) {
     find<QLineEdit>(QStringLiteral("txtNizimi"))->setText(QStringLiteral("0"));
     main->SetImageSize(96, 64);
     button("cmdDraw")->click();
-    const Canvas drawn = main->picture()->canvas();
+    const Canvas drawn = main->document().canvas();
     main->settings().Option.TextOnGrp = true;
     whenOpen<frmPNG>([](frmPNG* d) {
         d->findChild<QRadioButton*>(QStringLiteral("optQuality_0"))->setChecked(true);
@@ -83,14 +83,14 @@ TEST_F(RoundTrip, EditSaveInitializeLoadDrawSaveAndReadBack) {
     value(0)->setText(QStringLiteral("7"));
     component(1)->setChecked(true);
     main->SetImageSize(20, 20);
-    main->picture()->clearPicture();
+    main->document().clear();
     dialogs.fileNames.push_back(path(QStringLiteral("wave.txt")));
     action("mnuInputText")->trigger();
     EXPECT_EQ(list()->currentText(), "RGB_02");
     EXPECT_EQ(text(0), "30");
     EXPECT_FALSE(component(1)->isChecked());
-    EXPECT_EQ(main->picture()->canvas(), drawn);
-    EXPECT_EQ(canvasImage(main->picture()->canvas()), png);
+    EXPECT_EQ(main->document().canvas(), drawn);
+    EXPECT_EQ(canvasImage(main->document().canvas()), png);
     EXPECT_EQ(dialogs.shown.size(), 2u);
 }
 

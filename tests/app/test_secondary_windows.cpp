@@ -181,12 +181,12 @@ class TileView : public AppFixture {
     // A picture whose pixel (x, y) is (x mod 256, y mod 256, 77), shown as drawn.
     void paintPicture(int width, int height, std::uint8_t blue = 77) {
         main->SetImageSize(width, height);
-        Canvas& c = main->picture()->canvas();
+        Canvas& c = main->document().canvas();
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
                 c.setPixel(x, y,
                            Rgb{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), blue});
-        main->picture()->refreshAll();
+        main->document().refreshAll();
     }
     frmTile* open() {
         action("mnuTile")->trigger();

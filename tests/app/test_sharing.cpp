@@ -87,7 +87,7 @@ class Sharing : public SharingFixture {
 
 TEST_F(Sharing, CopyPutsThePictureOnTheClipboard) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    const QImage expected = canvasImage(main->picture()->canvas());
+    const QImage expected = canvasImage(main->document().canvas());
     ASSERT_FALSE(expected.isNull());
     clipboard->setText(QStringLiteral("old"));
     action("mnuCopy")->trigger();
@@ -113,7 +113,7 @@ TEST_F(Sharing, LinkedApplicationGetsTheNextNumberedFile) {
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].first, "/opt/paint program/paint");
     EXPECT_EQ(started[0].second, QStringList{expected});
-    EXPECT_EQ(readBmp(expected), main->picture()->canvas());
+    EXPECT_EQ(readBmp(expected), main->document().canvas());
     EXPECT_TRUE(dialogs.shown.empty());
     ASSERT_EQ(main->LinkedFiles().size(), 1u);
     EXPECT_EQ(QString::fromStdString(main->LinkedFiles()[0].path.string()), expected);

@@ -4,7 +4,9 @@
 
 #include "StartupFixture.h"
 
+#include "DrawSession.h"
 #include "JapaneseFont.h"
+#include "PictureView.h"
 #include "ProgramOptions.h"
 #include "QtText.h"
 #include "SingleInstance.h"
@@ -13,6 +15,7 @@
 #include "frmPicture.h"
 
 #include "colorsets/ColorSetFileCommands.h"
+#include "image/PixelMemory.h"
 #include "io/ParamTextFile.h"
 
 #include <QAction>
@@ -23,6 +26,7 @@
 #include <QScreen>
 
 #include <csignal>
+#include <system_error>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/wait.h>
@@ -112,13 +116,66 @@ TEST_F(Startup, FirstStartGreetsShowsArrangesAndDraws) {
     EXPECT_TRUE(main.picture()->isVisible());
     EXPECT_EQ(main.picture()->imageWidth(), 200);
     EXPECT_EQ(main.picture()->imageHeight(), 200);
-    EXPECT_TRUE(anyPixelSet(main.picture()->canvas()));
+    EXPECT_TRUE(anyPixelSet(main.document().canvas()));
     EXPECT_EQ(main.findChild<QLineEdit*>("txtValue_9")->text(), "1");
     EXPECT_EQ(main.colorSets().getgColorCount(), 14);
     EXPECT_TRUE(QFileInfo::exists(path("wavory.lock")));
     // Nothing is written while the program runs.
     for (const QString& name : kFiles)
         EXPECT_FALSE(QFileInfo::exists(path(name))) << name.toStdString();
+}
+
+TEST_F(Startup, AFirstDrawingThatFailsLeavesTheBlackPictureWithoutUndo) {
+    const auto expectBlack = [&](Run& run, const QString& message) {
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, message);
+        EXPECT_FALSE(anyPixelSet(run.main->document().canvas()));
+        const QImage shown = run.main->picture()->picMain()->shownImage();
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                ASSERT_EQ(shown.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
+        EXPECT_FALSE(action(*run.main, "mnuUndo")->isEnabled());
+        closeMain(run);
+        run.main.reset();
+    };
+    // Out of memory at each allocation of the drawing in turn, until it needs fewer.
+    int failed = 0;
+    for (int nth = 1; nth <= 64; ++nth) {
+        SCOPED_TRACE(nth);
+        beforeLaunch = [nth](frmMain& main) {
+            auto once = std::make_shared<QMetaObject::Connection>();
+            *once = QObject::connect(&main.drawSession(), &DrawSession::drawingStateChanged,
+                                     [once, nth](bool drawing) {
+                                         if (!drawing)
+                                             return;
+                                         QObject::disconnect(*once);
+                                         failPixelMemoryAt(nth);
+                                     });
+        };
+        dialogs.shown.clear();
+        Run& run = start();
+        failPixelMemoryAt(0);
+        ASSERT_TRUE(run.loaded);
+        if (dialogs.shown.empty()) {
+            EXPECT_TRUE(anyPixelSet(run.main->document().canvas()));
+            closeMain(run);
+            run.main.reset();
+            break;
+        }
+        ++failed;
+        expectBlack(run, "メモリ不足のため描画できません。画像サイズを小さくして下さい。");
+    }
+    EXPECT_GE(failed, 1);
+    EXPECT_LT(failed, 64);
+
+    const std::system_error noThread(std::make_error_code(std::errc::resource_unavailable_try_again));
+    beforeLaunch = [&](frmMain& main) {
+        main.drawSession().setWorkerStart([&] { throw noThread; });
+    };
+    dialogs.shown.clear();
+    Run& run = start();
+    ASSERT_TRUE(run.loaded);
+    expectBlack(run, QString::fromLocal8Bit(noThread.what()));
 }
 
 TEST_F(Startup, IniWithOnlyTheMarkerLoadsBeforeReadingValues) {
@@ -142,7 +199,7 @@ TEST_F(Startup, IniWithOnlyTheMarkerLoadsBeforeReadingValues) {
     EXPECT_TRUE(main.frameWindow()->isVisible());
     EXPECT_TRUE(main.helpWindow()->isVisible());
     // DrawOnRnd is off: the random setting is followed by the draw command.
-    EXPECT_TRUE(anyPixelSet(main.picture()->canvas()));
+    EXPECT_TRUE(anyPixelSet(main.document().canvas()));
 }
 
 TEST_F(Startup, StoredPlacesKeepTitleBarsOnScreenAndThePictureClearOfTheMainWindow) {
@@ -241,7 +298,7 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     EXPECT_EQ(b.colorSets().names(), names);
     EXPECT_EQ(paramText(b), parameters);
     EXPECT_EQ(b.picture()->imageWidth(), 64);
-    EXPECT_TRUE(anyPixelSet(b.picture()->canvas()));
+    EXPECT_TRUE(anyPixelSet(b.document().canvas()));
 
     // A second exit writes the same settings again.
     const QByteArray ini = readFile("wavory.ini");
@@ -486,7 +543,7 @@ TEST_F(Startup, GraphicIniThatIsNoParameterFileIsReportedThenDrawnAtRandom) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(toStd(dialogs.shown[0].text),
               paramReadFailureMessage(toStd(path("Graphic.ini"))).text);
-    EXPECT_TRUE(anyPixelSet(run.main->picture()->canvas()));
+    EXPECT_TRUE(anyPixelSet(run.main->document().canvas()));
 }
 
 TEST_F(Startup, GraphicIniGivesTheLastDrawing) {
@@ -498,7 +555,7 @@ TEST_F(Startup, GraphicIniGivesTheLastDrawing) {
     EXPECT_EQ(f.values[0], "37");
     EXPECT_EQ(f.width, 64);
     EXPECT_EQ(run.main->colorSets().selectedSet()->name, "虹");
-    EXPECT_TRUE(anyPixelSet(run.main->picture()->canvas()));
+    EXPECT_TRUE(anyPixelSet(run.main->document().canvas()));
 }
 
 TEST_F(Startup, CommandLineReadsTheQuotedPathAndIgnoresTheRest) {
@@ -531,7 +588,7 @@ TEST_F(Startup, CommandLineFileThatCannotBeReadGetsNoFallback) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(dialogs.shown[0].text.endsWith("missing.txt"));
-    EXPECT_FALSE(anyPixelSet(run.main->picture()->canvas()));
+    EXPECT_FALSE(anyPixelSet(run.main->document().canvas()));
 
     // A color set file named on the command line goes to the parameter reader too.
     closeMain(run);
@@ -661,7 +718,7 @@ TEST_F(Startup, OpenedFilesAreTakenAsDroppedOnes) {
     ASSERT_TRUE(run.loaded);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(run.main->currentFields().values[0], "37");
-    EXPECT_TRUE(anyPixelSet(run.main->picture()->canvas()));
+    EXPECT_TRUE(anyPixelSet(run.main->document().canvas()));
     const std::vector<std::string> names = run.main->colorSets().names();
     EXPECT_NE(std::find(names.begin(), names.end(), "キャンディ"), names.end());
     EXPECT_EQ(run.main->colorSets().selectedSet()->name, names.back()); // as a drop selects

@@ -76,7 +76,7 @@ TEST_F(Windows, SizeDialogAcceptsAndClears) {
     EXPECT_EQ(main->picture()->imageHeight(), 3000);
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
     for (int y : {0, 100, 2999})
-        EXPECT_EQ(main->picture()->canvas().pixel(3, y), Rgb{}) << y;
+        EXPECT_EQ(main->document().canvas().pixel(3, y), Rgb{}) << y;
 
     // 200.5 reads as 200 and 201.5 as 202 (half to even); a pasted "12ab" as 12.
     answerSizeDialog("200.5", "201.5", "cmdOK");
@@ -107,12 +107,12 @@ TEST_F(Windows, SizeDialogLockAndCancel) {
     main->SetImageSize(300, 200);
     simpleParameters();
     button("cmdDraw")->click();
-    const Canvas before = main->picture()->canvas();
+    const Canvas before = main->document().canvas();
     answerSizeDialog("500", "500", "cmdCancel", [](frmSize* dlg) {
         EXPECT_FALSE(dlg->findChild<QCheckBox*>("chkXYFix")->isChecked());
     });
     button("cmdSize")->click();
-    EXPECT_EQ(main->picture()->canvas(), before);
+    EXPECT_EQ(main->document().canvas(), before);
     EXPECT_TRUE(action("mnuUndo")->isEnabled());
 }
 
