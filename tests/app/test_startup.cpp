@@ -58,6 +58,8 @@ ParamFields knownFields() {
     f.frame.enabled = true;
     f.frame.color = 0x123456;
     f.frame.senmei = 30;
+    f.frame.shadow = 12;
+    f.frame.line = 44;
     f.frame.width = "6";
     f.frame.height = "6";
     return f;
@@ -218,6 +220,8 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     EXPECT_EQ(saved.Picture.Path, "/pictures/");
     EXPECT_EQ(saved.Picture.TxtPath, "/texts/");
     EXPECT_EQ(saved.Picture.CSetPath, "/sets/");
+    EXPECT_EQ(saved.Button.Shadow, 12); // the frame settings window's values
+    EXPECT_EQ(saved.Button.Line, 44);
     first.main.reset(); // the lock goes with the process
 
     // The next start: the welcome dialog (Hello), then everything as it was.
