@@ -369,6 +369,14 @@ TEST_F(SettingsTest, UnwritableFolderLeavesNothingBehind) {
     EXPECT_TRUE(result.settingsFile);
     EXPECT_TRUE(result.tileViewFile);
     EXPECT_FALSE(fs::exists(home_ + "/missing"));
+    // One message names both files.
+    const Result told = settingsSaveOutcome(result);
+    ASSERT_EQ(told.messages().size(), 1u);
+    const std::string& text = told.messages()[0].text;
+    EXPECT_EQ(text.rfind("設定を保存できませんでした。\r\n" + home_ + "/missing/wavory.ini\r\n", 0),
+              0u);
+    EXPECT_NE(text.find("\r\n" + home_ + "/missing/Tileview.ini\r\n"), std::string::npos);
+    EXPECT_TRUE(settingsSaveOutcome({}).ok());
 }
 
 TEST(FormPosition, ChkFormPosBringsWindowsBackOnScreen) {

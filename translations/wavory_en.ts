@@ -1854,5 +1854,19 @@ The program will not write to this file.</translation>
         <source>ファイル名が長すぎます。</source>
         <translation>The file name is too long.</translation>
     </message>
+    <message>
+        <source>履歴を保存できませんでした。<byte value="xd"/>
+%1<byte value="xd"/>
+%2</source>
+        <translation>The history could not be saved.<byte value="xd"/>
+%1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>設定を保存できませんでした。<byte value="xd"/>
+%1</source>
+        <translation>The settings could not be saved.<byte value="xd"/>
+%1</translation>
+    </message>
 </context>
 </TS>

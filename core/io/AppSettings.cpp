@@ -2,12 +2,15 @@
 
 #include "common/Numbers.h"
 #include "common/ProgramFolder.h"
+#include "common/UiText.h"
+#include "io/AtomicFile.h"
 #include "io/SettingsKey.h"
 #include "io/TileViewFile.h"
 #include "io/clsINI.h"
 #include "params/ParamFields.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace wavory {
 
@@ -238,6 +241,22 @@ SaveSettingsResult SaveSettings(const AppSettings& settings) {
     }
     result.tileViewFile = writeTileViewFile(settings.TileView.Text);
     return result;
+}
+
+Result settingsSaveOutcome(const SaveSettingsResult& saved) {
+    std::string causes;
+    for (const auto& [name, ec] : {std::pair{kSettingsFileName, saved.settingsFile},
+                                   std::pair{kTileViewFileName, saved.tileViewFile}}) {
+        if (!ec)
+            continue;
+        if (!causes.empty())
+            causes += "\r\n";
+        causes += GetPath() + name + "\r\n" + systemErrorText(ec);
+    }
+    if (causes.empty())
+        return {};
+    return Result::failure(MessageIcon::Critical,
+                           fillText(UiText::tr("設定を保存できませんでした。\r\n%1"), {causes}));
 }
 
 void LoadSettings(AppSettings& settings, const std::function<void(AppSettings&)>& showWelcome) {
