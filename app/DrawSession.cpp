@@ -1,5 +1,6 @@
 #include "DrawSession.h"
 
+#include "PictureTitle.h"
 #include "PictureView.h"
 #include "frmPicture.h"
 
@@ -49,16 +50,18 @@ class PictureObserver final : public DrawObserver {
             picture_.picMain()->beginDrawingOverItself(canvas_);
     }
     void startedBlack() override { picture_.picMain()->beginDrawing(canvas_, nullptr); }
-    void title(const std::string& text) override {
+    void progress(int done, int total) override { title(progressTitle(done, total)); }
+    void finished(DrawOutcome outcome) override { title(finishTitle(outcome)); }
+    void title(QString text) {
         if (titles_ == DrawSession::Titles::LatestShown) {
-            postLatest(QString::fromStdString(text));
+            postLatest(std::move(text));
             return;
         }
         const int number = ++yield_->posted;
         // The state outlives the observer: a title may still be queued when the drawing ends.
         QMetaObject::invokeMethod(
             &picture_,
-            [p = &picture_, t = QString::fromStdString(text), state = yield_, number] {
+            [p = &picture_, t = std::move(text), state = yield_, number] {
                 p->setWindowTitle(t);
                 {
                     const std::lock_guard<std::mutex> lock(state->mutex);
@@ -267,8 +270,7 @@ DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas*
     worker.join();
     stop_ = false;
 
-    const bool stopped = result.outcome == DrawOutcome::Stopped;
-    picture_.setWindowTitle(QString::fromStdString(finishTitle(stopped)));
+    picture_.setWindowTitle(finishTitle(result.outcome));
     if (error)
         std::rethrow_exception(error);
     // The whole canvas from now on, the picture drawn over no longer read.

@@ -14,6 +14,7 @@
 // the process (--benchmark_filter=BM_WindowDraw) the peak is the window's own.
 
 #include "WindowBenchMain.h"
+#include "PictureTitle.h"
 #include "UserDialogs.h"
 #include "frmMain.h"
 #include "frmPicture.h"
@@ -38,10 +39,12 @@ namespace {
 
 std::string g_paramFile = WAVORY_SOURCE_DIR "/samples/bench-power3.txt";
 
+// Words each report as the picture window does.
 class TitleOnly : public wavory::DrawObserver {
   public:
-    void title(const std::string& text) override { last = text; }
-    std::string last;
+    void progress(int done, int total) override { last = wavory::progressTitle(done, total); }
+    void finished(wavory::DrawOutcome outcome) override { last = wavory::finishTitle(outcome); }
+    QString last;
 };
 
 // A field of /proc/self/status in kilobytes ("VmRSS", "VmHWM"); 0 when not there.
@@ -109,7 +112,7 @@ void BM_WindowDraw(benchmark::State& state) {
     using Clock = std::chrono::steady_clock;
     Clock::time_point pressed;
     double toTitleMs = 0;
-    const QString finalTitle = QString::fromStdString(finishTitle(false));
+    const QString finalTitle = finishTitle(DrawOutcome::Completed);
     const auto titles =
         QObject::connect(main->picture(), &QWidget::windowTitleChanged, [&](const QString& title) {
             if (title == finalTitle)

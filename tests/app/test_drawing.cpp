@@ -6,6 +6,7 @@
 #include "AppFixture.h"
 #include "DrawOnChange.h"
 #include "DrawSession.h"
+#include "PictureTitle.h"
 #include "PictureView.h"
 #include "UpDown.h"
 
@@ -87,6 +88,16 @@ class Drawing : public AppFixture {
 const std::system_error noThread(std::make_error_code(std::errc::resource_unavailable_try_again));
 
 } // namespace
+
+// The titles the picture window words from the drawing's numbers.
+TEST(PictureTitle, ProgressAndOutcome) {
+    EXPECT_EQ(progressTitle(1, 150), "0 % -描画中-");
+    EXPECT_EQ(progressTitle(76, 150), "50 % -描画中-");
+    EXPECT_EQ(progressTitle(150, 150), "99 % -描画中-");
+    EXPECT_EQ(progressTitle(30, 100), "28 % -描画中-");
+    EXPECT_EQ(finishTitle(DrawOutcome::Completed), "ピクチャ");
+    EXPECT_EQ(finishTitle(DrawOutcome::Stopped), "ピクチャ -描画中止-");
+}
 
 TEST_F(Drawing, DrawsAndShowsEveryColumn) {
     simpleParameters();
