@@ -289,12 +289,12 @@ template <typename Whole, typename Section, std::size_t N> struct SectionTable {
     void (*afterRead)(Section&) = nullptr;
 };
 
-// True when every key of the table has a name and both directions: a table declared
-// longer than its entries fails this.
+// True when every key of the table was made by a kind (each gives a name and both
+// directions): a table declared longer than its entries fails this.
 template <typename Whole, typename Section, std::size_t N>
 constexpr bool complete(const SectionTable<Whole, Section, N>& table) {
     for (const auto& key : table.keys)
-        if (key.name.empty() || !key.write || !key.read)
+        if (key.name.empty())
             return false;
     return true;
 }
