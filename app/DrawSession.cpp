@@ -1,6 +1,7 @@
 #include "DrawSession.h"
 
 #include "PictureDocument.h"
+#include "PictureTitle.h"
 #include "PictureView.h"
 #include "QtText.h"
 #include "WindowHelpers.h"
@@ -72,16 +73,18 @@ class PictureObserver final : public DrawObserver {
             view_.beginDrawingOverItself(canvas_);
     }
     void startedBlack() override { view_.beginDrawing(canvas_, nullptr); }
-    void title(const std::string& text) override {
+    void progress(int done, int total) override { title(progressTitle(done, total)); }
+    void finished(DrawOutcome outcome) override { title(finishTitle(outcome)); }
+    void title(QString text) {
         if (titles_ == DrawSession::Titles::LatestShown) {
-            postLatest(QString::fromStdString(text));
+            postLatest(std::move(text));
             return;
         }
         const int number = ++yield_->posted;
         // The state outlives the observer: a title may still be queued when the drawing ends.
         QMetaObject::invokeMethod(
             &view_,
-            [v = &view_, t = QString::fromStdString(text), state = yield_, number] {
+            [v = &view_, t = std::move(text), state = yield_, number] {
                 v->window()->setWindowTitle(t);
                 {
                     const std::lock_guard<std::mutex> lock(state->mutex);
@@ -314,8 +317,7 @@ DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas*
     worker.join();
     stop_ = false;
 
-    const bool stopped = result.outcome == DrawOutcome::Stopped;
-    view_.window()->setWindowTitle(QString::fromStdString(finishTitle(stopped)));
+    view_.window()->setWindowTitle(finishTitle(result.outcome));
     if (error)
         std::rethrow_exception(error);
     // The whole canvas from now on, the picture drawn over no longer read.

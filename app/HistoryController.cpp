@@ -160,7 +160,10 @@ void HistoryController::saveKept() {
     if (!fileWritable_)
         return;
     if (keepsHistory()) {
-        (void)writeHistoryFile(historyFile(), history_.entries());
+        // Told at exit; the exit goes on.
+        if (const std::error_code ec = writeHistoryFile(historyFile(), history_.entries()))
+            parts_.dialogs.report(owner_,
+                                  Result::failure(historyWriteFailureMessage(historyFile(), ec)));
         return;
     }
     std::error_code ec;

@@ -13,6 +13,9 @@
 
 #include <QAction>
 
+#include <string>
+#include <type_traits>
+
 namespace wavory {
 
 namespace {
@@ -31,6 +34,32 @@ std::array<PlacedWindow, 4> placedWindows(frmMain& main) {
     }};
 }
 
+// The frame settings window's fields beside the members of "Button" they are kept in; one
+// list serves both directions.
+template <typename Button, typename Fields, typename Pair>
+void forEachFramePair(Button& stored, Fields& shown, Pair pair) {
+    pair(stored.Enabled, shown.enabled);
+    pair(stored.Color, shown.color);
+    pair(stored.Senmei, shown.senmei);
+    pair(stored.Shadow, shown.shadow);
+    pair(stored.Line, shown.line);
+    pair(stored.Width, shown.width);
+    pair(stored.Height, shown.height);
+}
+
+// The file dialogs' names beside the folders of "Picture" they are kept in.
+template <typename Picture, typename Names, typename Pair>
+void forEachDialogFolder(Picture& stored, Names& shown, Pair pair) {
+    pair(stored.Path, shown.image);
+    pair(stored.TxtPath, shown.text);
+    pair(stored.CSetPath, shown.colorSet);
+}
+
+void showDialogFolders(frmMain& main, const AppSettings& s) {
+    forEachDialogFolder(s.Picture, main.fileDialogNames(),
+                        [](const std::string& stored, QString& shown) { shown = toQ(stored); });
+}
+
 } // namespace
 
 void captureWindowSettings(frmMain& main, AppSettings& s) {
@@ -44,20 +73,15 @@ void captureWindowSettings(frmMain& main, AppSettings& s) {
 
     s.Picture.Width = main.picture()->imageWidth();
     s.Picture.Height = main.picture()->imageHeight();
-    const FileDialogNames& names = main.fileDialogNames();
-    s.Picture.Path = TrimDir(toStd(names.image));
-    s.Picture.TxtPath = TrimDir(toStd(names.text));
-    s.Picture.CSetPath = TrimDir(toStd(names.colorSet));
+    forEachDialogFolder(
+        s.Picture, main.fileDialogNames(),
+        [](std::string& stored, const QString& shown) { stored = TrimDir(toStd(shown)); });
 
     const frmButton* frame = main.frameWindow();
     const FrameFields f = frame->frameFields();
-    s.Button.Enabled = f.enabled ? 1 : 0;
-    s.Button.Color = f.color;
-    s.Button.Senmei = static_cast<std::int16_t>(f.senmei);
-    s.Button.Shadow = static_cast<std::int16_t>(f.shadow);
-    s.Button.Line = static_cast<std::int16_t>(f.line);
-    s.Button.Width = f.width;
-    s.Button.Height = f.height;
+    forEachFramePair(s.Button, f, [](auto& stored, const auto& shown) {
+        stored = static_cast<std::remove_reference_t<decltype(stored)>>(shown);
+    });
     s.Button.XYFix = frame->xyFix() ? 1 : 0;
 
     main.animWindow()->storeSettings(s.Anim);
@@ -87,19 +111,12 @@ void applyLoadedSettings(frmMain& main, const AppSettings& s) {
     if (s.Form.Picture)
         moveClearOf(main.picture(), outerRect(&main, estimate), estimate);
 
-    FileDialogNames& names = main.fileDialogNames();
-    names.image = toQ(s.Picture.Path);
-    names.text = toQ(s.Picture.TxtPath);
-    names.colorSet = toQ(s.Picture.CSetPath);
+    showDialogFolders(main, s);
 
     FrameFields f;
-    f.enabled = s.Button.Enabled != 0;
-    f.color = s.Button.Color;
-    f.senmei = s.Button.Senmei;
-    f.shadow = s.Button.Shadow;
-    f.line = s.Button.Line;
-    f.width = s.Button.Width;
-    f.height = s.Button.Height;
+    forEachFramePair(s.Button, f, [](const auto& stored, auto& shown) {
+        shown = static_cast<std::remove_reference_t<decltype(shown)>>(stored);
+    });
     main.frameWindow()->setFrameFields(f);
     main.frameWindow()->setXYFix(s.Button.XYFix != 0);
     main.animWindow()->loadSettings(s.Anim);
@@ -111,10 +128,8 @@ void applyLoadedSettings(frmMain& main, const AppSettings& s) {
 }
 
 void applyFirstStartDialogNames(frmMain& main, const AppSettings& s) {
-    FileDialogNames& names = main.fileDialogNames();
-    names.image = toQ(s.Picture.Path);
-    names.text = toQ(s.Picture.TxtPath);
-    names.colorSet = toQ(s.Picture.CSetPath) + QLatin1Char('*');
+    showDialogFolders(main, s);
+    main.fileDialogNames().colorSet += QLatin1Char('*');
 }
 
 } // namespace wavory

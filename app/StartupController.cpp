@@ -223,10 +223,10 @@ int StartupController::QuitApp() {
 
 void StartupController::saveAtExit() {
     AppSettings& settings = main_.settings();
-    // Settings failures are not reported: a value that cannot be written is lost.
     captureWindowSettings(main_, settings);
-    (void)SaveSettings(settings);
-    // Losing the color sets or the last drawing is worth a word; the exit goes on.
+    // Losing the settings, the color sets or the last drawing is worth a word; the exit
+    // goes on.
+    main_.dialogs().report(&main_, settingsSaveOutcome(SaveSettings(settings)));
     if (saveColorSetsAtExit_)
         main_.dialogs().report(
             &main_,

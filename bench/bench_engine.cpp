@@ -31,7 +31,7 @@ void runFast(benchmark::State& state, bool powerBleedFrame) {
     bench::drawEachIteration(state, allComponents(powerBleedFrame));
 }
 
-// As the picture window draws: progress titles, stop questions and hand-overs.
+// As the picture window draws: progress reports, stop questions and hand-overs.
 void runObserved(benchmark::State& state, bool powerBleedFrame) {
     DrawObserver observer;
     bench::drawEachIteration(state, allComponents(powerBleedFrame), &observer);

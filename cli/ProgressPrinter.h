@@ -1,5 +1,6 @@
 #pragma once
-// A drawing's progress titles on one terminal line of stderr, each overwriting the last.
+// A drawing's progress on one terminal line of stderr, each report overwriting the last,
+// in the words of the picture window's title.
 
 #include "engine/DrawMain.h"
 
@@ -13,11 +14,13 @@ class ProgressPrinter : public DrawObserver {
   public:
     explicit ProgressPrinter(bool enabled) : enabled_(enabled) {}
     bool enabled() const { return enabled_; }
-    // Printed before every title, such as the frame number of an animation.
+    // Printed before every report, such as the frame number of an animation.
     void setPrefix(std::string prefix) { prefix_ = std::move(prefix); }
-    void title(const std::string& text) override {
-        if (enabled_)
-            std::fprintf(stderr, "\r%s%s   ", prefix_.c_str(), text.c_str());
+    void progress(int done, int total) override {
+        print(std::to_string(progressPercent(done, total)) + " % -描画中-");
+    }
+    void finished(DrawOutcome outcome) override {
+        print(outcome == DrawOutcome::Stopped ? "ピクチャ -描画中止-" : "ピクチャ");
     }
     void finish() {
         if (enabled_)
@@ -25,6 +28,11 @@ class ProgressPrinter : public DrawObserver {
     }
 
   private:
+    void print(const std::string& text) const {
+        if (enabled_)
+            std::fprintf(stderr, "\r%s%s   ", prefix_.c_str(), text.c_str());
+    }
+
     bool enabled_;
     std::string prefix_;
 };

@@ -293,7 +293,12 @@ class Recorder : public DrawObserver {
   public:
     explicit Recorder(int stopAt = -1) : stopAt_(stopAt) {}
     void started() override { events.push_back("started"); }
-    void title(const std::string& text) override { events.push_back("title " + text); }
+    void progress(int done, int total) override {
+        events.push_back("progress " + std::to_string(done) + "/" + std::to_string(total));
+    }
+    void finished(DrawOutcome outcome) override {
+        events.push_back(outcome == DrawOutcome::Stopped ? "stopped" : "completed");
+    }
     bool stopRequested() override { return ++questions_ == stopAt_; }
     void columnsReady(int x0, int x1) override {
         events.push_back("ready " + std::to_string(x0) + " " + std::to_string(x1));
@@ -413,7 +418,7 @@ TEST(AnimFrameMaker, AStoppedFrameStopsAsADrawingDoesAndIsNotRecolouredFrom) {
         EXPECT_EQ(r.columnsDrawn, e.columnsDrawn);
         EXPECT_TRUE(sameCanvas(full, frames)) << phase; // the rest black
         EXPECT_EQ(stop.events, expected.events);
-        EXPECT_EQ(stop.events.back(), "title ピクチャ -描画中止-");
+        EXPECT_EQ(stop.events.back(), "stopped");
     }
     // A refused drawing changes nothing.
     GColor oneColor = set;

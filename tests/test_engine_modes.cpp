@@ -1,5 +1,5 @@
 // Draw modes, the one-level undo, and what the picture window sees while a drawing runs:
-// titles, stop requests and the handing over of finished columns.
+// progress reports, stop requests and the handing over of finished columns.
 
 #include "engine_test_support.h"
 
@@ -32,7 +32,12 @@ class Recorder : public DrawObserver {
         : stopAt_(stopAt), canvas_(canvas) {}
 
     void started() override { events.push_back("started"); }
-    void title(const std::string& text) override { events.push_back("title " + text); }
+    void progress(int done, int total) override {
+        events.push_back("progress " + std::to_string(done) + "/" + std::to_string(total));
+    }
+    void finished(DrawOutcome outcome) override {
+        events.push_back(outcome == DrawOutcome::Stopped ? "stopped" : "completed");
+    }
     bool stopRequested() override {
         ++questions;
         if (canvas_)
@@ -214,17 +219,17 @@ TEST(DrawProgress, TitlesStopQuestionsAndHandOversInColumnOrder) {
         int handed = 0;
         for (int x = 0; x < 150; ++x) {
             if (x % 4 == 0)
-                expected.push_back("title " + progressTitle(x, 150));
+                expected.push_back("progress " + std::to_string(x + 1) + "/150");
             if (x % 20 == 0) {
                 expected.push_back("ready " + std::to_string(handed) + " " + std::to_string(x + 1));
                 handed = x + 1;
             }
         }
         expected.push_back("ready 141 150");
-        expected.push_back("title ピクチャ");
+        expected.push_back("completed");
         EXPECT_EQ(recorder.events, expected);
         EXPECT_EQ(recorder.questions, 38); // columns 0, 4, ..., 148
-        EXPECT_EQ(recorder.events[1], "title 0 % -描画中-");
+        EXPECT_EQ(recorder.events[1], "progress 1/150");
     }
 }
 
@@ -277,7 +282,7 @@ TEST(DrawProgress, StopInNormalModeLeavesLaterColumnsBlack) {
             const DrawResult r = DrawMain(takeDrawSnapshot(f), rainbowSet(), canvas, &recorder, o);
             EXPECT_EQ(r.outcome, DrawOutcome::Stopped);
             EXPECT_EQ(r.columnsDrawn, 21);
-            EXPECT_EQ(recorder.events.back(), "title ピクチャ -描画中止-");
+            EXPECT_EQ(recorder.events.back(), "stopped");
             // Column 20 was to be handed over after the question; the finish hands it over.
             EXPECT_EQ(recorder.ready.back(), (std::pair{1, 21}));
             for (int x = 0; x < 150; ++x)
@@ -331,7 +336,7 @@ TEST(DrawProgress, StopInXorModeLeavesTheOldPictureInLaterColumns) {
 
 TEST(DrawProgress, AnObserverErrorEndsTheDrawingCleanly) {
     struct Throwing : DrawObserver {
-        void title(const std::string&) override { throw std::runtime_error("window gone"); }
+        void progress(int, int) override { throw std::runtime_error("window gone"); }
     } observer;
     const ParamFields f = allComponents(80, 30);
     Canvas canvas;

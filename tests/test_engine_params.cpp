@@ -117,14 +117,13 @@ TEST(DrawSteps, ProgressAndRefreshSteps) {
     EXPECT_EQ(refreshStep(450), 22); // round(22.5) = 22
 }
 
-TEST(DrawSteps, Titles) {
-    EXPECT_EQ(progressTitle(0, 150), "0 % -描画中-");
-    EXPECT_EQ(progressTitle(75, 150), "50 % -描画中-");
-    EXPECT_EQ(progressTitle(149, 150), "99 % -描画中-");
+TEST(DrawSteps, ProgressPercent) {
+    // The columns before the newest one: the first report gives 0, the last 99.
+    EXPECT_EQ(progressPercent(1, 150), 0);
+    EXPECT_EQ(progressPercent(76, 150), 50);
+    EXPECT_EQ(progressPercent(150, 150), 99);
     // floor of x / W x 100 evaluated in that order: 29 / 100 x 100 is just below 29.
-    EXPECT_EQ(progressTitle(29, 100), "28 % -描画中-");
-    EXPECT_EQ(finishTitle(false), "ピクチャ");
-    EXPECT_EQ(finishTitle(true), "ピクチャ -描画中止-");
+    EXPECT_EQ(progressPercent(30, 100), 28);
 }
 
 TEST(DrawRefusals, NoComponent) {
@@ -186,7 +185,8 @@ TEST(DrawRefusals, RefusedDrawingChangesNothing) {
     struct Recorder : DrawObserver {
         int calls = 0;
         void started() override { ++calls; }
-        void title(const std::string&) override { ++calls; }
+        void progress(int, int) override { ++calls; }
+        void finished(DrawOutcome) override { ++calls; }
         void columnsReady(int, int) override { ++calls; }
     } recorder;
     const DrawResult r = DrawMain(takeDrawSnapshot(f), one, canvas, &recorder);

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <string>
 #include <tuple>
+#include <vector>
 
 using namespace wavory;
 using wavory::testing::TempProgramFolder;
@@ -150,6 +151,69 @@ TEST_F(SettingsTest, SettingsReadBackToTheSameModel) {
     const std::string first = get("wavory.ini");
     SaveSettings(loaded);
     EXPECT_EQ(get("wavory.ini"), first);
+}
+
+// Every member makes the round trip with a value unlike its default, and every key of a
+// written file is read: the line of one key taken from another model's file changes what
+// loads.
+TEST_F(SettingsTest, EveryKeyIsWrittenAndRead) {
+    AppSettings a = sample();
+    a.TileView.Text.clear(); // kept in "Tileview.ini"
+    a.TileView.FontItalic = true;
+    a.Tool = {true, true};
+    a.Option.Hello = true;
+    a.Option.DrawOnRnd = true;
+    a.Option.ActiveAfterDrawing = true;
+    a.Option.DoRndSet.fill(true);
+    a.Anim.Drive = "D:";
+    AppSettings b;
+    b.Form = {WindowPosition{1, 2}, WindowPosition{3, 4}, WindowPosition{5, 6},
+              WindowPosition{7, 8}};
+    SaveSettings(b);
+    const std::string other = get("wavory.ini");
+    SaveSettings(a);
+    const std::string written = get("wavory.ini");
+    AppSettings loaded;
+    LoadSettings(loaded);
+    EXPECT_EQ(loaded, a);
+
+    // Lines as (section, key, line); a section's header has no key.
+    using Line = std::tuple<std::string, std::string, std::string>;
+    const auto linesOf = [](const std::string& text) {
+        std::vector<Line> lines;
+        std::string section;
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t end = text.find("\r\n", at);
+            const std::string line = text.substr(at, end - at);
+            at = end + 2;
+            if (line.starts_with('['))
+                section = line;
+            lines.emplace_back(section, line.starts_with('[') ? "" : line.substr(0, line.find('=')),
+                               line);
+        }
+        return lines;
+    };
+    const std::vector<Line> mine = linesOf(written);
+    const std::vector<Line> theirs = linesOf(other);
+    int keys = 0;
+    for (std::size_t i = 0; i < mine.size(); ++i) {
+        const auto& [section, key, line] = mine[i];
+        if (key.empty() || section == "[App]")
+            continue;
+        ++keys;
+        const auto match = std::find_if(theirs.begin(), theirs.end(), [&](const Line& l) {
+            return std::get<0>(l) == section && std::get<1>(l) == key;
+        });
+        ASSERT_NE(match, theirs.end()) << key;
+        std::string text;
+        for (std::size_t j = 0; j < mine.size(); ++j)
+            text += (j == i ? std::get<2>(*match) : std::get<2>(mine[j])) + "\r\n";
+        putIni(text);
+        AppSettings changed;
+        LoadSettings(changed);
+        EXPECT_NE(changed, a) << section << key;
+    }
+    EXPECT_EQ(keys, 60);
 }
 
 TEST_F(SettingsTest, FirstStartDecisionAndDefaults) {
@@ -305,6 +369,14 @@ TEST_F(SettingsTest, UnwritableFolderLeavesNothingBehind) {
     EXPECT_TRUE(result.settingsFile);
     EXPECT_TRUE(result.tileViewFile);
     EXPECT_FALSE(fs::exists(home_ + "/missing"));
+    // One message names both files.
+    const Result told = settingsSaveOutcome(result);
+    ASSERT_EQ(told.messages().size(), 1u);
+    const std::string& text = told.messages()[0].text;
+    EXPECT_EQ(text.rfind("設定を保存できませんでした。\r\n" + home_ + "/missing/wavory.ini\r\n", 0),
+              0u);
+    EXPECT_NE(text.find("\r\n" + home_ + "/missing/Tileview.ini\r\n"), std::string::npos);
+    EXPECT_TRUE(settingsSaveOutcome({}).ok());
 }
 
 TEST(FormPosition, ChkFormPosBringsWindowsBackOnScreen) {

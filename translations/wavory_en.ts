@@ -905,6 +905,18 @@ Are you sure?</translation>
         <source>Welocome To Wavory</source>
         <translation>Welcome to Wavory</translation>
     </message>
+    <message>
+        <source>%1 % -描画中-</source>
+        <translation>%1 % - Drawing -</translation>
+    </message>
+    <message>
+        <source>ピクチャ</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>%1 -描画中止-</source>
+        <translation>%1 - Stopped -</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
@@ -1043,18 +1055,6 @@ The color sets will be reset.</translation>
 %1</source>
         <translation>The colors of the picture could not be counted.<byte value="xd"/>
 %1</translation>
-    </message>
-    <message>
-        <source>%1 % -描画中-</source>
-        <translation>%1 % - Drawing -</translation>
-    </message>
-    <message>
-        <source>ピクチャ</source>
-        <translation>Picture</translation>
-    </message>
-    <message>
-        <source>%1 -描画中止-</source>
-        <translation>%1 - Stopped -</translation>
     </message>
     <message>
         <source>成分が一つも選択されていません。</source>
@@ -1853,6 +1853,20 @@ The program will not write to this file.</translation>
     <message>
         <source>ファイル名が長すぎます。</source>
         <translation>The file name is too long.</translation>
+    </message>
+    <message>
+        <source>履歴を保存できませんでした。<byte value="xd"/>
+%1<byte value="xd"/>
+%2</source>
+        <translation>The history could not be saved.<byte value="xd"/>
+%1<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>設定を保存できませんでした。<byte value="xd"/>
+%1</source>
+        <translation>The settings could not be saved.<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 </TS>

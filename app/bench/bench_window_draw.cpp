@@ -15,6 +15,7 @@
 
 #include "WindowBenchMain.h"
 #include "PictureDocument.h"
+#include "PictureTitle.h"
 #include "UserDialogs.h"
 #include "frmMain.h"
 #include "frmPicture.h"
@@ -39,10 +40,12 @@ namespace {
 
 std::string g_paramFile = WAVORY_SOURCE_DIR "/samples/bench-power3.txt";
 
+// Words each report as the picture window does.
 class TitleOnly : public wavory::DrawObserver {
   public:
-    void title(const std::string& text) override { last = text; }
-    std::string last;
+    void progress(int done, int total) override { last = wavory::progressTitle(done, total); }
+    void finished(wavory::DrawOutcome outcome) override { last = wavory::finishTitle(outcome); }
+    QString last;
 };
 
 // A field of /proc/self/status in kilobytes ("VmRSS", "VmHWM"); 0 when not there.
@@ -110,7 +113,7 @@ void BM_WindowDraw(benchmark::State& state) {
     using Clock = std::chrono::steady_clock;
     Clock::time_point pressed;
     double toTitleMs = 0;
-    const QString finalTitle = QString::fromStdString(finishTitle(false));
+    const QString finalTitle = finishTitle(DrawOutcome::Completed);
     const auto titles =
         QObject::connect(main->picture(), &QWidget::windowTitleChanged, [&](const QString& title) {
             if (title == finalTitle)

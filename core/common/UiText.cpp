@@ -5,7 +5,7 @@
 namespace wavory {
 
 namespace {
-// Read by drawing threads (progress titles) while the windows run.
+// Read by worker threads while the windows run.
 std::atomic<TextTranslator> gTranslator{nullptr};
 } // namespace
 

@@ -21,14 +21,8 @@
 
 namespace wavory {
 
-std::string progressTitle(int x, int width) {
-    const double percent = std::floor(static_cast<double>(x) / width * 100.0);
-    return fillText(UiText::tr(kProgressTitle), {std::to_string(static_cast<long long>(percent))});
-}
-
-std::string finishTitle(bool stopped) {
-    const std::string title = UiText::tr(kPictureTitle);
-    return stopped ? fillText(UiText::tr(kStoppedTitle), {title}) : title;
+int progressPercent(int done, int total) {
+    return static_cast<int>(std::floor(static_cast<double>(done - 1) / total * 100.0));
 }
 
 namespace {

@@ -6,7 +6,6 @@
 // column after column on one thread.
 
 #include "colorsets/GColor.h"
-#include "common/UiText.h"
 #include "engine/DrawResult.h"
 #include "image/Canvas.h"
 #include "params/DrawParams.h"
@@ -18,14 +17,9 @@
 
 namespace wavory {
 
-inline constexpr std::string_view kProgressTitle = UiText::trNoop("%1 % -描画中-");
-inline constexpr std::string_view kPictureTitle = UiText::trNoop("ピクチャ");
-inline constexpr std::string_view kStoppedTitle = UiText::trNoop("%1 -描画中止-");
-
-// "N % -描画中-" with N = floor(x / W x 100), after column x of a W-wide drawing.
-std::string progressTitle(int x, int width);
-// "ピクチャ", or "ピクチャ -描画中止-" after a stop.
-std::string finishTitle(bool stopped);
+// The whole percent a progress report of `done` of `total` columns stands for: the columns
+// before the newest one, rounded down, so the first report gives 0 and none gives 100.
+int progressPercent(int done, int total);
 
 // What the picture window learns during a drawing. Every call comes on the thread that
 // called DrawMain, in column order.
@@ -37,9 +31,15 @@ class DrawObserver {
     // The same in normal mode: the picture shows black until its columns are handed
     // over (the canvas itself may not be cleared).
     virtual void startedBlack() { started(); }
-    // After every G-th column and at the finish: the picture window's title.
-    virtual void title(const std::string& text) { (void)text; }
-    // Asked right after each progress title; true ends the drawing after that column.
+    // After every G-th column: columns [0, done) of the `total` are final. The window and
+    // the renderer word it (progressPercent).
+    virtual void progress(int done, int total) {
+        (void)done;
+        (void)total;
+    }
+    // At the finish: Completed, or Stopped after a stop request.
+    virtual void finished(DrawOutcome outcome) { (void)outcome; }
+    // Asked right after each progress report; true ends the drawing after that column.
     // Here the window lets the user interface process its pending events.
     virtual bool stopRequested() { return false; }
     // Columns [x0, x1) of the canvas are final (every F-th column and at the finish).

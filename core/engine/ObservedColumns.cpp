@@ -5,18 +5,18 @@
 namespace wavory {
 
 ObservedColumns::ObservedColumns(DrawObserver& observer, int width)
-    : observer_(observer), width_(width), titleStep_(progressStep(width)),
+    : observer_(observer), width_(width), progressStep_(progressStep(width)),
       handOverStep_(refreshStep(width)) {}
 
 int ObservedColumns::stretchEnd(int drawn) const {
-    const int g = (drawn + titleStep_ - 1) / titleStep_ * titleStep_;
+    const int g = (drawn + progressStep_ - 1) / progressStep_ * progressStep_;
     const int f = (drawn + handOverStep_ - 1) / handOverStep_ * handOverStep_;
     return std::min(std::min(g, f), width_ - 1);
 }
 
 bool ObservedColumns::reached(int last) {
-    if (last % titleStep_ == 0) {
-        observer_.title(progressTitle(last, width_));
+    if (last % progressStep_ == 0) {
+        observer_.progress(last + 1, width_);
         if (observer_.stopRequested())
             return false;
     }
@@ -30,8 +30,9 @@ bool ObservedColumns::reached(int last) {
 DrawResult ObservedColumns::finish(int drawn, bool stopped) {
     if (handedOver_ < drawn)
         observer_.columnsReady(handedOver_, drawn);
-    observer_.title(finishTitle(stopped));
-    return {stopped ? DrawOutcome::Stopped : DrawOutcome::Completed, drawn, {}};
+    const DrawOutcome outcome = stopped ? DrawOutcome::Stopped : DrawOutcome::Completed;
+    observer_.finished(outcome);
+    return {outcome, drawn, {}};
 }
 
 void blackenFrom(Canvas& canvas, int x0) {

@@ -1,7 +1,7 @@
 #pragma once
 // The events a watched drawing of W columns gives its observer, in column order: a
-// progress title and then the stop question every G-th column, the finished columns every
-// F-th column, and at the end the columns not yet handed over and the final title. The
+// progress report and then the stop question every G-th column, the finished columns every
+// F-th column, and at the end the columns not yet handed over and the outcome. The
 // synthesis and the recoloured animation frames both draw through it, so the window
 // sees the same events from either.
 
@@ -20,13 +20,13 @@ class ObservedColumns {
     // asked to stop.
     bool reached(int last);
     // Ends the drawing with columns [0, drawn) drawn: hands over the rest of them and
-    // shows the final title.
+    // reports the outcome.
     DrawResult finish(int drawn, bool stopped);
 
   private:
     DrawObserver& observer_;
     int width_;
-    int titleStep_;
+    int progressStep_;
     int handOverStep_;
     int handedOver_ = 0; // columns [0, handedOver_) have been handed over
 };

@@ -1,6 +1,7 @@
 #include "history/HistoryFile.h"
 
 #include "colorsets/ColorSetCollection.h"
+#include "common/UiText.h"
 #include "image/Thumbnail.h"
 #include "io/AtomicFile.h"
 
@@ -327,6 +328,12 @@ DecodedHistory readHistoryFile(const std::filesystem::path& path) {
         return failed;
     }
     return decodeHistory(bytes);
+}
+
+UserMessage historyWriteFailureMessage(const std::filesystem::path& path,
+                                       const std::error_code& ec) {
+    return {MessageIcon::Critical, fillText(UiText::tr("履歴を保存できませんでした。\r\n%1\r\n%2"),
+                                            {path.string(), systemErrorText(ec)})};
 }
 
 } // namespace wavory

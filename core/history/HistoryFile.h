@@ -5,6 +5,7 @@
 // and a checksum, so a damaged entry is skipped and the others are kept; a file that is
 // not a history file gives nothing, one cut short what could be read before the cut.
 
+#include "common/UserMessage.h"
 #include "history/DrawingHistory.h"
 
 #include <cstddef>
@@ -41,5 +42,9 @@ DecodedHistory decodeHistory(std::string_view bytes,
 std::error_code writeHistoryFile(const std::filesystem::path& path,
                                  const std::deque<HistoryEntry>& entries);
 DecodedHistory readHistoryFile(const std::filesystem::path& path);
+
+// The message a failed write of the history shows: the file and why.
+UserMessage historyWriteFailureMessage(const std::filesystem::path& path,
+                                       const std::error_code& ec);
 
 } // namespace wavory

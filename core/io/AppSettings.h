@@ -7,6 +7,7 @@
 // A default-constructed AppSettings holds the values before anything is read: the
 // program's globals as they start and the controls' initial values.
 
+#include "common/Result.h"
 #include "io/FormPosition.h"
 #include "params/RandomGroup.h"
 #include "params/Variations.h"
@@ -155,6 +156,10 @@ struct SaveSettingsResult {
 // atomic rewrite that keeps keys it does not know; then "Tileview.ini". A read-only
 // "wavory.ini" is made writable first. Failures are only returned.
 SaveSettingsResult SaveSettings(const AppSettings& settings);
+
+// What the user is told about a save: nothing when both files were written, otherwise one
+// message naming each file not written and why.
+Result settingsSaveOutcome(const SaveSettingsResult& saved);
 
 // Reads "wavory.ini" into settings, step by step: a missing or unconvertible value leaves
 // its member as it was. `showWelcome` is called when "Hello" is true once the options are

@@ -8,6 +8,7 @@
 #include "DrawOnChange.h"
 #include "DrawSession.h"
 #include "HistoryController.h"
+#include "PictureTitle.h"
 #include "PictureView.h"
 #include "TileViewController.h"
 #include "UpDown.h"
@@ -92,6 +93,16 @@ class Drawing : public AppFixture {
 const std::system_error noThread(std::make_error_code(std::errc::resource_unavailable_try_again));
 
 } // namespace
+
+// The titles the picture window words from the drawing's numbers.
+TEST(PictureTitle, ProgressAndOutcome) {
+    EXPECT_EQ(progressTitle(1, 150), "0 % -描画中-");
+    EXPECT_EQ(progressTitle(76, 150), "50 % -描画中-");
+    EXPECT_EQ(progressTitle(150, 150), "99 % -描画中-");
+    EXPECT_EQ(progressTitle(30, 100), "28 % -描画中-");
+    EXPECT_EQ(finishTitle(DrawOutcome::Completed), "ピクチャ");
+    EXPECT_EQ(finishTitle(DrawOutcome::Stopped), "ピクチャ -描画中止-");
+}
 
 TEST_F(Drawing, DrawsAndShowsEveryColumn) {
     simpleParameters();

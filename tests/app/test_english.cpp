@@ -4,6 +4,7 @@
 
 #include "AppFixture.h"
 #include "HistoryController.h"
+#include "PictureTitle.h"
 #include "TileViewController.h"
 #include "UiLanguage.h"
 #include "VariationController.h"
@@ -188,8 +189,8 @@ TEST_F(English, MessagesAndTextsWithNumbers) {
                                                " color sets.\r\nNo more can be added.");
     EXPECT_EQ(imageSaveFailureMessage("Disk full").text,
               "Disk full\r\nThe file could not be saved.");
-    EXPECT_EQ(progressTitle(50, 200), "25 % - Drawing -");
-    EXPECT_EQ(finishTitle(true), "Picture - Stopped -");
+    EXPECT_EQ(progressTitle(51, 200), "25 % - Drawing -");
+    EXPECT_EQ(finishTitle(DrawOutcome::Stopped), "Picture - Stopped -");
     EXPECT_EQ(find<QLabel>("labISO")->text(), "Phase shift: 0 %");
 }
 

@@ -62,6 +62,8 @@ ParamFields knownFields() {
     f.frame.enabled = true;
     f.frame.color = 0x123456;
     f.frame.senmei = 30;
+    f.frame.shadow = 12;
+    f.frame.line = 44;
     f.frame.width = "6";
     f.frame.height = "6";
     return f;
@@ -275,6 +277,8 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     EXPECT_EQ(saved.Picture.Path, "/pictures/");
     EXPECT_EQ(saved.Picture.TxtPath, "/texts/");
     EXPECT_EQ(saved.Picture.CSetPath, "/sets/");
+    EXPECT_EQ(saved.Button.Shadow, 12); // the frame settings window's values
+    EXPECT_EQ(saved.Button.Line, 44);
     first.main.reset(); // the lock goes with the process
 
     // The next start: the welcome dialog (Hello), then everything as it was.
@@ -328,6 +332,36 @@ TEST_F(Startup, CancelAtTheConfirmationKeepsTheProgramAndWritesNothing) {
     EXPECT_EQ(run.processEnds, 1);
     for (const QString& name : kFiles)
         EXPECT_TRUE(QFileInfo::exists(path(name))) << name.toStdString();
+}
+
+// A file the exit cannot write (a folder stands in its place) is told once, naming the
+// file, and the program still quits.
+TEST_F(Startup, SettingsOrHistoryThatCannotBeWrittenAtExitAreToldAndTheProgramQuits) {
+    const struct {
+        const char* file;
+        const char* message;
+    } cases[] = {
+        {"wavory.ini", "設定を保存できませんでした。"},
+        {"history.dat", "履歴を保存できませんでした。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        Run& run = start();
+        ASSERT_TRUE(run.loaded);
+        run.main->settings().Extras.KeepHistory = true;
+        QFile::remove(path(c.file));
+        ASSERT_TRUE(QDir().mkpath(path(c.file)));
+        dialogs.shown.clear();
+        closeMain(run);
+        EXPECT_EQ(run.processEnds, 1);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_TRUE(dialogs.shown[0].text.startsWith(QString::fromUtf8(c.message) + "\r\n" +
+                                                     path(c.file) + "\r\n"))
+            << dialogs.shown[0].text.toStdString();
+        EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
+        run.main.reset();
+        QDir(path(c.file)).removeRecursively();
+    }
 }
 
 TEST_F(Startup, ClosingDuringADrawingStopsItAndExitsOnceItHasEnded) {
