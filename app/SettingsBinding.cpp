@@ -1,11 +1,13 @@
 #include "SettingsBinding.h"
 
+#include "FileDialogNames.h"
+#include "ParamController.h"
 #include "QtText.h"
+#include "WindowController.h"
 #include "WindowPlacement.h"
 #include "frmAnim.h"
 #include "frmButton.h"
 #include "frmHelp.h"
-#include "frmMain.h"
 #include "frmPicture.h"
 
 #include "common/PathText.h"
@@ -22,35 +24,35 @@ struct PlacedWindow {
     std::optional<WindowPosition> AppSettings::FormSection::*position;
 };
 
-std::array<PlacedWindow, 4> placedWindows(frmMain& main) {
+std::array<PlacedWindow, 4> placedWindows(const SettingsWindows& w) {
     return {{
-        {&main, &AppSettings::FormSection::Main},
-        {main.picture(), &AppSettings::FormSection::Picture},
-        {main.helpWindow(), &AppSettings::FormSection::Help},
-        {main.frameWindow(), &AppSettings::FormSection::Button},
+        {&w.main, &AppSettings::FormSection::Main},
+        {&w.picture, &AppSettings::FormSection::Picture},
+        {&w.help, &AppSettings::FormSection::Help},
+        {&w.frame, &AppSettings::FormSection::Button},
     }};
 }
 
 } // namespace
 
-void captureWindowSettings(frmMain& main, AppSettings& s) {
-    if (main.isMinimized())
-        main.showNormal();
+void captureWindowSettings(const SettingsWindows& w, AppSettings& s) {
+    if (w.main.isMinimized())
+        w.main.showNormal();
     // Hidden windows keep their places too.
-    for (const PlacedWindow& p : placedWindows(main)) {
+    for (const PlacedWindow& p : placedWindows(w)) {
         const QPoint at = p.window->pos();
         s.Form.*p.position = WindowPosition{at.x(), at.y()};
     }
 
-    s.Picture.Width = main.picture()->imageWidth();
-    s.Picture.Height = main.picture()->imageHeight();
-    const FileDialogNames& names = main.fileDialogNames();
+    s.Picture.Width = w.picture.imageWidth();
+    s.Picture.Height = w.picture.imageHeight();
+    const FileDialogNames& names = w.names;
     s.Picture.Path = TrimDir(toStd(names.image));
     s.Picture.TxtPath = TrimDir(toStd(names.text));
     s.Picture.CSetPath = TrimDir(toStd(names.colorSet));
 
-    const frmButton* frame = main.frameWindow();
-    const FrameFields f = frame->frameFields();
+    const frmButton& frame = w.frame;
+    const FrameFields f = frame.frameFields();
     s.Button.Enabled = f.enabled ? 1 : 0;
     s.Button.Color = f.color;
     s.Button.Senmei = static_cast<std::int16_t>(f.senmei);
@@ -58,21 +60,21 @@ void captureWindowSettings(frmMain& main, AppSettings& s) {
     s.Button.Line = static_cast<std::int16_t>(f.line);
     s.Button.Width = f.width;
     s.Button.Height = f.height;
-    s.Button.XYFix = frame->xyFix() ? 1 : 0;
+    s.Button.XYFix = frame.xyFix() ? 1 : 0;
 
-    main.animWindow()->storeSettings(s.Anim);
+    w.anim.storeSettings(s.Anim);
 
-    s.Tool.ButtonShow = main.frameWindow()->isVisible();
-    s.Tool.HelpShow = main.helpWindow()->isVisible();
+    s.Tool.ButtonShow = w.frame.isVisible();
+    s.Tool.HelpShow = w.help.isVisible();
 }
 
-void applyLoadedSettings(frmMain& main, const AppSettings& s) {
+void applyLoadedSettings(const SettingsWindows& w, const AppSettings& s) {
     // The picture window takes the image's size before the windows are placed, so that
     // a large image is brought onto the screen with the size it has.
-    main.SetImageSize(s.Picture.Width, s.Picture.Height);
-    main.frameWindow()->updXYMaxSet();
-    const QMargins estimate = main.frameEstimate();
-    for (const PlacedWindow& p : placedWindows(main)) {
+    w.params.setImageSize(s.Picture.Width, s.Picture.Height);
+    w.frame.updXYMaxSet();
+    const QMargins estimate = w.windows.frameEstimate();
+    for (const PlacedWindow& p : placedWindows(w)) {
         if (const auto& position = s.Form.*p.position) {
             moveFrameTo(p.window, QPoint(position->Left, position->Top));
             pullOntoScreen(p.window, estimate);
@@ -85,9 +87,9 @@ void applyLoadedSettings(frmMain& main, const AppSettings& s) {
     // A place stored while a large picture covered the main window is not used again:
     // the picture window goes beside the main window instead.
     if (s.Form.Picture)
-        moveClearOf(main.picture(), outerRect(&main, estimate), estimate);
+        moveClearOf(&w.picture, outerRect(&w.main, estimate), estimate);
 
-    FileDialogNames& names = main.fileDialogNames();
+    FileDialogNames& names = w.names;
     names.image = toQ(s.Picture.Path);
     names.text = toQ(s.Picture.TxtPath);
     names.colorSet = toQ(s.Picture.CSetPath);
@@ -100,18 +102,18 @@ void applyLoadedSettings(frmMain& main, const AppSettings& s) {
     f.line = s.Button.Line;
     f.width = s.Button.Width;
     f.height = s.Button.Height;
-    main.frameWindow()->setFrameFields(f);
-    main.frameWindow()->setXYFix(s.Button.XYFix != 0);
-    main.animWindow()->loadSettings(s.Anim);
+    w.frame.setFrameFields(f);
+    w.frame.setXYFix(s.Button.XYFix != 0);
+    w.anim.loadSettings(s.Anim);
 
     if (s.Tool.ButtonShow)
-        main.ShowHidefrmButton();
+        w.windows.ShowHidefrmButton();
     if (s.Tool.HelpShow)
-        main.ShowHidefrmHelp();
+        w.windows.ShowHidefrmHelp();
 }
 
-void applyFirstStartDialogNames(frmMain& main, const AppSettings& s) {
-    FileDialogNames& names = main.fileDialogNames();
+void applyFirstStartDialogNames(const SettingsWindows& w, const AppSettings& s) {
+    FileDialogNames& names = w.names;
     names.image = toQ(s.Picture.Path);
     names.text = toQ(s.Picture.TxtPath);
     names.colorSet = toQ(s.Picture.CSetPath) + QLatin1Char('*');

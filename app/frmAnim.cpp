@@ -10,7 +10,8 @@
 #include "WindowHelpers.h"
 #include "frmAnimPreview.h"
 #include "frmCreateFolder.h"
-#include "frmMain.h"
+#include "DrawCommand.h"
+#include "HelpPages.h"
 #include "frmPicture.h"
 
 #include "anim/AnimPhases.h"
@@ -59,12 +60,12 @@ std::int64_t wholeNumber(const QLineEdit* field) {
 
 } // namespace
 
-frmAnim::frmAnim(frmMain& main)
-    : QDialog(&main), main_(main), frames_(std::make_unique<AnimFrames>(main, this)) {
+frmAnim::frmAnim(const Parts& parts, QWidget* parent)
+    : QDialog(parent), parts_(parts), frames_(std::make_unique<AnimFrames>(parts.frames, this)) {
     setObjectName(QStringLiteral("frmAnim"));
     setWindowTitle(Ui::tr("アニメーション"));
     setModal(true);
-    saver_ = std::make_unique<AnimSaver>(main, *frames_, this);
+    saver_ = std::make_unique<AnimSaver>(parts.saver, *frames_, this);
     preview_ = new frmAnimPreview(this);
     createFolder_ = new frmCreateFolder(this);
 
@@ -278,9 +279,9 @@ void frmAnim::enableSaveControls(bool enabled) {
 // ---- Create ----
 
 void frmAnim::cmdDraw_Click() {
-    if (isBusy() || !main_.DrawCheck())
+    if (isBusy() || !parts_.draw.check())
         return;
-    UserDialogs& dialogs = main_.dialogs();
+    UserDialogs& dialogs = parts_.frames.dialogs;
     if (!CheckTXTNullP(txtIsoFrom_, Ui::tr("位相のずれの下限"), dialogs) ||
         !CheckTXTNullP(txtIsoTo_, Ui::tr("位相のずれの上限"), dialogs))
         return;
@@ -309,8 +310,8 @@ void frmAnim::cmdDraw_Click() {
     SetContainerEnabled(fraFrame_, true, false);
     SetContainerEnabled(fraSave_, true, true);
     enableSaveControls(true);
-    if (main_.settings().Option.DrewBeep)
-        main_.dialogs().beep();
+    if (parts_.saver.settings.Option.DrewBeep)
+        parts_.frames.dialogs.beep();
     lblProg_->setText(Ui::tr("アニメーションが作成されました。"));
     cmdDrawStop_->hide();
     cmdDraw_->show();
@@ -339,7 +340,7 @@ void frmAnim::stopWork() {
 // ---- Preview ----
 
 void frmAnim::cmdPreview_Click() {
-    const frmPicture* picture = main_.picture();
+    const frmPicture* picture = &parts_.frames.picture;
     // Never past the frames the store holds.
     const int frames = std::min(Frame, frames_->held());
     preview_->prepare(picture->imageWidth(), picture->imageHeight(), frames,
@@ -368,7 +369,7 @@ void frmAnim::showEvent(QShowEvent* e) {
 }
 
 void frmAnim::cmdHelp_Click() {
-    main_.ShowHelpFile(QStringLiteral("anim.htm"));
+    parts_.help.show(QStringLiteral("anim.htm"));
 }
 
 // ---- Save ----
@@ -376,7 +377,7 @@ void frmAnim::cmdHelp_Click() {
 void frmAnim::cmdSave_Click() {
     if (isBusy())
         return;
-    UserDialogs& dialogs = main_.dialogs();
+    UserDialogs& dialogs = parts_.frames.dialogs;
     const AnimSaveFormat format = saveFormat();
     const bool numbered = format == AnimSaveFormat::BmpSeries;
     if (numbered && !CheckTXTNullP(txtNumberFrom_, Ui::tr("連番の開始番号"), dialogs))
@@ -449,7 +450,7 @@ void frmAnim::cmdCreateFolder_Click() {
              !ec)
         ec = std::make_error_code(std::errc::file_exists);
     if (ec) {
-        main_.dialogs().message(
+        parts_.frames.dialogs.message(
             this, Ui::tr("%1\r\n新規フォルダの作成に失敗しました。").arg(toQ(systemErrorText(ec))),
             MessageIcon::Critical);
     }

@@ -9,6 +9,7 @@
 // saving, closed); NowDrawing and NowSaving are cleared to stop the running loop.
 
 #include "AnimFrames.h"
+#include "AnimSaver.h"
 
 #include "io/AppSettings.h"
 
@@ -24,12 +25,12 @@ class QPushButton;
 
 namespace wavory {
 
-class AnimSaver;
+class DrawCommand;
 class FolderTree;
+class HelpPages;
 class UpDown;
 class frmAnimPreview;
 class frmCreateFolder;
-class frmMain;
 
 // The save group's file kinds, in the order of the format list.
 enum class AnimSaveFormat { BmpSeries = 0, WebP = 1, Gif = 2 };
@@ -37,7 +38,14 @@ enum class AnimSaveFormat { BmpSeries = 0, WebP = 1, Gif = 2 };
 class frmAnim : public QDialog {
     Q_OBJECT
   public:
-    explicit frmAnim(frmMain& main);
+    struct Parts {
+        AnimFrames::Parts frames;
+        AnimSaver::Parts saver;
+        DrawCommand& draw; // its parameter check
+        HelpPages& help;
+    };
+    // parent: the main window.
+    frmAnim(const Parts& parts, QWidget* parent);
     ~frmAnim() override;
 
     // The frames of the last completed animation (saving replaces it with the frame
@@ -95,7 +103,7 @@ class frmAnim : public QDialog {
     void leaveNumberFromField();
     int digitCount() const;
 
-    frmMain& main_;
+    Parts parts_;
     std::unique_ptr<AnimFrames> frames_;
     std::unique_ptr<AnimSaver> saver_;
     frmAnimPreview* preview_;

@@ -15,7 +15,7 @@
 
 #include "WindowBenchMain.h"
 #include "UserDialogs.h"
-#include "frmMain.h"
+#include "ProgramRoot.h"
 #include "frmPicture.h"
 
 #include "colorsets/BuiltinColorSets.h"
@@ -24,6 +24,7 @@
 #include "io/ParamTextFile.h"
 
 #include <QApplication>
+#include <QMainWindow>
 
 #include <benchmark/benchmark.h>
 
@@ -90,9 +91,9 @@ void BM_RendererDraw(benchmark::State& state) {
 void BM_WindowDraw(benchmark::State& state) {
     using namespace wavory;
     QtUserDialogs dialogs;
-    auto main = std::make_unique<frmMain>(dialogs, programRandom());
+    auto main = std::make_unique<ProgramRoot>(dialogs, programRandom());
     main->settings().Option.ActiveAfterDrawing = true;
-    main->show();
+    main->mainWindow()->show();
     main->picture()->show();
     QApplication::processEvents();
     const bool first = !g_windowMemory;
@@ -101,7 +102,7 @@ void BM_WindowDraw(benchmark::State& state) {
         resetPeakMemory();
         memory.baseKb = statusKilobytes("VmRSS");
     }
-    if (!main->InputText(QString::fromStdString(g_paramFile))) { // draws once
+    if (!main->fileController().InputText(QString::fromStdString(g_paramFile))) { // draws once
         state.SkipWithError("parameter file not readable");
         return;
     }
@@ -120,7 +121,7 @@ void BM_WindowDraw(benchmark::State& state) {
         // Whole drawings: the same values again would find their tables computed.
         forgetKeptTables();
         pressed = Clock::now();
-        main->cmdDraw_Click();
+        main->drawCommand().run();
         benchmark::DoNotOptimize(main->picture()->canvas().data());
     }
     QObject::disconnect(titles);

@@ -31,7 +31,7 @@ class Drawing : public AppFixture {
     void onFirstProgress(std::function<void()> during) {
         auto fired = std::make_shared<bool>(false);
         auto conn = std::make_shared<QMetaObject::Connection>();
-        *conn = QObject::connect(main->picture(), &QWidget::windowTitleChanged, main.get(),
+        *conn = QObject::connect(root->picture(), &QWidget::windowTitleChanged, main,
                                  [fired, conn, during](const QString& title) {
                                      if (*fired || !title.endsWith(" % -描画中-"))
                                          return;
@@ -40,10 +40,10 @@ class Drawing : public AppFixture {
                                      during();
                                  });
     }
-    QImage shown() { return main->picture()->picMain()->shownImage(); }
-    Rgb canvasPixel(int x, int y) { return main->picture()->canvas().pixel(x, y); }
+    QImage shown() { return root->picture()->picMain()->shownImage(); }
+    Rgb canvasPixel(int x, int y) { return root->picture()->canvas().pixel(x, y); }
     bool columnBlack(int x) {
-        const Canvas& c = main->picture()->canvas();
+        const Canvas& c = root->picture()->canvas();
         for (int y = 0; y < c.height(); ++y) {
             if (!(c.pixel(x, y) == Rgb{}))
                 return false;
@@ -52,7 +52,7 @@ class Drawing : public AppFixture {
     }
     bool shownMatchesCanvas() {
         const QImage img = shown();
-        const Canvas& c = main->picture()->canvas();
+        const Canvas& c = root->picture()->canvas();
         if (img.width() != c.width() || img.height() != c.height())
             return false;
         for (int y = 0; y < c.height(); ++y) {
@@ -69,13 +69,13 @@ class Drawing : public AppFixture {
     void expectTakenBack(const Canvas& before, const Canvas& undone, const QString& message) {
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(dialogs.shown[0].text, message);
-        EXPECT_TRUE(main->picture()->canvas() == before);
+        EXPECT_TRUE(root->picture()->canvas() == before);
         EXPECT_TRUE(shownMatchesCanvas());
         ASSERT_EQ(action("mnuUndo")->isEnabled(), !undone.empty());
         if (undone.empty())
             return;
         action("mnuUndo")->trigger();
-        EXPECT_TRUE(main->picture()->canvas() == undone);
+        EXPECT_TRUE(root->picture()->canvas() == undone);
         EXPECT_TRUE(shownMatchesCanvas());
     }
     static QString noMemory() {
@@ -91,9 +91,9 @@ const std::system_error noThread(std::make_error_code(std::errc::resource_unavai
 TEST_F(Drawing, DrawsAndShowsEveryColumn) {
     simpleParameters();
     button("cmdDraw")->click();
-    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
-    EXPECT_FALSE(main->isDrawing());
-    EXPECT_TRUE(main->picture()->isVisible());
+    EXPECT_EQ(root->picture()->windowTitle(), "ピクチャ");
+    EXPECT_FALSE(root->drawSession().isDrawing());
+    EXPECT_TRUE(root->picture()->isVisible());
     EXPECT_TRUE(action("mnuPictureWindow")->isChecked());
     EXPECT_TRUE(action("mnuUndo")->isEnabled());
     EXPECT_EQ(button("cmdDraw")->text(), "描画(&D)");
@@ -102,15 +102,15 @@ TEST_F(Drawing, DrawsAndShowsEveryColumn) {
     EXPECT_TRUE(shownMatchesCanvas());
     // The same parameters drawn by the engine directly.
     Canvas expected(200, 200);
-    ParamFields fields = main->currentFields();
-    DrawMain(takeDrawSnapshot(fields), main->colorSets().at(0), expected);
-    EXPECT_EQ(main->picture()->canvas(), expected);
+    ParamFields fields = root->params().fields();
+    DrawMain(takeDrawSnapshot(fields), root->colorSets().at(0), expected);
+    EXPECT_EQ(root->picture()->canvas(), expected);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
     simpleParameters();
-    main->SetImageSize(1600, 1600);
+    root->params().setImageSize(1600, 1600);
     component(4)->setChecked(true);
     // Everything that feeds a drawing, as the draw command locks it: every value field and
     // up-down (switched on or not), centers, bleed, switches, buttons, phase and color set
@@ -133,7 +133,7 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
     bool checked = false;
     onFirstProgress([&] {
         checked = true;
-        EXPECT_TRUE(main->isDrawing());
+        EXPECT_TRUE(root->drawSession().isDrawing());
         EXPECT_EQ(button("cmdDraw")->text(), "描画中止(&C)");
         EXPECT_EQ(action("mnuDraw")->text(), "描画中止(&C)");
         EXPECT_TRUE(button("cmdDraw")->isEnabled());
@@ -143,14 +143,14 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
             EXPECT_FALSE(find<QAction>(a)->isEnabled()) << a.toStdString();
         EXPECT_FALSE(find<QMenu>("mnuValue")->isEnabled());
         EXPECT_FALSE(find<QMenu>("mnuColor")->isEnabled());
-        EXPECT_FALSE(main->frameWindow()->isEnabled());
+        EXPECT_FALSE(root->frameWindow()->isEnabled());
         EXPECT_TRUE(action("mnuDraw")->isEnabled());
         // The window keeps serving events: a second press stops the drawing.
         button("cmdDraw")->click();
     });
     button("cmdDraw")->click();
     EXPECT_TRUE(checked);
-    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ -描画中止-");
+    EXPECT_EQ(root->picture()->windowTitle(), "ピクチャ -描画中止-");
     EXPECT_EQ(button("cmdDraw")->text(), "描画(&D)");
     EXPECT_TRUE(action("mnuUndo")->isEnabled());
     EXPECT_TRUE(columnBlack(1599)); // never computed
@@ -168,34 +168,34 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
     for (const QString& a : items)
         EXPECT_EQ(find<QAction>(a)->isEnabled(), !staysOff.contains(a)) << a.toStdString();
     EXPECT_TRUE(find<QMenu>("mnuValue")->isEnabled());
-    EXPECT_TRUE(main->frameWindow()->isEnabled());
+    EXPECT_TRUE(root->frameWindow()->isEnabled());
 }
 
 TEST_F(Drawing, F5StopsAndAStoppedDrawingBeeps) {
     simpleParameters();
-    main->settings().Option.DrewBeep = true;
-    main->SetImageSize(1600, 1600);
+    root->settings().Option.DrewBeep = true;
+    root->params().setImageSize(1600, 1600);
     onFirstProgress([&] { action("mnuDraw")->trigger(); });
     action("mnuDraw")->trigger();
-    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ -描画中止-");
+    EXPECT_EQ(root->picture()->windowTitle(), "ピクチャ -描画中止-");
     EXPECT_EQ(dialogs.beeps, 1);
     // The next drawing runs to its end: the stop request was used up.
-    main->SetImageSize(100, 100);
+    root->params().setImageSize(100, 100);
     button("cmdDraw")->click();
-    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
+    EXPECT_EQ(root->picture()->windowTitle(), "ピクチャ");
     EXPECT_EQ(dialogs.beeps, 2);
     // F5 in the picture window, which covers the main window at large sizes, stops it too.
-    main->SetImageSize(1600, 1600);
-    onFirstProgress([&] { QTest::keyClick(main->picture(), Qt::Key_F5); });
+    root->params().setImageSize(1600, 1600);
+    onFirstProgress([&] { QTest::keyClick(root->picture(), Qt::Key_F5); });
     button("cmdDraw")->click();
-    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ -描画中止-");
+    EXPECT_EQ(root->picture()->windowTitle(), "ピクチャ -描画中止-");
 }
 
 TEST_F(Drawing, NoMemoryForTheUndoImageRefusesTheDrawing) {
     simpleParameters();
-    main->picture()->setUndoReserve([](std::size_t) { throw std::bad_alloc(); });
+    root->picture()->setUndoReserve([](std::size_t) { throw std::bad_alloc(); });
     int drawings = 0;
-    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++drawings; });
+    QObject::connect(&root->drawCommand(), &DrawCommand::finished, [&] { ++drawings; });
     button("cmdDraw")->click();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text,
@@ -217,10 +217,10 @@ TEST_F(Drawing, AFailedDrawingLeavesThePictureAndItsUndoAsTheyWere) {
         simpleParameters();
         value(0)->setText("3");
         button("cmdDraw")->click();
-        const Canvas undone = main->picture()->canvas();
+        const Canvas undone = root->picture()->canvas();
         value(0)->setText("7");
         button("cmdDraw")->click();
-        const Canvas before = main->picture()->canvas();
+        const Canvas before = root->picture()->canvas();
         ASSERT_FALSE(before == undone);
         dialogs.shown.clear();
         for (int k = 0; k < kComponentCount; ++k)
@@ -239,18 +239,18 @@ TEST_F(Drawing, AFailedDrawingLeavesThePictureAndItsUndoAsTheyWere) {
 TEST_F(Drawing, AWorkerThatCannotStartLeavesThePictureAndItsUndoAsTheyWere) {
     simpleParameters();
     const QString message = QString::fromLocal8Bit(noThread.what());
-    main->drawSession().setWorkerStart([] { throw noThread; });
-    const Canvas black = main->picture()->canvas();
+    root->drawSession().setWorkerStart([] { throw noThread; });
+    const Canvas black = root->picture()->canvas();
     button("cmdDraw")->click(); // the first drawing: nothing to undo before or after
     expectTakenBack(black, Canvas(), message);
 
-    main->drawSession().setWorkerStart({});
+    root->drawSession().setWorkerStart({});
     button("cmdDraw")->click();
-    const Canvas undone = main->picture()->canvas();
+    const Canvas undone = root->picture()->canvas();
     value(0)->setText("7");
     button("cmdDraw")->click();
-    const Canvas before = main->picture()->canvas();
-    main->drawSession().setWorkerStart([] { throw noThread; });
+    const Canvas before = root->picture()->canvas();
+    root->drawSession().setWorkerStart([] { throw noThread; });
     dialogs.shown.clear();
     value(0)->setText("11");
     button("cmdDraw")->click();
@@ -260,8 +260,8 @@ TEST_F(Drawing, AWorkerThatCannotStartLeavesThePictureAndItsUndoAsTheyWere) {
 TEST_F(Drawing, ARendererFailingOverThePictureLeavesItAsItWas) {
     simpleParameters();
     button("cmdDraw")->click();
-    const Canvas before = main->picture()->canvas();
-    DrawSession& session = main->drawSession();
+    const Canvas before = root->picture()->canvas();
+    DrawSession& session = root->drawSession();
     ASSERT_TRUE(session.begin());
     // An animation's frame: half its columns drawn over the picture, then out of memory.
     const auto failing = [](Canvas& canvas, DrawObserver* observer) -> DrawResult {
@@ -275,7 +275,7 @@ TEST_F(Drawing, ARendererFailingOverThePictureLeavesItAsItWas) {
     };
     EXPECT_THROW(session.drawWith(failing), std::bad_alloc);
     session.end();
-    EXPECT_TRUE(main->picture()->canvas() == before);
+    EXPECT_TRUE(root->picture()->canvas() == before);
     EXPECT_TRUE(shownMatchesCanvas());
 }
 
@@ -288,16 +288,16 @@ TEST_F(Drawing, NoComponentIsRefusedBeforeAnythingChanges) {
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
     EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::Ok);
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
-    EXPECT_EQ(main->picture()->windowTitle(), "Picture");
-    EXPECT_EQ(main->model().valueSlots()[1], 0); // not raised
+    EXPECT_EQ(root->picture()->windowTitle(), "Picture");
+    EXPECT_EQ(root->params().model().valueSlots()[1], 0); // not raised
 }
 
 TEST_F(Drawing, FrameWithoutWidthIsRefused) {
     simpleParameters();
-    FrameFields frame = main->frameWindow()->frameFields();
+    FrameFields frame = root->frameWindow()->frameFields();
     frame.enabled = true;
     frame.width = "0";
-    main->frameWindow()->setFrameFields(frame);
+    root->frameWindow()->setFrameFields(frame);
     button("cmdDraw")->click();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
@@ -308,12 +308,12 @@ TEST_F(Drawing, FrameWithoutWidthIsRefused) {
 TEST_F(Drawing, UndoRestoresThePictureBeforeTheLastDrawing) {
     simpleParameters();
     button("cmdDraw")->click();
-    const Canvas first = main->picture()->canvas();
+    const Canvas first = root->picture()->canvas();
     value(0)->setText("7");
     button("cmdDraw")->click();
-    ASSERT_NE(main->picture()->canvas(), first);
+    ASSERT_NE(root->picture()->canvas(), first);
     action("mnuUndo")->trigger();
-    EXPECT_EQ(main->picture()->canvas(), first);
+    EXPECT_EQ(root->picture()->canvas(), first);
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
     EXPECT_TRUE(shownMatchesCanvas());
 }
@@ -321,21 +321,21 @@ TEST_F(Drawing, UndoRestoresThePictureBeforeTheLastDrawing) {
 TEST_F(Drawing, XorTwiceGivesBlackAndBack) {
     simpleParameters();
     button("cmdDraw")->click();
-    const Canvas first = main->picture()->canvas();
+    const Canvas first = root->picture()->canvas();
     find<QComboBox>("cboMode")->setCurrentIndex(3);
     button("cmdDraw")->click();
     for (int x : {0, 50, 199})
         EXPECT_TRUE(columnBlack(x)) << x;
     button("cmdDraw")->click();
-    EXPECT_EQ(main->picture()->canvas(), first);
+    EXPECT_EQ(root->picture()->canvas(), first);
     EXPECT_TRUE(shownMatchesCanvas());
 }
 
 TEST_F(Drawing, AStoppedDrawingLeavesThePictureBeforeItBeyondItsColumnsAndUndoesToIt) {
     simpleParameters();
-    main->SetImageSize(800, 800);
+    root->params().setImageSize(800, 800);
     button("cmdDraw")->click();
-    const Canvas before = main->picture()->canvas();
+    const Canvas before = root->picture()->canvas();
     // Column x of the shown image (and of the canvas, if given): black, or the picture
     // before.
     auto columnIs = [&](const Canvas* c, const QImage& img, int x, bool black) {
@@ -357,9 +357,9 @@ TEST_F(Drawing, AStoppedDrawingLeavesThePictureBeforeItBeyondItsColumnsAndUndoes
             button("cmdDraw")->click();
         });
         button("cmdDraw")->click();
-        ASSERT_EQ(main->picture()->windowTitle(), "ピクチャ -描画中止-");
+        ASSERT_EQ(root->picture()->windowTitle(), "ピクチャ -描画中止-");
         const bool normal = mode == DrawMode::Normal;
-        const Canvas& c = main->picture()->canvas();
+        const Canvas& c = root->picture()->canvas();
         for (int x : {400, 799})
             EXPECT_TRUE(columnIs(&c, shown(), x, normal)) << x;
         ASSERT_EQ(during.size(), QSize(800, 800));
@@ -368,7 +368,7 @@ TEST_F(Drawing, AStoppedDrawingLeavesThePictureBeforeItBeyondItsColumnsAndUndoes
         EXPECT_FALSE(columnIs(&c, shown(), 0, normal));
         EXPECT_TRUE(shownMatchesCanvas());
         action("mnuUndo")->trigger();
-        EXPECT_EQ(main->picture()->canvas(), before);
+        EXPECT_EQ(root->picture()->canvas(), before);
         EXPECT_TRUE(shownMatchesCanvas());
     }
 }
@@ -376,13 +376,13 @@ TEST_F(Drawing, AStoppedDrawingLeavesThePictureBeforeItBeyondItsColumnsAndUndoes
 TEST_F(Drawing, UndoAfterANewImageSizeBringsBackWhatFits) {
     simpleParameters();
     button("cmdDraw")->click();
-    const Canvas first = main->picture()->canvas();
+    const Canvas first = root->picture()->canvas();
     value(0)->setText("7");
     button("cmdDraw")->click();
     // A parameter file of another size changes the size without a word to the undo item.
-    main->SetImageSize(120, 230);
+    root->params().setImageSize(120, 230);
     action("mnuUndo")->trigger();
-    const Canvas& c = main->picture()->canvas();
+    const Canvas& c = root->picture()->canvas();
     ASSERT_EQ(c.width(), 120);
     ASSERT_EQ(c.height(), 230);
     for (int y = 0; y < 230; ++y)
@@ -393,9 +393,9 @@ TEST_F(Drawing, UndoAfterANewImageSizeBringsBackWhatFits) {
     const Canvas cropped = c;
     find<QComboBox>("cboMode")->setCurrentIndex(2);
     button("cmdDraw")->click();
-    EXPECT_EQ(main->picture()->canvas().width(), 120);
+    EXPECT_EQ(root->picture()->canvas().width(), 120);
     action("mnuUndo")->trigger();
-    EXPECT_EQ(main->picture()->canvas(), cropped);
+    EXPECT_EQ(root->picture()->canvas(), cropped);
     EXPECT_TRUE(shownMatchesCanvas());
 }
 
@@ -412,16 +412,16 @@ class RaiseCounter : public QObject {
 
 TEST_F(Drawing, EnterInAFieldDrawsAndReturnsTheFocus) {
     simpleParameters();
-    main->settings().Option.ActiveAfterDrawing = true;
+    root->settings().Option.ActiveAfterDrawing = true;
     // The window that gets the focus comes to the front too: the picture window, raised
     // for the drawing, would otherwise hide the fields the keys go into.
     RaiseCounter mainRaised;
     main->installEventFilter(&mainRaised);
     int finished = 0;
-    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++finished; });
+    QObject::connect(&root->drawCommand(), &DrawCommand::finished, [&] { ++finished; });
     for (const char* name : {"txtValue_1", "txtCenter_1", "txtNizimi"}) {
         auto* field = find<QLineEdit>(QLatin1String(name));
-        QApplication::setActiveWindow(main.get());
+        QApplication::setActiveWindow(main);
         field->setFocus();
         const QString before = field->text();
         QTest::keyClick(field, Qt::Key_Return);
@@ -430,27 +430,27 @@ TEST_F(Drawing, EnterInAFieldDrawsAndReturnsTheFocus) {
     }
     EXPECT_EQ(finished, 3);
     EXPECT_EQ(mainRaised.raised, 3);
-    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
+    EXPECT_EQ(root->picture()->windowTitle(), "ピクチャ");
 }
 
 TEST_F(Drawing, WithoutActivateAfterDrawingTheFocusStaysOnThePicture) {
     simpleParameters();
-    main->settings().Option.ActiveAfterDrawing = false;
+    root->settings().Option.ActiveAfterDrawing = false;
     auto* field = value(1);
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Enter);
     EXPECT_FALSE(waitFor([&] { return QApplication::focusWidget() == field; }, 300));
-    EXPECT_EQ(QApplication::activeWindow(), main->picture());
+    EXPECT_EQ(QApplication::activeWindow(), root->picture());
 }
 
 TEST_F(Drawing, RandomSettingDrawsOnceWhenAsked) {
-    main->settings().Option.DoRndSet = {true, true, true, false, false, false, true};
-    main->settings().Option.DrawOnRnd = true;
+    root->settings().Option.DoRndSet = {true, true, true, false, false, false, true};
+    root->settings().Option.DrawOnRnd = true;
     int finished = 0;
-    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++finished; });
+    QObject::connect(&root->drawCommand(), &DrawCommand::finished, [&] { ++finished; });
     button("cmdRndSet")->click();
     EXPECT_EQ(finished, 1);
-    main->settings().Option.DrawOnRnd = false;
+    root->settings().Option.DrawOnRnd = false;
     action("mnuRndSet")->trigger();
     EXPECT_EQ(finished, 1);
 }
@@ -459,10 +459,10 @@ TEST_F(Drawing, ShownZeroAmplitudeDrawsAsOne) {
     simpleParameters();
     value(1)->setText("0");
     button("cmdDraw")->click();
-    const Canvas zero = main->picture()->canvas();
+    const Canvas zero = root->picture()->canvas();
     value(1)->setText("1");
     button("cmdDraw")->click();
-    EXPECT_EQ(main->picture()->canvas(), zero);
+    EXPECT_EQ(root->picture()->canvas(), zero);
     EXPECT_EQ(text(1), "1");
 }
 
@@ -471,25 +471,25 @@ class DrawingAsValuesChange : public Drawing {
     void SetUp() override {
         Drawing::SetUp();
         simpleParameters();
-        main->SetImageSize(120, 80);
+        root->params().setImageSize(120, 80);
         button("cmdDraw")->click();
-        start = main->picture()->canvas();
-        main->settings().Option.DrawOnChange = true;
-        QObject::connect(&main->drawSession(), &DrawSession::drawingStateChanged,
+        start = root->picture()->canvas();
+        root->settings().Option.DrawOnChange = true;
+        QObject::connect(&root->drawSession(), &DrawSession::drawingStateChanged,
                          [this](bool on) { begun += on ? 1 : 0; });
     }
     // Waits until nothing waits or draws any more.
     bool settled() {
-        return waitFor([&] { return !main->drawOnChange().isPending() && !main->isDrawing(); },
+        return waitFor([&] { return !root->drawOnChange().isPending() && !root->drawSession().isDrawing(); },
                        20000);
     }
-    const Canvas& canvas() { return main->picture()->canvas(); }
+    const Canvas& canvas() { return root->picture()->canvas(); }
     // The values shown, drawn alone in the normal mode.
     Canvas alone() {
-        ParamFields f = main->currentFields();
+        ParamFields f = root->params().fields();
         f.mode = DrawMode::Normal;
         Canvas c(f.width, f.height);
-        DrawMain(takeDrawSnapshot(f), *main->colorSets().selectedSet(), c);
+        DrawMain(takeDrawSnapshot(f), *root->colorSets().selectedSet(), c);
         return c;
     }
     static Canvas combined(DrawMode mode, const Canvas& old, const Canvas& drawn) {
@@ -505,21 +505,21 @@ class DrawingAsValuesChange : public Drawing {
 };
 
 TEST_F(DrawingAsValuesChange, OffNothingDrawsOnTypedValues) {
-    main->settings().Option.DrawOnChange = false;
+    root->settings().Option.DrawOnChange = false;
     value(0)->setText("17");
     component(1)->setChecked(true);
-    EXPECT_FALSE(main->drawOnChange().isPending());
+    EXPECT_FALSE(root->drawOnChange().isPending());
     QTest::qWait(DrawOnChange::kQuietMs + 100);
     EXPECT_EQ(begun, 0);
     EXPECT_EQ(canvas(), start);
 }
 
 TEST_F(DrawingAsValuesChange, SettledValuesDrawOnceWithoutTakingTheFocus) {
-    QApplication::setActiveWindow(main.get());
+    QApplication::setActiveWindow(main);
     value(0)->setFocus();
     for (const char* typed : {"1", "17", "173"})
         value(0)->setText(QLatin1String(typed));
-    EXPECT_TRUE(main->drawOnChange().isPending());
+    EXPECT_TRUE(root->drawOnChange().isPending());
     EXPECT_EQ(begun, 0); // not before the values have settled
     ASSERT_TRUE(settled());
     EXPECT_EQ(begun, 1);
@@ -531,15 +531,15 @@ TEST_F(DrawingAsValuesChange, SettledValuesDrawOnceWithoutTakingTheFocus) {
     // The same values again draw nothing more.
     value(0)->setText("17");
     value(0)->setText("173");
-    EXPECT_FALSE(main->drawOnChange().isPending());
+    EXPECT_FALSE(root->drawOnChange().isPending());
 }
 
 TEST_F(DrawingAsValuesChange, AChangeDuringTheDrawingRestartsItWithTheNewValues) {
-    main->settings().Option.DrawOnChange = false;
-    main->SetImageSize(1600, 1600);
-    main->settings().Option.DrawOnChange = true;
+    root->settings().Option.DrawOnChange = false;
+    root->params().setImageSize(1600, 1600);
+    root->settings().Option.DrawOnChange = true;
     int stops = 0;
-    QObject::connect(main->picture(), &QWidget::windowTitleChanged,
+    QObject::connect(root->picture(), &QWidget::windowTitleChanged,
                      [&](const QString& t) { stops += t == "ピクチャ -描画中止-" ? 1 : 0; });
     bool checked = false;
     onFirstProgress([&] {
@@ -548,7 +548,7 @@ TEST_F(DrawingAsValuesChange, AChangeDuringTheDrawingRestartsItWithTheNewValues)
         EXPECT_TRUE(value(0)->isEnabled());
         EXPECT_TRUE(component(5)->isEnabled());
         EXPECT_TRUE(find<QComboBox>("cboMode")->isEnabled());
-        EXPECT_TRUE(main->frameWindow()->isEnabled());
+        EXPECT_TRUE(root->frameWindow()->isEnabled());
         EXPECT_FALSE(button("cmdSize")->isEnabled());
         EXPECT_FALSE(action("mnuUndo")->isEnabled());
         EXPECT_FALSE(action("mnuSave")->isEnabled());
@@ -608,10 +608,10 @@ TEST_F(DrawingAsValuesChange, AFailedDrawingInASeriesLeavesItsPictureAndItsStart
     EXPECT_TRUE(canvas() == shown);
     EXPECT_TRUE(shownMatchesCanvas());
 
-    main->drawSession().setWorkerStart([] { throw noThread; });
+    root->drawSession().setWorkerStart([] { throw noThread; });
     value(0)->setText("14");
     ASSERT_TRUE(settled());
-    main->drawSession().setWorkerStart({});
+    root->drawSession().setWorkerStart({});
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].text, QString::fromLocal8Bit(noThread.what()));
     EXPECT_TRUE(canvas() == shown);
@@ -625,8 +625,8 @@ TEST_F(DrawingAsValuesChange, AFailedDrawingInASeriesLeavesItsPictureAndItsStart
 }
 
 TEST_F(DrawingAsValuesChange, ValuesThatCannotBeDrawnDrawNothingAndSayNothing) {
-    auto* frameOn = main->frameWindow()->findChild<QCheckBox*>("chkFrameEnabled");
-    auto* frameWidth = main->frameWindow()->findChild<QLineEdit*>("txtX");
+    auto* frameOn = root->frameWindow()->findChild<QCheckBox*>("chkFrameEnabled");
+    auto* frameWidth = root->frameWindow()->findChild<QLineEdit*>("txtX");
     frameOn->setChecked(true);
     ASSERT_TRUE(settled());
     const Canvas framed = canvas();
