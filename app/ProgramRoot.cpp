@@ -49,7 +49,7 @@ ProgramRoot::ProgramRoot(UserDialogs& dialogs, RandomSource& random)
         {*session_, *params_, sets, *picture_, settings_, dialogs_, random_}, main));
     drawOnChange_ = made(new DrawOnChange(
         {*session_, *params_, *colorSets_, *picture_, settings_, dialogs_, random_}, main));
-    tiles_ = made(new TileViewController(*picture_, settings_, dialogs_, main));
+    tiles_ = made(new TileViewController({*picture_, settings_, dialogs_}, main));
     history_ = made(new HistoryController(
         {*params_, *colorSets_, *session_, *draw_, *picture_, settings_, dialogs_}, main));
     variations_ = made(new VariationController(

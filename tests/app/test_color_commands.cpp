@@ -56,12 +56,12 @@ TEST_F(ColorCommands, AddOpensTheEditorOnANewSetAndOkKeepsIt) {
         EXPECT_EQ(e->EditGCnt(), kBuiltinCount);
         EXPECT_TRUE(e->blnCopyAddFlg());
         EXPECT_EQ(editorName(e), "新規_01");
-        EXPECT_EQ(e->CCnt(), 4);
-        EXPECT_EQ(e->level(), 8);
-        EXPECT_EQ(e->pointColor(0), 0);
-        EXPECT_EQ(e->pointColor(1), kWhiteColorValue);
-        EXPECT_EQ(e->pointColor(2), kWhiteColorValue);
-        EXPECT_EQ(e->pointColor(3), 0);
+        EXPECT_EQ(e->pointRow().count(), 4);
+        EXPECT_EQ(e->pointRow().level(), 8);
+        EXPECT_EQ(e->pointRow().pointColor(0), 0);
+        EXPECT_EQ(e->pointRow().pointColor(1), kWhiteColorValue);
+        EXPECT_EQ(e->pointRow().pointColor(2), kWhiteColorValue);
+        EXPECT_EQ(e->pointRow().pointColor(3), 0);
         // The list already shows the new set; drops wait until the editor is closed.
         EXPECT_EQ(list()->count(), kBuiltinCount + 1);
         EXPECT_FALSE(main->acceptDrops());
@@ -136,10 +136,10 @@ TEST_F(ColorCommands, CopyTwiceNumbersTheCopiesAndCancelRestores) {
     whenOpen<frmColor>([&](frmColor* e) {
         EXPECT_EQ(editorName(e), "RGBのコピー 1");
         EXPECT_TRUE(e->blnCopyAddFlg());
-        EXPECT_EQ(e->CCnt(), rgb.colorCount);
-        EXPECT_EQ(e->level(), rgb.colorLevelCount);
+        EXPECT_EQ(e->pointRow().count(), rgb.colorCount);
+        EXPECT_EQ(e->pointRow().level(), rgb.colorLevelCount);
         for (int i = 0; i < rgb.colorCount; ++i)
-            EXPECT_EQ(e->pointColor(i), rgbValue(rgb.r[i], rgb.g[i], rgb.b[i])) << i;
+            EXPECT_EQ(e->pointRow().pointColor(i), rgbValue(rgb.r[i], rgb.g[i], rgb.b[i])) << i;
         press(e, "cmdOK");
     });
     action("mnuCopyGColor")->trigger();
