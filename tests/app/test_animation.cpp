@@ -45,7 +45,7 @@ class Animation : public AppFixture {
         root->params().setImageSize(48, 32);
         // Frames beyond a few bytes go to the spill file of this test's folder.
         anim()->frames().setLimits({1, folder.file("cache")});
-        anim()->folderTree()->setFolder(QString::fromStdString(folder.str()));
+        anim()->saveGroup()->folderTree()->setFolder(QString::fromStdString(folder.str()));
         anim()->show();
     }
 
@@ -555,7 +555,7 @@ TEST_F(Animation, NewFolderIsMadeInTheChosenFolderAndFailuresAreTold) {
     answer("frames", true);
     animButton("cmdCreateFolder")->click();
     EXPECT_TRUE(std::filesystem::is_directory(folder / "frames"));
-    EXPECT_EQ(anim()->folderTree()->folder(), QString::fromStdString(folder.str()));
+    EXPECT_EQ(anim()->saveGroup()->folderTree()->folder(), QString::fromStdString(folder.str()));
     answer("later", false);
     animButton("cmdCreateFolder")->click();
     EXPECT_FALSE(std::filesystem::exists(folder / "later"));
@@ -585,7 +585,7 @@ TEST_F(Animation, PersistedValuesGoIntoTheControlsAndBack) {
     EXPECT_EQ(field("txtFrame")->text(), "25");
     EXPECT_EQ(in<QComboBox>("cboNumber")->currentText(), "4桁");
     EXPECT_EQ(anim()->preview()->speed(), 250);
-    EXPECT_EQ(anim()->saveFormat(), AnimSaveFormat::Gif);
+    EXPECT_EQ(anim()->saveGroup()->saveFormat(), AnimSaveFormat::Gif);
     AppSettings::AnimSection back;
     anim()->storeSettings(back);
     EXPECT_EQ(back, s);
@@ -598,8 +598,8 @@ TEST_F(Animation, PersistedValuesGoIntoTheControlsAndBack) {
     anim()->loadSettings(s);
     EXPECT_EQ(in<QComboBox>("cboNumber")->currentIndex(), 3);
     EXPECT_EQ(anim()->preview()->speed(), 250);
-    EXPECT_EQ(anim()->saveFormat(), AnimSaveFormat::Gif);
-    EXPECT_EQ(anim()->folderTree()->folder(), FolderTree::fallbackFolder());
+    EXPECT_EQ(anim()->saveGroup()->saveFormat(), AnimSaveFormat::Gif);
+    EXPECT_EQ(anim()->saveGroup()->folderTree()->folder(), FolderTree::fallbackFolder());
 }
 
 TEST_F(Animation, OpensModallyFromTheMenuWithDropsOffAndHidesOnClose) {

@@ -113,7 +113,7 @@ TEST_F(English, EveryWindowAndDialog) {
     frmAnim* anim = root->animWindow();
     anim->show();
     anim->preview()->show();
-    anim->createFolderDialog()->show();
+    anim->saveGroup()->createFolderDialog()->show();
     root->history().show();
     root->variations().show();
 
@@ -136,7 +136,7 @@ TEST_F(English, EveryWindowAndDialog) {
                                            root->tileViews().tileView(),
                                            anim,
                                            anim->preview(),
-                                           anim->createFolderDialog(),
+                                           anim->saveGroup()->createFolderDialog(),
                                            root->history().window(),
                                            root->variations().window(),
                                            &options,
