@@ -6,6 +6,7 @@
 #include "AppFixture.h"
 #include "DrawOnChange.h"
 #include "DrawSession.h"
+#include "HistoryController.h"
 #include "PictureView.h"
 #include "UpDown.h"
 
@@ -532,6 +533,17 @@ TEST_F(DrawingAsValuesChange, SettledValuesDrawOnceWithoutTakingTheFocus) {
     value(0)->setText("17");
     value(0)->setText("173");
     EXPECT_FALSE(root->drawOnChange().isPending());
+}
+
+TEST_F(DrawingAsValuesChange, ItsDrawingShowsTheHiddenPictureWindowAndIsRecorded) {
+    root->windowController().togglePictureWindow(); // hidden by its menu item
+    ASSERT_FALSE(root->picture()->isVisible());
+    const std::size_t recorded = root->history().history().entries().size();
+    value(0)->setText("173");
+    ASSERT_TRUE(settled());
+    EXPECT_TRUE(root->picture()->isVisible());
+    EXPECT_TRUE(action("mnuPictureWindow")->isChecked());
+    EXPECT_EQ(root->history().history().entries().size(), recorded + 1);
 }
 
 TEST_F(DrawingAsValuesChange, AChangeDuringTheDrawingRestartsItWithTheNewValues) {
