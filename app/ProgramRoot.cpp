@@ -56,8 +56,8 @@ ProgramRoot::ProgramRoot(UserDialogs& dialogs, RandomSource& random)
         {*params_, *colorSets_, *session_, *picture_, settings_, random_}, main));
     files_ = made(new FileController({*params_, *colorSets_, *draw_, fileNames_, dialogs_}, main));
     save_ = made(new SaveController({*picture_, settings_, fileNames_, *files_, dialogs_}, main));
-    auto* drops = made(new FileDrops(*main, *session_, *files_));
-    auto* fieldKeys = made(new ParamFieldKeys(*draw_, *picture_, *drops, main));
+    auto* drops = made(new FileDrops({*session_, *files_}, *main));
+    auto* fieldKeys = made(new ParamFieldKeys({*draw_, *picture_, *drops}, main));
     windows_ = made(new WindowController({main, picture_, button_, help_}));
     auto* extras = made(
         new ExtrasController({*params_, *colorSets_, dialogs_, *history_, *variations_}, main));
