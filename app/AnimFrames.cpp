@@ -5,11 +5,12 @@
 #include "UserDialogs.h"
 #include "WindowController.h"
 #include "WindowHelpers.h"
-#include "frmMain.h"
+#include "ParamController.h"
 #include "frmPicture.h"
 
 #include "anim/AnimFrameMaker.h"
 #include "anim/AnimPhases.h"
+#include "colorsets/ColorSetCollection.h"
 #include "common/RandomSource.h"
 #include "engine/DrawRefusal.h"
 
@@ -21,7 +22,7 @@
 
 namespace wavory {
 
-AnimFrames::AnimFrames(frmMain& main, QWidget* window) : main_(main), window_(window) {}
+AnimFrames::AnimFrames(const Parts& parts, QWidget* window) : parts_(parts), window_(window) {}
 
 AnimFrames::~AnimFrames() = default;
 
@@ -45,9 +46,9 @@ int AnimFrames::held() const {
 }
 
 bool AnimFrames::prepare(int frames) {
-    UserDialogs& dialogs = main_.dialogs();
-    params_ = takeDrawSnapshot(main_.currentFields());
-    const GColor* selected = main_.colorSets().selectedSet();
+    UserDialogs& dialogs = parts_.dialogs;
+    params_ = takeDrawSnapshot(parts_.params.fields());
+    const GColor* selected = parts_.colorSets.selectedSet();
     colorSet_ = selected ? *selected : GColor{};
     if (!dialogs.report(window_, drawRefusal(params_, colorSet_)))
         return false;
@@ -58,11 +59,11 @@ bool AnimFrames::prepare(int frames) {
 bool AnimFrames::make(double from, double to, int frames,
                       const std::function<void(int)>& frameStarted,
                       const std::function<bool()>& goOn) {
-    DrawSession& session = main_.drawSession();
+    DrawSession& session = parts_.session;
     if (!session.begin()) // the program is ending
         return false;
-    main_.windowController().ensurePictureShown();
-    frmPicture* picture = main_.picture();
+    parts_.windows.ensurePictureShown();
+    frmPicture* picture = &parts_.picture;
     picture->setCursor(Qt::BusyCursor);
     bool completed = false;
     // A frame that cannot be drawn comes back from the session as its result; this is for
@@ -70,7 +71,7 @@ bool AnimFrames::make(double from, double to, int frames,
     try {
         completed = makeFrames(from, to, frames, frameStarted, goOn);
     } catch (const std::bad_alloc&) {
-        showNoMemoryToDraw(main_.dialogs(), window_);
+        showNoMemoryToDraw(parts_.dialogs, window_);
     }
     picture->unsetCursor();
     session.end();
@@ -80,34 +81,34 @@ bool AnimFrames::make(double from, double to, int frames,
 bool AnimFrames::makeFrames(double from, double to, int frames,
                             const std::function<void(int)>& frameStarted,
                             const std::function<bool()>& goOn) {
-    DrawSession& session = main_.drawSession();
+    DrawSession& session = parts_.session;
     DrawOptions options;
-    options.noiseKey = main_.random().nextBits(); // one bleed for every frame
+    options.noiseKey = parts_.random.nextBits(); // one bleed for every frame
     AnimFrameMaker maker(params_, colorSet_, options);
     FrameStore& frameStore = store();
     for (int i = 1; i <= frames; ++i) {
         frameStarted(i);
         const int phase = animFramePhase(from, to, frames, i);
-        main_.params().command([phase](ParamModel& m) { m.setPhase(phase); });
+        parts_.params.command([phase](ParamModel& m) { m.setPhase(phase); });
         // Recoloured frames take milliseconds: no round trip to the window per title.
         const DrawResult result = session.drawWith(
             [&](Canvas& canvas, DrawObserver* observer) { return maker.draw(phase, canvas, observer); },
             DrawSession::Over::Canvas,
             maker.recolours() ? DrawSession::Titles::LatestShown : DrawSession::Titles::EachAwaited);
-        if (!main_.dialogs().report(window_, result.report))
+        if (!parts_.dialogs.report(window_, result.report))
             return false;
         QCoreApplication::processEvents();
         // A stop, closing the window or the program's end: the frame just drawn is not kept.
         if (!goOn() || result.outcome != DrawOutcome::Completed || session.isClosed())
             return false;
-        if (!main_.dialogs().report(window_, maker.store(frameStore, i - 1, main_.document().canvas())))
+        if (!parts_.dialogs.report(window_, maker.store(frameStore, i - 1, parts_.document.canvas())))
             return false;
     }
     return true;
 }
 
 void AnimFrames::stop() {
-    main_.drawSession().requestStop();
+    parts_.session.requestStop();
 }
 
 } // namespace wavory

@@ -17,12 +17,29 @@ class QWidget;
 
 namespace wavory {
 
-class frmMain;
+class ColorSetCollection;
+class DrawSession;
+class ParamController;
+class RandomSource;
+class UserDialogs;
+class WindowController;
+class PictureDocument;
+class frmPicture;
 
 class AnimFrames {
   public:
+    struct Parts {
+        ParamController& params;
+        ColorSetCollection& colorSets;
+        DrawSession& session;
+        WindowController& windows;
+        PictureDocument& document;
+        frmPicture& picture;
+        UserDialogs& dialogs;
+        RandomSource& random;
+    };
     // window: the parent of the messages.
-    AnimFrames(frmMain& main, QWidget* window);
+    AnimFrames(const Parts& parts, QWidget* window);
     ~AnimFrames();
 
     // Before a creation of `frames` frames: takes the drawing parameters and refuses
@@ -53,7 +70,7 @@ class AnimFrames {
                     const std::function<void(int)>& frameStarted,
                     const std::function<bool()>& goOn);
 
-    frmMain& main_;
+    Parts parts_;
     QWidget* window_;
     std::unique_ptr<FrameStore> store_;
     std::optional<FrameStoreLimits> limits_;

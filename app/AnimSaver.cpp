@@ -4,7 +4,7 @@
 #include "QtText.h"
 #include "UserDialogs.h"
 #include "frmAnim.h"
-#include "frmMain.h"
+#include "FileController.h"
 
 #include "anim/AnimatedFile.h"
 #include "anim/FrameFileWriting.h"
@@ -34,8 +34,8 @@ std::string writeFailureCause(const std::error_code& ec) {
 
 } // namespace
 
-AnimSaver::AnimSaver(frmMain& main, AnimFrames& frames, QWidget* window)
-    : main_(main), frames_(frames), window_(window) {}
+AnimSaver::AnimSaver(const Parts& parts, AnimFrames& frames, QWidget* window)
+    : parts_(parts), frames_(frames), window_(window) {}
 
 void AnimSaver::save(const Job& job, const std::function<void(int)>& progress,
                      const std::function<bool()>& goOn) {
@@ -47,8 +47,8 @@ void AnimSaver::save(const Job& job, const std::function<void(int)>& progress,
                              ? saveSeries(job, progress, goOn)
                              : saveAnimated(job, progress, goOn);
     // Also after No and after a stop; not after a failure.
-    if (written && main_.settings().Option.TextOnGrp)
-        main_.OutputText(toQ(job.base + ".txt"));
+    if (written && parts_.settings.Option.TextOnGrp)
+        parts_.files.OutputText(toQ(job.base + ".txt"));
 }
 
 bool AnimSaver::saveSeries(const Job& job, const std::function<void(int)>& progress,
@@ -71,7 +71,7 @@ bool AnimSaver::saveSeries(const Job& job, const std::function<void(int)>& progr
             const auto nameOf = [&](int i) {
                 return frameFileName(job.base, job.start + i, job.digits);
             };
-            main_.dialogs().report(window_, frameSeriesFailure(writeFailureCause(ec),
+            parts_.dialogs.report(window_, frameSeriesFailure(writeFailureCause(ec),
                                                                k > 0 ? nameOf(0) : std::string(),
                                                                nameOf(k - 1), name));
             return false;
@@ -93,7 +93,7 @@ bool AnimSaver::saveAnimated(const Job& job, const std::function<void(int)>& pro
     if (!isCombiningMode(frames_.mode())) {
         Canvas first;
         if (frames_.frame(0, first) &&
-            !main_.dialogs().report(window_, checkAnimatedFileFits(file.format, first, job.frames)))
+            !parts_.dialogs.report(window_, checkAnimatedFileFits(file.format, first, job.frames)))
             return false;
     }
     progress(0);
@@ -106,18 +106,18 @@ bool AnimSaver::saveAnimated(const Job& job, const std::function<void(int)>& pro
             QCoreApplication::processEvents();
             return goOn();
         });
-    return main_.dialogs().report(window_, written.result);
+    return parts_.dialogs.report(window_, written.result);
 }
 
 bool AnimSaver::overwrite(const std::string& name) {
     const QString question = Ui::tr("%1\r\nはすでに存在します。\r\nこのファイルと以降全てのファイル"
                                     "について、上書き保存しますか？")
                                  .arg(toQ(name));
-    return main_.dialogs().confirmDestructive(window_, question, MessageButtons::YesNo);
+    return parts_.dialogs.confirmDestructive(window_, question, MessageButtons::YesNo);
 }
 
 void AnimSaver::fail(const std::string& cause) {
-    main_.dialogs().report(window_, frameSaveFailure(cause));
+    parts_.dialogs.report(window_, frameSaveFailure(cause));
 }
 
 } // namespace wavory

@@ -14,7 +14,9 @@ class QWidget;
 namespace wavory {
 
 class AnimFrames;
-class frmMain;
+class FileController;
+class UserDialogs;
+struct AppSettings;
 enum class AnimSaveFormat;
 
 class AnimSaver {
@@ -28,7 +30,12 @@ class AnimSaver {
         int frameMs = 100;       // display time of a frame in an animated file
     };
 
-    AnimSaver(frmMain& main, AnimFrames& frames, QWidget* window);
+    struct Parts {
+        AppSettings& settings;
+        FileController& files; // the parameter text file beside the frames
+        UserDialogs& dialogs;
+    };
+    AnimSaver(const Parts& parts, AnimFrames& frames, QWidget* window);
 
     // progress(k) is called before frame k (from 0) is written; after each file the user
     // interface is served once and goOn() asked, false ending the save after that file.
@@ -45,7 +52,7 @@ class AnimSaver {
     bool overwrite(const std::string& name);
     void fail(const std::string& cause);
 
-    frmMain& main_;
+    Parts parts_;
     AnimFrames& frames_;
     QWidget* window_;
 };

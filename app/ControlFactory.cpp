@@ -1,5 +1,9 @@
 #include "ControlFactory.h"
 
+#include "FieldInput.h"
+
+#include "common/KeyFilters.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,6 +35,14 @@ QLineEdit* numberField(const QString& name, int width, QWidget* parent) {
     t->setObjectName(name);
     t->setFixedSize(width, 20);
     t->setAlignment(Qt::AlignRight);
+    return t;
+}
+
+QLineEdit* digitField(const char* name, const QString& text, int maxChars, QWidget* parent) {
+    QLineEdit* t = numberField(QLatin1String(name), 44, parent);
+    t->setText(text);
+    installKeyFilter(t, CheckNumInt);
+    limitTyping(t, maxChars);
     return t;
 }
 

@@ -33,6 +33,13 @@ void DrawCommand::runFromField(QLineEdit* field) {
     run();
 }
 
+void DrawCommand::randomSetting() {
+    parts_.params.randomSetting(parts_.settings, parts_.colorSets, parts_.random);
+    // A drawing that follows the values takes the new ones up by itself.
+    if (parts_.settings.Option.DrawOnRnd && !parts_.session.isFollowingValues())
+        run();
+}
+
 void DrawCommand::run() {
     runWith(nullptr, std::nullopt);
 }

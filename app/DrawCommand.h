@@ -56,6 +56,8 @@ class DrawCommand : public QObject {
 
     // The draw command.
     void run();
+    // The random setting (F4, the button): new values, drawn when the options say so.
+    void randomSetting();
     // The draw command for the values on screen as they were drawn before: with this color
     // set and, when known, the same bleed noise (a history entry whose picture is gone).
     void redraw(const GColor& set, std::optional<std::uint64_t> noiseKey);

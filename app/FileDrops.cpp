@@ -27,8 +27,8 @@ QStringList localFiles(const QMimeData* data) {
 
 } // namespace
 
-FileDrops::FileDrops(QWidget& window, DrawSession& session, FileController& files)
-    : QObject(&window), window_(window), session_(session), files_(files) {}
+FileDrops::FileDrops(const Parts& parts, QWidget& window)
+    : QObject(&window), parts_(parts), window_(window) {}
 
 bool FileDrops::handle(QEvent* e) {
     if (e->type() != QEvent::DragEnter && e->type() != QEvent::DragMove &&
@@ -45,7 +45,7 @@ bool FileDrops::handle(QEvent* e) {
         files = offered_;
     // Only ever a copy: a source told "move" would delete the user's file afterwards. A
     // source that offers no copy is refused.
-    if (files.isEmpty() || !window_.acceptDrops() || session_.isDrawing() ||
+    if (files.isEmpty() || !window_.acceptDrops() || parts_.session.isDrawing() ||
         !(de->possibleActions() & Qt::CopyAction)) {
         return false;
     }
@@ -61,7 +61,7 @@ bool FileDrops::handle(QEvent* e) {
 void FileDrops::drop(const QStringList& files) {
     bringToFront(&window_);
     // Handled once the drop itself has finished: reading a file may draw for a while.
-    QTimer::singleShot(0, &files_, [this, files] { files_.handleDroppedFiles(files); });
+    QTimer::singleShot(0, &parts_.files, [this, files] { parts_.files.handleDroppedFiles(files); });
 }
 
 } // namespace wavory

@@ -19,7 +19,12 @@ class FileController;
 class FileDrops : public QObject {
     Q_OBJECT
   public:
-    FileDrops(QWidget& window, DrawSession& session, FileController& files);
+    struct Parts {
+        DrawSession& session;
+        FileController& files;
+    };
+    // window: the main window, whose drops these are.
+    FileDrops(const Parts& parts, QWidget& window);
 
     // A drag enter, drag move or drop event on the window or one of its controls: true
     // when it was taken as a file drop (otherwise the event is left as it was).
@@ -28,9 +33,8 @@ class FileDrops : public QObject {
   private:
     void drop(const QStringList& files);
 
+    Parts parts_;
     QWidget& window_;
-    DrawSession& session_;
-    FileController& files_;
     QStringList offered_; // the local files of the drag over the window
 };
 

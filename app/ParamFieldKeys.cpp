@@ -32,9 +32,8 @@ void holdToRange(QLineEdit* field) {
 
 } // namespace
 
-ParamFieldKeys::ParamFieldKeys(DrawCommand& draw, frmPicture& picture, FileDrops& drops,
-                               QObject* parent)
-    : QObject(parent), draw_(draw), picture_(picture), drops_(drops) {}
+ParamFieldKeys::ParamFieldKeys(const Parts& parts, QObject* parent)
+    : QObject(parent), parts_(parts) {}
 
 void ParamFieldKeys::addValueField(QLineEdit* field) {
     add(field, Kind::Value);
@@ -61,21 +60,21 @@ bool ParamFieldKeys::eventFilter(QObject* watched, QEvent* e) {
         return false;
     QLineEdit* field = found->first;
     const Kind kind = found->second;
-    if (drops_.handle(e))
+    if (parts_.drops.handle(e))
         return true;
 
     if (kind == Kind::Center && e->type() == QEvent::FocusIn && centers_.size() == 2) {
-        picture_.MoveshpCenter(centers_[0]->text(), centers_[1]->text());
-        picture_.ShowshpCenter(true);
+        parts_.picture.MoveshpCenter(centers_[0]->text(), centers_[1]->text());
+        parts_.picture.ShowshpCenter(true);
     } else if (kind == Kind::Center && e->type() == QEvent::FocusOut) {
-        picture_.ShowshpCenter(false);
+        parts_.picture.ShowshpCenter(false);
     } else if (kind == Kind::Value && e->type() == QEvent::FocusOut) {
         if (numberNotStarted(field->text()))
             holdToRange(field);
     } else if (e->type() == QEvent::KeyPress) {
         auto* ke = static_cast<QKeyEvent*>(e);
         if (ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) {
-            draw_.runFromField(field);
+            parts_.draw.runFromField(field);
             return true;
         }
         const QChar typed = typedCharacter(ke);

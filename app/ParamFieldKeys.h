@@ -21,7 +21,12 @@ class frmPicture;
 class ParamFieldKeys : public QObject {
     Q_OBJECT
   public:
-    ParamFieldKeys(DrawCommand& draw, frmPicture& picture, FileDrops& drops, QObject* parent);
+    struct Parts {
+        DrawCommand& draw;
+        frmPicture& picture;
+        FileDrops& drops;
+    };
+    ParamFieldKeys(const Parts& parts, QObject* parent);
 
     void addValueField(QLineEdit* field);
     void addCenterField(QLineEdit* field);
@@ -34,9 +39,7 @@ class ParamFieldKeys : public QObject {
     enum class Kind { Value, Center, Bleed };
     void add(QLineEdit* field, Kind kind);
 
-    DrawCommand& draw_;
-    frmPicture& picture_;
-    FileDrops& drops_;
+    Parts parts_;
     std::vector<std::pair<QLineEdit*, Kind>> fields_;
     std::vector<QLineEdit*> centers_;
 };

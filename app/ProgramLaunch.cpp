@@ -3,23 +3,25 @@
 #include "DrawSession.h"
 #include "FileController.h"
 #include "ProgramOptions.h"
-#include "frmMain.h"
+#include "ProgramRoot.h"
+#include "StartupController.h"
 
 namespace wavory {
 
-bool launch(frmMain& main, const ProgramOptions& options) {
+bool launch(ProgramRoot& program, const ProgramOptions& options) {
+    StartupController& startup = program.startup();
     if (!options.colorSetFile.isEmpty()) {
         // After the first drawing: files are taken while no drawing runs. Once the exit
         // has begun nothing is read any more.
         QObject::connect(
-            &main, &frmMain::startupFinished, &main,
-            [&main, file = options.colorSetFile] {
-                if (!main.drawSession().isClosed())
-                    main.fileController().handleDroppedFiles({file});
+            &startup, &StartupController::startupFinished, &startup,
+            [&program, file = options.colorSetFile] {
+                if (!program.drawSession().isClosed())
+                    program.fileController().handleDroppedFiles({file});
             },
             Qt::SingleShotConnection);
     }
-    return main.Form_Load(options.commandLine);
+    return startup.Form_Load(options.commandLine);
 }
 
 } // namespace wavory

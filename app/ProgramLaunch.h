@@ -1,14 +1,14 @@
 #pragma once
-// Starts the main window with what the command line asked for: the first drawing from
+// Starts the program with what the command line asked for: the first drawing from
 // the command line's file, and a color set file handed over with --open read into the
 // color sets afterwards, as if dropped on the window.
 
 namespace wavory {
 
-class frmMain;
+class ProgramRoot;
 struct ProgramOptions;
 
 // Form_Load's result: false when another copy runs and the program ends.
-bool launch(frmMain& main, const ProgramOptions& options);
+bool launch(ProgramRoot& program, const ProgramOptions& options);
 
 } // namespace wavory

@@ -1,11 +1,13 @@
 #include "SettingsBinding.h"
 
+#include "FileDialogNames.h"
+#include "ParamController.h"
 #include "QtText.h"
+#include "WindowController.h"
 #include "WindowPlacement.h"
 #include "frmAnim.h"
 #include "frmButton.h"
 #include "frmHelp.h"
-#include "frmMain.h"
 #include "frmPicture.h"
 
 #include "common/PathText.h"
@@ -25,12 +27,12 @@ struct PlacedWindow {
     std::optional<WindowPosition> AppSettings::FormSection::*position;
 };
 
-std::array<PlacedWindow, 4> placedWindows(frmMain& main) {
+std::array<PlacedWindow, 4> placedWindows(const SettingsWindows& w) {
     return {{
-        {&main, &AppSettings::FormSection::Main},
-        {main.picture(), &AppSettings::FormSection::Picture},
-        {main.helpWindow(), &AppSettings::FormSection::Help},
-        {main.frameWindow(), &AppSettings::FormSection::Button},
+        {&w.main, &AppSettings::FormSection::Main},
+        {&w.picture, &AppSettings::FormSection::Picture},
+        {&w.help, &AppSettings::FormSection::Help},
+        {&w.frame, &AppSettings::FormSection::Button},
     }};
 }
 
@@ -55,48 +57,48 @@ void forEachDialogFolder(Picture& stored, Names& shown, Pair pair) {
     pair(stored.CSetPath, shown.colorSet);
 }
 
-void showDialogFolders(frmMain& main, const AppSettings& s) {
-    forEachDialogFolder(s.Picture, main.fileDialogNames(),
+void showDialogFolders(FileDialogNames& names, const AppSettings& s) {
+    forEachDialogFolder(s.Picture, names,
                         [](const std::string& stored, QString& shown) { shown = toQ(stored); });
 }
 
 } // namespace
 
-void captureWindowSettings(frmMain& main, AppSettings& s) {
-    if (main.isMinimized())
-        main.showNormal();
+void captureWindowSettings(const SettingsWindows& w, AppSettings& s) {
+    if (w.main.isMinimized())
+        w.main.showNormal();
     // Hidden windows keep their places too.
-    for (const PlacedWindow& p : placedWindows(main)) {
+    for (const PlacedWindow& p : placedWindows(w)) {
         const QPoint at = p.window->pos();
         s.Form.*p.position = WindowPosition{at.x(), at.y()};
     }
 
-    s.Picture.Width = main.picture()->imageWidth();
-    s.Picture.Height = main.picture()->imageHeight();
+    s.Picture.Width = w.picture.imageWidth();
+    s.Picture.Height = w.picture.imageHeight();
     forEachDialogFolder(
-        s.Picture, main.fileDialogNames(),
+        s.Picture, w.names,
         [](std::string& stored, const QString& shown) { stored = TrimDir(toStd(shown)); });
 
-    const frmButton* frame = main.frameWindow();
-    const FrameFields f = frame->frameFields();
+    const frmButton& frame = w.frame;
+    const FrameFields f = frame.frameFields();
     forEachFramePair(s.Button, f, [](auto& stored, const auto& shown) {
         stored = static_cast<std::remove_reference_t<decltype(stored)>>(shown);
     });
-    s.Button.XYFix = frame->xyFix() ? 1 : 0;
+    s.Button.XYFix = frame.xyFix() ? 1 : 0;
 
-    main.animWindow()->storeSettings(s.Anim);
+    w.anim.storeSettings(s.Anim);
 
-    s.Tool.ButtonShow = main.frameWindow()->isVisible();
-    s.Tool.HelpShow = main.helpWindow()->isVisible();
+    s.Tool.ButtonShow = w.frame.isVisible();
+    s.Tool.HelpShow = w.help.isVisible();
 }
 
-void applyLoadedSettings(frmMain& main, const AppSettings& s) {
+void applyLoadedSettings(const SettingsWindows& w, const AppSettings& s) {
     // The picture window takes the image's size before the windows are placed, so that
     // a large image is brought onto the screen with the size it has.
-    main.SetImageSize(s.Picture.Width, s.Picture.Height);
-    main.frameWindow()->updXYMaxSet();
-    const QMargins estimate = main.frameEstimate();
-    for (const PlacedWindow& p : placedWindows(main)) {
+    w.params.setImageSize(s.Picture.Width, s.Picture.Height);
+    w.frame.updXYMaxSet();
+    const QMargins estimate = w.windows.frameEstimate();
+    for (const PlacedWindow& p : placedWindows(w)) {
         if (const auto& position = s.Form.*p.position) {
             moveFrameTo(p.window, QPoint(position->Left, position->Top));
             pullOntoScreen(p.window, estimate);
@@ -109,27 +111,27 @@ void applyLoadedSettings(frmMain& main, const AppSettings& s) {
     // A place stored while a large picture covered the main window is not used again:
     // the picture window goes beside the main window instead.
     if (s.Form.Picture)
-        moveClearOf(main.picture(), outerRect(&main, estimate), estimate);
+        moveClearOf(&w.picture, outerRect(&w.main, estimate), estimate);
 
-    showDialogFolders(main, s);
+    showDialogFolders(w.names, s);
 
     FrameFields f;
     forEachFramePair(s.Button, f, [](const auto& stored, auto& shown) {
         shown = static_cast<std::remove_reference_t<decltype(shown)>>(stored);
     });
-    main.frameWindow()->setFrameFields(f);
-    main.frameWindow()->setXYFix(s.Button.XYFix != 0);
-    main.animWindow()->loadSettings(s.Anim);
+    w.frame.setFrameFields(f);
+    w.frame.setXYFix(s.Button.XYFix != 0);
+    w.anim.loadSettings(s.Anim);
 
     if (s.Tool.ButtonShow)
-        main.ShowHidefrmButton();
+        w.windows.ShowHidefrmButton();
     if (s.Tool.HelpShow)
-        main.ShowHidefrmHelp();
+        w.windows.ShowHidefrmHelp();
 }
 
-void applyFirstStartDialogNames(frmMain& main, const AppSettings& s) {
-    showDialogFolders(main, s);
-    main.fileDialogNames().colorSet += QLatin1Char('*');
+void applyFirstStartDialogNames(const SettingsWindows& w, const AppSettings& s) {
+    showDialogFolders(w.names, s);
+    w.names.colorSet += QLatin1Char('*');
 }
 
 } // namespace wavory

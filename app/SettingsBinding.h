@@ -5,22 +5,42 @@
 // settings and easy help windows are shown. The other values (options, save options,
 // tile view) live in the settings model itself and are read from there by their commands.
 
+class QWidget;
+
 namespace wavory {
 
 struct AppSettings;
-class frmMain;
+struct FileDialogNames;
+class ParamController;
+class WindowController;
+class frmAnim;
+class frmButton;
+class frmHelp;
+class frmPicture;
+
+// The windows whose places and values persist, and what sets their size and visibility.
+struct SettingsWindows {
+    QWidget& main;
+    frmPicture& picture;
+    frmButton& frame;
+    frmHelp& help;
+    frmAnim& anim;
+    ParamController& params; // the image size
+    WindowController& windows;
+    FileDialogNames& names;
+};
 
 // Before saving: takes every value the windows hold into the settings. A minimized main
 // window is restored first, so that its normal position is stored.
-void captureWindowSettings(frmMain& main, AppSettings& settings);
+void captureWindowSettings(const SettingsWindows& w, AppSettings& settings);
 
 // After loading: moves the four windows to their stored places and pulls them back onto
 // the screen, sets the image size, gives the file dialogs their folders, fills the frame
 // settings window and switches the frame settings and easy help windows on as stored.
-void applyLoadedSettings(frmMain& main, const AppSettings& settings);
+void applyLoadedSettings(const SettingsWindows& w, const AppSettings& settings);
 
 // First start: the file dialogs' names as the first-start defaults give them (the color
 // set dialog in the program's "colorset" folder).
-void applyFirstStartDialogNames(frmMain& main, const AppSettings& settings);
+void applyFirstStartDialogNames(const SettingsWindows& w, const AppSettings& settings);
 
 } // namespace wavory

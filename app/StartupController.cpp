@@ -22,7 +22,6 @@
 #include "frmButton.h"
 #include "frmHello.h"
 #include "frmHelp.h"
-#include "frmMain.h"
 
 #include "anim/FrameStore.h"
 #include "colorsets/ColorSetFileCommands.h"
@@ -55,7 +54,8 @@ QString inProgramFolder(const char* name) {
 
 } // namespace
 
-StartupController::StartupController(frmMain& main) : QObject(&main), main_(main) {}
+StartupController::StartupController(const Parts& parts)
+    : QObject(&parts.windows.main), parts_(parts), main_(parts.windows.main) {}
 
 StartupController::~StartupController() = default;
 
@@ -70,36 +70,37 @@ bool StartupController::Form_Load(const QStringList& arguments) {
         break;
     case SingleInstance::Outcome::HeldByOther:
         instance_.reset();
-        main_.dialogs().message(nullptr, Ui::tr("二重起動はできません。"), MessageIcon::Critical);
+        parts_.dialogs.message(nullptr, Ui::tr("二重起動はできません。"), MessageIcon::Critical);
         return false;
     case SingleInstance::Outcome::Unavailable:
         // Another copy may be running: this one writes nothing at exit, so that neither
         // overwrites the other's files.
         saveAtExit_ = false;
-        main_.dialogs().message(nullptr, Ui::tr(kNoLockMessage), MessageIcon::Exclamation);
+        parts_.dialogs.message(nullptr, Ui::tr(kNoLockMessage), MessageIcon::Exclamation);
         break;
     }
     removeStaleTemporaryFiles(GetPath()); // left by saves that were killed
     removeStaleFrameSpills(frameSpillFolder()); // left by animations of killed runs
 
-    main_.SetImageSize(200, 200);
-    main_.frameWindow()->updXYMaxSet();
-    main_.fitMainWindowSize();
+    parts_.windows.params.setImageSize(200, 200);
+    parts_.windows.frame.updXYMaxSet();
+    parts_.windows.windows.fitMainWindowSize();
 
     clsINI collection;
     collection.InitINI(std::string(kCollectionFileName));
-    const StartupColorSetsRead colorSets = readColorSetsAtStartup(collection, main_.colorSets());
-    main_.dialogs().report(&main_, colorSets.outcome);
+    const StartupColorSetsRead colorSets = readColorSetsAtStartup(collection, parts_.colorSets.colorSets());
+    parts_.dialogs.report(&main_, colorSets.outcome);
     if (colorSets.source == StartupColorSets::BuiltinAfterFailure) {
         // The user's file is kept before the exit writes the built-in sets over it.
         const SetAsideFile aside = setAsideUnreadableFile(collection.Path());
-        main_.dialogs().report(&main_, aside.outcome);
+        parts_.dialogs.report(&main_, aside.outcome);
         saveColorSetsAtExit_ = aside.cleared;
     }
-    main_.ShowColorSetList();
+    // The list shows the collection just read.
+    Q_EMIT parts_.colorSets.listChanged();
 
-    AppSettings& settings = main_.settings();
-    WindowController& windows = main_.windowController();
+    AppSettings& settings = parts_.settings;
+    WindowController& windows = parts_.windows.windows;
     firstStart_ = !settingsExist();
     if (firstStart_) {
         showWelcome(settings.Option.Hello);
@@ -109,24 +110,24 @@ bool StartupController::Form_Load(const QStringList& arguments) {
         settings.Option.Hello = hello;
         windows.ShowHidefrmButton();
         windows.ShowHidefrmHelp();
-        applyFirstStartDialogNames(main_, settings);
+        applyFirstStartDialogNames(parts_.windows, settings);
         windows.placeFirstStart();
         windows.ArrangeWindows();
     } else {
         LoadSettings(settings, [this](AppSettings& s) { showWelcome(s.Option.Hello); });
-        applyLoadedSettings(main_, settings);
+        applyLoadedSettings(parts_.windows, settings);
         (void)readTileViewFile(settings.TileView.Text);
-        main_.history().loadKept();
+        parts_.history.loadKept();
     }
-    main_.fitMainWindowHeight();
+    parts_.windows.windows.fitMainWindowHeight();
 
-    FileDialogNames& names = main_.fileDialogNames();
+    FileDialogNames& names = parts_.windows.names;
     names.image += Ui::tr(kUntitledName);
     names.text += Ui::tr(kUntitledName);
 
     // Every run continues a different random sequence.
-    main_.random().reseed(hundredthsOfSecondToday());
-    main_.params().command([](ParamModel& m) {
+    parts_.random.reseed(hundredthsOfSecondToday());
+    parts_.windows.params.command([](ParamModel& m) {
         m.setMode(DrawMode::Normal);
         m.setValueText(kPowerSlot, "1");
     });
@@ -134,9 +135,9 @@ bool StartupController::Form_Load(const QStringList& arguments) {
     main_.show();
     // The outer size counts from the moment the window manager has framed the window.
     whenWindowFramed(&main_, [this] {
-        main_.fitMainWindowHeight();
+        parts_.windows.windows.fitMainWindowHeight();
         if (firstStart_)
-            main_.windowController().ArrangeWindows();
+            parts_.windows.windows.ArrangeWindows();
     });
     // The first drawing runs from the event loop, so that closing the program during it
     // ends the loop cleanly.
@@ -147,7 +148,7 @@ bool StartupController::Form_Load(const QStringList& arguments) {
 void StartupController::FirstDrawing(const QStringList& arguments) {
     const QString commandLine = commandLineText(arguments);
     const QString lastDrawing = inProgramFolder(kLastDrawingFileName);
-    FileController& files = main_.fileController();
+    FileController& files = parts_.files;
     bool random = true;
     if (!commandLine.isEmpty()) {
         // A file that cannot be read has been reported; the command line gets no fallback.
@@ -157,10 +158,10 @@ void StartupController::FirstDrawing(const QStringList& arguments) {
         random = !files.InputText(lastDrawing);
     }
     // Once the exit has begun, the parameters stay those it saves.
-    if (random && !main_.drawSession().isClosed()) {
-        main_.cmdRndSet_Click();
-        if (!main_.settings().Option.DrawOnRnd)
-            main_.cmdDraw_Click();
+    if (random && !parts_.session.isClosed()) {
+        parts_.draw.randomSetting();
+        if (!parts_.settings.Option.DrawOnRnd)
+            parts_.draw.run();
     }
     Q_EMIT startupFinished();
 }
@@ -173,16 +174,16 @@ void StartupController::showWelcome(bool& hello) {
 int StartupController::QuitApp() {
     if (quitting_)
         return 0;
-    if (!exitConfirmed_ && main_.settings().Option.QuitQ &&
-        main_.dialogs().message(&main_, Ui::tr("Wavoryを終了します。\r\nよろしいですか？"),
+    if (!exitConfirmed_ && parts_.settings.Option.QuitQ &&
+        parts_.dialogs.message(&main_, Ui::tr("Wavoryを終了します。\r\nよろしいですか？"),
                                 MessageIcon::Question,
                                 MessageButtons::OkCancel) != MessageAnswer::Ok) {
         return 1;
     }
     exitConfirmed_ = true;
-    DrawSession& session = main_.drawSession();
+    DrawSession& session = parts_.session;
     session.close();
-    frmAnim* anim = main_.animWindow();
+    frmAnim* anim = &parts_.windows.anim;
     if (anim && anim->isBusy()) {
         // Frames being made or saved stop after the current one (every file written is
         // whole); the exit goes on once the animation window is idle.
@@ -204,12 +205,12 @@ int StartupController::QuitApp() {
     }
     quitting_ = true;
     // The variations' drawings stop at their next check; none outlives the program.
-    main_.variations().stop();
-    main_.variations().drawings().waitForDone();
+    parts_.variations.stop();
+    parts_.variations.drawings().waitForDone();
     if (saveAtExit_)
         saveAtExit();
     else
-        main_.saveController().deleteUnchangedLinkedFiles();
+        parts_.save.deleteUnchangedLinkedFiles();
     if (processEnd_) {
         processEnd_();
     } else {
@@ -222,18 +223,18 @@ int StartupController::QuitApp() {
 }
 
 void StartupController::saveAtExit() {
-    AppSettings& settings = main_.settings();
-    captureWindowSettings(main_, settings);
+    AppSettings& settings = parts_.settings;
+    captureWindowSettings(parts_.windows, settings);
     // Losing the settings, the color sets or the last drawing is worth a word; the exit
     // goes on.
-    main_.dialogs().report(&main_, settingsSaveOutcome(SaveSettings(settings)));
+    parts_.dialogs.report(&main_, settingsSaveOutcome(SaveSettings(settings)));
     if (saveColorSetsAtExit_)
-        main_.dialogs().report(
+        parts_.dialogs.report(
             &main_,
-            saveAllColorSetsFile(GetPath() + std::string(kCollectionFileName), main_.colorSets()));
-    main_.fileController().OutputText(toQ(GetPath() + kLastDrawingFileName));
-    main_.history().saveKept();
-    main_.saveController().deleteUnchangedLinkedFiles();
+            saveAllColorSetsFile(GetPath() + std::string(kCollectionFileName), parts_.colorSets.colorSets()));
+    parts_.files.OutputText(toQ(GetPath() + kLastDrawingFileName));
+    parts_.history.saveKept();
+    parts_.save.deleteUnchangedLinkedFiles();
 }
 
 } // namespace wavory

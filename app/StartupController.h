@@ -6,6 +6,8 @@
 // against a second copy could be made), and ends the process. Closing the program while
 // a drawing runs stops the drawing and finishes the exit once it has ended.
 
+#include "SettingsBinding.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -15,13 +17,34 @@
 
 namespace wavory {
 
+class ColorSetController;
+class DrawCommand;
+class DrawSession;
+class FileController;
+class HistoryController;
+class RandomSource;
+class SaveController;
 class SingleInstance;
-class frmMain;
+class UserDialogs;
+class VariationController;
 
 class StartupController : public QObject {
     Q_OBJECT
   public:
-    explicit StartupController(frmMain& main);
+    struct Parts {
+        SettingsWindows windows; // the main window first
+        AppSettings& settings;
+        UserDialogs& dialogs;
+        RandomSource& random;
+        ColorSetController& colorSets;
+        DrawSession& session;
+        DrawCommand& draw;
+        FileController& files;
+        SaveController& save;
+        HistoryController& history;
+        VariationController& variations;
+    };
+    explicit StartupController(const Parts& parts);
     ~StartupController() override;
 
     // Start-up up to showing the main window; the first drawing follows from the event
@@ -46,7 +69,8 @@ class StartupController : public QObject {
     void showWelcome(bool& hello);
     void saveAtExit();
 
-    frmMain& main_;
+    Parts parts_;
+    QWidget& main_; // the main window
     std::unique_ptr<SingleInstance> instance_;
     std::function<void()> processEnd_;
     QString lockFile_;

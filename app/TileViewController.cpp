@@ -10,13 +10,12 @@
 
 namespace wavory {
 
-TileViewController::TileViewController(frmPicture& picture, AppSettings& settings,
-                                       UserDialogs& dialogs, QWidget* window)
-    : QObject(window), picture_(picture), settings_(settings), dialogs_(dialogs), window_(window) {}
+TileViewController::TileViewController(const Parts& parts, QWidget* window)
+    : QObject(window), parts_(parts), window_(window) {}
 
 void TileViewController::show() {
     if (!tile_) {
-        tile_ = new frmTile(*picture_.picMain(), settings_.TileView, dialogs_, window_);
+        tile_ = new frmTile(*parts_.picture.picMain(), parts_.settings.TileView, parts_.dialogs, window_);
         tile_->setAttribute(Qt::WA_DeleteOnClose);
         connect(tile_, &frmTile::closing, this,
                 [this](const QRect& geometry) { remembered_ = geometry; });

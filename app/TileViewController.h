@@ -18,9 +18,13 @@ struct AppSettings;
 class TileViewController : public QObject {
     Q_OBJECT
   public:
+    struct Parts {
+        frmPicture& picture;
+        AppSettings& settings;
+        UserDialogs& dialogs;
+    };
     // window: the main window, owner of the tile view.
-    TileViewController(frmPicture& picture, AppSettings& settings, UserDialogs& dialogs,
-                       QWidget* window);
+    TileViewController(const Parts& parts, QWidget* window);
 
     // Loads the tile view unless it is open, shows it in the normal window state and
     // brings it to the front.
@@ -33,9 +37,7 @@ class TileViewController : public QObject {
     // the first.
     void placeRemembered();
 
-    frmPicture& picture_;
-    AppSettings& settings_;
-    UserDialogs& dialogs_;
+    Parts parts_;
     QWidget* window_;
     QPointer<frmTile> tile_;
     QRect remembered_; // frame top left and client size; empty until first closed

@@ -2,6 +2,7 @@
 
 #include "WindowArrangement.h"
 #include "WindowPlacement.h"
+#include "frmHelp.h"
 
 #include "io/FormPosition.h"
 
@@ -20,6 +21,9 @@ TwipsRect outerTwips(const QWidget* w, const QMargins& estimate) {
             pixelsToTwips(f.height())};
 }
 
+// The main window's outer height.
+constexpr int kMainWindowHeight = 378;
+
 // A title bar is on the screen when this much of it can be grabbed.
 constexpr int kTitleGrabWidth = 32;
 // The title bar's height while the window manager's frame is unknown.
@@ -36,8 +40,11 @@ void moveTo(QWidget* w, const TwipsPoint& p, const QMargins& estimate, const QRe
 
 } // namespace
 
-WindowController::WindowController(const Windows& windows, const CheckItems& items)
-    : QObject(windows.main), windows_(windows), items_(items) {
+WindowController::WindowController(const Windows& windows)
+    : QObject(windows.main), windows_(windows) {}
+
+void WindowController::setCheckItems(const CheckItems& items) {
+    items_ = items;
     for (QAction* item : {items_.picture, items_.frame, items_.help})
         item->setCheckable(true);
     // The menu inverts the check mark before the command runs; the command inverts it.
@@ -127,6 +134,18 @@ void WindowController::followWindowState() {
         if (w != main && w->windowType() == Qt::Window && w->isVisible())
             w->setWindowState(state);
     }
+}
+
+void WindowController::fitMainWindowSize() {
+    QWidget* main = windows_.main;
+    main->resize(main->sizeHint().width(), kMainWindowHeight);
+    windows_.help->resize(main->width(), frmHelp::kClientHeight);
+}
+
+void WindowController::fitMainWindowHeight() {
+    QWidget* main = windows_.main;
+    const int frameHeight = main->frameGeometry().height() - main->height();
+    main->resize(main->width(), kMainWindowHeight - frameHeight);
 }
 
 } // namespace wavory

@@ -26,7 +26,9 @@ class WindowController : public QObject {
         QAction* frame;   // mnuButton
         QAction* help;    // mnuEasyHelp
     };
-    WindowController(const Windows& windows, const CheckItems& items);
+    explicit WindowController(const Windows& windows);
+    // The menu items with the check marks, once the main window has made them.
+    void setCheckItems(const CheckItems& items);
 
     // Each toggles its window and its menu check mark.
     void togglePictureWindow();
@@ -45,12 +47,16 @@ class WindowController : public QObject {
     void placeFirstStart();
     // Minimizing or restoring the main window takes the visible other windows along.
     void followWindowState();
+    // The main window's size at start-up (the easy help window as wide), and its outer
+    // height once framed.
+    void fitMainWindowSize();
+    void fitMainWindowHeight();
 
   private:
     static void toggle(QAction* item, QWidget* window);
 
     Windows windows_;
-    CheckItems items_;
+    CheckItems items_{};
 };
 
 } // namespace wavory

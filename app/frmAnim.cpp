@@ -2,15 +2,14 @@
 
 #include "AnimSaver.h"
 #include "ControlFactory.h"
+#include "DrawCommand.h"
 #include "FieldInput.h"
-#include "FolderTree.h"
+#include "HelpPages.h"
 #include "QtText.h"
 #include "UpDown.h"
 #include "UserDialogs.h"
 #include "WindowHelpers.h"
 #include "frmAnimPreview.h"
-#include "frmCreateFolder.h"
-#include "frmMain.h"
 #include "frmPicture.h"
 
 #include "anim/AnimPhases.h"
@@ -18,11 +17,7 @@
 #include "common/Clamps.h"
 #include "common/KeyFilters.h"
 #include "common/Numbers.h"
-#include "common/PathText.h"
-#include "io/AtomicFile.h"
 
-#include <QComboBox>
-#include <QDir>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -31,25 +26,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QKeyEvent>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
-#include <filesystem>
-#include <system_error>
 
 namespace wavory {
 
 namespace {
-
-QLineEdit* digitField(const char* name, const QString& text, int maxChars, QWidget* parent) {
-    QLineEdit* t = numberField(QLatin1String(name), 44, parent);
-    t->setText(text);
-    installKeyFilter(t, CheckNumInt);
-    limitTyping(t, maxChars);
-    return t;
-}
 
 // Whole numbers of a text the fields only let digits into (a stored setting may hold
 // anything): its leading number, rounded.
@@ -59,17 +42,16 @@ std::int64_t wholeNumber(const QLineEdit* field) {
 
 } // namespace
 
-frmAnim::frmAnim(frmMain& main)
-    : QDialog(&main), main_(main), frames_(std::make_unique<AnimFrames>(main, this)) {
+frmAnim::frmAnim(const Parts& parts, QWidget* parent)
+    : QDialog(parent), parts_(parts), frames_(std::make_unique<AnimFrames>(parts.frames, this)) {
     setObjectName(QStringLiteral("frmAnim"));
     setWindowTitle(Ui::tr("アニメーション"));
     setModal(true);
-    saver_ = std::make_unique<AnimSaver>(main, *frames_, this);
+    saver_ = std::make_unique<AnimSaver>(parts.saver, *frames_, this);
     preview_ = new frmAnimPreview(this);
-    createFolder_ = new frmCreateFolder(this);
 
     buildCreateGroup();
-    buildSaveGroup();
+    fraSave_ = new AnimSaveGroup(parts_.frames.dialogs, this);
     lblProg_ = namedLabel(QStringLiteral("lblProg"), QString(), this);
     lblProg_->setMinimumWidth(
         lblProg_->fontMetrics().horizontalAdvance(Ui::tr("アニメーションが作成されました。")));
@@ -89,7 +71,7 @@ frmAnim::frmAnim(frmMain& main)
 
     // Nothing can be saved or previewed before an animation is made.
     cmdDrawStop_->hide();
-    cmdSaveStop_->hide();
+    fraSave_->stopButton()->hide();
     lblProg_->hide();
     cmdPreview_->setEnabled(false);
     SetContainerEnabled(fraSave_, false, true);
@@ -140,67 +122,12 @@ void frmAnim::buildCreateGroup() {
     grid->addWidget(cmdPreview_, 1, 6);
 }
 
-void frmAnim::buildSaveGroup() {
-    fraSave_ = new QGroupBox(Ui::tr("保存"), this);
-    fraSave_->setObjectName(QStringLiteral("fraSave"));
-    fraSave_->setProperty("helpTopic", 0);
-    lblPath_ =
-        namedLabel(QStringLiteral("lblPath"), Ui::tr("保存するフォルダ(&F) :"), fraSave_, 130);
-    dirSave_ = new FolderTree(fraSave_);
-    dirSave_->setMinimumHeight(200);
-    lblPath_->setBuddy(dirSave_->view());
-    cmdCreateFolder_ = commandButton("cmdCreateFolder", Ui::tr("新規フォルダ(&C)"), fraSave_);
-    lblName_ =
-        namedLabel(QStringLiteral("lblName"), Ui::tr("ベースファイル名(&B) :"), fraSave_, 131);
-    txtName_ = new QLineEdit(QStringLiteral("anim"), fraSave_);
-    txtName_->setObjectName(QStringLiteral("txtName"));
-    lblName_->setBuddy(txtName_);
-    lblNumber_ = namedLabel(QStringLiteral("lblNumber"), Ui::tr("連番(&N) :"), fraSave_, 132);
-    txtNumberFrom_ = digitField("txtNumberFrom", QStringLiteral("1"), 8, fraSave_);
-    txtNumberFrom_->setFixedWidth(80);
-    lblNumber_->setBuddy(txtNumberFrom_);
-    cboNumber_ = new QComboBox(fraSave_);
-    cboNumber_->setObjectName(QStringLiteral("cboNumber"));
-    for (int k = 1; k <= kMaxFrameDigits; ++k)
-        cboNumber_->addItem(Ui::tr("%1桁").arg(k));
-    cboNumber_->setCurrentIndex(1);
-    lblFormat_ = namedLabel(QStringLiteral("lblFormat"), Ui::tr("形式(&T) :"), fraSave_);
-    cboFormat_ = new QComboBox(fraSave_);
-    cboFormat_->setObjectName(QStringLiteral("cboFormat"));
-    cboFormat_->addItems({Ui::tr("BMPファイル群 (連番.bmp)"), Ui::tr("アニメーションWebP (.webp)"),
-                          Ui::tr("アニメーションGIF (.gif)")});
-    lblFormat_->setBuddy(cboFormat_);
-    cmdSave_ = commandButton("cmdSave", Ui::tr("保存(&S)"), fraSave_, 135);
-    cmdSaveStop_ = commandButton("cmdSaveStop", Ui::tr("保存中止(&S)"), fraSave_, 136);
-    for (QPushButton* b : {cmdSave_, cmdSaveStop_})
-        b->setMinimumWidth(110);
-
-    auto* grid = new QGridLayout(fraSave_);
-    grid->setContentsMargins(8, 6, 8, 8);
-    grid->setHorizontalSpacing(6);
-    grid->addWidget(lblPath_, 0, 0, 1, 2);
-    grid->addWidget(cmdCreateFolder_, 0, 3);
-    grid->addWidget(dirSave_, 1, 0, 1, 4);
-    grid->addWidget(lblName_, 2, 0);
-    grid->addWidget(txtName_, 2, 1, 1, 3);
-    grid->addWidget(lblNumber_, 3, 0);
-    grid->addWidget(txtNumberFrom_, 3, 1);
-    grid->addWidget(cboNumber_, 3, 2);
-    grid->addWidget(lblFormat_, 4, 0);
-    grid->addWidget(cboFormat_, 4, 1, 1, 2);
-    grid->addWidget(cmdSave_, 4, 3);
-    grid->addWidget(cmdSaveStop_, 4, 3);
-    grid->setColumnStretch(2, 1);
-    grid->setRowStretch(1, 1);
-}
-
 void frmAnim::connectControls() {
     connect(cmdDraw_, &QPushButton::clicked, this, &frmAnim::cmdDraw_Click);
     connect(cmdDrawStop_, &QPushButton::clicked, this, &frmAnim::cmdDrawStop_Click);
     connect(cmdPreview_, &QPushButton::clicked, this, &frmAnim::cmdPreview_Click);
-    connect(cmdSave_, &QPushButton::clicked, this, &frmAnim::cmdSave_Click);
-    connect(cmdSaveStop_, &QPushButton::clicked, this, &frmAnim::cmdSaveStop_Click);
-    connect(cmdCreateFolder_, &QPushButton::clicked, this, &frmAnim::cmdCreateFolder_Click);
+    connect(fraSave_->saveButton(), &QPushButton::clicked, this, &frmAnim::cmdSave_Click);
+    connect(fraSave_->stopButton(), &QPushButton::clicked, this, &frmAnim::cmdSaveStop_Click);
     connect(cmdClose_, &QPushButton::clicked, this, &frmAnim::cmdClose_Click);
     connect(cmdHelp_, &QPushButton::clicked, this, &frmAnim::cmdHelp_Click);
 
@@ -211,20 +138,11 @@ void frmAnim::connectControls() {
     connect(updFrame_, &UpDown::up, this, [this] { step(txtFrame_, +1, 1, kMaxAnimFrames); });
     connect(updFrame_, &UpDown::down, this, [this] { step(txtFrame_, -1, 1, kMaxAnimFrames); });
     txtFrame_->installEventFilter(this);
-    txtNumberFrom_->installEventFilter(this);
-    connect(cboFormat_, &QComboBox::currentIndexChanged, this, [this] {
-        if (cboFormat_->isEnabled())
-            enableSaveControls(true);
-    });
 }
 
 bool frmAnim::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::FocusOut) {
-        if (watched == txtFrame_)
-            leaveFrameField();
-        else if (watched == txtNumberFrom_)
-            leaveNumberFromField();
-    }
+    if (e->type() == QEvent::FocusOut && watched == txtFrame_)
+        leaveFrameField();
     return QDialog::eventFilter(watched, e);
 }
 
@@ -246,41 +164,18 @@ void frmAnim::leaveFrameField() {
     txtFrame_->setText(toQ(CheckTextRange(toStd(txtFrame_->text()), kMaxAnimFrames, 1)));
 }
 
-int frmAnim::digitCount() const {
-    return std::max(0, cboNumber_->currentIndex()) + 1;
-}
-
-void frmAnim::leaveNumberFromField() {
-    // Within what the digit count chosen now can write; a later change of the count is
-    // covered by the digit check of the save.
-    const double upper = std::pow(10.0, digitCount()) - 1;
-    txtNumberFrom_->setText(toQ(CheckTextRange(toStd(txtNumberFrom_->text()), upper, 0)));
-}
-
-AnimSaveFormat frmAnim::saveFormat() const {
-    return static_cast<AnimSaveFormat>(std::clamp(cboFormat_->currentIndex(), 0, 2));
-}
-
 void frmAnim::showProgress(const QString& text) {
     lblProg_->setText(text);
     lblProg_->show();
     lblProg_->repaint();
 }
 
-void frmAnim::enableSaveControls(bool enabled) {
-    SetContainerEnabled(fraSave_, enabled, false);
-    // A single animated file has no numbers.
-    const bool numbered = saveFormat() == AnimSaveFormat::BmpSeries;
-    for (QWidget* w : std::initializer_list<QWidget*>{lblNumber_, txtNumberFrom_, cboNumber_})
-        w->setEnabled(enabled && numbered);
-}
-
 // ---- Create ----
 
 void frmAnim::cmdDraw_Click() {
-    if (isBusy() || !main_.DrawCheck())
+    if (isBusy() || !parts_.draw.check())
         return;
-    UserDialogs& dialogs = main_.dialogs();
+    UserDialogs& dialogs = parts_.frames.dialogs;
     if (!CheckTXTNullP(txtIsoFrom_, Ui::tr("位相のずれの下限"), dialogs) ||
         !CheckTXTNullP(txtIsoTo_, Ui::tr("位相のずれの上限"), dialogs))
         return;
@@ -308,9 +203,9 @@ void frmAnim::cmdDraw_Click() {
 
     SetContainerEnabled(fraFrame_, true, false);
     SetContainerEnabled(fraSave_, true, true);
-    enableSaveControls(true);
-    if (main_.settings().Option.DrewBeep)
-        main_.dialogs().beep();
+    fraSave_->enableControls(true);
+    if (parts_.saver.settings.Option.DrewBeep)
+        parts_.frames.dialogs.beep();
     lblProg_->setText(Ui::tr("アニメーションが作成されました。"));
     cmdDrawStop_->hide();
     cmdDraw_->show();
@@ -339,7 +234,7 @@ void frmAnim::stopWork() {
 // ---- Preview ----
 
 void frmAnim::cmdPreview_Click() {
-    const frmPicture* picture = main_.picture();
+    const frmPicture* picture = &parts_.frames.picture;
     // Never past the frames the store holds.
     const int frames = std::min(Frame, frames_->held());
     preview_->prepare(picture->imageWidth(), picture->imageHeight(), frames,
@@ -356,7 +251,7 @@ void frmAnim::reject() {
 void frmAnim::cmdClose_Click() {
     stopWork();
     cmdPreview_->setEnabled(false);
-    cmdSave_->setEnabled(false);
+    fraSave_->saveButton()->setEnabled(false);
     lblProg_->hide();
     closed_ = true;
     QDialog::reject();
@@ -368,7 +263,7 @@ void frmAnim::showEvent(QShowEvent* e) {
 }
 
 void frmAnim::cmdHelp_Click() {
-    main_.ShowHelpFile(QStringLiteral("anim.htm"));
+    parts_.help.show(QStringLiteral("anim.htm"));
 }
 
 // ---- Save ----
@@ -376,24 +271,24 @@ void frmAnim::cmdHelp_Click() {
 void frmAnim::cmdSave_Click() {
     if (isBusy())
         return;
-    UserDialogs& dialogs = main_.dialogs();
-    const AnimSaveFormat format = saveFormat();
+    UserDialogs& dialogs = parts_.frames.dialogs;
+    const AnimSaveFormat format = fraSave_->saveFormat();
     const bool numbered = format == AnimSaveFormat::BmpSeries;
-    if (numbered && !CheckTXTNullP(txtNumberFrom_, Ui::tr("連番の開始番号"), dialogs))
+    if (numbered && !CheckTXTNullP(fraSave_->numberFromField(), Ui::tr("連番の開始番号"), dialogs))
         return;
     leaveFrameField();
     Frame = static_cast<int>(std::clamp<std::int64_t>(wholeNumber(txtFrame_), 1, kMaxAnimFrames));
     // Digits only when typed; a stored setting may hold a sign.
-    const std::int64_t start = std::max<std::int64_t>(0, wholeNumber(txtNumberFrom_));
-    const int digits = digitCount();
+    const std::int64_t start = std::max<std::int64_t>(0, wholeNumber(fraSave_->numberFromField()));
+    const int digits = fraSave_->digitCount();
     if (numbered && !frameDigitsSuffice(start, Frame, digits)) {
         dialogs.message(this, toQ(UiText::tr(kDigitsTooFewMessage)), MessageIcon::Exclamation);
-        cboNumber_->setCurrentIndex(fittingDigitIndex(start, Frame));
+        fraSave_->setDigitIndex(fittingDigitIndex(start, Frame));
         return;
     }
     AnimSaver::Job job;
     job.format = format;
-    job.base = ChkPathBS(toStd(dirSave_->folder())) + toStd(txtName_->text());
+    job.base = fraSave_->base();
     job.start = start;
     job.digits = digits;
     job.frames = Frame;
@@ -411,49 +306,29 @@ void frmAnim::cmdSave_Click() {
 void frmAnim::setSaving(bool saving) {
     if (saving) {
         lblProg_->show();
-        cmdSaveStop_->show();
-        cmdSave_->hide();
+        fraSave_->stopButton()->show();
+        fraSave_->saveButton()->hide();
         SetContainerEnabled(fraFrame_, false, true);
         SetContainerEnabled(fraSave_, false, false);
-        cmdSaveStop_->setEnabled(true);
+        fraSave_->stopButton()->setEnabled(true);
         NowSaving = true;
         return;
     }
     lblProg_->hide();
-    cmdSaveStop_->hide();
-    cmdSave_->show();
+    fraSave_->stopButton()->hide();
+    fraSave_->saveButton()->show();
     SetContainerEnabled(fraFrame_, true, true);
-    enableSaveControls(true);
+    fraSave_->enableControls(true);
     NowSaving = false;
     // Closed meanwhile: the animation has to be made again before the next save.
     if (closed_) {
         cmdPreview_->setEnabled(false);
-        cmdSave_->setEnabled(false);
+        fraSave_->saveButton()->setEnabled(false);
     }
 }
 
 void frmAnim::cmdSaveStop_Click() {
     NowSaving = false;
-}
-
-void frmAnim::cmdCreateFolder_Click() {
-    createFolder_->prepare();
-    showModal(this, *createFolder_);
-    if (createFolder_->DialogCancelled())
-        return;
-    const std::string name = toStd(createFolder_->folderName());
-    std::error_code ec;
-    if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..")
-        ec = std::make_error_code(std::errc::invalid_argument);
-    else if (!std::filesystem::create_directory(ChkPathBS(toStd(dirSave_->folder())) + name, ec) &&
-             !ec)
-        ec = std::make_error_code(std::errc::file_exists);
-    if (ec) {
-        main_.dialogs().message(
-            this, Ui::tr("%1\r\n新規フォルダの作成に失敗しました。").arg(toQ(systemErrorText(ec))),
-            MessageIcon::Critical);
-    }
-    // The folder list shows the new folder by itself; the chosen folder stays.
 }
 
 // ---- Settings ----
@@ -463,13 +338,7 @@ void frmAnim::loadSettings(const AppSettings::AnimSection& anim) {
     txtIsoTo_->setText(toQ(anim.IsoTo));
     txtFrame_->setText(toQ(anim.Frame));
     drive_ = anim.Drive;
-    dirSave_->setFolder(toQ(anim.Path));
-    txtName_->setText(toQ(anim.Name));
-    txtNumberFrom_->setText(toQ(anim.NumberFrom));
-    if (anim.Number >= 0 && anim.Number < cboNumber_->count())
-        cboNumber_->setCurrentIndex(anim.Number);
-    if (anim.Format >= 0 && anim.Format < cboFormat_->count())
-        cboFormat_->setCurrentIndex(anim.Format);
+    fraSave_->loadSettings(anim);
     preview_->setSpeed(anim.PreviewSpeed);
 }
 
@@ -478,11 +347,7 @@ void frmAnim::storeSettings(AppSettings::AnimSection& anim) const {
     anim.IsoTo = toStd(txtIsoTo_->text());
     anim.Frame = toStd(txtFrame_->text());
     anim.Drive = drive_;
-    anim.Path = toStd(dirSave_->folder());
-    anim.Name = toStd(txtName_->text());
-    anim.NumberFrom = toStd(txtNumberFrom_->text());
-    anim.Number = static_cast<std::int16_t>(cboNumber_->currentIndex());
-    anim.Format = static_cast<std::int16_t>(cboFormat_->currentIndex());
+    fraSave_->storeSettings(anim);
     anim.PreviewSpeed = static_cast<std::int16_t>(preview_->speed());
 }
 

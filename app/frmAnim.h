@@ -9,6 +9,8 @@
 // saving, closed); NowDrawing and NowSaving are cleared to stop the running loop.
 
 #include "AnimFrames.h"
+#include "AnimSaveGroup.h"
+#include "AnimSaver.h"
 
 #include "io/AppSettings.h"
 
@@ -24,20 +26,24 @@ class QPushButton;
 
 namespace wavory {
 
-class AnimSaver;
+class DrawCommand;
 class FolderTree;
+class HelpPages;
 class UpDown;
 class frmAnimPreview;
 class frmCreateFolder;
-class frmMain;
-
-// The save group's file kinds, in the order of the format list.
-enum class AnimSaveFormat { BmpSeries = 0, WebP = 1, Gif = 2 };
 
 class frmAnim : public QDialog {
     Q_OBJECT
   public:
-    explicit frmAnim(frmMain& main);
+    struct Parts {
+        AnimFrames::Parts frames;
+        AnimSaver::Parts saver;
+        DrawCommand& draw; // its parameter check
+        HelpPages& help;
+    };
+    // parent: the main window.
+    frmAnim(const Parts& parts, QWidget* parent);
     ~frmAnim() override;
 
     // The frames of the last completed animation (saving replaces it with the frame
@@ -52,7 +58,6 @@ class frmAnim : public QDialog {
     void cmdClose_Click();
     void cmdSave_Click();
     void cmdSaveStop_Click();
-    void cmdCreateFolder_Click();
     void cmdHelp_Click();
 
     // Making or saving frames.
@@ -67,9 +72,7 @@ class frmAnim : public QDialog {
 
     AnimFrames& frames() { return *frames_; }
     frmAnimPreview* preview() const { return preview_; }
-    frmCreateFolder* createFolderDialog() const { return createFolder_; }
-    FolderTree* folderTree() const { return dirSave_; }
-    AnimSaveFormat saveFormat() const;
+    AnimSaveGroup* saveGroup() const { return fraSave_; }
 
   Q_SIGNALS:
     // A creation or a save has ended.
@@ -83,23 +86,16 @@ class frmAnim : public QDialog {
 
   private:
     void buildCreateGroup();
-    void buildSaveGroup();
     void connectControls();
     void showProgress(const QString& text);
-    // The save group's controls, with the start number and digits greyed out for a
-    // single animated file.
-    void enableSaveControls(bool enabled);
     void setSaving(bool saving);
     void step(QLineEdit* field, int delta, int low, int high);
     void leaveFrameField();
-    void leaveNumberFromField();
-    int digitCount() const;
 
-    frmMain& main_;
+    Parts parts_;
     std::unique_ptr<AnimFrames> frames_;
     std::unique_ptr<AnimSaver> saver_;
     frmAnimPreview* preview_;
-    frmCreateFolder* createFolder_;
 
     QGroupBox* fraFrame_;
     QLabel* lblIso_;
@@ -116,19 +112,7 @@ class frmAnim : public QDialog {
     QPushButton* cmdDrawStop_;
     QPushButton* cmdPreview_;
 
-    QGroupBox* fraSave_;
-    QLabel* lblPath_;
-    FolderTree* dirSave_;
-    QPushButton* cmdCreateFolder_;
-    QLabel* lblName_;
-    QLineEdit* txtName_;
-    QLabel* lblNumber_;
-    QLineEdit* txtNumberFrom_;
-    QComboBox* cboNumber_;
-    QLabel* lblFormat_;
-    QComboBox* cboFormat_;
-    QPushButton* cmdSave_;
-    QPushButton* cmdSaveStop_;
+    AnimSaveGroup* fraSave_;
 
     QLabel* lblProg_;
     QPushButton* cmdClose_;

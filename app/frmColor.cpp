@@ -35,27 +35,10 @@ namespace wavory {
 
 namespace {
 
-// The preview and the swatches under it. The preview's width minus 4 divides evenly for
-// 2, 3, 5, 6, 9 and 12 points, so the last swatch then sits exactly under its end.
-constexpr int kPreviewWidth = 444;
-constexpr int kPreviewHeight = 30;
-constexpr int kLineLength = 9;
-constexpr int kSwatchWidth = 26;
-constexpr int kSwatchHeight = 20;
-constexpr int kAreaMargin = kSwatchWidth / 2 + 2;
 constexpr int kLevelCount = 9;
 constexpr const char* kHelpPage = "gcolor.htm";
 
 const char* const kTopicProperty = "helpTopic";
-
-// The busy pointer on every window of the program while the preview repaints.
-class BusyPointer {
-  public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 QGroupBox* frame(const char* name, const QString& title, int topic, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
@@ -80,8 +63,6 @@ frmColor::frmColor(UserDialogs& dialogs, ColorSetCollection& collection, RandomS
     setWindowTitle(Ui::tr("色セットの編集"));
     setModal(true);
     setProperty(kTopicProperty, 0);
-    // Swatches that become visible for the first time are white.
-    points_.fill(kWhiteColorValue);
 
     buildControls();
     buildMenu();
@@ -116,30 +97,8 @@ void frmColor::buildControls() {
 
     // The preview with the swatches under it, placed by hand (evenly spaced points).
     fraColorChange_ = frame("fraColorChange", Ui::tr("色の変化"), 63, this);
-    pointArea_ = new QWidget(fraColorChange_);
-    pointArea_->setFixedSize(kPreviewWidth + 2 * kAreaMargin,
-                             kPreviewHeight + kLineLength + kSwatchHeight);
-    picGrad_ = new GradientView(pointArea_);
-    picGrad_->setFixedSize(kPreviewWidth, kPreviewHeight);
-    picGrad_->move(kAreaMargin, 0);
-    for (int i = 0; i < kMaxColorPoints; ++i) {
-        auto* line = new QFrame(pointArea_);
-        line->setObjectName(QStringLiteral("linPoint_%1").arg(i));
-        line->setFixedSize(1, kLineLength);
-        line->setAutoFillBackground(true);
-        line->setBackgroundRole(QPalette::WindowText);
-        line->hide();
-        linPoint_[static_cast<std::size_t>(i)] = line;
-
-        auto* swatch = new ColorSwatch(pointArea_);
-        swatch->setObjectName(QStringLiteral("picPoint_%1").arg(i));
-        swatch->setFixedSize(kSwatchWidth, kSwatchHeight);
-        swatch->setProperty(kTopicProperty, 64);
-        swatch->setColor(colorFromValue(kWhiteColorValue));
-        swatch->hide();
-        picPoint_[static_cast<std::size_t>(i)] = swatch;
-        connect(swatch, &ColorSwatch::clicked, this, [this, i] { picPoint_Click(i); });
-    }
+    pointRow_ = new ColorPointRow(kTopicProperty, 64, fraColorChange_);
+    connect(pointRow_, &ColorPointRow::pointClicked, this, &frmColor::picPoint_Click);
     chkEdge_ = new QCheckBox(Ui::tr("両端の色は一致させる(&E)"), fraColorChange_);
     chkEdge_->setObjectName(QStringLiteral("chkEdge"));
     chkEdge_->setProperty(kTopicProperty, 65);
@@ -147,7 +106,7 @@ void frmColor::buildControls() {
     cmdRnd_->setProperty(kTopicProperty, 66);
     cmdRnd_->setAutoDefault(false);
     auto* changeBox = new QVBoxLayout(fraColorChange_);
-    changeBox->addWidget(pointArea_, 0, Qt::AlignHCenter);
+    changeBox->addWidget(pointRow_, 0, Qt::AlignHCenter);
     auto* changeRow = new QHBoxLayout;
     changeRow->addWidget(chkEdge_);
     changeRow->addStretch();
@@ -291,12 +250,13 @@ void frmColor::SetSelectedGColor() {
     GColor& set = collection_.at(editGCnt_);
     acceptedName_ = set.name;
     txtName_->setText(toQ(set.name));
+    Points points = pointRow_->points();
     const int count = std::clamp<int>(set.colorCount, 0, kMaxColorPoints);
     for (int i = 0; i < count; ++i) {
         const auto p = static_cast<std::size_t>(i);
-        points_[p] = rgbValue(set.r[p], set.g[p], set.b[p]);
+        points[p] = rgbValue(set.r[p], set.g[p], set.b[p]);
     }
-    showPointColors();
+    pointRow_->setPoints(points);
     // A set the editor can show has at least two points.
     if (set.colorCount < 2)
         set.colorCount = 2;
@@ -315,96 +275,41 @@ void frmColor::SetSelectedGColor() {
     cboNum_Click(numIndex);
 }
 
-std::span<std::int32_t> frmColor::visiblePoints() {
-    return std::span<std::int32_t>(points_.data(), static_cast<std::size_t>(cCnt_));
-}
-
 void frmColor::cboNum_Click(int index) {
     if (index < 0)
         return;
-    cCnt_ = index + 2;
-    placePoints();
+    pointRow_->setCount(index + 2);
     ApplyEdgeMatch();
 }
 
 void frmColor::cboLevel_Click(int index) {
     if (index < 0)
         return;
-    level_ = index;
-    DrawGrad();
-}
-
-void frmColor::placePoints() {
-    const int step = cCnt_ > 1 ? (kPreviewWidth - 4) / (cCnt_ - 1) : 0;
-    for (int i = 0; i < kMaxColorPoints; ++i) {
-        ColorSwatch* swatch = picPoint_[static_cast<std::size_t>(i)];
-        QFrame* line = linPoint_[static_cast<std::size_t>(i)];
-        if (i >= cCnt_) {
-            swatch->hide();
-            line->hide();
-            continue;
-        }
-        const int center = kAreaMargin + 2 + i * step;
-        line->move(center, kPreviewHeight);
-        swatch->move(center - kSwatchWidth / 2, kPreviewHeight + kLineLength);
-        line->show();
-        swatch->show();
-    }
-}
-
-void frmColor::showPointColors() {
-    for (std::size_t i = 0; i < points_.size(); ++i)
-        picPoint_[i]->setColor(colorFromValue(points_[i]));
-}
-
-void frmColor::setPoints(const Points& points) {
-    points_ = points;
-    showPointColors();
-    DrawGrad();
-}
-
-void frmColor::pointsChanged() {
-    showPointColors();
-    DrawGrad();
-    SetToolTip();
+    pointRow_->setLevel(index);
 }
 
 void frmColor::ApplyEdgeMatch() {
-    if (chkEdge_->isChecked() && cCnt_ >= 2) {
-        matchEdges(visiblePoints());
-        showPointColors();
+    if (chkEdge_->isChecked() && pointRow_->count() >= 2) {
+        matchEdges(pointRow_->visiblePoints());
+        pointRow_->showPointColors();
     }
-    DrawGrad();
-    SetToolTip();
-}
-
-void frmColor::DrawGrad() {
-    if (cCnt_ == 0)
-        return;
-    const BusyPointer busy;
-    const GColor set = editedSet({}, level_, visiblePoints());
-    picGrad_->setColumns(gradPreviewColors(set, picGrad_->barWidth()));
-}
-
-void frmColor::SetToolTip() {
-    for (int i = 0; i < cCnt_; ++i) {
-        const auto p = static_cast<std::size_t>(i);
-        picPoint_[p]->setToolTip(toQ(swatchToolTip(points_[p])));
-    }
+    pointRow_->drawPreview();
+    pointRow_->showToolTips();
 }
 
 void frmColor::picPoint_Click(int i) {
-    if (i < 0 || i >= cCnt_)
+    if (i < 0 || i >= pointRow_->count())
         return;
     const auto p = static_cast<std::size_t>(i);
-    const std::optional<QColor> chosen = dialogs_.chooseColor(this, colorFromValue(points_[p]));
+    const std::optional<QColor> chosen =
+        dialogs_.chooseColor(this, colorFromValue(pointRow_->pointColor(i)));
     if (!chosen)
         return;
     lastChosen_ = *chosen;
-    points_[p] = colorValue(*chosen);
+    pointRow_->visiblePoints()[p] = colorValue(*chosen);
     if (chkEdge_->isChecked())
-        matchEdgesAfterChange(visiblePoints(), p);
-    pointsChanged();
+        matchEdgesAfterChange(pointRow_->visiblePoints(), p);
+    pointRow_->pointsChanged();
 }
 
 void frmColor::txtName_Change(const QString& text) {
@@ -422,8 +327,8 @@ void frmColor::txtName_Change(const QString& text) {
 }
 
 void frmColor::cmdRnd_Click() {
-    randomizeColors(visiblePoints(), random_);
-    showPointColors();
+    randomizeColors(pointRow_->visiblePoints(), random_);
+    pointRow_->showPointColors();
     ApplyEdgeMatch();
 }
 
@@ -431,7 +336,8 @@ void frmColor::cmdOK_Click() {
     const std::string name = toStd(txtName_->text());
     if (!dialogs_.report(this, checkEditedName(collection_, editGCnt_, name)))
         return;
-    if (!writeEditedSet(collection_, editGCnt_, name, level_, visiblePoints()))
+    if (!writeEditedSet(collection_, editGCnt_, name, pointRow_->level(),
+                        pointRow_->visiblePoints()))
         return;
     cancelled_ = false;
     Q_EMIT gColorWritten(editGCnt_);
@@ -445,19 +351,20 @@ void frmColor::cmdHelp_Click() {
 
 void frmColor::mnuBrightness_Click() {
     frmSetBrightness dialog(
-        points_, cCnt_, [this](const Points& p) { setPoints(p); }, this);
+        pointRow_->points(), pointRow_->count(),
+        [this](const Points& p) { pointRow_->setPoints(p); }, this);
     dialog.exec();
-    SetToolTip();
+    pointRow_->showToolTips();
 }
 
 void frmColor::mnuNega_Click() {
-    negateColors(visiblePoints());
-    pointsChanged();
+    negateColors(pointRow_->visiblePoints());
+    pointRow_->pointsChanged();
 }
 
 void frmColor::mnuRotate_Click() {
-    rotateHues(visiblePoints());
-    pointsChanged();
+    rotateHues(pointRow_->visiblePoints());
+    pointRow_->pointsChanged();
 }
 
 void frmColor::mnuMono_Click() {
@@ -465,8 +372,8 @@ void frmColor::mnuMono_Click() {
     if (!chosen)
         return;
     lastChosen_ = *chosen;
-    tintColors(visiblePoints(), colorValue(*chosen));
-    pointsChanged();
+    tintColors(pointRow_->visiblePoints(), colorValue(*chosen));
+    pointRow_->pointsChanged();
 }
 
 } // namespace wavory

@@ -12,6 +12,8 @@
 // linPoint_11, the frames fraName, fraNum, fraLevel, fraColorChange, and the menu
 // mnuColorTone with mnuBrightness, mnuNega, mnuRotate and mnuMono.
 
+#include "ColorPointRow.h"
+
 #include "colorsets/GColor.h"
 
 #include <QColor>
@@ -34,15 +36,13 @@ class QPushButton;
 namespace wavory {
 
 class ColorSetCollection;
-class ColorSwatch;
-class GradientView;
 class RandomSource;
 class UserDialogs;
 
 class frmColor : public QDialog {
     Q_OBJECT
   public:
-    using Points = std::array<std::int32_t, kMaxColorPoints>;
+    using Points = ColorPointRow::Points;
 
     // random is the program's one generator (for "ランダム決定").
     frmColor(UserDialogs& dialogs, ColorSetCollection& collection, RandomSource& random,
@@ -68,19 +68,11 @@ class frmColor : public QDialog {
         easyHelp_ = std::move(handler);
     }
 
-    // Number of points being edited (2..12) and the level exponent (0..8).
-    int CCnt() const { return cCnt_; }
-    int level() const { return level_; }
-    // The color of swatch i (0..11), R + 256·G + 65536·B; hidden swatches keep theirs.
-    std::int32_t pointColor(int i) const { return points_.at(static_cast<std::size_t>(i)); }
-    const Points& points() const { return points_; }
+    // The preview and the color points being edited: their number, level and colors.
+    const ColorPointRow& pointRow() const { return *pointRow_; }
 
     // Loads the set at EditGCnt into the editor.
     void SetSelectedGColor();
-    // Paints the preview from the visible points.
-    void DrawGrad();
-    // Refreshes the tooltips of the visible swatches.
-    void SetToolTip();
     // With edge matching on, the last point takes the color of point 0; then the preview
     // and the tooltips are refreshed.
     void ApplyEdgeMatch();
@@ -111,14 +103,6 @@ class frmColor : public QDialog {
     void mnuRotate_Click();
     void mnuMono_Click();
 
-    std::span<std::int32_t> visiblePoints();
-    // Lays the visible swatches and their lines out under the preview.
-    void placePoints();
-    // Swatches show the colors of points_.
-    void showPointColors();
-    void setPoints(const Points& points);
-    // The color operations end with this: swatches, preview, tooltips.
-    void pointsChanged();
     void reportTopic(QObject* watched);
 
     UserDialogs& dialogs_;
@@ -131,9 +115,6 @@ class frmColor : public QDialog {
     bool copyAddFlg_ = false;
     bool cancelled_ = true;
     bool loaded_ = false;
-    int cCnt_ = 0;
-    int level_ = 8;
-    Points points_{};
     // The name as last accepted, to cut what is typed or pasted beyond 24 bytes.
     std::string acceptedName_;
     QColor lastChosen_;
@@ -142,7 +123,7 @@ class frmColor : public QDialog {
     QGroupBox* fraNum_ = nullptr;
     QGroupBox* fraLevel_ = nullptr;
     QGroupBox* fraColorChange_ = nullptr;
-    QWidget* pointArea_ = nullptr;
+    ColorPointRow* pointRow_ = nullptr;
     QLineEdit* txtName_ = nullptr;
     QComboBox* cboNum_ = nullptr;
     QComboBox* cboLevel_ = nullptr;
@@ -151,9 +132,6 @@ class frmColor : public QDialog {
     QPushButton* cmdOK_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
-    GradientView* picGrad_ = nullptr;
-    std::array<ColorSwatch*, kMaxColorPoints> picPoint_{};
-    std::array<QFrame*, kMaxColorPoints> linPoint_{};
     QAction* mnuBrightness_ = nullptr;
     QAction* mnuNega_ = nullptr;
     QAction* mnuRotate_ = nullptr;

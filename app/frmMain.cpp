@@ -1,20 +1,26 @@
 #include "frmMain.h"
 
 #include "ColorFrame.h"
+#include "ColorSetController.h"
 #include "ControlFactory.h"
+#include "DrawCommand.h"
 #include "DrawIcons.h"
 #include "DrawOnChange.h"
-#include "EasyHelpTracker.h"
+#include "DrawSession.h"
 #include "ExtrasController.h"
+#include "FileController.h"
 #include "FileDrops.h"
+#include "HelpPages.h"
 #include "HistoryController.h"
-#include "ParamFieldKeys.h"
+#include "ParamController.h"
 #include "PictureDocument.h"
 #include "QtText.h"
+#include "SaveController.h"
+#include "StartupController.h"
 #include "TileViewController.h"
 #include "UserDialogs.h"
 #include "ValueFrame.h"
-#include "VariationController.h"
+#include "WindowController.h"
 #include "WindowHelpers.h"
 #include "WindowPlacement.h"
 #include "frmAbout.h"
@@ -43,55 +49,44 @@
 
 namespace wavory {
 
-namespace {
-
-// The main window's outer height.
-constexpr int kMainWindowHeight = 378;
-
-} // namespace
-
-frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), random_(random),
-      fileNames_(settings_, [this] { return helpPages_->resourceFolder(); }) {
+frmMain::frmMain() {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kProgramTitle);
     drawImages_ = {drawButtonImage(), stopButtonImage()};
     setWindowIcon(drawImages_[0]);
+}
 
-    params_ = new ParamController(this);
-    document_ = new PictureDocument(this);
-    picture_ = new frmPicture(*document_, this);
-    // The image has its start-up size before the frame window takes its limits from it.
-    document_->setImageSize(200, 200);
-    button_ = new frmButton(dialogs_, *params_, this);
-    help_ = new frmHelp(this);
-    // Every window's controls report their topics through this one filter.
-    new EasyHelpTracker([this](int topic) { help_->HelpManager(topic); }, this);
-    session_ = new DrawSession(*document_, *picture_->picMain(), this);
-    helpPages_ = new HelpPages(dialogs_, this);
-    colorSets_ =
-        new ColorSetController({*params_, dialogs_, random_, fileNames_, *helpPages_}, this);
-    draw_ = new DrawCommand(
-        {*session_, *params_, colorSets_->colorSets(), *document_, *picture_, settings_, dialogs_,
-         random_},
-        this);
-    drawOnChange_ = new DrawOnChange(
-        {*session_, *params_, *colorSets_, *picture_, settings_, dialogs_, random_}, this);
-    tiles_ = new TileViewController(*picture_, settings_, dialogs_, this);
-    history_ = new HistoryController(
-        {*params_, *colorSets_, *session_, *draw_, *document_, settings_, dialogs_}, this);
-    variations_ = new VariationController(
-        {*params_, *colorSets_, *session_, *document_, settings_, random_}, this);
-    files_ = new FileController({*params_, *colorSets_, *draw_, fileNames_, dialogs_}, this);
-    save_ = new SaveController({*document_, settings_, fileNames_, *files_, dialogs_}, this);
-    drops_ = new FileDrops(*this, *session_, *files_);
-    fieldKeys_ = new ParamFieldKeys(*draw_, *picture_, *drops_, this);
+frmMain::~frmMain() = default;
+
+void frmMain::build(const Parts& parts) {
+    dialogs_ = &parts.dialogs;
+    settings_ = &parts.settings;
+    params_ = &parts.params;
+    session_ = &parts.session;
+    draw_ = &parts.draw;
+    drawOnChange_ = &parts.drawOnChange;
+    colorSets_ = &parts.colorSets;
+    files_ = &parts.files;
+    save_ = &parts.save;
+    helpPages_ = &parts.helpPages;
+    tiles_ = &parts.tiles;
+    history_ = &parts.history;
+    windows_ = &parts.windows;
+    extras_ = &parts.extras;
+    startup_ = &parts.startup;
+    drops_ = &parts.drops;
+    fieldKeys_ = &parts.fieldKeys;
+    document_ = &parts.document;
+    picture_ = &parts.picture;
+    button_ = &parts.frame;
+    help_ = &parts.help;
+    anim_ = &parts.anim;
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("frmMainClient"));
     setCentralWidget(central);
     fraValue_ = new ValueFrame(*params_, *session_, *fieldKeys_, *picture_, central);
-    connect(fraValue_->cmdRndSet(), &QPushButton::clicked, this, &frmMain::cmdRndSet_Click);
+    connect(fraValue_->cmdRndSet(), &QPushButton::clicked, draw_, &DrawCommand::randomSetting);
     buildPictureFrame();
     Frame2_ = new ColorFrame(*colorSets_, *params_, *session_, central);
     auto* right = new QVBoxLayout;
@@ -106,8 +101,6 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     layout->addLayout(right);
     buildMenus();
     session_->registerValueControl(button_);
-    startup_ = new StartupController(*this);
-    anim_ = new frmAnim(*this);
 
     for (QGroupBox* frame : std::initializer_list<QGroupBox*>{fraValue_, Frame1_, Frame2_}) {
         frame->setProperty("helpTopic", 0);
@@ -115,8 +108,8 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     }
     connectControllers();
 
-    ShowColorSetList();
-    SetImageSize(200, 200);
+    Frame2_->showList();
+    params_->setImageSize(200, 200);
     button_->updXYMaxSet();
     setAcceptDrops(true);
     refreshFromModel();
@@ -124,31 +117,15 @@ frmMain::frmMain(UserDialogs& dialogs, RandomSource& random, QWidget* parent)
     setDrawButtonState(false);
 }
 
-frmMain::~frmMain() = default;
-
 void frmMain::connectControllers() {
     connect(params_, &ParamController::changed, this, &frmMain::refreshFromModel);
     connect(params_, &ParamController::imageSizeChanged, this, &frmMain::showImageSize);
     connect(session_, &DrawSession::drawingStateChanged, this, &frmMain::setDrawButtonState);
-    connect(draw_, &DrawCommand::finished, this, &frmMain::drawingFinished);
-    connect(startup_, &StartupController::startupFinished, this, &frmMain::startupFinished);
     connect(save_, &SaveController::optionsRequested, this, &frmMain::ShowOptionsAt);
-    connect(button_, &frmButton::helpFileRequested, helpPages_, &HelpPages::show);
 
     draw_->setUndoAction(mnuUndo_);
-    draw_->setShowPicture([this] { windows_->ensurePictureShown(); });
     drawOnChange_->setUndoAction(mnuUndo_);
     history_->setUndoAction(mnuUndo_);
-    connect(draw_, &DrawCommand::pictureDrawn, history_, &HistoryController::record);
-    connect(drawOnChange_, &DrawOnChange::pictureDrawn, history_, &HistoryController::record);
-    drawOnChange_->setShowPicture([this] { windows_->ensurePictureShown(); });
-
-    // Windows that stay loaded for the whole run.
-    connect(picture_, &frmPicture::closedByUser, this,
-            [this] { windows_->windowClosedByUser(picture_); });
-    connect(button_, &frmButton::closedByUser, this,
-            [this] { windows_->windowClosedByUser(button_); });
-    connect(help_, &frmHelp::closedByUser, this, [this] { windows_->windowClosedByUser(help_); });
     connect(picture_, &frmPicture::keyForwarded, this, &frmMain::forwardKey);
     picture_->setPopupMenu(mnuPicture_);
 }
@@ -251,7 +228,7 @@ void frmMain::buildMenus() {
     mnuValue_ = topMenu("mnuValue", Ui::tr("形(&W)"));
     connect(addItem(mnuValue_, "mnuRndSet", Ui::tr("ランダム設定(&R)"),
                     QKeySequence(Qt::Key_F4)),
-            &QAction::triggered, this, &frmMain::cmdRndSet_Click);
+            &QAction::triggered, draw_, &DrawCommand::randomSetting);
     mnuValue_->addSeparator();
     connect(addItem(mnuValue_, "mnuBig", Ui::tr("周期２倍(&B)")), &QAction::triggered,
             fraValue_->cmdBig(), &QPushButton::click);
@@ -290,8 +267,7 @@ void frmMain::buildMenus() {
     QAction* mnuButton = addItem(tool, "mnuButton", Ui::tr("枠ウィンドウの表示(&B)"));
     QAction* mnuEasyHelp =
         addItem(tool, "mnuEasyHelp", Ui::tr("ヘルプウィンドウの表示(&H)"));
-    windows_ = new WindowController({this, picture_, button_, help_},
-                                    {mnuPictureWindow, mnuButton, mnuEasyHelp});
+    windows_->setCheckItems({mnuPictureWindow, mnuButton, mnuEasyHelp});
     connect(addItem(tool, "mnuOrderForms", Ui::tr("ウィンドウの整列(&O)")),
             &QAction::triggered, windows_, &WindowController::ArrangeWindows);
     tool->addSeparator();
@@ -311,8 +287,7 @@ void frmMain::buildMenus() {
 
     // Further commands, in their own menu after all the others.
     QMenu* extras = topMenu("mnuExtras", Ui::tr("拡張(&X)"));
-    (new ExtrasController({*params_, *colorSets_, dialogs_, *history_, *variations_}, this))
-        ->fillMenu(extras);
+    extras_->fillMenu(extras);
     session_->registerLocked(extras);
 
     session_->registerLocked(mnuInputText);
@@ -337,18 +312,10 @@ void frmMain::refreshFromModel() {
     Frame2_->showModel();
 }
 
-void frmMain::ShowValues() {
-    params_->command([](ParamModel& m) { m.showValues(); });
-}
-
 void frmMain::showImageSize(int width, int height) {
     document_->setImageSize(width, height);
     labSize_->setText(QString::fromStdString(signPositionForm(width) + " x" +
                                              signPositionForm(height) + " pixels"));
-}
-
-void frmMain::ShowColorSetList() {
-    Frame2_->showList();
 }
 
 void frmMain::setDrawButtonState(bool drawing) {
@@ -358,18 +325,11 @@ void frmMain::setDrawButtonState(bool drawing) {
     mnuDraw_->setText(cmdDraw_->text());
 }
 
-void frmMain::cmdRndSet_Click() {
-    params_->randomSetting(settings_, colorSets(), random_);
-    // A drawing that follows the values takes the new ones up by itself.
-    if (settings_.Option.DrawOnRnd && !session_->isFollowingValues())
-        draw_->run();
-}
-
 void frmMain::cmdSize_Click() {
     frmSize dialog(
-        dialogs_,
+        *dialogs_,
         [this](int width, int height) {
-            SetImageSize(width, height);
+            params_->setImageSize(width, height);
             document_->clear();
             mnuUndo_->setEnabled(false);
         },
@@ -381,7 +341,7 @@ void frmMain::cmdSize_Click() {
 }
 
 void frmMain::ShowOptionsAt(int page) {
-    frmOptions dialog(settings_.Option, dialogs_, this);
+    frmOptions dialog(settings_->Option, *dialogs_, this);
     connect(&dialog, &frmOptions::helpFileRequested, helpPages_, &HelpPages::show);
     dialog.SetTabPage(page);
     showModal(dialog);
@@ -392,7 +352,7 @@ int frmMain::showModal(QDialog& dialog) {
 }
 
 void frmMain::mnuVersion_Click() {
-    frmAbout dialog(dialogs_, this);
+    frmAbout dialog(*dialogs_, this);
     showModal(dialog);
 }
 
@@ -404,16 +364,6 @@ void frmMain::mnuAnim_Click() {
         anim_->setProperty("placed", true);
     }
     showModal(*anim_);
-}
-
-void frmMain::fitMainWindowSize() {
-    resize(sizeHint().width(), kMainWindowHeight);
-    help_->resize(width(), frmHelp::kClientHeight);
-}
-
-void frmMain::fitMainWindowHeight() {
-    const int frameHeight = frameGeometry().height() - height();
-    resize(width(), kMainWindowHeight - frameHeight);
 }
 
 void frmMain::forwardKey(int key, Qt::KeyboardModifiers modifiers) {
@@ -456,7 +406,7 @@ void frmMain::changeEvent(QEvent* e) {
 void frmMain::closeEvent(QCloseEvent* e) {
     // Every way of closing the main window (close box, window manager, "終了(&X)", the
     // session ending) is the exit procedure; a cancelled confirmation keeps the program.
-    if (QuitApp() == 1) {
+    if (startup_->QuitApp() == 1) {
         e->ignore();
         return;
     }

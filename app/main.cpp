@@ -3,9 +3,9 @@
 #include "JapaneseFont.h"
 #include "ProgramLaunch.h"
 #include "ProgramOptions.h"
+#include "ProgramRoot.h"
 #include "UiLanguage.h"
 #include "UserDialogs.h"
-#include "frmMain.h"
 
 #include "common/RandomSource.h"
 
@@ -41,8 +41,8 @@ int main(int argc, char* argv[]) {
     (void)wavory::installUiLanguage(app, language.language);
 
     wavory::QtUserDialogs dialogs;
-    wavory::frmMain main(dialogs, wavory::programRandom());
-    if (!wavory::launch(main, options))
+    wavory::ProgramRoot program(dialogs, wavory::programRandom());
+    if (!wavory::launch(program, options))
         return 1;
     return app.exec();
 }

@@ -11,14 +11,15 @@
 #include "WindowBenchMain.h"
 #include "AnimFrames.h"
 #include "PictureDocument.h"
+#include "ProgramRoot.h"
 #include "UserDialogs.h"
 #include "frmAnim.h"
-#include "frmMain.h"
 #include "frmPicture.h"
 
 #include "common/RandomSource.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -33,16 +34,17 @@ std::string g_paramFile = WAVORY_SOURCE_DIR "/samples/bench-power1.txt";
 constexpr int kFrames = 100;
 constexpr int kSide = 1000;
 
-std::unique_ptr<wavory::frmMain> loadedWindow(wavory::UserDialogs& dialogs, benchmark::State& state) {
+std::unique_ptr<wavory::ProgramRoot> loadedWindow(wavory::UserDialogs& dialogs,
+                                                  benchmark::State& state) {
     using namespace wavory;
-    auto main = std::make_unique<frmMain>(dialogs, programRandom());
-    main->show();
-    if (!main->InputText(QString::fromStdString(g_paramFile))) { // draws once
+    auto program = std::make_unique<ProgramRoot>(dialogs, programRandom());
+    program->mainWindow()->show();
+    if (!program->fileController().InputText(QString::fromStdString(g_paramFile))) { // draws once
         state.SkipWithError("parameter file not readable");
         return nullptr;
     }
-    main->SetImageSize(kSide, kSide);
-    return main;
+    program->params().setImageSize(kSide, kSide);
+    return program;
 }
 
 void BM_WindowDrawings(benchmark::State& state) {
@@ -54,7 +56,7 @@ void BM_WindowDrawings(benchmark::State& state) {
     for (auto _ : state) {
         for (int phase = 0; phase < kFrames; ++phase) {
             main->params().command([phase](ParamModel& m) { m.setPhase(phase); });
-            main->cmdDraw_Click();
+            main->drawCommand().run();
         }
         benchmark::DoNotOptimize(main->document().canvas().data());
     }

@@ -17,7 +17,7 @@
 #include "PictureDocument.h"
 #include "PictureTitle.h"
 #include "UserDialogs.h"
-#include "frmMain.h"
+#include "ProgramRoot.h"
 #include "frmPicture.h"
 
 #include "colorsets/BuiltinColorSets.h"
@@ -26,6 +26,7 @@
 #include "io/ParamTextFile.h"
 
 #include <QApplication>
+#include <QMainWindow>
 
 #include <benchmark/benchmark.h>
 
@@ -94,9 +95,9 @@ void BM_RendererDraw(benchmark::State& state) {
 void BM_WindowDraw(benchmark::State& state) {
     using namespace wavory;
     QtUserDialogs dialogs;
-    auto main = std::make_unique<frmMain>(dialogs, programRandom());
+    auto main = std::make_unique<ProgramRoot>(dialogs, programRandom());
     main->settings().Option.ActiveAfterDrawing = true;
-    main->show();
+    main->mainWindow()->show();
     main->picture()->show();
     QApplication::processEvents();
     const bool first = !g_windowMemory;
@@ -105,7 +106,7 @@ void BM_WindowDraw(benchmark::State& state) {
         resetPeakMemory();
         memory.baseKb = statusKilobytes("VmRSS");
     }
-    if (!main->InputText(QString::fromStdString(g_paramFile))) { // draws once
+    if (!main->fileController().InputText(QString::fromStdString(g_paramFile))) { // draws once
         state.SkipWithError("parameter file not readable");
         return;
     }
@@ -124,7 +125,7 @@ void BM_WindowDraw(benchmark::State& state) {
         // Whole drawings: the same values again would find their tables computed.
         forgetKeptTables();
         pressed = Clock::now();
-        main->cmdDraw_Click();
+        main->drawCommand().run();
         benchmark::DoNotOptimize(main->document().canvas().data());
     }
     QObject::disconnect(titles);

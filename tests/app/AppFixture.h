@@ -1,11 +1,11 @@
 #pragma once
-// A main window with scripted dialogs and a seeded generator, found control by control
+// The program's parts with scripted dialogs and a seeded generator, found control by control
 // through the program's object names.
 
 #include "PictureDocument.h"
 #include "ScriptedDialogs.h"
 #include "frmButton.h"
-#include "frmMain.h"
+#include "ProgramRoot.h"
 #include "frmPicture.h"
 
 #include "common/RandomSource.h"
@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -31,11 +32,20 @@ namespace wavory::test {
 class AppFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        main = std::make_unique<frmMain>(dialogs, random);
+        makeProgram();
         main->show();
-        QApplication::setActiveWindow(main.get());
+        QApplication::setActiveWindow(main);
     }
-    void TearDown() override { main.reset(); }
+    void TearDown() override {
+        main = nullptr;
+        root.reset();
+    }
+    // A new program in place of the one there (its windows are not shown yet).
+    void makeProgram() {
+        auto next = std::make_unique<ProgramRoot>(dialogs, random);
+        main = next->mainWindow();
+        root = std::move(next);
+    }
 
     template <typename T = QWidget> T* find(const QString& name) {
         T* w = main->findChild<T*>(name);
@@ -72,7 +82,8 @@ class AppFixture : public ::testing::Test {
 
     RandomSource random{12345};
     ScriptedDialogs dialogs;
-    std::unique_ptr<frmMain> main;
+    std::unique_ptr<ProgramRoot> root;
+    QMainWindow* main = nullptr; // root's main window
 };
 
 } // namespace wavory::test

@@ -25,12 +25,12 @@ class SharingFixture : public AppFixture {
         AppFixture::SetUp();
         resources = workPath() + QStringLiteral("/resources/");
         QDir().mkpath(resources + QStringLiteral("help"));
-        main->setResourceFolder(resources);
-        main->setUrlOpener([this](const QUrl& url) {
+        root->helpPages().setResourceFolder(resources);
+        root->helpPages().setUrlOpener([this](const QUrl& url) {
             openedUrls.push_back(url);
             return openResult;
         });
-        main->setProgramStarter([this](const QString& program, const QStringList& args) {
+        root->saveController().setProgramStarter([this](const QString& program, const QStringList& args) {
             started.emplace_back(program, args);
             return startResult;
         });
@@ -57,7 +57,7 @@ class SharingFixture : public AppFixture {
 
     // Runs `answer` on the modal dialog of type T as soon as the next one is open.
     template <typename T> void whenOpen(std::function<void(T*)> answer) {
-        QTimer::singleShot(0, main.get(), [answer] {
+        QTimer::singleShot(0, main, [answer] {
             T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr) << "no open " << T::staticMetaObject.className();
             answer(dialog);
@@ -66,7 +66,7 @@ class SharingFixture : public AppFixture {
     // Afterwards, modalSeen tells whether any modal window opened (it is closed at once).
     void watchForModal() {
         modalSeen = false;
-        QTimer::singleShot(0, main.get(), [this] {
+        QTimer::singleShot(0, main, [this] {
             if (QWidget* w = QApplication::activeModalWidget()) {
                 modalSeen = true;
                 w->close();
@@ -75,9 +75,9 @@ class SharingFixture : public AppFixture {
     }
 
     QComboBox* list() { return find<QComboBox>(QStringLiteral("cbogColor")); }
-    int selected() { return main->colorSets().selectedIndex(); }
-    int setCount() { return main->colorSets().getgColorCount(); }
-    QString setName(int i) { return QString::fromStdString(main->colorSets().at(i).name); }
+    int selected() { return root->colorSets().selectedIndex(); }
+    int setCount() { return root->colorSets().getgColorCount(); }
+    QString setName(int i) { return QString::fromStdString(root->colorSets().at(i).name); }
     void selectSet(int i) { list()->setCurrentIndex(i); }
     ShownMessage lastMessage() {
         EXPECT_FALSE(dialogs.shown.empty());

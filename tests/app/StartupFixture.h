@@ -10,7 +10,7 @@
 #include "ProgramOptions.h"
 #include "ScriptedDialogs.h"
 #include "frmHello.h"
-#include "frmMain.h"
+#include "ProgramRoot.h"
 
 #include "common/RandomSource.h"
 #include "image/Canvas.h"
@@ -21,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -40,7 +41,7 @@ namespace wavory::test {
 class StartupFixture : public ::testing::Test {
   protected:
     struct Run {
-        std::unique_ptr<frmMain> main;
+        std::unique_ptr<ProgramRoot> program;
         bool loaded = false;   // Form_Load said the program runs
         bool finished = false; // the first drawing is done
         int processEnds = 0;   // QuitApp ended the process
@@ -78,16 +79,18 @@ class StartupFixture : public ::testing::Test {
     // Starts a copy; waits for its first drawing unless it was refused.
     Run& start(const QStringList& arguments = {}) {
         auto run = std::make_unique<Run>();
-        run->main = std::make_unique<frmMain>(dialogs, random);
+        run->program = std::make_unique<ProgramRoot>(dialogs, random);
         Run* r = run.get();
-        r->main->setProcessEnd([r] { ++r->processEnds; });
+        StartupController& startup = r->program->startup();
+        startup.setProcessEnd([r] { ++r->processEnds; });
         if (!lockFile.isEmpty())
-            r->main->setLockFile(lockFile);
-        QObject::connect(r->main.get(), &frmMain::startupFinished, [r] { r->finished = true; });
+            startup.setLockFile(lockFile);
+        QObject::connect(&startup, &StartupController::startupFinished,
+                         [r] { r->finished = true; });
         if (beforeLaunch)
-            beforeLaunch(*r->main);
+            beforeLaunch(*r->program);
         runs_.push_back(std::move(run));
-        r->loaded = launch(*r->main, parseProgramOptions(arguments));
+        r->loaded = launch(*r->program, parseProgramOptions(arguments));
         if (r->loaded) {
             EXPECT_TRUE(waitFor([r] { return r->finished; }, 20000));
         }
@@ -95,7 +98,7 @@ class StartupFixture : public ::testing::Test {
     }
 
     // The main window's close request, as from its close box.
-    static void closeMain(Run& run) { run.main->close(); }
+    static void closeMain(Run& run) { run.program->mainWindow()->close(); }
 
     static bool waitFor(const std::function<bool()>& condition, int ms = 3000) {
         QElapsedTimer timer;
@@ -134,7 +137,7 @@ class StartupFixture : public ::testing::Test {
     // When set, the lock against a second copy instead of the program folder's.
     QString lockFile;
     // Called with each copy before it is launched (hooks into its parts).
-    std::function<void(frmMain&)> beforeLaunch;
+    std::function<void(ProgramRoot&)> beforeLaunch;
     // Any other modal dialog: handed to this (it must close the dialog).
     std::function<void(QWidget*)> otherModal;
 

@@ -42,14 +42,14 @@ class Animation : public AppFixture {
         AppFixture::SetUp();
         simpleParameters();
         find<QLineEdit>(QStringLiteral("txtNizimi"))->setText(QStringLiteral("0"));
-        main->SetImageSize(48, 32);
+        root->params().setImageSize(48, 32);
         // Frames beyond a few bytes go to the spill file of this test's folder.
         anim()->frames().setLimits({1, folder.file("cache")});
-        anim()->folderTree()->setFolder(QString::fromStdString(folder.str()));
+        anim()->saveGroup()->folderTree()->setFolder(QString::fromStdString(folder.str()));
         anim()->show();
     }
 
-    frmAnim* anim() { return main->animWindow(); }
+    frmAnim* anim() { return root->animWindow(); }
     template <typename T = QWidget> T* in(const char* name) {
         T* w = anim()->findChild<T*>(QLatin1String(name));
         EXPECT_NE(w, nullptr) << name;
@@ -67,10 +67,10 @@ class Animation : public AppFixture {
     }
     // What a drawing of the main window gives at this phase.
     Canvas drawnAt(int phase) {
-        ParamFields fields = main->currentFields();
+        ParamFields fields = root->params().fields();
         fields.phase = phase;
         Canvas c(48, 32);
-        DrawMain(takeDrawSnapshot(fields), *main->colorSets().selectedSet(), c);
+        DrawMain(takeDrawSnapshot(fields), *root->colorSets().selectedSet(), c);
         return c;
     }
     Canvas stored(int index) {
@@ -104,7 +104,7 @@ class Animation : public AppFixture {
     // Runs `during` once, when the progress label shows `text` and the frame is drawing.
     void whileDrawing(const QString& text, std::function<void()> during) {
         auto fired = std::make_shared<bool>(false);
-        QObject::connect(main->picture(), &QWidget::windowTitleChanged, anim(),
+        QObject::connect(root->picture(), &QWidget::windowTitleChanged, anim(),
                          [this, fired, text, during](const QString& title) {
                              if (*fired || !title.endsWith(" % -描画中-") || progress() != text)
                                  return;
@@ -114,7 +114,7 @@ class Animation : public AppFixture {
     }
     static Canvas bmpPixels(const QByteArray& bmp) { return pixelsOf(QImage::fromData(bmp, "BMP")); }
     // What the picture window shows.
-    Canvas shown() const { return pixelsOf(main->picture()->picMain()->shownImage()); }
+    Canvas shown() const { return pixelsOf(root->picture()->picMain()->shownImage()); }
     static Canvas pixelsOf(const QImage& decoded) {
         const QImage image = decoded.convertToFormat(QImage::Format_RGB888);
         Canvas c(image.width(), image.height());
@@ -134,10 +134,10 @@ TEST_F(Animation, TenFramesFromZeroTo99AreDrawnAsTheMainWindowDrawsThem) {
     ASSERT_EQ(anim()->frames().held(), 10);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(stored(i), drawnAt(phases[i])) << i;
-    EXPECT_EQ(main->document().canvas(), drawnAt(89));
+    EXPECT_EQ(root->document().canvas(), drawnAt(89));
     EXPECT_EQ(shown(), drawnAt(89));
     EXPECT_EQ(find<QScrollBar>("hscIso")->value(), 89);
-    EXPECT_EQ(main->currentFields().phase, 89);
+    EXPECT_EQ(root->params().fields().phase, 89);
     EXPECT_EQ(anim()->Frame, 10);
     EXPECT_EQ(progress(), "アニメーションが作成されました。");
     EXPECT_TRUE(animButton("cmdPreview")->isEnabled());
@@ -145,7 +145,7 @@ TEST_F(Animation, TenFramesFromZeroTo99AreDrawnAsTheMainWindowDrawsThem) {
     EXPECT_TRUE(animButton("cmdSave")->isEnabled());
     EXPECT_TRUE(animButton("cmdDraw")->isVisible());
     EXPECT_FALSE(animButton("cmdDrawStop")->isVisible());
-    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
+    EXPECT_EQ(root->picture()->windowTitle(), "ピクチャ");
     EXPECT_TRUE(dialogs.shown.empty());
     // A shorter second animation overwrites the first frames and leaves the others.
     make(2, "90", "10");
@@ -156,11 +156,11 @@ TEST_F(Animation, TenFramesFromZeroTo99AreDrawnAsTheMainWindowDrawsThem) {
 }
 
 TEST_F(Animation, StoppingDuringFrameFourKeepsPreviewAndSaveOff) {
-    main->SetImageSize(400, 400); // enough columns for progress titles
+    root->params().setImageSize(400, 400); // enough columns for progress titles
     // Every control registered with the session, value controls included, is locked while
     // frames are made and as usable as before afterwards.
     button("cmdDraw")->click(); // the undo item usable before too
-    const std::vector<QObject*> registered = main->drawSession().registeredControls();
+    const std::vector<QObject*> registered = root->drawSession().registeredControls();
     ASSERT_GT(registered.size(), 60u);
     std::vector<bool> usableBefore;
     for (QObject* control : registered)
@@ -184,7 +184,7 @@ TEST_F(Animation, StoppingDuringFrameFourKeepsPreviewAndSaveOff) {
     ASSERT_TRUE(checked);
     EXPECT_EQ(anim()->Frame, 0);
     EXPECT_EQ(anim()->frames().held(), 3); // the stopped frame is not kept
-    const Canvas& stoppedFrame = main->document().canvas();
+    const Canvas& stoppedFrame = root->document().canvas();
     EXPECT_EQ(shown(), stoppedFrame); // the columns reached, black beyond
     EXPECT_EQ(stoppedFrame.pixel(stoppedFrame.width() - 1, 0), Rgb{});
     EXPECT_FALSE(animButton("cmdPreview")->isEnabled());
@@ -218,7 +218,7 @@ TEST_F(Animation, RefusalsDrawNothing) {
     for (const ShownMessage& m : dialogs.shown)
         EXPECT_EQ(m.icon, MessageIcon::Critical);
     EXPECT_EQ(anim()->frames().held(), 0);
-    EXPECT_EQ(main->picture()->windowTitle(), "Picture");
+    EXPECT_EQ(root->picture()->windowTitle(), "Picture");
 }
 
 TEST_F(Animation, AStoreThatCannotHoldTheFramesRefusesBeforeDrawing) {
@@ -229,7 +229,7 @@ TEST_F(Animation, AStoreThatCannotHoldTheFramesRefusesBeforeDrawing) {
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(dialogs.shown[0].text.startsWith("フレームを保存する領域が足りないため"));
     EXPECT_EQ(anim()->frames().held(), 0);
-    EXPECT_EQ(main->picture()->windowTitle(), "Picture");
+    EXPECT_EQ(root->picture()->windowTitle(), "Picture");
     EXPECT_TRUE(animButton("cmdDraw")->isVisible());
     EXPECT_TRUE(field("txtFrame")->isEnabled());
 }
@@ -270,7 +270,7 @@ TEST_F(Animation, DigitCheckSwitchesTheCountAndTheSecondSaveWritesTheSeries) {
 }
 
 TEST_F(Animation, OverwriteNoStopsButWritesTheTextFileAndYesAsksOnce) {
-    main->settings().Option.TextOnGrp = true;
+    root->settings().Option.TextOnGrp = true;
     make(10);
     ASSERT_FALSE(writeFileAtomically(folder / "anim03.bmp", "old"));
     dialogs.answers = {MessageAnswer::No};
@@ -287,7 +287,7 @@ TEST_F(Animation, OverwriteNoStopsButWritesTheTextFileAndYesAsksOnce) {
     EXPECT_TRUE(exists("anim02.bmp"));
     EXPECT_EQ(bytes("anim03.bmp"), "old");
     EXPECT_FALSE(exists("anim04.bmp"));
-    ASSERT_TRUE(main->OutputText(QString::fromStdString(file("ref.txt"))));
+    ASSERT_TRUE(root->fileController().OutputText(QString::fromStdString(file("ref.txt"))));
     EXPECT_EQ(bytes("anim.txt"), bytes("ref.txt"));
 
     // Yes at the first existing file replaces it and every later one without asking again.
@@ -301,7 +301,7 @@ TEST_F(Animation, OverwriteNoStopsButWritesTheTextFileAndYesAsksOnce) {
 }
 
 TEST_F(Animation, AFileThatCannotBeWrittenNamesTheFramesSavedAndTheFirstMissing) {
-    main->settings().Option.TextOnGrp = true;
+    root->settings().Option.TextOnGrp = true;
     make(5);
     ASSERT_FALSE(writeFileAtomically(folder / "anim03.bmp", "kept"));
     ASSERT_EQ(::chmod((folder / "anim03.bmp").c_str(), 0444), 0); // stays protected
@@ -318,7 +318,7 @@ TEST_F(Animation, AFileThatCannotBeWrittenNamesTheFramesSavedAndTheFirstMissing)
 }
 
 TEST_F(Animation, BadNamesFailBeforeAnyFileAndAnEmptyBaseNameWritesNumbersOnly) {
-    main->settings().Option.TextOnGrp = true;
+    root->settings().Option.TextOnGrp = true;
     make(3);
     field("txtName")->setText("an?m");
     animButton("cmdSave")->click();
@@ -555,7 +555,7 @@ TEST_F(Animation, NewFolderIsMadeInTheChosenFolderAndFailuresAreTold) {
     answer("frames", true);
     animButton("cmdCreateFolder")->click();
     EXPECT_TRUE(std::filesystem::is_directory(folder / "frames"));
-    EXPECT_EQ(anim()->folderTree()->folder(), QString::fromStdString(folder.str()));
+    EXPECT_EQ(anim()->saveGroup()->folderTree()->folder(), QString::fromStdString(folder.str()));
     answer("later", false);
     animButton("cmdCreateFolder")->click();
     EXPECT_FALSE(std::filesystem::exists(folder / "later"));
@@ -585,7 +585,7 @@ TEST_F(Animation, PersistedValuesGoIntoTheControlsAndBack) {
     EXPECT_EQ(field("txtFrame")->text(), "25");
     EXPECT_EQ(in<QComboBox>("cboNumber")->currentText(), "4桁");
     EXPECT_EQ(anim()->preview()->speed(), 250);
-    EXPECT_EQ(anim()->saveFormat(), AnimSaveFormat::Gif);
+    EXPECT_EQ(anim()->saveGroup()->saveFormat(), AnimSaveFormat::Gif);
     AppSettings::AnimSection back;
     anim()->storeSettings(back);
     EXPECT_EQ(back, s);
@@ -598,28 +598,28 @@ TEST_F(Animation, PersistedValuesGoIntoTheControlsAndBack) {
     anim()->loadSettings(s);
     EXPECT_EQ(in<QComboBox>("cboNumber")->currentIndex(), 3);
     EXPECT_EQ(anim()->preview()->speed(), 250);
-    EXPECT_EQ(anim()->saveFormat(), AnimSaveFormat::Gif);
-    EXPECT_EQ(anim()->folderTree()->folder(), FolderTree::fallbackFolder());
+    EXPECT_EQ(anim()->saveGroup()->saveFormat(), AnimSaveFormat::Gif);
+    EXPECT_EQ(anim()->saveGroup()->folderTree()->folder(), FolderTree::fallbackFolder());
 }
 
 TEST_F(Animation, OpensModallyFromTheMenuWithDropsOffAndHidesOnClose) {
     anim()->hide();
     EXPECT_TRUE(action("mnuAnim")->isEnabled());
     QStringList opened;
-    main->setResourceFolder(QStringLiteral(WAVORY_SOURCE_DIR "/resources"));
-    main->setUrlOpener([&](const QUrl& url) {
+    root->helpPages().setResourceFolder(QStringLiteral(WAVORY_SOURCE_DIR "/resources"));
+    root->helpPages().setUrlOpener([&](const QUrl& url) {
         opened << url.fileName();
         return true;
     });
     // The easy help window shown where the animation window would open over it.
-    QWidget* help = main->helpWindow();
+    QWidget* help = root->helpWindow();
     if (!help->isVisible())
-        main->ShowHidefrmHelp();
+        root->windowController().ShowHidefrmHelp();
     help->resize(300, 150);
     const QRect screen = main->screen()->availableGeometry();
     help->move(screen.right() + 1 - 300, screen.top());
     bool seen = false;
-    QTimer::singleShot(0, main.get(), [&] {
+    QTimer::singleShot(0, main, [&] {
         seen = QApplication::activeModalWidget() == anim();
         // It opens on the screen and clear of the easy help window, which explains it.
         EXPECT_TRUE(screen.contains(anim()->frameGeometry()));
@@ -635,24 +635,24 @@ TEST_F(Animation, OpensModallyFromTheMenuWithDropsOffAndHidesOnClose) {
     EXPECT_EQ(opened, QStringList({"anim.htm", "anim.htm"}));
     EXPECT_FALSE(anim()->isVisible());
     EXPECT_TRUE(main->acceptDrops());
-    EXPECT_EQ(main->animWindow(), anim()); // the same window, only hidden
+    EXPECT_EQ(root->animWindow(), anim()); // the same window, only hidden
 }
 
 TEST_F(Animation, ClosingTheProgramDuringCreationStopsItFirst) {
     int ends = 0;
-    main->setProcessEnd([&] { ++ends; });
-    main->SetImageSize(400, 400);
+    root->startup().setProcessEnd([&] { ++ends; });
+    root->params().setImageSize(400, 400);
     whileDrawing(QStringLiteral("作成中...2 /10 フレーム"), [&] { main->close(); });
     make(10);
     EXPECT_TRUE(waitFor([&] { return ends == 1; }));
     EXPECT_EQ(anim()->frames().held(), 1);
     EXPECT_FALSE(anim()->isBusy());
-    EXPECT_FALSE(main->isDrawing());
+    EXPECT_FALSE(root->drawSession().isDrawing());
 }
 
 TEST_F(Animation, ClosingTheProgramDuringASaveEndsItAfterTheCurrentFile) {
     int ends = 0;
-    main->setProcessEnd([&] { ++ends; });
+    root->startup().setProcessEnd([&] { ++ends; });
     make(10);
     auto* poll = new QTimer(anim());
     QObject::connect(poll, &QTimer::timeout, [&, poll] {

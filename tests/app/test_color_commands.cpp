@@ -33,7 +33,7 @@ class ColorCommands : public SharingFixture {
         EXPECT_EQ(list()->currentIndex(), selected());
     }
     void fillTo(int count) {
-        ColorSetCollection& sets = main->colorSets();
+        ColorSetCollection& sets = root->colorSets();
         while (sets.getgColorCount() < count) {
             ASSERT_TRUE(sets.AddGColor("fill", 8).ok());
             const int i = sets.getgColorCount() - 1;
@@ -56,12 +56,12 @@ TEST_F(ColorCommands, AddOpensTheEditorOnANewSetAndOkKeepsIt) {
         EXPECT_EQ(e->EditGCnt(), kBuiltinCount);
         EXPECT_TRUE(e->blnCopyAddFlg());
         EXPECT_EQ(editorName(e), "新規_01");
-        EXPECT_EQ(e->CCnt(), 4);
-        EXPECT_EQ(e->level(), 8);
-        EXPECT_EQ(e->pointColor(0), 0);
-        EXPECT_EQ(e->pointColor(1), kWhiteColorValue);
-        EXPECT_EQ(e->pointColor(2), kWhiteColorValue);
-        EXPECT_EQ(e->pointColor(3), 0);
+        EXPECT_EQ(e->pointRow().count(), 4);
+        EXPECT_EQ(e->pointRow().level(), 8);
+        EXPECT_EQ(e->pointRow().pointColor(0), 0);
+        EXPECT_EQ(e->pointRow().pointColor(1), kWhiteColorValue);
+        EXPECT_EQ(e->pointRow().pointColor(2), kWhiteColorValue);
+        EXPECT_EQ(e->pointRow().pointColor(3), 0);
         // The list already shows the new set; drops wait until the editor is closed.
         EXPECT_EQ(list()->count(), kBuiltinCount + 1);
         EXPECT_FALSE(main->acceptDrops());
@@ -132,20 +132,20 @@ TEST_F(ColorCommands, AddUpToFiftyThenTheCapacityMessage) {
 
 TEST_F(ColorCommands, CopyTwiceNumbersTheCopiesAndCancelRestores) {
     selectSet(kRgb);
-    const GColor rgb = main->colorSets().at(kRgb);
+    const GColor rgb = root->colorSets().at(kRgb);
     whenOpen<frmColor>([&](frmColor* e) {
         EXPECT_EQ(editorName(e), "RGBのコピー 1");
         EXPECT_TRUE(e->blnCopyAddFlg());
-        EXPECT_EQ(e->CCnt(), rgb.colorCount);
-        EXPECT_EQ(e->level(), rgb.colorLevelCount);
+        EXPECT_EQ(e->pointRow().count(), rgb.colorCount);
+        EXPECT_EQ(e->pointRow().level(), rgb.colorLevelCount);
         for (int i = 0; i < rgb.colorCount; ++i)
-            EXPECT_EQ(e->pointColor(i), rgbValue(rgb.r[i], rgb.g[i], rgb.b[i])) << i;
+            EXPECT_EQ(e->pointRow().pointColor(i), rgbValue(rgb.r[i], rgb.g[i], rgb.b[i])) << i;
         press(e, "cmdOK");
     });
     action("mnuCopyGColor")->trigger();
     ASSERT_EQ(setCount(), kBuiltinCount + 1);
     EXPECT_EQ(setName(kBuiltinCount), "RGBのコピー 1");
-    EXPECT_EQ(main->colorSets().ExistSameGColor(kBuiltinCount), kRgb);
+    EXPECT_EQ(root->colorSets().ExistSameGColor(kBuiltinCount), kRgb);
 
     selectSet(kRgb);
     QString second;
@@ -174,7 +174,7 @@ TEST_F(ColorCommands, EditWritesTheSetItsNameAndTheGradientBar) {
     action("mnuEditGColor")->trigger();
     EXPECT_EQ(setName(2), "虹の改");
     EXPECT_EQ(list()->itemText(2), "虹の改");
-    const GColor& set = main->colorSets().at(2);
+    const GColor& set = root->colorSets().at(2);
     EXPECT_EQ(rgbValue(set.r[1], set.g[1], set.b[1]), rgbValue(10, 20, 30));
     EXPECT_EQ(setCount(), kBuiltinCount);
     // The bar shows the edited set.
@@ -205,7 +205,7 @@ TEST_F(ColorCommands, FileDropsWaitWhileTheEditorIsOpen) {
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(file)});
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(main.get(), &drop);
+        QApplication::sendEvent(main, &drop);
         refused = !drop.isAccepted();
         press(e, "cmdCancel");
     });
@@ -218,16 +218,16 @@ TEST_F(ColorCommands, FileDropsWaitWhileTheEditorIsOpen) {
 TEST_F(ColorCommands, NoMainWindowCommandActsWhileItsModalDialogIsOpen) {
     simpleParameters();
     int drawings = 0;
-    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++drawings; });
-    const ParamFields before = main->currentFields();
+    QObject::connect(&root->drawCommand(), &DrawCommand::finished, [&] { ++drawings; });
+    const ParamFields before = root->params().fields();
     // The main window's shortcuts and menu keys, sent as the window system does to the main
     // window, to the dialog and to the picture window (which passes F5 on), while the main
     // window is still taken as the active one (as before the dialog's activation arrives).
-    main->togglePictureWindow();
+    root->windowController().togglePictureWindow();
     const auto pressCommandKeys = [this](QDialog* dialog) {
         for (QWindow* w :
-             {main->windowHandle(), dialog->windowHandle(), main->picture()->windowHandle()}) {
-            QApplication::setActiveWindow(main.get());
+             {main->windowHandle(), dialog->windowHandle(), root->picture()->windowHandle()}) {
+            QApplication::setActiveWindow(main);
             QTest::keyClick(w, Qt::Key_F4);
             QTest::keyClick(w, Qt::Key_F5);
             QTest::keyClick(w, Qt::Key_S, Qt::ControlModifier);
@@ -244,8 +244,8 @@ TEST_F(ColorCommands, NoMainWindowCommandActsWhileItsModalDialogIsOpen) {
     button("cmdSize")->click();
     QTest::qWait(20);
     EXPECT_EQ(drawings, 0);
-    EXPECT_EQ(main->currentFields().values, before.values);
-    EXPECT_EQ(main->currentFields().componentOn, before.componentOn);
+    EXPECT_EQ(root->params().fields().values, before.values);
+    EXPECT_EQ(root->params().fields().componentOn, before.componentOn);
     EXPECT_TRUE(dialogs.fileRequests.empty());
     EXPECT_TRUE(dialogs.shown.empty());
     // Closed again, the commands are back.
@@ -312,8 +312,8 @@ TEST_F(ColorCommands, InitializeAsksYesOrNo) {
     ASSERT_EQ(setCount(), kBuiltinCount);
     for (int i = 0; i < kBuiltinCount; ++i) {
         const GColor& builtin = builtinColorSets()[static_cast<std::size_t>(i)];
-        EXPECT_EQ(main->colorSets().at(i).name, builtin.name) << i;
-        EXPECT_TRUE(sameColors(main->colorSets().at(i), builtin)) << i;
+        EXPECT_EQ(root->colorSets().at(i).name, builtin.name) << i;
+        EXPECT_TRUE(sameColors(root->colorSets().at(i), builtin)) << i;
     }
     EXPECT_EQ(selected(), 0);
     expectListInStep();

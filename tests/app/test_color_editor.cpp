@@ -102,7 +102,7 @@ class ColorEditor : public ::testing::Test {
     std::vector<std::int32_t> shown(int from, int to) const {
         std::vector<std::int32_t> out;
         for (int i = from; i < to; ++i)
-            out.push_back(editor->pointColor(i));
+            out.push_back(editor->pointRow().pointColor(i));
         return out;
     }
     bool collectionUnchanged() const {
@@ -132,10 +132,10 @@ TEST_F(ColorEditor, OpensOnTheStoredSet) {
     EXPECT_EQ(editor->windowTitle(), "色セットの編集");
     EXPECT_EQ(name()->text(), "雷");
     EXPECT_FALSE(edge()->isChecked()) << "雷 ends with a different color";
-    EXPECT_EQ(editor->CCnt(), 12);
+    EXPECT_EQ(editor->pointRow().count(), 12);
     EXPECT_EQ(count()->currentText(), " 12");
     EXPECT_EQ(levels()->currentText(), "256");
-    EXPECT_EQ(editor->level(), 8);
+    EXPECT_EQ(editor->pointRow().level(), 8);
     EXPECT_EQ(shown(0, 12), setColors(kThunder, 12));
     EXPECT_EQ(swatch(4)->toolTip(), " R= 255 G= 255 B= 224");
 
@@ -147,11 +147,11 @@ TEST_F(ColorEditor, OpensOnTheStoredSet) {
 
     open(kRgb);
     EXPECT_TRUE(edge()->isChecked()) << "RGB ends with its first color";
-    EXPECT_EQ(editor->CCnt(), 4);
+    EXPECT_EQ(editor->pointRow().count(), 4);
     EXPECT_EQ(count()->currentText(), " 4");
     EXPECT_EQ(shown(0, 4), setColors(kRgb, 4));
     for (int i = 4; i < 12; ++i)
-        EXPECT_EQ(editor->pointColor(i), kWhiteColorValue) << i;
+        EXPECT_EQ(editor->pointRow().pointColor(i), kWhiteColorValue) << i;
     EXPECT_TRUE(collectionUnchanged()) << "opening writes nothing";
 }
 
@@ -180,7 +180,7 @@ TEST_F(ColorEditor, PreviewFollowsPointsAndLevel) {
     open(kRgb);
     const int width = preview()->barWidth();
     auto expectPreview = [&] {
-        const GColor set = editedSet("", editor->level(), shown(0, editor->CCnt()));
+        const GColor set = editedSet("", editor->pointRow().level(), shown(0, editor->pointRow().count()));
         const std::vector<Rgb> columns = gradPreviewColors(set, width);
         ASSERT_EQ(columns.size(), static_cast<std::size_t>(width));
         for (int x = 0; x < width; ++x) {
@@ -193,7 +193,7 @@ TEST_F(ColorEditor, PreviewFollowsPointsAndLevel) {
 
     // Level 1 ("1" step per segment): every column is one of the points.
     levels()->setCurrentIndex(0);
-    EXPECT_EQ(editor->level(), 0);
+    EXPECT_EQ(editor->pointRow().level(), 0);
     expectPreview();
     for (int x = 0; x < width; ++x) {
         const QRgb c = previewColumn(x);
@@ -210,15 +210,15 @@ TEST_F(ColorEditor, EdgeMatchingOnTheFirstAndLastSwatch) {
 
     dialogs.colors.push_back(a);
     clickSwatch(0);
-    EXPECT_EQ(editor->pointColor(0), colorValue(a));
-    EXPECT_EQ(editor->pointColor(3), colorValue(a)) << "the last follows the first";
+    EXPECT_EQ(editor->pointRow().pointColor(0), colorValue(a));
+    EXPECT_EQ(editor->pointRow().pointColor(3), colorValue(a)) << "the last follows the first";
     EXPECT_EQ(swatch(3)->color(), a);
     EXPECT_EQ(swatch(3)->toolTip(), " R= 10 G= 20 B= 30");
 
     dialogs.colors.push_back(b);
     clickSwatch(3);
-    EXPECT_EQ(editor->pointColor(0), colorValue(b)) << "the first follows the last";
-    EXPECT_EQ(editor->pointColor(3), colorValue(b));
+    EXPECT_EQ(editor->pointRow().pointColor(0), colorValue(b)) << "the first follows the last";
+    EXPECT_EQ(editor->pointRow().pointColor(3), colorValue(b));
     EXPECT_EQ(previewColumn(0), qRgb(40, 50, 60));
 
     dialogs.colors.push_back(c);
@@ -227,19 +227,19 @@ TEST_F(ColorEditor, EdgeMatchingOnTheFirstAndLastSwatch) {
                                                       rgbValue(0, 0, 255), colorValue(b)}));
 
     // A cancelled chooser changes nothing.
-    const auto before = editor->points();
+    const auto before = editor->pointRow().points();
     clickSwatch(2);
-    EXPECT_EQ(editor->points(), before);
+    EXPECT_EQ(editor->pointRow().points(), before);
 
     // With matching off the ends are independent.
     edge()->setChecked(false);
     dialogs.colors.push_back(a);
     clickSwatch(0);
-    EXPECT_EQ(editor->pointColor(0), colorValue(a));
-    EXPECT_EQ(editor->pointColor(3), colorValue(b));
+    EXPECT_EQ(editor->pointRow().pointColor(0), colorValue(a));
+    EXPECT_EQ(editor->pointRow().pointColor(3), colorValue(b));
     // Ticking it again copies the first to the last at once.
     edge()->setChecked(true);
-    EXPECT_EQ(editor->pointColor(3), colorValue(a));
+    EXPECT_EQ(editor->pointRow().pointColor(3), colorValue(a));
 }
 
 TEST_F(ColorEditor, PointCountKeepsHiddenColors) {
@@ -249,7 +249,7 @@ TEST_F(ColorEditor, PointCountKeepsHiddenColors) {
 
     edge()->setChecked(false);
     setCount(4);
-    EXPECT_EQ(editor->CCnt(), 4);
+    EXPECT_EQ(editor->pointRow().count(), 4);
     EXPECT_EQ(shown(0, 4), std::vector<std::int32_t>(rainbow.begin(), rainbow.begin() + 4));
     setCount(7);
     EXPECT_EQ(shown(0, 7), rainbow) << "points 4 to 6 come back with their colors";
@@ -257,38 +257,38 @@ TEST_F(ColorEditor, PointCountKeepsHiddenColors) {
     // With matching on, each new last point takes the color of point 0.
     edge()->setChecked(true);
     setCount(4);
-    EXPECT_EQ(editor->pointColor(3), kRed);
+    EXPECT_EQ(editor->pointRow().pointColor(3), kRed);
     setCount(7);
-    EXPECT_EQ(editor->pointColor(6), kRed);
-    EXPECT_EQ(editor->pointColor(3), kRed) << "the point that was last keeps its new color";
-    EXPECT_EQ(editor->pointColor(4), rainbow[4]);
+    EXPECT_EQ(editor->pointRow().pointColor(6), kRed);
+    EXPECT_EQ(editor->pointRow().pointColor(3), kRed) << "the point that was last keeps its new color";
+    EXPECT_EQ(editor->pointRow().pointColor(4), rainbow[4]);
 
     // More points than the set had: white until chosen.
     setCount(9);
-    EXPECT_EQ(editor->pointColor(7), kWhiteColorValue);
-    EXPECT_EQ(editor->pointColor(8), kRed);
+    EXPECT_EQ(editor->pointRow().pointColor(7), kWhiteColorValue);
+    EXPECT_EQ(editor->pointRow().pointColor(8), kRed);
 }
 
 TEST_F(ColorEditor, NegativeTwiceAndRotationThriceRestore) {
     open(kThunder);
     setCount(5);
-    const auto before = editor->points();
+    const auto before = editor->pointRow().points();
 
     action("mnuNega")->trigger();
-    EXPECT_EQ(editor->pointColor(0), rgbValue(255 - 48, 255 - 48, 255));
+    EXPECT_EQ(editor->pointRow().pointColor(0), rgbValue(255 - 48, 255 - 48, 255));
     EXPECT_EQ(previewColumn(0), qRgb(207, 207, 255));
     EXPECT_EQ(swatch(0)->toolTip(), " R= 207 G= 207 B= 255");
     for (std::size_t i = 5; i < 12; ++i)
-        EXPECT_EQ(editor->points()[i], before[i]) << "hidden";
+        EXPECT_EQ(editor->pointRow().points()[i], before[i]) << "hidden";
     action("mnuNega")->trigger();
-    EXPECT_EQ(editor->points(), before);
+    EXPECT_EQ(editor->pointRow().points(), before);
 
     action("mnuRotate")->trigger();
-    EXPECT_EQ(editor->pointColor(4), rgbValue(255, 224, 255)) << "255,255,224 -> G, B, R";
+    EXPECT_EQ(editor->pointRow().pointColor(4), rgbValue(255, 224, 255)) << "255,255,224 -> G, B, R";
     action("mnuRotate")->trigger();
-    EXPECT_NE(editor->points(), before);
+    EXPECT_NE(editor->pointRow().points(), before);
     action("mnuRotate")->trigger();
-    EXPECT_EQ(editor->points(), before);
+    EXPECT_EQ(editor->pointRow().points(), before);
 }
 
 TEST_F(ColorEditor, TintOfWhiteBlackWithRed) {
@@ -307,16 +307,16 @@ TEST_F(ColorEditor, RandomColorsWithEdgeMatching) {
     RandomSource reference{4242};
     button("cmdRnd")->click();
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(editor->pointColor(i), randomColorValue(reference.next()));
-    EXPECT_EQ(editor->pointColor(3), editor->pointColor(0)) << "edge matching after the draw";
-    EXPECT_EQ(editor->pointColor(4), kWhiteColorValue) << "hidden points are not drawn for";
-    EXPECT_EQ(swatch(2)->toolTip(), QString::fromStdString(swatchToolTip(editor->pointColor(2))));
+        EXPECT_EQ(editor->pointRow().pointColor(i), randomColorValue(reference.next()));
+    EXPECT_EQ(editor->pointRow().pointColor(3), editor->pointRow().pointColor(0)) << "edge matching after the draw";
+    EXPECT_EQ(editor->pointRow().pointColor(4), kWhiteColorValue) << "hidden points are not drawn for";
+    EXPECT_EQ(swatch(2)->toolTip(), QString::fromStdString(swatchToolTip(editor->pointRow().pointColor(2))));
 }
 
 TEST_F(ColorEditor, BrightnessLiveAndCancelRestoresExactly) {
     open(kThunder);
     setCount(6);
-    const auto before = editor->points();
+    const auto before = editor->pointRow().points();
     bool checked = false;
     QTimer::singleShot(0, editor.get(), [&] {
         auto* dlg = editor->findChild<frmSetBrightness*>(QStringLiteral("frmSetBrightness"));
@@ -336,24 +336,24 @@ TEST_F(ColorEditor, BrightnessLiveAndCancelRestoresExactly) {
         slider->setValue(256);
         EXPECT_EQ(label->text(), "+256");
         for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(editor->pointColor(i), kWhiteColorValue) << i;
-        EXPECT_EQ(editor->pointColor(6), before[6]) << "hidden points are not adjusted";
+            EXPECT_EQ(editor->pointRow().pointColor(i), kWhiteColorValue) << i;
+        EXPECT_EQ(editor->pointRow().pointColor(6), before[6]) << "hidden points are not adjusted";
         EXPECT_EQ(previewColumn(0), qRgb(255, 255, 255));
 
         slider->setValue(-256);
         EXPECT_EQ(label->text(), "-256");
         for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(editor->pointColor(i), 0) << i;
+            EXPECT_EQ(editor->pointRow().pointColor(i), 0) << i;
 
         slider->setValue(-10);
         EXPECT_EQ(label->text(), "-10");
-        EXPECT_EQ(editor->pointColor(0), rgbValue(38, 38, 0));
+        EXPECT_EQ(editor->pointRow().pointColor(0), rgbValue(38, 38, 0));
         dlg->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
         checked = true;
     });
     action("mnuBrightness")->trigger();
     ASSERT_TRUE(checked);
-    EXPECT_EQ(editor->points(), before);
+    EXPECT_EQ(editor->pointRow().points(), before);
     EXPECT_EQ(previewColumn(0), qRgb(48, 48, 0));
     EXPECT_EQ(swatch(0)->toolTip(), " R= 48 G= 48 B= 0");
 }
@@ -367,10 +367,10 @@ TEST_F(ColorEditor, BrightnessOkKeepsTheColors) {
         dlg->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     });
     action("mnuBrightness")->trigger();
-    EXPECT_EQ(editor->pointColor(0), rgbValue(255, 25, 25));
-    EXPECT_EQ(editor->pointColor(2), rgbValue(25, 25, 255));
+    EXPECT_EQ(editor->pointRow().pointColor(0), rgbValue(255, 25, 25));
+    EXPECT_EQ(editor->pointRow().pointColor(2), rgbValue(25, 25, 255));
     EXPECT_EQ(swatch(0)->toolTip(), " R= 255 G= 25 B= 25") << "tooltips follow the dialog";
-    EXPECT_EQ(editor->pointColor(5), kWhiteColorValue);
+    EXPECT_EQ(editor->pointRow().pointColor(5), kWhiteColorValue);
 }
 
 TEST_F(ColorEditor, OkWritesTheEdits) {
@@ -420,7 +420,7 @@ TEST_F(ColorEditor, NameRefusalsKeepTheEditorOpen) {
     EXPECT_TRUE(editor->isVisible());
     EXPECT_TRUE(editor->cancelled());
     EXPECT_TRUE(collectionUnchanged());
-    EXPECT_EQ(editor->pointColor(1), rgbValue(9, 9, 9)) << "edits kept";
+    EXPECT_EQ(editor->pointRow().pointColor(1), rgbValue(9, 9, 9)) << "edits kept";
 
     // Its own unchanged name is no clash.
     name()->setText(QStringLiteral("RGB"));
@@ -507,16 +507,16 @@ TEST_F(ColorEditor, SetWithFewerThanTwoPointsIsRaisedToTwo) {
 
     open(one);
     EXPECT_EQ(sets.at(one).colorCount, 2) << "raised at once";
-    EXPECT_EQ(editor->CCnt(), 2);
+    EXPECT_EQ(editor->pointRow().count(), 2);
     EXPECT_EQ(count()->currentText(), " 2");
-    EXPECT_EQ(editor->pointColor(0), rgbValue(10, 20, 30));
+    EXPECT_EQ(editor->pointRow().pointColor(0), rgbValue(10, 20, 30));
     button("cmdCancel")->click();
     EXPECT_EQ(sets.at(one).colorCount, 2) << "the raise stays after Cancel";
 
     open(none);
     EXPECT_EQ(sets.at(none).colorCount, 2);
-    EXPECT_EQ(editor->CCnt(), 2);
-    EXPECT_EQ(editor->level(), 3);
+    EXPECT_EQ(editor->pointRow().count(), 2);
+    EXPECT_EQ(editor->pointRow().level(), 3);
     EXPECT_FALSE(edge()->isChecked());
 }
 

@@ -58,7 +58,7 @@ TEST_F(ColorFiles, TheFirstStartFolderGetsTheSamplesToo) {
     writeFile(resources + QStringLiteral("colorset/other.cst"), "[ColorSet 0]\r\n");
     const QString folder = QString::fromStdString(GetPath()) + QStringLiteral("colorset/");
     QDir(folder).removeRecursively();
-    main->settings().Picture.CSetPath = folder.toStdString(); // as a first start leaves it
+    root->settings().Picture.CSetPath = folder.toStdString(); // as a first start leaves it
     action("mnuGColorLoad")->trigger();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].fileName, folder + QLatin1Char('*'));
@@ -66,15 +66,15 @@ TEST_F(ColorFiles, TheFirstStartFolderGetsTheSamplesToo) {
 
     // A folder that exists is left as it is.
     QFile::remove(folder + QStringLiteral("other.cst"));
-    main->settings().Picture.CSetPath.clear();
-    frmMain again(dialogs, random);
-    again.setResourceFolder(resources);
-    again.findChild<QAction*>(QStringLiteral("mnuGColorLoad"))->trigger();
+    root->settings().Picture.CSetPath.clear();
+    ProgramRoot again(dialogs, random);
+    again.helpPages().setResourceFolder(resources);
+    again.mainWindow()->findChild<QAction*>(QStringLiteral("mnuGColorLoad"))->trigger();
     EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("other.cst")));
 }
 
 TEST_F(ColorFiles, TheStoredFolderIsWhereTheDialogOpens) {
-    main->settings().Picture.CSetPath = "/somewhere/sets/";
+    root->settings().Picture.CSetPath = "/somewhere/sets/";
     action("mnuGColorLoad")->trigger();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].fileName, "/somewhere/sets/*");
@@ -86,7 +86,7 @@ TEST_F(ColorFiles, LoadAddsNewSetsAndReportsTheDuplicates) {
     action("mnuGColorLoad")->trigger();
     ASSERT_EQ(setCount(), kBuiltinCount + 1);
     EXPECT_EQ(setName(kBuiltinCount), "二色");
-    EXPECT_EQ(main->colorSets().at(kBuiltinCount).colorLevelCount, 3);
+    EXPECT_EQ(root->colorSets().at(kBuiltinCount).colorLevelCount, 3);
     EXPECT_EQ(selected(), kBuiltinCount);
     EXPECT_EQ(list()->count(), kBuiltinCount + 1);
     EXPECT_EQ(list()->currentText(), "二色");
@@ -96,7 +96,7 @@ TEST_F(ColorFiles, LoadAddsNewSetsAndReportsTheDuplicates) {
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
 
     // The folder is remembered: the next load opens there.
-    EXPECT_EQ(main->settings().Picture.CSetPath, (workPath() + QLatin1Char('/')).toStdString());
+    EXPECT_EQ(root->settings().Picture.CSetPath, (workPath() + QLatin1Char('/')).toStdString());
     action("mnuGColorLoad")->trigger();
     EXPECT_EQ(dialogs.fileRequests.back().fileName, path(QStringLiteral("*")));
 }
@@ -218,7 +218,7 @@ TEST_F(ColorFiles, GimpFilesAndPicturesBecomeColorSetsAndTheSelectedSetIsWritten
     find<QAction>(QStringLiteral("mnuColorSetFromImage_5"))->trigger();
     EXPECT_TRUE(dialogs.shown.empty());
     ASSERT_EQ(setCount(), kBuiltinCount + 2);
-    const GColor& made = main->colorSets().at(kBuiltinCount + 1);
+    const GColor& made = root->colorSets().at(kBuiltinCount + 1);
     EXPECT_EQ(made.name, "two");
     ASSERT_EQ(made.colorCount, 2);
     EXPECT_NEAR(made.r[0], 20, 2);

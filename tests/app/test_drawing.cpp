@@ -37,7 +37,7 @@ class Drawing : public AppFixture {
     void onFirstProgress(std::function<void()> during) {
         auto fired = std::make_shared<bool>(false);
         auto conn = std::make_shared<QMetaObject::Connection>();
-        *conn = QObject::connect(main->picture(), &QWidget::windowTitleChanged, main.get(),
+        *conn = QObject::connect(root->picture(), &QWidget::windowTitleChanged, main,
                                  [fired, conn, during](const QString& title) {
                                      if (*fired || !title.endsWith(" % -描画中-"))
                                          return;
@@ -46,10 +46,10 @@ class Drawing : public AppFixture {
                                      during();
                                  });
     }
-    QImage shown() { return main->picture()->picMain()->shownImage(); }
-    Rgb canvasPixel(int x, int y) { return main->document().canvas().pixel(x, y); }
+    QImage shown() { return root->picture()->picMain()->shownImage(); }
+    Rgb canvasPixel(int x, int y) { return root->document().canvas().pixel(x, y); }
     bool columnBlack(int x) {
-        const Canvas& c = main->document().canvas();
+        const Canvas& c = root->document().canvas();
         for (int y = 0; y < c.height(); ++y) {
             if (!(c.pixel(x, y) == Rgb{}))
                 return false;
@@ -58,7 +58,7 @@ class Drawing : public AppFixture {
     }
     bool shownMatchesCanvas() {
         const QImage img = shown();
-        const Canvas& c = main->document().canvas();
+        const Canvas& c = root->document().canvas();
         if (img.width() != c.width() || img.height() != c.height())
             return false;
         for (int y = 0; y < c.height(); ++y) {
@@ -75,13 +75,13 @@ class Drawing : public AppFixture {
     void expectTakenBack(const Canvas& before, const Canvas& undone, const QString& message) {
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(dialogs.shown[0].text, message);
-        EXPECT_TRUE(main->document().canvas() == before);
+        EXPECT_TRUE(root->document().canvas() == before);
         EXPECT_TRUE(shownMatchesCanvas());
         ASSERT_EQ(action("mnuUndo")->isEnabled(), !undone.empty());
         if (undone.empty())
             return;
         action("mnuUndo")->trigger();
-        EXPECT_TRUE(main->document().canvas() == undone);
+        EXPECT_TRUE(root->document().canvas() == undone);
         EXPECT_TRUE(shownMatchesCanvas());
     }
     static QString noMemory() {
@@ -107,9 +107,9 @@ TEST(PictureTitle, ProgressAndOutcome) {
 TEST_F(Drawing, DrawsAndShowsEveryColumn) {
     simpleParameters();
     button("cmdDraw")->click();
-    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
-    EXPECT_FALSE(main->isDrawing());
-    EXPECT_TRUE(main->picture()->isVisible());
+    EXPECT_EQ(root->picture()->windowTitle(), "ピクチャ");
+    EXPECT_FALSE(root->drawSession().isDrawing());
+    EXPECT_TRUE(root->picture()->isVisible());
     EXPECT_TRUE(action("mnuPictureWindow")->isChecked());
     EXPECT_TRUE(action("mnuUndo")->isEnabled());
     EXPECT_EQ(button("cmdDraw")->text(), "描画(&D)");
@@ -118,15 +118,15 @@ TEST_F(Drawing, DrawsAndShowsEveryColumn) {
     EXPECT_TRUE(shownMatchesCanvas());
     // The same parameters drawn by the engine directly.
     Canvas expected(200, 200);
-    ParamFields fields = main->currentFields();
-    DrawMain(takeDrawSnapshot(fields), main->colorSets().at(0), expected);
-    EXPECT_EQ(main->document().canvas(), expected);
+    ParamFields fields = root->params().fields();
+    DrawMain(takeDrawSnapshot(fields), root->colorSets().at(0), expected);
+    EXPECT_EQ(root->document().canvas(), expected);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
     simpleParameters();
-    main->SetImageSize(1600, 1600);
+    root->params().setImageSize(1600, 1600);
     component(4)->setChecked(true);
     // Everything that feeds a drawing, as the draw command locks it: every value field and
     // up-down (switched on or not), centers, bleed, switches, buttons, phase and color set
@@ -149,7 +149,7 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
     bool checked = false;
     onFirstProgress([&] {
         checked = true;
-        EXPECT_TRUE(main->isDrawing());
+        EXPECT_TRUE(root->drawSession().isDrawing());
         EXPECT_EQ(button("cmdDraw")->text(), "描画中止(&C)");
         EXPECT_EQ(action("mnuDraw")->text(), "描画中止(&C)");
         EXPECT_TRUE(button("cmdDraw")->isEnabled());
@@ -159,14 +159,14 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
             EXPECT_FALSE(find<QAction>(a)->isEnabled()) << a.toStdString();
         EXPECT_FALSE(find<QMenu>("mnuValue")->isEnabled());
         EXPECT_FALSE(find<QMenu>("mnuColor")->isEnabled());
-        EXPECT_FALSE(main->frameWindow()->isEnabled());
+        EXPECT_FALSE(root->frameWindow()->isEnabled());
         EXPECT_TRUE(action("mnuDraw")->isEnabled());
         // The window keeps serving events: a second press stops the drawing.
         button("cmdDraw")->click();
     });
     button("cmdDraw")->click();
     EXPECT_TRUE(checked);
-    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ -描画中止-");
+    EXPECT_EQ(root->picture()->windowTitle(), "ピクチャ -描画中止-");
     EXPECT_EQ(button("cmdDraw")->text(), "描画(&D)");
     EXPECT_TRUE(action("mnuUndo")->isEnabled());
     EXPECT_TRUE(columnBlack(1599)); // never computed
@@ -184,34 +184,34 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
     for (const QString& a : items)
         EXPECT_EQ(find<QAction>(a)->isEnabled(), !staysOff.contains(a)) << a.toStdString();
     EXPECT_TRUE(find<QMenu>("mnuValue")->isEnabled());
-    EXPECT_TRUE(main->frameWindow()->isEnabled());
+    EXPECT_TRUE(root->frameWindow()->isEnabled());
 }
 
 TEST_F(Drawing, F5StopsAndAStoppedDrawingBeeps) {
     simpleParameters();
-    main->settings().Option.DrewBeep = true;
-    main->SetImageSize(1600, 1600);
+    root->settings().Option.DrewBeep = true;
+    root->params().setImageSize(1600, 1600);
     onFirstProgress([&] { action("mnuDraw")->trigger(); });
     action("mnuDraw")->trigger();
-    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ -描画中止-");
+    EXPECT_EQ(root->picture()->windowTitle(), "ピクチャ -描画中止-");
     EXPECT_EQ(dialogs.beeps, 1);
     // The next drawing runs to its end: the stop request was used up.
-    main->SetImageSize(100, 100);
+    root->params().setImageSize(100, 100);
     button("cmdDraw")->click();
-    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
+    EXPECT_EQ(root->picture()->windowTitle(), "ピクチャ");
     EXPECT_EQ(dialogs.beeps, 2);
     // F5 in the picture window, which covers the main window at large sizes, stops it too.
-    main->SetImageSize(1600, 1600);
-    onFirstProgress([&] { QTest::keyClick(main->picture(), Qt::Key_F5); });
+    root->params().setImageSize(1600, 1600);
+    onFirstProgress([&] { QTest::keyClick(root->picture(), Qt::Key_F5); });
     button("cmdDraw")->click();
-    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ -描画中止-");
+    EXPECT_EQ(root->picture()->windowTitle(), "ピクチャ -描画中止-");
 }
 
 TEST_F(Drawing, NoMemoryForTheUndoImageRefusesTheDrawing) {
     simpleParameters();
-    main->document().setUndoReserve([](std::size_t) { throw std::bad_alloc(); });
+    root->document().setUndoReserve([](std::size_t) { throw std::bad_alloc(); });
     int drawings = 0;
-    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++drawings; });
+    QObject::connect(&root->drawCommand(), &DrawCommand::finished, [&] { ++drawings; });
     button("cmdDraw")->click();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text,
@@ -233,10 +233,10 @@ TEST_F(Drawing, AFailedDrawingLeavesThePictureAndItsUndoAsTheyWere) {
         simpleParameters();
         value(0)->setText("3");
         button("cmdDraw")->click();
-        const Canvas undone = main->document().canvas();
+        const Canvas undone = root->document().canvas();
         value(0)->setText("7");
         button("cmdDraw")->click();
-        const Canvas before = main->document().canvas();
+        const Canvas before = root->document().canvas();
         ASSERT_FALSE(before == undone);
         dialogs.shown.clear();
         for (int k = 0; k < kComponentCount; ++k)
@@ -255,18 +255,18 @@ TEST_F(Drawing, AFailedDrawingLeavesThePictureAndItsUndoAsTheyWere) {
 TEST_F(Drawing, AWorkerThatCannotStartLeavesThePictureAndItsUndoAsTheyWere) {
     simpleParameters();
     const QString message = QString::fromLocal8Bit(noThread.what());
-    main->drawSession().setWorkerStart([] { throw noThread; });
-    const Canvas black = main->document().canvas();
+    root->drawSession().setWorkerStart([] { throw noThread; });
+    const Canvas black = root->document().canvas();
     button("cmdDraw")->click(); // the first drawing: nothing to undo before or after
     expectTakenBack(black, Canvas(), message);
 
-    main->drawSession().setWorkerStart({});
+    root->drawSession().setWorkerStart({});
     button("cmdDraw")->click();
-    const Canvas undone = main->document().canvas();
+    const Canvas undone = root->document().canvas();
     value(0)->setText("7");
     button("cmdDraw")->click();
-    const Canvas before = main->document().canvas();
-    main->drawSession().setWorkerStart([] { throw noThread; });
+    const Canvas before = root->document().canvas();
+    root->drawSession().setWorkerStart([] { throw noThread; });
     dialogs.shown.clear();
     value(0)->setText("11");
     button("cmdDraw")->click();
@@ -276,8 +276,8 @@ TEST_F(Drawing, AWorkerThatCannotStartLeavesThePictureAndItsUndoAsTheyWere) {
 TEST_F(Drawing, ARendererFailingOverThePictureLeavesItAsItWas) {
     simpleParameters();
     button("cmdDraw")->click();
-    const Canvas before = main->document().canvas();
-    DrawSession& session = main->drawSession();
+    const Canvas before = root->document().canvas();
+    DrawSession& session = root->drawSession();
     ASSERT_TRUE(session.begin());
     // An animation's frame: half its columns drawn over the picture, then out of memory.
     const auto failing = [](Canvas& canvas, DrawObserver* observer) -> DrawResult {
@@ -291,7 +291,7 @@ TEST_F(Drawing, ARendererFailingOverThePictureLeavesItAsItWas) {
     };
     EXPECT_EQ(session.drawWith(failing).outcome, DrawOutcome::Failed);
     session.end();
-    EXPECT_TRUE(main->document().canvas() == before);
+    EXPECT_TRUE(root->document().canvas() == before);
     EXPECT_TRUE(shownMatchesCanvas());
 }
 
@@ -305,14 +305,14 @@ class FailedDrawing : public Drawing {
     };
     // Two drawings, so that undo has a picture of its own to give.
     void prepare() {
-        main->settings().Option.DrawOnChange = false;
+        root->settings().Option.DrawOnChange = false;
         simpleParameters();
         value(0)->setText("3");
         button("cmdDraw")->click();
-        undone = main->document().canvas();
+        undone = root->document().canvas();
         value(0)->setText("7");
         button("cmdDraw")->click();
-        before = main->document().canvas();
+        before = root->document().canvas();
         ASSERT_FALSE(before == undone);
         // Every component: the engine allocates its tables on the way.
         for (int k = 0; k < kComponentCount; ++k)
@@ -320,9 +320,9 @@ class FailedDrawing : public Drawing {
         dialogs.shown.clear();
     }
     bool tileShowsCanvas() {
-        TileArea* area = main->tileViews().tileView()->tileArea();
+        TileArea* area = root->tileViews().tileView()->tileArea();
         const QImage shot = area->grab().toImage();
-        const Canvas& c = main->document().canvas();
+        const Canvas& c = root->document().canvas();
         for (int y = 0; y < std::min(shot.height(), c.height()); ++y)
             for (int x = 0; x < std::min(shot.width(), c.width()); ++x) {
                 const Rgb p = c.pixel(x, y);
@@ -350,9 +350,9 @@ class FailedDrawing : public Drawing {
         EXPECT_LT(failed, 64); // and it draws once the memory is there
 
         prepare();
-        main->drawSession().setWorkerStart([] { throw noThread; });
+        root->drawSession().setWorkerStart([] { throw noThread; });
         caller.draw();
-        main->drawSession().setWorkerStart({});
+        root->drawSession().setWorkerStart({});
         EXPECT_TRUE(tileShowsCanvas());
         expectTakenBack(before, undone, QString::fromLocal8Bit(noThread.what()));
     }
@@ -363,33 +363,33 @@ class FailedDrawing : public Drawing {
 
 TEST_F(FailedDrawing, EveryCallerPutsThePictureAndItsUndoBack) {
     action("mnuTile")->trigger();
-    ASSERT_NE(main->tileViews().tileView(), nullptr);
+    ASSERT_NE(root->tileViews().tileView(), nullptr);
     const Caller callers[] = {
         {"draw command", [&] { button("cmdDraw")->click(); }},
         {"random setting",
          [&] {
-             main->settings().Option.DrawOnRnd = true;
+             root->settings().Option.DrawOnRnd = true;
              button("cmdRndSet")->click();
-             main->settings().Option.DrawOnRnd = false;
+             root->settings().Option.DrawOnRnd = false;
          }},
         {"drawing as values change",
          [&] {
-             main->settings().Option.DrawOnChange = true;
+             root->settings().Option.DrawOnChange = true;
              value(0)->setText("11");
              ASSERT_TRUE(waitFor(
-                 [&] { return !main->drawOnChange().isPending() && !main->isDrawing(); }, 20000));
+                 [&] { return !root->drawOnChange().isPending() && !root->drawSession().isDrawing(); }, 20000));
          }},
         {"history entry",
          [&] {
              // The entry of the drawing before: its picture is brought back.
-             const auto& entries = main->history().history().entries();
+             const auto& entries = root->history().history().entries();
              ASSERT_GE(entries.size(), 2u);
              ASSERT_TRUE(entries[1].picture);
-             main->history().apply(entries[1].id);
+             root->history().apply(entries[1].id);
          }},
         {"animation frame",
          [&] {
-             AnimFrames& frames = main->animWindow()->frames();
+             AnimFrames& frames = root->animWindow()->frames();
              ASSERT_TRUE(frames.prepare(1));
              frames.make(0, 50, 1, [](int) {}, [] { return true; });
          }},
@@ -398,7 +398,7 @@ TEST_F(FailedDrawing, EveryCallerPutsThePictureAndItsUndoBack) {
     // fit, so every caller meets its allocations.
     int width = 120;
     for (const Caller& caller : callers) {
-        main->SetImageSize(width += 8, 90);
+        root->params().setImageSize(width += 8, 90);
         expectEveryFailureTakenBack(caller);
     }
 }
@@ -412,16 +412,16 @@ TEST_F(Drawing, NoComponentIsRefusedBeforeAnythingChanges) {
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
     EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::Ok);
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
-    EXPECT_EQ(main->picture()->windowTitle(), "Picture");
-    EXPECT_EQ(main->model().valueSlots()[1], 0); // not raised
+    EXPECT_EQ(root->picture()->windowTitle(), "Picture");
+    EXPECT_EQ(root->params().model().valueSlots()[1], 0); // not raised
 }
 
 TEST_F(Drawing, FrameWithoutWidthIsRefused) {
     simpleParameters();
-    FrameFields frame = main->frameWindow()->frameFields();
+    FrameFields frame = root->frameWindow()->frameFields();
     frame.enabled = true;
     frame.width = "0";
-    main->frameWindow()->setFrameFields(frame);
+    root->frameWindow()->setFrameFields(frame);
     button("cmdDraw")->click();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
@@ -432,12 +432,12 @@ TEST_F(Drawing, FrameWithoutWidthIsRefused) {
 TEST_F(Drawing, UndoRestoresThePictureBeforeTheLastDrawing) {
     simpleParameters();
     button("cmdDraw")->click();
-    const Canvas first = main->document().canvas();
+    const Canvas first = root->document().canvas();
     value(0)->setText("7");
     button("cmdDraw")->click();
-    ASSERT_NE(main->document().canvas(), first);
+    ASSERT_NE(root->document().canvas(), first);
     action("mnuUndo")->trigger();
-    EXPECT_EQ(main->document().canvas(), first);
+    EXPECT_EQ(root->document().canvas(), first);
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
     EXPECT_TRUE(shownMatchesCanvas());
 }
@@ -445,21 +445,21 @@ TEST_F(Drawing, UndoRestoresThePictureBeforeTheLastDrawing) {
 TEST_F(Drawing, XorTwiceGivesBlackAndBack) {
     simpleParameters();
     button("cmdDraw")->click();
-    const Canvas first = main->document().canvas();
+    const Canvas first = root->document().canvas();
     find<QComboBox>("cboMode")->setCurrentIndex(3);
     button("cmdDraw")->click();
     for (int x : {0, 50, 199})
         EXPECT_TRUE(columnBlack(x)) << x;
     button("cmdDraw")->click();
-    EXPECT_EQ(main->document().canvas(), first);
+    EXPECT_EQ(root->document().canvas(), first);
     EXPECT_TRUE(shownMatchesCanvas());
 }
 
 TEST_F(Drawing, AStoppedDrawingLeavesThePictureBeforeItBeyondItsColumnsAndUndoesToIt) {
     simpleParameters();
-    main->SetImageSize(800, 800);
+    root->params().setImageSize(800, 800);
     button("cmdDraw")->click();
-    const Canvas before = main->document().canvas();
+    const Canvas before = root->document().canvas();
     // Column x of the shown image (and of the canvas, if given): black, or the picture
     // before.
     auto columnIs = [&](const Canvas* c, const QImage& img, int x, bool black) {
@@ -481,9 +481,9 @@ TEST_F(Drawing, AStoppedDrawingLeavesThePictureBeforeItBeyondItsColumnsAndUndoes
             button("cmdDraw")->click();
         });
         button("cmdDraw")->click();
-        ASSERT_EQ(main->picture()->windowTitle(), "ピクチャ -描画中止-");
+        ASSERT_EQ(root->picture()->windowTitle(), "ピクチャ -描画中止-");
         const bool normal = mode == DrawMode::Normal;
-        const Canvas& c = main->document().canvas();
+        const Canvas& c = root->document().canvas();
         for (int x : {400, 799})
             EXPECT_TRUE(columnIs(&c, shown(), x, normal)) << x;
         ASSERT_EQ(during.size(), QSize(800, 800));
@@ -492,7 +492,7 @@ TEST_F(Drawing, AStoppedDrawingLeavesThePictureBeforeItBeyondItsColumnsAndUndoes
         EXPECT_FALSE(columnIs(&c, shown(), 0, normal));
         EXPECT_TRUE(shownMatchesCanvas());
         action("mnuUndo")->trigger();
-        EXPECT_EQ(main->document().canvas(), before);
+        EXPECT_EQ(root->document().canvas(), before);
         EXPECT_TRUE(shownMatchesCanvas());
     }
 }
@@ -500,13 +500,13 @@ TEST_F(Drawing, AStoppedDrawingLeavesThePictureBeforeItBeyondItsColumnsAndUndoes
 TEST_F(Drawing, UndoAfterANewImageSizeBringsBackWhatFits) {
     simpleParameters();
     button("cmdDraw")->click();
-    const Canvas first = main->document().canvas();
+    const Canvas first = root->document().canvas();
     value(0)->setText("7");
     button("cmdDraw")->click();
     // A parameter file of another size changes the size without a word to the undo item.
-    main->SetImageSize(120, 230);
+    root->params().setImageSize(120, 230);
     action("mnuUndo")->trigger();
-    const Canvas& c = main->document().canvas();
+    const Canvas& c = root->document().canvas();
     ASSERT_EQ(c.width(), 120);
     ASSERT_EQ(c.height(), 230);
     for (int y = 0; y < 230; ++y)
@@ -517,9 +517,9 @@ TEST_F(Drawing, UndoAfterANewImageSizeBringsBackWhatFits) {
     const Canvas cropped = c;
     find<QComboBox>("cboMode")->setCurrentIndex(2);
     button("cmdDraw")->click();
-    EXPECT_EQ(main->document().canvas().width(), 120);
+    EXPECT_EQ(root->document().canvas().width(), 120);
     action("mnuUndo")->trigger();
-    EXPECT_EQ(main->document().canvas(), cropped);
+    EXPECT_EQ(root->document().canvas(), cropped);
     EXPECT_TRUE(shownMatchesCanvas());
 }
 
@@ -536,16 +536,16 @@ class RaiseCounter : public QObject {
 
 TEST_F(Drawing, EnterInAFieldDrawsAndReturnsTheFocus) {
     simpleParameters();
-    main->settings().Option.ActiveAfterDrawing = true;
+    root->settings().Option.ActiveAfterDrawing = true;
     // The window that gets the focus comes to the front too: the picture window, raised
     // for the drawing, would otherwise hide the fields the keys go into.
     RaiseCounter mainRaised;
     main->installEventFilter(&mainRaised);
     int finished = 0;
-    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++finished; });
+    QObject::connect(&root->drawCommand(), &DrawCommand::finished, [&] { ++finished; });
     for (const char* name : {"txtValue_1", "txtCenter_1", "txtNizimi"}) {
         auto* field = find<QLineEdit>(QLatin1String(name));
-        QApplication::setActiveWindow(main.get());
+        QApplication::setActiveWindow(main);
         field->setFocus();
         const QString before = field->text();
         QTest::keyClick(field, Qt::Key_Return);
@@ -554,27 +554,27 @@ TEST_F(Drawing, EnterInAFieldDrawsAndReturnsTheFocus) {
     }
     EXPECT_EQ(finished, 3);
     EXPECT_EQ(mainRaised.raised, 3);
-    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
+    EXPECT_EQ(root->picture()->windowTitle(), "ピクチャ");
 }
 
 TEST_F(Drawing, WithoutActivateAfterDrawingTheFocusStaysOnThePicture) {
     simpleParameters();
-    main->settings().Option.ActiveAfterDrawing = false;
+    root->settings().Option.ActiveAfterDrawing = false;
     auto* field = value(1);
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Enter);
     EXPECT_FALSE(waitFor([&] { return QApplication::focusWidget() == field; }, 300));
-    EXPECT_EQ(QApplication::activeWindow(), main->picture());
+    EXPECT_EQ(QApplication::activeWindow(), root->picture());
 }
 
 TEST_F(Drawing, RandomSettingDrawsOnceWhenAsked) {
-    main->settings().Option.DoRndSet = {true, true, true, false, false, false, true};
-    main->settings().Option.DrawOnRnd = true;
+    root->settings().Option.DoRndSet = {true, true, true, false, false, false, true};
+    root->settings().Option.DrawOnRnd = true;
     int finished = 0;
-    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++finished; });
+    QObject::connect(&root->drawCommand(), &DrawCommand::finished, [&] { ++finished; });
     button("cmdRndSet")->click();
     EXPECT_EQ(finished, 1);
-    main->settings().Option.DrawOnRnd = false;
+    root->settings().Option.DrawOnRnd = false;
     action("mnuRndSet")->trigger();
     EXPECT_EQ(finished, 1);
 }
@@ -583,10 +583,10 @@ TEST_F(Drawing, ShownZeroAmplitudeDrawsAsOne) {
     simpleParameters();
     value(1)->setText("0");
     button("cmdDraw")->click();
-    const Canvas zero = main->document().canvas();
+    const Canvas zero = root->document().canvas();
     value(1)->setText("1");
     button("cmdDraw")->click();
-    EXPECT_EQ(main->document().canvas(), zero);
+    EXPECT_EQ(root->document().canvas(), zero);
     EXPECT_EQ(text(1), "1");
 }
 
@@ -595,25 +595,25 @@ class DrawingAsValuesChange : public Drawing {
     void SetUp() override {
         Drawing::SetUp();
         simpleParameters();
-        main->SetImageSize(120, 80);
+        root->params().setImageSize(120, 80);
         button("cmdDraw")->click();
-        start = main->document().canvas();
-        main->settings().Option.DrawOnChange = true;
-        QObject::connect(&main->drawSession(), &DrawSession::drawingStateChanged,
+        start = root->document().canvas();
+        root->settings().Option.DrawOnChange = true;
+        QObject::connect(&root->drawSession(), &DrawSession::drawingStateChanged,
                          [this](bool on) { begun += on ? 1 : 0; });
     }
     // Waits until nothing waits or draws any more.
     bool settled() {
-        return waitFor([&] { return !main->drawOnChange().isPending() && !main->isDrawing(); },
+        return waitFor([&] { return !root->drawOnChange().isPending() && !root->drawSession().isDrawing(); },
                        20000);
     }
-    const Canvas& canvas() { return main->document().canvas(); }
+    const Canvas& canvas() { return root->document().canvas(); }
     // The values shown, drawn alone in the normal mode.
     Canvas alone() {
-        ParamFields f = main->currentFields();
+        ParamFields f = root->params().fields();
         f.mode = DrawMode::Normal;
         Canvas c(f.width, f.height);
-        DrawMain(takeDrawSnapshot(f), *main->colorSets().selectedSet(), c);
+        DrawMain(takeDrawSnapshot(f), *root->colorSets().selectedSet(), c);
         return c;
     }
     static Canvas combined(DrawMode mode, const Canvas& old, const Canvas& drawn) {
@@ -629,21 +629,21 @@ class DrawingAsValuesChange : public Drawing {
 };
 
 TEST_F(DrawingAsValuesChange, OffNothingDrawsOnTypedValues) {
-    main->settings().Option.DrawOnChange = false;
+    root->settings().Option.DrawOnChange = false;
     value(0)->setText("17");
     component(1)->setChecked(true);
-    EXPECT_FALSE(main->drawOnChange().isPending());
+    EXPECT_FALSE(root->drawOnChange().isPending());
     QTest::qWait(DrawOnChange::kQuietMs + 100);
     EXPECT_EQ(begun, 0);
     EXPECT_EQ(canvas(), start);
 }
 
 TEST_F(DrawingAsValuesChange, SettledValuesDrawOnceWithoutTakingTheFocus) {
-    QApplication::setActiveWindow(main.get());
+    QApplication::setActiveWindow(main);
     value(0)->setFocus();
     for (const char* typed : {"1", "17", "173"})
         value(0)->setText(QLatin1String(typed));
-    EXPECT_TRUE(main->drawOnChange().isPending());
+    EXPECT_TRUE(root->drawOnChange().isPending());
     EXPECT_EQ(begun, 0); // not before the values have settled
     ASSERT_TRUE(settled());
     EXPECT_EQ(begun, 1);
@@ -655,15 +655,26 @@ TEST_F(DrawingAsValuesChange, SettledValuesDrawOnceWithoutTakingTheFocus) {
     // The same values again draw nothing more.
     value(0)->setText("17");
     value(0)->setText("173");
-    EXPECT_FALSE(main->drawOnChange().isPending());
+    EXPECT_FALSE(root->drawOnChange().isPending());
+}
+
+TEST_F(DrawingAsValuesChange, ItsDrawingShowsTheHiddenPictureWindowAndIsRecorded) {
+    root->windowController().togglePictureWindow(); // hidden by its menu item
+    ASSERT_FALSE(root->picture()->isVisible());
+    const std::size_t recorded = root->history().history().entries().size();
+    value(0)->setText("173");
+    ASSERT_TRUE(settled());
+    EXPECT_TRUE(root->picture()->isVisible());
+    EXPECT_TRUE(action("mnuPictureWindow")->isChecked());
+    EXPECT_EQ(root->history().history().entries().size(), recorded + 1);
 }
 
 TEST_F(DrawingAsValuesChange, AChangeDuringTheDrawingRestartsItWithTheNewValues) {
-    main->settings().Option.DrawOnChange = false;
-    main->SetImageSize(1600, 1600);
-    main->settings().Option.DrawOnChange = true;
+    root->settings().Option.DrawOnChange = false;
+    root->params().setImageSize(1600, 1600);
+    root->settings().Option.DrawOnChange = true;
     int stops = 0;
-    QObject::connect(main->picture(), &QWidget::windowTitleChanged,
+    QObject::connect(root->picture(), &QWidget::windowTitleChanged,
                      [&](const QString& t) { stops += t == "ピクチャ -描画中止-" ? 1 : 0; });
     bool checked = false;
     onFirstProgress([&] {
@@ -672,7 +683,7 @@ TEST_F(DrawingAsValuesChange, AChangeDuringTheDrawingRestartsItWithTheNewValues)
         EXPECT_TRUE(value(0)->isEnabled());
         EXPECT_TRUE(component(5)->isEnabled());
         EXPECT_TRUE(find<QComboBox>("cboMode")->isEnabled());
-        EXPECT_TRUE(main->frameWindow()->isEnabled());
+        EXPECT_TRUE(root->frameWindow()->isEnabled());
         EXPECT_FALSE(button("cmdSize")->isEnabled());
         EXPECT_FALSE(action("mnuUndo")->isEnabled());
         EXPECT_FALSE(action("mnuSave")->isEnabled());
@@ -732,10 +743,10 @@ TEST_F(DrawingAsValuesChange, AFailedDrawingInASeriesLeavesItsPictureAndItsStart
     EXPECT_TRUE(canvas() == shown);
     EXPECT_TRUE(shownMatchesCanvas());
 
-    main->drawSession().setWorkerStart([] { throw noThread; });
+    root->drawSession().setWorkerStart([] { throw noThread; });
     value(0)->setText("14");
     ASSERT_TRUE(settled());
-    main->drawSession().setWorkerStart({});
+    root->drawSession().setWorkerStart({});
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].text, QString::fromLocal8Bit(noThread.what()));
     EXPECT_TRUE(canvas() == shown);
@@ -749,8 +760,8 @@ TEST_F(DrawingAsValuesChange, AFailedDrawingInASeriesLeavesItsPictureAndItsStart
 }
 
 TEST_F(DrawingAsValuesChange, ValuesThatCannotBeDrawnDrawNothingAndSayNothing) {
-    auto* frameOn = main->frameWindow()->findChild<QCheckBox*>("chkFrameEnabled");
-    auto* frameWidth = main->frameWindow()->findChild<QLineEdit*>("txtX");
+    auto* frameOn = root->frameWindow()->findChild<QCheckBox*>("chkFrameEnabled");
+    auto* frameWidth = root->frameWindow()->findChild<QLineEdit*>("txtX");
     frameOn->setChecked(true);
     ASSERT_TRUE(settled());
     const Canvas framed = canvas();

@@ -49,7 +49,7 @@ class EasyHelp : public AppFixture {
         window->move(main->frameGeometry().right() + 40, 0);
     }
 
-    frmHelp* help() { return main->helpWindow(); }
+    frmHelp* help() { return root->helpWindow(); }
     QLabel* label(const char* name) {
         auto* l = help()->findChild<QLabel*>(QLatin1String(name));
         EXPECT_NE(l, nullptr) << name;
@@ -114,11 +114,11 @@ TEST_F(EasyHelp, EveryMainWindowControlReportsItsTopic) {
     };
     for (int k = 0; k < kComponentCount; ++k)
         table.push_back({"chkValue_" + std::to_string(k), 10 + k});
-    expectTopics(main.get(), table);
+    expectTopics(main, table);
 }
 
 TEST_F(EasyHelp, EveryFrameWindowControlReportsItsTopic) {
-    frmButton* frame = main->frameWindow();
+    frmButton* frame = root->frameWindow();
     showBeside(frame);
     expectTopics(frame, {{"chkFrameEnabled", 70},
                          {"picFrameColor", 71},
@@ -137,7 +137,7 @@ TEST_F(EasyHelp, EveryFrameWindowControlReportsItsTopic) {
 TEST_F(EasyHelp, EveryColorEditorPartReportsItsTopic) {
     ColorSetCollection sets;
     InitColors(sets);
-    frmColor editor(dialogs, sets, random, main.get());
+    frmColor editor(dialogs, sets, random, main);
     editor.setEditGCnt(0);
     showBeside(&editor);
     expectTopics(&editor, {{"fraName", 60},
@@ -151,7 +151,7 @@ TEST_F(EasyHelp, EveryColorEditorPartReportsItsTopic) {
 }
 
 TEST_F(EasyHelp, EveryAnimationWindowControlReportsItsTopic) {
-    frmAnim* anim = main->animWindow();
+    frmAnim* anim = root->animWindow();
     showBeside(anim);
     // The save group and the preview button as after a completed animation.
     SetContainerEnabled(anim->findChild<QGroupBox*>(QStringLiteral("fraSave")), true, true);
@@ -177,7 +177,7 @@ TEST_F(EasyHelp, EveryAnimationWindowControlReportsItsTopic) {
 }
 
 TEST_F(EasyHelp, EveryOptionsControlReportsItsTopic) {
-    frmOptions options(main->settings().Option, dialogs, main.get());
+    frmOptions options(root->settings().Option, dialogs, main);
     // Too wide to stand beside the main window on the test screen: in its place.
     main->hide();
     options.show();

@@ -106,40 +106,40 @@ class English : public AppFixture {
 } // namespace
 
 TEST_F(English, EveryWindowAndDialog) {
-    main->togglePictureWindow();
-    main->ShowHidefrmButton();
-    main->ShowHidefrmHelp();
-    main->tileViews().show();
-    ASSERT_NE(main->tileViews().tileView(), nullptr);
-    frmAnim* anim = main->animWindow();
+    root->windowController().togglePictureWindow();
+    root->windowController().ShowHidefrmButton();
+    root->windowController().ShowHidefrmHelp();
+    root->tileViews().show();
+    ASSERT_NE(root->tileViews().tileView(), nullptr);
+    frmAnim* anim = root->animWindow();
     anim->show();
     anim->preview()->show();
-    anim->createFolderDialog()->show();
-    main->history().show();
-    main->variations().show();
+    anim->saveGroup()->createFolderDialog()->show();
+    root->history().show();
+    root->variations().show();
 
-    frmOptions options(main->settings().Option, dialogs);
+    frmOptions options(root->settings().Option, dialogs);
     ColorSetCollection sets;
     InitColors(sets);
     frmColor editor(dialogs, sets, random);
     editor.setEditGCnt(0);
     frmSetBrightness brightness({}, 4, [](const frmSetBrightness::Points&) {});
     frmSize size(dialogs, [](int, int) {});
-    frmJpeg jpeg(main->settings().Picture);
-    frmPNG png(main->settings().Picture);
+    frmJpeg jpeg(root->settings().Picture);
+    frmPNG png(root->settings().Picture);
     frmAbout about(dialogs);
     bool hello = true;
     frmHello welcome(hello);
-    const std::vector<QWidget*> windows = {main.get(),
-                                           main->picture(),
-                                           main->frameWindow(),
-                                           main->helpWindow(),
-                                           main->tileViews().tileView(),
+    const std::vector<QWidget*> windows = {main,
+                                           root->picture(),
+                                           root->frameWindow(),
+                                           root->helpWindow(),
+                                           root->tileViews().tileView(),
                                            anim,
                                            anim->preview(),
-                                           anim->createFolderDialog(),
-                                           main->history().window(),
-                                           main->variations().window(),
+                                           anim->saveGroup()->createFolderDialog(),
+                                           root->history().window(),
+                                           root->variations().window(),
                                            &options,
                                            &editor,
                                            &brightness,
@@ -165,7 +165,7 @@ TEST_F(English, EveryWindowAndDialog) {
 
 TEST_F(English, MessagesAndTextsWithNumbers) {
     // A window's message through the dialogs, with its icon.
-    frmOptions options(main->settings().Option, dialogs);
+    frmOptions options(root->settings().Option, dialogs);
     for (int i = 0; i < 7; ++i)
         options.findChild<QCheckBox*>(QStringLiteral("chkRndSet_%1").arg(i))->setChecked(false);
     options.findChild<QPushButton*>("cmdOK")->click();
@@ -202,7 +202,7 @@ TEST_F(English, QtsOwnTextsAndLocale) {
 }
 
 TEST_F(English, EasyHelpTopicsAndLabels) {
-    frmHelp* help = main->helpWindow();
+    frmHelp* help = root->helpWindow();
     help->show();
     const auto label = [help](const char* name) {
         return help->findChild<QLabel*>(QLatin1String(name));
@@ -231,14 +231,14 @@ TEST_F(English, EasyHelpTopicsAndLabels) {
 // Japanese only where it is marked as such (the built-in color set names).
 TEST_F(English, HelpPagesAreTheEnglishSet) {
     const QString resources = QStringLiteral(WAVORY_SOURCE_DIR "/resources/");
-    main->setResourceFolder(resources);
+    root->helpPages().setResourceFolder(resources);
     std::vector<QUrl> opened;
-    main->setUrlOpener([&opened](const QUrl& url) {
+    root->helpPages().setUrlOpener([&opened](const QUrl& url) {
         opened.push_back(url);
         return true;
     });
     action("mnuPrintHelp")->trigger();
-    main->ShowHelpFile(QStringLiteral("anim.htm"));
+    root->helpPages().show(QStringLiteral("anim.htm"));
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[0].toLocalFile().toStdString(), (resources + "en/help.htm").toStdString());
     EXPECT_EQ(opened[1].toLocalFile().toStdString(),

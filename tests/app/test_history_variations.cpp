@@ -35,7 +35,7 @@ class HistoryWindow : public AppFixture {
     // Draws and returns the picture drawn.
     Canvas draw() {
         button("cmdDraw")->click();
-        return main->document().canvas();
+        return root->document().canvas();
     }
 };
 
@@ -43,16 +43,16 @@ class VariationsWindow : public AppFixture {
   protected:
     void SetUp() override {
         AppFixture::SetUp();
-        main->settings().Option.DoRndSet = {true, true, false, false, false, false, false};
+        root->settings().Option.DoRndSet = {true, true, false, false, false, false, false};
         simpleParameters();
-        QObject::connect(&main->variations().drawings(), &VariationDrawings::ready, main.get(),
+        QObject::connect(&root->variations().drawings(), &VariationDrawings::ready, main,
                          [this](int i, const QImage& image) { ready[i] = image; });
-        QObject::connect(&main->variations(), &VariationController::setMade, main.get(),
+        QObject::connect(&root->variations(), &VariationController::setMade, main,
                          [this] { ready.clear(); });
     }
     bool allNineShown() {
         return waitFor([this] { return ready.size() == 9; }, 20000) &&
-               main->variations().window()->shownCount() == 9;
+               root->variations().window()->shownCount() == 9;
     }
     std::map<int, QImage> ready; // the thumbnails of the current set
 };
@@ -66,79 +66,79 @@ TEST_F(HistoryWindow, CompletedDrawingsComeBackWithTheirPictureAndUndo) {
     const Canvas second = draw();
     // A stopped drawing is unfinished and not listed.
     value(0)->setText("9");
-    QObject::connect(main->picture(), &QWidget::windowTitleChanged, main.get(),
+    QObject::connect(root->picture(), &QWidget::windowTitleChanged, main,
                      [this](const QString& t) {
                          if (t.endsWith(" % -描画中-"))
-                             main->DrawStop();
+                             root->drawSession().requestStop();
                      });
     draw();
-    QObject::disconnect(main->picture(), &QWidget::windowTitleChanged, main.get(), nullptr);
-    const Canvas stopped = main->document().canvas();
+    QObject::disconnect(root->picture(), &QWidget::windowTitleChanged, main, nullptr);
+    const Canvas stopped = root->document().canvas();
 
     action("mnuHistory")->trigger();
-    ASSERT_TRUE(main->history().window()->isVisible());
+    ASSERT_TRUE(root->history().window()->isVisible());
     ASSERT_EQ(list()->count(), 2);
-    EXPECT_EQ(main->history().history().entries()[0].fields.values[0], "7");
-    EXPECT_EQ(main->history().history().entries()[1].fields.values[0], "30");
+    EXPECT_EQ(root->history().history().entries()[0].fields.values[0], "7");
+    EXPECT_EQ(root->history().history().entries()[1].fields.values[0], "30");
     EXPECT_EQ(list()->item(1)->icon().pixmap(128, 128).size(), QSize(128, 128));
 
     list()->setCurrentRow(1);
     find<QPushButton>(QStringLiteral("cmdApply"))->click();
     EXPECT_EQ(text(0), "30");
-    EXPECT_EQ(main->document().canvas(), first);
+    EXPECT_EQ(root->document().canvas(), first);
     EXPECT_TRUE(action("mnuUndo")->isEnabled());
     action("mnuUndo")->trigger();
-    EXPECT_EQ(main->document().canvas(), stopped);
+    EXPECT_EQ(root->document().canvas(), stopped);
 
     // An entry whose picture is no longer held is drawn again from its values, with undo;
     // the history gets no second entry for it.
     value(0)->setText("11");
     for (int i = 0; i < 3; ++i)
         draw();
-    const Canvas now = main->document().canvas();
-    const auto& entries = main->history().history().entries();
+    const Canvas now = root->document().canvas();
+    const auto& entries = root->history().history().entries();
     ASSERT_EQ(entries.size(), 5u);
     EXPECT_FALSE(entries[3].picture);
     list()->setCurrentRow(3); // the second drawing
     find<QPushButton>(QStringLiteral("cmdApply"))->click();
     EXPECT_EQ(text(0), "7");
-    EXPECT_EQ(main->document().canvas(), second);
+    EXPECT_EQ(root->document().canvas(), second);
     EXPECT_EQ(entries.size(), 5u);
     EXPECT_EQ(entries[3].thumbnail, makeThumbnail(second, kHistoryThumbnailSide));
     action("mnuUndo")->trigger();
-    EXPECT_EQ(main->document().canvas(), now);
+    EXPECT_EQ(root->document().canvas(), now);
 }
 
 TEST_F(HistoryWindow, AKeptEntryOfAnEarlierRunDrawsItsPictureAgainExactly) {
     simpleParameters();
     QLineEdit* bleed = find<QLineEdit>(QStringLiteral("txtNizimi"));
     bleed->setText(QStringLiteral("200")); // noise in every pixel
-    main->SetImageSize(90, 70);
+    root->params().setImageSize(90, 70);
     const Canvas original = draw();
-    main->settings().Extras.KeepHistory = true;
-    main->history().saveKept();
+    root->settings().Extras.KeepHistory = true;
+    root->history().saveKept();
 
     // The next run: its own drawing first, then the kept entry brought back.
-    main = std::make_unique<frmMain>(dialogs, random);
+    makeProgram();
     main->show();
-    main->settings().Extras.KeepHistory = true;
-    main->history().loadKept();
+    root->settings().Extras.KeepHistory = true;
+    root->history().loadKept();
     simpleParameters();
     bleed = find<QLineEdit>(QStringLiteral("txtNizimi"));
     bleed->setText(QStringLiteral("0"));
-    main->SetImageSize(90, 70);
+    root->params().setImageSize(90, 70);
     const Canvas before = draw();
-    ASSERT_EQ(main->history().history().entries().size(), 2u);
-    ASSERT_FALSE(main->history().history().entries()[1].picture);
+    ASSERT_EQ(root->history().history().entries().size(), 2u);
+    ASSERT_FALSE(root->history().history().entries()[1].picture);
     action("mnuHistory")->trigger();
     list()->setCurrentRow(1);
     find<QPushButton>(QStringLiteral("cmdApply"))->click();
     EXPECT_EQ(bleed->text(), "200");
-    EXPECT_EQ(main->picture()->windowTitle(), "ピクチャ");
-    EXPECT_EQ(main->document().canvas(), original);
+    EXPECT_EQ(root->picture()->windowTitle(), "ピクチャ");
+    EXPECT_EQ(root->document().canvas(), original);
     EXPECT_TRUE(action("mnuUndo")->isEnabled());
     action("mnuUndo")->trigger();
-    EXPECT_EQ(main->document().canvas(), before);
+    EXPECT_EQ(root->document().canvas(), before);
     EXPECT_TRUE(dialogs.shown.empty());
     std::filesystem::remove(GetPath() + kHistoryFileName);
 }
@@ -150,8 +150,8 @@ TEST_F(HistoryWindow, ClearAsksFirstAndTheListIsKeptWhenAsked) {
     action("mnuHistory")->trigger();
     auto* keep = find<QCheckBox>(QStringLiteral("chkKeepHistory"));
     keep->setChecked(true);
-    EXPECT_TRUE(main->settings().Extras.KeepHistory);
-    main->history().saveKept();
+    EXPECT_TRUE(root->settings().Extras.KeepHistory);
+    root->history().saveKept();
     const std::filesystem::path file = GetPath() + kHistoryFileName;
     EXPECT_EQ(readHistoryFile(file).entries.size(), 2u);
 
@@ -166,17 +166,17 @@ TEST_F(HistoryWindow, ClearAsksFirstAndTheListIsKeptWhenAsked) {
     EXPECT_EQ(list()->count(), 0);
 
     // The next run finds the kept entries behind its own; switched off, nothing is kept.
-    main->history().loadKept();
+    root->history().loadKept();
     EXPECT_EQ(list()->count(), 2);
     keep->setChecked(false);
-    main->history().saveKept();
+    root->history().saveKept();
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 TEST_F(HistoryWindow, NewWindowsOpenOnTheScreenAndClearOfTheEasyHelp) {
-    QWidget* help = main->helpWindow();
+    QWidget* help = root->helpWindow();
     if (!help->isVisible())
-        main->ShowHidefrmHelp();
+        root->windowController().ShowHidefrmHelp();
     const QRect screen = main->screen()->availableGeometry();
     // A small help window at the left, where a window centred on the main one would lie.
     main->move(screen.topLeft());
@@ -185,8 +185,8 @@ TEST_F(HistoryWindow, NewWindowsOpenOnTheScreenAndClearOfTheEasyHelp) {
     for (const char* item : {"mnuHistory", "mnuVariations"}) {
         action(item)->trigger();
         QWidget* window = std::string(item) == "mnuHistory"
-                              ? static_cast<QWidget*>(main->history().window())
-                              : static_cast<QWidget*>(main->variations().window());
+                              ? static_cast<QWidget*>(root->history().window())
+                              : static_cast<QWidget*>(root->variations().window());
         ASSERT_NE(window, nullptr);
         EXPECT_TRUE(screen.contains(window->frameGeometry())) << item;
         EXPECT_FALSE(window->frameGeometry().intersects(help->frameGeometry())) << item;
@@ -199,11 +199,11 @@ TEST_F(HistoryWindow, MixedShapesGetEqualCellsWithWholeCaptionsAndTheListScrolls
     const QSize shapes[] = {{2000, 100}, {200, 160}, {3000, 3000}};
     for (int i = 0; i < 12; ++i) {
         const QSize shape = shapes[i % 3];
-        main->SetImageSize(shape.width(), shape.height()); // black, drawn opaque
-        ParamFields fields = main->params().fields();
+        root->params().setImageSize(shape.width(), shape.height()); // black, drawn opaque
+        ParamFields fields = root->params().fields();
         fields.width = shape.width();
         fields.height = shape.height();
-        main->history().record(fields, main->colorSets().at(0), 0);
+        root->history().record(fields, root->colorSets().at(0), 0);
     }
     action("mnuHistory")->trigger();
     ASSERT_EQ(list()->count(), 12);
@@ -218,7 +218,7 @@ TEST_F(HistoryWindow, MixedShapesGetEqualCellsWithWholeCaptionsAndTheListScrolls
                 if (qAlpha(icon.pixel(x, y)) != 0)
                     painted |= QRect(x, y, 1, 1);
         const Canvas& thumb =
-            main->history().history().entries()[static_cast<std::size_t>(i)].thumbnail;
+            root->history().history().entries()[static_cast<std::size_t>(i)].thumbnail;
         EXPECT_EQ(painted.size(), QSize(thumb.width(), thumb.height())) << i;
         EXPECT_EQ(painted.center(),
                   QRect(0, 0, kHistoryThumbnailSide, kHistoryThumbnailSide).center())
@@ -246,16 +246,16 @@ TEST_F(HistoryWindow, MixedShapesGetEqualCellsWithWholeCaptionsAndTheListScrolls
 TEST_F(HistoryWindow, AKeptFileThatCannotBeReadWholeIsSetAsideBeforeTheExitWrites) {
     simpleParameters();
     draw();
-    main->settings().Extras.KeepHistory = true;
-    main->history().saveKept();
+    root->settings().Extras.KeepHistory = true;
+    root->history().saveKept();
     const std::filesystem::path file = GetPath() + kHistoryFileName;
     std::string damaged;
     ASSERT_FALSE(readWholeFile(file, damaged));
     damaged += "damage after the entry";
     ASSERT_FALSE(writeFileAtomically(file, damaged));
 
-    main->history().loadKept();
-    EXPECT_EQ(main->history().history().entries().size(), 2u); // the readable entry is taken
+    root->history().loadKept();
+    EXPECT_EQ(root->history().history().entries().size(), 2u); // the readable entry is taken
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("history.dat.unreadable-")))
         << dialogs.shown[0].text.toStdString();
@@ -264,7 +264,7 @@ TEST_F(HistoryWindow, AKeptFileThatCannotBeReadWholeIsSetAsideBeforeTheExitWrite
         if (entry.path().filename().string().starts_with("history.dat.unreadable-"))
             aside = entry.path();
     EXPECT_FALSE(std::filesystem::exists(file));
-    main->history().saveKept();
+    root->history().saveKept();
     std::string kept;
     ASSERT_FALSE(readWholeFile(aside, kept));
     EXPECT_EQ(kept, damaged);
@@ -276,21 +276,21 @@ TEST_F(VariationsWindow, NineAppearChoosingOneSetsTheModelAndANewSetReplacesThem
     ASSERT_TRUE(allNineShown());
     const auto spread = find<QSlider>(QStringLiteral("sldSpread"));
     spread->setValue(80);
-    EXPECT_EQ(main->settings().Extras.VariationSpread, 80);
+    EXPECT_EQ(root->settings().Extras.VariationSpread, 80);
 
-    const Variations first = *main->variations().variations();
+    const Variations first = *root->variations().variations();
     find<QToolButton>(QStringLiteral("picVariation_4"))->click();
-    EXPECT_EQ(main->model().fields().values, first[4].fields().values);
+    EXPECT_EQ(root->params().model().fields().values, first[4].fields().values);
     for (int i = 0; i < kValueSlotCount; ++i)
         EXPECT_EQ(text(i).toStdString(), first[4].fields().values[i]) << i;
     // Nothing is drawn until the user draws; then the picture is the thumbnail's.
-    EXPECT_TRUE(main->history().history().entries().empty());
+    EXPECT_TRUE(root->history().history().entries().empty());
     button("cmdDraw")->click();
-    EXPECT_EQ(canvasImage(makeThumbnail(main->document().canvas(), 128)), ready[4]);
+    EXPECT_EQ(canvasImage(makeThumbnail(root->document().canvas(), 128)), ready[4]);
 
     find<QPushButton>(QStringLiteral("cmdNew"))->click();
     EXPECT_LT(ready.size(), 9u);
     ASSERT_TRUE(allNineShown());
     // Made from the adopted values with the new spread.
-    EXPECT_FALSE(main->variations().variations()->at(0).fields() == first[0].fields());
+    EXPECT_FALSE(root->variations().variations()->at(0).fields() == first[0].fields());
 }

@@ -49,7 +49,7 @@ class ImageSaving : public SharingFixture {
         SharingFixture::SetUp();
         simpleParameters();
         find<QLineEdit>(QStringLiteral("txtNizimi"))->setText(QStringLiteral("0"));
-        main->SetImageSize(64, 48);
+        root->params().setImageSize(64, 48);
         button("cmdDraw")->click();
     }
     void saveAs(const QString& name) {
@@ -72,8 +72,8 @@ TEST_F(ImageSaving, BmpUnderTheChosenNameAndTheNameRemembered) {
     const QByteArray bytes = readFile(path(QStringLiteral("a.bmp")));
     const auto read = decodeBmp(std::string_view(bytes.constData(), bytes.size()));
     ASSERT_TRUE(read);
-    EXPECT_EQ(*read, main->document().canvas());
-    EXPECT_EQ(main->settings().Picture.Path, (workPath() + QLatin1Char('/')).toStdString());
+    EXPECT_EQ(*read, root->document().canvas());
+    EXPECT_EQ(root->settings().Picture.Path, (workPath() + QLatin1Char('/')).toStdString());
 
     // The next save proposes the same name without its extension; the button saves too.
     button("cmdSave")->click();
@@ -82,7 +82,7 @@ TEST_F(ImageSaving, BmpUnderTheChosenNameAndTheNameRemembered) {
 }
 
 TEST_F(ImageSaving, TheStoredFolderStartsTheFirstProposal) {
-    main->settings().Picture.Path = "/pictures/waves/";
+    root->settings().Picture.Path = "/pictures/waves/";
     action("mnuSave")->trigger();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].fileName, "/pictures/waves/名称未設定");
@@ -120,8 +120,8 @@ TEST_F(ImageSaving, TheEndOfTheNameDecidesTheFormat) {
 }
 
 TEST_F(ImageSaving, JpegOptionsAreTakenAndStored) {
-    main->settings().Picture.JpegSaveQ = 77;
-    main->settings().Picture.JpegSavePrgrs = false;
+    root->settings().Picture.JpegSaveQ = 77;
+    root->settings().Picture.JpegSavePrgrs = false;
     whenOpen<frmJpeg>([&](frmJpeg* d) {
         EXPECT_EQ(d->windowTitle(), "Jpeg保存時のオプション");
         auto* q = d->findChild<QScrollBar*>(QStringLiteral("hscQ"));
@@ -132,27 +132,27 @@ TEST_F(ImageSaving, JpegOptionsAreTakenAndStored) {
         press(d, "cmdOK");
     });
     saveAs(path(QStringLiteral("p.jpg")));
-    EXPECT_EQ(main->settings().Picture.JpegSaveQ, 60);
-    EXPECT_TRUE(main->settings().Picture.JpegSavePrgrs);
+    EXPECT_EQ(root->settings().Picture.JpegSaveQ, 60);
+    EXPECT_TRUE(root->settings().Picture.JpegSavePrgrs);
     const QByteArray jpeg = readFile(path(QStringLiteral("p.jpg")));
     EXPECT_TRUE(jpeg.contains("\xFF\xC2")) << "progressive";
 }
 
 TEST_F(ImageSaving, CancelledOptionsSaveNoImageButTheParameters) {
-    main->settings().Option.TextOnGrp = true;
-    main->settings().Picture.JpegSaveQ = 90;
+    root->settings().Option.TextOnGrp = true;
+    root->settings().Picture.JpegSaveQ = 90;
     whenOpen<frmJpeg>([&](frmJpeg* d) {
         d->findChild<QScrollBar*>(QStringLiteral("hscQ"))->setValue(10);
         press(d, "cmdCancel");
     });
     saveAs(path(QStringLiteral("c.jpg")));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("c.jpg"))));
-    EXPECT_EQ(main->settings().Picture.JpegSaveQ, 90);
+    EXPECT_EQ(root->settings().Picture.JpegSaveQ, 90);
     EXPECT_TRUE(readText(path(QStringLiteral("c.txt")))
                     .startsWith("[書き出しフォーマット番号]\r\n 4 \r\n"));
 
     // Without the option nothing at all is written.
-    main->settings().Option.TextOnGrp = false;
+    root->settings().Option.TextOnGrp = false;
     whenOpen<frmPNG>([&](frmPNG* d) { d->close(); }); // the close box cancels too
     saveAs(path(QStringLiteral("d.png")));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("d.png"))));
@@ -161,7 +161,7 @@ TEST_F(ImageSaving, CancelledOptionsSaveNoImageButTheParameters) {
 }
 
 TEST_F(ImageSaving, ThePngModeIsTakenAndStored) {
-    main->settings().Picture.PNGSaveQ = 2;
+    root->settings().Picture.PNGSaveQ = 2;
     whenOpen<frmPNG>([&](frmPNG* d) {
         EXPECT_EQ(d->windowTitle(), " ");
         const char* captions[] = {"標準", "圧縮速度優先（低圧縮率）",
@@ -176,10 +176,10 @@ TEST_F(ImageSaving, ThePngModeIsTakenAndStored) {
         press(d, "cmdOK");
     });
     saveAs(path(QStringLiteral("m.png")));
-    EXPECT_EQ(main->settings().Picture.PNGSaveQ, 1);
+    EXPECT_EQ(root->settings().Picture.PNGSaveQ, 1);
     const QImage png(path(QStringLiteral("m.png")));
     ASSERT_FALSE(png.isNull());
-    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB888), canvasImage(main->document().canvas()));
+    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB888), canvasImage(root->document().canvas()));
 }
 
 TEST_F(ImageSaving, CodecFailuresAreReported) {
@@ -192,7 +192,7 @@ TEST_F(ImageSaving, CodecFailuresAreReported) {
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
 
     // A stored mode no option button stands for reaches the codec, which refuses it.
-    main->settings().Picture.PNGSaveQ = 3;
+    root->settings().Picture.PNGSaveQ = 3;
     whenOpen<frmPNG>([&](frmPNG* d) { press(d, "cmdOK"); });
     saveAs(path(QStringLiteral("bad.png")));
     ASSERT_EQ(dialogs.shown.size(), 2u);
@@ -201,7 +201,7 @@ TEST_F(ImageSaving, CodecFailuresAreReported) {
 }
 
 TEST_F(ImageSaving, ABmpThatCannotBeWrittenEndsTheSave) {
-    main->settings().Option.TextOnGrp = true;
+    root->settings().Option.TextOnGrp = true;
     QDir().mkpath(path(QStringLiteral("taken")));
     saveAs(path(QStringLiteral("taken")));
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -212,7 +212,7 @@ TEST_F(ImageSaving, ABmpThatCannotBeWrittenEndsTheSave) {
 }
 
 TEST_F(ImageSaving, ACancelledDialogSavesNothing) {
-    main->settings().Option.TextOnGrp = true;
+    root->settings().Option.TextOnGrp = true;
     action("mnuSave")->trigger();
     EXPECT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_TRUE(dialogs.shown.empty());

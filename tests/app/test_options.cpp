@@ -320,7 +320,7 @@ class OptionsFromTheMenu : public AppFixture {
   protected:
     // Runs `answer` on the options dialog once it is open.
     void whenOpen(std::function<void(frmOptions*)> answer) {
-        QTimer::singleShot(0, main.get(), [answer] {
+        QTimer::singleShot(0, main, [answer] {
             auto* dialog = qobject_cast<frmOptions*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             answer(dialog);
@@ -328,8 +328,8 @@ class OptionsFromTheMenu : public AppFixture {
     }
     // The periods and amplitudes a random setting gives from a fixed sequence.
     std::vector<int> randomValues() {
-        main->random().reseed(777);
-        main->cmdRndSet_Click();
+        root->random().reseed(777);
+        root->drawCommand().randomSetting();
         std::vector<int> v;
         for (int i = 0; i < kValueSlotCount; ++i)
             v.push_back(text(i).toInt());
@@ -338,7 +338,7 @@ class OptionsFromTheMenu : public AppFixture {
 };
 
 TEST_F(OptionsFromTheMenu, TheTopLeftCornerLeansToShortPeriodsAndLargeAmplitudes) {
-    AppSettings& s = main->settings();
+    AppSettings& s = root->settings();
     s.Option.DoRndSet = {true, true, false, false, false, false, false};
     s.Option.DrawOnRnd = false;
     const std::vector<int> neutral = randomValues();

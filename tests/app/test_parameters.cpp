@@ -41,8 +41,8 @@ TEST_F(Parameters, StartUpStateAndLabels) {
     EXPECT_EQ(find<QLineEdit>("txtCenter_0")->text(), "0");
     EXPECT_EQ(find<QLineEdit>("txtCenter_1")->text(), "0");
     EXPECT_EQ(find<QLineEdit>("txtNizimi")->text(), "0");
-    EXPECT_EQ(main->frameWindow()->frameFields().width, "10");
-    EXPECT_EQ(main->frameWindow()->frameFields().height, "10");
+    EXPECT_EQ(root->frameWindow()->frameFields().width, "10");
+    EXPECT_EQ(root->frameWindow()->frameFields().height, "10");
 }
 
 TEST_F(Parameters, SwitchEnablesItsFieldsOnly) {
@@ -59,7 +59,7 @@ TEST_F(Parameters, SwitchEnablesItsFieldsOnly) {
     component(6)->setChecked(true);
     EXPECT_TRUE(value(14)->isEnabled());
     EXPECT_TRUE(value(15)->isEnabled());
-    EXPECT_EQ(main->model().fields().componentOn[6], true);
+    EXPECT_EQ(root->params().model().fields().componentOn[6], true);
 }
 
 // Each command's control runs that command on the model and the fields show the result;
@@ -88,7 +88,7 @@ TEST_F(Parameters, CommandControlsRunTheirModelCommands) {
         for (int i = 0; i < 9; ++i)
             value(i)->setText(QLatin1String(texts[i]));
         find<QLineEdit>("txtNizimi")->setText("1.3");
-        ParamModel expected = main->model();
+        ParamModel expected = root->params().model();
         c.expected(expected);
 
         const QString name = QLatin1String(c.control);
@@ -104,7 +104,7 @@ TEST_F(Parameters, CommandControlsRunTheirModelCommands) {
             EXPECT_EQ(text(i).toStdString(), expected.fields().values[i]) << c.control << " " << i;
         EXPECT_EQ(find<QLineEdit>("txtNizimi")->text().toStdString(), expected.fields().bleed)
             << c.control;
-        EXPECT_EQ(main->model().valueSlots(), expected.valueSlots()) << c.control;
+        EXPECT_EQ(root->params().model().valueSlots(), expected.valueSlots()) << c.control;
     }
 }
 
@@ -173,14 +173,14 @@ TEST_F(Parameters, PhaseLabelFollowsTheScrollBar) {
     auto* bar = find<QScrollBar>("hscIso");
     bar->setValue(25);
     EXPECT_EQ(find<QLabel>("labISO")->text(), "位相のずれ : 25 %");
-    EXPECT_EQ(main->model().fields().phase, 25);
+    EXPECT_EQ(root->params().model().fields().phase, 25);
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(bar->value(), 35);
     EXPECT_EQ(bar->maximum(), 99);
 }
 
 TEST_F(Parameters, RandomSettingPowerGroupOnly) {
-    auto& option = main->settings().Option;
+    auto& option = root->settings().Option;
     option.DoRndSet = {false, false, false, false, false, true, false};
     option.DrawOnRnd = false;
     value(4)->setText("77");
@@ -199,7 +199,7 @@ TEST_F(Parameters, RandomSettingPowerGroupOnly) {
 }
 
 TEST_F(Parameters, RandomSettingGroupsChangeTheirControls) {
-    auto& option = main->settings().Option;
+    auto& option = root->settings().Option;
     option.DoRndSet.fill(true);
     option.DrawOnRnd = false;
     action("mnuRndSet")->trigger();
@@ -212,7 +212,7 @@ TEST_F(Parameters, RandomSettingGroupsChangeTheirControls) {
     EXPECT_GE(on, 1);
     for (int p : kPeriodSlots) {
         EXPECT_GE(text(p).toInt(), 1);
-        EXPECT_EQ(main->model().valueSlots()[p], text(p).toInt());
+        EXPECT_EQ(root->params().model().valueSlots()[p], text(p).toInt());
     }
     const QString x = find<QLineEdit>("txtCenter_0")->text();
     EXPECT_TRUE(x.startsWith(' ') || x.startsWith('-')) << x.toStdString();

@@ -30,7 +30,7 @@ TEST_F(RoundTrip, EditSaveInitializeLoadDrawSaveAndReadBack) {
         e->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     });
     button("cmdGColorEdit")->click();
-    const GColor edited = main->colorSets().at(kRgb);
+    const GColor edited = root->colorSets().at(kRgb);
     ASSERT_EQ(edited.g[1], 200);
     ASSERT_EQ(edited.colorLevelCount, 5);
 
@@ -39,14 +39,14 @@ TEST_F(RoundTrip, EditSaveInitializeLoadDrawSaveAndReadBack) {
     action("mnuGColorAllSave")->trigger();
     action("mnuGcolorInit")->trigger(); // answered Yes
     ASSERT_EQ(setCount(), 14);
-    ASSERT_FALSE(sameColors(main->colorSets().at(kRgb), edited));
+    ASSERT_FALSE(sameColors(root->colorSets().at(kRgb), edited));
     dialogs.fileNames.push_back(path(QStringLiteral("mine.cst")));
     action("mnuGColorLoad")->trigger();
 
     // Only the edited set is new; it arrives under a free name and is selected.
     ASSERT_EQ(setCount(), 15);
     EXPECT_EQ(setName(14), "RGB_02");
-    EXPECT_TRUE(sameColors(main->colorSets().at(14), edited));
+    EXPECT_TRUE(sameColors(root->colorSets().at(14), edited));
     EXPECT_EQ(selected(), 14);
     EXPECT_EQ(list()->currentText(), "RGB_02");
     QStringList duplicates;
@@ -62,10 +62,10 @@ TEST_F(RoundTrip, EditSaveInitializeLoadDrawSaveAndReadBack) {
     // Draw with it and save as PNG with the parameters beside the picture.
     simpleParameters();
     find<QLineEdit>(QStringLiteral("txtNizimi"))->setText(QStringLiteral("0"));
-    main->SetImageSize(96, 64);
+    root->params().setImageSize(96, 64);
     button("cmdDraw")->click();
-    const Canvas drawn = main->document().canvas();
-    main->settings().Option.TextOnGrp = true;
+    const Canvas drawn = root->document().canvas();
+    root->settings().Option.TextOnGrp = true;
     whenOpen<frmPNG>([](frmPNG* d) {
         d->findChild<QRadioButton*>(QStringLiteral("optQuality_0"))->setChecked(true);
         d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
@@ -82,15 +82,15 @@ TEST_F(RoundTrip, EditSaveInitializeLoadDrawSaveAndReadBack) {
     selectSet(0);
     value(0)->setText(QStringLiteral("7"));
     component(1)->setChecked(true);
-    main->SetImageSize(20, 20);
-    main->document().clear();
+    root->params().setImageSize(20, 20);
+    root->document().clear();
     dialogs.fileNames.push_back(path(QStringLiteral("wave.txt")));
     action("mnuInputText")->trigger();
     EXPECT_EQ(list()->currentText(), "RGB_02");
     EXPECT_EQ(text(0), "30");
     EXPECT_FALSE(component(1)->isChecked());
-    EXPECT_EQ(main->document().canvas(), drawn);
-    EXPECT_EQ(canvasImage(main->document().canvas()), png);
+    EXPECT_EQ(root->document().canvas(), drawn);
+    EXPECT_EQ(canvasImage(root->document().canvas()), png);
     EXPECT_EQ(dialogs.shown.size(), 2u);
 }
 

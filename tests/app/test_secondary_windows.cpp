@@ -81,7 +81,7 @@ TEST(CommandLine, ArgumentsWithBlanksAreQuotedAgain) {
 
 class SecondaryWindows : public AppFixture {
   protected:
-    frmHelp* help() { return main->helpWindow(); }
+    frmHelp* help() { return root->helpWindow(); }
 };
 
 TEST_F(SecondaryWindows, TogglesFollowTheirCheckMarksAndCloseBoxesHide) {
@@ -90,7 +90,7 @@ TEST_F(SecondaryWindows, TogglesFollowTheirCheckMarksAndCloseBoxesHide) {
         QWidget* window;
     };
     for (const Toggle& t :
-         {Toggle{"mnuPictureWindow", main->picture()}, Toggle{"mnuButton", main->frameWindow()},
+         {Toggle{"mnuPictureWindow", root->picture()}, Toggle{"mnuButton", root->frameWindow()},
           Toggle{"mnuEasyHelp", help()}}) {
         QAction* item = action(t.item);
         ASSERT_TRUE(item->isEnabled()) << t.item;
@@ -120,20 +120,20 @@ TEST_F(SecondaryWindows, ArrangeMovesTheWindowsAroundTheMainWindow) {
     // Frame window off: the picture goes right of the main window.
     action("mnuOrderForms")->trigger();
     EXPECT_EQ(help()->pos(), QPoint(m.left(), m.bottom() + 1));
-    EXPECT_EQ(main->picture()->pos(), QPoint(std::min(m.right() + 1, rightmost), m.top()));
+    EXPECT_EQ(root->picture()->pos(), QPoint(std::min(m.right() + 1, rightmost), m.top()));
 
     // Hidden windows are moved too.
     EXPECT_FALSE(help()->isVisible());
-    EXPECT_FALSE(main->picture()->isVisible());
+    EXPECT_FALSE(root->picture()->isVisible());
 
     // With everything shown (so that every outer size is known), the picture goes below
     // the frame window.
     for (const char* item : {"mnuButton", "mnuPictureWindow", "mnuEasyHelp"})
         action(item)->trigger();
     action("mnuOrderForms")->trigger();
-    const QRect f = main->frameWindow()->frameGeometry();
+    const QRect f = root->frameWindow()->frameGeometry();
     EXPECT_EQ(f.topLeft(), QPoint(std::min(m.right() + 1, rightmost), m.top()));
-    const QRect p = main->picture()->frameGeometry();
+    const QRect p = root->picture()->frameGeometry();
     const QRect h = help()->frameGeometry();
     EXPECT_EQ(p.left(), std::min(f.left() + std::max(0, (f.width() - p.width()) / 2), rightmost));
     EXPECT_EQ(p.top(), f.bottom() + 1 + std::max(0, (h.bottom() - f.bottom() - p.height()) / 2));
@@ -144,19 +144,19 @@ TEST_F(SecondaryWindows, MinimizingTakesTheVisibleWindowsAlong) {
     action("mnuButton")->trigger();
     ASSERT_FALSE(help()->isVisible());
     main->setWindowState(Qt::WindowMinimized);
-    EXPECT_TRUE(main->picture()->isMinimized());
-    EXPECT_TRUE(main->frameWindow()->isMinimized());
+    EXPECT_TRUE(root->picture()->isMinimized());
+    EXPECT_TRUE(root->frameWindow()->isMinimized());
     EXPECT_FALSE(help()->isMinimized());
     EXPECT_FALSE(help()->isVisible());
     main->setWindowState(Qt::WindowNoState);
-    EXPECT_FALSE(main->picture()->isMinimized());
-    EXPECT_FALSE(main->frameWindow()->isMinimized());
+    EXPECT_FALSE(root->picture()->isMinimized());
+    EXPECT_FALSE(root->frameWindow()->isMinimized());
 }
 
 TEST_F(SecondaryWindows, VersionDialogRefusesDropsWhileOpen) {
     ASSERT_TRUE(main->acceptDrops());
     bool seen = false;
-    QTimer::singleShot(0, main.get(), [&] {
+    QTimer::singleShot(0, main, [&] {
         auto* about = main->findChild<frmAbout*>(QStringLiteral("frmAbout"));
         ASSERT_NE(about, nullptr);
         seen = true;
@@ -180,17 +180,17 @@ class TileView : public AppFixture {
   protected:
     // A picture whose pixel (x, y) is (x mod 256, y mod 256, 77), shown as drawn.
     void paintPicture(int width, int height, std::uint8_t blue = 77) {
-        main->SetImageSize(width, height);
-        Canvas& c = main->document().canvas();
+        root->params().setImageSize(width, height);
+        Canvas& c = root->document().canvas();
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
                 c.setPixel(x, y,
                            Rgb{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), blue});
-        main->document().refreshAll();
+        root->document().refreshAll();
     }
     frmTile* open() {
         action("mnuTile")->trigger();
-        frmTile* tile = main->tileViews().tileView();
+        frmTile* tile = root->tileViews().tileView();
         EXPECT_NE(tile, nullptr);
         return tile;
     }
@@ -208,7 +208,7 @@ class TileView : public AppFixture {
                     return false;
         return true;
     }
-    AppSettings::TileViewSection& settings() { return main->settings().TileView; }
+    AppSettings::TileViewSection& settings() { return root->settings().TileView; }
 };
 
 TEST_F(TileView, TilesFillTheClientAreaAndFollowThePicture) {
@@ -311,11 +311,11 @@ TEST_F(TileView, EscClosesAfterTheDialogsToo) {
             // Keys typed into the window go to its focus widget.
             QWidget* keys = tile->focusWidget() ? tile->focusWidget() : tile;
             QTest::keyClick(keys, Qt::Key_Escape);
-            EXPECT_TRUE(waitFor([&] { return main->tileViews().tileView() == nullptr; }))
+            EXPECT_TRUE(waitFor([&] { return root->tileViews().tileView() == nullptr; }))
                 << dialog << " " << clickTiles;
-            if (main->tileViews().tileView())
-                main->tileViews().tileView()->close();
-            ASSERT_TRUE(waitFor([&] { return main->tileViews().tileView() == nullptr; }));
+            if (root->tileViews().tileView())
+                root->tileViews().tileView()->close();
+            ASSERT_TRUE(waitFor([&] { return root->tileViews().tileView() == nullptr; }));
         }
     }
 }
@@ -337,19 +337,19 @@ TEST_F(TileView, EscClosesAndReopeningKeepsThePlaceWithinTheRun) {
     tile->move(60, 70);
     tile->resize(333, 222);
     QTest::keyClick(tile, Qt::Key_Escape);
-    EXPECT_TRUE(waitFor([&] { return main->tileViews().tileView() == nullptr; }));
+    EXPECT_TRUE(waitFor([&] { return root->tileViews().tileView() == nullptr; }));
     // F3 from the picture window opens it again, where it was and as large.
-    main->picture()->show();
-    QTest::keyPress(main->picture(), Qt::Key_F3);
-    QTest::keyRelease(main->picture(), Qt::Key_F3);
-    tile = main->tileViews().tileView();
+    root->picture()->show();
+    QTest::keyPress(root->picture(), Qt::Key_F3);
+    QTest::keyRelease(root->picture(), Qt::Key_F3);
+    tile = root->tileViews().tileView();
     ASSERT_NE(tile, nullptr);
     EXPECT_EQ(tile->pos(), QPoint(60, 70));
     EXPECT_EQ(tile->size(), QSize(333, 222));
     // A place beyond the screen's right edge is forgotten; the size is kept.
     tile->move(main->screen()->geometry().width() + 50, 70);
     item(tile, "mnuClose")->trigger();
-    EXPECT_TRUE(waitFor([&] { return main->tileViews().tileView() == nullptr; }));
+    EXPECT_TRUE(waitFor([&] { return root->tileViews().tileView() == nullptr; }));
     tile = open();
     EXPECT_EQ(tile->pos(), QPoint(0, 70));
     EXPECT_EQ(tile->size(), QSize(333, 222));

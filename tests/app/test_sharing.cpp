@@ -34,7 +34,7 @@ class Sharing : public SharingFixture {
         SharingFixture::SetUp();
         simpleParameters();
         find<QLineEdit>(QStringLiteral("txtNizimi"))->setText(QStringLiteral("0"));
-        main->SetImageSize(40, 30);
+        root->params().setImageSize(40, 30);
         button("cmdDraw")->click();
     }
     void TearDown() override {
@@ -61,9 +61,9 @@ class Sharing : public SharingFixture {
     Qt::DropAction drop(QWidget* over, const QList<QUrl>& urls,
                         Qt::DropActions offered = Qt::CopyAction,
                         Qt::KeyboardModifiers keys = Qt::NoModifier) {
-        const QPoint at = over->mapTo(main.get(), over->rect().center());
-        QWidget* target = main->childAt(at) ? main->childAt(at) : main.get();
-        const QPoint local = target->mapFrom(main.get(), at);
+        const QPoint at = over->mapTo(main, over->rect().center());
+        QWidget* target = main->childAt(at) ? main->childAt(at) : main;
+        const QPoint local = target->mapFrom(main, at);
         QMimeData data;
         data.setUrls(urls);
         QDragEnterEvent enter(local, offered, &data, Qt::LeftButton, keys);
@@ -75,7 +75,7 @@ class Sharing : public SharingFixture {
     }
     // A parameter file that differs from the shown parameters in the first period.
     QString parameterFile(const QString& name, const char* period) {
-        ParamFields fields = main->currentFields();
+        ParamFields fields = root->params().fields();
         fields.values[0] = period;
         const QString file = path(name);
         EXPECT_TRUE(writeParamTextFile(file.toStdString(), fields, "RGB").ok());
@@ -87,7 +87,7 @@ class Sharing : public SharingFixture {
 
 TEST_F(Sharing, CopyPutsThePictureOnTheClipboard) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    const QImage expected = canvasImage(main->document().canvas());
+    const QImage expected = canvasImage(root->document().canvas());
     ASSERT_FALSE(expected.isNull());
     clipboard->setText(QStringLiteral("old"));
     action("mnuCopy")->trigger();
@@ -95,10 +95,10 @@ TEST_F(Sharing, CopyPutsThePictureOnTheClipboard) {
 
     // Ctrl+C in the picture window runs the same command.
     clipboard->setText(QStringLiteral("old"));
-    main->picture()->show();
-    QApplication::setActiveWindow(main->picture());
-    ASSERT_TRUE(waitFor([&] { return main->picture()->isActiveWindow(); }));
-    QTest::keyClick(main->picture(), Qt::Key_C, Qt::ControlModifier);
+    root->picture()->show();
+    QApplication::setActiveWindow(root->picture());
+    ASSERT_TRUE(waitFor([&] { return root->picture()->isActiveWindow(); }));
+    QTest::keyClick(root->picture(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(clipboard->image().convertToFormat(QImage::Format_RGB888), expected);
 }
 
@@ -106,28 +106,28 @@ TEST_F(Sharing, LinkedApplicationGetsTheNextNumberedFile) {
     workInTestFolder();
     writeFile(path(QStringLiteral("名称未設定1.bmp")), "x");
     writeFile(path(QStringLiteral("名称未設定2.bmp")), "x");
-    main->settings().Option.Shell = "/opt/paint program/paint";
+    root->settings().Option.Shell = "/opt/paint program/paint";
     action("mnuShell")->trigger();
 
     const QString expected = path(QStringLiteral("名称未設定3.bmp"));
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].first, "/opt/paint program/paint");
     EXPECT_EQ(started[0].second, QStringList{expected});
-    EXPECT_EQ(readBmp(expected), main->document().canvas());
+    EXPECT_EQ(readBmp(expected), root->document().canvas());
     EXPECT_TRUE(dialogs.shown.empty());
-    ASSERT_EQ(main->LinkedFiles().size(), 1u);
-    EXPECT_EQ(QString::fromStdString(main->LinkedFiles()[0].path.string()), expected);
+    ASSERT_EQ(root->saveController().linkedFiles().size(), 1u);
+    EXPECT_EQ(QString::fromStdString(root->saveController().linkedFiles()[0].path.string()), expected);
 }
 
 TEST_F(Sharing, AFolderThatIsGoneFallsBackToTheProgramFolder) {
     const QString home = QString::fromStdString(GetPath());
     removeLinkedFiles(home);
-    main->settings().Picture.Path = (workPath() + QStringLiteral("/gone/")).toStdString();
-    main->settings().Option.Shell = "paint";
+    root->settings().Picture.Path = (workPath() + QStringLiteral("/gone/")).toStdString();
+    root->settings().Option.Shell = "paint";
     action("mnuShell")->trigger();
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].second, QStringList{home + QStringLiteral("名称未設定1.bmp")});
-    EXPECT_EQ(main->settings().Picture.Path, GetPath());
+    EXPECT_EQ(root->settings().Picture.Path, GetPath());
 
     // Later launches in this run use the program folder as well.
     action("mnuShell")->trigger();
@@ -143,20 +143,20 @@ TEST_F(Sharing, NoWritableFolderAtAllShowsTheFailure) {
     const QString blocked = path(QStringLiteral("blocked"));
     writeFile(blocked, "not a folder");
     qputenv("WAVORY_HOME", blocked.toLocal8Bit());
-    main->settings().Picture.Path = (workPath() + QStringLiteral("/gone/")).toStdString();
-    main->settings().Option.Shell = "paint";
+    root->settings().Picture.Path = (workPath() + QStringLiteral("/gone/")).toStdString();
+    root->settings().Option.Shell = "paint";
     action("mnuShell")->trigger();
     qputenv("WAVORY_HOME", home);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
     EXPECT_FALSE(dialogs.shown[0].text.isEmpty());
     EXPECT_TRUE(started.empty());
-    EXPECT_TRUE(main->LinkedFiles().empty());
+    EXPECT_TRUE(root->saveController().linkedFiles().empty());
 }
 
 TEST_F(Sharing, AMissingOrFailingApplicationAsksForTheOptions) {
     workInTestFolder();
-    main->settings().Option.Shell.clear();
+    root->settings().Option.Shell.clear();
     // The options dialog opens at the linked application's page, after the message.
     std::vector<int> pages;
     const auto answerOptions = [&] {
@@ -176,9 +176,9 @@ TEST_F(Sharing, AMissingOrFailingApplicationAsksForTheOptions) {
     EXPECT_TRUE(started.empty());
     // The file was written and is recorded all the same.
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("名称未設定1.bmp"))));
-    EXPECT_EQ(main->LinkedFiles().size(), 1u);
+    EXPECT_EQ(root->saveController().linkedFiles().size(), 1u);
 
-    main->settings().Option.Shell = "paint";
+    root->settings().Option.Shell = "paint";
     startResult = false;
     answerOptions();
     action("mnuShell")->trigger();
@@ -186,12 +186,12 @@ TEST_F(Sharing, AMissingOrFailingApplicationAsksForTheOptions) {
     EXPECT_EQ(dialogs.shown[1].text, kLinkMessage);
     EXPECT_EQ(pages, (std::vector<int>{2, 2}));
     EXPECT_EQ(started.size(), 1u); // not retried
-    EXPECT_EQ(main->LinkedFiles().size(), 2u);
+    EXPECT_EQ(root->saveController().linkedFiles().size(), 2u);
 }
 
 TEST_F(Sharing, TheRealLaunchTakesAProgramPathWithBlanks) {
     // A window with the platform's own starter.
-    frmMain other(dialogs, random);
+    ProgramRoot other(dialogs, random);
     workInTestFolder();
     QDir().mkpath(path(QStringLiteral("my tools")));
     const QString script = path(QStringLiteral("my tools/record args"));
@@ -200,36 +200,36 @@ TEST_F(Sharing, TheRealLaunchTakesAProgramPathWithBlanks) {
     QFile::setPermissions(script,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     other.settings().Option.Shell = script.toStdString();
-    other.findChild<QAction*>(QStringLiteral("mnuShell"))->trigger();
+    other.mainWindow()->findChild<QAction*>(QStringLiteral("mnuShell"))->trigger();
     ASSERT_TRUE(waitFor([&] { return readFile(out).endsWith('\n'); }, 5000));
     EXPECT_EQ(QString::fromUtf8(readFile(out)), path(QStringLiteral("名称未設定1.bmp")) + '\n');
     EXPECT_TRUE(dialogs.shown.empty());
 
     other.settings().Option.Shell = path(QStringLiteral("no such program")).toStdString();
     whenOpen<frmOptions>([](frmOptions* options) { options->reject(); });
-    other.findChild<QAction*>(QStringLiteral("mnuShell"))->trigger();
+    other.mainWindow()->findChild<QAction*>(QStringLiteral("mnuShell"))->trigger();
     ASSERT_GE(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, kLinkMessage);
 }
 
 TEST_F(Sharing, OnlyUnchangedLinkedFilesAreDeleted) {
     workInTestFolder();
-    main->settings().Option.Shell = "paint";
+    root->settings().Option.Shell = "paint";
     for (int i = 0; i < 3; ++i)
         action("mnuShell")->trigger();
-    ASSERT_EQ(main->LinkedFiles().size(), 3u);
-    const std::filesystem::path first = main->LinkedFiles()[0].path;
-    const std::filesystem::path second = main->LinkedFiles()[1].path;
-    const std::filesystem::path third = main->LinkedFiles()[2].path;
+    ASSERT_EQ(root->saveController().linkedFiles().size(), 3u);
+    const std::filesystem::path first = root->saveController().linkedFiles()[0].path;
+    const std::filesystem::path second = root->saveController().linkedFiles()[1].path;
+    const std::filesystem::path third = root->saveController().linkedFiles()[2].path;
     // The other program saved the second file again; the third is gone already.
     writeFile(QString::fromStdString(second.string()), "edited");
-    std::filesystem::last_write_time(second, main->LinkedFiles()[1].time + std::chrono::seconds(2));
+    std::filesystem::last_write_time(second, root->saveController().linkedFiles()[1].time + std::chrono::seconds(2));
     std::filesystem::remove(third);
 
-    main->deleteUnchangedLinkedFiles();
+    root->saveController().deleteUnchangedLinkedFiles();
     EXPECT_FALSE(std::filesystem::exists(first));
     EXPECT_TRUE(std::filesystem::exists(second));
-    EXPECT_TRUE(main->LinkedFiles().empty());
+    EXPECT_TRUE(root->saveController().linkedFiles().empty());
 }
 
 TEST_F(Sharing, HelpPagesOpenWithTheDefaultHandler) {
@@ -240,27 +240,27 @@ TEST_F(Sharing, HelpPagesOpenWithTheDefaultHandler) {
     EXPECT_EQ(openedUrls[0], QUrl::fromLocalFile(resources + QStringLiteral("help.htm")));
 
     // F1 in the main window, forwarded from the picture window, and in the frame window.
-    QApplication::setActiveWindow(main.get());
+    QApplication::setActiveWindow(main);
     ASSERT_TRUE(waitFor([&] { return main->isActiveWindow(); }));
-    QTest::keyClick(main.get(), Qt::Key_F1);
+    QTest::keyClick(main, Qt::Key_F1);
     ASSERT_EQ(openedUrls.size(), 2u);
-    main->picture()->show();
-    QApplication::setActiveWindow(main->picture());
-    ASSERT_TRUE(waitFor([&] { return main->picture()->isActiveWindow(); }));
-    QTest::keyClick(main->picture(), Qt::Key_F1);
+    root->picture()->show();
+    QApplication::setActiveWindow(root->picture());
+    ASSERT_TRUE(waitFor([&] { return root->picture()->isActiveWindow(); }));
+    QTest::keyClick(root->picture(), Qt::Key_F1);
     ASSERT_EQ(openedUrls.size(), 3u);
     EXPECT_EQ(openedUrls[2], openedUrls[0]);
-    main->frameWindow()->show();
-    QApplication::setActiveWindow(main->frameWindow());
-    ASSERT_TRUE(waitFor([&] { return main->frameWindow()->isActiveWindow(); }));
-    QTest::keyClick(main->frameWindow(), Qt::Key_F1);
+    root->frameWindow()->show();
+    QApplication::setActiveWindow(root->frameWindow());
+    ASSERT_TRUE(waitFor([&] { return root->frameWindow()->isActiveWindow(); }));
+    QTest::keyClick(root->frameWindow(), Qt::Key_F1);
     ASSERT_EQ(openedUrls.size(), 4u);
     EXPECT_EQ(openedUrls[3], QUrl::fromLocalFile(resources + QStringLiteral("help/button.htm")));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(Sharing, HelpFailuresShowTheirCode) {
-    main->ShowHelpFile(QStringLiteral("anim.htm")); // not there
+    root->helpPages().show(QStringLiteral("anim.htm")); // not there
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "ヘルプを表示できません。\r\nRet= 2");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
@@ -268,7 +268,7 @@ TEST_F(Sharing, HelpFailuresShowTheirCode) {
 
     writeFile(resources + QStringLiteral("help/anim.htm"), "<html></html>");
     openResult = false;
-    main->ShowHelpFile(QStringLiteral("anim.htm"));
+    root->helpPages().show(QStringLiteral("anim.htm"));
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].text, "ヘルプを表示できません。\r\nRet= 31");
 }
@@ -304,12 +304,12 @@ TEST_F(Sharing, TextFileCommandsShareTheirDialog) {
     action("mnuOutputText")->trigger();
     EXPECT_EQ(dialogs.fileRequests.back().fileName, path(QStringLiteral("plain")));
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("wave.txt"))));
-    EXPECT_EQ(main->settings().Picture.TxtPath, (workPath() + QLatin1Char('/')).toStdString());
+    EXPECT_EQ(root->settings().Picture.TxtPath, (workPath() + QLatin1Char('/')).toStdString());
 
     // Reading proposes the same name unchanged, reads it and draws.
     value(0)->setText(QStringLiteral("77"));
     int drawn = 0;
-    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++drawn; });
+    QObject::connect(&root->drawCommand(), &DrawCommand::finished, [&] { ++drawn; });
     dialogs.fileNames.push_back(path(QStringLiteral("wave.txt")));
     action("mnuInputText")->trigger();
     EXPECT_FALSE(dialogs.fileRequests.back().save);
@@ -343,7 +343,7 @@ TEST_F(Sharing, DamagedParameterFilesShowEachMessageOverTheValuesReadBeforeIt) {
     auto* phase = find<QScrollBar>(QStringLiteral("hscIso"));
     // What the window shows: period, power, bleed, size, phase, color set.
     auto state = [&] {
-        const ParamFields f = main->currentFields();
+        const ParamFields f = root->params().fields();
         return QStringList{text(0),
                            text(9),
                            bleed->text(),
@@ -355,10 +355,10 @@ TEST_F(Sharing, DamagedParameterFilesShowEachMessageOverTheValuesReadBeforeIt) {
     value(0)->setText(QStringLiteral("55"));
     value(9)->setText(QStringLiteral("3"));
     bleed->setText(QStringLiteral("9"));
-    main->SetImageSize(120, 90);
+    root->params().setImageSize(120, 90);
     phase->setValue(40);
     selectSet(1);
-    const std::string whole = formatParamText(main->currentFields(), setName(1).toStdString());
+    const std::string whole = formatParamText(root->params().fields(), setName(1).toStdString());
     const std::vector<std::string> lines = textcodec::splitLines(whole);
     auto damaged = [&](std::size_t keep, std::vector<std::pair<std::size_t, std::string>> bad) {
         std::vector<std::string> kept(lines.begin(), lines.begin() + keep);
@@ -391,12 +391,12 @@ TEST_F(Sharing, DamagedParameterFilesShowEachMessageOverTheValuesReadBeforeIt) {
         value(0)->setText(QStringLiteral("77"));
         value(9)->setText(QStringLiteral("1"));
         bleed->setText(QStringLiteral("5"));
-        main->SetImageSize(200, 200);
+        root->params().setImageSize(200, 200);
         phase->setValue(10);
         selectSet(0);
         writeFile(file, c.bytes);
         seen.clear();
-        main->InputText(file);
+        root->fileController().InputText(file);
         EXPECT_EQ(seen.join(QStringLiteral(" | ")).toStdString(),
                   c.atMessages.join(QStringLiteral(" | ")).toStdString());
     }
@@ -414,9 +414,9 @@ TEST_F(Sharing, DroppedFilesAreRoutedByExtensionInOrder) {
     const QString first = parameterFile(QStringLiteral("first.txt"), "111");
     const QString last = parameterFile(QStringLiteral("last.txt"), "222");
     int drawn = 0;
-    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++drawn; });
+    QObject::connect(&root->drawCommand(), &DrawCommand::finished, [&] { ++drawn; });
 
-    drop(main.get(), {QUrl::fromLocalFile(set), QUrl::fromLocalFile(upper),
+    drop(main, {QUrl::fromLocalFile(set), QUrl::fromLocalFile(upper),
                       QUrl::fromLocalFile(first), QUrl::fromLocalFile(last)});
     ASSERT_TRUE(waitFor([&] { return drawn == 2; }));
     EXPECT_EQ(setCount(), sets + 1);
@@ -449,10 +449,10 @@ TEST_F(Sharing, DropsAnywhereOnTheWindowAreCopies) {
 
     // A source that offers nothing but a move is refused.
     const QString moved = parameterFile(QStringLiteral("moved.txt"), "999");
-    EXPECT_EQ(drop(main.get(), {QUrl::fromLocalFile(moved)}, Qt::MoveAction), Qt::IgnoreAction);
+    EXPECT_EQ(drop(main, {QUrl::fromLocalFile(moved)}, Qt::MoveAction), Qt::IgnoreAction);
     EXPECT_EQ(text(0), "888");
     // Anything but local files is ignored.
-    EXPECT_EQ(drop(main.get(), {QUrl(QStringLiteral("https://example.org/x.txt"))}),
+    EXPECT_EQ(drop(main, {QUrl(QStringLiteral("https://example.org/x.txt"))}),
               Qt::IgnoreAction);
     EXPECT_TRUE(dialogs.shown.empty());
 }

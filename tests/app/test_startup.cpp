@@ -40,13 +40,13 @@ namespace {
 const QString kFiles[] = {QStringLiteral("wavory.ini"), QStringLiteral("Tileview.ini"),
                           QStringLiteral("default.cst"), QStringLiteral("Graphic.ini")};
 
-QAction* action(frmMain& main, const char* name) {
-    return main.findChild<QAction*>(QLatin1String(name));
+QAction* action(ProgramRoot& main, const char* name) {
+    return main.mainWindow()->findChild<QAction*>(QLatin1String(name));
 }
 
-std::string paramText(frmMain& main) {
+std::string paramText(ProgramRoot& main) {
     const GColor* set = main.colorSets().selectedSet();
-    return formatParamText(main.currentFields(), set ? set->name : std::string());
+    return formatParamText(main.params().fields(), set ? set->name : std::string());
 }
 
 // A parameter set that draws quickly and is easy to recognise.
@@ -76,8 +76,8 @@ class Startup : public StartupFixture {};
 TEST_F(Startup, FirstStartGreetsShowsArrangesAndDraws) {
     Run& run = start();
     ASSERT_TRUE(run.loaded);
-    frmMain& main = *run.main;
-    EXPECT_TRUE(main.isFirstStart());
+    ProgramRoot& main = *run.program;
+    EXPECT_TRUE(main.startup().isFirstStart());
     // The welcome dialog came first, its box unchecked (Hello is off before reading).
     EXPECT_EQ(welcomeChecks, std::vector<bool>{false});
     EXPECT_TRUE(dialogs.shown.empty());
@@ -90,7 +90,7 @@ TEST_F(Startup, FirstStartGreetsShowsArrangesAndDraws) {
     EXPECT_FALSE(s.Option.QuitQ);
     EXPECT_EQ(s.Option.DoRndSet,
               (std::array<bool, 7>{true, true, true, false, false, false, true}));
-    EXPECT_EQ(s.TileView.FontName, toStd(main.font().family()));
+    EXPECT_EQ(s.TileView.FontName, toStd(main.mainWindow()->font().family()));
     EXPECT_EQ(s.TileView.FontSize, 12);
     EXPECT_EQ(main.fileDialogNames().image, "名称未設定");
     EXPECT_EQ(main.fileDialogNames().text, "名称未設定");
@@ -102,24 +102,24 @@ TEST_F(Startup, FirstStartGreetsShowsArrangesAndDraws) {
     EXPECT_TRUE(main.helpWindow()->isVisible());
     EXPECT_TRUE(action(main, "mnuButton")->isChecked());
     EXPECT_TRUE(action(main, "mnuEasyHelp")->isChecked());
-    const QRect m = main.frameGeometry();
+    const QRect m = main.mainWindow()->frameGeometry();
     EXPECT_EQ(main.helpWindow()->pos(), QPoint(m.left(), m.top() + m.height()));
-    EXPECT_EQ(main.helpWindow()->width(), main.width());
+    EXPECT_EQ(main.helpWindow()->width(), main.mainWindow()->width());
     EXPECT_EQ(main.helpWindow()->windowTitle(), "簡易ヘルプ");
     EXPECT_EQ(main.frameWindow()->pos(), QPoint(m.left() + m.width(), m.top()));
     // Centred below the frame window, its title bar kept on the screen.
     EXPECT_EQ(main.picture()->x(),
               std::min(main.frameWindow()->x() +
                            std::max(0, (main.frameWindow()->width() - main.picture()->width()) / 2),
-                       main.screen()->availableGeometry().right() + 1 - 32));
-    EXPECT_EQ(main.frameGeometry().height(), 378);
+                       main.mainWindow()->screen()->availableGeometry().right() + 1 - 32));
+    EXPECT_EQ(main.mainWindow()->frameGeometry().height(), 378);
 
     // A random drawing of 200 x 200 pixels, drawn by the random setting itself.
     EXPECT_TRUE(main.picture()->isVisible());
     EXPECT_EQ(main.picture()->imageWidth(), 200);
     EXPECT_EQ(main.picture()->imageHeight(), 200);
     EXPECT_TRUE(anyPixelSet(main.document().canvas()));
-    EXPECT_EQ(main.findChild<QLineEdit*>("txtValue_9")->text(), "1");
+    EXPECT_EQ(main.mainWindow()->findChild<QLineEdit*>("txtValue_9")->text(), "1");
     EXPECT_EQ(main.colorSets().getgColorCount(), 14);
     EXPECT_TRUE(QFileInfo::exists(path("wavory.lock")));
     // Nothing is written while the program runs.
@@ -131,20 +131,20 @@ TEST_F(Startup, AFirstDrawingThatFailsLeavesTheBlackPictureWithoutUndo) {
     const auto expectBlack = [&](Run& run, const QString& message) {
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(dialogs.shown[0].text, message);
-        EXPECT_FALSE(anyPixelSet(run.main->document().canvas()));
-        const QImage shown = run.main->picture()->picMain()->shownImage();
+        EXPECT_FALSE(anyPixelSet(run.program->document().canvas()));
+        const QImage shown = run.program->picture()->picMain()->shownImage();
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 0; x < shown.width(); ++x)
                 ASSERT_EQ(shown.pixel(x, y), qRgb(0, 0, 0)) << x << "," << y;
-        EXPECT_FALSE(action(*run.main, "mnuUndo")->isEnabled());
+        EXPECT_FALSE(action(*run.program, "mnuUndo")->isEnabled());
         closeMain(run);
-        run.main.reset();
+        run.program.reset();
     };
     // Out of memory at each allocation of the drawing in turn, until it needs fewer.
     int failed = 0;
     for (int nth = 1; nth <= 64; ++nth) {
         SCOPED_TRACE(nth);
-        beforeLaunch = [nth](frmMain& main) {
+        beforeLaunch = [nth](ProgramRoot& main) {
             auto once = std::make_shared<QMetaObject::Connection>();
             *once = QObject::connect(&main.drawSession(), &DrawSession::drawingStateChanged,
                                      [once, nth](bool drawing) {
@@ -159,9 +159,9 @@ TEST_F(Startup, AFirstDrawingThatFailsLeavesTheBlackPictureWithoutUndo) {
         failPixelMemoryAt(0);
         ASSERT_TRUE(run.loaded);
         if (dialogs.shown.empty()) {
-            EXPECT_TRUE(anyPixelSet(run.main->document().canvas()));
+            EXPECT_TRUE(anyPixelSet(run.program->document().canvas()));
             closeMain(run);
-            run.main.reset();
+            run.program.reset();
             break;
         }
         ++failed;
@@ -171,7 +171,7 @@ TEST_F(Startup, AFirstDrawingThatFailsLeavesTheBlackPictureWithoutUndo) {
     EXPECT_LT(failed, 64);
 
     const std::system_error noThread(std::make_error_code(std::errc::resource_unavailable_try_again));
-    beforeLaunch = [&](frmMain& main) {
+    beforeLaunch = [&](ProgramRoot& main) {
         main.drawSession().setWorkerStart([&] { throw noThread; });
     };
     dialogs.shown.clear();
@@ -184,8 +184,8 @@ TEST_F(Startup, IniWithOnlyTheMarkerLoadsBeforeReadingValues) {
     writeFile("wavory.ini", "[App]\r\nExistINI=True\r\n");
     Run& run = start();
     ASSERT_TRUE(run.loaded);
-    frmMain& main = *run.main;
-    EXPECT_FALSE(main.isFirstStart());
+    ProgramRoot& main = *run.program;
+    EXPECT_FALSE(main.startup().isFirstStart());
     EXPECT_TRUE(welcomeChecks.empty());
     const AppSettings& s = main.settings();
     EXPECT_FALSE(s.Option.Hello || s.Option.QuitQ || s.Option.DrewBeep || s.Option.DrawOnRnd ||
@@ -211,13 +211,13 @@ TEST_F(Startup, StoredPlacesKeepTitleBarsOnScreenAndThePictureClearOfTheMainWind
                             "PictureL= 1500\r\nPictureT= 1500\r\n");
     Run& run = start();
     ASSERT_TRUE(run.loaded);
-    frmMain& main = *run.main;
-    const QRect screen = main.screen()->availableGeometry();
-    EXPECT_GE(main.frameGeometry().top(), screen.top());
-    EXPECT_FALSE(main.picture()->frameGeometry().intersects(main.frameGeometry()));
+    ProgramRoot& main = *run.program;
+    const QRect screen = main.mainWindow()->screen()->availableGeometry();
+    EXPECT_GE(main.mainWindow()->frameGeometry().top(), screen.top());
+    EXPECT_FALSE(main.picture()->frameGeometry().intersects(main.mainWindow()->frameGeometry()));
     // "ウィンドウの整列" keeps every title bar on the screen, even from a main window at its
     // bottom right corner.
-    main.move(screen.right() - 100, screen.bottom() - 100);
+    main.mainWindow()->move(screen.right() - 100, screen.bottom() - 100);
     action(main, "mnuOrderForms")->trigger();
     for (QWidget* w :
          {static_cast<QWidget*>(main.helpWindow()), static_cast<QWidget*>(main.frameWindow()),
@@ -230,7 +230,7 @@ TEST_F(Startup, StoredPlacesKeepTitleBarsOnScreenAndThePictureClearOfTheMainWind
 TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     Run& first = start();
     ASSERT_TRUE(first.loaded);
-    frmMain& a = *first.main;
+    ProgramRoot& a = *first.program;
 
     // Change everything the settings keep.
     AppSettings& s = a.settings();
@@ -257,12 +257,12 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     a.colorSets().AddColorPoint(14, 200, 100, 0);
     a.params().assign(knownFields());
     a.frameWindow()->setXYFix(true);
-    a.ShowHidefrmHelp(); // hidden: stored as not shown
-    a.move(40, 30);
+    a.windowController().ShowHidefrmHelp(); // hidden: stored as not shown
+    a.mainWindow()->move(40, 30);
     a.frameWindow()->move(400, 20);
     a.picture()->move(520, 440); // clear of the main window
     a.helpWindow()->move(10, 420);
-    a.setWindowState(Qt::WindowMinimized); // the normal position is stored
+    a.mainWindow()->setWindowState(Qt::WindowMinimized); // the normal position is stored
     const std::string parameters = paramText(a);
     const std::vector<std::string> names = a.colorSets().names();
 
@@ -270,7 +270,7 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     EXPECT_EQ(first.processEnds, 1);
     for (const QString& name : kFiles)
         EXPECT_TRUE(QFileInfo::exists(path(name))) << name.toStdString();
-    EXPECT_FALSE(a.isMinimized());
+    EXPECT_FALSE(a.mainWindow()->isMinimized());
     const AppSettings saved = a.settings();
     EXPECT_EQ(saved.Tool.ButtonShow, true);
     EXPECT_EQ(saved.Tool.HelpShow, false);
@@ -279,16 +279,16 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
     EXPECT_EQ(saved.Picture.CSetPath, "/sets/");
     EXPECT_EQ(saved.Button.Shadow, 12); // the frame settings window's values
     EXPECT_EQ(saved.Button.Line, 44);
-    first.main.reset(); // the lock goes with the process
+    first.program.reset(); // the lock goes with the process
 
     // The next start: the welcome dialog (Hello), then everything as it was.
     Run& second = start();
     ASSERT_TRUE(second.loaded);
-    frmMain& b = *second.main;
-    EXPECT_FALSE(b.isFirstStart());
+    ProgramRoot& b = *second.program;
+    EXPECT_FALSE(b.startup().isFirstStart());
     EXPECT_EQ(welcomeChecks, (std::vector<bool>{false, true}));
     EXPECT_EQ(b.settings(), saved);
-    EXPECT_EQ(b.pos(), QPoint(40, 30));
+    EXPECT_EQ(b.mainWindow()->pos(), QPoint(40, 30));
     EXPECT_EQ(b.frameWindow()->pos(), QPoint(400, 20));
     EXPECT_EQ(b.picture()->pos(), QPoint(520, 440));
     EXPECT_EQ(b.helpWindow()->pos(), QPoint(10, 420));
@@ -322,12 +322,12 @@ TEST_F(Startup, CancelAtTheConfirmationKeepsTheProgramAndWritesNothing) {
     EXPECT_EQ(dialogs.shown[0].text, "Wavoryを終了します。\r\nよろしいですか？");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
     EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::OkCancel);
-    EXPECT_TRUE(run.main->isVisible());
+    EXPECT_TRUE(run.program->mainWindow()->isVisible());
     EXPECT_EQ(run.processEnds, 0);
     EXPECT_EQ(folderSnapshot(), before);
 
     // "終了(&X)" takes the same way; OK writes the four files.
-    action(*run.main, "mnuEnd")->trigger();
+    action(*run.program, "mnuEnd")->trigger();
     EXPECT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(run.processEnds, 1);
     for (const QString& name : kFiles)
@@ -348,7 +348,7 @@ TEST_F(Startup, SettingsOrHistoryThatCannotBeWrittenAtExitAreToldAndTheProgramQu
         SCOPED_TRACE(c.file);
         Run& run = start();
         ASSERT_TRUE(run.loaded);
-        run.main->settings().Extras.KeepHistory = true;
+        run.program->settings().Extras.KeepHistory = true;
         QFile::remove(path(c.file));
         ASSERT_TRUE(QDir().mkpath(path(c.file)));
         dialogs.shown.clear();
@@ -359,7 +359,7 @@ TEST_F(Startup, SettingsOrHistoryThatCannotBeWrittenAtExitAreToldAndTheProgramQu
                                                      path(c.file) + "\r\n"))
             << dialogs.shown[0].text.toStdString();
         EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
-        run.main.reset();
+        run.program.reset();
         QDir(path(c.file)).removeRecursively();
     }
 }
@@ -367,9 +367,9 @@ TEST_F(Startup, SettingsOrHistoryThatCannotBeWrittenAtExitAreToldAndTheProgramQu
 TEST_F(Startup, ClosingDuringADrawingStopsItAndExitsOnceItHasEnded) {
     Run& run = start();
     ASSERT_TRUE(run.loaded);
-    run.main->SetImageSize(1600, 1600);
+    run.program->params().setImageSize(1600, 1600);
     bool closed = false;
-    QObject::connect(run.main->picture(), &QWidget::windowTitleChanged, run.main.get(),
+    QObject::connect(run.program->picture(), &QWidget::windowTitleChanged, run.program->mainWindow(),
                      [&](const QString& title) {
                          if (closed || !title.endsWith(" % -描画中-"))
                              return;
@@ -380,15 +380,15 @@ TEST_F(Startup, ClosingDuringADrawingStopsItAndExitsOnceItHasEnded) {
                          EXPECT_FALSE(QFileInfo::exists(path("Graphic.ini")));
                      });
     int drawings = 0;
-    QObject::connect(run.main.get(), &frmMain::drawingFinished, [&] { ++drawings; });
-    run.main->cmdDraw_Click();
+    QObject::connect(&run.program->drawCommand(), &DrawCommand::finished, [&] { ++drawings; });
+    run.program->drawCommand().run();
     EXPECT_TRUE(closed);
-    EXPECT_EQ(run.main->picture()->windowTitle(), "ピクチャ -描画中止-");
+    EXPECT_EQ(run.program->picture()->windowTitle(), "ピクチャ -描画中止-");
     EXPECT_TRUE(waitFor([&] { return run.processEnds == 1; }));
     for (const QString& name : kFiles)
         EXPECT_TRUE(QFileInfo::exists(path(name))) << name.toStdString();
     // No drawing starts once the exit has begun.
-    run.main->cmdDraw_Click();
+    run.program->drawCommand().run();
     EXPECT_EQ(drawings, 1);
     EXPECT_EQ(run.processEnds, 1);
 }
@@ -396,17 +396,17 @@ TEST_F(Startup, ClosingDuringADrawingStopsItAndExitsOnceItHasEnded) {
 TEST_F(Startup, ClosingOtherWindowsNeverEndsTheProgram) {
     Run& run = start();
     ASSERT_TRUE(run.loaded);
-    for (QWidget* w : {static_cast<QWidget*>(run.main->picture()),
-                       static_cast<QWidget*>(run.main->frameWindow()),
-                       static_cast<QWidget*>(run.main->helpWindow())}) {
+    for (QWidget* w : {static_cast<QWidget*>(run.program->picture()),
+                       static_cast<QWidget*>(run.program->frameWindow()),
+                       static_cast<QWidget*>(run.program->helpWindow())}) {
         w->close();
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
     }
     EXPECT_EQ(run.processEnds, 0);
-    EXPECT_TRUE(run.main->isVisible());
-    EXPECT_FALSE(action(*run.main, "mnuPictureWindow")->isChecked());
-    EXPECT_FALSE(action(*run.main, "mnuButton")->isChecked());
-    EXPECT_FALSE(action(*run.main, "mnuEasyHelp")->isChecked());
+    EXPECT_TRUE(run.program->mainWindow()->isVisible());
+    EXPECT_FALSE(action(*run.program, "mnuPictureWindow")->isChecked());
+    EXPECT_FALSE(action(*run.program, "mnuButton")->isChecked());
+    EXPECT_FALSE(action(*run.program, "mnuEasyHelp")->isChecked());
     EXPECT_FALSE(QFileInfo::exists(path("wavory.ini")));
 }
 
@@ -414,7 +414,7 @@ TEST_F(Startup, SecondCopyIsRefusedWithoutTouchingAnyFile) {
     Run& first = start();
     ASSERT_TRUE(first.loaded);
     closeMain(first); // the files exist now, as they would for a running copy
-    first.main.reset();
+    first.program.reset();
     Run& running = start();
     ASSERT_TRUE(running.loaded);
     const auto before = folderSnapshot();
@@ -427,16 +427,16 @@ TEST_F(Startup, SecondCopyIsRefusedWithoutTouchingAnyFile) {
     EXPECT_EQ(dialogs.shown[0].text, "二重起動はできません。");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(welcomeChecks.empty());
-    EXPECT_FALSE(second.main->isVisible());
+    EXPECT_FALSE(second.program->mainWindow()->isVisible());
     EXPECT_EQ(folderSnapshot(), before);
-    EXPECT_TRUE(running.main->isVisible());
+    EXPECT_TRUE(running.program->mainWindow()->isVisible());
 }
 
 TEST_F(Startup, WithoutALockTheCopyStartsButWritesNothingAtExit) {
     Run& first = start();
     ASSERT_TRUE(first.loaded);
     closeMain(first);
-    first.main.reset();
+    first.program.reset();
     const auto before = folderSnapshot();
     dialogs.shown.clear();
     // No lock can be made (as in a read-only or full folder): another copy may be running.
@@ -522,8 +522,8 @@ TEST_F(Startup, ColorSetFileWithoutUsableSetsGivesTheBuiltInSets) {
     EXPECT_EQ(dialogs.shown[0].text,
               "色セットの読み出し中に致命的な異常が発生しました。\r\n色セットを初期化します。");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(run.main->colorSets().getgColorCount(), 14);
-    EXPECT_EQ(run.main->findChild<QComboBox*>("cbogColor")->count(), 14);
+    EXPECT_EQ(run.program->colorSets().getgColorCount(), 14);
+    EXPECT_EQ(run.program->mainWindow()->findChild<QComboBox*>("cbogColor")->count(), 14);
     // The file is kept aside, and the user told where.
     const QStringList aside =
         QDir(home()).entryList({QStringLiteral("default.cst.unreadable-*")}, QDir::Files);
@@ -546,7 +546,7 @@ TEST_F(Startup, UnreadableColorSetFileIsReported) {
     ASSERT_TRUE(run.loaded);
     ASSERT_FALSE(dialogs.shown.empty());
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(run.main->colorSets().getgColorCount(), 14);
+    EXPECT_EQ(run.program->colorSets().getgColorCount(), 14);
 }
 
 TEST_F(Startup, StoredColorSetsAreListedWithTheFirstSelected) {
@@ -562,7 +562,7 @@ TEST_F(Startup, StoredColorSetsAreListedWithTheFirstSelected) {
     }
     Run& run = start();
     ASSERT_TRUE(run.loaded);
-    auto* list = run.main->findChild<QComboBox*>("cbogColor");
+    auto* list = run.program->mainWindow()->findChild<QComboBox*>("cbogColor");
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->itemText(0), "赤");
     EXPECT_EQ(list->itemText(1), "青");
@@ -577,7 +577,7 @@ TEST_F(Startup, GraphicIniThatIsNoParameterFileIsReportedThenDrawnAtRandom) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(toStd(dialogs.shown[0].text),
               paramReadFailureMessage(toStd(path("Graphic.ini"))).text);
-    EXPECT_TRUE(anyPixelSet(run.main->document().canvas()));
+    EXPECT_TRUE(anyPixelSet(run.program->document().canvas()));
 }
 
 TEST_F(Startup, GraphicIniGivesTheLastDrawing) {
@@ -585,11 +585,11 @@ TEST_F(Startup, GraphicIniGivesTheLastDrawing) {
     Run& run = start();
     ASSERT_TRUE(run.loaded);
     EXPECT_TRUE(dialogs.shown.empty());
-    const ParamFields f = run.main->currentFields();
+    const ParamFields f = run.program->params().fields();
     EXPECT_EQ(f.values[0], "37");
     EXPECT_EQ(f.width, 64);
-    EXPECT_EQ(run.main->colorSets().selectedSet()->name, "虹");
-    EXPECT_TRUE(anyPixelSet(run.main->document().canvas()));
+    EXPECT_EQ(run.program->colorSets().selectedSet()->name, "虹");
+    EXPECT_TRUE(anyPixelSet(run.program->document().canvas()));
 }
 
 TEST_F(Startup, CommandLineReadsTheQuotedPathAndIgnoresTheRest) {
@@ -604,16 +604,16 @@ TEST_F(Startup, CommandLineReadsTheQuotedPathAndIgnoresTheRest) {
     Run& split = start({file, "--more", "text"});
     ASSERT_TRUE(split.loaded);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(split.main->currentFields().values[0], "37");
+    EXPECT_EQ(split.program->params().fields().values[0], "37");
     closeMain(split);
-    split.main.reset();
+    split.program.reset();
 
     // ... and as one command-line text with the quotes in it.
     ASSERT_TRUE(writeParamTextFile(toStd(path("Graphic.ini")), other, "虹").ok());
     Run& whole = start({"\"" + file + "\" --more"});
     ASSERT_TRUE(whole.loaded);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(whole.main->currentFields().values[0], "37");
+    EXPECT_EQ(whole.program->params().fields().values[0], "37");
 }
 
 TEST_F(Startup, CommandLineFileThatCannotBeReadGetsNoFallback) {
@@ -622,11 +622,11 @@ TEST_F(Startup, CommandLineFileThatCannotBeReadGetsNoFallback) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(dialogs.shown[0].text.endsWith("missing.txt"));
-    EXPECT_FALSE(anyPixelSet(run.main->document().canvas()));
+    EXPECT_FALSE(anyPixelSet(run.program->document().canvas()));
 
     // A color set file named on the command line goes to the parameter reader too.
     closeMain(run);
-    run.main.reset();
+    run.program.reset();
     dialogs.shown.clear();
     Run& cst = start({path("default.cst")});
     ASSERT_TRUE(cst.loaded);
@@ -751,13 +751,13 @@ TEST_F(Startup, OpenedFilesAreTakenAsDroppedOnes) {
     Run& run = start({"--open", sets});
     ASSERT_TRUE(run.loaded);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(run.main->currentFields().values[0], "37");
-    EXPECT_TRUE(anyPixelSet(run.main->document().canvas()));
-    const std::vector<std::string> names = run.main->colorSets().names();
+    EXPECT_EQ(run.program->params().fields().values[0], "37");
+    EXPECT_TRUE(anyPixelSet(run.program->document().canvas()));
+    const std::vector<std::string> names = run.program->colorSets().names();
     EXPECT_NE(std::find(names.begin(), names.end(), "キャンディ"), names.end());
-    EXPECT_EQ(run.main->colorSets().selectedSet()->name, names.back()); // as a drop selects
+    EXPECT_EQ(run.program->colorSets().selectedSet()->name, names.back()); // as a drop selects
     closeMain(run);
-    run.main.reset();
+    run.program.reset();
 
     // A parameter file is the first drawing instead of the last one, its path taken whole.
     ParamFields other = knownFields();
@@ -767,16 +767,16 @@ TEST_F(Startup, OpenedFilesAreTakenAsDroppedOnes) {
     Run& again = start({"--open", params});
     ASSERT_TRUE(again.loaded);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(again.main->currentFields().values[0], "99");
+    EXPECT_EQ(again.program->params().fields().values[0], "99");
 }
 
 TEST_F(Startup, WelcomeDialogChoiceIsKept) {
     welcomeAnswer = true;
     Run& first = start();
     ASSERT_TRUE(first.loaded);
-    EXPECT_TRUE(first.main->settings().Option.Hello);
+    EXPECT_TRUE(first.program->settings().Option.Hello);
     closeMain(first);
-    first.main.reset();
+    first.program.reset();
     EXPECT_TRUE(readFile("wavory.ini").contains("Hello=True"));
 
     // Shown again, checked; unchecking it ends the greeting.
@@ -784,9 +784,9 @@ TEST_F(Startup, WelcomeDialogChoiceIsKept) {
     Run& second = start();
     ASSERT_TRUE(second.loaded);
     EXPECT_EQ(welcomeChecks, (std::vector<bool>{false, true}));
-    EXPECT_FALSE(second.main->settings().Option.Hello);
+    EXPECT_FALSE(second.program->settings().Option.Hello);
     closeMain(second);
-    second.main.reset();
+    second.program.reset();
 
     Run& third = start();
     ASSERT_TRUE(third.loaded);
@@ -804,11 +804,11 @@ TEST_F(Startup, StoredPositionsBeyondTheScreenArePulledBack) {
                                 .toUtf8());
     Run& run = start();
     ASSERT_TRUE(run.loaded);
-    frmMain& main = *run.main;
+    ProgramRoot& main = *run.program;
     // Flush with the right edge, frame included once the frame is known.
-    EXPECT_TRUE(waitFor([&] { return main.frameGeometry().right() + 1 == screen.width(); }))
-        << main.frameGeometry().right();
-    EXPECT_EQ(main.y(), 10);
+    EXPECT_TRUE(waitFor([&] { return main.mainWindow()->frameGeometry().right() + 1 == screen.width(); }))
+        << main.mainWindow()->frameGeometry().right();
+    EXPECT_EQ(main.mainWindow()->y(), 10);
     EXPECT_EQ(main.helpWindow()->pos(), QPoint(0, 0)); // wholly on the screen where it fits
     // ButtonT is missing: the frame window keeps its place (ButtonL alone would be 100).
     EXPECT_NE(main.frameWindow()->x(), 100);
@@ -825,7 +825,7 @@ TEST_F(Startup, AWideImageBringsThePictureWindowWhollyOnScreen) {
                                 .toUtf8());
     Run& run = start();
     ASSERT_TRUE(run.loaded);
-    frmPicture* picture = run.main->picture();
+    frmPicture* picture = run.program->picture();
     ASSERT_EQ(picture->imageWidth(), 3000);
     // Its frame is known once it is shown.
     EXPECT_TRUE(waitFor([&] { return screen.contains(picture->frameGeometry()); }))

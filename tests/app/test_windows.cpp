@@ -25,7 +25,7 @@ class Windows : public AppFixture {
     // Answers the size dialog while it is open: fills the boxes and presses a button.
     void answerSizeDialog(const QString& width, const QString& height, const char* press,
                           std::function<void(frmSize*)> check = {}) {
-        QTimer::singleShot(0, main.get(), [=, this] {
+        QTimer::singleShot(0, main, [=, this] {
             auto* dlg = main->findChild<frmSize*>(QStringLiteral("frmSize"));
             ASSERT_NE(dlg, nullptr);
             // Unequal entries are typed with the lock off.
@@ -72,11 +72,11 @@ TEST_F(Windows, SizeDialogAcceptsAndClears) {
     action("mnuSize")->trigger();
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(find<QLabel>("labSize")->text(), " 4 x 3000 pixels");
-    EXPECT_EQ(main->picture()->imageWidth(), 4);
-    EXPECT_EQ(main->picture()->imageHeight(), 3000);
+    EXPECT_EQ(root->picture()->imageWidth(), 4);
+    EXPECT_EQ(root->picture()->imageHeight(), 3000);
     EXPECT_FALSE(action("mnuUndo")->isEnabled());
     for (int y : {0, 100, 2999})
-        EXPECT_EQ(main->document().canvas().pixel(3, y), Rgb{}) << y;
+        EXPECT_EQ(root->document().canvas().pixel(3, y), Rgb{}) << y;
 
     // 200.5 reads as 200 and 201.5 as 202 (half to even); a pasted "12ab" as 12.
     answerSizeDialog("200.5", "201.5", "cmdOK");
@@ -88,7 +88,7 @@ TEST_F(Windows, SizeDialogAcceptsAndClears) {
 }
 
 TEST_F(Windows, SizeDialogLockAndCancel) {
-    main->SetImageSize(300, 300);
+    root->params().setImageSize(300, 300);
     answerSizeDialog({}, {}, "cmdOK", [](frmSize* dlg) {
         auto* lock = dlg->findChild<QCheckBox*>("chkXYFix");
         EXPECT_TRUE(lock->isChecked()); // equal sizes open locked
@@ -104,23 +104,23 @@ TEST_F(Windows, SizeDialogLockAndCancel) {
     button("cmdSize")->click();
     EXPECT_EQ(find<QLabel>("labSize")->text(), " 641 x 641 pixels");
 
-    main->SetImageSize(300, 200);
+    root->params().setImageSize(300, 200);
     simpleParameters();
     button("cmdDraw")->click();
-    const Canvas before = main->document().canvas();
+    const Canvas before = root->document().canvas();
     answerSizeDialog("500", "500", "cmdCancel", [](frmSize* dlg) {
         EXPECT_FALSE(dlg->findChild<QCheckBox*>("chkXYFix")->isChecked());
     });
     button("cmdSize")->click();
-    EXPECT_EQ(main->document().canvas(), before);
+    EXPECT_EQ(root->document().canvas(), before);
     EXPECT_TRUE(action("mnuUndo")->isEnabled());
 }
 
 TEST_F(Windows, FrameWindowLimits) {
-    frmButton* frame = main->frameWindow();
+    frmButton* frame = root->frameWindow();
     auto* enabled = frame->findChild<QCheckBox*>("chkFrameEnabled");
     enabled->setChecked(true);
-    main->SetImageSize(200, 120);
+    root->params().setImageSize(200, 120);
     frame->updXYMaxSet();
     EXPECT_EQ(frame->maxX(), 100);
     EXPECT_EQ(frame->maxY(), 60);
@@ -164,7 +164,7 @@ TEST_F(Windows, FrameWindowLimits) {
     EXPECT_EQ(y->text(), "30");
 
     // A new image size pulls the width in after the size dialog.
-    main->SetImageSize(400, 400);
+    root->params().setImageSize(400, 400);
     x->setText("150");
     answerSizeDialog("100", "100", "cmdOK");
     button("cmdSize")->click();
@@ -172,7 +172,7 @@ TEST_F(Windows, FrameWindowLimits) {
 }
 
 TEST_F(Windows, FrameWindowControlsFollowTheSwitch) {
-    frmButton* frame = main->frameWindow();
+    frmButton* frame = root->frameWindow();
     auto* enabled = frame->findChild<QCheckBox*>("chkFrameEnabled");
     enabled->setChecked(false);
     EXPECT_EQ(frame->windowTitle(), "枠");
@@ -214,12 +214,12 @@ TEST_F(Windows, FrameWindowControlsFollowTheSwitch) {
 }
 
 TEST_F(Windows, PictureWindowFollowsTheImageUpToTheScreen) {
-    main->togglePictureWindow();
-    frmPicture* pic = main->picture();
-    main->SetImageSize(300, 200);
+    root->windowController().togglePictureWindow();
+    frmPicture* pic = root->picture();
+    root->params().setImageSize(300, 200);
     EXPECT_EQ(pic->picMain()->size(), QSize(304, 204));
     EXPECT_EQ(pic->size(), QSize(304, 204));
-    main->SetImageSize(3000, 3000);
+    root->params().setImageSize(3000, 3000);
     const QSize screen = pic->screen()->availableGeometry().size();
     EXPECT_LE(pic->frameGeometry().width(), screen.width());
     EXPECT_LE(pic->frameGeometry().height(), screen.height());
@@ -231,13 +231,13 @@ TEST_F(Windows, PictureWindowFollowsTheImageUpToTheScreen) {
     EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
     // Pulled in over the main window to fit; small again, it goes back beside it.
     ASSERT_TRUE(pic->frameGeometry().intersects(main->frameGeometry()));
-    main->SetImageSize(200, 200);
+    root->params().setImageSize(200, 200);
     EXPECT_FALSE(pic->frameGeometry().intersects(main->frameGeometry()));
     EXPECT_TRUE(pic->screen()->availableGeometry().contains(pic->frameGeometry()));
 }
 
 TEST_F(Windows, CenterMarkerPlacementAndFlash) {
-    frmPicture* pic = main->picture();
+    frmPicture* pic = root->picture();
     const int m = CenterMarker::kSize;
     pic->MoveshpCenter("0", "0");
     EXPECT_EQ(pic->shpCenterPosition(), QPoint((200 - m - 1) / 2 + 1, (200 - m - 1) / 2 + 1));
@@ -269,8 +269,8 @@ TEST_F(Windows, CenterMarkerPlacementAndFlash) {
 }
 
 TEST_F(Windows, CloseBoxHidesAndUnchecks) {
-    main->togglePictureWindow();
-    frmPicture* pic = main->picture();
+    root->windowController().togglePictureWindow();
+    frmPicture* pic = root->picture();
     ASSERT_TRUE(pic->isVisible());
     closeByCloseBox(pic);
     EXPECT_FALSE(pic->isVisible());
@@ -279,27 +279,27 @@ TEST_F(Windows, CloseBoxHidesAndUnchecks) {
     EXPECT_TRUE(pic->isVisible());
     EXPECT_TRUE(action("mnuPictureWindow")->isChecked());
 
-    main->ShowHidefrmButton();
-    ASSERT_TRUE(main->frameWindow()->isVisible());
+    root->windowController().ShowHidefrmButton();
+    ASSERT_TRUE(root->frameWindow()->isVisible());
     EXPECT_TRUE(action("mnuButton")->isChecked());
-    closeByCloseBox(main->frameWindow());
-    EXPECT_FALSE(main->frameWindow()->isVisible());
+    closeByCloseBox(root->frameWindow());
+    EXPECT_FALSE(root->frameWindow()->isVisible());
     EXPECT_FALSE(action("mnuButton")->isChecked());
 }
 
 TEST_F(Windows, PictureKeysGoToTheMainWindow) {
     simpleParameters();
     int drawings = 0;
-    QObject::connect(main.get(), &frmMain::drawingFinished, [&] { ++drawings; });
-    main->togglePictureWindow();
-    frmPicture* pic = main->picture();
+    QObject::connect(&root->drawCommand(), &DrawCommand::finished, [&] { ++drawings; });
+    root->windowController().togglePictureWindow();
+    frmPicture* pic = root->picture();
     pic->activateWindow();
     ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == pic; }));
     // A release without its press (F5 pressed in the main window) is not a key here.
     QTest::keyRelease(pic, Qt::Key_F5);
-    EXPECT_FALSE(waitFor([&] { return QApplication::activeWindow() == main.get(); }, 200));
+    EXPECT_FALSE(waitFor([&] { return QApplication::activeWindow() == main; }, 200));
     QTest::keyClick(pic, Qt::Key_X); // not forwarded
-    EXPECT_FALSE(waitFor([&] { return QApplication::activeWindow() == main.get(); }, 200));
+    EXPECT_FALSE(waitFor([&] { return QApplication::activeWindow() == main; }, 200));
     EXPECT_EQ(drawings, 0);
     // F5 draws (and stops a drawing) from here too: a large picture covers the main window.
     QTest::keyClick(pic, Qt::Key_F5);
@@ -307,25 +307,25 @@ TEST_F(Windows, PictureKeysGoToTheMainWindow) {
     pic->activateWindow();
     ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == pic; }));
     QTest::keyClick(pic, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == main.get(); }));
-    EXPECT_FALSE(main->isDrawing());
+    EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == main; }));
+    EXPECT_FALSE(root->drawSession().isDrawing());
     // F3 opens the tile view, which comes to the front.
     pic->activateWindow();
     ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == pic; }));
     QTest::keyClick(pic, Qt::Key_F3);
-    ASSERT_NE(main->tileViews().tileView(), nullptr);
+    ASSERT_NE(root->tileViews().tileView(), nullptr);
     EXPECT_TRUE(
-        waitFor([&] { return QApplication::activeWindow() == main->tileViews().tileView(); }));
+        waitFor([&] { return QApplication::activeWindow() == root->tileViews().tileView(); }));
 }
 
 TEST_F(Windows, MinimizingTakesTheVisibleWindowsAlong) {
-    main->togglePictureWindow();
-    ASSERT_FALSE(main->frameWindow()->isVisible());
+    root->windowController().togglePictureWindow();
+    ASSERT_FALSE(root->frameWindow()->isVisible());
     main->setWindowState(Qt::WindowMinimized);
-    EXPECT_TRUE(main->picture()->windowState() & Qt::WindowMinimized);
-    EXPECT_FALSE(main->frameWindow()->windowState() & Qt::WindowMinimized); // hidden: untouched
+    EXPECT_TRUE(root->picture()->windowState() & Qt::WindowMinimized);
+    EXPECT_FALSE(root->frameWindow()->windowState() & Qt::WindowMinimized); // hidden: untouched
     main->setWindowState(Qt::WindowNoState);
-    EXPECT_FALSE(main->picture()->windowState() & Qt::WindowMinimized);
+    EXPECT_FALSE(root->picture()->windowState() & Qt::WindowMinimized);
 }
 
 TEST_F(Windows, RightClickMenus) {
@@ -341,8 +341,8 @@ TEST_F(Windows, RightClickMenus) {
     EXPECT_TRUE(find<QMenu>("mnuValue")->isVisible());
     find<QMenu>("mnuValue")->hide();
     // The picture's own pop-up is the picture menu.
-    main->togglePictureWindow();
-    QTest::mouseClick(main->picture()->picMain(), Qt::RightButton, {}, QPoint(20, 20));
+    root->windowController().togglePictureWindow();
+    QTest::mouseClick(root->picture()->picMain(), Qt::RightButton, {}, QPoint(20, 20));
     EXPECT_TRUE(find<QMenu>("mnuPicture")->isVisible());
     find<QMenu>("mnuPicture")->hide();
 }
