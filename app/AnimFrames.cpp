@@ -71,6 +71,10 @@ bool AnimFrames::make(double from, double to, int frames,
     } catch (const std::exception& e) {
         main_.dialogs().message(window_, QString::fromLocal8Bit(e.what()), MessageIcon::Critical);
     }
+    // The last frames are still being compressed: a frame that could not be kept is told
+    // now, also after a stop, so that no frame is missing unannounced.
+    if (!main_.dialogs().report(window_, store().flush()))
+        completed = false;
     picture->unsetCursor();
     session.end();
     return completed;
