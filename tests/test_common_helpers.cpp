@@ -288,6 +288,7 @@ TEST(OrderedAhead, TakesInOrderNeverTooFarAheadAndStops) {
             },
             [&](std::size_t i, std::size_t&& item) {
                 EXPECT_EQ(item, i * 10);
+                std::this_thread::sleep_for(std::chrono::milliseconds(1)); // a slow consumer
                 seen.push_back(i);
                 taken = i + 1;
                 return i < 29;
