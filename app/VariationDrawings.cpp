@@ -2,12 +2,13 @@
 
 #include "ImageSaving.h"
 
+#include "common/WorkPool.h"
 #include "engine/DrawMain.h"
 #include "image/Thumbnail.h"
 #include "history/DrawingHistory.h"
 
-#include <QThread>
-
+#include <algorithm>
+#include <chrono>
 #include <exception>
 
 namespace wavory {
@@ -26,13 +27,17 @@ class StopFlag final : public DrawObserver {
 
 } // namespace
 
-VariationDrawings::VariationDrawings(QObject* parent) : QObject(parent) {
-    pool_.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
-}
+VariationDrawings::VariationDrawings(QObject* parent) : QObject(parent) {}
 
 VariationDrawings::~VariationDrawings() {
     stop();
-    pool_.waitForDone();
+    waitForDone();
+}
+
+void VariationDrawings::waitForDone() {
+    for (std::future<void>& task : tasks_)
+        task.wait();
+    tasks_.clear();
 }
 
 void VariationDrawings::stop() {
@@ -45,14 +50,18 @@ void VariationDrawings::stop() {
 
 void VariationDrawings::start(const std::vector<Job>& jobs,
                               std::shared_ptr<const Canvas> background) {
-    stop();
-    pool_.clear(); // jobs of the old set not begun yet
+    stop(); // jobs of the old set not begun yet end as they begin
+    std::erase_if(tasks_, [](const std::future<void>& task) {
+        return task.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    });
     auto stop = std::make_shared<std::atomic<bool>>(false);
     stop_ = stop;
     const int generation = generation_;
     running_ = static_cast<int>(jobs.size());
     for (const Job& job : jobs) {
-        pool_.start([this, job, stop, background, generation] {
+        tasks_.push_back(WorkPool::shared().submit([this, job, stop, background, generation] {
+            if (stop->load())
+                return;
             QImage thumbnail;
             bool ok = true;
             try {
@@ -78,7 +87,7 @@ void VariationDrawings::start(const std::vector<Job>& jobs,
                     finished(generation, index, thumbnail, ok);
                 },
                 Qt::QueuedConnection);
-        });
+        }));
     }
 }
 
