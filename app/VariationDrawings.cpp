@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <exception>
+#include <utility>
 
 namespace wavory {
 
@@ -24,6 +25,26 @@ class StopFlag final : public DrawObserver {
   private:
     const std::atomic<bool>& stop_;
 };
+
+// The thumbnail of one job's picture; false when it could not be drawn.
+std::pair<QImage, bool> drawThumbnail(const VariationDrawings::Job& job, const Canvas* background,
+                                      const std::atomic<bool>& stop) {
+    try {
+        Canvas canvas;
+        if (isCombiningMode(job.params.mode) && background)
+            canvas = *background;
+        StopFlag observer(stop);
+        DrawOptions options;
+        options.noiseKey = job.noiseKey;
+        const DrawResult result = DrawMain(job.params, job.set, canvas, &observer, options);
+        // A drawing that ends any other way is shown as failed, not left waiting.
+        if (result.outcome != DrawOutcome::Completed)
+            return {QImage(), false};
+        return {canvasImage(makeThumbnail(canvas, kHistoryThumbnailSide)), true};
+    } catch (const std::exception&) {
+        return {QImage(), false};
+    }
+}
 
 } // namespace
 
@@ -58,37 +79,22 @@ void VariationDrawings::start(const std::vector<Job>& jobs,
     stop_ = stop;
     const int generation = generation_;
     running_ = static_cast<int>(jobs.size());
-    for (const Job& job : jobs) {
-        tasks_.push_back(WorkPool::shared().submit([this, job, stop, background, generation] {
+    // One after the other, each on every thread of the pool: one full-size picture is in
+    // memory at a time, and the set waits behind a drawing already queued.
+    tasks_.push_back(WorkPool::shared().submit([this, jobs, stop, background, generation] {
+        for (const Job& job : jobs) {
             if (stop->load())
                 return;
-            QImage thumbnail;
-            bool ok = true;
-            try {
-                Canvas canvas;
-                if (isCombiningMode(job.params.mode) && background)
-                    canvas = *background;
-                StopFlag observer(*stop);
-                DrawOptions options;
-                options.threads = 1;
-                options.noiseKey = job.noiseKey;
-                const DrawResult result = DrawMain(job.params, job.set, canvas, &observer, options);
-                if (stop->load())
-                    return;
-                // A drawing that ends any other way is shown as failed, not left waiting.
-                ok = result.outcome == DrawOutcome::Completed;
-                if (ok)
-                    thumbnail = canvasImage(makeThumbnail(canvas, kHistoryThumbnailSide));
-            } catch (const std::exception&) {
-                ok = false;
-            }
+            std::pair<QImage, bool> drawn = drawThumbnail(job, background.get(), *stop);
+            if (stop->load())
+                return;
             QMetaObject::invokeMethod(
-                this, [this, generation, index = job.index, thumbnail, ok] {
-                    finished(generation, index, thumbnail, ok);
+                this, [this, generation, index = job.index, drawn = std::move(drawn)] {
+                    finished(generation, index, drawn.first, drawn.second);
                 },
                 Qt::QueuedConnection);
-        }));
-    }
+        }
+    }));
 }
 
 void VariationDrawings::finished(int generation, int index, const QImage& thumbnail, bool ok) {

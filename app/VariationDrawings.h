@@ -1,8 +1,8 @@
 #pragma once
-// VariationDrawings: draws the variations' pictures off the user-interface thread, each on
-// one thread of the work pool, queued behind the work already there (a drawing in the
-// main window goes first), and hands each thumbnail over as soon as its drawing has
-// finished. Starting a new set or
+// VariationDrawings: draws the variations' pictures off the user-interface thread on the
+// work pool, one after the other on all its threads, queued behind the work already there
+// (a drawing in the main window goes first), and hands each thumbnail over as soon as its
+// drawing has finished. Starting a new set or
 // stopping ends the drawings of the old one at their next check; their pictures are
 // never shown.
 //
