@@ -7,6 +7,7 @@
 // Jobs that need a result queue a task (submit). Jobs split into parts help themselves:
 // the calling thread works on the parts too and never waits for a part nobody has begun,
 // so a job started from inside a pool task, or while the pool is busy, still finishes.
+// A task must not wait for a task queued after it: on a busy pool that one may never begin.
 
 #include <condition_variable>
 #include <cstddef>
