@@ -73,6 +73,10 @@ bool AnimFrames::make(double from, double to, int frames,
     } catch (const std::bad_alloc&) {
         showNoMemoryToDraw(parts_.dialogs, window_);
     }
+    // The last frames are still being compressed: a frame that could not be kept is told
+    // now, also after a stop, so that no frame is missing unannounced.
+    if (!parts_.dialogs.report(window_, store().flush()))
+        completed = false;
     picture->unsetCursor();
     session.end();
     return completed;

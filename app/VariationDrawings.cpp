@@ -2,13 +2,15 @@
 
 #include "ImageSaving.h"
 
+#include "common/WorkPool.h"
 #include "engine/DrawMain.h"
 #include "image/Thumbnail.h"
 #include "history/DrawingHistory.h"
 
-#include <QThread>
-
+#include <algorithm>
+#include <chrono>
 #include <exception>
+#include <utility>
 
 namespace wavory {
 
@@ -24,15 +26,39 @@ class StopFlag final : public DrawObserver {
     const std::atomic<bool>& stop_;
 };
 
+// The thumbnail of one job's picture; false when it could not be drawn.
+std::pair<QImage, bool> drawThumbnail(const VariationDrawings::Job& job, const Canvas* background,
+                                      const std::atomic<bool>& stop) {
+    try {
+        Canvas canvas;
+        if (isCombiningMode(job.params.mode) && background)
+            canvas = *background;
+        StopFlag observer(stop);
+        DrawOptions options;
+        options.noiseKey = job.noiseKey;
+        const DrawResult result = DrawMain(job.params, job.set, canvas, &observer, options);
+        // A drawing that ends any other way is shown as failed, not left waiting.
+        if (result.outcome != DrawOutcome::Completed)
+            return {QImage(), false};
+        return {canvasImage(makeThumbnail(canvas, kHistoryThumbnailSide)), true};
+    } catch (const std::exception&) {
+        return {QImage(), false};
+    }
+}
+
 } // namespace
 
-VariationDrawings::VariationDrawings(QObject* parent) : QObject(parent) {
-    pool_.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
-}
+VariationDrawings::VariationDrawings(QObject* parent) : QObject(parent) {}
 
 VariationDrawings::~VariationDrawings() {
     stop();
-    pool_.waitForDone();
+    waitForDone();
+}
+
+void VariationDrawings::waitForDone() {
+    for (std::future<void>& task : tasks_)
+        task.wait();
+    tasks_.clear();
 }
 
 void VariationDrawings::stop() {
@@ -45,41 +71,30 @@ void VariationDrawings::stop() {
 
 void VariationDrawings::start(const std::vector<Job>& jobs,
                               std::shared_ptr<const Canvas> background) {
-    stop();
-    pool_.clear(); // jobs of the old set not begun yet
+    stop(); // jobs of the old set not begun yet end as they begin
+    std::erase_if(tasks_, [](const std::future<void>& task) {
+        return task.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    });
     auto stop = std::make_shared<std::atomic<bool>>(false);
     stop_ = stop;
     const int generation = generation_;
     running_ = static_cast<int>(jobs.size());
-    for (const Job& job : jobs) {
-        pool_.start([this, job, stop, background, generation] {
-            QImage thumbnail;
-            bool ok = true;
-            try {
-                Canvas canvas;
-                if (isCombiningMode(job.params.mode) && background)
-                    canvas = *background;
-                StopFlag observer(*stop);
-                DrawOptions options;
-                options.threads = 1;
-                options.noiseKey = job.noiseKey;
-                const DrawResult result = DrawMain(job.params, job.set, canvas, &observer, options);
-                if (stop->load())
-                    return;
-                // A drawing that ends any other way is shown as failed, not left waiting.
-                ok = result.outcome == DrawOutcome::Completed;
-                if (ok)
-                    thumbnail = canvasImage(makeThumbnail(canvas, kHistoryThumbnailSide));
-            } catch (const std::exception&) {
-                ok = false;
-            }
+    // One after the other, each on every thread of the pool: one full-size picture is in
+    // memory at a time, and the set waits behind a drawing already queued.
+    tasks_.push_back(WorkPool::shared().submit([this, jobs, stop, background, generation] {
+        for (const Job& job : jobs) {
+            if (stop->load())
+                return;
+            std::pair<QImage, bool> drawn = drawThumbnail(job, background.get(), *stop);
+            if (stop->load())
+                return;
             QMetaObject::invokeMethod(
-                this, [this, generation, index = job.index, thumbnail, ok] {
-                    finished(generation, index, thumbnail, ok);
+                this, [this, generation, index = job.index, drawn = std::move(drawn)] {
+                    finished(generation, index, drawn.first, drawn.second);
                 },
                 Qt::QueuedConnection);
-        });
-    }
+        }
+    }));
 }
 
 void VariationDrawings::finished(int generation, int index, const QImage& thumbnail, bool ok) {

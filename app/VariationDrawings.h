@@ -1,7 +1,8 @@
 #pragma once
-// VariationDrawings: draws the variations' pictures off the user-interface thread, all of
-// them side by side on a pool of threads (one per core, each drawing on one thread), and
-// hands each thumbnail over as soon as its drawing has finished. Starting a new set or
+// VariationDrawings: draws the variations' pictures off the user-interface thread on the
+// work pool, one after the other on all its threads, queued behind the work already there
+// (a drawing in the main window goes first), and hands each thumbnail over as soon as its
+// drawing has finished. Starting a new set or
 // stopping ends the drawings of the old one at their next check; their pictures are
 // never shown.
 //
@@ -15,10 +16,10 @@
 
 #include <QImage>
 #include <QObject>
-#include <QThreadPool>
 
 #include <atomic>
 #include <cstdint>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -43,7 +44,7 @@ class VariationDrawings : public QObject {
     // Drawings of the current set still running.
     int running() const { return running_; }
     // Waits until no drawing of any set runs any more (tests, exit).
-    void waitForDone() { pool_.waitForDone(); }
+    void waitForDone();
 
   Q_SIGNALS:
     // The thumbnail of job `index` of the current set.
@@ -54,7 +55,7 @@ class VariationDrawings : public QObject {
   private:
     void finished(int generation, int index, const QImage& thumbnail, bool ok);
 
-    QThreadPool pool_;
+    std::vector<std::future<void>> tasks_; // of every set, until they have ended
     std::shared_ptr<std::atomic<bool>> stop_;
     int generation_ = 0;
     int running_ = 0;

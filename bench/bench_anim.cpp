@@ -167,6 +167,8 @@ void storeFrames(benchmark::State& state, int bleed) {
             if (!maker.store(store, k, canvas).ok())
                 state.SkipWithError("cannot store a frame");
         }
+        if (!store.flush().ok())
+            state.SkipWithError("cannot store a frame");
         state.counters["budget_MB"] = static_cast<double>(store.limits().memoryBudget) / 1048576.0;
         state.counters["memory_MB"] = static_cast<double>(store.memoryBytes()) / 1048576.0;
         state.counters["spilled_MB"] = static_cast<double>(store.spilledBytes()) / 1048576.0;

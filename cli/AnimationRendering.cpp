@@ -54,6 +54,8 @@ Result writeAnimated(AnimFrameMaker& maker, const AnimationJob& job, AnimatedFor
         if (Result r = maker.store(store, k, canvas); !r.ok())
             return r;
     }
+    if (Result r = store.flush(); !r.ok())
+        return r;
     const AnimatedWriteResult written =
         writeAnimatedFile({format, job.output, job.range.frames, kAnimatedFrameMs},
                           [&](int k, Canvas& out) { return store.get(k, out); }, {});

@@ -12,6 +12,7 @@
 #include "anim/FrameSeriesNames.h"
 #include "anim/FrameSeriesWriter.h"
 #include "anim/FrameStore.h"
+#include "common/WorkPool.h"
 #include "engine/DrawMain.h"
 #include "io/AtomicFile.h"
 #include "io/BmpWriter.h"
@@ -200,7 +201,8 @@ TEST(FrameStore, AFailingSpillIsAFailureNotACrash) {
     ASSERT_FALSE(writeFileAtomically(temp.path() / "file", "x"));
     FrameStore blocked({1000, (temp.path() / "file" / "wavory").string()});
     const Canvas frame = noiseFrame(64, 48, 1);
-    const Result r = blocked.put(0, frame);
+    ASSERT_TRUE(blocked.put(0, frame).ok()); // handed over; the spill fails on the pool
+    const Result r = blocked.flush();
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.failureMessage()->text.rfind("フレームを一時ファイルに書き込めません。\r\n", 0),
               0u);
@@ -218,7 +220,8 @@ TEST(FrameStore, AFailingSpillIsAFailureNotACrash) {
     Result last;
     int stored = 0;
     for (int i = 0; i < 20 && last.ok(); ++i) {
-        last = store.put(i, noiseFrame(64, 48, static_cast<unsigned>(i)));
+        ASSERT_TRUE(store.put(i, noiseFrame(64, 48, static_cast<unsigned>(i))).ok());
+        last = store.flush();
         stored += last.ok();
     }
     setrlimit(RLIMIT_FSIZE, &old);
@@ -227,11 +230,81 @@ TEST(FrameStore, AFailingSpillIsAFailureNotACrash) {
     EXPECT_GT(stored, 0);
     EXPECT_EQ(last.failureMessage()->text.rfind("フレームを一時ファイルに書き込めません。\r\n", 0),
               0u);
+    EXPECT_FALSE(store.get(stored, back));
+    EXPECT_TRUE(store.flush().ok()) << "each failure is told once";
+    // The disk has room again: the frame that failed is stored beside the frames kept.
+    const Canvas again = noiseFrame(64, 48, static_cast<unsigned>(stored));
+    ASSERT_TRUE(store.put(stored, again).ok());
+    ASSERT_TRUE(store.flush().ok());
+    ASSERT_TRUE(store.get(stored, back));
+    EXPECT_TRUE(sameCanvas(again, back));
     for (int i = 0; i < stored; ++i) {
         ASSERT_TRUE(store.get(i, back));
         EXPECT_TRUE(sameCanvas(noiseFrame(64, 48, static_cast<unsigned>(i)), back));
     }
-    EXPECT_FALSE(store.get(stored, back));
+}
+
+// Frames are compressed side by side on the pool while the caller goes on: each frame read
+// is the one handed over last at its index, whichever compression ended first.
+TEST(FrameStore, FramesHandedOverSideBySideReadBackInTheirOrder) {
+    const TempFolder temp;
+    WorkPool pool(4);
+    FrameStore store({60000, (temp.path() / "spill").string()}, pool); // large frames spill
+    std::vector<Canvas> expected;
+    Canvas back;
+    for (int i = 0; i < 24; ++i) {
+        // A large frame, then at once a small one for the same index: the small one is
+        // compressed first, and is the one held.
+        ASSERT_TRUE(store.put(i, noiseFrame(400, 300, 100u + static_cast<unsigned>(i))).ok());
+        expected.push_back(noiseFrame(8 + i, 6, static_cast<unsigned>(i)));
+        ASSERT_TRUE(store.put(i, expected.back()).ok());
+        ASSERT_TRUE(store.get(i, back)) << i; // waits for this frame
+        EXPECT_TRUE(sameCanvas(expected.back(), back)) << i;
+        // An earlier large frame read while later ones are in flight.
+        ASSERT_TRUE(store.put(24 + i, noiseFrame(400, 300, 200u + static_cast<unsigned>(i))).ok());
+        if (i > 0) {
+            ASSERT_TRUE(store.get(24 + i - 1, back)) << i;
+            EXPECT_TRUE(sameCanvas(noiseFrame(400, 300, 200u + static_cast<unsigned>(i - 1)), back));
+        }
+    }
+    ASSERT_TRUE(store.flush().ok());
+    EXPECT_EQ(store.held(), 48);
+    EXPECT_GT(store.spilledBytes(), 0u);
+    for (int i = 0; i < 24; ++i) {
+        ASSERT_TRUE(store.get(i, back)) << i;
+        EXPECT_TRUE(sameCanvas(expected[static_cast<std::size_t>(i)], back)) << i;
+    }
+}
+
+// Memory that runs out for the copy handed over or for the compression is the program's
+// out-of-memory failure: the frame is not held, the others stay.
+TEST(FrameStore, MemoryRunningOutIsAFailureAndKeepsTheFramesHeld) {
+    const TempFolder temp;
+    WorkPool pool(2);
+    FrameStore store({1 << 20, (temp.path() / "spill").string()}, pool);
+    const Canvas first = noiseFrame(64, 48, 1), second = noiseFrame(64, 48, 2);
+    ASSERT_TRUE(store.put(0, first).ok());
+    ASSERT_TRUE(store.flush().ok());
+    struct Case {
+        const char* where;
+        int nth; // the pixel allocation that fails: 1 the copy, 2 the compression's room
+        bool atOnce;
+    };
+    for (const Case& c : {Case{"copy", 1, true}, Case{"compression", 2, false}}) {
+        failPixelMemoryAt(c.nth);
+        const Result put = store.put(1, second);
+        const Result flushed = store.flush();
+        failPixelMemoryAt(0);
+        const Result& failed = c.atOnce ? put : flushed;
+        EXPECT_EQ(put.ok(), !c.atOnce) << c.where;
+        ASSERT_FALSE(failed.ok()) << c.where;
+        EXPECT_EQ(failed.failureMessage()->text, "メモリが不足しています。") << c.where;
+        EXPECT_EQ(failed.failureMessage()->icon, MessageIcon::Critical) << c.where;
+        Canvas back;
+        EXPECT_FALSE(store.get(1, back)) << c.where;
+        ASSERT_TRUE(store.get(0, back)) << c.where;
+        EXPECT_TRUE(sameCanvas(first, back)) << c.where;
+    }
 }
 
 TEST(FrameStore, WithoutAHomeTheSpillFileGoesToAPrivateFolderRemovedAfterwards) {

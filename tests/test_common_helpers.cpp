@@ -3,15 +3,23 @@
 #include "common/Clamps.h"
 #include "common/ColorValue.h"
 #include "common/KeyFilters.h"
+#include "common/OrderedAhead.h"
 #include "common/PathText.h"
 #include "common/ProgramFolder.h"
 #include "common/Result.h"
 #include "common/UiText.h"
+#include "common/WorkPool.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
+#include <new>
+#include <stdexcept>
+#include <thread>
 #include <optional>
 #include <string>
 #include <unistd.h>
@@ -209,4 +217,111 @@ TEST(UiText, TemplatesAreFilledAfterTranslation) {
     EXPECT_EQ(fillText(UiText::tr("%1 個"), {"3"}), "3 items");
     setTextTranslator(nullptr);
     EXPECT_EQ(UiText::tr("%1 個"), "%1 個");
+}
+
+TEST(WorkPool, EveryPartOnceAndTheFirstFailureAfterTheOthersEnded) {
+    for (unsigned threads : {0u, 1u, 3u}) {
+        SCOPED_TRACE("threads " + std::to_string(threads));
+        WorkPool pool(threads);
+        std::vector<std::atomic<int>> calls(100);
+        pool.forEach(calls.size(), [&](std::size_t i) { ++calls[i]; });
+        for (const auto& c : calls)
+            EXPECT_EQ(c.load(), 1);
+
+        std::atomic<int> running{0};
+        EXPECT_THROW(pool.forEach(50,
+                                  [&](std::size_t i) {
+                                      ++running;
+                                      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                                      --running;
+                                      if (i == 3)
+                                          throw std::bad_alloc();
+                                  }),
+                     std::bad_alloc);
+        EXPECT_EQ(running.load(), 0) << "a part still ran when the failure came back";
+
+        std::future<int> fails = pool.submit([]() -> int { throw std::runtime_error("disk"); });
+        EXPECT_THROW(fails.get(), std::runtime_error);
+        EXPECT_EQ(pool.submit([] { return 7; }).get(), 7);
+    }
+}
+
+TEST(WorkPool, TasksBeginInOrderAndALoopInsideATaskEnds) {
+    WorkPool pool(1);
+    std::mutex mutex;
+    std::vector<int> order;
+    std::vector<std::future<void>> done;
+    for (int i = 0; i < 20; ++i)
+        done.push_back(pool.submit([&, i] {
+            const std::lock_guard lock(mutex);
+            order.push_back(i);
+        }));
+    // The only thread runs a loop that asks the busy pool for help, twice nested.
+    std::atomic<int> parts{0};
+    auto nested = pool.submit([&] {
+        pool.forEach(4, [&](std::size_t) { pool.forEach(5, [&](std::size_t) { ++parts; }); });
+    });
+    ASSERT_EQ(nested.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    nested.get();
+    EXPECT_EQ(parts.load(), 20);
+    for (auto& d : done)
+        d.get();
+    std::vector<int> expected(20);
+    for (int i = 0; i < 20; ++i)
+        expected[static_cast<std::size_t>(i)] = i;
+    EXPECT_EQ(order, expected);
+}
+
+TEST(OrderedAhead, TakesInOrderNeverTooFarAheadAndStops) {
+    for (unsigned threads : {0u, 2u}) {
+        SCOPED_TRACE("threads " + std::to_string(threads));
+        WorkPool pool(threads);
+        std::atomic<std::size_t> taken{0};
+        std::atomic<bool> tooFar{false};
+        std::vector<std::size_t> seen;
+        computeAhead<std::size_t>(
+            pool, 40, 3,
+            [&](std::size_t i) {
+                if (i > taken.load() + 3) // the pool sees an item taken just before its consumer
+                    tooFar = true;
+                return i * 10;
+            },
+            [&](std::size_t i, std::size_t&& item) {
+                EXPECT_EQ(item, i * 10);
+                std::this_thread::sleep_for(std::chrono::milliseconds(1)); // a slow consumer
+                seen.push_back(i);
+                taken = i + 1;
+                return i < 29;
+            });
+        EXPECT_EQ(seen.size(), 30u) << "the consumer stopped after item 29";
+        EXPECT_FALSE(tooFar.load());
+
+        std::atomic<int> made{0};
+        std::size_t failAt = 5;
+        const auto produce = [&](std::size_t i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (i == failAt)
+                throw std::runtime_error("no memory");
+            ++made;
+            return static_cast<int>(i);
+        };
+        {
+            OrderedAhead<int> items(pool, 1000, produce, 1000, 2);
+            std::this_thread::sleep_for(std::chrono::milliseconds(30)); // the helpers run ahead
+            for (int i = 0; i < 5; ++i)
+                EXPECT_EQ(items.take(), i);
+            EXPECT_THROW(items.take(), std::runtime_error);
+            EXPECT_LT(made.load(), 10) << "items went on after the failure";
+        }
+        made = 0;
+        failAt = 1000;
+        {
+            OrderedAhead<int> items(pool, 1000, produce, 1000, 2);
+            EXPECT_EQ(items.take(), 0);
+        }
+        const int after = made.load();
+        EXPECT_LT(after, 100) << "the series was made to the end after it was stopped";
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        EXPECT_EQ(made.load(), after) << "an item began after the series was stopped";
+    }
 }

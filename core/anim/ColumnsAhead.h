@@ -1,15 +1,11 @@
 #pragma once
-// Paints a recoloured frame onto the canvas on helper threads, block of columns by block,
+// Paints a recoloured frame onto the canvas on the work pool, block of columns by block,
 // ahead of the caller, who waits for the columns it hands over next. Nobody reads columns
 // before they are handed over; the caller clears the ones painted ahead if it stops.
 
 #include "anim/PhasePattern.h"
+#include "common/OrderedAhead.h"
 #include "image/Canvas.h"
-
-#include <condition_variable>
-#include <mutex>
-#include <thread>
-#include <vector>
 
 namespace wavory {
 
@@ -18,28 +14,17 @@ class ColumnsAhead {
     // Columns in blocks of `blockWidth`, on `threads` threads counting the caller's.
     ColumnsAhead(const PhasePattern::Painter& painter, Canvas& canvas, int blockWidth,
                  unsigned threads);
-    ~ColumnsAhead(); // stops the helpers and waits for them
-    ColumnsAhead(const ColumnsAhead&) = delete;
-    ColumnsAhead& operator=(const ColumnsAhead&) = delete;
+    // Going away stops the painting ahead and waits for the blocks begun.
 
     // Returns once the columns [x0, x1) are painted, painting blocks itself meanwhile.
+    // The columns are asked for in order.
     void waitFor(int x0, int x1);
 
   private:
-    bool paintNext();
-    void work();
-
-    const PhasePattern::Painter& painter_;
-    Canvas& canvas_;
     int width_;
     int blockWidth_;
-    int blocks_;
-    std::mutex mutex_;
-    std::condition_variable done_;
-    int next_ = 0;            // the next block to hand out
-    std::vector<char> ready_; // by block
-    bool stopping_ = false;
-    std::vector<std::thread> helpers_;
+    int painted_ = 0; // columns [0, painted_) are painted
+    OrderedAhead<bool> blocks_;
 };
 
 } // namespace wavory

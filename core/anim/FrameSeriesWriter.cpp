@@ -1,88 +1,75 @@
 #include "anim/FrameSeriesWriter.h"
 
 #include "anim/FrameFileWriting.h"
+#include "common/WorkPool.h"
 #include "io/AtomicFile.h"
 #include "io/BmpWriter.h"
 
 #include <algorithm>
+#include <memory>
 #include <system_error>
 
 namespace wavory {
 
 FrameSeriesWriter::FrameSeriesWriter(unsigned threads, FrameFileWrite writeFile)
     : writeFile_(writeFile ? std::move(writeFile) : FrameFileWrite(writeBmp)),
-      capacity_(std::max(1u, threads)) {
-    for (std::size_t i = 0; i < capacity_; ++i) {
-        try {
-            threads_.emplace_back([this] { work(); });
-        } catch (const std::system_error&) {
-            break; // fewer threads only make it slower
-        }
-    }
-}
+      capacity_(2 * static_cast<std::size_t>(std::max(1u, threads))) {}
 
 FrameSeriesWriter::~FrameSeriesWriter() {
-    {
-        std::lock_guard lock(mutex_);
-        closing_ = true;
-    }
-    changed_.notify_all();
-    for (auto& t : threads_)
-        t.join();
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return pending_ == 0; });
 }
 
 Result FrameSeriesWriter::write(std::string path, const Canvas& frame) {
-    if (threads_.empty()) { // no thread could be started: write it here
-        std::lock_guard lock(mutex_);
-        if (failed_)
-            return failure_;
-        const std::size_t order = next_++;
-        paths_.push_back(path);
-        if (const std::error_code ec = writeFile_(path, frame))
-            recordFailure(order, ec);
-        return failed_ ? failure_ : Result{};
-    }
-    Job job{0, std::move(path), frame};
+    auto copy = std::make_shared<const Canvas>(frame);
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return failed_ || queue_.size() < capacity_; });
+    changed_.wait(lock, [&] { return failed_ || pending_ < capacity_; });
     if (failed_) { // the files begun before it end first: one of them may fail too
-        changed_.wait(lock, [&] { return queue_.empty() && busy_ == 0; });
+        changed_.wait(lock, [&] { return pending_ == 0; });
         return failure_;
     }
-    job.order = next_++;
-    paths_.push_back(job.path);
-    queue_.push_back(std::move(job));
-    changed_.notify_all();
-    return {};
+    const std::size_t order = next_++;
+    paths_.push_back(path);
+    ++pending_;
+    lock.unlock();
+    try {
+        WorkPool::shared().post([this, order, path = std::move(path), copy]() mutable {
+            writeOne(order, path, *copy);
+            copy.reset();
+            // Told under the lock: once it is let go, finish() may return and the
+            // writer go away.
+            const std::lock_guard done(mutex_);
+            --pending_;
+            changed_.notify_all();
+        });
+    } catch (...) {
+        const std::lock_guard undo(mutex_);
+        --pending_;
+        throw;
+    }
+    lock.lock();
+    if (!failed_)
+        return {};
+    changed_.wait(lock, [&] { return pending_ == 0; });
+    return failure_;
 }
 
 Result FrameSeriesWriter::finish() {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return queue_.empty() && busy_ == 0; });
+    changed_.wait(lock, [&] { return pending_ == 0; });
     return failed_ ? failure_ : Result{};
 }
 
-void FrameSeriesWriter::work() {
-    std::unique_lock lock(mutex_);
-    for (;;) {
-        changed_.wait(lock, [&] { return closing_ || !queue_.empty(); });
-        if (queue_.empty())
-            return; // closing, nothing left
-        Job job = std::move(queue_.front());
-        queue_.pop_front();
-        if (failed_) { // nothing new starts after a failure
-            changed_.notify_all();
-            continue;
-        }
-        ++busy_;
-        lock.unlock();
-        const std::error_code written = writeFile_(job.path, job.frame);
-        job.frame = Canvas();
-        lock.lock();
-        --busy_;
-        if (written)
-            recordFailure(job.order, written);
-        changed_.notify_all();
+void FrameSeriesWriter::writeOne(std::size_t order, const std::string& path, const Canvas& frame) {
+    {
+        const std::lock_guard lock(mutex_);
+        if (failed_)
+            return; // nothing new starts after a failure
+    }
+    const std::error_code written = writeFile_(path, frame);
+    if (written) {
+        const std::lock_guard lock(mutex_);
+        recordFailure(order, written);
     }
 }
 

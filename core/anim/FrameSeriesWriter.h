@@ -1,7 +1,7 @@
 #pragma once
-// Writes the frames of a numbered series as BMP files (writeFrameBmp) on a few threads
-// of its own, while the caller makes the next frames: a frame file costs little
-// computing but waits for the disk (sync, rename, folder sync), and those waits overlap.
+// Writes the frames of a numbered series as BMP files (writeFrameBmp) on the work pool,
+// while the caller makes the next frames: a frame file costs little computing but waits
+// for the disk (sync, rename, folder sync), and those waits overlap.
 //
 // Each file is still written whole and atomically. After a failure no further file is
 // started; files already written stay, as they would in a sequential save, and the
@@ -11,12 +11,10 @@
 #include "image/Canvas.h"
 
 #include <condition_variable>
-#include <deque>
 #include <functional>
 #include <mutex>
 #include <string>
 #include <system_error>
-#include <thread>
 #include <vector>
 
 namespace wavory {
@@ -26,7 +24,7 @@ using FrameFileWrite = std::function<std::error_code(const std::string& path, co
 
 class FrameSeriesWriter {
   public:
-    // `threads` files are written at once; as many more frames wait in the queue.
+    // Up to `threads` files are written at once; as many more frames wait in the queue.
     explicit FrameSeriesWriter(unsigned threads = 3, FrameFileWrite writeFile = {});
     ~FrameSeriesWriter(); // waits for the files started
     FrameSeriesWriter(const FrameSeriesWriter&) = delete;
@@ -40,12 +38,7 @@ class FrameSeriesWriter {
     Result finish();
 
   private:
-    struct Job {
-        std::size_t order;
-        std::string path;
-        Canvas frame;
-    };
-    void work();
+    void writeOne(std::size_t order, const std::string& path, const Canvas& frame);
     // Keeps the failure of file `order` when it comes first in series order.
     void recordFailure(std::size_t order, const std::error_code& ec);
 
@@ -53,16 +46,13 @@ class FrameSeriesWriter {
 
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::deque<Job> queue_;
-    std::size_t capacity_;
-    std::size_t busy_ = 0;
+    std::size_t capacity_;   // frames queued or being written at most
+    std::size_t pending_ = 0; // frames queued or being written
     std::size_t next_ = 0;
-    bool closing_ = false;
     bool failed_ = false;
     std::size_t failedOrder_ = 0;
     Result failure_;
     std::vector<std::string> paths_; // by order, for the failure's message
-    std::vector<std::thread> threads_;
 };
 
 } // namespace wavory

@@ -1,14 +1,18 @@
 #include "anim/FrameStore.h"
 
+#include "anim/FrameCompression.h"
 #include "anim/PhasePattern.h"
 #include "common/UiText.h"
+#include "common/WorkPool.h"
 #include "io/AtomicFile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -16,6 +20,7 @@
 #include <new>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -31,9 +36,6 @@ namespace {
 
 constexpr std::string_view kSpillPrefix = "frames-";
 constexpr std::string_view kSpillSuffix = ".spill";
-// Level 1 compresses these patterns about twice as well as lz4 at about half its speed,
-// still several times faster than a frame is drawn.
-constexpr int kCompressionLevel = 1;
 constexpr std::size_t kMinimumBudget = std::size_t{64} << 20;
 
 std::error_code lastError() {
@@ -70,14 +72,9 @@ Result spillFailure(std::error_code ec) {
                                     {systemErrorText(ec)}));
 }
 
-struct ZstdContexts {
-    ZSTD_CCtx* compress = ZSTD_createCCtx();
-    ZSTD_DCtx* decompress = ZSTD_createDCtx();
-    ~ZstdContexts() {
-        ZSTD_freeCCtx(compress);
-        ZSTD_freeDCtx(decompress);
-    }
-};
+Result invalidIndex() {
+    return Result::failure(MessageIcon::Critical, UiText::tr("フレーム番号が不正です。"));
+}
 
 } // namespace
 
@@ -144,18 +141,37 @@ struct FrameStore::Impl {
     struct Entry {
         Kind kind = Kind::Empty;
         int width = 0, height = 0;
-        std::vector<char> compressed;                // Memory
+        PackedFrame compressed;                      // Memory
         std::uint64_t offset = 0, size = 0;          // Spilled: the bytes in the spill file
         std::shared_ptr<const PhasePattern> pattern; // Pattern
         int phase = 0;
     };
 
+    // A frame handed over: its pixels until the pool has compressed them, then what is
+    // to be placed (or why it cannot be).
+    struct Handed {
+        int index = 0;
+        int width = 0, height = 0;
+        Canvas pixels;
+        bool ready = false;
+        Result outcome;
+        bool memoryRanOut = false;
+        PackedFrame packed;
+        std::shared_ptr<const PhasePattern> pattern;
+        int phase = 0;
+    };
+
     FrameStoreLimits limits;
+    WorkPool& pool;
     mutable std::mutex mutex;
+    mutable std::condition_variable placedOne;
     std::vector<Entry> entries;
+    std::vector<int> unplaced; // per index: frames handed over and not placed yet
+    std::deque<std::shared_ptr<Handed>> handed; // in the order handed over
+    Result failure;            // the first failure not returned yet
+    bool memoryRanOut = false; // a failure too, with no room left to word it
     std::size_t memory = 0; // compressed frames and patterns in memory
     std::map<const PhasePattern*, int> patternUsers;
-    mutable ZstdContexts zstd;
 
     // The spill file: created on first need, locked while it lives, removed at the end.
     int spillFd = -1;
@@ -165,7 +181,13 @@ struct FrameStore::Impl {
     std::map<std::uint64_t, std::uint64_t> freeExtents; // offset -> size, below spillEnd
     std::uint64_t spilled = 0;
 
+    Impl(FrameStoreLimits limits, WorkPool& pool) : limits(std::move(limits)), pool(pool) {}
+
     ~Impl() {
+        {
+            std::unique_lock lock(mutex);
+            waitPlaced(lock);
+        }
         if (spillFd >= 0) {
             ::unlink(spillPath.c_str());
             ::close(spillFd);
@@ -182,11 +204,11 @@ struct FrameStore::Impl {
     void release(Entry& e) {
         switch (e.kind) {
         case Kind::Memory:
-            memory -= e.compressed.size();
+            memory -= e.compressed->size();
             break;
         case Kind::Spilled:
-            freeExtent(e.offset, e.size);
             spilled -= e.size;
+            freeExtent(e.offset, e.size);
             break;
         case Kind::Pattern:
             if (--patternUsers[e.pattern.get()] == 0) {
@@ -312,22 +334,157 @@ struct FrameStore::Impl {
         return true;
     }
 
-    Entry& slot(int index) {
+    void makeSlot(int index) {
         const auto i = static_cast<std::size_t>(index);
+        // unplaced first: it is never shorter than entries.
+        if (unplaced.size() <= i)
+            unplaced.resize(i + 1);
         if (entries.size() <= i)
             entries.resize(i + 1);
-        return entries[i];
+    }
+
+    void waitPlaced(std::unique_lock<std::mutex>& lock) const {
+        placedOne.wait(lock, [this] { return handed.empty(); });
+    }
+
+    Result takeFailure() {
+        if (!failure.ok())
+            return std::exchange(failure, Result{});
+        if (std::exchange(memoryRanOut, false))
+            return frameMemoryFailure();
+        return {};
+    }
+
+    // Queues the frame behind those handed over before; the pool compresses it unless it
+    // is ready already.
+    Result handOver(std::shared_ptr<Handed> frame) {
+        {
+            std::unique_lock lock(mutex);
+            if (Result earlier = takeFailure(); !earlier.ok())
+                return earlier;
+            // Each frame waiting holds its pixels: a few at a time.
+            const std::size_t most = pool.threadCount() + 1;
+            placedOne.wait(lock, [&] { return handed.size() < most; });
+            try {
+                makeSlot(frame->index);
+                handed.push_back(frame);
+            } catch (const std::bad_alloc&) {
+                return frameMemoryFailure();
+            }
+            ++unplaced[static_cast<std::size_t>(frame->index)];
+            if (frame->ready) {
+                placeReady();
+                return {};
+            }
+        }
+        try {
+            pool.post([this, frame] { compressAndPlace(*frame); });
+        } catch (...) { // not even queued: done here
+            compressAndPlace(*frame);
+        }
+        return {};
+    }
+
+    void compressAndPlace(Handed& frame) noexcept {
+        try {
+            frame.outcome = compressFrame(frame.pixels, frame.packed);
+        } catch (const std::bad_alloc&) {
+            frame.memoryRanOut = true;
+        }
+        frame.pixels = Canvas{};
+        std::lock_guard lock(mutex);
+        frame.ready = true;
+        placeReady();
+    }
+
+    // Places the frames at the front that are ready, in order.
+    void placeReady() {
+        while (!handed.empty() && handed.front()->ready) {
+            place(*handed.front());
+            handed.pop_front();
+        }
+        placedOne.notify_all();
+    }
+
+    void place(Handed& frame) {
+        const auto i = static_cast<std::size_t>(frame.index);
+        --unplaced[i];
+        Entry& e = entries[i];
+        try {
+            release(e);
+            if (frame.memoryRanOut) {
+                memoryRanOut = true;
+                return;
+            }
+            if (!frame.outcome.ok()) {
+                if (failure.ok())
+                    failure = std::move(frame.outcome);
+                return;
+            }
+            if (frame.pattern)
+                placePattern(e, frame);
+            else
+                placePacked(e, frame);
+        } catch (const std::bad_alloc&) {
+            e = Entry{};
+            memoryRanOut = true;
+        }
+    }
+
+    void placePattern(Entry& e, Handed& frame) {
+        if (patternUsers[frame.pattern.get()]++ == 0)
+            memory += frame.pattern->bytes();
+        e.kind = Kind::Pattern;
+        e.width = frame.width;
+        e.height = frame.height;
+        e.pattern = std::move(frame.pattern);
+        e.phase = frame.phase;
+    }
+
+    // In memory while the budget lasts, else in the spill file; a frame that cannot be
+    // written there is not held, and the frames held already stay as they are.
+    void placePacked(Entry& e, Handed& frame) {
+        const std::vector<char>& packed = *frame.packed;
+        if (memory + packed.size() <= limits.memoryBudget) {
+            memory += packed.size();
+            e.kind = Kind::Memory;
+            e.width = frame.width;
+            e.height = frame.height;
+            e.compressed = std::move(frame.packed);
+            return;
+        }
+        if (std::error_code ec = openSpill()) {
+            if (failure.ok())
+                failure = spillFailure(ec);
+            return;
+        }
+        const std::uint64_t offset = allocate(packed.size());
+        if (std::error_code ec = writeSpill(packed.data(), packed.size(), offset)) {
+            freeExtent(offset, packed.size());
+            if (failure.ok())
+                failure = spillFailure(ec);
+            return;
+        }
+        e.kind = Kind::Spilled;
+        e.width = frame.width;
+        e.height = frame.height;
+        e.offset = offset;
+        e.size = packed.size();
+        spilled += e.size;
     }
 };
 
-FrameStore::FrameStore(FrameStoreLimits limits) : impl_(std::make_unique<Impl>()) {
-    impl_->limits = std::move(limits);
-}
+FrameStore::FrameStore(FrameStoreLimits limits)
+    : FrameStore(std::move(limits), WorkPool::shared()) {}
+
+FrameStore::FrameStore(FrameStoreLimits limits, WorkPool& pool)
+    : impl_(std::make_unique<Impl>(std::move(limits), pool)) {}
 
 FrameStore::~FrameStore() = default;
 
 Result FrameStore::reserve(int frames, int width, int height) {
-    std::lock_guard lock(impl_->mutex);
+    std::unique_lock lock(impl_->mutex);
+    impl_->waitPlaced(lock);
     if (frames <= 0 || width <= 0 || height <= 0)
         return {};
     const std::uint64_t worst =
@@ -337,7 +494,7 @@ Result FrameStore::reserve(int frames, int width, int height) {
     for (std::size_t i = 0; i < impl_->entries.size(); ++i) {
         const auto& e = impl_->entries[i];
         if (e.kind == Impl::Kind::Memory && i >= static_cast<std::size_t>(frames))
-            keptInMemory += e.compressed.size();
+            keptInMemory += e.compressed->size();
         if (e.kind == Impl::Kind::Spilled && i < static_cast<std::size_t>(frames))
             reusableOnDisk += e.size;
     }
@@ -359,103 +516,86 @@ Result FrameStore::reserve(int frames, int width, int height) {
 
 Result FrameStore::put(int index, const Canvas& frame) {
     if (index < 0)
-        return Result::failure(MessageIcon::Critical, UiText::tr("フレーム番号が不正です。"));
-    std::vector<char> packed;
-    {
-        std::lock_guard lock(impl_->mutex);
-        const std::size_t raw = static_cast<std::size_t>(frameBytes(frame.width(), frame.height()));
-        packed.resize(ZSTD_compressBound(raw));
-        const std::size_t n = ZSTD_compressCCtx(impl_->zstd.compress, packed.data(), packed.size(),
-                                                frame.data(), raw, kCompressionLevel);
-        if (ZSTD_isError(n))
-            return Result::failure(
-                MessageIcon::Critical,
-                fillText(UiText::tr("フレームを圧縮できません。\r\n%1"), {ZSTD_getErrorName(n)}));
-        packed.resize(n);
-        packed.shrink_to_fit();
-
-        Impl::Entry& e = impl_->slot(index);
-        impl_->release(e);
-        e.width = frame.width();
-        e.height = frame.height();
-        if (impl_->memory + packed.size() <= impl_->limits.memoryBudget) {
-            impl_->memory += packed.size();
-            e.compressed = std::move(packed);
-            e.kind = Impl::Kind::Memory;
-            return {};
-        }
-        if (std::error_code ec = impl_->openSpill()) {
-            e = Impl::Entry{};
-            return spillFailure(ec);
-        }
-        const std::uint64_t offset = impl_->allocate(packed.size());
-        if (std::error_code ec = impl_->writeSpill(packed.data(), packed.size(), offset)) {
-            impl_->freeExtent(offset, packed.size());
-            e = Impl::Entry{};
-            return spillFailure(ec);
-        }
-        e.kind = Impl::Kind::Spilled;
-        e.offset = offset;
-        e.size = packed.size();
-        impl_->spilled += e.size;
+        return invalidIndex();
+    std::shared_ptr<Impl::Handed> handed;
+    try {
+        handed = std::make_shared<Impl::Handed>();
+        handed->pixels = frame;
+    } catch (const std::bad_alloc&) {
+        return frameMemoryFailure();
     }
-    return {};
+    handed->index = index;
+    handed->width = frame.width();
+    handed->height = frame.height();
+    return impl_->handOver(std::move(handed));
 }
 
 Result FrameStore::putPattern(int index, std::shared_ptr<const PhasePattern> pattern, int phase) {
     if (index < 0 || !pattern)
-        return Result::failure(MessageIcon::Critical, UiText::tr("フレーム番号が不正です。"));
-    std::lock_guard lock(impl_->mutex);
-    Impl::Entry& e = impl_->slot(index);
-    impl_->release(e);
-    if (impl_->patternUsers[pattern.get()]++ == 0)
-        impl_->memory += pattern->bytes();
-    e.kind = Impl::Kind::Pattern;
-    e.width = pattern->width();
-    e.height = pattern->height();
-    e.pattern = std::move(pattern);
-    e.phase = phase;
-    return {};
+        return invalidIndex();
+    std::shared_ptr<Impl::Handed> handed;
+    try {
+        handed = std::make_shared<Impl::Handed>();
+    } catch (const std::bad_alloc&) {
+        return frameMemoryFailure();
+    }
+    handed->index = index;
+    handed->width = pattern->width();
+    handed->height = pattern->height();
+    handed->pattern = std::move(pattern);
+    handed->phase = phase;
+    handed->ready = true;
+    return impl_->handOver(std::move(handed));
+}
+
+Result FrameStore::flush() {
+    std::unique_lock lock(impl_->mutex);
+    impl_->waitPlaced(lock);
+    return impl_->takeFailure();
 }
 
 bool FrameStore::get(int index, Canvas& out) const {
-    std::shared_ptr<const PhasePattern> pattern;
-    int phase = 0;
-    {
-        std::lock_guard lock(impl_->mutex);
+    try {
+        std::unique_lock lock(impl_->mutex);
         if (index < 0 || static_cast<std::size_t>(index) >= impl_->entries.size())
             return false;
-        const Impl::Entry& e = impl_->entries[static_cast<std::size_t>(index)];
-        if (e.kind == Impl::Kind::Empty)
+        const auto i = static_cast<std::size_t>(index);
+        impl_->placedOne.wait(lock, [&] { return impl_->unplaced[i] == 0; });
+        const Impl::Entry& e = impl_->entries[i];
+        switch (e.kind) {
+        case Impl::Kind::Empty:
             return false;
-        if (e.kind == Impl::Kind::Pattern) {
-            pattern = e.pattern;
-            phase = e.phase;
-        } else {
-            std::vector<char> spilledBytes;
-            const char* src = e.compressed.data();
-            std::size_t size = e.compressed.size();
-            if (e.kind == Impl::Kind::Spilled) {
-                spilledBytes.resize(static_cast<std::size_t>(e.size));
-                if (!impl_->readSpill(spilledBytes.data(), e.size, e.offset))
-                    return false;
-                src = spilledBytes.data();
-                size = spilledBytes.size();
-            }
-            if (out.width() != e.width || out.height() != e.height)
-                out.resize(e.width, e.height);
-            const auto raw = static_cast<std::size_t>(frameBytes(e.width, e.height));
-            const std::size_t n =
-                ZSTD_decompressDCtx(impl_->zstd.decompress, out.data(), raw, src, size);
-            return !ZSTD_isError(n) && n == raw;
+        case Impl::Kind::Pattern: {
+            const std::shared_ptr<const PhasePattern> pattern = e.pattern;
+            const int phase = e.phase;
+            lock.unlock();
+            pattern->paintAll(phase, out, 0);
+            return true;
         }
+        case Impl::Kind::Memory: {
+            const PackedFrame packed = e.compressed;
+            const int width = e.width, height = e.height;
+            lock.unlock();
+            return decompressFrame(packed->data(), packed->size(), width, height, out);
+        }
+        case Impl::Kind::Spilled: {
+            std::vector<char> packed(static_cast<std::size_t>(e.size));
+            if (!impl_->readSpill(packed.data(), e.size, e.offset))
+                return false;
+            const int width = e.width, height = e.height;
+            lock.unlock();
+            return decompressFrame(packed.data(), packed.size(), width, height, out);
+        }
+        }
+        return false;
+    } catch (const std::bad_alloc&) {
+        return false;
     }
-    pattern->paintAll(phase, out, 0);
-    return true;
 }
 
 int FrameStore::held() const {
-    std::lock_guard lock(impl_->mutex);
+    std::unique_lock lock(impl_->mutex);
+    impl_->waitPlaced(lock);
     for (std::size_t i = impl_->entries.size(); i > 0; --i)
         if (impl_->entries[i - 1].kind != Impl::Kind::Empty)
             return static_cast<int>(i);
@@ -463,17 +603,20 @@ int FrameStore::held() const {
 }
 
 std::size_t FrameStore::memoryBytes() const {
-    std::lock_guard lock(impl_->mutex);
+    std::unique_lock lock(impl_->mutex);
+    impl_->waitPlaced(lock);
     return impl_->memory;
 }
 
 std::uint64_t FrameStore::spilledBytes() const {
-    std::lock_guard lock(impl_->mutex);
+    std::unique_lock lock(impl_->mutex);
+    impl_->waitPlaced(lock);
     return impl_->spilled;
 }
 
 std::string FrameStore::spillPath() const {
-    std::lock_guard lock(impl_->mutex);
+    std::unique_lock lock(impl_->mutex);
+    impl_->waitPlaced(lock);
     return impl_->spillPath;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/DrawMain.h"
 
 #include "colorsets/ColorTable.h"
+#include "common/WorkPool.h"
 #include "engine/ColumnSynthesizer.h"
 #include "engine/DrawRefusal.h"
 #include "engine/ObservedColumns.h"
@@ -15,8 +16,6 @@
 #include <exception>
 #include <memory>
 #include <mutex>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace wavory {
@@ -113,30 +112,26 @@ class UnitScheduler {
     std::exception_ptr error_;
 };
 
-// The helper threads of an observed drawing; they are cancelled and joined whenever the
-// drawing ends, normally or by an exception.
-class HelperThreads {
+// The helpers of an observed drawing on the work pool; they are cancelled and waited for
+// whenever the drawing ends, normally or by an exception. Helpers the pool has not begun
+// by then never begin: the calling thread computes what is left itself.
+class Helpers {
   public:
-    HelperThreads(UnitScheduler& scheduler, unsigned count) : scheduler_(scheduler) {
-        for (unsigned i = 0; i < count; ++i) {
-            try {
-                threads_.emplace_back([this] { scheduler_.workLoop(); });
-            } catch (const std::system_error&) {
-                break; // fewer threads only make it slower
-            }
-        }
+    Helpers(UnitScheduler& scheduler, unsigned count)
+        : scheduler_(scheduler), group_(WorkPool::shared()) {
+        for (unsigned i = 0; i < count; ++i)
+            group_.add([this] { scheduler_.workLoop(); });
     }
-    ~HelperThreads() {
+    ~Helpers() {
         scheduler_.cancel();
-        for (auto& t : threads_)
-            t.join();
+        group_.close();
     }
-    HelperThreads(const HelperThreads&) = delete;
-    HelperThreads& operator=(const HelperThreads&) = delete;
+    Helpers(const Helpers&) = delete;
+    Helpers& operator=(const Helpers&) = delete;
 
   private:
     UnitScheduler& scheduler_;
-    std::vector<std::thread> threads_;
+    HelperGroup group_;
 };
 
 struct Drawing {
@@ -171,8 +166,8 @@ DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
     const ColumnOutput output{&d.canvas, d.params.mode, staging ? staging->data() : nullptr,
                               d.previous};
     UnitScheduler scheduler(d.synth, output, W);
-    const auto helpers =
-        static_cast<unsigned>(std::min<std::size_t>(d.threads - 1, scheduler.unitCount()));
+    const auto helpers = static_cast<unsigned>(std::min<std::size_t>(
+        {d.threads - 1, WorkPool::shared().threadCount(), scheduler.unitCount()}));
     int drawn = 0; // columns [0, drawn) are on the canvas
     bool stopped = false;
     try {
@@ -183,7 +178,7 @@ DrawResult drawObserved(const Drawing& d, DrawObserver& observer) {
         else
             observer.startedBlack();
         {
-            HelperThreads threads(scheduler, helpers);
+            Helpers threads(scheduler, helpers);
             while (drawn < W) {
                 const int last = events.stretchEnd(drawn);
                 for (int x = drawn; x <= last; ++x)

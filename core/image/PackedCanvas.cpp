@@ -1,6 +1,6 @@
 #include "image/PackedCanvas.h"
 
-#include "common/ParallelParts.h"
+#include "common/WorkPool.h"
 
 #include <zstd.h>
 
@@ -126,7 +126,7 @@ std::shared_ptr<const PackedCanvas> PackedCanvas::pack(const Canvas& picture) {
                 band.firstRow;
         }
         std::atomic<bool> failed{false};
-        forEachPart(packed->bands_.size(), [&](std::size_t i) {
+        WorkPool::shared().forEach(packed->bands_.size(), [&](std::size_t i) {
             if (!packBand(picture, packed->bands_[i]))
                 failed = true;
         });
@@ -140,7 +140,7 @@ bool PackedCanvas::unpackInto(Canvas& canvas) const {
     canvas.resizeForOverwrite(width_, height_);
     const std::size_t rowBytes = canvas.rowBytes();
     std::atomic<bool> failed{false};
-    forEachPart(bands_.size(), [&](std::size_t i) {
+    WorkPool::shared().forEach(bands_.size(), [&](std::size_t i) {
         const Band& band = bands_[i];
         std::uint8_t* first = canvas.data() + static_cast<std::size_t>(band.firstRow) * rowBytes;
         const std::size_t raw = rowBytes * static_cast<std::size_t>(band.rows);

@@ -1,6 +1,6 @@
 #include "io/BmpWriter.h"
 
-#include "common/ParallelParts.h"
+#include "common/WorkPool.h"
 #include "io/AtomicFile.h"
 
 #include <algorithm>
@@ -151,7 +151,7 @@ std::error_code writeBmp(const std::string& path, const Canvas& canvas) {
     const std::size_t halves = imageBytes(canvas) >= kSplitBytes ? 2 : 1;
     const int bounds[] = {0, halves == 2 ? H / 2 : H, H};
     std::error_code failed[2];
-    forEachPart(halves, [&](std::size_t i) {
+    WorkPool::shared().forEach(halves, [&](std::size_t i) {
         failed[i] = writeRows(writer, canvas, bounds[i], bounds[i + 1]);
     });
     for (const std::error_code& ec : failed)

@@ -1,10 +1,10 @@
 #include "io/PngEncoder.h"
 
 #include "common/UiText.h"
+#include "common/WorkPool.h"
 
 #include "io/EncodedFile.h"
 #include "io/PaletteQuantizer.h"
-#include "common/ParallelParts.h"
 #include "io/PngContainer.h"
 #include "io/PngRowFilter.h"
 #include "io/ZlibStream.h"
@@ -31,7 +31,7 @@ std::vector<std::uint8_t> filteredRgbRows(const Canvas& canvas) {
     std::vector<std::uint8_t> filtered(rows * (rowBytes + 1));
     const std::vector<std::uint8_t> zeroRow(rowBytes, 0);
     const std::size_t tasks = (rows + kRowsPerTask - 1) / kRowsPerTask;
-    forEachPart(tasks, [&](std::size_t task) {
+    WorkPool::shared().forEach(tasks, [&](std::size_t task) {
         std::vector<std::uint8_t> scratch(4 * rowBytes);
         const std::size_t end = std::min(rows, (task + 1) * kRowsPerTask);
         for (std::size_t y = task * kRowsPerTask; y < end; ++y) {

@@ -1,7 +1,7 @@
 #include "io/ZlibStream.h"
 
+#include "common/WorkPool.h"
 #include "io/HuffmanDeflate.h"
-#include "common/ParallelParts.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -131,7 +131,7 @@ void appendParts(std::span<const std::uint8_t> data, std::size_t partBytes, cons
     const std::size_t parts =
         std::max<std::size_t>(1, data.size() / partBytes + (data.size() % partBytes != 0));
     std::vector<std::vector<std::uint8_t>> coded(parts);
-    forEachPart(parts, [&](std::size_t i) {
+    WorkPool::shared().forEach(parts, [&](std::size_t i) {
         const std::size_t begin = i * partBytes;
         const std::size_t size = std::min(partBytes, data.size() - begin);
         coded[i] = code(data.subspan(begin, size), i + 1 == parts);
@@ -156,7 +156,7 @@ bool huffmanIsSmaller(std::span<const std::uint8_t> data, int level) {
         windowBytes = data.size();
     }
     std::vector<std::size_t> matched(windows), huffman(windows);
-    forEachPart(windows, [&](std::size_t i) {
+    WorkPool::shared().forEach(windows, [&](std::size_t i) {
         const std::size_t begin =
             (data.size() - windowBytes) / std::max<std::size_t>(1, windows - 1) * i;
         const auto window = data.subspan(begin, windowBytes);

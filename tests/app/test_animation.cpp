@@ -232,6 +232,17 @@ TEST_F(Animation, AStoreThatCannotHoldTheFramesRefusesBeforeDrawing) {
     EXPECT_EQ(root->picture()->windowTitle(), "Picture");
     EXPECT_TRUE(animButton("cmdDraw")->isVisible());
     EXPECT_TRUE(field("txtFrame")->isEnabled());
+
+    // Room on the disk, but no spill file can be made there: the last frame fails after it
+    // was handed over, and that is told, not left missing. (With bleed, frames are pixels.)
+    ASSERT_FALSE(writeFileAtomically(folder.path() / "file", "x"));
+    anim()->frames().setLimits({1, folder.file("file") + "/wavory"});
+    find<QLineEdit>(QStringLiteral("txtNizimi"))->setText(QStringLiteral("40"));
+    make(1);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(dialogs.shown[1].text.startsWith("フレームを一時ファイルに書き込めません。"))
+        << dialogs.shown[1].text.toStdString();
+    EXPECT_EQ(anim()->frames().held(), 0);
 }
 
 TEST_F(Animation, DigitCheckSwitchesTheCountAndTheSecondSaveWritesTheSeries) {
