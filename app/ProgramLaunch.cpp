@@ -1,10 +1,10 @@
 #include "ProgramLaunch.h"
 
-#include "DrawSession.h"
-#include "FileController.h"
-#include "ProgramOptions.h"
+#include "drawing/DrawSession.h"
+#include "files/FileController.h"
+#include "platform/ProgramOptions.h"
 #include "ProgramRoot.h"
-#include "StartupController.h"
+#include "windows/StartupController.h"
 
 namespace wavory {
 
@@ -21,7 +21,7 @@ bool launch(ProgramRoot& program, const ProgramOptions& options) {
             },
             Qt::SingleShotConnection);
     }
-    return startup.Form_Load(options.commandLine);
+    return startup.load(options.commandLine);
 }
 
 } // namespace wavory

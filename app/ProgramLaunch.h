@@ -8,7 +8,7 @@ namespace wavory {
 class ProgramRoot;
 struct ProgramOptions;
 
-// Form_Load's result: false when another copy runs and the program ends.
+// load's result: false when another copy runs and the program ends.
 bool launch(ProgramRoot& program, const ProgramOptions& options);
 
 } // namespace wavory

@@ -1,28 +1,28 @@
 #include "ProgramRoot.h"
 
-#include "ColorSetController.h"
-#include "DrawCommand.h"
-#include "DrawOnChange.h"
-#include "DrawSession.h"
-#include "EasyHelpTracker.h"
-#include "ExtrasController.h"
-#include "FileController.h"
-#include "FileDrops.h"
-#include "HelpPages.h"
-#include "HistoryController.h"
-#include "ParamController.h"
-#include "ParamFieldKeys.h"
-#include "PictureDocument.h"
-#include "SaveController.h"
-#include "StartupController.h"
-#include "TileViewController.h"
-#include "VariationController.h"
-#include "WindowController.h"
-#include "frmAnim.h"
-#include "frmButton.h"
-#include "frmHelp.h"
-#include "frmMain.h"
-#include "frmPicture.h"
+#include "colors/ColorSetController.h"
+#include "drawing/DrawCommand.h"
+#include "drawing/DrawOnChange.h"
+#include "drawing/DrawSession.h"
+#include "guide/EasyHelpTracker.h"
+#include "extras/ExtrasController.h"
+#include "files/FileController.h"
+#include "files/FileDrops.h"
+#include "guide/HelpPages.h"
+#include "extras/HistoryController.h"
+#include "values/ParamController.h"
+#include "windows/ParamFieldKeys.h"
+#include "drawing/PictureDocument.h"
+#include "files/SaveController.h"
+#include "windows/StartupController.h"
+#include "extras/TileViewController.h"
+#include "extras/VariationController.h"
+#include "windows/WindowController.h"
+#include "animation/AnimationWindow.h"
+#include "values/FrameWindow.h"
+#include "guide/EasyHelpWindow.h"
+#include "windows/MainWindow.h"
+#include "drawing/PictureWindow.h"
 
 #include <ranges>
 
@@ -31,17 +31,17 @@ namespace wavory {
 ProgramRoot::ProgramRoot(UserDialogs& dialogs, RandomSource& random)
     : dialogs_(dialogs), random_(random),
       fileNames_(settings_, [this] { return helpPages_->resourceFolder(); }),
-      main_(std::make_unique<frmMain>()) {
-    frmMain* main = main_.get();
+      main_(std::make_unique<MainWindow>()) {
+    MainWindow* main = main_.get();
     params_ = made(new ParamController(main));
     document_ = made(new PictureDocument(main));
-    picture_ = made(new frmPicture(*document_, main));
+    picture_ = made(new PictureWindow(*document_, main));
     // The image has its start-up size before the frame window takes its limits from it.
     document_->setImageSize(200, 200);
-    button_ = made(new frmButton(dialogs_, *params_, main));
-    help_ = made(new frmHelp(main));
+    button_ = made(new FrameWindow(dialogs_, *params_, main));
+    help_ = made(new EasyHelpWindow(main));
     // Every window's controls report their topics through this one filter.
-    made(new EasyHelpTracker([this](int topic) { help_->HelpManager(topic); }, main));
+    made(new EasyHelpTracker([this](int topic) { help_->helpManager(topic); }, main));
     session_ = made(new DrawSession(*document_, *picture_->picMain(), main));
     helpPages_ = made(new HelpPages(dialogs_, main));
     colorSets_ =
@@ -63,12 +63,13 @@ ProgramRoot::ProgramRoot(UserDialogs& dialogs, RandomSource& random)
     windows_ = made(new WindowController({main, picture_, button_, help_}));
     auto* extras = made(
         new ExtrasController({*params_, *colorSets_, dialogs_, *history_, *variations_}, main));
-    anim_ = made(new frmAnim({{*params_, sets, *session_, *windows_, *document_, *picture_, dialogs_,
-                               random_},
-                              {settings_, *files_, dialogs_},
-                              *draw_,
-                              *helpPages_},
-                             nullptr));
+    anim_ = made(
+        new AnimationWindow({{*params_, sets, *session_, [this] { windows_->ensurePictureShown(); },
+                              *document_, *picture_, dialogs_, random_},
+                             {settings_, *files_, dialogs_},
+                             *draw_,
+                             *helpPages_},
+                            nullptr));
     const SettingsWindows placed{*main,     *picture_, *button_, *help_,
                                  *anim_,    *params_,  *windows_, fileNames_.names()};
     startup_ = made(new StartupController({placed, settings_, dialogs_, random_, *colorSets_,
@@ -79,15 +80,15 @@ ProgramRoot::ProgramRoot(UserDialogs& dialogs, RandomSource& random)
     QObject::connect(draw_, &DrawCommand::pictureDrawn, history_, &HistoryController::record);
     QObject::connect(drawOnChange_, &DrawOnChange::pictureDrawn, history_,
                      &HistoryController::record);
-    QObject::connect(button_, &frmButton::helpFileRequested, helpPages_, &HelpPages::show);
+    QObject::connect(button_, &FrameWindow::helpFileRequested, helpPages_, &HelpPages::show);
     draw_->setShowPicture([this] { windows_->ensurePictureShown(); });
     drawOnChange_->setShowPicture([this] { windows_->ensurePictureShown(); });
     // Windows that stay loaded for the whole run.
-    QObject::connect(picture_, &frmPicture::closedByUser, windows_,
+    QObject::connect(picture_, &PictureWindow::closedByUser, windows_,
                      [this] { windows_->windowClosedByUser(picture_); });
-    QObject::connect(button_, &frmButton::closedByUser, windows_,
+    QObject::connect(button_, &FrameWindow::closedByUser, windows_,
                      [this] { windows_->windowClosedByUser(button_); });
-    QObject::connect(help_, &frmHelp::closedByUser, windows_,
+    QObject::connect(help_, &EasyHelpWindow::closedByUser, windows_,
                      [this] { windows_->windowClosedByUser(help_); });
 
     main->build({dialogs_, settings_, *params_, *session_, *draw_, *drawOnChange_, *colorSets_,

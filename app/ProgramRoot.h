@@ -8,16 +8,16 @@
 // parent); the root deletes them in the reverse order of their making, so that nothing
 // outlives what it refers to, and the main window with its own controls after them.
 
-#include "ColorSetController.h"
-#include "DrawCommand.h"
-#include "DrawSession.h"
-#include "FileController.h"
-#include "FileDialogNames.h"
-#include "HelpPages.h"
-#include "ParamController.h"
-#include "SaveController.h"
-#include "StartupController.h"
-#include "WindowController.h"
+#include "colors/ColorSetController.h"
+#include "drawing/DrawCommand.h"
+#include "drawing/DrawSession.h"
+#include "files/FileController.h"
+#include "platform/FileDialogNames.h"
+#include "guide/HelpPages.h"
+#include "values/ParamController.h"
+#include "files/SaveController.h"
+#include "windows/StartupController.h"
+#include "windows/WindowController.h"
 
 #include "io/AppSettings.h"
 
@@ -36,12 +36,12 @@ class RandomSource;
 class TileViewController;
 class UserDialogs;
 class VariationController;
-class frmAnim;
-class frmButton;
-class frmHelp;
-class frmMain;
+class AnimationWindow;
+class FrameWindow;
+class EasyHelpWindow;
+class MainWindow;
 class PictureDocument;
-class frmPicture;
+class PictureWindow;
 
 class ProgramRoot {
   public:
@@ -53,12 +53,12 @@ class ProgramRoot {
 
     // The windows.
     QMainWindow* mainWindow() const;
-    frmPicture* picture() const { return picture_; }
+    PictureWindow* picture() const { return picture_; }
     // The picture, its undo image and the drawing going over it.
     PictureDocument& document() const { return *document_; }
-    frmButton* frameWindow() const { return button_; }
-    frmHelp* helpWindow() const { return help_; }
-    frmAnim* animWindow() const { return anim_; }
+    FrameWindow* frameWindow() const { return button_; }
+    EasyHelpWindow* helpWindow() const { return help_; }
+    AnimationWindow* animWindow() const { return anim_; }
 
     // What the windows and controllers share.
     UserDialogs& dialogs() { return dialogs_; }
@@ -93,14 +93,14 @@ class ProgramRoot {
     RandomSource& random_;
     AppSettings settings_;
     RememberedFileNames fileNames_;
-    std::unique_ptr<frmMain> main_;
+    std::unique_ptr<MainWindow> main_;
     std::vector<QObject*> made_;
 
     PictureDocument* document_ = nullptr;
-    frmPicture* picture_ = nullptr;
-    frmButton* button_ = nullptr;
-    frmHelp* help_ = nullptr;
-    frmAnim* anim_ = nullptr;
+    PictureWindow* picture_ = nullptr;
+    FrameWindow* button_ = nullptr;
+    EasyHelpWindow* help_ = nullptr;
+    AnimationWindow* anim_ = nullptr;
     ParamController* params_ = nullptr;
     DrawSession* session_ = nullptr;
     HelpPages* helpPages_ = nullptr;

@@ -1,11 +1,11 @@
 // wavory [OPTION]... [PARAMFILE]: the desktop program.
 
-#include "JapaneseFont.h"
+#include "platform/JapaneseFont.h"
 #include "ProgramLaunch.h"
-#include "ProgramOptions.h"
+#include "platform/ProgramOptions.h"
 #include "ProgramRoot.h"
-#include "UiLanguage.h"
-#include "UserDialogs.h"
+#include "platform/UiLanguage.h"
+#include "platform/UserDialogs.h"
 
 #include "common/RandomSource.h"
 

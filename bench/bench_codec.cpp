@@ -4,7 +4,7 @@
 
 #include "FirstWorkload.h"
 #include "engine/DrawMain.h"
-#include "io/clsTransG.h"
+#include "io/PictureCodec.h"
 
 #include <benchmark/benchmark.h>
 
@@ -50,9 +50,9 @@ void reportSize(benchmark::State& state, const fs::path& file) {
 void BM_SaveJpegQ100(benchmark::State& state) {
     const Canvas& picture = pattern();
     const fs::path file = target(".jpg");
-    const clsTransG transG;
+    const PictureCodec transG;
     for (auto _ : state) {
-        if (transG.DCSaveJpeg(picture, file, 100, state.range(0) != 0) != 0)
+        if (transG.saveJpeg(picture, file, 100, state.range(0) != 0) != 0)
             state.SkipWithError("save failed");
     }
     reportSize(state, file);
@@ -67,9 +67,9 @@ BENCHMARK(BM_SaveJpegQ100)
 void BM_SavePng(benchmark::State& state) {
     const Canvas& picture = pattern();
     const fs::path file = target(".png");
-    const clsTransG transG;
+    const PictureCodec transG;
     for (auto _ : state) {
-        if (transG.DCSavePNG(picture, file, static_cast<std::uint8_t>(state.range(0))) != 0)
+        if (transG.savePng(picture, file, static_cast<std::uint8_t>(state.range(0))) != 0)
             state.SkipWithError("save failed");
     }
     reportSize(state, file);

@@ -15,7 +15,7 @@
 namespace wavory::cli {
 
 struct AnimationJob {
-    DrawParams params; // checked: DrawCheck and drawRefusal passed
+    DrawParams params; // checked: checkComponents and drawRefusal passed
     GColor colorSet;
     AnimRange range;
     std::string output; // ".webp" / ".gif": one file; otherwise folder + base name

@@ -55,7 +55,7 @@ bool report(const Result& result) {
 // start-up. A file that cannot be read, or holds no set that can be used, ends the run.
 bool loadColorSets(const cli::RenderOptions& options, ColorSetCollection& sets) {
     if (!options.colorSetFile) {
-        InitColors(sets);
+        initColors(sets);
         return true;
     }
     const std::string& file = *options.colorSetFile;
@@ -87,14 +87,15 @@ std::optional<DrawParams> readLayer(const cli::Layer& layer, ParamFields& fields
         // Held to the range, as the program holds a hand-edited size it opens.
         const int width = std::clamp(fields.width, kMinImageSide, kMaxImageSide);
         const int height = std::clamp(fields.height, kMinImageSide, kMaxImageSide);
-        std::fprintf(stderr, "%s: the image size %d x %d is outside %d..%d pixels; drawn at %d x %d\n",
+        std::fprintf(stderr,
+                     "%s: the image size %d x %d is outside %d..%d pixels; drawn at %d x %d\n",
                      layer.paramFile.c_str(), fields.width, fields.height, kMinImageSide,
                      kMaxImageSide, width, height);
         fields.width = width;
         fields.height = height;
     }
     fields.mode = layer.mode.value_or(DrawMode::Normal);
-    if (!report(DrawCheck(fields)))
+    if (!report(checkComponents(fields)))
         return std::nullopt;
     DrawParams params = takeDrawSnapshot(fields);
     if (!report(drawRefusal(params, sets.at(fields.colorSetIndex))))
@@ -203,7 +204,8 @@ int main(int argc, char** argv) {
     cli::OptionError error;
     const auto options = cli::parseRenderOptions(args, error);
     if (!options) {
-        std::fprintf(stderr, "wavory-render: %s\nTry 'wavory-render --help'.\n", error.text.c_str());
+        std::fprintf(stderr, "wavory-render: %s\nTry 'wavory-render --help'.\n",
+                     error.text.c_str());
         return error.exitStatus;
     }
     if (options->help) {

@@ -17,16 +17,16 @@ namespace {
 void readOnce(std::string_view bytes, bool startWithBuiltins, bool removeDuplicates) {
     ColorSetCollection sets;
     if (startWithBuiltins)
-        InitColors(sets);
-    const int before = sets.getgColorCount();
+        initColors(sets);
+    const int before = sets.colorSetCount();
     const ColorSetsRead read = readColorSetsFromBytes(bytes, sets, removeDuplicates);
     const auto limitMessages = read.outcome.messages().size();
 
     // Reading stops at the first refused set, so the limit is told at most once.
-    if (limitMessages > 1 || sets.getgColorCount() > ColorSetCollection::kCapacity ||
-        sets.getgColorCount() < before)
+    if (limitMessages > 1 || sets.colorSetCount() > ColorSetCollection::kCapacity ||
+        sets.colorSetCount() < before)
         std::abort();
-    for (int i = 0; i < sets.getgColorCount(); ++i) {
+    for (int i = 0; i < sets.colorSetCount(); ++i) {
         const GColor& set = sets.at(i);
         if (set.colorCount < 0 || set.colorCount > kMaxColorPoints || set.name.empty())
             std::abort();

@@ -3,7 +3,7 @@
 // back with the same values; a value just set is the value read).
 #include "io/IniDocument.h"
 #include "io/TextCodec.h"
-#include "io/clsINI.h"
+#include "io/IniFile.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -82,13 +82,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)textcodec::encodeFileText(doc.text());
 
     const auto pairs = namesInText(text);
-    clsINI ini;
+    IniFile ini;
     ini.beginBatchWith(doc);
     const auto lines = textcodec::splitLines(text);
     for (const auto& [section, key] : pairs) {
         check(doc.value(section, key) == referenceValue(lines, section, key));
         check(doc.value(section, key) == again.value(section, key));
-        (void)ini.GetIni(section, key, "default");
+        (void)ini.valueText(section, key, "default");
         std::int16_t i16 = 7;
         std::int32_t i32 = 7;
         std::uint8_t u8 = 7;
@@ -96,13 +96,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         double d = 7;
         bool b = true;
         std::string s;
-        ini.AccessINI(section, key, i16, false);
-        ini.AccessINI(section, key, i32, false);
-        ini.AccessINI(section, key, u8, false);
-        ini.AccessINI(section, key, f, false);
-        ini.AccessINI(section, key, d, false);
-        ini.AccessINI(section, key, b, false);
-        ini.AccessINI(section, key, s, false);
+        ini.accessValue(section, key, i16, false);
+        ini.accessValue(section, key, i32, false);
+        ini.accessValue(section, key, u8, false);
+        ini.accessValue(section, key, f, false);
+        ini.accessValue(section, key, d, false);
+        ini.accessValue(section, key, b, false);
+        ini.accessValue(section, key, s, false);
         check(s.size() <= kIniReadLimit * 4);
     }
 

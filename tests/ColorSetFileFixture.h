@@ -59,10 +59,10 @@ inline std::string setSection(int number, std::string_view name, int level,
 
 inline void addSet(ColorSetCollection& sets, std::string_view name, int level,
                    const std::vector<Point>& points) {
-    ASSERT_TRUE(sets.AddGColor(name, static_cast<std::int16_t>(level)).ok());
-    const int index = sets.getgColorCount() - 1;
+    ASSERT_TRUE(sets.addColorSet(name, static_cast<std::int16_t>(level)).ok());
+    const int index = sets.colorSetCount() - 1;
     for (const Point& p : points)
-        ASSERT_TRUE(sets.AddColorPoint(index, p.r, p.g, p.b));
+        ASSERT_TRUE(sets.addColorPoint(index, p.r, p.g, p.b));
 }
 
 inline void expectPoints(const GColor& set, const std::vector<Point>& points) {

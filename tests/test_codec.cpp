@@ -5,7 +5,7 @@
 #include "io/PaletteQuantizer.h"
 #include "io/PictureSaving.h"
 #include "io/PngRowFilter.h"
-#include "io/clsTransG.h"
+#include "io/PictureCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -270,7 +270,7 @@ class Codec : public ::testing::Test {
     const wavory::testing::TempFolder temp_;
     const fs::path root_ = temp_.path();
     fs::path dir_, home_;
-    clsTransG transG_;
+    PictureCodec transG_;
     std::vector<UserMessage> messages_;
     MessageSink sink_;
 };
@@ -288,7 +288,7 @@ TEST_F(Codec, JpegDecodesBackWithChromaByQualityAndProgressiveMarker) {
                          Case{89, true, 2, 2.0}, Case{1, false, 2, 60.0}}) {
         SCOPED_TRACE(::testing::Message() << "quality " << int{c.quality});
         const fs::path target = dir_ / "wave.jpg";
-        ASSERT_EQ(transG_.DCSaveJpeg(picture, target, c.quality, c.progressive, sink_), 0);
+        ASSERT_EQ(transG_.saveJpeg(picture, target, c.quality, c.progressive, sink_), 0);
         const DecodedJpeg decoded = decodeJpeg(target);
         ASSERT_TRUE(decoded.ok);
         ASSERT_EQ(decoded.canvas.width(), 173);
@@ -324,7 +324,7 @@ TEST_F(Codec, LosslessPngModesKeepEveryPixelForLibpngAndImageMagick) {
         for (std::uint8_t mode : {0, 1}) {
             SCOPED_TRACE(::testing::Message() << c.name << ", mode " << int{mode});
             const fs::path target = dir_ / "wave.png";
-            ASSERT_EQ(transG_.DCSavePNG(c.picture, target, mode, sink_), 0);
+            ASSERT_EQ(transG_.savePng(c.picture, target, mode, sink_), 0);
             const DecodedPng decoded = decodePng(target);
             ASSERT_TRUE(decoded.ok);
             EXPECT_FALSE(decoded.palette);
@@ -346,8 +346,8 @@ TEST_F(Codec, LosslessPngModesKeepEveryPixelForLibpngAndImageMagick) {
 
 TEST_F(Codec, LossyPngIsSmallerPaletteImageCloseToTheOriginal) {
     const Canvas picture = colorSetPattern(320, 240);
-    ASSERT_EQ(transG_.DCSavePNG(picture, dir_ / "standard.png", 0), 0);
-    ASSERT_EQ(transG_.DCSavePNG(picture, dir_ / "lossy.png", 2, sink_), 0);
+    ASSERT_EQ(transG_.savePng(picture, dir_ / "standard.png", 0), 0);
+    ASSERT_EQ(transG_.savePng(picture, dir_ / "lossy.png", 2, sink_), 0);
     EXPECT_LT(fs::file_size(dir_ / "lossy.png"), fs::file_size(dir_ / "standard.png"));
 
     const DecodedPng decoded = decodePng(dir_ / "lossy.png");
@@ -377,7 +377,7 @@ TEST_F(Codec, LossyPngOfFewColorsKeepsThemWithTrimmedPaletteAndDepth) {
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 39; ++x)
             picture.setPixel(x, y, colors[(x / 7 + y / 5) % 3]);
-    ASSERT_EQ(transG_.DCSavePNG(picture, dir_ / "three.png", 2), 0);
+    ASSERT_EQ(transG_.savePng(picture, dir_ / "three.png", 2), 0);
     const DecodedPng decoded = decodePng(dir_ / "three.png");
     ASSERT_TRUE(decoded.ok);
     EXPECT_TRUE(decoded.canvas == picture);
@@ -591,10 +591,10 @@ TEST_F(Codec, OutOfRangeParametersAre252BeforeTheDiskIsTouched) {
     const Canvas picture = gradientPattern(8, 8);
     // Even a missing folder is not looked at: the parameter check comes first.
     for (const fs::path& target : {dir_ / "a.jpg", root_ / "missing" / "a.jpg"}) {
-        EXPECT_EQ(transG_.DCSaveJpeg(picture, target, 0, false, sink_), 252);
-        EXPECT_EQ(transG_.DCSaveJpeg(picture, target, 101, true, sink_), 252);
-        EXPECT_EQ(transG_.DCSavePNG(picture, target, 3, sink_), 252);
-        EXPECT_EQ(transG_.DCSavePNG(picture, target, 255, sink_), 252);
+        EXPECT_EQ(transG_.saveJpeg(picture, target, 0, false, sink_), 252);
+        EXPECT_EQ(transG_.saveJpeg(picture, target, 101, true, sink_), 252);
+        EXPECT_EQ(transG_.savePng(picture, target, 3, sink_), 252);
+        EXPECT_EQ(transG_.savePng(picture, target, 255, sink_), 252);
     }
     EXPECT_TRUE(folderEntries(dir_).empty());
     EXPECT_TRUE(folderEntries(home_).empty());
@@ -609,9 +609,9 @@ TEST_F(Codec, UnopenableTargetsAreCode1AndLeaveNothing) {
                                 dir_ / "folder.png" / ""};
     for (const fs::path& target : targets) {
         SCOPED_TRACE(target.string());
-        EXPECT_EQ(transG_.DCSaveJpeg(picture, target, 100, false, sink_), 1);
+        EXPECT_EQ(transG_.saveJpeg(picture, target, 100, false, sink_), 1);
         for (std::uint8_t mode : {0, 1, 2})
-            EXPECT_EQ(transG_.DCSavePNG(picture, target, mode, sink_), 1);
+            EXPECT_EQ(transG_.savePng(picture, target, mode, sink_), 1);
     }
     EXPECT_EQ(folderEntries(dir_), std::set<std::string>{"folder.png"});
     EXPECT_TRUE(fs::is_empty(dir_ / "folder.png"));
@@ -620,11 +620,11 @@ TEST_F(Codec, UnopenableTargetsAreCode1AndLeaveNothing) {
 
 TEST_F(Codec, EmptyPictureAndEncoderFailuresAre255WithTheWrapperMessage) {
     const Canvas empty;
-    EXPECT_EQ(transG_.DCSavePNG(empty, dir_ / "e.png", 0, sink_), 255);
-    EXPECT_EQ(transG_.DCSaveJpeg(empty, dir_ / "e.jpg", 100, false, sink_), 255);
+    EXPECT_EQ(transG_.savePng(empty, dir_ / "e.png", 0, sink_), 255);
+    EXPECT_EQ(transG_.saveJpeg(empty, dir_ / "e.jpg", 100, false, sink_), 255);
     // Wider than JPEG allows: libjpeg refuses, and must not end the process.
     const Canvas tooWide(65501, 1);
-    EXPECT_EQ(transG_.DCSaveJpeg(tooWide, dir_ / "w.jpg", 100, false, sink_), 255);
+    EXPECT_EQ(transG_.saveJpeg(tooWide, dir_ / "w.jpg", 100, false, sink_), 255);
     ASSERT_EQ(messages_.size(), 3u);
     EXPECT_EQ(messages_[0].text, "PNG保存時にエラーが発生しました。\r\n保存する画像がありません。");
     EXPECT_EQ(messages_[1].text,
@@ -662,14 +662,14 @@ TEST_F(Codec, FailedWriteIsCode2AndKeepsTheOldFileByteForByte) {
         ASSERT_FALSE(writeFileAtomically(dir_ / "keep.png", old));
         {
             FileSizeLimit limit(16 * 1024);
-            EXPECT_EQ(transG_.DCSavePNG(picture, dir_ / "keep.png", mode, sink_), 2);
+            EXPECT_EQ(transG_.savePng(picture, dir_ / "keep.png", mode, sink_), 2);
         }
         EXPECT_EQ(fileBytes(dir_ / "keep.png"), old);
         EXPECT_EQ(folderEntries(dir_), std::set<std::string>{"keep.png"});
     }
     {
         FileSizeLimit limit(16 * 1024);
-        EXPECT_EQ(transG_.DCSaveJpeg(picture, dir_ / "new.jpg", 100, true, sink_), 2);
+        EXPECT_EQ(transG_.saveJpeg(picture, dir_ / "new.jpg", 100, true, sink_), 2);
     }
     EXPECT_EQ(fileBytes(dir_ / "keep.png"), old);
     EXPECT_EQ(folderEntries(dir_), std::set<std::string>{"keep.png"});
@@ -715,8 +715,8 @@ TEST_F(Codec, FullFileSystemIsCode2AndLeavesNoTemporaryFile) {
     const std::string old = "old";
     ASSERT_FALSE(writeFileAtomically(small / "keep.jpg", old));
     const Canvas picture = noisePattern(200, 200);
-    EXPECT_EQ(transG_.DCSaveJpeg(picture, small / "keep.jpg", 100, false, sink_), 2);
-    EXPECT_EQ(transG_.DCSavePNG(picture, small / "keep.jpg", 0, sink_), 2);
+    EXPECT_EQ(transG_.saveJpeg(picture, small / "keep.jpg", 100, false, sink_), 2);
+    EXPECT_EQ(transG_.savePng(picture, small / "keep.jpg", 0, sink_), 2);
     // The reason in the interface's language, whichever writer met the full disk.
     for (std::uint8_t mode : {0, 1}) {
         const Result png = savePngPicture(picture, small / "keep.jpg", mode);
@@ -739,22 +739,22 @@ TEST_F(Codec, ReadOnlyTargetIsCode1AndUnchanged) {
     const std::string old = "protected";
     ASSERT_FALSE(writeFileAtomically(dir_ / "ro.png", old));
     fs::permissions(dir_ / "ro.png", fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_EQ(transG_.DCSavePNG(gradientPattern(8, 8), dir_ / "ro.png", 0), 1);
+    EXPECT_EQ(transG_.savePng(gradientPattern(8, 8), dir_ / "ro.png", 0), 1);
     EXPECT_EQ(fileBytes(dir_ / "ro.png"), old);
     EXPECT_EQ(folderEntries(dir_), std::set<std::string>{"ro.png"});
 }
 
 TEST(TransG, Messages) {
-    const clsTransG transG;
-    EXPECT_EQ(transG.ErrMes(0), "成功しました。");
-    EXPECT_EQ(transG.ErrMes(1), "ファイルがオープンできません。");
-    EXPECT_EQ(transG.ErrMes(2), "ファイルに書きこめません。");
-    EXPECT_EQ(transG.ErrMes(3), "ファイルのフォーマットエラーです。");
-    EXPECT_EQ(transG.ErrMes(4), "スタックオーバーフローです。");
-    EXPECT_EQ(transG.ErrMes(252), "保存品質の指定が間違っています。");
-    EXPECT_EQ(transG.ErrMes(255), "clsTransG内部エラー : 255");
-    EXPECT_EQ(transG.ErrMes(5), "clsTransG内部エラー : 5");
-    EXPECT_EQ(transG.ErrMes(-1), "clsTransG内部エラー : -1");
+    const PictureCodec transG;
+    EXPECT_EQ(transG.errorMessage(0), "成功しました。");
+    EXPECT_EQ(transG.errorMessage(1), "ファイルがオープンできません。");
+    EXPECT_EQ(transG.errorMessage(2), "ファイルに書きこめません。");
+    EXPECT_EQ(transG.errorMessage(3), "ファイルのフォーマットエラーです。");
+    EXPECT_EQ(transG.errorMessage(4), "スタックオーバーフローです。");
+    EXPECT_EQ(transG.errorMessage(252), "保存品質の指定が間違っています。");
+    EXPECT_EQ(transG.errorMessage(255), "clsTransG内部エラー : 255");
+    EXPECT_EQ(transG.errorMessage(5), "clsTransG内部エラー : 5");
+    EXPECT_EQ(transG.errorMessage(-1), "clsTransG内部エラー : -1");
     EXPECT_EQ(kPngModeCaptions[0], "標準");
     EXPECT_EQ(kPngModeCaptions[1], "圧縮速度優先（低圧縮率）");
     EXPECT_EQ(kPngModeCaptions[2], "圧縮率優先(不可逆圧縮、低速)");

@@ -39,7 +39,7 @@ std::string join(std::initializer_list<std::string_view> parts) {
 
 ColorSetCollection builtinCollection() {
     ColorSetCollection sets;
-    InitColors(sets);
+    initColors(sets);
     return sets;
 }
 

@@ -27,16 +27,16 @@ ColorSetCollection makeCollection(Recorder& rec) {
 }
 
 void addNamed(ColorSetCollection& sets, const std::string& name) {
-    ASSERT_TRUE(sets.AddGColor(name, 8).ok());
-    const int index = sets.getgColorCount() - 1;
-    ASSERT_TRUE(sets.AddColorPoint(index, index, 0, 0));
-    ASSERT_TRUE(sets.AddColorPoint(index, 0, index, 0));
+    ASSERT_TRUE(sets.addColorSet(name, 8).ok());
+    const int index = sets.colorSetCount() - 1;
+    ASSERT_TRUE(sets.addColorPoint(index, index, 0, 0));
+    ASSERT_TRUE(sets.addColorPoint(index, 0, index, 0));
 }
 
 bool sameSlots(const ColorSetCollection& a, const ColorSetCollection& b) {
-    if (a.getgColorCount() != b.getgColorCount())
+    if (a.colorSetCount() != b.colorSetCount())
         return false;
-    for (int i = 0; i < a.getgColorCount(); ++i) {
+    for (int i = 0; i < a.colorSetCount(); ++i) {
         if (a.at(i).name != b.at(i).name || !sameColors(a.at(i), b.at(i)))
             return false;
     }
@@ -80,34 +80,34 @@ TEST(BuiltinColorSets, InitColorsReplacesTheCollection) {
     ColorSetCollection sets = makeCollection(rec);
     for (int i = 0; i < 30; ++i)
         (void)addNewColorSet(sets);
-    ASSERT_EQ(sets.getgColorCount(), 30);
+    ASSERT_EQ(sets.colorSetCount(), 30);
 
-    InitColors(sets);
+    initColors(sets);
     EXPECT_EQ(sets.names(), kBuiltinNames);
     EXPECT_EQ(sets.selectedIndex(), 0);
     EXPECT_EQ(rec.selections.back(), 0) << "selecting repaints the gradient bar";
     EXPECT_TRUE(sameColors(sets.at(6), builtinColorSets()[6]));
     EXPECT_EQ(sets.at(14).colorCount, 0) << "former sets are gone";
 
-    InitColors(sets);
+    initColors(sets);
     EXPECT_EQ(sets.names(), kBuiltinNames) << "no suffix on a second run";
 }
 
 TEST(ColorSetCollection, AddColorPointRefusesWithoutSideEffects) {
     ColorSetCollection sets;
-    InitColors(sets);
+    initColors(sets);
     const ColorSetCollection before = sets;
-    EXPECT_FALSE(sets.AddColorPoint(6, 1, 2, 3)) << "雷 already holds 12 points";
-    EXPECT_FALSE(sets.AddColorPoint(-1, 1, 2, 3));
-    EXPECT_FALSE(sets.AddColorPoint(51, 1, 2, 3));
-    EXPECT_FALSE(sets.AddColorPoint(0, 40000, 0, 0)) << "does not fit 16 bits";
+    EXPECT_FALSE(sets.addColorPoint(6, 1, 2, 3)) << "雷 already holds 12 points";
+    EXPECT_FALSE(sets.addColorPoint(-1, 1, 2, 3));
+    EXPECT_FALSE(sets.addColorPoint(51, 1, 2, 3));
+    EXPECT_FALSE(sets.addColorPoint(0, 40000, 0, 0)) << "does not fit 16 bits";
     EXPECT_TRUE(sameSlots(sets, before));
     EXPECT_EQ(sets.at(7).colorCount, 4);
 
-    EXPECT_TRUE(sets.AddColorPoint(50, 300, -1, 7)) << "the spare slot takes points too";
+    EXPECT_TRUE(sets.addColorPoint(50, 300, -1, 7)) << "the spare slot takes points too";
     EXPECT_EQ(sets.at(50).r[0], 300) << "values are stored as given";
     EXPECT_EQ(sets.at(50).g[0], -1);
-    EXPECT_EQ(sets.getgColorCount(), 14);
+    EXPECT_EQ(sets.colorSetCount(), 14);
 }
 
 TEST(ColorSetCollection, AddGColorRenamesTakenNames) {
@@ -115,34 +115,34 @@ TEST(ColorSetCollection, AddGColorRenamesTakenNames) {
     ColorSetCollection sets = makeCollection(rec);
     addNamed(sets, "RGB");
     sets.select(0);
-    ASSERT_TRUE(sets.AddGColor("RGB", 3).ok());
+    ASSERT_TRUE(sets.addColorSet("RGB", 3).ok());
     EXPECT_EQ(sets.at(1).name, "RGB_02");
     EXPECT_EQ(sets.at(1).colorLevelCount, 3);
     EXPECT_EQ(sets.at(1).colorCount, 0);
     EXPECT_EQ(sets.selectedIndex(), 0) << "adding does not change the selection";
 
-    ASSERT_TRUE(sets.AddGColor("RGB_02", 8).ok());
+    ASSERT_TRUE(sets.addColorSet("RGB_02", 8).ok());
     EXPECT_EQ(sets.at(2).name, "RGB_03");
     // RGB clashes with position 0 -> RGB_02, which clashes later -> RGB_03 (restart),
     // which clashes too -> RGB_04.
-    ASSERT_TRUE(sets.AddGColor("RGB", 8).ok());
+    ASSERT_TRUE(sets.addColorSet("RGB", 8).ok());
     EXPECT_EQ(sets.at(3).name, "RGB_04");
 
     addNamed(sets, "新規_09");
-    ASSERT_TRUE(sets.AddGColor("新規_09", 8).ok());
+    ASSERT_TRUE(sets.addColorSet("新規_09", 8).ok());
     EXPECT_EQ(sets.names().back(), "新規_10");
 
     addNamed(sets, "新規_99");
-    ASSERT_TRUE(sets.AddGColor("新規_99", 8).ok());
+    ASSERT_TRUE(sets.addColorSet("新規_99", 8).ok());
     EXPECT_EQ(sets.names().back(), "新規_100");
-    ASSERT_TRUE(sets.AddGColor("新規_100", 8).ok());
+    ASSERT_TRUE(sets.addColorSet("新規_100", 8).ok());
     EXPECT_EQ(sets.names().back(), "新規_100_02") << "the last two characters read 0";
 
     addNamed(sets, "7");
-    ASSERT_TRUE(sets.AddGColor("7", 8).ok());
+    ASSERT_TRUE(sets.addColorSet("7", 8).ok());
     EXPECT_EQ(sets.names().back(), "08") << "a one-character number is replaced whole";
     addNamed(sets, "x.5");
-    ASSERT_TRUE(sets.AddGColor("x.5", 8).ok());
+    ASSERT_TRUE(sets.addColorSet("x.5", 8).ok());
     EXPECT_EQ(sets.names().back(), "x02") << "0.5 + 1 rounds half to even";
 }
 
@@ -151,7 +151,7 @@ TEST(ColorSetCollection, AddGColorContinuesTheScanAfterAppendingSuffix) {
     addNamed(sets, "RGB_02");
     addNamed(sets, "RGB");
     // "_02" is appended at position 1 and the scan goes on from position 2 only.
-    ASSERT_TRUE(sets.AddGColor("RGB", 8).ok());
+    ASSERT_TRUE(sets.addColorSet("RGB", 8).ok());
     EXPECT_EQ(sets.names().back(), "RGB_02");
 }
 
@@ -160,10 +160,10 @@ TEST(ColorSetCollection, CapacityIsFiftySets) {
     ColorSetCollection sets = makeCollection(rec);
     for (int i = 0; i < 49; ++i)
         ASSERT_GE(addNewColorSet(sets).index, 0);
-    EXPECT_TRUE(sets.ColorSetLimitOk().ok());
+    EXPECT_TRUE(sets.colorSetLimitOk().ok());
     EXPECT_EQ(addNewColorSet(sets).index, 49);
     EXPECT_EQ(sets.names().back(), "新規_50");
-    ASSERT_EQ(sets.getgColorCount(), 50);
+    ASSERT_EQ(sets.colorSetCount(), 50);
     sets.select(3);
 
     const ColorSetCollection before = sets;
@@ -173,7 +173,7 @@ TEST(ColorSetCollection, CapacityIsFiftySets) {
     EXPECT_EQ(copied.index, -1);
     const UserMessage expected{MessageIcon::Exclamation,
                                "作成できる色セットは 50個までです。\r\nこれ以上は追加できません。"};
-    for (const Result& refused : {added.outcome, copied.outcome, sets.AddGColor("x", 8)}) {
+    for (const Result& refused : {added.outcome, copied.outcome, sets.addColorSet("x", 8)}) {
         EXPECT_FALSE(refused.ok());
         EXPECT_EQ(refused.messages(), std::vector<UserMessage>{expected}) << "one message";
     }
@@ -183,7 +183,7 @@ TEST(ColorSetCollection, CapacityIsFiftySets) {
 
 TEST(ColorSetCommands, AddTakesTheFirstFreeNewName) {
     ColorSetCollection sets;
-    InitColors(sets);
+    initColors(sets);
     addNamed(sets, "新規_01");
     addNamed(sets, "新規_02");
     EXPECT_EQ(freeNewSetName(sets), "新規_03");
@@ -200,14 +200,14 @@ TEST(ColorSetCommands, AddTakesTheFirstFreeNewName) {
 
     // A gap is filled first.
     std::int16_t first = 14;
-    sets.RemoveGColor(first);
+    sets.removeColorSet(first);
     EXPECT_EQ(freeNewSetName(sets), "新規_01");
 }
 
 TEST(ColorSetCommands, CopyAndCancel) {
     Recorder rec;
     ColorSetCollection sets = makeCollection(rec);
-    InitColors(sets);
+    initColors(sets);
     sets.select(1);
     const ColorSetCollection before = sets;
 
@@ -215,7 +215,7 @@ TEST(ColorSetCommands, CopyAndCancel) {
     ASSERT_EQ(first, 14);
     EXPECT_EQ(sets.at(first).name, "RGBのコピー 1");
     EXPECT_TRUE(sameColors(sets.at(first), sets.at(1)));
-    EXPECT_EQ(sets.ExistSameGColor(static_cast<std::int16_t>(first)), 1);
+    EXPECT_EQ(sets.hasSameColorSet(static_cast<std::int16_t>(first)), 1);
     EXPECT_EQ(sets.selectedIndex(), first);
 
     sets.select(1);
@@ -224,29 +224,29 @@ TEST(ColorSetCommands, CopyAndCancel) {
 
     // Cancelling the editor after the second copy.
     undoAddedColorSet(sets, 1);
-    EXPECT_EQ(sets.getgColorCount(), 15);
+    EXPECT_EQ(sets.colorSetCount(), 15);
     EXPECT_EQ(sets.selectedIndex(), 1);
     EXPECT_EQ(rec.selections.back(), 1);
     undoAddedColorSet(sets, 1);
     EXPECT_TRUE(sameSlots(sets, before));
 
     EXPECT_EQ(addColorSetCopy(sets, 14).index, -1) << "only a listed set can be copied";
-    EXPECT_EQ(sets.getgColorCount(), 14);
+    EXPECT_EQ(sets.colorSetCount(), 14);
 }
 
 TEST(ColorSetCollection, RemoveSelectsTheSetThatTookThePlace) {
     ColorSetCollection sets;
-    InitColors(sets);
+    initColors(sets);
 
     std::int16_t last = 13;
-    ASSERT_TRUE(sets.RemoveGColor(last));
+    ASSERT_TRUE(sets.removeColorSet(last));
     EXPECT_EQ(last, 12);
     EXPECT_EQ(sets.selectedIndex(), 12);
     EXPECT_EQ(sets.at(12).name, "迷彩(2値)");
-    EXPECT_EQ(sets.getgColorCount(), 13);
+    EXPECT_EQ(sets.colorSetCount(), 13);
 
     std::int16_t first = 0;
-    ASSERT_TRUE(sets.RemoveGColor(first));
+    ASSERT_TRUE(sets.removeColorSet(first));
     EXPECT_EQ(first, 0);
     EXPECT_EQ(sets.selectedIndex(), 0);
     EXPECT_EQ(sets.at(0).name, "RGB");
@@ -255,36 +255,36 @@ TEST(ColorSetCollection, RemoveSelectsTheSetThatTookThePlace) {
     EXPECT_EQ(sets.at(5).colorCount, 12);
 
     std::int16_t outside = 12;
-    EXPECT_FALSE(sets.RemoveGColor(outside));
-    EXPECT_EQ(sets.getgColorCount(), 12);
+    EXPECT_FALSE(sets.removeColorSet(outside));
+    EXPECT_EQ(sets.colorSetCount(), 12);
 
     ColorSetCollection one;
     addNamed(one, "only");
     std::int16_t only = 0;
-    ASSERT_TRUE(one.RemoveGColor(only));
+    ASSERT_TRUE(one.removeColorSet(only));
     EXPECT_EQ(only, -1);
     EXPECT_EQ(one.selectedIndex(), -1);
 }
 
 TEST(ColorSetCollection, ExistSameGColorComparesPointsAndLevel) {
     ColorSetCollection sets;
-    InitColors(sets);
-    EXPECT_EQ(sets.ExistSameGColor(0), -1) << "紫水黄 and 紫水黄(2値) differ in level";
-    EXPECT_EQ(sets.ExistSameGColor(13), -1);
+    initColors(sets);
+    EXPECT_EQ(sets.hasSameColorSet(0), -1) << "紫水黄 and 紫水黄(2値) differ in level";
+    EXPECT_EQ(sets.hasSameColorSet(13), -1);
 
-    ASSERT_TRUE(sets.AddGColor("other name", 0).ok());
+    ASSERT_TRUE(sets.addColorSet("other name", 0).ok());
     for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(sets.AddColorPoint(14, sets.at(13).r[i], sets.at(13).g[i], sets.at(13).b[i]));
+        ASSERT_TRUE(sets.addColorPoint(14, sets.at(13).r[i], sets.at(13).g[i], sets.at(13).b[i]));
     }
-    EXPECT_EQ(sets.ExistSameGColor(14), 13) << "names are not compared";
-    EXPECT_EQ(sets.ExistSameGColor(13), 14);
+    EXPECT_EQ(sets.hasSameColorSet(14), 13) << "names are not compared";
+    EXPECT_EQ(sets.hasSameColorSet(13), 14);
     sets.at(14).b[2] = 1;
-    EXPECT_EQ(sets.ExistSameGColor(14), -1);
+    EXPECT_EQ(sets.hasSameColorSet(14), -1);
 }
 
 TEST(ColorSetCollection, SelectionAndNameLookup) {
     ColorSetCollection sets;
-    InitColors(sets);
+    initColors(sets);
     sets.at(12).name = "RGB";
     EXPECT_FALSE(sets.select(14));
     EXPECT_EQ(sets.indexOfName("RGB", 1), 12);

@@ -5,7 +5,7 @@
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetFile.h"
 #include "colorsets/ColorSetFileCommands.h"
-#include "io/clsINI.h"
+#include "io/IniFile.h"
 
 using namespace wavory;
 using namespace wavory::testing;
@@ -25,7 +25,7 @@ const char* const kRgbSection = "[ColorSet 0]\n"
 
 TEST_F(ColorSetFileTest, SingleSetFileHoldsSetZeroWithoutCount) {
     auto sets = collection();
-    InitColors(sets); // "RGB" is the second built-in set
+    initColors(sets); // "RGB" is the second built-in set
     ASSERT_EQ(sets.at(1).name, "RGB");
     // An earlier content must not survive: the file holds exactly one set.
     put("rgb.cst", crlf("[ColorSet]\nCount=9\n[Other]\nx=1\n"));
@@ -52,7 +52,7 @@ TEST_F(ColorSetFileTest, SaveAllWritesCountThenEverySetInOrder) {
     EXPECT_TRUE(saveAllColorSetsFile("all.cst", sets).ok());
     auto back = collection();
     readColorSetsFromBytes(get("all.cst"), back, false);
-    ASSERT_EQ(back.getgColorCount(), 3);
+    ASSERT_EQ(back.colorSetCount(), 3);
     expectPoints(back.at(2), twelve);
 }
 
@@ -60,12 +60,12 @@ TEST_F(ColorSetFileTest, WriteColorSetOutsideABatchKeepsTheOtherSections) {
     auto sets = collection();
     addSet(sets, "A", 8, {{1, 2, 3}, {4, 5, 6}});
     put("mixed.cst", crlf("[Keep]\nk=v\n"));
-    clsINI ini;
-    ini.InitINI("mixed.cst");
-    EXPECT_FALSE(WriteColorSet(ini, sets, 0, 3));
+    IniFile ini;
+    ini.initFile("mixed.cst");
+    EXPECT_FALSE(writeColorSet(ini, sets, 0, 3));
     EXPECT_EQ(get("mixed.cst"),
               crlf("[Keep]\nk=v\n" + setSection(3, "A", 8, {{1, 2, 3}, {4, 5, 6}})));
-    EXPECT_EQ(WriteColorSet(ini, sets, 1, 0), std::errc::invalid_argument); // no such set
+    EXPECT_EQ(writeColorSet(ini, sets, 1, 0), std::errc::invalid_argument); // no such set
 }
 
 TEST_F(ColorSetFileTest, JapaneseNamesWithWaveDashAndBarAreWrittenAndReadByteExactly) {
@@ -82,7 +82,7 @@ TEST_F(ColorSetFileTest, JapaneseNamesWithWaveDashAndBarAreWrittenAndReadByteExa
 
     auto back = collection();
     EXPECT_EQ(readColorSetsFromBytes(written, back, false).dropped, "");
-    ASSERT_EQ(back.getgColorCount(), 1);
+    ASSERT_EQ(back.colorSetCount(), 1);
     EXPECT_EQ(back.at(0).name, name);
 
     // A CP932 file read and written again comes out the same, byte for byte.
@@ -96,13 +96,13 @@ TEST_F(ColorSetFileTest, JapaneseNamesWithWaveDashAndBarAreWrittenAndReadByteExa
     ASSERT_TRUE(saveAllColorSetsFile("dash.cst", dash).ok());
     auto dashBack = collection();
     readColorSetsFromBytes(get("dash.cst"), dashBack, false);
-    ASSERT_EQ(dashBack.getgColorCount(), 1);
+    ASSERT_EQ(dashBack.colorSetCount(), 1);
     EXPECT_EQ(dashBack.at(0).name, "波\u301C");
 
     // The same name in a UTF-8 file (edited by hand) reads the same.
     auto utf8 = collection();
     readColorSetsFromBytes(setSection(0, name, 8, {{0, 0, 0}, {1, 1, 1}}), utf8, false);
-    ASSERT_EQ(utf8.getgColorCount(), 1);
+    ASSERT_EQ(utf8.colorSetCount(), 1);
     EXPECT_EQ(utf8.at(0).name, name);
 }
 
@@ -112,7 +112,7 @@ TEST_F(ColorSetFileTest, TheFirstMissingOrEmptyNameEndsTheFile) {
                             setSection(3, "three", 8, {{5, 5, 5}, {6, 6, 6}});
     auto sets = collection();
     readColorSetsFromBytes(gap, sets, true);
-    ASSERT_EQ(sets.getgColorCount(), 1);
+    ASSERT_EQ(sets.colorSetCount(), 1);
     EXPECT_EQ(sets.at(0).name, "zero");
 
     const std::string emptyName = setSection(0, "zero", 8, {{1, 1, 1}, {2, 2, 2}}) +
@@ -120,7 +120,7 @@ TEST_F(ColorSetFileTest, TheFirstMissingOrEmptyNameEndsTheFile) {
                                   setSection(2, "two", 8, {{3, 3, 3}, {4, 4, 4}});
     auto other = collection();
     readColorSetsFromBytes(emptyName, other, true);
-    EXPECT_EQ(other.getgColorCount(), 1);
+    EXPECT_EQ(other.colorSetCount(), 1);
 }
 
 TEST_F(ColorSetFileTest, SetsWithoutAUsablePointCountAreSkippedSilently) {
@@ -134,7 +134,7 @@ TEST_F(ColorSetFileTest, SetsWithoutAUsablePointCountAreSkippedSilently) {
     auto sets = collection();
     const ColorSetsRead read = readColorSetsFromBytes(text, sets, true);
     EXPECT_EQ(read.dropped, "");
-    ASSERT_EQ(sets.getgColorCount(), 1);
+    ASSERT_EQ(sets.colorSetCount(), 1);
     EXPECT_EQ(sets.at(0).name, "kept");
     EXPECT_EQ(sets.at(0).colorLevelCount, 3);
     EXPECT_TRUE(read.outcome.messages().empty());
@@ -149,7 +149,7 @@ TEST_F(ColorSetFileTest, MissingPointKeysReadAsZeroAndValuesAreStoredAsRead) {
                              "Color 2R=2.5\nColor 2G=3.5\nColor 2B=x\n";
     auto sets = collection();
     readColorSetsFromBytes(text, sets, false);
-    ASSERT_EQ(sets.getgColorCount(), 1);
+    ASSERT_EQ(sets.colorSetCount(), 1);
     EXPECT_EQ(sets.at(0).name, "Odd");
     EXPECT_EQ(sets.at(0).colorLevelCount, 12);
     // Halves round to even.
@@ -170,7 +170,7 @@ TEST_F(ColorSetFileTest, AThirteenthPointIsDroppedAndTheNextSetKeepsItsOwnPoints
         SCOPED_TRACE(removeDuplicates);
         auto sets = collection();
         readColorSetsFromBytes(text, sets, removeDuplicates);
-        ASSERT_EQ(sets.getgColorCount(), 3);
+        ASSERT_EQ(sets.colorSetCount(), 3);
         const GColor& first = sets.at(0);
         EXPECT_EQ(first.name, "long");
         ASSERT_EQ(first.colorCount, 12);
@@ -194,7 +194,7 @@ TEST_F(ColorSetFileTest, AValueTooLargeAbandonsOnlyItsOwnSet) {
                              setSection(2, "fine", 8, {{4, 5, 6}, {7, 8, 9}});
     auto sets = collection();
     readColorSetsFromBytes(text, sets, true);
-    ASSERT_EQ(sets.getgColorCount(), 2);
+    ASSERT_EQ(sets.colorSetCount(), 2);
     // The set stays with the points read before the bad value; a level that cannot be
     // held keeps the set out altogether.
     EXPECT_EQ(sets.at(0).name, "big");
@@ -205,8 +205,8 @@ TEST_F(ColorSetFileTest, AValueTooLargeAbandonsOnlyItsOwnSet) {
 
 TEST_F(ColorSetFileTest, DuplicatesAreDroppedAndReportedByTheirNamesInTheFile) {
     auto sets = collection();
-    InitColors(sets);
-    const int before = sets.getgColorCount();
+    initColors(sets);
+    const int before = sets.colorSetCount();
     // "RGB" has the points of the built-in "RGB": renamed to RGB_02 on adding, then
     // dropped, and reported as RGB. "白" has the points of "白黒" under another name.
     // "虹" has a name in use but other points: kept, renamed.
@@ -216,15 +216,15 @@ TEST_F(ColorSetFileTest, DuplicatesAreDroppedAndReportedByTheirNamesInTheFile) {
         setSection(2, "虹", 8, {{1, 2, 3}, {4, 5, 6}}) +
         setSection(3, "白黒(2値)", 8, {{0, 0, 0}, {255, 255, 255}, {0, 0, 0}});
     EXPECT_EQ(readColorSetsFromBytes(text, sets, true).dropped, "RGB, 白, 白黒(2値)");
-    ASSERT_EQ(sets.getgColorCount(), before + 1);
+    ASSERT_EQ(sets.colorSetCount(), before + 1);
     EXPECT_EQ(sets.at(before).name, "虹_02");
     expectPoints(sets.at(before), {{1, 2, 3}, {4, 5, 6}});
 
     // Without removal the same file adds all four.
     auto keep = collection();
-    InitColors(keep);
+    initColors(keep);
     EXPECT_EQ(readColorSetsFromBytes(text, keep, false).dropped, "");
-    ASSERT_EQ(keep.getgColorCount(), before + 4);
+    ASSERT_EQ(keep.colorSetCount(), before + 4);
     EXPECT_EQ(keep.at(before).name, "RGB_02");
     EXPECT_EQ(keep.at(before + 3).name, "白黒(2値)_02");
 }
@@ -242,7 +242,7 @@ TEST_F(ColorSetFileTest, AFullCollectionEndsReadingAfterOneMessage) {
                              setSection(4, "d", 8, {{7, 7, 7}, {8, 8, 8}});
     const ColorSetsRead read = readColorSetsFromBytes(text, sets, true);
     EXPECT_EQ(read.dropped, "dup");
-    ASSERT_EQ(sets.getgColorCount(), 50);
+    ASSERT_EQ(sets.colorSetCount(), 50);
     EXPECT_EQ(sets.at(48).name, "a");
     EXPECT_EQ(sets.at(49).name, "b");
     EXPECT_TRUE(read.outcome.ok()) << "the sets read so far stay";

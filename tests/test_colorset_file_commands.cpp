@@ -7,7 +7,7 @@
 #include "colorsets/ColorSetFileCommands.h"
 #include "colorsets/ColorSetExchange.h"
 #include "colorsets/GimpGradient.h"
-#include "io/clsINI.h"
+#include "io/IniFile.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -25,9 +25,9 @@ const std::string kFatal =
 
 bool sameAsBuiltins(const ColorSetCollection& sets) {
     const auto& builtins = builtinColorSets();
-    if (sets.getgColorCount() != static_cast<int>(builtins.size()))
+    if (sets.colorSetCount() != static_cast<int>(builtins.size()))
         return false;
-    for (int i = 0; i < sets.getgColorCount(); ++i) {
+    for (int i = 0; i < sets.colorSetCount(); ++i) {
         if (sets.at(i).name != builtins[i].name || !sameColors(sets.at(i), builtins[i]))
             return false;
     }
@@ -45,10 +45,10 @@ std::vector<std::string> filesIn(const std::string& folder) {
 
 TEST_F(ColorSetFileTest, LoadingASavedCollectionAddsNothingAndNamesEverySet) {
     auto sets = collection();
-    InitColors(sets);
+    initColors(sets);
     ASSERT_TRUE(saveAllColorSetsFile(file("all.cst"), sets).ok());
 
-    const auto result = record(LoadColorSetFile(file("all.cst"), sets));
+    const auto result = record(loadColorSetFile(file("all.cst"), sets));
     EXPECT_FALSE(result.error);
     EXPECT_TRUE(sameAsBuiltins(sets));
     std::string names;
@@ -57,28 +57,28 @@ TEST_F(ColorSetFileTest, LoadingASavedCollectionAddsNothingAndNamesEverySet) {
     EXPECT_EQ(result.dropped, names);
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_EQ(messages_[0], (UserMessage{MessageIcon::Exclamation, kDuplicatesHead + names}));
-    EXPECT_EQ(sets.selectedIndex(), sets.getgColorCount() - 1);
+    EXPECT_EQ(sets.selectedIndex(), sets.colorSetCount() - 1);
 }
 
 TEST_F(ColorSetFileTest, LoadingTakesAQuotedPathAndSelectsTheLastSet) {
     fs::create_directory(file("with blank"));
     put("with blank/one.cst", crlf(setSection(0, "新しい", 8, {{1, 2, 3}, {4, 5, 6}})));
     auto sets = collection();
-    InitColors(sets);
+    initColors(sets);
 
-    const auto result = record(LoadColorSetFile("\"" + file("with blank/one.cst") + "\"", sets));
+    const auto result = record(loadColorSetFile("\"" + file("with blank/one.cst") + "\"", sets));
     EXPECT_FALSE(result.error);
     EXPECT_EQ(result.dropped, "");
     EXPECT_TRUE(messages_.empty());
-    ASSERT_EQ(sets.getgColorCount(), 15);
+    ASSERT_EQ(sets.colorSetCount(), 15);
     EXPECT_EQ(sets.at(14).name, "新しい");
     EXPECT_EQ(sets.selectedIndex(), 14);
 
     // A file with no set in it changes nothing but the selection.
     put("empty.cst", "");
     sets.select(0);
-    EXPECT_FALSE(record(LoadColorSetFile("empty.cst", sets)).error); // program folder
-    EXPECT_EQ(sets.getgColorCount(), 15);
+    EXPECT_FALSE(record(loadColorSetFile("empty.cst", sets)).error); // program folder
+    EXPECT_EQ(sets.colorSetCount(), 15);
     EXPECT_EQ(sets.selectedIndex(), 14);
     EXPECT_TRUE(messages_.empty());
 }
@@ -89,9 +89,9 @@ TEST_F(ColorSetFileTest, LoadingAFileThatCannotBeReadSaysSoAndChangesNothing) {
         SCOPED_TRACE(name);
         messages_.clear();
         auto sets = collection();
-        InitColors(sets);
+        initColors(sets);
         sets.select(3);
-        const auto result = record(LoadColorSetFile(file(name), sets));
+        const auto result = record(loadColorSetFile(file(name), sets));
         ASSERT_TRUE(result.error);
         EXPECT_TRUE(sameAsBuiltins(sets));
         EXPECT_EQ(sets.selectedIndex(), 3);
@@ -107,13 +107,13 @@ TEST_F(ColorSetFileTest, StartUpReadsTheCollectionKeepingDuplicates) {
                               setSection(1, "同じ", 8, {{1, 2, 3}, {4, 5, 6}}) +
                               setSection(2, "別", 0, {{9, 9, 9}, {8, 8, 8}});
     put(std::string(kCollectionFileName), crlf("[ColorSet]\nCount=3\n" + twice));
-    clsINI ini;
-    ini.InitINI(kCollectionFileName);
+    IniFile ini;
+    ini.initFile(kCollectionFileName);
     auto sets = collection();
     addSet(sets, "left over", 8, {{0, 0, 0}, {1, 1, 1}});
 
     EXPECT_EQ(record(readColorSetsAtStartup(ini, sets)).source, StartupColorSets::FromFile);
-    ASSERT_EQ(sets.getgColorCount(), 3);
+    ASSERT_EQ(sets.colorSetCount(), 3);
     EXPECT_EQ(sets.at(0).name, "同じ");
     EXPECT_EQ(sets.at(1).name, "同じ_02");
     EXPECT_EQ(sets.at(2).name, "別");
@@ -121,10 +121,10 @@ TEST_F(ColorSetFileTest, StartUpReadsTheCollectionKeepingDuplicates) {
     EXPECT_TRUE(messages_.empty());
 
     // At exit the collection is written back, and the next start reads the same sets.
-    ASSERT_FALSE(WriteAllColorSets(ini, sets));
+    ASSERT_FALSE(writeAllColorSets(ini, sets));
     auto next = collection();
     EXPECT_EQ(record(readColorSetsAtStartup(ini, next)).source, StartupColorSets::FromFile);
-    ASSERT_EQ(next.getgColorCount(), 3);
+    ASSERT_EQ(next.colorSetCount(), 3);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(next.at(i).name, sets.at(i).name);
         EXPECT_TRUE(sameColors(next.at(i), sets.at(i)));
@@ -132,8 +132,8 @@ TEST_F(ColorSetFileTest, StartUpReadsTheCollectionKeepingDuplicates) {
 }
 
 TEST_F(ColorSetFileTest, StartUpWithoutACollectionGivesTheBuiltinSetsQuietly) {
-    clsINI ini;
-    ini.InitINI(kCollectionFileName);
+    IniFile ini;
+    ini.initFile(kCollectionFileName);
     auto sets = collection();
     // No file at all (the first start).
     EXPECT_EQ(record(readColorSetsAtStartup(ini, sets)).source, StartupColorSets::Builtin);
@@ -152,8 +152,8 @@ TEST_F(ColorSetFileTest, StartUpWithoutACollectionGivesTheBuiltinSetsQuietly) {
 }
 
 TEST_F(ColorSetFileTest, ADamagedCollectionFileGivesTheFatalMessageAndTheBuiltinSets) {
-    clsINI ini;
-    ini.InitINI(kCollectionFileName);
+    IniFile ini;
+    ini.initFile(kCollectionFileName);
     const std::string broken[] = {
         "[ColorSet]\nCount=3\n",                                                   // no set at all
         "[ColorSet]\nCount=1\n[ColorSet 0]\nColorSetName=x\nColorCount=1\n",       // no usable set
@@ -186,13 +186,13 @@ TEST_F(ColorSetFileTest, ADamagedCollectionFileGivesTheFatalMessageAndTheBuiltin
 
 TEST_F(ColorSetFileTest, SavingReplacesAReadOnlyFileAndReportsAFolderThatIsNotThere) {
     auto sets = collection();
-    InitColors(sets);
+    initColors(sets);
     put("locked.cst", "old");
     fs::permissions(file("locked.cst"), fs::perms::owner_read | fs::perms::group_read);
     EXPECT_TRUE(saveColorSetFile(file("locked.cst"), sets, 0).ok());
     auto back = collection();
     readColorSetsFromBytes(get("locked.cst"), back, false);
-    ASSERT_EQ(back.getgColorCount(), 1);
+    ASSERT_EQ(back.colorSetCount(), 1);
     EXPECT_EQ(back.at(0).name, "紫水黄");
 
     const Result saved = saveAllColorSetsFile(file("no such folder/all.cst"), sets);
@@ -214,7 +214,7 @@ TEST_F(ColorSetFileTest, SavingReplacesAReadOnlyFileAndReportsAFolderThatIsNotTh
 
 TEST_F(ColorSetFileTest, AFailedSaveAllLeavesTheOldFileWhole) {
     auto sets = collection();
-    InitColors(sets);
+    initColors(sets);
     put("all.cst", crlf("[ColorSet]\nCount=1\n" + setSection(0, "old", 8, {{1, 1, 1}, {2, 2, 2}})));
     const std::string before = get("all.cst");
 
@@ -313,7 +313,8 @@ TEST_F(ColorSetFileTest, GimpFilesWrittenFollowTheirLayoutAndReadBackToTheSameSe
         EXPECT_EQ(gpl[1], "Name: " + set.name);
         for (int i = 0; i < set.colorCount; ++i) {
             const auto v = numbersIn(gpl[4 + i].substr(0, gpl[4 + i].find('\t')));
-            EXPECT_EQ(v, (std::vector<double>{double(set.r[i]), double(set.g[i]), double(set.b[i])}));
+            EXPECT_EQ(v,
+                      (std::vector<double>{double(set.r[i]), double(set.g[i]), double(set.b[i])}));
         }
 
         auto sets = collection();
@@ -321,11 +322,11 @@ TEST_F(ColorSetFileTest, GimpFilesWrittenFollowTheirLayoutAndReadBackToTheSameSe
         if (set.colorLevelCount == 8) {
             ASSERT_TRUE(importExchangeColorSet(file("g.ggr"), sets).ok());
         }
-        for (int i = 0; i < sets.getgColorCount(); ++i) {
+        for (int i = 0; i < sets.colorSetCount(); ++i) {
             EXPECT_EQ(pointsOf(sets.at(i)), pointsOf(set)) << i;
             EXPECT_EQ(sets.at(i).colorLevelCount, 8);
         }
-        EXPECT_EQ(sets.selectedIndex(), sets.getgColorCount() - 1);
+        EXPECT_EQ(sets.selectedIndex(), sets.colorSetCount() - 1);
     }
 }
 
@@ -351,9 +352,10 @@ TEST_F(ColorSetFileTest, GimpsOwnLayoutsReadAsTheirColours) {
     auto sets = collection();
     for (const char* name : {"two.ggr", "old.ggr", "hue.ggr", "pal.gpl", "many.gpl", "one.gpl"})
         ASSERT_TRUE(importExchangeColorSet(file(name), sets).ok()) << name;
-    ASSERT_EQ(sets.getgColorCount(), 6);
+    ASSERT_EQ(sets.colorSetCount(), 6);
     EXPECT_EQ(sets.at(0).name, "Two");
-    EXPECT_EQ(pointsOf(sets.at(0)), (std::vector<Point>{{255, 0, 0}, {0, 0, 255}, {255, 255, 255}}));
+    EXPECT_EQ(pointsOf(sets.at(0)),
+              (std::vector<Point>{{255, 0, 0}, {0, 0, 255}, {255, 255, 255}}));
     EXPECT_EQ(sets.at(1).name, "old"); // the file's name when it has none
     EXPECT_EQ(pointsOf(sets.at(1)), (std::vector<Point>{{0, 0, 0}, {255, 255, 255}}));
     // Straight in RGB between the six primaries and secondaries: exactly seven points.
@@ -382,8 +384,8 @@ TEST_F(ColorSetFileTest, ImportedNamesAreTextWithinTheEditorsRuleAndSurviveTheCo
     put("blank.ggr", "GIMP Gradient\nName: \x01\x7F \t\n" + segment);
     put("full.ggr", "GIMP Gradient\nName: 一二三四五六七八九十壱弐参\n" + segment);
     auto sets = collection();
-    InitColors(sets);
-    const int builtins = sets.getgColorCount();
+    initColors(sets);
+    const int builtins = sets.colorSetCount();
     for (const char* name : {"cp932.gpl", "neither.gpl", "long.ggr", "blank.ggr", "full.ggr"})
         ASSERT_TRUE(importExchangeColorSet(file(name), sets).ok()) << name;
     const std::vector<std::string> expected = {"桜色", "a\uFFFD\uFFFD", std::string(24, 'x'),
@@ -391,11 +393,11 @@ TEST_F(ColorSetFileTest, ImportedNamesAreTextWithinTheEditorsRuleAndSurviveTheCo
     for (std::size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(sets.at(builtins + static_cast<int>(i)).name, expected[i]) << i;
     // Whatever bytes a name is given as, the collection holds text.
-    ASSERT_TRUE(sets.AddGColor(*textcodec::toCp932("藤"), 8).ok());
-    const int last = sets.getgColorCount() - 1;
+    ASSERT_TRUE(sets.addColorSet(*textcodec::toCp932("藤"), 8).ok());
+    const int last = sets.colorSetCount() - 1;
     EXPECT_EQ(sets.at(last).name, "藤");
-    sets.AddColorPoint(last, 0, 0, 0);
-    sets.AddColorPoint(last, 9, 9, 9);
+    sets.addColorPoint(last, 0, 0, 0);
+    sets.addColorPoint(last, 9, 9, 9);
 
     // Every name comes back from the collection file as it was written, the built-in
     // ones ("紫水黄" among them) included.
@@ -473,7 +475,7 @@ TEST_F(ColorSetFileTest, DamagedGimpFilesAreRefusedWithTheirReasonAndAddNothing)
         {"[ColorSet 0]\n", "GIMP のグラデーション(.ggr)でもパレット(.gpl)でもありません。"},
     };
     auto sets = collection();
-    InitColors(sets);
+    initColors(sets);
     for (const auto& [text, reason] : cases) {
         SCOPED_TRACE(text);
         put("bad.ggr", text);
@@ -487,7 +489,7 @@ TEST_F(ColorSetFileTest, DamagedGimpFilesAreRefusedWithTheirReasonAndAddNothing)
 
     // A full collection takes nothing more.
     put("ok.gpl", "GIMP Palette\n1 2 3\n");
-    while (sets.getgColorCount() < ColorSetCollection::kCapacity)
+    while (sets.colorSetCount() < ColorSetCollection::kCapacity)
         ASSERT_TRUE(importExchangeColorSet(file("ok.gpl"), sets).ok());
     const Result full = importExchangeColorSet(file("ok.gpl"), sets);
     EXPECT_EQ(*full.failureMessage(), colorSetLimitMessage());

@@ -101,10 +101,10 @@ TEST_F(ColorSetFileTest, ShippedSamplesReadBackIntoTheirSets) {
         SCOPED_TRACE(sample.file);
         messages_.clear();
         auto sets = collection();
-        const auto result = record(LoadColorSetFile(samplePath(sample.file), sets));
+        const auto result = record(loadColorSetFile(samplePath(sample.file), sets));
         ASSERT_FALSE(result.error);
         EXPECT_TRUE(messages_.empty());
-        ASSERT_EQ(sets.getgColorCount(), static_cast<int>(sample.sets.size()));
+        ASSERT_EQ(sets.colorSetCount(), static_cast<int>(sample.sets.size()));
         auto made = collection();
         for (std::size_t i = 0; i < sample.sets.size(); ++i) {
             const SampleSet& expected = sample.sets[i];

@@ -28,94 +28,94 @@
 using namespace wavory;
 
 TEST(PathText, SplitsOnSlash) {
-    EXPECT_EQ(TrimDir("/a/b.txt"), "/a/");
-    EXPECT_EQ(TrimDir("b.txt"), "");
-    EXPECT_EQ(TrimDir("/"), "/");
+    EXPECT_EQ(folderPart("/a/b.txt"), "/a/");
+    EXPECT_EQ(folderPart("b.txt"), "");
+    EXPECT_EQ(folderPart("/"), "/");
 
-    EXPECT_EQ(TrimExt("/a.b/c"), "") << "that dot belongs to a folder";
-    EXPECT_EQ(TrimExt("x.CST"), "CST");
-    EXPECT_EQ(TrimExt(".cst"), "");
-    EXPECT_EQ(TrimExt("/a/wave.tar.gz"), "gz");
-    EXPECT_EQ(TrimExt("/a/b."), "");
+    EXPECT_EQ(extensionPart("/a.b/c"), "") << "that dot belongs to a folder";
+    EXPECT_EQ(extensionPart("x.CST"), "CST");
+    EXPECT_EQ(extensionPart(".cst"), "");
+    EXPECT_EQ(extensionPart("/a/wave.tar.gz"), "gz");
+    EXPECT_EQ(extensionPart("/a/b."), "");
 
-    EXPECT_EQ(TrimDirFname("/a/wave.jpg"), "/a/wave");
-    EXPECT_EQ(TrimDirFname("/a.b/c"), "/a.b/c");
-    EXPECT_EQ(TrimDirFname(".cst"), ".cst");
-    EXPECT_EQ(TrimDirFname("x.CST"), "x");
+    EXPECT_EQ(withoutExtension("/a/wave.jpg"), "/a/wave");
+    EXPECT_EQ(withoutExtension("/a.b/c"), "/a.b/c");
+    EXPECT_EQ(withoutExtension(".cst"), ".cst");
+    EXPECT_EQ(withoutExtension("x.CST"), "x");
 
-    EXPECT_EQ(TrimFnameExt("/a/b.txt"), "b.txt");
-    EXPECT_EQ(TrimFnameExt("b.txt"), "b.txt") << "a bare name keeps its first character";
-    EXPECT_EQ(TrimFnameExt("/a/"), "");
+    EXPECT_EQ(fileNamePart("/a/b.txt"), "b.txt");
+    EXPECT_EQ(fileNamePart("b.txt"), "b.txt") << "a bare name keeps its first character";
+    EXPECT_EQ(fileNamePart("/a/"), "");
 
-    EXPECT_EQ(ChkPathBS("/"), "/");
-    EXPECT_EQ(ChkPathBS("/a"), "/a/");
-    EXPECT_EQ(ChkPathBS("/a/"), "/a/");
+    EXPECT_EQ(withTrailingSlash("/"), "/");
+    EXPECT_EQ(withTrailingSlash("/a"), "/a/");
+    EXPECT_EQ(withTrailingSlash("/a/"), "/a/");
 }
 
 TEST(PathText, BlankArgumentsGiveEmptyResults) {
     for (const char* blank : {"", " ", "   "}) {
-        EXPECT_EQ(ChkPathBS(blank), "");
-        EXPECT_EQ(TrimDir(blank), "");
-        EXPECT_EQ(TrimFnameExt(blank), "");
-        EXPECT_EQ(TrimDirFname(blank), "");
-        EXPECT_EQ(TrimExt(blank), "");
-        EXPECT_FALSE(CheckPathBadSymbol(blank));
+        EXPECT_EQ(withTrailingSlash(blank), "");
+        EXPECT_EQ(folderPart(blank), "");
+        EXPECT_EQ(fileNamePart(blank), "");
+        EXPECT_EQ(withoutExtension(blank), "");
+        EXPECT_EQ(extensionPart(blank), "");
+        EXPECT_FALSE(hasNoWildcards(blank));
     }
-    EXPECT_EQ(TrimDir(" /a"), " /") << "only an all-blank text counts as empty";
+    EXPECT_EQ(folderPart(" /a"), " /") << "only an all-blank text counts as empty";
 }
 
 TEST(PathText, SymbolsBlanksAndBuffers) {
-    EXPECT_TRUE(CheckPathBadSymbol("/home/u/色セット.cst"));
-    EXPECT_FALSE(CheckPathBadSymbol("/home/u/*.cst"));
-    EXPECT_FALSE(CheckPathBadSymbol("/home/u/a?.cst"));
+    EXPECT_TRUE(hasNoWildcards("/home/u/色セット.cst"));
+    EXPECT_FALSE(hasNoWildcards("/home/u/*.cst"));
+    EXPECT_FALSE(hasNoWildcards("/home/u/a?.cst"));
 
-    EXPECT_EQ(RemoveSpace(" a b\u3000c\td\u3000 "), "abc\td");
-    EXPECT_EQ(RemoveSpace("\u3000\u3000"), "");
-    EXPECT_EQ(RemoveSpace("新規"), "新規") << "other characters sharing bytes stay";
+    EXPECT_EQ(withoutBlanks(" a b\u3000c\td\u3000 "), "abc\td");
+    EXPECT_EQ(withoutBlanks("\u3000\u3000"), "");
+    EXPECT_EQ(withoutBlanks("新規"), "新規") << "other characters sharing bytes stay";
 
-    EXPECT_EQ(VBHTTrim(std::string("  /usr/lib  \0garbage  ", 22)), "/usr/lib");
-    EXPECT_EQ(VBHTTrim(std::string("\0abc", 4)), "");
-    EXPECT_EQ(VBHTTrim("\tx "), "\tx") << "only blanks are trimmed";
+    EXPECT_EQ(trimmedBeforeNul(std::string("  /usr/lib  \0garbage  ", 22)), "/usr/lib");
+    EXPECT_EQ(trimmedBeforeNul(std::string("\0abc", 4)), "");
+    EXPECT_EQ(trimmedBeforeNul("\tx "), "\tx") << "only blanks are trimmed";
 }
 
 TEST(KeyFilters, KeepOnlyNumericKeys) {
     for (int c : {int{'0'}, int{'5'}, int{'9'}, 8}) {
-        EXPECT_EQ(CheckNum(c), c);
-        EXPECT_EQ(CheckNumInt(c), c);
+        EXPECT_EQ(filterNumberKey(c), c);
+        EXPECT_EQ(filterDigitKey(c), c);
     }
-    EXPECT_EQ(CheckNum('-'), '-');
-    EXPECT_EQ(CheckNum('.'), '.');
-    EXPECT_EQ(CheckNumInt('-'), 0);
-    EXPECT_EQ(CheckNumInt('.'), 0);
+    EXPECT_EQ(filterNumberKey('-'), '-');
+    EXPECT_EQ(filterNumberKey('.'), '.');
+    EXPECT_EQ(filterDigitKey('-'), 0);
+    EXPECT_EQ(filterDigitKey('.'), 0);
     for (int c :
          {int{'a'}, int{'E'}, int{'+'}, int{' '}, int{','}, int{'/'}, int{':'}, 13, 0xFF11}) {
-        EXPECT_EQ(CheckNum(c), 0) << c;
-        EXPECT_EQ(CheckNumInt(c), 0) << c;
+        EXPECT_EQ(filterNumberKey(c), 0) << c;
+        EXPECT_EQ(filterDigitKey(c), 0) << c;
     }
 }
 
 TEST(Clamps, NumbersAndFieldTexts) {
-    EXPECT_EQ(Check0(-5), 0);
-    EXPECT_EQ(Check0(7), 7);
-    EXPECT_EQ(Check0(-0.5), 0.0);
-    EXPECT_EQ(CheckRange(15, 1, 10), 10);
-    EXPECT_EQ(CheckRange(-3, 1, 10), 1);
-    EXPECT_EQ(CheckRange(4, 1, 10), 4);
-    EXPECT_EQ(ClampPositive(0), 1);
-    EXPECT_EQ(ClampPositive(-7), 1);
-    EXPECT_EQ(ClampPositive(1000000), 999999);
-    EXPECT_EQ(ClampNonNegative(-1), 0);
-    EXPECT_EQ(ClampNonNegative(0), 0);
-    EXPECT_EQ(ClampNonNegative(INT32_MAX), 999999);
+    EXPECT_EQ(atLeastZero(-5), 0);
+    EXPECT_EQ(atLeastZero(7), 7);
+    EXPECT_EQ(atLeastZero(-0.5), 0.0);
+    EXPECT_EQ(clampToRange(15, 1, 10), 10);
+    EXPECT_EQ(clampToRange(-3, 1, 10), 1);
+    EXPECT_EQ(clampToRange(4, 1, 10), 4);
+    EXPECT_EQ(clampPositive(0), 1);
+    EXPECT_EQ(clampPositive(-7), 1);
+    EXPECT_EQ(clampPositive(1000000), 999999);
+    EXPECT_EQ(clampNonNegative(-1), 0);
+    EXPECT_EQ(clampNonNegative(0), 0);
+    EXPECT_EQ(clampNonNegative(INT32_MAX), 999999);
 
-    EXPECT_EQ(CheckTextRange("1500", 999, 1), "999");
-    EXPECT_EQ(CheckTextRange("0", 999, 1), "1");
-    EXPECT_EQ(CheckTextRange("abc", 999, 1), "1");
-    EXPECT_EQ(CheckTextRange("abc", 999), "abc") << "without a lower bound";
-    EXPECT_EQ(CheckTextRange(" 12x", 999, 1), " 12x") << "a text in range is kept as typed";
-    EXPECT_EQ(CheckTextRange("1000000", 999999, 1), "999999");
-    EXPECT_EQ(CheckTextRange("999999", 999999, 1), "999999");
-    EXPECT_EQ(CheckTextRange("-3", 999999), "-3");
+    EXPECT_EQ(clampFieldText("1500", 999, 1), "999");
+    EXPECT_EQ(clampFieldText("0", 999, 1), "1");
+    EXPECT_EQ(clampFieldText("abc", 999, 1), "1");
+    EXPECT_EQ(clampFieldText("abc", 999), "abc") << "without a lower bound";
+    EXPECT_EQ(clampFieldText(" 12x", 999, 1), " 12x") << "a text in range is kept as typed";
+    EXPECT_EQ(clampFieldText("1000000", 999999, 1), "999999");
+    EXPECT_EQ(clampFieldText("999999", 999999, 1), "999999");
+    EXPECT_EQ(clampFieldText("-3", 999999), "-3");
 }
 
 TEST(Result, WarningsComeBeforeTheFailureInOrder) {
@@ -139,14 +139,14 @@ TEST(Result, WarningsComeBeforeTheFailureInOrder) {
 
 TEST(ColorValue, ChannelsOfA24BitValue) {
     constexpr std::int32_t c = 0x123456;
-    EXPECT_EQ(RedOf(c), 0x56);
-    EXPECT_EQ(GreenOf(c), 0x34);
-    EXPECT_EQ(BlueOf(c), 0x12);
+    EXPECT_EQ(redOf(c), 0x56);
+    EXPECT_EQ(greenOf(c), 0x34);
+    EXPECT_EQ(blueOf(c), 0x12);
     EXPECT_EQ(rgbValue(255, 0, 0), 255);
     EXPECT_EQ(rgbValue(0, 0, 255), 16711680);
     EXPECT_EQ(rgbValue(0x56, 0x34, 0x12), c);
     EXPECT_EQ(rgbValue(300, -4, 255), 255 + 65536 * 255);
-    EXPECT_EQ(BlueOf(16777215), 255);
+    EXPECT_EQ(blueOf(16777215), 255);
 }
 
 namespace {
@@ -185,7 +185,7 @@ TEST(ProgramFolder, ComesFromTheEnvironmentAndIsCreated) {
     const std::filesystem::path& root = temp.path();
     {
         ScopedEnv home("WAVORY_HOME", (root / "prog").string() + "//");
-        const std::string path = GetPath();
+        const std::string path = programFolder();
         EXPECT_EQ(path, (root / "prog").string() + "/");
         EXPECT_FALSE(std::filesystem::exists(root / "prog")) << "a look-up creates nothing";
         EXPECT_FALSE(ensureProgramFolder());
@@ -194,13 +194,13 @@ TEST(ProgramFolder, ComesFromTheEnvironmentAndIsCreated) {
     {
         ScopedEnv home("WAVORY_HOME", std::nullopt);
         ScopedEnv config("XDG_CONFIG_HOME", (root / "cfg").string());
-        EXPECT_EQ(GetPath(), (root / "cfg" / "wavory").string() + "/");
+        EXPECT_EQ(programFolder(), (root / "cfg" / "wavory").string() + "/");
     }
     {
         ScopedEnv home("WAVORY_HOME", "");
         ScopedEnv config("XDG_CONFIG_HOME", "relative/ignored");
         ScopedEnv user("HOME", (root / "user").string());
-        EXPECT_EQ(GetPath(), (root / "user" / ".config" / "wavory").string() + "/");
+        EXPECT_EQ(programFolder(), (root / "user" / ".config" / "wavory").string() + "/");
     }
 }
 

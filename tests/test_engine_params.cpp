@@ -129,13 +129,13 @@ TEST(DrawSteps, ProgressPercent) {
 TEST(DrawRefusals, NoComponent) {
     ParamFields f;
     f.componentOn.fill(false);
-    const Result message = DrawCheck(f);
+    const Result message = checkComponents(f);
     ASSERT_FALSE(message.ok());
     ASSERT_EQ(message.messages().size(), 1u);
     EXPECT_EQ(message.failureMessage()->text, "成分が一つも選択されていません。");
     EXPECT_EQ(message.failureMessage()->icon, MessageIcon::Critical);
     f.componentOn[7] = true;
-    EXPECT_TRUE(DrawCheck(f).ok());
+    EXPECT_TRUE(checkComponents(f).ok());
 }
 
 TEST(DrawRefusals, UndrawableSetsFramesAndSizes) {

@@ -172,7 +172,8 @@ void makeOld(const fs::path& file) {
 
 TEST(AtomicFile, RefusesAndNeverWaitsOnWhatIsNotARegularFile) {
     const wavory::testing::TempFolder temp;
-    const fs::path fifo = temp / "pipe.txt", socketPath = temp / "sock.ini", device = temp / "null.cst";
+    const fs::path fifo = temp / "pipe.txt", socketPath = temp / "sock.ini",
+                   device = temp / "null.cst";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
@@ -182,7 +183,8 @@ TEST(AtomicFile, RefusesAndNeverWaitsOnWhatIsNotARegularFile) {
     fs::create_symlink("/dev/null", device); // followed to the device
     const auto notRegular = make_error_code(FileError::NotRegularFile);
 
-    for (const auto& [path, type] : {std::pair{fifo, "fifo"}, {socketPath, "socket"}, {device, "link"}}) {
+    for (const auto& [path, type] :
+         {std::pair{fifo, "fifo"}, {socketPath, "socket"}, {device, "link"}}) {
         SCOPED_TRACE(path.filename().string());
         EXPECT_EQ(writeFileAtomically(path, "x"), notRegular);
         EXPECT_EQ(fileType(path), type) << "left as it was";
@@ -195,13 +197,14 @@ TEST(AtomicFile, RefusesAndNeverWaitsOnWhatIsNotARegularFile) {
         ASSERT_EQ(param.outcome.messages().size(), 1u);
         EXPECT_EQ(param.outcome.messages()[0].text, paramReadFailureMessage(path.string()).text);
         ColorSetCollection sets;
-        const ColorSetLoadResult load = LoadColorSetFile(path.string(), sets);
+        const ColorSetLoadResult load = loadColorSetFile(path.string(), sets);
         ASSERT_EQ(load.outcome.messages().size(), 1u);
         EXPECT_EQ(load.outcome.messages()[0].text,
                   colorSetReadFailureMessage("通常のファイルではありません。").text);
     }
     ::close(sock);
-    EXPECT_EQ(folderNames(temp.path()), (std::vector<std::string>{"null.cst", "pipe.txt", "sock.ini"}));
+    EXPECT_EQ(folderNames(temp.path()),
+              (std::vector<std::string>{"null.cst", "pipe.txt", "sock.ini"}));
 }
 
 TEST(AtomicFile, ReplacesTheFileALinkPointsToWithItsPermissions) {
@@ -430,7 +433,8 @@ TEST(AtomicFile, RefusesTextFilesBeyondTheSizeLimit) {
     const wavory::testing::TempFolder temp;
     const fs::path atLimit = temp / "limit.cst", beyond = temp / "big.cst";
     // Sparse files: the size without the disk space.
-    for (const auto& [file, size] : {std::pair{atLimit, kMaxTextFileBytes}, {beyond, kMaxTextFileBytes + 1}}) {
+    for (const auto& [file, size] :
+         {std::pair{atLimit, kMaxTextFileBytes}, {beyond, kMaxTextFileBytes + 1}}) {
         std::ofstream{file};
         fs::resize_file(file, size);
     }
@@ -440,7 +444,7 @@ TEST(AtomicFile, RefusesTextFilesBeyondTheSizeLimit) {
     EXPECT_EQ(readWholeFile(beyond, bytes), make_error_code(FileError::TooLarge));
     EXPECT_TRUE(bytes.empty());
     ColorSetCollection sets;
-    const ColorSetLoadResult load = LoadColorSetFile(beyond.string(), sets);
+    const ColorSetLoadResult load = loadColorSetFile(beyond.string(), sets);
     ASSERT_EQ(load.outcome.messages().size(), 1u);
     EXPECT_EQ(load.outcome.messages()[0].text,
               colorSetReadFailureMessage("ファイルが大きすぎます。").text);

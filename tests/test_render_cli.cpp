@@ -10,7 +10,7 @@
 #include "engine/ReferenceRenderer.h"
 #include "io/AtomicFile.h"
 #include "io/ParamTextFile.h"
-#include "io/clsINI.h"
+#include "io/IniFile.h"
 #include "params/DrawParams.h"
 
 #include <gtest/gtest.h>
@@ -67,8 +67,10 @@ class RenderCli : public ::testing::Test {
         Canvas canvas;
         for (const auto& f : drawings) {
             const DrawParams p = takeDrawSnapshot(f);
-            if (canvas.width() != p.width || canvas.height() != p.height) canvas.resize(p.width, p.height);
-            ReferenceRenderer::render(p, builtinColorSets()[static_cast<std::size_t>(f.colorSetIndex)],
+            if (canvas.width() != p.width || canvas.height() != p.height)
+                canvas.resize(p.width, p.height);
+            ReferenceRenderer::render(p,
+                                      builtinColorSets()[static_cast<std::size_t>(f.colorSetIndex)],
                                       random.nextBits(), canvas);
         }
         return canvas;
@@ -100,7 +102,8 @@ ParamFields smallPicture() {
 
 TEST_F(RenderCli, RendersAFileExactlyAsTheEngineDrawsIt) {
     const ParamFields f = smallPicture();
-    const auto r = run(writeParams("a.txt", f) + " -o " + path("out.bmp") + " --seed 42 --threads 3");
+    const auto r =
+        run(writeParams("a.txt", f) + " -o " + path("out.bmp") + " --seed 42 --threads 3");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(readBmp("out.bmp") == expected({f}, 42));
     // The same seed gives the same noise; another seed other noise.
@@ -121,8 +124,8 @@ TEST_F(RenderCli, LayersDrawingsWithTheirModesAndStartsAfreshOnANewSize) {
     const Canvas black = readBmp("black.bmp");
     for (int x = 0; x < black.width(); ++x)
         for (int y = 0; y < black.height(); ++y) ASSERT_EQ(black.pixel(x, y), (Rgb{0, 0, 0}));
-    ASSERT_EQ(run(fa + " --mode xor " + fa + " --mode 通常 " + fa + " --mode XOR " + fa + " --mode XOR " + fa +
-                  " -o " + path("back.bmp"))
+    ASSERT_EQ(run(fa + " --mode xor " + fa + " --mode 通常 " + fa + " --mode XOR " + fa +
+                  " --mode XOR " + fa + " -o " + path("back.bmp"))
                   .status,
               0);
     EXPECT_TRUE(readBmp("back.bmp") == expected({a}, 1));
@@ -143,7 +146,8 @@ TEST_F(RenderCli, OlderFormatsKeepTheStartUpValues) {
         << "[v]\r\n 2 \r\n[a]\r\nOn \r\n30,100\r\n[b]\r\nOff\r\n1,0\r\n[c]\r\nOff\r\n1,0\r\n"
            "[d]\r\nOff\r\n1,0,1\r\n[e]\r\nOff\r\n1,0\r\n[f]\r\nOff\r\n1,0\r\n[g]\r\nOff\r\n1,0\r\n"
            "[h]\r\nOff\r\n1,0\r\n[p]\r\n1\r\n[c]\r\n0,0\r\n[n]\r\n0\r\n";
-    const auto r = run(path("old.txt") + " -o " + path("old.bmp") + " --write-params " + path("written.txt"));
+    const auto r =
+        run(path("old.txt") + " -o " + path("old.bmp") + " --write-params " + path("written.txt"));
     ASSERT_EQ(r.status, 0) << r.err;
     ParamFields f;
     f.componentOn = {true, false, false, false, false, false, false, false};
@@ -193,12 +197,11 @@ TEST_F(RenderCli, FailuresGiveTheMessageAndLeaveNoFile) {
     const std::string good = writeParams("good.txt", smallPicture());
     // Option values out of range fail before any file is read or drawn: the missing
     // parameter file is never reported.
-    for (const std::string option : {"--quality 0", "--quality 101", "--quality x", "--png-mode 3",
-                                     "--png-mode -1", "--threads 257", "--threads x", "--seed -1",
-                                     "--seed 1.5", "--anim 0,99", "--anim 0,100,10", "--anim 0,99,0",
-                                     "--anim 0,99,1000", "--anim -1,5,3", "--anim 1.5,9,3",
-                                     "--start -1", "--start 100000000", "--digits 0",
-                                     "--digits 9"}) {
+    for (const std::string option :
+         {"--quality 0", "--quality 101", "--quality x", "--png-mode 3", "--png-mode -1",
+          "--threads 257", "--threads x", "--seed -1", "--seed 1.5", "--anim 0,99",
+          "--anim 0,100,10", "--anim 0,99,0", "--anim 0,99,1000", "--anim -1,5,3", "--anim 1.5,9,3",
+          "--start -1", "--start 100000000", "--digits 0", "--digits 9"}) {
         r = run(path("missing.txt") + " -o " + path("out.png") + " " + option + " --write-params " +
                 path("w.txt"));
         EXPECT_EQ(r.status, 1) << option;
@@ -247,7 +250,8 @@ TEST_F(RenderCli, AnimationFramesAreTheDrawingsOfTheirPhases) {
         at.phase = phases[k];
         Canvas canvas(f.width, f.height);
         ReferenceRenderer::render(takeDrawSnapshot(at), builtinColorSets()[2], key, canvas);
-        const std::string name = "out/anim" + std::string(k + 1 < 10 ? "0" : "") + std::to_string(k + 1) + ".bmp";
+        const std::string name =
+            "out/anim" + std::string(k + 1 < 10 ? "0" : "") + std::to_string(k + 1) + ".bmp";
         EXPECT_TRUE(readBmp(name) == canvas) << name;
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(path("out")), fs::directory_iterator()), 10);
@@ -258,7 +262,8 @@ TEST_F(RenderCli, AnimationFramesAreTheDrawingsOfTheirPhases) {
     // XOR: each frame combines with the one before, starting from a black canvas.
     ParamFields x = f;
     x.bleed = "0";
-    r = run("--mode XOR " + writeParams("x.txt", x) + " --anim 90,10,3 --start 7 --digits 1 -o " + path("x-"));
+    r = run("--mode XOR " + writeParams("x.txt", x) + " --anim 90,10,3 --start 7 --digits 1 -o " +
+            path("x-"));
     ASSERT_EQ(r.status, 0) << r.err;
     Canvas combined(f.width, f.height);
     const int downwards[] = {90, 63, 37}; // 90 - 80 / 3 x (i - 1)
@@ -351,7 +356,9 @@ TEST_F(RenderCli, AWebPBeyondItsLimitIsRefusedAfterTheFirstFrame) {
 TEST_F(RenderCli, ChoosesTheFormatByTheEndOfTheName) {
     const std::string good = writeParams("good.txt", smallPicture());
     for (const char* name : {"a.JPG", "b.jpeg", "c.png", "dpng", "e.gif", "f"}) {
-        ASSERT_EQ(run(good + " -o " + path(name) + " --quality 80 --progressive --png-mode 2").status, 0) << name;
+        ASSERT_EQ(
+            run(good + " -o " + path(name) + " --quality 80 --progressive --png-mode 2").status, 0)
+            << name;
         std::string bytes;
         ASSERT_FALSE(readWholeFile(path(name), bytes));
         const std::string n = name;
@@ -375,17 +382,19 @@ TEST_F(RenderCli, LooksTheColorSetUpInAColorSetFile) {
 
     // The same picture drawn with that set directly.
     ColorSetCollection sets;
-    clsINI ini;
-    ini.InitINI(metals);
+    IniFile ini;
+    ini.initFile(metals);
     ASSERT_EQ(readColorSetsAtStartup(ini, sets).source, StartupColorSets::FromFile);
     const int copper = sets.indexOfName("銅");
     ASSERT_GE(copper, 0);
     Canvas canvas(f.width, f.height);
-    ReferenceRenderer::render(takeDrawSnapshot(f), sets.at(copper), RandomSource(0).nextBits(), canvas);
+    ReferenceRenderer::render(takeDrawSnapshot(f), sets.at(copper), RandomSource(0).nextBits(),
+                              canvas);
     EXPECT_TRUE(readBmp("copper.bmp") == canvas);
 
     // The built-in name is not in that file: warned, and the file's first set is used.
-    const auto missing = run(writeParams("b.txt", f, "虹") + " --colorsets " + metals + " -o " + path("b.bmp"));
+    const auto missing =
+        run(writeParams("b.txt", f, "虹") + " --colorsets " + metals + " -o " + path("b.bmp"));
     EXPECT_EQ(missing.status, 0);
     EXPECT_NE(missing.err.find("色セット\"虹\"が存在しません。"), std::string::npos) << missing.err;
 
@@ -398,11 +407,11 @@ TEST_F(RenderCli, LooksTheColorSetUpInAColorSetFile) {
         const std::string file = entry.path().string();
         SCOPED_TRACE(file);
         ColorSetCollection loaded;
-        ASSERT_TRUE(LoadColorSetFile(file, loaded).outcome.ok());
+        ASSERT_TRUE(loadColorSetFile(file, loaded).outcome.ok());
         ASSERT_FALSE(loaded.empty());
-        const GColor& last = loaded.at(loaded.getgColorCount() - 1);
-        const auto drawn = run(writeParams("s.txt", f, last.name) + " --colorsets " + file + " -o " +
-                               path("s.bmp"));
+        const GColor& last = loaded.at(loaded.colorSetCount() - 1);
+        const auto drawn = run(writeParams("s.txt", f, last.name) + " --colorsets " + file +
+                               " -o " + path("s.bmp"));
         ASSERT_EQ(drawn.status, 0) << drawn.err;
         EXPECT_TRUE(drawn.err.empty()) << drawn.err;
         Canvas sample(f.width, f.height);
@@ -428,10 +437,11 @@ TEST_F(RenderCli, AColorSetFileThatCannotBeUsedFailsWithTheReason) {
         std::string file;
         std::string reason;
     } cases[] = {
-        {path("fifo.cst"), notRegular},  // read without waiting for a writer
+        {path("fifo.cst"), notRegular}, // read without waiting for a writer
         {path("folder.cst"), systemErrorText(std::make_error_code(std::errc::is_a_directory))},
         {"/dev/zero", notRegular},
-        {path("missing.cst"), systemErrorText(std::make_error_code(std::errc::no_such_file_or_directory))},
+        {path("missing.cst"),
+         systemErrorText(std::make_error_code(std::errc::no_such_file_or_directory))},
         {path("large.cst"), systemErrorText(make_error_code(FileError::TooLarge))},
         {path("junk.cst"), damaged},
         {path("empty.cst"), damaged},
@@ -450,7 +460,8 @@ TEST_F(RenderCli, VersionAsTheProgramGivesIt) {
     EXPECT_EQ(r.status, 0) << r.err;
     std::string text;
     ASSERT_FALSE(readWholeFile(path("version.txt"), text));
-    EXPECT_EQ(text.rfind("wavory-render " WAVORY_VERSION "\nLicense GPL-3.0-or-later", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("wavory-render " WAVORY_VERSION "\nLicense GPL-3.0-or-later", 0), 0u)
+        << text;
 }
 
 TEST_F(RenderCli, AColorSetNameSurvivesTheParameterFileItWrites) {

@@ -40,41 +40,41 @@ class SettingsTest : public ::testing::Test {
     AppSettings loadWith(const std::string& lines) const {
         putIni(lines + "[App]\r\nExistINI=True\r\n");
         AppSettings s;
-        LoadSettings(s);
+        readSettings(s);
         return s;
     }
 
     // A model in which every value differs from its default.
     AppSettings sample() const {
         AppSettings s;
-        s.Form.Main = WindowPosition{96, -8};
-        s.Form.Picture = WindowPosition{400, 30};
-        s.Form.Help = WindowPosition{0, 500};
-        s.Form.Button = WindowPosition{1200, 0};
-        s.Picture.Width = 640;
-        s.Picture.Height = 480;
-        s.Picture.JpegSaveQ = 85;
-        s.Picture.JpegSavePrgrs = true;
-        s.Picture.PNGSaveQ = 2;
-        s.Picture.Path = "/home/user/画像/";
-        s.Picture.TxtPath = "/home/user/text/";
-        s.Picture.CSetPath = home_ + "/colorset/";
-        s.Button = {1, 0x123456, 0, 50, 7, "12", "30", 1};
-        s.Anim = {"5", "95", "120", "", home_, "波～線", "0007", 3, 250, 2};
-        s.TileView = {true, false, "Noto Sans CJK JP", 18, 0x00FF00, "試し書き text"};
-        s.Tool = {true, false};
-        s.Option.Shell = "/usr/bin/gimp";
-        s.Option.Hello = false;
-        s.Option.QuitQ = true;
-        s.Option.DrewBeep = true;
-        s.Option.DrawOnRnd = false;
-        s.Option.TextOnGrp = true;
-        s.Option.ActiveAfterDrawing = false;
-        s.Option.DrawOnChange = true;
-        s.Option.RndSetSW = -0.25;
-        s.Option.RndSetBS = 0.4;
-        s.Option.DoRndSet = {false, true, false, true, true, false, true};
-        s.Extras = {true, 65};
+        s.form.main = WindowPosition{96, -8};
+        s.form.picture = WindowPosition{400, 30};
+        s.form.help = WindowPosition{0, 500};
+        s.form.button = WindowPosition{1200, 0};
+        s.picture.width = 640;
+        s.picture.height = 480;
+        s.picture.jpegSaveQ = 85;
+        s.picture.jpegSavePrgrs = true;
+        s.picture.pngSaveQ = 2;
+        s.picture.path = "/home/user/画像/";
+        s.picture.txtPath = "/home/user/text/";
+        s.picture.cSetPath = home_ + "/colorset/";
+        s.button = {1, 0x123456, 0, 50, 7, "12", "30", 1};
+        s.anim = {"5", "95", "120", "", home_, "波～線", "0007", 3, 250, 2};
+        s.tileView = {true, false, "Noto Sans CJK JP", 18, 0x00FF00, "試し書き text"};
+        s.tool = {true, false};
+        s.option.shell = "/usr/bin/gimp";
+        s.option.hello = false;
+        s.option.quitQ = true;
+        s.option.drewBeep = true;
+        s.option.drawOnRnd = false;
+        s.option.textOnGrp = true;
+        s.option.activeAfterDrawing = false;
+        s.option.drawOnChange = true;
+        s.option.rndSetSw = -0.25;
+        s.option.rndSetBs = 0.4;
+        s.option.doRndSet = {false, true, false, true, true, false, true};
+        s.extras = {true, 65};
         return s;
     }
 
@@ -86,9 +86,9 @@ class SettingsTest : public ::testing::Test {
 
 TEST_F(SettingsTest, WrittenFileHasEveryKeyInOrderAndForm) {
     AppSettings s = sample();
-    s.Picture.CSetPath = "/cs/";
-    s.Anim.Path = "/anim/";
-    const auto result = SaveSettings(s);
+    s.picture.cSetPath = "/cs/";
+    s.anim.path = "/anim/";
+    const auto result = writeSettings(s);
     EXPECT_FALSE(result.settingsFile);
     EXPECT_FALSE(result.tileViewFile);
     // Japanese values are written in CP932.
@@ -132,24 +132,24 @@ TEST_F(SettingsTest, WrittenFileHasEveryKeyInOrderAndForm) {
 TEST_F(SettingsTest, SettingsReadBackToTheSameModel) {
     const AppSettings saved = sample();
     EXPECT_FALSE(settingsExist());
-    SaveSettings(saved);
+    writeSettings(saved);
     EXPECT_TRUE(settingsExist());
 
     AppSettings loaded;
-    LoadSettings(loaded);
-    EXPECT_TRUE(readTileViewFile(loaded.TileView.Text));
-    EXPECT_EQ(loaded.Form, saved.Form);
-    EXPECT_EQ(loaded.Picture, saved.Picture);
-    EXPECT_EQ(loaded.Button, saved.Button);
-    EXPECT_EQ(loaded.Anim, saved.Anim);
-    EXPECT_EQ(loaded.TileView, saved.TileView);
-    EXPECT_EQ(loaded.Tool, saved.Tool);
-    EXPECT_EQ(loaded.Option, saved.Option);
-    EXPECT_EQ(loaded.Extras, saved.Extras);
+    readSettings(loaded);
+    EXPECT_TRUE(readTileViewFile(loaded.tileView.text));
+    EXPECT_EQ(loaded.form, saved.form);
+    EXPECT_EQ(loaded.picture, saved.picture);
+    EXPECT_EQ(loaded.button, saved.button);
+    EXPECT_EQ(loaded.anim, saved.anim);
+    EXPECT_EQ(loaded.tileView, saved.tileView);
+    EXPECT_EQ(loaded.tool, saved.tool);
+    EXPECT_EQ(loaded.option, saved.option);
+    EXPECT_EQ(loaded.extras, saved.extras);
 
     // Saving what was loaded changes no byte.
     const std::string first = get("wavory.ini");
-    SaveSettings(loaded);
+    writeSettings(loaded);
     EXPECT_EQ(get("wavory.ini"), first);
 }
 
@@ -158,23 +158,23 @@ TEST_F(SettingsTest, SettingsReadBackToTheSameModel) {
 // loads.
 TEST_F(SettingsTest, EveryKeyIsWrittenAndRead) {
     AppSettings a = sample();
-    a.TileView.Text.clear(); // kept in "Tileview.ini"
-    a.TileView.FontItalic = true;
-    a.Tool = {true, true};
-    a.Option.Hello = true;
-    a.Option.DrawOnRnd = true;
-    a.Option.ActiveAfterDrawing = true;
-    a.Option.DoRndSet.fill(true);
-    a.Anim.Drive = "D:";
+    a.tileView.text.clear(); // kept in "Tileview.ini"
+    a.tileView.fontItalic = true;
+    a.tool = {true, true};
+    a.option.hello = true;
+    a.option.drawOnRnd = true;
+    a.option.activeAfterDrawing = true;
+    a.option.doRndSet.fill(true);
+    a.anim.drive = "D:";
     AppSettings b;
-    b.Form = {WindowPosition{1, 2}, WindowPosition{3, 4}, WindowPosition{5, 6},
+    b.form = {WindowPosition{1, 2}, WindowPosition{3, 4}, WindowPosition{5, 6},
               WindowPosition{7, 8}};
-    SaveSettings(b);
+    writeSettings(b);
     const std::string other = get("wavory.ini");
-    SaveSettings(a);
+    writeSettings(a);
     const std::string written = get("wavory.ini");
     AppSettings loaded;
-    LoadSettings(loaded);
+    readSettings(loaded);
     EXPECT_EQ(loaded, a);
 
     // Lines as (section, key, line); a section's header has no key.
@@ -210,7 +210,7 @@ TEST_F(SettingsTest, EveryKeyIsWrittenAndRead) {
             text += (j == i ? std::get<2>(*match) : std::get<2>(mine[j])) + "\r\n";
         putIni(text);
         AppSettings changed;
-        LoadSettings(changed);
+        readSettings(changed);
         EXPECT_NE(changed, a) << section << key;
     }
     EXPECT_EQ(keys, 60);
@@ -227,34 +227,34 @@ TEST_F(SettingsTest, FirstStartDecisionAndDefaults) {
 
     AppSettings s;
     applyFirstStartDefaults(s, "Noto Sans CJK JP");
-    EXPECT_EQ(s.Picture.JpegSaveQ, 100);
-    EXPECT_FALSE(s.Picture.JpegSavePrgrs);
-    EXPECT_EQ(s.Picture.PNGSaveQ, 0);
-    EXPECT_FALSE(s.Option.Hello || s.Option.QuitQ || s.Option.DrewBeep || s.Option.TextOnGrp ||
-                 s.Option.DrawOnChange);
-    EXPECT_TRUE(s.Option.DrawOnRnd && s.Option.ActiveAfterDrawing);
-    EXPECT_EQ(s.Option.DoRndSet,
+    EXPECT_EQ(s.picture.jpegSaveQ, 100);
+    EXPECT_FALSE(s.picture.jpegSavePrgrs);
+    EXPECT_EQ(s.picture.pngSaveQ, 0);
+    EXPECT_FALSE(s.option.hello || s.option.quitQ || s.option.drewBeep || s.option.textOnGrp ||
+                 s.option.drawOnChange);
+    EXPECT_TRUE(s.option.drawOnRnd && s.option.activeAfterDrawing);
+    EXPECT_EQ(s.option.doRndSet,
               (std::array<bool, 7>{true, true, true, false, false, false, true}));
-    EXPECT_EQ(s.TileView.FontName, "Noto Sans CJK JP");
-    EXPECT_EQ(s.TileView.FontSize, 12);
-    EXPECT_TRUE(s.Tool.ButtonShow && s.Tool.HelpShow);
-    EXPECT_EQ(s.Picture.Path, "");
-    EXPECT_EQ(s.Picture.CSetPath, home_ + "/colorset/");
+    EXPECT_EQ(s.tileView.fontName, "Noto Sans CJK JP");
+    EXPECT_EQ(s.tileView.fontSize, 12);
+    EXPECT_TRUE(s.tool.buttonShow && s.tool.helpShow);
+    EXPECT_EQ(s.picture.path, "");
+    EXPECT_EQ(s.picture.cSetPath, home_ + "/colorset/");
 }
 
 TEST_F(SettingsTest, FileHoldingOnlyTheMarker) {
     const AppSettings s = loadWith("");
     AppSettings expected;                        // the values before reading ...
-    expected.Option.DoRndSet[RndPeriods] = true; // ... with a random setting that changes something
-    expected.Option.DoRndSet[RndAmplitudes] = true;
-    expected.Tool = {true, true}; // and both tool windows shown
-    expected.Anim.Name = "";      // a missing name empties the box
+    expected.option.doRndSet[RndPeriods] = true; // ... with a random setting that changes something
+    expected.option.doRndSet[RndAmplitudes] = true;
+    expected.tool = {true, true}; // and both tool windows shown
+    expected.anim.name = "";      // a missing name empties the box
     EXPECT_EQ(s, expected);
-    EXPECT_FALSE(s.Form.Main.has_value());
-    EXPECT_EQ(s.Picture.Width, 200);
-    EXPECT_FALSE(s.Option.DrawOnRnd); // not the first-start value
-    EXPECT_EQ(s.TileView.FontName, "");
-    EXPECT_EQ(s.TileView.FontSize, 0);
+    EXPECT_FALSE(s.form.main.has_value());
+    EXPECT_EQ(s.picture.width, 200);
+    EXPECT_FALSE(s.option.drawOnRnd); // not the first-start value
+    EXPECT_EQ(s.tileView.fontName, "");
+    EXPECT_EQ(s.tileView.fontSize, 0);
 }
 
 TEST_F(SettingsTest, EachUnreadableValueKeepsItsTarget) {
@@ -270,58 +270,58 @@ TEST_F(SettingsTest, EachUnreadableValueKeepsItsTarget) {
                                    "[Tool]\r\nButtonShow=False\r\nHelpShow=perhaps\r\n"
                                    "[Extras]\r\nKeepHistory=often\r\nVariationSpread=101\r\n");
     const AppSettings before;
-    EXPECT_FALSE(s.Form.Main.has_value());    // MainT missing: no move at all
-    EXPECT_FALSE(s.Form.Picture.has_value()); // one value not a number
-    ASSERT_TRUE(s.Form.Help.has_value());
-    EXPECT_EQ(*s.Form.Help, (WindowPosition{82, -8})); // 1234.5 twips = 82.3 pixels
-    EXPECT_EQ(s.Picture.Width, 200);                   // Height missing: 200 x 200
-    EXPECT_EQ(s.Picture.Height, 200);
-    EXPECT_EQ(s.Picture.JpegSaveQ, before.Picture.JpegSaveQ);
-    EXPECT_EQ(s.Picture.JpegSavePrgrs, before.Picture.JpegSavePrgrs);
-    EXPECT_EQ(s.Picture.PNGSaveQ, 2); // half to even
-    EXPECT_EQ(s.Button.Enabled, before.Button.Enabled);
-    EXPECT_EQ(s.Button.Color, before.Button.Color);
-    EXPECT_EQ(s.Button.Senmei, before.Button.Senmei);
-    EXPECT_EQ(s.Button.Shadow, before.Button.Shadow);
-    EXPECT_EQ(s.Button.Line, 40);
-    EXPECT_EQ(s.Button.Width, "12"); // converted and written back as decimal text
-    EXPECT_EQ(s.Button.Height, before.Button.Height);
-    EXPECT_EQ(s.Anim.Path, before.Anim.Path);
-    EXPECT_EQ(s.Anim.Number, before.Anim.Number);
-    EXPECT_EQ(s.Anim.Format, before.Anim.Format);
-    EXPECT_EQ(s.Anim.PreviewSpeed, before.Anim.PreviewSpeed);
-    EXPECT_EQ(s.TileView.FontBold, before.TileView.FontBold);
-    EXPECT_EQ(s.TileView.FontSize, 0);
-    EXPECT_EQ(s.TileView.Color, 12); // numeric prefix
-    EXPECT_FALSE(s.Tool.ButtonShow);
-    EXPECT_TRUE(s.Tool.HelpShow);
-    EXPECT_EQ(s.Extras, before.Extras);
+    EXPECT_FALSE(s.form.main.has_value());    // MainT missing: no move at all
+    EXPECT_FALSE(s.form.picture.has_value()); // one value not a number
+    ASSERT_TRUE(s.form.help.has_value());
+    EXPECT_EQ(*s.form.help, (WindowPosition{82, -8})); // 1234.5 twips = 82.3 pixels
+    EXPECT_EQ(s.picture.width, 200);                   // Height missing: 200 x 200
+    EXPECT_EQ(s.picture.height, 200);
+    EXPECT_EQ(s.picture.jpegSaveQ, before.picture.jpegSaveQ);
+    EXPECT_EQ(s.picture.jpegSavePrgrs, before.picture.jpegSavePrgrs);
+    EXPECT_EQ(s.picture.pngSaveQ, 2); // half to even
+    EXPECT_EQ(s.button.enabled, before.button.enabled);
+    EXPECT_EQ(s.button.color, before.button.color);
+    EXPECT_EQ(s.button.senmei, before.button.senmei);
+    EXPECT_EQ(s.button.shadow, before.button.shadow);
+    EXPECT_EQ(s.button.line, 40);
+    EXPECT_EQ(s.button.width, "12"); // converted and written back as decimal text
+    EXPECT_EQ(s.button.height, before.button.height);
+    EXPECT_EQ(s.anim.path, before.anim.path);
+    EXPECT_EQ(s.anim.number, before.anim.number);
+    EXPECT_EQ(s.anim.format, before.anim.format);
+    EXPECT_EQ(s.anim.previewSpeed, before.anim.previewSpeed);
+    EXPECT_EQ(s.tileView.fontBold, before.tileView.fontBold);
+    EXPECT_EQ(s.tileView.fontSize, 0);
+    EXPECT_EQ(s.tileView.color, 12); // numeric prefix
+    EXPECT_FALSE(s.tool.buttonShow);
+    EXPECT_TRUE(s.tool.helpShow);
+    EXPECT_EQ(s.extras, before.extras);
 }
 
 TEST_F(SettingsTest, ImageSizeOutsideTheCanvasRangeKeeps200) {
-    EXPECT_EQ(loadWith("[Picture]\r\nWidth= 0\r\nHeight= 300\r\n").Picture.Width, 200);
-    EXPECT_EQ(loadWith("[Picture]\r\nWidth= 4\r\nHeight= 99999\r\n").Picture.Height, 200);
+    EXPECT_EQ(loadWith("[Picture]\r\nWidth= 0\r\nHeight= 300\r\n").picture.width, 200);
+    EXPECT_EQ(loadWith("[Picture]\r\nWidth= 4\r\nHeight= 99999\r\n").picture.height, 200);
     const AppSettings s = loadWith("[Picture]\r\nWidth= 4\r\nHeight= 3000\r\n");
-    EXPECT_EQ(s.Picture.Width, 4);
-    EXPECT_EQ(s.Picture.Height, 3000);
+    EXPECT_EQ(s.picture.width, 4);
+    EXPECT_EQ(s.picture.height, 3000);
 }
 
 TEST_F(SettingsTest, RandomSettingFlags) {
     std::string allFalse = "[Option]\r\n";
     for (int i = 0; i < 7; ++i)
         allFalse += doRndSetKey(i) + "=False\r\n";
-    EXPECT_EQ(loadWith(allFalse).Option.DoRndSet,
+    EXPECT_EQ(loadWith(allFalse).option.doRndSet,
               (std::array<bool, 7>{true, true, false, false, false, false, false}));
 
     // Keys without the blank are not the program's keys.
-    EXPECT_EQ(loadWith("[Option]\r\nDoRndSet5=True\r\nDoRndSet 6=True\r\n").Option.DoRndSet,
+    EXPECT_EQ(loadWith("[Option]\r\nDoRndSet5=True\r\nDoRndSet 6=True\r\n").option.doRndSet,
               (std::array<bool, 7>{false, false, false, false, false, false, true}));
-    EXPECT_EQ(loadWith("[Option]\r\nDoRndSet 4=-1\r\nDoRndSet 5=nonsense\r\n").Option.DoRndSet,
+    EXPECT_EQ(loadWith("[Option]\r\nDoRndSet 4=-1\r\nDoRndSet 5=nonsense\r\n").option.doRndSet,
               (std::array<bool, 7>{false, false, false, false, true, false, false}));
 
     const AppSettings s = loadWith("[Option]\r\nRndSetSW= 0.5abc\r\nRndSetBS=\r\n");
-    EXPECT_EQ(s.Option.RndSetSW, 0.5);
-    EXPECT_EQ(s.Option.RndSetBS, 0.0);
+    EXPECT_EQ(s.option.rndSetSw, 0.5);
+    EXPECT_EQ(s.option.rndSetBs, 0.0);
 }
 
 TEST_F(SettingsTest, WelcomeDialogRunsWhenHelloIsTrue) {
@@ -329,19 +329,19 @@ TEST_F(SettingsTest, WelcomeDialogRunsWhenHelloIsTrue) {
            "[App]\r\nExistINI=True\r\n");
     AppSettings s;
     int calls = 0;
-    LoadSettings(s, [&](AppSettings& shown) {
+    readSettings(s, [&](AppSettings& shown) {
         ++calls;
-        EXPECT_TRUE(shown.Option.DrewBeep);    // the options are read before it
-        EXPECT_EQ(shown.TileView.FontSize, 0); // the tile view after it
-        shown.Option.Hello = false;            // the user unticked the box
+        EXPECT_TRUE(shown.option.drewBeep);    // the options are read before it
+        EXPECT_EQ(shown.tileView.fontSize, 0); // the tile view after it
+        shown.option.hello = false;            // the user unticked the box
     });
     EXPECT_EQ(calls, 1);
-    EXPECT_FALSE(s.Option.Hello);
-    EXPECT_EQ(s.TileView.FontSize, 9);
+    EXPECT_FALSE(s.option.hello);
+    EXPECT_EQ(s.tileView.fontSize, 9);
 
     putIni("[Option]\r\nHello=False\r\n[App]\r\nExistINI=True\r\n");
     AppSettings quiet;
-    LoadSettings(quiet, [&](AppSettings&) { ++calls; });
+    readSettings(quiet, [&](AppSettings&) { ++calls; });
     EXPECT_EQ(calls, 1);
 }
 
@@ -352,8 +352,8 @@ TEST_F(SettingsTest, SavingKeepsUnknownKeysAndRewritesReadOnlyFiles) {
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     AppSettings s; // main window position unknown: the stored one stays
-    s.Form.Picture = WindowPosition{10, 20};
-    EXPECT_FALSE(SaveSettings(s).settingsFile);
+    s.form.picture = WindowPosition{10, 20};
+    EXPECT_FALSE(writeSettings(s).settingsFile);
     const std::string text = get("wavory.ini");
     EXPECT_EQ(text.rfind("; hand-written note\r\n[Form]\r\nMainL= 300\r\nMainT= 450\r\n"
                          "OldKey=7\r\nPictureL= 150\r\nPictureT= 300\r\n[Extra]\r\nA=1\r\n"
@@ -365,7 +365,7 @@ TEST_F(SettingsTest, SavingKeepsUnknownKeysAndRewritesReadOnlyFiles) {
 
 TEST_F(SettingsTest, UnwritableFolderLeavesNothingBehind) {
     ::setenv("WAVORY_HOME", (home_ + "/missing").c_str(), 1);
-    const auto result = SaveSettings(sample());
+    const auto result = writeSettings(sample());
     EXPECT_TRUE(result.settingsFile);
     EXPECT_TRUE(result.tileViewFile);
     EXPECT_FALSE(fs::exists(home_ + "/missing"));
@@ -382,15 +382,15 @@ TEST_F(SettingsTest, UnwritableFolderLeavesNothingBehind) {
 TEST(FormPosition, ChkFormPosBringsWindowsBackOnScreen) {
     const ScreenSize screen{1920, 1080};
     // Beyond the right edge: flush with it.
-    EXPECT_EQ(ChkFormPos({2500, 100, 400, 300}, screen), (WindowRect{1520, 100, 400, 300}));
+    EXPECT_EQ(keepOnScreen({2500, 100, 400, 300}, screen), (WindowRect{1520, 100, 400, 300}));
     // Exactly at the edge is off-screen too.
-    EXPECT_EQ(ChkFormPos({1920, 100, 400, 300}, screen).left, 1520);
+    EXPECT_EQ(keepOnScreen({1920, 100, 400, 300}, screen).left, 1520);
     // Below the bottom: to the top.
-    EXPECT_EQ(ChkFormPos({100, 1200, 400, 300}, screen), (WindowRect{100, 0, 400, 300}));
+    EXPECT_EQ(keepOnScreen({100, 1200, 400, 300}, screen), (WindowRect{100, 0, 400, 300}));
     // Negative positions stay; visible ones too.
-    EXPECT_EQ(ChkFormPos({-120, -50, 400, 300}, screen), (WindowRect{-120, -50, 400, 300}));
-    EXPECT_EQ(ChkFormPos({1919, 1079, 400, 300}, screen), (WindowRect{1919, 1079, 400, 300}));
-    EXPECT_EQ(ChkFormPos({5000, 5000, 400, 300}, screen), (WindowRect{1520, 0, 400, 300}));
+    EXPECT_EQ(keepOnScreen({-120, -50, 400, 300}, screen), (WindowRect{-120, -50, 400, 300}));
+    EXPECT_EQ(keepOnScreen({1919, 1079, 400, 300}, screen), (WindowRect{1919, 1079, 400, 300}));
+    EXPECT_EQ(keepOnScreen({5000, 5000, 400, 300}, screen), (WindowRect{1520, 0, 400, 300}));
 
     EXPECT_EQ(pixelsToTwips(96), 1440);
     EXPECT_EQ(twipsToPixels(1440), 96);
@@ -533,7 +533,8 @@ TEST(DrawingHistory, ThumbnailAveragesEachBlockRounded) {
         for (int ty = 0; ty < h; ++ty) {
             for (int tx = 0; tx < w; ++tx) {
                 const int x0 = tx * side / w, x1 = std::max((tx + 1) * side / w, x0 + 1);
-                const int y0 = ty * (side / 2) / h, y1 = std::max((ty + 1) * (side / 2) / h, y0 + 1);
+                const int y0 = ty * (side / 2) / h,
+                          y1 = std::max((ty + 1) * (side / 2) / h, y0 + 1);
                 int sum[3] = {0, 0, 0};
                 for (int y = y0; y < y1; ++y)
                     for (int x = x0; x < x1; ++x) {

@@ -9,12 +9,12 @@
 // platform is used.
 
 #include "WindowBenchMain.h"
-#include "AnimFrames.h"
-#include "PictureDocument.h"
+#include "animation/AnimFrames.h"
+#include "drawing/PictureDocument.h"
 #include "ProgramRoot.h"
-#include "UserDialogs.h"
-#include "frmAnim.h"
-#include "frmPicture.h"
+#include "platform/UserDialogs.h"
+#include "animation/AnimationWindow.h"
+#include "drawing/PictureWindow.h"
 
 #include "common/RandomSource.h"
 
@@ -30,7 +30,7 @@
 
 namespace {
 
-std::string g_paramFile = WAVORY_SOURCE_DIR "/samples/bench-power1.txt";
+std::string paramFileForTests = WAVORY_SOURCE_DIR "/samples/bench-power1.txt";
 constexpr int kFrames = 100;
 constexpr int kSide = 1000;
 
@@ -39,7 +39,8 @@ std::unique_ptr<wavory::ProgramRoot> loadedWindow(wavory::UserDialogs& dialogs,
     using namespace wavory;
     auto program = std::make_unique<ProgramRoot>(dialogs, programRandom());
     program->mainWindow()->show();
-    if (!program->fileController().InputText(QString::fromStdString(g_paramFile))) { // draws once
+    if (!program->fileController().inputText(
+            QString::fromStdString(paramFileForTests))) { // draws once
         state.SkipWithError("parameter file not readable");
         return nullptr;
     }
@@ -69,7 +70,7 @@ void BM_AnimationIntoStore(benchmark::State& state) {
     auto main = loadedWindow(dialogs, state);
     if (!main)
         return;
-    frmAnim* anim = main->animWindow();
+    AnimationWindow* anim = main->animWindow();
     anim->show();
     anim->findChild<QLineEdit*>(QStringLiteral("txtIsoFrom"))->setText(QStringLiteral("0"));
     // Set by the program, not typed: 0 to 100 in 100 frames are the phases 0 to 99.
@@ -78,7 +79,7 @@ void BM_AnimationIntoStore(benchmark::State& state) {
     auto* create = anim->findChild<QPushButton*>(QStringLiteral("cmdDraw"));
     for (auto _ : state) {
         create->click();
-        if (anim->Frame != kFrames) {
+        if (anim->frame != kFrames) {
             state.SkipWithError("the animation was not completed");
             return;
         }
@@ -91,7 +92,15 @@ void BM_AnimationIntoStore(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_WindowDrawings)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Iterations(3);
-BENCHMARK(BM_AnimationIntoStore)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime()->Iterations(3);
+BENCHMARK(BM_WindowDrawings)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Iterations(3);
+BENCHMARK(BM_AnimationIntoStore)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Iterations(3);
 
-int main(int argc, char** argv) { return runWindowBenchmarks(argc, argv, g_paramFile); }
+int main(int argc, char** argv) { return runWindowBenchmarks(argc, argv, paramFileForTests); }

@@ -14,11 +14,11 @@
 // the process (--benchmark_filter=BM_WindowDraw) the peak is the window's own.
 
 #include "WindowBenchMain.h"
-#include "PictureDocument.h"
-#include "PictureTitle.h"
-#include "UserDialogs.h"
+#include "drawing/PictureDocument.h"
+#include "drawing/PictureTitle.h"
+#include "platform/UserDialogs.h"
 #include "ProgramRoot.h"
-#include "frmPicture.h"
+#include "drawing/PictureWindow.h"
 
 #include "colorsets/BuiltinColorSets.h"
 #include "common/RandomSource.h"
@@ -39,7 +39,7 @@
 
 namespace {
 
-std::string g_paramFile = WAVORY_SOURCE_DIR "/samples/bench-power3.txt";
+std::string paramFileForTests = WAVORY_SOURCE_DIR "/samples/bench-power3.txt";
 
 // Words each report as the picture window does.
 class TitleOnly : public wavory::DrawObserver {
@@ -68,14 +68,14 @@ struct MemoryUse {
     double baseKb = 0;
     double peakKb = 0;
 };
-std::optional<MemoryUse> g_windowMemory; // the process's first window run
+std::optional<MemoryUse> windowMemoryForTests; // the process's first window run
 
 void BM_RendererDraw(benchmark::State& state) {
     using namespace wavory;
     ColorSetCollection sets;
-    InitColors(sets);
+    initColors(sets);
     ParamFields fields;
-    if (!readParamTextFile(g_paramFile, fields, sets.names()).ok()) {
+    if (!readParamTextFile(paramFileForTests, fields, sets.names()).ok()) {
         state.SkipWithError("parameter file not readable");
         return;
     }
@@ -96,17 +96,18 @@ void BM_WindowDraw(benchmark::State& state) {
     using namespace wavory;
     QtUserDialogs dialogs;
     auto main = std::make_unique<ProgramRoot>(dialogs, programRandom());
-    main->settings().Option.ActiveAfterDrawing = true;
+    main->settings().option.activeAfterDrawing = true;
     main->mainWindow()->show();
     main->picture()->show();
     QApplication::processEvents();
-    const bool first = !g_windowMemory;
+    const bool first = !windowMemoryForTests;
     MemoryUse memory;
     if (first) {
         resetPeakMemory();
         memory.baseKb = statusKilobytes("VmRSS");
     }
-    if (!main->fileController().InputText(QString::fromStdString(g_paramFile))) { // draws once
+    if (!main->fileController().inputText(
+            QString::fromStdString(paramFileForTests))) { // draws once
         state.SkipWithError("parameter file not readable");
         return;
     }
@@ -132,11 +133,11 @@ void BM_WindowDraw(benchmark::State& state) {
     state.counters["to_final_title_ms"] = toTitleMs / static_cast<double>(state.iterations());
     if (first) {
         memory.peakKb = statusKilobytes("VmHWM");
-        g_windowMemory = memory;
+        windowMemoryForTests = memory;
     }
     const Canvas& canvas = main->document().canvas();
     const double canvasKb = static_cast<double>(canvas.rowBytes()) * canvas.height() / 1024.0;
-    const double overBase = g_windowMemory->peakKb - g_windowMemory->baseKb;
+    const double overBase = windowMemoryForTests->peakKb - windowMemoryForTests->baseKb;
     state.counters["peak_over_base_MB"] = overBase / 1024.0;
     state.counters["peak_in_canvases"] = canvasKb > 0 ? overBase / canvasKb : 0;
     state.SetLabel(main->picture()->windowTitle().toStdString());
@@ -147,4 +148,4 @@ void BM_WindowDraw(benchmark::State& state) {
 BENCHMARK(BM_RendererDraw)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 BENCHMARK(BM_WindowDraw)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 
-int main(int argc, char** argv) { return runWindowBenchmarks(argc, argv, g_paramFile); }
+int main(int argc, char** argv) { return runWindowBenchmarks(argc, argv, paramFileForTests); }

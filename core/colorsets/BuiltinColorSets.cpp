@@ -78,14 +78,14 @@ const std::vector<GColor>& builtinColorSets() {
     return sets;
 }
 
-void InitColors(ColorSetCollection& collection) {
+void initColors(ColorSetCollection& collection) {
     collection.clear();
     for (const GColor& set : builtinColorSets()) {
         // The collection is empty, so the names stay as they are and nothing is refused.
-        (void)collection.AddGColor(set.name, set.colorLevelCount);
-        const int index = collection.getgColorCount() - 1;
+        (void)collection.addColorSet(set.name, set.colorLevelCount);
+        const int index = collection.colorSetCount() - 1;
         for (int i = 0; i < set.colorCount; ++i) {
-            collection.AddColorPoint(index, set.r[i], set.g[i], set.b[i]);
+            collection.addColorPoint(index, set.r[i], set.g[i], set.b[i]);
         }
     }
     collection.select(0);

@@ -1,5 +1,5 @@
 #pragma once
-// The fourteen color sets defined in the program itself, and `InitColors`, which puts
+// The fourteen color sets defined in the program itself, and `initColors`, which puts
 // them back in place of the whole collection.
 
 #include "colorsets/GColor.h"
@@ -15,6 +15,6 @@ const std::vector<GColor>& builtinColorSets();
 
 // Throws away every set of the collection, adds the built-in sets in order and selects
 // the first one.
-void InitColors(ColorSetCollection& collection);
+void initColors(ColorSetCollection& collection);
 
 } // namespace wavory

@@ -62,7 +62,7 @@ void rotateHues(std::span<std::int32_t> points) {
 }
 
 int luminance(std::int32_t c) {
-    return roundedChannel(0.3 * RedOf(c) + 0.59 * GreenOf(c) + 0.11 * BlueOf(c));
+    return roundedChannel(0.3 * redOf(c) + 0.59 * greenOf(c) + 0.11 * blueOf(c));
 }
 
 void tintColors(std::span<std::int32_t> points, std::int32_t chosen) {
@@ -72,9 +72,9 @@ void tintColors(std::span<std::int32_t> points, std::int32_t chosen) {
     // One over the brightest luminance in single precision; all black leaves 1.
     const float k = 1.0f / static_cast<float>(std::clamp(brightest, 1, 255));
     const double scale = k;
-    const int rc = RedOf(chosen);
-    const int gc = GreenOf(chosen);
-    const int bc = BlueOf(chosen);
+    const int rc = redOf(chosen);
+    const int gc = greenOf(chosen);
+    const int bc = blueOf(chosen);
     for (std::int32_t& c : points) {
         const int y = luminance(c);
         c = rgbValue(roundedChannel(scale * rc * y), roundedChannel(scale * gc * y),
@@ -83,7 +83,7 @@ void tintColors(std::span<std::int32_t> points, std::int32_t chosen) {
 }
 
 std::int32_t brightenedColor(std::int32_t kept, int offset) {
-    return rgbValue(RedOf(kept) + offset, GreenOf(kept) + offset, BlueOf(kept) + offset);
+    return rgbValue(redOf(kept) + offset, greenOf(kept) + offset, blueOf(kept) + offset);
 }
 
 void applyBrightness(std::span<const std::int32_t> kept, std::span<std::int32_t> points,
@@ -110,11 +110,11 @@ void matchEdgesAfterChange(std::span<std::int32_t> points, std::size_t changed) 
 
 std::string swatchToolTip(std::int32_t c) {
     std::string tip = " R=";
-    tip += signPositionForm(RedOf(c));
+    tip += signPositionForm(redOf(c));
     tip += " G=";
-    tip += signPositionForm(GreenOf(c));
+    tip += signPositionForm(greenOf(c));
     tip += " B=";
-    tip += signPositionForm(BlueOf(c));
+    tip += signPositionForm(blueOf(c));
     return tip;
 }
 
@@ -205,22 +205,22 @@ GColor editedSet(std::string_view name, int level, std::span<const std::int32_t>
     const std::size_t n = std::min<std::size_t>(points.size(), kMaxColorPoints);
     set.colorCount = static_cast<std::int16_t>(n);
     for (std::size_t i = 0; i < n; ++i) {
-        set.r[i] = static_cast<std::int16_t>(RedOf(points[i]));
-        set.g[i] = static_cast<std::int16_t>(GreenOf(points[i]));
-        set.b[i] = static_cast<std::int16_t>(BlueOf(points[i]));
+        set.r[i] = static_cast<std::int16_t>(redOf(points[i]));
+        set.g[i] = static_cast<std::int16_t>(greenOf(points[i]));
+        set.b[i] = static_cast<std::int16_t>(blueOf(points[i]));
     }
     return set;
 }
 
 bool writeEditedSet(ColorSetCollection& collection, int index, std::string_view name, int level,
                     std::span<const std::int32_t> points) {
-    if (index < 0 || index >= collection.getgColorCount() || points.size() > kMaxColorPoints)
+    if (index < 0 || index >= collection.colorSetCount() || points.size() > kMaxColorPoints)
         return false;
     GColor& set = collection.at(index);
     set.colorCount = 0;
     set.colorLevelCount = static_cast<std::int16_t>(level);
     for (std::int32_t c : points)
-        collection.AddColorPoint(index, RedOf(c), GreenOf(c), BlueOf(c));
+        collection.addColorPoint(index, redOf(c), greenOf(c), blueOf(c));
     set.name = textcodec::decodeFileText(name);
     return true;
 }

@@ -102,7 +102,7 @@ UserMessage duplicateSetNameMessage();
 // The set the editor's points make: for the preview, and what OK stores.
 GColor editedSet(std::string_view name, int level, std::span<const std::int32_t> points);
 
-// OK: the set at `index` takes the edited points (ColorCount 0, then one AddColorPoint per
+// OK: the set at `index` takes the edited points (ColorCount 0, then one addColorPoint per
 // point), the level exponent and the name. False when `index` is not a slot of the
 // collection or there are more than 12 points.
 bool writeEditedSet(ColorSetCollection& collection, int index, std::string_view name, int level,

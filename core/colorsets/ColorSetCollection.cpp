@@ -82,14 +82,14 @@ bool ColorSetCollection::select(int index) {
     return true;
 }
 
-Result ColorSetCollection::ColorSetLimitOk() const {
+Result ColorSetCollection::colorSetLimitOk() const {
     if (count_ < kCapacity)
         return {};
     return Result::failure(colorSetLimitMessage());
 }
 
-Result ColorSetCollection::AddGColor(std::string_view vGradName, std::int16_t vGradLevelCnt) {
-    if (Result room = ColorSetLimitOk(); !room.ok())
+Result ColorSetCollection::addColorSet(std::string_view vGradName, std::int16_t vGradLevelCnt) {
+    if (Result room = colorSetLimitOk(); !room.ok())
         return room;
     // Whatever file a name came from, the collection holds it as text.
     std::string name = textcodec::decodeFileText(vGradName);
@@ -111,7 +111,7 @@ Result ColorSetCollection::AddGColor(std::string_view vGradName, std::int16_t vG
     return {};
 }
 
-bool ColorSetCollection::AddColorPoint(int index, int r, int g, int b) {
+bool ColorSetCollection::addColorPoint(int index, int r, int g, int b) {
     if (index < 0 || index >= kSlotCount)
         return false;
     GColor& set = slots_[index];
@@ -126,7 +126,7 @@ bool ColorSetCollection::AddColorPoint(int index, int r, int g, int b) {
     return true;
 }
 
-std::int16_t ColorSetCollection::ExistSameGColor(std::int16_t vIndex) const {
+std::int16_t ColorSetCollection::hasSameColorSet(std::int16_t vIndex) const {
     if (vIndex < 0 || vIndex >= kSlotCount)
         return -1;
     for (std::int16_t c = 0; c < count_; ++c) {
@@ -136,7 +136,7 @@ std::int16_t ColorSetCollection::ExistSameGColor(std::int16_t vIndex) const {
     return -1;
 }
 
-bool ColorSetCollection::RemoveGColor(std::int16_t& vintRmIndex) {
+bool ColorSetCollection::removeColorSet(std::int16_t& vintRmIndex) {
     if (vintRmIndex < 0 || vintRmIndex >= count_)
         return false;
     for (int i = vintRmIndex; i < count_ - 1; ++i)

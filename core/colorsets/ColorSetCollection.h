@@ -27,7 +27,7 @@ class ColorSetCollection {
     void setSelectionListener(SelectionListener listener) { listener_ = std::move(listener); }
 
     // Number of sets N.
-    std::int16_t getgColorCount() const { return count_; }
+    std::int16_t colorSetCount() const { return count_; }
     bool empty() const { return count_ == 0; }
 
     // Slot access, 0..50 (slots from N on hold no set). Throws std::out_of_range otherwise.
@@ -47,29 +47,29 @@ class ColorSetCollection {
     bool select(int index);
 
     // Success while fewer than 50 sets exist; otherwise fails with the capacity message.
-    Result ColorSetLimitOk() const;
+    Result colorSetLimitOk() const;
 
     // Appends a set without points. A name that is not UTF-8 is decoded as CP932 (bytes
     // that are neither become U+FFFD). A name already in use is changed: a name ending in a
     // positive number takes the next number ("RGB_02" -> "RGB_03") and the scan restarts;
     // any other name gets "_02" and the scan goes on. Fails with the capacity message
     // (nothing added) when the collection is full. The selection does not change.
-    Result AddGColor(std::string_view vGradName, std::int16_t vGradLevelCnt);
+    Result addColorSet(std::string_view vGradName, std::int16_t vGradLevelCnt);
 
     // Appends one point to slot `index` (0..50). Refused (false, nothing changed) when the
     // index is outside 0..50, the set already holds 12 points, or a value does not fit
     // 16 bits. Values outside 0..255 are kept as given.
-    bool AddColorPoint(int index, int r, int g, int b);
+    bool addColorPoint(int index, int r, int g, int b);
 
     // Position of the first other set with the same point count, level exponent and
     // points as set `vIndex` (names are not compared); -1 when there is none.
-    std::int16_t ExistSameGColor(std::int16_t vIndex) const;
+    std::int16_t hasSameColorSet(std::int16_t vIndex) const;
 
     // Removes the set at `vintRmIndex`, moving the later ones down, and selects the set
     // that took its place, or the new last set; `vintRmIndex` then holds the new
     // selection (-1 when the collection became empty). Returns false and changes nothing
     // for an index outside 0..N-1.
-    bool RemoveGColor(std::int16_t& vintRmIndex);
+    bool removeColorSet(std::int16_t& vintRmIndex);
 
     // Removes every set and the selection.
     void clear();

@@ -35,41 +35,41 @@ std::string freeCopySetName(const ColorSetCollection& collection, const std::str
 }
 
 AddedColorSet addNewColorSet(ColorSetCollection& collection) {
-    AddedColorSet added{-1, collection.AddGColor(freeNewSetName(collection), 8)};
+    AddedColorSet added{-1, collection.addColorSet(freeNewSetName(collection), 8)};
     if (!added.outcome.ok())
         return added;
-    const int index = collection.getgColorCount() - 1;
+    const int index = collection.colorSetCount() - 1;
     collection.select(index);
-    collection.AddColorPoint(index, 0, 0, 0);
-    collection.AddColorPoint(index, 255, 255, 255);
-    collection.AddColorPoint(index, 255, 255, 255);
-    collection.AddColorPoint(index, 0, 0, 0);
+    collection.addColorPoint(index, 0, 0, 0);
+    collection.addColorPoint(index, 255, 255, 255);
+    collection.addColorPoint(index, 255, 255, 255);
+    collection.addColorPoint(index, 0, 0, 0);
     added.index = index;
     return added;
 }
 
 AddedColorSet addColorSetCopy(ColorSetCollection& collection, int source) {
-    if (source < 0 || source >= collection.getgColorCount())
+    if (source < 0 || source >= collection.colorSetCount())
         return {};
     // Copied before adding: the new set is appended behind the source, but keep no
     // reference into the table across the change.
     const GColor original = collection.at(source);
-    AddedColorSet added{-1, collection.AddGColor(freeCopySetName(collection, original.name),
+    AddedColorSet added{-1, collection.addColorSet(freeCopySetName(collection, original.name),
                                                  original.colorLevelCount)};
     if (!added.outcome.ok())
         return added;
-    const int index = collection.getgColorCount() - 1;
+    const int index = collection.colorSetCount() - 1;
     collection.select(index);
     for (int i = 0; i < original.colorCount && i < kMaxColorPoints; ++i) {
-        collection.AddColorPoint(index, original.r[i], original.g[i], original.b[i]);
+        collection.addColorPoint(index, original.r[i], original.g[i], original.b[i]);
     }
     added.index = index;
     return added;
 }
 
 void undoAddedColorSet(ColorSetCollection& collection, int previousSelection) {
-    std::int16_t last = static_cast<std::int16_t>(collection.getgColorCount() - 1);
-    collection.RemoveGColor(last);
+    std::int16_t last = static_cast<std::int16_t>(collection.colorSetCount() - 1);
+    collection.removeColorSet(last);
     collection.select(previousSelection);
 }
 

@@ -31,12 +31,12 @@ Result addColorSet(const GColor& set, ColorSetCollection& sets) {
     std::string name = importedSetName(set.name);
     if (name.empty())
         name = freeNewSetName(sets);
-    Result added = sets.AddGColor(name, set.colorLevelCount);
+    Result added = sets.addColorSet(name, set.colorLevelCount);
     if (!added.ok())
         return added;
-    const int index = sets.getgColorCount() - 1;
+    const int index = sets.colorSetCount() - 1;
     for (int i = 0; i < set.colorCount && i < kMaxColorPoints; ++i)
-        sets.AddColorPoint(index, set.r[i], set.g[i], set.b[i]);
+        sets.addColorPoint(index, set.r[i], set.g[i], set.b[i]);
     sets.select(index);
     return added;
 }

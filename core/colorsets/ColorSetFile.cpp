@@ -19,15 +19,15 @@ constexpr std::string_view kLevelKey = "ColorLevelCount";
 constexpr std::array<char, 3> kChannels = {'R', 'G', 'B'};
 
 // Writes one 16-bit number in plain decimal form.
-bool writeNumber(clsINI& ini, const std::string& section, std::string_view key,
+bool writeNumber(IniFile& ini, const std::string& section, std::string_view key,
                  std::int16_t value) {
-    return ini.AccessINI(section, key, value, true);
+    return ini.accessValue(section, key, value, true);
 }
 
 // Writes every key of one set into the open batch.
-bool writeSetKeys(clsINI& ini, const GColor& set, const std::string& section) {
+bool writeSetKeys(IniFile& ini, const GColor& set, const std::string& section) {
     std::string name = set.name;
-    bool ok = ini.AccessINI(section, kNameKey, name, true);
+    bool ok = ini.accessValue(section, kNameKey, name, true);
     ok = ok && writeNumber(ini, section, kPointCountKey, set.colorCount);
     ok = ok && writeNumber(ini, section, kLevelKey, set.colorLevelCount);
     const int points = set.colorCount < 0 ? 0 : std::min<int>(set.colorCount, kMaxColorPoints);
@@ -42,15 +42,15 @@ bool writeSetKeys(clsINI& ini, const GColor& set, const std::string& section) {
 // Reads the points of one set into slot `index`. False when the set has to be abandoned:
 // a value too large for its field, or a point beyond the twelfth. The points read before
 // stay with the set.
-bool readPoints(clsINI& ini, const std::string& section, int pointCount, ColorSetCollection& sets,
+bool readPoints(IniFile& ini, const std::string& section, int pointCount, ColorSetCollection& sets,
                 int index) {
     for (int i = 0; i < pointCount; ++i) {
         std::array<std::int32_t, 3> rgb{};
         for (std::size_t c = 0; c < kChannels.size(); ++c) {
-            if (!ini.AccessINI(section, colorPointKey(i, kChannels[c]), rgb[c], false))
+            if (!ini.accessValue(section, colorPointKey(i, kChannels[c]), rgb[c], false))
                 return false;
         }
-        if (!sets.AddColorPoint(index, rgb[0], rgb[1], rgb[2]))
+        if (!sets.addColorPoint(index, rgb[0], rgb[1], rgb[2]))
             return false;
     }
     return true;
@@ -68,9 +68,9 @@ std::string colorPointKey(int point, char channel) {
     return key;
 }
 
-std::error_code WriteColorSet(clsINI& ini, const ColorSetCollection& sets, int setIndex,
+std::error_code writeColorSet(IniFile& ini, const ColorSetCollection& sets, int setIndex,
                               int setNumber) {
-    if (setIndex < 0 || setIndex >= sets.getgColorCount())
+    if (setIndex < 0 || setIndex >= sets.colorSetCount())
         return std::make_error_code(std::errc::invalid_argument);
     const bool ownBatch = !ini.inBatch();
     if (ownBatch) {
@@ -85,20 +85,20 @@ std::error_code WriteColorSet(clsINI& ini, const ColorSetCollection& sets, int s
     return ownBatch ? ini.commitBatch() : std::error_code{};
 }
 
-std::error_code WriteAllColorSets(clsINI& ini, const ColorSetCollection& sets) {
+std::error_code writeAllColorSets(IniFile& ini, const ColorSetCollection& sets) {
     // The new content is put together in memory and replaces the file in one step.
     ini.beginBatchWith(IniDocument());
-    if (const auto ec = ini.ClearINI()) {
+    if (const auto ec = ini.clearAll()) {
         ini.discardBatch();
         return ec;
     }
-    std::int16_t count = sets.getgColorCount();
-    if (!ini.AccessINI(kColorSetCountSection, kCountKey, count, true)) {
+    std::int16_t count = sets.colorSetCount();
+    if (!ini.accessValue(kColorSetCountSection, kCountKey, count, true)) {
         ini.discardBatch();
         return std::make_error_code(std::errc::invalid_argument);
     }
     for (int i = 0; i < count; ++i) {
-        if (const auto ec = WriteColorSet(ini, sets, i, i)) {
+        if (const auto ec = writeColorSet(ini, sets, i, i)) {
             ini.discardBatch();
             return ec;
         }
@@ -106,7 +106,7 @@ std::error_code WriteAllColorSets(clsINI& ini, const ColorSetCollection& sets) {
     return ini.commitBatch();
 }
 
-ColorSetsRead ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDuplicates) {
+ColorSetsRead readColorSets(IniFile& ini, ColorSetCollection& sets, bool removeDuplicates) {
     const bool ownBatch = !ini.inBatch();
     // One read of the file serves every key; an unreadable file has no keys.
     if (ownBatch && ini.beginBatch())
@@ -117,17 +117,17 @@ ColorSetsRead ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDu
     for (int n = 0;; ++n) {
         const std::string section = colorSetSection(n);
         std::string name;
-        ini.AccessINI(section, kNameKey, name, false);
+        ini.accessValue(section, kNameKey, name, false);
         if (name.empty())
             break;
 
         std::int16_t pointCount = 0;
-        if (!ini.AccessINI(section, kPointCountKey, pointCount, false) || pointCount < 2)
+        if (!ini.accessValue(section, kPointCountKey, pointCount, false) || pointCount < 2)
             continue;
         std::int16_t level = 0;
-        if (!ini.AccessINI(section, kLevelKey, level, false))
+        if (!ini.accessValue(section, kLevelKey, level, false))
             continue;
-        if (Result added = sets.AddGColor(name, level); !added.ok()) {
+        if (Result added = sets.addColorSet(name, level); !added.ok()) {
             // Full: the user is told, the sets read so far stay.
             for (const UserMessage& m : added.messages())
                 read.outcome.warn(m);
@@ -136,13 +136,13 @@ ColorSetsRead ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDu
 
         // The set just added is always the last one, whatever happened to the sets
         // before it, so its points cannot end up in another set.
-        const int index = sets.getgColorCount() - 1;
+        const int index = sets.colorSetCount() - 1;
         if (!readPoints(ini, section, pointCount, sets, index))
             continue; // abandoned: it keeps the points read so far
 
-        if (removeDuplicates && sets.ExistSameGColor(static_cast<std::int16_t>(index)) >= 0) {
+        if (removeDuplicates && sets.hasSameColorSet(static_cast<std::int16_t>(index)) >= 0) {
             auto removed = static_cast<std::int16_t>(index);
-            sets.RemoveGColor(removed);
+            sets.removeColorSet(removed);
             if (!dropped.empty())
                 dropped += ", ";
             dropped += name;
@@ -155,9 +155,9 @@ ColorSetsRead ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDu
 
 ColorSetsRead readColorSetsFromBytes(std::string_view bytes, ColorSetCollection& sets,
                                      bool removeDuplicates) {
-    clsINI ini;
+    IniFile ini;
     ini.beginBatchWith(IniDocument::parse(textcodec::decodeFileText(bytes)));
-    return ReadColorSets(ini, sets, removeDuplicates);
+    return readColorSets(ini, sets, removeDuplicates);
 }
 
 } // namespace wavory

@@ -14,7 +14,7 @@
 //   …
 
 #include "colorsets/ColorSetCollection.h"
-#include "io/clsINI.h"
+#include "io/IniFile.h"
 
 #include <string>
 #include <string_view>
@@ -35,13 +35,13 @@ std::string colorPointKey(int point, char channel);
 // that order. Inside a batch the writes join it; otherwise the file is rewritten once
 // (keeping its other sections). An error when the file cannot be written or `setIndex`
 // is not a set of the collection.
-std::error_code WriteColorSet(clsINI& ini, const ColorSetCollection& sets, int setIndex,
+std::error_code writeColorSet(IniFile& ini, const ColorSetCollection& sets, int setIndex,
                               int setNumber);
 
 // Replaces the bound file with the whole collection: "Count", then every set in list
 // order as set 0, 1, …. The new file is written whole and renamed into place, so on any
 // failure the old file is still there, unchanged. Replaces any batch the caller had open.
-std::error_code WriteAllColorSets(clsINI& ini, const ColorSetCollection& sets);
+std::error_code writeAllColorSets(IniFile& ini, const ColorSetCollection& sets);
 
 // Reads the sets of the bound file, in set number order from 0 up to the first missing
 // or empty name, and appends them to the collection:
@@ -63,9 +63,9 @@ struct ColorSetsRead {
     // read so far stay).
     Result outcome;
 };
-ColorSetsRead ReadColorSets(clsINI& ini, ColorSetCollection& sets, bool removeDuplicates);
+ColorSetsRead readColorSets(IniFile& ini, ColorSetCollection& sets, bool removeDuplicates);
 
-// ReadColorSets on the bytes of a color set file (UTF-8 or CP932) held in memory.
+// readColorSets on the bytes of a color set file (UTF-8 or CP932) held in memory.
 ColorSetsRead readColorSetsFromBytes(std::string_view bytes, ColorSetCollection& sets,
                                      bool removeDuplicates);
 

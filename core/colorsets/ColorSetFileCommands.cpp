@@ -26,10 +26,10 @@ std::string withoutQuotes(std::string_view path) {
 
 // Binds `ini` to the file and opens a batch on its content. A missing file is an error
 // here: loading it would silently add nothing.
-std::error_code openForReading(clsINI& ini, std::string_view path) {
-    ini.InitINI(path);
+std::error_code openForReading(IniFile& ini, std::string_view path) {
+    ini.initFile(path);
     std::error_code ec;
-    if (!std::filesystem::exists(ini.Path(), ec))
+    if (!std::filesystem::exists(ini.path(), ec))
         return ec ? ec : std::make_error_code(std::errc::no_such_file_or_directory);
     return ini.beginBatch();
 }
@@ -40,7 +40,7 @@ StartupColorSetsRead useBuiltinSets(ColorSetCollection& sets, bool afterFailure)
         read.outcome.warn(fatalColorSetFileMessage());
         read.source = StartupColorSets::BuiltinAfterFailure;
     }
-    InitColors(sets);
+    initColors(sets);
     return read;
 }
 
@@ -52,24 +52,24 @@ Result writeOutcome(const std::error_code& ec) {
 
 } // namespace
 
-ColorSetLoadResult LoadColorSetFile(std::string_view path, ColorSetCollection& sets) {
+ColorSetLoadResult loadColorSetFile(std::string_view path, ColorSetCollection& sets) {
     ColorSetLoadResult result;
-    clsINI ini;
+    IniFile ini;
     if ((result.error = openForReading(ini, withoutQuotes(path)))) {
         result.outcome.fail(colorSetReadFailureMessage(systemErrorText(result.error)));
         return result;
     }
-    ColorSetsRead read = ReadColorSets(ini, sets, true);
+    ColorSetsRead read = readColorSets(ini, sets, true);
     ini.discardBatch();
     result.dropped = std::move(read.dropped);
     result.outcome = std::move(read.outcome);
     if (!result.dropped.empty())
         result.outcome.warn(duplicateColorSetsMessage(result.dropped));
-    sets.select(sets.getgColorCount() - 1);
+    sets.select(sets.colorSetCount() - 1);
     return result;
 }
 
-StartupColorSetsRead readColorSetsAtStartup(clsINI& ini, ColorSetCollection& sets) {
+StartupColorSetsRead readColorSetsAtStartup(IniFile& ini, ColorSetCollection& sets) {
     sets.clear();
     // A missing file starts an empty batch (no "Count"); an existing one that cannot be
     // read is an error.
@@ -77,11 +77,11 @@ StartupColorSetsRead readColorSetsAtStartup(clsINI& ini, ColorSetCollection& set
         return useBuiltinSets(sets, true);
     StartupColorSetsRead read{StartupColorSets::FromFile, {}};
     try {
-        if (ini.GetIni(kColorSetCountSection, "Count", "").empty()) {
+        if (ini.valueText(kColorSetCountSection, "Count", "").empty()) {
             ini.discardBatch();
             return useBuiltinSets(sets, false);
         }
-        read.outcome = ReadColorSets(ini, sets, false).outcome;
+        read.outcome = readColorSets(ini, sets, false).outcome;
     } catch (const std::exception&) {
         ini.discardBatch();
         return useBuiltinSets(sets, true);
@@ -94,14 +94,14 @@ StartupColorSetsRead readColorSetsAtStartup(clsINI& ini, ColorSetCollection& set
 }
 
 Result saveColorSetFile(std::string_view path, const ColorSetCollection& sets, int index) {
-    clsINI ini;
-    ini.InitINI(path);
-    ini.SetAttrINIArchive();
+    IniFile ini;
+    ini.initFile(path);
+    ini.setArchiveAttribute();
     // Emptied and refilled in memory, then written in one step.
     ini.beginBatchWith(IniDocument());
-    if (const auto ec = ini.ClearINI())
+    if (const auto ec = ini.clearAll())
         return writeOutcome(ec);
-    if (const auto ec = WriteColorSet(ini, sets, index, 0)) {
+    if (const auto ec = writeColorSet(ini, sets, index, 0)) {
         ini.discardBatch();
         return writeOutcome(ec);
     }
@@ -109,10 +109,10 @@ Result saveColorSetFile(std::string_view path, const ColorSetCollection& sets, i
 }
 
 Result saveAllColorSetsFile(std::string_view path, const ColorSetCollection& sets) {
-    clsINI ini;
-    ini.InitINI(path);
-    ini.SetAttrINIArchive();
-    return writeOutcome(WriteAllColorSets(ini, sets));
+    IniFile ini;
+    ini.initFile(path);
+    ini.setArchiveAttribute();
+    return writeOutcome(writeAllColorSets(ini, sets));
 }
 
 UserMessage duplicateColorSetsMessage(std::string_view dropped) {

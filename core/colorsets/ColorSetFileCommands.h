@@ -5,7 +5,7 @@
 
 #include "colorsets/ColorSetCollection.h"
 #include "common/Result.h"
-#include "io/clsINI.h"
+#include "io/IniFile.h"
 
 #include <string>
 #include <string_view>
@@ -28,7 +28,7 @@ struct ColorSetLoadResult {
 // (after the capacity message when the collection filled up); afterwards the last set
 // is selected, even when nothing was added. A file that is missing or cannot be read
 // fails with the read failure message and changes nothing.
-ColorSetLoadResult LoadColorSetFile(std::string_view path, ColorSetCollection& sets);
+ColorSetLoadResult loadColorSetFile(std::string_view path, ColorSetCollection& sets);
 
 enum class StartupColorSets {
     FromFile,            // the sets of the file, the first one selected
@@ -46,7 +46,7 @@ struct StartupColorSetsRead {
 // the built-in sets. A file that cannot be read (an I/O error, a folder of that name) or
 // that yields no set at all is a failure: the fatal message is a warning and the
 // built-in sets take its place (and are written to the file at exit).
-StartupColorSetsRead readColorSetsAtStartup(clsINI& ini, ColorSetCollection& sets);
+StartupColorSetsRead readColorSetsAtStartup(IniFile& ini, ColorSetCollection& sets);
 
 // Save command: the file at `path` holds exactly the set at `index`, as set number 0,
 // without "Count". Save-all command: the file holds the whole collection. A read-only

@@ -4,7 +4,7 @@
 
 namespace wavory {
 
-std::string CheckTextRange(std::string_view text, double upper, std::optional<double> lower) {
+std::string clampFieldText(std::string_view text, double upper, std::optional<double> lower) {
     std::string result(text);
     if (leadingNumber(result) > upper)
         result = plainDecimal(upper);

@@ -6,13 +6,13 @@
 
 namespace wavory {
 
-constexpr int RedOf(std::int32_t c) {
+constexpr int redOf(std::int32_t c) {
     return c & 255;
 }
-constexpr int GreenOf(std::int32_t c) {
+constexpr int greenOf(std::int32_t c) {
     return (c / 256) & 255;
 }
-constexpr int BlueOf(std::int32_t c) {
+constexpr int blueOf(std::int32_t c) {
     return (c / 65536) & 255;
 }
 

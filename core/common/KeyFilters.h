@@ -7,14 +7,14 @@ namespace wavory {
 inline constexpr int kBackspaceKey = 8;
 
 // Digits, ".", "-" and backspace are kept; the position of "-" is not examined.
-constexpr int CheckNum(int vChr) {
+constexpr int filterNumberKey(int vChr) {
     const bool kept =
         (vChr >= '0' && vChr <= '9') || vChr == '.' || vChr == '-' || vChr == kBackspaceKey;
     return kept ? vChr : 0;
 }
 
 // Digits and backspace are kept.
-constexpr int CheckNumInt(int vChr) {
+constexpr int filterDigitKey(int vChr) {
     const bool kept = (vChr >= '0' && vChr <= '9') || vChr == kBackspaceKey;
     return kept ? vChr : 0;
 }

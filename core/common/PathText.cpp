@@ -23,7 +23,7 @@ std::size_t extensionDot(std::string_view path) {
 
 } // namespace
 
-std::string ChkPathBS(std::string_view vPath) {
+std::string withTrailingSlash(std::string_view vPath) {
     if (isBlankText(vPath))
         return {};
     std::string path(vPath);
@@ -32,7 +32,7 @@ std::string ChkPathBS(std::string_view vPath) {
     return path;
 }
 
-std::string TrimDir(std::string_view vStr) {
+std::string folderPart(std::string_view vStr) {
     if (isBlankText(vStr))
         return {};
     const std::size_t last = vStr.rfind(kSeparator);
@@ -41,7 +41,7 @@ std::string TrimDir(std::string_view vStr) {
     return std::string(vStr.substr(0, last + 1));
 }
 
-std::string TrimFnameExt(std::string_view vStr) {
+std::string fileNamePart(std::string_view vStr) {
     if (isBlankText(vStr))
         return {};
     const std::size_t last = vStr.rfind(kSeparator);
@@ -50,27 +50,27 @@ std::string TrimFnameExt(std::string_view vStr) {
     return std::string(vStr.substr(last + 1));
 }
 
-std::string TrimDirFname(std::string_view vStr) {
+std::string withoutExtension(std::string_view vStr) {
     if (isBlankText(vStr))
         return {};
     const std::size_t dot = extensionDot(vStr);
     return std::string(dot == std::string_view::npos ? vStr : vStr.substr(0, dot));
 }
 
-std::string TrimExt(std::string_view vStr) {
+std::string extensionPart(std::string_view vStr) {
     if (isBlankText(vStr))
         return {};
     const std::size_t dot = extensionDot(vStr);
     return dot == std::string_view::npos ? std::string() : std::string(vStr.substr(dot + 1));
 }
 
-bool CheckPathBadSymbol(std::string_view vPath) {
+bool hasNoWildcards(std::string_view vPath) {
     if (isBlankText(vPath))
         return false;
     return vPath.find_first_of("*?") == std::string_view::npos;
 }
 
-std::string RemoveSpace(std::string_view rStr) {
+std::string withoutBlanks(std::string_view rStr) {
     std::string result;
     result.reserve(rStr.size());
     for (std::size_t i = 0; i < rStr.size();) {
@@ -85,8 +85,8 @@ std::string RemoveSpace(std::string_view rStr) {
     return result;
 }
 
-std::string VBHTTrim(std::string_view Incoming) {
-    std::string_view text = Incoming.substr(0, Incoming.find('\0'));
+std::string trimmedBeforeNul(std::string_view incoming) {
+    std::string_view text = incoming.substr(0, incoming.find('\0'));
     const std::size_t begin = text.find_first_not_of(' ');
     if (begin == std::string_view::npos)
         return {};

@@ -1,6 +1,6 @@
 #pragma once
 // Path splitting on texts, with "/" as the only separator. An argument that is empty or
-// only blanks gives an empty result (false for CheckPathBadSymbol).
+// only blanks gives an empty result (false for hasNoWildcards).
 
 #include <string>
 #include <string_view>
@@ -8,30 +8,30 @@
 namespace wavory {
 
 // The folder with one "/" appended unless it already ends with one.
-std::string ChkPathBS(std::string_view vPath);
+std::string withTrailingSlash(std::string_view vPath);
 
 // The directory part up to and including the last "/"; empty when there is none.
-std::string TrimDir(std::string_view vStr);
+std::string folderPart(std::string_view vStr);
 
 // The text after the last "/"; a text without "/" is returned whole.
-std::string TrimFnameExt(std::string_view vStr);
+std::string fileNamePart(std::string_view vStr);
 
 // The path without its extension ("/a/wave.jpg" -> "/a/wave"). Unchanged when the last
 // path element has no "." or that "." is the first character of the text.
-std::string TrimDirFname(std::string_view vStr);
+std::string withoutExtension(std::string_view vStr);
 
 // The extension without its dot, letter case kept ("x.CST" -> "CST"); empty when the last
 // path element has no "." or that "." is the first character of the text.
-std::string TrimExt(std::string_view vStr);
+std::string extensionPart(std::string_view vStr);
 
 // True when the text contains neither "*" nor "?".
-bool CheckPathBadSymbol(std::string_view vPath);
+bool hasNoWildcards(std::string_view vPath);
 
 // The text without half-width " " and full-width "　" blanks (tabs stay).
-std::string RemoveSpace(std::string_view rStr);
+std::string withoutBlanks(std::string_view rStr);
 
 // The text up to its first NUL, without leading and trailing blanks.
-std::string VBHTTrim(std::string_view Incoming);
+std::string trimmedBeforeNul(std::string_view incoming);
 
 // Whether the text ends with `lowerSuffix` (given in lower case), ASCII letters compared
 // without case: how file name endings choose a format.

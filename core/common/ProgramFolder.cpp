@@ -43,7 +43,7 @@ std::string programFolderWithoutSeparator() {
 
 } // namespace
 
-std::string GetPath() {
+std::string programFolder() {
     std::string folder = withoutTrailingSeparators(programFolderWithoutSeparator());
     if (folder.back() != '/')
         folder += '/';
@@ -52,13 +52,13 @@ std::string GetPath() {
 
 std::error_code ensureProgramFolder() {
     std::error_code error;
-    std::filesystem::create_directories(GetPath(), error);
+    std::filesystem::create_directories(programFolder(), error);
     return error;
 }
 
 std::string resolveInProgramFolder(std::string_view name) {
     if (!name.empty() && name.front() == '/') return std::string(name);
-    return GetPath() + std::string(name);
+    return programFolder() + std::string(name);
 }
 
 } // namespace wavory

@@ -11,7 +11,7 @@ namespace wavory {
 // $WAVORY_HOME when set and not empty, else $XDG_CONFIG_HOME/wavory (an absolute
 // XDG_CONFIG_HOME only), else ~/.config/wavory; with exactly one trailing "/". Looking
 // the folder up never creates it: start-up does that once (ensureProgramFolder).
-std::string GetPath();
+std::string programFolder();
 
 // Creates the program folder when missing.
 std::error_code ensureProgramFolder();

@@ -11,7 +11,7 @@ Result refused(std::string_view text) {
 }
 } // namespace
 
-Result DrawCheck(const ParamFields& fields) {
+Result checkComponents(const ParamFields& fields) {
     const bool anyOn = std::any_of(fields.componentOn.begin(), fields.componentOn.end(),
                                    [](bool on) { return on; });
     if (anyOn)

@@ -32,7 +32,7 @@ inline constexpr int kMaxDrawSide = 1 << 20;
 // The draw command's first test: success when at least one component switch is on,
 // otherwise a failure with the message to show (critical icon); the command then does
 // nothing more.
-Result DrawCheck(const ParamFields& fields);
+Result checkComponents(const ParamFields& fields);
 
 // Success when the snapshot can be drawn with this color set; otherwise why not
 // (a set with fewer than 2 or more than 12 points, a frame narrower or lower than one

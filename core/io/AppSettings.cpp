@@ -6,7 +6,7 @@
 #include "io/AtomicFile.h"
 #include "io/SettingsKey.h"
 #include "io/TileViewFile.h"
-#include "io/clsINI.h"
+#include "io/IniFile.h"
 #include "params/ParamFields.h"
 
 #include <algorithm>
@@ -34,130 +34,130 @@ using Option = AppSettings::OptionSection;
 using Extras = AppSettings::ExtrasSection;
 
 // Each section's keys in the order they are written. Reading goes section by section
-// too, in the order LoadSettings gives.
+// too, in the order readSettings gives.
 
 constexpr SectionTable<AppSettings, Form, 4> kFormKeys{
     "Form",
-    &AppSettings::Form,
+    &AppSettings::form,
     {{
-        windowPosition<&Form::Main>("MainL", "MainT"),
-        windowPosition<&Form::Picture>("PictureL", "PictureT"),
-        windowPosition<&Form::Help>("HelpL", "HelpT"),
-        windowPosition<&Form::Button>("ButtonL", "ButtonT"),
+        windowPosition<&Form::main>("MainL", "MainT"),
+        windowPosition<&Form::picture>("PictureL", "PictureT"),
+        windowPosition<&Form::help>("HelpL", "HelpT"),
+        windowPosition<&Form::button>("ButtonL", "ButtonT"),
     }}};
 
 // Image sizes the canvas accepts; a hand-edited size outside them keeps 200 x 200.
 constexpr SectionTable<AppSettings, Picture, 7> kPictureKeys{
     "Picture",
-    &AppSettings::Picture,
+    &AppSettings::picture,
     {{
-        sizePair<&Picture::Width, &Picture::Height>("Width", "Height", kMinImageSide,
+        sizePair<&Picture::width, &Picture::height>("Width", "Height", kMinImageSide,
                                                     kMaxImageSide),
-        number<&Picture::JpegSaveQ>("JpegSaveQ"),
-        boolean<&Picture::JpegSavePrgrs>("JpegSavePrgrs"),
-        number<&Picture::PNGSaveQ>("PNGSaveQ"),
-        text<&Picture::Path>("Path"),
-        text<&Picture::TxtPath>("TxtPath"),
-        text<&Picture::CSetPath>("CSetPath"),
+        number<&Picture::jpegSaveQ>("JpegSaveQ"),
+        boolean<&Picture::jpegSavePrgrs>("JpegSavePrgrs"),
+        number<&Picture::pngSaveQ>("PNGSaveQ"),
+        text<&Picture::path>("Path"),
+        text<&Picture::txtPath>("TxtPath"),
+        text<&Picture::cSetPath>("CSetPath"),
     }}};
 
 constexpr SectionTable<AppSettings, Button, 8> kButtonKeys{
     "Button",
-    &AppSettings::Button,
+    &AppSettings::button,
     {{
-        numberIn<&Button::Enabled>("Enabled", 0, 1),
-        numberIn<&Button::Color>("Color", 0, kMaxColor),
-        numberIn<&Button::Senmei>("Senmei", 0, kMaxSlider),
-        numberIn<&Button::Shadow>("Shadow", 0, kMaxSlider),
-        numberIn<&Button::Line>("Line", 0, kMaxSlider),
-        numberText<&Button::Width>("Width"),
-        numberText<&Button::Height>("Height"),
-        numberIn<&Button::XYFix>("XYFix", 0, 1),
+        numberIn<&Button::enabled>("Enabled", 0, 1),
+        numberIn<&Button::color>("Color", 0, kMaxColor),
+        numberIn<&Button::senmei>("Senmei", 0, kMaxSlider),
+        numberIn<&Button::shadow>("Shadow", 0, kMaxSlider),
+        numberIn<&Button::line>("Line", 0, kMaxSlider),
+        numberText<&Button::width>("Width"),
+        numberText<&Button::height>("Height"),
+        numberIn<&Button::xyFix>("XYFix", 0, 1),
     }}};
 
 constexpr SectionTable<AppSettings, Anim, 10> kAnimKeys{
     "Anim",
-    &AppSettings::Anim,
+    &AppSettings::anim,
     {{
-        text<&Anim::IsoFrom>("IsoFrom", "0"),
-        text<&Anim::IsoTo>("IsoTo", "99"),
-        text<&Anim::Frame>("Frame", "10"),
-        keptText<&Anim::Drive>("Drive"),
-        existingFolder<&Anim::Path>("Path"),
-        text<&Anim::Name>("Name"),
-        text<&Anim::NumberFrom>("NumberFrom", "1"),
-        numberIn<&Anim::Number>("Number", 0, kDigitCountEntries - 1),
-        numberIn<&Anim::Format>("Format", 0, 2),
-        numberIn<&Anim::PreviewSpeed>("PreviewSpeed", kMinPreviewSpeed, kMaxPreviewSpeed),
+        text<&Anim::isoFrom>("IsoFrom", "0"),
+        text<&Anim::isoTo>("IsoTo", "99"),
+        text<&Anim::frame>("Frame", "10"),
+        keptText<&Anim::drive>("Drive"),
+        existingFolder<&Anim::path>("Path"),
+        text<&Anim::name>("Name"),
+        text<&Anim::numberFrom>("NumberFrom", "1"),
+        numberIn<&Anim::number>("Number", 0, kDigitCountEntries - 1),
+        numberIn<&Anim::format>("Format", 0, 2),
+        numberIn<&Anim::previewSpeed>("PreviewSpeed", kMinPreviewSpeed, kMaxPreviewSpeed),
     }}};
 
 constexpr SectionTable<AppSettings, TileView, 5> kTileViewKeys{
     "TileView",
-    &AppSettings::TileView,
+    &AppSettings::tileView,
     {{
-        loose<&TileView::FontBold>("FontBold"),
-        loose<&TileView::FontItalic>("FontItalic"),
-        loose<&TileView::FontName>("FontName"),
-        loose<&TileView::FontSize>("FontSize"),
-        loose<&TileView::Color>("Color"),
+        loose<&TileView::fontBold>("FontBold"),
+        loose<&TileView::fontItalic>("FontItalic"),
+        loose<&TileView::fontName>("FontName"),
+        loose<&TileView::fontSize>("FontSize"),
+        loose<&TileView::color>("Color"),
     }}};
 
 // Only "False" (or 0) keeps a window off.
 constexpr SectionTable<AppSettings, Tool, 2> kToolKeys{
     "Tool",
-    &AppSettings::Tool,
+    &AppSettings::tool,
     {{
-        shownUnlessFalse<&Tool::ButtonShow>("ButtonShow"),
-        shownUnlessFalse<&Tool::HelpShow>("HelpShow"),
+        shownUnlessFalse<&Tool::buttonShow>("ButtonShow"),
+        shownUnlessFalse<&Tool::helpShow>("HelpShow"),
     }}};
 
 // The options dialog's values; the welcome dialog is shown once they are read.
 constexpr SectionTable<AppSettings, Option, 8> kOptionKeys{
     "Option",
-    &AppSettings::Option,
+    &AppSettings::option,
     {{
-        text<&Option::Shell>("Shell"),
-        boolean<&Option::Hello>("Hello"),
-        boolean<&Option::QuitQ>("QuitQ"),
-        boolean<&Option::DrewBeep>("DrewBeep"),
-        boolean<&Option::DrawOnRnd>("DrawOnRnd"),
-        boolean<&Option::TextOnGrp>("TextOnGrp"),
-        boolean<&Option::ActiveAfterDrawing>("ActiveAfterDrawing"),
-        boolean<&Option::DrawOnChange>("DrawOnChange"),
+        text<&Option::shell>("Shell"),
+        boolean<&Option::hello>("Hello"),
+        boolean<&Option::quitQ>("QuitQ"),
+        boolean<&Option::drewBeep>("DrewBeep"),
+        boolean<&Option::drawOnRnd>("DrawOnRnd"),
+        boolean<&Option::textOnGrp>("TextOnGrp"),
+        boolean<&Option::activeAfterDrawing>("ActiveAfterDrawing"),
+        boolean<&Option::drawOnChange>("DrawOnChange"),
     }}};
 
 // A random setting must change something.
 void randomSettingChangesSomething(Option& option) {
-    if (std::find(option.DoRndSet.begin(), option.DoRndSet.end(), true) != option.DoRndSet.end())
+    if (std::find(option.doRndSet.begin(), option.doRndSet.end(), true) != option.doRndSet.end())
         return;
-    option.DoRndSet[RndPeriods] = true;
-    option.DoRndSet[RndAmplitudes] = true;
+    option.doRndSet[RndPeriods] = true;
+    option.doRndSet[RndAmplitudes] = true;
 }
 
 // The random setting's tendencies and groups, after the options in the same section.
 constexpr SectionTable<AppSettings, Option, 2 + RandomGroupCount> kRandomSettingKeys{
     "Option",
-    &AppSettings::Option,
+    &AppSettings::option,
     {{
-        loose<&Option::RndSetSW>("RndSetSW"),
-        loose<&Option::RndSetBS>("RndSetBS"),
-        looseFlag<&Option::DoRndSet, 0>("DoRndSet 0"),
-        looseFlag<&Option::DoRndSet, 1>("DoRndSet 1"),
-        looseFlag<&Option::DoRndSet, 2>("DoRndSet 2"),
-        looseFlag<&Option::DoRndSet, 3>("DoRndSet 3"),
-        looseFlag<&Option::DoRndSet, 4>("DoRndSet 4"),
-        looseFlag<&Option::DoRndSet, 5>("DoRndSet 5"),
-        looseFlag<&Option::DoRndSet, 6>("DoRndSet 6"),
+        loose<&Option::rndSetSw>("RndSetSW"),
+        loose<&Option::rndSetBs>("RndSetBS"),
+        looseFlag<&Option::doRndSet, 0>("DoRndSet 0"),
+        looseFlag<&Option::doRndSet, 1>("DoRndSet 1"),
+        looseFlag<&Option::doRndSet, 2>("DoRndSet 2"),
+        looseFlag<&Option::doRndSet, 3>("DoRndSet 3"),
+        looseFlag<&Option::doRndSet, 4>("DoRndSet 4"),
+        looseFlag<&Option::doRndSet, 5>("DoRndSet 5"),
+        looseFlag<&Option::doRndSet, 6>("DoRndSet 6"),
     }},
     &randomSettingChangesSomething};
 
 // Older files lack this section; it follows "App".
 constexpr SectionTable<AppSettings, Extras, 2> kExtrasKeys{
     "Extras",
-    &AppSettings::Extras,
+    &AppSettings::extras,
     {{
-        boolean<&Extras::KeepHistory>("KeepHistory"),
-        numberIn<&Extras::VariationSpread>("VariationSpread", 0, kMaxVariationSpread),
+        boolean<&Extras::keepHistory>("KeepHistory"),
+        numberIn<&Extras::variationSpread>("VariationSpread", 0, kMaxVariationSpread),
     }}};
 
 static_assert(complete(kFormKeys) && complete(kPictureKeys) && complete(kButtonKeys) &&
@@ -165,12 +165,12 @@ static_assert(complete(kFormKeys) && complete(kPictureKeys) && complete(kButtonK
               complete(kOptionKeys) && complete(kRandomSettingKeys) && complete(kExtrasKeys));
 
 // The version and the marker settingsExist looks for; nothing reads them back.
-void writeStamp(clsINI& ini) {
+void writeStamp(IniFile& ini) {
     ini.writeText("App", "Version", kProgramVersion);
     ini.writeText("App", "ExistINI", "True");
 }
 
-void writeAll(clsINI& ini, const AppSettings& s) {
+void writeAll(IniFile& ini, const AppSettings& s) {
     writeSection(ini, kFormKeys, s);
     writeSection(ini, kPictureKeys, s);
     writeSection(ini, kButtonKeys, s);
@@ -190,56 +190,56 @@ std::string doRndSetKey(int index) {
 }
 
 bool settingsExist() {
-    clsINI ini;
-    ini.InitINI(kSettingsFileName);
-    return !ini.GetIni("App", "ExistINI", "").empty();
+    IniFile ini;
+    ini.initFile(kSettingsFileName);
+    return !ini.valueText("App", "ExistINI", "").empty();
 }
 
 void applyFirstStartDefaults(AppSettings& s, std::string_view mainWindowFontName) {
-    s.Picture.JpegSaveQ = 100;
-    s.Picture.JpegSavePrgrs = false;
-    s.Picture.PNGSaveQ = 0;
-    s.Picture.Path.clear();
-    s.Picture.TxtPath.clear();
-    s.Picture.CSetPath = GetPath() + "colorset/";
+    s.picture.jpegSaveQ = 100;
+    s.picture.jpegSavePrgrs = false;
+    s.picture.pngSaveQ = 0;
+    s.picture.path.clear();
+    s.picture.txtPath.clear();
+    s.picture.cSetPath = programFolder() + "colorset/";
 
-    s.Option.Hello = false;
-    s.Option.QuitQ = false;
-    s.Option.DrewBeep = false;
-    s.Option.TextOnGrp = false;
-    s.Option.DrawOnChange = false;
-    s.Option.DrawOnRnd = true;
-    s.Option.ActiveAfterDrawing = true;
-    s.Option.RndSetSW = 0;
-    s.Option.RndSetBS = 0;
-    s.Option.DoRndSet[RndPeriods] = true;
-    s.Option.DoRndSet[RndAmplitudes] = true;
-    s.Option.DoRndSet[RndComponents] = true;
-    s.Option.DoRndSet[RndColorSet] = true;
+    s.option.hello = false;
+    s.option.quitQ = false;
+    s.option.drewBeep = false;
+    s.option.textOnGrp = false;
+    s.option.drawOnChange = false;
+    s.option.drawOnRnd = true;
+    s.option.activeAfterDrawing = true;
+    s.option.rndSetSw = 0;
+    s.option.rndSetBs = 0;
+    s.option.doRndSet[RndPeriods] = true;
+    s.option.doRndSet[RndAmplitudes] = true;
+    s.option.doRndSet[RndComponents] = true;
+    s.option.doRndSet[RndColorSet] = true;
 
-    s.TileView.FontBold = false;
-    s.TileView.FontItalic = false;
-    s.TileView.FontName = std::string(mainWindowFontName);
-    s.TileView.FontSize = 12;
-    s.TileView.Color = 0;
-    s.TileView.Text.clear();
+    s.tileView.fontBold = false;
+    s.tileView.fontItalic = false;
+    s.tileView.fontName = std::string(mainWindowFontName);
+    s.tileView.fontSize = 12;
+    s.tileView.color = 0;
+    s.tileView.text.clear();
 
-    s.Tool.ButtonShow = true;
-    s.Tool.HelpShow = true;
+    s.tool.buttonShow = true;
+    s.tool.helpShow = true;
 }
 
-SaveSettingsResult SaveSettings(const AppSettings& settings) {
+SaveSettingsResult writeSettings(const AppSettings& settings) {
     SaveSettingsResult result;
-    clsINI ini;
-    ini.InitINI(kSettingsFileName);
-    ini.SetAttrINIArchive();
+    IniFile ini;
+    ini.initFile(kSettingsFileName);
+    ini.setArchiveAttribute();
     // One rewrite of the whole file: a crash in between never leaves it half written.
     result.settingsFile = ini.beginBatch();
     if (!result.settingsFile) {
         writeAll(ini, settings);
         result.settingsFile = ini.commitBatch();
     }
-    result.tileViewFile = writeTileViewFile(settings.TileView.Text);
+    result.tileViewFile = writeTileViewFile(settings.tileView.text);
     return result;
 }
 
@@ -251,7 +251,7 @@ Result settingsSaveOutcome(const SaveSettingsResult& saved) {
             continue;
         if (!causes.empty())
             causes += "\r\n";
-        causes += GetPath() + name + "\r\n" + systemErrorText(ec);
+        causes += programFolder() + name + "\r\n" + systemErrorText(ec);
     }
     if (causes.empty())
         return {};
@@ -259,16 +259,16 @@ Result settingsSaveOutcome(const SaveSettingsResult& saved) {
                            fillText(UiText::tr("設定を保存できませんでした。\r\n%1"), {causes}));
 }
 
-void LoadSettings(AppSettings& settings, const std::function<void(AppSettings&)>& showWelcome) {
-    clsINI ini;
-    ini.InitINI(kSettingsFileName);
+void readSettings(AppSettings& settings, const std::function<void(AppSettings&)>& showWelcome) {
+    IniFile ini;
+    ini.initFile(kSettingsFileName);
     // Read the file once; when it cannot be read every key counts as missing anyway.
     (void)ini.beginBatch();
     readSection(ini, kFormKeys, settings);
     readSection(ini, kPictureKeys, settings);
     readSection(ini, kButtonKeys, settings);
     readSection(ini, kOptionKeys, settings);
-    if (settings.Option.Hello && showWelcome)
+    if (settings.option.hello && showWelcome)
         showWelcome(settings);
     readSection(ini, kRandomSettingKeys, settings);
     readSection(ini, kAnimKeys, settings);

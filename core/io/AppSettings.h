@@ -1,7 +1,7 @@
 #pragma once
 // Everything that outlives one run, apart from the color sets and the last drawing: the
 // model behind "wavory.ini" and "Tileview.ini". The windows copy their controls into it
-// before SaveSettings and take their controls from it after LoadSettings; the members
+// before writeSettings and take their controls from it after readSettings; the members
 // are named after the keys they are stored under, grouped by section.
 //
 // A default-constructed AppSettings holds the values before anything is read: the
@@ -28,8 +28,8 @@ inline constexpr const char* kProgramVersion = "2.50";
 
 // Left and top of a window in pixels (stored in twips).
 struct WindowPosition {
-    std::int32_t Left = 0;
-    std::int32_t Top = 0;
+    std::int32_t left = 0;
+    std::int32_t top = 0;
     friend bool operator==(const WindowPosition&, const WindowPosition&) = default;
 };
 
@@ -38,98 +38,98 @@ struct AppSettings {
     // Nothing means "no stored position": the window keeps its initial place. The main
     // window's entry is its normal (not minimized) position.
     struct FormSection {
-        std::optional<WindowPosition> Main;
-        std::optional<WindowPosition> Picture;
-        std::optional<WindowPosition> Help;
-        std::optional<WindowPosition> Button;
+        std::optional<WindowPosition> main;
+        std::optional<WindowPosition> picture;
+        std::optional<WindowPosition> help;
+        std::optional<WindowPosition> button;
         friend bool operator==(const FormSection&, const FormSection&) = default;
-    } Form;
+    } form;
 
     // Section "Picture": image size, save options and the folders of the file dialogs.
     struct PictureSection {
-        std::int32_t Width = 200; // image size in pixels, 4 to 3000
-        std::int32_t Height = 200;
-        std::uint8_t JpegSaveQ = 0;
-        bool JpegSavePrgrs = false;
-        std::uint8_t PNGSaveQ = 0;
+        std::int32_t width = 200; // image size in pixels, 4 to 3000
+        std::int32_t height = 200;
+        std::uint8_t jpegSaveQ = 0;
+        bool jpegSavePrgrs = false;
+        std::uint8_t pngSaveQ = 0;
         // Folders with a trailing "/" or empty: the image save dialog (also the folder for
         // the linked-application file), the parameter text file dialog, the color set file
         // dialog.
-        std::string Path;
-        std::string TxtPath;
-        std::string CSetPath;
+        std::string path;
+        std::string txtPath;
+        std::string cSetPath;
         friend bool operator==(const PictureSection&, const PictureSection&) = default;
-    } Picture;
+    } picture;
 
     // Section "Button": the frame settings window's controls.
     struct ButtonSection {
-        std::int16_t Enabled = 0;  // chkFrameEnabled, 0 or 1
-        std::int32_t Color = 0;    // picFrameColor, red in the low byte
-        std::int16_t Senmei = 25;  // sldFrameSenmei, 0 to 50
-        std::int16_t Shadow = 25;  // sldFrameShadow, 0 to 50
-        std::int16_t Line = 25;    // sldFrameLine, 0 to 50
-        std::string Width = "10";  // txtX
-        std::string Height = "10"; // txtY
-        std::int16_t XYFix = 0;    // chkXYFix, 0 or 1
+        std::int16_t enabled = 0;  // chkFrameEnabled, 0 or 1
+        std::int32_t color = 0;    // picFrameColor, red in the low byte
+        std::int16_t senmei = 25;  // sldFrameSenmei, 0 to 50
+        std::int16_t shadow = 25;  // sldFrameShadow, 0 to 50
+        std::int16_t line = 25;    // sldFrameLine, 0 to 50
+        std::string width = "10";  // txtX
+        std::string height = "10"; // txtY
+        std::int16_t xyFix = 0;    // chkXYFix, 0 or 1
         friend bool operator==(const ButtonSection&, const ButtonSection&) = default;
-    } Button;
+    } button;
 
     // Section "Anim": the animation window's controls and the preview speed.
     struct AnimSection {
-        std::string IsoFrom = "0";       // txtIsoFrom
-        std::string IsoTo = "99";        // txtIsoTo
-        std::string Frame = "10";        // txtFrame
-        std::string Drive;               // read and written back unchanged; no drives here
-        std::string Path;                // the frames' folder
-        std::string Name = "anim";       // txtName
-        std::string NumberFrom = "1";    // txtNumberFrom
-        std::int16_t Number = 1;         // cboNumber list index, 0 to 7 (1 to 8 digits)
-        std::int16_t PreviewSpeed = 100; // hscSpeed of the preview, 5 to 500 ms
-        std::int16_t Format = 0; // what a save writes: 0 BMP series, 1 WebP, 2 GIF ("Format")
+        std::string isoFrom = "0";       // txtIsoFrom
+        std::string isoTo = "99";        // txtIsoTo
+        std::string frame = "10";        // txtFrame
+        std::string drive;               // read and written back unchanged; no drives here
+        std::string path;                // the frames' folder
+        std::string name = "anim";       // txtName
+        std::string numberFrom = "1";    // txtNumberFrom
+        std::int16_t number = 1;         // cboNumber list index, 0 to 7 (1 to 8 digits)
+        std::int16_t previewSpeed = 100; // hscSpeed of the preview, 5 to 500 ms
+        std::int16_t format = 0; // what a save writes: 0 BMP series, 1 WebP, 2 GIF ("Format")
         friend bool operator==(const AnimSection&, const AnimSection&) = default;
-    } Anim;
+    } anim;
 
     // Section "TileView", and the tile view's text of "Tileview.ini".
     struct TileViewSection {
-        bool FontBold = false;
-        bool FontItalic = false;
-        std::string FontName;
-        std::int16_t FontSize = 0; // points
-        std::int32_t Color = 0;    // red in the low byte
-        std::string Text;          // kept in "Tileview.ini"
+        bool fontBold = false;
+        bool fontItalic = false;
+        std::string fontName;
+        std::int16_t fontSize = 0; // points
+        std::int32_t color = 0;    // red in the low byte
+        std::string text;          // kept in "Tileview.ini"
         friend bool operator==(const TileViewSection&, const TileViewSection&) = default;
-    } TileView;
+    } tileView;
 
     // Section "Tool": whether the frame settings and easy help windows are shown.
     struct ToolSection {
-        bool ButtonShow = false;
-        bool HelpShow = false;
+        bool buttonShow = false;
+        bool helpShow = false;
         friend bool operator==(const ToolSection&, const ToolSection&) = default;
-    } Tool;
+    } tool;
 
     // Section "Option": the options dialog's values.
     struct OptionSection {
-        std::string Shell; // the linked application
-        bool Hello = false;
-        bool QuitQ = false;
-        bool DrewBeep = false;
-        bool DrawOnRnd = false;
-        bool TextOnGrp = false;
-        bool ActiveAfterDrawing = false;
-        bool DrawOnChange = false;
-        double RndSetSW = 0; // amplitude tendency, about -1 (large) .. 1 (small)
-        double RndSetBS = 0; // period tendency, about -1 (short) .. 1 (long)
-        std::array<bool, RandomGroupCount> DoRndSet{};
+        std::string shell; // the linked application
+        bool hello = false;
+        bool quitQ = false;
+        bool drewBeep = false;
+        bool drawOnRnd = false;
+        bool textOnGrp = false;
+        bool activeAfterDrawing = false;
+        bool drawOnChange = false;
+        double rndSetSw = 0; // amplitude tendency, about -1 (large) .. 1 (small)
+        double rndSetBs = 0; // period tendency, about -1 (short) .. 1 (long)
+        std::array<bool, RandomGroupCount> doRndSet{};
         friend bool operator==(const OptionSection&, const OptionSection&) = default;
-    } Option;
+    } option;
 
     // Section "Extras", after "App" (older files lack it): the drawing history and the
     // variations window.
     struct ExtrasSection {
-        bool KeepHistory = false;          // "終了後も履歴を保持する"
-        std::int16_t VariationSpread = kDefaultVariationSpread; // 0 to 100
+        bool keepHistory = false;          // "終了後も履歴を保持する"
+        std::int16_t variationSpread = kDefaultVariationSpread; // 0 to 100
         friend bool operator==(const ExtrasSection&, const ExtrasSection&) = default;
-    } Extras;
+    } extras;
 
     friend bool operator==(const AppSettings&, const AppSettings&) = default;
 };
@@ -155,7 +155,7 @@ struct SaveSettingsResult {
 // Writes every key of "wavory.ini" in the program folder, in the program's order, as one
 // atomic rewrite that keeps keys it does not know; then "Tileview.ini". A read-only
 // "wavory.ini" is made writable first. Failures are only returned.
-SaveSettingsResult SaveSettings(const AppSettings& settings);
+SaveSettingsResult writeSettings(const AppSettings& settings);
 
 // What the user is told about a save: nothing when both files were written, otherwise one
 // message naming each file not written and why.
@@ -164,7 +164,7 @@ Result settingsSaveOutcome(const SaveSettingsResult& saved);
 // Reads "wavory.ini" into settings, step by step: a missing or unconvertible value leaves
 // its member as it was. `showWelcome` is called when "Hello" is true once the options are
 // read, before the rest is loaded (the welcome dialog may change Hello). Window positions
-// are loaded as stored; the caller brings each window onto the screen with ChkFormPos.
-void LoadSettings(AppSettings& settings, const std::function<void(AppSettings&)>& showWelcome = {});
+// are loaded as stored; the caller brings each window onto the screen with keepOnScreen.
+void readSettings(AppSettings& settings, const std::function<void(AppSettings&)>& showWelcome = {});
 
 } // namespace wavory

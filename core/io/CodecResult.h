@@ -1,6 +1,6 @@
 #pragma once
 // Result codes of the image codec layer. 0..4 are the codec's own answers; 252 and
-// 255 come from the clsTransG wrapper around it.
+// 255 come from the PictureCodec wrapper around it.
 
 #include <cstdint>
 #include <string>

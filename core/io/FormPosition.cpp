@@ -12,7 +12,7 @@ std::int32_t twipsToPixels(double twips) {
     return roundToInt32(twips / kTwipsPerPixel);
 }
 
-WindowRect ChkFormPos(WindowRect rForm, ScreenSize screen) {
+WindowRect keepOnScreen(WindowRect rForm, ScreenSize screen) {
     if (rForm.left >= screen.width)
         rForm.left = screen.width - rForm.width;
     if (rForm.top >= screen.height)

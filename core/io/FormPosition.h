@@ -30,6 +30,6 @@ struct ScreenSize {
 // moves the window so that its right edge meets the screen's right edge; then a top edge
 // at or below the screen's height moves it to the top. Negative positions stay, since a
 // second monitor may lie left of or above the first. Any unit, used consistently.
-WindowRect ChkFormPos(WindowRect rForm, ScreenSize screen);
+WindowRect keepOnScreen(WindowRect rForm, ScreenSize screen);
 
 } // namespace wavory

@@ -13,7 +13,7 @@ ImageFileFormat imageFormatForName(std::string_view name) {
 }
 
 std::string companionTextName(std::string_view imageName) {
-    return TrimDirFname(imageName) + ".txt";
+    return withoutExtension(imageName) + ".txt";
 }
 
 } // namespace wavory

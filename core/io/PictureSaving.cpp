@@ -5,7 +5,7 @@
 #include "io/AtomicFile.h"
 #include "io/BmpWriter.h"
 #include "io/CodecResult.h"
-#include "io/clsTransG.h"
+#include "io/PictureCodec.h"
 
 namespace wavory {
 
@@ -32,13 +32,13 @@ Result saveBmpPicture(const std::string& path, const Canvas& picture) {
 Result saveJpegPicture(const Canvas& picture, const std::filesystem::path& path,
                        std::uint8_t quality, bool progressive) {
     return codecOutcome(ImageFileFormat::Jpeg, [&](const MessageSink& sink, std::string* cause) {
-        return clsTransG().DCSaveJpeg(picture, path, quality, progressive, sink, cause);
+        return PictureCodec().saveJpeg(picture, path, quality, progressive, sink, cause);
     });
 }
 
 Result savePngPicture(const Canvas& picture, const std::filesystem::path& path, std::uint8_t mode) {
     return codecOutcome(ImageFileFormat::Png, [&](const MessageSink& sink, std::string* cause) {
-        return clsTransG().DCSavePNG(picture, path, mode, sink, cause);
+        return PictureCodec().savePng(picture, path, mode, sink, cause);
     });
 }
 
@@ -56,7 +56,7 @@ UserMessage codecSaveFailureMessage(ImageFileFormat format, std::int16_t code,
         text.append(cause);
         text += "\r\n";
     }
-    text += UiText::tr(sentence) + "\r\n" + clsTransG().ErrMes(code);
+    text += UiText::tr(sentence) + "\r\n" + PictureCodec().errorMessage(code);
     return {MessageIcon::Critical, std::move(text)};
 }
 

@@ -8,7 +8,7 @@
 
 #include "common/Numbers.h"
 #include "io/FormPosition.h"
-#include "io/clsINI.h"
+#include "io/IniFile.h"
 
 #include <array>
 #include <cmath>
@@ -27,25 +27,25 @@ namespace wavory::settings {
 // One section of the file being written or read.
 class SectionIo {
   public:
-    SectionIo(clsINI& ini, std::string_view section) : ini_(ini), section_(section) {}
+    SectionIo(IniFile& ini, std::string_view section) : ini_(ini), section_(section) {}
 
     // Numbers and Booleans in the INI object's own form.
     template <typename Value> void write(std::string_view key, Value value) {
-        ini_.AccessINI(section_, key, value, true);
+        ini_.accessValue(section_, key, value, true);
     }
     void writeText(std::string_view key, std::string_view text) {
         ini_.writeText(section_, key, text);
     }
     std::string text(std::string_view key, std::string_view fallback = {}) {
-        return ini_.GetIni(section_, key, fallback);
+        return ini_.valueText(section_, key, fallback);
     }
     // Read by the INI object's own conversion (a number prefix counts).
     template <typename Value> void readLoose(std::string_view key, Value& target) {
-        ini_.AccessINI(section_, key, target, false);
+        ini_.accessValue(section_, key, target, false);
     }
 
   private:
-    clsINI& ini_;
+    IniFile& ini_;
     std::string_view section_;
 };
 
@@ -245,8 +245,8 @@ constexpr KeyOf<Member> windowPosition(std::string_view left, std::string_view t
                 const auto& position = s.*Member;
                 if (!position)
                     return;
-                io.writeText(key.name, signPositionForm(pixelsToTwips(position->Left)));
-                io.writeText(key.secondName, signPositionForm(pixelsToTwips(position->Top)));
+                io.writeText(key.name, signPositionForm(pixelsToTwips(position->left)));
+                io.writeText(key.secondName, signPositionForm(pixelsToTwips(position->top)));
             },
             [](SectionIo& io, const auto& key, auto& s) {
                 const auto x = strictSingle(io.text(key.name));
@@ -300,14 +300,14 @@ constexpr bool complete(const SectionTable<Whole, Section, N>& table) {
 }
 
 template <typename Whole, typename Section, std::size_t N>
-void writeSection(clsINI& ini, const SectionTable<Whole, Section, N>& table, const Whole& whole) {
+void writeSection(IniFile& ini, const SectionTable<Whole, Section, N>& table, const Whole& whole) {
     SectionIo io(ini, table.name);
     for (const auto& key : table.keys)
         key.write(io, key, whole.*table.member);
 }
 
 template <typename Whole, typename Section, std::size_t N>
-void readSection(clsINI& ini, const SectionTable<Whole, Section, N>& table, Whole& whole) {
+void readSection(IniFile& ini, const SectionTable<Whole, Section, N>& table, Whole& whole) {
     SectionIo io(ini, table.name);
     Section& section = whole.*table.member;
     for (const auto& key : table.keys)

@@ -18,10 +18,10 @@ std::int32_t narrow(std::int64_t n) {
 }
 
 std::int32_t positive(std::int64_t n) {
-    return ClampPositive(narrow(n));
+    return clampPositive(narrow(n));
 }
 std::int32_t nonNegative(std::int64_t n) {
-    return ClampNonNegative(narrow(n));
+    return clampNonNegative(narrow(n));
 }
 
 // The half of a slot rounded half to even, as the commands halve.

@@ -21,7 +21,7 @@ class ParamModel {
     // txtValue(i) text changed: slot i becomes the leading number of the new text.
     // Setting the text it already holds changes nothing. Returns whether it changed.
     bool setValueText(int field, const std::string& text);
-    // ShowValues: every field receives the plain decimal text of its slot.
+    // showValues: every field receives the plain decimal text of its slot.
     void showValues();
 
     void setComponent(int component, bool on) { fields_.componentOn.at(component) = on; }

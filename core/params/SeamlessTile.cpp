@@ -54,7 +54,7 @@ std::optional<std::int32_t> seamlessPeriodSlot(std::int32_t slot, int side, doub
         const double distance = std::abs(candidate - period);
         if (best && distance >= bestDistance)
             continue;
-        best = ClampPositive(roundToInt32(3.0 * (candidate - 0.5)));
+        best = clampPositive(roundToInt32(3.0 * (candidate - 0.5)));
         bestDistance = distance;
     }
     return best;

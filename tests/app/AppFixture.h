@@ -2,11 +2,11 @@
 // The program's parts with scripted dialogs and a seeded generator, found control by control
 // through the program's object names.
 
-#include "PictureDocument.h"
+#include "drawing/PictureDocument.h"
 #include "ScriptedDialogs.h"
-#include "frmButton.h"
+#include "values/FrameWindow.h"
 #include "ProgramRoot.h"
-#include "frmPicture.h"
+#include "drawing/PictureWindow.h"
 
 #include "common/RandomSource.h"
 

@@ -3,7 +3,7 @@
 // buttons and default button and answered from a script; color and font answers and
 // beeps likewise.
 
-#include "UserDialogs.h"
+#include "platform/UserDialogs.h"
 
 #include <deque>
 #include <functional>

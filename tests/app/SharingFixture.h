@@ -30,10 +30,11 @@ class SharingFixture : public AppFixture {
             openedUrls.push_back(url);
             return openResult;
         });
-        root->saveController().setProgramStarter([this](const QString& program, const QStringList& args) {
-            started.emplace_back(program, args);
-            return startResult;
-        });
+        root->saveController().setProgramStarter(
+            [this](const QString& program, const QStringList& args) {
+                started.emplace_back(program, args);
+                return startResult;
+            });
     }
 
     // A file in the test's own folder.
@@ -76,7 +77,7 @@ class SharingFixture : public AppFixture {
 
     QComboBox* list() { return find<QComboBox>(QStringLiteral("cbogColor")); }
     int selected() { return root->colorSets().selectedIndex(); }
-    int setCount() { return root->colorSets().getgColorCount(); }
+    int setCount() { return root->colorSets().colorSetCount(); }
     QString setName(int i) { return QString::fromStdString(root->colorSets().at(i).name); }
     void selectSet(int i) { list()->setCurrentIndex(i); }
     ShownMessage lastMessage() {

@@ -6,10 +6,10 @@
 
 #include "../TempFolder.h"
 #include "ProgramLaunch.h"
-#include "PictureDocument.h"
-#include "ProgramOptions.h"
+#include "drawing/PictureDocument.h"
+#include "platform/ProgramOptions.h"
 #include "ScriptedDialogs.h"
-#include "frmHello.h"
+#include "guide/WelcomeDialog.h"
 #include "ProgramRoot.h"
 
 #include "common/RandomSource.h"
@@ -42,9 +42,9 @@ class StartupFixture : public ::testing::Test {
   protected:
     struct Run {
         std::unique_ptr<ProgramRoot> program;
-        bool loaded = false;   // Form_Load said the program runs
+        bool loaded = false;   // load said the program runs
         bool finished = false; // the first drawing is done
-        int processEnds = 0;   // QuitApp ended the process
+        int processEnds = 0;   // quit ended the process
     };
 
     void SetUp() override {
@@ -154,7 +154,7 @@ class StartupFixture : public ::testing::Test {
         if (w == handled_)
             return;
         handled_ = w;
-        if (auto* hello = qobject_cast<frmHello*>(w)) {
+        if (auto* hello = qobject_cast<WelcomeDialog*>(w)) {
             auto* check = hello->findChild<QCheckBox*>(QStringLiteral("chkNext"));
             welcomeChecks.push_back(check->isChecked());
             if (welcomeAnswer)

@@ -5,17 +5,17 @@
 
 #include "AppFixture.h"
 #include "../TempFolder.h"
-#include "DrawSession.h"
-#include "FolderTree.h"
-#include "ImageSaving.h"
-#include "PictureView.h"
-#include "UpDown.h"
-#include "WindowHelpers.h"
-#include "WindowPlacement.h"
-#include "frmAnim.h"
-#include "frmAnimPreview.h"
-#include "frmCreateFolder.h"
-#include "frmHelp.h"
+#include "drawing/DrawSession.h"
+#include "widgets/FolderTree.h"
+#include "files/ImageSaving.h"
+#include "drawing/PictureView.h"
+#include "widgets/UpDown.h"
+#include "platform/WindowHelpers.h"
+#include "platform/WindowPlacement.h"
+#include "animation/AnimationWindow.h"
+#include "animation/AnimationPreview.h"
+#include "files/NewFolderDialog.h"
+#include "guide/EasyHelpWindow.h"
 
 #include "engine/DrawMain.h"
 #include "io/AtomicFile.h"
@@ -49,7 +49,7 @@ class Animation : public AppFixture {
         anim()->show();
     }
 
-    frmAnim* anim() { return root->animWindow(); }
+    AnimationWindow* anim() { return root->animWindow(); }
     template <typename T = QWidget> T* in(const char* name) {
         T* w = anim()->findChild<T*>(QLatin1String(name));
         EXPECT_NE(w, nullptr) << name;
@@ -112,7 +112,9 @@ class Animation : public AppFixture {
                              during();
                          });
     }
-    static Canvas bmpPixels(const QByteArray& bmp) { return pixelsOf(QImage::fromData(bmp, "BMP")); }
+    static Canvas bmpPixels(const QByteArray& bmp) {
+        return pixelsOf(QImage::fromData(bmp, "BMP"));
+    }
     // What the picture window shows.
     Canvas shown() const { return pixelsOf(root->picture()->picMain()->shownImage()); }
     static Canvas pixelsOf(const QImage& decoded) {
@@ -138,7 +140,7 @@ TEST_F(Animation, TenFramesFromZeroTo99AreDrawnAsTheMainWindowDrawsThem) {
     EXPECT_EQ(shown(), drawnAt(89));
     EXPECT_EQ(find<QScrollBar>("hscIso")->value(), 89);
     EXPECT_EQ(root->params().fields().phase, 89);
-    EXPECT_EQ(anim()->Frame, 10);
+    EXPECT_EQ(anim()->frame, 10);
     EXPECT_EQ(progress(), "アニメーションが作成されました。");
     EXPECT_TRUE(animButton("cmdPreview")->isEnabled());
     EXPECT_TRUE(in("fraSave")->isEnabled());
@@ -152,7 +154,7 @@ TEST_F(Animation, TenFramesFromZeroTo99AreDrawnAsTheMainWindowDrawsThem) {
     EXPECT_EQ(stored(0), drawnAt(90));
     EXPECT_EQ(stored(1), drawnAt(50));
     EXPECT_EQ(stored(2), drawnAt(20));
-    EXPECT_EQ(anim()->Frame, 2);
+    EXPECT_EQ(anim()->frame, 2);
 }
 
 TEST_F(Animation, StoppingDuringFrameFourKeepsPreviewAndSaveOff) {
@@ -182,7 +184,7 @@ TEST_F(Animation, StoppingDuringFrameFourKeepsPreviewAndSaveOff) {
     });
     make(10);
     ASSERT_TRUE(checked);
-    EXPECT_EQ(anim()->Frame, 0);
+    EXPECT_EQ(anim()->frame, 0);
     EXPECT_EQ(anim()->frames().held(), 3); // the stopped frame is not kept
     const Canvas& stoppedFrame = root->document().canvas();
     EXPECT_EQ(shown(), stoppedFrame); // the columns reached, black beyond
@@ -197,7 +199,7 @@ TEST_F(Animation, StoppingDuringFrameFourKeepsPreviewAndSaveOff) {
         EXPECT_EQ(enabled(registered[i]), usableBefore[i])
             << registered[i]->objectName().toStdString();
     make(10);
-    EXPECT_EQ(anim()->Frame, 10);
+    EXPECT_EQ(anim()->frame, 10);
     EXPECT_TRUE(animButton("cmdPreview")->isEnabled());
     EXPECT_TRUE(in("fraSave")->isEnabled());
 }
@@ -281,7 +283,7 @@ TEST_F(Animation, DigitCheckSwitchesTheCountAndTheSecondSaveWritesTheSeries) {
 }
 
 TEST_F(Animation, OverwriteNoStopsButWritesTheTextFileAndYesAsksOnce) {
-    root->settings().Option.TextOnGrp = true;
+    root->settings().option.textOnGrp = true;
     make(10);
     ASSERT_FALSE(writeFileAtomically(folder / "anim03.bmp", "old"));
     dialogs.answers = {MessageAnswer::No};
@@ -298,7 +300,7 @@ TEST_F(Animation, OverwriteNoStopsButWritesTheTextFileAndYesAsksOnce) {
     EXPECT_TRUE(exists("anim02.bmp"));
     EXPECT_EQ(bytes("anim03.bmp"), "old");
     EXPECT_FALSE(exists("anim04.bmp"));
-    ASSERT_TRUE(root->fileController().OutputText(QString::fromStdString(file("ref.txt"))));
+    ASSERT_TRUE(root->fileController().outputText(QString::fromStdString(file("ref.txt"))));
     EXPECT_EQ(bytes("anim.txt"), bytes("ref.txt"));
 
     // Yes at the first existing file replaces it and every later one without asking again.
@@ -312,7 +314,7 @@ TEST_F(Animation, OverwriteNoStopsButWritesTheTextFileAndYesAsksOnce) {
 }
 
 TEST_F(Animation, AFileThatCannotBeWrittenNamesTheFramesSavedAndTheFirstMissing) {
-    root->settings().Option.TextOnGrp = true;
+    root->settings().option.textOnGrp = true;
     make(5);
     ASSERT_FALSE(writeFileAtomically(folder / "anim03.bmp", "kept"));
     ASSERT_EQ(::chmod((folder / "anim03.bmp").c_str(), 0444), 0); // stays protected
@@ -329,7 +331,7 @@ TEST_F(Animation, AFileThatCannotBeWrittenNamesTheFramesSavedAndTheFirstMissing)
 }
 
 TEST_F(Animation, BadNamesFailBeforeAnyFileAndAnEmptyBaseNameWritesNumbersOnly) {
-    root->settings().Option.TextOnGrp = true;
+    root->settings().option.textOnGrp = true;
     make(3);
     field("txtName")->setText("an?m");
     animButton("cmdSave")->click();
@@ -361,7 +363,7 @@ TEST_F(Animation, BadNamesFailBeforeAnyFileAndAnEmptyBaseNameWritesNumbersOnly) 
     EXPECT_TRUE(exists("more03.bmp"));
     EXPECT_FALSE(exists("more04.bmp"));
     EXPECT_FALSE(exists("more.txt"));
-    EXPECT_EQ(anim()->Frame, 4);
+    EXPECT_EQ(anim()->frame, 4);
 }
 
 TEST_F(Animation, OneAnimatedFileAsWebPOrGif) {
@@ -436,7 +438,7 @@ TEST_F(Animation, StopAndCloseEndTheSaveAfterTheCurrentFile) {
 
 TEST_F(Animation, PreviewShowsTheFramesInTurnAndWrapsAtTheFramesHeld) {
     make(10);
-    frmAnimPreview* preview = anim()->preview();
+    AnimationPreview* preview = anim()->preview();
     std::int64_t now = 5000;
     preview->setTickSource([&now] { return now; });
     preview->setSpeed(100);
@@ -447,7 +449,7 @@ TEST_F(Animation, PreviewShowsTheFramesInTurnAndWrapsAtTheFramesHeld) {
         EXPECT_TRUE(preview->timer().isActive());
         EXPECT_EQ(preview->timer().interval(), 100);
         for (int step = 0; step < 12; ++step) {
-            preview->tmrMain_Timer();
+            preview->onTimer();
             statuses.push_back(preview->status());
             images.push_back(preview->shownFrame());
             now += 100;
@@ -468,11 +470,11 @@ TEST_F(Animation, PreviewShowsTheFramesInTurnAndWrapsAtTheFramesHeld) {
     // Saving with a larger frame count raises Frame; the preview still wraps at 10.
     field("txtFrame")->setText("12");
     animButton("cmdSave")->click(); // fails at frame 11
-    ASSERT_EQ(anim()->Frame, 12);
+    ASSERT_EQ(anim()->frame, 12);
     statuses.clear();
     QTimer::singleShot(0, anim(), [&] {
         for (int step = 0; step < 11; ++step) {
-            preview->tmrMain_Timer();
+            preview->onTimer();
             now += 250;
         }
         statuses.push_back(preview->status());
@@ -485,7 +487,7 @@ TEST_F(Animation, PreviewShowsTheFramesInTurnAndWrapsAtTheFramesHeld) {
 }
 
 TEST_F(Animation, PreviewLayoutFollowsThePictureWithAMinimumWidth) {
-    frmAnimPreview* preview = anim()->preview();
+    AnimationPreview* preview = anim()->preview();
     auto* picture = preview->findChild<QWidget*>(QStringLiteral("picMain"));
     auto* fast = preview->findChild<QWidget*>(QStringLiteral("lblFast"));
     auto* slow = preview->findChild<QWidget*>(QStringLiteral("lblSlow"));
@@ -508,8 +510,8 @@ TEST_F(Animation, PreviewLayoutFollowsThePictureWithAMinimumWidth) {
     // One frame: the same frame at every step, the status stays at 01.
     preview->show();
     EXPECT_TRUE(preview->timer().isActive());
-    preview->tmrMain_Timer();
-    preview->tmrMain_Timer();
+    preview->onTimer();
+    preview->onTimer();
     EXPECT_TRUE(preview->status().startsWith("現在:01ﾌﾚｰﾑ"));
     preview->hide();
     EXPECT_FALSE(preview->timer().isActive());
@@ -541,7 +543,7 @@ TEST_F(Animation, KeyRulesAndRangeCorrections) {
     in<UpDown>("updFrame")->clickDown();
     EXPECT_EQ(frames->text(), "1");
     // The start number within what the digit count writes, when the field is left.
-    SetContainerEnabled(in<QGroupBox>("fraSave"), true, true);
+    setContainerEnabled(in<QGroupBox>("fraSave"), true, true);
     in<QComboBox>("cboNumber")->setCurrentIndex(1);
     QLineEdit* start = field("txtNumberFrom");
     start->setText("12345");
@@ -554,15 +556,16 @@ TEST_F(Animation, KeyRulesAndRangeCorrections) {
 TEST_F(Animation, NewFolderIsMadeInTheChosenFolderAndFailuresAreTold) {
     auto answer = [this](const QString& name, bool ok) {
         QTimer::singleShot(0, anim(), [name, ok] {
-            auto* d = qobject_cast<frmCreateFolder*>(QApplication::activeModalWidget());
+            auto* d = qobject_cast<NewFolderDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(d, nullptr);
             EXPECT_EQ(d->windowTitle(), "新規フォルダ");
             d->findChild<QLineEdit*>(QStringLiteral("txtFolder"))->setText(name);
-            d->findChild<QPushButton*>(ok ? QStringLiteral("OKButton") : QStringLiteral("CancelButton"))
+            d->findChild<QPushButton*>(ok ? QStringLiteral("OKButton")
+                                          : QStringLiteral("CancelButton"))
                 ->click();
         });
     };
-    SetContainerEnabled(in<QGroupBox>("fraSave"), true, true);
+    setContainerEnabled(in<QGroupBox>("fraSave"), true, true);
     answer("frames", true);
     animButton("cmdCreateFolder")->click();
     EXPECT_TRUE(std::filesystem::is_directory(folder / "frames"));
@@ -574,24 +577,24 @@ TEST_F(Animation, NewFolderIsMadeInTheChosenFolderAndFailuresAreTold) {
     answer("frames", true);
     animButton("cmdCreateFolder")->click();
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text,
-              QString::fromStdString(systemErrorText(std::make_error_code(std::errc::file_exists))) +
-                  "\r\n新規フォルダの作成に失敗しました。");
+    EXPECT_EQ(dialogs.shown[0].text, QString::fromStdString(systemErrorText(
+                                         std::make_error_code(std::errc::file_exists))) +
+                                         "\r\n新規フォルダの作成に失敗しました。");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
 }
 
 TEST_F(Animation, PersistedValuesGoIntoTheControlsAndBack) {
     AppSettings::AnimSection s;
-    s.IsoFrom = "5";
-    s.IsoTo = "60";
-    s.Frame = "25";
-    s.Drive = "c:";
-    s.Path = folder.str();
-    s.Name = "wave";
-    s.NumberFrom = "7";
-    s.Number = 3;
-    s.PreviewSpeed = 250;
-    s.Format = 2;
+    s.isoFrom = "5";
+    s.isoTo = "60";
+    s.frame = "25";
+    s.drive = "c:";
+    s.path = folder.str();
+    s.name = "wave";
+    s.numberFrom = "7";
+    s.number = 3;
+    s.previewSpeed = 250;
+    s.format = 2;
     anim()->loadSettings(s);
     EXPECT_EQ(field("txtFrame")->text(), "25");
     EXPECT_EQ(in<QComboBox>("cboNumber")->currentText(), "4桁");
@@ -602,10 +605,10 @@ TEST_F(Animation, PersistedValuesGoIntoTheControlsAndBack) {
     EXPECT_EQ(back, s);
 
     // Out of range values leave the controls as they are; a folder that is gone falls back.
-    s.Number = 8;
-    s.PreviewSpeed = 4;
-    s.Format = 3;
-    s.Path = folder.file("gone");
+    s.number = 8;
+    s.previewSpeed = 4;
+    s.format = 3;
+    s.path = folder.file("gone");
     anim()->loadSettings(s);
     EXPECT_EQ(in<QComboBox>("cboNumber")->currentIndex(), 3);
     EXPECT_EQ(anim()->preview()->speed(), 250);
@@ -625,7 +628,7 @@ TEST_F(Animation, OpensModallyFromTheMenuWithDropsOffAndHidesOnClose) {
     // The easy help window shown where the animation window would open over it.
     QWidget* help = root->helpWindow();
     if (!help->isVisible())
-        root->windowController().ShowHidefrmHelp();
+        root->windowController().toggleHelpWindow();
     help->resize(300, 150);
     const QRect screen = main->screen()->availableGeometry();
     help->move(screen.right() + 1 - 300, screen.top());

@@ -2,9 +2,9 @@
 // editor they open (modal, drops off, cancel undoing an add or copy), their messages and
 // the color set list that follows the collection.
 
-#include "GradientView.h"
+#include "widgets/GradientView.h"
 #include "SharingFixture.h"
-#include "frmColor.h"
+#include "colors/ColorEditorWindow.h"
 
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorEditing.h"
@@ -34,17 +34,17 @@ class ColorCommands : public SharingFixture {
     }
     void fillTo(int count) {
         ColorSetCollection& sets = root->colorSets();
-        while (sets.getgColorCount() < count) {
-            ASSERT_TRUE(sets.AddGColor("fill", 8).ok());
-            const int i = sets.getgColorCount() - 1;
-            sets.AddColorPoint(i, i, 0, 0);
-            sets.AddColorPoint(i, 0, i, 0);
+        while (sets.colorSetCount() < count) {
+            ASSERT_TRUE(sets.addColorSet("fill", 8).ok());
+            const int i = sets.colorSetCount() - 1;
+            sets.addColorPoint(i, i, 0, 0);
+            sets.addColorPoint(i, 0, i, 0);
         }
     }
-    static QString editorName(frmColor* e) {
+    static QString editorName(ColorEditorWindow* e) {
         return e->findChild<QLineEdit*>(QStringLiteral("txtName"))->text();
     }
-    static void press(frmColor* e, const char* name) {
+    static void press(ColorEditorWindow* e, const char* name) {
         e->findChild<QPushButton*>(QLatin1String(name))->click();
     }
 };
@@ -52,9 +52,9 @@ class ColorCommands : public SharingFixture {
 TEST_F(ColorCommands, AddOpensTheEditorOnANewSetAndOkKeepsIt) {
     selectSet(3);
     bool checked = false;
-    whenOpen<frmColor>([&](frmColor* e) {
-        EXPECT_EQ(e->EditGCnt(), kBuiltinCount);
-        EXPECT_TRUE(e->blnCopyAddFlg());
+    whenOpen<ColorEditorWindow>([&](ColorEditorWindow* e) {
+        EXPECT_EQ(e->editedIndex(), kBuiltinCount);
+        EXPECT_TRUE(e->copiedOrAdded());
         EXPECT_EQ(editorName(e), "新規_01");
         EXPECT_EQ(e->pointRow().count(), 4);
         EXPECT_EQ(e->pointRow().level(), 8);
@@ -80,7 +80,7 @@ TEST_F(ColorCommands, AddOpensTheEditorOnANewSetAndOkKeepsIt) {
 
 TEST_F(ColorCommands, AddCancelledTakesTheSetAwayAndSelectsTheFormerOne) {
     selectSet(5);
-    whenOpen<frmColor>([&](frmColor* e) { press(e, "cmdCancel"); });
+    whenOpen<ColorEditorWindow>([&](ColorEditorWindow* e) { press(e, "cmdCancel"); });
     action("mnuAddGColor")->trigger(); // the menu item presses the button
     EXPECT_EQ(setCount(), kBuiltinCount);
     EXPECT_EQ(selected(), 5);
@@ -89,13 +89,13 @@ TEST_F(ColorCommands, AddCancelledTakesTheSetAwayAndSelectsTheFormerOne) {
 
 TEST_F(ColorCommands, AddTakesTheFirstFreeNewName) {
     for (int k = 0; k < 2; ++k) {
-        whenOpen<frmColor>([&](frmColor* e) { press(e, "cmdOK"); });
+        whenOpen<ColorEditorWindow>([&](ColorEditorWindow* e) { press(e, "cmdOK"); });
         button("cmdAddGColor")->click();
     }
     EXPECT_EQ(setName(kBuiltinCount), "新規_01");
     EXPECT_EQ(setName(kBuiltinCount + 1), "新規_02");
     QString proposed;
-    whenOpen<frmColor>([&](frmColor* e) {
+    whenOpen<ColorEditorWindow>([&](ColorEditorWindow* e) {
         proposed = editorName(e);
         press(e, "cmdCancel");
     });
@@ -105,7 +105,7 @@ TEST_F(ColorCommands, AddTakesTheFirstFreeNewName) {
 
 TEST_F(ColorCommands, AddUpToFiftyThenTheCapacityMessage) {
     fillTo(49);
-    whenOpen<frmColor>([&](frmColor* e) { press(e, "cmdOK"); });
+    whenOpen<ColorEditorWindow>([&](ColorEditorWindow* e) { press(e, "cmdOK"); });
     button("cmdAddGColor")->click();
     EXPECT_EQ(setCount(), 50);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -133,9 +133,9 @@ TEST_F(ColorCommands, AddUpToFiftyThenTheCapacityMessage) {
 TEST_F(ColorCommands, CopyTwiceNumbersTheCopiesAndCancelRestores) {
     selectSet(kRgb);
     const GColor rgb = root->colorSets().at(kRgb);
-    whenOpen<frmColor>([&](frmColor* e) {
+    whenOpen<ColorEditorWindow>([&](ColorEditorWindow* e) {
         EXPECT_EQ(editorName(e), "RGBのコピー 1");
-        EXPECT_TRUE(e->blnCopyAddFlg());
+        EXPECT_TRUE(e->copiedOrAdded());
         EXPECT_EQ(e->pointRow().count(), rgb.colorCount);
         EXPECT_EQ(e->pointRow().level(), rgb.colorLevelCount);
         for (int i = 0; i < rgb.colorCount; ++i)
@@ -145,11 +145,11 @@ TEST_F(ColorCommands, CopyTwiceNumbersTheCopiesAndCancelRestores) {
     action("mnuCopyGColor")->trigger();
     ASSERT_EQ(setCount(), kBuiltinCount + 1);
     EXPECT_EQ(setName(kBuiltinCount), "RGBのコピー 1");
-    EXPECT_EQ(root->colorSets().ExistSameGColor(kBuiltinCount), kRgb);
+    EXPECT_EQ(root->colorSets().hasSameColorSet(kBuiltinCount), kRgb);
 
     selectSet(kRgb);
     QString second;
-    whenOpen<frmColor>([&](frmColor* e) {
+    whenOpen<ColorEditorWindow>([&](ColorEditorWindow* e) {
         second = editorName(e);
         press(e, "cmdCancel");
     });
@@ -163,9 +163,9 @@ TEST_F(ColorCommands, CopyTwiceNumbersTheCopiesAndCancelRestores) {
 TEST_F(ColorCommands, EditWritesTheSetItsNameAndTheGradientBar) {
     selectSet(2);
     dialogs.colors.push_back(QColor(10, 20, 30));
-    whenOpen<frmColor>([&](frmColor* e) {
-        EXPECT_EQ(e->EditGCnt(), 2);
-        EXPECT_FALSE(e->blnCopyAddFlg());
+    whenOpen<ColorEditorWindow>([&](ColorEditorWindow* e) {
+        EXPECT_EQ(e->editedIndex(), 2);
+        EXPECT_FALSE(e->copiedOrAdded());
         auto* name = e->findChild<QLineEdit*>(QStringLiteral("txtName"));
         name->setText(QStringLiteral("虹の改"));
         QTest::mouseClick(e->findChild<QWidget*>(QStringLiteral("picPoint_1")), Qt::LeftButton);
@@ -187,7 +187,7 @@ TEST_F(ColorCommands, EditWritesTheSetItsNameAndTheGradientBar) {
     }
 
     // Cancel leaves the set as it is.
-    whenOpen<frmColor>([&](frmColor* e) {
+    whenOpen<ColorEditorWindow>([&](ColorEditorWindow* e) {
         e->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("別名"));
         press(e, "cmdCancel");
     });
@@ -201,7 +201,7 @@ TEST_F(ColorCommands, FileDropsWaitWhileTheEditorIsOpen) {
     writeFile(file, "[ColorSet 0]\r\nColorSetName=dropped\r\nColorCount=2\r\nColorLevelCount=8\r\n"
                     "Color 0R=1\r\nColor 1R=2\r\n");
     bool refused = false;
-    whenOpen<frmColor>([&](frmColor* e) {
+    whenOpen<ColorEditorWindow>([&](ColorEditorWindow* e) {
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(file)});
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -238,7 +238,7 @@ TEST_F(ColorCommands, NoMainWindowCommandActsWhileItsModalDialogIsOpen) {
         }
         dialog->reject();
     };
-    whenOpen<frmColor>(pressCommandKeys);
+    whenOpen<ColorEditorWindow>(pressCommandKeys);
     button("cmdGColorEdit")->click();
     whenOpen<QDialog>(pressCommandKeys); // the image size dialog
     button("cmdSize")->click();
@@ -321,7 +321,7 @@ TEST_F(ColorCommands, InitializeAsksYesOrNo) {
 
 TEST_F(ColorCommands, EditorHelpOpensItsPage) {
     writeFile(resources + QStringLiteral("help/gcolor.htm"), "<html></html>");
-    whenOpen<frmColor>([&](frmColor* e) {
+    whenOpen<ColorEditorWindow>([&](ColorEditorWindow* e) {
         press(e, "cmdHelp");
         press(e, "cmdCancel");
     });

@@ -1,11 +1,11 @@
 // The color set editor and its brightness dialog, on the built-in sets: opening, edge
 // matching, point count, the color operations, the name checks, OK and Cancel, help.
 
-#include "GradientView.h"
+#include "widgets/GradientView.h"
 #include "ScriptedDialogs.h"
-#include "frmButton.h"
-#include "frmColor.h"
-#include "frmSetBrightness.h"
+#include "values/FrameWindow.h"
+#include "colors/ColorEditorWindow.h"
+#include "colors/BrightnessDialog.h"
 
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorEditing.h"
@@ -49,14 +49,14 @@ constexpr std::int32_t kRed = rgbValue(255, 0, 0);
 class ColorEditor : public ::testing::Test {
   protected:
     void SetUp() override {
-        InitColors(sets);
+        initColors(sets);
         original = sets;
     }
 
     // Opens the editor on the set at `index` (shown, not blocking).
-    frmColor* open(int index) {
-        editor = std::make_unique<frmColor>(dialogs, sets, random);
-        editor->setEditGCnt(index);
+    ColorEditorWindow* open(int index) {
+        editor = std::make_unique<ColorEditorWindow>(dialogs, sets, random);
+        editor->setEditedIndex(index);
         editor->setHelpFileHandler([this](const QString& page) { helpPages.push_back(page); });
         editor->setEasyHelpHandler([this](int topic) { topics.push_back(topic); });
         editor->show();
@@ -106,9 +106,9 @@ class ColorEditor : public ::testing::Test {
         return out;
     }
     bool collectionUnchanged() const {
-        if (sets.getgColorCount() != original.getgColorCount())
+        if (sets.colorSetCount() != original.colorSetCount())
             return false;
-        for (int i = 0; i < sets.getgColorCount(); ++i) {
+        for (int i = 0; i < sets.colorSetCount(); ++i) {
             if (sets.at(i).name != original.at(i).name || !sameColors(sets.at(i), original.at(i)))
                 return false;
         }
@@ -120,7 +120,7 @@ class ColorEditor : public ::testing::Test {
     ColorSetCollection original;
     ScriptedDialogs dialogs;
     RandomSource random{4242};
-    std::unique_ptr<frmColor> editor;
+    std::unique_ptr<ColorEditorWindow> editor;
     std::vector<QString> helpPages;
     std::vector<int> topics;
 };
@@ -180,7 +180,8 @@ TEST_F(ColorEditor, PreviewFollowsPointsAndLevel) {
     open(kRgb);
     const int width = preview()->barWidth();
     auto expectPreview = [&] {
-        const GColor set = editedSet("", editor->pointRow().level(), shown(0, editor->pointRow().count()));
+        const GColor set =
+            editedSet("", editor->pointRow().level(), shown(0, editor->pointRow().count()));
         const std::vector<Rgb> columns = gradPreviewColors(set, width);
         ASSERT_EQ(columns.size(), static_cast<std::size_t>(width));
         for (int x = 0; x < width; ++x) {
@@ -260,7 +261,8 @@ TEST_F(ColorEditor, PointCountKeepsHiddenColors) {
     EXPECT_EQ(editor->pointRow().pointColor(3), kRed);
     setCount(7);
     EXPECT_EQ(editor->pointRow().pointColor(6), kRed);
-    EXPECT_EQ(editor->pointRow().pointColor(3), kRed) << "the point that was last keeps its new color";
+    EXPECT_EQ(editor->pointRow().pointColor(3), kRed)
+        << "the point that was last keeps its new color";
     EXPECT_EQ(editor->pointRow().pointColor(4), rainbow[4]);
 
     // More points than the set had: white until chosen.
@@ -284,7 +286,8 @@ TEST_F(ColorEditor, NegativeTwiceAndRotationThriceRestore) {
     EXPECT_EQ(editor->pointRow().points(), before);
 
     action("mnuRotate")->trigger();
-    EXPECT_EQ(editor->pointRow().pointColor(4), rgbValue(255, 224, 255)) << "255,255,224 -> G, B, R";
+    EXPECT_EQ(editor->pointRow().pointColor(4), rgbValue(255, 224, 255))
+        << "255,255,224 -> G, B, R";
     action("mnuRotate")->trigger();
     EXPECT_NE(editor->pointRow().points(), before);
     action("mnuRotate")->trigger();
@@ -308,9 +311,12 @@ TEST_F(ColorEditor, RandomColorsWithEdgeMatching) {
     button("cmdRnd")->click();
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(editor->pointRow().pointColor(i), randomColorValue(reference.next()));
-    EXPECT_EQ(editor->pointRow().pointColor(3), editor->pointRow().pointColor(0)) << "edge matching after the draw";
-    EXPECT_EQ(editor->pointRow().pointColor(4), kWhiteColorValue) << "hidden points are not drawn for";
-    EXPECT_EQ(swatch(2)->toolTip(), QString::fromStdString(swatchToolTip(editor->pointRow().pointColor(2))));
+    EXPECT_EQ(editor->pointRow().pointColor(3), editor->pointRow().pointColor(0))
+        << "edge matching after the draw";
+    EXPECT_EQ(editor->pointRow().pointColor(4), kWhiteColorValue)
+        << "hidden points are not drawn for";
+    EXPECT_EQ(swatch(2)->toolTip(),
+              QString::fromStdString(swatchToolTip(editor->pointRow().pointColor(2))));
 }
 
 TEST_F(ColorEditor, BrightnessLiveAndCancelRestoresExactly) {
@@ -319,7 +325,7 @@ TEST_F(ColorEditor, BrightnessLiveAndCancelRestoresExactly) {
     const auto before = editor->pointRow().points();
     bool checked = false;
     QTimer::singleShot(0, editor.get(), [&] {
-        auto* dlg = editor->findChild<frmSetBrightness*>(QStringLiteral("frmSetBrightness"));
+        auto* dlg = editor->findChild<BrightnessDialog*>(QStringLiteral("frmSetBrightness"));
         ASSERT_NE(dlg, nullptr);
         EXPECT_EQ(dlg->windowTitle(), "明度の調整");
         auto* slider = dlg->findChild<QSlider*>(QStringLiteral("sldBrightness"));
@@ -361,7 +367,7 @@ TEST_F(ColorEditor, BrightnessLiveAndCancelRestoresExactly) {
 TEST_F(ColorEditor, BrightnessOkKeepsTheColors) {
     open(kRgb);
     QTimer::singleShot(0, editor.get(), [&] {
-        auto* dlg = editor->findChild<frmSetBrightness*>(QStringLiteral("frmSetBrightness"));
+        auto* dlg = editor->findChild<BrightnessDialog*>(QStringLiteral("frmSetBrightness"));
         ASSERT_NE(dlg, nullptr);
         dlg->findChild<QSlider*>(QStringLiteral("sldBrightness"))->setValue(25);
         dlg->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
@@ -376,7 +382,7 @@ TEST_F(ColorEditor, BrightnessOkKeepsTheColors) {
 TEST_F(ColorEditor, OkWritesTheEdits) {
     open(kRgb);
     std::vector<int> written;
-    QObject::connect(editor.get(), &frmColor::gColorWritten,
+    QObject::connect(editor.get(), &ColorEditorWindow::colorSetWritten,
                      [&](int index) { written.push_back(index); });
     name()->setText(QStringLiteral("赤緑"));
     edge()->setChecked(false);
@@ -499,11 +505,11 @@ TEST_F(ColorEditor, CancelLeavesTheCollectionAlone) {
 }
 
 TEST_F(ColorEditor, SetWithFewerThanTwoPointsIsRaisedToTwo) {
-    ASSERT_TRUE(sets.AddGColor("一点", 8).ok());
-    const int one = sets.getgColorCount() - 1;
-    ASSERT_TRUE(sets.AddColorPoint(one, 10, 20, 30));
-    ASSERT_TRUE(sets.AddGColor("空", 3).ok());
-    const int none = sets.getgColorCount() - 1;
+    ASSERT_TRUE(sets.addColorSet("一点", 8).ok());
+    const int one = sets.colorSetCount() - 1;
+    ASSERT_TRUE(sets.addColorPoint(one, 10, 20, 30));
+    ASSERT_TRUE(sets.addColorSet("空", 3).ok());
+    const int none = sets.colorSetCount() - 1;
 
     open(one);
     EXPECT_EQ(sets.at(one).colorCount, 2) << "raised at once";

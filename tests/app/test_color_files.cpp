@@ -39,7 +39,7 @@ class ColorFiles : public SharingFixture {
 TEST_F(ColorFiles, FirstLoadStartsInTheColorSetFolderWithTheSamples) {
     QDir().mkpath(resources + QStringLiteral("colorset"));
     writeFile(resources + QStringLiteral("colorset/sample.cst"), "[ColorSet 0]\r\n");
-    const QString folder = QString::fromStdString(GetPath()) + QStringLiteral("colorset");
+    const QString folder = QString::fromStdString(programFolder()) + QStringLiteral("colorset");
     QDir(folder).removeRecursively();
 
     action("mnuGColorLoad")->trigger(); // cancelled
@@ -56,9 +56,9 @@ TEST_F(ColorFiles, FirstLoadStartsInTheColorSetFolderWithTheSamples) {
 TEST_F(ColorFiles, TheFirstStartFolderGetsTheSamplesToo) {
     QDir().mkpath(resources + QStringLiteral("colorset"));
     writeFile(resources + QStringLiteral("colorset/other.cst"), "[ColorSet 0]\r\n");
-    const QString folder = QString::fromStdString(GetPath()) + QStringLiteral("colorset/");
+    const QString folder = QString::fromStdString(programFolder()) + QStringLiteral("colorset/");
     QDir(folder).removeRecursively();
-    root->settings().Picture.CSetPath = folder.toStdString(); // as a first start leaves it
+    root->settings().picture.cSetPath = folder.toStdString(); // as a first start leaves it
     action("mnuGColorLoad")->trigger();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].fileName, folder + QLatin1Char('*'));
@@ -66,7 +66,7 @@ TEST_F(ColorFiles, TheFirstStartFolderGetsTheSamplesToo) {
 
     // A folder that exists is left as it is.
     QFile::remove(folder + QStringLiteral("other.cst"));
-    root->settings().Picture.CSetPath.clear();
+    root->settings().picture.cSetPath.clear();
     ProgramRoot again(dialogs, random);
     again.helpPages().setResourceFolder(resources);
     again.mainWindow()->findChild<QAction*>(QStringLiteral("mnuGColorLoad"))->trigger();
@@ -74,7 +74,7 @@ TEST_F(ColorFiles, TheFirstStartFolderGetsTheSamplesToo) {
 }
 
 TEST_F(ColorFiles, TheStoredFolderIsWhereTheDialogOpens) {
-    root->settings().Picture.CSetPath = "/somewhere/sets/";
+    root->settings().picture.cSetPath = "/somewhere/sets/";
     action("mnuGColorLoad")->trigger();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].fileName, "/somewhere/sets/*");
@@ -96,7 +96,7 @@ TEST_F(ColorFiles, LoadAddsNewSetsAndReportsTheDuplicates) {
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
 
     // The folder is remembered: the next load opens there.
-    EXPECT_EQ(root->settings().Picture.CSetPath, (workPath() + QLatin1Char('/')).toStdString());
+    EXPECT_EQ(root->settings().picture.cSetPath, (workPath() + QLatin1Char('/')).toStdString());
     action("mnuGColorLoad")->trigger();
     EXPECT_EQ(dialogs.fileRequests.back().fileName, path(QStringLiteral("*")));
 }
@@ -142,7 +142,7 @@ TEST_F(ColorFiles, SaveAllAndLoadBackAddsNothing) {
     action("mnuGColorAllSave")->trigger();
     // The first save dialog proposes "all" in the program's color set folder.
     EXPECT_EQ(dialogs.fileRequests.back().fileName,
-              QString::fromStdString(GetPath()) + QStringLiteral("colorset/all"));
+              QString::fromStdString(programFolder()) + QStringLiteral("colorset/all"));
     EXPECT_TRUE(dialogs.fileRequests.back().save);
     const QByteArray text = readFile(path(QStringLiteral("all.cst")));
     EXPECT_TRUE(text.startsWith("[ColorSet]\r\nCount=14\r\n[ColorSet 0]\r\n"))

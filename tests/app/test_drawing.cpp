@@ -4,16 +4,16 @@
 // the combining modes and the values that cannot be drawn.
 
 #include "AppFixture.h"
-#include "AnimFrames.h"
-#include "DrawOnChange.h"
-#include "DrawSession.h"
-#include "HistoryController.h"
-#include "PictureTitle.h"
-#include "PictureView.h"
-#include "TileViewController.h"
-#include "UpDown.h"
-#include "frmAnim.h"
-#include "frmTile.h"
+#include "animation/AnimFrames.h"
+#include "drawing/DrawOnChange.h"
+#include "drawing/DrawSession.h"
+#include "extras/HistoryController.h"
+#include "drawing/PictureTitle.h"
+#include "drawing/PictureView.h"
+#include "extras/TileViewController.h"
+#include "widgets/UpDown.h"
+#include "animation/AnimationWindow.h"
+#include "extras/TileWindow.h"
 
 #include "colorsets/ColorSetCollection.h"
 #include "engine/DrawMain.h"
@@ -189,7 +189,7 @@ TEST_F(Drawing, ControlsAreLockedWhileDrawingAndStopBySecondPress) {
 
 TEST_F(Drawing, F5StopsAndAStoppedDrawingBeeps) {
     simpleParameters();
-    root->settings().Option.DrewBeep = true;
+    root->settings().option.drewBeep = true;
     root->params().setImageSize(1600, 1600);
     onFirstProgress([&] { action("mnuDraw")->trigger(); });
     action("mnuDraw")->trigger();
@@ -305,7 +305,7 @@ class FailedDrawing : public Drawing {
     };
     // Two drawings, so that undo has a picture of its own to give.
     void prepare() {
-        root->settings().Option.DrawOnChange = false;
+        root->settings().option.drawOnChange = false;
         simpleParameters();
         value(0)->setText("3");
         button("cmdDraw")->click();
@@ -368,16 +368,19 @@ TEST_F(FailedDrawing, EveryCallerPutsThePictureAndItsUndoBack) {
         {"draw command", [&] { button("cmdDraw")->click(); }},
         {"random setting",
          [&] {
-             root->settings().Option.DrawOnRnd = true;
+             root->settings().option.drawOnRnd = true;
              button("cmdRndSet")->click();
-             root->settings().Option.DrawOnRnd = false;
+             root->settings().option.drawOnRnd = false;
          }},
         {"drawing as values change",
          [&] {
-             root->settings().Option.DrawOnChange = true;
+             root->settings().option.drawOnChange = true;
              value(0)->setText("11");
              ASSERT_TRUE(waitFor(
-                 [&] { return !root->drawOnChange().isPending() && !root->drawSession().isDrawing(); }, 20000));
+                 [&] {
+                     return !root->drawOnChange().isPending() && !root->drawSession().isDrawing();
+                 },
+                 20000));
          }},
         {"history entry",
          [&] {
@@ -536,7 +539,7 @@ class RaiseCounter : public QObject {
 
 TEST_F(Drawing, EnterInAFieldDrawsAndReturnsTheFocus) {
     simpleParameters();
-    root->settings().Option.ActiveAfterDrawing = true;
+    root->settings().option.activeAfterDrawing = true;
     // The window that gets the focus comes to the front too: the picture window, raised
     // for the drawing, would otherwise hide the fields the keys go into.
     RaiseCounter mainRaised;
@@ -559,7 +562,7 @@ TEST_F(Drawing, EnterInAFieldDrawsAndReturnsTheFocus) {
 
 TEST_F(Drawing, WithoutActivateAfterDrawingTheFocusStaysOnThePicture) {
     simpleParameters();
-    root->settings().Option.ActiveAfterDrawing = false;
+    root->settings().option.activeAfterDrawing = false;
     auto* field = value(1);
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Enter);
@@ -568,13 +571,13 @@ TEST_F(Drawing, WithoutActivateAfterDrawingTheFocusStaysOnThePicture) {
 }
 
 TEST_F(Drawing, RandomSettingDrawsOnceWhenAsked) {
-    root->settings().Option.DoRndSet = {true, true, true, false, false, false, true};
-    root->settings().Option.DrawOnRnd = true;
+    root->settings().option.doRndSet = {true, true, true, false, false, false, true};
+    root->settings().option.drawOnRnd = true;
     int finished = 0;
     QObject::connect(&root->drawCommand(), &DrawCommand::finished, [&] { ++finished; });
     button("cmdRndSet")->click();
     EXPECT_EQ(finished, 1);
-    root->settings().Option.DrawOnRnd = false;
+    root->settings().option.drawOnRnd = false;
     action("mnuRndSet")->trigger();
     EXPECT_EQ(finished, 1);
 }
@@ -598,14 +601,15 @@ class DrawingAsValuesChange : public Drawing {
         root->params().setImageSize(120, 80);
         button("cmdDraw")->click();
         start = root->document().canvas();
-        root->settings().Option.DrawOnChange = true;
+        root->settings().option.drawOnChange = true;
         QObject::connect(&root->drawSession(), &DrawSession::drawingStateChanged,
                          [this](bool on) { begun += on ? 1 : 0; });
     }
     // Waits until nothing waits or draws any more.
     bool settled() {
-        return waitFor([&] { return !root->drawOnChange().isPending() && !root->drawSession().isDrawing(); },
-                       20000);
+        return waitFor(
+            [&] { return !root->drawOnChange().isPending() && !root->drawSession().isDrawing(); },
+            20000);
     }
     const Canvas& canvas() { return root->document().canvas(); }
     // The values shown, drawn alone in the normal mode.
@@ -629,7 +633,7 @@ class DrawingAsValuesChange : public Drawing {
 };
 
 TEST_F(DrawingAsValuesChange, OffNothingDrawsOnTypedValues) {
-    root->settings().Option.DrawOnChange = false;
+    root->settings().option.drawOnChange = false;
     value(0)->setText("17");
     component(1)->setChecked(true);
     EXPECT_FALSE(root->drawOnChange().isPending());
@@ -670,9 +674,9 @@ TEST_F(DrawingAsValuesChange, ItsDrawingShowsTheHiddenPictureWindowAndIsRecorded
 }
 
 TEST_F(DrawingAsValuesChange, AChangeDuringTheDrawingRestartsItWithTheNewValues) {
-    root->settings().Option.DrawOnChange = false;
+    root->settings().option.drawOnChange = false;
     root->params().setImageSize(1600, 1600);
-    root->settings().Option.DrawOnChange = true;
+    root->settings().option.drawOnChange = true;
     int stops = 0;
     QObject::connect(root->picture(), &QWidget::windowTitleChanged,
                      [&](const QString& t) { stops += t == "ピクチャ -描画中止-" ? 1 : 0; });

@@ -3,13 +3,13 @@
 // moves over it; what the window shows for a topic and when it does not redraw.
 
 #include "AppFixture.h"
-#include "DrawSession.h"
-#include "JapaneseLineBreaks.h"
-#include "WindowHelpers.h"
-#include "frmAnim.h"
-#include "frmColor.h"
-#include "frmHelp.h"
-#include "frmOptions.h"
+#include "drawing/DrawSession.h"
+#include "platform/JapaneseLineBreaks.h"
+#include "platform/WindowHelpers.h"
+#include "animation/AnimationWindow.h"
+#include "colors/ColorEditorWindow.h"
+#include "guide/EasyHelpWindow.h"
+#include "windows/OptionsDialog.h"
 
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCollection.h"
@@ -49,7 +49,7 @@ class EasyHelp : public AppFixture {
         window->move(main->frameGeometry().right() + 40, 0);
     }
 
-    frmHelp* help() { return root->helpWindow(); }
+    EasyHelpWindow* help() { return root->helpWindow(); }
     QLabel* label(const char* name) {
         auto* l = help()->findChild<QLabel*>(QLatin1String(name));
         EXPECT_NE(l, nullptr) << name;
@@ -76,7 +76,7 @@ class EasyHelp : public AppFixture {
     void expectTopics(QWidget* window, const std::vector<ControlTopic>& table) {
         for (const ControlTopic& row : table) {
             SCOPED_TRACE(row.control);
-            help()->HelpManager(row.topic == 20 ? 21 : 20);
+            help()->helpManager(row.topic == 20 ? 21 : 20);
             const QString name = QString::fromStdString(row.control);
             QWidget* w = window->objectName() == name ? window : window->findChild<QWidget*>(name);
             pointAt(w);
@@ -118,7 +118,7 @@ TEST_F(EasyHelp, EveryMainWindowControlReportsItsTopic) {
 }
 
 TEST_F(EasyHelp, EveryFrameWindowControlReportsItsTopic) {
-    frmButton* frame = root->frameWindow();
+    FrameWindow* frame = root->frameWindow();
     showBeside(frame);
     expectTopics(frame, {{"chkFrameEnabled", 70},
                          {"picFrameColor", 71},
@@ -136,9 +136,9 @@ TEST_F(EasyHelp, EveryFrameWindowControlReportsItsTopic) {
 
 TEST_F(EasyHelp, EveryColorEditorPartReportsItsTopic) {
     ColorSetCollection sets;
-    InitColors(sets);
-    frmColor editor(dialogs, sets, random, main);
-    editor.setEditGCnt(0);
+    initColors(sets);
+    ColorEditorWindow editor(dialogs, sets, random, main);
+    editor.setEditedIndex(0);
     showBeside(&editor);
     expectTopics(&editor, {{"fraName", 60},
                            {"fraNum", 61},
@@ -151,10 +151,10 @@ TEST_F(EasyHelp, EveryColorEditorPartReportsItsTopic) {
 }
 
 TEST_F(EasyHelp, EveryAnimationWindowControlReportsItsTopic) {
-    frmAnim* anim = root->animWindow();
+    AnimationWindow* anim = root->animWindow();
     showBeside(anim);
     // The save group and the preview button as after a completed animation.
-    SetContainerEnabled(anim->findChild<QGroupBox*>(QStringLiteral("fraSave")), true, true);
+    setContainerEnabled(anim->findChild<QGroupBox*>(QStringLiteral("fraSave")), true, true);
     anim->findChild<QWidget*>(QStringLiteral("cmdPreview"))->setEnabled(true);
     expectTopics(anim, {{"lblIso", 120},
                         {"lblIsoFrom", 120},
@@ -177,7 +177,7 @@ TEST_F(EasyHelp, EveryAnimationWindowControlReportsItsTopic) {
 }
 
 TEST_F(EasyHelp, EveryOptionsControlReportsItsTopic) {
-    frmOptions options(root->settings().Option, dialogs, main);
+    OptionsDialog options(root->settings().option, dialogs, main);
     // Too wide to stand beside the main window on the test screen: in its place.
     main->hide();
     options.show();
@@ -186,9 +186,9 @@ TEST_F(EasyHelp, EveryOptionsControlReportsItsTopic) {
     // Each page's controls, with that page selected.
     expectTopics(&options,
                  {{"picRndSet", 80}, {"cmdReset", 81}, {"fraDoRndSet", 82}, {"picOptions_0", 0}});
-    options.SetTabPage(2);
+    options.setTabPage(2);
     expectTopics(&options, {{"txtPath", 83}, {"picOptions_1", 0}});
-    options.SetTabPage(3);
+    options.setTabPage(3);
     // Drawing on value change has its own topic, not that of drawing on random setting.
     expectTopics(&options, {{"chkDrewBeep", 90},
                             {"chkHello", 91},
@@ -202,7 +202,7 @@ TEST_F(EasyHelp, EveryOptionsControlReportsItsTopic) {
 
 TEST_F(EasyHelp, ControlsWithoutATopicLeaveTheTopicShown) {
     for (const char* control : {"txtValue_0", "labValue_6", "labValue_8"}) {
-        help()->HelpManager(22);
+        help()->helpManager(22);
         QTest::mouseMove(find<QWidget>(QLatin1String(control)), QPoint(3, 3));
         EXPECT_EQ(help()->currentTopic(), 22) << control;
     }
@@ -214,7 +214,7 @@ TEST_F(EasyHelp, TheSameTopicAgainDoesNotRedraw) {
     ASSERT_EQ(help()->currentTopic(), 21);
     label("labHelpTitle")->setText(QStringLiteral("marker"));
     QTest::mouseMove(power, QPoint(5, 4));
-    help()->HelpManager(21);
+    help()->helpManager(21);
     EXPECT_EQ(title(), QStringLiteral("marker"));
     // Hidden, the window keeps its topic: showing it again and pointing at the same
     // control changes nothing either.
@@ -227,12 +227,12 @@ TEST_F(EasyHelp, TheSameTopicAgainDoesNotRedraw) {
 TEST_F(EasyHelp, IllustrationsAreDrawnOnFirstUseAndKept) {
     // Start-up draws none of them.
     EXPECT_EQ(help()->keptIllustrations(), 0);
-    help()->HelpManager(21);
+    help()->helpManager(21);
     EXPECT_EQ(help()->keptIllustrations(), 2);
-    help()->HelpManager(22);
-    help()->HelpManager(12);
+    help()->helpManager(22);
+    help()->helpManager(12);
     EXPECT_EQ(help()->keptIllustrations(), 3);
-    help()->HelpManager(21);
+    help()->helpManager(21);
     EXPECT_EQ(help()->keptIllustrations(), 3);
     EXPECT_FALSE(label("imgHelp_0")->pixmap().isNull());
 }
@@ -293,8 +293,8 @@ TEST_F(EasyHelp, AFrameBackgroundOrAnUnknownTopicClearsEverything) {
     EXPECT_EQ(help()->currentTopic(), 0);
     expectCleared();
 
-    help()->HelpManager(25);
-    help()->HelpManager(1234);
+    help()->helpManager(25);
+    help()->helpManager(1234);
     EXPECT_EQ(help()->currentTopic(), 1234);
     expectCleared();
 }
@@ -324,7 +324,7 @@ TEST_F(EasyHelp, TheDrawButtonTopicFollowsTheDrawingState) {
 }
 
 TEST_F(EasyHelp, LongTextsWrapWithinTheWindow) {
-    help()->HelpManager(53);
+    help()->helpManager(53);
     QApplication::processEvents();
     QLabel* text = label("labHelp");
     EXPECT_TRUE(text->wordWrap());
@@ -379,7 +379,7 @@ QString brokenRule(const QStringList& lines) {
 
 TEST_F(EasyHelp, JapaneseTextsBreakByTheJapaneseRules) {
     // Topic 21 is shown as its text lays out in the window.
-    help()->HelpManager(21);
+    help()->helpManager(21);
     QLabel* text = label("labHelp");
     const QString explanation = QString::fromStdString(helpTopic(21).explanation)
                                     .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

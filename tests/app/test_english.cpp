@@ -3,26 +3,26 @@
 // because the language is chosen once for the whole process.
 
 #include "AppFixture.h"
-#include "HistoryController.h"
-#include "PictureTitle.h"
-#include "TileViewController.h"
-#include "UiLanguage.h"
-#include "VariationController.h"
-#include "frmAbout.h"
-#include "frmAnim.h"
-#include "frmAnimPreview.h"
-#include "frmColor.h"
-#include "frmCreateFolder.h"
-#include "frmHello.h"
-#include "frmHelp.h"
-#include "frmHistory.h"
-#include "frmJpeg.h"
-#include "frmOptions.h"
-#include "frmPNG.h"
-#include "frmSetBrightness.h"
-#include "frmSize.h"
-#include "frmTile.h"
-#include "frmVariations.h"
+#include "extras/HistoryController.h"
+#include "drawing/PictureTitle.h"
+#include "extras/TileViewController.h"
+#include "platform/UiLanguage.h"
+#include "extras/VariationController.h"
+#include "guide/AboutDialog.h"
+#include "animation/AnimationWindow.h"
+#include "animation/AnimationPreview.h"
+#include "colors/ColorEditorWindow.h"
+#include "files/NewFolderDialog.h"
+#include "guide/WelcomeDialog.h"
+#include "guide/EasyHelpWindow.h"
+#include "extras/HistoryBrowser.h"
+#include "files/JpegOptionsDialog.h"
+#include "windows/OptionsDialog.h"
+#include "files/PngOptionsDialog.h"
+#include "colors/BrightnessDialog.h"
+#include "values/SizeDialog.h"
+#include "extras/TileWindow.h"
+#include "extras/VariationPicker.h"
 
 #include "help/HelpTopics.h"
 
@@ -107,29 +107,29 @@ class English : public AppFixture {
 
 TEST_F(English, EveryWindowAndDialog) {
     root->windowController().togglePictureWindow();
-    root->windowController().ShowHidefrmButton();
-    root->windowController().ShowHidefrmHelp();
+    root->windowController().toggleFrameWindow();
+    root->windowController().toggleHelpWindow();
     root->tileViews().show();
     ASSERT_NE(root->tileViews().tileView(), nullptr);
-    frmAnim* anim = root->animWindow();
+    AnimationWindow* anim = root->animWindow();
     anim->show();
     anim->preview()->show();
     anim->saveGroup()->createFolderDialog()->show();
     root->history().show();
     root->variations().show();
 
-    frmOptions options(root->settings().Option, dialogs);
+    OptionsDialog options(root->settings().option, dialogs);
     ColorSetCollection sets;
-    InitColors(sets);
-    frmColor editor(dialogs, sets, random);
-    editor.setEditGCnt(0);
-    frmSetBrightness brightness({}, 4, [](const frmSetBrightness::Points&) {});
-    frmSize size(dialogs, [](int, int) {});
-    frmJpeg jpeg(root->settings().Picture);
-    frmPNG png(root->settings().Picture);
-    frmAbout about(dialogs);
+    initColors(sets);
+    ColorEditorWindow editor(dialogs, sets, random);
+    editor.setEditedIndex(0);
+    BrightnessDialog brightness({}, 4, [](const BrightnessDialog::Points&) {});
+    SizeDialog size(dialogs, [](int, int) {});
+    JpegOptionsDialog jpeg(root->settings().picture);
+    PngOptionsDialog png(root->settings().picture);
+    AboutDialog about(dialogs);
     bool hello = true;
-    frmHello welcome(hello);
+    WelcomeDialog welcome(hello);
     const std::vector<QWidget*> windows = {main,
                                            root->picture(),
                                            root->frameWindow(),
@@ -165,7 +165,7 @@ TEST_F(English, EveryWindowAndDialog) {
 
 TEST_F(English, MessagesAndTextsWithNumbers) {
     // A window's message through the dialogs, with its icon.
-    frmOptions options(root->settings().Option, dialogs);
+    OptionsDialog options(root->settings().option, dialogs);
     for (int i = 0; i < 7; ++i)
         options.findChild<QCheckBox*>(QStringLiteral("chkRndSet_%1").arg(i))->setChecked(false);
     options.findChild<QPushButton*>("cmdOK")->click();
@@ -202,27 +202,27 @@ TEST_F(English, QtsOwnTextsAndLocale) {
 }
 
 TEST_F(English, EasyHelpTopicsAndLabels) {
-    frmHelp* help = root->helpWindow();
+    EasyHelpWindow* help = root->helpWindow();
     help->show();
     const auto label = [help](const char* name) {
         return help->findChild<QLabel*>(QLatin1String(name));
     };
     for (int n : helpTopicNumbers()) {
-        help->HelpManager(n);
+        help->helpManager(n);
         SCOPED_TRACE(n);
         EXPECT_FALSE(label("labHelpTitle")->text().isEmpty());
         expectEnglish(help);
     }
-    help->HelpManager(21);
+    help->helpManager(21);
     EXPECT_EQ(label("labHelpTitle")->text(), "Power");
     EXPECT_EQ(label("labHelpLevel")->text(), "For experienced users");
     EXPECT_EQ(label("lblLeft")->text(), "Power 1");
     EXPECT_EQ(label("lblRight")->text(), "Power 32");
-    help->HelpManager(42);
+    help->helpManager(42);
     EXPECT_EQ(label("labHelp")->text(),
               "Creates a new color set and opens it for editing.\nYou can have at most " +
                   QString::number(ColorSetCollection::kCapacity) + " color sets.");
-    help->HelpManager(kFirstComponentTopic + 3);
+    help->helpManager(kFirstComponentTopic + 3);
     EXPECT_EQ(label("labHelpTitle")->text(), "Circle");
 }
 

@@ -4,12 +4,12 @@
 // asked; nine variations are drawn, one adopted into the model, a new set replaces them.
 
 #include "AppFixture.h"
-#include "HistoryController.h"
-#include "ImageSaving.h"
-#include "VariationController.h"
-#include "frmHelp.h"
-#include "frmHistory.h"
-#include "frmVariations.h"
+#include "extras/HistoryController.h"
+#include "files/ImageSaving.h"
+#include "extras/VariationController.h"
+#include "guide/EasyHelpWindow.h"
+#include "extras/HistoryBrowser.h"
+#include "extras/VariationPicker.h"
 
 #include "common/ProgramFolder.h"
 #include "history/HistoryFile.h"
@@ -43,7 +43,7 @@ class VariationsWindow : public AppFixture {
   protected:
     void SetUp() override {
         AppFixture::SetUp();
-        root->settings().Option.DoRndSet = {true, true, false, false, false, false, false};
+        root->settings().option.doRndSet = {true, true, false, false, false, false, false};
         simpleParameters();
         QObject::connect(&root->variations().drawings(), &VariationDrawings::ready, main,
                          [this](int i, const QImage& image) { ready[i] = image; });
@@ -115,13 +115,13 @@ TEST_F(HistoryWindow, AKeptEntryOfAnEarlierRunDrawsItsPictureAgainExactly) {
     bleed->setText(QStringLiteral("200")); // noise in every pixel
     root->params().setImageSize(90, 70);
     const Canvas original = draw();
-    root->settings().Extras.KeepHistory = true;
+    root->settings().extras.keepHistory = true;
     root->history().saveKept();
 
     // The next run: its own drawing first, then the kept entry brought back.
     makeProgram();
     main->show();
-    root->settings().Extras.KeepHistory = true;
+    root->settings().extras.keepHistory = true;
     root->history().loadKept();
     simpleParameters();
     bleed = find<QLineEdit>(QStringLiteral("txtNizimi"));
@@ -140,7 +140,7 @@ TEST_F(HistoryWindow, AKeptEntryOfAnEarlierRunDrawsItsPictureAgainExactly) {
     action("mnuUndo")->trigger();
     EXPECT_EQ(root->document().canvas(), before);
     EXPECT_TRUE(dialogs.shown.empty());
-    std::filesystem::remove(GetPath() + kHistoryFileName);
+    std::filesystem::remove(programFolder() + kHistoryFileName);
 }
 
 TEST_F(HistoryWindow, ClearAsksFirstAndTheListIsKeptWhenAsked) {
@@ -150,9 +150,9 @@ TEST_F(HistoryWindow, ClearAsksFirstAndTheListIsKeptWhenAsked) {
     action("mnuHistory")->trigger();
     auto* keep = find<QCheckBox>(QStringLiteral("chkKeepHistory"));
     keep->setChecked(true);
-    EXPECT_TRUE(root->settings().Extras.KeepHistory);
+    EXPECT_TRUE(root->settings().extras.keepHistory);
     root->history().saveKept();
-    const std::filesystem::path file = GetPath() + kHistoryFileName;
+    const std::filesystem::path file = programFolder() + kHistoryFileName;
     EXPECT_EQ(readHistoryFile(file).entries.size(), 2u);
 
     dialogs.answers.push_back(MessageAnswer::No);
@@ -176,7 +176,7 @@ TEST_F(HistoryWindow, ClearAsksFirstAndTheListIsKeptWhenAsked) {
 TEST_F(HistoryWindow, NewWindowsOpenOnTheScreenAndClearOfTheEasyHelp) {
     QWidget* help = root->helpWindow();
     if (!help->isVisible())
-        root->windowController().ShowHidefrmHelp();
+        root->windowController().toggleHelpWindow();
     const QRect screen = main->screen()->availableGeometry();
     // A small help window at the left, where a window centred on the main one would lie.
     main->move(screen.topLeft());
@@ -246,9 +246,9 @@ TEST_F(HistoryWindow, MixedShapesGetEqualCellsWithWholeCaptionsAndTheListScrolls
 TEST_F(HistoryWindow, AKeptFileThatCannotBeReadWholeIsSetAsideBeforeTheExitWrites) {
     simpleParameters();
     draw();
-    root->settings().Extras.KeepHistory = true;
+    root->settings().extras.keepHistory = true;
     root->history().saveKept();
-    const std::filesystem::path file = GetPath() + kHistoryFileName;
+    const std::filesystem::path file = programFolder() + kHistoryFileName;
     std::string damaged;
     ASSERT_FALSE(readWholeFile(file, damaged));
     damaged += "damage after the entry";
@@ -260,7 +260,7 @@ TEST_F(HistoryWindow, AKeptFileThatCannotBeReadWholeIsSetAsideBeforeTheExitWrite
     EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("history.dat.unreadable-")))
         << dialogs.shown[0].text.toStdString();
     std::filesystem::path aside;
-    for (const auto& entry : std::filesystem::directory_iterator(GetPath()))
+    for (const auto& entry : std::filesystem::directory_iterator(programFolder()))
         if (entry.path().filename().string().starts_with("history.dat.unreadable-"))
             aside = entry.path();
     EXPECT_FALSE(std::filesystem::exists(file));
@@ -276,7 +276,7 @@ TEST_F(VariationsWindow, NineAppearChoosingOneSetsTheModelAndANewSetReplacesThem
     ASSERT_TRUE(allNineShown());
     const auto spread = find<QSlider>(QStringLiteral("sldSpread"));
     spread->setValue(80);
-    EXPECT_EQ(root->settings().Extras.VariationSpread, 80);
+    EXPECT_EQ(root->settings().extras.variationSpread, 80);
 
     const Variations first = *root->variations().variations();
     find<QToolButton>(QStringLiteral("picVariation_4"))->click();

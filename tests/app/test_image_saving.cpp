@@ -3,10 +3,10 @@
 // "保存中..." while writing, every message, and the parameter file beside the image.
 
 #include "../BmpReading.h"
-#include "ImageSaving.h"
+#include "files/ImageSaving.h"
 #include "SharingFixture.h"
-#include "frmJpeg.h"
-#include "frmPNG.h"
+#include "files/JpegOptionsDialog.h"
+#include "files/PngOptionsDialog.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
@@ -73,7 +73,7 @@ TEST_F(ImageSaving, BmpUnderTheChosenNameAndTheNameRemembered) {
     const auto read = decodeBmp(std::string_view(bytes.constData(), bytes.size()));
     ASSERT_TRUE(read);
     EXPECT_EQ(*read, root->document().canvas());
-    EXPECT_EQ(root->settings().Picture.Path, (workPath() + QLatin1Char('/')).toStdString());
+    EXPECT_EQ(root->settings().picture.path, (workPath() + QLatin1Char('/')).toStdString());
 
     // The next save proposes the same name without its extension; the button saves too.
     button("cmdSave")->click();
@@ -82,7 +82,7 @@ TEST_F(ImageSaving, BmpUnderTheChosenNameAndTheNameRemembered) {
 }
 
 TEST_F(ImageSaving, TheStoredFolderStartsTheFirstProposal) {
-    root->settings().Picture.Path = "/pictures/waves/";
+    root->settings().picture.path = "/pictures/waves/";
     action("mnuSave")->trigger();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].fileName, "/pictures/waves/名称未設定");
@@ -120,9 +120,9 @@ TEST_F(ImageSaving, TheEndOfTheNameDecidesTheFormat) {
 }
 
 TEST_F(ImageSaving, JpegOptionsAreTakenAndStored) {
-    root->settings().Picture.JpegSaveQ = 77;
-    root->settings().Picture.JpegSavePrgrs = false;
-    whenOpen<frmJpeg>([&](frmJpeg* d) {
+    root->settings().picture.jpegSaveQ = 77;
+    root->settings().picture.jpegSavePrgrs = false;
+    whenOpen<JpegOptionsDialog>([&](JpegOptionsDialog* d) {
         EXPECT_EQ(d->windowTitle(), "Jpeg保存時のオプション");
         auto* q = d->findChild<QScrollBar*>(QStringLiteral("hscQ"));
         EXPECT_EQ(q->value(), 77);
@@ -132,28 +132,29 @@ TEST_F(ImageSaving, JpegOptionsAreTakenAndStored) {
         press(d, "cmdOK");
     });
     saveAs(path(QStringLiteral("p.jpg")));
-    EXPECT_EQ(root->settings().Picture.JpegSaveQ, 60);
-    EXPECT_TRUE(root->settings().Picture.JpegSavePrgrs);
+    EXPECT_EQ(root->settings().picture.jpegSaveQ, 60);
+    EXPECT_TRUE(root->settings().picture.jpegSavePrgrs);
     const QByteArray jpeg = readFile(path(QStringLiteral("p.jpg")));
     EXPECT_TRUE(jpeg.contains("\xFF\xC2")) << "progressive";
 }
 
 TEST_F(ImageSaving, CancelledOptionsSaveNoImageButTheParameters) {
-    root->settings().Option.TextOnGrp = true;
-    root->settings().Picture.JpegSaveQ = 90;
-    whenOpen<frmJpeg>([&](frmJpeg* d) {
+    root->settings().option.textOnGrp = true;
+    root->settings().picture.jpegSaveQ = 90;
+    whenOpen<JpegOptionsDialog>([&](JpegOptionsDialog* d) {
         d->findChild<QScrollBar*>(QStringLiteral("hscQ"))->setValue(10);
         press(d, "cmdCancel");
     });
     saveAs(path(QStringLiteral("c.jpg")));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("c.jpg"))));
-    EXPECT_EQ(root->settings().Picture.JpegSaveQ, 90);
+    EXPECT_EQ(root->settings().picture.jpegSaveQ, 90);
     EXPECT_TRUE(readText(path(QStringLiteral("c.txt")))
                     .startsWith("[書き出しフォーマット番号]\r\n 4 \r\n"));
 
     // Without the option nothing at all is written.
-    root->settings().Option.TextOnGrp = false;
-    whenOpen<frmPNG>([&](frmPNG* d) { d->close(); }); // the close box cancels too
+    root->settings().option.textOnGrp = false;
+    whenOpen<PngOptionsDialog>(
+        [&](PngOptionsDialog* d) { d->close(); }); // the close box cancels too
     saveAs(path(QStringLiteral("d.png")));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("d.png"))));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("d.txt"))));
@@ -161,8 +162,8 @@ TEST_F(ImageSaving, CancelledOptionsSaveNoImageButTheParameters) {
 }
 
 TEST_F(ImageSaving, ThePngModeIsTakenAndStored) {
-    root->settings().Picture.PNGSaveQ = 2;
-    whenOpen<frmPNG>([&](frmPNG* d) {
+    root->settings().picture.pngSaveQ = 2;
+    whenOpen<PngOptionsDialog>([&](PngOptionsDialog* d) {
         EXPECT_EQ(d->windowTitle(), " ");
         const char* captions[] = {"標準", "圧縮速度優先（低圧縮率）",
                                   "圧縮率優先(不可逆圧縮、低速)"};
@@ -176,14 +177,14 @@ TEST_F(ImageSaving, ThePngModeIsTakenAndStored) {
         press(d, "cmdOK");
     });
     saveAs(path(QStringLiteral("m.png")));
-    EXPECT_EQ(root->settings().Picture.PNGSaveQ, 1);
+    EXPECT_EQ(root->settings().picture.pngSaveQ, 1);
     const QImage png(path(QStringLiteral("m.png")));
     ASSERT_FALSE(png.isNull());
     EXPECT_EQ(png.convertToFormat(QImage::Format_RGB888), canvasImage(root->document().canvas()));
 }
 
 TEST_F(ImageSaving, CodecFailuresAreReported) {
-    whenOpen<frmJpeg>([&](frmJpeg* d) { press(d, "cmdOK"); });
+    whenOpen<JpegOptionsDialog>([&](JpegOptionsDialog* d) { press(d, "cmdOK"); });
     saveAs(path(QStringLiteral("missing/folder/x.jpg")));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     // The system's reason first, as a BMP file's failure gives it.
@@ -192,8 +193,8 @@ TEST_F(ImageSaving, CodecFailuresAreReported) {
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
 
     // A stored mode no option button stands for reaches the codec, which refuses it.
-    root->settings().Picture.PNGSaveQ = 3;
-    whenOpen<frmPNG>([&](frmPNG* d) { press(d, "cmdOK"); });
+    root->settings().picture.pngSaveQ = 3;
+    whenOpen<PngOptionsDialog>([&](PngOptionsDialog* d) { press(d, "cmdOK"); });
     saveAs(path(QStringLiteral("bad.png")));
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].text, "PNG保存時のエラーです。\r\n保存品質の指定が間違っています。");
@@ -201,7 +202,7 @@ TEST_F(ImageSaving, CodecFailuresAreReported) {
 }
 
 TEST_F(ImageSaving, ABmpThatCannotBeWrittenEndsTheSave) {
-    root->settings().Option.TextOnGrp = true;
+    root->settings().option.textOnGrp = true;
     QDir().mkpath(path(QStringLiteral("taken")));
     saveAs(path(QStringLiteral("taken")));
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -212,7 +213,7 @@ TEST_F(ImageSaving, ABmpThatCannotBeWrittenEndsTheSave) {
 }
 
 TEST_F(ImageSaving, ACancelledDialogSavesNothing) {
-    root->settings().Option.TextOnGrp = true;
+    root->settings().option.textOnGrp = true;
     action("mnuSave")->trigger();
     EXPECT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -221,8 +222,8 @@ TEST_F(ImageSaving, ACancelledDialogSavesNothing) {
 
 TEST_F(ImageSaving, WhileSavingTheDialogSaysSoAndTakesNoInput) {
     AppSettings::PictureSection options;
-    options.JpegSaveQ = 30;
-    frmJpeg jpeg(options);
+    options.jpegSaveQ = 30;
+    JpegOptionsDialog jpeg(options);
     SavingState state;
     jpeg.setSaveAction([&] { recordSaving(&jpeg, state); });
     jpeg.show();
@@ -233,10 +234,10 @@ TEST_F(ImageSaving, WhileSavingTheDialogSaysSoAndTakesNoInput) {
     EXPECT_EQ(state.label, "保存中...");
     EXPECT_FALSE(state.optionsEnabled);
     EXPECT_FALSE(state.buttonsEnabled);
-    EXPECT_FALSE(jpeg.DialogCancelled());
+    EXPECT_FALSE(jpeg.dialogCancelled());
     EXPECT_FALSE(jpeg.isVisible());
 
-    frmPNG png(options);
+    PngOptionsDialog png(options);
     SavingState pngState;
     png.setSaveAction([&] { recordSaving(&png, pngState); });
     png.show();
@@ -245,13 +246,13 @@ TEST_F(ImageSaving, WhileSavingTheDialogSaysSoAndTakesNoInput) {
     EXPECT_FALSE(pngState.optionsEnabled || pngState.buttonsEnabled);
 
     // Cancel runs no save.
-    frmJpeg cancelled(options);
+    JpegOptionsDialog cancelled(options);
     bool ran = false;
     cancelled.setSaveAction([&] { ran = true; });
     cancelled.show();
     press(&cancelled, "cmdCancel");
     EXPECT_FALSE(ran);
-    EXPECT_TRUE(cancelled.DialogCancelled());
+    EXPECT_TRUE(cancelled.dialogCancelled());
 }
 
 } // namespace

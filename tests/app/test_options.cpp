@@ -5,8 +5,8 @@
 
 #include "../TempFolder.h"
 #include "AppFixture.h"
-#include "TendencyPad.h"
-#include "frmOptions.h"
+#include "widgets/TendencyPad.h"
+#include "windows/OptionsDialog.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -50,14 +50,14 @@ TEST(TendencyPadArithmetic, TheMiddleIsExactlyZeroAndTheEdgesAboutOne) {
 class Options : public ::testing::Test {
   protected:
     void SetUp() override {
-        options.DoRndSet = {true, true, true, false, false, false, true};
-        options.Shell = "/bin/sh";
-        options.DrawOnRnd = true;
-        options.ActiveAfterDrawing = true;
+        options.doRndSet = {true, true, true, false, false, false, true};
+        options.shell = "/bin/sh";
+        options.drawOnRnd = true;
+        options.activeAfterDrawing = true;
         open();
     }
     void open() {
-        dialog = std::make_unique<frmOptions>(options, dialogs);
+        dialog = std::make_unique<OptionsDialog>(options, dialogs);
         dialog->show();
         QApplication::setActiveWindow(dialog.get());
     }
@@ -77,15 +77,15 @@ class Options : public ::testing::Test {
 
     AppSettings::OptionSection options;
     ScriptedDialogs dialogs;
-    std::unique_ptr<frmOptions> dialog;
+    std::unique_ptr<OptionsDialog> dialog;
 };
 
 TEST_F(Options, OpensShowingTheSettings) {
-    options.RndSetBS = 0.5;
-    options.RndSetSW = -0.25;
-    options.DoRndSet = {false, true, false, true, false, true, false};
-    options.DrawOnChange = true;
-    options.Hello = true;
+    options.rndSetBs = 0.5;
+    options.rndSetSw = -0.25;
+    options.doRndSet = {false, true, false, true, false, true, false};
+    options.drawOnChange = true;
+    options.hello = true;
     open();
     EXPECT_EQ(dialog->windowTitle(), "オプション");
     auto* tabs = find<QTabWidget>(QStringLiteral("tbsOptions"));
@@ -100,7 +100,7 @@ TEST_F(Options, OpensShowingTheSettings) {
                             "にじみ", "べき乗", "使用色セット"};
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(group(i)->text(), QString::fromUtf8(groups[i])) << i;
-        EXPECT_EQ(group(i)->isChecked(), options.DoRndSet[static_cast<std::size_t>(i)]) << i;
+        EXPECT_EQ(group(i)->isChecked(), options.doRndSet[static_cast<std::size_t>(i)]) << i;
     }
     const char* axes[] = {"振幅大", "振幅小", "周期小", "周期大", "ランダム設定時の画像の傾向 :"};
     for (int i = 0; i < 5; ++i)
@@ -137,10 +137,10 @@ TEST_F(Options, OkStoresEverythingAndCancelNothing) {
     press("cmdCancel");
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     AppSettings::OptionSection unchanged;
-    unchanged.DoRndSet = {true, true, true, false, false, false, true};
-    unchanged.Shell = "/bin/sh";
-    unchanged.DrawOnRnd = true;
-    unchanged.ActiveAfterDrawing = true;
+    unchanged.doRndSet = {true, true, true, false, false, false, true};
+    unchanged.shell = "/bin/sh";
+    unchanged.drawOnRnd = true;
+    unchanged.activeAfterDrawing = true;
     EXPECT_EQ(options, unchanged);
 
     open();
@@ -152,12 +152,12 @@ TEST_F(Options, OkStoresEverythingAndCancelNothing) {
     press("cmdOK");
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_TRUE(options.QuitQ);
-    EXPECT_FALSE(options.DrawOnRnd);
-    EXPECT_TRUE(options.DoRndSet[4]);
-    EXPECT_EQ(options.RndSetBS, (17 - 76) / 160.0 * 2);
-    EXPECT_EQ(options.RndSetSW, (27 - 56) / 120.0 * 2);
-    EXPECT_EQ(options.Shell, "/bin/sh"); // a program, taken again
+    EXPECT_TRUE(options.quitQ);
+    EXPECT_FALSE(options.drawOnRnd);
+    EXPECT_TRUE(options.doRndSet[4]);
+    EXPECT_EQ(options.rndSetBs, (17 - 76) / 160.0 * 2);
+    EXPECT_EQ(options.rndSetSw, (27 - 56) / 120.0 * 2);
+    EXPECT_EQ(options.shell, "/bin/sh"); // a program, taken again
 }
 
 TEST_F(Options, NoGroupIsRefusedOnTheFirstTabAndStoresNothing) {
@@ -165,7 +165,7 @@ TEST_F(Options, NoGroupIsRefusedOnTheFirstTabAndStoresNothing) {
         group(i)->setChecked(false);
     box("chkHello")->setChecked(true);
     path()->clear();
-    dialog->SetTabPage(3);
+    dialog->setTabPage(3);
     press("cmdOK");
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, kNoGroupMessage);
@@ -173,8 +173,8 @@ TEST_F(Options, NoGroupIsRefusedOnTheFirstTabAndStoresNothing) {
     EXPECT_EQ(dialog->tabPage(), 1);
     EXPECT_TRUE(dialog->isVisible());
     press("cmdCancel");
-    EXPECT_EQ(options.DoRndSet, (std::array<bool, 7>{true, true, true, false, false, false, true}));
-    EXPECT_FALSE(options.Hello);
+    EXPECT_EQ(options.doRndSet, (std::array<bool, 7>{true, true, true, false, false, false, true}));
+    EXPECT_FALSE(options.hello);
 }
 
 TEST_F(Options, APathThatNamesNoProgramIsRefusedOnTheSecondTab) {
@@ -204,32 +204,32 @@ TEST_F(Options, APathThatNamesNoProgramIsRefusedOnTheSecondTab) {
         EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Critical);
         EXPECT_EQ(dialog->tabPage(), 2);
         press("cmdCancel");
-        EXPECT_TRUE(options.DoRndSet[5]);
-        EXPECT_EQ(options.Shell, "/bin/sh");
-        EXPECT_FALSE(options.TextOnGrp);
-        options.DoRndSet[5] = false;
+        EXPECT_TRUE(options.doRndSet[5]);
+        EXPECT_EQ(options.shell, "/bin/sh");
+        EXPECT_FALSE(options.textOnGrp);
+        options.doRndSet[5] = false;
     }
     // Blanks keep the stored path; a program is taken as typed.
     path()->setText(QStringLiteral("   "));
     press("cmdOK");
-    EXPECT_EQ(options.Shell, "/bin/sh");
+    EXPECT_EQ(options.shell, "/bin/sh");
     open();
     path()->setText(program);
     press("cmdOK");
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(options.Shell, program.toStdString());
+    EXPECT_EQ(options.shell, program.toStdString());
 }
 
 TEST_F(Options, ResetStoresExactlyZero) {
-    options.RndSetBS = 0.731;
-    options.RndSetSW = -0.402;
+    options.rndSetBs = 0.731;
+    options.rndSetSw = -0.402;
     open();
     EXPECT_NE(marker(), QPoint(76, 56));
     press("cmdReset");
     EXPECT_EQ(marker(), QPoint(76, 56));
     press("cmdOK");
-    EXPECT_EQ(options.RndSetBS, 0.0);
-    EXPECT_EQ(options.RndSetSW, 0.0);
+    EXPECT_EQ(options.rndSetBs, 0.0);
+    EXPECT_EQ(options.rndSetSw, 0.0);
 }
 
 TEST_F(Options, DraggingPastTheEdgeLeavesTheMarkerAtItsLastPlaceInside) {
@@ -256,8 +256,8 @@ TEST_F(Options, DraggingPastTheEdgeLeavesTheMarkerAtItsLastPlaceInside) {
     EXPECT_EQ(marker(), QPoint(153, 113));
     QTest::mouseRelease(pad(), Qt::LeftButton);
     press("cmdOK");
-    EXPECT_NEAR(options.RndSetBS, 0.96, 0.01);
-    EXPECT_NEAR(options.RndSetSW, 0.95, 0.01);
+    EXPECT_NEAR(options.rndSetBs, 0.96, 0.01);
+    EXPECT_NEAR(options.rndSetSw, 0.95, 0.01);
 }
 
 TEST_F(Options, AxisLabelsHideUnderThePointer) {
@@ -285,13 +285,13 @@ TEST_F(Options, CtrlTabGoesRoundTheTabsAndOnlyTheSelectedPageIsEnabled) {
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(tabs->widget(i)->isEnabled(), i == expected - 1) << i;
     }
-    dialog->SetTabPage(7); // no such tab
+    dialog->setTabPage(7); // no such tab
     EXPECT_EQ(dialog->tabPage(), 2);
 }
 
 TEST_F(Options, F1AndTheHelpButtonOpenTheOptionsPage) {
     QStringList topics;
-    QObject::connect(dialog.get(), &frmOptions::helpFileRequested,
+    QObject::connect(dialog.get(), &OptionsDialog::helpFileRequested,
                      [&](const QString& t) { topics << t; });
     QTest::keyRelease(path(), Qt::Key_F1);
     press("cmdHelp");
@@ -299,7 +299,7 @@ TEST_F(Options, F1AndTheHelpButtonOpenTheOptionsPage) {
 }
 
 TEST_F(Options, ReferenceStartsInThePathsFolderAndACancelChangesNothing) {
-    dialog->SetTabPage(2); // the other pages' controls are disabled
+    dialog->setTabPage(2); // the other pages' controls are disabled
     path()->clear();
     dialogs.fileNames = {QStringLiteral("/usr/bin/gimp")};
     press("cmdReference");
@@ -319,9 +319,9 @@ TEST_F(Options, ReferenceStartsInThePathsFolderAndACancelChangesNothing) {
 class OptionsFromTheMenu : public AppFixture {
   protected:
     // Runs `answer` on the options dialog once it is open.
-    void whenOpen(std::function<void(frmOptions*)> answer) {
+    void whenOpen(std::function<void(OptionsDialog*)> answer) {
         QTimer::singleShot(0, main, [answer] {
-            auto* dialog = qobject_cast<frmOptions*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             answer(dialog);
         });
@@ -339,12 +339,12 @@ class OptionsFromTheMenu : public AppFixture {
 
 TEST_F(OptionsFromTheMenu, TheTopLeftCornerLeansToShortPeriodsAndLargeAmplitudes) {
     AppSettings& s = root->settings();
-    s.Option.DoRndSet = {true, true, false, false, false, false, false};
-    s.Option.DrawOnRnd = false;
+    s.option.doRndSet = {true, true, false, false, false, false, false};
+    s.option.drawOnRnd = false;
     const std::vector<int> neutral = randomValues();
 
     bool dropsRefused = false;
-    whenOpen([&](frmOptions* dialog) {
+    whenOpen([&](OptionsDialog* dialog) {
         dropsRefused = !main->acceptDrops();
         EXPECT_EQ(dialog->tabPage(), 1);
         QTest::mouseClick(dialog->pad(), Qt::LeftButton, {}, QPoint(3, 3));
@@ -353,8 +353,8 @@ TEST_F(OptionsFromTheMenu, TheTopLeftCornerLeansToShortPeriodsAndLargeAmplitudes
     action("mnuOption")->trigger();
     EXPECT_TRUE(dropsRefused);
     EXPECT_TRUE(main->acceptDrops());
-    EXPECT_LT(s.Option.RndSetBS, -0.9);
-    EXPECT_LT(s.Option.RndSetSW, -0.9);
+    EXPECT_LT(s.option.rndSetBs, -0.9);
+    EXPECT_LT(s.option.rndSetSw, -0.9);
 
     const std::vector<int> leaning = randomValues();
     int periods = 0;

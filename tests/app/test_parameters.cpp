@@ -3,7 +3,7 @@
 // and the random setting.
 
 #include "AppFixture.h"
-#include "UpDown.h"
+#include "widgets/UpDown.h"
 
 #include <QMenuBar>
 #include <QScrollBar>
@@ -180,9 +180,9 @@ TEST_F(Parameters, PhaseLabelFollowsTheScrollBar) {
 }
 
 TEST_F(Parameters, RandomSettingPowerGroupOnly) {
-    auto& option = root->settings().Option;
-    option.DoRndSet = {false, false, false, false, false, true, false};
-    option.DrawOnRnd = false;
+    auto& option = root->settings().option;
+    option.doRndSet = {false, false, false, false, false, true, false};
+    option.drawOnRnd = false;
     value(4)->setText("77");
     const QString center = find<QLineEdit>("txtCenter_0")->text();
     const int set = find<QComboBox>("cbogColor")->currentIndex();
@@ -199,9 +199,9 @@ TEST_F(Parameters, RandomSettingPowerGroupOnly) {
 }
 
 TEST_F(Parameters, RandomSettingGroupsChangeTheirControls) {
-    auto& option = root->settings().Option;
-    option.DoRndSet.fill(true);
-    option.DrawOnRnd = false;
+    auto& option = root->settings().option;
+    option.doRndSet.fill(true);
+    option.drawOnRnd = false;
     action("mnuRndSet")->trigger();
     int on = 0;
     for (int k = 0; k < kComponentCount; ++k) {

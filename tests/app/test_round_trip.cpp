@@ -2,10 +2,10 @@
 // initialize, load them back, draw with the loaded set, save the picture as PNG with its
 // parameter file, then read that file back and get the same picture.
 
-#include "ImageSaving.h"
+#include "files/ImageSaving.h"
 #include "SharingFixture.h"
-#include "frmColor.h"
-#include "frmPNG.h"
+#include "colors/ColorEditorWindow.h"
+#include "files/PngOptionsDialog.h"
 
 #include "colorsets/BuiltinColorSets.h"
 
@@ -24,7 +24,7 @@ TEST_F(RoundTrip, EditSaveInitializeLoadDrawSaveAndReadBack) {
     // Edit RGB: a new color for its second point and 32 steps per segment.
     selectSet(kRgb);
     dialogs.colors.push_back(QColor(12, 200, 99));
-    whenOpen<frmColor>([](frmColor* e) {
+    whenOpen<ColorEditorWindow>([](ColorEditorWindow* e) {
         QTest::mouseClick(e->findChild<QWidget*>(QStringLiteral("picPoint_1")), Qt::LeftButton);
         e->findChild<QComboBox*>(QStringLiteral("cboLevel"))->setCurrentIndex(5);
         e->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
@@ -65,8 +65,8 @@ TEST_F(RoundTrip, EditSaveInitializeLoadDrawSaveAndReadBack) {
     root->params().setImageSize(96, 64);
     button("cmdDraw")->click();
     const Canvas drawn = root->document().canvas();
-    root->settings().Option.TextOnGrp = true;
-    whenOpen<frmPNG>([](frmPNG* d) {
+    root->settings().option.textOnGrp = true;
+    whenOpen<PngOptionsDialog>([](PngOptionsDialog* d) {
         d->findChild<QRadioButton*>(QStringLiteral("optQuality_0"))->setChecked(true);
         d->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
     });

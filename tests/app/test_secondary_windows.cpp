@@ -5,13 +5,13 @@
 // font and color, Esc and the place it keeps within a run.
 
 #include "AppFixture.h"
-#include "CommandLine.h"
-#include "PictureView.h"
-#include "TileViewController.h"
-#include "WindowArrangement.h"
-#include "frmAbout.h"
-#include "frmHelp.h"
-#include "frmTile.h"
+#include "platform/CommandLine.h"
+#include "drawing/PictureView.h"
+#include "extras/TileViewController.h"
+#include "platform/WindowArrangement.h"
+#include "guide/AboutDialog.h"
+#include "guide/EasyHelpWindow.h"
+#include "extras/TileWindow.h"
 
 #include <QFontDatabase>
 #include <QLineEdit>
@@ -81,7 +81,7 @@ TEST(CommandLine, ArgumentsWithBlanksAreQuotedAgain) {
 
 class SecondaryWindows : public AppFixture {
   protected:
-    frmHelp* help() { return root->helpWindow(); }
+    EasyHelpWindow* help() { return root->helpWindow(); }
 };
 
 TEST_F(SecondaryWindows, TogglesFollowTheirCheckMarksAndCloseBoxesHide) {
@@ -157,7 +157,7 @@ TEST_F(SecondaryWindows, VersionDialogRefusesDropsWhileOpen) {
     ASSERT_TRUE(main->acceptDrops());
     bool seen = false;
     QTimer::singleShot(0, main, [&] {
-        auto* about = main->findChild<frmAbout*>(QStringLiteral("frmAbout"));
+        auto* about = main->findChild<AboutDialog*>(QStringLiteral("frmAbout"));
         ASSERT_NE(about, nullptr);
         seen = true;
         EXPECT_TRUE(about->isModal());
@@ -188,17 +188,17 @@ class TileView : public AppFixture {
                            Rgb{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), blue});
         root->document().refreshAll();
     }
-    frmTile* open() {
+    TileWindow* open() {
         action("mnuTile")->trigger();
-        frmTile* tile = root->tileViews().tileView();
+        TileWindow* tile = root->tileViews().tileView();
         EXPECT_NE(tile, nullptr);
         return tile;
     }
-    static QAction* item(frmTile* tile, const char* name) {
+    static QAction* item(TileWindow* tile, const char* name) {
         return tile->findChild<QAction*>(QLatin1String(name));
     }
-    static QLabel* lettering(frmTile* tile) { return tile->findChild<QLabel*>("lblStr"); }
-    static QLineEdit* input(frmTile* tile) { return tile->findChild<QLineEdit*>("txtInput"); }
+    static QLabel* lettering(TileWindow* tile) { return tile->findChild<QLabel*>("lblStr"); }
+    static QLineEdit* input(TileWindow* tile) { return tile->findChild<QLineEdit*>("txtInput"); }
     // Every pixel of the client area repeats the picture from its top left corner.
     static bool tiled(TileArea& area, int w, int h, std::uint8_t blue) {
         const QImage shot = area.grab().toImage();
@@ -208,12 +208,12 @@ class TileView : public AppFixture {
                     return false;
         return true;
     }
-    AppSettings::TileViewSection& settings() { return root->settings().TileView; }
+    AppSettings::TileViewSection& settings() { return root->settings().tileView; }
 };
 
 TEST_F(TileView, TilesFillTheClientAreaAndFollowThePicture) {
     paintPicture(200, 200);
-    frmTile* tile = open();
+    TileWindow* tile = open();
     EXPECT_TRUE(tile->isVisible());
     EXPECT_FALSE(tile->isModal());
     EXPECT_EQ(tile->windowTitle(), "タイル表示");
@@ -237,8 +237,8 @@ TEST_F(TileView, TilesFillTheClientAreaAndFollowThePicture) {
 }
 
 TEST_F(TileView, LetteringIsEditedAndKept) {
-    settings().Text = "wave";
-    frmTile* tile = open();
+    settings().text = "wave";
+    TileWindow* tile = open();
     EXPECT_EQ(lettering(tile)->text(), "wave");
     EXPECT_FALSE(input(tile)->isVisible());
     item(tile, "mnuInput")->trigger();
@@ -246,10 +246,10 @@ TEST_F(TileView, LetteringIsEditedAndKept) {
     auto* ok = tile->findChild<QPushButton*>("cmdOK");
     EXPECT_TRUE(ok->isVisible());
     input(tile)->setText(QStringLiteral("波 tiles"));
-    EXPECT_EQ(settings().Text, "wave"); // only OK takes it
+    EXPECT_EQ(settings().text, "wave"); // only OK takes it
     ok->click();
     EXPECT_EQ(lettering(tile)->text(), "波 tiles");
-    EXPECT_EQ(settings().Text, "波 tiles");
+    EXPECT_EQ(settings().text, "波 tiles");
     EXPECT_FALSE(input(tile)->isVisible());
     EXPECT_FALSE(ok->isVisible());
     // The menu item finishes an edit too; an empty text leaves the label empty.
@@ -257,16 +257,16 @@ TEST_F(TileView, LetteringIsEditedAndKept) {
     input(tile)->clear();
     item(tile, "mnuInput")->trigger();
     EXPECT_EQ(lettering(tile)->text(), "");
-    EXPECT_EQ(settings().Text, "");
+    EXPECT_EQ(settings().text, "");
 }
 
 TEST_F(TileView, FontAndColorComeFromTheirDialogsAndACancelKeepsThem) {
     const QString family = QFontDatabase::families().value(0);
     ASSERT_FALSE(family.isEmpty());
-    settings().FontName = family.toStdString();
-    settings().FontSize = 12;
-    settings().Color = 0x0000ff; // red
-    frmTile* tile = open();
+    settings().fontName = family.toStdString();
+    settings().fontSize = 12;
+    settings().color = 0x0000ff; // red
+    TileWindow* tile = open();
     EXPECT_EQ(lettering(tile)->font().family(), family);
     EXPECT_EQ(lettering(tile)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 
@@ -276,16 +276,16 @@ TEST_F(TileView, FontAndColorComeFromTheirDialogsAndACancelKeepsThem) {
     chosen.setItalic(true);
     dialogs.fonts.push_back(chosen);
     item(tile, "mnuFont")->trigger();
-    EXPECT_EQ(settings().FontName, chosen.family().toStdString());
-    EXPECT_EQ(settings().FontSize, 20); // half to even
-    EXPECT_TRUE(settings().FontBold);
-    EXPECT_TRUE(settings().FontItalic);
+    EXPECT_EQ(settings().fontName, chosen.family().toStdString());
+    EXPECT_EQ(settings().fontSize, 20); // half to even
+    EXPECT_TRUE(settings().fontBold);
+    EXPECT_TRUE(settings().fontItalic);
     EXPECT_EQ(lettering(tile)->font().family(), chosen.family());
     EXPECT_EQ(input(tile)->font().pointSizeF(), 20.5);
 
     dialogs.colors.push_back(QColor(1, 2, 3));
     item(tile, "mnuColor")->trigger();
-    EXPECT_EQ(settings().Color, 1 + 2 * 256 + 3 * 65536);
+    EXPECT_EQ(settings().color, 1 + 2 * 256 + 3 * 65536);
     EXPECT_EQ(lettering(tile)->palette().color(QPalette::WindowText), QColor(1, 2, 3));
 
     // Cancelled dialogs change nothing.
@@ -301,7 +301,7 @@ TEST_F(TileView, EscClosesAfterTheDialogsToo) {
     // which swallows Esc; a click on the tiles or the dialog's end takes them back.
     for (const char* dialog : {"mnuColor", "mnuFont"}) {
         for (const bool clickTiles : {false, true}) {
-            frmTile* tile = open();
+            TileWindow* tile = open();
             tile->menuBar()->setFocus(Qt::MenuBarFocusReason);
             item(tile, dialog)->trigger(); // cancelled
             if (clickTiles) {
@@ -321,19 +321,19 @@ TEST_F(TileView, EscClosesAfterTheDialogsToo) {
 }
 
 TEST_F(TileView, AnEmptyFontNameStoresTheFontTheLabelShows) {
-    settings().FontName.clear();
-    settings().FontSize = 0;
-    frmTile* tile = open();
+    settings().fontName.clear();
+    settings().fontSize = 0;
+    TileWindow* tile = open();
     const QFontInfo shown(lettering(tile)->font());
-    EXPECT_FALSE(settings().FontName.empty());
-    EXPECT_EQ(settings().FontName, shown.family().toStdString());
-    EXPECT_GE(settings().FontSize, 1);
-    EXPECT_TRUE(QFontDatabase::families().contains(QString::fromStdString(settings().FontName),
+    EXPECT_FALSE(settings().fontName.empty());
+    EXPECT_EQ(settings().fontName, shown.family().toStdString());
+    EXPECT_GE(settings().fontSize, 1);
+    EXPECT_TRUE(QFontDatabase::families().contains(QString::fromStdString(settings().fontName),
                                                    Qt::CaseInsensitive));
 }
 
 TEST_F(TileView, EscClosesAndReopeningKeepsThePlaceWithinTheRun) {
-    frmTile* tile = open();
+    TileWindow* tile = open();
     tile->move(60, 70);
     tile->resize(333, 222);
     QTest::keyClick(tile, Qt::Key_Escape);

@@ -3,10 +3,10 @@
 // files dropped on the main window.
 
 #include "../BmpReading.h"
-#include "ImageSaving.h"
-#include "Resources.h"
+#include "files/ImageSaving.h"
+#include "platform/Resources.h"
 #include "SharingFixture.h"
-#include "frmOptions.h"
+#include "windows/OptionsDialog.h"
 
 #include "common/ProgramFolder.h"
 #include "io/ParamTextFile.h"
@@ -106,7 +106,7 @@ TEST_F(Sharing, LinkedApplicationGetsTheNextNumberedFile) {
     workInTestFolder();
     writeFile(path(QStringLiteral("名称未設定1.bmp")), "x");
     writeFile(path(QStringLiteral("名称未設定2.bmp")), "x");
-    root->settings().Option.Shell = "/opt/paint program/paint";
+    root->settings().option.shell = "/opt/paint program/paint";
     action("mnuShell")->trigger();
 
     const QString expected = path(QStringLiteral("名称未設定3.bmp"));
@@ -116,18 +116,19 @@ TEST_F(Sharing, LinkedApplicationGetsTheNextNumberedFile) {
     EXPECT_EQ(readBmp(expected), root->document().canvas());
     EXPECT_TRUE(dialogs.shown.empty());
     ASSERT_EQ(root->saveController().linkedFiles().size(), 1u);
-    EXPECT_EQ(QString::fromStdString(root->saveController().linkedFiles()[0].path.string()), expected);
+    EXPECT_EQ(QString::fromStdString(root->saveController().linkedFiles()[0].path.string()),
+              expected);
 }
 
 TEST_F(Sharing, AFolderThatIsGoneFallsBackToTheProgramFolder) {
-    const QString home = QString::fromStdString(GetPath());
+    const QString home = QString::fromStdString(programFolder());
     removeLinkedFiles(home);
-    root->settings().Picture.Path = (workPath() + QStringLiteral("/gone/")).toStdString();
-    root->settings().Option.Shell = "paint";
+    root->settings().picture.path = (workPath() + QStringLiteral("/gone/")).toStdString();
+    root->settings().option.shell = "paint";
     action("mnuShell")->trigger();
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].second, QStringList{home + QStringLiteral("名称未設定1.bmp")});
-    EXPECT_EQ(root->settings().Picture.Path, GetPath());
+    EXPECT_EQ(root->settings().picture.path, programFolder());
 
     // Later launches in this run use the program folder as well.
     action("mnuShell")->trigger();
@@ -143,8 +144,8 @@ TEST_F(Sharing, NoWritableFolderAtAllShowsTheFailure) {
     const QString blocked = path(QStringLiteral("blocked"));
     writeFile(blocked, "not a folder");
     qputenv("WAVORY_HOME", blocked.toLocal8Bit());
-    root->settings().Picture.Path = (workPath() + QStringLiteral("/gone/")).toStdString();
-    root->settings().Option.Shell = "paint";
+    root->settings().picture.path = (workPath() + QStringLiteral("/gone/")).toStdString();
+    root->settings().option.shell = "paint";
     action("mnuShell")->trigger();
     qputenv("WAVORY_HOME", home);
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -156,11 +157,11 @@ TEST_F(Sharing, NoWritableFolderAtAllShowsTheFailure) {
 
 TEST_F(Sharing, AMissingOrFailingApplicationAsksForTheOptions) {
     workInTestFolder();
-    root->settings().Option.Shell.clear();
+    root->settings().option.shell.clear();
     // The options dialog opens at the linked application's page, after the message.
     std::vector<int> pages;
     const auto answerOptions = [&] {
-        whenOpen<frmOptions>([&](frmOptions* options) {
+        whenOpen<OptionsDialog>([&](OptionsDialog* options) {
             pages.push_back(options->tabPage());
             ASSERT_FALSE(dialogs.shown.empty());
             EXPECT_EQ(dialogs.shown.back().text, kLinkMessage);
@@ -178,7 +179,7 @@ TEST_F(Sharing, AMissingOrFailingApplicationAsksForTheOptions) {
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("名称未設定1.bmp"))));
     EXPECT_EQ(root->saveController().linkedFiles().size(), 1u);
 
-    root->settings().Option.Shell = "paint";
+    root->settings().option.shell = "paint";
     startResult = false;
     answerOptions();
     action("mnuShell")->trigger();
@@ -199,14 +200,14 @@ TEST_F(Sharing, TheRealLaunchTakesAProgramPathWithBlanks) {
     writeFile(script, ("#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + out + "'\n").toUtf8());
     QFile::setPermissions(script,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    other.settings().Option.Shell = script.toStdString();
+    other.settings().option.shell = script.toStdString();
     other.mainWindow()->findChild<QAction*>(QStringLiteral("mnuShell"))->trigger();
     ASSERT_TRUE(waitFor([&] { return readFile(out).endsWith('\n'); }, 5000));
     EXPECT_EQ(QString::fromUtf8(readFile(out)), path(QStringLiteral("名称未設定1.bmp")) + '\n');
     EXPECT_TRUE(dialogs.shown.empty());
 
-    other.settings().Option.Shell = path(QStringLiteral("no such program")).toStdString();
-    whenOpen<frmOptions>([](frmOptions* options) { options->reject(); });
+    other.settings().option.shell = path(QStringLiteral("no such program")).toStdString();
+    whenOpen<OptionsDialog>([](OptionsDialog* options) { options->reject(); });
     other.mainWindow()->findChild<QAction*>(QStringLiteral("mnuShell"))->trigger();
     ASSERT_GE(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, kLinkMessage);
@@ -214,7 +215,7 @@ TEST_F(Sharing, TheRealLaunchTakesAProgramPathWithBlanks) {
 
 TEST_F(Sharing, OnlyUnchangedLinkedFilesAreDeleted) {
     workInTestFolder();
-    root->settings().Option.Shell = "paint";
+    root->settings().option.shell = "paint";
     for (int i = 0; i < 3; ++i)
         action("mnuShell")->trigger();
     ASSERT_EQ(root->saveController().linkedFiles().size(), 3u);
@@ -223,7 +224,8 @@ TEST_F(Sharing, OnlyUnchangedLinkedFilesAreDeleted) {
     const std::filesystem::path third = root->saveController().linkedFiles()[2].path;
     // The other program saved the second file again; the third is gone already.
     writeFile(QString::fromStdString(second.string()), "edited");
-    std::filesystem::last_write_time(second, root->saveController().linkedFiles()[1].time + std::chrono::seconds(2));
+    std::filesystem::last_write_time(second, root->saveController().linkedFiles()[1].time +
+                                                 std::chrono::seconds(2));
     std::filesystem::remove(third);
 
     root->saveController().deleteUnchangedLinkedFiles();
@@ -304,7 +306,7 @@ TEST_F(Sharing, TextFileCommandsShareTheirDialog) {
     action("mnuOutputText")->trigger();
     EXPECT_EQ(dialogs.fileRequests.back().fileName, path(QStringLiteral("plain")));
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("wave.txt"))));
-    EXPECT_EQ(root->settings().Picture.TxtPath, (workPath() + QLatin1Char('/')).toStdString());
+    EXPECT_EQ(root->settings().picture.txtPath, (workPath() + QLatin1Char('/')).toStdString());
 
     // Reading proposes the same name unchanged, reads it and draws.
     value(0)->setText(QStringLiteral("77"));
@@ -396,7 +398,7 @@ TEST_F(Sharing, DamagedParameterFilesShowEachMessageOverTheValuesReadBeforeIt) {
         selectSet(0);
         writeFile(file, c.bytes);
         seen.clear();
-        root->fileController().InputText(file);
+        root->fileController().inputText(file);
         EXPECT_EQ(seen.join(QStringLiteral(" | ")).toStdString(),
                   c.atMessages.join(QStringLiteral(" | ")).toStdString());
     }

@@ -4,15 +4,15 @@
 
 #include "StartupFixture.h"
 
-#include "DrawSession.h"
-#include "JapaneseFont.h"
-#include "PictureView.h"
-#include "ProgramOptions.h"
-#include "QtText.h"
-#include "SingleInstance.h"
-#include "frmButton.h"
-#include "frmHelp.h"
-#include "frmPicture.h"
+#include "drawing/DrawSession.h"
+#include "platform/JapaneseFont.h"
+#include "drawing/PictureView.h"
+#include "platform/ProgramOptions.h"
+#include "platform/QtText.h"
+#include "platform/SingleInstance.h"
+#include "values/FrameWindow.h"
+#include "guide/EasyHelpWindow.h"
+#include "drawing/PictureWindow.h"
 
 #include "colorsets/ColorSetFileCommands.h"
 #include "image/PixelMemory.h"
@@ -84,14 +84,14 @@ TEST_F(Startup, FirstStartGreetsShowsArrangesAndDraws) {
 
     // First-start defaults.
     const AppSettings& s = main.settings();
-    EXPECT_EQ(s.Picture.JpegSaveQ, 100);
-    EXPECT_TRUE(s.Option.DrawOnRnd);
-    EXPECT_TRUE(s.Option.ActiveAfterDrawing);
-    EXPECT_FALSE(s.Option.QuitQ);
-    EXPECT_EQ(s.Option.DoRndSet,
+    EXPECT_EQ(s.picture.jpegSaveQ, 100);
+    EXPECT_TRUE(s.option.drawOnRnd);
+    EXPECT_TRUE(s.option.activeAfterDrawing);
+    EXPECT_FALSE(s.option.quitQ);
+    EXPECT_EQ(s.option.doRndSet,
               (std::array<bool, 7>{true, true, true, false, false, false, true}));
-    EXPECT_EQ(s.TileView.FontName, toStd(main.mainWindow()->font().family()));
-    EXPECT_EQ(s.TileView.FontSize, 12);
+    EXPECT_EQ(s.tileView.fontName, toStd(main.mainWindow()->font().family()));
+    EXPECT_EQ(s.tileView.fontSize, 12);
     EXPECT_EQ(main.fileDialogNames().image, "名称未設定");
     EXPECT_EQ(main.fileDialogNames().text, "名称未設定");
     EXPECT_EQ(main.fileDialogNames().colorSet, home() + "colorset/*");
@@ -120,7 +120,7 @@ TEST_F(Startup, FirstStartGreetsShowsArrangesAndDraws) {
     EXPECT_EQ(main.picture()->imageHeight(), 200);
     EXPECT_TRUE(anyPixelSet(main.document().canvas()));
     EXPECT_EQ(main.mainWindow()->findChild<QLineEdit*>("txtValue_9")->text(), "1");
-    EXPECT_EQ(main.colorSets().getgColorCount(), 14);
+    EXPECT_EQ(main.colorSets().colorSetCount(), 14);
     EXPECT_TRUE(QFileInfo::exists(path("wavory.lock")));
     // Nothing is written while the program runs.
     for (const QString& name : kFiles)
@@ -170,7 +170,8 @@ TEST_F(Startup, AFirstDrawingThatFailsLeavesTheBlackPictureWithoutUndo) {
     EXPECT_GE(failed, 1);
     EXPECT_LT(failed, 64);
 
-    const std::system_error noThread(std::make_error_code(std::errc::resource_unavailable_try_again));
+    const std::system_error noThread(
+        std::make_error_code(std::errc::resource_unavailable_try_again));
     beforeLaunch = [&](ProgramRoot& main) {
         main.drawSession().setWorkerStart([&] { throw noThread; });
     };
@@ -188,14 +189,14 @@ TEST_F(Startup, IniWithOnlyTheMarkerLoadsBeforeReadingValues) {
     EXPECT_FALSE(main.startup().isFirstStart());
     EXPECT_TRUE(welcomeChecks.empty());
     const AppSettings& s = main.settings();
-    EXPECT_FALSE(s.Option.Hello || s.Option.QuitQ || s.Option.DrewBeep || s.Option.DrawOnRnd ||
-                 s.Option.TextOnGrp || s.Option.ActiveAfterDrawing || s.Option.DrawOnChange);
-    EXPECT_EQ(s.Option.RndSetSW, 0);
-    EXPECT_EQ(s.Option.RndSetBS, 0);
-    EXPECT_EQ(s.Option.DoRndSet,
+    EXPECT_FALSE(s.option.hello || s.option.quitQ || s.option.drewBeep || s.option.drawOnRnd ||
+                 s.option.textOnGrp || s.option.activeAfterDrawing || s.option.drawOnChange);
+    EXPECT_EQ(s.option.rndSetSw, 0);
+    EXPECT_EQ(s.option.rndSetBs, 0);
+    EXPECT_EQ(s.option.doRndSet,
               (std::array<bool, 7>{true, true, false, false, false, false, false}));
-    EXPECT_EQ(s.TileView.FontName, "");
-    EXPECT_EQ(s.TileView.FontSize, 0);
+    EXPECT_EQ(s.tileView.fontName, "");
+    EXPECT_EQ(s.tileView.fontSize, 0);
     EXPECT_EQ(main.picture()->imageWidth(), 200);
     EXPECT_EQ(main.picture()->imageHeight(), 200);
     EXPECT_TRUE(main.frameWindow()->isVisible());
@@ -234,30 +235,30 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
 
     // Change everything the settings keep.
     AppSettings& s = a.settings();
-    s.Picture.JpegSaveQ = 80;
-    s.Picture.JpegSavePrgrs = true;
-    s.Picture.PNGSaveQ = 2;
-    s.Anim = {"5", "60", "24", "", home().toStdString(), "wave", "7", 3, 250};
-    s.TileView = {true, true, "Serif", 20, 0x00FF00, "タイル 見本"};
-    s.Option.Shell = "/usr/bin/true";
-    s.Option.Hello = true;
-    s.Option.DrewBeep = true;
-    s.Option.DrawOnRnd = false;
-    s.Option.TextOnGrp = true;
-    s.Option.ActiveAfterDrawing = false;
-    s.Option.DrawOnChange = true;
-    s.Option.RndSetSW = 0.25;
-    s.Option.RndSetBS = -0.5;
-    s.Option.DoRndSet = {false, true, false, true, false, true, false};
+    s.picture.jpegSaveQ = 80;
+    s.picture.jpegSavePrgrs = true;
+    s.picture.pngSaveQ = 2;
+    s.anim = {"5", "60", "24", "", home().toStdString(), "wave", "7", 3, 250};
+    s.tileView = {true, true, "Serif", 20, 0x00FF00, "タイル 見本"};
+    s.option.shell = "/usr/bin/true";
+    s.option.hello = true;
+    s.option.drewBeep = true;
+    s.option.drawOnRnd = false;
+    s.option.textOnGrp = true;
+    s.option.activeAfterDrawing = false;
+    s.option.drawOnChange = true;
+    s.option.rndSetSw = 0.25;
+    s.option.rndSetBs = -0.5;
+    s.option.doRndSet = {false, true, false, true, false, true, false};
     a.fileDialogNames().image = "/pictures/名称未設定";
     a.fileDialogNames().text = "/texts/wave.txt";
     a.fileDialogNames().colorSet = "/sets/*";
-    ASSERT_TRUE(a.colorSets().AddGColor("自作", 5).ok());
-    a.colorSets().AddColorPoint(14, 10, 20, 30);
-    a.colorSets().AddColorPoint(14, 200, 100, 0);
+    ASSERT_TRUE(a.colorSets().addColorSet("自作", 5).ok());
+    a.colorSets().addColorPoint(14, 10, 20, 30);
+    a.colorSets().addColorPoint(14, 200, 100, 0);
     a.params().assign(knownFields());
     a.frameWindow()->setXYFix(true);
-    a.windowController().ShowHidefrmHelp(); // hidden: stored as not shown
+    a.windowController().toggleHelpWindow(); // hidden: stored as not shown
     a.mainWindow()->move(40, 30);
     a.frameWindow()->move(400, 20);
     a.picture()->move(520, 440); // clear of the main window
@@ -272,13 +273,13 @@ TEST_F(Startup, EveryPersistedValueSurvivesQuitAndNewStart) {
         EXPECT_TRUE(QFileInfo::exists(path(name))) << name.toStdString();
     EXPECT_FALSE(a.mainWindow()->isMinimized());
     const AppSettings saved = a.settings();
-    EXPECT_EQ(saved.Tool.ButtonShow, true);
-    EXPECT_EQ(saved.Tool.HelpShow, false);
-    EXPECT_EQ(saved.Picture.Path, "/pictures/");
-    EXPECT_EQ(saved.Picture.TxtPath, "/texts/");
-    EXPECT_EQ(saved.Picture.CSetPath, "/sets/");
-    EXPECT_EQ(saved.Button.Shadow, 12); // the frame settings window's values
-    EXPECT_EQ(saved.Button.Line, 44);
+    EXPECT_EQ(saved.tool.buttonShow, true);
+    EXPECT_EQ(saved.tool.helpShow, false);
+    EXPECT_EQ(saved.picture.path, "/pictures/");
+    EXPECT_EQ(saved.picture.txtPath, "/texts/");
+    EXPECT_EQ(saved.picture.cSetPath, "/sets/");
+    EXPECT_EQ(saved.button.shadow, 12); // the frame settings window's values
+    EXPECT_EQ(saved.button.line, 44);
     first.program.reset(); // the lock goes with the process
 
     // The next start: the welcome dialog (Hello), then everything as it was.
@@ -348,7 +349,7 @@ TEST_F(Startup, SettingsOrHistoryThatCannotBeWrittenAtExitAreToldAndTheProgramQu
         SCOPED_TRACE(c.file);
         Run& run = start();
         ASSERT_TRUE(run.loaded);
-        run.program->settings().Extras.KeepHistory = true;
+        run.program->settings().extras.keepHistory = true;
         QFile::remove(path(c.file));
         ASSERT_TRUE(QDir().mkpath(path(c.file)));
         dialogs.shown.clear();
@@ -369,8 +370,8 @@ TEST_F(Startup, ClosingDuringADrawingStopsItAndExitsOnceItHasEnded) {
     ASSERT_TRUE(run.loaded);
     run.program->params().setImageSize(1600, 1600);
     bool closed = false;
-    QObject::connect(run.program->picture(), &QWidget::windowTitleChanged, run.program->mainWindow(),
-                     [&](const QString& title) {
+    QObject::connect(run.program->picture(), &QWidget::windowTitleChanged,
+                     run.program->mainWindow(), [&](const QString& title) {
                          if (closed || !title.endsWith(" % -描画中-"))
                              return;
                          closed = true;
@@ -522,7 +523,7 @@ TEST_F(Startup, ColorSetFileWithoutUsableSetsGivesTheBuiltInSets) {
     EXPECT_EQ(dialogs.shown[0].text,
               "色セットの読み出し中に致命的な異常が発生しました。\r\n色セットを初期化します。");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(run.program->colorSets().getgColorCount(), 14);
+    EXPECT_EQ(run.program->colorSets().colorSetCount(), 14);
     EXPECT_EQ(run.program->mainWindow()->findChild<QComboBox*>("cbogColor")->count(), 14);
     // The file is kept aside, and the user told where.
     const QStringList aside =
@@ -534,10 +535,10 @@ TEST_F(Startup, ColorSetFileWithoutUsableSetsGivesTheBuiltInSets) {
     closeMain(run);
     EXPECT_EQ(readFile(aside[0]), "[ColorSet]\r\nCount=3\r\n[Other]\r\nx=1\r\n");
     ColorSetCollection reread;
-    clsINI ini;
-    ini.InitINI(toStd(path("default.cst")));
+    IniFile ini;
+    ini.initFile(toStd(path("default.cst")));
     EXPECT_EQ(readColorSetsAtStartup(ini, reread).source, StartupColorSets::FromFile);
-    EXPECT_EQ(reread.getgColorCount(), 14);
+    EXPECT_EQ(reread.colorSetCount(), 14);
 }
 
 TEST_F(Startup, UnreadableColorSetFileIsReported) {
@@ -546,18 +547,18 @@ TEST_F(Startup, UnreadableColorSetFileIsReported) {
     ASSERT_TRUE(run.loaded);
     ASSERT_FALSE(dialogs.shown.empty());
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(run.program->colorSets().getgColorCount(), 14);
+    EXPECT_EQ(run.program->colorSets().colorSetCount(), 14);
 }
 
 TEST_F(Startup, StoredColorSetsAreListedWithTheFirstSelected) {
     {
         ColorSetCollection sets;
-        ASSERT_TRUE(sets.AddGColor("赤", 8).ok());
-        sets.AddColorPoint(0, 255, 0, 0);
-        sets.AddColorPoint(0, 0, 0, 0);
-        ASSERT_TRUE(sets.AddGColor("青", 8).ok());
-        sets.AddColorPoint(1, 0, 0, 255);
-        sets.AddColorPoint(1, 0, 0, 0);
+        ASSERT_TRUE(sets.addColorSet("赤", 8).ok());
+        sets.addColorPoint(0, 255, 0, 0);
+        sets.addColorPoint(0, 0, 0, 0);
+        ASSERT_TRUE(sets.addColorSet("青", 8).ok());
+        sets.addColorPoint(1, 0, 0, 255);
+        sets.addColorPoint(1, 0, 0, 0);
         ASSERT_TRUE(saveAllColorSetsFile(toStd(path("default.cst")), sets).ok());
     }
     Run& run = start();
@@ -727,7 +728,12 @@ TEST(ProgramOptionsTest, WithoutAJapaneseFontEnglishUnlessJapaneseWasAskedFor) {
     } cases[] = {
         {"a font", {}, {}, true, UiLanguage::Japanese, ""},
         {"no font, nothing asked", {"p.txt"}, {}, false, UiLanguage::English, "are in English"},
-        {"no font, --lang ja", {"--lang", "ja"}, {}, false, UiLanguage::Japanese, "may show as boxes"},
+        {"no font, --lang ja",
+         {"--lang", "ja"},
+         {},
+         false,
+         UiLanguage::Japanese,
+         "may show as boxes"},
         {"no font, WAVORY_LANG=ja", {}, "ja", false, UiLanguage::Japanese, "may show as boxes"},
         {"no font, English asked", {"--lang=en"}, {}, false, UiLanguage::English, ""},
     };
@@ -774,7 +780,7 @@ TEST_F(Startup, WelcomeDialogChoiceIsKept) {
     welcomeAnswer = true;
     Run& first = start();
     ASSERT_TRUE(first.loaded);
-    EXPECT_TRUE(first.program->settings().Option.Hello);
+    EXPECT_TRUE(first.program->settings().option.hello);
     closeMain(first);
     first.program.reset();
     EXPECT_TRUE(readFile("wavory.ini").contains("Hello=True"));
@@ -784,7 +790,7 @@ TEST_F(Startup, WelcomeDialogChoiceIsKept) {
     Run& second = start();
     ASSERT_TRUE(second.loaded);
     EXPECT_EQ(welcomeChecks, (std::vector<bool>{false, true}));
-    EXPECT_FALSE(second.program->settings().Option.Hello);
+    EXPECT_FALSE(second.program->settings().option.hello);
     closeMain(second);
     second.program.reset();
 
@@ -806,8 +812,9 @@ TEST_F(Startup, StoredPositionsBeyondTheScreenArePulledBack) {
     ASSERT_TRUE(run.loaded);
     ProgramRoot& main = *run.program;
     // Flush with the right edge, frame included once the frame is known.
-    EXPECT_TRUE(waitFor([&] { return main.mainWindow()->frameGeometry().right() + 1 == screen.width(); }))
-        << main.mainWindow()->frameGeometry().right();
+    EXPECT_TRUE(waitFor([&] {
+        return main.mainWindow()->frameGeometry().right() + 1 == screen.width();
+    })) << main.mainWindow()->frameGeometry().right();
     EXPECT_EQ(main.mainWindow()->y(), 10);
     EXPECT_EQ(main.helpWindow()->pos(), QPoint(0, 0)); // wholly on the screen where it fits
     // ButtonT is missing: the frame window keeps its place (ButtonL alone would be 100).
@@ -825,7 +832,7 @@ TEST_F(Startup, AWideImageBringsThePictureWindowWhollyOnScreen) {
                                 .toUtf8());
     Run& run = start();
     ASSERT_TRUE(run.loaded);
-    frmPicture* picture = run.program->picture();
+    PictureWindow* picture = run.program->picture();
     ASSERT_EQ(picture->imageWidth(), 3000);
     // Its frame is known once it is shown.
     EXPECT_TRUE(waitFor([&] { return screen.contains(picture->frameGeometry()); }))

@@ -2,11 +2,11 @@
 // window, the image size dialog and the right-click menus of the parameter frames.
 
 #include "AppFixture.h"
-#include "PictureView.h"
-#include "TileViewController.h"
-#include "UpDown.h"
-#include "frmSize.h"
-#include "frmTile.h"
+#include "drawing/PictureView.h"
+#include "extras/TileViewController.h"
+#include "widgets/UpDown.h"
+#include "values/SizeDialog.h"
+#include "extras/TileWindow.h"
 
 #include <QGroupBox>
 #include <QScreen>
@@ -24,9 +24,9 @@ class Windows : public AppFixture {
   protected:
     // Answers the size dialog while it is open: fills the boxes and presses a button.
     void answerSizeDialog(const QString& width, const QString& height, const char* press,
-                          std::function<void(frmSize*)> check = {}) {
+                          std::function<void(SizeDialog*)> check = {}) {
         QTimer::singleShot(0, main, [=, this] {
-            auto* dlg = main->findChild<frmSize*>(QStringLiteral("frmSize"));
+            auto* dlg = main->findChild<SizeDialog*>(QStringLiteral("frmSize"));
             ASSERT_NE(dlg, nullptr);
             // Unequal entries are typed with the lock off.
             if (!width.isNull())
@@ -68,7 +68,7 @@ TEST_F(Windows, SizeDialogAcceptsAndClears) {
     button("cmdDraw")->click();
     ASSERT_TRUE(action("mnuUndo")->isEnabled());
     answerSizeDialog("4", "3000", "cmdOK",
-                     [](frmSize* dlg) { EXPECT_EQ(dlg->windowTitle(), "ｻｲｽﾞ指定"); });
+                     [](SizeDialog* dlg) { EXPECT_EQ(dlg->windowTitle(), "ｻｲｽﾞ指定"); });
     action("mnuSize")->trigger();
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(find<QLabel>("labSize")->text(), " 4 x 3000 pixels");
@@ -89,7 +89,7 @@ TEST_F(Windows, SizeDialogAcceptsAndClears) {
 
 TEST_F(Windows, SizeDialogLockAndCancel) {
     root->params().setImageSize(300, 300);
-    answerSizeDialog({}, {}, "cmdOK", [](frmSize* dlg) {
+    answerSizeDialog({}, {}, "cmdOK", [](SizeDialog* dlg) {
         auto* lock = dlg->findChild<QCheckBox*>("chkXYFix");
         EXPECT_TRUE(lock->isChecked()); // equal sizes open locked
         auto* width = dlg->findChild<QLineEdit*>("txtWidth");
@@ -108,7 +108,7 @@ TEST_F(Windows, SizeDialogLockAndCancel) {
     simpleParameters();
     button("cmdDraw")->click();
     const Canvas before = root->document().canvas();
-    answerSizeDialog("500", "500", "cmdCancel", [](frmSize* dlg) {
+    answerSizeDialog("500", "500", "cmdCancel", [](SizeDialog* dlg) {
         EXPECT_FALSE(dlg->findChild<QCheckBox*>("chkXYFix")->isChecked());
     });
     button("cmdSize")->click();
@@ -117,7 +117,7 @@ TEST_F(Windows, SizeDialogLockAndCancel) {
 }
 
 TEST_F(Windows, FrameWindowLimits) {
-    frmButton* frame = root->frameWindow();
+    FrameWindow* frame = root->frameWindow();
     auto* enabled = frame->findChild<QCheckBox*>("chkFrameEnabled");
     enabled->setChecked(true);
     root->params().setImageSize(200, 120);
@@ -172,7 +172,7 @@ TEST_F(Windows, FrameWindowLimits) {
 }
 
 TEST_F(Windows, FrameWindowControlsFollowTheSwitch) {
-    frmButton* frame = root->frameWindow();
+    FrameWindow* frame = root->frameWindow();
     auto* enabled = frame->findChild<QCheckBox*>("chkFrameEnabled");
     enabled->setChecked(false);
     EXPECT_EQ(frame->windowTitle(), "枠");
@@ -215,7 +215,7 @@ TEST_F(Windows, FrameWindowControlsFollowTheSwitch) {
 
 TEST_F(Windows, PictureWindowFollowsTheImageUpToTheScreen) {
     root->windowController().togglePictureWindow();
-    frmPicture* pic = root->picture();
+    PictureWindow* pic = root->picture();
     root->params().setImageSize(300, 200);
     EXPECT_EQ(pic->picMain()->size(), QSize(304, 204));
     EXPECT_EQ(pic->size(), QSize(304, 204));
@@ -237,40 +237,42 @@ TEST_F(Windows, PictureWindowFollowsTheImageUpToTheScreen) {
 }
 
 TEST_F(Windows, CenterMarkerPlacementAndFlash) {
-    frmPicture* pic = root->picture();
+    PictureWindow* pic = root->picture();
     const int m = CenterMarker::kSize;
-    pic->MoveshpCenter("0", "0");
-    EXPECT_EQ(pic->shpCenterPosition(), QPoint((200 - m - 1) / 2 + 1, (200 - m - 1) / 2 + 1));
-    pic->MoveshpCenter(" 10", "-20");
-    EXPECT_EQ(pic->shpCenterPosition(), QPoint((200 - m - 1) / 2 - 10 + 1, (200 - m - 1) / 2 + 21));
-    const QPoint kept = pic->shpCenterPosition();
-    pic->MoveshpCenter("100", "0"); // |x| must stay below W \ 2
-    EXPECT_EQ(pic->shpCenterPosition(), kept);
-    pic->MoveshpCenter("abc", "0");
-    EXPECT_EQ(pic->shpCenterPosition(), kept);
-    pic->MoveshpCenter("0", "150"); // beyond the visible area, still below H
-    EXPECT_EQ(pic->shpCenterPosition().y(), (200 - m - 1) / 2 - 150 + 1);
+    pic->moveCenterMarker("0", "0");
+    EXPECT_EQ(pic->centerMarkerPosition(), QPoint((200 - m - 1) / 2 + 1, (200 - m - 1) / 2 + 1));
+    pic->moveCenterMarker(" 10", "-20");
+    EXPECT_EQ(pic->centerMarkerPosition(),
+              QPoint((200 - m - 1) / 2 - 10 + 1, (200 - m - 1) / 2 + 21));
+    const QPoint kept = pic->centerMarkerPosition();
+    pic->moveCenterMarker("100", "0"); // |x| must stay below W \ 2
+    EXPECT_EQ(pic->centerMarkerPosition(), kept);
+    pic->moveCenterMarker("abc", "0");
+    EXPECT_EQ(pic->centerMarkerPosition(), kept);
+    pic->moveCenterMarker("0", "150"); // beyond the visible area, still below H
+    EXPECT_EQ(pic->centerMarkerPosition().y(), (200 - m - 1) / 2 - 150 + 1);
 
     // The center fields drive it: typed offsets move it, the focus shows it.
     auto* x = find<QLineEdit>("txtCenter_0");
     auto* y = find<QLineEdit>("txtCenter_1");
     y->setText("0");
     x->setText("5");
-    EXPECT_EQ(pic->shpCenterPosition(), QPoint((200 - m - 1) / 2 - 5 + 1, (200 - m - 1) / 2 + 1));
-    EXPECT_FALSE(pic->shpCenterVisible());
+    EXPECT_EQ(pic->centerMarkerPosition(),
+              QPoint((200 - m - 1) / 2 - 5 + 1, (200 - m - 1) / 2 + 1));
+    EXPECT_FALSE(pic->centerMarkerVisible());
     x->setFocus();
-    EXPECT_TRUE(pic->shpCenterVisible());
+    EXPECT_TRUE(pic->centerMarkerVisible());
     auto* marker = pic->picMain()->marker();
     const bool before = marker->fillIsBlack();
     QTest::qWait(650);
     EXPECT_NE(marker->fillIsBlack(), before);
     value(0)->setFocus();
-    EXPECT_FALSE(pic->shpCenterVisible());
+    EXPECT_FALSE(pic->centerMarkerVisible());
 }
 
 TEST_F(Windows, CloseBoxHidesAndUnchecks) {
     root->windowController().togglePictureWindow();
-    frmPicture* pic = root->picture();
+    PictureWindow* pic = root->picture();
     ASSERT_TRUE(pic->isVisible());
     closeByCloseBox(pic);
     EXPECT_FALSE(pic->isVisible());
@@ -279,7 +281,7 @@ TEST_F(Windows, CloseBoxHidesAndUnchecks) {
     EXPECT_TRUE(pic->isVisible());
     EXPECT_TRUE(action("mnuPictureWindow")->isChecked());
 
-    root->windowController().ShowHidefrmButton();
+    root->windowController().toggleFrameWindow();
     ASSERT_TRUE(root->frameWindow()->isVisible());
     EXPECT_TRUE(action("mnuButton")->isChecked());
     closeByCloseBox(root->frameWindow());
@@ -292,7 +294,7 @@ TEST_F(Windows, PictureKeysGoToTheMainWindow) {
     int drawings = 0;
     QObject::connect(&root->drawCommand(), &DrawCommand::finished, [&] { ++drawings; });
     root->windowController().togglePictureWindow();
-    frmPicture* pic = root->picture();
+    PictureWindow* pic = root->picture();
     pic->activateWindow();
     ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == pic; }));
     // A release without its press (F5 pressed in the main window) is not a key here.

@@ -1,0 +1,95 @@
+#pragma once
+// DrawOnChange: the option "値の変更と同時に描画". Once the drawing values (the parameter
+// model and the selected color set) have stopped changing for kQuietMs, it draws them; a
+// change while its drawing runs stops that drawing and starts it again with the new
+// values. Its drawings leave the value controls usable, so that typing goes on.
+//
+// The drawings of one series count as one drawing: the first keeps the undo image, and
+// every one starts from that picture, so AND, OR and XOR combine with the picture the
+// series began with and Undo returns to it. Another drawing, an undo or a new image size
+// ends the series. Values that cannot be drawn draw nothing and show nothing: the draw
+// command is where they are reported.
+
+#include "colorsets/GColor.h"
+#include "params/ParamFields.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <cstdint>
+#include <functional>
+
+class QAction;
+class QWidget;
+
+namespace wavory {
+
+class ColorSetController;
+class DrawSession;
+class ParamController;
+class RandomSource;
+class UserDialogs;
+class PictureWindow;
+struct AppSettings;
+
+class DrawOnChange : public QObject {
+    Q_OBJECT
+  public:
+    static constexpr int kQuietMs = 300;
+
+    struct Parts {
+        DrawSession& session;
+        ParamController& params;
+        ColorSetController& colorSets;
+        PictureWindow& picture;
+        AppSettings& settings;
+        UserDialogs& dialogs;
+        RandomSource& random;
+    };
+    // window: the main window (the rare message of a drawing that runs out of memory).
+    DrawOnChange(const Parts& parts, QWidget* window);
+
+    // The undo menu item, enabled by the first drawing of a series.
+    void setUndoAction(QAction* undo) { undo_ = undo; }
+    // Shows the picture window when it is hidden.
+    void setShowPicture(std::function<void()> showPicture) {
+        showPicture_ = std::move(showPicture);
+    }
+
+    // A drawing waits for the values to settle.
+    bool isPending() const { return quiet_.isActive(); }
+
+  Q_SIGNALS:
+    // A drawing has completed (not cut short): these values drew what the canvas holds.
+    void pictureDrawn(const ParamFields& fields, const GColor& set, std::uint64_t noiseKey);
+
+  private:
+    // What a drawing is made of; two equal inputs give the same picture.
+    struct Inputs {
+        ParamFields fields;
+        GColor set;
+        bool operator==(const Inputs& other) const;
+    };
+    Inputs current() const;
+
+    void valuesChanged();
+    void valuesSettled();
+    void otherDrawingState(bool drawing);
+    static bool drawable(const Inputs& inputs);
+    // Draws until no change asks for a restart.
+    void drawSeries();
+    // False when nothing was drawn (values that cannot be drawn, no memory).
+    bool drawOnce();
+
+    Parts parts_;
+    QWidget* window_;
+    QAction* undo_ = nullptr;
+    std::function<void()> showPicture_;
+    QTimer quiet_;
+    Inputs drawn_; // the values of the last drawing started, whoever started it
+    bool drawing_ = false;
+    bool restart_ = false;
+    bool seriesOpen_ = false;
+};
+
+} // namespace wavory

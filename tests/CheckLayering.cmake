@@ -1,0 +1,61 @@
+# Fails when a file in one of a part's folders includes a folder above it. The folders,
+# lowest first; each may include itself, the folders before it and the folders of the
+# parts below (BELOW). Files at the part's top level (PART_DIR itself) may include any
+# folder: they are the top.
+#   cmake -DPART_DIR=<dir> "-DLAYERS=a;b;c" ["-DBELOW=x;y"] ["-DIGNORED=bench"]
+#         -P CheckLayering.cmake
+if(NOT PART_DIR OR NOT LAYERS)
+  message(FATAL_ERROR "PART_DIR and LAYERS must be set")
+endif()
+get_filename_component(part ${PART_DIR} NAME)
+
+set(violations "")
+set(checked 0)
+foreach(layer IN LISTS LAYERS)
+  list(FIND LAYERS ${layer} level)
+  file(GLOB_RECURSE files ${PART_DIR}/${layer}/*.h ${PART_DIR}/${layer}/*.cpp)
+  foreach(file IN LISTS files)
+    math(EXPR checked "${checked} + 1")
+    file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^[^\"]*\"([a-z]+)/.*$" "\\1" target "${line}")
+      list(FIND LAYERS ${target} targetLevel)
+      list(FIND BELOW ${target} belowLevel)
+      if(belowLevel EQUAL -1 AND (targetLevel EQUAL -1 OR targetLevel GREATER level))
+        file(RELATIVE_PATH name ${PART_DIR} ${file})
+        string(APPEND violations "\n  ${name}: ${line}")
+      endif()
+    endforeach()
+    # A name without a folder is a neighbour in the same folder, nothing else.
+    get_filename_component(here ${file} DIRECTORY)
+    file(STRINGS ${file} neighbours REGEX "^[ \t]*#[ \t]*include[ \t]*\"[A-Za-z0-9_]+\\.h\"")
+    foreach(line IN LISTS neighbours)
+      string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" header "${line}")
+      if(NOT EXISTS ${here}/${header})
+        file(RELATIVE_PATH name ${PART_DIR} ${file})
+        string(APPEND violations "\n  ${name}: ${line} (not in its folder)")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+# Every folder of the part must be one of the layers, or its files would go unchecked.
+file(GLOB entries LIST_DIRECTORIES true ${PART_DIR}/*)
+foreach(entry IN LISTS entries)
+  if(IS_DIRECTORY ${entry})
+    get_filename_component(folder ${entry} NAME)
+    list(FIND LAYERS ${folder} found)
+    list(FIND IGNORED ${folder} ignored)
+    if(found EQUAL -1 AND ignored EQUAL -1)
+      string(APPEND violations "\n  ${part}/${folder} is not in the layer order")
+    endif()
+  endif()
+endforeach()
+
+if(checked EQUAL 0)
+  message(FATAL_ERROR "no sources found under ${PART_DIR}")
+endif()
+if(violations)
+  message(FATAL_ERROR "${part} includes against the order ${LAYERS}:${violations}")
+endif()
+message(STATUS "${checked} ${part} files keep the order ${LAYERS}")
