@@ -4,7 +4,7 @@
 // configured), copying it to the clipboard, and handing it to the linked application,
 // whose files are deleted at exit when it did not change them.
 
-#include "linkedFiles.h"
+#include "LinkedFiles.h"
 
 #include <QObject>
 #include <QString>

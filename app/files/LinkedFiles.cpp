@@ -1,4 +1,4 @@
-#include "linkedFiles.h"
+#include "LinkedFiles.h"
 
 #include "platform/FileDialogs.h"
 #include "platform/QtText.h"
