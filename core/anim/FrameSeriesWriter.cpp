@@ -47,11 +47,9 @@ Result FrameSeriesWriter::write(std::string path, const Canvas& frame) {
         --pending_;
         throw;
     }
-    lock.lock();
-    if (!failed_)
-        return {};
-    changed_.wait(lock, [&] { return pending_ == 0; });
-    return failure_;
+    // This frame is queued: a failure, its own included, is told by a later write or by
+    // finish().
+    return {};
 }
 
 Result FrameSeriesWriter::finish() {
