@@ -61,8 +61,10 @@ Result FrameSeriesWriter::finish() {
 void FrameSeriesWriter::writeOne(std::size_t order, const std::string& path, const Canvas& frame) {
     {
         const std::lock_guard lock(mutex_);
-        if (failed_)
-            return; // nothing new starts after a failure
+        // Nothing starts after a failed frame; a frame before it is still written, so
+        // that the first frame missing is the one named.
+        if (failed_ && order > failedOrder_)
+            return;
     }
     const std::error_code written = writeFile_(path, frame);
     if (written) {
