@@ -59,36 +59,17 @@ MainWindow::MainWindow() {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::build(const Parts& parts) {
-    dialogs_ = &parts.dialogs;
-    settings_ = &parts.settings;
-    params_ = &parts.params;
-    session_ = &parts.session;
-    draw_ = &parts.draw;
-    drawOnChange_ = &parts.drawOnChange;
-    colorSets_ = &parts.colorSets;
-    files_ = &parts.files;
-    save_ = &parts.save;
-    helpPages_ = &parts.helpPages;
-    tiles_ = &parts.tiles;
-    history_ = &parts.history;
-    windows_ = &parts.windows;
-    extras_ = &parts.extras;
-    startup_ = &parts.startup;
-    drops_ = &parts.drops;
-    fieldKeys_ = &parts.fieldKeys;
-    document_ = &parts.document;
-    picture_ = &parts.picture;
-    button_ = &parts.frame;
-    help_ = &parts.help;
-    anim_ = &parts.anim;
+    parts_.emplace(parts);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("frmMainClient"));
     setCentralWidget(central);
-    fraValue_ = new ValueFrame(*params_, *session_, *fieldKeys_, *picture_, central);
-    connect(fraValue_->cmdRndSet(), &QPushButton::clicked, draw_, &DrawCommand::randomSetting);
+    fraValue_ = new ValueFrame(parts_->params, parts_->session, parts_->fieldKeys, parts_->picture,
+                               central);
+    connect(fraValue_->cmdRndSet(), &QPushButton::clicked, &parts_->draw,
+            &DrawCommand::randomSetting);
     buildPictureFrame();
-    colorFrame_ = new ColorFrame(*colorSets_, *params_, *session_, central);
+    colorFrame_ = new ColorFrame(parts_->colorSets, parts_->params, parts_->session, central);
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
     right->addWidget(valueGroup_);
@@ -100,7 +81,7 @@ void MainWindow::build(const Parts& parts) {
     layout->addWidget(fraValue_);
     layout->addLayout(right);
     buildMenus();
-    session_->registerValueControl(button_);
+    parts_->session.registerValueControl(&parts_->frame);
 
     for (QGroupBox* frame :
          std::initializer_list<QGroupBox*>{fraValue_, valueGroup_, colorFrame_}) {
@@ -110,8 +91,8 @@ void MainWindow::build(const Parts& parts) {
     connectControllers();
 
     colorFrame_->showList();
-    params_->setImageSize(200, 200);
-    button_->updXYMaxSet();
+    parts_->params.setImageSize(200, 200);
+    parts_->frame.updXYMaxSet();
     setAcceptDrops(true);
     refreshFromModel();
     mnuUndo_->setEnabled(false);
@@ -119,16 +100,17 @@ void MainWindow::build(const Parts& parts) {
 }
 
 void MainWindow::connectControllers() {
-    connect(params_, &ParamController::changed, this, &MainWindow::refreshFromModel);
-    connect(params_, &ParamController::imageSizeChanged, this, &MainWindow::showImageSize);
-    connect(session_, &DrawSession::drawingStateChanged, this, &MainWindow::setDrawButtonState);
-    connect(save_, &SaveController::optionsRequested, this, &MainWindow::showOptionsAt);
+    connect(&parts_->params, &ParamController::changed, this, &MainWindow::refreshFromModel);
+    connect(&parts_->params, &ParamController::imageSizeChanged, this, &MainWindow::showImageSize);
+    connect(&parts_->session, &DrawSession::drawingStateChanged, this,
+            &MainWindow::setDrawButtonState);
+    connect(&parts_->save, &SaveController::optionsRequested, this, &MainWindow::showOptionsAt);
 
-    draw_->setUndoAction(mnuUndo_);
-    drawOnChange_->setUndoAction(mnuUndo_);
-    history_->setUndoAction(mnuUndo_);
-    connect(picture_, &PictureWindow::keyForwarded, this, &MainWindow::forwardKey);
-    picture_->setPopupMenu(mnuPicture_);
+    parts_->draw.setUndoAction(mnuUndo_);
+    parts_->drawOnChange.setUndoAction(mnuUndo_);
+    parts_->history.setUndoAction(mnuUndo_);
+    connect(&parts_->picture, &PictureWindow::keyForwarded, this, &MainWindow::forwardKey);
+    parts_->picture.setPopupMenu(mnuPicture_);
 }
 
 void MainWindow::buildPictureFrame() {
@@ -140,7 +122,7 @@ void MainWindow::buildPictureFrame() {
     QFont bold = cmdDraw_->font();
     bold.setBold(true);
     cmdDraw_->setFont(bold);
-    connect(cmdDraw_, &QPushButton::clicked, draw_, &DrawCommand::run);
+    connect(cmdDraw_, &QPushButton::clicked, &parts_->draw, &DrawCommand::run);
 
     auto* labMode =
         namedLabel(QStringLiteral("labMode"), Ui::tr("描画モード"), valueGroup_, 53);
@@ -150,7 +132,8 @@ void MainWindow::buildPictureFrame() {
     cboMode_->addItems({Ui::tr("通常"), QStringLiteral("AND"), QStringLiteral("OR"),
                         QStringLiteral("XOR")});
     connect(cboMode_, &QComboBox::currentIndexChanged, this, [this](int i) {
-        params_->edit([i](ParamModel& m) { m.setMode(static_cast<DrawMode>(std::max(i, 0))); });
+        parts_->params.edit(
+            [i](ParamModel& m) { m.setMode(static_cast<DrawMode>(std::max(i, 0))); });
     });
 
     auto* cmdSize = commandButton("cmdSize", Ui::tr("ｻｲｽﾞ指定(&U)..."), valueGroup_, 52);
@@ -158,10 +141,10 @@ void MainWindow::buildPictureFrame() {
     labSize_ = namedLabel(QStringLiteral("labSize"), QString(), valueGroup_);
     labSize_->setAlignment(Qt::AlignCenter);
     auto* cmdSave = commandButton("cmdSave", Ui::tr("保存(&S)"), valueGroup_, 51);
-    connect(cmdSave, &QPushButton::clicked, save_, &SaveController::saveImage);
-    session_->registerValueControl(cboMode_);
-    session_->registerLocked(cmdSize);
-    session_->registerLocked(cmdSave);
+    connect(cmdSave, &QPushButton::clicked, &parts_->save, &SaveController::saveImage);
+    parts_->session.registerValueControl(cboMode_);
+    parts_->session.registerLocked(cmdSize);
+    parts_->session.registerLocked(cmdSave);
 
     auto* grid = new QGridLayout(valueGroup_);
     grid->setContentsMargins(6, 4, 6, 6);
@@ -195,19 +178,20 @@ void MainWindow::buildMenus() {
     QMenu* file = topMenu("mnuFile", Ui::tr("ファイル(&F)"));
     QAction* mnuSave = addItem(file, "mnuSave", Ui::tr("名前を付けて保存(&A)..."),
                                QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(mnuSave, &QAction::triggered, save_, &SaveController::saveImage);
+    connect(mnuSave, &QAction::triggered, &parts_->save, &SaveController::saveImage);
     mnuCopy_ = addItem(file, "mnuCopy", Ui::tr("クリップボードへコピー(&C)"),
                        QKeySequence(Qt::CTRL | Qt::Key_C));
-    connect(mnuCopy_, &QAction::triggered, save_, &SaveController::onCopyTriggered);
+    connect(mnuCopy_, &QAction::triggered, &parts_->save, &SaveController::onCopyTriggered);
     QAction* mnuShell = addItem(file, "mnuShell", Ui::tr("連携ｱﾌﾟﾘｹｰｼｮﾝで編集(&E)"),
                                 QKeySequence(Qt::Key_F6));
-    connect(mnuShell, &QAction::triggered, save_, &SaveController::onShellTriggered);
+    connect(mnuShell, &QAction::triggered, &parts_->save, &SaveController::onShellTriggered);
     file->addSeparator();
     connect(addItem(file, "mnuOutputText", Ui::tr("テキストファイルへ書き出し(&O)...")),
-            &QAction::triggered, files_, &FileController::onOutputTextTriggered);
+            &QAction::triggered, &parts_->files, &FileController::onOutputTextTriggered);
     QAction* mnuInputText =
         addItem(file, "mnuInputText", Ui::tr("テキストファイルから読み込み(&I)..."));
-    connect(mnuInputText, &QAction::triggered, files_, &FileController::onInputTextTriggered);
+    connect(mnuInputText, &QAction::triggered, &parts_->files,
+            &FileController::onInputTextTriggered);
     file->addSeparator();
     connect(addItem(file, "mnuEnd", Ui::tr("終了(&X)")), &QAction::triggered, this,
             &QWidget::close);
@@ -215,13 +199,13 @@ void MainWindow::buildMenus() {
     mnuPicture_ = topMenu("mnuPicture", Ui::tr("ピクチャ(&P)"));
     mnuDraw_ =
         addItem(mnuPicture_, "mnuDraw", Ui::tr("描画(&D)"), QKeySequence(Qt::Key_F5));
-    connect(mnuDraw_, &QAction::triggered, draw_, &DrawCommand::run);
+    connect(mnuDraw_, &QAction::triggered, &parts_->draw, &DrawCommand::run);
     mnuUndo_ = addItem(mnuPicture_, "mnuUndo", Ui::tr("描画アンドゥ(&Z)"));
-    connect(mnuUndo_, &QAction::triggered, draw_, &DrawCommand::undo);
+    connect(mnuUndo_, &QAction::triggered, &parts_->draw, &DrawCommand::undo);
     mnuPicture_->addSeparator();
     mnuTile_ = addItem(mnuPicture_, "mnuTile", Ui::tr("タイル表示してみる(&T)"),
                        QKeySequence(Qt::Key_F3));
-    connect(mnuTile_, &QAction::triggered, tiles_, &TileViewController::show);
+    connect(mnuTile_, &QAction::triggered, &parts_->tiles, &TileViewController::show);
     mnuPicture_->addSeparator();
     QAction* mnuSize = addItem(mnuPicture_, "mnuSize", Ui::tr("サイズ指定(&U)..."));
     connect(mnuSize, &QAction::triggered, this, &MainWindow::onSizeClicked);
@@ -229,7 +213,7 @@ void MainWindow::buildMenus() {
     mnuValue_ = topMenu("mnuValue", Ui::tr("形(&W)"));
     connect(addItem(mnuValue_, "mnuRndSet", Ui::tr("ランダム設定(&R)"),
                     QKeySequence(Qt::Key_F4)),
-            &QAction::triggered, draw_, &DrawCommand::randomSetting);
+            &QAction::triggered, &parts_->draw, &DrawCommand::randomSetting);
     mnuValue_->addSeparator();
     connect(addItem(mnuValue_, "mnuBig", Ui::tr("周期２倍(&B)")), &QAction::triggered,
             fraValue_->cmdBig(), &QPushButton::click);
@@ -246,21 +230,21 @@ void MainWindow::buildMenus() {
     connect(addItem(mnuColor_, "mnuEditGColor", Ui::tr("色セットの編集(&E)...")),
             &QAction::triggered, colorFrame_->cmdGColorEdit(), &QPushButton::click);
     connect(addItem(mnuColor_, "mnuCopyGColor", Ui::tr("色セットのコピー(&C)...")),
-            &QAction::triggered, colorSets_, &ColorSetController::copy);
+            &QAction::triggered, &parts_->colorSets, &ColorSetController::copy);
     connect(addItem(mnuColor_, "mnuAddGColor", Ui::tr("色セットの追加(&A)...")),
             &QAction::triggered, colorFrame_->cmdAddGColor(), &QPushButton::click);
     connect(addItem(mnuColor_, "mnuRemoveGColor", Ui::tr("色セットの削除(&R)")),
             &QAction::triggered, colorFrame_->cmdRemoveGColor(), &QPushButton::click);
     mnuColor_->addSeparator();
     connect(addItem(mnuColor_, "mnuGColorLoad", Ui::tr("色セットの読み込み(&L)...")),
-            &QAction::triggered, colorSets_, &ColorSetController::load);
+            &QAction::triggered, &parts_->colorSets, &ColorSetController::load);
     connect(addItem(mnuColor_, "mnuGColorSave", Ui::tr("色セットの保存(&S)...")),
-            &QAction::triggered, colorSets_, &ColorSetController::save);
+            &QAction::triggered, &parts_->colorSets, &ColorSetController::save);
     connect(addItem(mnuColor_, "mnuGColorAllSave", Ui::tr("全ての色セットを保存(&C)")),
-            &QAction::triggered, colorSets_, &ColorSetController::saveAll);
+            &QAction::triggered, &parts_->colorSets, &ColorSetController::saveAll);
     mnuColor_->addSeparator();
     connect(addItem(mnuColor_, "mnuGcolorInit", Ui::tr("色セットの初期化(&I)")),
-            &QAction::triggered, colorSets_, &ColorSetController::initialize);
+            &QAction::triggered, &parts_->colorSets, &ColorSetController::initialize);
 
     QMenu* tool = topMenu("mnuTool", Ui::tr("ツール(&T)"));
     QAction* mnuPictureWindow =
@@ -268,9 +252,9 @@ void MainWindow::buildMenus() {
     QAction* mnuButton = addItem(tool, "mnuButton", Ui::tr("枠ウィンドウの表示(&B)"));
     QAction* mnuEasyHelp =
         addItem(tool, "mnuEasyHelp", Ui::tr("ヘルプウィンドウの表示(&H)"));
-    windows_->setCheckItems({mnuPictureWindow, mnuButton, mnuEasyHelp});
+    parts_->windows.setCheckItems({mnuPictureWindow, mnuButton, mnuEasyHelp});
     connect(addItem(tool, "mnuOrderForms", Ui::tr("ウィンドウの整列(&O)")),
-            &QAction::triggered, windows_, &WindowController::arrangeAll);
+            &QAction::triggered, &parts_->windows, &WindowController::arrangeAll);
     tool->addSeparator();
     QAction* mnuAnim = addItem(tool, "mnuAnim", Ui::tr("簡易アニメーション作成(&A)..."));
     connect(mnuAnim, &QAction::triggered, this, &MainWindow::onAnimationTriggered);
@@ -281,40 +265,40 @@ void MainWindow::buildMenus() {
     QMenu* help = topMenu("mnuHelp", Ui::tr("ヘルプ(&H)"));
     mnuPrintHelp_ =
         addItem(help, "mnuPrintHelp", Ui::tr("目次..."), QKeySequence(Qt::Key_F1));
-    connect(mnuPrintHelp_, &QAction::triggered, helpPages_, &HelpPages::showContents);
+    connect(mnuPrintHelp_, &QAction::triggered, &parts_->helpPages, &HelpPages::showContents);
     help->addSeparator();
     connect(addItem(help, "mnuVersion", Ui::tr("バージョン情報(&A)...")),
             &QAction::triggered, this, &MainWindow::onVersionTriggered);
 
     // Further commands, in their own menu after all the others.
     QMenu* extras = topMenu("mnuExtras", Ui::tr("拡張(&X)"));
-    extras_->fillMenu(extras);
-    session_->registerLocked(extras);
+    parts_->extras.fillMenu(extras);
+    parts_->session.registerLocked(extras);
 
-    session_->registerLocked(mnuInputText);
-    session_->registerValueControl(mnuValue_);
+    parts_->session.registerLocked(mnuInputText);
+    parts_->session.registerValueControl(mnuValue_);
     // After a drawing undo is there when the picture window holds a picture to put back
     // (a failed drawing leaves it as it was).
-    session_->registerLocked(mnuUndo_, [this] { return document_->undoAvailable(); });
-    session_->registerLocked(mnuSize);
-    session_->registerLocked(mnuSave);
-    session_->registerLocked(mnuCopy_);
-    session_->registerLocked(mnuTile_);
-    session_->registerLocked(mnuShell);
-    session_->registerLocked(mnuColor_);
-    session_->registerLocked(mnuOption);
-    session_->registerLocked(mnuAnim);
+    parts_->session.registerLocked(mnuUndo_, [this] { return parts_->document.undoAvailable(); });
+    parts_->session.registerLocked(mnuSize);
+    parts_->session.registerLocked(mnuSave);
+    parts_->session.registerLocked(mnuCopy_);
+    parts_->session.registerLocked(mnuTile_);
+    parts_->session.registerLocked(mnuShell);
+    parts_->session.registerLocked(mnuColor_);
+    parts_->session.registerLocked(mnuOption);
+    parts_->session.registerLocked(mnuAnim);
 }
 
 void MainWindow::refreshFromModel() {
-    const ParamFields& f = params_->fields();
+    const ParamFields& f = parts_->params.fields();
     fraValue_->showModel();
     cboMode_->setCurrentIndex(static_cast<int>(f.mode));
     colorFrame_->showModel();
 }
 
 void MainWindow::showImageSize(int width, int height) {
-    document_->setImageSize(width, height);
+    parts_->document.setImageSize(width, height);
     labSize_->setText(QString::fromStdString(signPositionForm(width) + " x" +
                                              signPositionForm(height) + " pixels"));
 }
@@ -328,22 +312,22 @@ void MainWindow::setDrawButtonState(bool drawing) {
 
 void MainWindow::onSizeClicked() {
     SizeDialog dialog(
-        *dialogs_,
+        parts_->dialogs,
         [this](int width, int height) {
-            params_->setImageSize(width, height);
-            document_->clear();
+            parts_->params.setImageSize(width, height);
+            parts_->document.clear();
             mnuUndo_->setEnabled(false);
         },
         this);
-    dialog.prepare(picture_->imageWidth(), picture_->imageHeight());
+    dialog.prepare(parts_->picture.imageWidth(), parts_->picture.imageHeight());
     showModal(dialog);
-    button_->updXYMaxSet();
+    parts_->frame.updXYMaxSet();
     fraValue_->moveCenterMarker();
 }
 
 void MainWindow::showOptionsAt(int page) {
-    OptionsDialog dialog(settings_->option, *dialogs_, this);
-    connect(&dialog, &OptionsDialog::helpFileRequested, helpPages_, &HelpPages::show);
+    OptionsDialog dialog(parts_->settings.option, parts_->dialogs, this);
+    connect(&dialog, &OptionsDialog::helpFileRequested, &parts_->helpPages, &HelpPages::show);
     dialog.setTabPage(page);
     showModal(dialog);
 }
@@ -353,18 +337,18 @@ int MainWindow::showModal(QDialog& dialog) {
 }
 
 void MainWindow::onVersionTriggered() {
-    AboutDialog dialog(*dialogs_, this);
+    AboutDialog dialog(parts_->dialogs, this);
     showModal(dialog);
 }
 
 void MainWindow::onAnimationTriggered() {
     // Its first opening would centre it over this window, hiding the easy help's topics
     // of its own controls below.
-    if (!anim_->property("placed").toBool()) {
-        placeNewWindow(anim_, this);
-        anim_->setProperty("placed", true);
+    if (!parts_->anim.property("placed").toBool()) {
+        placeNewWindow(&parts_->anim, this);
+        parts_->anim.setProperty("placed", true);
     }
-    showModal(*anim_);
+    showModal(parts_->anim);
 }
 
 void MainWindow::forwardKey(int key, Qt::KeyboardModifiers modifiers) {
@@ -400,14 +384,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
 
 void MainWindow::changeEvent(QEvent* e) {
     if (e->type() == QEvent::WindowStateChange)
-        windows_->followWindowState();
+        parts_->windows.followWindowState();
     QMainWindow::changeEvent(e);
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     // Every way of closing the main window (close box, window manager, "終了(&X)", the
     // session ending) is the exit procedure; a cancelled confirmation keeps the program.
-    if (startup_->quit() == 1) {
+    if (parts_->startup.quit() == 1) {
         e->ignore();
         return;
     }
@@ -415,17 +399,17 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
-    if (!drops_->handle(e))
+    if (!parts_->drops.handle(e))
         e->ignore();
 }
 
 void MainWindow::dragMoveEvent(QDragMoveEvent* e) {
-    if (!drops_->handle(e))
+    if (!parts_->drops.handle(e))
         e->ignore();
 }
 
 void MainWindow::dropEvent(QDropEvent* e) {
-    if (!drops_->handle(e))
+    if (!parts_->drops.handle(e))
         e->ignore();
 }
 

@@ -21,6 +21,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -123,29 +124,8 @@ class MainWindow : public QMainWindow {
     void setDrawButtonState(bool drawing);
     void forwardKey(int key, Qt::KeyboardModifiers modifiers);
 
-    UserDialogs* dialogs_ = nullptr;
-    AppSettings* settings_ = nullptr;
 
-    PictureDocument* document_ = nullptr;
-    PictureWindow* picture_ = nullptr;
-    FrameWindow* button_ = nullptr;
-    EasyHelpWindow* help_ = nullptr;
-    ParamController* params_ = nullptr;
-    DrawSession* session_ = nullptr;
-    HelpPages* helpPages_ = nullptr;
-    ColorSetController* colorSets_ = nullptr;
-    DrawCommand* draw_ = nullptr;
-    DrawOnChange* drawOnChange_ = nullptr;
-    TileViewController* tiles_ = nullptr;
-    HistoryController* history_ = nullptr;
-    FileController* files_ = nullptr;
-    SaveController* save_ = nullptr;
-    FileDrops* drops_ = nullptr;
-    ParamFieldKeys* fieldKeys_ = nullptr;
-    WindowController* windows_ = nullptr;
-    StartupController* startup_ = nullptr;
-    ExtrasController* extras_ = nullptr;
-    AnimationWindow* anim_ = nullptr;
+    std::optional<Parts> parts_; // from build()
     std::array<QIcon, 2> drawImages_; // 0 draw, 1 stop
 
     // Controls.
