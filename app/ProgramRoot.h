@@ -71,7 +71,6 @@ class ProgramRoot {
     DrawSession& drawSession() { return *session_; }
     DrawCommand& drawCommand() { return *draw_; }
     DrawOnChange& drawOnChange() { return *drawOnChange_; }
-    ColorSetController& colorSetController() { return *colorSets_; }
     ColorSetCollection& colorSets();
     FileController& fileController() { return *files_; }
     SaveController& saveController() { return *save_; }

@@ -49,13 +49,6 @@ bool PictureDocument::undoMemoryThere() const {
     return true;
 }
 
-bool PictureDocument::saveUndo() {
-    if (!undoMemoryThere() || !undo_.save(canvas_))
-        return false;
-    drawOverUndo_ = false;
-    return true;
-}
-
 void PictureDocument::undo() {
     drawOverUndo_ = false;
     undo_.restore(canvas_);

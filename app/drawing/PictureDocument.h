@@ -35,9 +35,6 @@ class PictureDocument : public QObject {
     // Tells the views that the whole canvas changed (after a change made outside a drawing).
     void refreshAll();
 
-    // Copies the canvas into the undo image, the canvas staying as it is; false when
-    // memory runs out.
-    bool saveUndo();
     // Puts the undo image back.
     void undo();
     // Whether there is an undo image to put back.
