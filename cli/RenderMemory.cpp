@@ -2,6 +2,7 @@
 
 #include "anim/AnimatedFile.h"
 #include "common/MemoryAmount.h"
+#include "engine/DrawMain.h"
 #include "engine/DrawingMemory.h"
 #include "engine/ParallelWork.h"
 #include "io/OutputNames.h"
@@ -25,7 +26,8 @@ std::uint64_t pixels(const DrawParams& params) {
 std::uint64_t drawingBytes(const DrawParams& params, const RenderOptions& options,
                            bool watched) {
     const bool staged = watched && isCombiningMode(params.mode);
-    return kBaseBytes + pixels(params) * 3 +
+    // What the layer before keeps stays while a drawing that does not use it runs.
+    return kBaseBytes + pixels(params) * 3 + keptDrawingMemory() +
            drawingWorkingBytes(params, options.threads, staged);
 }
 
