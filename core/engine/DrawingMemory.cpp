@@ -18,19 +18,17 @@ void magnitudeRange(std::int64_t size, std::int64_t center, std::int64_t& lo, st
     lo = (a <= 0 && b >= 0) ? 0 : std::min(std::llabs(a), std::llabs(b));
 }
 
-// The plus and ripple tables: pairs whose m and b can both be |dx| or |dy|, shrunk until
-// they fit 3.5 bytes a pixel, as prepare() does.
+// The plus and ripple tables, as prepare() makes them: the pairs whose m and b can both
+// be |dx| or |dy|.
 std::uint64_t pairTableBytes(const DrawParams& p, std::int64_t loX, std::int64_t hiX,
                              std::int64_t loY, std::int64_t hiY) {
     const int count = (p.componentActive(5) ? 1 : 0) + (p.componentActive(7) ? 1 : 0);
     const std::int64_t first = std::max(loX, loY);
-    std::int64_t n = std::min(hiX, hiY) - first + 1;
+    const std::int64_t n = std::min(hiX, hiY) - first + 1;
     if (count == 0 || n < 2)
         return 0;
-    const double budget = 3.5 * p.width * p.height;
-    while (n > 1 && static_cast<double>(PairTable::entries(n)) * 8.0 * count > budget)
-        n = n * 9 / 10;
-    return PairTable::entries(n) * sizeof(double) * static_cast<std::uint64_t>(count);
+    return PairTable::entries(pairTableExtent(n, count, p.width, p.height)) * sizeof(double) *
+           static_cast<std::uint64_t>(count);
 }
 
 std::uint64_t ribbonTableBytes(const DrawParams& p, std::int64_t loX, std::int64_t hiX,
@@ -42,6 +40,13 @@ std::uint64_t ribbonTableBytes(const DrawParams& p, std::int64_t loX, std::int64
 }
 
 } // namespace
+
+std::int64_t pairTableExtent(std::int64_t pairs, int tables, int width, int height) {
+    const double budget = 3.5 * width * height;
+    while (pairs > 1 && static_cast<double>(PairTable::entries(pairs)) * 8.0 * tables > budget)
+        pairs = pairs * 9 / 10;
+    return pairs;
+}
 
 std::uint64_t drawingWorkingBytes(const DrawParams& params, unsigned threads, bool staged) {
     if (params.width < 1 || params.height < 1)

@@ -12,6 +12,11 @@
 
 namespace wavory {
 
+// The pairs a side of the plus and ripple tables covers: `pairs` shrunk until `tables`
+// tables of them take at most 3.5 bytes a pixel of the picture; beyond them the terms
+// are computed directly.
+std::int64_t pairTableExtent(std::int64_t pairs, int tables, int width, int height);
+
 // `threads` as DrawOptions takes them (0: one per core); `staged`: a watched AND, OR or
 // XOR drawing onto the canvas it reads.
 std::uint64_t drawingWorkingBytes(const DrawParams& params, unsigned threads, bool staged);
