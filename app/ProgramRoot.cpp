@@ -50,7 +50,8 @@ ProgramRoot::ProgramRoot(UserDialogs& dialogs, RandomSource& random)
     draw_ = made(new DrawCommand(
         {*session_, *params_, sets, *document_, *picture_, settings_, dialogs_, random_}, main));
     drawOnChange_ = made(new DrawOnChange(
-        {*session_, *params_, *colorSets_, *picture_, settings_, dialogs_, random_}, main));
+        {*session_, *params_, *colorSets_, *document_, *picture_, settings_, dialogs_, random_},
+        main));
     tiles_ = made(new TileViewController({*picture_, settings_, dialogs_}, main));
     history_ = made(new HistoryController(
         {*params_, *colorSets_, *session_, *draw_, *document_, settings_, dialogs_}, main));

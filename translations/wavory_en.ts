@@ -917,6 +917,10 @@ Are you sure?</translation>
         <source>%1 -描画中止-</source>
         <translation>%1 - Stopped -</translation>
     </message>
+    <message>
+        <source>%1 -プレビュー-</source>
+        <translation>%1 - Preview -</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

@@ -5,6 +5,7 @@
 #include "values/ParamController.h"
 #include "platform/UserDialogs.h"
 #include "platform/WindowHelpers.h"
+#include "PictureDocument.h"
 #include "PictureWindow.h"
 
 #include "common/RandomSource.h"
@@ -22,7 +23,7 @@ bool DrawOnChange::Inputs::operator==(const Inputs& other) const {
 }
 
 DrawOnChange::DrawOnChange(const Parts& parts, QWidget* window)
-    : QObject(window), parts_(parts), window_(window) {
+    : QObject(window), parts_(parts), window_(window), preview_(*parts.picture.picMain()) {
     quiet_.setSingleShot(true);
     quiet_.setInterval(kQuietMs);
     drawn_ = current();
@@ -126,10 +127,16 @@ bool DrawOnChange::drawOnce() {
         picture.setAttribute(Qt::WA_ShowWithoutActivating, was);
     }
     const std::uint64_t noiseKey = parts_.random.nextBits();
+    const DrawSession::Snapshot snapshot{params, drawn_.set, noiseKey};
     // The first drawing of a series keeps the undo image; the others go over it again.
-    const DrawResult result = parts_.session.draw({params, drawn_.set, noiseKey},
-                                                  seriesOpen_ ? DrawSession::Over::SameSeries
-                                                              : DrawSession::Over::NewUndoImage);
+    const PictureDocument& document = parts_.document;
+    const Canvas* base = seriesOpen_ ? document.undoPicture() : nullptr;
+    if (!base || base->width() != params.width || base->height() != params.height)
+        base = &document.canvas();
+    preview_.show(snapshot, *base);
+    const DrawResult result = parts_.session.draw(
+        snapshot, seriesOpen_ ? DrawSession::Over::SameSeries : DrawSession::Over::NewUndoImage);
+    preview_.drop();
     // Refused or failed, it is taken back whole: a series it would have opened is not open.
     if (!parts_.dialogs.report(window_, result.report))
         return false;

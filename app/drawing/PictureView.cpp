@@ -49,6 +49,7 @@ void PictureView::setImageSize(int width, int height) {
         front_ = {};
         frontColumns_ = 0;
         behind_ = {};
+        preview_ = {};
         dirty_ = {};
     }
     setFixedSize(width + 2 * kBorder, height + 2 * kBorder);
@@ -61,10 +62,35 @@ void PictureView::showCanvas(const Canvas& canvas) {
         front_ = wrap(canvas);
         frontColumns_ = canvas.width();
         behind_ = {};
+        preview_ = {};
         dirty_ = {};
     }
     update();
     Q_EMIT pictureChanged();
+}
+
+void PictureView::showPreview(const Canvas& preview, int factor) {
+    {
+        std::lock_guard lock(mutex_);
+        preview_ = wrap(preview).convertToFormat(QImage::Format_RGB32);
+        previewFactor_ = std::max(factor, 1);
+    }
+    update();
+}
+
+void PictureView::dropPreview() {
+    {
+        std::lock_guard lock(mutex_);
+        if (preview_.isNull())
+            return;
+        preview_ = {};
+    }
+    update();
+}
+
+bool PictureView::previewShown() const {
+    std::lock_guard lock(mutex_);
+    return !preview_.isNull();
 }
 
 void PictureView::showMovedCanvas(const Canvas& canvas) {
@@ -158,20 +184,31 @@ void PictureView::drawingEnded(const Canvas& canvas) {
                               front_.height() == canvas.height() && frontColumns_ >= canvas.width();
         if (allShown) {
             behind_ = {};
+            preview_ = {}; // covered by the columns
             return;
         }
     }
     showCanvas(canvas);
 }
 
-void PictureView::paintPicture(QPainter& p, const QRect& area, QPoint at) const {
-    // The columns handed over from the canvas, the others from behind, black where
-    // neither reaches.
+void PictureView::paintPicture(QPainter& p, const QRect& area, QPoint at,
+                               bool withPreview) const {
+    // The columns handed over from the canvas, the others from the preview or from
+    // behind, black where neither reaches.
     const QRect drawn = area & front_.rect() & QRect(0, 0, frontColumns_, height_);
     QRegion rest = QRegion(area);
     if (!drawn.isEmpty()) {
         drawPart(p, drawn.topLeft() + at, front_, drawn);
         rest -= drawn;
+    }
+    if (withPreview && !preview_.isNull()) {
+        const int k = previewFactor_;
+        const QRect target(at, preview_.size() * k);
+        p.save();
+        p.setClipRegion(rest.translated(at));
+        p.drawImage(target, preview_);
+        p.restore();
+        rest -= target.translated(-at);
     }
     for (const QRect& r : rest) {
         const QRect fromBehind = r & behind_.rect();
@@ -188,7 +225,7 @@ QImage PictureView::shownImage() const {
     if (image.isNull())
         return image;
     QPainter p(&image);
-    paintPicture(p, image.rect(), {});
+    paintPicture(p, image.rect(), {}, false);
     return image;
 }
 
@@ -199,7 +236,7 @@ void PictureView::paintEvent(QPaintEvent* e) {
         const QPoint at(kBorder, kBorder);
         const QRect area = e->rect().translated(-at) & QRect(0, 0, width_, height_);
         if (!area.isEmpty())
-            paintPicture(p, area, at);
+            paintPicture(p, area, at, true);
     }
     drawFrame(&p);
 }

@@ -54,6 +54,14 @@ class PictureView : public QFrame {
     // it was not shown yet).
     void drawingEnded(const Canvas& canvas);
 
+    // A quick look at the drawing about to start (every factor-th pixel, see
+    // PreviewParams), shown factor times larger wherever the columns of a drawing have
+    // not reached yet, until the whole canvas shows again. It is never part of the
+    // picture: shownImage() and pictureChanged() leave it out. On the UI thread.
+    void showPreview(const Canvas& preview, int factor);
+    void dropPreview();
+    bool previewShown() const;
+
     // The shown picture, for tests and the tile view.
     QImage shownImage() const;
 
@@ -74,8 +82,9 @@ class PictureView : public QFrame {
 
     // The canvas's pixels as an image (no copy).
     static QImage wrap(const Canvas& canvas);
-    // Paints `area` of the shown picture (picture coordinates) at `at`; under the mutex.
-    void paintPicture(QPainter& p, const QRect& area, QPoint at) const;
+    // Paints `area` of the shown picture (picture coordinates) at `at`, the preview
+    // where it stands with `withPreview`; under the mutex.
+    void paintPicture(QPainter& p, const QRect& area, QPoint at, bool withPreview) const;
     // `behindShown`: behind holds exactly the pixels on screen, so nothing is repainted.
     void drawingBegins(QImage front, QImage behind, bool behindShown);
     // The view shows all of the image at `bits` (under the mutex).
@@ -85,6 +94,8 @@ class PictureView : public QFrame {
     QImage front_;             // over the canvas's memory
     int frontColumns_ = 0;     // columns [0, frontColumns_) show front_
     QImage behind_;            // the others; black when null
+    QImage preview_;           // over behind_ when not null, previewFactor_ times larger
+    int previewFactor_ = 1;
     QRect dirty_;
     std::atomic<bool> repaintPending_{false};
     int width_ = 0;

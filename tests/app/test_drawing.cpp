@@ -1,7 +1,8 @@
 // The draw command: drawing, the locked controls, stopping by a second press or F5,
 // the refusals, undo, Enter in a field with the focus return, the beep; and drawing as
-// values change: the wait for settled values, the restart, one undo image for a series,
-// the combining modes and the values that cannot be drawn.
+// values change: one drawing for one event's changes, the stop and restart that coalesce
+// a burst, the preview of a large picture, one undo image for a series, the combining
+// modes and the values that cannot be drawn.
 
 #include "AppFixture.h"
 #include "animation/AnimFrames.h"
@@ -704,6 +705,73 @@ TEST_F(DrawingAsValuesChange, AChangeDuringTheDrawingRestartsItWithTheNewValues)
     EXPECT_EQ(text(0), "45");
     EXPECT_EQ(canvas(), alone());
     EXPECT_TRUE(button("cmdSize")->isEnabled());
+}
+
+TEST_F(DrawingAsValuesChange, ABurstOfChangesStopsTheDrawingAndDrawsTheLastValuesOnly) {
+    root->settings().option.drawOnChange = false;
+    root->params().setImageSize(1200, 1200);
+    root->settings().option.drawOnChange = true;
+    int drawings = 0;
+    int stops = 0;
+    root->drawSession().setWorkerStart([&] { ++drawings; });
+    QObject::connect(root->picture(), &QWidget::windowTitleChanged,
+                     [&](const QString& t) { stops += t == "ピクチャ -描画中止-" ? 1 : 0; });
+    // Fifty changes, each its own event, all but the first arriving while it draws.
+    onFirstProgress([&] {
+        for (int i = 1; i < 50; ++i)
+            QMetaObject::invokeMethod(
+                value(0), [this, i] { value(0)->setText(QString::number(100 + i)); },
+                Qt::QueuedConnection);
+    });
+    value(0)->setText("100");
+    ASSERT_TRUE(settled());
+    root->drawSession().setWorkerStart({});
+    EXPECT_EQ(text(0), "149");
+    EXPECT_EQ(canvas(), alone());
+    EXPECT_GE(stops, 1); // no waiting for the first drawing to end
+    EXPECT_LE(drawings, 3);
+    EXPECT_EQ(begun, 1);
+}
+
+TEST_F(DrawingAsValuesChange, ALargePictureShowsAPreviewFirstThatNeverReachesThePicture) {
+    root->settings().option.drawOnChange = false;
+    root->params().setImageSize(1600, 1600);
+    button("cmdDraw")->click();
+    const Canvas before = canvas();
+    ASSERT_NE(before.pixel(1599, 0), (Rgb{0, 0, 0}));
+    root->settings().option.drawOnChange = true;
+    PictureView* view = root->picture()->picMain();
+    QStringList titles;
+    QObject::connect(root->picture(), &QWidget::windowTitleChanged,
+                     [&](const QString& t) { titles << t; });
+    bool looked = false;
+    onFirstProgress([&] {
+        looked = true;
+        ASSERT_TRUE(view->previewShown());
+        // On screen the preview stands beyond the columns drawn; the picture the tile
+        // view reads shows black there, as every drawing in the normal mode does.
+        const int x = 1599;
+        const QImage screen = view->grab().toImage();
+        const QImage picture = shown();
+        int previewed = 0;
+        for (int y = 0; y < 1600; y += 7) {
+            EXPECT_EQ(picture.pixel(x, y), qRgb(0, 0, 0));
+            const QRgb s = screen.pixel(x + PictureView::kBorder, y + PictureView::kBorder);
+            previewed += s != qRgb(0, 0, 0) ? 1 : 0;
+        }
+        EXPECT_GT(previewed, 20);
+    });
+    value(0)->setText("45");
+    ASSERT_TRUE(settled());
+    EXPECT_TRUE(looked);
+    ASSERT_GE(titles.size(), 2);
+    EXPECT_EQ(titles.front(), "ピクチャ -プレビュー-");
+    EXPECT_EQ(titles.back(), "ピクチャ");
+    EXPECT_FALSE(view->previewShown());
+    EXPECT_EQ(canvas(), alone());
+    EXPECT_TRUE(shownMatchesCanvas());
+    action("mnuUndo")->trigger();
+    EXPECT_EQ(canvas(), before);
 }
 
 TEST_F(DrawingAsValuesChange, ASeriesCombinesWithItsStartPictureAndUndoesAsOne) {
