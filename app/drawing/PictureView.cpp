@@ -1,5 +1,6 @@
 #include "PictureView.h"
 
+#include <QKeyEvent>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
@@ -241,10 +242,55 @@ void PictureView::paintEvent(QPaintEvent* e) {
     drawFrame(&p);
 }
 
+QPoint PictureView::picturePoint(const QPointF& at) const {
+    const QPoint p = at.toPoint() - QPoint(kBorder, kBorder);
+    return {std::clamp(p.x(), 0, std::max(width_ - 1, 0)),
+            std::clamp(p.y(), 0, std::max(height_ - 1, 0))};
+}
+
+void PictureView::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && !dragging_ && width_ > 0 && height_ > 0) {
+        dragging_ = true;
+        grabKeyboard();
+        setCursor(Qt::SizeAllCursor);
+        Q_EMIT dragStarted(picturePoint(e->position()));
+        return;
+    }
+    QFrame::mousePressEvent(e);
+}
+
+void PictureView::mouseMoveEvent(QMouseEvent* e) {
+    if (dragging_ && (e->buttons() & Qt::LeftButton)) {
+        Q_EMIT dragMoved(picturePoint(e->position()));
+        return;
+    }
+    QFrame::mouseMoveEvent(e);
+}
+
+void PictureView::endDrag() {
+    dragging_ = false;
+    releaseKeyboard();
+    unsetCursor();
+}
+
 void PictureView::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && dragging_) {
+        endDrag();
+        Q_EMIT dragFinished();
+        return;
+    }
     if (e->button() == Qt::RightButton)
         Q_EMIT rightButtonReleased(e->globalPosition().toPoint());
     QFrame::mouseReleaseEvent(e);
+}
+
+void PictureView::keyPressEvent(QKeyEvent* e) {
+    if (dragging_ && e->key() == Qt::Key_Escape) {
+        endDrag();
+        Q_EMIT dragCancelled();
+        return;
+    }
+    QFrame::keyPressEvent(e);
 }
 
 CenterMarker::CenterMarker(QWidget* parent) : QWidget(parent) {

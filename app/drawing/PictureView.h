@@ -69,14 +69,28 @@ class PictureView : public QFrame {
 
   Q_SIGNALS:
     void rightButtonReleased(const QPoint& globalPos);
+    // A drag with the left button over the picture: where it was pressed and where the
+    // pointer is now, in picture pixels held inside the picture; it ends with the release
+    // (finished) or with Esc (cancelled), the keyboard being the view's meanwhile.
+    void dragStarted(const QPoint& at);
+    void dragMoved(const QPoint& at);
+    void dragFinished();
+    void dragCancelled();
     // The shown picture changed (on the UI thread; columns of a drawing in batches).
     void pictureChanged();
 
   protected:
     void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
   private:
+    // The picture pixel under a point of the view, held inside the picture.
+    QPoint picturePoint(const QPointF& at) const;
+    void endDrag();
+
     // Queues the repaint of the dirty rectangle (from any thread).
     void scheduleRepaint();
 
@@ -100,6 +114,7 @@ class PictureView : public QFrame {
     std::atomic<bool> repaintPending_{false};
     int width_ = 0;
     int height_ = 0;
+    bool dragging_ = false;
     CenterMarker* shpCenter_;
 };
 

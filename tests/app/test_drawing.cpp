@@ -21,6 +21,7 @@
 #include "engine/DrawModes.h"
 #include "image/PixelMemory.h"
 
+#include <QMouseEvent>
 #include <QScrollBar>
 
 #include <chrono>
@@ -772,6 +773,45 @@ TEST_F(DrawingAsValuesChange, ALargePictureShowsAPreviewFirstThatNeverReachesThe
     EXPECT_TRUE(shownMatchesCanvas());
     action("mnuUndo")->trigger();
     EXPECT_EQ(canvas(), before);
+}
+
+TEST_F(DrawingAsValuesChange, DraggingThePictureMovesTheCenterAndEscPutsItBack) {
+    PictureView* view = root->picture()->picMain();
+    auto* centerX = find<QLineEdit>("txtCenter_0");
+    auto* centerY = find<QLineEdit>("txtCenter_1");
+    const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        const QPointF local = at + QPoint(PictureView::kBorder, PictureView::kBorder);
+        QMouseEvent e(type, local, view->mapToGlobal(local), Qt::LeftButton, buttons, {});
+        QApplication::sendEvent(view, &e);
+    };
+    // The picture is 120 x 80: the center (0, 0) lies at (60, 40).
+    mouse(QEvent::MouseButtonPress, {60, 40}, Qt::LeftButton);
+    EXPECT_TRUE(root->picture()->centerMarkerVisible());
+    for (QPoint at : {QPoint(55, 38), QPoint(41, 29), QPoint(200, -5)}) {
+        mouse(QEvent::MouseMove, at, Qt::LeftButton);
+        ASSERT_TRUE(settled());
+    }
+    // Held inside the picture: the last move stands at (119, 0).
+    EXPECT_EQ(centerX->text(), "-59");
+    EXPECT_EQ(centerY->text(), "40");
+    EXPECT_EQ(root->picture()->centerMarkerPosition(), QPoint(119 - 3, 0 - 3));
+    EXPECT_EQ(canvas(), alone());
+    mouse(QEvent::MouseButtonRelease, {119, 0}, Qt::NoButton);
+    EXPECT_FALSE(root->picture()->centerMarkerVisible());
+    // The whole gesture is one drawing to undo.
+    action("mnuUndo")->trigger();
+    EXPECT_EQ(canvas(), start);
+
+    mouse(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+    mouse(QEvent::MouseMove, {20, 70}, Qt::LeftButton);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(centerY->text(), "-30");
+    QTest::keyClick(view, Qt::Key_Escape);
+    mouse(QEvent::MouseButtonRelease, {20, 70}, Qt::NoButton);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(centerX->text(), "-59");
+    EXPECT_EQ(centerY->text(), "40");
+    EXPECT_EQ(canvas(), alone());
 }
 
 TEST_F(DrawingAsValuesChange, ASeriesCombinesWithItsStartPictureAndUndoesAsOne) {
