@@ -10,6 +10,7 @@
 
 #include "common/RandomSource.h"
 #include "engine/DrawRefusal.h"
+#include "engine/PreviewParams.h"
 #include "io/AppSettings.h"
 
 #include <QAction>
@@ -129,13 +130,22 @@ bool DrawOnChange::drawOnce() {
     const std::uint64_t noiseKey = parts_.random.nextBits();
     const DrawSession::Snapshot snapshot{params, drawn_.set, noiseKey};
     // The first drawing of a series keeps the undo image; the others go over it again.
-    const PictureDocument& document = parts_.document;
-    const Canvas* base = seriesOpen_ ? document.undoPicture() : nullptr;
-    if (!base || base->width() != params.width || base->height() != params.height)
-        base = &document.canvas();
-    preview_.show(snapshot, *base);
+    // When the drawing can use the tables the last one kept, its preview waits until the
+    // drawing holds them, so that the preview's smaller tables never take their memory;
+    // otherwise it comes first.
+    const bool tablesKept = lastDrawn_ && sameTableInputs(*lastDrawn_, params);
+    lastDrawn_ = params;
+    if (!tablesKept) {
+        const PictureDocument& document = parts_.document;
+        const Canvas* base = seriesOpen_ ? document.undoPicture() : nullptr;
+        preview_.show(snapshot, base ? base : &document.canvas());
+    }
     const DrawResult result = parts_.session.draw(
-        snapshot, seriesOpen_ ? DrawSession::Over::SameSeries : DrawSession::Over::NewUndoImage);
+        snapshot, seriesOpen_ ? DrawSession::Over::SameSeries : DrawSession::Over::NewUndoImage,
+        [&](const Canvas* base) {
+            if (tablesKept)
+                preview_.show(snapshot, base);
+        });
     preview_.drop();
     // Refused or failed, it is taken back whole: a series it would have opened is not open.
     if (!parts_.dialogs.report(window_, result.report))

@@ -15,6 +15,7 @@
 #include "LivePreview.h"
 
 #include "colorsets/GColor.h"
+#include "params/DrawParams.h"
 #include "params/ParamFields.h"
 
 #include <QObject>
@@ -22,6 +23,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QWidget;
@@ -95,6 +97,7 @@ class DrawOnChange : public QObject {
     QTimer quiet_;
     LivePreview preview_;
     Inputs drawn_; // the values of the last drawing started, whoever started it
+    std::optional<DrawParams> lastDrawn_; // the snapshot of this one's last drawing
     bool drawing_ = false;
     bool restart_ = false;
     bool seriesOpen_ = false;

@@ -16,7 +16,7 @@ int LivePreview::factorFor(int width, int height) {
     return previewFactor(width, height, kPreviewPixels);
 }
 
-bool LivePreview::show(const DrawSession::Snapshot& snapshot, const Canvas& base) {
+bool LivePreview::show(const DrawSession::Snapshot& snapshot, const Canvas* base) {
     const DrawParams& full = snapshot.params;
     const int factor = factorFor(full.width, full.height);
     if (factor < 2)
@@ -26,9 +26,9 @@ bool LivePreview::show(const DrawSession::Snapshot& snapshot, const Canvas& base
     options.noiseKey = snapshot.noiseKey;
     try {
         if (isCombiningMode(params.mode)) {
-            if (base.width() != full.width || base.height() != full.height)
+            if (!base || base->width() != full.width || base->height() != full.height)
                 return false;
-            samplePicture(base, factor, sampledBase_);
+            samplePicture(*base, factor, sampledBase_);
             options.previous = &sampledBase_;
         }
         if (DrawMain(params, snapshot.colorSet, preview_, nullptr, options).outcome !=
@@ -39,7 +39,9 @@ bool LivePreview::show(const DrawSession::Snapshot& snapshot, const Canvas& base
         return false;
     }
     view_.showPreview(preview_, factor);
-    view_.window()->setWindowTitle(previewTitle());
+    QMetaObject::invokeMethod(
+        &view_, [v = &view_] { v->window()->setWindowTitle(previewTitle()); },
+        Qt::QueuedConnection);
     return true;
 }
 

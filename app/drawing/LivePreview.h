@@ -26,11 +26,12 @@ class LivePreview {
 
     // The reduction of a drawing of this size; 1 when it gets no preview.
     static int factorFor(int width, int height);
-    // Draws the preview of the snapshot and shows it with its title; `base` is the picture
-    // the full drawing goes over (read in the AND, OR and XOR modes). False when the
-    // picture gets none or it could not be drawn (the full drawing follows anyway).
-    bool show(const DrawSession::Snapshot& snapshot, const Canvas& base);
-    // The preview is no longer shown.
+    // Draws the preview of the snapshot and shows it with its title, on the full
+    // drawing's worker as it starts (DrawSession::StartHook); `base` is the picture the
+    // full drawing goes over (read in the AND, OR and XOR modes). False when the picture
+    // gets none or it could not be drawn (the full drawing follows anyway).
+    bool show(const DrawSession::Snapshot& snapshot, const Canvas* base);
+    // The preview is no longer shown (on the UI thread, after the full drawing).
     void drop();
 
   private:

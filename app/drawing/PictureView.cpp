@@ -71,12 +71,14 @@ void PictureView::showCanvas(const Canvas& canvas) {
 }
 
 void PictureView::showPreview(const Canvas& preview, int factor) {
+    QImage image = wrap(preview).convertToFormat(QImage::Format_RGB32);
     {
         std::lock_guard lock(mutex_);
-        preview_ = wrap(preview).convertToFormat(QImage::Format_RGB32);
+        preview_ = std::move(image);
         previewFactor_ = std::max(factor, 1);
+        dirty_ = QRect(0, 0, width_, height_);
     }
-    update();
+    scheduleRepaint();
 }
 
 void PictureView::dropPreview() {

@@ -57,7 +57,8 @@ class PictureView : public QFrame {
     // A quick look at the drawing about to start (every factor-th pixel, see
     // PreviewParams), shown factor times larger wherever the columns of a drawing have
     // not reached yet, until the whole canvas shows again. It is never part of the
-    // picture: shownImage() and pictureChanged() leave it out. On the UI thread.
+    // picture: shownImage() leaves it out. showPreview() is as safe as beginDrawing (the
+    // image is copied), the others belong to the UI thread.
     void showPreview(const Canvas& preview, int factor);
     void dropPreview();
     bool previewShown() const;

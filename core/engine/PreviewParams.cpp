@@ -60,6 +60,17 @@ DrawParams previewParams(const DrawParams& params, int factor) {
     return p;
 }
 
+bool sameTableInputs(const DrawParams& previous, const DrawParams& next) {
+    if (previous.width != next.width || previous.height != next.height ||
+        previous.cx != next.cx || previous.cy != next.cy || previous.power != next.power)
+        return false;
+    for (std::size_t c : {5u, 6u, 7u}) {
+        if (previous.amplitude[c] != next.amplitude[c] || previous.period[c] != next.period[c])
+            return false;
+    }
+    return true;
+}
+
 void samplePicture(const Canvas& picture, int factor, Canvas& preview) {
     const int w = reduced(picture.width(), factor);
     const int h = reduced(picture.height(), factor);

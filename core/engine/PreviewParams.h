@@ -21,6 +21,11 @@ int previewFactor(int width, int height, std::int64_t maxPixels);
 // ceil(H / k) pixels, pixel (i, j) standing for (i k, j k) of the drawing.
 DrawParams previewParams(const DrawParams& params, int factor);
 
+// Whether a drawing of `next` finds the tables a drawing of `previous` kept (DrawMain keeps
+// them while the size, the center, the power and the plus, ribbon and ripple components
+// stay the same). A preview drawn in between would take their memory.
+bool sameTableInputs(const DrawParams& previous, const DrawParams& next);
+
 // Every factor-th pixel of `picture` in both directions, into `preview` (resized to the
 // preview's size): what a preview in the AND, OR and XOR modes combines with.
 void samplePicture(const Canvas& picture, int factor, Canvas& preview);
