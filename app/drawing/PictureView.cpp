@@ -30,6 +30,7 @@ PictureView::PictureView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorder);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setProperty("helpTopic", 27); // dragging moves the center
     shpCenter_ = new CenterMarker(this);
     shpCenter_->hide();
 }
