@@ -107,6 +107,8 @@ void DrawOnChange::drawSeries() {
         restart_ = false;
         drawn = drawOnce() || drawn;
     } while (restart_ && !session.isClosed());
+    // A drawing stopped short showed the preview beyond its columns: the picture stands now.
+    preview_.drop();
     session.end();
     drawing_ = false;
     if (drawn && undo_)
@@ -146,7 +148,6 @@ bool DrawOnChange::drawOnce() {
             if (tablesKept)
                 preview_.show(snapshot, base);
         });
-    preview_.drop();
     // Refused or failed, it is taken back whole: a series it would have opened is not open.
     if (!parts_.dialogs.report(window_, result.report))
         return false;

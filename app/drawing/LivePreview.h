@@ -31,7 +31,7 @@ class LivePreview {
     // full drawing goes over (read in the AND, OR and XOR modes). False when the picture
     // gets none or it could not be drawn (the full drawing follows anyway).
     bool show(const DrawSession::Snapshot& snapshot, const Canvas* base);
-    // The preview is no longer shown (on the UI thread, after the full drawing).
+    // The preview is no longer shown (on the UI thread, when the series of drawings ends).
     void drop();
 
   private:

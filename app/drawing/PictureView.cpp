@@ -7,6 +7,7 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <limits>
 
 namespace wavory {
 
@@ -59,12 +60,20 @@ void PictureView::setImageSize(int width, int height) {
 }
 
 void PictureView::showCanvas(const Canvas& canvas) {
+    showWholeCanvas(canvas, false);
+}
+
+void PictureView::showWholeCanvas(const Canvas& canvas, bool keepPreview) {
     {
         std::lock_guard lock(mutex_);
+        // A drawing stopped short keeps the preview beyond the columns it reached.
+        previewFrom_ = std::min(previewFrom_, frontColumns_);
         front_ = wrap(canvas);
         frontColumns_ = canvas.width();
         behind_ = {};
-        preview_ = {};
+        if (!keepPreview)
+            preview_ = {};
+        drawing_ = false;
         dirty_ = {};
     }
     update();
@@ -77,6 +86,8 @@ void PictureView::showPreview(const Canvas& preview, int factor) {
         std::lock_guard lock(mutex_);
         preview_ = std::move(image);
         previewFactor_ = std::max(factor, 1);
+        // Shown before its drawing begins, it stands for newer values than the picture.
+        previewFrom_ = drawing_ ? std::numeric_limits<int>::max() : 0;
         dirty_ = QRect(0, 0, width_, height_);
     }
     scheduleRepaint();
@@ -118,6 +129,8 @@ void PictureView::drawingBegins(QImage front, QImage behind, bool behindShown) {
         front_ = std::move(front);
         frontColumns_ = 0;
         behind_ = std::move(behind);
+        drawing_ = true;
+        previewFrom_ = std::numeric_limits<int>::max();
         // A repaint still queued paints the same pixels from behind.
         if (behindShown)
             return;
@@ -189,23 +202,26 @@ void PictureView::drawingEnded(const Canvas& canvas) {
         if (allShown) {
             behind_ = {};
             preview_ = {}; // covered by the columns
+            drawing_ = false;
             return;
         }
     }
-    showCanvas(canvas);
+    showWholeCanvas(canvas, true);
 }
 
 void PictureView::paintPicture(QPainter& p, const QRect& area, QPoint at,
                                bool withPreview) const {
     // The columns handed over from the canvas, the others from the preview or from
     // behind, black where neither reaches.
-    const QRect drawn = area & front_.rect() & QRect(0, 0, frontColumns_, height_);
+    const bool previewed = withPreview && !preview_.isNull();
+    const int exact = previewed ? std::min(frontColumns_, previewFrom_) : frontColumns_;
+    const QRect drawn = area & front_.rect() & QRect(0, 0, exact, height_);
     QRegion rest = QRegion(area);
     if (!drawn.isEmpty()) {
         drawPart(p, drawn.topLeft() + at, front_, drawn);
         rest -= drawn;
     }
-    if (withPreview && !preview_.isNull()) {
+    if (previewed) {
         const int k = previewFactor_;
         const QRect target(at, preview_.size() * k);
         p.save();

@@ -55,10 +55,12 @@ class PictureView : public QFrame {
     void drawingEnded(const Canvas& canvas);
 
     // A quick look at the drawing about to start (every factor-th pixel, see
-    // PreviewParams), shown factor times larger wherever the columns of a drawing have
-    // not reached yet, until the whole canvas shows again. It is never part of the
-    // picture: shownImage() leaves it out. showPreview() is as safe as beginDrawing (the
-    // image is copied), the others belong to the UI thread.
+    // PreviewParams), shown factor times larger over the whole picture until its drawing
+    // begins, then wherever that drawing's columns have not reached; a drawing stopped
+    // short leaves it beyond its columns. A completed drawing, showCanvas() and
+    // dropPreview() take it away. It is never part of the picture: shownImage() leaves it
+    // out. showPreview() is as safe as beginDrawing (the image is copied), the others
+    // belong to the UI thread.
     void showPreview(const Canvas& preview, int factor);
     void dropPreview();
     bool previewShown() const;
@@ -100,6 +102,8 @@ class PictureView : public QFrame {
     // Paints `area` of the shown picture (picture coordinates) at `at`, the preview
     // where it stands with `withPreview`; under the mutex.
     void paintPicture(QPainter& p, const QRect& area, QPoint at, bool withPreview) const;
+    // showCanvas(), keeping the preview beyond the columns shown so far when asked.
+    void showWholeCanvas(const Canvas& canvas, bool keepPreview);
     // `behindShown`: behind holds exactly the pixels on screen, so nothing is repainted.
     void drawingBegins(QImage front, QImage behind, bool behindShown);
     // The view shows all of the image at `bits` (under the mutex).
@@ -111,6 +115,8 @@ class PictureView : public QFrame {
     QImage behind_;            // the others; black when null
     QImage preview_;           // over behind_ when not null, previewFactor_ times larger
     int previewFactor_ = 1;
+    int previewFrom_ = 0;      // the preview covers the columns from min(this, frontColumns_)
+    bool drawing_ = false;     // between drawingBegins() and the drawing's end
     QRect dirty_;
     std::atomic<bool> repaintPending_{false};
     int width_ = 0;
