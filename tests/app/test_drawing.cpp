@@ -408,6 +408,49 @@ TEST_F(FailedDrawing, EveryCallerPutsThePictureAndItsUndoBack) {
     }
 }
 
+// What the screen shows of a preview (one pixel for 2 x 2) and of the drawings of its
+// values; the picture the tile view reads never has it.
+TEST_F(Drawing, ThePreviewStandsWhereNoDrawingOfItsValuesHasReached) {
+    PictureView* view = root->picture()->picMain();
+    view->setImageSize(8, 4);
+    const auto filled = [](int w, int h, Rgb c) {
+        Canvas canvas(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                canvas.setPixel(x, y, c);
+        return canvas;
+    };
+    const Canvas old = filled(8, 4, {10, 10, 10});
+    const Canvas drawing = filled(8, 4, {200, 0, 0});
+    const Canvas preview = filled(4, 2, {0, 0, 200});
+    // Per column: 'o' the old picture, 'd' the drawing, 'p' the preview.
+    const auto columns = [&](const QImage& image) {
+        std::string s;
+        for (int x = 0; x < 8; ++x) {
+            const QRgb c = image.pixel(x, 3);
+            s += c == qRgb(10, 10, 10) ? 'o' : c == qRgb(200, 0, 0) ? 'd' : c == qRgb(0, 0, 200) ? 'p' : '?';
+        }
+        return s;
+    };
+    const auto screen = [&] {
+        return view->grab(QRect(PictureView::kBorder, PictureView::kBorder, 8, 4)).toImage();
+    };
+    view->showCanvas(old);
+    view->showPreview(preview, 2);
+    EXPECT_EQ(columns(screen()), "pppppppp"); // newer than the picture shown
+    EXPECT_EQ(columns(shown()), "oooooooo");
+    view->beginDrawing(drawing, &old);
+    view->transferColumns(0, 2);
+    QApplication::processEvents();
+    EXPECT_EQ(columns(screen()), "dddppppp");
+    EXPECT_EQ(columns(shown()), "dddooooo");
+    view->drawingEnded(drawing); // stopped after three columns
+    EXPECT_EQ(columns(screen()), "dddppppp");
+    EXPECT_EQ(columns(shown()), "dddddddd");
+    view->dropPreview();
+    EXPECT_EQ(columns(screen()), "dddddddd");
+}
+
 TEST_F(Drawing, NoComponentIsRefusedBeforeAnythingChanges) {
     for (int k = 0; k < kComponentCount; ++k)
         component(k)->setChecked(false);
