@@ -271,6 +271,7 @@ void PictureView::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && !dragging_ && width_ > 0 && height_ > 0) {
         dragging_ = true;
         grabKeyboard();
+        setMouseTracking(true); // a move without the button ends the drag
         setCursor(Qt::SizeAllCursor);
         Q_EMIT dragStarted(picturePoint(e->position()));
         return;
@@ -279,16 +280,32 @@ void PictureView::mousePressEvent(QMouseEvent* e) {
 }
 
 void PictureView::mouseMoveEvent(QMouseEvent* e) {
-    if (dragging_ && (e->buttons() & Qt::LeftButton)) {
+    if (dragging_) {
+        // A release that never came (the button let go elsewhere) ends the drag here, so
+        // that the keyboard is not kept.
+        if (!(e->buttons() & Qt::LeftButton)) {
+            endDrag();
+            Q_EMIT dragFinished();
+            return;
+        }
         Q_EMIT dragMoved(picturePoint(e->position()));
         return;
     }
     QFrame::mouseMoveEvent(e);
 }
 
+void PictureView::hideEvent(QHideEvent* e) {
+    if (dragging_) {
+        endDrag();
+        Q_EMIT dragFinished();
+    }
+    QFrame::hideEvent(e);
+}
+
 void PictureView::endDrag() {
     dragging_ = false;
     releaseKeyboard();
+    setMouseTracking(false);
     unsetCursor();
 }
 

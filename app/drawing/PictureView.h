@@ -88,6 +88,7 @@ class PictureView : public QFrame {
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
   private:
     // The picture pixel under a point of the view, held inside the picture.

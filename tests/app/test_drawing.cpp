@@ -860,6 +860,13 @@ TEST_F(DrawingAsValuesChange, DraggingThePictureMovesTheCenterAndEscPutsItBack) 
     EXPECT_EQ(centerX->text(), "-59");
     EXPECT_EQ(centerY->text(), "40");
     EXPECT_EQ(canvas(), alone());
+    // A release that never reached the picture ends the drag at the next move.
+    mouse(QEvent::MouseButtonPress, {60, 40}, Qt::LeftButton);
+    mouse(QEvent::MouseMove, {30, 20}, Qt::NoButton);
+    EXPECT_FALSE(root->picture()->centerMarkerVisible());
+    EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(centerX->text(), "0");
 }
 
 TEST_F(DrawingAsValuesChange, ASeriesCombinesWithItsStartPictureAndUndoesAsOne) {
