@@ -55,6 +55,7 @@ void DrawOnChange::otherDrawingState(bool drawing) {
         // one, and the series is over.
         quiet_.stop();
         seriesOpen_ = false;
+        lastDrawn_.reset(); // its tables take the place of this one's
     } else {
         drawn_ = current();
     }
