@@ -23,8 +23,6 @@ class CenterDrag : public QObject {
     CenterDrag(ParamController& params, DrawSession& session, PictureWindow& picture,
                QObject* parent = nullptr);
 
-    bool isDragging() const { return dragging_; }
-
   private:
     void start(const QPoint& at);
     void move(const QPoint& at);
