@@ -2,6 +2,7 @@
 
 #include "colors/ColorSetController.h"
 #include "drawing/DrawCommand.h"
+#include "drawing/CenterDrag.h"
 #include "drawing/DrawOnChange.h"
 #include "drawing/DrawSession.h"
 #include "guide/EasyHelpTracker.h"
@@ -50,7 +51,9 @@ ProgramRoot::ProgramRoot(UserDialogs& dialogs, RandomSource& random)
     draw_ = made(new DrawCommand(
         {*session_, *params_, sets, *document_, *picture_, settings_, dialogs_, random_}, main));
     drawOnChange_ = made(new DrawOnChange(
-        {*session_, *params_, *colorSets_, *picture_, settings_, dialogs_, random_}, main));
+        {*session_, *params_, *colorSets_, *document_, *picture_, settings_, dialogs_, random_},
+        main));
+    made(new CenterDrag(*params_, *session_, *picture_, main));
     tiles_ = made(new TileViewController({*picture_, settings_, dialogs_}, main));
     history_ = made(new HistoryController(
         {*params_, *colorSets_, *session_, *draw_, *document_, settings_, dialogs_}, main));

@@ -6,6 +6,8 @@
 #include "common/RandomSource.h"
 #include "engine/DrawMain.h"
 #include "engine/DrawRefusal.h"
+#include "engine/PreviewParams.h"
+#include "engine/ReferenceRenderer.h"
 #include "params/DrawParams.h"
 
 #include <gtest/gtest.h>
@@ -195,6 +197,58 @@ TEST(DrawRefusals, RefusedDrawingChangesNothing) {
     EXPECT_EQ(r.report.failureMessage()->text, kColorSetTooSmallMessage);
     EXPECT_EQ(recorder.calls, 0);
     EXPECT_TRUE(sameCanvas(before, canvas));
+}
+
+TEST(PreviewParams, AReducedDrawingKeepsEveryTermButTheRippleAtItsSamples) {
+    EXPECT_EQ(previewFactor(3000, 3000, 600000), 4);
+    EXPECT_EQ(previewFactor(1000, 1000, 1000000), 1);
+    EXPECT_EQ(previewFactor(1001, 1000, 1000000), 2);
+    DrawParams full;
+    full.width = 601;
+    full.height = 402;
+    full.cx = 300;
+    full.cy = 200;
+    full.power = 1;
+    full.period = {20.5f, 30.5f, 7.5f, 40.5f, 12.5f, 1333.5f, 1000.5f, 0};
+    full.amplitude = {300, 250, 200, 150, 120, 100, 80, 0};
+    full.circlePeriodY = 23.5f;
+    full.frame.enabled = true;
+    full.frame.fx = 10;
+    full.frame.fy = 7;
+    // A factor of 4 divides the center offsets and the periods exactly: the same doubles,
+    // but on the center column, where the ribbon takes a dx of 0 as 1 pixel.
+    const DrawParams preview = previewParams(full, 4);
+    EXPECT_EQ(preview.width, 151);
+    EXPECT_EQ(preview.height, 101);
+    EXPECT_EQ(preview.frame.fx, 3);
+    EXPECT_EQ(preview.frame.fy, 2);
+    EXPECT_EQ(preview.frame.xr, 151 - 3 - 1);
+    EXPECT_EQ(preview.frame.yb, 101 - 2 - 1);
+    for (int j = 0; j < preview.height; j += 3)
+        for (int i = 0; i < preview.width; i += i == 74 ? 2 : 1)
+            ASSERT_EQ(ReferenceRenderer::patternValue(preview, i, j),
+                      ReferenceRenderer::patternValue(full, 4 * i, 4 * j))
+                << i << "," << j;
+    // The tables a drawing keeps: size, center, power, plus, ribbon and ripple.
+    DrawParams next = full;
+    next.phase = 40;
+    next.period[0] = 3;
+    EXPECT_TRUE(sameTableInputs(full, next));
+    next.cx += 1;
+    EXPECT_FALSE(sameTableInputs(full, next));
+    next = full;
+    next.period[5] = 7;
+    EXPECT_FALSE(sameTableInputs(full, next));
+
+    Canvas picture(5, 3);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            picture.setPixel(x, y, {static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 0});
+    Canvas sampled;
+    samplePicture(picture, 2, sampled);
+    ASSERT_EQ(sampled.width(), 3);
+    ASSERT_EQ(sampled.height(), 2);
+    EXPECT_EQ(sampled.pixel(2, 1), (Rgb{4, 2, 0}));
 }
 
 TEST(RandomSourceTest, UniformInUnitIntervalAndRepeatable) {

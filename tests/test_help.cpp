@@ -40,7 +40,7 @@ std::uint32_t packed(Rgb c) {
 
 TEST(HelpTopics, EveryControlTopicExistsAndOthersAreEmpty) {
     const std::vector<int> numbers = helpTopicNumbers();
-    EXPECT_EQ(numbers.size(), 8u + 54u);
+    EXPECT_EQ(numbers.size(), 8u + 55u);
     for (int n : numbers) {
         EXPECT_FALSE(helpTopic(n).title.empty()) << n;
         EXPECT_FALSE(helpTopic(n).explanation.empty()) << n;

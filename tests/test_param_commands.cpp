@@ -1,5 +1,6 @@
 #include "engine_test_support.h"
 
+#include "common/Numbers.h"
 #include "engine/ReferenceRenderer.h"
 #include "params/DrawParams.h"
 #include "params/ParamCommands.h"
@@ -107,6 +108,36 @@ TEST(ParamCommands, BleedUpDown) {
     EXPECT_EQ(params::bleedDownText("-9"), "0");
 }
 
+TEST(ParamCommands, FineStepsMoveTheSecondDigitWithinTheTypedRange) {
+    struct Step {
+        const char* from;
+        int direction;
+        const char* value;  // a value field's text after the step
+        const char* bleed;  // the bleed's
+        const char* center; // a center offset's (fine, then coarse)
+        const char* centerCoarse;
+    };
+    const Step steps[] = {
+        {"7", +1, "8", "8", "8", "17"},
+        {"99", +1, "100", "100", "100", "109"},
+        {"100", -1, "99", "99", "99", "90"},
+        {"350", +1, "360", "360", "351", "360"},
+        {"1000", -1, "990", "990", "999", "990"},
+        {"1000", +1, "1100", "1100", "1001", "1010"},
+        {"1", -1, "1", "0", "0", "-9"},
+        {"0", -1, "1", "0", "-1", "-10"},
+        {"999999", +1, "999999", "999999", "99999", "99999"},
+        {"-9995", -1, "1", "0", "-9996", "-9999"},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(std::string(s.from) + (s.direction > 0 ? " up" : " down"));
+        EXPECT_EQ(plainDecimal(params::slotStepped(slotValueOfText(s.from), s.direction)), s.value);
+        EXPECT_EQ(params::bleedSteppedText(s.from, s.direction), s.bleed);
+        EXPECT_EQ(params::centerSteppedText(s.from, s.direction, false), s.center);
+        EXPECT_EQ(params::centerSteppedText(s.from, s.direction, true), s.centerCoarse);
+    }
+}
+
 TEST(ParamCommands, ComponentFieldsAndPhaseLabel) {
     EXPECT_EQ(componentFields(0), (std::vector<int>{0, 1}));
     EXPECT_EQ(componentFields(3), (std::vector<int>{6, 7, 8}));
@@ -183,6 +214,18 @@ TEST(ParamModel, UpDownWriteBackAllFields) {
     EXPECT_EQ(m.fields().bleed, "2");
     m.bleedDown();
     EXPECT_EQ(m.fields().bleed, "1");
+    // A fine step rewrites its own field only; a coarse one is the up-down.
+    m.setValueText(0, "abc");
+    m.stepValue(7, +1, false);
+    EXPECT_EQ(m.fields().values[7], "7");
+    EXPECT_EQ(m.fields().values[0], "abc");
+    m.stepValue(7, +1, true);
+    EXPECT_EQ(m.fields().values[7], "14");
+    EXPECT_EQ(m.fields().values[0], "0");
+    m.stepBleed(+1, true);
+    EXPECT_EQ(m.fields().bleed, "2");
+    m.stepCenter(1, -1, true);
+    EXPECT_EQ(m.fields().center[1], "-10");
 }
 
 namespace {

@@ -917,6 +917,10 @@ Are you sure?</translation>
         <source>%1 -描画中止-</source>
         <translation>%1 - Stopped -</translation>
     </message>
+    <message>
+        <source>%1 -プレビュー-</source>
+        <translation>%1 - Preview -</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
@@ -1881,6 +1885,26 @@ Save it as GIF or as a BMP series.</translation>
         <translation>There is not enough memory to draw this picture.<byte value="xd"/>
 It needs about %1 of memory, but %2 is available.<byte value="xd"/>
 Please choose a smaller image size.</translation>
+    </message>
+    <message>
+        <source>値はマウスのホイールや↑↓キーでも増減できます（Shift キーで大きく）。</source>
+        <translation>The mouse wheel and the up and down keys step the value too (Shift for bigger steps).</translation>
+    </message>
+    <message>
+        <source>画像のドラッグ</source>
+        <translation>Dragging the picture</translation>
+    </message>
+    <message>
+        <source>ピクチャウィンドウの画像をドラッグすると、画像の中心がマウスの位置に移ります。</source>
+        <translation>Dragging the picture in the picture window moves the image center to the pointer.</translation>
+    </message>
+    <message>
+        <source>ドラッグ中に Esc キーを押すと、画像の中心は元に戻ります。</source>
+        <translation>Esc during the drag puts the image center back.</translation>
+    </message>
+    <message>
+        <source>大きな画像では先に粗いプレビューを表示し、続けて正確な画像を描画します。</source>
+        <translation>A large picture shows a rough preview first, then the exact picture is drawn.</translation>
     </message>
 </context>
 </TS>

@@ -5,10 +5,12 @@
 #include "values/ParamController.h"
 #include "platform/UserDialogs.h"
 #include "platform/WindowHelpers.h"
+#include "PictureDocument.h"
 #include "PictureWindow.h"
 
 #include "common/RandomSource.h"
 #include "engine/DrawRefusal.h"
+#include "engine/PreviewParams.h"
 #include "io/AppSettings.h"
 
 #include <QAction>
@@ -22,7 +24,7 @@ bool DrawOnChange::Inputs::operator==(const Inputs& other) const {
 }
 
 DrawOnChange::DrawOnChange(const Parts& parts, QWidget* window)
-    : QObject(window), parts_(parts), window_(window) {
+    : QObject(window), parts_(parts), window_(window), preview_(*parts.picture.picMain()) {
     quiet_.setSingleShot(true);
     quiet_.setInterval(kQuietMs);
     drawn_ = current();
@@ -53,6 +55,7 @@ void DrawOnChange::otherDrawingState(bool drawing) {
         // one, and the series is over.
         quiet_.stop();
         seriesOpen_ = false;
+        lastDrawn_.reset(); // its tables take the place of this one's
     } else {
         drawn_ = current();
     }
@@ -105,6 +108,8 @@ void DrawOnChange::drawSeries() {
         restart_ = false;
         drawn = drawOnce() || drawn;
     } while (restart_ && !session.isClosed());
+    // A drawing stopped short showed the preview beyond its columns: the picture stands now.
+    preview_.drop();
     session.end();
     drawing_ = false;
     if (drawn && undo_)
@@ -126,10 +131,24 @@ bool DrawOnChange::drawOnce() {
         picture.setAttribute(Qt::WA_ShowWithoutActivating, was);
     }
     const std::uint64_t noiseKey = parts_.random.nextBits();
+    const DrawSession::Snapshot snapshot{params, drawn_.set, noiseKey};
     // The first drawing of a series keeps the undo image; the others go over it again.
-    const DrawResult result = parts_.session.draw({params, drawn_.set, noiseKey},
-                                                  seriesOpen_ ? DrawSession::Over::SameSeries
-                                                              : DrawSession::Over::NewUndoImage);
+    // When the drawing can use the tables the last one kept, its preview waits until the
+    // drawing holds them, so that the preview's smaller tables never take their memory;
+    // otherwise it comes first.
+    const bool tablesKept = lastDrawn_ && sameTableInputs(*lastDrawn_, params);
+    lastDrawn_ = params;
+    if (!tablesKept) {
+        const PictureDocument& document = parts_.document;
+        const Canvas* base = seriesOpen_ ? document.undoPicture() : nullptr;
+        preview_.show(snapshot, base ? base : &document.canvas());
+    }
+    const DrawResult result = parts_.session.draw(
+        snapshot, seriesOpen_ ? DrawSession::Over::SameSeries : DrawSession::Over::NewUndoImage,
+        [&](const Canvas* base) {
+            if (tablesKept)
+                preview_.show(snapshot, base);
+        });
     // Refused or failed, it is taken back whole: a series it would have opened is not open.
     if (!parts_.dialogs.report(window_, result.report))
         return false;

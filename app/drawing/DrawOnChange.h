@@ -1,8 +1,10 @@
 #pragma once
-// DrawOnChange: the option "値の変更と同時に描画". Once the drawing values (the parameter
-// model and the selected color set) have stopped changing for kQuietMs, it draws them; a
-// change while its drawing runs stops that drawing and starts it again with the new
-// values. Its drawings leave the value controls usable, so that typing goes on.
+// DrawOnChange: the option "値の変更と同時に描画". A change of the drawing values (the
+// parameter model and the selected color set) draws them as soon as the event that made
+// it is done, so the changes of one event draw once. Changes while its drawing runs are
+// coalesced: that drawing stops at its next check and the newest values are drawn next,
+// never a queue of stale ones. A large picture shows a quick preview first (LivePreview).
+// Its drawings leave the value controls usable, so that typing goes on.
 //
 // The drawings of one series count as one drawing: the first keeps the undo image, and
 // every one starts from that picture, so AND, OR and XOR combine with the picture the
@@ -10,7 +12,10 @@
 // ends the series. Values that cannot be drawn draw nothing and show nothing: the draw
 // command is where they are reported.
 
+#include "LivePreview.h"
+
 #include "colorsets/GColor.h"
+#include "params/DrawParams.h"
 #include "params/ParamFields.h"
 
 #include <QObject>
@@ -18,6 +23,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QWidget;
@@ -26,6 +32,7 @@ namespace wavory {
 
 class ColorSetController;
 class DrawSession;
+class PictureDocument;
 class ParamController;
 class RandomSource;
 class UserDialogs;
@@ -35,12 +42,14 @@ struct AppSettings;
 class DrawOnChange : public QObject {
     Q_OBJECT
   public:
-    static constexpr int kQuietMs = 300;
+    // No waiting for the values to settle: a zero timer only gathers one event's changes.
+    static constexpr int kQuietMs = 0;
 
     struct Parts {
         DrawSession& session;
         ParamController& params;
         ColorSetController& colorSets;
+        PictureDocument& document;
         PictureWindow& picture;
         AppSettings& settings;
         UserDialogs& dialogs;
@@ -56,7 +65,7 @@ class DrawOnChange : public QObject {
         showPicture_ = std::move(showPicture);
     }
 
-    // A drawing waits for the values to settle.
+    // A drawing waits for the event that changed the values to end.
     bool isPending() const { return quiet_.isActive(); }
 
   Q_SIGNALS:
@@ -86,7 +95,9 @@ class DrawOnChange : public QObject {
     QAction* undo_ = nullptr;
     std::function<void()> showPicture_;
     QTimer quiet_;
+    LivePreview preview_;
     Inputs drawn_; // the values of the last drawing started, whoever started it
+    std::optional<DrawParams> lastDrawn_; // the snapshot of this one's last drawing
     bool drawing_ = false;
     bool restart_ = false;
     bool seriesOpen_ = false;

@@ -62,17 +62,24 @@ class PictureObserver final : public DrawObserver {
   public:
     // previous: the picture the drawing goes over when it is not the canvas itself.
     PictureObserver(PictureView& view, const Canvas& canvas, const Canvas* previous,
-                    const std::atomic<bool>& stop, DrawSession::Titles titles)
+                    const std::atomic<bool>& stop, DrawSession::Titles titles,
+                    const DrawSession::StartHook& atStart)
         : view_(view), canvas_(canvas), previous_(previous), stop_(stop),
-          titles_(titles), yield_(std::make_shared<YieldState>()) {}
+          titles_(titles), atStart_(atStart), yield_(std::make_shared<YieldState>()) {}
 
     void started() override {
         if (previous_)
             view_.beginDrawing(canvas_, previous_);
         else
             view_.beginDrawingOverItself(canvas_);
+        if (atStart_)
+            atStart_(previous_);
     }
-    void startedBlack() override { view_.beginDrawing(canvas_, nullptr); }
+    void startedBlack() override {
+        view_.beginDrawing(canvas_, nullptr);
+        if (atStart_)
+            atStart_(previous_);
+    }
     void progress(int done, int total) override { title(progressTitle(done, total)); }
     void finished(DrawOutcome outcome) override { title(finishTitle(outcome)); }
     void title(QString text) {
@@ -161,6 +168,7 @@ class PictureObserver final : public DrawObserver {
     const Canvas* previous_;
     const std::atomic<bool>& stop_;
     const DrawSession::Titles titles_;
+    const DrawSession::StartHook& atStart_;
     bool waited_ = false; // LatestShown: the one wait is behind us
     std::shared_ptr<YieldState> yield_;
 };
@@ -234,7 +242,7 @@ bool DrawSession::begin(Locking locking) {
     return true;
 }
 
-DrawResult DrawSession::draw(const Snapshot& snapshot, Over over) {
+DrawResult DrawSession::draw(const Snapshot& snapshot, Over over, const StartHook& atStart) {
     DrawOptions options;
     options.noiseKey = snapshot.noiseKey;
     return runWhole(
@@ -242,7 +250,7 @@ DrawResult DrawSession::draw(const Snapshot& snapshot, Over over) {
         [&](Canvas& canvas, DrawObserver* observer) {
             return DrawMain(snapshot.params, snapshot.colorSet, canvas, observer, options);
         },
-        Titles::EachAwaited);
+        Titles::EachAwaited, atStart);
 }
 
 DrawResult DrawSession::drawWith(const Renderer& render, Over over, Titles titles) {
@@ -264,7 +272,8 @@ bool DrawSession::keep(Over over) {
 }
 
 DrawResult DrawSession::runWhole(Over over, const std::function<void(const Canvas*)>& useBase,
-                                 const Renderer& render, Titles titles) {
+                                 const Renderer& render, Titles titles,
+                                 const StartHook& atStart) {
     if (!keep(over)) {
         DrawResult refused;
         refused.outcome = DrawOutcome::Refused;
@@ -278,7 +287,7 @@ DrawResult DrawSession::runWhole(Over over, const std::function<void(const Canva
             over == Over::Canvas ? &document_.holdPicture() : document_.takeDrawingBase();
         if (useBase)
             useBase(base);
-        const DrawResult result = run(render, titles, base);
+        const DrawResult result = run(render, titles, base, atStart);
         if (result.outcome == DrawOutcome::Refused) {
             document_.revertDrawing();
             return result;
@@ -293,9 +302,10 @@ DrawResult DrawSession::runWhole(Over over, const std::function<void(const Canva
     }
 }
 
-DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas* previous) {
+DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas* previous,
+                            const StartHook& atStart) {
     Canvas& canvas = document_.canvas();
-    PictureObserver observer(view_, canvas, previous, stop_, titles);
+    PictureObserver observer(view_, canvas, previous, stop_, titles, atStart);
 
     DrawResult result;
     std::exception_ptr error;

@@ -83,7 +83,11 @@ class DrawSession : public QObject {
     // (out of memory on the way, a worker that could not start) the picture, the undo
     // image and the screen are as they were before. Refused and Failed carry the message
     // to show; the caller shows it.
-    DrawResult draw(const Snapshot& snapshot, Over over);
+    // `atStart`, when given, runs on the drawing's worker once the drawing has begun to
+    // show (its working memory taken, before any column), with the picture it goes over
+    // (null over the canvas itself); the drawing goes on when it returns.
+    using StartHook = std::function<void(const Canvas* base)>;
+    DrawResult draw(const Snapshot& snapshot, Over over, const StartHook& atStart = {});
     // The same for another renderer of the canvas (an animation's frame maker, a picture
     // brought back): `render` runs on the worker with the document's canvas, at its size,
     // and the session's observer, which shows the progress and columns and answers the
@@ -127,10 +131,11 @@ class DrawSession : public QObject {
     // itself) and settles the drawing; when anything on the way fails or the renderer
     // refuses, puts the picture back.
     DrawResult runWhole(Over over, const std::function<void(const Canvas*)>& useBase,
-                        const Renderer& render, Titles titles);
+                        const Renderer& render, Titles titles, const StartHook& atStart = {});
     // Runs the renderer on the worker; `previous` is what the view shows behind the
     // columns not drawn yet.
-    DrawResult run(const Renderer& render, Titles titles, const Canvas* previous);
+    DrawResult run(const Renderer& render, Titles titles, const Canvas* previous,
+                   const StartHook& atStart);
 
     PictureDocument& document_;
     PictureView& view_;

@@ -39,6 +39,8 @@ class PictureDocument : public QObject {
     void undo();
     // Whether there is an undo image to put back.
     bool undoAvailable() const { return undo_.available(); }
+    // The undo image, or null without one (a series of drawings goes over it again).
+    const Canvas* undoPicture() const { return undo_.picture(); }
     // Called with the undo image's size in bytes before it is kept; throwing
     // std::bad_alloc there is running out of memory (tests).
     void setUndoReserve(std::function<void(std::size_t)> reserve) {

@@ -15,4 +15,8 @@ QString finishTitle(DrawOutcome outcome) {
     return outcome == DrawOutcome::Stopped ? Ui::tr("%1 -描画中止-").arg(title) : title;
 }
 
+QString previewTitle() {
+    return Ui::tr("%1 -プレビュー-").arg(Ui::tr("ピクチャ"));
+}
+
 } // namespace wavory

@@ -12,5 +12,7 @@ namespace wavory {
 QString progressTitle(int done, int total);
 // "ピクチャ", or "ピクチャ -描画中止-" after a stop.
 QString finishTitle(DrawOutcome outcome);
+// "ピクチャ -プレビュー-" while a quick preview stands for the drawing to come.
+QString previewTitle();
 
 } // namespace wavory

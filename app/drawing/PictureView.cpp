@@ -1,11 +1,13 @@
 #include "PictureView.h"
 
+#include <QKeyEvent>
 #include <QMetaObject>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 
 #include <algorithm>
+#include <limits>
 
 namespace wavory {
 
@@ -29,6 +31,7 @@ PictureView::PictureView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorder);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setProperty("helpTopic", 27); // dragging moves the center
     shpCenter_ = new CenterMarker(this);
     shpCenter_->hide();
 }
@@ -49,6 +52,7 @@ void PictureView::setImageSize(int width, int height) {
         front_ = {};
         frontColumns_ = 0;
         behind_ = {};
+        preview_ = {};
         dirty_ = {};
     }
     setFixedSize(width + 2 * kBorder, height + 2 * kBorder);
@@ -56,15 +60,52 @@ void PictureView::setImageSize(int width, int height) {
 }
 
 void PictureView::showCanvas(const Canvas& canvas) {
+    showWholeCanvas(canvas, false);
+}
+
+void PictureView::showWholeCanvas(const Canvas& canvas, bool keepPreview) {
     {
         std::lock_guard lock(mutex_);
+        // A drawing stopped short keeps the preview beyond the columns it reached.
+        previewFrom_ = std::min(previewFrom_, frontColumns_);
         front_ = wrap(canvas);
         frontColumns_ = canvas.width();
         behind_ = {};
+        if (!keepPreview)
+            preview_ = {};
+        drawing_ = false;
         dirty_ = {};
     }
     update();
     Q_EMIT pictureChanged();
+}
+
+void PictureView::showPreview(const Canvas& preview, int factor) {
+    QImage image = wrap(preview).convertToFormat(QImage::Format_RGB32);
+    {
+        std::lock_guard lock(mutex_);
+        preview_ = std::move(image);
+        previewFactor_ = std::max(factor, 1);
+        // Shown before its drawing begins, it stands for newer values than the picture.
+        previewFrom_ = drawing_ ? std::numeric_limits<int>::max() : 0;
+        dirty_ = QRect(0, 0, width_, height_);
+    }
+    scheduleRepaint();
+}
+
+void PictureView::dropPreview() {
+    {
+        std::lock_guard lock(mutex_);
+        if (preview_.isNull())
+            return;
+        preview_ = {};
+    }
+    update();
+}
+
+bool PictureView::previewShown() const {
+    std::lock_guard lock(mutex_);
+    return !preview_.isNull();
 }
 
 void PictureView::showMovedCanvas(const Canvas& canvas) {
@@ -88,6 +129,8 @@ void PictureView::drawingBegins(QImage front, QImage behind, bool behindShown) {
         front_ = std::move(front);
         frontColumns_ = 0;
         behind_ = std::move(behind);
+        drawing_ = true;
+        previewFrom_ = std::numeric_limits<int>::max();
         // A repaint still queued paints the same pixels from behind.
         if (behindShown)
             return;
@@ -158,20 +201,34 @@ void PictureView::drawingEnded(const Canvas& canvas) {
                               front_.height() == canvas.height() && frontColumns_ >= canvas.width();
         if (allShown) {
             behind_ = {};
+            preview_ = {}; // covered by the columns
+            drawing_ = false;
             return;
         }
     }
-    showCanvas(canvas);
+    showWholeCanvas(canvas, true);
 }
 
-void PictureView::paintPicture(QPainter& p, const QRect& area, QPoint at) const {
-    // The columns handed over from the canvas, the others from behind, black where
-    // neither reaches.
-    const QRect drawn = area & front_.rect() & QRect(0, 0, frontColumns_, height_);
+void PictureView::paintPicture(QPainter& p, const QRect& area, QPoint at,
+                               bool withPreview) const {
+    // The columns handed over from the canvas, the others from the preview or from
+    // behind, black where neither reaches.
+    const bool previewed = withPreview && !preview_.isNull();
+    const int exact = previewed ? std::min(frontColumns_, previewFrom_) : frontColumns_;
+    const QRect drawn = area & front_.rect() & QRect(0, 0, exact, height_);
     QRegion rest = QRegion(area);
     if (!drawn.isEmpty()) {
         drawPart(p, drawn.topLeft() + at, front_, drawn);
         rest -= drawn;
+    }
+    if (previewed) {
+        const int k = previewFactor_;
+        const QRect target(at, preview_.size() * k);
+        p.save();
+        p.setClipRegion(rest.translated(at));
+        p.drawImage(target, preview_);
+        p.restore();
+        rest -= target.translated(-at);
     }
     for (const QRect& r : rest) {
         const QRect fromBehind = r & behind_.rect();
@@ -188,7 +245,7 @@ QImage PictureView::shownImage() const {
     if (image.isNull())
         return image;
     QPainter p(&image);
-    paintPicture(p, image.rect(), {});
+    paintPicture(p, image.rect(), {}, false);
     return image;
 }
 
@@ -199,15 +256,77 @@ void PictureView::paintEvent(QPaintEvent* e) {
         const QPoint at(kBorder, kBorder);
         const QRect area = e->rect().translated(-at) & QRect(0, 0, width_, height_);
         if (!area.isEmpty())
-            paintPicture(p, area, at);
+            paintPicture(p, area, at, true);
     }
     drawFrame(&p);
 }
 
+QPoint PictureView::picturePoint(const QPointF& at) const {
+    const QPoint p = at.toPoint() - QPoint(kBorder, kBorder);
+    return {std::clamp(p.x(), 0, std::max(width_ - 1, 0)),
+            std::clamp(p.y(), 0, std::max(height_ - 1, 0))};
+}
+
+void PictureView::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && !dragging_ && width_ > 0 && height_ > 0) {
+        dragging_ = true;
+        grabKeyboard();
+        setMouseTracking(true); // a move without the button ends the drag
+        setCursor(Qt::SizeAllCursor);
+        Q_EMIT dragStarted(picturePoint(e->position()));
+        return;
+    }
+    QFrame::mousePressEvent(e);
+}
+
+void PictureView::mouseMoveEvent(QMouseEvent* e) {
+    if (dragging_) {
+        // A release that never came (the button let go elsewhere) ends the drag here, so
+        // that the keyboard is not kept.
+        if (!(e->buttons() & Qt::LeftButton)) {
+            endDrag();
+            Q_EMIT dragFinished();
+            return;
+        }
+        Q_EMIT dragMoved(picturePoint(e->position()));
+        return;
+    }
+    QFrame::mouseMoveEvent(e);
+}
+
+void PictureView::hideEvent(QHideEvent* e) {
+    if (dragging_) {
+        endDrag();
+        Q_EMIT dragFinished();
+    }
+    QFrame::hideEvent(e);
+}
+
+void PictureView::endDrag() {
+    dragging_ = false;
+    releaseKeyboard();
+    setMouseTracking(false);
+    unsetCursor();
+}
+
 void PictureView::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && dragging_) {
+        endDrag();
+        Q_EMIT dragFinished();
+        return;
+    }
     if (e->button() == Qt::RightButton)
         Q_EMIT rightButtonReleased(e->globalPosition().toPoint());
     QFrame::mouseReleaseEvent(e);
+}
+
+void PictureView::keyPressEvent(QKeyEvent* e) {
+    if (dragging_ && e->key() == Qt::Key_Escape) {
+        endDrag();
+        Q_EMIT dragCancelled();
+        return;
+    }
+    QFrame::keyPressEvent(e);
 }
 
 CenterMarker::CenterMarker(QWidget* parent) : QWidget(parent) {

@@ -54,6 +54,17 @@ class PictureView : public QFrame {
     // it was not shown yet).
     void drawingEnded(const Canvas& canvas);
 
+    // A quick look at the drawing about to start (every factor-th pixel, see
+    // PreviewParams), shown factor times larger over the whole picture until its drawing
+    // begins, then wherever that drawing's columns have not reached; a drawing stopped
+    // short leaves it beyond its columns. A completed drawing, showCanvas() and
+    // dropPreview() take it away. It is never part of the picture: shownImage() leaves it
+    // out. showPreview() is as safe as beginDrawing (the image is copied), the others
+    // belong to the UI thread.
+    void showPreview(const Canvas& preview, int factor);
+    void dropPreview();
+    bool previewShown() const;
+
     // The shown picture, for tests and the tile view.
     QImage shownImage() const;
 
@@ -61,21 +72,39 @@ class PictureView : public QFrame {
 
   Q_SIGNALS:
     void rightButtonReleased(const QPoint& globalPos);
+    // A drag with the left button over the picture: where it was pressed and where the
+    // pointer is now, in picture pixels held inside the picture; it ends with the release
+    // (finished) or with Esc (cancelled), the keyboard being the view's meanwhile.
+    void dragStarted(const QPoint& at);
+    void dragMoved(const QPoint& at);
+    void dragFinished();
+    void dragCancelled();
     // The shown picture changed (on the UI thread; columns of a drawing in batches).
     void pictureChanged();
 
   protected:
     void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
   private:
+    // The picture pixel under a point of the view, held inside the picture.
+    QPoint picturePoint(const QPointF& at) const;
+    void endDrag();
+
     // Queues the repaint of the dirty rectangle (from any thread).
     void scheduleRepaint();
 
     // The canvas's pixels as an image (no copy).
     static QImage wrap(const Canvas& canvas);
-    // Paints `area` of the shown picture (picture coordinates) at `at`; under the mutex.
-    void paintPicture(QPainter& p, const QRect& area, QPoint at) const;
+    // Paints `area` of the shown picture (picture coordinates) at `at`, the preview
+    // where it stands with `withPreview`; under the mutex.
+    void paintPicture(QPainter& p, const QRect& area, QPoint at, bool withPreview) const;
+    // showCanvas(), keeping the preview beyond the columns shown so far when asked.
+    void showWholeCanvas(const Canvas& canvas, bool keepPreview);
     // `behindShown`: behind holds exactly the pixels on screen, so nothing is repainted.
     void drawingBegins(QImage front, QImage behind, bool behindShown);
     // The view shows all of the image at `bits` (under the mutex).
@@ -85,10 +114,15 @@ class PictureView : public QFrame {
     QImage front_;             // over the canvas's memory
     int frontColumns_ = 0;     // columns [0, frontColumns_) show front_
     QImage behind_;            // the others; black when null
+    QImage preview_;           // over behind_ when not null, previewFactor_ times larger
+    int previewFactor_ = 1;
+    int previewFrom_ = 0;      // the preview covers the columns from min(this, frontColumns_)
+    bool drawing_ = false;     // between drawingBegins() and the drawing's end
     QRect dirty_;
     std::atomic<bool> repaintPending_{false};
     int width_ = 0;
     int height_ = 0;
+    bool dragging_ = false;
     CenterMarker* shpCenter_;
 };
 

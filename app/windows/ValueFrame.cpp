@@ -3,6 +3,7 @@
 #include "widgets/ControlFactory.h"
 #include "drawing/DrawSession.h"
 #include "widgets/FieldInput.h"
+#include "widgets/FieldSteps.h"
 #include "values/ParamController.h"
 #include "ParamFieldKeys.h"
 #include "platform/QtText.h"
@@ -49,6 +50,9 @@ void ValueFrame::buildComponents() {
                 [this, i] { params_.command([i](ParamModel& m) { m.valueUp(i); }); });
         connect(updValue_[i], &UpDown::down, this,
                 [this, i] { params_.command([i](ParamModel& m) { m.valueDown(i); }); });
+        stepByWheelAndKeys(txtValue_[i], [this, i](int direction, bool coarse) {
+            params_.command([=](ParamModel& m) { m.stepValue(i, direction, coarse); });
+        });
     }
 
     grid->addWidget(namedLabel(QStringLiteral("labValue_0"), Ui::tr("周期"), this, 22), 0, 2,
@@ -119,6 +123,9 @@ void ValueFrame::buildSide() {
             params_.edit([j, &t](ParamModel& m) { m.setCenterText(j, toStd(t)); });
             moveCenterMarker();
         });
+        stepByWheelAndKeys(txtCenter_[j], [this, j](int direction, bool coarse) {
+            params_.command([=](ParamModel& m) { m.stepCenter(j, direction, coarse); });
+        });
         center->addWidget(new QLabel(axis[j], this), j, 0);
         center->addWidget(txtCenter_[j], j, 1);
     }
@@ -140,6 +147,9 @@ void ValueFrame::buildSide() {
             [this] { params_.command([](ParamModel& m) { m.bleedUp(); }); });
     connect(updNizimi_, &UpDown::down, this,
             [this] { params_.command([](ParamModel& m) { m.bleedDown(); }); });
+    stepByWheelAndKeys(txtNizimi_, [this](int direction, bool coarse) {
+        params_.command([=](ParamModel& m) { m.stepBleed(direction, coarse); });
+    });
     auto* bleed = new QHBoxLayout;
     bleed->addWidget(namedLabel(QStringLiteral("labNizimi"), Ui::tr("にじみ"), this, 26));
     bleed->addWidget(txtNizimi_);

@@ -4,6 +4,7 @@
 #include "common/Numbers.h"
 #include "common/UiText.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace wavory::params {
@@ -79,6 +80,29 @@ std::string bleedUpText(std::string_view bleedText) {
 std::string bleedDownText(std::string_view bleedText) {
     const std::int64_t v = roundToInt64(leadingNumber(bleedText));
     return plainDecimal(std::int64_t{nonNegative(v / 2)});
+}
+
+std::int32_t fineStepUnit(std::int64_t from, int direction) {
+    std::int64_t n = direction < 0 ? from - 1 : from;
+    std::int32_t unit = 1;
+    for (n = n < 0 ? -n : n; n >= 100; n /= 10)
+        unit *= 10;
+    return unit;
+}
+
+std::int32_t slotStepped(std::int32_t slot, int direction) {
+    return positive(slot + static_cast<std::int64_t>(direction) * fineStepUnit(slot, direction));
+}
+
+std::string bleedSteppedText(std::string_view bleedText, int direction) {
+    const std::int64_t v = roundToInt64(leadingNumber(bleedText));
+    return plainDecimal(std::int64_t{nonNegative(v + direction * fineStepUnit(v, direction))});
+}
+
+std::string centerSteppedText(std::string_view centerText, int direction, bool coarse) {
+    const std::int64_t v = leadingInt32(centerText);
+    const std::int64_t stepped = v + static_cast<std::int64_t>(direction) * (coarse ? 10 : 1);
+    return plainDecimal(std::clamp<std::int64_t>(stepped, kCenterMin, kCenterMax));
 }
 
 std::string phaseLabelText(int phase) {

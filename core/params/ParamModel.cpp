@@ -68,4 +68,22 @@ void ParamModel::bleedDown() {
     fields_.bleed = params::bleedDownText(fields_.bleed);
 }
 
+void ParamModel::stepValue(int field, int direction, bool coarse) {
+    if (coarse)
+        direction > 0 ? valueUp(field) : valueDown(field);
+    else
+        setValueText(field, plainDecimal(params::slotStepped(slots_.at(field), direction)));
+}
+
+void ParamModel::stepBleed(int direction, bool coarse) {
+    if (coarse)
+        direction > 0 ? bleedUp() : bleedDown();
+    else
+        fields_.bleed = params::bleedSteppedText(fields_.bleed, direction);
+}
+
+void ParamModel::stepCenter(int axis, int direction, bool coarse) {
+    fields_.center.at(axis) = params::centerSteppedText(fields_.center.at(axis), direction, coarse);
+}
+
 } // namespace wavory

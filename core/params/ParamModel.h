@@ -53,6 +53,12 @@ class ParamModel {
     // The bleed up-down control: rewrites the bleed text only.
     void bleedUp();
     void bleedDown();
+    // A wheel notch or an up or down key over a field (params::slotStepped and its
+    // neighbours): `direction` +1 or -1, `coarse` the up-down's step. A value field's
+    // fine step rewrites its own text only, the coarse one every text as the up-down does.
+    void stepValue(int field, int direction, bool coarse);
+    void stepBleed(int direction, bool coarse);
+    void stepCenter(int axis, int direction, bool coarse);
 
     // Direct access for the random setting, which writes slots and then shows them.
     ValueSlots& mutableSlots() { return slots_; }

@@ -1,7 +1,8 @@
 // The draw command: drawing, the locked controls, stopping by a second press or F5,
 // the refusals, undo, Enter in a field with the focus return, the beep; and drawing as
-// values change: the wait for settled values, the restart, one undo image for a series,
-// the combining modes and the values that cannot be drawn.
+// values change: one drawing for one event's changes, the stop and restart that coalesce
+// a burst, the preview of a large picture, one undo image for a series, the combining
+// modes and the values that cannot be drawn.
 
 #include "AppFixture.h"
 #include "animation/AnimFrames.h"
@@ -18,8 +19,10 @@
 #include "colorsets/ColorSetCollection.h"
 #include "engine/DrawMain.h"
 #include "engine/DrawModes.h"
+#include "engine/ReferenceRenderer.h"
 #include "image/PixelMemory.h"
 
+#include <QMouseEvent>
 #include <QScrollBar>
 
 #include <chrono>
@@ -406,6 +409,49 @@ TEST_F(FailedDrawing, EveryCallerPutsThePictureAndItsUndoBack) {
     }
 }
 
+// What the screen shows of a preview (one pixel for 2 x 2) and of the drawings of its
+// values; the picture the tile view reads never has it.
+TEST_F(Drawing, ThePreviewStandsWhereNoDrawingOfItsValuesHasReached) {
+    PictureView* view = root->picture()->picMain();
+    view->setImageSize(8, 4);
+    const auto filled = [](int w, int h, Rgb c) {
+        Canvas canvas(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                canvas.setPixel(x, y, c);
+        return canvas;
+    };
+    const Canvas old = filled(8, 4, {10, 10, 10});
+    const Canvas drawing = filled(8, 4, {200, 0, 0});
+    const Canvas preview = filled(4, 2, {0, 0, 200});
+    // Per column: 'o' the old picture, 'd' the drawing, 'p' the preview.
+    const auto columns = [&](const QImage& image) {
+        std::string s;
+        for (int x = 0; x < 8; ++x) {
+            const QRgb c = image.pixel(x, 3);
+            s += c == qRgb(10, 10, 10) ? 'o' : c == qRgb(200, 0, 0) ? 'd' : c == qRgb(0, 0, 200) ? 'p' : '?';
+        }
+        return s;
+    };
+    const auto screen = [&] {
+        return view->grab(QRect(PictureView::kBorder, PictureView::kBorder, 8, 4)).toImage();
+    };
+    view->showCanvas(old);
+    view->showPreview(preview, 2);
+    EXPECT_EQ(columns(screen()), "pppppppp"); // newer than the picture shown
+    EXPECT_EQ(columns(shown()), "oooooooo");
+    view->beginDrawing(drawing, &old);
+    view->transferColumns(0, 2);
+    QApplication::processEvents();
+    EXPECT_EQ(columns(screen()), "dddppppp");
+    EXPECT_EQ(columns(shown()), "dddooooo");
+    view->drawingEnded(drawing); // stopped after three columns
+    EXPECT_EQ(columns(screen()), "dddppppp");
+    EXPECT_EQ(columns(shown()), "dddddddd");
+    view->dropPreview();
+    EXPECT_EQ(columns(screen()), "dddddddd");
+}
+
 TEST_F(Drawing, NoComponentIsRefusedBeforeAnythingChanges) {
     for (int k = 0; k < kComponentCount; ++k)
         component(k)->setChecked(false);
@@ -704,6 +750,123 @@ TEST_F(DrawingAsValuesChange, AChangeDuringTheDrawingRestartsItWithTheNewValues)
     EXPECT_EQ(text(0), "45");
     EXPECT_EQ(canvas(), alone());
     EXPECT_TRUE(button("cmdSize")->isEnabled());
+}
+
+TEST_F(DrawingAsValuesChange, ABurstOfChangesStopsTheDrawingAndDrawsTheLastValuesOnly) {
+    root->settings().option.drawOnChange = false;
+    root->params().setImageSize(1200, 1200);
+    root->settings().option.drawOnChange = true;
+    int drawings = 0;
+    int stops = 0;
+    root->drawSession().setWorkerStart([&] { ++drawings; });
+    QObject::connect(root->picture(), &QWidget::windowTitleChanged,
+                     [&](const QString& t) { stops += t == "ピクチャ -描画中止-" ? 1 : 0; });
+    // Fifty changes, each its own event, all but the first arriving while it draws.
+    onFirstProgress([&] {
+        for (int i = 1; i < 50; ++i)
+            QMetaObject::invokeMethod(
+                value(0), [this, i] { value(0)->setText(QString::number(100 + i)); },
+                Qt::QueuedConnection);
+    });
+    value(0)->setText("100");
+    ASSERT_TRUE(settled());
+    root->drawSession().setWorkerStart({});
+    EXPECT_EQ(text(0), "149");
+    EXPECT_EQ(canvas(), alone());
+    EXPECT_GE(stops, 1); // no waiting for the first drawing to end
+    EXPECT_LE(drawings, 3);
+    EXPECT_EQ(begun, 1);
+}
+
+TEST_F(DrawingAsValuesChange, ALargePictureShowsAPreviewFirstThatNeverReachesThePicture) {
+    root->settings().option.drawOnChange = false;
+    root->params().setImageSize(1600, 1600);
+    button("cmdDraw")->click();
+    const Canvas before = canvas();
+    ASSERT_NE(before.pixel(1599, 0), (Rgb{0, 0, 0}));
+    root->settings().option.drawOnChange = true;
+    PictureView* view = root->picture()->picMain();
+    QStringList titles;
+    QObject::connect(root->picture(), &QWidget::windowTitleChanged,
+                     [&](const QString& t) { titles << t; });
+    bool looked = false;
+    onFirstProgress([&] {
+        looked = true;
+        ASSERT_TRUE(view->previewShown());
+        // On screen the preview stands beyond the columns drawn; the picture the tile
+        // view reads shows black there, as every drawing in the normal mode does.
+        const int x = 1599;
+        const QImage screen = view->grab().toImage();
+        const QImage picture = shown();
+        int previewed = 0;
+        for (int y = 0; y < 1600; y += 7) {
+            EXPECT_EQ(picture.pixel(x, y), qRgb(0, 0, 0));
+            const QRgb s = screen.pixel(x + PictureView::kBorder, y + PictureView::kBorder);
+            previewed += s != qRgb(0, 0, 0) ? 1 : 0;
+        }
+        EXPECT_GT(previewed, 20);
+    });
+    value(0)->setText("45");
+    ASSERT_TRUE(settled());
+    EXPECT_TRUE(looked);
+    ASSERT_GE(titles.size(), 2);
+    EXPECT_EQ(titles.front(), "ピクチャ -プレビュー-");
+    EXPECT_EQ(titles.back(), "ピクチャ");
+    EXPECT_FALSE(view->previewShown());
+    // The picture that stands is the plain renderer's.
+    Canvas plain;
+    ReferenceRenderer::render(takeDrawSnapshot(root->params().fields()),
+                              *root->colorSets().selectedSet(), 0, plain);
+    EXPECT_TRUE(canvas() == plain);
+    EXPECT_TRUE(shownMatchesCanvas());
+    action("mnuUndo")->trigger();
+    EXPECT_EQ(canvas(), before);
+}
+
+TEST_F(DrawingAsValuesChange, DraggingThePictureMovesTheCenterAndEscPutsItBack) {
+    PictureView* view = root->picture()->picMain();
+    auto* centerX = find<QLineEdit>("txtCenter_0");
+    auto* centerY = find<QLineEdit>("txtCenter_1");
+    const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        const QPointF local = at + QPoint(PictureView::kBorder, PictureView::kBorder);
+        QMouseEvent e(type, local, view->mapToGlobal(local), Qt::LeftButton, buttons, {});
+        QApplication::sendEvent(view, &e);
+    };
+    // The picture is 120 x 80: the center (0, 0) lies at (60, 40).
+    mouse(QEvent::MouseButtonPress, {60, 40}, Qt::LeftButton);
+    EXPECT_TRUE(root->picture()->centerMarkerVisible());
+    for (QPoint at : {QPoint(55, 38), QPoint(41, 29), QPoint(200, -5)}) {
+        mouse(QEvent::MouseMove, at, Qt::LeftButton);
+        ASSERT_TRUE(settled());
+    }
+    // Held inside the picture: the last move stands at (119, 0).
+    EXPECT_EQ(centerX->text(), "-59");
+    EXPECT_EQ(centerY->text(), "40");
+    EXPECT_EQ(root->picture()->centerMarkerPosition(), QPoint(119 - 3, 0 - 3));
+    EXPECT_EQ(canvas(), alone());
+    mouse(QEvent::MouseButtonRelease, {119, 0}, Qt::NoButton);
+    EXPECT_FALSE(root->picture()->centerMarkerVisible());
+    // The whole gesture is one drawing to undo.
+    action("mnuUndo")->trigger();
+    EXPECT_EQ(canvas(), start);
+
+    mouse(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton);
+    mouse(QEvent::MouseMove, {20, 70}, Qt::LeftButton);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(centerY->text(), "-30");
+    QTest::keyClick(view, Qt::Key_Escape);
+    mouse(QEvent::MouseButtonRelease, {20, 70}, Qt::NoButton);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(centerX->text(), "-59");
+    EXPECT_EQ(centerY->text(), "40");
+    EXPECT_EQ(canvas(), alone());
+    // A release that never reached the picture ends the drag at the next move.
+    mouse(QEvent::MouseButtonPress, {60, 40}, Qt::LeftButton);
+    mouse(QEvent::MouseMove, {30, 20}, Qt::NoButton);
+    EXPECT_FALSE(root->picture()->centerMarkerVisible());
+    EXPECT_EQ(QWidget::keyboardGrabber(), nullptr);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(centerX->text(), "0");
 }
 
 TEST_F(DrawingAsValuesChange, ASeriesCombinesWithItsStartPictureAndUndoesAsOne) {

@@ -115,6 +115,9 @@ TEST_F(EasyHelp, EveryMainWindowControlReportsItsTopic) {
     for (int k = 0; k < kComponentCount; ++k)
         table.push_back({"chkValue_" + std::to_string(k), 10 + k});
     expectTopics(main, table);
+    // The picture, where a drag moves the center.
+    showBeside(root->picture());
+    expectTopics(root->picture(), {{"picMain", 27}});
 }
 
 TEST_F(EasyHelp, EveryFrameWindowControlReportsItsTopic) {

@@ -1,15 +1,17 @@
 // The parameter controls of the main window: switches, value fields with their up-down
-// controls, the whole-set commands and their menu twins, key handling, the phase label
-// and the random setting.
+// controls, the whole-set commands and their menu twins, key handling, the wheel and the
+// up and down keys, the phase label and the random setting.
 
 #include "AppFixture.h"
 #include "widgets/UpDown.h"
 
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <functional>
 #include <set>
+#include <string>
 
 using namespace wavory;
 using namespace wavory::test;
@@ -117,6 +119,42 @@ TEST_F(Parameters, UpDownByMouseOnTheArrows) {
     EXPECT_EQ(text(9), "3");
 }
 
+// The wheel and the up and down keys step a field as its rules say (test_param_commands):
+// through the model, shown in the field; Shift is the coarse step; a switched-off
+// component's fields do not move.
+TEST_F(Parameters, WheelAndUpDownKeysStepAField) {
+    struct Step {
+        const char* field;
+        const char* from;
+        int input; // +-1 a wheel notch, +-2 an up or down key
+        bool shift;
+        const char* to;
+    };
+    const Step steps[] = {
+        {"txtValue_0", "350", +1, false, "360"},  {"txtValue_0", "1000", -2, false, "990"},
+        {"txtValue_0", "999999", +2, false, "999999"}, {"txtValue_0", "301", -1, true, "150"},
+        {"txtValue_9", "3", +2, true, "6"},       {"txtNizimi", "0", -1, false, "0"},
+        {"txtNizimi", "1.3", +1, true, "3"},      {"txtCenter_1", "5", +1, true, "15"},
+        {"txtCenter_0", "-9999", -2, false, "-9999"}, {"txtValue_17", "4", +1, false, "4"},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(std::string(s.field) + " " + s.from);
+        auto* f = find<QLineEdit>(QLatin1String(s.field));
+        f->setText(QLatin1String(s.from));
+        const Qt::KeyboardModifiers mods = s.shift ? Qt::ShiftModifier : Qt::NoModifier;
+        if (std::abs(s.input) == 1) {
+            const QPoint at(f->width() / 2, f->height() / 2);
+            QWheelEvent wheel(at, f->mapToGlobal(at), {}, {0, 120 * s.input}, Qt::NoButton, mods,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(f, &wheel);
+        } else {
+            QTest::keyClick(f, s.input > 0 ? Qt::Key_Up : Qt::Key_Down, mods);
+        }
+        EXPECT_EQ(f->text(), QLatin1String(s.to));
+    }
+    EXPECT_EQ(root->params().fields().center[1], "15");
+}
+
 TEST_F(Parameters, ValueFieldKeysClampBeforeTheKey) {
     QLineEdit* f = value(1);
     f->setFocus();
@@ -177,6 +215,13 @@ TEST_F(Parameters, PhaseLabelFollowsTheScrollBar) {
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_EQ(bar->value(), 35);
     EXPECT_EQ(bar->maximum(), 99);
+    // The wheel over it steps the phase.
+    const QPoint at(bar->width() / 2, bar->height() / 2);
+    QWheelEvent wheel(at, bar->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(bar, &wheel);
+    EXPECT_NE(bar->value(), 35);
+    EXPECT_EQ(root->params().model().fields().phase, bar->value());
 }
 
 TEST_F(Parameters, RandomSettingPowerGroupOnly) {
