@@ -110,11 +110,11 @@ TEST(DrawModes, WorkingMemoryFollowsTheLastPictureSize) {
     DrawMain(takeDrawSnapshot(allComponents(60, 50)), rainbowSet(), canvas);
     const std::size_t large = keptDrawingMemory();
     EXPECT_GT(large, 0u);
-    EXPECT_LE(large, 60u * 50u * 4u); // at most 4 bytes a pixel
+    EXPECT_LE(large, 60u * 50u * 11u); // tables, ribbon terms and values: at most 11 a pixel
     // A smaller picture does not keep the larger one's memory alive.
     DrawMain(takeDrawSnapshot(allComponents(12, 9)), rainbowSet(), canvas);
     EXPECT_LT(keptDrawingMemory(), large);
-    EXPECT_LE(keptDrawingMemory(), 12u * 9u * 4u);
+    EXPECT_LE(keptDrawingMemory(), 12u * 9u * 11u);
 }
 
 TEST(Undo, RestoresThePictureBeforeTheLastDrawingOnce) {

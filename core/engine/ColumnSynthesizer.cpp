@@ -8,8 +8,10 @@
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
+#include <new>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 namespace wavory {
 
@@ -32,6 +34,12 @@ void magnitudeRange(std::int64_t first, std::int64_t last, std::int64_t center, 
     lo = (a <= 0 && b >= 0) ? 0 : std::min(std::llabs(a), std::llabs(b));
 }
 
+// The amplitudes of the plus, ribbon and ripple terms, whose tables hold c^E alone: a
+// term is A c^E either way, so a new amplitude needs no new table.
+struct PairAmplitudes {
+    double plus, ribbon, ripple;
+};
+
 // out[i] = the sum of row i of a run whose b moves by Dir per row; the terms indexed by
 // b are read at [Dir i], the row terms at [i]. The ring (rectangle) term is `ringValue`
 // throughout when RingFixed, else ring[Dir i]. Written so that the compiler can use
@@ -39,14 +47,53 @@ void magnitudeRange(std::int64_t first, std::int64_t last, std::int64_t center, 
 template <int Dir, bool RingFixed>
 void sumRun(int n, const double* __restrict horizontal, double c0,
             const double* __restrict diagonal, const double* __restrict circle,
-            const double* __restrict ring, double ringValue, const double* __restrict plus,
-            const double* __restrict ribbon, const double* __restrict ripple,
-            double* __restrict out) {
+            const double* __restrict ring, double ringValue, PairAmplitudes a,
+            const double* __restrict plus, const double* __restrict ribbon,
+            const double* __restrict ripple, double* __restrict out) {
     for (int i = 0; i < n; ++i) {
         const double t4 = RingFixed ? ringValue : ring[Dir * i];
-        out[i] = horizontal[i] + c0 + diagonal[i] + circle[Dir * i] + t4 + plus[Dir * i] +
-                 ribbon[Dir * i] + ripple[Dir * i];
+        out[i] = horizontal[i] + c0 + diagonal[i] + circle[Dir * i] + t4 +
+                 a.plus * plus[Dir * i] + a.ribbon * ribbon[Dir * i] + a.ripple * ripple[Dir * i];
     }
+}
+
+// The bytes that identify what kept contents were computed from (KeptMemory).
+class InputBytes {
+  public:
+    template <typename T> InputBytes& add(const T& value) {
+        bytes_.append(reinterpret_cast<const char*>(&value), sizeof value);
+        return *this;
+    }
+    std::string take() { return std::move(bytes_); }
+
+  private:
+    std::string bytes_;
+};
+
+// The largest |v| before the bleed: every |c^E| is at most 1.
+std::uint64_t valueBoundBeforeBleed(const DrawParams& p) {
+    double sum = 0.0;
+    for (float a : p.amplitude)
+        sum += a;
+    return static_cast<std::uint64_t>(std::ceil(sum)) + 2;
+}
+
+// The pattern values of a whole picture are kept up to this size (8192 x 8192 at two
+// bytes a pixel); larger pictures keep none.
+constexpr std::size_t kMaxKeptValueBytes = std::size_t{1} << 27;
+// The ribbon's terms of every pair are kept when they take at most 2.5 bytes a pixel (a
+// centered picture: 2) and this size.
+constexpr double kRibbonTermsPerPixel = 2.5;
+constexpr std::size_t kMaxRibbonTermBytes = std::size_t{1} << 27;
+
+// The kept pattern values of column x: `count` rows of 16 or 32 bits.
+template <typename T> void storeValues(const std::int64_t* values, int count, T* kept) {
+    for (int i = 0; i < count; ++i)
+        kept[i] = static_cast<T>(values[i]);
+}
+template <typename T> void loadValues(const T* kept, int count, std::int64_t* values) {
+    for (int i = 0; i < count; ++i)
+        values[i] = kept[i];
 }
 
 } // namespace
@@ -116,52 +163,109 @@ ColumnSynthesizer::ColumnSynthesizer(const DrawParams& params, const ColorTable&
         frameCarry_ = frame_.carryIn();
 }
 
+double ColumnSynthesizer::raised(double c) const {
+    return powerIsOne_ ? c : std::pow(c, power_);
+}
+
 double ColumnSynthesizer::term(float amplitude, double c) const {
     const double a = amplitude;
-    if (powerIsOne_)
-        return a * c;
-    return a * std::pow(c, power_);
+    return a * raised(c);
 }
 
-double ColumnSynthesizer::plusTerm(std::int64_t m, std::int64_t b) const {
-    return term(p_.amplitude[5], std::cos(static_cast<double>(m * b) / p_.period[5]));
+double ColumnSynthesizer::plusValue(std::int64_t m, std::int64_t b) const {
+    return raised(std::cos(static_cast<double>(m * b) / p_.period[5]));
 }
 
-double ColumnSynthesizer::ribbonTerm(std::int64_t m, std::int64_t b) const {
+double ColumnSynthesizer::ribbonValue(std::int64_t m, std::int64_t b) const {
     const std::int64_t mp = m == 0 ? 1 : m;
     const double angle = std::atan(static_cast<double>(b) / static_cast<double>(mp));
-    return term(p_.amplitude[6], std::cos(angle / p_.period[6] * 400.0));
+    return raised(std::cos(angle / p_.period[6] * 400.0));
 }
 
-double ColumnSynthesizer::rippleTerm(std::int64_t m, std::int64_t b) const {
+double ColumnSynthesizer::rippleValue(std::int64_t m, std::int64_t b) const {
     const auto um = static_cast<std::uint64_t>(m);
     const auto ub = static_cast<std::uint64_t>(b);
-    return term(p_.amplitude[7], std::cos(static_cast<double>(um * um + ub * ub + 1)));
+    return raised(std::cos(static_cast<double>(um * um + ub * ub + 1)));
 }
 
-std::string ColumnSynthesizer::tableInputs(std::int64_t a, std::int64_t b,
-                                           std::initializer_list<int> components) const {
+std::string ColumnSynthesizer::tableInputs(std::initializer_list<std::int64_t> extent,
+                                           int component) const {
     // Everything a table's values depend on, bit for bit: its extent, the power and the
-    // period and amplitude of each component in it (-1: a component left out).
-    std::string inputs;
-    const auto add = [&](const auto& value) {
-        inputs.append(reinterpret_cast<const char*>(&value), sizeof value);
-    };
-    add(a);
-    add(b);
-    add(p_.power);
-    for (const int i : components) {
-        add(i);
-        if (i >= 0) {
-            add(p_.period[static_cast<std::size_t>(i)]);
-            add(p_.amplitude[static_cast<std::size_t>(i)]);
-        }
+    // component's period (the amplitude multiplies the values as they are read).
+    InputBytes inputs;
+    for (const std::int64_t e : extent)
+        inputs.add(e);
+    return inputs.add(p_.power)
+        .add(component)
+        .add(p_.period[static_cast<std::size_t>(component)])
+        .take();
+}
+
+std::string ColumnSynthesizer::valueInputs() const {
+    // Everything v depends on before the bleed: the phase, the color set, the mode, the
+    // frame and the bleed only turn v into a color.
+    InputBytes inputs;
+    inputs.add(w_).add(h_).add(cx_).add(cy_).add(p_.power).add(p_.circlePeriodY);
+    for (std::size_t i = 0; i < p_.amplitude.size(); ++i)
+        inputs.add(p_.period[i]).add(p_.amplitude[i]);
+    return inputs.take();
+}
+
+void ColumnSynthesizer::prepareValues() {
+    const std::uint64_t bound = valueBoundBeforeBleed(p_);
+    valueBytes_ = bound <= 0x7FFF ? 2 : bound <= 0x7FFFFFFF ? 4 : 0;
+    const std::size_t bytes = static_cast<std::size_t>(w_) * static_cast<std::size_t>(h_) *
+                              static_cast<std::size_t>(valueBytes_);
+    if (valueBytes_ == 0 || bytes > kMaxKeptValueBytes)
+        return;
+    try {
+        valueMemory_ = std::make_unique<KeptMemory>(KeptMemory::Slot::PatternValues, bytes);
+    } catch (const std::bad_alloc&) {
+        return; // the drawing goes on without keeping its values
     }
-    return inputs;
+    valueInputs_ = valueInputs();
+    fromKeptValues_ = valueMemory_->holds(valueInputs_);
+    if (!fromKeptValues_)
+        valueMemory_->beginFilling();
+}
+
+void ColumnSynthesizer::keepValues() {
+    if (valueMemory_ && !fromKeptValues_)
+        valueMemory_->filled(valueInputs_);
 }
 
 void ColumnSynthesizer::prepare(unsigned threads) {
-    if (ribbonOn_ && loX_ == 0 && loY_ == 0 && hiX_ >= 2 && hiY_ >= 2) {
+    prepareValues();
+    if (fromKeptValues_)
+        return; // no term is computed
+    if (ribbonOn_)
+        prepareRibbon(threads);
+    preparePairTables(threads);
+}
+
+void ColumnSynthesizer::prepareRibbon(unsigned threads) {
+    const auto columns = static_cast<std::size_t>(hiX_ - loX_ + 1);
+    const auto rows = static_cast<std::size_t>(hiY_ - loY_ + 1);
+    const std::size_t bytes = columns * rows * sizeof(double);
+    if (static_cast<double>(bytes) > kRibbonTermsPerPixel * w_ * h_ || bytes > kMaxRibbonTermBytes) {
+        prepareRibbonHalf(threads);
+        return;
+    }
+    ribbonTermsMemory_ = std::make_unique<KeptMemory>(KeptMemory::Slot::RibbonTerms, bytes);
+    auto* terms = static_cast<double*>(ribbonTermsMemory_->data());
+    ribbonTermsMemory_->fillFor(tableInputs({loX_, hiX_, loY_, hiY_}, 6), [&] {
+        prepareRibbonHalf(threads);
+        std::vector<std::vector<char>> shared(std::max(threads, 1u), std::vector<char>(rows));
+        runParallel(columns, threads, [&](std::size_t i, unsigned worker) {
+            fillRibbon(loX_ + static_cast<std::int64_t>(i), terms + i * rows,
+                       shared[worker].data());
+        });
+    });
+    ribbonTerms_ = terms;
+}
+
+void ColumnSynthesizer::prepareRibbonHalf(unsigned threads) {
+    if (loX_ == 0 && loY_ == 0 && hiX_ >= 2 && hiY_ >= 2) {
         ribbonColumns_ = hiX_ / 2 + 1;
         ribbonRows_ = hiY_ / 2 + 1;
         const auto rows = static_cast<std::size_t>(ribbonRows_);
@@ -170,16 +274,19 @@ void ColumnSynthesizer::prepare(unsigned threads) {
             static_cast<std::size_t>(ribbonColumns_) * rows * sizeof(double));
         auto* table = static_cast<double*>(ribbonMemory_->data());
         ribbonTable_ = table;
-        ribbonMemory_->fillFor(tableInputs(ribbonColumns_, ribbonRows_, {6}), [&] {
+        ribbonMemory_->fillFor(tableInputs({ribbonColumns_, ribbonRows_}, 6), [&] {
             runParallel(static_cast<std::size_t>(ribbonColumns_), threads,
                         [&](std::size_t m, unsigned) {
                             double* row = table + m * rows;
                             for (std::size_t b = 0; b < rows; ++b)
-                                row[b] = ribbonTerm(static_cast<std::int64_t>(m),
-                                                    static_cast<std::int64_t>(b));
+                                row[b] = ribbonValue(static_cast<std::int64_t>(m),
+                                                     static_cast<std::int64_t>(b));
                         });
         });
     }
+}
+
+void ColumnSynthesizer::preparePairTables(unsigned threads) {
     const int count = (plusOn_ ? 1 : 0) + (rippleOn_ ? 1 : 0);
     // The pairs whose m and b can both be either |dx| or |dy| of a pixel.
     const std::int64_t first = std::max(loX_, loY_);
@@ -191,31 +298,27 @@ void ColumnSynthesizer::prepare(unsigned threads) {
     const double budget = 3.5 * w_ * h_;
     while (n > 1 && static_cast<double>(PairTable::entries(n)) * 8.0 * count > budget)
         n = n * 9 / 10;
-    const std::size_t entries = PairTable::entries(n);
-    tableMemory_ = std::make_unique<KeptMemory>(KeptMemory::Slot::PairTables,
-                                                entries * sizeof(double) * count);
-    double* values = static_cast<double*>(tableMemory_->data());
-    if (plusOn_) {
-        plusTable_ = PairTable(first, n, values);
-        values += entries;
-    }
-    if (rippleOn_)
-        rippleTable_ = PairTable(first, n, values);
-    const auto fillRow = [&](std::size_t i, unsigned) {
-        const std::int64_t m = first + static_cast<std::int64_t>(i);
-        if (plusOn_) {
-            double* row = plusTable_.row(m);
-            for (std::int64_t b = m; b < first + n; ++b)
-                row[b - m] = plusTerm(m, b);
-        }
-        if (rippleOn_) {
-            double* row = rippleTable_.row(m);
-            for (std::int64_t b = m; b < first + n; ++b)
-                row[b - m] = rippleTerm(m, b);
-        }
+    // Each table in a block of its own: a new period of one leaves the other as it is.
+    const std::size_t bytes = PairTable::entries(n) * sizeof(double);
+    const auto fill = [&](KeptMemory::Slot slot, int component, std::unique_ptr<KeptMemory>& memory,
+                          PairTable& table, auto value) {
+        memory = std::make_unique<KeptMemory>(slot, bytes);
+        table = PairTable(first, n, static_cast<double*>(memory->data()));
+        memory->fillFor(tableInputs({first, n}, component), [&] {
+            runParallel(static_cast<std::size_t>(n), threads, [&](std::size_t i, unsigned) {
+                const std::int64_t m = first + static_cast<std::int64_t>(i);
+                double* row = table.row(m);
+                for (std::int64_t b = m; b < first + n; ++b)
+                    row[b - m] = value(m, b);
+            });
+        });
     };
-    tableMemory_->fillFor(tableInputs(first, n, {plusOn_ ? 5 : -1, rippleOn_ ? 7 : -1}),
-                          [&] { runParallel(static_cast<std::size_t>(n), threads, fillRow); });
+    if (plusOn_)
+        fill(KeptMemory::Slot::PlusTable, 5, plusMemory_, plusTable_,
+             [this](std::int64_t m, std::int64_t b) { return plusValue(m, b); });
+    if (rippleOn_)
+        fill(KeptMemory::Slot::RippleTable, 7, rippleMemory_, rippleTable_,
+             [this](std::int64_t m, std::int64_t b) { return rippleValue(m, b); });
 }
 
 std::vector<ColumnSynthesizer::Unit> ColumnSynthesizer::units() const {
@@ -239,6 +342,7 @@ ColumnSynthesizer::Scratch ColumnSynthesizer::makeScratch() const {
         v->assign(B, 0.0);
     s.shared.assign(B, 0);
     s.sum.resize(H);
+    s.values.resize(H);
     s.block.resize(H * 2 * static_cast<std::size_t>(kBandWidth));
     return s;
 }
@@ -275,19 +379,23 @@ void ColumnSynthesizer::fillTerms(std::int64_t m, Scratch& s) const {
     };
     if (plusOn_)
         symmetric(plusTable_, s.plus,
-                  [this](std::int64_t a, std::int64_t b) { return plusTerm(a, b); });
+                  [this](std::int64_t a, std::int64_t b) { return plusValue(a, b); });
     if (rippleOn_)
         symmetric(rippleTable_, s.ripple,
-                  [this](std::int64_t a, std::int64_t b) { return rippleTerm(a, b); });
-    if (ribbonOn_)
-        fillRibbon(m, s);
+                  [this](std::int64_t a, std::int64_t b) { return rippleValue(a, b); });
+    s.ribbonRow = s.ribbon.data();
+    if (ribbonTerms_) {
+        s.ribbonRow = ribbonTerms_ + (m - loX_) * (hiY_ - loY_ + 1);
+    } else if (ribbonOn_) {
+        fillRibbon(m, s.ribbon.data(), s.shared.data());
+    }
 }
 
-void ColumnSynthesizer::fillRibbon(std::int64_t m, Scratch& s) const {
-    double* out = s.ribbon.data(); // by b - loY
+void ColumnSynthesizer::fillRibbon(std::int64_t m, double* out, char* shared) const {
+    // out is by b - loY.
     if (!ribbonTable_) {
         for (std::int64_t b = loY_; b <= hiY_; ++b)
-            out[b - loY_] = ribbonTerm(m, b);
+            out[b - loY_] = ribbonValue(m, b);
         return;
     }
     // Here loY = 0: out is by b.
@@ -299,7 +407,6 @@ void ColumnSynthesizer::fillRibbon(std::int64_t m, Scratch& s) const {
     }
     if (start > hiY_)
         return;
-    char* shared = s.shared.data();
     std::fill(shared + start, shared + hiY_ + 1, char{0});
     // (m, b) with a common prime p: the term of (m / p, b / p), which the table holds as
     // m / p <= hiX / 2 and b / p <= hiY / 2.
@@ -322,7 +429,7 @@ void ColumnSynthesizer::fillRibbon(std::int64_t m, Scratch& s) const {
         share(rest);
     for (std::int64_t b = start; b <= hiY_; ++b)
         if (!shared[b])
-            out[b] = ribbonTerm(m, b);
+            out[b] = ribbonValue(m, b);
 }
 
 void ColumnSynthesizer::sumColumn(int x, std::int64_t m, Scratch& s) const {
@@ -333,6 +440,7 @@ void ColumnSynthesizer::sumColumn(int x, std::int64_t m, Scratch& s) const {
     double* out = s.sum.data();
     const std::int64_t H = h_;
     const std::int64_t cy = cy_;
+    const PairAmplitudes amplitudes{p_.amplitude[5], p_.amplitude[6], p_.amplitude[7]};
     // A run of rows [y0, y1): terms by b start at b = |y0 - cy| and move by Dir.
     auto run = [&](auto dir, auto ringFixed, std::int64_t y0, std::int64_t y1) {
         if (y0 >= y1)
@@ -346,8 +454,8 @@ void ColumnSynthesizer::sumColumn(int x, std::int64_t m, Scratch& s) const {
         const auto y = static_cast<std::size_t>(y0);
         sumRun<Dir, RingFixed>(static_cast<int>(y1 - y0), horizontal + y, c0, diagonal + y,
                                s.circle.data() + k, rectangle_.data() + ringIndex,
-                               rectangle_[ringIndex], s.plus.data() + k, s.ribbon.data() + k,
-                               s.ripple.data() + k, out + y);
+                               rectangle_[ringIndex], amplitudes, s.plus.data() + k,
+                               s.ribbonRow + k, s.ripple.data() + k, out + y);
     };
     using Up = std::integral_constant<int, -1>;
     using Down = std::integral_constant<int, 1>;
@@ -364,10 +472,34 @@ void ColumnSynthesizer::sumColumn(int x, std::int64_t m, Scratch& s) const {
     run(Down{}, Varying{}, lowerSplit, H);
 }
 
+void ColumnSynthesizer::roundColumn(int x, Scratch& s) const {
+    const double* sum = s.sum.data();
+    std::int64_t* values = s.values.data();
+    for (int y = 0; y < h_; ++y)
+        values[y] = roundEvenToInt64(sum[y]);
+    if (!valueMemory_)
+        return;
+    const std::size_t at = static_cast<std::size_t>(x) * static_cast<std::size_t>(h_);
+    if (valueBytes_ == 2)
+        storeValues(values, h_, static_cast<std::int16_t*>(valueMemory_->data()) + at);
+    else
+        storeValues(values, h_, static_cast<std::int32_t*>(valueMemory_->data()) + at);
+}
+
+void ColumnSynthesizer::keptColumn(int x, Scratch& s) const {
+    const std::size_t at = static_cast<std::size_t>(x) * static_cast<std::size_t>(h_);
+    if (valueBytes_ == 2)
+        loadValues(static_cast<const std::int16_t*>(valueMemory_->data()) + at, h_,
+                   s.values.data());
+    else
+        loadValues(static_cast<const std::int32_t*>(valueMemory_->data()) + at, h_,
+                   s.values.data());
+}
+
 template <bool Bleed, bool Frame, bool Capture>
 void ColumnSynthesizer::colorColumn(int x, const Scratch& s, std::uint32_t* out) const {
     const auto xi = static_cast<std::size_t>(x);
-    const double* sum = s.sum.data();
+    const std::int64_t* values = s.values.data();
     const double bleedWidth = p_.bleed;
     const std::uint64_t key = noiseKey_;
     const ColorLookup::Reader colors(colors_);
@@ -380,7 +512,7 @@ void ColumnSynthesizer::colorColumn(int x, const Scratch& s, std::uint32_t* out)
     }
     for (int y = 0; y < h_; ++y) {
         const auto i = static_cast<std::size_t>(y);
-        std::int64_t v = roundEvenToInt64(sum[i]);
+        std::int64_t v = values[i];
         if (Bleed) {
             const float r = bleedNoise(key, x, y);
             v = roundEvenToInt64((static_cast<double>(r) - 0.5) * bleedWidth +
@@ -461,13 +593,19 @@ void ColumnSynthesizer::compute(const Unit& unit, Scratch& s, const ColumnOutput
     int columns[2 * kBandWidth];
     int count = 0;
     auto draw = [&](int x, std::int64_t m) {
-        sumColumn(x, m, s);
+        if (fromKeptValues_) {
+            keptColumn(x, s);
+        } else {
+            sumColumn(x, m, s);
+            roundColumn(x, s);
+        }
         std::uint32_t* out = s.block.data() + static_cast<std::size_t>(count) * h_;
         columns[count++] = x;
         (this->*colorColumnOf)(x, s, out);
     };
     for (std::int64_t m = unit.m0; m < unit.m1; ++m) {
-        fillTerms(m, s);
+        if (!fromKeptValues_)
+            fillTerms(m, s);
         const std::int64_t right = cx_ + m;
         const std::int64_t left = cx_ - m;
         if (right >= 0 && right < w_)

@@ -16,6 +16,12 @@
 //   with a common prime factor p takes its term from a table of the pairs up to half
 //   of the largest m and b.
 // The terms are added in the fixed order, so nothing changes a single bit.
+//
+// What a drawing computed is kept for the next one (KeptMemory): the plus, ribbon and
+// ripple tables hold c^E without the amplitude, each for its own period and the power;
+// and the pattern value v of every pixel before the bleed, with what it depends on.
+// A drawing whose v are kept (another phase, color set, mode, frame or bleed) computes
+// no term at all and only turns the kept values into colors.
 
 #include "colorsets/ColorTable.h"
 #include "engine/ColorLookup.h"
@@ -54,7 +60,9 @@ class ColumnSynthesizer {
         // Circle, plus, ribbon and ripple terms of one m, by b - (smallest |dy|).
         std::vector<double> circle, plus, ribbon, ripple;
         std::vector<char> shared;          // by b - loY: the ribbon term came from the table
+        const double* ribbonRow = nullptr; // the ribbon terms of one m: `ribbon` or a kept row
         std::vector<double> sum;           // by row
+        std::vector<std::int64_t> values;  // v by row, before the bleed
         std::vector<std::uint32_t> block;  // the colors of a unit's columns, one after another
     };
 
@@ -70,8 +78,12 @@ class ColumnSynthesizer {
                       std::uint32_t* magnitudes = nullptr);
 
     // Fills the tables every column reads, on `threads` threads; before any compute().
-    // Tables kept from an earlier drawing with the same inputs are used as they are.
+    // Tables kept from an earlier drawing with the same inputs are used as they are, and
+    // so are the kept pattern values.
     void prepare(unsigned threads);
+    // After every unit was computed: the pattern values written are kept for the next
+    // drawing with the same inputs (a stopped or failed drawing leaves them undefined).
+    void keepValues();
 
     // The units covering every column once, in increasing order of their first column.
     std::vector<Unit> units() const;
@@ -94,16 +106,22 @@ class ColumnSynthesizer {
     void compute(const Unit& unit, Scratch& scratch, const ColumnOutput& output) const;
 
   private:
+    // c^E, and A c^E.
+    double raised(double c) const;
     double term(float amplitude, double c) const;
-    double plusTerm(std::int64_t m, std::int64_t b) const;
-    double ribbonTerm(std::int64_t m, std::int64_t b) const;
-    double rippleTerm(std::int64_t m, std::int64_t b) const;
+    // The plus, ribbon and ripple terms of (m, b) without their amplitude.
+    double plusValue(std::int64_t m, std::int64_t b) const;
+    double ribbonValue(std::int64_t m, std::int64_t b) const;
+    double rippleValue(std::int64_t m, std::int64_t b) const;
 
     // The circle, plus, ribbon and ripple terms of every b for one m.
     void fillTerms(std::int64_t m, Scratch& s) const;
     // The sum of the terms of every row of column x (|dx| = m).
     void sumColumn(int x, std::int64_t m, Scratch& s) const;
-    // Rounds, adds the bleed, looks up the colors and shades the frame of column x.
+    // v of every row of column x: the sum rounded (and kept when kept), or the kept v.
+    void roundColumn(int x, Scratch& s) const;
+    void keptColumn(int x, Scratch& s) const;
+    // Adds the bleed, looks up the colors and shades the frame of column x.
     template <bool Bleed, bool Frame, bool Capture>
     void colorColumn(int x, const Scratch& s, std::uint32_t* out) const;
     // Puts the unit's colors (s.block, column after column) into the output.
@@ -128,16 +146,34 @@ class ColumnSynthesizer {
     std::vector<double> rectangle_;  // A4 term by max(|dx|, |dy|) - rectMin_
     std::int64_t rectMin_ = 0;
 
-    std::unique_ptr<KeptMemory> tableMemory_;
+    std::unique_ptr<KeptMemory> plusMemory_, rippleMemory_;
     PairTable plusTable_, rippleTable_;
     // Ribbon terms of m < ribbonColumns_, b < ribbonRows_ (row by m); empty when unused.
     std::unique_ptr<KeptMemory> ribbonMemory_;
     const double* ribbonTable_ = nullptr;
     std::int64_t ribbonColumns_ = 0, ribbonRows_ = 0;
-    void fillRibbon(std::int64_t m, Scratch& s) const;
+    // The ribbon terms of every pair, row by m - loX, by b - loY, when they fit the
+    // budget: another period or amplitude of the other components then computes no ribbon
+    // term, and another amplitude of the ribbon neither.
+    std::unique_ptr<KeptMemory> ribbonTermsMemory_;
+    const double* ribbonTerms_ = nullptr;
+    void prepareRibbon(unsigned threads);
+    void prepareRibbonHalf(unsigned threads);
+    void preparePairTables(unsigned threads);
+    // The ribbon terms of every b for one m into out (by b - loY); `shared` has as many
+    // bytes.
+    void fillRibbon(std::int64_t m, double* out, char* shared) const;
     // The bytes that identify a table's values (see KeptMemory::fillFor()).
-    std::string tableInputs(std::int64_t a, std::int64_t b,
-                            std::initializer_list<int> components) const;
+    std::string tableInputs(std::initializer_list<std::int64_t> extent, int component) const;
+
+    // The pattern values v of every pixel, column-major, in valueBytes_ (2 or 4) bytes;
+    // none when they would not fit the budget or the memory is not there.
+    std::unique_ptr<KeptMemory> valueMemory_;
+    int valueBytes_ = 0;
+    std::string valueInputs_;
+    bool fromKeptValues_ = false; // this drawing reads them instead of computing them
+    std::string valueInputs() const;
+    void prepareValues();
 
     ColorLookup colors_;
     FrameShading frame_;
