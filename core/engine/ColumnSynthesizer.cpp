@@ -40,8 +40,16 @@ struct PairAmplitudes {
     double plus, ribbon, ripple;
 };
 
-// out[i] = the sum of row i of a run whose b moves by Dir per row; the terms indexed by
-// b are read at [Dir i], the row terms at [i]. The ring (rectangle) term is `ringValue`
+// roundEvenFast() of a sum, which lies far below 2^52 (it is at most the sum of the
+// amplitudes, each below 2^31), without its branch, so that a loop of it uses vector
+// instructions.
+inline double roundSumEven(double value) {
+    constexpr double kShift = 4503599627370496.0; // 2^52
+    return std::copysign((std::fabs(value) + kShift) - kShift, value);
+}
+
+// out[i] = the sum of row i of a run whose b moves by Dir per row, rounded half to even
+// (v before the bleed); the terms indexed by b are read at [Dir i], the row terms at [i]. The ring (rectangle) term is `ringValue`
 // throughout when RingFixed, else ring[Dir i]. Written so that the compiler can use
 // vector instructions; every lane adds in the same order as the plain evaluation.
 template <int Dir, bool RingFixed>
@@ -52,8 +60,9 @@ void sumRun(int n, const double* __restrict horizontal, double c0,
             const double* __restrict ripple, double* __restrict out) {
     for (int i = 0; i < n; ++i) {
         const double t4 = RingFixed ? ringValue : ring[Dir * i];
-        out[i] = horizontal[i] + c0 + diagonal[i] + circle[Dir * i] + t4 +
-                 a.plus * plus[Dir * i] + a.ribbon * ribbon[Dir * i] + a.ripple * ripple[Dir * i];
+        out[i] = roundSumEven(horizontal[i] + c0 + diagonal[i] + circle[Dir * i] + t4 +
+                              a.plus * plus[Dir * i] + a.ribbon * ribbon[Dir * i] +
+                              a.ripple * ripple[Dir * i]);
     }
 }
 
@@ -86,12 +95,13 @@ constexpr std::size_t kMaxKeptValueBytes = std::size_t{1} << 27;
 constexpr double kRibbonTermsPerPixel = 2.5;
 constexpr std::size_t kMaxRibbonTermBytes = std::size_t{1} << 27;
 
-// The kept pattern values of column x: `count` rows of 16 or 32 bits.
-template <typename T> void storeValues(const std::int64_t* values, int count, T* kept) {
+// The kept pattern values of a column, `count` rows of 16 or 32 bits, from and to the
+// whole numbers in doubles.
+template <typename T> void storeValues(const double* values, int count, T* kept) {
     for (int i = 0; i < count; ++i)
-        kept[i] = static_cast<T>(values[i]);
+        kept[i] = static_cast<T>(static_cast<std::int32_t>(values[i]));
 }
-template <typename T> void loadValues(const T* kept, int count, std::int64_t* values) {
+template <typename T> void loadValues(const T* kept, int count, double* values) {
     for (int i = 0; i < count; ++i)
         values[i] = kept[i];
 }
@@ -338,11 +348,12 @@ ColumnSynthesizer::Scratch ColumnSynthesizer::makeScratch() const {
     const auto B = static_cast<std::size_t>(hiY_ - loY_ + 1);
     Scratch s;
     // Switched-off components keep exactly 0.
-    for (auto* v : {&s.circle, &s.plus, &s.ribbon, &s.ripple})
+    for (auto* v : {&s.circle, &s.ribbon})
         v->assign(B, 0.0);
+    for (auto* v : {&s.plus, &s.ripple})
+        v->assign(B * static_cast<std::size_t>(kBandWidth), 0.0);
     s.shared.assign(B, 0);
     s.sum.resize(H);
-    s.values.resize(H);
     s.block.resize(H * 2 * static_cast<std::size_t>(kBandWidth));
     return s;
 }
@@ -356,26 +367,64 @@ void ColumnSynthesizer::fillTerms(std::int64_t m, Scratch& s) const {
             s.circle[static_cast<std::size_t>(k)] =
                 term(a3, circleRow_[static_cast<std::size_t>(k)] * column);
     }
+    s.ribbonRow = s.ribbon.data();
+    if (ribbonTerms_) {
+        s.ribbonRow = ribbonTerms_ + (m - loX_) * (hiY_ - loY_ + 1);
+    } else if (ribbonOn_) {
+        fillRibbon(m, s.ribbon.data(), s.shared.data());
+    }
+}
+
+void ColumnSynthesizer::fillPairTerms(const Unit& unit, Scratch& s) const {
+    const auto rows = static_cast<std::size_t>(hiY_ - loY_ + 1);
+    const std::int64_t end = hiY_ + 1;
     // Symmetric terms: from the table where it covers both m and b, f(b, m) = f(m, b).
+    // For b below the unit's m the values of its columns lie side by side in row b, and
+    // are read so, a cache line for all of them.
     auto symmetric = [&](const PairTable& table, std::vector<double>& values, auto compute) {
-        double* out = values.data(); // by b - loY
-        const std::int64_t end = hiY_ + 1;
-        std::int64_t b = loY_;
-        if (table.covers(m)) {
-            const std::int64_t tableEnd = table.first() + table.size();
-            for (; b < table.first(); ++b)
-                out[b - loY_] = compute(m, b);
-            for (; b < std::min(m, end); ++b)
-                out[b - loY_] = table.row(b)[m - b];
-            const std::int64_t stop = std::min(tableEnd, end);
-            if (b < stop) {
-                std::memcpy(out + (b - loY_), table.row(m) + (b - m),
-                            static_cast<std::size_t>(stop - b) * sizeof(double));
-                b = stop;
+        const std::int64_t count = unit.m1 - unit.m0;
+        const auto outOf = [&](std::int64_t m) { // by b - loY
+            return values.data() + static_cast<std::size_t>(m - unit.m0) * rows;
+        };
+        std::vector<std::int64_t> next(static_cast<std::size_t>(count), loY_); // b of each m
+        const bool covered = table.covers(unit.m0) && table.covers(unit.m1 - 1);
+        if (covered) {
+            const std::int64_t first = table.first();
+            for (std::int64_t m = unit.m0; m < unit.m1; ++m) {
+                double* out = outOf(m);
+                for (std::int64_t b = loY_; b < first; ++b)
+                    out[b - loY_] = compute(m, b);
             }
+            const std::int64_t below = std::min(unit.m0, end);
+            // The rows lie apart by their length: nothing fetches them ahead but this.
+            constexpr std::int64_t kAhead = 16;
+            for (std::int64_t b = first; b < below; ++b) {
+                if (b + kAhead < below)
+                    __builtin_prefetch(table.row(b + kAhead) + (unit.m0 - b - kAhead));
+                const double* side = table.row(b) + (unit.m0 - b);
+                for (std::int64_t j = 0; j < count; ++j)
+                    values[static_cast<std::size_t>(j) * rows + static_cast<std::size_t>(b - loY_)] =
+                        side[j];
+            }
+            std::fill(next.begin(), next.end(), std::max(below, loY_));
         }
-        for (; b < end; ++b)
-            out[b - loY_] = compute(m, b);
+        for (std::int64_t m = unit.m0; m < unit.m1; ++m) {
+            double* out = outOf(m);
+            std::int64_t b = next[static_cast<std::size_t>(m - unit.m0)];
+            if (covered) {
+                const std::int64_t tableEnd = table.first() + table.size();
+                for (; b < std::min(m, end); ++b)
+                    out[b - loY_] = table.row(b)[m - b];
+                const std::int64_t stop = std::min(tableEnd, end);
+                if (b < stop) {
+                    std::memcpy(out + (b - loY_), table.row(m) + (b - m),
+                                static_cast<std::size_t>(stop - b) * sizeof(double));
+                    b = stop;
+                }
+            }
+            for (; b < end; ++b)
+                out[b - loY_] = compute(m, b);
+        }
     };
     if (plusOn_)
         symmetric(plusTable_, s.plus,
@@ -383,12 +432,6 @@ void ColumnSynthesizer::fillTerms(std::int64_t m, Scratch& s) const {
     if (rippleOn_)
         symmetric(rippleTable_, s.ripple,
                   [this](std::int64_t a, std::int64_t b) { return rippleValue(a, b); });
-    s.ribbonRow = s.ribbon.data();
-    if (ribbonTerms_) {
-        s.ribbonRow = ribbonTerms_ + (m - loX_) * (hiY_ - loY_ + 1);
-    } else if (ribbonOn_) {
-        fillRibbon(m, s.ribbon.data(), s.shared.data());
-    }
 }
 
 void ColumnSynthesizer::fillRibbon(std::int64_t m, double* out, char* shared) const {
@@ -454,8 +497,8 @@ void ColumnSynthesizer::sumColumn(int x, std::int64_t m, Scratch& s) const {
         const auto y = static_cast<std::size_t>(y0);
         sumRun<Dir, RingFixed>(static_cast<int>(y1 - y0), horizontal + y, c0, diagonal + y,
                                s.circle.data() + k, rectangle_.data() + ringIndex,
-                               rectangle_[ringIndex], amplitudes, s.plus.data() + k,
-                               s.ribbonRow + k, s.ripple.data() + k, out + y);
+                               rectangle_[ringIndex], amplitudes, s.plusRow + k,
+                               s.ribbonRow + k, s.rippleRow + k, out + y);
     };
     using Up = std::integral_constant<int, -1>;
     using Down = std::integral_constant<int, 1>;
@@ -472,11 +515,8 @@ void ColumnSynthesizer::sumColumn(int x, std::int64_t m, Scratch& s) const {
     run(Down{}, Varying{}, lowerSplit, H);
 }
 
-void ColumnSynthesizer::roundColumn(int x, Scratch& s) const {
-    const double* sum = s.sum.data();
-    std::int64_t* values = s.values.data();
-    for (int y = 0; y < h_; ++y)
-        values[y] = roundEvenToInt64(sum[y]);
+void ColumnSynthesizer::keepColumn(int x, const Scratch& s) const {
+    const double* values = s.sum.data();
     if (!valueMemory_)
         return;
     const std::size_t at = static_cast<std::size_t>(x) * static_cast<std::size_t>(h_);
@@ -490,16 +530,16 @@ void ColumnSynthesizer::keptColumn(int x, Scratch& s) const {
     const std::size_t at = static_cast<std::size_t>(x) * static_cast<std::size_t>(h_);
     if (valueBytes_ == 2)
         loadValues(static_cast<const std::int16_t*>(valueMemory_->data()) + at, h_,
-                   s.values.data());
+                   s.sum.data());
     else
         loadValues(static_cast<const std::int32_t*>(valueMemory_->data()) + at, h_,
-                   s.values.data());
+                   s.sum.data());
 }
 
 template <bool Bleed, bool Frame, bool Capture>
 void ColumnSynthesizer::colorColumn(int x, const Scratch& s, std::uint32_t* out) const {
     const auto xi = static_cast<std::size_t>(x);
-    const std::int64_t* values = s.values.data();
+    const double* values = s.sum.data(); // whole numbers
     const double bleedWidth = p_.bleed;
     const std::uint64_t key = noiseKey_;
     const ColorLookup::Reader colors(colors_);
@@ -512,7 +552,7 @@ void ColumnSynthesizer::colorColumn(int x, const Scratch& s, std::uint32_t* out)
     }
     for (int y = 0; y < h_; ++y) {
         const auto i = static_cast<std::size_t>(y);
-        std::int64_t v = values[i];
+        auto v = static_cast<std::int64_t>(values[i]);
         if (Bleed) {
             const float r = bleedNoise(key, x, y);
             v = roundEvenToInt64((static_cast<double>(r) - 0.5) * bleedWidth +
@@ -597,15 +637,21 @@ void ColumnSynthesizer::compute(const Unit& unit, Scratch& s, const ColumnOutput
             keptColumn(x, s);
         } else {
             sumColumn(x, m, s);
-            roundColumn(x, s);
+            keepColumn(x, s);
         }
         std::uint32_t* out = s.block.data() + static_cast<std::size_t>(count) * h_;
         columns[count++] = x;
         (this->*colorColumnOf)(x, s, out);
     };
+    if (!fromKeptValues_)
+        fillPairTerms(unit, s);
     for (std::int64_t m = unit.m0; m < unit.m1; ++m) {
-        if (!fromKeptValues_)
+        if (!fromKeptValues_) {
             fillTerms(m, s);
+            const std::size_t at = static_cast<std::size_t>(m - unit.m0) * s.circle.size();
+            s.plusRow = s.plus.data() + (plusOn_ ? at : 0);
+            s.rippleRow = s.ripple.data() + (rippleOn_ ? at : 0);
+        }
         const std::int64_t right = cx_ + m;
         const std::int64_t left = cx_ - m;
         if (right >= 0 && right < w_)

@@ -57,12 +57,14 @@ class ColumnSynthesizer {
   public:
     // One thread's working memory.
     struct Scratch {
-        // Circle, plus, ribbon and ripple terms of one m, by b - (smallest |dy|).
+        // Circle and ribbon terms of one m, by b - (smallest |dy|); plus and ripple terms
+        // of every m of a unit, one such row after another.
         std::vector<double> circle, plus, ribbon, ripple;
+        const double* plusRow = nullptr;   // the plus terms of one m
+        const double* rippleRow = nullptr; // the ripple terms of one m
         std::vector<char> shared;          // by b - loY: the ribbon term came from the table
         const double* ribbonRow = nullptr; // the ribbon terms of one m: `ribbon` or a kept row
-        std::vector<double> sum;           // by row
-        std::vector<std::int64_t> values;  // v by row, before the bleed
+        std::vector<double> sum;           // by row: the sum rounded, v before the bleed
         std::vector<std::uint32_t> block;  // the colors of a unit's columns, one after another
     };
 
@@ -114,12 +116,15 @@ class ColumnSynthesizer {
     double ribbonValue(std::int64_t m, std::int64_t b) const;
     double rippleValue(std::int64_t m, std::int64_t b) const;
 
-    // The circle, plus, ribbon and ripple terms of every b for one m.
+    // The circle and ribbon terms of every b for one m.
     void fillTerms(std::int64_t m, Scratch& s) const;
-    // The sum of the terms of every row of column x (|dx| = m).
+    // The plus and ripple terms of every b for every m of the unit.
+    void fillPairTerms(const Unit& unit, Scratch& s) const;
+    // The sum of the terms of every row of column x (|dx| = m), rounded: v before the
+    // bleed, in s.sum.
     void sumColumn(int x, std::int64_t m, Scratch& s) const;
-    // v of every row of column x: the sum rounded (and kept when kept), or the kept v.
-    void roundColumn(int x, Scratch& s) const;
+    // Keeps v of column x when the values are kept; puts the kept v into s.sum.
+    void keepColumn(int x, const Scratch& s) const;
     void keptColumn(int x, Scratch& s) const;
     // Adds the bleed, looks up the colors and shades the frame of column x.
     template <bool Bleed, bool Frame, bool Capture>
