@@ -257,19 +257,27 @@ void ColumnSynthesizer::prepareRibbon(unsigned threads) {
     const auto columns = static_cast<std::size_t>(hiX_ - loX_ + 1);
     const auto rows = static_cast<std::size_t>(hiY_ - loY_ + 1);
     const std::size_t bytes = columns * rows * sizeof(double);
-    if (static_cast<double>(bytes) > kRibbonTermsPerPixel * w_ * h_ || bytes > kMaxRibbonTermBytes) {
+    // Only a picture with the center inside stays within the budget.
+    if (loX_ != 0 || loY_ != 0 || static_cast<double>(bytes) > kRibbonTermsPerPixel * w_ * h_ ||
+        bytes > kMaxRibbonTermBytes) {
         prepareRibbonHalf(threads);
         return;
     }
     ribbonTermsMemory_ = std::make_unique<KeptMemory>(KeptMemory::Slot::RibbonTerms, bytes);
     auto* terms = static_cast<double*>(ribbonTermsMemory_->data());
     ribbonTermsMemory_->fillFor(tableInputs({loX_, hiX_, loY_, hiY_}, 6), [&] {
-        prepareRibbonHalf(threads);
         std::vector<std::vector<char>> shared(std::max(threads, 1u), std::vector<char>(rows));
-        runParallel(columns, threads, [&](std::size_t i, unsigned worker) {
-            fillRibbon(loX_ + static_cast<std::int64_t>(i), terms + i * rows,
-                       shared[worker].data());
-        });
+        // The terms of every pair with a common prime p come from the row m / p, filled
+        // before: rows [2^k, 2^(k+1)) after those below.
+        const auto rowLength = static_cast<std::int64_t>(rows);
+        for (std::size_t begin = 0, end = 2; begin < columns; begin = end, end *= 2) {
+            const std::size_t stop = std::min(end, columns);
+            runParallel(stop - begin, threads, [&](std::size_t i, unsigned worker) {
+                const auto m = static_cast<std::int64_t>(begin + i);
+                fillRibbonFrom(m, 0, terms, rowLength, terms + (begin + i) * rows,
+                               shared[worker].data());
+            });
+        }
     });
     ribbonTerms_ = terms;
 }
@@ -448,13 +456,18 @@ void ColumnSynthesizer::fillRibbon(std::int64_t m, double* out, char* shared) co
                     static_cast<std::size_t>(ribbonRows_) * sizeof(double));
         start = ribbonRows_;
     }
+    // (m, b) with a common prime p: the term of (m / p, b / p), which the table holds as
+    // m / p <= hiX / 2 and b / p <= hiY / 2.
+    fillRibbonFrom(m, start, ribbonTable_, ribbonRows_, out, shared);
+}
+
+void ColumnSynthesizer::fillRibbonFrom(std::int64_t m, std::int64_t start, const double* source,
+                                       std::int64_t sourceRow, double* out, char* shared) const {
     if (start > hiY_)
         return;
     std::fill(shared + start, shared + hiY_ + 1, char{0});
-    // (m, b) with a common prime p: the term of (m / p, b / p), which the table holds as
-    // m / p <= hiX / 2 and b / p <= hiY / 2.
     auto share = [&](std::int64_t p) {
-        const double* row = ribbonTable_ + (m / p) * ribbonRows_;
+        const double* row = source + (m / p) * sourceRow;
         for (std::int64_t b = (start + p - 1) / p * p; b <= hiY_; b += p) {
             out[b] = row[b / p];
             shared[b] = 1;

@@ -14,7 +14,8 @@
 // - the ribbon's dy / dx is the same double for (m, b) and (m / p, b / p), both being the
 //   correctly rounded value of one fraction: with the center in the image, every pair
 //   with a common prime factor p takes its term from a table of the pairs up to half
-//   of the largest m and b.
+//   of the largest m and b, or, where the terms of every pair are kept, from the row
+//   m / p filled before.
 // The terms are added in the fixed order, so nothing changes a single bit.
 //
 // What a drawing computed is kept for the next one (KeptMemory): the plus, ribbon and
@@ -159,7 +160,8 @@ class ColumnSynthesizer {
     std::int64_t ribbonColumns_ = 0, ribbonRows_ = 0;
     // The ribbon terms of every pair, row by m - loX, by b - loY, when they fit the
     // budget: another period or amplitude of the other components then computes no ribbon
-    // term, and another amplitude of the ribbon neither.
+    // term, and another amplitude of the ribbon neither. With them the table above is not
+    // used.
     std::unique_ptr<KeptMemory> ribbonTermsMemory_;
     const double* ribbonTerms_ = nullptr;
     void prepareRibbon(unsigned threads);
@@ -168,6 +170,11 @@ class ColumnSynthesizer {
     // The ribbon terms of every b for one m into out (by b - loY); `shared` has as many
     // bytes.
     void fillRibbon(std::int64_t m, double* out, char* shared) const;
+    // The same for b >= start, with the center in the image: the pairs (m, b) with a
+    // common prime p take the term of (m / p, b / p) from row m / p of `source` (rows of
+    // `sourceRow` terms by b), the others are computed.
+    void fillRibbonFrom(std::int64_t m, std::int64_t start, const double* source,
+                        std::int64_t sourceRow, double* out, char* shared) const;
     // The bytes that identify a table's values (see KeptMemory::fillFor()).
     std::string tableInputs(std::initializer_list<std::int64_t> extent, int component) const;
 
