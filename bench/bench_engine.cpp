@@ -123,6 +123,11 @@ const std::pair<const char*, Change> kChanges[] = {
      [](ParamFields& f, GColor&, bool b) { f.values[kPeriodSlot[5]] = b ? "91" : "90"; }},
     {"amplitude",
      [](ParamFields& f, GColor&, bool b) { f.values[kAmplitudeSlot[6]] = b ? "81" : "80"; }},
+    {"center",
+     [](ParamFields& f, GColor&, bool b) {
+         if (b)
+             f.center = {"3", "2"};
+     }},
 };
 
 void runRedraw(benchmark::State& state, int side, Change change) {

@@ -209,7 +209,16 @@ TEST(SynthesisMatchesReference, KeptTablesOnlyWhereTheirInputsAreTheSame) {
         {"plus off", -1, "", off(5)},
         {"ripple off", -1, "", off(7)},
         {"center", -1, "", [](Case& c) { c.fields.center = {"1", "-1"}; }},
+        {"center back to the middle", -1, "", [](Case& c) { c.fields.center = {"0", "0"}; }},
         {"size", -1, "", [](Case& c) { c.fields.width = 44; }},
+        // The tables of the middle cover every pair of a center just above the picture.
+        {"tall, plus and ripple on", -1, "",
+         [](Case& c) {
+             c.fields.width = 33;
+             c.fields.height = 45;
+             c.fields.componentOn.fill(true);
+         }},
+        {"tall, center above", -1, "", [](Case& c) { c.fields.center = {"0", "-23"}; }},
     };
     Case c = makeCase("", allComponents(45, 33));
     for (const Step& step : steps) {

@@ -200,15 +200,26 @@ double ColumnSynthesizer::rippleValue(std::int64_t m, std::int64_t b) const {
 
 std::string ColumnSynthesizer::tableInputs(std::initializer_list<std::int64_t> extent,
                                            int component) const {
-    // Everything a table's values depend on, bit for bit: its extent, the power and the
-    // component's period (the amplitude multiplies the values as they are read).
+    // Everything a table's values depend on, bit for bit: the power and the component's
+    // period (the amplitude multiplies the values as they are read), then its extent.
     InputBytes inputs;
+    inputs.add(p_.power).add(component).add(p_.period[static_cast<std::size_t>(component)]);
     for (const std::int64_t e : extent)
         inputs.add(e);
-    return inputs.add(p_.power)
-        .add(component)
-        .add(p_.period[static_cast<std::size_t>(component)])
-        .take();
+    return inputs.take();
+}
+
+bool ColumnSynthesizer::keptExtent(KeptMemory::Slot slot, int component, std::int64_t* extent,
+                                   std::size_t count) const {
+    // A term of a pair does not depend on the extent of its table: a table of the same
+    // power and period serves every pair it covers, wherever the center is.
+    const std::string kept = KeptMemory::keptInputs(slot);
+    const std::string same = tableInputs({}, component);
+    if (kept.size() != same.size() + count * sizeof(std::int64_t) ||
+        kept.compare(0, same.size(), same) != 0)
+        return false;
+    std::memcpy(extent, kept.data() + same.size(), count * sizeof(std::int64_t));
+    return true;
 }
 
 std::string ColumnSynthesizer::valueInputs() const {
@@ -254,18 +265,28 @@ void ColumnSynthesizer::prepare(unsigned threads) {
 }
 
 void ColumnSynthesizer::prepareRibbon(unsigned threads) {
-    const auto columns = static_cast<std::size_t>(hiX_ - loX_ + 1);
-    const auto rows = static_cast<std::size_t>(hiY_ - loY_ + 1);
-    const std::size_t bytes = columns * rows * sizeof(double);
+    const std::size_t bytes = static_cast<std::size_t>(hiX_ - loX_ + 1) *
+                              static_cast<std::size_t>(hiY_ - loY_ + 1) * sizeof(double);
     // Only a picture with the center inside stays within the budget.
     if (loX_ != 0 || loY_ != 0 || static_cast<double>(bytes) > kRibbonTermsPerPixel * w_ * h_ ||
         bytes > kMaxRibbonTermBytes) {
         prepareRibbonHalf(threads);
         return;
     }
-    ribbonTermsMemory_ = std::make_unique<KeptMemory>(KeptMemory::Slot::RibbonTerms, bytes);
+    // Kept terms of more pairs serve as they are (a center moved towards the middle).
+    std::int64_t last[2] = {hiX_, hiY_};
+    std::int64_t kept[2];
+    if (keptExtent(KeptMemory::Slot::RibbonTerms, 6, kept, 2) && kept[0] >= hiX_ &&
+        kept[1] >= hiY_ && (kept[0] + 1) * (kept[1] + 1) * 8.0 <= kRibbonTermsPerPixel * w_ * h_) {
+        last[0] = kept[0];
+        last[1] = kept[1];
+    }
+    const auto columns = static_cast<std::size_t>(last[0] + 1);
+    const auto rows = static_cast<std::size_t>(last[1] + 1);
+    ribbonTermsMemory_ = std::make_unique<KeptMemory>(KeptMemory::Slot::RibbonTerms,
+                                                      columns * rows * sizeof(double));
     auto* terms = static_cast<double*>(ribbonTermsMemory_->data());
-    ribbonTermsMemory_->fillFor(tableInputs({loX_, hiX_, loY_, hiY_}, 6), [&] {
+    ribbonTermsMemory_->fillFor(tableInputs({last[0], last[1]}, 6), [&] {
         std::vector<std::vector<char>> shared(std::max(threads, 1u), std::vector<char>(rows));
         // The terms of every pair with a common prime p come from the row m / p, filled
         // before: rows [2^k, 2^(k+1)) after those below.
@@ -274,12 +295,13 @@ void ColumnSynthesizer::prepareRibbon(unsigned threads) {
             const std::size_t stop = std::min(end, columns);
             runParallel(stop - begin, threads, [&](std::size_t i, unsigned worker) {
                 const auto m = static_cast<std::int64_t>(begin + i);
-                fillRibbonFrom(m, 0, terms, rowLength, terms + (begin + i) * rows,
+                fillRibbonFrom(m, 0, last[1], terms, rowLength, terms + (begin + i) * rows,
                                shared[worker].data());
             });
         }
     });
     ribbonTerms_ = terms;
+    ribbonTermsRow_ = last[1] + 1;
 }
 
 void ColumnSynthesizer::prepareRibbonHalf(unsigned threads) {
@@ -317,16 +339,24 @@ void ColumnSynthesizer::preparePairTables(unsigned threads) {
     while (n > 1 && static_cast<double>(PairTable::entries(n)) * 8.0 * count > budget)
         n = n * 9 / 10;
     // Each table in a block of its own: a new period of one leaves the other as it is.
-    const std::size_t bytes = PairTable::entries(n) * sizeof(double);
+    // A kept table of the same period that covers these pairs serves as it is.
     const auto fill = [&](KeptMemory::Slot slot, int component, std::unique_ptr<KeptMemory>& memory,
                           PairTable& table, auto value) {
-        memory = std::make_unique<KeptMemory>(slot, bytes);
-        table = PairTable(first, n, static_cast<double*>(memory->data()));
-        memory->fillFor(tableInputs({first, n}, component), [&] {
-            runParallel(static_cast<std::size_t>(n), threads, [&](std::size_t i, unsigned) {
-                const std::int64_t m = first + static_cast<std::int64_t>(i);
+        std::int64_t extent[2] = {first, n};
+        std::int64_t kept[2];
+        if (keptExtent(slot, component, kept, 2) && kept[0] <= first &&
+            kept[0] + kept[1] >= first + n) {
+            extent[0] = kept[0];
+            extent[1] = kept[1];
+        }
+        const std::int64_t from = extent[0], size = extent[1];
+        memory = std::make_unique<KeptMemory>(slot, PairTable::entries(size) * sizeof(double));
+        table = PairTable(from, size, static_cast<double*>(memory->data()));
+        memory->fillFor(tableInputs({from, size}, component), [&] {
+            runParallel(static_cast<std::size_t>(size), threads, [&](std::size_t i, unsigned) {
+                const std::int64_t m = from + static_cast<std::int64_t>(i);
                 double* row = table.row(m);
-                for (std::int64_t b = m; b < first + n; ++b)
+                for (std::int64_t b = m; b < from + size; ++b)
                     row[b - m] = value(m, b);
             });
         });
@@ -377,7 +407,7 @@ void ColumnSynthesizer::fillTerms(std::int64_t m, Scratch& s) const {
     }
     s.ribbonRow = s.ribbon.data();
     if (ribbonTerms_) {
-        s.ribbonRow = ribbonTerms_ + (m - loX_) * (hiY_ - loY_ + 1);
+        s.ribbonRow = ribbonTerms_ + m * ribbonTermsRow_; // loX = loY = 0
     } else if (ribbonOn_) {
         fillRibbon(m, s.ribbon.data(), s.shared.data());
     }
@@ -406,7 +436,7 @@ void ColumnSynthesizer::fillPairTerms(const Unit& unit, Scratch& s) const {
             const std::int64_t below = std::min(unit.m0, end);
             // The rows lie apart by their length: nothing fetches them ahead but this.
             constexpr std::int64_t kAhead = 16;
-            for (std::int64_t b = first; b < below; ++b) {
+            for (std::int64_t b = std::max(first, loY_); b < below; ++b) {
                 if (b + kAhead < below)
                     __builtin_prefetch(table.row(b + kAhead) + (unit.m0 - b - kAhead));
                 const double* side = table.row(b) + (unit.m0 - b);
@@ -458,17 +488,18 @@ void ColumnSynthesizer::fillRibbon(std::int64_t m, double* out, char* shared) co
     }
     // (m, b) with a common prime p: the term of (m / p, b / p), which the table holds as
     // m / p <= hiX / 2 and b / p <= hiY / 2.
-    fillRibbonFrom(m, start, ribbonTable_, ribbonRows_, out, shared);
+    fillRibbonFrom(m, start, hiY_, ribbonTable_, ribbonRows_, out, shared);
 }
 
-void ColumnSynthesizer::fillRibbonFrom(std::int64_t m, std::int64_t start, const double* source,
-                                       std::int64_t sourceRow, double* out, char* shared) const {
-    if (start > hiY_)
+void ColumnSynthesizer::fillRibbonFrom(std::int64_t m, std::int64_t start, std::int64_t last,
+                                       const double* source, std::int64_t sourceRow, double* out,
+                                       char* shared) const {
+    if (start > last)
         return;
-    std::fill(shared + start, shared + hiY_ + 1, char{0});
+    std::fill(shared + start, shared + last + 1, char{0});
     auto share = [&](std::int64_t p) {
         const double* row = source + (m / p) * sourceRow;
-        for (std::int64_t b = (start + p - 1) / p * p; b <= hiY_; b += p) {
+        for (std::int64_t b = (start + p - 1) / p * p; b <= last; b += p) {
             out[b] = row[b / p];
             shared[b] = 1;
         }
@@ -483,7 +514,7 @@ void ColumnSynthesizer::fillRibbonFrom(std::int64_t m, std::int64_t start, const
     }
     if (rest > 1)
         share(rest);
-    for (std::int64_t b = start; b <= hiY_; ++b)
+    for (std::int64_t b = start; b <= last; ++b)
         if (!shared[b])
             out[b] = ribbonValue(m, b);
 }

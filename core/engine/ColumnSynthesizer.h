@@ -158,25 +158,31 @@ class ColumnSynthesizer {
     std::unique_ptr<KeptMemory> ribbonMemory_;
     const double* ribbonTable_ = nullptr;
     std::int64_t ribbonColumns_ = 0, ribbonRows_ = 0;
-    // The ribbon terms of every pair, row by m - loX, by b - loY, when they fit the
-    // budget: another period or amplitude of the other components then computes no ribbon
-    // term, and another amplitude of the ribbon neither. With them the table above is not
-    // used.
+    // The ribbon terms of every pair, row by m, by b (the center is in the picture), when
+    // they fit the budget: another period or amplitude of the other components then
+    // computes no ribbon term, and another amplitude of the ribbon neither. With them the
+    // table above is not used.
     std::unique_ptr<KeptMemory> ribbonTermsMemory_;
     const double* ribbonTerms_ = nullptr;
+    std::int64_t ribbonTermsRow_ = 0; // terms in a row: one more than the largest b kept
     void prepareRibbon(unsigned threads);
     void prepareRibbonHalf(unsigned threads);
     void preparePairTables(unsigned threads);
     // The ribbon terms of every b for one m into out (by b - loY); `shared` has as many
     // bytes.
     void fillRibbon(std::int64_t m, double* out, char* shared) const;
-    // The same for b >= start, with the center in the image: the pairs (m, b) with a
-    // common prime p take the term of (m / p, b / p) from row m / p of `source` (rows of
-    // `sourceRow` terms by b), the others are computed.
-    void fillRibbonFrom(std::int64_t m, std::int64_t start, const double* source,
-                        std::int64_t sourceRow, double* out, char* shared) const;
+    // The same for b in [start, last], with the center in the image: the pairs (m, b)
+    // with a common prime p take the term of (m / p, b / p) from row m / p of `source`
+    // (rows of `sourceRow` terms by b), the others are computed.
+    void fillRibbonFrom(std::int64_t m, std::int64_t start, std::int64_t last,
+                        const double* source, std::int64_t sourceRow, double* out,
+                        char* shared) const;
     // The bytes that identify a table's values (see KeptMemory::fillFor()).
     std::string tableInputs(std::initializer_list<std::int64_t> extent, int component) const;
+    // The extent (`count` numbers) of the table kept in the slot when it holds the terms
+    // of the same component, period and power.
+    bool keptExtent(KeptMemory::Slot slot, int component, std::int64_t* extent,
+                    std::size_t count) const;
 
     // The pattern values v of every pixel, column-major, in valueBytes_ (2 or 4) bytes;
     // none when they would not fit the budget or the memory is not there.

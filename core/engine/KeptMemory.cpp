@@ -74,6 +74,12 @@ KeptMemory::~KeptMemory() {
     freePixelMemory(release, releaseBytes);
 }
 
+std::string KeptMemory::keptInputs(Slot slot) {
+    Kept& k = kept();
+    std::lock_guard lock(k.mutex);
+    return k.contents[static_cast<std::size_t>(slot)];
+}
+
 void KeptMemory::beginPicture(int width, int height) {
     std::array<void*, Kept::kSlots> release{};
     std::array<std::size_t, Kept::kSlots> releaseBytes{};

@@ -53,6 +53,11 @@ class KeptMemory {
     void beginFilling() { contents_.clear(); }
     void filled(std::string inputs) { contents_ = std::move(inputs); }
 
+    // What the slot's kept block was computed from (empty: nothing, or undefined): a
+    // drawing may find there contents that serve it without being its own (a table of
+    // more pairs than it needs, say) and then ask for a block of that size.
+    static std::string keptInputs(Slot slot);
+
     // A drawing of a w x h picture begins: the blocks kept for pictures of another size
     // are freed (a drawing may leave a slot unused), and the blocks handed back from now
     // on are those of this size.
