@@ -95,15 +95,11 @@ constexpr std::size_t kMaxKeptValueBytes = std::size_t{1} << 27;
 constexpr double kRibbonTermsPerPixel = 2.5;
 constexpr std::size_t kMaxRibbonTermBytes = std::size_t{1} << 27;
 
-// The kept pattern values of a column, `count` rows of 16 or 32 bits, from and to the
-// whole numbers in doubles.
+// The kept pattern values of a column, `count` rows of 16 or 32 bits, from the whole
+// numbers in doubles.
 template <typename T> void storeValues(const double* values, int count, T* kept) {
     for (int i = 0; i < count; ++i)
         kept[i] = static_cast<T>(static_cast<std::int32_t>(values[i]));
-}
-template <typename T> void loadValues(const T* kept, int count, double* values) {
-    for (int i = 0; i < count; ++i)
-        values[i] = kept[i];
 }
 
 } // namespace
@@ -570,20 +566,9 @@ void ColumnSynthesizer::keepColumn(int x, const Scratch& s) const {
         storeValues(values, h_, static_cast<std::int32_t*>(valueMemory_->data()) + at);
 }
 
-void ColumnSynthesizer::keptColumn(int x, Scratch& s) const {
-    const std::size_t at = static_cast<std::size_t>(x) * static_cast<std::size_t>(h_);
-    if (valueBytes_ == 2)
-        loadValues(static_cast<const std::int16_t*>(valueMemory_->data()) + at, h_,
-                   s.sum.data());
-    else
-        loadValues(static_cast<const std::int32_t*>(valueMemory_->data()) + at, h_,
-                   s.sum.data());
-}
-
-template <bool Bleed, bool Frame, bool Capture>
-void ColumnSynthesizer::colorColumn(int x, const Scratch& s, std::uint32_t* out) const {
+template <bool Bleed, bool Frame, bool Capture, typename T>
+void ColumnSynthesizer::colorColumn(int x, const T* values, std::uint32_t* out) const {
     const auto xi = static_cast<std::size_t>(x);
-    const double* values = s.sum.data(); // whole numbers
     const double bleedWidth = p_.bleed;
     const std::uint64_t key = noiseKey_;
     const ColorLookup::Reader colors(colors_);
@@ -661,31 +646,42 @@ void ColumnSynthesizer::storeBlock(const int* columns, int count, const Scratch&
 }
 
 void ColumnSynthesizer::compute(const Unit& unit, Scratch& s, const ColumnOutput& output) const {
-    // The pixel loop without the branches a drawing does not need, chosen once.
-    using ColorColumn = void (ColumnSynthesizer::*)(int, const Scratch&, std::uint32_t*) const;
-    static constexpr ColorColumn kColorColumn[2][2][2] = {
-        {{&ColumnSynthesizer::colorColumn<false, false, false>,
-          &ColumnSynthesizer::colorColumn<false, false, true>},
-         {&ColumnSynthesizer::colorColumn<false, true, false>,
-          &ColumnSynthesizer::colorColumn<false, true, true>}},
-        {{&ColumnSynthesizer::colorColumn<true, false, false>,
-          &ColumnSynthesizer::colorColumn<true, false, true>},
-         {&ColumnSynthesizer::colorColumn<true, true, false>,
-          &ColumnSynthesizer::colorColumn<true, true, true>}}};
-    const ColorColumn colorColumnOf =
-        kColorColumn[p_.bleed > 0][p_.frame.enabled][magnitudes_ != nullptr];
+    // The pixel loop without the branches a drawing does not need, chosen once, for v
+    // from the sums (whole numbers in doubles) or from the kept values.
+    const auto pick = [this]<typename T>(const T*) {
+        using ColorColumn = void (ColumnSynthesizer::*)(int, const T*, std::uint32_t*) const;
+        static constexpr ColorColumn kColorColumn[2][2][2] = {
+            {{&ColumnSynthesizer::colorColumn<false, false, false, T>,
+              &ColumnSynthesizer::colorColumn<false, false, true, T>},
+             {&ColumnSynthesizer::colorColumn<false, true, false, T>,
+              &ColumnSynthesizer::colorColumn<false, true, true, T>}},
+            {{&ColumnSynthesizer::colorColumn<true, false, false, T>,
+              &ColumnSynthesizer::colorColumn<true, false, true, T>},
+             {&ColumnSynthesizer::colorColumn<true, true, false, T>,
+              &ColumnSynthesizer::colorColumn<true, true, true, T>}}};
+        return kColorColumn[p_.bleed > 0][p_.frame.enabled][magnitudes_ != nullptr];
+    };
+    const auto fromSum = pick(static_cast<const double*>(nullptr));
+    const auto fromKept16 = pick(static_cast<const std::int16_t*>(nullptr));
+    const auto fromKept32 = pick(static_cast<const std::int32_t*>(nullptr));
     int columns[2 * kBandWidth];
     int count = 0;
     auto draw = [&](int x, std::int64_t m) {
-        if (fromKeptValues_) {
-            keptColumn(x, s);
-        } else {
-            sumColumn(x, m, s);
-            keepColumn(x, s);
-        }
         std::uint32_t* out = s.block.data() + static_cast<std::size_t>(count) * h_;
         columns[count++] = x;
-        (this->*colorColumnOf)(x, s, out);
+        if (!fromKeptValues_) {
+            sumColumn(x, m, s);
+            keepColumn(x, s);
+            (this->*fromSum)(x, s.sum.data(), out);
+            return;
+        }
+        const std::size_t at = static_cast<std::size_t>(x) * static_cast<std::size_t>(h_);
+        if (valueBytes_ == 2)
+            (this->*fromKept16)(x, static_cast<const std::int16_t*>(valueMemory_->data()) + at,
+                                out);
+        else
+            (this->*fromKept32)(x, static_cast<const std::int32_t*>(valueMemory_->data()) + at,
+                                out);
     };
     if (!fromKeptValues_)
         fillPairTerms(unit, s);

@@ -124,12 +124,12 @@ class ColumnSynthesizer {
     // The sum of the terms of every row of column x (|dx| = m), rounded: v before the
     // bleed, in s.sum.
     void sumColumn(int x, std::int64_t m, Scratch& s) const;
-    // Keeps v of column x when the values are kept; puts the kept v into s.sum.
+    // Keeps v of column x (in s.sum) when the values are kept.
     void keepColumn(int x, const Scratch& s) const;
-    void keptColumn(int x, Scratch& s) const;
-    // Adds the bleed, looks up the colors and shades the frame of column x.
-    template <bool Bleed, bool Frame, bool Capture>
-    void colorColumn(int x, const Scratch& s, std::uint32_t* out) const;
+    // Adds the bleed to v of every row of column x (whole numbers), looks up the colors
+    // and shades the frame.
+    template <bool Bleed, bool Frame, bool Capture, typename T>
+    void colorColumn(int x, const T* values, std::uint32_t* out) const;
     // Puts the unit's colors (s.block, column after column) into the output.
     void storeBlock(const int* columns, int count, const Scratch& s,
                     const ColumnOutput& output) const;
