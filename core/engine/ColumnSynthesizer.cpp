@@ -2,6 +2,7 @@
 
 #include "engine/BleedNoise.h"
 #include "engine/DrawModes.h"
+#include "engine/DrawingMemory.h"
 #include "engine/ParallelWork.h"
 
 #include <algorithm>
@@ -79,21 +80,6 @@ class InputBytes {
     std::string bytes_;
 };
 
-// The largest |v| before the bleed: every |c^E| is at most 1.
-std::uint64_t valueBoundBeforeBleed(const DrawParams& p) {
-    double sum = 0.0;
-    for (float a : p.amplitude)
-        sum += a;
-    return static_cast<std::uint64_t>(std::ceil(sum)) + 2;
-}
-
-// The pattern values of a whole picture are kept up to this size (8192 x 8192 at two
-// bytes a pixel); larger pictures keep none.
-constexpr std::size_t kMaxKeptValueBytes = std::size_t{1} << 27;
-// The ribbon's terms of every pair are kept when they take at most 2.5 bytes a pixel (a
-// centered picture: 2) and this size.
-constexpr double kRibbonTermsPerPixel = 2.5;
-constexpr std::size_t kMaxRibbonTermBytes = std::size_t{1} << 27;
 
 // The kept pattern values of a column, `count` rows of 16 or 32 bits, from the whole
 // numbers in doubles.
@@ -229,12 +215,11 @@ std::string ColumnSynthesizer::valueInputs() const {
 }
 
 void ColumnSynthesizer::prepareValues() {
-    const std::uint64_t bound = valueBoundBeforeBleed(p_);
-    valueBytes_ = bound <= 0x7FFF ? 2 : bound <= 0x7FFFFFFF ? 4 : 0;
+    valueBytes_ = keptValueBytes(p_);
+    if (valueBytes_ == 0)
+        return;
     const std::size_t bytes = static_cast<std::size_t>(w_) * static_cast<std::size_t>(h_) *
                               static_cast<std::size_t>(valueBytes_);
-    if (valueBytes_ == 0 || bytes > kMaxKeptValueBytes)
-        return;
     try {
         valueMemory_ = std::make_unique<KeptMemory>(KeptMemory::Slot::PatternValues, bytes);
     } catch (const std::bad_alloc&) {
@@ -261,11 +246,7 @@ void ColumnSynthesizer::prepare(unsigned threads) {
 }
 
 void ColumnSynthesizer::prepareRibbon(unsigned threads) {
-    const std::size_t bytes = static_cast<std::size_t>(hiX_ - loX_ + 1) *
-                              static_cast<std::size_t>(hiY_ - loY_ + 1) * sizeof(double);
-    // Only a picture with the center inside stays within the budget.
-    if (loX_ != 0 || loY_ != 0 || static_cast<double>(bytes) > kRibbonTermsPerPixel * w_ * h_ ||
-        bytes > kMaxRibbonTermBytes) {
+    if (!keepsRibbonTerms(loX_, hiX_, loY_, hiY_, w_, h_)) {
         prepareRibbonHalf(threads);
         return;
     }
@@ -273,7 +254,7 @@ void ColumnSynthesizer::prepareRibbon(unsigned threads) {
     std::int64_t last[2] = {hiX_, hiY_};
     std::int64_t kept[2];
     if (keptExtent(KeptMemory::Slot::RibbonTerms, 6, kept, 2) && kept[0] >= hiX_ &&
-        kept[1] >= hiY_ && (kept[0] + 1) * (kept[1] + 1) * 8.0 <= kRibbonTermsPerPixel * w_ * h_) {
+        kept[1] >= hiY_ && keepsRibbonTerms(0, kept[0], 0, kept[1], w_, h_)) {
         last[0] = kept[0];
         last[1] = kept[1];
     }
@@ -329,11 +310,8 @@ void ColumnSynthesizer::preparePairTables(unsigned threads) {
     std::int64_t n = std::min(hiX_, hiY_) - first + 1;
     if (count == 0 || n < 2)
         return;
-    // With the ribbon's table (half a byte a pixel) at most 4 bytes a pixel; beyond the
-    // tables' range the terms are computed directly.
-    const double budget = 3.5 * w_ * h_;
-    while (n > 1 && static_cast<double>(PairTable::entries(n)) * 8.0 * count > budget)
-        n = n * 9 / 10;
+    // At most 3.5 bytes a pixel; beyond the tables' range the terms are computed directly.
+    n = pairTableExtent(n, count, w_, h_);
     // Each table in a block of its own: a new period of one leaves the other as it is.
     // A kept table of the same period that covers these pairs serves as it is.
     const auto fill = [&](KeptMemory::Slot slot, int component, std::unique_ptr<KeptMemory>& memory,
