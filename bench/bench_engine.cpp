@@ -9,6 +9,9 @@
 // And the observed drawing on threads that ran wide vector code first, as the window's
 // threads do after the toolkit's drawing: it must take the time of the plain observed one.
 //   build/bench/bench_engine --benchmark_filter=Observed
+// And redraws after one change, each drawing alternating between two values of it, as
+// the window draws when values change (what the drawing before computed is kept):
+//   build/bench/bench_engine --benchmark_filter='Fast_Plain|BM_Redraw'
 
 #include "FirstWorkload.h"
 #include "engine/DrawMain.h"
@@ -20,7 +23,9 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <string>
 #include <thread>
+#include <utility>
 
 using namespace wavory;
 
@@ -98,6 +103,67 @@ void BM_VariationThumbnail(benchmark::State& state) {
         benchmark::DoNotOptimize(makeThumbnail(canvas, 128).data());
     }
 }
+
+// One named change of the workload; the bool picks which of its two values.
+using Change = void (*)(ParamFields&, GColor&, bool);
+
+const std::pair<const char*, Change> kChanges[] = {
+    {"phase", [](ParamFields& f, GColor&, bool b) { f.phase = b ? 50 : 0; }},
+    {"colorset",
+     [](ParamFields&, GColor& set, bool b) {
+         if (b)
+             std::swap(set.r, set.b);
+     }},
+    {"mode", [](ParamFields& f, GColor&, bool b) { f.mode = b ? DrawMode::Xor : DrawMode::Normal; }},
+    {"frame", [](ParamFields& f, GColor&, bool b) { f.frame.enabled = b; }},
+    {"bleed", [](ParamFields& f, GColor&, bool b) { f.bleed = b ? "40" : "20"; }},
+    {"period",
+     [](ParamFields& f, GColor&, bool b) { f.values[kPeriodSlot[0]] = b ? "61" : "60"; }},
+    {"plusperiod",
+     [](ParamFields& f, GColor&, bool b) { f.values[kPeriodSlot[5]] = b ? "91" : "90"; }},
+    {"amplitude",
+     [](ParamFields& f, GColor&, bool b) { f.values[kAmplitudeSlot[6]] = b ? "81" : "80"; }},
+    {"center",
+     [](ParamFields& f, GColor&, bool b) {
+         if (b)
+             f.center = {"3", "2"};
+     }},
+};
+
+void runRedraw(benchmark::State& state, int side, Change change) {
+    DrawParams params[2];
+    GColor sets[2];
+    for (int i = 0; i < 2; ++i) {
+        ParamFields f = bench::firstWorkload({.side = side});
+        sets[i] = rainbow();
+        change(f, sets[i], i == 1);
+        params[i] = takeDrawSnapshot(f);
+    }
+    Canvas canvas(side, side);
+    DrawOptions options;
+    options.noiseKey = 12345;
+    forgetKeptTables();
+    DrawMain(params[0], sets[0], canvas, nullptr, options);
+    int next = 1;
+    for (auto _ : state) {
+        ++options.noiseKey; // as the window takes a fresh key for every drawing
+        DrawMain(params[next], sets[next], canvas, nullptr, options);
+        benchmark::DoNotOptimize(canvas.data());
+        next = 1 - next;
+    }
+}
+
+const bool kRedrawsRegistered = [] {
+    for (const auto& [name, change] : kChanges)
+        benchmark::RegisterBenchmark((std::string("BM_Redraw/3000/") + name).c_str(),
+                                     [change = change](benchmark::State& s) {
+                                         runRedraw(s, 3000, change);
+                                     })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->MeasureProcessCPUTime();
+    return true;
+}();
 
 void BM_Fast_Plain(benchmark::State& s) {
     runFast(s, false);

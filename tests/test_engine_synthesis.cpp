@@ -10,12 +10,14 @@
 #include "engine/BleedNoise.h"
 #include "engine/DrawMain.h"
 #include "engine/ReferenceRenderer.h"
+#include "image/PixelMemory.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -32,7 +34,9 @@ struct Case {
 };
 
 // Draws the case with the fast engine on every thread count, observed and not, onto a
-// canvas that already holds a picture, and compares with the reference.
+// canvas that already holds a picture (or over that picture kept apart), and compares
+// with the reference. Every drawing after the first finds the pattern values of the one
+// before.
 void expectSameAsReference(const Case& c) {
     SCOPED_TRACE(c.name);
     const DrawParams params = takeDrawSnapshot(c.fields);
@@ -43,12 +47,15 @@ void expectSameAsReference(const Case& c) {
               DrawOutcome::Completed);
     for (unsigned threads : {1u, 2u, 3u}) {
         for (bool observed : {false, true}) {
-            SCOPED_TRACE("threads " + std::to_string(threads) + (observed ? " observed" : ""));
-            Canvas actual = background;
+            const bool apart = threads == 2;
+            SCOPED_TRACE("threads " + std::to_string(threads) + (observed ? " observed" : "") +
+                         (apart ? " over a picture apart" : ""));
+            Canvas actual = apart ? Canvas(3, 2) : background;
             DrawObserver observer;
             DrawOptions options;
             options.threads = threads;
             options.noiseKey = c.key;
+            options.previous = apart ? &background : nullptr;
             const DrawResult r =
                 DrawMain(params, c.set, actual, observed ? &observer : nullptr, options);
             EXPECT_EQ(r.outcome, DrawOutcome::Completed);
@@ -96,6 +103,9 @@ TEST(SynthesisMatchesReference, ShortPeriodsAndHugeAmplitudes) {
     f.values[9] = "2";
     f.bleed = "999999";
     expectSameAsReference(makeCase("and power 2, bleed 999999", f));
+    for (int slot : {1, 3, 5, 7, 11, 13, 15, 17})
+        f.values[static_cast<std::size_t>(slot)] = "999999999";
+    expectSameAsReference(makeCase("amplitudes beyond 32 bits together", f));
 }
 
 TEST(SynthesisMatchesReference, BleedWithKeys) {
@@ -179,14 +189,17 @@ TEST(SynthesisMatchesReference, TinyAndOddSizes) {
 }
 
 TEST(SynthesisMatchesReference, KeptTablesOnlyWhereTheirInputsAreTheSame) {
-    // One picture size throughout: each step changes one value that the plus, ribbon or
-    // ripple tables depend on (or one they do not), and every drawing after the first
-    // finds the tables of the one before. A slot of -1 switches the component instead.
+    // Each step changes one value that the plus, ribbon or ripple tables or the pattern
+    // values depend on (or one they do not), and every drawing after the first finds what
+    // the one before kept. A slot of -1 applies the step's change instead.
     struct Step {
         const char* name;
         int slot;
         std::string value;
-        int component = -1;
+        std::function<void(Case&)> change = nullptr;
+    };
+    const auto off = [](int component) {
+        return [component](Case& c) { c.fields.componentOn[static_cast<std::size_t>(component)] = false; };
     };
     const Step steps[] = {
         {"start", kPowerSlot, "1"},
@@ -197,19 +210,69 @@ TEST(SynthesisMatchesReference, KeptTablesOnlyWhereTheirInputsAreTheSame) {
         {"ribbon period", kPeriodSlot[6], "500"},
         {"ribbon amplitude", kAmplitudeSlot[6], "91"},
         {"ripple amplitude", kAmplitudeSlot[7], "41"},
-        {"plus off", -1, "", 5},
-        {"ripple off", -1, "", 7},
+        {"vertical period", kPeriodSlot[0], "61"},
+        {"vertical amplitude", kAmplitudeSlot[0], "301"},
+        {"circle's vertical period", kCircleYPeriodSlot, "45"},
+        {"phase", -1, "", [](Case& c) { c.fields.phase = 37; }},
+        {"color set", -1, "", [](Case& c) { c.set = blackWhiteSet(); }},
+        {"xor", -1, "", [](Case& c) { c.fields.mode = DrawMode::Xor; }},
+        {"and", -1, "", [](Case& c) { c.fields.mode = DrawMode::And; }},
+        {"or", -1, "", [](Case& c) { c.fields.mode = DrawMode::Or; }},
+        {"frame", -1, "", [](Case& c) { c.fields.frame.enabled = true; }},
+        {"bleed", -1, "", [](Case& c) { c.fields.bleed = "30"; }},
+        {"noise key", -1, "", [](Case& c) { c.key = 99; }},
+        {"plus off", -1, "", off(5)},
+        {"ripple off", -1, "", off(7)},
+        {"center", -1, "", [](Case& c) { c.fields.center = {"1", "-1"}; }},
+        {"center back to the middle", -1, "", [](Case& c) { c.fields.center = {"0", "0"}; }},
+        {"size", -1, "", [](Case& c) { c.fields.width = 44; }},
+        // The tables of the middle cover every pair of a center just above the picture.
+        {"tall, plus and ripple on", -1, "",
+         [](Case& c) {
+             c.fields.width = 33;
+             c.fields.height = 45;
+             c.fields.componentOn.fill(true);
+         }},
+        {"tall, center above", -1, "", [](Case& c) { c.fields.center = {"0", "-23"}; }},
     };
-    ParamFields f = allComponents(45, 33);
+    Case c = makeCase("", allComponents(45, 33));
     for (const Step& step : steps) {
         if (step.slot >= 0)
-            f.values[static_cast<std::size_t>(step.slot)] = step.value;
+            c.fields.values[static_cast<std::size_t>(step.slot)] = step.value;
         else
-            f.componentOn[static_cast<std::size_t>(step.component)] = false;
-        expectSameAsReference(makeCase(step.name, f));
+            step.change(c);
+        c.name = step.name;
+        expectSameAsReference(c);
     }
-    f.center = {"1", "-1"};
-    expectSameAsReference(makeCase("center", f));
+}
+
+TEST(SynthesisMatchesReference, RedrawsAfterAStoppedOrFailedDrawing) {
+    // A drawing that stops or fails leaves nothing the next one could take for its own.
+    struct StopAtOnce : DrawObserver {
+        bool stopRequested() override { return true; }
+    };
+    Case c = makeCase("", allComponents(45, 33));
+    for (const char* how : {"stopped", "failed"}) {
+        const bool stop = std::string(how) == "stopped";
+        for (int nth = 1; nth <= (stop ? 1 : 16); ++nth) {
+            c.name = std::string(how) + " at allocation " + std::to_string(nth);
+            c.fields.width = 45;
+            expectSameAsReference(c);
+            c.fields.width = 44; // every block of another size
+            c.fields.values[kPeriodSlot[0]] = std::to_string(60 + nth);
+            const DrawParams params = takeDrawSnapshot(c.fields);
+            Canvas canvas;
+            StopAtOnce stopper;
+            failPixelMemoryAt(stop ? 0 : nth);
+            try {
+                DrawMain(params, c.set, canvas, stop ? &stopper : nullptr);
+            } catch (const std::bad_alloc&) {
+            }
+            failPixelMemoryAt(0);
+            c.fields.phase = nth % 100;
+            expectSameAsReference(c);
+        }
+    }
 }
 
 TEST(SynthesisMatchesReference, EveryDrawMode) {

@@ -9,8 +9,10 @@
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
+#include <new>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 namespace wavory {
 
@@ -33,21 +35,57 @@ void magnitudeRange(std::int64_t first, std::int64_t last, std::int64_t center, 
     lo = (a <= 0 && b >= 0) ? 0 : std::min(std::llabs(a), std::llabs(b));
 }
 
-// out[i] = the sum of row i of a run whose b moves by Dir per row; the terms indexed by
-// b are read at [Dir i], the row terms at [i]. The ring (rectangle) term is `ringValue`
+// The amplitudes of the plus, ribbon and ripple terms, whose tables hold c^E alone: a
+// term is A c^E either way, so a new amplitude needs no new table.
+struct PairAmplitudes {
+    double plus, ribbon, ripple;
+};
+
+// roundEvenFast() of a sum, which lies far below 2^52 (it is at most the sum of the
+// amplitudes, each below 2^31), without its branch, so that a loop of it uses vector
+// instructions.
+inline double roundSumEven(double value) {
+    constexpr double kShift = 4503599627370496.0; // 2^52
+    return std::copysign((std::fabs(value) + kShift) - kShift, value);
+}
+
+// out[i] = the sum of row i of a run whose b moves by Dir per row, rounded half to even
+// (v before the bleed); the terms indexed by b are read at [Dir i], the row terms at [i]. The ring (rectangle) term is `ringValue`
 // throughout when RingFixed, else ring[Dir i]. Written so that the compiler can use
 // vector instructions; every lane adds in the same order as the plain evaluation.
 template <int Dir, bool RingFixed>
 void sumRun(int n, const double* __restrict horizontal, double c0,
             const double* __restrict diagonal, const double* __restrict circle,
-            const double* __restrict ring, double ringValue, const double* __restrict plus,
-            const double* __restrict ribbon, const double* __restrict ripple,
-            double* __restrict out) {
+            const double* __restrict ring, double ringValue, PairAmplitudes a,
+            const double* __restrict plus, const double* __restrict ribbon,
+            const double* __restrict ripple, double* __restrict out) {
     for (int i = 0; i < n; ++i) {
         const double t4 = RingFixed ? ringValue : ring[Dir * i];
-        out[i] = horizontal[i] + c0 + diagonal[i] + circle[Dir * i] + t4 + plus[Dir * i] +
-                 ribbon[Dir * i] + ripple[Dir * i];
+        out[i] = roundSumEven(horizontal[i] + c0 + diagonal[i] + circle[Dir * i] + t4 +
+                              a.plus * plus[Dir * i] + a.ribbon * ribbon[Dir * i] +
+                              a.ripple * ripple[Dir * i]);
     }
+}
+
+// The bytes that identify what kept contents were computed from (KeptMemory).
+class InputBytes {
+  public:
+    template <typename T> InputBytes& add(const T& value) {
+        bytes_.append(reinterpret_cast<const char*>(&value), sizeof value);
+        return *this;
+    }
+    std::string take() { return std::move(bytes_); }
+
+  private:
+    std::string bytes_;
+};
+
+
+// The kept pattern values of a column, `count` rows of 16 or 32 bits, from the whole
+// numbers in doubles.
+template <typename T> void storeValues(const double* values, int count, T* kept) {
+    for (int i = 0; i < count; ++i)
+        kept[i] = static_cast<T>(static_cast<std::int32_t>(values[i]));
 }
 
 } // namespace
@@ -117,52 +155,134 @@ ColumnSynthesizer::ColumnSynthesizer(const DrawParams& params, const ColorTable&
         frameCarry_ = frame_.carryIn();
 }
 
+double ColumnSynthesizer::raised(double c) const {
+    return powerIsOne_ ? c : std::pow(c, power_);
+}
+
 double ColumnSynthesizer::term(float amplitude, double c) const {
     const double a = amplitude;
-    if (powerIsOne_)
-        return a * c;
-    return a * std::pow(c, power_);
+    return a * raised(c);
 }
 
-double ColumnSynthesizer::plusTerm(std::int64_t m, std::int64_t b) const {
-    return term(p_.amplitude[5], std::cos(static_cast<double>(m * b) / p_.period[5]));
+double ColumnSynthesizer::plusValue(std::int64_t m, std::int64_t b) const {
+    return raised(std::cos(static_cast<double>(m * b) / p_.period[5]));
 }
 
-double ColumnSynthesizer::ribbonTerm(std::int64_t m, std::int64_t b) const {
+double ColumnSynthesizer::ribbonValue(std::int64_t m, std::int64_t b) const {
     const std::int64_t mp = m == 0 ? 1 : m;
     const double angle = std::atan(static_cast<double>(b) / static_cast<double>(mp));
-    return term(p_.amplitude[6], std::cos(angle / p_.period[6] * 400.0));
+    return raised(std::cos(angle / p_.period[6] * 400.0));
 }
 
-double ColumnSynthesizer::rippleTerm(std::int64_t m, std::int64_t b) const {
+double ColumnSynthesizer::rippleValue(std::int64_t m, std::int64_t b) const {
     const auto um = static_cast<std::uint64_t>(m);
     const auto ub = static_cast<std::uint64_t>(b);
-    return term(p_.amplitude[7], std::cos(static_cast<double>(um * um + ub * ub + 1)));
+    return raised(std::cos(static_cast<double>(um * um + ub * ub + 1)));
 }
 
-std::string ColumnSynthesizer::tableInputs(std::int64_t a, std::int64_t b,
-                                           std::initializer_list<int> components) const {
-    // Everything a table's values depend on, bit for bit: its extent, the power and the
-    // period and amplitude of each component in it (-1: a component left out).
-    std::string inputs;
-    const auto add = [&](const auto& value) {
-        inputs.append(reinterpret_cast<const char*>(&value), sizeof value);
-    };
-    add(a);
-    add(b);
-    add(p_.power);
-    for (const int i : components) {
-        add(i);
-        if (i >= 0) {
-            add(p_.period[static_cast<std::size_t>(i)]);
-            add(p_.amplitude[static_cast<std::size_t>(i)]);
-        }
+std::string ColumnSynthesizer::tableInputs(std::initializer_list<std::int64_t> extent,
+                                           int component) const {
+    // Everything a table's values depend on, bit for bit: the power and the component's
+    // period (the amplitude multiplies the values as they are read), then its extent.
+    InputBytes inputs;
+    inputs.add(p_.power).add(component).add(p_.period[static_cast<std::size_t>(component)]);
+    for (const std::int64_t e : extent)
+        inputs.add(e);
+    return inputs.take();
+}
+
+bool ColumnSynthesizer::keptExtent(KeptMemory::Slot slot, int component, std::int64_t* extent,
+                                   std::size_t count) const {
+    // A term of a pair does not depend on the extent of its table: a table of the same
+    // power and period serves every pair it covers, wherever the center is.
+    const std::string kept = KeptMemory::keptInputs(slot);
+    const std::string same = tableInputs({}, component);
+    if (kept.size() != same.size() + count * sizeof(std::int64_t) ||
+        kept.compare(0, same.size(), same) != 0)
+        return false;
+    std::memcpy(extent, kept.data() + same.size(), count * sizeof(std::int64_t));
+    return true;
+}
+
+std::string ColumnSynthesizer::valueInputs() const {
+    // Everything v depends on before the bleed: the phase, the color set, the mode, the
+    // frame and the bleed only turn v into a color.
+    InputBytes inputs;
+    inputs.add(w_).add(h_).add(cx_).add(cy_).add(p_.power).add(p_.circlePeriodY);
+    for (std::size_t i = 0; i < p_.amplitude.size(); ++i)
+        inputs.add(p_.period[i]).add(p_.amplitude[i]);
+    return inputs.take();
+}
+
+void ColumnSynthesizer::prepareValues() {
+    valueBytes_ = keptValueBytes(p_);
+    if (valueBytes_ == 0)
+        return;
+    const std::size_t bytes = static_cast<std::size_t>(w_) * static_cast<std::size_t>(h_) *
+                              static_cast<std::size_t>(valueBytes_);
+    try {
+        valueMemory_ = std::make_unique<KeptMemory>(KeptMemory::Slot::PatternValues, bytes);
+    } catch (const std::bad_alloc&) {
+        return; // the drawing goes on without keeping its values
     }
-    return inputs;
+    valueInputs_ = valueInputs();
+    fromKeptValues_ = valueMemory_->holds(valueInputs_);
+    if (!fromKeptValues_)
+        valueMemory_->beginFilling();
+}
+
+void ColumnSynthesizer::keepValues() {
+    if (valueMemory_ && !fromKeptValues_)
+        valueMemory_->filled(valueInputs_);
 }
 
 void ColumnSynthesizer::prepare(unsigned threads) {
-    if (ribbonOn_ && loX_ == 0 && loY_ == 0 && hiX_ >= 2 && hiY_ >= 2) {
+    prepareValues();
+    if (fromKeptValues_)
+        return; // no term is computed
+    if (ribbonOn_)
+        prepareRibbon(threads);
+    preparePairTables(threads);
+}
+
+void ColumnSynthesizer::prepareRibbon(unsigned threads) {
+    if (!keepsRibbonTerms(loX_, hiX_, loY_, hiY_, w_, h_)) {
+        prepareRibbonHalf(threads);
+        return;
+    }
+    // Kept terms of more pairs serve as they are (a center moved towards the middle).
+    std::int64_t last[2] = {hiX_, hiY_};
+    std::int64_t kept[2];
+    if (keptExtent(KeptMemory::Slot::RibbonTerms, 6, kept, 2) && kept[0] >= hiX_ &&
+        kept[1] >= hiY_ && keepsRibbonTerms(0, kept[0], 0, kept[1], w_, h_)) {
+        last[0] = kept[0];
+        last[1] = kept[1];
+    }
+    const auto columns = static_cast<std::size_t>(last[0] + 1);
+    const auto rows = static_cast<std::size_t>(last[1] + 1);
+    ribbonTermsMemory_ = std::make_unique<KeptMemory>(KeptMemory::Slot::RibbonTerms,
+                                                      columns * rows * sizeof(double));
+    auto* terms = static_cast<double*>(ribbonTermsMemory_->data());
+    ribbonTermsMemory_->fillFor(tableInputs({last[0], last[1]}, 6), [&] {
+        std::vector<std::vector<char>> shared(std::max(threads, 1u), std::vector<char>(rows));
+        // The terms of every pair with a common prime p come from the row m / p, filled
+        // before: rows [2^k, 2^(k+1)) after those below.
+        const auto rowLength = static_cast<std::int64_t>(rows);
+        for (std::size_t begin = 0, end = 2; begin < columns; begin = end, end *= 2) {
+            const std::size_t stop = std::min(end, columns);
+            runParallel(stop - begin, threads, [&](std::size_t i, unsigned worker) {
+                const auto m = static_cast<std::int64_t>(begin + i);
+                fillRibbonFrom(m, 0, last[1], terms, rowLength, terms + (begin + i) * rows,
+                               shared[worker].data());
+            });
+        }
+    });
+    ribbonTerms_ = terms;
+    ribbonTermsRow_ = last[1] + 1;
+}
+
+void ColumnSynthesizer::prepareRibbonHalf(unsigned threads) {
+    if (loX_ == 0 && loY_ == 0 && hiX_ >= 2 && hiY_ >= 2) {
         ribbonColumns_ = hiX_ / 2 + 1;
         ribbonRows_ = hiY_ / 2 + 1;
         const auto rows = static_cast<std::size_t>(ribbonRows_);
@@ -171,49 +291,56 @@ void ColumnSynthesizer::prepare(unsigned threads) {
             static_cast<std::size_t>(ribbonColumns_) * rows * sizeof(double));
         auto* table = static_cast<double*>(ribbonMemory_->data());
         ribbonTable_ = table;
-        ribbonMemory_->fillFor(tableInputs(ribbonColumns_, ribbonRows_, {6}), [&] {
+        ribbonMemory_->fillFor(tableInputs({ribbonColumns_, ribbonRows_}, 6), [&] {
             runParallel(static_cast<std::size_t>(ribbonColumns_), threads,
                         [&](std::size_t m, unsigned) {
                             double* row = table + m * rows;
                             for (std::size_t b = 0; b < rows; ++b)
-                                row[b] = ribbonTerm(static_cast<std::int64_t>(m),
-                                                    static_cast<std::int64_t>(b));
+                                row[b] = ribbonValue(static_cast<std::int64_t>(m),
+                                                     static_cast<std::int64_t>(b));
                         });
         });
     }
+}
+
+void ColumnSynthesizer::preparePairTables(unsigned threads) {
     const int count = (plusOn_ ? 1 : 0) + (rippleOn_ ? 1 : 0);
     // The pairs whose m and b can both be either |dx| or |dy| of a pixel.
     const std::int64_t first = std::max(loX_, loY_);
     std::int64_t n = std::min(hiX_, hiY_) - first + 1;
     if (count == 0 || n < 2)
         return;
-    // With the ribbon's table (half a byte a pixel) at most 4 bytes a pixel.
+    // At most 3.5 bytes a pixel; beyond the tables' range the terms are computed directly.
     n = pairTableExtent(n, count, w_, h_);
-    const std::size_t entries = PairTable::entries(n);
-    tableMemory_ = std::make_unique<KeptMemory>(KeptMemory::Slot::PairTables,
-                                                entries * sizeof(double) * count);
-    double* values = static_cast<double*>(tableMemory_->data());
-    if (plusOn_) {
-        plusTable_ = PairTable(first, n, values);
-        values += entries;
-    }
-    if (rippleOn_)
-        rippleTable_ = PairTable(first, n, values);
-    const auto fillRow = [&](std::size_t i, unsigned) {
-        const std::int64_t m = first + static_cast<std::int64_t>(i);
-        if (plusOn_) {
-            double* row = plusTable_.row(m);
-            for (std::int64_t b = m; b < first + n; ++b)
-                row[b - m] = plusTerm(m, b);
+    // Each table in a block of its own: a new period of one leaves the other as it is.
+    // A kept table of the same period that covers these pairs serves as it is.
+    const auto fill = [&](KeptMemory::Slot slot, int component, std::unique_ptr<KeptMemory>& memory,
+                          PairTable& table, auto value) {
+        std::int64_t extent[2] = {first, n};
+        std::int64_t kept[2];
+        if (keptExtent(slot, component, kept, 2) && kept[0] <= first &&
+            kept[0] + kept[1] >= first + n) {
+            extent[0] = kept[0];
+            extent[1] = kept[1];
         }
-        if (rippleOn_) {
-            double* row = rippleTable_.row(m);
-            for (std::int64_t b = m; b < first + n; ++b)
-                row[b - m] = rippleTerm(m, b);
-        }
+        const std::int64_t from = extent[0], size = extent[1];
+        memory = std::make_unique<KeptMemory>(slot, PairTable::entries(size) * sizeof(double));
+        table = PairTable(from, size, static_cast<double*>(memory->data()));
+        memory->fillFor(tableInputs({from, size}, component), [&] {
+            runParallel(static_cast<std::size_t>(size), threads, [&](std::size_t i, unsigned) {
+                const std::int64_t m = from + static_cast<std::int64_t>(i);
+                double* row = table.row(m);
+                for (std::int64_t b = m; b < from + size; ++b)
+                    row[b - m] = value(m, b);
+            });
+        });
     };
-    tableMemory_->fillFor(tableInputs(first, n, {plusOn_ ? 5 : -1, rippleOn_ ? 7 : -1}),
-                          [&] { runParallel(static_cast<std::size_t>(n), threads, fillRow); });
+    if (plusOn_)
+        fill(KeptMemory::Slot::PlusTable, 5, plusMemory_, plusTable_,
+             [this](std::int64_t m, std::int64_t b) { return plusValue(m, b); });
+    if (rippleOn_)
+        fill(KeptMemory::Slot::RippleTable, 7, rippleMemory_, rippleTable_,
+             [this](std::int64_t m, std::int64_t b) { return rippleValue(m, b); });
 }
 
 std::vector<ColumnSynthesizer::Unit> ColumnSynthesizer::units() const {
@@ -233,8 +360,10 @@ ColumnSynthesizer::Scratch ColumnSynthesizer::makeScratch() const {
     const auto B = static_cast<std::size_t>(hiY_ - loY_ + 1);
     Scratch s;
     // Switched-off components keep exactly 0.
-    for (auto* v : {&s.circle, &s.plus, &s.ribbon, &s.ripple})
+    for (auto* v : {&s.circle, &s.ribbon})
         v->assign(B, 0.0);
+    for (auto* v : {&s.plus, &s.ripple})
+        v->assign(B * static_cast<std::size_t>(kBandWidth), 0.0);
     s.shared.assign(B, 0);
     s.sum.resize(H);
     s.block.resize(H * 2 * static_cast<std::size_t>(kBandWidth));
@@ -250,42 +379,78 @@ void ColumnSynthesizer::fillTerms(std::int64_t m, Scratch& s) const {
             s.circle[static_cast<std::size_t>(k)] =
                 term(a3, circleRow_[static_cast<std::size_t>(k)] * column);
     }
+    s.ribbonRow = s.ribbon.data();
+    if (ribbonTerms_) {
+        s.ribbonRow = ribbonTerms_ + m * ribbonTermsRow_; // loX = loY = 0
+    } else if (ribbonOn_) {
+        fillRibbon(m, s.ribbon.data(), s.shared.data());
+    }
+}
+
+void ColumnSynthesizer::fillPairTerms(const Unit& unit, Scratch& s) const {
+    const auto rows = static_cast<std::size_t>(hiY_ - loY_ + 1);
+    const std::int64_t end = hiY_ + 1;
     // Symmetric terms: from the table where it covers both m and b, f(b, m) = f(m, b).
+    // For b below the unit's m the values of its columns lie side by side in row b, and
+    // are read so, a cache line for all of them.
     auto symmetric = [&](const PairTable& table, std::vector<double>& values, auto compute) {
-        double* out = values.data(); // by b - loY
-        const std::int64_t end = hiY_ + 1;
-        std::int64_t b = loY_;
-        if (table.covers(m)) {
-            const std::int64_t tableEnd = table.first() + table.size();
-            for (; b < table.first(); ++b)
-                out[b - loY_] = compute(m, b);
-            for (; b < std::min(m, end); ++b)
-                out[b - loY_] = table.row(b)[m - b];
-            const std::int64_t stop = std::min(tableEnd, end);
-            if (b < stop) {
-                std::memcpy(out + (b - loY_), table.row(m) + (b - m),
-                            static_cast<std::size_t>(stop - b) * sizeof(double));
-                b = stop;
+        const std::int64_t count = unit.m1 - unit.m0;
+        const auto outOf = [&](std::int64_t m) { // by b - loY
+            return values.data() + static_cast<std::size_t>(m - unit.m0) * rows;
+        };
+        std::vector<std::int64_t> next(static_cast<std::size_t>(count), loY_); // b of each m
+        const bool covered = table.covers(unit.m0) && table.covers(unit.m1 - 1);
+        if (covered) {
+            const std::int64_t first = table.first();
+            for (std::int64_t m = unit.m0; m < unit.m1; ++m) {
+                double* out = outOf(m);
+                for (std::int64_t b = loY_; b < first; ++b)
+                    out[b - loY_] = compute(m, b);
             }
+            const std::int64_t below = std::min(unit.m0, end);
+            // The rows lie apart by their length: nothing fetches them ahead but this.
+            constexpr std::int64_t kAhead = 16;
+            for (std::int64_t b = std::max(first, loY_); b < below; ++b) {
+                if (b + kAhead < below)
+                    __builtin_prefetch(table.row(b + kAhead) + (unit.m0 - b - kAhead));
+                const double* side = table.row(b) + (unit.m0 - b);
+                for (std::int64_t j = 0; j < count; ++j)
+                    values[static_cast<std::size_t>(j) * rows + static_cast<std::size_t>(b - loY_)] =
+                        side[j];
+            }
+            std::fill(next.begin(), next.end(), std::max(below, loY_));
         }
-        for (; b < end; ++b)
-            out[b - loY_] = compute(m, b);
+        for (std::int64_t m = unit.m0; m < unit.m1; ++m) {
+            double* out = outOf(m);
+            std::int64_t b = next[static_cast<std::size_t>(m - unit.m0)];
+            if (covered) {
+                const std::int64_t tableEnd = table.first() + table.size();
+                for (; b < std::min(m, end); ++b)
+                    out[b - loY_] = table.row(b)[m - b];
+                const std::int64_t stop = std::min(tableEnd, end);
+                if (b < stop) {
+                    std::memcpy(out + (b - loY_), table.row(m) + (b - m),
+                                static_cast<std::size_t>(stop - b) * sizeof(double));
+                    b = stop;
+                }
+            }
+            for (; b < end; ++b)
+                out[b - loY_] = compute(m, b);
+        }
     };
     if (plusOn_)
         symmetric(plusTable_, s.plus,
-                  [this](std::int64_t a, std::int64_t b) { return plusTerm(a, b); });
+                  [this](std::int64_t a, std::int64_t b) { return plusValue(a, b); });
     if (rippleOn_)
         symmetric(rippleTable_, s.ripple,
-                  [this](std::int64_t a, std::int64_t b) { return rippleTerm(a, b); });
-    if (ribbonOn_)
-        fillRibbon(m, s);
+                  [this](std::int64_t a, std::int64_t b) { return rippleValue(a, b); });
 }
 
-void ColumnSynthesizer::fillRibbon(std::int64_t m, Scratch& s) const {
-    double* out = s.ribbon.data(); // by b - loY
+void ColumnSynthesizer::fillRibbon(std::int64_t m, double* out, char* shared) const {
+    // out is by b - loY.
     if (!ribbonTable_) {
         for (std::int64_t b = loY_; b <= hiY_; ++b)
-            out[b - loY_] = ribbonTerm(m, b);
+            out[b - loY_] = ribbonValue(m, b);
         return;
     }
     // Here loY = 0: out is by b.
@@ -295,15 +460,20 @@ void ColumnSynthesizer::fillRibbon(std::int64_t m, Scratch& s) const {
                     static_cast<std::size_t>(ribbonRows_) * sizeof(double));
         start = ribbonRows_;
     }
-    if (start > hiY_)
-        return;
-    char* shared = s.shared.data();
-    std::fill(shared + start, shared + hiY_ + 1, char{0});
     // (m, b) with a common prime p: the term of (m / p, b / p), which the table holds as
     // m / p <= hiX / 2 and b / p <= hiY / 2.
+    fillRibbonFrom(m, start, hiY_, ribbonTable_, ribbonRows_, out, shared);
+}
+
+void ColumnSynthesizer::fillRibbonFrom(std::int64_t m, std::int64_t start, std::int64_t last,
+                                       const double* source, std::int64_t sourceRow, double* out,
+                                       char* shared) const {
+    if (start > last)
+        return;
+    std::fill(shared + start, shared + last + 1, char{0});
     auto share = [&](std::int64_t p) {
-        const double* row = ribbonTable_ + (m / p) * ribbonRows_;
-        for (std::int64_t b = (start + p - 1) / p * p; b <= hiY_; b += p) {
+        const double* row = source + (m / p) * sourceRow;
+        for (std::int64_t b = (start + p - 1) / p * p; b <= last; b += p) {
             out[b] = row[b / p];
             shared[b] = 1;
         }
@@ -318,9 +488,9 @@ void ColumnSynthesizer::fillRibbon(std::int64_t m, Scratch& s) const {
     }
     if (rest > 1)
         share(rest);
-    for (std::int64_t b = start; b <= hiY_; ++b)
+    for (std::int64_t b = start; b <= last; ++b)
         if (!shared[b])
-            out[b] = ribbonTerm(m, b);
+            out[b] = ribbonValue(m, b);
 }
 
 void ColumnSynthesizer::sumColumn(int x, std::int64_t m, Scratch& s) const {
@@ -331,6 +501,7 @@ void ColumnSynthesizer::sumColumn(int x, std::int64_t m, Scratch& s) const {
     double* out = s.sum.data();
     const std::int64_t H = h_;
     const std::int64_t cy = cy_;
+    const PairAmplitudes amplitudes{p_.amplitude[5], p_.amplitude[6], p_.amplitude[7]};
     // A run of rows [y0, y1): terms by b start at b = |y0 - cy| and move by Dir.
     auto run = [&](auto dir, auto ringFixed, std::int64_t y0, std::int64_t y1) {
         if (y0 >= y1)
@@ -344,8 +515,8 @@ void ColumnSynthesizer::sumColumn(int x, std::int64_t m, Scratch& s) const {
         const auto y = static_cast<std::size_t>(y0);
         sumRun<Dir, RingFixed>(static_cast<int>(y1 - y0), horizontal + y, c0, diagonal + y,
                                s.circle.data() + k, rectangle_.data() + ringIndex,
-                               rectangle_[ringIndex], s.plus.data() + k, s.ribbon.data() + k,
-                               s.ripple.data() + k, out + y);
+                               rectangle_[ringIndex], amplitudes, s.plusRow + k,
+                               s.ribbonRow + k, s.rippleRow + k, out + y);
     };
     using Up = std::integral_constant<int, -1>;
     using Down = std::integral_constant<int, 1>;
@@ -362,10 +533,20 @@ void ColumnSynthesizer::sumColumn(int x, std::int64_t m, Scratch& s) const {
     run(Down{}, Varying{}, lowerSplit, H);
 }
 
-template <bool Bleed, bool Frame, bool Capture>
-void ColumnSynthesizer::colorColumn(int x, const Scratch& s, std::uint32_t* out) const {
+void ColumnSynthesizer::keepColumn(int x, const Scratch& s) const {
+    const double* values = s.sum.data();
+    if (!valueMemory_)
+        return;
+    const std::size_t at = static_cast<std::size_t>(x) * static_cast<std::size_t>(h_);
+    if (valueBytes_ == 2)
+        storeValues(values, h_, static_cast<std::int16_t*>(valueMemory_->data()) + at);
+    else
+        storeValues(values, h_, static_cast<std::int32_t*>(valueMemory_->data()) + at);
+}
+
+template <bool Bleed, bool Frame, bool Capture, typename T>
+void ColumnSynthesizer::colorColumn(int x, const T* values, std::uint32_t* out) const {
     const auto xi = static_cast<std::size_t>(x);
-    const double* sum = s.sum.data();
     const double bleedWidth = p_.bleed;
     const std::uint64_t key = noiseKey_;
     const ColorLookup::Reader colors(colors_);
@@ -378,7 +559,7 @@ void ColumnSynthesizer::colorColumn(int x, const Scratch& s, std::uint32_t* out)
     }
     for (int y = 0; y < h_; ++y) {
         const auto i = static_cast<std::size_t>(y);
-        std::int64_t v = roundEvenToInt64(sum[i]);
+        auto v = static_cast<std::int64_t>(values[i]);
         if (Bleed) {
             const float r = bleedNoise(key, x, y);
             v = roundEvenToInt64((static_cast<double>(r) - 0.5) * bleedWidth +
@@ -443,29 +624,52 @@ void ColumnSynthesizer::storeBlock(const int* columns, int count, const Scratch&
 }
 
 void ColumnSynthesizer::compute(const Unit& unit, Scratch& s, const ColumnOutput& output) const {
-    // The pixel loop without the branches a drawing does not need, chosen once.
-    using ColorColumn = void (ColumnSynthesizer::*)(int, const Scratch&, std::uint32_t*) const;
-    static constexpr ColorColumn kColorColumn[2][2][2] = {
-        {{&ColumnSynthesizer::colorColumn<false, false, false>,
-          &ColumnSynthesizer::colorColumn<false, false, true>},
-         {&ColumnSynthesizer::colorColumn<false, true, false>,
-          &ColumnSynthesizer::colorColumn<false, true, true>}},
-        {{&ColumnSynthesizer::colorColumn<true, false, false>,
-          &ColumnSynthesizer::colorColumn<true, false, true>},
-         {&ColumnSynthesizer::colorColumn<true, true, false>,
-          &ColumnSynthesizer::colorColumn<true, true, true>}}};
-    const ColorColumn colorColumnOf =
-        kColorColumn[p_.bleed > 0][p_.frame.enabled][magnitudes_ != nullptr];
+    // The pixel loop without the branches a drawing does not need, chosen once, for v
+    // from the sums (whole numbers in doubles) or from the kept values.
+    const auto pick = [this]<typename T>(const T*) {
+        using ColorColumn = void (ColumnSynthesizer::*)(int, const T*, std::uint32_t*) const;
+        static constexpr ColorColumn kColorColumn[2][2][2] = {
+            {{&ColumnSynthesizer::colorColumn<false, false, false, T>,
+              &ColumnSynthesizer::colorColumn<false, false, true, T>},
+             {&ColumnSynthesizer::colorColumn<false, true, false, T>,
+              &ColumnSynthesizer::colorColumn<false, true, true, T>}},
+            {{&ColumnSynthesizer::colorColumn<true, false, false, T>,
+              &ColumnSynthesizer::colorColumn<true, false, true, T>},
+             {&ColumnSynthesizer::colorColumn<true, true, false, T>,
+              &ColumnSynthesizer::colorColumn<true, true, true, T>}}};
+        return kColorColumn[p_.bleed > 0][p_.frame.enabled][magnitudes_ != nullptr];
+    };
+    const auto fromSum = pick(static_cast<const double*>(nullptr));
+    const auto fromKept16 = pick(static_cast<const std::int16_t*>(nullptr));
+    const auto fromKept32 = pick(static_cast<const std::int32_t*>(nullptr));
     int columns[2 * kBandWidth];
     int count = 0;
     auto draw = [&](int x, std::int64_t m) {
-        sumColumn(x, m, s);
         std::uint32_t* out = s.block.data() + static_cast<std::size_t>(count) * h_;
         columns[count++] = x;
-        (this->*colorColumnOf)(x, s, out);
+        if (!fromKeptValues_) {
+            sumColumn(x, m, s);
+            keepColumn(x, s);
+            (this->*fromSum)(x, s.sum.data(), out);
+            return;
+        }
+        const std::size_t at = static_cast<std::size_t>(x) * static_cast<std::size_t>(h_);
+        if (valueBytes_ == 2)
+            (this->*fromKept16)(x, static_cast<const std::int16_t*>(valueMemory_->data()) + at,
+                                out);
+        else
+            (this->*fromKept32)(x, static_cast<const std::int32_t*>(valueMemory_->data()) + at,
+                                out);
     };
+    if (!fromKeptValues_)
+        fillPairTerms(unit, s);
     for (std::int64_t m = unit.m0; m < unit.m1; ++m) {
-        fillTerms(m, s);
+        if (!fromKeptValues_) {
+            fillTerms(m, s);
+            const std::size_t at = static_cast<std::size_t>(m - unit.m0) * s.circle.size();
+            s.plusRow = s.plus.data() + (plusOn_ ? at : 0);
+            s.rippleRow = s.ripple.data() + (rippleOn_ ? at : 0);
+        }
         const std::int64_t right = cx_ + m;
         const std::int64_t left = cx_ - m;
         if (right >= 0 && right < w_)

@@ -5,6 +5,7 @@
 #include "common/WorkPool.h"
 #include "engine/ColumnSynthesizer.h"
 #include "engine/DrawRefusal.h"
+#include "engine/KeptMemory.h"
 #include "engine/ObservedColumns.h"
 #include "engine/ParallelWork.h"
 #include "engine/PixelRounding.h"
@@ -229,6 +230,7 @@ DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& ca
     const int W = params.width;
     const int H = params.height;
     const auto table = std::make_unique<ColorTable>(colorSet);
+    KeptMemory::beginPicture(W, H);
     ColumnSynthesizer synth(params, *table, options.noiseKey, options.patternMagnitudes);
     const unsigned threads = resolveThreadCount(options.threads);
     // The working memory comes first: when it is not there, the canvas stays untouched.
@@ -255,7 +257,10 @@ DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& ca
         canvas.clear();
 
     const Drawing drawing{params, synth, staging.get(), previous, canvas, threads};
-    return observer ? drawObserved(drawing, *observer) : drawUnobserved(drawing);
+    DrawResult result = observer ? drawObserved(drawing, *observer) : drawUnobserved(drawing);
+    if (result.outcome == DrawOutcome::Completed)
+        synth.keepValues();
+    return result;
 }
 
 std::size_t keptDrawingMemory() {

@@ -84,15 +84,20 @@ struct DrawOptions {
 DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& canvas,
                     DrawObserver* observer = nullptr, const DrawOptions& options = {});
 
-// DrawMain keeps its working memory (the tables of the symmetric terms, at most 4 bytes a
-// pixel, and the staging image of a watched AND, OR or XOR drawing) for the next drawing
-// that needs the same amount; one that needs another amount frees it first. The bytes
-// kept now.
+// DrawMain keeps its working memory for the next drawing that needs the same amount: the
+// tables of the plus, ribbon and ripple terms (at most 6.5 bytes a pixel), the pattern
+// value of every pixel (2 bytes a pixel, 4 when the amplitudes add up to more than 32765;
+// none above 128 MiB) and the staging image of a watched AND, OR or XOR drawing (4 bytes a
+// pixel). One that needs another amount, or draws a picture of another size, frees it
+// first. The bytes kept now.
 std::size_t keptDrawingMemory();
 
-// The kept tables are also used as they are by the next drawing whose table inputs (size,
-// center, power, the plus, ribbon and ripple components) are the same; after this call the
-// next drawing computes them in full (for benchmarks of a whole drawing).
+// What is kept is also used as it is by the next drawing with the same inputs: a table
+// while the size, the center, the power and its component's period stay (its amplitude
+// may change), the pattern values while everything but the phase, the color set, the
+// mode, the frame and the bleed (its width and key) stays; such a drawing only colors the
+// kept values, adding the bleed's noise afresh. After this call the next drawing computes
+// everything in full (for benchmarks of a whole drawing).
 void forgetKeptTables();
 
 } // namespace wavory

@@ -4,6 +4,7 @@
 #include "engine/ParallelWork.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace wavory {
@@ -33,13 +34,39 @@ std::uint64_t pairTableBytes(const DrawParams& p, std::int64_t loX, std::int64_t
 
 std::uint64_t ribbonTableBytes(const DrawParams& p, std::int64_t loX, std::int64_t hiX,
                                std::int64_t loY, std::int64_t hiY) {
-    if (!p.componentActive(6) || loX != 0 || loY != 0 || hiX < 2 || hiY < 2)
+    if (!p.componentActive(6))
+        return 0;
+    if (keepsRibbonTerms(loX, hiX, loY, hiY, p.width, p.height))
+        return static_cast<std::uint64_t>(hiX + 1) * static_cast<std::uint64_t>(hiY + 1) *
+               sizeof(double);
+    if (loX != 0 || loY != 0 || hiX < 2 || hiY < 2)
         return 0;
     return static_cast<std::uint64_t>(hiX / 2 + 1) * static_cast<std::uint64_t>(hiY / 2 + 1) *
            sizeof(double);
 }
 
+// Beyond this size nothing of its kind is kept (8192 x 8192 at 2 bytes a pixel).
+constexpr double kMaxKeptBytes = 134217728.0;
+
 } // namespace
+
+bool keepsRibbonTerms(std::int64_t loX, std::int64_t hiX, std::int64_t loY, std::int64_t hiY,
+                      int width, int height) {
+    const double bytes = static_cast<double>(hiX - loX + 1) * static_cast<double>(hiY - loY + 1) *
+                         sizeof(double);
+    return loX == 0 && loY == 0 && bytes <= 2.5 * width * height && bytes <= kMaxKeptBytes;
+}
+
+int keptValueBytes(const DrawParams& params) {
+    // |v| before the bleed is at most the sum of the amplitudes (every |c^E| is at most 1).
+    double sum = 0.0;
+    for (float a : params.amplitude)
+        sum += a;
+    const double bound = std::ceil(sum) + 2.0;
+    const int bytes = bound <= 32767.0 ? 2 : bound <= 2147483647.0 ? 4 : 0;
+    const double all = static_cast<double>(params.width) * params.height * bytes;
+    return all <= kMaxKeptBytes ? bytes : 0;
+}
 
 std::int64_t pairTableExtent(std::int64_t pairs, int tables, int width, int height) {
     const double budget = 3.5 * width * height;
@@ -58,11 +85,13 @@ std::uint64_t drawingWorkingBytes(const DrawParams& params, unsigned threads, bo
     magnitudeRange(params.height, params.cy, loY, hiY);
     // Terms by column, row, x + y, square ring and |dy|, the frame's carry by column.
     const std::uint64_t lines = (W + H + (W + H) + std::max(W, H) + H + W) * sizeof(double);
-    // Per thread: five terms and the sum by row, and a band's colors (16 columns).
-    const std::uint64_t scratch = H * (6 * sizeof(double) + 1 + 16 * sizeof(std::uint32_t));
+    // Per thread: the circle and ribbon terms and the sum by row, the plus and ripple terms
+    // of a band's 8 m, and a band's colors (16 columns).
+    const std::uint64_t scratch = H * (19 * sizeof(double) + 1 + 16 * sizeof(std::uint32_t));
     return lines + resolveThreadCount(threads) * scratch +
            pairTableBytes(params, loX, hiX, loY, hiY) +
            ribbonTableBytes(params, loX, hiX, loY, hiY) +
+           W * H * static_cast<std::uint64_t>(keptValueBytes(params)) +
            (staged ? W * H * sizeof(std::uint32_t) : 0);
 }
 

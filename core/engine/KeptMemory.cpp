@@ -13,10 +13,18 @@ namespace {
 
 struct Kept {
     std::mutex mutex;
-    std::array<void*, 3> memory{};
-    std::array<std::size_t, 3> bytes{};
-    std::array<std::string, 3> contents{};
+    static constexpr auto kSlots = static_cast<std::size_t>(KeptMemory::Slot::Count);
+    std::array<void*, kSlots> memory{};
+    std::array<std::size_t, kSlots> bytes{};
+    std::array<std::string, kSlots> contents{};
+    std::array<std::uint64_t, kSlots> pictures{};
+    std::uint64_t picture = 0; // of the drawing begun last
 };
+
+std::uint64_t pictureKey(int width, int height) {
+    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(width)) << 32 |
+           static_cast<std::uint32_t>(height);
+}
 
 Kept& kept() {
     static Kept k;
@@ -32,6 +40,7 @@ KeptMemory::KeptMemory(Slot slot, std::size_t bytes) : slot_(slot), bytes_(bytes
     {
         Kept& k = kept();
         std::lock_guard lock(k.mutex);
+        picture_ = k.picture;
         if (k.bytes[s] == bytes) {
             memory_ = k.memory[s];
             contents_ = std::move(k.contents[s]);
@@ -60,8 +69,36 @@ KeptMemory::~KeptMemory() {
         k.memory[s] = memory_;
         k.bytes[s] = bytes_;
         k.contents[s] = std::move(contents_);
+        k.pictures[s] = picture_;
     }
     freePixelMemory(release, releaseBytes);
+}
+
+std::string KeptMemory::keptInputs(Slot slot) {
+    Kept& k = kept();
+    std::lock_guard lock(k.mutex);
+    return k.contents[static_cast<std::size_t>(slot)];
+}
+
+void KeptMemory::beginPicture(int width, int height) {
+    std::array<void*, Kept::kSlots> release{};
+    std::array<std::size_t, Kept::kSlots> releaseBytes{};
+    {
+        Kept& k = kept();
+        std::lock_guard lock(k.mutex);
+        k.picture = pictureKey(width, height);
+        for (std::size_t s = 0; s < Kept::kSlots; ++s) {
+            if (!k.memory[s] || k.pictures[s] == k.picture)
+                continue;
+            release[s] = k.memory[s];
+            releaseBytes[s] = k.bytes[s];
+            k.memory[s] = nullptr;
+            k.bytes[s] = 0;
+            k.contents[s].clear();
+        }
+    }
+    for (std::size_t s = 0; s < Kept::kSlots; ++s)
+        freePixelMemory(release[s], releaseBytes[s]);
 }
 
 void KeptMemory::forgetContents() {

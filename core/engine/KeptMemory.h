@@ -10,6 +10,7 @@
 // computing them again.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -17,7 +18,13 @@ namespace wavory {
 
 class KeptMemory {
   public:
-    enum class Slot { Staging, PairTables, RibbonTable };
+    enum class Slot { Staging,
+        PlusTable,
+        RippleTable,
+        RibbonTable,
+        RibbonTerms,
+        PatternValues,
+        Count };
 
     // Takes the kept block of the slot when it has `bytes` bytes, otherwise allocates one
     // (std::bad_alloc when that fails). The contents are undefined.
@@ -39,6 +46,23 @@ class KeptMemory {
         contents_ = std::move(inputs);
     }
 
+    // For contents written piecemeal (a drawing that may stop halfway): holds() tells
+    // whether they are those of `inputs`; otherwise beginFilling() marks them undefined
+    // until filled() names the inputs they were completed for.
+    bool holds(const std::string& inputs) const { return !inputs.empty() && contents_ == inputs; }
+    void beginFilling() { contents_.clear(); }
+    void filled(std::string inputs) { contents_ = std::move(inputs); }
+
+    // What the slot's kept block was computed from (empty: nothing, or undefined): a
+    // drawing may find there contents that serve it without being its own (a table of
+    // more pairs than it needs, say) and then ask for a block of that size.
+    static std::string keptInputs(Slot slot);
+
+    // A drawing of a w x h picture begins: the blocks kept for pictures of another size
+    // are freed (a drawing may leave a slot unused), and the blocks handed back from now
+    // on are those of this size.
+    static void beginPicture(int width, int height);
+
     // Bytes kept now, over every slot.
     static std::size_t keptBytes();
     // Every kept block's contents become undefined (the memory stays kept): the next
@@ -49,6 +73,7 @@ class KeptMemory {
     Slot slot_;
     void* memory_ = nullptr;
     std::size_t bytes_ = 0;
+    std::uint64_t picture_ = 0; // the picture size it was taken for
     std::string contents_; // the inputs of the contents; empty while they are undefined
 };
 
