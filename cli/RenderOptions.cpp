@@ -2,6 +2,7 @@
 
 #include "anim/AnimPhases.h"
 #include "anim/FrameSeriesNames.h"
+#include "anim/VideoFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -40,6 +41,24 @@ std::optional<AnimRange> parseAnimRange(const std::string& text) {
     return range;
 }
 
+// "F" or "F.fff" (at most three decimals) frames a second, from 1 to 240: thousandths.
+std::optional<int> parseFps(const std::string& text) {
+    const auto point = text.find('.');
+    std::string whole = text.substr(0, point);
+    std::string fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
+    if (whole.empty() || fraction.size() > 3 || (point != std::string::npos && fraction.empty()))
+        return std::nullopt;
+    fraction.resize(3, '0');
+    int units = 0, thousandths = 0;
+    if (!parseInt(whole, units) || !parseInt(fraction, thousandths) || units < 0 ||
+        thousandths < 0 || units > 240)
+        return std::nullopt;
+    const int milli = units * 1000 + thousandths;
+    if (milli < 1000 || milli > 240000)
+        return std::nullopt;
+    return milli;
+}
+
 } // namespace
 
 std::optional<DrawMode> parseDrawMode(const std::string& text) {
@@ -61,7 +80,7 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
     };
     RenderOptions options;
     std::optional<DrawMode> pendingMode;
-    bool seriesOption = false; // --start or --digits given
+    bool animOption = false; // --start, --digits or --fps given
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto value = [&](std::string& out) {
@@ -108,6 +127,7 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
             if (!value(v)) return std::nullopt;
             if (!parseInt(v, options.quality) || options.quality < 1 || options.quality > 100)
                 return badValue("--quality needs a whole number from 1 to 100, not '" + v + "'");
+            options.qualityGiven = true;
         } else if (arg == "--progressive") {
             options.progressive = true;
         } else if (arg == "--png-mode") {
@@ -120,17 +140,24 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
             if (!options.anim)
                 return badValue("--anim needs FROM,TO,N: FROM and TO whole numbers from 0 to 99, "
                                 "N from 1 to 999, not '" + v + "'");
+        } else if (arg == "--fps") {
+            if (!value(v)) return std::nullopt;
+            options.fpsMilli = parseFps(v);
+            if (!options.fpsMilli)
+                return badValue("--fps needs a number from 1 to 240 (at most three decimals), "
+                                "not '" + v + "'");
+            animOption = true;
         } else if (arg == "--start") {
             if (!value(v)) return std::nullopt;
             if (!parseInt(v, options.start) || options.start < 0 || options.start > 99999999)
                 return badValue("--start needs a whole number from 0 to 99999999, not '" + v + "'");
-            seriesOption = true;
+            animOption = true;
         } else if (arg == "--digits") {
             if (!value(v)) return std::nullopt;
             if (!parseInt(v, options.digits) || options.digits < 1 ||
                 options.digits > kMaxFrameDigits)
                 return badValue("--digits needs a whole number from 1 to 8, not '" + v + "'");
-            seriesOption = true;
+            animOption = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             error = "unknown option " + arg;
             return std::nullopt;
@@ -151,8 +178,12 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
         error = "no output file given (-o OUT.bmp)";
         return std::nullopt;
     }
-    if (seriesOption && !options.anim) {
-        error = "--start and --digits number the frames of --anim";
+    if (animOption && !options.anim) {
+        error = "--start, --digits and --fps are for the frames of --anim";
+        return std::nullopt;
+    }
+    if (!options.anim && videoFormatFor(options.output)) {
+        error = "a video (.mp4, .webm) is made of the frames of --anim";
         return std::nullopt;
     }
     if (options.anim && options.layers.size() != 1) {
