@@ -196,7 +196,7 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
 const char* renderUsage() {
     return R"(Usage: wavory-render PARAMFILE [[--mode MODE] PARAMFILE ...] -o OUT [options]
        wavory-render [--mode MODE] PARAMFILE --anim FROM,TO,N -o OUT [--start S] [--digits D]
-                     [options]
+                     [--fps F] [options]
 
 Renders Wavory parameter text files exactly as the program draws them and saves the
 picture. Each PARAMFILE is read in turn, as the program reads a parameter text file,
@@ -214,17 +214,27 @@ AND, OR and XOR modes each frame combines with the frame before it, and a bleed 
 0 gives every frame the same noise.
   OUT ending in ".webp" (any case): one looping, lossless animated WebP file.
   OUT ending in ".gif": one looping animated GIF, one 256-color palette for all frames.
+  OUT ending in ".mp4": one MP4 video (H.264, yuv420p), ".webm": one WebM video (AV1,
+  yuv420p). Each frame goes to the encoder as soon as it is drawn, so even 999 large
+  frames need little memory. An odd width or height grows by one pixel, a copy of the
+  last column or row, as yuv420p needs even sides. Neither format has a loop flag
+  that players read; the frames are evenly timed from 0 with the last as long as the
+  others, so a player's loop (for example <video loop> on a web page) runs without a
+  seam when the phases wrap (FROM 0, TO 99). The MP4 has its index first, so that
+  playing can start before the whole file has arrived.
   Anything else: a numbered BMP series. OUT is a folder plus a base name, and frame k
   (from 0) is written to OUT + the number S + k with at least D digits, zero-padded,
   + ".bmp": "-o out/anim" writes out/anim01.bmp, out/anim02.bmp, ... When the last
   number S + N - 1 needs more than D digits, "連番の桁数が足りません。" is printed and
   nothing is written (exit status 1). Existing files of the series are replaced.
-  Each frame of an animated file is shown for 100 ms.
+  Each frame of an animated file or video is shown for 100 ms unless --fps says
+  otherwise.
 
 Options:
   -o, --output OUT     the picture to write. The format follows the end of the name,
                        as in the program: "...jpg"/"...jpeg" JPEG, "...png" PNG,
-                       anything else BMP (24 bits per pixel).
+                       anything else BMP (24 bits per pixel). A video
+                       ("...mp4", "...webm") needs --anim.
   --mode MODE          draw mode of the next PARAMFILE: 通常 (or normal), AND, OR, XOR.
                        Default: normal.
   --colorsets FILE     use the color sets of this color set file (.cst) instead of
@@ -234,7 +244,9 @@ Options:
                        name that is not found is warned about and the first set is
                        used. A file that cannot be read or holds no usable set is a
                        failure.
-  --quality N          JPEG quality 1..100 (default 100).
+  --quality N          JPEG quality 1..100 (default 100). For a video the same scale
+                       from 1 (smallest file) to 100 (best picture), default 80: the
+                       encoder adds no visible loss there (40 dB PSNR and more).
   --progressive        write a progressive JPEG.
   --png-mode M         PNG mode: 0 標準 (default), 1 圧縮速度優先（低圧縮率）,
                        2 圧縮率優先(不可逆圧縮、低速) (quantized to 256 colors).
@@ -245,6 +257,9 @@ Options:
   --anim FROM,TO,N     draw an animation (see above): FROM and TO 0..99, N 1..999.
   --start S            number of the first frame file, 0..99999999 (default 1).
   --digits D           least digits of the frame file numbers, 1..8 (default 2).
+  --fps F              frames a second of an animated file or video, 1..240, at most
+                       three decimals (29.97); WebP and GIF round the frame time to
+                       whole milliseconds and hundredths of a second.
   -h, --help           show this text.
   --version            show the version and exit.
 

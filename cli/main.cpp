@@ -6,8 +6,8 @@
 
 #include "anim/AnimPhases.h"
 #include "anim/AnimatedFile.h"
-#include "anim/VideoFile.h"
 #include "anim/FrameSeriesNames.h"
+#include "anim/VideoFile.h"
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCollection.h"
 #include "colorsets/ColorSetFile.h"

@@ -917,6 +917,22 @@ Are you sure?</translation>
         <source>%1 -描画中止-</source>
         <translation>%1 - Stopped -</translation>
     </message>
+    <message>
+        <source>MP4 動画 (.mp4)</source>
+        <translation>MP4 video (.mp4)</translation>
+    </message>
+    <message>
+        <source>WebM 動画 (.webm)</source>
+        <translation>WebM video (.webm)</translation>
+    </message>
+    <message>
+        <source>画質(&amp;Q) :</source>
+        <translation>&amp;Quality:</translation>
+    </message>
+    <message>
+        <source>動画の画質: 1 (ファイルが最小) ～ 100 (最高画質)。既定の %1 では符号化による劣化は見えません。</source>
+        <translation>Video quality: 1 (smallest file) to 100 (best picture). At the default %1 the encoding adds no visible loss.</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>

@@ -71,7 +71,8 @@ AnimSaveGroup::AnimSaveGroup(UserDialogs& dialogs, QWidget* window)
     spnQuality_->setRange(kMinVideoQuality, kMaxVideoQuality);
     spnQuality_->setValue(kDefaultVideoQuality);
     spnQuality_->setToolTip(
-        Ui::tr("動画の画質: 1 (ファイルが最小) 〜 100 (最高画質)。%1 で見た目には劣化がありません。")
+        Ui::tr("動画の画質: 1 (ファイルが最小) ～ 100 (最高画質)。既定の %1 では符号化による劣化は"
+               "見えません。")
             .arg(kDefaultVideoQuality));
     lblQuality_->setBuddy(spnQuality_);
     cmdSave_ = commandButton("cmdSave", Ui::tr("保存(&S)"), this, 135);

@@ -44,9 +44,13 @@ void AnimSaver::save(const Job& job, const std::function<void(int)>& progress,
         fail(UiText::tr(kBadFrameFileNameCause));
         return;
     }
-    const bool written = job.format == AnimSaveFormat::BmpSeries ? saveSeries(job, progress, goOn)
-                         : isVideoFormat(job.format)          ? saveVideo(job, progress, goOn)
-                                                              : saveAnimated(job, progress, goOn);
+    bool written = false;
+    if (job.format == AnimSaveFormat::BmpSeries)
+        written = saveSeries(job, progress, goOn);
+    else if (isVideoFormat(job.format))
+        written = saveVideo(job, progress, goOn);
+    else
+        written = saveAnimated(job, progress, goOn);
     // Also after No and after a stop; not after a failure.
     if (written && parts_.settings.option.textOnGrp)
         parts_.files.outputText(toQ(job.base + ".txt"));
