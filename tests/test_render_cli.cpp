@@ -323,6 +323,9 @@ TEST_F(RenderCli, AnimationFramesAreTheDrawingsOfTheirPhases) {
         EXPECT_NEAR(video.starts[3], 0.24, 0.0015) << name;
         EXPECT_NEAR(video.duration, 0.32, 0.0015) << name;
     }
+    // The quality's scale: the least quality, the smaller file.
+    ASSERT_EQ(run(file + " --anim 5,50,4 --quality 1 -o " + path("e.mp4")).status, 0);
+    EXPECT_LT(fs::file_size(path("e.mp4")), fs::file_size(path("c.mp4")));
     r = run(file + " --anim 5,50,4 -o " + path("no/such/folder/a.mp4"));
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("保存を中止しました。"), std::string::npos) << r.err;
