@@ -112,10 +112,13 @@ class VideoWriter::Encoder {
         height_ = height;
         if (const std::error_code ec = file_.open())
             return systemErrorText(ec);
-        // Failures come back as codes, told in the message; SVT-AV1 prints on its own
-        // unless told not to (a level the user set stays).
-        av_log_set_level(AV_LOG_QUIET);
-        ::setenv("SVT_LOG", "0", 0);
+        static const bool quiet = [] {
+            // Failures come back as codes, told in the message; SVT-AV1 prints on its own
+            // unless told not to (a level the user set stays).
+            av_log_set_level(AV_LOG_QUIET);
+            return ::setenv("SVT_LOG", "0", 0) == 0;
+        }();
+        (void)quiet;
         const CodecChoice choice = codecFor(job_.format, videoSide(width), videoSide(height));
         if (avformat_alloc_output_context2(&format_, nullptr, choice.muxer, nullptr) < 0 ||
             !format_)
