@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <string>
 
 namespace wavory::cli {
 
@@ -57,6 +58,19 @@ std::optional<int> parseFps(const std::string& text) {
     if (milli < 1000 || milli > 240000)
         return std::nullopt;
     return milli;
+}
+
+// "WxH" (or "WXH") with both sides from kMinImageSide to kMaxRenderSide.
+std::optional<PictureSize> parsePictureSize(const std::string& text) {
+    const auto x = text.find_first_of("xX");
+    PictureSize size;
+    if (x == std::string::npos || !parseInt(text.substr(0, x), size.width) ||
+        !parseInt(text.substr(x + 1), size.height))
+        return std::nullopt;
+    const auto inRange = [](int side) { return side >= kMinImageSide && side <= kMaxRenderSide; };
+    if (!inRange(size.width) || !inRange(size.height))
+        return std::nullopt;
+    return size;
 }
 
 } // namespace
@@ -147,6 +161,13 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
                 return badValue("--fps needs a number from 1 to 240 (at most three decimals), "
                                 "not '" + v + "'");
             animOption = true;
+        } else if (arg == "--size") {
+            if (!value(v)) return std::nullopt;
+            options.size = parsePictureSize(v);
+            if (!options.size)
+                return badValue("--size needs WxH, each side a whole number from " +
+                                std::to_string(kMinImageSide) + " to " +
+                                std::to_string(kMaxRenderSide) + ", not '" + v + "'");
         } else if (arg == "--start") {
             if (!value(v)) return std::nullopt;
             if (!parseInt(v, options.start) || options.start < 0 || options.start > 99999999)
@@ -209,9 +230,10 @@ pixels, the first color set, phase 0, frame off).
 With --anim the one PARAMFILE is drawn as an animation, as the program's animation
 window makes it: N frames, frame i (1 to N) at the phase shift
 round((TO - FROM) / N x (i - 1) + FROM) (halves to even), so the first frame is at
-FROM and TO itself is never drawn. Everything else stays as the file gives it; in the
-AND, OR and XOR modes each frame combines with the frame before it, and a bleed above
-0 gives every frame the same noise.
+FROM and TO itself is never drawn. Everything else stays as the file gives it (the
+size as --size gives it, when given); in the AND, OR and XOR modes each frame
+combines with the frame before it, and a bleed above 0 gives every frame the same
+noise.
   OUT ending in ".webp" (any case): one looping, lossless animated WebP file.
   OUT ending in ".gif": one looping animated GIF, one 256-color palette for all frames.
   OUT ending in ".mp4": one MP4 video (H.264, yuv420p), ".webm": one WebM video (AV1,
@@ -254,6 +276,8 @@ Options:
   --seed N             seed the random source, so a bleed above 0 gives a repeatable
                        picture (default: the time of day, as the program does).
   --threads N          threads for the synthesis (default 0: one per processor).
+  --size WxH           draw every PARAMFILE at W x H pixels, whatever size it gives:
+                       each side 4..16384 (see below).
   --anim FROM,TO,N     draw an animation (see above): FROM and TO 0..99, N 1..999.
   --start S            number of the first frame file, 0..99999999 (default 1).
   --digits D           least digits of the frame file numbers, 1..8 (default 2).
@@ -267,8 +291,16 @@ Sample parameter files are installed in share/wavory/samples under the installat
 prefix (/usr/share/wavory/samples from the Debian package), sample color set files in
 share/wavory/colorset.
 
-A file whose image size lies outside 4..3000 pixels is drawn at the size held to that
-range, as the program opens it, with a warning.
+Without --size, a file whose image size lies outside 4..3000 pixels is drawn at the
+size held to that range, as the program opens it, with a warning. --size draws larger
+pictures than the program's window takes, up to 16384 x 16384 (a poster; 7680x4320 is
+an 8K screen), the same pixels the file's values give at that size. Every format takes that size (JPEG
+up to 65500 pixels a side, BMP up to 4 GB); an animated WebP holds at most 16383 pixels
+a side, and a larger one is refused before anything is drawn. Before drawing, the
+memory the picture needs (picture, working tables, saving) is compared with what the
+system has available (MemAvailable, or the bytes in the environment variable
+WAVORY_MEMORY_AVAILABLE when set); a picture that does not fit is refused, naming both,
+with exit status 1. Running out of memory later still ends with a message and no file.
 
 Progress is shown in percent on stderr when stderr is a terminal. Messages go to
 stderr; the exit status is 0 on success, 1 on any failure (an option value out of its

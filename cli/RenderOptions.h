@@ -22,6 +22,15 @@ struct AnimRange {
     int frames = 10;
 };
 
+// --size WxH: every file drawn at this size, whatever it says.
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+};
+
+// The sides --size takes; the windows keep kMinImageSide..kMaxImageSide.
+inline constexpr int kMaxRenderSide = 16384;
+
 struct RenderOptions {
     std::vector<Layer> layers;
     std::string output;
@@ -36,6 +45,7 @@ struct RenderOptions {
     bool help = false;
     bool version = false;
     std::optional<AnimRange> anim;
+    std::optional<PictureSize> size;
     std::int64_t start = 1; // --start: the first frame file's number
     int digits = 2;         // --digits: the least digits of a frame file's number
     std::optional<int> fpsMilli; // --fps: frames a second, in thousandths

@@ -2,6 +2,7 @@
 
 #include "AnimationRendering.h"
 #include "ProgressPrinter.h"
+#include "RenderMemory.h"
 #include "RenderOptions.h"
 
 #include "anim/AnimPhases.h"
@@ -12,11 +13,13 @@
 #include "colorsets/ColorSetCollection.h"
 #include "colorsets/ColorSetFile.h"
 #include "colorsets/ColorSetFileCommands.h"
+#include "common/MemoryAmount.h"
 #include "common/RandomSource.h"
 #include "engine/DrawMain.h"
 #include "engine/DrawRefusal.h"
 #include "io/AtomicFile.h"
 #include "io/BmpWriter.h"
+#include "io/EncodedFile.h"
 #include "io/OutputNames.h"
 #include "io/ParamTextFile.h"
 #include "io/PictureSaving.h"
@@ -25,6 +28,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <new>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -78,13 +82,17 @@ bool loadColorSets(const cli::RenderOptions& options, ColorSetCollection& sets) 
 
 // Reads the layer's parameter file into the fields and checks it as the draw command
 // does: the parameters to draw, or nothing (after the messages) when it cannot be drawn.
+// With --size every file is drawn at that size, whatever it gives.
 std::optional<DrawParams> readLayer(const cli::Layer& layer, ParamFields& fields,
-                                    ColorSetCollection& sets) {
+                                    ColorSetCollection& sets, const cli::RenderOptions& options) {
     const ParamReadResult read = readParamTextFile(layer.paramFile, fields, sets.names());
     report(read.outcome);
     if (!read.ok())
         return std::nullopt;
-    if (read.sizeApplied && read.sizeOutOfRange) {
+    if (options.size) {
+        fields.width = options.size->width;
+        fields.height = options.size->height;
+    } else if (read.sizeApplied && read.sizeOutOfRange) {
         // Held to the range, as the program holds a hand-edited size it opens.
         const int width = std::clamp(fields.width, kMinImageSide, kMaxImageSide);
         const int height = std::clamp(fields.height, kMinImageSide, kMaxImageSide);
@@ -106,8 +114,14 @@ std::optional<DrawParams> readLayer(const cli::Layer& layer, ParamFields& fields
 
 bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection& sets,
                Canvas& canvas, const cli::RenderOptions& options) {
-    const std::optional<DrawParams> params = readLayer(layer, fields, sets);
+    const std::optional<DrawParams> params = readLayer(layer, fields, sets, options);
     if (!params)
+        return false;
+    // The progress goes to a terminal only; without one nobody watches, and the drawing
+    // may put its columns onto the canvas in any order (the same pixels).
+    cli::ProgressPrinter progress(isatty(STDERR_FILENO));
+    if (!report(memoryRefusal(cli::stillPictureBytes(*params, options, progress.enabled()),
+                              cli::availableForRendering())))
         return false;
     const GColor& set = sets.at(fields.colorSetIndex);
     // A new size starts a new, black picture, as a size change does in the program:
@@ -117,9 +131,6 @@ bool drawLayer(const cli::Layer& layer, ParamFields& fields, ColorSetCollection&
     drawOptions.threads = options.threads;
     // Every drawing continues the program's random sequence, as in the windows.
     drawOptions.noiseKey = programRandom().nextBits();
-    // The progress goes to a terminal only; without one nobody watches, and the drawing
-    // may put its columns onto the canvas in any order (the same pixels).
-    cli::ProgressPrinter progress(isatty(STDERR_FILENO));
     DrawMain(*params, set, canvas, progress.enabled() ? &progress : nullptr, drawOptions);
     progress.finish();
     return true;
@@ -158,8 +169,15 @@ int runAnimation(const cli::RenderOptions& options, ColorSetCollection& sets) {
         return 1;
     }
     ParamFields fields;
-    const std::optional<DrawParams> params = readLayer(options.layers.front(), fields, sets);
+    const std::optional<DrawParams> params =
+        readLayer(options.layers.front(), fields, sets, options);
     if (!params)
+        return 1;
+    if (const auto format = animatedFormatFor(options.output))
+        if (!report(checkAnimatedFileSize(*format, params->width, params->height)))
+            return 1;
+    if (!report(memoryRefusal(cli::animationBytes(*params, options, isatty(STDERR_FILENO)),
+                              cli::availableForRendering())))
         return 1;
     cli::AnimationJob job;
     job.params = *params;
@@ -223,6 +241,10 @@ int main(int argc, char** argv) {
     }
     try {
         return run(*options);
+    } catch (const std::bad_alloc&) {
+        // Nothing was saved: every file is written whole or not at all.
+        printMessage({MessageIcon::Critical, UiText::tr(codec::kOutOfMemoryText)});
+        return 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "wavory-render: %s\n", e.what());
         return 1;

@@ -3,6 +3,7 @@
 #include "common/Clamps.h"
 #include "common/ColorValue.h"
 #include "common/KeyFilters.h"
+#include "common/MemoryAmount.h"
 #include "common/OrderedAhead.h"
 #include "common/PathText.h"
 #include "common/ProgramFolder.h"
@@ -135,6 +136,21 @@ TEST(Result, WarningsComeBeforeTheFailureInOrder) {
     EXPECT_EQ(outcome.messages(), (std::vector<UserMessage>{first, second, fatal}));
     ASSERT_NE(outcome.failureMessage(), nullptr);
     EXPECT_EQ(*outcome.failureMessage(), fatal);
+}
+
+TEST(MemoryAmount, AvailableMemoryAndTheRefusalOfMore) {
+    EXPECT_EQ(memAvailableIn("MemTotal:  9000 kB\nMemFree:   100 kB\nMemAvailable:    2048 kB\n"),
+              std::optional<std::uint64_t>(2048 * 1024));
+    for (const char* unknown : {"MemTotal:  9000 kB\n", "MemAvailable: 12\n", "MemAvailable: x kB"})
+        EXPECT_EQ(memAvailableIn(unknown), std::nullopt) << unknown;
+    // Exactly what is there fits; nothing known refuses nothing.
+    EXPECT_TRUE(memoryRefusal(5 << 20, 5 << 20).ok());
+    EXPECT_TRUE(memoryRefusal(std::uint64_t{1} << 50, std::nullopt).ok());
+    const Result refused = memoryRefusal((std::uint64_t{3} << 30) + 1, 700 << 20);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_NE(refused.failureMessage()->text.find("約 3.0 GB のメモリが必要ですが、使えるのは 700 MB"),
+              std::string::npos)
+        << refused.failureMessage()->text;
 }
 
 TEST(ColorValue, ChannelsOfA24BitValue) {

@@ -5,6 +5,7 @@
 
 #include "engine/DrawMain.h"
 #include "engine/DrawModes.h"
+#include "engine/DrawingMemory.h"
 #include "engine/ReferenceRenderer.h"
 #include "engine/UndoImage.h"
 
@@ -115,6 +116,33 @@ TEST(DrawModes, WorkingMemoryFollowsTheLastPictureSize) {
     DrawMain(takeDrawSnapshot(allComponents(12, 9)), rainbowSet(), canvas);
     EXPECT_LT(keptDrawingMemory(), large);
     EXPECT_LE(keptDrawingMemory(), 12u * 9u * 4u);
+}
+
+TEST(DrawModes, WorkingMemoryIsKnownBeforeTheDrawing) {
+    // A watched XOR drawing uses every kept block (staging image, symmetric and ribbon
+    // tables); the estimate covers them and overshoots by the parts by row and column only.
+    // The center: in the middle, near a corner (tables shrunk to their budget), off-center.
+    struct Size {
+        int w, h;
+        const char* cx;
+        const char* cy;
+    };
+    for (const Size& s : {Size{600, 400, "0", "0"}, Size{500, 500, "250", "250"},
+                          Size{700, 300, "-200", "40"}, Size{300, 640, "100", "-250"}}) {
+        SCOPED_TRACE(std::to_string(s.w) + "x" + std::to_string(s.h));
+        ParamFields f = allComponents(s.w, s.h);
+        f.center = {s.cx, s.cy};
+        const DrawParams params = withMode(f, DrawMode::Xor);
+        Canvas canvas(s.w, s.h);
+        DrawObserver watching;
+        DrawOptions options;
+        options.threads = 2;
+        DrawMain(params, rainbowSet(), canvas, &watching, options);
+        const std::uint64_t kept = keptDrawingMemory();
+        const std::uint64_t estimate = drawingWorkingBytes(params, 2, true);
+        EXPECT_GE(estimate, kept);
+        EXPECT_LE(estimate - kept, std::uint64_t{256} * (s.w + s.h));
+    }
 }
 
 TEST(Undo, RestoresThePictureBeforeTheLastDrawingOnce) {

@@ -154,6 +154,21 @@ TEST(SynthesisMatchesReference, ExtremeCentersOnLongImages) {
     }
 }
 
+TEST(SynthesisMatchesReference, LargeThinSizesWithPowerBleedAndFrame) {
+    // Sides far beyond the window's 3000, few pixels: every component, the center off the
+    // middle, and a frame along the long side.
+    for (auto [w, h] : {std::pair{16384, 4}, std::pair{4, 16384}, std::pair{5000, 7}}) {
+        ParamFields f = allComponents(w, h);
+        f.center = {"-1234", "1"};
+        f.values[kPowerSlot] = "3";
+        f.bleed = "25";
+        f.frame.enabled = true;
+        f.frame.width = std::to_string(w > h ? 700 : 1);
+        f.frame.height = std::to_string(w > h ? 1 : 900);
+        expectSameAsReference(makeCase("size " + std::to_string(w) + "x" + std::to_string(h), f));
+    }
+}
+
 TEST(SynthesisMatchesReference, TinyAndOddSizes) {
     for (auto [w, h] : {std::pair{1, 1}, std::pair{1, 9}, std::pair{9, 1}, std::pair{2, 2},
                         std::pair{3, 5}, std::pair{4, 4}, std::pair{101, 3}, std::pair{5, 77}}) {

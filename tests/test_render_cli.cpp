@@ -39,9 +39,11 @@ class RenderCli : public ::testing::Test {
         int status = -1;
         std::string err;
     };
-    Run run(const std::string& args) {
+    // `shell`: what the shell runs before the program (limits, the environment).
+    Run run(const std::string& args, const std::string& shell = {}) {
         const std::string errFile = (dir_ / "stderr.txt").string();
-        const std::string command = std::string(WAVORY_RENDER_EXE) + " " + args + " 2>" + errFile;
+        const std::string command =
+            shell + " " + std::string(WAVORY_RENDER_EXE) + " " + args + " 2>" + errFile;
         const int raw = std::system(command.c_str());
         Run r;
         r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -80,6 +82,12 @@ class RenderCli : public ::testing::Test {
     const wavory::testing::TempFolder temp_;
     const fs::path dir_ = temp_.path();
 };
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSpaceCanBeLimited = false;
+#else
+constexpr bool kAddressSpaceCanBeLimited = true;
+#endif
 
 ParamFields smallPicture() {
     ParamFields f;
@@ -202,8 +210,9 @@ TEST_F(RenderCli, FailuresGiveTheMessageAndLeaveNoFile) {
          {"--quality 0", "--quality 101", "--quality x", "--png-mode 3", "--png-mode -1",
           "--threads 257", "--threads x", "--seed -1", "--seed 1.5", "--anim 0,99",
           "--anim 0,100,10", "--anim 0,99,0", "--anim 0,99,1000", "--anim -1,5,3", "--anim 1.5,9,3",
-          "--start -1", "--start 100000000", "--digits 0", "--digits 9", "--fps 0", "--fps 0.999",
-          "--fps 240.001", "--fps x", "--fps 2.", "--fps 12.3456"}) {
+          "--start -1", "--start 100000000", "--digits 0", "--digits 9", "--size 3x100",
+          "--size 100x16385", "--size 16385x4", "--size 100", "--size 10x10x", "--size x20",
+          "--fps 0", "--fps 0.999", "--fps 240.001", "--fps x", "--fps 2.", "--fps 12.3456"}) {
         r = run(path("missing.txt") + " -o " + path("out.png") + " " + option + " --write-params " +
                 path("w.txt"));
         EXPECT_EQ(r.status, 1) << option;
@@ -237,6 +246,64 @@ TEST_F(RenderCli, FailuresGiveTheMessageAndLeaveNoFile) {
         << "--anim with two files";
     for (const auto& entry : fs::directory_iterator(dir_))
         EXPECT_EQ(entry.path().extension(), ".txt") << entry.path();
+}
+
+TEST_F(RenderCli, DrawsEveryLayerAtTheSizeGivenWhateverTheFilesSay) {
+    ParamFields a = smallPicture();
+    ParamFields b = smallPicture();
+    b.bleed = "0";
+    b.mode = DrawMode::Xor;
+    b.width = 9000; // held to 3000 without --size, with a warning
+    const std::string files = writeParams("a.txt", a) + " --mode xor " + writeParams("b.txt", b);
+    for (auto [w, h] : {std::pair{5000, 7}, std::pair{4, 16384}}) {
+        const std::string size = std::to_string(w) + "x" + std::to_string(h);
+        SCOPED_TRACE(size);
+        a.width = b.width = w;
+        a.height = b.height = h;
+        const auto r = run(files + " --size " + size + " --seed 7 -o " + path("big.bmp") +
+                           " --write-params " + path("w.txt"));
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(r.err.empty()) << r.err;
+        EXPECT_TRUE(readBmp("big.bmp") == expected({a, b}, 7));
+        ParamFields written;
+        ASSERT_TRUE(readParamTextFile(path("w.txt"), written, {"虹"}).ok());
+        EXPECT_EQ(written.width, w); // the size drawn
+        EXPECT_EQ(written.height, h);
+    }
+}
+
+TEST_F(RenderCli, ALargePictureThatCannotBeHeldOrSavedIsRefusedBeforeDrawing) {
+    const std::string good = writeParams("good.txt", smallPicture());
+    // 16384 x 16384 takes gigabytes: refused with both amounts, before anything is drawn.
+    const std::string little = "WAVORY_MEMORY_AVAILABLE=300000000";
+    auto r = run(good + " --size 16384x16384 -o " + path("big.png"), little);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind("メモリが足りないため描画できません。\nこの画像には約 ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(" GB のメモリが必要ですが、使えるのは 287 MB です。"), std::string::npos)
+        << r.err;
+    EXPECT_EQ(run(good + " --size 4x16384 -o " + path("thin.png"), little).status, 0);
+    // Memory that runs out all the same ends with the message, and no file. (Under
+    // AddressSanitizer, whose shadow memory is address space, no such limit can be set.)
+    if (kAddressSpaceCanBeLimited) {
+        r = run(good + " --size 16384x16384 -o " + path("big.png"),
+                "ulimit -v 700000; WAVORY_MEMORY_AVAILABLE=100000000000000");
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "メモリが不足しています。\n");
+        EXPECT_FALSE(fs::exists(path("big.png")));
+    }
+
+    // An animated WebP holds 16383 pixels a side; GIF and the BMP series take more.
+    const std::string cache = "XDG_CACHE_HOME=" + path("cache");
+    r = run(good + " --anim 0,99,2 --size 4x16384 -o " + path("tall.webp"), cache);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind("WebP ファイルの幅と高さは 16383 ピクセルまでのため、4 × 16384 の", 0), 0u)
+        << r.err;
+    EXPECT_FALSE(fs::exists(path("tall.webp")));
+    for (const char* name : {"tall.webp", "tall.gif"}) {
+        const char* size = std::string_view(name).ends_with("webp") ? "4x16383" : "4x16384";
+        r = run(good + " --anim 0,99,2 --size " + size + " -o " + path(name), cache);
+        EXPECT_EQ(r.status, 0) << name << ": " << r.err;
+    }
 }
 
 TEST_F(RenderCli, AnimationFramesAreTheDrawingsOfTheirPhases) {

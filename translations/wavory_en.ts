@@ -1884,5 +1884,19 @@ The program will not write to this file.</translation>
         <translation>The settings could not be saved.<byte value="xd"/>
 %1</translation>
     </message>
+    <message>
+        <source>WebP ファイルの幅と高さは %1 ピクセルまでのため、%2 × %3 のアニメーションは保存できません。<byte value="xd"/>
+GIF か BMP の連番で保存して下さい。</source>
+        <translation>A WebP file holds at most %1 pixels in width and height, so a %2 × %3 animation cannot be saved as one.<byte value="xd"/>
+Save it as GIF or as a BMP series.</translation>
+    </message>
+    <message>
+        <source>メモリが足りないため描画できません。<byte value="xd"/>
+この画像には約 %1 のメモリが必要ですが、使えるのは %2 です。<byte value="xd"/>
+画像サイズを小さくして下さい。</source>
+        <translation>There is not enough memory to draw this picture.<byte value="xd"/>
+It needs about %1 of memory, but %2 is available.<byte value="xd"/>
+Please choose a smaller image size.</translation>
+    </message>
 </context>
 </TS>

@@ -300,6 +300,17 @@ AnimatedWriteResult writeGif(const AnimatedFileJob& job, FrameSource& source) {
 
 } // namespace
 
+Result checkAnimatedFileSize(AnimatedFormat format, int width, int height) {
+    if (format != AnimatedFormat::WebP || (width <= kWebPMaxSide && height <= kWebPMaxSide))
+        return {};
+    return Result::failure(
+        MessageIcon::Critical,
+        fillText(UiText::tr("WebP ファイルの幅と高さは %1 ピクセルまでのため、%2 × %3 の"
+                            "アニメーションは保存できません。\r\n"
+                            "GIF か BMP の連番で保存して下さい。"),
+                 {std::to_string(kWebPMaxSide), std::to_string(width), std::to_string(height)}));
+}
+
 Result checkAnimatedFileFits(AnimatedFormat format, const Canvas& first, int frames) {
     if (format != AnimatedFormat::WebP || first.empty() || frames <= 0)
         return {};

@@ -33,6 +33,13 @@ struct AnimatedWriteResult {
 // The largest animated WebP file: its RIFF container counts its size in 32 bits.
 inline constexpr std::uint64_t kWebPMaxFileBytes = 0xFFFFFFFFu;
 
+// The largest side of a WebP picture: its header holds each side in 14 bits.
+inline constexpr int kWebPMaxSide = 16383;
+
+// Before anything is drawn: refuses a frame size the format cannot hold, a WebP side
+// beyond kWebPMaxSide, with a message naming the limit. GIF holds 65535 a side.
+Result checkAnimatedFileSize(AnimatedFormat format, int width, int height);
+
 // Before the frames of a normal-mode animation go into an animated file: refuses, with a
 // message naming the BMP series, a WebP file that cannot stay within kWebPMaxFileBytes.
 // Every frame is then a drawing of its own, of one kind; the estimate is the first

@@ -2,6 +2,7 @@
 
 #include "anim/FrameCompression.h"
 #include "anim/PhasePattern.h"
+#include "common/MemoryAmount.h"
 #include "common/UiText.h"
 #include "common/WorkPool.h"
 #include "io/AtomicFile.h"
@@ -78,16 +79,6 @@ Result invalidIndex() {
 
 } // namespace
 
-std::string sizeText(std::uint64_t bytes) {
-    char text[32];
-    const double mb = static_cast<double>(bytes) / (1024.0 * 1024.0);
-    if (mb >= 1024.0)
-        std::snprintf(text, sizeof text, "%.1f GB", mb / 1024.0);
-    else
-        std::snprintf(text, sizeof text, "%.0f MB", std::ceil(mb));
-    return text;
-}
-
 std::string frameSpillFolder() {
     if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && *xdg == '/')
         return std::string(xdg) + "/wavory";
@@ -102,18 +93,7 @@ std::string temporaryFolder() {
 }
 
 FrameStoreLimits defaultFrameStoreLimits() {
-    std::uint64_t available = 0;
-    std::ifstream meminfo("/proc/meminfo");
-    std::string key;
-    std::uint64_t kib = 0;
-    std::string unit;
-    while (meminfo >> key >> kib >> unit) {
-        if (key == "MemAvailable:") {
-            available = kib * 1024;
-            break;
-        }
-    }
-    const std::uint64_t quarter = available / 4;
+    const std::uint64_t quarter = availableMemory().value_or(0) / 4;
     return {static_cast<std::size_t>(std::max<std::uint64_t>(quarter, kMinimumBudget)),
             frameSpillFolder()};
 }

@@ -8,6 +8,7 @@
 // spills it) while the caller draws the next one. Frames are placed in the order they
 // were handed over; whoever reads a frame waits for that frame to be placed.
 
+#include "common/MemoryAmount.h"
 #include "common/Result.h"
 #include "image/Canvas.h"
 
@@ -26,9 +27,6 @@ struct FrameStoreLimits {
     std::string spillFolder;      // created when first needed; empty: a private folder
                                   // made in $TMPDIR (else /tmp) and removed with the store
 };
-
-// "1.5 GB", "320 MB": a size as the messages show it.
-std::string sizeText(std::uint64_t bytes);
 
 // The user's cache folder for spill files: $XDG_CACHE_HOME/wavory, else ~/.cache/wavory;
 // empty when neither is set (no folder shared with other users is ever guessed).

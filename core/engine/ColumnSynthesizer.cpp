@@ -2,6 +2,7 @@
 
 #include "engine/BleedNoise.h"
 #include "engine/DrawModes.h"
+#include "engine/DrawingMemory.h"
 #include "engine/ParallelWork.h"
 
 #include <algorithm>
@@ -186,11 +187,8 @@ void ColumnSynthesizer::prepare(unsigned threads) {
     std::int64_t n = std::min(hiX_, hiY_) - first + 1;
     if (count == 0 || n < 2)
         return;
-    // With the ribbon's table (half a byte a pixel) at most 4 bytes a pixel; beyond the
-    // tables' range the terms are computed directly.
-    const double budget = 3.5 * w_ * h_;
-    while (n > 1 && static_cast<double>(PairTable::entries(n)) * 8.0 * count > budget)
-        n = n * 9 / 10;
+    // With the ribbon's table (half a byte a pixel) at most 4 bytes a pixel.
+    n = pairTableExtent(n, count, w_, h_);
     const std::size_t entries = PairTable::entries(n);
     tableMemory_ = std::make_unique<KeptMemory>(KeptMemory::Slot::PairTables,
                                                 entries * sizeof(double) * count);

@@ -1,6 +1,7 @@
 #include "engine/DrawMain.h"
 
 #include "colorsets/ColorTable.h"
+#include "common/VectorUnitState.h"
 #include "common/WorkPool.h"
 #include "engine/ColumnSynthesizer.h"
 #include "engine/DrawRefusal.h"
@@ -44,6 +45,8 @@ class UnitScheduler {
         if (u >= units_.size())
             return false;
         const auto& unit = units_[u];
+        // The calling thread may have run the observer's code since its last unit.
+        clearUpperVectorState();
         try {
             synth_.compute(unit, scratch, output_);
         } catch (...) {

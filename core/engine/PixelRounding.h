@@ -3,6 +3,8 @@
 // environment. It equals roundHalfEven() under the default rounding mode, which the
 // drawing threads make sure of (RoundToNearestScope).
 
+#include "common/VectorUnitState.h"
+
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
@@ -26,9 +28,12 @@ inline std::int64_t roundEvenToInt64(double value) {
 }
 
 // Sets round-to-nearest for the lifetime of the object and restores the previous mode.
+// Every stretch of pixel arithmetic runs inside one, so it also starts the stretch with
+// the vector registers' upper halves cleared (clearUpperVectorState).
 class RoundToNearestScope {
   public:
     RoundToNearestScope() : previous_(std::fegetround()) {
+        clearUpperVectorState();
         if (previous_ != FE_TONEAREST)
             std::fesetround(FE_TONEAREST);
     }

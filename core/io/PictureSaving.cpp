@@ -5,7 +5,11 @@
 #include "io/AtomicFile.h"
 #include "io/BmpWriter.h"
 #include "io/CodecResult.h"
+#include "io/JpegEncoder.h"
 #include "io/PictureCodec.h"
+#include "io/PngMode.h"
+
+#include <algorithm>
 
 namespace wavory {
 
@@ -40,6 +44,25 @@ Result savePngPicture(const Canvas& picture, const std::filesystem::path& path, 
     return codecOutcome(ImageFileFormat::Png, [&](const MessageSink& sink, std::string* cause) {
         return PictureCodec().savePng(picture, path, mode, sink, cause);
     });
+}
+
+std::uint64_t pictureSavingBytes(ImageFileFormat format, int width, int height,
+                                 std::uint8_t quality, bool progressive, std::uint8_t pngMode) {
+    const std::uint64_t pixels =
+        static_cast<std::uint64_t>(std::max(width, 0)) * static_cast<std::uint64_t>(std::max(height, 0));
+    // A few rows and blocks of a megabyte or so.
+    const std::uint64_t rows = std::uint64_t{4} << 20;
+    switch (format) {
+    case ImageFileFormat::Bmp:
+        return rows;
+    case ImageFileFormat::Jpeg:
+        if (!progressive)
+            return rows;
+        return rows + pixels * (quality >= codec::kJpegFullChromaQuality ? 13 : 7) / 2;
+    case ImageFileFormat::Png:
+        return rows + pixels * (static_cast<PngMode>(pngMode) == PngMode::Lossy ? 6 : 10);
+    }
+    return rows;
 }
 
 UserMessage imageSaveFailureMessage(const std::string& errorText) {

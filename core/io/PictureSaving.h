@@ -23,6 +23,16 @@ Result saveJpegPicture(const Canvas& picture, const std::filesystem::path& path,
                        std::uint8_t quality, bool progressive);
 Result savePngPicture(const Canvas& picture, const std::filesystem::path& path, std::uint8_t mode);
 
+// The memory saving a picture of this size takes beside the picture itself, as far as it
+// is known before the picture is drawn (measured, with some room): PNG filters every row
+// into a copy (3 bytes a pixel), compresses it in parts whose buffers have the size of
+// their bound and joins them (3 more each; a picture of noise compresses to the size of
+// its rows); mode 2 quantizes a copy first; a progressive JPEG keeps every coefficient
+// (2 bytes each: 6 bytes a pixel in full color resolution, 3 with halved chroma); BMP and
+// a baseline JPEG go out a few rows at a time.
+std::uint64_t pictureSavingBytes(ImageFileFormat format, int width, int height,
+                                 std::uint8_t quality, bool progressive, std::uint8_t pngMode);
+
 // The system's error text + CR LF + "保存に失敗しました。".
 UserMessage imageSaveFailureMessage(const std::string& errorText);
 
