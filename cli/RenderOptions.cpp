@@ -243,7 +243,9 @@ noise.
   that players read; the frames are evenly timed from 0 with the last as long as the
   others, so a player's loop (for example <video loop> on a web page) runs without a
   seam when the phases wrap (FROM 0, TO 99). The MP4 has its index first, so that
-  playing can start before the whole file has arrived.
+  playing can start before the whole file has arrived. The encoders take up to
+  16384 x 8192 pixels (MP4) and a height of up to 8704 (WebM); a larger video fails
+  at its first frame with a message naming its size, and no file is written.
   Anything else: a numbered BMP series. OUT is a folder plus a base name, and frame k
   (from 0) is written to OUT + the number S + k with at least D digits, zero-padded,
   + ".bmp": "-o out/anim" writes out/anim01.bmp, out/anim02.bmp, ... When the last

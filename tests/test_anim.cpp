@@ -756,7 +756,9 @@ TEST(VideoFile, EveryFrameDecodesAtItsSizeTimeAndQuality) {
                           Case{VideoFormat::Mp4, 65, 47, 66, 48, "h264"},
                           Case{VideoFormat::WebM, 64, 48, 64, 48, "av1"},
                           Case{VideoFormat::WebM, 65, 47, 66, 48, "av1"},
-                          Case{VideoFormat::WebM, 65, 65, 66, 66, "av1"}}) {
+                          Case{VideoFormat::WebM, 65, 65, 66, 66, "av1"},
+                          // Whole pages of pixels: nothing may be read beyond them.
+                          Case{VideoFormat::Mp4, 1024, 704, 1024, 704, "h264"}}) {
         SCOPED_TRACE(c.codec + " " + std::to_string(c.width) + " x " + std::to_string(c.height));
         const std::vector<Canvas> frames = sampleFrames(10, c.width, c.height, true);
         const std::string path = (temp.path() / (std::to_string(c.width) + std::to_string(c.height) +
@@ -824,6 +826,13 @@ TEST(VideoFile, AStoppedOrFailedVideoLeavesNoFile) {
         ASSERT_FALSE(g.ok());
         EXPECT_TRUE(g.failureMessage()->text.ends_with("\r\n保存を中止しました。"));
     }
+    // A size the encoder does not take is told with the size.
+    VideoWriter tall(videoJob(VideoFormat::WebM, (temp.path() / "tall.webm").string(), 1));
+    const Result t = tall.add(Canvas(64, 8706));
+    ASSERT_FALSE(t.ok());
+    EXPECT_EQ(t.failureMessage()->text.rfind("64 × 8706 の動画は作れません（libsvtav1: ", 0), 0u)
+        << t.failureMessage()->text;
+    EXPECT_TRUE(fs::is_empty(temp.path()));
     // The file it replaces stays whole until the new one is finished.
     const fs::path old = temp.path() / "old.mp4";
     ASSERT_FALSE(writeFileAtomically(old, "an older video"));

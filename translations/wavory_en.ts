@@ -1898,5 +1898,9 @@ Save it as GIF or as a BMP series.</translation>
 It needs about %1 of memory, but %2 is available.<byte value="xd"/>
 Please choose a smaller image size.</translation>
     </message>
+    <message>
+        <source>%1 × %2 の動画は作れません（%3）。</source>
+        <translation>A video of %1 × %2 cannot be made (%3).</translation>
+    </message>
 </context>
 </TS>

@@ -153,7 +153,11 @@ class VideoWriter::Encoder {
         for (const auto& [name, value] : choice.options)
             av_opt_set(codec_->priv_data, name, value, 0);
         if (int r = avcodec_open2(codec_, codec, nullptr); r < 0)
-            return libraryError(choice.encoder, r);
+            // Mostly a size beyond the encoder's (H.264 16384 x 16384, AV1 a height
+            // above 8704).
+            return fillText(UiText::tr("%1 × %2 の動画は作れません（%3）。"),
+                            {std::to_string(codec_->width), std::to_string(codec_->height),
+                             libraryError(choice.encoder, r)});
 
         stream_ = avformat_new_stream(format_, nullptr);
         if (!stream_)
@@ -215,8 +219,7 @@ class VideoWriter::Encoder {
             rgb = padded_.data();
             stride = static_cast<int>(padded_.rowBytes());
         }
-        const std::uint8_t* planes[1] = {rgb};
-        sws_scale(scaler_, planes, &stride, 0, codec_->height, picture_->data, picture_->linesize);
+        convert(rgb, stride);
         picture_->pts = next_++;
         return send(picture_);
     }
@@ -236,6 +239,27 @@ class VideoWriter::Encoder {
     }
 
   private:
+    // swscale reads a little beyond the end of a row, which past the last row of a
+    // picture can be beyond its memory (a picture of whole pages ends where its mapping
+    // does): the last rows are converted from a copy with room after it.
+    static constexpr std::size_t kOverRead = 256;
+
+    void convert(const std::uint8_t* rgb, int stride) {
+        const int height = codec_->height;
+        const auto rowBytes = static_cast<std::size_t>(stride);
+        int tailRows = static_cast<int>((kOverRead + rowBytes - 1) / rowBytes);
+        tailRows = std::min(height, std::max(2, tailRows + (tailRows & 1))); // whole row pairs
+        const int bodyRows = height - tailRows;
+        tail_.resize(static_cast<std::size_t>(tailRows) * rowBytes + kOverRead);
+        std::memcpy(tail_.data(), rgb + static_cast<std::size_t>(bodyRows) * rowBytes,
+                    static_cast<std::size_t>(tailRows) * rowBytes);
+        const std::uint8_t* body[1] = {rgb};
+        const std::uint8_t* tail[1] = {tail_.data()};
+        if (bodyRows > 0)
+            sws_scale(scaler_, body, &stride, 0, bodyRows, picture_->data, picture_->linesize);
+        sws_scale(scaler_, tail, &stride, bodyRows, tailRows, picture_->data, picture_->linesize);
+    }
+
     // The picture with its last column and row repeated into the larger canvas.
     static void padWithEdge(const Canvas& from, Canvas& to) {
         const std::size_t fromRow = from.rowBytes();
@@ -321,6 +345,7 @@ class VideoWriter::Encoder {
     AVPacket* packet_ = nullptr;
     SwsContext* scaler_ = nullptr;
     Canvas padded_;
+    std::vector<std::uint8_t> tail_;
 };
 
 VideoWriter::VideoWriter(VideoJob job) : job_(std::move(job)) {}
