@@ -57,9 +57,23 @@ Result writeAnimated(AnimFrameMaker& maker, const AnimationJob& job, AnimatedFor
     if (Result r = store.flush(); !r.ok())
         return r;
     const AnimatedWriteResult written =
-        writeAnimatedFile({format, job.output, job.range.frames, kAnimatedFrameMs},
+        writeAnimatedFile({format, job.output, job.range.frames, frameMs(job.frameTime)},
                           [&](int k, Canvas& out) { return store.get(k, out); }, {});
     return written.result;
+}
+
+// Each frame goes to the encoder as soon as it is drawn: no frame is kept.
+Result writeVideo(AnimFrameMaker& maker, const AnimationJob& job, VideoFormat format,
+                  ProgressPrinter& progress) {
+    VideoWriter video({format, job.output, job.range.frames, job.frameTime, job.videoQuality});
+    Canvas canvas(job.params.width, job.params.height);
+    for (int k = 0; k < job.range.frames; ++k) {
+        if (Result r = drawFrame(maker, job, k + 1, canvas, progress); !r.ok())
+            return r;
+        if (Result r = video.add(canvas); !r.ok())
+            return r;
+    }
+    return video.finish();
 }
 
 } // namespace
@@ -67,9 +81,13 @@ Result writeAnimated(AnimFrameMaker& maker, const AnimationJob& job, AnimatedFor
 Result renderAnimation(const AnimationJob& job) {
     AnimFrameMaker maker(job.params, job.colorSet, job.draw);
     ProgressPrinter progress(job.showProgress);
-    const auto format = animatedFormatFor(job.output);
-    Result result =
-        format ? writeAnimated(maker, job, *format, progress) : writeSeries(maker, job, progress);
+    Result result;
+    if (const auto video = videoFormatFor(job.output))
+        result = writeVideo(maker, job, *video, progress);
+    else if (const auto format = animatedFormatFor(job.output))
+        result = writeAnimated(maker, job, *format, progress);
+    else
+        result = writeSeries(maker, job, progress);
     progress.finish();
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "anim/AnimPhases.h"
 #include "anim/FrameSeriesNames.h"
+#include "anim/VideoFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -41,6 +42,24 @@ std::optional<AnimRange> parseAnimRange(const std::string& text) {
     return range;
 }
 
+// "F" or "F.fff" (at most three decimals) frames a second, from 1 to 240: thousandths.
+std::optional<int> parseFps(const std::string& text) {
+    const auto point = text.find('.');
+    std::string whole = text.substr(0, point);
+    std::string fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
+    if (whole.empty() || fraction.size() > 3 || (point != std::string::npos && fraction.empty()))
+        return std::nullopt;
+    fraction.resize(3, '0');
+    int units = 0, thousandths = 0;
+    if (!parseInt(whole, units) || !parseInt(fraction, thousandths) || units < 0 ||
+        thousandths < 0 || units > 240)
+        return std::nullopt;
+    const int milli = units * 1000 + thousandths;
+    if (milli < 1000 || milli > 240000)
+        return std::nullopt;
+    return milli;
+}
+
 // "WxH" (or "WXH") with both sides from kMinImageSide to kMaxRenderSide.
 std::optional<PictureSize> parsePictureSize(const std::string& text) {
     const auto x = text.find_first_of("xX");
@@ -75,7 +94,7 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
     };
     RenderOptions options;
     std::optional<DrawMode> pendingMode;
-    bool seriesOption = false; // --start or --digits given
+    bool animOption = false; // --start, --digits or --fps given
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto value = [&](std::string& out) {
@@ -122,6 +141,7 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
             if (!value(v)) return std::nullopt;
             if (!parseInt(v, options.quality) || options.quality < 1 || options.quality > 100)
                 return badValue("--quality needs a whole number from 1 to 100, not '" + v + "'");
+            options.qualityGiven = true;
         } else if (arg == "--progressive") {
             options.progressive = true;
         } else if (arg == "--png-mode") {
@@ -134,6 +154,13 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
             if (!options.anim)
                 return badValue("--anim needs FROM,TO,N: FROM and TO whole numbers from 0 to 99, "
                                 "N from 1 to 999, not '" + v + "'");
+        } else if (arg == "--fps") {
+            if (!value(v)) return std::nullopt;
+            options.fpsMilli = parseFps(v);
+            if (!options.fpsMilli)
+                return badValue("--fps needs a number from 1 to 240 (at most three decimals), "
+                                "not '" + v + "'");
+            animOption = true;
         } else if (arg == "--size") {
             if (!value(v)) return std::nullopt;
             options.size = parsePictureSize(v);
@@ -145,13 +172,13 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
             if (!value(v)) return std::nullopt;
             if (!parseInt(v, options.start) || options.start < 0 || options.start > 99999999)
                 return badValue("--start needs a whole number from 0 to 99999999, not '" + v + "'");
-            seriesOption = true;
+            animOption = true;
         } else if (arg == "--digits") {
             if (!value(v)) return std::nullopt;
             if (!parseInt(v, options.digits) || options.digits < 1 ||
                 options.digits > kMaxFrameDigits)
                 return badValue("--digits needs a whole number from 1 to 8, not '" + v + "'");
-            seriesOption = true;
+            animOption = true;
         } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
             error = "unknown option " + arg;
             return std::nullopt;
@@ -172,8 +199,12 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
         error = "no output file given (-o OUT.bmp)";
         return std::nullopt;
     }
-    if (seriesOption && !options.anim) {
-        error = "--start and --digits number the frames of --anim";
+    if (animOption && !options.anim) {
+        error = "--start, --digits and --fps are for the frames of --anim";
+        return std::nullopt;
+    }
+    if (!options.anim && videoFormatFor(options.output)) {
+        error = "a video (.mp4, .webm) is made of the frames of --anim";
         return std::nullopt;
     }
     if (options.anim && options.layers.size() != 1) {
@@ -186,7 +217,7 @@ std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& 
 const char* renderUsage() {
     return R"(Usage: wavory-render PARAMFILE [[--mode MODE] PARAMFILE ...] -o OUT [options]
        wavory-render [--mode MODE] PARAMFILE --anim FROM,TO,N -o OUT [--start S] [--digits D]
-                     [options]
+                     [--fps F] [options]
 
 Renders Wavory parameter text files exactly as the program draws them and saves the
 picture. Each PARAMFILE is read in turn, as the program reads a parameter text file,
@@ -205,17 +236,29 @@ combines with the frame before it, and a bleed above 0 gives every frame the sam
 noise.
   OUT ending in ".webp" (any case): one looping, lossless animated WebP file.
   OUT ending in ".gif": one looping animated GIF, one 256-color palette for all frames.
+  OUT ending in ".mp4": one MP4 video (H.264, yuv420p), ".webm": one WebM video (AV1,
+  yuv420p). Each frame goes to the encoder as soon as it is drawn, so even 999 large
+  frames need little memory. An odd width or height grows by one pixel, a copy of the
+  last column or row, as yuv420p needs even sides. Neither format has a loop flag
+  that players read; the frames are evenly timed from 0 with the last as long as the
+  others, so a player's loop (for example <video loop> on a web page) runs without a
+  seam when the phases wrap (FROM 0, TO 99). The MP4 has its index first, so that
+  playing can start before the whole file has arrived. The encoders take up to
+  16384 x 8192 pixels (MP4) and a height of up to 8704 (WebM); a larger video fails
+  at its first frame with a message naming its size, and no file is written.
   Anything else: a numbered BMP series. OUT is a folder plus a base name, and frame k
   (from 0) is written to OUT + the number S + k with at least D digits, zero-padded,
   + ".bmp": "-o out/anim" writes out/anim01.bmp, out/anim02.bmp, ... When the last
   number S + N - 1 needs more than D digits, "連番の桁数が足りません。" is printed and
   nothing is written (exit status 1). Existing files of the series are replaced.
-  Each frame of an animated file is shown for 100 ms.
+  Each frame of an animated file or video is shown for 100 ms unless --fps says
+  otherwise.
 
 Options:
   -o, --output OUT     the picture to write. The format follows the end of the name,
                        as in the program: "...jpg"/"...jpeg" JPEG, "...png" PNG,
-                       anything else BMP (24 bits per pixel).
+                       anything else BMP (24 bits per pixel). A video
+                       ("...mp4", "...webm") needs --anim.
   --mode MODE          draw mode of the next PARAMFILE: 通常 (or normal), AND, OR, XOR.
                        Default: normal.
   --colorsets FILE     use the color sets of this color set file (.cst) instead of
@@ -225,7 +268,9 @@ Options:
                        name that is not found is warned about and the first set is
                        used. A file that cannot be read or holds no usable set is a
                        failure.
-  --quality N          JPEG quality 1..100 (default 100).
+  --quality N          JPEG quality 1..100 (default 100). For a video the same scale
+                       from 1 (smallest file) to 100 (best picture), default 80: the
+                       encoder adds no visible loss there (40 dB PSNR and more).
   --progressive        write a progressive JPEG.
   --png-mode M         PNG mode: 0 標準 (default), 1 圧縮速度優先（低圧縮率）,
                        2 圧縮率優先(不可逆圧縮、低速) (quantized to 256 colors).
@@ -238,6 +283,9 @@ Options:
   --anim FROM,TO,N     draw an animation (see above): FROM and TO 0..99, N 1..999.
   --start S            number of the first frame file, 0..99999999 (default 1).
   --digits D           least digits of the frame file numbers, 1..8 (default 2).
+  --fps F              frames a second of an animated file or video, 1..240, at most
+                       three decimals (29.97); WebP and GIF round the frame time to
+                       whole milliseconds and hundredths of a second.
   -h, --help           show this text.
   --version            show the version and exit.
 

@@ -39,6 +39,7 @@ struct RenderOptions {
     std::optional<std::uint64_t> seed;
     unsigned threads = 0;
     int quality = 100;
+    bool qualityGiven = false; // a video's default quality is its own
     bool progressive = false;
     int pngMode = 0;
     bool help = false;
@@ -47,6 +48,7 @@ struct RenderOptions {
     std::optional<PictureSize> size;
     std::int64_t start = 1; // --start: the first frame file's number
     int digits = 2;         // --digits: the least digits of a frame file's number
+    std::optional<int> fpsMilli; // --fps: frames a second, in thousandths
 };
 
 struct OptionError {

@@ -8,6 +8,7 @@
 #include "anim/AnimPhases.h"
 #include "anim/AnimatedFile.h"
 #include "anim/FrameSeriesNames.h"
+#include "anim/VideoFile.h"
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCollection.h"
 #include "colorsets/ColorSetFile.h"
@@ -161,7 +162,7 @@ bool writeParams(const cli::RenderOptions& options, const ParamFields& fields,
 
 int runAnimation(const cli::RenderOptions& options, ColorSetCollection& sets) {
     const cli::AnimRange& range = *options.anim;
-    const bool series = !animatedFormatFor(options.output);
+    const bool series = !animatedFormatFor(options.output) && !videoFormatFor(options.output);
     // Checked before anything is read or drawn, so nothing is written.
     if (series && !frameDigitsSuffice(options.start, range.frames, options.digits)) {
         printMessage({MessageIcon::Exclamation, std::string(kDigitsTooFewMessage)});
@@ -189,6 +190,10 @@ int runAnimation(const cli::RenderOptions& options, ColorSetCollection& sets) {
     // One key for every frame, as in the animation window.
     job.draw.noiseKey = programRandom().nextBits();
     job.showProgress = isatty(STDERR_FILENO);
+    if (options.fpsMilli)
+        job.frameTime = {1000, *options.fpsMilli};
+    if (options.qualityGiven)
+        job.videoQuality = options.quality;
     if (!report(cli::renderAnimation(job)))
         return 1;
     // As the window leaves the phase at the last frame's.

@@ -69,7 +69,10 @@ inline ParamFields allComponents(int width, int height) {
 }
 
 inline std::string describe(Rgb c) {
-    return "(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
+    // Appended, not "(" + ...: GCC 12 warns falsely (-Wrestrict) on that where it inlines.
+    std::string text = "(";
+    text += std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
+    return text;
 }
 
 // Success when both canvases have the same size and pixels; otherwise names the first

@@ -3,6 +3,7 @@
 
 #include "BmpReading.h"
 #include "TempFolder.h"
+#include "VideoReading.h"
 #include "engine_test_support.h"
 
 #include "anim/AnimFrameMaker.h"
@@ -12,6 +13,7 @@
 #include "anim/FrameSeriesNames.h"
 #include "anim/FrameSeriesWriter.h"
 #include "anim/FrameStore.h"
+#include "anim/VideoFile.h"
 #include "common/WorkPool.h"
 #include "engine/DrawMain.h"
 #include "io/AtomicFile.h"
@@ -506,9 +508,16 @@ TEST(AnimFrameMaker, AStoppedFrameStopsAsADrawingDoesAndIsNotRecolouredFrom) {
 
 // ---- files -----------------------------------------------------------------------------
 
-std::vector<Canvas> sampleFrames(int n) {
+// Smooth: two components of small amplitude, so that the colors change slowly.
+std::vector<Canvas> sampleFrames(int n, int width = 45, int height = 31, bool smooth = false) {
     const GColor set = rainbowSet();
-    const DrawParams params = takeDrawSnapshot(fieldsWith(45, 31, {0, 1, 3}));
+    ParamFields fields = fieldsWith(width, height, {0, 1, 3});
+    if (smooth) {
+        fields.componentOn[3] = false;
+        fields.values[1] = "40";
+        fields.values[3] = "30";
+    }
+    const DrawParams params = takeDrawSnapshot(fields);
     AnimFrameMaker maker(params, set, {});
     std::vector<Canvas> frames;
     Canvas canvas;
@@ -544,6 +553,11 @@ TEST(AnimatedFile, FormatFollowsTheEndOfTheName) {
     EXPECT_EQ(animatedFormatFor("/a/anim"), std::nullopt);
     EXPECT_EQ(animatedFormatFor("/a/gif"), std::nullopt);
     EXPECT_EQ(animatedFormatFor("x.bmp"), std::nullopt);
+    EXPECT_EQ(videoFormatFor("/a/b.mp4"), VideoFormat::Mp4);
+    EXPECT_EQ(videoFormatFor("B.WebM"), VideoFormat::WebM);
+    EXPECT_EQ(videoFormatFor("/a/mp4"), std::nullopt);
+    EXPECT_EQ(videoFormatFor("x.webp"), std::nullopt);
+    EXPECT_EQ(animatedFormatFor("x.mp4"), std::nullopt);
 }
 
 TEST(AnimatedFile, WebPIsLosslessLoopsAndShowsEachFrameForItsTime) {
@@ -701,6 +715,136 @@ TEST(AnimatedFile, StopWritesNothingAndAMissingFrameFailsWithoutAFile) {
         EXPECT_NE(w.result.failureMessage()->text.find("\r\n保存を中止しました。"),
                   std::string::npos);
     }
+}
+
+VideoJob videoJob(VideoFormat format, const std::string& path, int frames) {
+    VideoJob job;
+    job.format = format;
+    job.path = path;
+    job.frames = frames;
+    return job;
+}
+
+Result writeVideo(const VideoJob& job, const std::vector<Canvas>& frames) {
+    VideoWriter video(job);
+    for (const Canvas& frame : frames)
+        if (Result r = video.add(frame); !r.ok())
+            return r;
+    return video.finish();
+}
+
+// The picture as the video holds it: odd sides grown by a copy of the last column or row.
+Canvas paddedToEven(const Canvas& picture) {
+    Canvas padded(videoSide(picture.width()), videoSide(picture.height()));
+    for (int y = 0; y < padded.height(); ++y)
+        for (int x = 0; x < padded.width(); ++x)
+            padded.setPixel(x, y, picture.pixel(std::min(x, picture.width() - 1),
+                                                std::min(y, picture.height() - 1)));
+    return padded;
+}
+
+TEST(VideoFile, EveryFrameDecodesAtItsSizeTimeAndQuality) {
+    const TempFolder temp;
+    struct Case {
+        VideoFormat format;
+        int width, height;         // the picture's
+        int videoWidth, videoHeight;
+        std::string codec;
+    };
+    // AV1 below 64 pixels and from 64 on are two encoders.
+    for (const Case& c : {Case{VideoFormat::Mp4, 64, 48, 64, 48, "h264"},
+                          Case{VideoFormat::Mp4, 65, 47, 66, 48, "h264"},
+                          Case{VideoFormat::WebM, 64, 48, 64, 48, "av1"},
+                          Case{VideoFormat::WebM, 65, 47, 66, 48, "av1"},
+                          Case{VideoFormat::WebM, 65, 65, 66, 66, "av1"},
+                          // Whole pages of pixels: nothing may be read beyond them.
+                          Case{VideoFormat::Mp4, 1024, 704, 1024, 704, "h264"}}) {
+        SCOPED_TRACE(c.codec + " " + std::to_string(c.width) + " x " + std::to_string(c.height));
+        const std::vector<Canvas> frames = sampleFrames(10, c.width, c.height, true);
+        const std::string path = (temp.path() / (std::to_string(c.width) + std::to_string(c.height) +
+                                                 (c.format == VideoFormat::Mp4 ? ".mp4" : ".webm")))
+                                     .string();
+        VideoJob job = videoJob(c.format, path, 10);
+        job.frameTime = {70, 1000};
+        const Result written = writeVideo(job, frames);
+        ASSERT_TRUE(written.ok()) << written.failureMessage()->text;
+        const DecodedVideo video = decodeVideo(path);
+        ASSERT_TRUE(video.ok);
+        EXPECT_EQ(video.codec, c.codec);
+        EXPECT_EQ(video.pixels, "yuv420p");
+        EXPECT_EQ(video.width, c.videoWidth);
+        EXPECT_EQ(video.height, c.videoHeight);
+        ASSERT_EQ(video.frames.size(), 10u);
+        // Evenly timed from 0, the last frame as long as the others: a player's loop is seamless.
+        EXPECT_NEAR(video.duration, 0.7, 0.0015);
+        for (std::size_t k = 0; k < 10; ++k) {
+            EXPECT_NEAR(video.starts[k], 0.07 * static_cast<double>(k), 0.0015) << k;
+            EXPECT_GE(psnr(paddedToEven(frames[k]), video.frames[k]), 40.0) << k;
+        }
+    }
+    // The scale: a lower quality makes a smaller file.
+    const std::vector<Canvas> frames = sampleFrames(10, 64, 48, true);
+    std::uintmax_t bytes[3] = {};
+    for (int i = 0; const int quality : {kMinVideoQuality, kDefaultVideoQuality, kMaxVideoQuality}) {
+        const fs::path path = temp.path() / ("q" + std::to_string(quality) + ".mp4");
+        VideoJob job = videoJob(VideoFormat::Mp4, path.string(), 10);
+        job.quality = quality;
+        ASSERT_TRUE(writeVideo(job, frames).ok());
+        bytes[i++] = fs::file_size(path);
+    }
+    EXPECT_LT(bytes[0], bytes[1]);
+    EXPECT_LT(bytes[1], bytes[2]);
+}
+
+TEST(VideoFile, AStoppedOrFailedVideoLeavesNoFile) {
+    const TempFolder temp;
+    const std::vector<Canvas> frames = sampleFrames(3, 64, 48);
+    for (const VideoFormat format : {VideoFormat::Mp4, VideoFormat::WebM}) {
+        const std::string path = (temp.path() / "a").string();
+        {
+            VideoWriter stopped(videoJob(format, path, 3));
+            ASSERT_TRUE(stopped.add(frames[0]).ok());
+            ASSERT_TRUE(stopped.add(frames[1]).ok());
+        }
+        EXPECT_TRUE(fs::is_empty(temp.path())); // not even a temporary file
+        VideoWriter mixed(videoJob(format, path, 3));
+        ASSERT_TRUE(mixed.add(frames[0]).ok());
+        const Result r = mixed.add(sampleFrames(1, 66, 48)[0]);
+        ASSERT_FALSE(r.ok());
+        EXPECT_EQ(r.failureMessage()->text, "フレームの大きさが揃っていません。\r\n保存を中止しました。");
+        EXPECT_EQ(r.failureMessage()->icon, MessageIcon::Critical);
+        EXPECT_FALSE(mixed.add(frames[1]).ok());
+        EXPECT_FALSE(mixed.finish().ok());
+        EXPECT_TRUE(fs::is_empty(temp.path()));
+        VideoWriter empty(videoJob(format, path, 3));
+        ASSERT_FALSE(empty.finish().ok());
+        EXPECT_EQ(empty.finish().failureMessage()->text,
+                  "フレームがありません。\r\n保存を中止しました。");
+        // A folder that does not exist: the system's text.
+        VideoWriter gone(videoJob(format, (temp.path() / "none" / "a.mp4").string(), 3));
+        const Result g = gone.add(frames[0]);
+        ASSERT_FALSE(g.ok());
+        EXPECT_TRUE(g.failureMessage()->text.ends_with("\r\n保存を中止しました。"));
+    }
+    // A size the encoder does not take is told with the size.
+    VideoWriter tall(videoJob(VideoFormat::WebM, (temp.path() / "tall.webm").string(), 1));
+    const Result t = tall.add(Canvas(64, 8706));
+    ASSERT_FALSE(t.ok());
+    EXPECT_EQ(t.failureMessage()->text.rfind("64 × 8706 の動画は作れません（libsvtav1: ", 0), 0u)
+        << t.failureMessage()->text;
+    EXPECT_TRUE(fs::is_empty(temp.path()));
+    // The file it replaces stays whole until the new one is finished.
+    const fs::path old = temp.path() / "old.mp4";
+    ASSERT_FALSE(writeFileAtomically(old, "an older video"));
+    {
+        VideoWriter replacing(videoJob(VideoFormat::Mp4, old.string(), 3));
+        ASSERT_TRUE(replacing.add(frames[0]).ok());
+    }
+    std::string bytes;
+    ASSERT_FALSE(readWholeFile(old, bytes));
+    EXPECT_EQ(bytes, "an older video");
+    ASSERT_TRUE(writeVideo(videoJob(VideoFormat::Mp4, old.string(), 3), frames).ok());
+    EXPECT_EQ(decodeVideo(old.string()).frames.size(), 3u);
 }
 
 TEST(FrameFileWriting, FrameBmpIsTheSingleImageFormatAndFailuresSayWhy) {

@@ -2,6 +2,7 @@
 
 #include "BmpReading.h"
 #include "TempFolder.h"
+#include "VideoReading.h"
 
 #include "colorsets/BuiltinColorSets.h"
 #include "colorsets/ColorSetCollection.h"
@@ -210,7 +211,8 @@ TEST_F(RenderCli, FailuresGiveTheMessageAndLeaveNoFile) {
           "--threads 257", "--threads x", "--seed -1", "--seed 1.5", "--anim 0,99",
           "--anim 0,100,10", "--anim 0,99,0", "--anim 0,99,1000", "--anim -1,5,3", "--anim 1.5,9,3",
           "--start -1", "--start 100000000", "--digits 0", "--digits 9", "--size 3x100",
-          "--size 100x16385", "--size 16385x4", "--size 100", "--size 10x10x", "--size x20"}) {
+          "--size 100x16385", "--size 16385x4", "--size 100", "--size 10x10x", "--size x20",
+          "--fps 0", "--fps 0.999", "--fps 240.001", "--fps x", "--fps 2.", "--fps 12.3456"}) {
         r = run(path("missing.txt") + " -o " + path("out.png") + " " + option + " --write-params " +
                 path("w.txt"));
         EXPECT_EQ(r.status, 1) << option;
@@ -238,6 +240,8 @@ TEST_F(RenderCli, FailuresGiveTheMessageAndLeaveNoFile) {
     EXPECT_EQ(run("--bogus").status, 2);
     EXPECT_EQ(run(good).status, 2) << "no output named";
     EXPECT_EQ(run(good + " --start 3 -o " + path("out.bmp")).status, 2) << "--start without --anim";
+    EXPECT_EQ(run(good + " --fps 30 -o " + path("out.bmp")).status, 2) << "--fps without --anim";
+    EXPECT_EQ(run(good + " -o " + path("out.MP4")).status, 2) << "a video without --anim";
     EXPECT_EQ(run(good + " " + good + " --anim 0,99,2 -o " + path("out")).status, 2)
         << "--anim with two files";
     for (const auto& entry : fs::directory_iterator(dir_))
@@ -370,6 +374,26 @@ TEST_F(RenderCli, AnimationFramesAreTheDrawingsOfTheirPhases) {
             EXPECT_EQ(bytes.substr(0, 6), "GIF89a");
     }
     r = run(file + " --anim 5,50,4 -o " + path("no/such/folder/a.webp"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("保存を中止しました。"), std::string::npos) << r.err;
+
+    // Videos: every frame at its time, the odd sides grown to even ones.
+    for (const auto& [name, codec] : {std::pair{"c.mp4", "h264"}, {"d.WebM", "av1"}}) {
+        r = run(file + " --anim 5,50,4 --fps 12.5 --quality 90 -o " + path(name));
+        ASSERT_EQ(r.status, 0) << name << ": " << r.err;
+        const wavory::testing::DecodedVideo video = wavory::testing::decodeVideo(path(name));
+        ASSERT_TRUE(video.ok) << name;
+        EXPECT_EQ(video.codec, codec);
+        EXPECT_EQ(video.width, 38);
+        EXPECT_EQ(video.height, 24);
+        ASSERT_EQ(video.frames.size(), 4u) << name;
+        EXPECT_NEAR(video.starts[3], 0.24, 0.0015) << name;
+        EXPECT_NEAR(video.duration, 0.32, 0.0015) << name;
+    }
+    // The quality's scale: the least quality, the smaller file.
+    ASSERT_EQ(run(file + " --anim 5,50,4 --quality 1 -o " + path("e.mp4")).status, 0);
+    EXPECT_LT(fs::file_size(path("e.mp4")), fs::file_size(path("c.mp4")));
+    r = run(file + " --anim 5,50,4 -o " + path("no/such/folder/a.mp4"));
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("保存を中止しました。"), std::string::npos) << r.err;
 }

@@ -60,7 +60,7 @@ class SettingsTest : public ::testing::Test {
         s.picture.txtPath = "/home/user/text/";
         s.picture.cSetPath = home_ + "/colorset/";
         s.button = {1, 0x123456, 0, 50, 7, "12", "30", 1};
-        s.anim = {"5", "95", "120", "", home_, "波～線", "0007", 3, 250, 2};
+        s.anim = {"5", "95", "120", "", home_, "波～線", "0007", 3, 250, 2, 65};
         s.tileView = {true, false, "Noto Sans CJK JP", 18, 0x00FF00, "試し書き text"};
         s.tool = {true, false};
         s.option.shell = "/usr/bin/gimp";
@@ -108,7 +108,8 @@ TEST_F(SettingsTest, WrittenFileHasEveryKeyInOrderAndForm) {
     const std::string anim = "[Anim]\r\n"
                              "IsoFrom=5\r\nIsoTo=95\r\nFrame=120\r\nDrive=\r\nPath=/anim/\r\n"
                              "Name=\x94\x67\x81\x60\x90\xFC\r\n" // 波～線
-                             "NumberFrom=0007\r\nNumber=3\r\nFormat=2\r\nPreviewSpeed=250\r\n";
+                             "NumberFrom=0007\r\nNumber=3\r\nFormat=2\r\nPreviewSpeed=250\r\n"
+                             "VideoQuality=65\r\n";
     const std::string tileAndTool = "[TileView]\r\n"
                                     "FontBold=True\r\nFontItalic=False\r\n"
                                     "FontName=Noto Sans CJK JP\r\nFontSize=18\r\nColor=65280\r\n"
@@ -213,7 +214,7 @@ TEST_F(SettingsTest, EveryKeyIsWrittenAndRead) {
         readSettings(changed);
         EXPECT_NE(changed, a) << section << key;
     }
-    EXPECT_EQ(keys, 60);
+    EXPECT_EQ(keys, 61);
 }
 
 TEST_F(SettingsTest, FirstStartDecisionAndDefaults) {
@@ -264,8 +265,8 @@ TEST_F(SettingsTest, EachUnreadableValueKeepsItsTarget) {
                                    "JpegSavePrgrs=maybe\r\nPNGSaveQ=1.5\r\n"
                                    "[Button]\r\nEnabled=2\r\nColor=-1\r\nSenmei=51\r\n"
                                    "Shadow=x\r\nLine= 40 \r\nWidth=12.5\r\nHeight=7px\r\n"
-                                   "[Anim]\r\nPath=/no/such/folder\r\nNumber=8\r\nFormat=3\r\n"
-                                   "PreviewSpeed=4\r\n"
+                                   "[Anim]\r\nPath=/no/such/folder\r\nNumber=8\r\nFormat=5\r\n"
+                                   "PreviewSpeed=4\r\nVideoQuality=0\r\n"
                                    "[TileView]\r\nFontBold=yes\r\nFontSize=abc\r\nColor=12red\r\n"
                                    "[Tool]\r\nButtonShow=False\r\nHelpShow=perhaps\r\n"
                                    "[Extras]\r\nKeepHistory=often\r\nVariationSpread=101\r\n");
@@ -290,6 +291,7 @@ TEST_F(SettingsTest, EachUnreadableValueKeepsItsTarget) {
     EXPECT_EQ(s.anim.number, before.anim.number);
     EXPECT_EQ(s.anim.format, before.anim.format);
     EXPECT_EQ(s.anim.previewSpeed, before.anim.previewSpeed);
+    EXPECT_EQ(s.anim.videoQuality, before.anim.videoQuality);
     EXPECT_EQ(s.tileView.fontBold, before.tileView.fontBold);
     EXPECT_EQ(s.tileView.fontSize, 0);
     EXPECT_EQ(s.tileView.color, 12); // numeric prefix

@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools
   libpng-dev zlib1g-dev libdeflate-dev libjpeg62-turbo-dev libimagequant-dev
   libzstd-dev libwebp-dev libgif-dev
+  # MP4 (H.264) and WebM videos of the animation: FFmpeg's libraries.
+  libavcodec-dev libavformat-dev libswscale-dev libavutil-dev
   libgtest-dev libgmock-dev libbenchmark-dev imagemagick
   fonts-noto-cjk qt6-translations-l10n xvfb xauth
   libxkbcommon-dev

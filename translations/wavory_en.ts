@@ -921,6 +921,22 @@ Are you sure?</translation>
         <source>%1 -プレビュー-</source>
         <translation>%1 - Preview -</translation>
     </message>
+    <message>
+        <source>MP4 動画 (.mp4)</source>
+        <translation>MP4 video (.mp4)</translation>
+    </message>
+    <message>
+        <source>WebM 動画 (.webm)</source>
+        <translation>WebM video (.webm)</translation>
+    </message>
+    <message>
+        <source>画質(&amp;Q) :</source>
+        <translation>&amp;Quality:</translation>
+    </message>
+    <message>
+        <source>動画の画質: 1 (ファイルが最小) ～ 100 (最高画質)。既定の %1 では符号化による劣化は見えません。</source>
+        <translation>Video quality: 1 (smallest file) to 100 (best picture). At the default %1 the encoding adds no visible loss.</translation>
+    </message>
 </context>
 <context>
     <name>UiText</name>
@@ -1905,6 +1921,10 @@ Please choose a smaller image size.</translation>
     <message>
         <source>大きな画像では先に粗いプレビューを表示し、続けて正確な画像を描画します。</source>
         <translation>A large picture shows a rough preview first, then the exact picture is drawn.</translation>
+    </message>
+    <message>
+        <source>%1 × %2 の動画は作れません（%3）。</source>
+        <translation>A video of %1 × %2 cannot be made (%3).</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "files/NewFolderDialog.h"
 
 #include "anim/FrameSeriesNames.h"
+#include "anim/VideoFile.h"
 #include "common/Clamps.h"
 #include "common/Numbers.h"
 #include "common/PathText.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTreeView>
 
 #include <algorithm>
@@ -27,6 +29,8 @@
 #include <system_error>
 
 namespace wavory {
+
+static_assert(AppSettings::AnimSection{}.videoQuality == kDefaultVideoQuality);
 
 AnimSaveGroup::AnimSaveGroup(UserDialogs& dialogs, QWidget* window)
     : QGroupBox(Ui::tr("保存"), window), dialogs_(dialogs) {
@@ -58,8 +62,19 @@ AnimSaveGroup::AnimSaveGroup(UserDialogs& dialogs, QWidget* window)
     cboFormat_ = new QComboBox(this);
     cboFormat_->setObjectName(QStringLiteral("cboFormat"));
     cboFormat_->addItems({Ui::tr("BMPファイル群 (連番.bmp)"), Ui::tr("アニメーションWebP (.webp)"),
-                          Ui::tr("アニメーションGIF (.gif)")});
+                          Ui::tr("アニメーションGIF (.gif)"), Ui::tr("MP4 動画 (.mp4)"),
+                          Ui::tr("WebM 動画 (.webm)")});
     lblFormat_->setBuddy(cboFormat_);
+    lblQuality_ = namedLabel(QStringLiteral("lblQuality"), Ui::tr("画質(&Q) :"), this);
+    spnQuality_ = new QSpinBox(this);
+    spnQuality_->setObjectName(QStringLiteral("spnQuality"));
+    spnQuality_->setRange(kMinVideoQuality, kMaxVideoQuality);
+    spnQuality_->setValue(kDefaultVideoQuality);
+    spnQuality_->setToolTip(
+        Ui::tr("動画の画質: 1 (ファイルが最小) ～ 100 (最高画質)。既定の %1 では符号化による劣化は"
+               "見えません。")
+            .arg(kDefaultVideoQuality));
+    lblQuality_->setBuddy(spnQuality_);
     cmdSave_ = commandButton("cmdSave", Ui::tr("保存(&S)"), this, 135);
     cmdSaveStop_ = commandButton("cmdSaveStop", Ui::tr("保存中止(&S)"), this, 136);
     for (QPushButton* b : {cmdSave_, cmdSaveStop_})
@@ -80,6 +95,8 @@ AnimSaveGroup::AnimSaveGroup(UserDialogs& dialogs, QWidget* window)
     grid->addWidget(cboFormat_, 4, 1, 1, 2);
     grid->addWidget(cmdSave_, 4, 3);
     grid->addWidget(cmdSaveStop_, 4, 3);
+    grid->addWidget(lblQuality_, 5, 0);
+    grid->addWidget(spnQuality_, 5, 1);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(1, 1);
 
@@ -98,7 +115,8 @@ bool AnimSaveGroup::eventFilter(QObject* watched, QEvent* e) {
 }
 
 AnimSaveFormat AnimSaveGroup::saveFormat() const {
-    return static_cast<AnimSaveFormat>(std::clamp(cboFormat_->currentIndex(), 0, 2));
+    return static_cast<AnimSaveFormat>(
+        std::clamp(cboFormat_->currentIndex(), 0, kAnimSaveFormatCount - 1));
 }
 
 int AnimSaveGroup::digitCount() const {
@@ -111,6 +129,10 @@ void AnimSaveGroup::setDigitIndex(int index) {
 
 std::string AnimSaveGroup::base() const {
     return withTrailingSlash(toStd(dirSave_->folder())) + toStd(txtName_->text());
+}
+
+int AnimSaveGroup::videoQuality() const {
+    return spnQuality_->value();
 }
 
 void AnimSaveGroup::leaveNumberFromField() {
@@ -126,6 +148,9 @@ void AnimSaveGroup::enableControls(bool enabled) {
     const bool numbered = saveFormat() == AnimSaveFormat::BmpSeries;
     for (QWidget* w : std::initializer_list<QWidget*>{lblNumber_, txtNumberFrom_, cboNumber_})
         w->setEnabled(enabled && numbered);
+    const bool video = isVideoFormat(saveFormat());
+    for (QWidget* w : std::initializer_list<QWidget*>{lblQuality_, spnQuality_})
+        w->setEnabled(enabled && video);
 }
 
 void AnimSaveGroup::createFolder() {
@@ -157,6 +182,7 @@ void AnimSaveGroup::loadSettings(const AppSettings::AnimSection& anim) {
         cboNumber_->setCurrentIndex(anim.number);
     if (anim.format >= 0 && anim.format < cboFormat_->count())
         cboFormat_->setCurrentIndex(anim.format);
+    spnQuality_->setValue(anim.videoQuality);
 }
 
 void AnimSaveGroup::storeSettings(AppSettings::AnimSection& anim) const {
@@ -165,6 +191,7 @@ void AnimSaveGroup::storeSettings(AppSettings::AnimSection& anim) const {
     anim.numberFrom = toStd(txtNumberFrom_->text());
     anim.number = static_cast<std::int16_t>(cboNumber_->currentIndex());
     anim.format = static_cast<std::int16_t>(cboFormat_->currentIndex());
+    anim.videoQuality = static_cast<std::int16_t>(spnQuality_->value());
 }
 
 } // namespace wavory

@@ -2,7 +2,8 @@
 // AnimSaveGroup: the animation window's save group ("保存", fraSave) — the folder tree
 // with its new-folder command, the base name, the start number and digit count of a
 // numbered series, the file kind, and the save and stop buttons standing in one place.
-// The start number and digit count are greyed out for a single animated file.
+// The start number and digit count are greyed out for a single animated file, the
+// video quality for everything but a video.
 
 #include "io/AppSettings.h"
 
@@ -14,6 +15,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace wavory {
 
@@ -21,7 +23,12 @@ class FolderTree;
 class UserDialogs;
 class NewFolderDialog;
 // The file kinds, in the order of the format list.
-enum class AnimSaveFormat { BmpSeries = 0, WebP = 1, Gif = 2 };
+enum class AnimSaveFormat { BmpSeries = 0, WebP = 1, Gif = 2, Mp4 = 3, WebM = 4 };
+inline constexpr int kAnimSaveFormatCount = 5;
+
+inline bool isVideoFormat(AnimSaveFormat format) {
+    return format == AnimSaveFormat::Mp4 || format == AnimSaveFormat::WebM;
+}
 
 class AnimSaveGroup : public QGroupBox {
     Q_OBJECT
@@ -41,6 +48,8 @@ class AnimSaveGroup : public QGroupBox {
     void setDigitIndex(int index);
     // The chosen folder and base name: the start of every file name.
     std::string base() const;
+    // The quality of a video, kMinVideoQuality to kMaxVideoQuality.
+    int videoQuality() const;
 
     // The controls, with the numbering greyed out for a single animated file.
     void enableControls(bool enabled);
@@ -68,6 +77,8 @@ class AnimSaveGroup : public QGroupBox {
     QComboBox* cboNumber_;
     QLabel* lblFormat_;
     QComboBox* cboFormat_;
+    QLabel* lblQuality_;
+    QSpinBox* spnQuality_;
     QPushButton* cmdSave_;
     QPushButton* cmdSaveStop_;
 };

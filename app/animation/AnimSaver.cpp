@@ -9,6 +9,7 @@
 #include "anim/AnimatedFile.h"
 #include "anim/FrameFileWriting.h"
 #include "anim/FrameSeriesNames.h"
+#include "anim/VideoFile.h"
 #include "common/PathText.h"
 #include "io/AtomicFile.h"
 #include "io/BmpWriter.h"
@@ -43,9 +44,13 @@ void AnimSaver::save(const Job& job, const std::function<void(int)>& progress,
         fail(UiText::tr(kBadFrameFileNameCause));
         return;
     }
-    const bool written = job.format == AnimSaveFormat::BmpSeries
-                             ? saveSeries(job, progress, goOn)
-                             : saveAnimated(job, progress, goOn);
+    bool written = false;
+    if (job.format == AnimSaveFormat::BmpSeries)
+        written = saveSeries(job, progress, goOn);
+    else if (isVideoFormat(job.format))
+        written = saveVideo(job, progress, goOn);
+    else
+        written = saveAnimated(job, progress, goOn);
     // Also after No and after a stop; not after a failure.
     if (written && parts_.settings.option.textOnGrp)
         parts_.files.outputText(toQ(job.base + ".txt"));
@@ -107,6 +112,34 @@ bool AnimSaver::saveAnimated(const Job& job, const std::function<void(int)>& pro
             return goOn();
         });
     return parts_.dialogs.report(window_, written.result);
+}
+
+bool AnimSaver::saveVideo(const Job& job, const std::function<void(int)>& progress,
+                          const std::function<bool()>& goOn) {
+    VideoJob video;
+    video.format = job.format == AnimSaveFormat::Mp4 ? VideoFormat::Mp4 : VideoFormat::WebM;
+    video.path = job.base + (video.format == VideoFormat::Mp4 ? ".mp4" : ".webm");
+    video.frames = job.frames;
+    video.frameTime = {job.frameMs, 1000};
+    video.quality = job.videoQuality;
+    progress(0);
+    if (QFileInfo::exists(toQ(video.path)) && !overwrite(video.path))
+        return true;
+    VideoWriter writer(video);
+    Canvas frame;
+    for (int k = 0; k < job.frames; ++k) {
+        progress(k);
+        QCoreApplication::processEvents();
+        if (!goOn())
+            return true; // the writer leaves nothing behind
+        if (!frames_.frame(k, frame)) {
+            fail(missingFrameCause(k));
+            return false;
+        }
+        if (!parts_.dialogs.report(window_, writer.add(frame)))
+            return false;
+    }
+    return parts_.dialogs.report(window_, writer.finish());
 }
 
 bool AnimSaver::overwrite(const std::string& name) {

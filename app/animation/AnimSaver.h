@@ -1,9 +1,12 @@
 #pragma once
 // AnimSaver: writes the animation's frames — as a numbered BMP series (one file per frame,
 // each written whole and renamed into place, with the overwrite question at the first
-// existing file) or as one looping animated WebP or GIF file — and the parameter text
-// file beside them when the option says so. A failure ends the save with its message;
-// the files written before it stay.
+// existing file), as one looping animated WebP or GIF file or as an MP4 or WebM video —
+// and the parameter text file beside them when the option says so. A failure ends the
+// save with its message; the files of a series written before it stay, a single file
+// that was stopped or failed is not written at all.
+
+#include "anim/VideoFile.h"
 
 #include <cstdint>
 #include <functional>
@@ -27,7 +30,8 @@ class AnimSaver {
         std::int64_t start = 1;  // number of the first frame file
         int digits = 2;          // at least this many, zero-padded
         int frames = 0;          // frames 0 .. frames - 1
-        int frameMs = 100;       // display time of a frame in an animated file
+        int frameMs = 100;       // display time of a frame in an animated file or video
+        int videoQuality = kDefaultVideoQuality; // 1 .. 100
     };
 
     struct Parts {
@@ -48,6 +52,8 @@ class AnimSaver {
                     const std::function<bool()>& goOn);
     bool saveAnimated(const Job& job, const std::function<void(int)>& progress,
                       const std::function<bool()>& goOn);
+    bool saveVideo(const Job& job, const std::function<void(int)>& progress,
+                   const std::function<bool()>& goOn);
     // The question before replacing `name`; true for Yes.
     bool overwrite(const std::string& name);
     void fail(const std::string& cause);

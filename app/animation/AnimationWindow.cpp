@@ -295,6 +295,7 @@ void AnimationWindow::onSaveClicked() {
     job.digits = digits;
     job.frames = frame;
     job.frameMs = preview_->speed();
+    job.videoQuality = fraSave_->videoQuality();
 
     setSaving(true);
     saver_->save(

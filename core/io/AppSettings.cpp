@@ -75,7 +75,7 @@ constexpr SectionTable<AppSettings, Button, 8> kButtonKeys{
         numberIn<&Button::xyFix>("XYFix", 0, 1),
     }}};
 
-constexpr SectionTable<AppSettings, Anim, 10> kAnimKeys{
+constexpr SectionTable<AppSettings, Anim, 11> kAnimKeys{
     "Anim",
     &AppSettings::anim,
     {{
@@ -87,8 +87,9 @@ constexpr SectionTable<AppSettings, Anim, 10> kAnimKeys{
         text<&Anim::name>("Name"),
         text<&Anim::numberFrom>("NumberFrom", "1"),
         numberIn<&Anim::number>("Number", 0, kDigitCountEntries - 1),
-        numberIn<&Anim::format>("Format", 0, 2),
+        numberIn<&Anim::format>("Format", 0, 4),
         numberIn<&Anim::previewSpeed>("PreviewSpeed", kMinPreviewSpeed, kMaxPreviewSpeed),
+        numberIn<&Anim::videoQuality>("VideoQuality", 1, 100),
     }}};
 
 constexpr SectionTable<AppSettings, TileView, 5> kTileViewKeys{

@@ -85,7 +85,9 @@ struct AppSettings {
         std::string numberFrom = "1";    // txtNumberFrom
         std::int16_t number = 1;         // cboNumber list index, 0 to 7 (1 to 8 digits)
         std::int16_t previewSpeed = 100; // hscSpeed of the preview, 5 to 500 ms
-        std::int16_t format = 0; // what a save writes: 0 BMP series, 1 WebP, 2 GIF ("Format")
+        // What a save writes: 0 BMP series, 1 WebP, 2 GIF, 3 MP4, 4 WebM ("Format").
+        std::int16_t format = 0;
+        std::int16_t videoQuality = 80; // 1 to 100, kDefaultVideoQuality ("VideoQuality")
         friend bool operator==(const AnimSection&, const AnimSection&) = default;
     } anim;
 

@@ -5,6 +5,7 @@
 
 #include "AppFixture.h"
 #include "../TempFolder.h"
+#include "../VideoReading.h"
 #include "drawing/DrawSession.h"
 #include "widgets/FolderTree.h"
 #include "files/ImageSaving.h"
@@ -23,6 +24,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <filesystem>
@@ -392,6 +394,51 @@ TEST_F(Animation, OneAnimatedFileAsWebPOrGif) {
     EXPECT_TRUE(field("txtNumberFrom")->isEnabled());
 }
 
+TEST_F(Animation, AVideoHasThePreviewsFrameTimeAndAStopLeavesNoFile) {
+    make(4);
+    anim()->preview()->setSpeed(120);
+    in<QComboBox>("cboFormat")->setCurrentIndex(3);
+    EXPECT_TRUE(in("spnQuality")->isEnabled());
+    EXPECT_FALSE(field("txtNumberFrom")->isEnabled());
+    in<QSpinBox>("spnQuality")->setValue(90);
+    animButton("cmdSave")->click();
+    in<QComboBox>("cboFormat")->setCurrentIndex(4);
+    animButton("cmdSave")->click();
+    EXPECT_TRUE(dialogs.shown.empty());
+    for (const auto& [name, codec] : {std::pair{"anim.mp4", "h264"}, {"anim.webm", "av1"}}) {
+        const wavory::testing::DecodedVideo video = wavory::testing::decodeVideo(folder.file(name));
+        ASSERT_TRUE(video.ok) << name;
+        EXPECT_EQ(video.codec, codec);
+        EXPECT_EQ(video.width, 48);
+        EXPECT_EQ(video.height, 32);
+        ASSERT_EQ(video.frames.size(), 4u) << name;
+        EXPECT_NEAR(video.starts[1], 0.12, 0.0015) << name;
+        EXPECT_NEAR(video.duration, 0.48, 0.0015) << name;
+        for (int k = 0; k < 4; ++k)
+            EXPECT_GE(wavory::testing::psnr(stored(k), video.frames[static_cast<std::size_t>(k)]),
+                      30.0)
+                << name << " " << k;
+    }
+
+    // Stopped at the third frame: nothing under the name, no temporary file either.
+    field("txtName")->setText("stopped");
+    QTimer* t = new QTimer(anim());
+    QObject::connect(t, &QTimer::timeout, [&, t] {
+        if (progress() == QStringLiteral("保存中...3 /4 フレーム")) {
+            t->stop();
+            animButton("cmdSaveStop")->click();
+        }
+    });
+    t->start(0);
+    animButton("cmdSave")->click();
+    EXPECT_TRUE(dialogs.shown.empty());
+    for (const auto& entry : std::filesystem::directory_iterator(folder.str()))
+        EXPECT_EQ(entry.path().filename().string().find("stopped"), std::string::npos)
+            << entry.path();
+    in<QComboBox>("cboFormat")->setCurrentIndex(0);
+    EXPECT_FALSE(in("spnQuality")->isEnabled());
+}
+
 TEST_F(Animation, StopAndCloseEndTheSaveAfterTheCurrentFile) {
     make(10);
     // The stop button, pressed while the third file is being written.
@@ -595,6 +642,7 @@ TEST_F(Animation, PersistedValuesGoIntoTheControlsAndBack) {
     s.number = 3;
     s.previewSpeed = 250;
     s.format = 2;
+    s.videoQuality = 55;
     anim()->loadSettings(s);
     EXPECT_EQ(field("txtFrame")->text(), "25");
     EXPECT_EQ(in<QComboBox>("cboNumber")->currentText(), "4桁");
@@ -607,7 +655,7 @@ TEST_F(Animation, PersistedValuesGoIntoTheControlsAndBack) {
     // Out of range values leave the controls as they are; a folder that is gone falls back.
     s.number = 8;
     s.previewSpeed = 4;
-    s.format = 3;
+    s.format = 5;
     s.path = folder.file("gone");
     anim()->loadSettings(s);
     EXPECT_EQ(in<QComboBox>("cboNumber")->currentIndex(), 3);
