@@ -1,6 +1,7 @@
 #include "RenderMemory.h"
 
 #include "anim/AnimatedFile.h"
+#include "anim/VideoFile.h"
 #include "common/MemoryAmount.h"
 #include "engine/DrawMain.h"
 #include "engine/DrawingMemory.h"
@@ -57,6 +58,10 @@ std::uint64_t animationBytes(const DrawParams& params, const RenderOptions& opti
     const std::uint64_t n = pixels(params);
     // A recoloured animation keeps |v| of every pixel (4 bytes) and its colors.
     std::uint64_t bytes = drawingBytes(params, options, watched) + n * 8;
+    if (const auto video = videoFormatFor(options.output))
+        // Measured peaks of the encoders at 3000 x 3000 beside the frame being made:
+        // x264's frames in flight, and SVT-AV1's far larger window of frames ahead.
+        return bytes + n * (*video == VideoFormat::Mp4 ? 32 : 192);
     const auto format = animatedFormatFor(options.output);
     if (!format) // up to twice the threads' frames queued or being written
         return bytes + 2 * resolveThreadCount(options.threads) * n * 3;

@@ -296,9 +296,10 @@ share/wavory/colorset.
 Without --size, a file whose image size lies outside 4..3000 pixels is drawn at the
 size held to that range, as the program opens it, with a warning. --size draws larger
 pictures than the program's window takes, up to 16384 x 16384 (a poster; 7680x4320 is
-an 8K screen), the same pixels the file's values give at that size. Every format takes that size (JPEG
-up to 65500 pixels a side, BMP up to 4 GB); an animated WebP holds at most 16383 pixels
-a side, and a larger one is refused before anything is drawn. Before drawing, the
+an 8K screen), the same pixels the file's values give at that size. Every still format
+takes that size (JPEG up to 65500 pixels a side, BMP up to 4 GB); an animated WebP holds
+at most 16383 pixels a side, and a larger one is refused before anything is drawn; the
+video encoders' limits are given above. Before drawing, the
 memory the picture needs (picture, working tables, saving) is compared with what the
 system has available (MemAvailable, or the bytes in the environment variable
 WAVORY_MEMORY_AVAILABLE when set); a picture that does not fit is refused, naming both,

@@ -282,6 +282,10 @@ TEST_F(RenderCli, ALargePictureThatCannotBeHeldOrSavedIsRefusedBeforeDrawing) {
     EXPECT_NE(r.err.find(" GB のメモリが必要ですが、使えるのは 287 MB です。"), std::string::npos)
         << r.err;
     EXPECT_EQ(run(good + " --size 4x16384 -o " + path("thin.png"), little).status, 0);
+    // The AV1 encoder's window of frames ahead is counted: far beyond the picture itself.
+    r = run(good + " --anim 0,99,2 --size 2000x2000 -o " + path("big.webm"), little);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_FALSE(fs::exists(path("big.webm")));
     // Memory that runs out all the same ends with the message, and no file. (Under
     // AddressSanitizer, whose shadow memory is address space, no such limit can be set.)
     if (kAddressSpaceCanBeLimited) {
