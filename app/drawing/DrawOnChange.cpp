@@ -29,6 +29,10 @@ DrawOnChange::DrawOnChange(const Parts& parts, QWidget* window)
     quiet_.setInterval(kQuietMs);
     drawn_ = current();
     connect(&quiet_, &QTimer::timeout, this, &DrawOnChange::valuesSettled);
+    rest_.setSingleShot(true);
+    rest_.setInterval(kRestMs);
+    connect(&rest_, &QTimer::timeout, this, &DrawOnChange::recordNow);
+    connect(&parts_.document, &PictureDocument::aboutToChange, this, &DrawOnChange::recordNow);
     connect(&parts_.params, &ParamController::edited, this, &DrawOnChange::valuesChanged);
     // A new size clears the picture: the series' start picture no longer fits.
     connect(&parts_.params, &ParamController::imageSizeChanged, this,
@@ -53,6 +57,7 @@ void DrawOnChange::otherDrawingState(bool drawing) {
     if (drawing) {
         // The draw command, a parameter file or the animation: their drawing is the next
         // one, and the series is over.
+        recordNow();
         quiet_.stop();
         seriesOpen_ = false;
         lastDrawn_.reset(); // its tables take the place of this one's
@@ -84,6 +89,16 @@ void DrawOnChange::valuesSettled() {
     }
     if (!parts_.session.isDrawing())
         drawSeries();
+}
+
+void DrawOnChange::recordNow() {
+    rest_.stop();
+    if (!record_)
+        return;
+    const Record record = std::move(*record_);
+    record_.reset();
+    if (record.pictureVersion == parts_.document.pictureVersion())
+        Q_EMIT pictureDrawn(record.fields, record.set, record.noiseKey);
 }
 
 bool DrawOnChange::drawable(const Inputs& inputs) {
@@ -130,6 +145,9 @@ bool DrawOnChange::drawOnce() {
         showPicture_();
         picture.setAttribute(Qt::WA_ShowWithoutActivating, was);
     }
+    // The picture that waited to be recorded is drawn over: the hand has moved on.
+    record_.reset();
+    rest_.stop();
     const std::uint64_t noiseKey = parts_.random.nextBits();
     const DrawSession::Snapshot snapshot{params, drawn_.set, noiseKey};
     // The first drawing of a series keeps the undo image; the others go over it again.
@@ -153,13 +171,14 @@ bool DrawOnChange::drawOnce() {
     if (!parts_.dialogs.report(window_, result.report))
         return false;
     seriesOpen_ = true;
-    // One beep and one history entry for the picture that stands, none for the drawings a
-    // change cut short.
+    // One beep for the picture that stands and, once it has stood, one history entry;
+    // none for the drawings a change cut short.
     if (result.outcome != DrawOutcome::Completed)
         return true;
     if (parts_.settings.option.drewBeep)
         parts_.dialogs.beep();
-    Q_EMIT pictureDrawn(drawn_.fields, drawn_.set, noiseKey);
+    record_ = Record{drawn_.fields, drawn_.set, noiseKey, parts_.document.pictureVersion()};
+    rest_.start();
     return true;
 }
 

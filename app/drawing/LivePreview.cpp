@@ -24,6 +24,7 @@ bool LivePreview::show(const DrawSession::Snapshot& snapshot, const Canvas* base
     const DrawParams params = previewParams(full, factor);
     DrawOptions options;
     options.noiseKey = snapshot.noiseKey;
+    options.keepMemory = false; // the full drawing's kept tables and values stay its own
     try {
         if (isCombiningMode(params.mode)) {
             if (!base || base->width() != full.width || base->height() != full.height)
