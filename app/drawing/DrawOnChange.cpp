@@ -125,7 +125,7 @@ void DrawOnChange::drawSeries() {
     } while (restart_ && !session.isClosed());
     // A drawing stopped short showed the preview beyond its columns: the picture stands now.
     preview_.drop();
-    session.end();
+    session.end(DrawSession::HeldMemory::KeptForSeries);
     drawing_ = false;
     if (drawn && undo_)
         undo_->setEnabled(true);

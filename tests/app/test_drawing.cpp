@@ -721,6 +721,19 @@ TEST_F(DrawingAsValuesChange, ItsDrawingShowsTheHiddenPictureWindowAndIsRecorded
     EXPECT_EQ(root->history().history().entries().size(), recorded + 1);
 }
 
+TEST_F(DrawingAsValuesChange, ASeriesDrawsIntoTheMemoryItsDrawingsHeld) {
+    for (const char* typed : {"171", "172"}) {
+        value(0)->setText(QLatin1String(typed));
+        ASSERT_TRUE(settled());
+    }
+    failPixelMemoryAt(1); // any new picture memory would fail the drawing
+    value(0)->setText("173");
+    ASSERT_TRUE(settled());
+    failPixelMemoryAt(0);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(canvas(), alone());
+}
+
 TEST_F(DrawingAsValuesChange, TheHistoryRecordsThePictureThatStandsWhenTheHandRests) {
     const auto& entries = root->history().history().entries();
     const std::size_t recorded = entries.size();
