@@ -155,6 +155,7 @@ bool DrawOnChange::drawOnce() {
     // drawing holds them, so that the preview's smaller tables never take their memory;
     // otherwise it comes first.
     const bool tablesKept = lastDrawn_ && sameTableInputs(*lastDrawn_, params);
+    const bool valuesKept = tablesKept && sameValueInputs(*lastDrawn_, params);
     lastDrawn_ = params;
     if (!tablesKept) {
         const PictureDocument& document = parts_.document;
@@ -165,7 +166,9 @@ bool DrawOnChange::drawOnce() {
         snapshot, seriesOpen_ ? DrawSession::Over::SameSeries : DrawSession::Over::NewUndoImage,
         [&](const Canvas* base) {
             if (tablesKept)
-                preview_.show(snapshot, base);
+                preview_.show(snapshot, base,
+                              valuesKept ? LivePreview::kQuickPreviewPixels
+                                         : LivePreview::kPreviewPixels);
         });
     // Refused or failed, it is taken back whole: a series it would have opened is not open.
     if (!parts_.dialogs.report(window_, result.report))
