@@ -151,9 +151,9 @@ bool DrawOnChange::drawOnce() {
     const std::uint64_t noiseKey = parts_.random.nextBits();
     const DrawSession::Snapshot snapshot{params, drawn_.set, noiseKey};
     // The first drawing of a series keeps the undo image; the others go over it again.
-    // When the drawing can use the tables the last one kept, its preview waits until the
-    // drawing holds them, so that the preview's smaller tables never take their memory;
-    // otherwise it comes first.
+    // When the drawing can use the tables the last one kept, its preview is drawn on the
+    // drawing's worker once the drawing holds them; otherwise it comes first. Either way
+    // the preview draws in memory of its own and leaves the kept tables to the drawing.
     const bool tablesKept = lastDrawn_ && sameTableInputs(*lastDrawn_, params);
     const bool valuesKept = tablesKept && sameValueInputs(*lastDrawn_, params);
     lastDrawn_ = params;
