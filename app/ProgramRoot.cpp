@@ -83,6 +83,7 @@ ProgramRoot::ProgramRoot(UserDialogs& dialogs, RandomSource& random)
     QObject::connect(draw_, &DrawCommand::pictureDrawn, history_, &HistoryController::record);
     QObject::connect(drawOnChange_, &DrawOnChange::pictureDrawn, history_,
                      &HistoryController::record);
+    history_->setBeforeSaving([this] { drawOnChange_->recordNow(); });
     QObject::connect(button_, &FrameWindow::helpFileRequested, helpPages_, &HelpPages::show);
     draw_->setShowPicture([this] { windows_->ensurePictureShown(); });
     drawOnChange_->setShowPicture([this] { windows_->ensurePictureShown(); });

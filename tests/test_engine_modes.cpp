@@ -112,8 +112,15 @@ TEST(DrawModes, WorkingMemoryFollowsTheLastPictureSize) {
     const std::size_t large = keptDrawingMemory();
     EXPECT_GT(large, 0u);
     EXPECT_LE(large, 60u * 50u * 11u); // tables, ribbon terms and values: at most 11 a pixel
+    // A drawing whose memory is its own leaves the kept memory as it is, and draws the same.
+    DrawOptions apart;
+    apart.keepMemory = false;
+    Canvas own;
+    DrawMain(takeDrawSnapshot(allComponents(12, 9)), rainbowSet(), own, nullptr, apart);
+    EXPECT_EQ(keptDrawingMemory(), large);
     // A smaller picture does not keep the larger one's memory alive.
     DrawMain(takeDrawSnapshot(allComponents(12, 9)), rainbowSet(), canvas);
+    EXPECT_TRUE(sameCanvas(own, canvas));
     EXPECT_LT(keptDrawingMemory(), large);
     EXPECT_LE(keptDrawingMemory(), 12u * 9u * 11u);
 }

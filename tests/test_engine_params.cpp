@@ -239,6 +239,15 @@ TEST(PreviewParams, AReducedDrawingKeepsEveryTermButTheRippleAtItsSamples) {
     next = full;
     next.period[5] = 7;
     EXPECT_FALSE(sameTableInputs(full, next));
+    // The values a drawing keeps: those, and every period and amplitude.
+    next = full;
+    next.phase = 40;
+    EXPECT_TRUE(sameValueInputs(full, next));
+    next.amplitude[0] += 1;
+    EXPECT_FALSE(sameValueInputs(full, next));
+    next = full;
+    next.circlePeriodY += 1;
+    EXPECT_FALSE(sameValueInputs(full, next));
 
     Canvas picture(5, 3);
     for (int y = 0; y < 3; ++y)

@@ -29,6 +29,10 @@ DrawOnChange::DrawOnChange(const Parts& parts, QWidget* window)
     quiet_.setInterval(kQuietMs);
     drawn_ = current();
     connect(&quiet_, &QTimer::timeout, this, &DrawOnChange::valuesSettled);
+    rest_.setSingleShot(true);
+    rest_.setInterval(kRestMs);
+    connect(&rest_, &QTimer::timeout, this, &DrawOnChange::recordNow);
+    connect(&parts_.document, &PictureDocument::aboutToChange, this, &DrawOnChange::recordNow);
     connect(&parts_.params, &ParamController::edited, this, &DrawOnChange::valuesChanged);
     // A new size clears the picture: the series' start picture no longer fits.
     connect(&parts_.params, &ParamController::imageSizeChanged, this,
@@ -53,6 +57,7 @@ void DrawOnChange::otherDrawingState(bool drawing) {
     if (drawing) {
         // The draw command, a parameter file or the animation: their drawing is the next
         // one, and the series is over.
+        recordNow();
         quiet_.stop();
         seriesOpen_ = false;
         lastDrawn_.reset(); // its tables take the place of this one's
@@ -86,6 +91,16 @@ void DrawOnChange::valuesSettled() {
         drawSeries();
 }
 
+void DrawOnChange::recordNow() {
+    rest_.stop();
+    if (!record_)
+        return;
+    const Record record = std::move(*record_);
+    record_.reset();
+    if (record.pictureVersion == parts_.document.pictureVersion())
+        Q_EMIT pictureDrawn(record.fields, record.set, record.noiseKey);
+}
+
 bool DrawOnChange::drawable(const Inputs& inputs) {
     return checkComponents(inputs.fields).ok() &&
            drawRefusal(takeDrawSnapshot(inputs.fields), inputs.set).ok();
@@ -110,7 +125,7 @@ void DrawOnChange::drawSeries() {
     } while (restart_ && !session.isClosed());
     // A drawing stopped short showed the preview beyond its columns: the picture stands now.
     preview_.drop();
-    session.end();
+    session.end(DrawSession::HeldMemory::KeptForSeries);
     drawing_ = false;
     if (drawn && undo_)
         undo_->setEnabled(true);
@@ -130,13 +145,17 @@ bool DrawOnChange::drawOnce() {
         showPicture_();
         picture.setAttribute(Qt::WA_ShowWithoutActivating, was);
     }
+    // The picture that waited to be recorded is drawn over: the hand has moved on.
+    record_.reset();
+    rest_.stop();
     const std::uint64_t noiseKey = parts_.random.nextBits();
     const DrawSession::Snapshot snapshot{params, drawn_.set, noiseKey};
     // The first drawing of a series keeps the undo image; the others go over it again.
-    // When the drawing can use the tables the last one kept, its preview waits until the
-    // drawing holds them, so that the preview's smaller tables never take their memory;
-    // otherwise it comes first.
+    // When the drawing can use the tables the last one kept, its preview is drawn on the
+    // drawing's worker once the drawing holds them; otherwise it comes first. Either way
+    // the preview draws in memory of its own and leaves the kept tables to the drawing.
     const bool tablesKept = lastDrawn_ && sameTableInputs(*lastDrawn_, params);
+    const bool valuesKept = tablesKept && sameValueInputs(*lastDrawn_, params);
     lastDrawn_ = params;
     if (!tablesKept) {
         const PictureDocument& document = parts_.document;
@@ -147,19 +166,22 @@ bool DrawOnChange::drawOnce() {
         snapshot, seriesOpen_ ? DrawSession::Over::SameSeries : DrawSession::Over::NewUndoImage,
         [&](const Canvas* base) {
             if (tablesKept)
-                preview_.show(snapshot, base);
+                preview_.show(snapshot, base,
+                              valuesKept ? LivePreview::kQuickPreviewPixels
+                                         : LivePreview::kPreviewPixels);
         });
     // Refused or failed, it is taken back whole: a series it would have opened is not open.
     if (!parts_.dialogs.report(window_, result.report))
         return false;
     seriesOpen_ = true;
-    // One beep and one history entry for the picture that stands, none for the drawings a
-    // change cut short.
+    // One beep for the picture that stands and, once it has stood, one history entry;
+    // none for the drawings a change cut short.
     if (result.outcome != DrawOutcome::Completed)
         return true;
     if (parts_.settings.option.drewBeep)
         parts_.dialogs.beep();
-    Q_EMIT pictureDrawn(drawn_.fields, drawn_.set, noiseKey);
+    record_ = Record{drawn_.fields, drawn_.set, noiseKey, parts_.document.pictureVersion()};
+    rest_.start();
     return true;
 }
 

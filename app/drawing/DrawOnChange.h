@@ -11,6 +11,12 @@
 // series began with and Undo returns to it. Another drawing, an undo or a new image size
 // ends the series. Values that cannot be drawn draw nothing and show nothing: the draw
 // command is where they are reported.
+//
+// The history records the picture that stands once the hand rests: a completed drawing
+// is recorded when no drawing of a change has followed it for kRestMs, or right away when
+// something else is about to change the picture (another drawing, undo, a new size, a
+// clear); one that a newer change draws over is not recorded. Keeping a picture in the
+// history costs a good part of a drawing, which a hand on the move would pay each time.
 
 #include "LivePreview.h"
 
@@ -44,6 +50,8 @@ class DrawOnChange : public QObject {
   public:
     // No waiting for the values to settle: a zero timer only gathers one event's changes.
     static constexpr int kQuietMs = 0;
+    // How long a completed drawing stands before it is recorded.
+    static constexpr int kRestMs = 400;
 
     struct Parts {
         DrawSession& session;
@@ -67,9 +75,15 @@ class DrawOnChange : public QObject {
 
     // A drawing waits for the event that changed the values to end.
     bool isPending() const { return quiet_.isActive(); }
+    // A completed drawing waits for the hand to rest before it is recorded.
+    bool isRecordPending() const { return record_.has_value(); }
+    // Records the drawing that waits, now, when its picture still stands (the program
+    // is ending).
+    void recordNow();
 
   Q_SIGNALS:
-    // A drawing has completed (not cut short): these values drew what the canvas holds.
+    // A completed drawing (not cut short) has stood: these values drew what the canvas
+    // holds.
     void pictureDrawn(const ParamFields& fields, const GColor& set, std::uint64_t noiseKey);
 
   private:
@@ -96,6 +110,15 @@ class DrawOnChange : public QObject {
     std::function<void()> showPicture_;
     QTimer quiet_;
     LivePreview preview_;
+    // The completed drawing to record and the picture it left.
+    struct Record {
+        ParamFields fields;
+        GColor set;
+        std::uint64_t noiseKey = 0;
+        std::uint64_t pictureVersion = 0;
+    };
+    std::optional<Record> record_;
+    QTimer rest_;
     Inputs drawn_; // the values of the last drawing started, whoever started it
     std::optional<DrawParams> lastDrawn_; // the snapshot of this one's last drawing
     bool drawing_ = false;

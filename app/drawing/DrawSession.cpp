@@ -335,10 +335,11 @@ DrawResult DrawSession::run(const Renderer& render, Titles titles, const Canvas*
     return result;
 }
 
-void DrawSession::end() {
+void DrawSession::end(HeldMemory held) {
     if (!drawing_)
         return;
-    document_.releaseHeld();
+    if (held == HeldMemory::Released)
+        document_.releaseHeld();
     drawing_ = false;
     locking_ = Locking::Everything;
     stop_ = false;

@@ -106,8 +106,12 @@ class DrawSession : public QObject {
     // cannot start (tests).
     void setWorkerStart(std::function<void()> hook) { workerStart_ = std::move(hook); }
     // Leaves the drawing state: the flag is cleared, the controls are unlocked,
-    // drawingStateChanged(false) and then idle() are emitted.
-    void end();
+    // drawingStateChanged(false) and then idle() are emitted. The memory the document
+    // held for its drawings is let go, or kept for the next drawing of a series that goes
+    // on (drawing as values change: a fresh picture's memory costs a good part of a
+    // drawing); the end of the next drawing state lets it go.
+    enum class HeldMemory { Released, KeptForSeries };
+    void end(HeldMemory held = HeldMemory::Released);
 
   Q_SIGNALS:
     void drawingStateChanged(bool drawing);

@@ -10,20 +10,22 @@
 
 namespace wavory {
 
-int LivePreview::factorFor(int width, int height) {
+int LivePreview::factorFor(int width, int height, std::int64_t maxPixels) {
     if (static_cast<std::int64_t>(width) * height <= kDrawnInFull)
         return 1;
-    return previewFactor(width, height, kPreviewPixels);
+    return previewFactor(width, height, maxPixels);
 }
 
-bool LivePreview::show(const DrawSession::Snapshot& snapshot, const Canvas* base) {
+bool LivePreview::show(const DrawSession::Snapshot& snapshot, const Canvas* base,
+                       std::int64_t maxPixels) {
     const DrawParams& full = snapshot.params;
-    const int factor = factorFor(full.width, full.height);
+    const int factor = factorFor(full.width, full.height, maxPixels);
     if (factor < 2)
         return false;
     const DrawParams params = previewParams(full, factor);
     DrawOptions options;
     options.noiseKey = snapshot.noiseKey;
+    options.keepMemory = false; // the full drawing's kept tables and values stay its own
     try {
         if (isCombiningMode(params.mode)) {
             if (!base || base->width() != full.width || base->height() != full.height)

@@ -16,6 +16,7 @@ bool sameSize(const Canvas& a, const Canvas& b) {
 PictureDocument::PictureDocument(QObject* parent) : QObject(parent) {}
 
 void PictureDocument::setImageSize(int width, int height) {
+    Q_EMIT aboutToChange();
     Canvas next(width, height);
     const int w = std::min(width, canvas_.width());
     const int h = std::min(height, canvas_.height());
@@ -30,11 +31,13 @@ void PictureDocument::setImageSize(int width, int height) {
 }
 
 void PictureDocument::clear() {
+    Q_EMIT aboutToChange();
     canvas_.clear();
     refreshAll();
 }
 
 void PictureDocument::refreshAll() {
+    ++version_;
     Q_EMIT replaced(canvas_);
 }
 
@@ -50,6 +53,7 @@ bool PictureDocument::undoMemoryThere() const {
 }
 
 void PictureDocument::undo() {
+    Q_EMIT aboutToChange();
     drawOverUndo_ = false;
     undo_.restore(canvas_);
     refreshAll();
@@ -100,6 +104,7 @@ const Canvas& PictureDocument::holdPicture() {
 }
 
 void PictureDocument::settleDrawing() {
+    ++version_;
     undo_.settle();
     holding_ = false;
 }

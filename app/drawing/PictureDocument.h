@@ -12,6 +12,7 @@
 #include <QObject>
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 
 namespace wavory {
@@ -34,6 +35,9 @@ class PictureDocument : public QObject {
     void clear();
     // Tells the views that the whole canvas changed (after a change made outside a drawing).
     void refreshAll();
+    // Changes whenever the picture does (a drawing settled or taken back, undo, a clear, a
+    // new size, refreshAll()): equal numbers, the same picture.
+    std::uint64_t pictureVersion() const { return version_; }
 
     // Puts the undo image back.
     void undo();
@@ -75,6 +79,8 @@ class PictureDocument : public QObject {
     void releaseHeld();
 
   Q_SIGNALS:
+    // Undo, a clear or a new size is about to change the picture.
+    void aboutToChange();
     // The image has a new size; replaced() follows.
     void resized(int width, int height);
     // The whole canvas is to be shown again (it may have other memory by now).
@@ -92,6 +98,7 @@ class PictureDocument : public QObject {
     Canvas held_; // the picture a drawing replaces when no undo image holds it, until settled
     bool holding_ = false; // held_ is that picture (otherwise only memory kept for the next)
     std::function<void(std::size_t)> undoReserve_;
+    std::uint64_t version_ = 0;
 };
 
 } // namespace wavory

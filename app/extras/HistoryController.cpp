@@ -157,6 +157,8 @@ void HistoryController::loadKept() {
 }
 
 void HistoryController::saveKept() {
+    if (beforeSaving_)
+        beforeSaving_();
     if (!fileWritable_)
         return;
     if (keepsHistory()) {

@@ -15,6 +15,7 @@
 #include <QPointer>
 
 #include <cstdint>
+#include <functional>
 
 class QAction;
 class QWidget;
@@ -67,6 +68,11 @@ class HistoryController : public QObject {
     // never written over. Exit: writes them, or removes the file when the option is off.
     void loadKept();
     void saveKept();
+    // Called before the exit writes the history: a drawing that waits to be recorded is
+    // recorded.
+    void setBeforeSaving(std::function<void()> recordWaiting) {
+        beforeSaving_ = std::move(recordWaiting);
+    }
 
     // Opens the history window.
     void show();
@@ -83,6 +89,7 @@ class HistoryController : public QObject {
     QPointer<HistoryBrowser> window_;
     bool redrawing_ = false;
     bool fileWritable_ = true; // false while an unreadable file could not be kept aside
+    std::function<void()> beforeSaving_;
 };
 
 } // namespace wavory

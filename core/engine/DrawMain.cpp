@@ -230,6 +230,7 @@ DrawResult DrawMain(const DrawParams& params, const GColor& colorSet, Canvas& ca
     const int W = params.width;
     const int H = params.height;
     const auto table = std::make_unique<ColorTable>(colorSet);
+    const KeptMemory::Apart apart(!options.keepMemory);
     KeptMemory::beginPicture(W, H);
     ColumnSynthesizer synth(params, *table, options.noiseKey, options.patternMagnitudes);
     const unsigned threads = resolveThreadCount(options.threads);

@@ -70,6 +70,10 @@ struct DrawOptions {
     // reach. Every pixel of the canvas is then written, so the canvas is never cleared
     // first and a watched drawing needs no staging image.
     const Canvas* previous = nullptr;
+    // False: the drawing's working memory is its own, freed at its end, and what is kept
+    // for the next drawing (below) stays as it is: a small look ahead between two
+    // drawings of a large picture takes neither the large one's memory nor its tables.
+    bool keepMemory = true;
 };
 
 // Draws the snapshot with the color set onto the canvas. A canvas of another size is

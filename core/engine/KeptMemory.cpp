@@ -31,9 +31,24 @@ Kept& kept() {
     return k;
 }
 
+thread_local bool apartOnThread = false;
+
 } // namespace
 
-KeptMemory::KeptMemory(Slot slot, std::size_t bytes) : slot_(slot), bytes_(bytes) {
+KeptMemory::Apart::Apart(bool apart) : was_(apartOnThread) {
+    apartOnThread = was_ || apart;
+}
+
+KeptMemory::Apart::~Apart() {
+    apartOnThread = was_;
+}
+
+KeptMemory::KeptMemory(Slot slot, std::size_t bytes)
+    : slot_(slot), bytes_(bytes), apart_(apartOnThread) {
+    if (apart_) {
+        memory_ = allocatePixelMemory(bytes);
+        return;
+    }
     const auto s = static_cast<std::size_t>(slot);
     void* stale = nullptr;
     std::size_t staleBytes = 0;
@@ -58,6 +73,10 @@ KeptMemory::KeptMemory(Slot slot, std::size_t bytes) : slot_(slot), bytes_(bytes
 }
 
 KeptMemory::~KeptMemory() {
+    if (apart_) {
+        freePixelMemory(memory_, bytes_);
+        return;
+    }
     const auto s = static_cast<std::size_t>(slot_);
     void* release = nullptr;
     std::size_t releaseBytes = 0;
@@ -75,12 +94,16 @@ KeptMemory::~KeptMemory() {
 }
 
 std::string KeptMemory::keptInputs(Slot slot) {
+    if (apartOnThread)
+        return {}; // what the slot holds is not there for this thread's blocks
     Kept& k = kept();
     std::lock_guard lock(k.mutex);
     return k.contents[static_cast<std::size_t>(slot)];
 }
 
 void KeptMemory::beginPicture(int width, int height) {
+    if (apartOnThread)
+        return;
     std::array<void*, Kept::kSlots> release{};
     std::array<std::size_t, Kept::kSlots> releaseBytes{};
     {

@@ -63,6 +63,21 @@ class KeptMemory {
     // on are those of this size.
     static void beginPicture(int width, int height);
 
+    // While one lives on a thread, the blocks that thread takes are its own: none is taken
+    // from a slot, handed back or freed from one, and beginPicture() keeps every slot as it
+    // is. A small drawing between two of a large picture (a preview) leaves the large
+    // one's blocks and contents to it instead of freeing them.
+    class Apart {
+      public:
+        explicit Apart(bool apart = true);
+        ~Apart();
+        Apart(const Apart&) = delete;
+        Apart& operator=(const Apart&) = delete;
+
+      private:
+        bool was_;
+    };
+
     // Bytes kept now, over every slot.
     static std::size_t keptBytes();
     // Every kept block's contents become undefined (the memory stays kept): the next
@@ -74,6 +89,7 @@ class KeptMemory {
     void* memory_ = nullptr;
     std::size_t bytes_ = 0;
     std::uint64_t picture_ = 0; // the picture size it was taken for
+    bool apart_ = false;        // taken under Apart: freed, never handed back
     std::string contents_; // the inputs of the contents; empty while they are undefined
 };
 

@@ -71,6 +71,12 @@ bool sameTableInputs(const DrawParams& previous, const DrawParams& next) {
     return true;
 }
 
+bool sameValueInputs(const DrawParams& previous, const DrawParams& next) {
+    return sameTableInputs(previous, next) && previous.period == next.period &&
+           previous.amplitude == next.amplitude &&
+           previous.circlePeriodY == next.circlePeriodY;
+}
+
 void samplePicture(const Canvas& picture, int factor, Canvas& preview) {
     const int w = reduced(picture.width(), factor);
     const int h = reduced(picture.height(), factor);

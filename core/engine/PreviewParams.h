@@ -25,6 +25,10 @@ DrawParams previewParams(const DrawParams& params, int factor);
 // them while the size, the center, the power and the plus, ribbon and ripple components
 // stay the same). A preview drawn in between would take their memory.
 bool sameTableInputs(const DrawParams& previous, const DrawParams& next);
+// Whether a drawing of `next` only colours the pattern values a drawing of `previous`
+// kept: the same table inputs and every component's period and amplitude (the phase, the
+// color set, the mode, the frame and the bleed may differ).
+bool sameValueInputs(const DrawParams& previous, const DrawParams& next);
 
 // Every factor-th pixel of `picture` in both directions, into `preview` (resized to the
 // preview's size): what a preview in the AND, OR and XOR modes combines with.

@@ -716,7 +716,50 @@ TEST_F(DrawingAsValuesChange, ItsDrawingShowsTheHiddenPictureWindowAndIsRecorded
     ASSERT_TRUE(settled());
     EXPECT_TRUE(root->picture()->isVisible());
     EXPECT_TRUE(action("mnuPictureWindow")->isChecked());
+    // Recorded once the picture has stood.
+    EXPECT_TRUE(waitFor([&] { return !root->drawOnChange().isRecordPending(); }, 5000));
     EXPECT_EQ(root->history().history().entries().size(), recorded + 1);
+}
+
+TEST_F(DrawingAsValuesChange, ASeriesDrawsIntoTheMemoryItsDrawingsHeld) {
+    for (const char* typed : {"171", "172"}) {
+        value(0)->setText(QLatin1String(typed));
+        ASSERT_TRUE(settled());
+    }
+    failPixelMemoryAt(1); // any new picture memory would fail the drawing
+    value(0)->setText("173");
+    ASSERT_TRUE(settled());
+    failPixelMemoryAt(0);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(canvas(), alone());
+}
+
+TEST_F(DrawingAsValuesChange, TheHistoryRecordsThePictureThatStandsWhenTheHandRests) {
+    const auto& entries = root->history().history().entries();
+    const std::size_t recorded = entries.size();
+    // Each drawing is drawn over by the next before it has stood: none is recorded.
+    for (const char* typed : {"171", "172", "173"}) {
+        value(0)->setText(QLatin1String(typed));
+        ASSERT_TRUE(settled());
+    }
+    EXPECT_TRUE(root->drawOnChange().isRecordPending());
+    EXPECT_EQ(entries.size(), recorded);
+    // Undo does not wait: the picture it replaces is recorded first, with its values.
+    const Canvas drawn = canvas();
+    action("mnuUndo")->trigger();
+    ASSERT_EQ(entries.size(), recorded + 1);
+    EXPECT_EQ(entries.front().fields.values[0], "173");
+    Canvas kept;
+    ASSERT_TRUE(entries.front().picture && entries.front().picture->unpackInto(kept));
+    EXPECT_EQ(kept, drawn);
+    EXPECT_EQ(canvas(), start);
+    // A picture no longer on the canvas is never recorded.
+    value(0)->setText("174");
+    ASSERT_TRUE(settled());
+    root->document().canvas().clear();
+    root->document().refreshAll();
+    root->drawOnChange().recordNow();
+    EXPECT_EQ(entries.size(), recorded + 1);
 }
 
 TEST_F(DrawingAsValuesChange, AChangeDuringTheDrawingRestartsItWithTheNewValues) {
